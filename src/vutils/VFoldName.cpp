@@ -1,0 +1,46 @@
+#include "VFoldName.h"
+
+#include <unicode/uchar.h>
+#include <unicode/ustring.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+std::string FoldAscii(std::string_view name) {
+  std::string folded(name);
+  std::transform(folded.begin(), folded.end(), folded.begin(), [](char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+  });
+  return folded;
+}
+
+bool IsAscii(std::string_view name) {
+  return std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+}  // namespace
+
+std::string VFoldName(std::string_view name) {
+  if (IsAscii(name)) return FoldAscii(name);
+  UErrorCode status = U_ZERO_ERROR;
+  int32_t wideLength = 0;
+  u_strFromUTF8(nullptr, 0, &wideLength, name.data(), static_cast<int32_t>(name.size()), &status);
+  if (status != U_BUFFER_OVERFLOW_ERROR && U_FAILURE(status)) return FoldAscii(name);
+  std::vector<UChar> wide(static_cast<size_t>(wideLength) + 1);
+  status = U_ZERO_ERROR;
+  u_strFromUTF8(wide.data(), wideLength + 1, nullptr, name.data(), static_cast<int32_t>(name.size()), &status);
+  if (U_FAILURE(status)) return FoldAscii(name);
+  // Folding can lengthen a string (ß becomes ss): three times the input always suffices.
+  std::vector<UChar> folded(static_cast<size_t>(wideLength) * 3 + 1);
+  int32_t foldedLength = u_strFoldCase(folded.data(), static_cast<int32_t>(folded.size()), wide.data(), wideLength,
+                                       U_FOLD_CASE_DEFAULT, &status);
+  if (U_FAILURE(status)) return FoldAscii(name);
+  std::string result(static_cast<size_t>(foldedLength) * 3, '\0');
+  int32_t resultLength = 0;
+  u_strToUTF8(result.data(), static_cast<int32_t>(result.size()), &resultLength, folded.data(), foldedLength, &status);
+  if (U_FAILURE(status)) return FoldAscii(name);
+  result.resize(static_cast<size_t>(resultLength));
+  return result;
+}
