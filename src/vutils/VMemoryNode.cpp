@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "VFoldName.h"
+#include "platform/registry/NameFolding.h"
 
 VMemoryNode::Value const* VMemoryNode::FindValue(std::string_view name) const {
-  std::string const folded = VFoldName(name);
+  std::string const folded = FoldName(name);
   auto it = std::find_if(m_values.begin(), m_values.end(), [&](Value const& v) { return v.folded == folded; });
   return it == m_values.end() ? nullptr : &*it;
 }
@@ -15,7 +15,7 @@ std::vector<VMemoryNode::Value>::iterator VMemoryNode::ValueAt(std::string const
 }
 
 void VMemoryNode::SetValue(std::string_view name, unsigned long type, unsigned char const* data, size_t length) {
-  std::string folded = VFoldName(name);
+  std::string folded = FoldName(name);
   auto it = ValueAt(folded);
   if (it == m_values.end()) {
     m_values.push_back(Value{std::string(name), std::move(folded), 0, {}});
@@ -26,7 +26,7 @@ void VMemoryNode::SetValue(std::string_view name, unsigned long type, unsigned c
 }
 
 bool VMemoryNode::RemoveValue(std::string_view name) {
-  auto it = ValueAt(VFoldName(name));
+  auto it = ValueAt(FoldName(name));
   if (it == m_values.end()) return false;
   m_values.erase(it);
   return true;
@@ -38,13 +38,13 @@ std::vector<VMemoryNode::Entry>::const_iterator VMemoryNode::LowerBound(std::str
 }
 
 std::shared_ptr<VMemoryNode> VMemoryNode::Child(std::string_view name) const {
-  std::string const folded = VFoldName(name);
+  std::string const folded = FoldName(name);
   auto it = LowerBound(folded);
   return (it != m_children.end() && it->folded == folded) ? it->node : nullptr;
 }
 
 std::shared_ptr<VMemoryNode> VMemoryNode::AddChild(std::string_view name) {
-  std::string folded = VFoldName(name);
+  std::string folded = FoldName(name);
   auto it = LowerBound(folded);
   if (it != m_children.end() && it->folded == folded) return it->node;
   auto node = std::make_shared<VMemoryNode>(name);
@@ -53,7 +53,7 @@ std::shared_ptr<VMemoryNode> VMemoryNode::AddChild(std::string_view name) {
 }
 
 bool VMemoryNode::RemoveChild(std::string_view name) {
-  std::string const folded = VFoldName(name);
+  std::string const folded = FoldName(name);
   auto it = LowerBound(folded);
   if (it == m_children.end() || it->folded != folded) return false;
   VMemoryNode& child = *it->node;
