@@ -5,6 +5,13 @@
 #include "platform/registry/RegStatusText.h"
 #include "platform/registry/Registry.h"
 
+namespace {
+
+// Keeps messages readable when a name runs to thousands of bytes.
+std::string Shown(std::string const& name) { return name.size() <= 60 ? name : name.substr(0, 10) + "..."; }
+
+}  // namespace
+
 bool RegFileApplier::Apply(std::vector<RegFileOperation> const& steps) {
   m_error.clear();
   std::vector<Place> places(steps.size());
@@ -96,7 +103,7 @@ bool RegFileApplier::SetValue(RegFileOperation const& step, Place const& place) 
   LSTATUS const status = RegSetValueEx(key, step.name.empty() ? nullptr : step.name.c_str(), 0, step.type,
                                        reinterpret_cast<unsigned char const*>(step.data.data()), step.data.size());
   if (key != place.root) RegCloseKey(key);
-  if (status != ERROR_SUCCESS) return Fail(step, "could not set value \"" + step.name + "\" in " + step.key, status);
+  if (status != ERROR_SUCCESS) return Fail(step, "could not set value \"" + Shown(step.name) + "\" in " + step.key, status);
   return true;
 }
 
@@ -110,7 +117,7 @@ bool RegFileApplier::DeleteValue(RegFileOperation const& step, Place const& plac
   LSTATUS const status = RegDeleteValue(key, step.name.empty() ? nullptr : step.name.c_str());
   if (key != place.root) RegCloseKey(key);
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
-    return Fail(step, "could not delete value \"" + step.name + "\" in " + step.key, status);
+    return Fail(step, "could not delete value \"" + Shown(step.name) + "\" in " + step.key, status);
   return true;
 }
 

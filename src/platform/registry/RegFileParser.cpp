@@ -88,6 +88,7 @@ void RegFileParser::SplitLines() {
     m_lines.push_back(line);
     if (end == std::string_view::npos) break;
     rest.remove_prefix(end + 1);
+    if (rest.empty()) break;  // a final line break ends the last line, it starts none
   }
 }
 

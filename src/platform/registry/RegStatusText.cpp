@@ -7,7 +7,7 @@ std::string RegStatusText::Describe(LSTATUS status) {
     case ERROR_ACCESS_DENIED: return "access denied";
     case ERROR_INVALID_HANDLE: return "invalid key handle";
     case ERROR_NOT_ENOUGH_MEMORY: return "not enough memory";
-    case ERROR_INVALID_PARAMETER: return "invalid name or parameter (a key name part is 1 to 255 bytes)";
+    case ERROR_INVALID_PARAMETER: return "invalid name (key name parts are 1 to 255 bytes, value names at most 16,383)";
     case ERROR_BUSY: return "the hive is locked by another program";
     case ERROR_MORE_DATA: return "more data than expected";
     case ERROR_BADDB: return "the hive file is damaged or not a hive";
