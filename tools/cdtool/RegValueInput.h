@@ -11,7 +11,7 @@ class RegValueInput {
   bool FromDword(std::string const& text);  // decimal, or hex with 0x: 0 to 4294967295
   bool FromSz(std::string const& text);
   bool FromBinary(std::string const& text);  // hex digit pairs; commas, colons and spaces between are ignored
-  bool FromMultiSz(std::vector<std::string> const& items);
+  bool FromMultiSz(std::vector<std::string> const& items);  // items must not be empty
 
   unsigned long Type() const { return m_type; }
   std::string const& Data() const { return m_data; }
