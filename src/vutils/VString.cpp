@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <ostream>
 
 VString::VString(char const* text) : VString(std::string_view(text ? text : "")) {}
 
@@ -87,7 +88,6 @@ char* VString::GetBuffer(size_t minLength) {
 
 void VString::SetLength(size_t length) {
   if (length > m_capacity || !m_data) Reserve(length);
-  if (length > m_length) std::memset(m_data + m_length, 0, length - m_length);
   m_length = length;
   m_data[m_length] = '\0';
 }
@@ -122,3 +122,5 @@ VString operator+(VString const& a, std::string_view b) {
 
 VString operator+(VString const& a, char const* b) { return a + std::string_view(b ? b : ""); }
 VString operator+(VString const& a, VString const& b) { return a + b.View(); }
+
+std::ostream& operator<<(std::ostream& out, VString const& text) { return out << text.View(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -46,7 +47,8 @@ class VString {
   VString& operator+=(char c) { return Append(&c, 1); }
 
   // Gives a writable buffer of at least `minLength` bytes (plus a terminator) keeping the
-  // contents; SetLength then fixes the length. Together they let a platform call fill it.
+  // contents; SetLength then fixes the length without touching the bytes. Together they let a
+  // platform call fill the string in place.
   char* GetBuffer(size_t minLength);
   void SetLength(size_t length);
   // Sets the length to the position of the first zero byte.
@@ -73,3 +75,4 @@ inline bool operator<(VString const& a, VString const& b) { return a.View() < b.
 VString operator+(VString const& a, std::string_view b);
 VString operator+(VString const& a, char const* b);
 VString operator+(VString const& a, VString const& b);
+std::ostream& operator<<(std::ostream& out, VString const& text);

@@ -33,6 +33,7 @@ constexpr long ERROR_NO_MORE_ITEMS = 259;
 constexpr long ERROR_BADDB = 1009;
 constexpr long ERROR_KEY_DELETED = 1018;
 constexpr long ERROR_WRITE_PROTECT = 19;
+constexpr long ERROR_REQUEST_ABORTED = 1235;
 
 // Value type codes.
 constexpr unsigned long REG_NONE = 0;

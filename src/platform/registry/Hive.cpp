@@ -1,0 +1,394 @@
+#include "platform/registry/Hive.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/registry/HiveLocations.h"
+#include "platform/types/WinTypes.h"
+
+namespace {
+
+constexpr int kApplicationId = 0x42564852;  // "BVHR": marks a file as one of our hives
+constexpr int kBusyTimeoutMs = 10000;
+
+char const* const kSchema =
+    "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
+    " name BLOB NOT NULL, folded BLOB NOT NULL);"
+    "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
+    "CREATE TABLE vals(id INTEGER PRIMARY KEY, key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,"
+    " name BLOB NOT NULL, folded BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL);"
+    "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
+    "INSERT INTO keys(id, parent, name, folded) VALUES(1, NULL, x'', x'');"
+    "PRAGMA user_version = 1;";
+
+std::string FolderOf(std::string const& path) {
+  size_t const slash = path.find_last_of('/');
+  return slash == std::string::npos ? "." : path.substr(0, slash);
+}
+
+}  // namespace
+
+// A cached statement bound for one use and reset when the use ends.
+class Hive::Statement {
+ public:
+  Statement(Hive& hive, char const* sql) : m_stmt(hive.Prepare(sql)) {}
+  ~Statement() {
+    if (m_stmt) {
+      sqlite3_reset(m_stmt);
+      sqlite3_clear_bindings(m_stmt);
+    }
+  }
+  explicit operator bool() const { return m_stmt != nullptr; }
+  Statement& Bind(int index, int64_t value) {
+    sqlite3_bind_int64(m_stmt, index, value);
+    return *this;
+  }
+  Statement& Bind(int index, std::string_view bytes) {
+    sqlite3_bind_blob64(m_stmt, index, bytes.empty() ? "" : bytes.data(), bytes.size(), SQLITE_STATIC);
+    return *this;
+  }
+  int Step() { return sqlite3_step(m_stmt); }
+  int64_t Int(int column) { return sqlite3_column_int64(m_stmt, column); }
+  std::string_view Bytes(int column) {
+    auto const* data = static_cast<char const*>(sqlite3_column_blob(m_stmt, column));
+    return {data ? data : "", static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))};
+  }
+
+ private:
+  sqlite3_stmt* m_stmt;
+};
+
+Hive::Hive(std::string path) : m_path(std::move(path)) {}
+
+Hive::~Hive() { CloseDatabase(); }
+
+void Hive::CloseDatabase() {
+  if (m_db && m_pid == getpid()) {
+    if (m_txOpen) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+    for (auto& entry : m_statements) sqlite3_finalize(entry.second);
+    sqlite3_close_v2(m_db);
+  }
+  // A connection inherited across fork belongs to the parent: drop it without touching it.
+  m_db = nullptr;
+  m_statements.clear();
+  m_state = State::Closed;
+  m_txOpen = false;
+}
+
+sqlite3_stmt* Hive::Prepare(char const* sql) {
+  for (auto& entry : m_statements)
+    if (entry.first == sql) return entry.second;
+  sqlite3_stmt* stmt = nullptr;
+  if (sqlite3_prepare_v3(m_db, sql, -1, SQLITE_PREPARE_PERSISTENT, &stmt, nullptr) != SQLITE_OK) return nullptr;
+  m_statements.emplace_back(sql, stmt);
+  return stmt;
+}
+
+long Hive::ErrorFrom(int code) {
+  if (m_db && m_txOpen && sqlite3_get_autocommit(m_db)) {
+    // SQLite rolled the transaction back on its own: the unit of work is lost.
+    m_txOpen = false;
+    Doom(code);
+    ++m_writes;
+  }
+  switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return ERROR_BUSY;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN:
+    case SQLITE_AUTH: return ERROR_ACCESS_DENIED;
+    case SQLITE_CONSTRAINT: return ERROR_KEY_DELETED;
+    case SQLITE_NOMEM: return ERROR_NOT_ENOUGH_MEMORY;
+    case SQLITE_NOTADB:
+      m_state = State::Damaged;
+      return ERROR_BADDB;
+    default: return ERROR_BADDB;
+  }
+}
+
+long Hive::EnsureOpen(bool forWrite) {
+  if (m_db && m_pid != getpid()) {
+    CloseDatabase();
+    m_workDepth = 0;
+  }
+  if (m_state == State::Closed) {
+    struct stat info {};
+    bool const exists = stat(m_path.c_str(), &info) == 0;
+    if (!exists && !forWrite) return ERROR_FILE_NOT_FOUND;
+    if (!exists && !CreateFolders(FolderOf(m_path), 0700)) return ERROR_ACCESS_DENIED;
+    if (long const rc = OpenDatabase(!exists); rc != ERROR_SUCCESS) return rc;
+  }
+  if (m_state == State::Damaged) return ERROR_BADDB;
+  if (forWrite && m_state == State::ReadOnly) return ERROR_ACCESS_DENIED;
+  if (m_workDepth > 0 && !m_txOpen) return StartTransaction();
+  return ERROR_SUCCESS;
+}
+
+long Hive::OpenDatabase(bool create) {
+  int const flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0) | SQLITE_OPEN_NOMUTEX;
+  int rc = sqlite3_open_v2(m_path.c_str(), &m_db, flags, nullptr);
+  State opened = State::Open;
+  if (rc != SQLITE_OK && !create) {
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    rc = sqlite3_open_v2(m_path.c_str(), &m_db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    opened = State::ReadOnly;
+  }
+  if (rc != SQLITE_OK) {
+    sqlite3_close_v2(m_db);
+    m_db = nullptr;
+    return ERROR_ACCESS_DENIED;
+  }
+  m_pid = getpid();
+  m_state = opened;
+  sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
+  sqlite3_extended_result_codes(m_db, 1);
+  long const schema = PrepareSchema();
+  if (schema != ERROR_SUCCESS) {
+    State const keep = m_state == State::Damaged ? State::Damaged : State::Closed;
+    CloseDatabase();
+    m_state = keep;
+  }
+  return schema;
+}
+
+long Hive::PrepareSchema() {
+  sqlite3_exec(m_db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
+  auto applicationId = [this](int64_t& id) {
+    Statement query(*this, "PRAGMA application_id");
+    if (!query) return sqlite3_errcode(m_db);
+    int const rc = query.Step();
+    id = query.Int(0);
+    return rc == SQLITE_ROW ? SQLITE_OK : rc;
+  };
+  int64_t id = 0;
+  if (int const rc = applicationId(id); rc != SQLITE_OK) {
+    m_state = State::Damaged;
+    return ErrorFrom(rc);
+  }
+  if (id != kApplicationId) {
+    // Only an empty file becomes a hive; anybody else's database is left alone.
+    if (m_state == State::ReadOnly) {
+      m_state = State::Damaged;
+      return ERROR_BADDB;
+    }
+    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
+    Statement count(*this, "SELECT count(*) FROM sqlite_master");
+    bool const empty = count && count.Step() == SQLITE_ROW && count.Int(0) == 0;
+    int64_t recheck = 0;
+    applicationId(recheck);
+    bool ok = recheck == kApplicationId;
+    if (!ok && empty) {
+      std::string const init = std::string(kSchema) + "PRAGMA application_id = " + std::to_string(kApplicationId) + ";";
+      ok = sqlite3_exec(m_db, init.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+    }
+    if (!ok || sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+      sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+      m_state = State::Damaged;
+      return ERROR_BADDB;
+    }
+  }
+  if (m_state == State::Open) {
+    sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
+    sqlite3_exec(m_db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+  }
+  return ERROR_SUCCESS;
+}
+
+void Hive::Doom(long reason) {
+  if (m_workDepth == 0 || m_doomed) return;
+  m_doomed = true;
+  m_doomReason = reason;
+}
+
+long Hive::StartTransaction() {
+  int const rc = sqlite3_exec(m_db, m_workWrite ? "BEGIN IMMEDIATE" : "BEGIN", nullptr, nullptr, nullptr);
+  if (rc != SQLITE_OK) return ErrorFrom(rc);
+  m_txOpen = true;
+  m_txWrite = m_workWrite;
+  return ERROR_SUCCESS;
+}
+
+long Hive::FinishTransaction(bool commit) {
+  m_txOpen = false;
+  if (commit && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return ERROR_SUCCESS;
+  int const rc = sqlite3_errcode(m_db);
+  sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+  ++m_writes;
+  return commit ? ErrorFrom(rc) : ERROR_SUCCESS;
+}
+
+long Hive::BeginWork(bool write) {
+  if (m_workDepth == 0) {
+    m_doomed = false;
+    m_doomReason = ERROR_SUCCESS;
+    m_workWrite = write;
+  } else if (write && !m_workWrite) {
+    // A read unit that starts writing takes the write lock now; it has written nothing yet.
+    m_workWrite = true;
+    if (m_txOpen) FinishTransaction(true);
+  }
+  ++m_workDepth;
+  if (!m_db || m_pid != getpid() || m_txOpen) return ERROR_SUCCESS;
+  long const rc = StartTransaction();
+  if (rc != ERROR_SUCCESS) Doom(rc);
+  return rc;
+}
+
+long Hive::EndWork(bool commit) {
+  if (m_workDepth == 0) return ERROR_INVALID_PARAMETER;
+  if (!commit && !m_doomed) {
+    m_doomed = true;
+    m_doomReason = ERROR_REQUEST_ABORTED;
+  }
+  if (--m_workDepth > 0) return ERROR_SUCCESS;
+  bool const doomed = m_doomed;
+  long const rc = m_txOpen && m_db && m_pid == getpid() ? FinishTransaction(!doomed) : ERROR_SUCCESS;
+  if (!commit) return ERROR_SUCCESS;
+  return doomed ? m_doomReason : rc;
+}
+
+std::pair<uint64_t, int64_t> Hive::Version() {
+  if (!m_db || m_pid != getpid() || m_txOpen) return {m_writes, 0};
+  Statement version(*this, "PRAGMA data_version");
+  if (!version || version.Step() != SQLITE_ROW) return {m_writes, -1};
+  return {m_writes, version.Int(0)};
+}
+
+long Hive::FindKey(KeyId parent, std::string_view folded, KeyId& id) {
+  if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
+  Statement find(*this, "SELECT id FROM keys WHERE parent = ?1 AND folded = ?2");
+  if (!find) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = find.Bind(1, parent).Bind(2, folded).Step();
+  if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  id = find.Int(0);
+  return ERROR_SUCCESS;
+}
+
+long Hive::CreateKey(KeyId parent, std::string_view name, std::string_view folded, KeyId& id, bool& created) {
+  created = false;
+  long rc = EnsureOpen(true);
+  if (rc != ERROR_SUCCESS) return rc;
+  rc = FindKey(parent, folded, id);
+  if (rc != ERROR_FILE_NOT_FOUND) return rc;
+  Statement insert(*this, "INSERT INTO keys(parent, name, folded) VALUES(?1, ?2, ?3)");
+  if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
+  int const step = insert.Bind(1, parent).Bind(2, name).Bind(3, folded).Step();
+  if (step != SQLITE_DONE) return ErrorFrom(step);
+  id = sqlite3_last_insert_rowid(m_db);
+  created = true;
+  ++m_writes;
+  return ERROR_SUCCESS;
+}
+
+long Hive::HasSubkeys(KeyId key, bool& has) {
+  has = false;
+  if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
+  Statement any(*this, "SELECT 1 FROM keys WHERE parent = ?1 LIMIT 1");
+  if (!any) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = any.Bind(1, key).Step();
+  if (rc != SQLITE_ROW && rc != SQLITE_DONE) return ErrorFrom(rc);
+  has = rc == SQLITE_ROW;
+  return ERROR_SUCCESS;
+}
+
+long Hive::DeleteKey(KeyId key, bool tree) {
+  if (key == kRootKeyId) return ERROR_ACCESS_DENIED;
+  if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
+  if (!tree) {
+    bool has = false;
+    if (long const rc = HasSubkeys(key, has); rc != ERROR_SUCCESS) return rc;
+    if (has) return ERROR_ACCESS_DENIED;
+  }
+  Statement remove(*this, "DELETE FROM keys WHERE id = ?1");
+  if (!remove) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = remove.Bind(1, key).Step();
+  if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  ++m_writes;
+  return sqlite3_changes(m_db) > 0 ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+}
+
+long Hive::EmptyKey(KeyId key) {
+  if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
+  Statement keys(*this, "DELETE FROM keys WHERE parent = ?1");
+  Statement vals(*this, "DELETE FROM vals WHERE key = ?1");
+  if (!keys || !vals) return ErrorFrom(sqlite3_errcode(m_db));
+  ++m_writes;
+  if (int const rc = keys.Bind(1, key).Step(); rc != SQLITE_DONE) return ErrorFrom(rc);
+  if (int const rc = vals.Bind(1, key).Step(); rc != SQLITE_DONE) return ErrorFrom(rc);
+  return ERROR_SUCCESS;
+}
+
+long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string& data) {
+  if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
+  Statement query(*this, "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2");
+  if (!query) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = query.Bind(1, key).Bind(2, folded).Step();
+  if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  type = static_cast<unsigned long>(query.Int(0));
+  data.assign(query.Bytes(1));
+  return ERROR_SUCCESS;
+}
+
+long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
+                    unsigned char const* data, size_t size) {
+  if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
+  Statement upsert(*this,
+                   "INSERT INTO vals(key, name, folded, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
+                   " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
+  if (!upsert) return ErrorFrom(sqlite3_errcode(m_db));
+  std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);
+  int const rc = upsert.Bind(1, key).Bind(2, name).Bind(3, folded).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes).Step();
+  if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  ++m_writes;
+  return ERROR_SUCCESS;
+}
+
+long Hive::DeleteValue(KeyId key, std::string_view folded) {
+  // A missing hive holds no value to delete; do not create its file for that.
+  if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
+  if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
+  Statement remove(*this, "DELETE FROM vals WHERE key = ?1 AND folded = ?2");
+  if (!remove) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = remove.Bind(1, key).Bind(2, folded).Step();
+  if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  if (sqlite3_changes(m_db) == 0) return ERROR_FILE_NOT_FOUND;
+  ++m_writes;
+  return ERROR_SUCCESS;
+}
+
+long Hive::SubkeyNames(KeyId key, std::vector<std::string>& names) {
+  names.clear();
+  if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
+  Statement list(*this, "SELECT name FROM keys WHERE parent = ?1 ORDER BY folded");
+  if (!list) return ErrorFrom(sqlite3_errcode(m_db));
+  list.Bind(1, key);
+  int rc;
+  while ((rc = list.Step()) == SQLITE_ROW) names.emplace_back(list.Bytes(0));
+  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+}
+
+long Hive::ValueNames(KeyId key, std::vector<std::string>& names) {
+  names.clear();
+  if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
+  Statement list(*this, "SELECT name FROM vals WHERE key = ?1 ORDER BY id");
+  if (!list) return ErrorFrom(sqlite3_errcode(m_db));
+  list.Bind(1, key);
+  int rc;
+  while ((rc = list.Step()) == SQLITE_ROW) names.emplace_back(list.Bytes(0));
+  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+}
+
+long Hive::MaxValueSize(KeyId key, unsigned long& size) {
+  size = 0;
+  if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
+  Statement longest(*this, "SELECT coalesce(max(length(data)), 0) FROM vals WHERE key = ?1");
+  if (!longest) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = longest.Bind(1, key).Step();
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  size = static_cast<unsigned long>(longest.Int(0));
+  return ERROR_SUCCESS;
+}

@@ -1,0 +1,79 @@
+// One hive: a SQLite database file holding a tree of keys (by numeric id, root id 1) with their
+// values. It opens lazily: a missing file reads as an empty hive and is created on first write.
+// Answers are Win32 result codes. Not thread-safe; one instance per file per process.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+using KeyId = int64_t;
+constexpr KeyId kRootKeyId = 1;
+
+class Hive {
+ public:
+  explicit Hive(std::string path);
+  ~Hive();
+  Hive(Hive const&) = delete;
+  Hive& operator=(Hive const&) = delete;
+
+  std::string const& Path() const { return m_path; }
+
+  long FindKey(KeyId parent, std::string_view folded, KeyId& id);
+  long CreateKey(KeyId parent, std::string_view name, std::string_view folded, KeyId& id, bool& created);
+  long HasSubkeys(KeyId key, bool& has);
+  // Deletes the key, its values and, when `tree` is set, everything below it.
+  long DeleteKey(KeyId key, bool tree);
+  // Deletes every subkey and value of the key, keeping the key.
+  long EmptyKey(KeyId key);
+
+  long QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string& data);
+  long SetValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
+                unsigned char const* data, size_t size);
+  long DeleteValue(KeyId key, std::string_view folded);
+
+  // Names in enumeration order: subkeys by folded name, values by creation.
+  long SubkeyNames(KeyId key, std::vector<std::string>& names);
+  long ValueNames(KeyId key, std::vector<std::string>& names);
+  long MaxValueSize(KeyId key, unsigned long& size);
+
+  // Changes whenever this hive may hold different data than before (our writes or another
+  // process's commits), so that callers can cache enumerations.
+  std::pair<uint64_t, int64_t> Version();
+
+  long BeginWork(bool write);
+  long EndWork(bool commit);
+  bool InWork() const { return m_workDepth > 0; }
+
+ private:
+  class Statement;
+  enum class State { Closed, Open, ReadOnly, Damaged };
+
+  long EnsureOpen(bool forWrite);
+  long OpenDatabase(bool create);
+  long PrepareSchema();
+  long StartTransaction();
+  void Doom(long reason);
+  long FinishTransaction(bool commit);
+  long ErrorFrom(int sqliteCode);
+  sqlite3_stmt* Prepare(char const* sql);
+  void CloseDatabase();
+
+  std::string m_path;
+  sqlite3* m_db = nullptr;
+  State m_state = State::Closed;
+  int m_pid = 0;
+  std::vector<std::pair<char const*, sqlite3_stmt*>> m_statements;
+  uint64_t m_writes = 0;
+
+  int m_workDepth = 0;
+  bool m_workWrite = false;
+  bool m_doomed = false;
+  long m_doomReason = 0;
+  bool m_txOpen = false;
+  bool m_txWrite = false;
+};

@@ -1,0 +1,13 @@
+#include "VMemoryStoreFactory.h"
+
+#include "VMemoryKey.h"
+#include "VMemoryStore.h"
+
+VProfilePrivateStore* VMemoryStoreFactory::CreateStore() { return new VMemoryStore(m_root); }
+
+bool VMemoryStoreFactory::SetUndeletable(char const* path, bool undeletable) {
+  std::shared_ptr<VMemoryNode> node = VMemoryKey::Walk(m_root, path, false);
+  if (!node) return false;
+  node->SetUndeletable(undeletable);
+  return true;
+}

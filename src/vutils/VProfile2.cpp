@@ -1,0 +1,94 @@
+#include "VProfile2.h"
+
+#include "IProfileTextConverter.h"
+#include "IReportMessageParams.h"
+
+namespace {
+// The converter's answer for a text it does not convert: such a text is taken as it is.
+constexpr unsigned long kNotConvertible = 0xE1040047;
+}  // namespace
+
+bool VProfile2<VString, VProfileSz>::Load(VProfileKey* key, VString const& defaultValue) {
+  VString stored;
+  bool const found = ReadSz(key, stored);
+  TakeLoaded(found, stored, defaultValue);
+  return true;
+}
+
+void VProfile2<VString, VProfileSz>::TakeLoaded(bool found, VString const& value, VString const& defaultValue) {
+  VString::operator=(found ? value : defaultValue);
+  SetDirty(!found);
+  m_checkpoint = Current();
+}
+
+bool VProfile2<VString, VProfileSz>::SetFromText(VString const& text, IProfileTextConverter& converter,
+                                                IReportMessageParams& report) {
+  VString converted;
+  converted.SetSensitive(Current().IsSensitive());
+  if (converter.TextToString(converted, text, report, true)) {
+    VString::operator=(converted);
+  } else if (report.GetCode() == kNotConvertible) {
+    VString::operator=(text);
+    report.Reset(0);
+  } else {
+    return false;
+  }
+  m_checkpoint = Current();
+  SetDirty(false);
+  return true;
+}
+
+void VProfile2<VString, VProfileSz>::Save(VProfileKey* key, bool force) {
+  if (!NeedsSave(force)) return;
+  WriteSz(key, c_str());
+  MarkSaved();
+}
+
+void VProfile2<VString, VProfileSz>::MarkSaved() {
+  SetDirty(false);
+  m_checkpoint = Current();
+}
+
+void VProfile2<VString, VProfileSz>::Checkpoint() {
+  if (IsModified()) SetDirty(true);
+  m_checkpoint = Current();
+}
+
+void VProfile2<VString, VProfileSz>::ApplyDelta(VProfileData const* other) {
+  if (auto const* text = dynamic_cast<VProfile2 const*>(other)) VString::operator=(text->Current());
+}
+
+bool VProfile2<VStringArray, VProfileMultiSz>::Load(VProfileKey* key, VStringArray const& defaultValue) {
+  VStringArray stored;
+  bool const found = ReadMultiSz(key, stored);
+  VStringArray::operator=(found ? stored : defaultValue);
+  SetDirty(!found);
+  m_checkpoint = Current();
+  return true;
+}
+
+bool VProfile2<VStringArray, VProfileMultiSz>::SetFromText(VString const& text, IProfileTextConverter& converter,
+                                                          IReportMessageParams& report) {
+  VStringArray converted;
+  if (!converter.TextToList(converted, text, report, true)) return false;
+  VStringArray::operator=(converted);
+  m_checkpoint = Current();
+  SetDirty(false);
+  return true;
+}
+
+void VProfile2<VStringArray, VProfileMultiSz>::Save(VProfileKey* key, bool force) {
+  if (!NeedsSave(force)) return;
+  WriteMultiSz(key, Current());
+  SetDirty(false);
+  m_checkpoint = Current();
+}
+
+void VProfile2<VStringArray, VProfileMultiSz>::Checkpoint() {
+  if (IsModified()) SetDirty(true);
+  m_checkpoint = Current();
+}
+
+void VProfile2<VStringArray, VProfileMultiSz>::ApplyDelta(VProfileData const* other) {
+  if (auto const* list = dynamic_cast<VProfile2 const*>(other)) VStringArray::operator=(list->Current());
+}

@@ -1,0 +1,206 @@
+#include "VRegistryKey.h"
+
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
+#include "VProfileStoreFactory.h"
+#include "platform/registry/Registry.h"
+
+namespace {
+
+constexpr REGSAM kWritableAccess = KEY_READ | KEY_WRITE;                    // 0x2001F
+constexpr REGSAM kReadOnlyAccess = KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS;  // 0x9
+
+void* InstalledSecurityAttributes() {
+  VProfileStoreFactory* factory = GetInstalledProfileStoreFactory();
+  return factory ? factory->m_securityAttributes : nullptr;
+}
+
+HKEY CreateOrOpen(HKEY parent, char const* name) {
+  HKEY key = nullptr;
+  unsigned long disposition = 0;
+  if (RegCreateKeyEx(parent, name, 0, nullptr, 0, kWritableAccess, InstalledSecurityAttributes(), &key,
+                     &disposition) == ERROR_SUCCESS)
+    return key;
+  return nullptr;
+}
+
+HKEY OpenForReading(HKEY parent, char const* name, REGSAM access) {
+  HKEY key = nullptr;
+  return RegOpenKeyEx(parent, name, 0, access, &key) == ERROR_SUCCESS ? key : nullptr;
+}
+
+bool NameAt(HKEY key, bool values, int index, VString& name) {
+  if (!key || index < 0) return false;
+  std::vector<char> buffer(32);
+  for (;;) {
+    unsigned long length = static_cast<unsigned long>(buffer.size());
+    long const rc = values ? RegEnumValue(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr)
+                           : RegEnumKeyEx(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    if (rc == ERROR_MORE_DATA) {
+      buffer.resize(buffer.size() * 2);
+      continue;
+    }
+    if (rc != ERROR_SUCCESS) return false;
+    name = VString(buffer.data(), length);
+    return true;
+  }
+}
+
+}  // namespace
+
+bool VRegistryKey::Iterator::Next(VString& name) {
+  if (!NameAt(m_key, m_values, m_index, name)) return false;
+  ++m_index;
+  return true;
+}
+
+VRegistryKey::ReverseIterator::ReverseIterator(HKEY key, bool values) : m_key(key), m_values(values) {
+  unsigned long subkeys = 0;
+  unsigned long valueCount = 0;
+  if (key && RegQueryInfoKey(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &valueCount, nullptr, nullptr,
+                             nullptr, nullptr) == ERROR_SUCCESS)
+    m_index = static_cast<int>(values ? valueCount : subkeys) - 1;
+}
+
+bool VRegistryKey::ReverseIterator::Next(VString& name) {
+  if (m_index < 0 || !NameAt(m_key, m_values, m_index, name)) return false;
+  --m_index;
+  return true;
+}
+
+VRegistryKey::VRegistryKey(HKEY parent, char const* name, bool readOnly) : m_readOnly(readOnly) {
+  if (!readOnly) m_key = CreateOrOpen(parent, name);
+  if (!m_key) m_key = OpenForReading(parent, name, kReadOnlyAccess);
+}
+
+VRegistryKey::~VRegistryKey() {
+  if (m_key) RegCloseKey(m_key);
+}
+
+bool VRegistryKey::ReadValue(char const* name, unsigned long type, VString& data) {
+  if (!m_key) return false;
+  unsigned long storedType = 0;
+  unsigned long size = 0;
+  if (RegQueryValueEx(m_key, name, nullptr, &storedType, nullptr, &size) != ERROR_SUCCESS || storedType != type)
+    return false;
+  VString bytes;
+  bytes.SetSensitive(data.IsSensitive());
+  char* buffer = bytes.GetBuffer(size);
+  if (RegQueryValueEx(m_key, name, nullptr, &storedType, reinterpret_cast<unsigned char*>(buffer), &size) !=
+          ERROR_SUCCESS ||
+      storedType != type)
+    return false;
+  bytes.SetLength(size);
+  data = std::move(bytes);
+  return true;
+}
+
+bool VRegistryKey::GetMultiSz(char const* name, VStringArray& out) {
+  out.RemoveAll();
+  VString data;
+  if (!ReadValue(name, REG_MULTI_SZ, data)) return false;
+  size_t offset = 0;
+  while (offset < data.Length()) {
+    char const* item = data.c_str() + offset;
+    size_t const length = strnlen(item, data.Length() - offset);
+    if (length == 0 && offset + 1 == data.Length()) break;
+    out.Add(VString(item, length));
+    offset += length + 1;
+  }
+  return true;
+}
+
+bool VRegistryKey::GetBinary(char const* name, void* data, unsigned long& size) {
+  if (!m_key) return false;
+  unsigned long type = 0;
+  if (size == 0 || !data) {
+    // Without room the call only learns the stored length, and succeeds only for an empty block.
+    size = 0;
+    return RegQueryValueEx(m_key, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_BINARY &&
+           size == 0;
+  }
+  return RegQueryValueEx(m_key, name, nullptr, &type, static_cast<unsigned char*>(data), &size) == ERROR_SUCCESS &&
+         type == REG_BINARY;
+}
+
+bool VRegistryKey::GetSz(char const* name, VString& out) {
+  VString data;
+  data.SetSensitive(out.IsSensitive());
+  if (!ReadValue(name, REG_SZ, data)) return false;
+  data.ReleaseBuffer();
+  out = std::move(data);
+  return true;
+}
+
+bool VRegistryKey::GetDword(char const* name, unsigned long& out) {
+  if (!m_key) return false;
+  unsigned long type = 0;
+  uint32_t value = 0;
+  unsigned long size = sizeof(value);
+  if (RegQueryValueEx(m_key, name, nullptr, &type, reinterpret_cast<unsigned char*>(&value), &size) != ERROR_SUCCESS ||
+      type != REG_DWORD || size != sizeof(value))
+    return false;
+  out = value;
+  return true;
+}
+
+bool VRegistryKey::SetValue(char const* name, unsigned long type, void const* data, unsigned long length) {
+  return m_key &&
+         RegSetValueEx(m_key, name, 0, type, static_cast<unsigned char const*>(data), length) == ERROR_SUCCESS;
+}
+
+bool VRegistryKey::SetMultiSz(char const* name, VStringArray const& values) {
+  VString buffer;
+  for (VString const& value : values) {
+    buffer += value;
+    buffer += '\0';
+  }
+  buffer += '\0';
+  return SetValue(name, REG_MULTI_SZ, buffer.c_str(), static_cast<unsigned long>(buffer.Length()));
+}
+
+bool VRegistryKey::SetBinary(char const* name, void const* data, unsigned long length) {
+  return SetValue(name, REG_BINARY, data, length);
+}
+
+bool VRegistryKey::SetSz(char const* name, char const* text) {
+  if (!text) text = "";
+  return SetValue(name, REG_SZ, text, static_cast<unsigned long>(std::strlen(text) + 1));
+}
+
+bool VRegistryKey::SetDword(char const* name, unsigned long value) {
+  uint32_t const stored = static_cast<uint32_t>(value);
+  return SetValue(name, REG_DWORD, &stored, sizeof(stored));
+}
+
+bool VRegistryKey::DeleteValue(char const* name) { return m_key && RegDeleteValue(m_key, name) == ERROR_SUCCESS; }
+
+bool VRegistryKey::DeleteKey(char const* name) {
+  if (!m_key) return false;
+  HKEY child = CreateOrOpen(m_key, name);
+  if (!child) return false;
+  bool ok = true;
+  {
+    VRegistryKey subkey(child, "", false);
+    ReverseIterator names(child, false);
+    VString childName;
+    while (names.Next(childName))
+      if (ok) ok = subkey.DeleteKey(childName.c_str());
+  }
+  RegCloseKey(child);
+  return RegDeleteKey(m_key, name) == ERROR_SUCCESS && ok;
+}
+
+bool VRegistryKey::KeyExists(char const* name) {
+  if (!m_key) return false;
+  HKEY probe = OpenForReading(m_key, name, KEY_READ);
+  if (!probe) return false;
+  RegCloseKey(probe);
+  return true;
+}
+
+VProfilePrivateKey* VRegistryKey::OpenKey(char const* name) { return new VRegistryKey(m_key, name, m_readOnly); }
+
+VProfilePrivateKeyIterator* VRegistryKey::CreateIterator(bool values) { return new Iterator(m_key, values); }

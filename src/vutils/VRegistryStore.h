@@ -1,0 +1,19 @@
+// A store over a key of the registry. Each store is one unit of work on its hive: opened with
+// the root key, committed when the store is destroyed (stores opened inside it join it).
+#pragma once
+
+#include "VProfilePrivateStore.h"
+#include "VString.h"
+#include "platform/types/WinTypes.h"
+
+class VRegistryStore : public VProfilePrivateStore {
+ public:
+  VRegistryStore(HKEY hive, VString const& path) : m_hive(hive), m_path(path) {}
+  ~VRegistryStore() override;
+  VProfilePrivateKey* OpenRoot(bool readOnly) override;
+
+ private:
+  HKEY m_hive;
+  VString m_path;
+  bool m_inWork = false;
+};

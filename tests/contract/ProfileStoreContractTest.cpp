@@ -1,0 +1,195 @@
+// The key contract every profile store implementation keeps, run against each of them.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "VMemoryStoreFactory.h"
+#include "VProfileKey.h"
+#include "VProfileKeyIterator.h"
+#include "VProfileStore.h"
+#include "VRegistryStoreFactory.h"
+#include "support/ScopedRoot.h"
+
+namespace {
+
+struct RegistryBackend {
+  ScopedRoot root;
+  VRegistryStoreFactory factory{HKEY_CURRENT_USER, "Software\\Brimvale\\Contract"};
+};
+
+struct MemoryBackend {
+  VMemoryStoreFactory factory;
+};
+
+template <typename Backend>
+class ProfileStoreContract : public ::testing::Test {
+ protected:
+  std::unique_ptr<VProfileStore> Open(bool readOnly = false) {
+    return std::make_unique<VProfileStore>(readOnly, &m_backend.factory);
+  }
+  std::vector<std::string> Names(VProfileKey* key, bool values) {
+    std::vector<std::string> names;
+    VProfileKeyIterator it(key, values);
+    VString name;
+    while (it.Next(name)) names.push_back(name.Str());
+    return names;
+  }
+
+  Backend m_backend;
+};
+
+using Backends = ::testing::Types<RegistryBackend, MemoryBackend>;
+TYPED_TEST_SUITE(ProfileStoreContract, Backends);
+
+TYPED_TEST(ProfileStoreContract, WritableOpenCreatesEveryLevelAndReadOnlyOpenCreatesNothing) {
+  {
+    auto store = this->Open(true);
+    VProfileKey key(store->Root(), "A\\B");
+    EXPECT_FALSE(key.IsWritable());
+    EXPECT_FALSE(key.SetSz("v", "x"));
+    VString text;
+    EXPECT_FALSE(key.GetSz("v", text));
+    EXPECT_FALSE(store->Root()->KeyExists("A"));
+  }
+  {
+    auto store = this->Open();
+    EXPECT_FALSE(store->Root()->KeyExists("A\\B"));
+    EXPECT_FALSE(store->Root()->KeyExists("A")) << "KeyExists never creates";
+    VProfileKey key(store->Root(), "A\\B");
+    EXPECT_TRUE(key.IsWritable());
+    EXPECT_TRUE(key.SetSz("v", "x"));
+    EXPECT_TRUE(store->Root()->KeyExists("A"));
+    EXPECT_TRUE(store->Root()->KeyExists("a\\b"));
+  }
+  auto reader = this->Open(true);
+  VProfileKey again(reader->Root(), "A\\B");
+  VString text;
+  EXPECT_TRUE(again.GetSz("v", text));
+  EXPECT_EQ("x", text);
+}
+
+TYPED_TEST(ProfileStoreContract, ReadsAreKindStrict) {
+  auto store = this->Open();
+  VProfileKey key(store->Root(), "Kinds");
+  char const bytes[4] = {'1', 0, 0, 0};
+  VStringArray list{"1"};
+  ASSERT_TRUE(key.SetDword("dword", 1));
+  ASSERT_TRUE(key.SetSz("sz", "1"));
+  ASSERT_TRUE(key.SetBinary("binary", bytes, 4));
+  ASSERT_TRUE(key.SetMultiSz("multi", list));
+  char const* names[] = {"dword", "sz", "binary", "multi"};
+  for (int stored = 0; stored < 4; ++stored) {
+    char const* name = names[stored];
+    unsigned long number = 0;
+    VString text;
+    char buffer[8];
+    unsigned long size = sizeof(buffer);
+    VStringArray out;
+    EXPECT_EQ(stored == 0, key.GetDword(name, number)) << name;
+    EXPECT_EQ(stored == 1, key.GetSz(name, text)) << name;
+    EXPECT_EQ(stored == 2, key.GetBinary(name, buffer, size)) << name;
+    EXPECT_EQ(stored == 3, key.GetMultiSz(name, out)) << name;
+  }
+  ASSERT_TRUE(key.SetSz("dword", "now text"));
+  unsigned long number = 0;
+  EXPECT_FALSE(key.GetDword("dword", number)) << "the last write fixes the kind";
+}
+
+TYPED_TEST(ProfileStoreContract, TextListsKeepEmptyElements) {
+  auto store = this->Open();
+  VProfileKey key(store->Root(), "Lists");
+  std::vector<VStringArray> const cases = {VStringArray{"a", "", "b"}, VStringArray{}, VStringArray{""},
+                                           VStringArray{"", ""}, VStringArray{"only"}};
+  for (VStringArray const& list : cases) {
+    ASSERT_TRUE(key.SetMultiSz("list", list));
+    VStringArray out{"stale"};
+    ASSERT_TRUE(key.GetMultiSz("list", out));
+    EXPECT_EQ(list.GetSize(), out.GetSize());
+    if (list.GetSize() == 1 && list[0].IsEmpty()) continue;  // one empty element reads as the empty list
+    EXPECT_TRUE(list == out);
+  }
+  VStringArray out{"stale"};
+  EXPECT_FALSE(key.GetMultiSz("missing", out));
+  EXPECT_EQ(0, out.GetSize()) << "a failed read still empties the list";
+}
+
+TYPED_TEST(ProfileStoreContract, BinaryReadsReportTheStoredLength) {
+  auto store = this->Open();
+  VProfileKey key(store->Root(), "Binary");
+  std::vector<unsigned char> const forty(40, 0x11), fortyEight(48, 0x22), ten(10, 0x33);
+  key.SetBinary("forty", forty.data(), 40);
+  key.SetBinary("fortyEight", fortyEight.data(), 48);
+  key.SetBinary("ten", ten.data(), 10);
+  key.SetBinary("empty", nullptr, 0);
+  struct Case {
+    char const* name;
+    unsigned long capacity;
+    bool ok;
+    unsigned long size;
+  };
+  Case const cases[] = {{"forty", 44, true, 40},  {"fortyEight", 44, false, 48}, {"ten", 0, false, 10},
+                        {"ten", 10, true, 10},    {"empty", 0, true, 0},         {"missing", 44, false, 44}};
+  for (Case const& c : cases) {
+    std::vector<unsigned char> buffer(64, 0xee);
+    unsigned long size = c.capacity;
+    EXPECT_EQ(c.ok, key.GetBinary(c.name, buffer.data(), size)) << c.name << " " << c.capacity;
+    EXPECT_EQ(c.size, size) << c.name << " " << c.capacity;
+    EXPECT_EQ(0xee, buffer[c.capacity]) << "nothing is written past the capacity";
+  }
+}
+
+TYPED_TEST(ProfileStoreContract, NamesMatchWithoutCaseAndEnumerateInOrder) {
+  auto store = this->Open();
+  VProfileKey key(store->Root(), "Names");
+  std::string const longName = "A subkey name well beyond thirty-two characters";
+  for (char const* name : {"beta", "Alpha", longName.c_str()}) VProfileKey child(&key, name);
+  EXPECT_EQ((std::vector<std::string>{longName, "Alpha", "beta"}), this->Names(&key, false));
+  key.SetSz("Zeta", "1");
+  key.SetSz("alpha", "2");
+  key.SetSz("ZETA", "3");
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "alpha"}), this->Names(&key, true));
+  VString text;
+  EXPECT_TRUE(key.GetSz("zeta", text));
+  EXPECT_EQ("3", text);
+  EXPECT_TRUE(key.KeyExists("BETA"));
+  VProfileKey empty(&key, "beta");
+  EXPECT_TRUE(this->Names(&empty, false).empty());
+  EXPECT_TRUE(this->Names(&empty, true).empty());
+}
+
+TYPED_TEST(ProfileStoreContract, DeleteKeyRemovesTheWholeSubtree) {
+  auto store = this->Open();
+  {
+    VProfileKey deep(store->Root(), "Doomed\\One\\Two\\Three");
+    deep.SetDword("v", 1);
+    VProfileKey sibling(store->Root(), "Doomed\\Other");
+    sibling.SetSz("w", "x");
+  }
+  EXPECT_TRUE(store->Root()->DeleteKey("Doomed"));
+  EXPECT_FALSE(store->Root()->KeyExists("Doomed"));
+  EXPECT_FALSE(store->Root()->KeyExists("Doomed\\One"));
+  EXPECT_FALSE(store->Root()->DeleteValue("missing"));
+  VProfileKey kept(store->Root(), "Kept");
+  kept.SetDword("v", 1);
+  EXPECT_TRUE(kept.DeleteValue("V"));
+  unsigned long number = 0;
+  EXPECT_FALSE(kept.GetDword("v", number));
+}
+
+TYPED_TEST(ProfileStoreContract, StoresOfOneFactorySeeEachOthersWrites) {
+  {
+    auto writer = this->Open();
+    VProfileKey key(writer->Root(), "Shared");
+    key.SetDword("n", 0xFFFFFFFFul);
+  }
+  auto reader = this->Open(true);
+  VProfileKey key(reader->Root(), "Shared");
+  unsigned long number = 0;
+  EXPECT_TRUE(key.GetDword("n", number));
+  EXPECT_EQ(0xFFFFFFFFul, number);
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "VMemoryStoreFactory.h"
+#include "VProfileBlob.h"
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+
+namespace {
+
+std::string Bytes(VProfileBlob const& blob) {
+  return std::string(reinterpret_cast<char const*>(blob.Data()), blob.Length());
+}
+
+TEST(VProfileBlob, LoadCases) {
+  VMemoryStoreFactory factory;
+  VProfileStore store(&factory);
+  VProfileKey* key = store.Root();
+  ASSERT_TRUE(key->SetBinary("Block", "\x01\x00\x02", 3));
+  ASSERT_TRUE(key->SetBinary("Empty", "", 0));
+  ASSERT_TRUE(key->SetSz("Text", "abc"));
+  struct Case {
+    char const* name;
+    bool result;
+    std::string bytes;
+  } const cases[] = {
+      {"Block", true, std::string("\x01\x00\x02", 3)},
+      {"Missing", false, ""},
+      {"Empty", false, ""},
+      {"Text", false, ""},
+  };
+  for (Case const& c : cases) {
+    VProfileBlob blob;
+    blob.Assign("old", 3);
+    EXPECT_EQ(blob.Load(key, c.name), c.result) << c.name;
+    EXPECT_EQ(Bytes(blob), c.bytes) << c.name;
+    EXPECT_EQ(blob.GetName(), c.name);
+  }
+  VProfileBlob keyless;
+  keyless.Assign("kept", 4);
+  EXPECT_TRUE(keyless.Load(nullptr, "Any"));
+  EXPECT_EQ(Bytes(keyless), "kept");
+}
+
+TEST(VProfileBlob, SaveWritesWheneverThereAreBytes) {
+  VMemoryStoreFactory factory;
+  VProfileStore store(&factory);
+  VProfileKey* key = store.Root();
+  VProfileBlob blob;
+  blob.Load(key, "Blob");
+  blob.Save(key, true);
+  unsigned char probe = 0;
+  unsigned long size = 0;
+  EXPECT_FALSE(key->GetBinary("Blob", &probe, size));
+  EXPECT_EQ(size, 0UL);
+
+  blob.Assign("xyz", 3);
+  blob.Checkpoint();
+  blob.Save(key, false);
+  VProfileBlob again;
+  EXPECT_TRUE(again.Load(key, "Blob"));
+  EXPECT_EQ(Bytes(again), "xyz");
+}
+
+TEST(VProfileBlob, CheckpointRollbackAndDelta) {
+  VProfileBlob blob;
+  EXPECT_FALSE(blob.IsModified());
+  blob.Assign("abc", 3);
+  EXPECT_TRUE(blob.IsModified());
+  blob.Checkpoint();
+  EXPECT_FALSE(blob.IsModified());
+  EXPECT_FALSE(blob.IsDirty());
+
+  blob.Assign("abd", 3);
+  EXPECT_TRUE(blob.IsModified());
+  blob.Assign("abcd", 4);
+  EXPECT_TRUE(blob.IsModified());
+  blob.Rollback();
+  EXPECT_EQ(Bytes(blob), "abc");
+  EXPECT_FALSE(blob.IsModified());
+  EXPECT_TRUE(blob.IsDirty());
+
+  VProfileBlob other;
+  other.Assign("zz", 2);
+  blob.ApplyDelta(&other);
+  EXPECT_EQ(Bytes(blob), "zz");
+  EXPECT_TRUE(blob.IsModified());
+
+  VProfileBlob copy(blob);
+  EXPECT_EQ(Bytes(copy), "zz");
+  copy.Rollback();
+  EXPECT_EQ(Bytes(copy), "abc");
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+
+#include "VMemoryStoreFactory.h"
+#include "VProfileEncodedString.h"
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+
+namespace {
+
+unsigned HexByte(std::string const& text, size_t pair) { return std::stoul(text.substr(pair * 2, 2), nullptr, 16); }
+
+TEST(VProfileEncodedString, EncodedFormOfAbc) {
+  std::string const stored = VProfileEncodedString::Encode("abc").Str();
+  ASSERT_EQ(stored.size(), 14u);
+  EXPECT_EQ(stored.find_first_not_of("0123456789abcdef"), std::string::npos) << stored;
+  unsigned const key[3] = {HexByte(stored, 0), HexByte(stored, 1), HexByte(stored, 2)};
+  EXPECT_EQ(HexByte(stored, 4), 0x61u ^ key[0]);
+  EXPECT_EQ(HexByte(stored, 5), 0x62u ^ key[1]);
+  EXPECT_EQ(HexByte(stored, 6), 0x63u ^ key[2]);
+  EXPECT_EQ(VProfileEncodedString::Decode(stored), "abc");
+  std::string upper = stored;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  EXPECT_EQ(VProfileEncodedString::Decode(upper), "abc");
+  EXPECT_EQ(VProfileEncodedString::Encode(""), "");
+}
+
+TEST(VProfileEncodedString, DecodeOfKnownForms) {
+  std::string const longest = "00000000" + std::string(2038, '6');   // 2,046 characters
+  struct Case {
+    std::string stored;
+    std::string text;
+  } const cases[] = {
+      {"", ""},
+      {"12345678", ""},
+      {"1234", ""},
+      {"01020304606060", "abc"},
+      {"0102030460606067", "abcc"},  // the key repeats every four bytes
+      {"00000000616200", "ab"},      // a zero byte ends the text
+      {"000000006162006364", "ab"},
+      {"0000000061z2", "a\x02"},     // a non-hex digit counts as 0
+      {"000000006", "`"},            // a last odd digit pairs with 0
+      {"0000000041", "A"},
+      {longest, std::string(1019, 'f')},
+      {longest + "6", ""},           // past the 1,023-byte block: rejected
+  };
+  for (Case const& c : cases)
+    EXPECT_EQ(VProfileEncodedString::Decode(c.stored).Str(), c.text) << c.stored.substr(0, 20);
+}
+
+TEST(VProfileEncodedString, LoadAndSaveThroughTheStore) {
+  VMemoryStoreFactory factory;
+  VProfileStore store(&factory);
+  VProfileKey* key = store.Root();
+  ASSERT_TRUE(key->SetSz("Password", "01020304606060"));
+  VProfileEncodedString password;
+  password.Load(key, "Password", "unused");
+  EXPECT_EQ(password, "abc");
+  EXPECT_FALSE(password.IsDirty());
+  EXPECT_TRUE(password.IsSensitive());
+
+  VProfileEncodedString missing;
+  missing.Load(key, "Other", "fallback");
+  EXPECT_EQ(missing, "fallback");
+  EXPECT_TRUE(missing.IsDirty());
+  missing.Save(key, false);
+  VString first;
+  ASSERT_TRUE(key->GetSz("Other", first));
+  EXPECT_EQ(VProfileEncodedString::Decode(first), "fallback");
+  EXPECT_EQ(first.Length(), 8u + 2 * 8);
+
+  missing.Save(key, true);
+  VString second;
+  ASSERT_TRUE(key->GetSz("Other", second));
+  EXPECT_EQ(VProfileEncodedString::Decode(second), "fallback");
+  EXPECT_NE(first, second);
+}
+
+}  // namespace
