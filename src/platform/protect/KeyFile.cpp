@@ -1,47 +1,18 @@
 #include "platform/protect/KeyFile.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sodium.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
+
+#include "platform/registry/HiveLocations.h"
 
 namespace {
 
-std::string Environment(char const* name) {
-  char const* value = std::getenv(name);
-  return value ? std::string(value) : std::string();
-}
-
-std::string HomeFolder() {
-  std::string home = Environment("HOME");
-  if (!home.empty()) return home;
-  passwd const* entry = getpwuid(geteuid());
-  return entry && entry->pw_dir ? std::string(entry->pw_dir) : std::string("/");
-}
-
-std::string UserFolder() {
-  std::string root = Environment("BRIMVALE_ROOT");
-  if (!root.empty()) return root + "/user";
-  std::string config = Environment("XDG_CONFIG_HOME");
-  if (!config.empty() && config[0] == '/') return config + "/Brimvale";
-  return HomeFolder() + "/.config/Brimvale";
-}
-
 std::string SystemText(int err) { return std::strerror(err); }
-
-// mkdir -p; every folder made here gets mode 0700.
-bool MakeFolders(std::string const& path) {
-  for (size_t slash = path.find('/', 1); ; slash = path.find('/', slash + 1)) {
-    std::string part = path.substr(0, slash);
-    if (mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return false;
-    if (slash == std::string::npos) return true;
-  }
-}
 
 bool WriteAll(int fd, unsigned char const* data, size_t size) {
   while (size > 0) {
@@ -65,7 +36,7 @@ void SyncFolder(std::string const& folder) {
 
 KeyFile::KeyFile(std::string folder) : m_folder(std::move(folder)), m_path(m_folder + "/user.key") {}
 
-std::string KeyFile::DefaultFolder() { return UserFolder() + "/protect"; }
+std::string KeyFile::DefaultFolder() { return UserConfigFolder() + "/protect"; }
 
 bool KeyFile::Read(SecretBytes& key, bool create, std::string& error) const {
   if (!CheckFolder(create, error)) return false;
@@ -91,7 +62,7 @@ bool KeyFile::CheckFolder(bool create, std::string& error) const {
       error = "there is no protection key file " + m_path;
       return false;
     }
-    if (errno != ENOENT || !MakeFolders(m_folder) || stat(m_folder.c_str(), &info) != 0) {
+    if (errno != ENOENT || !CreateFolders(m_folder, 0700) || stat(m_folder.c_str(), &info) != 0) {
       error = "cannot make the key folder " + m_folder + ": " + SystemText(errno);
       return false;
     }
