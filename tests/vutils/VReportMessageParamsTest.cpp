@@ -120,15 +120,6 @@ TEST(VReportMessageParams, TextIsMadeOnceUntilTheCodeChanges) {
   EXPECT_EQ(report.GetModule(), MessageModule::Library());
 }
 
-TEST(VReportMessageParams, MismatchedInsertsStillGiveText) {
-  VReportMessageParams numbers(0xA1700001, &module), tooFew(0xA1700001, &module), none(0xA1700001, &module);
-  numbers.AddNumber(1);
-  numbers.AddNumber(2);
-  tooFew.AddString("s");
-  for (VReportMessageParams* report : {&numbers, &tooFew, &none})
-    EXPECT_STREQ(report->GetText(), "Copied %1 and %2!d!.\r\n");
-}
-
 // Counts destructions, so that a double free or a leak shows as a wrong count.
 class CountedReport : public VReportMessageParams {
  public:

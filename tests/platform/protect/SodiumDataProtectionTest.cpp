@@ -91,15 +91,6 @@ TEST(SodiumDataProtection, AnyAlteredOrShortBlockIsRefused) {
   }
 }
 
-TEST(SodiumDataProtection, ChangedDescriptionIsRefused) {
-  TempFolder folder;
-  SodiumDataProtection service(folder / "keys");
-  Bytes sealed = Seal(service, "secret", "VProfileCapiString");
-  sealed[6] = 'W';
-  std::string plain, error;
-  EXPECT_FALSE(Open(service, sealed, plain, error));
-}
-
 TEST(SodiumDataProtection, ForeignOrMissingKeyIsRefused) {
   TempFolder folder;
   SodiumDataProtection mine(folder / "mine"), theirs(folder / "theirs");
@@ -193,25 +184,6 @@ TEST(SodiumDataProtection, ProcessesRacingToCreateTheKeyShareOne) {
     std::string plain, error;
     EXPECT_TRUE(Open(service, Bytes(blob.begin(), blob.end()), plain, error)) << error;
     EXPECT_EQ(plain, "shared");
-  }
-}
-
-TEST(KeyFile, DefaultFolderFollowsTheEnvironment) {
-  struct Case {
-    char const* root;
-    char const* xdg;
-    char const* home;
-    char const* expected;
-  };
-  Case const cases[] = {
-      {"/r", "/x", "/h", "/r/user/protect"},
-      {nullptr, "/x", "/h", "/x/Brimvale/protect"},
-      {nullptr, "relative", "/h", "/h/.config/Brimvale/protect"},
-      {"", "", "/h", "/h/.config/Brimvale/protect"},
-  };
-  for (Case const& c : cases) {
-    ScopedEnv root("BRIMVALE_ROOT", c.root), xdg("XDG_CONFIG_HOME", c.xdg), home("HOME", c.home);
-    EXPECT_EQ(KeyFile::DefaultFolder(), c.expected);
   }
 }
 
