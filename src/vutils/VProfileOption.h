@@ -1,0 +1,104 @@
+// One row of a record's option table: the stored name, the member (by member pointer, so the
+// row cannot point at a member of another type or class) and the default used when the key
+// holds nothing. The kind follows from the member's class. Three shapes:
+//   {"Port", &R::port, 22}       a value with a default (numbers, bools, texts, encoded texts,
+//                                fixed-size binary records, text lists);
+//   {"Login Script", &R::script} a line list or blob, which load without a default;
+//   {&R::terminal}               a nested record, which loads its own table from the same key.
+// Names are kept as pointers: give literals.
+#pragma once
+
+#include <concepts>
+#include <functional>
+#include <type_traits>
+
+#include "VProfile.h"
+#include "VProfileBinary.h"
+#include "VProfileBlob.h"
+#include "VProfileData.h"
+#include "VProfileDword.h"
+#include "VProfileKind.h"
+#include "VProfileMultiLineString.h"
+#include "VProfileMultiSz.h"
+#include "VProfileRecord.h"
+#include "VProfileSz.h"
+
+// Values whose Load takes their name and knows its own default (an empty list or blob).
+template <typename M>
+concept VProfileNamedLoad = std::derived_from<M, VProfileMultiLineString> || std::derived_from<M, VProfileBlob>;
+
+// A default fits a value when it is of the value's kind: bools take bool, numbers any other
+// integer, the rest what their Load takes.
+template <typename M, typename D>
+concept VProfileDefaultFor =
+    !VProfileNamedLoad<M> && !std::derived_from<M, VProfileRecord> &&
+    (std::derived_from<M, VProfileDword>
+         ? (std::is_same_v<D, bool> == std::derived_from<M, VProfile<bool>> && std::is_integral_v<D>)
+         : (requires(M m, VProfileKey* key, D value) { m.Load(key, "", value); } ||
+            requires(M m, VProfileKey* key, D value) { m.Load(key, value); }));
+
+template <typename R>
+class VProfileOption {
+ public:
+  template <typename M, typename D>
+    requires VProfileDefaultFor<M, D>
+  VProfileOption(char const* name, M R::*member, D defaultValue)
+      : m_name(name), m_kind(KindOf<M>()), m_member(Access(member)),
+        m_load([name, member, defaultValue](R& record, VProfileKey* key) {
+          LoadValue(record.*member, key, name, defaultValue);
+        }) {}
+
+  template <VProfileNamedLoad M>
+  VProfileOption(char const* name, M R::*member)
+      : m_name(name), m_kind(KindOf<M>()), m_member(Access(member)),
+        m_load([name, member](R& record, VProfileKey* key) { (record.*member).Load(key, name); }) {}
+
+  template <std::derived_from<VProfileRecord> M>
+  VProfileOption(M R::*member)  // NOLINT: rows are written as braced lists
+      : m_name(""), m_kind(VProfileKind::Record), m_member(Access(member)),
+        m_load([member](R& record, VProfileKey* key) { (record.*member).Load(key); }) {}
+
+  char const* Name() const { return m_name; }
+  VProfileKind Kind() const { return m_kind; }
+  VProfileData* Member(R const& record) const { return m_member(record); }
+  void Load(R& record, VProfileKey* key) const { m_load(record, key); }
+
+ private:
+  template <typename M>
+  static constexpr VProfileKind KindOf() {
+    if constexpr (std::derived_from<M, VProfileDword>) {
+      return VProfileKind::Number;
+    } else if constexpr (std::derived_from<M, VProfileSz>) {
+      return VProfileKind::Text;
+    } else if constexpr (std::derived_from<M, VProfileMultiSz>) {
+      return VProfileKind::TextList;
+    } else if constexpr (std::derived_from<M, VProfileRecord>) {
+      return VProfileKind::Record;
+    } else {
+      static_assert(std::derived_from<M, VProfileBinary> || std::derived_from<M, VProfileBlob>,
+                    "a record member is a profile value or a record");
+      return VProfileKind::Binary;
+    }
+  }
+
+  // Loops reach members through a const record; the members themselves stay writable.
+  template <typename M>
+  static std::function<VProfileData*(R const&)> Access(M R::*member) {
+    return [member](R const& record) -> VProfileData* { return const_cast<M*>(&(record.*member)); };
+  }
+
+  template <typename M, typename D>
+  static void LoadValue(M& member, VProfileKey* key, char const* name, D const& defaultValue) {
+    if constexpr (requires { member.Load(key, name, defaultValue); }) {
+      member.Load(key, name, defaultValue);
+    } else {
+      member.SetName(name);
+      member.Load(key, defaultValue);
+    }
+  }
+
+  char const* m_name;
+  VProfileKind m_kind;
+  std::function<VProfileData*(R const&)> m_member;
+  std::function<void(R&, VProfileKey*)> m_load;
+};

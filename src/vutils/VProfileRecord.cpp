@@ -1,0 +1,31 @@
+#include "VProfileRecord.h"
+
+#include <typeinfo>
+
+void VProfileRecord::Save(VProfileKey* key, bool force) {
+  SaveExtra(key, force);
+  for (int i = 0; i < Count(); ++i) Lookup(i)->Save(key, force);
+}
+
+bool VProfileRecord::IsModified() const {
+  for (int i = 0; i < Count(); ++i)
+    if (Lookup(i)->IsModified()) return true;
+  return false;
+}
+
+void VProfileRecord::Checkpoint() {
+  for (int i = 0; i < Count(); ++i) Lookup(i)->Checkpoint();
+}
+
+void VProfileRecord::Rollback() {
+  for (int i = 0; i < Count(); ++i) Lookup(i)->Rollback();
+}
+
+// The same class means the same table, so other's indices name the same members as ours.
+void VProfileRecord::ApplyDelta(VProfileData const* other) {
+  if (other == nullptr || typeid(*other) != typeid(*this)) return;
+  for (int i = 0; i < Count(); ++i) {
+    VProfileData const* theirs = other->Lookup(i);
+    if (theirs->IsModified()) Lookup(i)->ApplyDelta(theirs);
+  }
+}

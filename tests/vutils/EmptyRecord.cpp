@@ -1,0 +1,3 @@
+#include "EmptyRecord.h"
+
+VProfileTable<EmptyRecord> const EmptyRecord::_profileOffsets{};

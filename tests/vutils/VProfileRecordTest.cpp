@@ -1,0 +1,330 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "EmptyRecord.h"
+#include "SampleSession.h"
+#include "VMemoryStoreFactory.h"
+#include "VProfileKey.h"
+#include "VProfileKeyIterator.h"
+#include "VProfileStore.h"
+
+namespace {
+
+using Stored = std::vector<std::pair<std::string, std::string>>;
+
+// A stored value as "kind:bytes": numbers in decimal, binary in hex, list elements joined by |.
+std::string Form(VProfileKey* key, std::string const& name) {
+  unsigned long number = 0;
+  if (key->GetDword(name.c_str(), number)) return "number:" + std::to_string(number);
+  VString text;
+  if (key->GetSz(name.c_str(), text)) return "text:" + text.Str();
+  VStringArray list;
+  if (key->GetMultiSz(name.c_str(), list)) {
+    std::string joined;
+    for (VString const& line : list) joined += (joined.empty() ? "" : "|") + line.Str();
+    return "list:" + joined;
+  }
+  unsigned long size = 0;
+  key->GetBinary(name.c_str(), nullptr, size);
+  std::vector<unsigned char> bytes(size);
+  if (!key->GetBinary(name.c_str(), bytes.data(), size)) return "<none>";
+  std::string hex = "binary:";
+  for (unsigned char byte : bytes) {
+    char digits[3];
+    std::snprintf(digits, sizeof digits, "%02x", byte);
+    hex += digits;
+  }
+  return hex;
+}
+
+void Put(VProfileKey* key, std::string const& name, std::string const& form) {
+  std::string const kind = form.substr(0, form.find(':'));
+  std::string const body = form.substr(kind.size() + 1);
+  if (kind == "number") {
+    ASSERT_TRUE(key->SetDword(name.c_str(), std::stoul(body)));
+  }
+  if (kind == "text") {
+    ASSERT_TRUE(key->SetSz(name.c_str(), body.c_str()));
+  }
+  if (kind == "list") {
+    VStringArray list;
+    for (size_t start = 0; start < body.size();) {
+      size_t const end = std::min(body.find('|', start), body.size());
+      list.Add(body.substr(start, end - start));
+      start = end + 1;
+    }
+    ASSERT_TRUE(key->SetMultiSz(name.c_str(), list));
+  }
+  if (kind == "binary") {
+    std::vector<unsigned char> bytes;
+    for (size_t i = 0; i < body.size(); i += 2) bytes.push_back(std::stoul(body.substr(i, 2), nullptr, 16));
+    ASSERT_TRUE(key->SetBinary(name.c_str(), bytes.data(), bytes.size()));
+  }
+}
+
+// Every value of the key in the key's order, with its stored form.
+Stored Contents(VProfileKey* key) {
+  Stored contents;
+  VProfileKeyIterator values(key, true);
+  for (VString name; values.Next(name);) contents.emplace_back(name.Str(), Form(key, name.Str()));
+  return contents;
+}
+
+std::vector<std::string> Names(Stored const& contents) {
+  std::vector<std::string> names;
+  for (auto const& [name, form] : contents) names.push_back(name);
+  return names;
+}
+
+// The stored names of a record's table, nested records expanded in place.
+std::vector<std::string> TableNames(VProfileRecord const& record) {
+  std::vector<std::string> names;
+  VProfileOptionTable const& table = record.ProfileTable();
+  for (int i = 0; i < table.Count(); ++i) {
+    if (table.Kind(i) != VProfileKind::Record) {
+      names.push_back(table.Name(i));
+      continue;
+    }
+    auto const* nested = dynamic_cast<VProfileRecord const*>(record.Lookup(i));
+    EXPECT_NE(nested, nullptr) << i;
+    if (nested != nullptr)
+      for (std::string const& name : TableNames(*nested)) names.push_back(name);
+  }
+  return names;
+}
+
+// Every option away from its default; an empty list and the largest unsigned number as boundaries.
+Stored const kChanged = {
+    {"Format Version", "number:3"},
+    {"Port", "number:4022"},
+    {"Colour", "number:4294967295"},
+    {"Use Title Bar", "number:0"},
+    {"Title", "text:My Host"},
+    {"Password", "text:" + VProfileEncodedString::Encode("s3cret").Str()},
+    {"Window", "binary:ffffffff0000000080070000" "38040000"},
+    {"Login Script", "list:wait login:|send me"},
+    {"Rows", "number:50"},
+    {"Beep", "number:1"},
+    {"Emulation", "text:Xterm"},
+    {"Hosts", "list:"},
+};
+
+Stored const kDefaults = {
+    {"Format Version", "number:2"},
+    {"Port", "number:22"},
+    {"Colour", "number:16744448"},
+    {"Use Title Bar", "number:1"},
+    {"Title", "text:Untitled"},
+    {"Password", "text:"},
+    {"Window", "binary:0a00000014000000" "80020000e0010000"},
+    {"Login Script", "list:"},
+    {"Rows", "number:24"},
+    {"Beep", "number:0"},
+    {"Emulation", "text:VT100"},
+    {"Hosts", "list:a|b"},
+};
+
+class VProfileRecordTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (auto it = kChanged.rbegin(); it != kChanged.rend(); ++it) Put(changed, it->first, it->second);
+  }
+
+  // A new empty key: what a save writes into it is exactly what the save wrote.
+  VProfileKey* Fresh() {
+    keys.push_back(std::make_unique<VProfileKey>(store.Root(), ("Out " + std::to_string(keys.size())).c_str()));
+    return keys.back().get();
+  }
+
+  std::vector<std::string> Written(VProfileRecord& record, bool force) {
+    VProfileKey* out = Fresh();
+    record.Save(out, force);
+    return Names(Contents(out));
+  }
+
+  VMemoryStoreFactory factory;
+  VProfileStore store{&factory};
+  std::vector<std::unique_ptr<VProfileKey>> keys;
+  VProfileKey* changed = Fresh();
+};
+
+TEST_F(VProfileRecordTest, TableRowsNameDistinctMembersOfTheirKind) {
+  SampleSession a(changed);
+  SampleSession const b;
+  std::vector<std::string> const names = TableNames(a);
+  EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+  std::set<VProfileData*> members;
+  VProfileOptionTable const& table = a.ProfileTable();
+  VProfileKey* out = Fresh();
+  a.Save(out, true);
+  for (int i = 0; i < table.Count(); ++i) {
+    VProfileData* member = a.Lookup(i);
+    members.insert(member);
+    EXPECT_EQ(reinterpret_cast<char*>(member) - reinterpret_cast<char*>(&a),
+              reinterpret_cast<char*>(b.Lookup(i)) - reinterpret_cast<char const*>(&b)) << i;
+    if (table.Kind(i) == VProfileKind::Record) {
+      EXPECT_STREQ(table.Name(i), "") << i;
+      continue;
+    }
+    EXPECT_STRNE(table.Name(i), "") << i;
+    EXPECT_EQ(member->GetName(), table.Name(i));
+    static char const* const kKindForms[] = {"number:", "text:", "binary:", "list:"};
+    EXPECT_EQ(Form(out, table.Name(i)).rfind(kKindForms[static_cast<int>(table.Kind(i))], 0), 0u) << i;
+  }
+  EXPECT_EQ(members.size(), static_cast<size_t>(table.Count()));
+}
+
+TEST_F(VProfileRecordTest, EmptyKeyGivesDefaultsThatTheFirstSaveWrites) {
+  SampleSession session(nullptr);
+  EXPECT_FALSE(session.IsModified());
+  VProfileRecord const* const records[] = {&session, &session.terminal};
+  for (VProfileRecord const* record : records)
+    for (int i = 0; i < record->ProfileTable().Count(); ++i)
+      EXPECT_TRUE(record->ProfileTable().Kind(i) == VProfileKind::Record || record->Lookup(i)->IsDirty()) << i;
+  VProfileKey* out = Fresh();
+  session.Save(out, false);
+  EXPECT_EQ(Contents(out), kDefaults);
+  EXPECT_TRUE(Written(session, false).empty());
+}
+
+// Values written in another order come back in table order, nested values in the nested
+// record's place, after what SaveExtra writes.
+TEST_F(VProfileRecordTest, EveryRowRoundTripsInTableOrder) {
+  SampleSession session(changed);
+  EXPECT_FALSE(session.IsModified());
+  EXPECT_EQ(session.terminal.emulation, "Xterm");
+  EXPECT_EQ(session.password, "s3cret");
+  EXPECT_TRUE(Written(session, false).empty());
+  VProfileKey* out = Fresh();
+  session.Save(out, true);
+  Stored contents = Contents(out);
+  ASSERT_EQ(Names(contents), Names(kChanged));
+  std::string& password = contents[5].second;
+  EXPECT_EQ(password.size(), std::string("text:").size() + 8 + 2 * 6);
+  EXPECT_EQ(VProfileEncodedString::Decode(password.substr(5).c_str()), "s3cret");
+  password = kChanged[5].second;
+  EXPECT_EQ(contents, kChanged);
+}
+
+TEST_F(VProfileRecordTest, SaveWithoutForceWritesOnlyChangedOrDirtyMembers) {
+  struct Case {
+    char const* what;
+    std::function<void(SampleSession&)> edit;
+    bool modified;
+    std::vector<std::string> written;
+  } const cases[] = {
+      {"nothing", [](SampleSession&) {}, false, {}},
+      {"number", [](SampleSession& s) { s.port = 23; }, true, {"Port"}},
+      {"nested", [](SampleSession& s) { s.terminal.rows = 30; }, true, {"Rows"}},
+      {"encoded", [](SampleSession& s) { s.password = "x"; }, true, {"Password"}},
+      {"binary", [](SampleSession& s) { s.window.bottom = 1; }, true, {"Window"}},
+      {"lines", [](SampleSession& s) { s.loginScript.SetText("a\nb"); }, true, {"Login Script"}},
+      {"two", [](SampleSession& s) { s.hosts.Add("c"); s.terminal.beep = false; }, true, {"Beep", "Hosts"}},
+      {"by hand", [](SampleSession& s) { s.version = 4; }, false, {"Format Version"}},
+      {"rolled back",
+       [](SampleSession& s) {
+         s.port = 23;
+         s.terminal.beep = false;
+         s.loginScript.RemoveAll();
+         s.Rollback();
+       },
+       false, {}},
+      {"checkpointed", [](SampleSession& s) { s.title = "t"; s.terminal.emulation = "e"; s.Checkpoint(); },
+       false, {"Title", "Emulation"}},
+  };
+  for (Case const& c : cases) {
+    SampleSession session(changed);
+    c.edit(session);
+    EXPECT_EQ(session.IsModified(), c.modified) << c.what;
+    EXPECT_EQ(Written(session, false), c.written) << c.what;
+    EXPECT_TRUE(Written(session, false).empty()) << c.what;
+  }
+}
+
+TEST_F(VProfileRecordTest, ApplyDeltaTakesExactlyTheSourcesChanges) {
+  SampleSession source;
+  source.port = 2222;
+  source.terminal.emulation = "ANSI";
+  SampleSession target(changed);
+  target.ApplyDelta(&source);
+  EXPECT_EQ(target.port, 2222);
+  EXPECT_EQ(target.terminal.emulation, "ANSI");
+  EXPECT_EQ(target.title, "My Host");
+  EXPECT_EQ(target.terminal.rows, 50);
+  EXPECT_TRUE(target.IsModified());
+  EXPECT_EQ(Written(target, false), (std::vector<std::string>{"Port", "Emulation"}));
+
+  SampleSession committed;
+  committed.title = "Committed";
+  committed.Checkpoint();
+  SampleSession untouched(changed);
+  EmptyRecord other;
+  VProfileData const* const deltas[] = {&committed, &other, &source.port, nullptr};
+  for (VProfileData const* delta : deltas) untouched.ApplyDelta(delta);
+  EXPECT_FALSE(untouched.IsModified());
+  EXPECT_EQ(untouched.title, "My Host");
+}
+
+// How an edit of the default session reaches a stored session that lacks most options.
+TEST_F(VProfileRecordTest, DeltaOfADefaultRecordCarriedIntoASparseKey) {
+  SampleSession defaults;
+  defaults.useTitleBar = false;
+  defaults.terminal.rows = 60;
+  VProfileKey* sparse = Fresh();
+  Put(sparse, "Title", "text:Kept");
+  Put(sparse, "Rows", "number:40");
+  SampleSession session(sparse);
+  session.Checkpoint();
+  session.ApplyDelta(&defaults);
+  session.Save(sparse, true);
+  Stored expected = kDefaults;
+  expected[3].second = "number:0";
+  expected[4].second = "text:Kept";
+  expected[8].second = "number:60";
+  Stored contents = Contents(sparse);
+  std::sort(contents.begin(), contents.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(contents, expected);
+}
+
+TEST_F(VProfileRecordTest, RecordWithoutMembersIsNeverModifiedNorWritten) {
+  EmptyRecord record(changed);
+  EmptyRecord other;
+  record.Checkpoint();
+  record.Rollback();
+  record.ApplyDelta(&other);
+  EXPECT_EQ(record.ProfileTable().Count(), 0);
+  EXPECT_FALSE(record.IsModified());
+  EXPECT_TRUE(Written(record, false).empty());
+  EXPECT_TRUE(Written(record, true).empty());
+}
+
+TEST_F(VProfileRecordTest, CopiesOwnTheirMembersAndAssignmentWritesEverything) {
+  SampleSession original(changed);
+  SampleSession copy(original);
+  copy.terminal.rows = 1;
+  EXPECT_EQ(original.terminal.rows, 50);
+  EXPECT_EQ(copy.port, 4022);
+  auto const* begin = reinterpret_cast<char const*>(&copy);
+  for (int i = 0; i < copy.ProfileTable().Count(); ++i) {
+    auto const* member = reinterpret_cast<char const*>(copy.Lookup(i));
+    EXPECT_TRUE(member >= begin && member < begin + sizeof copy) << i;
+  }
+  EXPECT_EQ(Written(copy, false), std::vector<std::string>{"Rows"});
+
+  SampleSession assigned;
+  assigned.Save(Fresh(), false);
+  assigned = original;
+  EXPECT_EQ(assigned.title, "My Host");
+  EXPECT_EQ(Written(assigned, false), Names(kChanged));
+}
+
+}  // namespace
