@@ -211,6 +211,30 @@ TEST_F(RegistryTest, DamagedOrForeignHiveFilesFailCleanlyAndAreNotOverwritten) {
   }
 }
 
+TEST_F(RegistryTest, AHiveInAReadOnlyFolderStillReadsAndRefusesOrTakesWritesCleanly) {
+  std::string const folder = m_root.File("locked");
+  std::filesystem::create_directories(folder);
+  std::string const file = folder + "/hive.db";
+  HKEY hive = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  ASSERT_EQ(ERROR_SUCCESS, SetSz(hive, "kept", "yes"));
+  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+  std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  EXPECT_EQ("yes", GetSz(hive, "kept"));
+  // Whoever may still write here (an administrator) gets the write; anybody else a clean refusal.
+  long const rc = SetSz(hive, "new", "x");
+  EXPECT_TRUE(rc == ERROR_SUCCESS || rc == ERROR_ACCESS_DENIED) << rc;
+  EXPECT_EQ(rc == ERROR_SUCCESS ? "x" : "<missing>", GetSz(hive, "new"));
+  RegCloseKey(hive);
+  RegUnloadHives();
+  std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
+  std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+}
+
 TEST_F(RegistryTest, HiveFilesAreSharedByPathAndSeparateFromTheUserHive) {
   std::string const file = m_root.File("folder/config.db");
   std::filesystem::create_directories(m_root.File("folder"));
