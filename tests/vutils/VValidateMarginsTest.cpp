@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "VValidateMargins.h"
+#include "support/FakePrinter.h"
+#include "platform/ui/HeadlessUserInterface.h"
+
+namespace {
+
+// A letter sheet at 600 dpi with a quarter inch unprintable on every side.
+PrinterMetrics Letter() { return PrinterMetrics{5100, 6600, 150, 150, 4800, 6300, 600, 600}; }
+
+class VValidateMarginsTest : public ::testing::Test {
+ protected:
+  VValidateMarginsTest() { SetUserInterface(&ui); }
+  ~VValidateMarginsTest() override { SetUserInterface(nullptr); }
+
+  HeadlessUserInterface ui;
+  FakePrinter printer;
+};
+
+TEST_F(VValidateMarginsTest, PrinterFailuresAreShownAsWarnings) {
+  struct Case {
+    bool present;
+    bool opens;
+    std::string code;
+  };
+  Case const cases[] = {{false, true, "0xE104004B"}, {true, false, "0xE104004A"}};
+  for (Case const& c : cases) {
+    printer.present = c.present;
+    printer.metrics.reset();
+    if (c.opens) printer.metrics = Letter();
+    VValidateMargins validate;
+    EXPECT_FALSE(validate.Setup(VMarginData{0.5, 0.5, 0.5, 0.5}, nullptr));
+    ASSERT_FALSE(ui.Shown().empty());
+    ShownDialog const& shown = ui.Shown().back();
+    EXPECT_EQ(shown.type, MB_OK | MB_ICONWARNING);
+    EXPECT_NE(shown.text.find(c.code), std::string::npos) << shown.text;
+  }
+  EXPECT_EQ(ui.Shown().size(), 2u);
+}
+
+TEST_F(VValidateMarginsTest, MarginsBecomeDevicePositionsFromThePrintableCorner) {
+  printer.metrics = Letter();
+  VValidateMargins validate;
+  ASSERT_TRUE(validate.Setup(VMarginData{0.5, 1.0, 0.75, 0.25}, nullptr));
+  EXPECT_EQ(validate.Left(), 300 - 150);
+  EXPECT_EQ(validate.Right(), 5100 - 600 - 150);
+  EXPECT_EQ(validate.Top(), 450 - 150);
+  EXPECT_EQ(validate.Bottom(), 6600 - 150 - 150);
+  EXPECT_EQ(validate.GetLineHeight(), 0);
+  EXPECT_TRUE(ui.Shown().empty());
+}
+
+TEST_F(VValidateMarginsTest, MinimumChecksInOrder) {
+  struct Case {
+    VMarginData margins;
+    bool passes;
+    char const* message;
+    double minimum;
+  };
+  Case const cases[] = {
+      {{0.5, 0.5, 0.5, 0.5}, true, "", -1},
+      {{0.25, 0.25, 0.25, 0.25}, true, "", -1},  // exactly the printable area
+      {{0, 0, 0, 0}, false, "The minimum left margin is 0.250", 0.25},
+      {{0.24, 0.5, 0.5, 0.5}, false, "The minimum left margin is 0.250", 0.25},
+      {{0.5, 0.2, 0, 0}, false, "The minimum right margin is 0.250", 0.25},
+      {{0.5, 0.5, 0.1, 0}, false, "The minimum top margin is 0.250", 0.25},
+      {{0.5, 0.5, 0.5, 0.2}, false, "The minimum bottom margin is 0.250", 0.25},
+      {{0.2492, 0.5, 0.5, 0.5}, true, "", -1},  // rounds up to the printable edge
+      {{0.2491, 0.5, 0.5, 0.5}, false, "The minimum left margin is 0.250", 0.25},
+  };
+  printer.metrics = Letter();
+  for (Case const& c : cases) {
+    VValidateMargins validate;
+    ASSERT_TRUE(validate.Setup(c.margins, nullptr));
+    double minimum = -1;
+    EXPECT_EQ(validate.CheckMinimums(minimum), c.passes) << c.message;
+    EXPECT_EQ(validate.GetMessage(), c.message);
+    EXPECT_DOUBLE_EQ(minimum, c.minimum) << c.message;
+  }
+}
+
+TEST_F(VValidateMarginsTest, UnevenPrintableAreaGivesEachSideItsOwnMinimum) {
+  printer.metrics = PrinterMetrics{2550, 3300, 50, 75, 2400, 3150, 300, 300};
+  VValidateMargins validate;
+  double minimum = 0;
+  ASSERT_TRUE(validate.Setup(VMarginData{1, 0.3, 1, 1}, nullptr));
+  EXPECT_FALSE(validate.CheckMinimums(minimum));
+  EXPECT_EQ(validate.GetMessage(), "The minimum right margin is 0.333");
+  EXPECT_DOUBLE_EQ(minimum, 100.0 / 300);
+  ASSERT_TRUE(validate.Setup(VMarginData{1, 1, 1, 0.2}, nullptr));
+  EXPECT_FALSE(validate.CheckMinimums(minimum));
+  EXPECT_EQ(validate.GetMessage(), "The minimum bottom margin is 0.250");
+}
+
+TEST_F(VValidateMarginsTest, LayoutCheck) {
+  struct Case {
+    VMarginData margins;
+    bool passes;
+  };
+  Case const cases[] = {
+      {{0.5, 0.5, 0.5, 0.5}, true},
+      {{4.25, 4.25, 0.5, 0.5}, true},  // left meets right
+      {{4.5, 4.5, 0.5, 0.5}, false},   // together wider than the page
+      {{0.5, 0.5, 6, 6}, false},       // together taller than the page
+      {{9, -1, 0.5, 0.5}, false},      // left off the page
+      {{0.5, 0.5, 0.5, -1}, false},    // bottom off the page
+      {{1e300, 0.5, 0.5, 0.5}, false},
+  };
+  printer.metrics = Letter();
+  for (Case const& c : cases) {
+    VValidateMargins validate;
+    ASSERT_TRUE(validate.Setup(c.margins, nullptr));
+    EXPECT_EQ(validate.CheckLayout(), c.passes) << c.margins.left << "," << c.margins.right;
+    EXPECT_EQ(validate.GetMessage(), c.passes ? "" : "Margins are either off the page or overlap");
+  }
+}
+
+TEST_F(VValidateMarginsTest, AFontIsMeasuredAtThePrinterResolution) {
+  printer.metrics = Letter();
+  LOGFONT font{};
+  font.lfHeight = -16;
+  font.lfWidth = 8;
+  VValidateMargins validate;
+  ASSERT_TRUE(validate.Setup(VMarginData{0.5, 0.5, 0.5, 0.5}, &font));
+  EXPECT_EQ(printer.lastFont.lfHeight, -100);  // 16 screen pixels at 600 dpi
+  EXPECT_EQ(printer.lastFont.lfWidth, 50);
+  EXPECT_EQ(printer.lastDpiY, 600);
+  EXPECT_EQ(validate.GetLineHeight(), 102);
+}
+
+}  // namespace
