@@ -1,0 +1,107 @@
+#include "database/LibraryState.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "VReportMessageParams.h"
+#include "database/DialogWindowClass.h"
+
+namespace {
+
+std::vector<std::string> events;
+
+class RecordingRouter : public VReportMessageRouter {
+ public:
+  void Report(IReportMessageParams* report) override { codes.push_back(report->GetCode()); }
+  std::vector<unsigned long> codes;
+};
+RecordingRouter firstRouter, secondRouter;
+VReportMessageRouter* FirstRouter() { return &firstRouter; }
+VReportMessageRouter* SecondRouter() { return &secondRouter; }
+
+unsigned long QuickConnect(char const* folder, ISessionConfig** session) {
+  events.push_back(std::string("quick ") + folder);
+  *session = nullptr;
+  return 1;
+}
+unsigned long EditSession(ISessionConfig*, int isNew) {
+  events.push_back("edit " + std::to_string(isNew));
+  return 1;
+}
+void Help(HWND, unsigned int command, unsigned long data) {
+  events.push_back("help " + std::to_string(command) + " " + std::to_string(data));
+}
+void AddPages(IPropertyTreeDialog*, int flag) { events.push_back("add " + std::to_string(flag)); }
+void RemovePages(IPropertyTreeDialog*) { events.push_back("remove"); }
+
+void BuildLists() {
+  // The callbacks are recorded before the lists are built; the window class comes after.
+  events.push_back(std::string("lists router=") + (GetMessageRouter() == &firstRouter ? "set" : "unset") +
+                   " class=" + (DialogWindowClass::IsRegistered() ? "yes" : "no") + " name=" +
+                   GetApplicationName().c_str());
+}
+void Upgrade() { events.push_back(std::string("upgrade class=") + (DialogWindowClass::IsRegistered() ? "yes" : "no")); }
+
+VProfileStoreFactory* NoFactory() { return nullptr; }
+
+HICON IconNumber(uintptr_t n) { return reinterpret_cast<HICON>(n); }
+
+// One test: the state is process-wide and the lists are built once per process.
+TEST(LibraryState, InitialisationInTheHostsOrder) {
+  // Before initialisation every wrapper is harmless.
+  EXPECT_TRUE(GetApplicationName().IsEmpty());
+  EXPECT_TRUE(GetApplicationCommandLine().IsEmpty());
+  EXPECT_FALSE(DialogWindowClass::IsRegistered());
+  EXPECT_EQ(DialogWindowClass::Icon(), nullptr);
+  EXPECT_EQ(GetMessageRouter(), nullptr);
+  ISessionConfig* slot = nullptr;
+  EXPECT_EQ(CallQuickConnect("Folder", &slot), 0u);
+  EXPECT_EQ(CallEditSession(nullptr, 1), 0u);
+  CallHelp(nullptr, 11, 0);
+  CallAddGlobalPages(nullptr, 1);
+  CallRemoveGlobalPages(nullptr);
+  ReportMessage(0, VReportMessageParams(0xA1600005, nullptr));
+  EXPECT_TRUE(events.empty());
+
+  ConnectDialogDllInitProfileFactory(&NoFactory);
+  EXPECT_EQ(GetProfileStoreFactoryGetter(), &NoFactory);
+  ConnectDialogDllInitApplicationName("HaloKorvo");
+  ConnectDialogDllInitApplicationCommandLine("/S \"Sessions\\a\"");
+  ConnectDialogDllInitSSH2GlobalPages(&AddPages, &RemovePages);
+  SetBuiltInListsBuilder(&BuildLists);
+  SetConfigurationUpgrade(&Upgrade);
+  ConnectDialogDllInit(IconNumber(7), &QuickConnect, &EditSession, &Help, &FirstRouter);
+  EXPECT_EQ(events, (std::vector<std::string>{"lists router=set class=no name=HaloKorvo", "upgrade class=yes"}));
+  EXPECT_EQ(GetApplicationCommandLine(), "/S \"Sessions\\a\"");
+  EXPECT_TRUE(DialogWindowClass::IsRegistered());
+  EXPECT_EQ(DialogWindowClass::Icon(), IconNumber(7));
+  EXPECT_STREQ(DialogWindowClass::kName, "Brimvale Software Connect Dialog");
+
+  events.clear();
+  EXPECT_EQ(CallQuickConnect("Folder", &slot), 1u);
+  EXPECT_EQ(CallEditSession(nullptr, 0), 1u);
+  CallHelp(nullptr, 11, 0);
+  CallAddGlobalPages(nullptr, 1);
+  CallRemoveGlobalPages(nullptr);
+  ReportMessage(100, VReportMessageParams(0xA1600005, nullptr));
+  EXPECT_EQ(events, (std::vector<std::string>{"quick Folder", "edit 0", "help 11 0", "add 1", "remove"}));
+  EXPECT_EQ(firstRouter.codes, std::vector<unsigned long>{0xA1600005});
+
+  // Again: callbacks replaced, lists not rebuilt, the class keeps the first icon, upgrade runs.
+  events.clear();
+  ConnectDialogDllInit(IconNumber(9), nullptr, nullptr, nullptr, &SecondRouter);
+  EXPECT_EQ(events, std::vector<std::string>{"upgrade class=yes"});
+  EXPECT_EQ(GetMessageRouter(), &secondRouter);
+  EXPECT_EQ(DialogWindowClass::Icon(), IconNumber(7));
+  EXPECT_EQ(CallQuickConnect("Folder", &slot), 0u);
+
+  ConnectDialogDllInit(nullptr, nullptr, nullptr, nullptr, nullptr);
+  EXPECT_EQ(GetMessageRouter(), nullptr);
+  SetBuiltInListsBuilder(nullptr);
+  SetConfigurationUpgrade(nullptr);
+  ConnectDialogDllInitProfileFactory(nullptr);
+}
+
+}  // namespace

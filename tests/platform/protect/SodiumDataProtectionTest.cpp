@@ -1,0 +1,205 @@
+#include "platform/protect/SodiumDataProtection.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/protect/KeyFile.h"
+#include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+Bytes Seal(SodiumDataProtection& service, std::string const& plain, char const* description = "VProfileCapiString") {
+  Bytes sealed;
+  std::string error;
+  EXPECT_TRUE(service.Protect(plain.data(), plain.size(), description, sealed, error)) << error;
+  return sealed;
+}
+
+bool Open(SodiumDataProtection& service, Bytes const& sealed, std::string& plain, std::string& error) {
+  SecretBytes out;
+  if (!service.Unprotect(sealed.data(), sealed.size(), out, error)) return false;
+  plain.assign(reinterpret_cast<char const*>(out.Data()), out.Size());
+  return true;
+}
+
+mode_t ModeOf(std::string const& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? (info.st_mode & 07777) : 0;
+}
+
+std::string FileBytes(std::string const& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST(SodiumDataProtection, RoundTripsAnyPayload) {
+  TempFolder folder;
+  SodiumDataProtection service(folder / "keys");
+  for (std::string plain : {std::string(), std::string("a"), std::string("pass\0word\0", 10), std::string(5000, 'x')}) {
+    Bytes sealed = Seal(service, plain);
+    std::string back, error;
+    ASSERT_TRUE(Open(service, sealed, back, error)) << error;
+    EXPECT_EQ(back, plain);
+    EXPECT_NE(Seal(service, plain), sealed) << "every seal draws a fresh nonce";
+  }
+}
+
+TEST(SodiumDataProtection, HeaderCarriesVersionAndDescription) {
+  TempFolder folder;
+  SodiumDataProtection service(folder / "keys");
+  Bytes sealed = Seal(service, "pw", "desc");
+  Bytes header(sealed.begin(), sealed.begin() + 10);
+  EXPECT_EQ(header, (Bytes{'B', 'V', 'P', 1, 4, 0, 'd', 'e', 's', 'c'}));
+  EXPECT_EQ(sealed.size(), 10u + 24u + 2u + 16u);
+}
+
+TEST(SodiumDataProtection, AnyAlteredOrShortBlockIsRefused) {
+  TempFolder folder;
+  SodiumDataProtection service(folder / "keys");
+  Bytes const sealed = Seal(service, "secret", "desc");
+  struct Case {
+    char const* what;
+    size_t offset;  // byte to flip; npos: truncate instead
+    size_t keep;
+  };
+  size_t const nonce = 10, cipher = 34, tag = sealed.size() - 1;
+  Case const cases[] = {
+      {"magic", 0, 0},         {"version", 3, 0},      {"description length", 4, 0},
+      {"length high byte", 5, 0}, {"description", 7, 0}, {"nonce", nonce, 0},
+      {"ciphertext", cipher, 0}, {"tag", tag, 0},       {"empty", std::string::npos, 0},
+      {"header only", std::string::npos, 5}, {"no tag", std::string::npos, sealed.size() - 16},
+      {"one byte short", std::string::npos, sealed.size() - 1},
+  };
+  for (Case const& c : cases) {
+    Bytes bad = sealed;
+    if (c.offset == std::string::npos) bad.resize(c.keep);
+    else bad[c.offset] ^= 0x01;
+    std::string plain, error;
+    EXPECT_FALSE(Open(service, bad, plain, error)) << c.what;
+    EXPECT_FALSE(error.empty()) << c.what;
+    EXPECT_EQ(error.find('\n'), std::string::npos) << c.what;
+  }
+}
+
+TEST(SodiumDataProtection, ForeignOrMissingKeyIsRefused) {
+  TempFolder folder;
+  SodiumDataProtection mine(folder / "mine"), theirs(folder / "theirs");
+  Bytes sealed = Seal(mine, "secret");
+  std::string plain, error;
+  EXPECT_FALSE(Open(theirs, sealed, plain, error)) << "no key file at all";
+  EXPECT_NE(error.find("no protection key"), std::string::npos) << error;
+  EXPECT_NE(ModeOf(folder / "theirs"), 0700u) << "unprotect must not create a key";
+
+  Seal(theirs, "other");
+  EXPECT_FALSE(Open(theirs, sealed, plain, error)) << "another key";
+  EXPECT_TRUE(plain.empty());
+}
+
+TEST(SodiumDataProtection, KeyFileIsPrivateAndNeverRewritten) {
+  TempFolder folder;
+  SodiumDataProtection service(folder / "keys");
+  Seal(service, "x");
+  KeyFile keyFile(folder / "keys");
+  EXPECT_EQ(ModeOf(folder / "keys"), 0700u);
+  EXPECT_EQ(ModeOf(keyFile.Path()), 0600u);
+  std::string key = FileBytes(keyFile.Path());
+  EXPECT_EQ(key.size(), 32u);
+  Seal(service, "y");
+  EXPECT_EQ(FileBytes(keyFile.Path()), key);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "keys"), {}), 1)
+      << "no temporary file is left behind";
+}
+
+TEST(SodiumDataProtection, UnsafeKeyFileOrFolderIsRefused) {
+  struct Case {
+    char const* what;
+    char const* chmodPath;  // relative to the temporary folder
+    mode_t mode;
+  };
+  Case const cases[] = {
+      {"group-readable key", "keys/user.key", 0640},
+      {"world-readable key", "keys/user.key", 0604},
+      {"group-writable key", "keys/user.key", 0620},
+      {"world-writable folder", "keys", 0703},
+      {"group-writable folder", "keys", 0770},
+  };
+  for (Case const& c : cases) {
+    TempFolder folder;
+    SodiumDataProtection service(folder / "keys");
+    Bytes sealed = Seal(service, "secret");
+    ASSERT_EQ(chmod((folder / c.chmodPath).c_str(), c.mode), 0) << c.what;
+    std::string plain, error;
+    EXPECT_FALSE(Open(service, sealed, plain, error)) << c.what;
+    EXPECT_NE(error.find("refusing"), std::string::npos) << c.what << ": " << error;
+    Bytes out;
+    EXPECT_FALSE(service.Protect("a", 1, "d", out, error)) << c.what;
+  }
+}
+
+TEST(SodiumDataProtection, DamagedKeyFileIsRefused) {
+  TempFolder folder;
+  SodiumDataProtection service(folder / "keys");
+  Bytes sealed = Seal(service, "secret");
+  std::string path = KeyFile(folder / "keys").Path();
+  truncate(path.c_str(), 31);
+  std::string plain, error;
+  EXPECT_FALSE(Open(service, sealed, plain, error));
+  EXPECT_NE(error.find("damaged"), std::string::npos) << error;
+}
+
+TEST(SodiumDataProtection, ProcessesRacingToCreateTheKeyShareOne) {
+  TempFolder folder;
+  constexpr int kChildren = 4;
+  pid_t children[kChildren];
+  for (int i = 0; i < kChildren; ++i) {
+    children[i] = fork();
+    if (children[i] == 0) {
+      SodiumDataProtection service(folder / "keys");
+      Bytes sealed;
+      std::string error;
+      bool ok = service.Protect("shared", 6, "d", sealed, error);
+      std::ofstream(folder / ("blob" + std::to_string(i)), std::ios::binary)
+          .write(reinterpret_cast<char const*>(sealed.data()), static_cast<std::streamsize>(sealed.size()));
+      _exit(ok ? 0 : 1);
+    }
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  SodiumDataProtection service(folder / "keys");
+  for (int i = 0; i < kChildren; ++i) {
+    std::string blob = FileBytes(folder / ("blob" + std::to_string(i)));
+    std::string plain, error;
+    EXPECT_TRUE(Open(service, Bytes(blob.begin(), blob.end()), plain, error)) << error;
+    EXPECT_EQ(plain, "shared");
+  }
+}
+
+TEST(DataProtection, DefaultServiceUsesTheIsolatedRoot) {
+  TempFolder folder;
+  ScopedEnv root("BRIMVALE_ROOT", folder.Path().c_str());
+  Bytes sealed;
+  std::string error;
+  ASSERT_TRUE(GetDataProtection().Protect("k", 1, "d", sealed, error)) << error;
+  EXPECT_EQ(ModeOf(folder / "user/protect/user.key"), 0600u);
+  SodiumDataProtection other(folder / "elsewhere");
+  SetDataProtection(&other);
+  SecretBytes out;
+  EXPECT_FALSE(GetDataProtection().Unprotect(sealed.data(), sealed.size(), out, error));
+  SetDataProtection(nullptr);
+  EXPECT_TRUE(GetDataProtection().Unprotect(sealed.data(), sealed.size(), out, error)) << error;
+}
+
+}  // namespace

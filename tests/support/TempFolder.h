@@ -1,0 +1,31 @@
+// A fresh folder below $TMPDIR (or /tmp), removed with everything in it at the end of a test.
+#pragma once
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+class TempFolder {
+ public:
+  TempFolder() {
+    char const* tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/cdtest.XXXXXX";
+    m_path = mkdtemp(pattern.data()) ? pattern : std::string();
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(m_path, ignored);
+  }
+  TempFolder(TempFolder const&) = delete;
+  TempFolder& operator=(TempFolder const&) = delete;
+
+  std::string const& Path() const { return m_path; }
+  std::string operator/(std::string const& name) const { return m_path + "/" + name; }
+
+ private:
+  std::string m_path;
+};

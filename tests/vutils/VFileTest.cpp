@@ -1,0 +1,183 @@
+#include "VFile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "platform/types/FileConstants.h"
+#include "platform/types/LastError.h"
+#include "platform/types/WinTypes.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+void WriteBytes(std::string const& path, std::string const& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadBytes(std::string const& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Every ReadLine result until the first false, as "line|" entries, "*" marking an EOF error.
+std::string ReadAll(std::string const& path) {
+  VFile file;
+  EXPECT_TRUE(file.Open(path.c_str(), GENERIC_READ, OPEN_EXISTING));
+  std::string seen;
+  VString line("not emptied");
+  for (int guard = 0; guard < 100000; ++guard) {
+    SetLastError(0);
+    bool more = file.ReadLine(line);
+    seen += std::string(line.View()) + (GetLastError() == ERROR_HANDLE_EOF ? "*" : "") + "|";
+    if (!more) break;
+  }
+  return seen;
+}
+
+TEST(VFile, ReadLineSplitsAtLineFeedsAndDropsCarriageReturns) {
+  TempFolder folder;
+  std::string const longLine(70000, 'x');
+  struct Case {
+    std::string bytes;
+    std::string expected;
+  } const cases[] = {
+      {"a\r\nb", "a|b*|*|"},
+      {"", "*|"},
+      {"\r", "*|"},
+      {"\r\n", "|*|"},
+      {"\n\n", "||*|"},
+      {"a\rb\r\r\nc\n", "ab|c|*|"},
+      {"abc\n", "abc|*|"},
+      {std::string("a\0b\n", 4), std::string("a\0b|*|", 6)},
+      {longLine + "\r\nend", longLine + "|end*|*|"},
+      {std::string(65535, 'y') + "\r\nz", std::string(65535, 'y') + "|z*|*|"},
+  };
+  for (Case const& c : cases) {
+    WriteBytes(folder / "lines", c.bytes);
+    EXPECT_EQ(ReadAll(folder / "lines"), c.expected) << c.bytes.substr(0, 20);
+  }
+}
+
+TEST(VFile, OpenFollowsTheDisposition) {
+  TempFolder folder;
+  struct Case {
+    bool exists;
+    unsigned long access;
+    unsigned long disposition;
+    bool opens;
+    unsigned long error;
+    std::string contentAfter;  // "-" when the file must not exist
+  } const cases[] = {
+      {false, GENERIC_READ, OPEN_EXISTING, false, ERROR_FILE_NOT_FOUND, "-"},
+      {true, GENERIC_READ, OPEN_EXISTING, true, 0, "old"},
+      {false, GENERIC_WRITE, CREATE_NEW, true, 0, ""},
+      {true, GENERIC_WRITE, CREATE_NEW, false, ERROR_FILE_EXISTS, "old"},
+      {true, GENERIC_WRITE, CREATE_ALWAYS, true, 0, ""},
+      {false, GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS, true, 0, ""},
+      {true, GENERIC_READ, OPEN_ALWAYS, true, 0, "old"},
+      {false, GENERIC_READ, OPEN_ALWAYS, true, 0, ""},
+      {true, GENERIC_WRITE, TRUNCATE_EXISTING, true, 0, ""},
+      {false, GENERIC_WRITE, TRUNCATE_EXISTING, false, ERROR_FILE_NOT_FOUND, "-"},
+      {true, GENERIC_READ, TRUNCATE_EXISTING, false, ERROR_INVALID_PARAMETER, "old"},
+      {true, GENERIC_READ, CREATE_ALWAYS, false, ERROR_INVALID_PARAMETER, "old"},
+      {true, GENERIC_READ, 0, false, ERROR_INVALID_PARAMETER, "old"},
+      {true, GENERIC_READ, 6, false, ERROR_INVALID_PARAMETER, "old"},
+  };
+  for (Case const& c : cases) {
+    std::string path = folder / "f";
+    std::filesystem::remove(path);
+    if (c.exists) WriteBytes(path, "old");
+    VFile file;
+    SetLastError(0);
+    bool opened = file.Open(path.c_str(), c.access, c.disposition);
+    std::string where = std::to_string(c.disposition) + (c.exists ? " existing" : " missing");
+    EXPECT_EQ(opened, c.opens) << where;
+    EXPECT_EQ(file.IsOpen(), c.opens) << where;
+    if (!opened) {
+      EXPECT_EQ(GetLastError(), c.error) << where;
+    } else {
+      EXPECT_EQ(file.GetSize(), c.contentAfter.size()) << where;
+      EXPECT_EQ(file.GetFileName(), path.c_str());
+    }
+    file.Close();
+    EXPECT_EQ(std::filesystem::exists(path) ? ReadBytes(path) : "-", c.contentAfter) << where;
+  }
+}
+
+TEST(VFile, BadTargetsFailCleanly) {
+  TempFolder folder;
+  VFile file;
+  EXPECT_FALSE(file.Open(folder.Path().c_str(), GENERIC_READ, OPEN_EXISTING));
+  EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_ACCESS_DENIED));
+  EXPECT_FALSE(file.Open((folder / "no/such/file").c_str(), GENERIC_READ, OPEN_EXISTING));
+  EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_FILE_NOT_FOUND));
+  EXPECT_FALSE(file.Open(nullptr, GENERIC_READ, OPEN_EXISTING));
+  EXPECT_FALSE(file.Open("", GENERIC_READ, OPEN_EXISTING));
+
+  VString line;
+  unsigned long written = 7;
+  EXPECT_FALSE(file.ReadLine(line));
+  EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_INVALID_HANDLE));
+  EXPECT_FALSE(file.Write("x", 1, written));
+  EXPECT_EQ(written, 0u);
+  EXPECT_FALSE(file.Seek(0, nullptr, FILE_BEGIN));
+}
+
+TEST(VFile, OpenFileIsNotShared) {
+  TempFolder folder;
+  WriteBytes(folder / "f", "x");
+  VFile first, second;
+  ASSERT_TRUE(first.Open((folder / "f").c_str(), GENERIC_READ, OPEN_EXISTING));
+  EXPECT_FALSE(second.Open((folder / "f").c_str(), GENERIC_READ, OPEN_EXISTING));
+  EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
+  EXPECT_FALSE(second.Open((folder / "f").c_str(), GENERIC_WRITE, CREATE_ALWAYS));
+  EXPECT_EQ(ReadBytes(folder / "f"), "x") << "a refused open truncates nothing";
+  first.Close();
+  EXPECT_TRUE(second.Open((folder / "f").c_str(), GENERIC_READ, OPEN_EXISTING));
+}
+
+TEST(VFile, WriteAndSeekSeeTheLogicalPosition) {
+  TempFolder folder;
+  std::string path = folder / "f";
+  WriteBytes(path, "one\ntwo\nthree\n");
+  VFile file;
+  ASSERT_TRUE(file.Open(path.c_str(), GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING));
+  VString line;
+  ASSERT_TRUE(file.ReadLine(line));
+  unsigned long written = 0;
+  ASSERT_TRUE(file.Write("TWO\n", 4, written));
+  EXPECT_EQ(written, 4u);
+  ASSERT_TRUE(file.ReadLine(line));
+  EXPECT_EQ(line, "three");
+
+  ASSERT_TRUE(file.Seek(4, nullptr, FILE_BEGIN));
+  ASSERT_TRUE(file.ReadLine(line));
+  EXPECT_EQ(line, "TWO");
+  ASSERT_TRUE(file.Seek(-6, nullptr, FILE_END));
+  ASSERT_TRUE(file.ReadLine(line));
+  EXPECT_EQ(line, "three");
+
+  ASSERT_TRUE(file.Seek(0, nullptr, FILE_BEGIN));
+  EXPECT_FALSE(file.Seek(-1, nullptr, FILE_CURRENT));
+  EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_NEGATIVE_SEEK));
+  EXPECT_FALSE(file.Seek(0, nullptr, 3));
+  ASSERT_TRUE(file.ReadLine(line));
+  EXPECT_EQ(line, "one") << "failed seeks leave the position";
+
+  long high = 1;
+  ASSERT_TRUE(file.Seek(8, &high, FILE_BEGIN));
+  EXPECT_EQ(high, 1);
+  high = -2;  // back by 0x100000004, as a 64-bit distance
+  ASSERT_TRUE(file.Seek(static_cast<long>(0xFFFFFFFCL), &high, FILE_CURRENT));
+  EXPECT_EQ(high, 0);
+  ASSERT_TRUE(file.ReadLine(line));
+  EXPECT_EQ(line, "TWO");
+  file.Close();
+  EXPECT_EQ(ReadBytes(path), "one\nTWO\nthree\n");
+}
+
+}  // namespace

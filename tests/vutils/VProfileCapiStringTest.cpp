@@ -1,0 +1,186 @@
+#include "VProfileCapiString.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "VMemoryStoreFactory.h"
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "VTraceFile.h"
+#include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+std::string ReadBytes(std::string const& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string UpperHex(std::string const& bytes) {
+  static char const digits[] = "0123456789ABCDEF";
+  std::string hex;
+  for (unsigned char c : bytes) hex += {digits[c >> 4], digits[c & 15]};
+  return hex;
+}
+
+// A private world: the key below a temporary root, the trace file in a temporary TMPDIR.
+class VProfileCapiStringTest : public testing::Test {
+ protected:
+  VProfileCapiStringTest() : m_root("BRIMVALE_ROOT", m_folder.Path().c_str()), m_tmp("TMPDIR", m_folder.Path().c_str()) {
+    m_value.SetName("Password");
+  }
+  std::string KeyPath() const { return m_folder / "user/protect/user.key"; }
+
+  TempFolder m_folder;
+  ScopedEnv m_root, m_tmp;
+  VProfileCapiString m_value;
+};
+
+TEST_F(VProfileCapiStringTest, StoredFormIsPrefixAndUppercaseHexOfTheSealedBlock) {
+  std::string stored = m_value.Protect("secret").Str();
+  std::string header = "CAPI:" + UpperHex("BVP\x01\x12") + "00" + UpperHex("VProfileCapiString");
+  ASSERT_EQ(stored.substr(0, header.size()), header);
+  size_t const sealedBytes = 6 + 18 + 24 + 7 + 16;  // header, description, nonce, text and zero, tag
+  EXPECT_EQ(stored.size(), 5 + 2 * sealedBytes);
+  EXPECT_EQ(stored.find_first_not_of("0123456789ABCDEF", 5), std::string::npos);
+  EXPECT_EQ(m_value.GetError().GetCode(), 0u);
+
+  EXPECT_EQ(m_value.Unprotect(stored), "secret");
+  EXPECT_EQ(m_value.Unprotect(stored.substr(5)), "secret") << "the prefix is optional";
+  EXPECT_TRUE(m_value.Unprotect(stored).IsSensitive());
+  EXPECT_EQ(m_value.Protect(""), "");
+  EXPECT_EQ(m_value.Unprotect(""), "");
+  EXPECT_EQ(m_value.GetError().GetCode(), 0u);
+  EXPECT_TRUE(VProfileCapiString::IsProtectedForm("CAPI:00"));
+  EXPECT_FALSE(VProfileCapiString::IsProtectedForm("capi:00"));
+  EXPECT_FALSE(VProfileCapiString::IsProtectedForm(nullptr));
+}
+
+TEST_F(VProfileCapiStringTest, BadStoredFormsGiveEmptyTextAReportAndATraceLine) {
+  std::string good = m_value.Protect("secret").Str();
+  std::string flipped = good;
+  flipped.back() = flipped.back() == '0' ? '1' : '0';
+  std::string const malformed = "The value Password does not hold a whole number of hexadecimal digit pairs.";
+  struct Case {
+    std::string stored;
+    unsigned long code;
+    std::string textStart;
+  } const cases[] = {
+      {"CAPI:ABC", 0xE104004E, malformed},
+      {"A", 0xE104004E, malformed},
+      {"CAPI:ZZ", 0xE104004E, malformed},
+      {"CAPI:12 4", 0xE104004E, malformed},
+      {"capi:" + good.substr(5), 0xE104004E, malformed},
+      {flipped, 0xE104004D, "Could not unprotect the value Password: the protected block was sealed with another"},
+      {"CAPI:00", 0xE104004D, "Could not unprotect the value Password: the data is not a protected block"},
+      {good.substr(0, 81), 0xE104004D, "Could not unprotect the value Password: the protected block is truncated"},
+  };
+  for (Case const& c : cases) {
+    std::string traceBefore = ReadBytes(VTraceFile::Path());
+    EXPECT_EQ(m_value.Unprotect(c.stored), "") << c.stored;
+    VReportMessageParams& error = m_value.GetError();
+    EXPECT_EQ(error.GetCode(), c.code) << c.stored;
+    EXPECT_EQ(error.GetInsertCount(), c.code == 0xE104004E ? 1 : 2) << c.stored;
+    std::string text = error.GetText();
+    EXPECT_EQ(text.rfind(c.textStart, 0), 0u) << text;
+    EXPECT_EQ(ReadBytes(VTraceFile::Path()), traceBefore + text + "\n") << c.stored;
+  }
+  m_value.Unprotect(good);
+  EXPECT_EQ(m_value.GetError().GetCode(), 0u) << "a success clears the report";
+  EXPECT_EQ(m_value.GetError().GetInsertCount(), 0);
+}
+
+TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndNothingIsOverwritten) {
+  VMemoryStoreFactory factory;
+  VProfileStore store(&factory);
+  VProfileKey* key = store.Root();
+  m_value = "first";
+  m_value.Save(key, true);
+  VString stored;
+  ASSERT_TRUE(key->GetSz("Password", stored));
+  ASSERT_EQ(chmod(KeyPath().c_str(), 0644), 0);
+
+  EXPECT_EQ(m_value.Protect("x"), "");
+  EXPECT_EQ(m_value.GetError().GetCode(), 0xE104004Cu);
+  std::string text = m_value.GetError().GetText();
+  EXPECT_EQ(text.rfind("Could not protect the value Password: refusing the protection key file ", 0), 0u) << text;
+
+  m_value = "second";
+  m_value.Save(key, false);
+  VString after;
+  ASSERT_TRUE(key->GetSz("Password", after));
+  EXPECT_EQ(after, stored) << "a failed protection must not replace the stored secret";
+  EXPECT_TRUE(m_value.IsModified());
+
+  ASSERT_EQ(chmod(KeyPath().c_str(), 0600), 0);
+  m_value.Save(key, false);
+  VProfileCapiString reloaded;
+  reloaded.Load(key, "Password", "unused");
+  EXPECT_EQ(reloaded, "second");
+}
+
+TEST_F(VProfileCapiStringTest, LoadAndSaveThroughTheStore) {
+  VMemoryStoreFactory factory;
+  VProfileStore store(&factory);
+  VProfileKey* key = store.Root();
+
+  VProfileCapiString missing;
+  missing.Load(key, "Password", "default");
+  EXPECT_EQ(missing, "default");
+  EXPECT_TRUE(missing.IsDirty());
+  missing.Save(key, false);
+  VString stored;
+  ASSERT_TRUE(key->GetSz("Password", stored));
+  EXPECT_TRUE(VProfileCapiString::IsProtectedForm(stored));
+
+  VProfileCapiString loaded;
+  loaded.Load(key, "Password", "unused");
+  EXPECT_EQ(loaded, "default");
+  EXPECT_FALSE(loaded.IsDirty());
+  loaded.Save(key, false);
+  VString again;
+  key->GetSz("Password", again);
+  EXPECT_EQ(again, stored) << "an unchanged value is not rewritten";
+
+  ASSERT_TRUE(key->SetSz("Odd", "CAPI:ABC"));
+  VProfileCapiString odd;
+  odd.Load(key, "Odd", "unused");
+  EXPECT_EQ(odd, "");
+  EXPECT_FALSE(odd.IsDirty());
+  EXPECT_EQ(odd.GetError().GetCode(), 0xE104004Eu);
+
+  ASSERT_TRUE(key->SetDword("Number", 5));
+  VProfileCapiString number;
+  number.Load(key, "Number", "fallback");
+  EXPECT_EQ(number, "fallback");
+  EXPECT_TRUE(number.IsDirty());
+}
+
+TEST_F(VProfileCapiStringTest, FirstTraceLineOfAProcessStartsTheFileAfresh) {
+  std::string path = VTraceFile::Path();
+  std::ofstream(path) << "from an earlier run\n";
+  pid_t child = fork();
+  if (child == 0) {
+    VProfileCapiString value;
+    value.SetName("Pw");
+    value.Unprotect("A");
+    value.Unprotect("ZZ");
+    _exit(0);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  ASSERT_TRUE(WIFEXITED(status));
+  std::string line = "The value Pw does not hold a whole number of hexadecimal digit pairs.\n";
+  EXPECT_EQ(ReadBytes(path), line + line);
+  EXPECT_EQ(std::filesystem::path(path).filename(), "test_vutils.trace.log");
+}
+
+}  // namespace
