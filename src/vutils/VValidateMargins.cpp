@@ -5,6 +5,8 @@
 #include <cstdio>
 
 #include "VLogFont.h"
+#include "VReportMessageParams.h"
+#include "platform/msgtable/SystemMessageTable.h"
 #include "platform/printer/Printer.h"
 #include "platform/ui/UserInterface.h"
 
@@ -23,19 +25,14 @@ int32_t ScaleFromScreen(int32_t size, int dpi) {
   return static_cast<int32_t>(std::lround(static_cast<double>(size) * dpi / VLogFont::kScreenDpi));
 }
 
-char const* ReportText(unsigned long code) {
-  return code == VValidateMargins::kNoDefaultPrinter ? "No default printer is installed."
-                                                     : "The default printer cannot be used.";
-}
-
 }  // namespace
 
 bool VValidateMargins::Setup(VMarginData const& margins, LOGFONT const* font) {
   Printer& printer = GetPrinter();
-  if (!printer.HasDefaultPrinter()) return Report(kNoDefaultPrinter);
+  if (!printer.HasDefaultPrinter()) return Report(kCodeNoDefaultPrinter);
   PrinterMetrics metrics;
   if (!printer.GetDefaultMetrics(metrics) || metrics.dpiX <= 0 || metrics.dpiY <= 0)
-    return Report(kNoPrinterContext);
+    return Report(kCodeNoPrinterContext);
   m_metrics = metrics;
   ConvertMargins(margins);
   m_lineHeight = 0;
@@ -49,9 +46,9 @@ bool VValidateMargins::Setup(VMarginData const& margins, LOGFONT const* font) {
 }
 
 bool VValidateMargins::Report(unsigned long code) {
-  char text[128];
-  std::snprintf(text, sizeof text, "Error 0x%08lX: %s", code, ReportText(code));
-  GetUserInterface().MessageBox(text, "", MB_OK | MB_ICONWARNING);
+  VReportMessageParams report;
+  report.Reset(code);
+  GetUserInterface().MessageBox(report.GetText(), "", MB_OK | MB_ICONWARNING);
   return false;
 }
 

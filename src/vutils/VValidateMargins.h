@@ -13,13 +13,9 @@
 
 class VValidateMargins {
  public:
-  // Reports shown by Setup.
-  static constexpr unsigned long kNoPrinterContext = 0xE104004A;
-  static constexpr unsigned long kNoDefaultPrinter = 0xE104004B;
-
   // Reads the default printer's page and converts the margins to device positions; with a font,
   // also measures its line height on the printer. False after showing the report when there is
-  // no default printer or its page cannot be read.
+  // no default printer (0xE104004B) or its page cannot be read (0xE104004A).
   bool Setup(VMarginData const& margins, LOGFONT const* font);
   // False for the first margin (left, right, top, bottom) that lies outside the printable
   // area; `minimum` then gets that margin's smallest allowed value in inches.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "VReportMessageParams.h"
 #include "VValidateMargins.h"
 #include "support/FakePrinter.h"
 #include "platform/ui/HeadlessUserInterface.h"
@@ -24,9 +25,9 @@ TEST_F(VValidateMarginsTest, PrinterFailuresAreShownAsWarnings) {
   struct Case {
     bool present;
     bool opens;
-    std::string code;
+    unsigned long code;
   };
-  Case const cases[] = {{false, true, "0xE104004B"}, {true, false, "0xE104004A"}};
+  Case const cases[] = {{false, true, 0xE104004B}, {true, false, 0xE104004A}};
   for (Case const& c : cases) {
     printer.present = c.present;
     printer.metrics.reset();
@@ -36,7 +37,10 @@ TEST_F(VValidateMarginsTest, PrinterFailuresAreShownAsWarnings) {
     ASSERT_FALSE(ui.Shown().empty());
     ShownDialog const& shown = ui.Shown().back();
     EXPECT_EQ(shown.type, MB_OK | MB_ICONWARNING);
-    EXPECT_NE(shown.text.find(c.code), std::string::npos) << shown.text;
+    VReportMessageParams report;
+    report.Reset(c.code);
+    EXPECT_EQ(shown.text, report.GetText());
+    EXPECT_EQ(shown.caption, "");
   }
   EXPECT_EQ(ui.Shown().size(), 2u);
 }
