@@ -74,28 +74,10 @@ TEST_F(VStoredRecordsTest, RecordsRoundTripThroughTheStore) {
   EXPECT_EQ(Loaded("Margins", VMarginData{}), margins);
 }
 
-TEST_F(VStoredRecordsTest, AFontDiffersFromItsCheckpointByFaceCase) {
-  VProfile2<VLogFont, VProfileBinary> value;
-  value.SetName("Font");
-  value.Load(key, VLogFont(16, "Courier New"));
-  value.Save(key, true);
-  value.Current() = VLogFont(16, "courier new");
-  EXPECT_TRUE(value.IsModified());
-  value.Rollback();
-  EXPECT_FALSE(value.IsModified());
-}
-
 TEST(VLogFontTest, PixelHeightConstructorAndPointSizes) {
-  VLogFont const font(16, "Courier New");
-  EXPECT_EQ(font.lfHeight, -16);
-  EXPECT_EQ(font.lfWeight, FW_NORMAL);
-  EXPECT_EQ(font.lfCharSet, DEFAULT_CHARSET);
-  EXPECT_EQ(font.lfPitchAndFamily, FIXED_PITCH);
-  EXPECT_EQ(font.lfWidth | font.lfEscapement | font.lfOrientation, 0);
-  EXPECT_EQ(font.lfItalic | font.lfUnderline | font.lfStrikeOut | font.lfOutPrecision | font.lfClipPrecision |
-                font.lfQuality,
-            0);
-  EXPECT_STREQ(font.lfFaceName, "Courier New");
+  // Normal weight, default character set, fixed pitch, 12 points.
+  EXPECT_EQ(VLogFont(16, "Courier New"),
+            VLogFont(120, -16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New"));
 
   struct Case {
     int32_t height;

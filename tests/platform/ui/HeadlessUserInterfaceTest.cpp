@@ -70,16 +70,4 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   EXPECT_EQ(shown[3].answer, IDCANCEL);
 }
 
-TEST(HeadlessUserInterfaceTest, IsTheProcessDefaultUntilAnotherIsInstalled) {
-  HeadlessUserInterface installed;
-  UserInterface& before = GetUserInterface();
-  EXPECT_NE(dynamic_cast<HeadlessUserInterface*>(&before), nullptr);
-  EXPECT_EQ(before.WindowColor(), 0xFFFFFFu);
-  EXPECT_EQ(before.WindowTextColor(), 0x000000u);
-  SetUserInterface(&installed);
-  EXPECT_EQ(&GetUserInterface(), &installed);
-  SetUserInterface(nullptr);
-  EXPECT_EQ(&GetUserInterface(), &before);
-}
-
 }  // namespace
