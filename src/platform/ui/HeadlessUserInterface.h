@@ -1,0 +1,41 @@
+// A user interface without a display. It answers from a script of answers queued by the caller
+// and records everything it was asked to show, so that every rule which talks to the user can be
+// run and checked without one. Message boxes with no scripted answer take their default button;
+// choosers and prompts with none are cancelled, since nobody picked a file or typed a text.
+// An answer with a button the question does not offer is taken as that default.
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "platform/ui/ScriptedAnswer.h"
+#include "platform/ui/ShownDialog.h"
+#include "platform/ui/UserInterface.h"
+
+class HeadlessUserInterface : public UserInterface {
+ public:
+  int MessageBox(std::string const& text, std::string const& caption, unsigned int type) override;
+  bool ChooseFile(FileChooser kind, std::string const& filter, std::string& path) override;
+  bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) override;
+  void SetBusyCursor(bool busy) override { m_busy = busy; }
+  COLORREF WindowColor() const override { return 0xFFFFFF; }
+  COLORREF WindowTextColor() const override { return 0x000000; }
+
+  // Queues the answer to the next question.
+  void Script(ScriptedAnswer answer) { m_script.push_back(std::move(answer)); }
+  void Script(int button, std::string text = {}) { Script(ScriptedAnswer{button, std::move(text)}); }
+
+  std::vector<ShownDialog> const& Shown() const { return m_shown; }
+  size_t PendingAnswers() const { return m_script.size(); }
+  bool IsBusy() const { return m_busy; }
+
+ private:
+  // The next scripted button if `offered` accepts it, else `fallback`; fills `text` from the answer.
+  int NextButton(bool (*offered)(unsigned int, int), unsigned int type, int fallback, std::string& text);
+  // Records an accepted or cancelled chooser or prompt and returns whether it was accepted.
+  bool Ask(ShownDialog dialog, std::string& value);
+
+  std::deque<ScriptedAnswer> m_script;
+  std::vector<ShownDialog> m_shown;
+  bool m_busy = false;
+};

@@ -1,0 +1,16 @@
+// What a headless user interface was asked to show, and how it answered.
+#pragma once
+
+#include <string>
+
+struct ShownDialog {
+  enum class Kind { MessageBox, OpenFile, SaveFile, TextPrompt };
+
+  Kind kind = Kind::MessageBox;
+  std::string text;     // the message, the prompt or the chooser's filter
+  std::string caption;
+  unsigned int type = 0;  // the MB_* flags of a message box
+  std::string initial;    // the initial path or text of a chooser or prompt
+  int answer = 0;         // the button pressed
+  std::string answerText; // the path or text given back, when accepted
+};

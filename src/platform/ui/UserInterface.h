@@ -1,0 +1,40 @@
+// The user-interface operations that library logic needs, so that every rule which shows a
+// message or asks for a file or a text can run with or without a display. Called from the
+// host's user-interface thread only. No operation throws.
+#pragma once
+
+#include <string>
+
+#include "platform/types/UserInterfaceCodes.h"
+
+class UserInterface {
+ public:
+  enum class FileChooser { Open, Save };
+
+  virtual ~UserInterface() = default;
+
+  // Shows `text` with the buttons, icon and default button of `type` (MB_* flags) and returns
+  // the button pressed (IDOK, IDCANCEL, IDYES or IDNO). An empty caption stands for the
+  // application's name.
+  virtual int MessageBox(std::string const& text, std::string const& caption, unsigned int type) = 0;
+
+  // Lets the user pick a file. `filter` is in the "Name (*.ext)|*.ext||" form; `path` holds the
+  // initial path and receives the choice. False, with `path` untouched, when cancelled.
+  virtual bool ChooseFile(FileChooser kind, std::string const& filter, std::string& path) = 0;
+
+  // Asks for one line of text; `text` holds the initial text and receives the answer. False,
+  // with `text` untouched, when cancelled.
+  virtual bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) = 0;
+
+  // Shows the busy cursor until called with false.
+  virtual void SetBusyCursor(bool busy) = 0;
+
+  // The colours of window backgrounds and of text on them.
+  virtual COLORREF WindowColor() const = 0;
+  virtual COLORREF WindowTextColor() const = 0;
+};
+
+// The process's user interface: a headless one until a host or a test installs another.
+UserInterface& GetUserInterface();
+// Installs `ui` (not owned) in place of the default; null restores the default.
+void SetUserInterface(UserInterface* ui);

@@ -1,0 +1,75 @@
+#include "VProfileListViewState.h"
+
+#include <span>
+#include <utility>
+
+#include "VCommaNumbers.h"
+
+namespace {
+
+constexpr size_t kLeadingNumbers = 5;
+constexpr size_t kNumbersPerColumn = 3;
+
+template <typename T>
+bool Take(int64_t number, T& field) {
+  if (!std::in_range<T>(number)) return false;
+  field = static_cast<T>(number);
+  return true;
+}
+
+bool TakeColumns(std::span<int64_t const> numbers, std::vector<VProfileListViewState::ColumnInfo>& columns) {
+  for (size_t i = 0; i < columns.size(); ++i) {
+    std::span<int64_t const> const fields = numbers.subspan(i * kNumbersPerColumn, kNumbersPerColumn);
+    auto& column = columns[i];
+    if (!Take(fields[0], column.first) || !Take(fields[1], column.flag) || !Take(fields[2], column.second))
+      return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+bool VProfileListViewState::Load(VProfileKey* key, VString const& defaultValue) {
+  VProfile2::Load(key, defaultValue);
+  ParseText();
+  return true;
+}
+
+bool VProfileListViewState::SetFromText(VString const& text, IProfileTextConverter& converter,
+                                        IReportMessageParams& report) {
+  if (!VProfile2::SetFromText(text, converter, report)) return false;
+  ParseText();
+  return true;
+}
+
+void VProfileListViewState::Rollback() {
+  VProfile2::Rollback();
+  ParseText();
+}
+
+void VProfileListViewState::ApplyDelta(VProfileData const* other) {
+  VProfile2::ApplyDelta(other);
+  ParseText();
+}
+
+void VProfileListViewState::SetLayout(Layout const& layout) {
+  m_layout = layout;
+  std::vector<int64_t> numbers{layout.first, layout.second, layout.third, layout.fourth,
+                               static_cast<int64_t>(layout.columns.size())};
+  for (ColumnInfo const& column : layout.columns) numbers.insert(numbers.end(), {column.first, column.flag, column.second});
+  VString::operator=(VCommaNumbers::Join(numbers));
+}
+
+void VProfileListViewState::ParseText() {
+  std::vector<int64_t> numbers;
+  if (!VCommaNumbers::Parse(View(), numbers) || numbers.size() < kLeadingNumbers) return;
+  Layout layout;
+  int32_t count = 0;
+  if (!Take(numbers[0], layout.first) || !Take(numbers[1], layout.second) || !Take(numbers[2], layout.third) ||
+      !Take(numbers[3], layout.fourth) || !Take(numbers[4], count) || count < 0 ||
+      numbers.size() != kLeadingNumbers + kNumbersPerColumn * static_cast<size_t>(count))
+    return;
+  layout.columns.resize(static_cast<size_t>(count));
+  if (!TakeColumns(std::span<int64_t const>(numbers).subspan(kLeadingNumbers), layout.columns)) return;
+  m_layout = std::move(layout);
+}

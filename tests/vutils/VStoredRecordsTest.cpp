@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "VLogFont.h"
+#include "VMarginData.h"
+#include "VMemoryStoreFactory.h"
+#include "VProfile2.h"
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "platform/types/WindowPlacement.h"
+
+namespace {
+
+class VStoredRecordsTest : public ::testing::Test {
+ protected:
+  VMemoryStoreFactory factory;
+  VProfileStore store{&factory};
+  VProfileKey* key = store.Root();
+
+  // Saves `record` under `name` and gives back the stored bytes in hexadecimal.
+  template <typename T>
+  std::string SavedHex(char const* name, T const& record) {
+    VProfile2<T, VProfileBinary> value;
+    value.SetName(name);
+    value.Load(nullptr, record);
+    value.Save(key, false);
+    unsigned char bytes[128] = {};
+    unsigned long size = sizeof bytes;
+    if (!key->GetBinary(name, bytes, size)) return "<none>";
+    std::string hex;
+    char digits[3];
+    for (unsigned long i = 0; i < size; ++i) {
+      std::snprintf(digits, sizeof digits, "%02x", bytes[i]);
+      hex += digits;
+    }
+    return hex;
+  }
+
+  template <typename T>
+  T Loaded(char const* name, T const& defaultValue) {
+    VProfile2<T, VProfileBinary> value;
+    value.SetName(name);
+    value.Load(key, defaultValue);
+    return value.Current();
+  }
+};
+
+VLogFont PrinterFont() { return VLogFont(100, -13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 3, 2, 1, 0x31, "Courier New"); }
+
+TEST_F(VStoredRecordsTest, StoredFormsByteForByte) {
+  EXPECT_EQ(SavedHex("Printer Font", PrinterFont()),
+            "f3ffffff" "00000000" "00000000" "00000000" "90010000"
+            "0000000003020131"
+            "436f7572696572204e6577000000000000000000000000000000000000000000"
+            "64000000");
+  EXPECT_EQ(SavedHex("Page Margins", VMarginData{0.5, 0.25, 1.0, 2.0}),
+            "000000000000e03f" "000000000000d03f" "000000000000f03f" "0000000000000040");
+  WINDOWPLACEMENT const placement{sizeof(WINDOWPLACEMENT), 0, 1, {0, 0}, {-4, -4}, {10, 20, 630, 470}};
+  EXPECT_EQ(SavedHex("Window Placement", placement),
+            "2c000000" "00000000" "01000000" "00000000" "00000000" "fcffffff" "fcffffff"
+            "0a000000" "14000000" "76020000" "d6010000");
+}
+
+TEST_F(VStoredRecordsTest, RecordsRoundTripThroughTheStore) {
+  VLogFont font(100, 17, 8, 900, 900, FW_BOLD, 1, 1, 1, 204, 3, 2, 5, 0x31, "Lucida Console");
+  SavedHex("Font", font);
+  EXPECT_EQ(Loaded("Font", VLogFont(12, "Other")), font);
+  VMarginData const margins{0.125, 1e-3, -0.5, 11.0};
+  SavedHex("Margins", margins);
+  EXPECT_EQ(Loaded("Margins", VMarginData{}), margins);
+}
+
+TEST(VLogFontTest, PixelHeightConstructorAndPointSizes) {
+  // Normal weight, default character set, fixed pitch, 12 points.
+  EXPECT_EQ(VLogFont(16, "Courier New"),
+            VLogFont(120, -16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New"));
+
+  struct Case {
+    int32_t height;
+    int32_t pointSize;
+  };
+  Case const cases[] = {{-16, 120}, {16, 120}, {-13, 97}, {13, 97}, {-1, 7}, {0, 0}, {INT_MIN, INT_MAX}};
+  for (Case const& c : cases) {
+    LOGFONT logical{};
+    logical.lfHeight = c.height;
+    VLogFont assigned(20, "x");
+    assigned = logical;
+    EXPECT_EQ(assigned.pointSize, c.pointSize) << c.height;
+    EXPECT_EQ(assigned.lfHeight, c.height);
+    EXPECT_EQ(VLogFont(static_cast<int>(-int64_t{c.height}), "x").pointSize, c.pointSize) << c.height;
+  }
+  LOGFONT logical{};
+  logical.lfHeight = -13;
+  EXPECT_EQ(VLogFont(logical, 100).pointSize, 100);  // an explicit size is kept
+}
+
+TEST(VLogFontTest, FaceNamesAreBoundedAndZeroFilled) {
+  char const* const longFace = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij";  // 36 characters
+  VLogFont const truncated(10, longFace);
+  EXPECT_EQ(std::string(truncated.lfFaceName), std::string(longFace, 31));
+  EXPECT_EQ(VLogFont(10, nullptr).lfFaceName[0], '\0');
+
+  LOGFONT logical{};
+  std::memset(logical.lfFaceName, 'Z', LF_FACESIZE);  // unterminated
+  std::memcpy(logical.lfFaceName, "Mono", 5);
+  VLogFont const fromLogical(logical, 90);
+  VLogFont assigned(10, "x");
+  assigned = logical;
+  for (VLogFont const* font : {&fromLogical, static_cast<VLogFont const*>(&assigned)}) {
+    EXPECT_STREQ(font->lfFaceName, "Mono");
+    for (int i = 4; i < LF_FACESIZE; ++i) EXPECT_EQ(font->lfFaceName[i], '\0') << i;
+  }
+}
+
+TEST(VLogFontTest, EqualityCoversEveryFieldAndTheFaceCase) {
+  VLogFont const base = PrinterFont();
+  EXPECT_EQ(base, PrinterFont());
+  VLogFont other = base;
+  std::memcpy(other.lfFaceName, "courier new", 12);
+  EXPECT_NE(base, other);
+  other = base;
+  other.pointSize = 101;
+  EXPECT_NE(base, other);
+  other = base;
+  other.lfPitchAndFamily = 0x30;
+  EXPECT_NE(base, other);
+  other = base;
+  other.lfFaceName[20] = 'q';  // behind the terminator
+  EXPECT_EQ(base, other);
+}
+
+}  // namespace
