@@ -5,27 +5,9 @@
 
 #include "platform/msgtable/MessageInserts.h"
 #include "platform/msgtable/MessageLookup.h"
+#include "platform/registry/Utf16Text.h"
 
 namespace {
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 std::string WideToUtf8(wchar_t const* text) {
   std::string out;
@@ -36,7 +18,7 @@ std::string WideToUtf8(wchar_t const* text) {
       c = 0x10000 + ((c - 0xD800) << 10) + (next - 0xDC00);
       ++text;
     }
-    AppendUtf8(out, c);
+    Utf16Text::AppendUtf8(out, c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF) ? 0xFFFD : c);
   }
   return out;
 }

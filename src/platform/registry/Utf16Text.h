@@ -14,10 +14,11 @@ class Utf16Text {
   // is not well-formed UTF-8 (overlong forms, surrogates and values past U+10FFFF included).
   static bool FromUtf8(std::string_view utf8, std::string& utf16le);
   static bool IsUtf8(std::string_view bytes);
+  // Appends one code point (at most U+10FFFF, not a surrogate) as UTF-8.
+  static void AppendUtf8(std::string& out, char32_t codePoint);
 
  private:
   // Reads one code point at `pos`, advancing it; returns false on a malformed sequence.
   static bool NextCodePoint(std::string_view utf8, std::size_t& pos, char32_t& codePoint);
-  static void AppendUtf8(std::string& out, char32_t codePoint);
   static void AppendUnit(std::string& out, char16_t unit);
 };
