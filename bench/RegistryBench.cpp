@@ -1,9 +1,6 @@
 // The store's hot paths at the scale we design for, on an isolated temporary root.
 #include <benchmark/benchmark.h>
-#include <stdlib.h>
 
-#include <filesystem>
-#include <memory>
 #include <string>
 
 #include "VProfileKey.h"
@@ -11,26 +8,9 @@
 #include "VProfileStore.h"
 #include "VRegistryStoreFactory.h"
 #include "platform/registry/Registry.h"
+#include "support/ScopedRoot.h"
 
 namespace {
-
-class BenchRoot {
- public:
-  BenchRoot() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "brimvale-bench-XXXXXX").string();
-    m_path = mkdtemp(pattern.data());
-    setenv("BRIMVALE_ROOT", m_path.c_str(), 1);
-    RegUnloadHives();
-  }
-  ~BenchRoot() {
-    RegUnloadHives();
-    std::error_code ignored;
-    std::filesystem::remove_all(m_path, ignored);
-  }
-
- private:
-  std::string m_path;
-};
 
 VRegistryStoreFactory& Factory() {
   static VRegistryStoreFactory factory(HKEY_CURRENT_USER, "Software\\Brimvale\\Bench");
@@ -38,7 +18,7 @@ VRegistryStoreFactory& Factory() {
 }
 
 void BM_OpenCloseWritableStore(benchmark::State& state) {
-  BenchRoot root;
+  ScopedRoot root;
   { VProfileStore seed(&Factory()); VProfileKey key(seed.Root(), "Seed"); key.SetDword("v", 1); }
   for (auto _ : state) {
     VProfileStore store(&Factory());
@@ -53,7 +33,7 @@ void BM_SetSzGetSz(benchmark::State& state) {
   constexpr int kValuesPerKey = 100;
   for (auto _ : state) {
     state.PauseTiming();
-    BenchRoot root;
+    ScopedRoot root;
     state.ResumeTiming();
     {
       VProfileStore store(&Factory());
@@ -76,7 +56,7 @@ void BM_SetSzGetSz(benchmark::State& state) {
 BENCHMARK(BM_SetSzGetSz)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_SetSz(benchmark::State& state) {
-  BenchRoot root;
+  ScopedRoot root;
   VProfileStore store(&Factory());
   VProfileKey key(store.Root(), "Writes");
   int i = 0;
@@ -85,7 +65,7 @@ void BM_SetSz(benchmark::State& state) {
 BENCHMARK(BM_SetSz);
 
 void BM_GetSz(benchmark::State& state) {
-  BenchRoot root;
+  ScopedRoot root;
   VProfileStore store(&Factory());
   VProfileKey key(store.Root(), "Reads");
   for (int i = 0; i < 100; ++i) key.SetSz(("Value " + std::to_string(i)).c_str(), "some text value");
@@ -96,7 +76,7 @@ void BM_GetSz(benchmark::State& state) {
 BENCHMARK(BM_GetSz);
 
 void BM_KeyExistsFourLevels(benchmark::State& state) {
-  BenchRoot root;
+  ScopedRoot root;
   VProfileStore store(&Factory());
   { VProfileKey deep(store.Root(), "One\\Two\\Three\\Four"); }
   for (auto _ : state) benchmark::DoNotOptimize(store.Root()->KeyExists("One\\Two\\Three\\Four"));
@@ -104,7 +84,7 @@ void BM_KeyExistsFourLevels(benchmark::State& state) {
 BENCHMARK(BM_KeyExistsFourLevels);
 
 void BM_EnumerateTenThousandSubkeys(benchmark::State& state) {
-  BenchRoot root;
+  ScopedRoot root;
   {
     VProfileStore store(&Factory());
     VProfileKey parent(store.Root(), "Many");
