@@ -10,37 +10,14 @@
 #include <iterator>
 #include <string>
 
-#include "support/ScopedRoot.h"
+#include "support/CdtoolRunner.h"
 
 namespace {
 
-struct Result {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
 class CdtoolRegTest : public ::testing::Test {
  protected:
-  // Arguments are single-quoted for the shell; none of the tests' arguments hold a quote.
-  Result Run(std::string const& arguments) {
-    std::string const errFile = m_root.File("stderr.txt");
-    std::string const command = std::string("'") + CDTOOL_PATH + "' --root '" + m_root.Path() + "' " + arguments +
-                                " 2>'" + errFile + "'";
-    Result result;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
-    int const status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadFile(errFile);
-    return result;
-  }
-
-  static std::string ReadFile(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  CdtoolResult Run(std::string const& arguments) { return RunCdtool(m_root, arguments); }
+  static std::string ReadFile(std::string const& path) { return ReadWholeFile(path); }
 
   void WriteFile(std::string const& path, std::string const& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
@@ -62,9 +39,9 @@ TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {
       {"--multi-sz", R"({"name":"v","type":"REG_MULTI_SZ","data":[]})"},
   };
   for (Case const& c : cases) {
-    Result const set = Run("reg set 'HKCU\\Software\\T' v " + c.setArguments);
+    CdtoolResult const set = Run("reg set 'HKCU\\Software\\T' v " + c.setArguments);
     ASSERT_EQ(0, set.exitCode) << c.setArguments << set.err;
-    Result const get = Run("reg get 'HKEY_CURRENT_USER\\software\\t' v --json");
+    CdtoolResult const get = Run("reg get 'HKEY_CURRENT_USER\\software\\t' v --json");
     EXPECT_EQ(0, get.exitCode) << get.err;
     EXPECT_EQ(c.json + "\n", get.out) << c.setArguments;
   }
@@ -97,7 +74,7 @@ TEST_F(CdtoolRegTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
       {"reg get 'HKCU\\A' v --help", 0, ""},
   };
   for (Case const& c : cases) {
-    Result const result = Run(c.arguments);
+    CdtoolResult const result = Run(c.arguments);
     EXPECT_EQ(c.exitCode, result.exitCode) << c.arguments << "\n" << result.err;
     EXPECT_NE(std::string::npos, result.err.find(c.errorPart)) << c.arguments << "\n" << result.err;
   }
@@ -115,7 +92,7 @@ TEST_F(CdtoolRegTest, ExportImportRoundTripThroughAHiveFile) {
     ASSERT_EQ(0, Run(std::string("reg export 'HKCU\\S' -o '") + file + "'" + v5).exitCode);
     EXPECT_EQ(ReadFile(file), Run(std::string("reg export 'HKCU\\S'") + v5).out);
     std::string const hive = "FILE:" + m_root.File(std::string("copy") + v5 + ".db");
-    Result const imported = Run("reg import '" + file + "' --into '" + hive + "'");
+    CdtoolResult const imported = Run("reg import '" + file + "' --into '" + hive + "'");
     ASSERT_EQ(0, imported.exitCode) << imported.err;
     std::string copy = Run("reg tree '" + hive + "\\S' --json").out;
     std::size_t const prefix = copy.find("FILE:");
@@ -131,7 +108,7 @@ TEST_F(CdtoolRegTest, AMalformedImportIsRefusedWithItsLineAndAppliesNothing) {
   std::string const file = m_root.File("bad.reg");
   WriteFile(file, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n; fine so far\r\n"
                   "\"b\"=dword:123456789\r\n");
-  Result const result = Run("reg import '" + file + "'");
+  CdtoolResult const result = Run("reg import '" + file + "'");
   EXPECT_EQ(1, result.exitCode);
   EXPECT_NE(std::string::npos, result.err.find("line 6: dword value needs 1 to 8 hex digits")) << result.err;
   EXPECT_EQ(1, Run("reg ls 'HKCU\\New'").exitCode);
