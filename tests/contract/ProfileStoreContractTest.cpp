@@ -52,6 +52,10 @@ TYPED_TEST(ProfileStoreContract, WritableOpenCreatesEveryLevelAndReadOnlyOpenCre
     EXPECT_FALSE(key.SetSz("v", "x"));
     VString text;
     EXPECT_FALSE(key.GetSz("v", text));
+    unsigned long number = 7;
+    EXPECT_FALSE(key.GetDword("v", number));
+    EXPECT_EQ(7ul, number) << "a failed number read leaves the output alone";
+    EXPECT_TRUE(this->Names(&key, false).empty());
     EXPECT_FALSE(store->Root()->KeyExists("A"));
   }
   {
@@ -129,15 +133,19 @@ TYPED_TEST(ProfileStoreContract, BinaryReadsReportTheStoredLength) {
     unsigned long capacity;
     bool ok;
     unsigned long size;
+    unsigned char byte;  // what every stored byte holds
   };
-  Case const cases[] = {{"forty", 44, true, 40},  {"fortyEight", 44, false, 48}, {"ten", 0, false, 10},
-                        {"ten", 10, true, 10},    {"empty", 0, true, 0},         {"missing", 44, false, 44}};
+  Case const cases[] = {{"forty", 44, true, 40, 0x11},  {"fortyEight", 44, false, 48, 0x22}, {"ten", 0, false, 10, 0x33},
+                        {"ten", 10, true, 10, 0x33},    {"empty", 0, true, 0, 0},            {"missing", 44, false, 44, 0}};
   for (Case const& c : cases) {
     std::vector<unsigned char> buffer(64, 0xee);
     unsigned long size = c.capacity;
     EXPECT_EQ(c.ok, key.GetBinary(c.name, buffer.data(), size)) << c.name << " " << c.capacity;
     EXPECT_EQ(c.size, size) << c.name << " " << c.capacity;
-    EXPECT_EQ(0xee, buffer[c.capacity]) << "nothing is written past the capacity";
+    // A refused read writes nothing; an accepted one exactly the stored bytes.
+    size_t const written = c.ok ? c.size : 0;
+    for (size_t i = 0; i < buffer.size(); ++i)
+      ASSERT_EQ(i < written ? c.byte : 0xee, buffer[i]) << c.name << " " << c.capacity << " byte " << i;
   }
 }
 
@@ -145,16 +153,21 @@ TYPED_TEST(ProfileStoreContract, NamesMatchWithoutCaseAndEnumerateInOrder) {
   auto store = this->Open();
   VProfileKey key(store->Root(), "Names");
   std::string const longName = "A subkey name well beyond thirty-two characters";
-  for (char const* name : {"beta", "Alpha", longName.c_str()}) VProfileKey child(&key, name);
-  EXPECT_EQ((std::vector<std::string>{longName, "Alpha", "beta"}), this->Names(&key, false));
+  for (char const* name : {"beta", "Ärger", "ALPHA2", "Alpha", "Straße\\Öl", longName.c_str(), "ALPHA\\x"})
+    VProfileKey child(&key, name);
+  EXPECT_EQ((std::vector<std::string>{longName, "Alpha", "ALPHA2", "beta", "Straße", "Ärger"}), this->Names(&key, false));
   key.SetSz("Zeta", "1");
   key.SetSz("alpha", "2");
   key.SetSz("ZETA", "3");
-  EXPECT_EQ((std::vector<std::string>{"Zeta", "alpha"}), this->Names(&key, true));
+  key.SetSz("Größe", "4");
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "alpha", "Größe"}), this->Names(&key, true));
   VString text;
   EXPECT_TRUE(key.GetSz("zeta", text));
   EXPECT_EQ("3", text);
+  EXPECT_TRUE(key.GetSz("GRÖSSE", text));
+  EXPECT_EQ("4", text);
   EXPECT_TRUE(key.KeyExists("BETA"));
+  EXPECT_TRUE(key.KeyExists("STRASSE\\öl"));
   VProfileKey empty(&key, "beta");
   EXPECT_TRUE(this->Names(&empty, false).empty());
   EXPECT_TRUE(this->Names(&empty, true).empty());
@@ -162,15 +175,18 @@ TYPED_TEST(ProfileStoreContract, NamesMatchWithoutCaseAndEnumerateInOrder) {
 
 TYPED_TEST(ProfileStoreContract, DeleteKeyRemovesTheWholeSubtree) {
   auto store = this->Open();
-  {
-    VProfileKey deep(store->Root(), "Doomed\\One\\Two\\Three");
-    deep.SetDword("v", 1);
-    VProfileKey sibling(store->Root(), "Doomed\\Other");
-    sibling.SetSz("w", "x");
-  }
-  EXPECT_TRUE(store->Root()->DeleteKey("Doomed"));
+  VProfileKey deep(store->Root(), "Doomed\\One\\Two\\Three");
+  deep.SetDword("v", 1);
+  { VProfileKey sibling(store->Root(), "Doomed\\Other"); sibling.SetSz("w", "x"); }
+  EXPECT_TRUE(store->Root()->DeleteKey("doomed"));
   EXPECT_FALSE(store->Root()->KeyExists("Doomed"));
   EXPECT_FALSE(store->Root()->KeyExists("Doomed\\One"));
+  // A key still held inside the deleted subtree is dead: it neither reads, writes nor revives it.
+  unsigned long held = 0;
+  EXPECT_FALSE(deep.GetDword("v", held));
+  EXPECT_FALSE(deep.SetDword("v", 2));
+  { VProfileKey below(&deep, "Deeper"); EXPECT_FALSE(below.SetDword("n", 1)); }
+  EXPECT_FALSE(store->Root()->KeyExists("Doomed"));
   EXPECT_FALSE(store->Root()->DeleteValue("missing"));
   VProfileKey kept(store->Root(), "Kept");
   kept.SetDword("v", 1);

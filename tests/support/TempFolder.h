@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 class TempFolder {
@@ -29,3 +31,12 @@ class TempFolder {
  private:
   std::string m_path;
 };
+
+// A whole file's bytes ("" when it cannot be read), and a file made to hold exactly `bytes`.
+inline std::string ReadFileBytes(std::string const& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+inline void WriteFileBytes(std::string const& path, std::string const& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -13,15 +11,6 @@
 #include "support/TempFolder.h"
 
 namespace {
-
-void WriteBytes(std::string const& path, std::string const& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string ReadBytes(std::string const& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 // Every ReadLine result until the first false, as "line|" entries, "*" marking an EOF error.
 std::string ReadAll(std::string const& path) {
@@ -57,7 +46,7 @@ TEST(VFile, ReadLineSplitsAtLineFeedsAndDropsCarriageReturns) {
       {std::string(65535, 'y') + "\r\nz", std::string(65535, 'y') + "|z*|*|"},
   };
   for (Case const& c : cases) {
-    WriteBytes(folder / "lines", c.bytes);
+    WriteFileBytes(folder / "lines", c.bytes);
     EXPECT_EQ(ReadAll(folder / "lines"), c.expected) << c.bytes.substr(0, 20);
   }
 }
@@ -90,7 +79,7 @@ TEST(VFile, OpenFollowsTheDisposition) {
   for (Case const& c : cases) {
     std::string path = folder / "f";
     std::filesystem::remove(path);
-    if (c.exists) WriteBytes(path, "old");
+    if (c.exists) WriteFileBytes(path, "old");
     VFile file;
     SetLastError(0);
     bool opened = file.Open(path.c_str(), c.access, c.disposition);
@@ -104,7 +93,7 @@ TEST(VFile, OpenFollowsTheDisposition) {
       EXPECT_EQ(file.GetFileName(), path.c_str());
     }
     file.Close();
-    EXPECT_EQ(std::filesystem::exists(path) ? ReadBytes(path) : "-", c.contentAfter) << where;
+    EXPECT_EQ(std::filesystem::exists(path) ? ReadFileBytes(path) : "-", c.contentAfter) << where;
   }
 }
 
@@ -129,13 +118,13 @@ TEST(VFile, BadTargetsFailCleanly) {
 
 TEST(VFile, OpenFileIsNotShared) {
   TempFolder folder;
-  WriteBytes(folder / "f", "x");
+  WriteFileBytes(folder / "f", "x");
   VFile first, second;
   ASSERT_TRUE(first.Open((folder / "f").c_str(), GENERIC_READ, OPEN_EXISTING));
   EXPECT_FALSE(second.Open((folder / "f").c_str(), GENERIC_READ, OPEN_EXISTING));
   EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_SHARING_VIOLATION));
   EXPECT_FALSE(second.Open((folder / "f").c_str(), GENERIC_WRITE, CREATE_ALWAYS));
-  EXPECT_EQ(ReadBytes(folder / "f"), "x") << "a refused open truncates nothing";
+  EXPECT_EQ(ReadFileBytes(folder / "f"), "x") << "a refused open truncates nothing";
   first.Close();
   EXPECT_TRUE(second.Open((folder / "f").c_str(), GENERIC_READ, OPEN_EXISTING));
 }
@@ -143,7 +132,7 @@ TEST(VFile, OpenFileIsNotShared) {
 TEST(VFile, WriteAndSeekSeeTheLogicalPosition) {
   TempFolder folder;
   std::string path = folder / "f";
-  WriteBytes(path, "one\ntwo\nthree\n");
+  WriteFileBytes(path, "one\ntwo\nthree\n");
   VFile file;
   ASSERT_TRUE(file.Open(path.c_str(), GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING));
   VString line;
@@ -177,7 +166,7 @@ TEST(VFile, WriteAndSeekSeeTheLogicalPosition) {
   ASSERT_TRUE(file.ReadLine(line));
   EXPECT_EQ(line, "TWO");
   file.Close();
-  EXPECT_EQ(ReadBytes(path), "one\nTWO\nthree\n");
+  EXPECT_EQ(ReadFileBytes(path), "one\nTWO\nthree\n");
 }
 
 }  // namespace

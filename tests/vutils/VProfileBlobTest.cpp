@@ -3,10 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "VMemoryStoreFactory.h"
+#include "MemoryKey.h"
 #include "VProfileBlob.h"
-#include "VProfileKey.h"
-#include "VProfileStore.h"
 
 namespace {
 
@@ -15,9 +13,8 @@ std::string Bytes(VProfileBlob const& blob) {
 }
 
 TEST(VProfileBlob, LoadCases) {
-  VMemoryStoreFactory factory;
-  VProfileStore store(&factory);
-  VProfileKey* key = store.Root();
+  MemoryKey memory;
+  VProfileKey* key = memory.key;
   ASSERT_TRUE(key->SetBinary("Block", "\x01\x00\x02", 3));
   ASSERT_TRUE(key->SetBinary("Empty", "", 0));
   ASSERT_TRUE(key->SetSz("Text", "abc"));
@@ -45,9 +42,8 @@ TEST(VProfileBlob, LoadCases) {
 }
 
 TEST(VProfileBlob, SaveWritesWheneverThereAreBytes) {
-  VMemoryStoreFactory factory;
-  VProfileStore store(&factory);
-  VProfileKey* key = store.Root();
+  MemoryKey memory;
+  VProfileKey* key = memory.key;
   VProfileBlob blob;
   blob.Load(key, "Blob");
   blob.Save(key, true);

@@ -6,30 +6,15 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "VMemoryStoreFactory.h"
-#include "VProfileKey.h"
-#include "VProfileStore.h"
+#include "MemoryKey.h"
 #include "VTraceFile.h"
+#include "support/Hex.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-std::string ReadBytes(std::string const& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::string UpperHex(std::string const& bytes) {
-  static char const digits[] = "0123456789ABCDEF";
-  std::string hex;
-  for (unsigned char c : bytes) hex += {digits[c >> 4], digits[c & 15]};
-  return hex;
-}
 
 // A private world: the key below a temporary root, the trace file in a temporary TMPDIR.
 class VProfileCapiStringTest : public testing::Test {
@@ -46,7 +31,7 @@ class VProfileCapiStringTest : public testing::Test {
 
 TEST_F(VProfileCapiStringTest, StoredFormIsPrefixAndUppercaseHexOfTheSealedBlock) {
   std::string stored = m_value.Protect("secret").Str();
-  std::string header = "CAPI:" + UpperHex("BVP\x01\x12") + "00" + UpperHex("VProfileCapiString");
+  std::string header = "CAPI:" + Hex("BVP\x01\x12", true) + "00" + Hex("VProfileCapiString", true);
   ASSERT_EQ(stored.substr(0, header.size()), header);
   size_t const sealedBytes = 6 + 18 + 24 + 7 + 16;  // header, description, nonce, text and zero, tag
   EXPECT_EQ(stored.size(), 5 + 2 * sealedBytes);
@@ -84,14 +69,14 @@ TEST_F(VProfileCapiStringTest, BadStoredFormsGiveEmptyTextAReportAndATraceLine) 
       {good.substr(0, 81), 0xE104004D, "Could not unprotect the value Password: the protected block is truncated"},
   };
   for (Case const& c : cases) {
-    std::string traceBefore = ReadBytes(VTraceFile::Path());
+    std::string traceBefore = ReadFileBytes(VTraceFile::Path());
     EXPECT_EQ(m_value.Unprotect(c.stored), "") << c.stored;
     VReportMessageParams& error = m_value.GetError();
     EXPECT_EQ(error.GetCode(), c.code) << c.stored;
     EXPECT_EQ(error.GetInsertCount(), c.code == 0xE104004E ? 1 : 2) << c.stored;
     std::string text = error.GetText();
     EXPECT_EQ(text.rfind(c.textStart, 0), 0u) << text;
-    EXPECT_EQ(ReadBytes(VTraceFile::Path()), traceBefore + text + "\n") << c.stored;
+    EXPECT_EQ(ReadFileBytes(VTraceFile::Path()), traceBefore + text + "\n") << c.stored;
   }
   m_value.Unprotect(good);
   EXPECT_EQ(m_value.GetError().GetCode(), 0u) << "a success clears the report";
@@ -99,9 +84,8 @@ TEST_F(VProfileCapiStringTest, BadStoredFormsGiveEmptyTextAReportAndATraceLine) 
 }
 
 TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndNothingIsOverwritten) {
-  VMemoryStoreFactory factory;
-  VProfileStore store(&factory);
-  VProfileKey* key = store.Root();
+  MemoryKey memory;
+  VProfileKey* key = memory.key;
   m_value = "first";
   m_value.Save(key, true);
   VString stored;
@@ -128,9 +112,8 @@ TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndNothingIsOverwrit
 }
 
 TEST_F(VProfileCapiStringTest, LoadAndSaveThroughTheStore) {
-  VMemoryStoreFactory factory;
-  VProfileStore store(&factory);
-  VProfileKey* key = store.Root();
+  MemoryKey memory;
+  VProfileKey* key = memory.key;
 
   VProfileCapiString missing;
   missing.Load(key, "Password", "default");
@@ -166,7 +149,7 @@ TEST_F(VProfileCapiStringTest, LoadAndSaveThroughTheStore) {
 
 TEST_F(VProfileCapiStringTest, FirstTraceLineOfAProcessStartsTheFileAfresh) {
   std::string path = VTraceFile::Path();
-  std::ofstream(path) << "from an earlier run\n";
+  WriteFileBytes(path, "from an earlier run\n");
   pid_t child = fork();
   if (child == 0) {
     VProfileCapiString value;
@@ -179,7 +162,7 @@ TEST_F(VProfileCapiStringTest, FirstTraceLineOfAProcessStartsTheFileAfresh) {
   waitpid(child, &status, 0);
   ASSERT_TRUE(WIFEXITED(status));
   std::string line = "The value Pw does not hold a whole number of hexadecimal digit pairs.\n";
-  EXPECT_EQ(ReadBytes(path), line + line);
+  EXPECT_EQ(ReadFileBytes(path), line + line);
   EXPECT_EQ(std::filesystem::path(path).filename(), "test_vutils.trace.log");
 }
 

@@ -3,10 +3,8 @@
 #include <cctype>
 #include <string>
 
-#include "VMemoryStoreFactory.h"
+#include "MemoryKey.h"
 #include "VProfileEncodedString.h"
-#include "VProfileKey.h"
-#include "VProfileStore.h"
 
 namespace {
 
@@ -51,9 +49,8 @@ TEST(VProfileEncodedString, DecodeOfKnownForms) {
 }
 
 TEST(VProfileEncodedString, LoadAndSaveThroughTheStore) {
-  VMemoryStoreFactory factory;
-  VProfileStore store(&factory);
-  VProfileKey* key = store.Root();
+  MemoryKey memory;
+  VProfileKey* key = memory.key;
   ASSERT_TRUE(key->SetSz("Password", "01020304606060"));
   VProfileEncodedString password;
   password.Load(key, "Password", "unused");

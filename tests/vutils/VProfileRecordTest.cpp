@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -15,6 +13,7 @@
 #include "VProfileKey.h"
 #include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
+#include "support/Hex.h"
 
 namespace {
 
@@ -34,15 +33,9 @@ std::string Form(VProfileKey* key, std::string const& name) {
   }
   unsigned long size = 0;
   key->GetBinary(name.c_str(), nullptr, size);
-  std::vector<unsigned char> bytes(size);
+  std::string bytes(size, '\0');
   if (!key->GetBinary(name.c_str(), bytes.data(), size)) return "<none>";
-  std::string hex = "binary:";
-  for (unsigned char byte : bytes) {
-    char digits[3];
-    std::snprintf(digits, sizeof digits, "%02x", byte);
-    hex += digits;
-  }
-  return hex;
+  return "binary:" + Hex(bytes);
 }
 
 void Put(VProfileKey* key, std::string const& name, std::string const& form) {
@@ -81,23 +74,6 @@ Stored Contents(VProfileKey* key) {
 std::vector<std::string> Names(Stored const& contents) {
   std::vector<std::string> names;
   for (auto const& [name, form] : contents) names.push_back(name);
-  return names;
-}
-
-// The stored names of a record's table, nested records expanded in place.
-std::vector<std::string> TableNames(VProfileRecord const& record) {
-  std::vector<std::string> names;
-  VProfileOptionTable const& table = record.ProfileTable();
-  for (int i = 0; i < table.Count(); ++i) {
-    if (table.Kind(i) != VProfileKind::Record) {
-      names.push_back(table.Name(i));
-      continue;
-    }
-    auto const* nested = dynamic_cast<VProfileRecord const*>(record.Lookup(i));
-    EXPECT_NE(nested, nullptr) << i;
-    if (nested != nullptr)
-      for (std::string const& name : TableNames(*nested)) names.push_back(name);
-  }
   return names;
 }
 
@@ -155,32 +131,6 @@ class VProfileRecordTest : public ::testing::Test {
   std::vector<std::unique_ptr<VProfileKey>> keys;
   VProfileKey* changed = Fresh();
 };
-
-TEST_F(VProfileRecordTest, TableRowsNameDistinctMembersOfTheirKind) {
-  SampleSession a(changed);
-  SampleSession const b;
-  std::vector<std::string> const names = TableNames(a);
-  EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
-  std::set<VProfileData*> members;
-  VProfileOptionTable const& table = a.ProfileTable();
-  VProfileKey* out = Fresh();
-  a.Save(out, true);
-  for (int i = 0; i < table.Count(); ++i) {
-    VProfileData* member = a.Lookup(i);
-    members.insert(member);
-    EXPECT_EQ(reinterpret_cast<char*>(member) - reinterpret_cast<char*>(&a),
-              reinterpret_cast<char*>(b.Lookup(i)) - reinterpret_cast<char const*>(&b)) << i;
-    if (table.Kind(i) == VProfileKind::Record) {
-      EXPECT_STREQ(table.Name(i), "") << i;
-      continue;
-    }
-    EXPECT_STRNE(table.Name(i), "") << i;
-    EXPECT_EQ(member->GetName(), table.Name(i));
-    static char const* const kKindForms[] = {"number:", "text:", "binary:", "list:"};
-    EXPECT_EQ(Form(out, table.Name(i)).rfind(kKindForms[static_cast<int>(table.Kind(i))], 0), 0u) << i;
-  }
-  EXPECT_EQ(members.size(), static_cast<size_t>(table.Count()));
-}
 
 TEST_F(VProfileRecordTest, EmptyKeyGivesDefaultsThatTheFirstSaveWrites) {
   SampleSession session(nullptr);

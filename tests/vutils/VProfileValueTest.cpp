@@ -5,31 +5,15 @@
 #include <vector>
 
 #include "FakeReport.h"
+#include "MemoryKey.h"
 #include "ScriptedConverter.h"
-#include "VMemoryStoreFactory.h"
 #include "VProfile.h"
 #include "VProfile2.h"
-#include "VProfileKey.h"
 #include "VProfileMultiLineString.h"
-#include "VProfileStore.h"
 
 namespace {
 
-class VProfileValueTest : public ::testing::Test {
- protected:
-  VMemoryStoreFactory factory;
-  VProfileStore store{&factory};
-  VProfileKey* key = store.Root();
-
-  std::string StoredSz(char const* name) {
-    VString text;
-    return key->GetSz(name, text) ? text.Str() : "<none>";
-  }
-  long StoredDword(char const* name) {
-    unsigned long number = 0;
-    return key->GetDword(name, number) ? static_cast<long>(number) : -1;
-  }
-};
+class VProfileValueTest : public ::testing::Test, protected MemoryKey {};
 
 using Text = VProfile2<VString, VProfileSz>;
 using List = VProfile2<VStringArray, VProfileMultiSz>;

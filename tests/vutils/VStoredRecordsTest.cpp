@@ -1,26 +1,20 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdio>
 #include <cstring>
 #include <string>
 
+#include "MemoryKey.h"
 #include "VLogFont.h"
 #include "VMarginData.h"
-#include "VMemoryStoreFactory.h"
 #include "VProfile2.h"
-#include "VProfileKey.h"
-#include "VProfileStore.h"
 #include "platform/types/WindowPlacement.h"
+#include "support/Hex.h"
 
 namespace {
 
-class VStoredRecordsTest : public ::testing::Test {
+class VStoredRecordsTest : public ::testing::Test, protected MemoryKey {
  protected:
-  VMemoryStoreFactory factory;
-  VProfileStore store{&factory};
-  VProfileKey* key = store.Root();
-
   // Saves `record` under `name` and gives back the stored bytes in hexadecimal.
   template <typename T>
   std::string SavedHex(char const* name, T const& record) {
@@ -28,16 +22,10 @@ class VStoredRecordsTest : public ::testing::Test {
     value.SetName(name);
     value.Load(nullptr, record);
     value.Save(key, false);
-    unsigned char bytes[128] = {};
-    unsigned long size = sizeof bytes;
-    if (!key->GetBinary(name, bytes, size)) return "<none>";
-    std::string hex;
-    char digits[3];
-    for (unsigned long i = 0; i < size; ++i) {
-      std::snprintf(digits, sizeof digits, "%02x", bytes[i]);
-      hex += digits;
-    }
-    return hex;
+    std::string bytes(128, '\0');
+    unsigned long size = bytes.size();
+    if (!key->GetBinary(name, bytes.data(), size)) return "<none>";
+    return Hex(bytes.substr(0, size));
   }
 
   template <typename T>

@@ -3,29 +3,17 @@
 #include <string>
 
 #include "FakeReport.h"
+#include "MemoryKey.h"
 #include "ScriptedConverter.h"
-#include "VMemoryStoreFactory.h"
 #include "VProfileExplorerFrameState.h"
-#include "VProfileKey.h"
 #include "VProfileListViewState.h"
-#include "VProfileStore.h"
 
 namespace {
 
 using Layout = VProfileListViewState::Layout;
 using Frame = VProfileExplorerFrameState::Numbers;
 
-class VViewStateTextTest : public ::testing::Test {
- protected:
-  VMemoryStoreFactory factory;
-  VProfileStore store{&factory};
-  VProfileKey* key = store.Root();
-
-  std::string Stored(char const* name) {
-    VString text;
-    return key->GetSz(name, text) ? text.Str() : "<none>";
-  }
-};
+class VViewStateTextTest : public ::testing::Test, protected MemoryKey {};
 
 Layout TwoColumns() { return Layout{1, -1, 4000000000u, 0, {{120, 1, 0}, {-80, 255, 1}}}; }
 
@@ -40,8 +28,8 @@ TEST_F(VViewStateTextTest, NumbersAreStoredAsCommaSeparatedText) {
   frame.SetNumbers({1, -1, 200});
   list.Save(key, false);
   frame.Save(key, false);
-  EXPECT_EQ(Stored("Remote ListView State"), "1,-1,4000000000,0,2,120,1,0,-80,255,1");
-  EXPECT_EQ(Stored("Remote ExplorerFrame State"), "1,-1,200");
+  EXPECT_EQ(StoredSz("Remote ListView State"), "1,-1,4000000000,0,2,120,1,0,-80,255,1");
+  EXPECT_EQ(StoredSz("Remote ExplorerFrame State"), "1,-1,200");
 
   VProfileListViewState listAgain;
   listAgain.SetName("Remote ListView State");

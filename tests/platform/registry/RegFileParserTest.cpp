@@ -21,10 +21,10 @@ RegFileOperation Value(std::string name, unsigned long type, std::string data, i
 std::string const R4 = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n";
 std::string const V5 = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n";
 
-// UTF-16LE bytes of ASCII text, with a byte order mark.
-std::string Utf16File(std::string const& text) {
+// UTF-16LE bytes of the text, with a byte order mark.
+std::string Utf16File(std::u16string const& text) {
   std::string bytes = "\xFF\xFE";
-  for (char c : text) bytes += std::string{c, '\0'};
+  for (char16_t unit : text) bytes += std::string{static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
   return bytes;
 }
 
@@ -61,26 +61,16 @@ TEST(RegFileParserTest, GoodFilesGiveTheirSteps) {
        {Key("HKCU\\Gone", 2, Kind::DeleteKey), Key("HKCU\\B", 3), {Kind::DeleteValue, "HKCU\\B", "v", 0, "", 4},
         {Kind::DeleteValue, "HKCU\\B", "", 0, "", 5}}},
       {"REGEDIT4\n[HKEY_CLASSES_ROOT]\n[HKCU\\a]b]\n", {Key("HKEY_CLASSES_ROOT", 2), Key("HKCU\\a]b", 3)}},
-      {Utf16File("Windows Registry Editor Version 5.00\r\n\r\n[HKCU\\A]\r\n\"s\"=\"t\"\r\n"),
+      {Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[HKCU\\A]\r\n\"s\"=\"t\"\r\n"),
        {Key("HKCU\\A", 3), Value("s", REG_SZ, "t\0"s, 4, "HKCU\\A")}},
+      {Utf16File(u"REGEDIT4\n[HKCU\\Stra\u00DFe]\n\"\u00C4\"=\"\u20AC\"\n"),
+       {Key("HKCU\\Stra\xC3\x9F" "e", 2), Value("\xC3\x84", REG_SZ, "\xE2\x82\xAC\0"s, 3, "HKCU\\Stra\xC3\x9F" "e")}},
   };
   for (Case const& c : cases) {
     RegFileParser parser;
     ASSERT_TRUE(parser.Parse(c.file)) << c.file << "\n" << parser.ErrorText();
     EXPECT_EQ(c.expected, parser.Operations()) << c.file;
   }
-}
-
-TEST(RegFileParserTest, Utf16FileTextBecomesUtf8) {
-  std::string file = "\xFF\xFE";
-  for (char16_t unit : std::u16string(u"REGEDIT4\n[HKCU\\Stra\u00DFe]\n\"\u00C4\"=\"\u20AC\"\n"))
-    file += std::string{static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-  RegFileParser parser;
-  ASSERT_TRUE(parser.Parse(file)) << parser.ErrorText();
-  ASSERT_EQ(2u, parser.Operations().size());
-  EXPECT_EQ("HKCU\\Stra\xC3\x9F" "e", parser.Operations()[0].key);
-  EXPECT_EQ("\xC3\x84", parser.Operations()[1].name);
-  EXPECT_EQ(std::string("\xE2\x82\xAC\0", 4), parser.Operations()[1].data);
 }
 
 TEST(RegFileParserTest, MalformedFilesAreRefusedWithTheirLine) {

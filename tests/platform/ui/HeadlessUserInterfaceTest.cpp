@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "platform/ui/HeadlessUserInterface.h"
 
@@ -51,23 +52,17 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   EXPECT_FALSE(ui.ChooseFile(UserInterface::FileChooser::Open, "", unscripted));
   EXPECT_EQ(unscripted, "/tmp/keep");
 
-  std::vector<ShownDialog> const& shown = ui.Shown();
-  ASSERT_EQ(shown.size(), 4u);
-  EXPECT_EQ(shown[0].kind, Kind::MessageBox);
-  EXPECT_EQ(shown[0].text, "Apply to all?");
-  EXPECT_EQ(shown[0].caption, "Options");
-  EXPECT_EQ(shown[0].type, MB_YESNO | MB_ICONQUESTION);
-  EXPECT_EQ(shown[0].answer, IDNO);
-  EXPECT_EQ(shown[1].kind, Kind::SaveFile);
-  EXPECT_EQ(shown[1].text, "Log Files (*.log)|*.log||");
-  EXPECT_EQ(shown[1].initial, "/tmp/start.log");
-  EXPECT_EQ(shown[1].answerText, "/tmp/chosen.log");
-  EXPECT_EQ(shown[2].kind, Kind::TextPrompt);
-  EXPECT_EQ(shown[2].initial, "initial");
-  EXPECT_EQ(shown[2].answer, IDCANCEL);
-  EXPECT_EQ(shown[2].answerText, "");
-  EXPECT_EQ(shown[3].kind, Kind::OpenFile);
-  EXPECT_EQ(shown[3].answer, IDCANCEL);
+  auto fields = [](ShownDialog const& d) {
+    return std::tie(d.kind, d.text, d.caption, d.type, d.initial, d.answer, d.answerText);
+  };
+  ShownDialog const expected[] = {
+      {Kind::MessageBox, "Apply to all?", "Options", MB_YESNO | MB_ICONQUESTION, "", IDNO, ""},
+      {Kind::SaveFile, "Log Files (*.log)|*.log||", "", 0, "/tmp/start.log", IDOK, "/tmp/chosen.log"},
+      {Kind::TextPrompt, "Name:", "Rename", 0, "initial", IDCANCEL, ""},
+      {Kind::OpenFile, "", "", 0, "/tmp/keep", IDCANCEL, ""},
+  };
+  ASSERT_EQ(ui.Shown().size(), std::size(expected));
+  for (size_t i = 0; i < std::size(expected); ++i) EXPECT_TRUE(fields(ui.Shown()[i]) == fields(expected[i])) << i;
 }
 
 }  // namespace
