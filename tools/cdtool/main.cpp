@@ -7,6 +7,7 @@
 
 #include "MsgCommand.h"
 #include "RegCommand.h"
+#include "TzCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"cdtool: inspect and edit ConnectDialog sessions, options and the registry stand-in"};
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   RegCommand reg(app);
   MsgCommand msg(app);
+  TzCommand tz(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -24,5 +26,6 @@ int main(int argc, char** argv) {
   if (!root.empty()) setenv("BRIMVALE_ROOT", std::filesystem::absolute(root).c_str(), 1);
   if (reg.Selected()) return reg.Run();
   if (msg.Selected()) return msg.Run();
+  if (tz.Selected()) return tz.Run();
   return 2;
 }
