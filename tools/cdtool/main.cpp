@@ -5,14 +5,21 @@
 
 #include <filesystem>
 
+#include "HostProfileStore.h"
 #include "RegCommand.h"
+#include "SchemesCommand.h"
+#include "SyncCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"cdtool: inspect and edit ConnectDialog sessions, options and the registry stand-in"};
   std::string root;
   app.add_option("--root", root, "Keep every hive under this folder (sets BRIMVALE_ROOT), for tests and trials");
+  std::string product;
+  HostProfileStore::AddOption(app, product);
   app.require_subcommand(1);
   RegCommand reg(app);
+  SchemesCommand schemes(app);
+  SyncCommand sync(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -20,6 +27,9 @@ int main(int argc, char** argv) {
   }
   // Set before any call reaches the registry, so that every hive comes from this folder.
   if (!root.empty()) setenv("BRIMVALE_ROOT", std::filesystem::absolute(root).c_str(), 1);
+  HostProfileStore::Install(product);
   if (reg.Selected()) return reg.Run();
+  if (schemes.Selected()) return schemes.Run();
+  if (sync.Selected()) return sync.Run();
   return 2;
 }
