@@ -99,6 +99,7 @@ int SchemesCommand::Add() {
   ColorScheme colors;
   COLORREF foreground = 0;
   COLORREF background = 0;
+  // Both were checked when the options were parsed.
   RgbText::Parse(m_foreground, foreground);
   RgbText::Parse(m_background, background);
   colors.SetColors(foreground, background);

@@ -1,6 +1,5 @@
 #include "transfer/SynchronizeProfile.h"
 
-#include <string>
 
 #include "VProfileKey.h"
 #include "VProfileKeyIterator.h"

@@ -145,10 +145,6 @@ TEST_F(SynchronizeProfileTest, TakesPartInTheValueProtocolAsAWhole) {
   EXPECT_TRUE(profile.IsModified());
   profile.Rollback();
   EXPECT_FALSE(profile.IsModified());
-  profile.tasks[1].targets[1].path = "Q2";
-  EXPECT_TRUE(profile.IsModified());
-  profile.Rollback();
-  EXPECT_EQ(profile.tasks, TwoTasks().tasks);
 
   SynchronizeProfile other;
   other.tasks = {Task("Only", 7, {{"a", "b", false}}, {{"c", "d"}})};
