@@ -5,18 +5,25 @@
 
 #include <filesystem>
 
+#include "HostProfileStore.h"
 #include "MsgCommand.h"
 #include "RegCommand.h"
+#include "SchemesCommand.h"
+#include "SyncCommand.h"
 #include "TzCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"cdtool: inspect and edit ConnectDialog sessions, options and the registry stand-in"};
   std::string root;
   app.add_option("--root", root, "Keep every hive under this folder (sets BRIMVALE_ROOT), for tests and trials");
+  std::string product;
+  HostProfileStore::AddOption(app, product);
   app.require_subcommand(1);
   RegCommand reg(app);
   MsgCommand msg(app);
   TzCommand tz(app);
+  SchemesCommand schemes(app);
+  SyncCommand sync(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -24,8 +31,11 @@ int main(int argc, char** argv) {
   }
   // Set before any call reaches the registry, so that every hive comes from this folder.
   if (!root.empty()) setenv("BRIMVALE_ROOT", std::filesystem::absolute(root).c_str(), 1);
+  HostProfileStore::Install(product);
   if (reg.Selected()) return reg.Run();
   if (msg.Selected()) return msg.Run();
   if (tz.Selected()) return tz.Run();
+  if (schemes.Selected()) return schemes.Run();
+  if (sync.Selected()) return sync.Run();
   return 2;
 }
