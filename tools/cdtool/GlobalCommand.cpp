@@ -18,7 +18,7 @@ namespace {
 
 std::string const kTypesHelp =
     "Types: number (a signed 32-bit number; colours are 0x00BBGGRR, -1 for the built-in colour), flag (true or "
-    "false), text, record (the stored bytes in hex).";
+    "false), text, record (the stored bytes in hex), list (the colour scheme names; see `cdtool schemes`).";
 
 std::vector<GlobalOption> LoadOptions() {
   GlobalConfig* config = nullptr;

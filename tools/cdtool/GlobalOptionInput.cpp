@@ -13,6 +13,7 @@ bool GlobalOptionInput::Parse(GlobalOption const& option, std::string const& tex
   if (m_type == "number") return ParseNumber(text);
   if (m_type == "flag") return ParseFlag(text);
   if (m_type == "record") return ParseRecord(option, text);
+  if (m_type == "list") return Fail("\"" + m_name + "\" is a list kept in a key of its own; it cannot be set here");
   m_bytes = text;
   return true;
 }

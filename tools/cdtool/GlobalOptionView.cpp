@@ -9,8 +9,17 @@
 #include "VProfileStore.h"
 #include "database/GlobalConfig.h"
 #include "platform/registry/NameFolding.h"
+#include "terminal/ProfileColorSchemeList.h"
 
 namespace {
+
+// The colour schemes are listed by name; `cdtool schemes` shows and edits them.
+GlobalOption RenderList(char const* name, VProfileData const* member) {
+  GlobalOption option{name, "list", nlohmann::ordered_json::array(), 0};
+  if (auto const* schemes = dynamic_cast<ProfileColorSchemeList const*>(member))
+    for (int i = 0; i < schemes->GetCount(); ++i) option.value.push_back(schemes->GetAt(i).GetName().Str());
+  return option;
+}
 
 GlobalOption Render(VProfileKey& key, char const* name, VProfileKind kind, VProfileData const* member) {
   GlobalOption option{name, "", nullptr, 0};
@@ -46,6 +55,11 @@ std::vector<GlobalOption> GlobalOptionView::Options(GlobalConfig& config) {
   std::vector<GlobalOption> options;
   for (int i = 0; i < table.Count(); ++i) {
     VProfileData* member = table.Member(config, i);
+    if (table.Kind(i) == VProfileKind::Key) {
+      // A list in its own key saves to the installed store, never to the scratch one.
+      options.push_back(RenderList(table.Name(i), member));
+      continue;
+    }
     member->Save(store.Root(), true);
     options.push_back(Render(*store.Root(), table.Name(i), table.Kind(i), member));
   }

@@ -1,7 +1,8 @@
 // How `cdtool global` shows the options of a GlobalConfig: each option's stored name, its type
-// (number, flag, text or record) and its current value as it would be stored: numbers signed,
-// flags true or false, texts as they are, records as lowercase hex of their bytes. "Config
-// Path" comes last; it is kept per product in the user's registry, not in "Global".
+// (number, flag, text, record or list) and its current value as it would be stored: numbers
+// signed, flags true or false, texts as they are, records as lowercase hex of their bytes, the
+// colour scheme list as its names. "Config Path" comes last; it is kept per product in the
+// user's registry, not in "Global".
 #pragma once
 
 #include <nlohmann/json.hpp>

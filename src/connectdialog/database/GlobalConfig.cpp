@@ -33,6 +33,7 @@ int Limit(int value, int floor, int low, int high) { return value < floor ? low 
 GlobalConfig::GlobalConfig(VProfileKey* key)
     : m_fileTransferHost(GetApplicationName().View().find("Korvo") == std::string_view::npos) {
   Load(key);
+  if (key) quickSync.Load(key, SynchronizeProfile::kKeyName);
   if (enableFontSmoothing.IsDirty()) ReplaceLoaded(enableFontSmoothing, GetUserInterface().FontSmoothing());
   configPath.SetName("Config Path");
   configPath.Load(nullptr, ProductSettings::ConfigPath(GetApplicationName()));
@@ -69,6 +70,10 @@ void GlobalConfig::Save() {
   for (VProfileExplorerFrameState* state :
        {&localExplorerFrameState, &remoteExplorerFrameState, &synchronizeExplorerFrameState})
     state->Save(&global, false);
+  if (quickSync.IsModified()) {
+    quickSync.Save(&global, true);
+    quickSync.Checkpoint();
+  }
   VProfileRecord::Save(&global, false);
 }
 

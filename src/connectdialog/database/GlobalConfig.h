@@ -22,6 +22,8 @@
 #include "VProfileTable.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "platform/types/WindowPlacement.h"
+#include "terminal/ProfileColorSchemeList.h"
+#include "transfer/SynchronizeProfile.h"
 
 class GlobalOptionsDialog;
 
@@ -38,13 +40,16 @@ class GlobalConfig : public VProfileRecord {
   static constexpr char const* kCurrentVersion = "7B2F2717-85C8-4729-8394-3B7697039CEB";
 
   // Loads every option from `key` (null: all defaults) and "Config Path" from the registry.
+  // The colour schemes always come from the installed store, which keeps them in a key of
+  // their own; the synchronisation tasks too, unless `key` is null.
   explicit GlobalConfig(VProfileKey* key);
 
   VProfileOptionTable const& ProfileTable() const override;
   using VProfileRecord::Save;
   // Moves "Config Path" across the products that shared the old folder, rolls back the options
-  // under a set override flag, then writes the explorer-frame states and every changed option
-  // into "Global" of a newly opened store. Failed writes are not reported.
+  // under a set override flag, then writes the explorer-frame states, the synchronisation tasks
+  // when they changed, and every changed option into "Global" of a newly opened store, as one
+  // unit of work. Failed writes are not reported.
   void Save();
 
   // The registered message by which hosts announce a change of these options to one another,
@@ -97,6 +102,7 @@ class GlobalConfig : public VProfileRecord {
   Text autoSessionName, globalOptionsTreeState, globalOptionsTreeSelected, sessionOptionsTreeState;
   Text lastScriptRun, httpBrowserApplication, menuToolbarFile;
   Colors customColors, ansiColorRgb;
+  ProfileColorSchemeList colorSchemes;  // its own key, "Color Schemes"
   VProfileBlob hfyxCustomToolbarData;
 
   // Paths of the hosts.
@@ -116,6 +122,8 @@ class GlobalConfig : public VProfileRecord {
   Flag retainFileVersionNumber, alwaysPromptForAuthInfo;
   Number logCommandTextColor, logResponseTextColor, logStatusTextColor, logWarningTextColor, logErrorTextColor;
   Text connectSoundFile, disconnectSoundFile, transferCompleteSoundFile, errorSoundFile;
+  // Its own key, "QuickSync". Not in the table: Save writes it whole, and only when it changed.
+  SynchronizeProfile quickSync;
 
   // Window and view state of the file-transfer host.
   Placement mainFrameWindowSize, localFrameWindowSize, remoteFrameWindowSize, transferWindowPlacement;

@@ -111,6 +111,7 @@ VProfileTable<GlobalConfig> GlobalConfig::MakeTable(bool fileTransferHost) {
       {"HTTP Use DDE", &G::httpUseDde, 0},
       {"Custom Colors", &G::customColors, kCustomColors},
       {"ANSI Color RGB", &G::ansiColorRgb, kAnsiColors},
+      {ProfileColorSchemeList::kKeyName, &G::colorSchemes},
       {"Menu Toolbar File", &G::menuToolbarFile, ""},
       {"HFYX Custom Toolbar Data", &G::hfyxCustomToolbarData},
       {"ZModem Upload ASCII", &G::zmodemUploadAscii, 0},
