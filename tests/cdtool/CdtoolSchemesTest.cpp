@@ -38,10 +38,11 @@ TEST_F(CdtoolSchemesTest, AddShowRemoveReachTheProductsStore) {
             "Name: Mine\nAdvanced: no\nOverstrike bold: yes\nShow underline: yes\nEnable blink: yes\n");
   EXPECT_NE(shown.out.find("\nBlink Bold Underline  112233      AABBCC\n"), std::string::npos) << shown.out;
 
-  CdtoolResult const stored = Run("reg get 'HKCU\\SOFTWARE\\Brimvale\\HaloKorvo\\Color Schemes' Mine --json");
+  std::string const schemesKey = "'FILE:" + m_root.File("user/HaloKorvo/config.db") + "\\Color Schemes'";
+  CdtoolResult const stored = Run("reg get " + schemesKey + " Mine --json");
   EXPECT_EQ(stored.out, R"({"name":"Mine","type":"REG_BINARY","data":")" + std::string("00010101") +
                             Repeat("11223300", 8) + Repeat("aabbcc00", 8) + "\"}\n");
-  EXPECT_EQ(Run("reg get 'HKCU\\SOFTWARE\\Brimvale\\HaloKorvo\\Color Schemes' 'Yellow / Black'").exitCode, 1);
+  EXPECT_EQ(Run("reg get " + schemesKey + " 'Yellow / Black'").exitCode, 1);
 }
 
 TEST_F(CdtoolSchemesTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {

@@ -13,7 +13,8 @@ class CdtoolSyncTest : public ::testing::Test {
   CdtoolResult Run(std::string const& arguments) { return m_runner.Run(arguments); }
 
   void Set(std::string const& name, std::string const& data) {
-    ASSERT_EQ(Run("reg set 'HKCU\\SOFTWARE\\Brimvale\\HaloFyx\\QuickSync' '" + name + "' " + data).exitCode, 0)
+    std::string const key = "'FILE:" + m_root.File("user/HaloFyx/config.db") + "\\QuickSync'";
+    ASSERT_EQ(Run("reg set " + key + " '" + name + "' " + data).exitCode, 0)
         << name;
   }
 

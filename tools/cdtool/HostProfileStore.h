@@ -1,5 +1,5 @@
-// The host profile store that cdtool's option commands work on, chosen by --product. For now
-// it is the product's key "SOFTWARE\Brimvale\<Product>" in the per-user registry hive.
+// What cdtool does first, as a host would: say which product it is (--product) and install that
+// product's configuration-folder store as the profile store.
 #pragma once
 
 #include <CLI/CLI.hpp>

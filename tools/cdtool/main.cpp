@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "GlobalCommand.h"
 #include "HostProfileStore.h"
 #include "MsgCommand.h"
 #include "RegCommand.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   RegCommand reg(app);
   MsgCommand msg(app);
+  GlobalCommand global(app);
   TzCommand tz(app);
   SchemesCommand schemes(app);
   SyncCommand sync(app);
@@ -34,6 +36,7 @@ int main(int argc, char** argv) {
   HostProfileStore::Install(product);
   if (reg.Selected()) return reg.Run();
   if (msg.Selected()) return msg.Run();
+  if (global.Selected()) return global.Run();
   if (tz.Selected()) return tz.Run();
   if (schemes.Selected()) return schemes.Run();
   if (sync.Selected()) return sync.Run();
