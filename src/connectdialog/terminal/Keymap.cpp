@@ -1,5 +1,6 @@
 #include "terminal/Keymap.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -91,8 +92,16 @@ VString const& Keymap::GetOwnKeyValue(int index) const {
 }
 
 int Keymap::LookupCodeByName(VString const& name) {
-  for (int i = 0; i < kCodeCount; ++i)
-    if (name == code_table[i].name) return code_table[i].code;
+  // Names are unique, so a search in name order finds the row that a walk in table order would.
+  static std::array<code_tuple, kCodeCount> const byName = [] {
+    std::array<code_tuple, kCodeCount> rows;
+    std::copy(code_table, code_table + kCodeCount, rows.begin());
+    std::ranges::sort(rows, {}, [](code_tuple const& row) { return std::string_view(row.name); });
+    return rows;
+  }();
+  auto const found = std::ranges::lower_bound(byName, name.View(), {},
+                                              [](code_tuple const& row) { return std::string_view(row.name); });
+  if (found != byName.end() && std::string_view(found->name) == name.View()) return found->code;
   // Older names, read but never written.
   if (name == "VT_HELP") return KeymapCode::VT_F15;
   if (name == "VT_DO") return KeymapCode::VT_F16;
