@@ -7,6 +7,7 @@
 
 #include "GlobalCommand.h"
 #include "HostProfileStore.h"
+#include "KeymapCommand.h"
 #include "MsgCommand.h"
 #include "RegCommand.h"
 #include "SchemesCommand.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   TzCommand tz(app);
   SchemesCommand schemes(app);
   SyncCommand sync(app);
+  KeymapCommand keymap(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -40,5 +42,6 @@ int main(int argc, char** argv) {
   if (tz.Selected()) return tz.Run();
   if (schemes.Selected()) return schemes.Run();
   if (sync.Selected()) return sync.Run();
+  if (keymap.Selected()) return keymap.Run();
   return 2;
 }
