@@ -1,45 +1,22 @@
 // Runs `cdtool global` against a temporary root: typed writes, refusals and the reset question.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include "support/ScopedRoot.h"
+#include "support/CdtoolRunner.h"
 
 namespace {
 
-struct Result {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
 
 class CdtoolGlobalTest : public ::testing::Test {
  protected:
   // Arguments are single-quoted by the caller where needed; `input` is fed to standard input.
-  Result Run(std::string const& arguments, std::string const& input = "") {
-    std::string const errFile = m_root.File("stderr.txt");
-    std::string const inFile = m_root.File("stdin.txt");
-    std::ofstream(inFile, std::ios::binary) << input;
-    std::string const command = std::string("XDG_CONFIG_HOME='") + m_root.Path() + "/xdg' '" + CDTOOL_PATH +
-                                "' --root '" + m_root.Path() + "' " + arguments + " <'" + inFile + "' 2>'" +
-                                errFile + "'";
-    Result result;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
-    int const status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errFile, std::ios::binary);
-    result.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return result;
-  }
+  CdtoolResult Run(std::string const& arguments, std::string const& input = "") { return m_runner.Run(arguments, input); }
 
   ScopedRoot m_root;
+  CdtoolRunner m_runner{m_root};
 };
 
 TEST_F(CdtoolGlobalTest, SetIsTypedByTheOptionsKind) {
@@ -68,25 +45,25 @@ TEST_F(CdtoolGlobalTest, SetIsTypedByTheOptionsKind) {
   };
   for (Case const& c : cases) {
     std::string const prefix = "--product " + c.product + " global ";
-    Result const set = Run(prefix + "set " + c.name + " " + c.value);
+    CdtoolResult const set = Run(prefix + "set " + c.name + " " + c.value);
     EXPECT_EQ(c.exitCode, set.exitCode) << c.name << " " << c.value << ": " << set.err;
     if (c.exitCode != 0) {
       EXPECT_EQ(0u, set.err.find("cdtool: ")) << set.err;
       continue;
     }
-    Result const get = Run(prefix + "get " + c.name + " --json");
+    CdtoolResult const get = Run(prefix + "get " + c.name + " --json");
     EXPECT_EQ(c.json + "\n", get.out) << get.err;
   }
 }
 
 TEST_F(CdtoolGlobalTest, ShowListsEveryOptionAndResetAsksFirst) {
   ASSERT_EQ(0, Run("global set Timeout 30").exitCode);
-  Result const show = Run("global show");
+  CdtoolResult const show = Run("global show");
   EXPECT_NE(std::string::npos, show.out.find("\nTimeout\tnumber\t30\n"));
   EXPECT_NE(std::string::npos, show.out.find("\nVersion\ttext\t7B2F2717-85C8-4729-8394-3B7697039CEB\n"));
   EXPECT_NE(std::string::npos, show.out.find("\nConfig Path\ttext\t\n"));
 
-  Result const declined = Run("global reset", "n\n");
+  CdtoolResult const declined = Run("global reset", "n\n");
   EXPECT_EQ(1, declined.exitCode);
   EXPECT_NE(std::string::npos, declined.err.find("[y/N]")) << declined.err;
   EXPECT_EQ("30\n", Run("global get Timeout").out);

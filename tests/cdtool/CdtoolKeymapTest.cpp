@@ -1,46 +1,25 @@
 // Runs `cdtool keymap` on files in a temporary folder and checks exit codes and output.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "support/CdtoolRunner.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-struct Result {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
 
 class CdtoolKeymapTest : public ::testing::Test {
  protected:
   // Arguments are single-quoted for the shell; none of the tests' arguments hold a quote.
-  Result Run(std::string const& arguments) {
-    std::string const errFile = m_folder / "stderr.txt";
-    std::string const command = std::string("'") + CDTOOL_PATH + "' " + arguments + " 2>'" + errFile + "'";
-    Result result;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
-    int const status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadFile(errFile);
-    return result;
-  }
+  CdtoolResult Run(std::string const& arguments) { return m_runner.Run(arguments); }
 
-  static std::string ReadFile(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  static std::string ReadFile(std::string const& path) { return CdtoolRunner::ReadFile(path); }
 
   std::string Write(std::string const& name, std::string const& bytes) {
     std::string const path = m_folder / name;
@@ -49,11 +28,13 @@ class CdtoolKeymapTest : public ::testing::Test {
   }
 
   TempFolder m_folder;
+  ScopedRoot m_root;
+  CdtoolRunner m_runner{m_root};
 };
 
 TEST_F(CdtoolKeymapTest, CheckJson) {
   std::string const file = Write("a.map", "; c\ncs vk_f1 VT_PF1\nN 0xbf \"\\e\xff\"\nN VK_F2 NOPE\n");
-  Result const result = Run("keymap check --json '" + file + "'");
+  CdtoolResult const result = Run("keymap check --json '" + file + "'");
   EXPECT_EQ(result.exitCode, 0) << result.err;
   nlohmann::ordered_json const json = nlohmann::ordered_json::parse(result.out);
   EXPECT_EQ(json["ok"], true);
@@ -66,7 +47,7 @@ TEST_F(CdtoolKeymapTest, CheckJson) {
             R"("},{"index":1648,"modifiers":"CS","key":"VK_F1","code":92,"function":"VT_PF1","value":""}])");
 
   std::string const bad = Write("b.map", "x\ny\nz\nN VK_F1 VT_PF1\n");
-  Result const refused = Run("keymap check --json '" + bad + "'");
+  CdtoolResult const refused = Run("keymap check --json '" + bad + "'");
   EXPECT_EQ(refused.exitCode, 1);
   nlohmann::json const refusal = nlohmann::json::parse(refused.out);
   EXPECT_EQ(refusal["ok"], false);
@@ -91,7 +72,7 @@ TEST_F(CdtoolKeymapTest, ExitCodesAndMessages) {
       {"keymap", 2, "", ""},
   };
   for (Case const& c : cases) {
-    Result const result = Run(c.arguments);
+    CdtoolResult const result = Run(c.arguments);
     EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;
     EXPECT_NE(result.out.find(c.outPart), std::string::npos) << c.arguments << "\n" << result.out;
     EXPECT_NE(result.err.find(c.errPart), std::string::npos) << c.arguments << "\n" << result.err;
@@ -99,7 +80,7 @@ TEST_F(CdtoolKeymapTest, ExitCodesAndMessages) {
 }
 
 TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {
-  Result const printed = Run("keymap builtin Wyse60");
+  CdtoolResult const printed = Run("keymap builtin Wyse60");
   ASSERT_EQ(printed.exitCode, 0) << printed.err;
   EXPECT_EQ(printed.out.substr(0, 38), "N\tVK_LEFT             \t\"\\010\"\r\nN\tVK_UP");
   std::string const out = m_folder / "gate.map";
@@ -115,14 +96,14 @@ TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {
 }
 
 TEST_F(CdtoolKeymapTest, NamesListsTheVocabulary) {
-  Result const result = Run("keymap names --json");
+  CdtoolResult const result = Run("keymap names --json");
   ASSERT_EQ(result.exitCode, 0) << result.err;
   nlohmann::ordered_json const json = nlohmann::ordered_json::parse(result.out);
   ASSERT_EQ(json["functions"].size(), 138u);
   EXPECT_EQ(json["functions"][137].dump(), R"({"code":137,"name":"VT_NEXT_SCREEN"})");
   ASSERT_EQ(json["keys"].size(), 108u);
   EXPECT_EQ(json["keys"][0].dump(), R"({"virtualKey":3,"name":"VK_CANCEL"})");
-  Result const plain = Run("keymap names");
+  CdtoolResult const plain = Run("keymap names");
   EXPECT_NE(plain.out.find("\n92 VT_PF1\n"), std::string::npos);
   EXPECT_NE(plain.out.find("\n0x70 VK_F1\n"), std::string::npos);
 }

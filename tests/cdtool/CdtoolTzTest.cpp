@@ -1,49 +1,29 @@
 // Runs `cdtool tz` against a temporary root: listing order, a rule's stable JSON, transitions
 // and refusals.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "support/ScopedEnv.h"
-#include "support/ScopedRoot.h"
+#include "support/CdtoolRunner.h"
 
 namespace {
 
-struct Result {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
 
 class CdtoolTzTest : public ::testing::Test {
  protected:
-  Result Run(std::string const& arguments) {
-    std::string const errFile = m_root.File("stderr.txt");
-    std::string const command =
-        std::string("'") + CDTOOL_PATH + "' --root '" + m_root.Path() + "' " + arguments + " 2>'" + errFile + "'";
-    Result result;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
-    int const status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errFile, std::ios::binary);
-    result.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return result;
-  }
+  CdtoolResult Run(std::string const& arguments) { return m_runner.Run(arguments); }
 
   ScopedEnv m_tz{"TZ", "UTC"};
   ScopedRoot m_root;
+  CdtoolRunner m_runner{m_root};
 };
 
 TEST_F(CdtoolTzTest, ListsEveryZoneFromTheWest) {
-  Result const result = Run("tz ls --json");
+  CdtoolResult const result = Run("tz ls --json");
   ASSERT_EQ(0, result.exitCode) << result.err;
   nlohmann::json const list = nlohmann::json::parse(result.out);
   ASSERT_GT(list["zones"].size(), 100u);
@@ -54,14 +34,14 @@ TEST_F(CdtoolTzTest, ListsEveryZoneFromTheWest) {
     previous = offset;
     EXPECT_FALSE(zone["description"].get<std::string>().empty()) << zone["identifier"];
   }
-  Result const plain = Run("tz ls");
+  CdtoolResult const plain = Run("tz ls");
   EXPECT_NE(std::string::npos,
             plain.out.find("\nPacific Standard Time\t(UTC-08:00) Pacific Time (US & Canada)\tUTC-08:00\tdaylight "
                            "UTC-07:00\n"));
 }
 
 TEST_F(CdtoolTzTest, ShowPrintsTheRuleAndTransitionsItsInstants) {
-  Result const show = Run("tz show 'pacific standard time' --json");
+  CdtoolResult const show = Run("tz show 'pacific standard time' --json");
   ASSERT_EQ(0, show.exitCode) << show.err;
   std::string const rule =
       R"({"identifier":"Pacific Standard Time","bias":480,"standardBias":0,"daylightBias":-60,)"
@@ -70,7 +50,7 @@ TEST_F(CdtoolTzTest, ShowPrintsTheRuleAndTransitionsItsInstants) {
   EXPECT_EQ(rule, show.out.substr(0, rule.size()));
   EXPECT_EQ(show.out.substr(0, 34), Run("tz show 'Pacific Standard Time' --json").out.substr(0, 34));
 
-  Result const transitions = Run("tz transitions 'Pacific Standard Time' 2026");
+  CdtoolResult const transitions = Run("tz transitions 'Pacific Standard Time' 2026");
   ASSERT_EQ(0, transitions.exitCode) << transitions.err;
   EXPECT_EQ(
       "daylight start: 2026-03-08 02:00 standard time (2026-03-08 10:00 UTC)\n"
@@ -79,7 +59,7 @@ TEST_F(CdtoolTzTest, ShowPrintsTheRuleAndTransitionsItsInstants) {
   EXPECT_EQ("Tokyo Standard Time has no daylight-saving time\n", Run("tz transitions 'tokyo standard time' 2030").out);
 
   ScopedEnv const kolkata("TZ", "Asia/Kolkata");
-  Result const current = Run("tz show '' --json");
+  CdtoolResult const current = Run("tz show '' --json");
   EXPECT_EQ(R"({"identifier":"","bias":-330,)", current.out.substr(0, 29)) << current.err;
 }
 
@@ -100,7 +80,7 @@ TEST_F(CdtoolTzTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
       {"tz ls --help", 0, ""},
   };
   for (Case const& c : cases) {
-    Result const result = Run(c.arguments);
+    CdtoolResult const result = Run(c.arguments);
     EXPECT_EQ(c.exitCode, result.exitCode) << c.arguments << "\n" << result.err;
     EXPECT_NE(std::string::npos, result.err.find(c.errorPart)) << c.arguments << "\n" << result.err;
   }

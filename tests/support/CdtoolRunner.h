@@ -22,11 +22,14 @@ class CdtoolRunner {
  public:
   explicit CdtoolRunner(ScopedRoot const& root) : m_root(root) {}
 
-  // Arguments are single-quoted for the shell; none of the tests' arguments hold a quote.
-  CdtoolResult Run(std::string const& arguments) const {
+  // Arguments go through the shell as written: quote them there when they hold blanks.
+  // `input` is what the tool reads on standard input.
+  CdtoolResult Run(std::string const& arguments, std::string const& input = "") const {
     std::string const errFile = m_root.File("stderr.txt");
+    std::string const inFile = m_root.File("stdin.txt");
+    std::ofstream(inFile, std::ios::binary) << input;
     std::string const command = std::string("'") + CDTOOL_PATH + "' --root '" + m_root.Path() + "' " + arguments +
-                                " 2>'" + errFile + "'";
+                                " <'" + inFile + "' 2>'" + errFile + "'";
     CdtoolResult result;
     FILE* pipe = popen(command.c_str(), "r");
     std::array<char, 4096> buffer;
