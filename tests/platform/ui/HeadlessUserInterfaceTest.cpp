@@ -42,13 +42,13 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   ui.Script(IDCANCEL, "ignored");
   EXPECT_EQ(ui.MessageBox("Apply to all?", "Options", MB_YESNO | MB_ICONQUESTION), IDNO);
   std::string path = "/tmp/start.log";
-  EXPECT_TRUE(ui.ChooseFile(UserInterface::FileChooser::Save, "Log Files (*.log)|*.log||", path));
+  EXPECT_TRUE(ui.ChooseFile(UserInterface::FileChooser::Save, "Pick", "a.log", "Log Files (*.log)|*.log||", path));
   EXPECT_EQ(path, "/tmp/chosen.log");
   std::string text = "initial";
   EXPECT_FALSE(ui.PromptText("Name:", "Rename", text));
   EXPECT_EQ(text, "initial");
   std::string unscripted = "/tmp/keep";
-  EXPECT_FALSE(ui.ChooseFile(UserInterface::FileChooser::Open, "", unscripted));
+  EXPECT_FALSE(ui.ChooseFile(UserInterface::FileChooser::Open, "", "", "", unscripted));
   EXPECT_EQ(unscripted, "/tmp/keep");
 
   std::vector<ShownDialog> const& shown = ui.Shown();
@@ -60,6 +60,8 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   EXPECT_EQ(shown[0].answer, IDNO);
   EXPECT_EQ(shown[1].kind, Kind::SaveFile);
   EXPECT_EQ(shown[1].text, "Log Files (*.log)|*.log||");
+  EXPECT_EQ(shown[1].caption, "Pick");
+  EXPECT_EQ(shown[1].proposedName, "a.log");
   EXPECT_EQ(shown[1].initial, "/tmp/start.log");
   EXPECT_EQ(shown[1].answerText, "/tmp/chosen.log");
   EXPECT_EQ(shown[2].kind, Kind::TextPrompt);
