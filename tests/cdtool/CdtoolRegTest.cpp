@@ -1,50 +1,26 @@
 // Runs the cdtool program against a temporary root and checks exit codes and output.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
+#include "support/CdtoolRunner.h"
 #include "support/ScopedRoot.h"
 
 namespace {
 
-struct Result {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+using Result = CdtoolRunner::Result;
 
 class CdtoolRegTest : public ::testing::Test {
  protected:
-  // Arguments are single-quoted for the shell; none of the tests' arguments hold a quote.
-  Result Run(std::string const& arguments) {
-    std::string const errFile = m_root.File("stderr.txt");
-    std::string const command = std::string("'") + CDTOOL_PATH + "' --root '" + m_root.Path() + "' " + arguments +
-                                " 2>'" + errFile + "'";
-    Result result;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
-    int const status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadFile(errFile);
-    return result;
-  }
-
-  static std::string ReadFile(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  Result Run(std::string const& arguments) const { return m_cdtool.Run(arguments); }
+  static std::string ReadFile(std::string const& path) { return CdtoolRunner::ReadFile(path); }
 
   void WriteFile(std::string const& path, std::string const& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
   ScopedRoot m_root;
+  CdtoolRunner m_cdtool{m_root};
 };
 
 TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "LognameCommand.h"
 #include "RegCommand.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
   app.add_option("--root", root, "Keep every hive under this folder (sets BRIMVALE_ROOT), for tests and trials");
   app.require_subcommand(1);
   RegCommand reg(app);
+  LognameCommand logname(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -21,5 +23,6 @@ int main(int argc, char** argv) {
   // Set before any call reaches the registry, so that every hive comes from this folder.
   if (!root.empty()) setenv("BRIMVALE_ROOT", std::filesystem::absolute(root).c_str(), 1);
   if (reg.Selected()) return reg.Run();
+  if (logname.Selected()) return logname.Run();
   return 2;
 }
