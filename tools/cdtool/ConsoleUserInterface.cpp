@@ -46,8 +46,10 @@ int ConsoleUserInterface::MessageBox(std::string const& text, std::string const&
   }
 }
 
-bool ConsoleUserInterface::ChooseFile(FileChooser, std::string const& filter, std::string& path) {
-  return PromptText("File (" + filter + ")", "", path);
+bool ConsoleUserInterface::ChooseFile(FileChooser, std::string const& title, std::string const& proposedName,
+                                      std::string const& filter, std::string& path) {
+  if (path.empty()) path = proposedName;
+  return PromptText("File (" + filter + ")", title, path);
 }
 
 bool ConsoleUserInterface::PromptText(std::string const& prompt, std::string const& caption, std::string& text) {

@@ -8,6 +8,7 @@
 #include "GlobalCommand.h"
 #include "HostProfileStore.h"
 #include "KeymapCommand.h"
+#include "LognameCommand.h"
 #include "MsgCommand.h"
 #include "RegCommand.h"
 #include "SchemesCommand.h"
@@ -28,6 +29,7 @@ int main(int argc, char** argv) {
   SchemesCommand schemes(app);
   SyncCommand sync(app);
   KeymapCommand keymap(app);
+  LognameCommand logname(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -43,5 +45,6 @@ int main(int argc, char** argv) {
   if (schemes.Selected()) return schemes.Run();
   if (sync.Selected()) return sync.Run();
   if (keymap.Selected()) return keymap.Run();
+  if (logname.Selected()) return logname.Run();
   return 2;
 }

@@ -45,7 +45,7 @@ int HeadlessUserInterface::NextButton(bool (*offered)(unsigned int, int), unsign
 }
 
 int HeadlessUserInterface::MessageBox(std::string const& text, std::string const& caption, unsigned int type) {
-  ShownDialog dialog{ShownDialog::Kind::MessageBox, text, caption, type, {}, 0, {}};
+  ShownDialog dialog{ShownDialog::Kind::MessageBox, text, caption, type, {}, 0, {}, {}};
   std::string ignored;
   dialog.answer = NextButton(BoxOffers, type, DefaultButton(type), ignored);
   m_shown.push_back(dialog);
@@ -61,11 +61,12 @@ bool HeadlessUserInterface::Ask(ShownDialog dialog, std::string& value) {
   return accepted;
 }
 
-bool HeadlessUserInterface::ChooseFile(FileChooser kind, std::string const& filter, std::string& path) {
+bool HeadlessUserInterface::ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
+                                       std::string const& filter, std::string& path) {
   auto const shown = kind == FileChooser::Open ? ShownDialog::Kind::OpenFile : ShownDialog::Kind::SaveFile;
-  return Ask(ShownDialog{shown, filter, {}, 0, path, 0, {}}, path);
+  return Ask(ShownDialog{shown, filter, title, 0, path, 0, {}, proposedName}, path);
 }
 
 bool HeadlessUserInterface::PromptText(std::string const& prompt, std::string const& caption, std::string& text) {
-  return Ask(ShownDialog{ShownDialog::Kind::TextPrompt, prompt, caption, 0, text, 0, {}}, text);
+  return Ask(ShownDialog{ShownDialog::Kind::TextPrompt, prompt, caption, 0, text, 0, {}, {}}, text);
 }

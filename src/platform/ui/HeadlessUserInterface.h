@@ -15,7 +15,8 @@
 class HeadlessUserInterface : public UserInterface {
  public:
   int MessageBox(std::string const& text, std::string const& caption, unsigned int type) override;
-  bool ChooseFile(FileChooser kind, std::string const& filter, std::string& path) override;
+  bool ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
+                  std::string const& filter, std::string& path) override;
   bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) override;
   void SetBusyCursor(bool busy) override { m_busy = busy; }
   COLORREF WindowColor() const override { return 0xFFFFFF; }

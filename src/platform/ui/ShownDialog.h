@@ -7,10 +7,11 @@ struct ShownDialog {
   enum class Kind { MessageBox, OpenFile, SaveFile, TextPrompt };
 
   Kind kind = Kind::MessageBox;
-  std::string text;     // the message, the prompt or the chooser's filter
-  std::string caption;
-  unsigned int type = 0;  // the MB_* flags of a message box
-  std::string initial;    // the initial path or text of a chooser or prompt
-  int answer = 0;         // the button pressed
-  std::string answerText; // the path or text given back, when accepted
+  std::string text;          // the message, the prompt or the chooser's filter
+  std::string caption;       // the message box's caption or the chooser's title
+  unsigned int type = 0;     // the MB_* flags of a message box
+  std::string initial;       // the initial path or text of a chooser or prompt
+  int answer = 0;            // the button pressed
+  std::string answerText;    // the path or text given back, when accepted
+  std::string proposedName;  // the file name a chooser proposed
 };

@@ -18,9 +18,11 @@ class UserInterface {
   // application's name.
   virtual int MessageBox(std::string const& text, std::string const& caption, unsigned int type) = 0;
 
-  // Lets the user pick a file. `filter` is in the "Name (*.ext)|*.ext||" form; `path` holds the
-  // initial path and receives the choice. False, with `path` untouched, when cancelled.
-  virtual bool ChooseFile(FileChooser kind, std::string const& filter, std::string& path) = 0;
+  // Lets the user pick a file in a chooser titled `title` (empty: the toolkit's own title) that
+  // proposes the file name `proposedName`. `filter` is in the "Name (*.ext)|*.ext||" form; `path`
+  // holds the initial path and receives the choice. False, with `path` untouched, when cancelled.
+  virtual bool ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
+                          std::string const& filter, std::string& path) = 0;
 
   // Asks for one line of text; `text` holds the initial text and receives the answer. False,
   // with `text` untouched, when cancelled.

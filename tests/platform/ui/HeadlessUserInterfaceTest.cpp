@@ -43,23 +43,23 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   ui.Script(IDCANCEL, "ignored");
   EXPECT_EQ(ui.MessageBox("Apply to all?", "Options", MB_YESNO | MB_ICONQUESTION), IDNO);
   std::string path = "/tmp/start.log";
-  EXPECT_TRUE(ui.ChooseFile(UserInterface::FileChooser::Save, "Log Files (*.log)|*.log||", path));
+  EXPECT_TRUE(ui.ChooseFile(UserInterface::FileChooser::Save, "Pick", "a.log", "Log Files (*.log)|*.log||", path));
   EXPECT_EQ(path, "/tmp/chosen.log");
   std::string text = "initial";
   EXPECT_FALSE(ui.PromptText("Name:", "Rename", text));
   EXPECT_EQ(text, "initial");
   std::string unscripted = "/tmp/keep";
-  EXPECT_FALSE(ui.ChooseFile(UserInterface::FileChooser::Open, "", unscripted));
+  EXPECT_FALSE(ui.ChooseFile(UserInterface::FileChooser::Open, "", "", "", unscripted));
   EXPECT_EQ(unscripted, "/tmp/keep");
 
   auto fields = [](ShownDialog const& d) {
-    return std::tie(d.kind, d.text, d.caption, d.type, d.initial, d.answer, d.answerText);
+    return std::tie(d.kind, d.text, d.caption, d.type, d.initial, d.answer, d.answerText, d.proposedName);
   };
   ShownDialog const expected[] = {
-      {Kind::MessageBox, "Apply to all?", "Options", MB_YESNO | MB_ICONQUESTION, "", IDNO, ""},
-      {Kind::SaveFile, "Log Files (*.log)|*.log||", "", 0, "/tmp/start.log", IDOK, "/tmp/chosen.log"},
-      {Kind::TextPrompt, "Name:", "Rename", 0, "initial", IDCANCEL, ""},
-      {Kind::OpenFile, "", "", 0, "/tmp/keep", IDCANCEL, ""},
+      {Kind::MessageBox, "Apply to all?", "Options", MB_YESNO | MB_ICONQUESTION, "", IDNO, "", ""},
+      {Kind::SaveFile, "Log Files (*.log)|*.log||", "Pick", 0, "/tmp/start.log", IDOK, "/tmp/chosen.log", "a.log"},
+      {Kind::TextPrompt, "Name:", "Rename", 0, "initial", IDCANCEL, "", ""},
+      {Kind::OpenFile, "", "", 0, "/tmp/keep", IDCANCEL, "", ""},
   };
   ASSERT_EQ(ui.Shown().size(), std::size(expected));
   for (size_t i = 0; i < std::size(expected); ++i) EXPECT_TRUE(fields(ui.Shown()[i]) == fields(expected[i])) << i;

@@ -1,0 +1,200 @@
+#include "transfer/LogFile.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/HeadlessUserInterface.h"
+#include "support/ScopedEnv.h"
+#include "support/ScopedTimeZone.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+constexpr VTime kMarch2 = 1709384709;   // 2024-03-02 13:05:09 UTC
+constexpr VTime kNewYear = 1735689598;  // 2024-12-31 23:59:58 UTC, already 2025 in Tokyo
+
+std::string ReadFile(std::string const& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
+  ScopedEnv logDir("CDTEST_LOGDIR", "/var/log/%H");
+  struct Case {
+    std::string pattern;
+    char const* host;
+    char const* session;
+    std::optional<VTime> time;
+    char const* zone;
+    std::string expected;
+  };
+  Case const cases[] = {
+      {"%H_%Y%M%D.log", "fe80::1", "s", kMarch2, "UTC0", "fe80__1_20240302.log"},
+      {"%M-%m %h:%s", "h", "s", kMarch2, "UTC0", "03-05 13:09"},
+      {"%Y-%M-%D %h", "h", "s", kNewYear, "JST-9", "2025-01-01 08"},
+      {"100%%", "h", "s", kMarch2, "UTC0", "100%"},
+      {"%x", "h", "s", kMarch2, "UTC0", ""},
+      {"a%", "h", "s", kMarch2, "UTC0", "a"},
+      {"[%S][%H]", nullptr, nullptr, kMarch2, "UTC0", "[][]"},
+      {"%S", "h", "a:b%Y", kMarch2, "UTC0", "a:b%Y"},  // the session is taken as it is
+      {"%Y%h|%S", "h", "s", std::nullopt, "UTC0", "|s"},
+      {"%Y", "h", "s", INT64_MAX, "UTC0", ""},
+      // The environment comes first; codes inside a value are expanded after.
+      {"%CDTEST_LOGDIR%/%S.log", "h:1", "x", kMarch2, "UTC0", "/var/log/h_1/x.log"},
+      // An unknown name stays (its "%C" is then a code); its closing sign may open the next reference.
+      {"%CDTEST_UNSET%CDTEST_LOGDIR%", "h", "s", kMarch2, "UTC0", "DTEST_UNSET/var/log/h"},
+      {std::string("a\0%Y", 4), "h", "s", kMarch2, "UTC0", "a"},
+  };
+  for (Case const& c : cases) {
+    ScopedTimeZone zone(c.zone);
+    VTime const* time = c.time ? &*c.time : nullptr;
+    EXPECT_EQ(LogFile::Expand(c.host, c.session, time, VString(c.pattern)).Str(), c.expected) << c.pattern;
+  }
+}
+
+TEST(LogFileExpandTest, EnvironmentExpansionIsCutAt511CharactersBeforeTheCodes) {
+  ScopedTimeZone zone("UTC0");
+  ScopedEnv longValue("CDTEST_LONG", std::string(600, 'x').c_str());
+  struct Case {
+    std::string pattern;
+    std::string expected;
+  };
+  Case const cases[] = {
+      {"%CDTEST_LONG%", std::string(511, 'x')},
+      {std::string(511, 'a') + "b", std::string(511, 'a')},
+      {std::string(509, 'a') + "%Y%%tail", std::string(509, 'a') + "2024"},
+      {std::string(510, 'a') + "\xC3\xA9", std::string(510, 'a')},  // no half of a character
+  };
+  for (Case const& c : cases)
+    EXPECT_EQ(LogFile::Expand("h", "s", &kMarch2, VString(c.pattern)).Str(), c.expected) << c.pattern.size();
+}
+
+class LogFileTest : public ::testing::Test {
+ protected:
+  LogFileTest() { SetUserInterface(&m_ui); }
+  ~LogFileTest() override { SetUserInterface(nullptr); }
+
+  HeadlessUserInterface m_ui;
+  TempFolder m_dir;
+};
+
+TEST_F(LogFileTest, TheChooserAppearsForAnEmptyPathOrWhenAlwaysAsked) {
+  struct Case {
+    std::string path;
+    int mode;
+    std::optional<std::string> chosen;  // none: the user cancels
+  };
+  Case const cases[] = {
+      {"", 0, std::nullopt},
+      {"", LogFile::kAppend, m_dir / "picked.log"},
+      {m_dir / "given.log", LogFile::kAlwaysAsk, m_dir / "picked.log"},
+  };
+  for (Case const& c : cases) {
+    HeadlessUserInterface ui;
+    SetUserInterface(&ui);
+    if (c.chosen) ui.Script(IDOK, *c.chosen);
+    VString path = c.path;
+    bool cancelled = false;
+    LogFile log;
+    EXPECT_EQ(log.Open(path, c.mode, cancelled, true), c.chosen.has_value()) << c.path;
+    EXPECT_EQ(cancelled, !c.chosen) << c.path;
+    EXPECT_EQ(path.Str(), c.chosen.value_or(c.path)) << c.path;
+    ASSERT_EQ(ui.Shown().size(), 1u) << c.path;  // the chooser, and no message box
+    ShownDialog const& chooser = ui.Shown()[0];
+    EXPECT_EQ(chooser.kind, ShownDialog::Kind::SaveFile);
+    EXPECT_EQ(chooser.caption, "Select Log File");
+    EXPECT_EQ(chooser.proposedName, "session.log");
+    EXPECT_EQ(chooser.text, "Log Files (*.log)|*.log|All Files (*.*)|*.*||");
+    EXPECT_EQ(chooser.initial, c.path);
+  }
+}
+
+// Appenders share a file; a fresh start keeps other writers out and is kept out by them.
+TEST_F(LogFileTest, OpenFailuresAreReportedWithTheirCause) {
+  std::string const file = m_dir / "shared.log";
+  std::string const inUse = "Unable to open log file: " + file + "\nFile already in use.";
+  struct Case {
+    std::optional<int> holder;  // the mode another writer holds the file with
+    std::string path;
+    int mode;
+    std::string message;  // empty: opens
+  };
+  Case const cases[] = {
+      {LogFile::kAppend, file, LogFile::kAppend | LogFile::kAppendEachWrite, ""},
+      {LogFile::kAppend, file, 0, inUse},
+      {0, file, LogFile::kAppend, inUse},
+      {0, file, 0, inUse},
+      {std::nullopt, m_dir / "missing/s.log", 0, "Unable to open log file: " + m_dir / "missing/s.log\nError code: 2"},
+      {std::nullopt, m_dir.Path(), LogFile::kAppend, "Unable to open log file: " + m_dir.Path() + "\nError code: 21"},
+  };
+  for (Case const& c : cases) {
+    HeadlessUserInterface ui;
+    SetUserInterface(&ui);
+    VString holderPath = file, path = c.path;
+    bool cancelled = true;
+    LogFile holder, log;
+    if (c.holder) {
+      ASSERT_TRUE(holder.Open(holderPath, *c.holder, cancelled, true));
+    }
+    EXPECT_EQ(log.Open(path, c.mode, cancelled, true), c.message.empty()) << c.path;
+    EXPECT_FALSE(cancelled);
+    log.Write("x", 1);  // never opened: nothing written, nothing shown
+    std::vector<std::string> shown;
+    for (ShownDialog const& dialog : ui.Shown()) shown.push_back(dialog.text);
+    EXPECT_EQ(shown, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
+
+    LogFile quiet;
+    EXPECT_EQ(quiet.Open(path, c.mode, cancelled, false), c.message.empty());
+    EXPECT_EQ(ui.Shown().size(), shown.size()) << "errors not to be shown are not";
+  }
+}
+
+TEST_F(LogFileTest, TheFirstFailedWriteIsReportedOnceAndEndsLogging) {
+  if (access("/dev/full", W_OK) != 0) GTEST_SKIP() << "no /dev/full";
+  for (bool showErrors : {true, false}) {
+    VString path = "/dev/full";
+    bool cancelled = false;
+    LogFile log;
+    ASSERT_TRUE(log.Open(path, LogFile::kAppend, cancelled, showErrors));
+    log.Write("abc", 3);
+    log.Write("def", 3);
+  }
+  std::string const failed = "Unable to write to log file: /dev/full\n\tError code: 28\nNo more data will be logged.";
+  ASSERT_EQ(m_ui.Shown().size(), 1u);
+  EXPECT_EQ(m_ui.Shown()[0].text, failed);
+}
+
+// Two writers take turns on a file that held "old".
+TEST_F(LogFileTest, WritesLandWhereTheModeSays) {
+  struct Case {
+    int mode;
+    std::string expected;
+  };
+  Case const cases[] = {
+      {0, "1-333"},                                                  // emptied; the second is kept out
+      {LogFile::kAppend, "old22333"},                                // each writer keeps its own position
+      {LogFile::kAppend | LogFile::kAppendEachWrite, "old1-22-333"},  // each write goes to the end
+  };
+  for (Case const& c : cases) {
+    std::string const file = m_dir / ("turns" + std::to_string(c.mode) + ".log");
+    std::ofstream(file) << "old";
+    VString path = file;
+    bool cancelled = false;
+    LogFile first, second;
+    ASSERT_TRUE(first.Open(path, c.mode, cancelled, false));
+    EXPECT_EQ(second.Open(path, c.mode, cancelled, false), (c.mode & LogFile::kAppend) != 0);
+    first.Write("1-", 2);
+    second.Write("22-", 3);
+    first.Write("333", 3);
+    EXPECT_EQ(ReadFile(file), c.expected) << c.mode;
+  }
+}
+
+}  // namespace
