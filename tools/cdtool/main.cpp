@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "FileTypesCommand.h"
 #include "HostProfileStore.h"
 #include "MsgCommand.h"
 #include "RegCommand.h"
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
   TzCommand tz(app);
   SchemesCommand schemes(app);
   SyncCommand sync(app);
+  FileTypesCommand filetypes(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -37,5 +39,6 @@ int main(int argc, char** argv) {
   if (tz.Selected()) return tz.Run();
   if (schemes.Selected()) return schemes.Run();
   if (sync.Selected()) return sync.Run();
+  if (filetypes.Selected()) return filetypes.Run();
   return 2;
 }
