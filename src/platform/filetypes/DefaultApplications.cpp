@@ -14,26 +14,22 @@ bool IsDesktopId(std::string const& id) {
 
 }  // namespace
 
-std::vector<std::string> DefaultApplications::ListFiles() const {
-  std::vector<std::string> files;
-  for (std::string const& folder : m_locations.ConfigFolders()) files.push_back(folder + "/mimeapps.list");
-  for (std::string const& folder : m_locations.DataFolders()) files.push_back(folder + "/applications/mimeapps.list");
-  return files;
+DefaultApplications::DefaultApplications(XdgLocations locations) : m_locations(std::move(locations)) {
+  for (std::string const& folder : m_locations.ConfigFolders()) m_lists.push_back(KeyFile::Load(folder + "/mimeapps.list"));
+  for (std::string const& folder : m_locations.DataFolders()) {
+    m_lists.push_back(KeyFile::Load(folder + "/applications/mimeapps.list"));
+    m_caches.push_back(KeyFile::Load(folder + "/applications/mimeinfo.cache"));
+  }
 }
 
 std::string DefaultApplications::OpenCommand(std::string const& mimeType) const {
   if (mimeType.empty()) return {};
   std::string desktopFile;
-  for (std::string const& path : ListFiles()) {
-    KeyFile const list = KeyFile::Load(path);
+  for (KeyFile const& list : m_lists)
     for (char const* group : {"Default Applications", "Added Associations"})
       if (desktopFile.empty()) desktopFile = FirstInstalled(list.Value(group, mimeType));
-    if (!desktopFile.empty()) break;
-  }
-  for (std::string const& folder : m_locations.DataFolders()) {
-    if (!desktopFile.empty()) break;
-    desktopFile = FirstInstalled(KeyFile::Load(folder + "/applications/mimeinfo.cache").Value("MIME Cache", mimeType));
-  }
+  for (KeyFile const& cache : m_caches)
+    if (desktopFile.empty()) desktopFile = FirstInstalled(cache.Value("MIME Cache", mimeType));
   if (desktopFile.empty()) return {};
   return CommandOfExec(KeyFile::Load(desktopFile).Value("Desktop Entry", "Exec"));
 }

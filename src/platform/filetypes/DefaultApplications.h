@@ -9,11 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "platform/filetypes/KeyFile.h"
 #include "platform/filetypes/XdgLocations.h"
 
 class DefaultApplications {
  public:
-  explicit DefaultApplications(XdgLocations locations) : m_locations(std::move(locations)) {}
+  // Reads every mimeapps.list and mimeinfo.cache now; desktop files are read when asked for.
+  explicit DefaultApplications(XdgLocations locations);
 
   // The open command of `mimeType`; empty when no installed application is associated.
   std::string OpenCommand(std::string const& mimeType) const;
@@ -28,7 +30,8 @@ class DefaultApplications {
   std::string DesktopFile(std::string const& desktopId) const;
   // The first installed id of a ";"-separated list; empty when none is.
   std::string FirstInstalled(std::string const& ids) const;
-  std::vector<std::string> ListFiles() const;
 
   XdgLocations m_locations;
+  std::vector<KeyFile> m_lists;   // mimeapps.list files, in precedence order
+  std::vector<KeyFile> m_caches;  // mimeinfo.cache files, in precedence order
 };

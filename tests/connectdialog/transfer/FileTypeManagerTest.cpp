@@ -10,6 +10,7 @@
 #include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
 #include "platform/filetypes/FreedesktopFileTypes.h"
+#include "support/ExactNameStore.h"
 #include "support/InstalledMemoryStore.h"
 
 namespace {
@@ -91,20 +92,19 @@ TEST_F(FileTypeManagerTest, SeedsAStoreWithoutFileTypesFromTheSystem) {
   EXPECT_EQ(types.FindExtension(".ASC"), types.Definition(2));
 }
 
-TEST_F(FileTypeManagerTest, LoadsStoredTypesMergingNamesThatDifferOnlyInCase) {
+TEST_F(FileTypeManagerTest, LoadsStoredTypesInTheStoresOrder) {
   Store("Notes", {"notepad %1", "0", "note-icon", " txt||md", "2", "1"});
-  Store("NOTES", {"other", "3", "other-icon", "note|TXT", "4", "2"});
   Store("Short", {"cmd", "1"});
   Store("Numbers", {"", "7x", "i", "", "x", "-1"});
   FileTypeManager const types;
   ASSERT_EQ(types.FindFileTypeIndex("notes", false), 0);
   FileTypeDefinition const* notes = types.Definition(0);
   EXPECT_EQ(notes->typeName, "Notes");
-  EXPECT_EQ(Extensions(notes), (std::vector<std::string>{"txt", "md", "note"}));
-  // Only extensions and the transfer type merge.
+  EXPECT_EQ(Extensions(notes), (std::vector<std::string>{"txt", "md"}));
   EXPECT_EQ(notes->openCommand, "notepad %1");
+  EXPECT_EQ(notes->iconFile, "note-icon");
   EXPECT_EQ(notes->openAction, 2);
-  EXPECT_EQ(notes->transferType, FileTypeDefinition::kTransferBinary);
+  EXPECT_EQ(notes->transferType, FileTypeDefinition::kTransferAscii);
   FileTypeDefinition const* shortType = types.Definition(1);
   EXPECT_EQ(shortType->typeName, "Short");
   EXPECT_EQ(shortType->openCommand, "");
@@ -120,6 +120,22 @@ TEST_F(FileTypeManagerTest, LoadsStoredTypesMergingNamesThatDifferOnlyInCase) {
   EXPECT_EQ(types.Definition(5)->typeName, "application/x-sharedlib");
   EXPECT_EQ(types.FindFileTypeIndex("notes", true), -1);
   EXPECT_EQ(types.FindFileTypeIndex("Notes", true), 0);
+}
+
+// A host's own store may keep names that differ only in case apart.
+TEST_F(FileTypeManagerTest, StoredNamesThatDifferOnlyInCaseMergeIntoOneType) {
+  ExactNameStore store(FileTypeManager::kKeyName, {{"Notes", {"notepad %1", "0", "note-icon", "txt|md", "2", "1"}},
+                        {"NOTES", {"other", "3", "other-icon", "note|TXT", "4", "2"}}});
+  FileTypeManager const types;
+  ASSERT_EQ(types.GetDefinitionCount(), 4);  // with the executable, icon and library types
+  FileTypeDefinition const* notes = types.Definition(0);
+  EXPECT_EQ(notes->typeName, "Notes");
+  EXPECT_EQ(Extensions(notes), (std::vector<std::string>{"txt", "md", "note"}));
+  // Only extensions and the transfer type merge.
+  EXPECT_EQ(notes->openCommand, "notepad %1");
+  EXPECT_EQ(notes->iconFile, "note-icon");
+  EXPECT_EQ(notes->openAction, 2);
+  EXPECT_EQ(notes->transferType, FileTypeDefinition::kTransferBinary);
 }
 
 TEST_F(FileTypeManagerTest, MergingKeepsBinaryAndLetsAsciiReplaceAPrompt) {
@@ -214,7 +230,7 @@ TEST_F(FileTypeManagerTest, StoreWritesTheListInIndexOrderAndReloadDropsEdits) {
   Store("Old", {"", "0", "", "old", "1", "0"});
   FileTypeManager types;
   ASSERT_TRUE(types.RemoveType(0));
-  FileTypeDefinition text = Type("Text", {"txt", "TEXT", "text"}, FileTypeDefinition::kTransferAscii);
+  FileTypeDefinition text = Type("Text", {"txt", "text", "TEXT"}, FileTypeDefinition::kTransferAscii);
   text.openCommand = "view %1";
   text.iconFile = "/icons/text file.png";
   text.iconIndex = -2;
