@@ -74,10 +74,9 @@ SharedMimeInfo::SharedMimeInfo(std::vector<std::string> mimeFolders) : m_folders
 
 void SharedMimeInfo::LoadGlobs(std::string const& folder) {
   // globs2 carries weights and case flags; the older globs is read only where it is alone.
-  std::ifstream globs2(folder + "/globs2");
-  bool const weighted = globs2.is_open();
-  std::ifstream globs(weighted ? std::string() : folder + "/globs");
-  std::istream& in = weighted ? static_cast<std::istream&>(globs2) : globs;
+  std::ifstream in(folder + "/globs2");
+  bool const weighted = in.is_open();
+  if (!weighted) in.open(folder + "/globs");
   for (std::string line; std::getline(in, line);)
     if (!line.empty() && line.front() != '#') AddGlob(line, weighted);
 }

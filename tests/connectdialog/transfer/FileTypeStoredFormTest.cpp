@@ -46,18 +46,6 @@ TEST(FileTypeStoredFormTest, ReadsEachPositionAndRoundTrips) {
   }
 }
 
-TEST(FileTypeStoredFormTest, WritesSixStringsWithDecimalNumbers) {
-  FileTypeDefinition type;
-  type.openCommand = "run \"%1\"";
-  type.iconIndex = -1;
-  type.iconFile = "C:\\icons\\a.ico";
-  type.extensions = {"a", "b c"};
-  type.openAction = 4;
-  type.transferType = 2;
-  EXPECT_EQ(Strings(FileTypeStoredForm::Write(type)),
-            (std::vector<std::string>{"run \"%1\"", "-1", "C:\\icons\\a.ico", "a|b c", "4", "2"}));
-}
-
 TEST(IconLocationTest, ParsesRegisteredIconValues) {
   ScopedEnv icons("BV_TEST_ICONS", "/opt/icons");
   ScopedEnv unset("BV_TEST_UNSET", nullptr);

@@ -71,13 +71,6 @@ TEST(FreedesktopFileTypesTest, ListsEveryExtensionOnceInItsGlobSpelling) {
   EXPECT_EQ(Fixture().Extensions(), expected);
 }
 
-TEST(FreedesktopFileTypesTest, EmptyWorldKnowsNothing) {
-  FreedesktopFileTypes types(XdgLocations::UnderRoot(kRoot + "/missing"));
-  EXPECT_TRUE(types.Extensions().empty());
-  EXPECT_EQ(types.DirectoryClass(), "");
-  EXPECT_EQ(types.OpenCommand("text/plain"), "");
-}
-
 TEST(FreedesktopFileTypesTest, ExecLinesBecomeOpenCommands) {
   std::pair<char const*, char const*> const cases[] = {
       {"app %f", "app %1"},       {"app %U", "app %1"},  {"app", "app %1"},
