@@ -17,3 +17,5 @@ int CommandOutput::Usage(std::string const& reason) {
   std::cerr << "cdtool: " << reason << '\n';
   return 2;
 }
+
+void CommandOutput::Note(std::string const& remark) { std::cerr << "cdtool: note: " << remark << '\n'; }

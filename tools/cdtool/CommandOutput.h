@@ -9,5 +9,7 @@ class CommandOutput {
   // 0, or 1 when stdout cannot be written.
   static int Print(std::string const& text);
   static int Refuse(std::string const& reason);
+  // A remark on stderr that does not change the outcome.
+  static void Note(std::string const& remark);
   static int Usage(std::string const& reason);
 };

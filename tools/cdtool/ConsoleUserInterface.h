@@ -1,13 +1,14 @@
 // cdtool's user interface: messages go to standard error and questions are answered on
 // standard input (y or n). With `assumeYes` every question is answered Yes without asking; at
 // the end of input a question takes its default button. Choosers and prompts read one line.
+// Everything that is not a question (colours, icons) is the headless interface's.
 #pragma once
 
 #include <iosfwd>
 
-#include "platform/ui/UserInterface.h"
+#include "platform/ui/HeadlessUserInterface.h"
 
-class ConsoleUserInterface : public UserInterface {
+class ConsoleUserInterface : public HeadlessUserInterface {
  public:
   ConsoleUserInterface(std::istream& in, std::ostream& out, bool assumeYes)
       : m_in(in), m_out(out), m_assumeYes(assumeYes) {}
@@ -16,10 +17,6 @@ class ConsoleUserInterface : public UserInterface {
   bool ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
                   std::string const& filter, std::string& path) override;
   bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) override;
-  void SetBusyCursor(bool) override {}
-  COLORREF WindowColor() const override { return 0xFFFFFF; }
-  COLORREF WindowTextColor() const override { return 0x000000; }
-  bool FontSmoothing() const override { return true; }
 
  private:
   // Reads one line into `line`; false at the end of input.

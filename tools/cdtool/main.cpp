@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "FileTypesCommand.h"
 #include "GlobalCommand.h"
 #include "HostProfileStore.h"
 #include "KeymapCommand.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
   SyncCommand sync(app);
   KeymapCommand keymap(app);
   LognameCommand logname(app);
+  FileTypesCommand filetypes(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -46,5 +48,6 @@ int main(int argc, char** argv) {
   if (sync.Selected()) return sync.Run();
   if (keymap.Selected()) return keymap.Run();
   if (logname.Selected()) return logname.Run();
+  if (filetypes.Selected()) return filetypes.Run();
   return 2;
 }

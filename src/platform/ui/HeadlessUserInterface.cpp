@@ -70,3 +70,38 @@ bool HeadlessUserInterface::ChooseFile(FileChooser kind, std::string const& titl
 bool HeadlessUserInterface::PromptText(std::string const& prompt, std::string const& caption, std::string& text) {
   return Ask(ShownDialog{ShownDialog::Kind::TextPrompt, prompt, caption, 0, text, 0, {}, {}}, text);
 }
+
+bool HeadlessUserInterface::ExtractIcons(std::string const& file, int index, int depth, HICON* large, HICON* small) {
+  // Theme icons and icon files hold one icon each here, at index 0.
+  if (file.empty() || index != 0 || m_missingIcons.contains(file)) return false;
+  std::string const bits = "px " + std::to_string(depth) + "bpp";
+  *large = MakeIcon("icon " + file + " 32" + bits);
+  *small = MakeIcon("icon " + file + " 16" + bits);
+  return true;
+}
+
+bool HeadlessUserInterface::ExtractShellIcons(int index, HICON* large, HICON* small) {
+  if (!m_shellIcons || (index != 3 && index != 4)) return false;
+  *large = MakeIcon("shell " + std::to_string(index) + " 32px");
+  *small = MakeIcon("shell " + std::to_string(index) + " 16px");
+  return true;
+}
+
+HICON HeadlessUserInterface::LoadResourceIcon(unsigned int resource, int size) {
+  if (resource == 0) return nullptr;
+  return MakeIcon("resource " + std::to_string(resource) + " " + std::to_string(size) + "px");
+}
+
+void HeadlessUserInterface::DestroyIcon(HICON icon) {
+  if (icon) ++m_destroyed;
+}
+
+HICON HeadlessUserInterface::MakeIcon(std::string source) {
+  m_icons.push_back(std::move(source));
+  return reinterpret_cast<HICON>(static_cast<uintptr_t>(m_icons.size()));
+}
+
+std::string HeadlessUserInterface::IconSource(HICON icon) const {
+  auto const handle = reinterpret_cast<uintptr_t>(icon);
+  return handle >= 1 && handle <= m_icons.size() ? m_icons[handle - 1] : std::string();
+}

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/types/UserInterfaceCodes.h"
+#include "platform/types/WinTypes.h"
 
 class UserInterface {
  public:
@@ -36,6 +37,18 @@ class UserInterface {
   virtual COLORREF WindowTextColor() const = 0;
   // Whether the desktop smooths the edges of screen fonts.
   virtual bool FontSmoothing() const = 0;
+
+  // Icons, each owned by the caller until DestroyIcon. Sizes are 32 (large) and 16 (small).
+  // The large and small icon at `index` of `file`, an icon-theme name or an icon file's path,
+  // in `depth` bits per pixel. False, with both outputs untouched, when either cannot be had.
+  virtual bool ExtractIcons(std::string const& file, int index, int depth, HICON* large, HICON* small) = 0;
+  // The same from the shell's stock icons (3 a closed folder, 4 an open folder).
+  virtual bool ExtractShellIcons(int index, HICON* large, HICON* small) = 0;
+  // An icon of `size` pixels from the application's resources; null when there is none.
+  virtual HICON LoadResourceIcon(unsigned int resource, int size) = 0;
+  virtual void DestroyIcon(HICON icon) = 0;
+  // The colour depth of the display.
+  virtual int DisplayBitsPerPixel() const = 0;
 };
 
 // The process's user interface: a headless one until a host or a test installs another.

@@ -1,0 +1,244 @@
+#include "transfer/FileTypeManager.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "VProfileKey.h"
+#include "VProfileKeyIterator.h"
+#include "VProfileStore.h"
+#include "platform/filetypes/FreedesktopFileTypes.h"
+#include "support/ExactNameStore.h"
+#include "support/InstalledMemoryStore.h"
+
+namespace {
+
+using Stored = std::vector<std::pair<std::string, std::vector<std::string>>>;
+
+std::string const kRoot = TEST_DATA_DIR "/filetypes";
+
+class FileTypeManagerTest : public ::testing::Test {
+ protected:
+  FileTypeManagerTest() { SetFileTypeRegistry(&m_system); }
+  ~FileTypeManagerTest() override { SetFileTypeRegistry(nullptr); }
+
+  // Switches to a system with no registered types, so that a manager starts with what a test adds.
+  void EmptySystem() { SetFileTypeRegistry(&m_empty); }
+
+  static void Store(char const* name, VStringArray const& list) {
+    VProfileStore store;
+    VProfileKey key(store.Root(), FileTypeManager::kKeyName);
+    ASSERT_TRUE(key.SetMultiSz(name, list));
+  }
+
+  static Stored StoredTypes() {
+    VProfileStore store(true, nullptr);
+    VProfileKey key(store.Root(), FileTypeManager::kKeyName);
+    VProfileKeyIterator names(&key, true);
+    Stored stored;
+    for (VString name; names.Next(name);) {
+      VStringArray list;
+      key.GetMultiSz(name, list);
+      std::vector<std::string> strings;
+      for (VString const& s : list) strings.push_back(s.Str());
+      stored.emplace_back(name.Str(), strings);
+    }
+    return stored;
+  }
+
+  static std::vector<std::string> Extensions(FileTypeDefinition const* type) {
+    std::vector<std::string> extensions;
+    for (VString const& e : type->extensions) extensions.push_back(e.Str());
+    return extensions;
+  }
+
+  static FileTypeDefinition Type(char const* name, std::vector<char const*> extensions, int transfer = 0) {
+    FileTypeDefinition type;
+    type.SetTypeName(name);
+    for (char const* e : extensions) type.extensions.Add(e);
+    type.transferType = transfer;
+    return type;
+  }
+
+  InstalledMemoryStore m_store;
+  FreedesktopFileTypes m_system{XdgLocations::UnderRoot(kRoot)};
+  FreedesktopFileTypes m_empty{XdgLocations::UnderRoot(kRoot + "/missing")};
+};
+
+TEST_F(FileTypeManagerTest, SeedsAStoreWithoutFileTypesFromTheSystem) {
+  FileTypeManager const types;
+  Stored const stored = StoredTypes();
+  std::vector<std::string> names;
+  for (auto const& [name, list] : stored) {
+    names.push_back(name);
+    EXPECT_EQ(list.size(), 6u) << name;
+  }
+  // The executable and icon types first, then text, then the rest in the system's order; a type
+  // whose only extension another type took ("C" after "c") is kept without extensions.
+  EXPECT_EQ(names, (std::vector<std::string>{"DOS/Windows executable", "Windows icon", "plain text document",
+                                             "Brimvale session", "C source code", "C++ source code",
+                                             "application/x-sharedlib", "application/gzip", "C++ header",
+                                             "application log", "PNG image", "Tar & gzip archive"}));
+  EXPECT_EQ(stored[0].second, (std::vector<std::string>{"%1", "0", "application-x-ms-dos-executable", "exe", "1", "2"}));
+  EXPECT_EQ(stored[1].second, (std::vector<std::string>{"", "0", "image-vnd.microsoft.icon", "ico", "2", "2"}));
+  EXPECT_EQ(stored[2].second,
+            (std::vector<std::string>{"editor 100% %1", "0", "accessories-text-editor", "txt|asc", "1", "1"}));
+  EXPECT_EQ(stored[5].second, (std::vector<std::string>{"", "0", "text-x-c++src", "", "1", "1"}));
+  EXPECT_TRUE(types.IsExeIndex(0));
+  EXPECT_TRUE(types.IsIconIndex(1));
+  EXPECT_FALSE(types.IsExeIndex(1));
+  EXPECT_EQ(types.FindExtension(".ASC"), types.Definition(2));
+}
+
+TEST_F(FileTypeManagerTest, LoadsStoredTypesInTheStoresOrder) {
+  Store("Notes", {"notepad %1", "0", "note-icon", " txt||md", "2", "1"});
+  Store("Short", {"cmd", "1"});
+  Store("Bare", {});
+  FileTypeManager const types;
+  ASSERT_EQ(types.FindFileTypeIndex("notes", false), 0);
+  FileTypeDefinition const* notes = types.Definition(0);
+  EXPECT_EQ(notes->typeName, "Notes");
+  EXPECT_EQ(Extensions(notes), (std::vector<std::string>{"txt", "md"}));
+  EXPECT_EQ(notes->openCommand, "notepad %1");
+  EXPECT_EQ(notes->iconFile, "note-icon");
+  EXPECT_EQ(notes->openAction, 2);
+  EXPECT_EQ(notes->transferType, FileTypeDefinition::kTransferAscii);
+  EXPECT_EQ(types.Definition(1)->openCommand, "");  // fewer than six strings: defaults
+  EXPECT_EQ(types.Definition(2)->typeName, "Bare");
+  // The executable, icon and library types come from the system at every load.
+  EXPECT_EQ(types.GetDefinitionCount(), 6);
+  EXPECT_TRUE(types.IsExeIndex(3));
+  EXPECT_TRUE(types.IsIconIndex(4));
+  EXPECT_EQ(types.Definition(5)->typeName, "application/x-sharedlib");
+  EXPECT_EQ(types.FindFileTypeIndex("notes", true), -1);
+  EXPECT_EQ(types.FindFileTypeIndex("Notes", true), 0);
+}
+
+// A host's own store may keep names that differ only in case apart.
+TEST_F(FileTypeManagerTest, StoredNamesThatDifferOnlyInCaseMergeIntoOneType) {
+  ExactNameStore store(FileTypeManager::kKeyName, {{"Notes", {"notepad %1", "0", "note-icon", "txt|md", "2", "1"}},
+                        {"NOTES", {"other", "3", "other-icon", "note|TXT", "4", "2"}}});
+  FileTypeManager const types;
+  ASSERT_EQ(types.GetDefinitionCount(), 4);  // with the executable, icon and library types
+  FileTypeDefinition const* notes = types.Definition(0);
+  EXPECT_EQ(notes->typeName, "Notes");
+  EXPECT_EQ(Extensions(notes), (std::vector<std::string>{"txt", "md", "note"}));
+  // Only extensions and the transfer type merge.
+  EXPECT_EQ(notes->openCommand, "notepad %1");
+  EXPECT_EQ(notes->iconFile, "note-icon");
+  EXPECT_EQ(notes->openAction, 2);
+  EXPECT_EQ(notes->transferType, FileTypeDefinition::kTransferBinary);
+}
+
+TEST_F(FileTypeManagerTest, MergingKeepsBinaryAndLetsAsciiReplaceAPrompt) {
+  EmptySystem();
+  struct Case {
+    int existing;
+    int added;
+    int merged;
+  };
+  Case const cases[] = {{2, 1, 2}, {0, 1, 1}, {3, 1, 1}, {1, 2, 2}, {0, 2, 2}, {1, 0, 1}, {2, 0, 2}, {1, 5, 1}};
+  for (Case const& c : cases) {
+    FileTypeManager types;
+    FileTypeDefinition const existing = Type("Text", {"txt"}, c.existing);
+    FileTypeDefinition const added = Type(" TEXT ", {"text"}, c.added);
+    ASSERT_EQ(types.AddType(&existing), 0);
+    ASSERT_EQ(types.AddType(&added), 0);
+    EXPECT_EQ(types.Definition(0)->transferType, c.merged) << c.existing << " + " << c.added;
+    EXPECT_EQ(types.GetDefinitionCount(), 1);
+  }
+}
+
+TEST_F(FileTypeManagerTest, AddingKeepsAnExtensionWithItsFirstType) {
+  EmptySystem();
+  FileTypeManager types;
+  FileTypeDefinition const logs = Type("  Logs\t", {"log", ".txt"});
+  FileTypeDefinition const text = Type("Text", {"TXT", "text", "a|b", ""});
+  EXPECT_EQ(types.AddType(&logs), 0);
+  EXPECT_EQ(types.AddType(&text), 1);
+  EXPECT_EQ(types.Definition(0)->typeName, "Logs");
+  EXPECT_EQ(Extensions(types.Definition(0)), (std::vector<std::string>{"log", "txt"}));
+  EXPECT_EQ(Extensions(types.Definition(1)), (std::vector<std::string>{"text"}));
+  EXPECT_EQ(types.FindExtension("Txt"), types.Definition(0));
+  FileTypeDefinition const blank = Type(" \t", {"blank"});
+  EXPECT_EQ(types.AddType(&blank), -1);
+  EXPECT_EQ(types.AddType(nullptr), -1);
+  EXPECT_EQ(types.FindExtension("blank"), nullptr);
+  EXPECT_EQ(types.FindIndex(nullptr), -1);
+  EXPECT_EQ(types.FindIndex(&text), 1);
+}
+
+TEST_F(FileTypeManagerTest, RemoveTypeAtTheEdgesAndTheSpecialIndices) {
+  FileTypeManager types;
+  int const count = types.GetDefinitionCount();
+  EXPECT_FALSE(types.RemoveType(count));
+  EXPECT_FALSE(types.RemoveType(-1));
+  EXPECT_TRUE(types.RemoveType(count - 1));  // "Tar & gzip archive"
+  EXPECT_EQ(types.GetDefinitionCount(), count - 1);
+  EXPECT_EQ(types.FindExtension("tar.gz"), nullptr);
+  EXPECT_EQ(types.Definition(count - 1), nullptr);
+  // Removing the executable type moves the icon type's index down with the rest.
+  EXPECT_TRUE(types.RemoveType(0));
+  EXPECT_TRUE(types.IsIconIndex(0));
+  for (int i = 0; i < types.GetDefinitionCount(); ++i) EXPECT_FALSE(types.IsExeIndex(i));
+}
+
+TEST_F(FileTypeManagerTest, EditingOperationsRefuseWhatWouldBreakTheList) {
+  EmptySystem();
+  FileTypeManager types;
+  FileTypeDefinition const text = Type("Text", {"txt"});
+  FileTypeDefinition const logs = Type("Logs", {"log"});
+  types.AddType(&text);
+  types.AddType(&logs);
+  EXPECT_FALSE(types.AddExtension(2, "md"));
+  for (char const* refused : {"TXT", ".log", "a|b", "", ".", "  "}) EXPECT_FALSE(types.AddExtension(0, refused)) << refused;
+  EXPECT_TRUE(types.AddExtension(0, " .md "));
+  EXPECT_EQ(Extensions(types.Definition(0)), (std::vector<std::string>{"txt", "md"}));
+  EXPECT_TRUE(types.RemoveExtension("TXT"));
+  EXPECT_FALSE(types.RemoveExtension("txt"));
+  EXPECT_EQ(Extensions(types.Definition(0)), (std::vector<std::string>{"md"}));
+  EXPECT_TRUE(types.AddExtension(1, "txt"));  // free again
+
+  EXPECT_FALSE(types.RenameType(0, "LOGS"));
+  EXPECT_FALSE(types.RenameType(0, " "));
+  EXPECT_FALSE(types.RenameType(5, "Other"));
+  EXPECT_TRUE(types.RenameType(1, "logs"));
+  EXPECT_TRUE(types.RenameType(0, " Markdown "));
+  EXPECT_EQ(types.Definition(0)->typeName, "Markdown");
+
+  types.SetItemData(0, 4);
+  EXPECT_TRUE(types.SetIcon(0, "text-markdown", 0));
+  EXPECT_EQ(types.Definition(0)->itemData, -1);
+  EXPECT_TRUE(types.SetOpenCommand(0, "mdview %1"));
+  EXPECT_FALSE(types.SetOpenCommand(2, "x"));
+  EXPECT_FALSE(types.SetIcon(-1, "x", 0));
+}
+
+TEST_F(FileTypeManagerTest, StoreWritesTheListInIndexOrderAndReloadDropsEdits) {
+  EmptySystem();
+  Store("Old", {"", "0", "", "old", "1", "0"});
+  FileTypeManager types;
+  ASSERT_TRUE(types.RemoveType(0));
+  FileTypeDefinition text = Type("Text", {"txt", "text", "TEXT"}, FileTypeDefinition::kTransferAscii);
+  text.openCommand = "view %1";
+  text.iconFile = "/icons/text file.png";
+  text.iconIndex = -2;
+  text.openAction = FileTypeDefinition::kOpenActionSave;
+  types.AddType(&text);
+  FileTypeDefinition const logs = Type("Logs", {"log"});
+  types.AddType(&logs);
+  ASSERT_TRUE(types.StoreDefinitions());
+  EXPECT_EQ(StoredTypes(), (Stored{{"Text", {"view %1", "-2", "/icons/text file.png", "txt|text", "4", "1"}},
+                                   {"Logs", {"", "0", "", "log", "1", "0"}}}));
+  types.RemoveType(0);
+  types.SetTransferType(0, 2);
+  types.ReloadDefinitions();
+  ASSERT_EQ(types.GetDefinitionCount(), 2);
+  EXPECT_EQ(types.Definition(0)->typeName, "Text");
+  EXPECT_EQ(types.Definition(1)->transferType, 0);
+  EXPECT_EQ(types.Definition(0)->valid, 1);
+}
+
+}  // namespace
