@@ -33,6 +33,10 @@ bool BoxOffers(unsigned int type, int button) {
 
 bool ChooserOffers(unsigned int, int button) { return button == IDOK || button == IDCANCEL; }
 
+bool OfferOffers(unsigned int, int button) {
+  return button >= static_cast<int>(UpgradeChoice::Download) && button <= static_cast<int>(UpgradeChoice::Exit);
+}
+
 }  // namespace
 
 int HeadlessUserInterface::NextButton(bool (*offered)(unsigned int, int), unsigned int type, int fallback,
@@ -45,7 +49,7 @@ int HeadlessUserInterface::NextButton(bool (*offered)(unsigned int, int), unsign
 }
 
 int HeadlessUserInterface::MessageBox(std::string const& text, std::string const& caption, unsigned int type) {
-  ShownDialog dialog{ShownDialog::Kind::MessageBox, text, caption, type, {}, 0, {}};
+  ShownDialog dialog{ShownDialog::Kind::MessageBox, text, caption, type, {}, 0, {}, {}};
   std::string ignored;
   dialog.answer = NextButton(BoxOffers, type, DefaultButton(type), ignored);
   m_shown.push_back(dialog);
@@ -63,9 +67,19 @@ bool HeadlessUserInterface::Ask(ShownDialog dialog, std::string& value) {
 
 bool HeadlessUserInterface::ChooseFile(FileChooser kind, std::string const& filter, std::string& path) {
   auto const shown = kind == FileChooser::Open ? ShownDialog::Kind::OpenFile : ShownDialog::Kind::SaveFile;
-  return Ask(ShownDialog{shown, filter, {}, 0, path, 0, {}}, path);
+  return Ask(ShownDialog{shown, filter, {}, 0, path, 0, {}, {}}, path);
 }
 
 bool HeadlessUserInterface::PromptText(std::string const& prompt, std::string const& caption, std::string& text) {
-  return Ask(ShownDialog{ShownDialog::Kind::TextPrompt, prompt, caption, 0, text, 0, {}}, text);
+  return Ask(ShownDialog{ShownDialog::Kind::TextPrompt, prompt, caption, 0, text, 0, {}, {}}, text);
+}
+
+UpgradeChoice HeadlessUserInterface::OfferUpgrade(UpgradeOffer const& offer) {
+  ShownDialog dialog{ShownDialog::Kind::UpgradeOffer,
+                     offer.message + "\n\n" + offer.question + "\n\n" + offer.warning,
+                     offer.caption, 0, {}, 0, {}, {offer.downloadButton, "&Continue", "E&xit"}};
+  std::string ignored;
+  dialog.answer = NextButton(OfferOffers, 0, static_cast<int>(UpgradeChoice::Continue), ignored);
+  m_shown.push_back(dialog);
+  return static_cast<UpgradeChoice>(dialog.answer);
 }
