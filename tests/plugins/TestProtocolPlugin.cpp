@@ -22,7 +22,8 @@ class TestConfig : public ConnectConfigRecord {
   void SetHostname(char const* host) override { m_host = host; }
   int GetPort() const override { return m_port; }
   void SetPort(int port) override { m_port = port; }
-  void SaveToMap(CMapStringToPtr& map) override { map.SetAt("Hostname", &m_host); }
+  // The map holds VString pointers: convert before the pointer loses its type.
+  void SaveToMap(CMapStringToPtr& map) override { map.SetAt("Hostname", static_cast<VString*>(&m_host)); }
   void LoadFromMap(CMapStringToPtr const& map) override {
     void* host = nullptr;
     if (map.Lookup("Hostname", host)) m_host = *static_cast<VString*>(host);
