@@ -3,7 +3,8 @@
 // holds nothing. The kind follows from the member's class. Three shapes:
 //   {"Port", &R::port, 22}       a value with a default (numbers, bools, texts, encoded texts,
 //                                fixed-size binary records, text lists);
-//   {"Login Script", &R::script} a line list or blob, which load without a default;
+//   {"Login Script", &R::script} a line list, blob or list in its own key, which load without
+//                                a default;
 //   {&R::terminal}               a nested record, which loads its own table from the same key.
 // Names are kept as pointers: give literals.
 #pragma once
@@ -23,9 +24,18 @@
 #include "VProfileRecord.h"
 #include "VProfileSz.h"
 
+// Lists that keep their entries in a key of their own, which Load is given the name of.
+template <typename M>
+concept VProfileOwnKey =
+    std::derived_from<M, VProfileData> && !std::derived_from<M, VProfileDword> && !std::derived_from<M, VProfileSz> &&
+    !std::derived_from<M, VProfileMultiSz> && !std::derived_from<M, VProfileBinary> &&
+    !std::derived_from<M, VProfileBlob> && !std::derived_from<M, VProfileRecord> &&
+    requires(M m, VProfileKey* key) { m.Load(key, ""); };
+
 // Values whose Load takes their name and knows its own default (an empty list or blob).
 template <typename M>
-concept VProfileNamedLoad = std::derived_from<M, VProfileMultiLineString> || std::derived_from<M, VProfileBlob>;
+concept VProfileNamedLoad =
+    std::derived_from<M, VProfileMultiLineString> || std::derived_from<M, VProfileBlob> || VProfileOwnKey<M>;
 
 // A default fits a value when it is of the value's kind: bools take bool, numbers any other
 // integer, the rest what their Load takes.
@@ -74,9 +84,11 @@ class VProfileOption {
       return VProfileKind::TextList;
     } else if constexpr (std::derived_from<M, VProfileRecord>) {
       return VProfileKind::Record;
+    } else if constexpr (VProfileOwnKey<M>) {
+      return VProfileKind::Key;
     } else {
       static_assert(std::derived_from<M, VProfileBinary> || std::derived_from<M, VProfileBlob>,
-                    "a record member is a profile value or a record");
+                    "a record member is a profile value, a list in its own key or a record");
       return VProfileKind::Binary;
     }
   }

@@ -25,11 +25,11 @@ TEST(CdtoolMsgTest, PrintsReportTextsWithInsertsInCommandLineOrder) {
       {"msg A1600004 --num twelve", 2, ""},
   };
   for (Case const& c : cases) {
-    CdtoolResult const result = RunCdtool(root, c.arguments);
+    CdtoolResult const result = CdtoolRunner(root).Run(c.arguments);
     EXPECT_EQ(c.exitCode, result.exitCode) << c.arguments << "\n" << result.err;
     EXPECT_EQ(c.out, result.out) << c.arguments;
   }
-  CdtoolResult const unknown = RunCdtool(root, "msg 12345678");
+  CdtoolResult const unknown = CdtoolRunner(root).Run("msg 12345678");
   EXPECT_EQ(0, unknown.exitCode);
   EXPECT_EQ(0u, unknown.out.find("Could not retrieve the error text for error code 0x12345678.\r\n")) << unknown.out;
 }

@@ -1,27 +1,25 @@
 // Runs the cdtool program against a temporary root and checks exit codes and output.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <array>
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/CdtoolRunner.h"
+#include "support/ScopedRoot.h"
 
 namespace {
 
+using Result = CdtoolResult;
+
 class CdtoolRegTest : public ::testing::Test {
  protected:
-  CdtoolResult Run(std::string const& arguments) { return RunCdtool(m_root, arguments); }
-  static std::string ReadFile(std::string const& path) { return ReadWholeFile(path); }
+  Result Run(std::string const& arguments) { return m_runner.Run(arguments); }
+  static std::string ReadFile(std::string const& path) { return CdtoolRunner::ReadFile(path); }
 
   void WriteFile(std::string const& path, std::string const& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
   ScopedRoot m_root;
+  CdtoolRunner m_runner{m_root};
 };
 
 TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {
@@ -39,9 +37,9 @@ TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {
       {"--multi-sz", R"({"name":"v","type":"REG_MULTI_SZ","data":[]})"},
   };
   for (Case const& c : cases) {
-    CdtoolResult const set = Run("reg set 'HKCU\\Software\\T' v " + c.setArguments);
+    Result const set = Run("reg set 'HKCU\\Software\\T' v " + c.setArguments);
     ASSERT_EQ(0, set.exitCode) << c.setArguments << set.err;
-    CdtoolResult const get = Run("reg get 'HKEY_CURRENT_USER\\software\\t' v --json");
+    Result const get = Run("reg get 'HKEY_CURRENT_USER\\software\\t' v --json");
     EXPECT_EQ(0, get.exitCode) << get.err;
     EXPECT_EQ(c.json + "\n", get.out) << c.setArguments;
   }
@@ -74,7 +72,7 @@ TEST_F(CdtoolRegTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
       {"reg get 'HKCU\\A' v --help", 0, ""},
   };
   for (Case const& c : cases) {
-    CdtoolResult const result = Run(c.arguments);
+    Result const result = Run(c.arguments);
     EXPECT_EQ(c.exitCode, result.exitCode) << c.arguments << "\n" << result.err;
     EXPECT_NE(std::string::npos, result.err.find(c.errorPart)) << c.arguments << "\n" << result.err;
   }
@@ -92,7 +90,7 @@ TEST_F(CdtoolRegTest, ExportImportRoundTripThroughAHiveFile) {
     ASSERT_EQ(0, Run(std::string("reg export 'HKCU\\S' -o '") + file + "'" + v5).exitCode);
     EXPECT_EQ(ReadFile(file), Run(std::string("reg export 'HKCU\\S'") + v5).out);
     std::string const hive = "FILE:" + m_root.File(std::string("copy") + v5 + ".db");
-    CdtoolResult const imported = Run("reg import '" + file + "' --into '" + hive + "'");
+    Result const imported = Run("reg import '" + file + "' --into '" + hive + "'");
     ASSERT_EQ(0, imported.exitCode) << imported.err;
     std::string copy = Run("reg tree '" + hive + "\\S' --json").out;
     std::size_t const prefix = copy.find("FILE:");
@@ -108,7 +106,7 @@ TEST_F(CdtoolRegTest, AMalformedImportIsRefusedWithItsLineAndAppliesNothing) {
   std::string const file = m_root.File("bad.reg");
   WriteFile(file, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n; fine so far\r\n"
                   "\"b\"=dword:123456789\r\n");
-  CdtoolResult const result = Run("reg import '" + file + "'");
+  Result const result = Run("reg import '" + file + "'");
   EXPECT_EQ(1, result.exitCode);
   EXPECT_NE(std::string::npos, result.err.find("line 6: dword value needs 1 to 8 hex digits")) << result.err;
   EXPECT_EQ(1, Run("reg ls 'HKCU\\New'").exitCode);

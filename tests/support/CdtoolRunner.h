@@ -1,4 +1,5 @@
-// Runs the cdtool program against a test's isolated root, capturing exit code, stdout and stderr.
+// Runs the cdtool program with --root set to a test's isolated folder and collects its exit
+// code, stdout and stderr.
 #pragma once
 
 #include <sys/wait.h>
@@ -17,23 +18,33 @@ struct CdtoolResult {
   std::string err;
 };
 
-inline std::string ReadWholeFile(std::string const& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+class CdtoolRunner {
+ public:
+  explicit CdtoolRunner(ScopedRoot const& root) : m_root(root) {}
 
-// Arguments go through the shell as written: quote them there when they hold blanks.
-inline CdtoolResult RunCdtool(ScopedRoot const& root, std::string const& arguments) {
-  std::string const errFile = root.File("stderr.txt");
-  std::string const command =
-      std::string("'") + CDTOOL_PATH + "' --root '" + root.Path() + "' " + arguments + " 2>'" + errFile + "'";
-  CdtoolResult result;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return result;
-  std::array<char, 4096> buffer;
-  for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
-  int const status = pclose(pipe);
-  result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  result.err = ReadWholeFile(errFile);
-  return result;
-}
+  // Arguments go through the shell as written: quote them there when they hold blanks.
+  // `input` is what the tool reads on standard input.
+  CdtoolResult Run(std::string const& arguments, std::string const& input = "") const {
+    std::string const errFile = m_root.File("stderr.txt");
+    std::string const inFile = m_root.File("stdin.txt");
+    std::ofstream(inFile, std::ios::binary) << input;
+    std::string const command = std::string("'") + CDTOOL_PATH + "' --root '" + m_root.Path() + "' " + arguments +
+                                " <'" + inFile + "' 2>'" + errFile + "'";
+    CdtoolResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    std::array<char, 4096> buffer;
+    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
+    int const status = pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = ReadFile(errFile);
+    return result;
+  }
+
+  static std::string ReadFile(std::string const& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+
+ private:
+  ScopedRoot const& m_root;
+};

@@ -5,16 +5,29 @@
 
 #include <filesystem>
 
+#include "GlobalCommand.h"
+#include "HostProfileStore.h"
+#include "KeymapCommand.h"
 #include "MsgCommand.h"
 #include "RegCommand.h"
+#include "SchemesCommand.h"
+#include "SyncCommand.h"
+#include "TzCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"cdtool: inspect and edit ConnectDialog sessions, options and the registry stand-in"};
   std::string root;
   app.add_option("--root", root, "Keep every hive under this folder (sets BRIMVALE_ROOT), for tests and trials");
+  std::string product;
+  HostProfileStore::AddOption(app, product);
   app.require_subcommand(1);
   RegCommand reg(app);
   MsgCommand msg(app);
+  GlobalCommand global(app);
+  TzCommand tz(app);
+  SchemesCommand schemes(app);
+  SyncCommand sync(app);
+  KeymapCommand keymap(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -22,7 +35,13 @@ int main(int argc, char** argv) {
   }
   // Set before any call reaches the registry, so that every hive comes from this folder.
   if (!root.empty()) setenv("BRIMVALE_ROOT", std::filesystem::absolute(root).c_str(), 1);
+  HostProfileStore::Install(product);
   if (reg.Selected()) return reg.Run();
   if (msg.Selected()) return msg.Run();
+  if (global.Selected()) return global.Run();
+  if (tz.Selected()) return tz.Run();
+  if (schemes.Selected()) return schemes.Run();
+  if (sync.Selected()) return sync.Run();
+  if (keymap.Selected()) return keymap.Run();
   return 2;
 }

@@ -88,8 +88,9 @@ bool ConnectConfigPtr::ValidateProtocolName(bool terminal, VString& name) {
   for (char const* accepted : terminal ? std::span<char const* const>(terminalNames)
                                        : std::span<char const* const>(transferNames))
     if (SameProtocolName(name.View(), accepted)) return true;
-  DebugTrace("ConnectConfigPtr: unknown " + std::string(terminal ? "terminal" : "transfer") + " protocol '" +
-             name.Str() + "'\n");
+  std::string const trace =
+      std::string("ConnectConfigPtr: unknown ") + (terminal ? "terminal" : "transfer") + " protocol '" + name.Str() + "'\n";
+  DebugTrace::Write(trace.c_str());
   name.Empty();
   return false;
 }

@@ -26,7 +26,8 @@ bool Kept(unsigned long& kept, char const* name) {
 }
 
 void Trace(char const* what, bool allowed) {
-  DebugTrace(std::string("Global saving ") + what + (allowed ? " allowed.\n" : " disabled.\n"));
+  std::string const trace = std::string("Global saving ") + what + (allowed ? " allowed.\n" : " disabled.\n");
+  DebugTrace::Write(trace.c_str());
 }
 
 }  // namespace

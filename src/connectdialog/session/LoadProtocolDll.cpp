@@ -42,7 +42,7 @@ GUID const* LoadElement(ConnectProtocolTableElement& element, PluginServices con
     return element.Load(services.routerGetter, services.socketFactory, services.socketForConfig, services.appName,
                         services.textGetter, services.resolver);
   } catch (PluginLoadError const& error) {
-    DebugTrace(std::string("LoadProtocolDll: ") + error.what() + "\n");
+    DebugTrace::Write((std::string("LoadProtocolDll: ") + error.what() + "\n").c_str());
     return nullptr;
   }
 }
@@ -91,7 +91,7 @@ bool LoadProtocolDll(char const* directory, int row, int productId, VReportMessa
   else if (row >= 0 && row < kBuiltInProtocolCount)
     added = LoadRow(directory, builtInProtocols[row], productId, services, warnings);
   else
-    DebugTrace("LoadProtocolDll: no built-in protocol row " + std::to_string(row) + "\n");
+    DebugTrace::Write(("LoadProtocolDll: no built-in protocol row " + std::to_string(row) + "\n").c_str());
   if (index) *index = added;
   if (exitRequested) *exitRequested = warnings.exitRequested;
   if (warn) *warn = warnings.warn;

@@ -5,20 +5,15 @@
 
 namespace {
 
-DebugTraceSink& InstalledSink() {
-  static DebugTraceSink sink;
-  return sink;
+DebugTrace::Sink installedSink = nullptr;
+
+void WriteToStandardError(char const* text) {
+  char const* enabled = std::getenv("BRIMVALE_DEBUG_TRACE");
+  if (enabled && *enabled) std::fputs(text, stderr);
 }
 
 }  // namespace
 
-void DebugTrace(std::string const& text) {
-  if (InstalledSink()) {
-    InstalledSink()(text);
-    return;
-  }
-  char const* enabled = std::getenv("BRIMVALE_DEBUG_TRACE");
-  if (enabled && *enabled) std::fputs(text.c_str(), stderr);
-}
+void DebugTrace::Write(char const* text) { (installedSink ? installedSink : WriteToStandardError)(text ? text : ""); }
 
-void SetDebugTraceSink(DebugTraceSink sink) { InstalledSink() = std::move(sink); }
+void DebugTrace::SetSink(Sink sink) { installedSink = sink; }

@@ -1,14 +1,14 @@
-// Diagnostic output for developers, never for users: the library's debug traces. They go to
-// standard error when BRIMVALE_DEBUG_TRACE is set to a non-empty value, and nowhere otherwise.
-// A test may install a sink to read them.
+// Diagnostic lines for developers (the platform's debug output): never shown to users. They go
+// to standard error when BRIMVALE_DEBUG_TRACE is set to a non-empty value, or to a sink that a
+// host or test installs. Writing never fails visibly.
 #pragma once
 
-#include <functional>
-#include <string>
+class DebugTrace {
+ public:
+  using Sink = void (*)(char const* text);
 
-using DebugTraceSink = std::function<void(std::string const& text)>;
-
-// Writes `text` as it is (callers end their lines).
-void DebugTrace(std::string const& text);
-// Sends later traces to `sink`; an empty sink restores the default.
-void SetDebugTraceSink(DebugTraceSink sink);
+  // Writes `text` as given (callers end their lines themselves).
+  static void Write(char const* text);
+  // Null restores the default.
+  static void SetSink(Sink sink);
+};

@@ -22,6 +22,8 @@ class HeadlessUserInterface : public UserInterface {
   void SetBusyCursor(bool busy) override { m_busy = busy; }
   COLORREF WindowColor() const override { return 0xFFFFFF; }
   COLORREF WindowTextColor() const override { return 0x000000; }
+  // Desktops smooth fonts unless told otherwise.
+  bool FontSmoothing() const override { return true; }
 
   // Queues the answer to the next question.
   void Script(ScriptedAnswer answer) { m_script.push_back(std::move(answer)); }

@@ -36,6 +36,8 @@ class UserInterface {
   // The colours of window backgrounds and of text on them.
   virtual COLORREF WindowColor() const = 0;
   virtual COLORREF WindowTextColor() const = 0;
+  // Whether the desktop smooths the edges of screen fonts.
+  virtual bool FontSmoothing() const = 0;
 };
 
 // The process's user interface: a headless one until a host or a test installs another.

@@ -1,0 +1,18 @@
+#include "database/ConfigFolderStoreFactory.h"
+
+#include "VHiveFileStore.h"
+#include "database/ConfigFolder.h"
+#include "database/LibraryState.h"
+
+VProfilePrivateStore* ConfigFolderStoreFactory::CreateStore() { return new VHiveFileStore(ConfigFolder::StoreFile()); }
+
+namespace {
+
+VProfileStoreFactory* ConfigFolderFactory() {
+  static ConfigFolderStoreFactory factory;
+  return &factory;
+}
+
+}  // namespace
+
+void ConnectDialogDllInitConfigFolderFactory() { ConnectDialogDllInitProfileFactory(ConfigFolderFactory); }

@@ -1,0 +1,56 @@
+#include "database/ConfigFolderValidator.h"
+
+#include "VReportMessageParams.h"
+#include "database/LibraryState.h"
+#include "database/ProductInfo.h"
+#include "database/ProductSettings.h"
+#include "platform/registry/NameFolding.h"
+#include "platform/ui/UserInterface.h"
+#include "resources/LibraryMessageModule.h"
+
+namespace {
+
+constexpr unsigned long kIntegrateQuestion = 0xA1600010;
+constexpr unsigned long kKorvoSharesHaloFyx = 0xE160000A;
+constexpr unsigned long kHaloFyxSharesKorvo = 0xE160000B;
+
+}  // namespace
+
+ConfigFolderValidator::Verdict ConfigFolderValidator::Check(VString const& newPath) {
+  switch (GetCurrentAppProductID()) {
+    case kProductHaloKorvo:
+      return CheckIntegration(newPath, kProductHaloFyx);
+    case kProductHaloFyx: {
+      Verdict const integration = CheckIntegration(newPath, kProductHaloKorvo);
+      if (integration != Verdict::Accepted) return integration;
+      return SharesFolder(newPath, kProductKorvo) ? ShowError(kHaloFyxSharesKorvo) : Verdict::Accepted;
+    }
+    case kProductKorvo:
+      return SharesFolder(newPath, kProductHaloFyx) ? ShowError(kKorvoSharesHaloFyx) : Verdict::Accepted;
+    default:
+      return Verdict::Accepted;
+  }
+}
+
+ConfigFolderValidator::Verdict ConfigFolderValidator::CheckIntegration(VString const& newPath, int otherProduct) {
+  if (ProductSettings::Integrated() != 0 || !SharesFolder(newPath, otherProduct)) return Verdict::Accepted;
+  VReportMessageParams question(kIntegrateQuestion, &LibraryMessageModule::Get());
+  question.AddString(GetApplicationName());
+  question.AddString(LookupProductName(otherProduct));
+  if (GetUserInterface().MessageBox(question.GetText(), "", MB_YESNO | MB_ICONQUESTION) != IDYES)
+    return Verdict::RejectedRefocus;
+  ProductSettings::SetIntegrated(1);
+  return Verdict::Accepted;
+}
+
+// An empty path stands for each product's own default folder, which no two products share.
+bool ConfigFolderValidator::SharesFolder(VString const& newPath, int otherProduct) {
+  return !newPath.IsEmpty() &&
+         FoldName(newPath.View()) == FoldName(ProductSettings::ConfigPath(LookupProductName(otherProduct)).View());
+}
+
+ConfigFolderValidator::Verdict ConfigFolderValidator::ShowError(unsigned long code) {
+  VReportMessageParams error(code, &LibraryMessageModule::Get());
+  GetUserInterface().MessageBox(error.GetText(), "", MB_OK | MB_ICONERROR);
+  return Verdict::Rejected;
+}

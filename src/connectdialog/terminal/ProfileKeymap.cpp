@@ -1,0 +1,81 @@
+#include "terminal/ProfileKeymap.h"
+
+#include "VProfileKey.h"
+#include "platform/debug/DebugTrace.h"
+#include "terminal/ProfileKeymapFormat.h"
+
+ProfileKeymap::ProfileKeymap(ProfileKeymap const& other)
+    : VProfileData(other), Keymap(other), m_checkpoint(other.m_checkpoint ? other.m_checkpoint->Snapshot() : nullptr) {}
+
+ProfileKeymap& ProfileKeymap::operator=(ProfileKeymap const& other) {
+  if (this == &other) return *this;
+  TakeEntries(other);
+  m_checkpoint = other.m_checkpoint ? other.m_checkpoint->Snapshot() : nullptr;
+  return *this;
+}
+
+bool ProfileKeymap::Load(VProfileKey* key, char const* name) {
+  SetName(name);
+  if (!key) return true;
+  for (int index = 0; index < kIndexCount; ++index) SetKeyCode(index, KeymapCode::NONE);
+  std::vector<unsigned char> buffer(ProfileKeymapFormat::kMaxBytes);
+  unsigned long size = static_cast<unsigned long>(buffer.size());
+  if (!key->GetBinary(GetName(), buffer.data(), size) || size > buffer.size()) return false;
+  switch (ProfileKeymapFormat::Parse(buffer.data(), size, *this)) {
+    case ProfileKeymapFormat::ParseResult::TooShort:
+      return false;
+    case ProfileKeymapFormat::ParseResult::BrokenRecord:
+      DebugTrace::Write("WARNING: bad keymap profile entry\n");
+      return true;
+    case ProfileKeymapFormat::ParseResult::Complete:
+      break;
+  }
+  SetDirty(false);
+  m_checkpoint = Snapshot();
+  return true;
+}
+
+bool ProfileKeymap::Load(VString const&, VReportMessageParams&) { return true; }
+
+bool ProfileKeymap::Save(VString const&) { return true; }
+
+void ProfileKeymap::Save(VProfileKey* key, bool force) {
+  if (!key || !NeedsSave(force)) return;
+  std::vector<unsigned char> const bytes = ProfileKeymapFormat::Serialize(*this);
+  key->SetBinary(GetName(), bytes.data(), static_cast<unsigned long>(bytes.size()));
+  SetDirty(false);
+}
+
+bool ProfileKeymap::IsModified() const { return !m_checkpoint || !SameEntries(*this, *m_checkpoint); }
+
+void ProfileKeymap::Checkpoint() {
+  if (!IsModified()) return;
+  SetDirty(true);
+  m_checkpoint = Snapshot();
+}
+
+void ProfileKeymap::Rollback() {
+  if (m_checkpoint) TakeEntries(*m_checkpoint);
+}
+
+void ProfileKeymap::ApplyDelta(VProfileData const* other) {
+  if (auto const* keymap = dynamic_cast<ProfileKeymap const*>(other); keymap && keymap != this) TakeEntries(*keymap);
+}
+
+bool ProfileKeymap::SameEntries(Keymap const& a, Keymap const& b) {
+  for (int index = 0; index < kIndexCount; ++index)
+    if (a.GetKeyCode(index) != b.GetKeyCode(index) || a.GetKeyValue(index) != b.GetKeyValue(index)) return false;
+  return true;
+}
+
+void ProfileKeymap::TakeEntries(ProfileKeymap const& other) {
+  VProfileData::operator=(other);
+  Keymap::operator=(other);
+}
+
+std::unique_ptr<ProfileKeymap> ProfileKeymap::Snapshot() const {
+  auto copy = std::make_unique<ProfileKeymap>();
+  copy->SetName(GetName());
+  copy->Keymap::operator=(*this);
+  return copy;
+}

@@ -1,0 +1,111 @@
+// Runs `cdtool keymap` on files in a temporary folder and checks exit codes and output.
+#include <gtest/gtest.h>
+
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "support/CdtoolRunner.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+
+class CdtoolKeymapTest : public ::testing::Test {
+ protected:
+  // Arguments are single-quoted for the shell; none of the tests' arguments hold a quote.
+  CdtoolResult Run(std::string const& arguments) { return m_runner.Run(arguments); }
+
+  static std::string ReadFile(std::string const& path) { return CdtoolRunner::ReadFile(path); }
+
+  std::string Write(std::string const& name, std::string const& bytes) {
+    std::string const path = m_folder / name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+  }
+
+  TempFolder m_folder;
+  ScopedRoot m_root;
+  CdtoolRunner m_runner{m_root};
+};
+
+TEST_F(CdtoolKeymapTest, CheckJson) {
+  std::string const file = Write("a.map", "; c\ncs vk_f1 VT_PF1\nN 0xbf \"\\e\xff\"\nN VK_F2 NOPE\n");
+  CdtoolResult const result = Run("keymap check --json '" + file + "'");
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  nlohmann::ordered_json const json = nlohmann::ordered_json::parse(result.out);
+  EXPECT_EQ(json["ok"], true);
+  EXPECT_EQ(json["code"], "0xA1600008");
+  EXPECT_EQ(json["text"], "The following lines had errors and were ignored when loading keymap file:\r\n" + file +
+                              "\r\n\r\nillegal string or unknown function, 'NOPE', on line 4");
+  EXPECT_EQ(json["entries"].dump(),
+            R"([{"index":191,"modifiers":"N","key":"0xBF","code":1,"function":"SEND","value":"\\e)"
+            "\xEF\xBF\xBD"
+            R"("},{"index":1648,"modifiers":"CS","key":"VK_F1","code":92,"function":"VT_PF1","value":""}])");
+
+  std::string const bad = Write("b.map", "x\ny\nz\nN VK_F1 VT_PF1\n");
+  CdtoolResult const refused = Run("keymap check --json '" + bad + "'");
+  EXPECT_EQ(refused.exitCode, 1);
+  nlohmann::json const refusal = nlohmann::json::parse(refused.out);
+  EXPECT_EQ(refusal["ok"], false);
+  EXPECT_EQ(refusal["code"], "0xE1600007");
+  EXPECT_TRUE(refusal["entries"].empty());
+}
+
+TEST_F(CdtoolKeymapTest, ExitCodesAndMessages) {
+  std::string const good = Write("good.map", "N VK_F1 VT_PF1\nA VK_X MENU_EXIT\n");
+  struct Case {
+    std::string arguments;
+    int exitCode;
+    std::string outPart;
+    std::string errPart;
+  } const cases[] = {
+      {"keymap check '" + good + "'", 0, "2 entries", ""},
+      {"keymap check '" + (m_folder / "none.map") + "'", 1, "", "cdtool: The file was not found."},
+      {"keymap check '" + Write("bad.map", "1\n2\n3\n") + "'", 1, "", "syntax error on line 3"},
+      {"keymap builtin nosuch", 2, "", "no built-in keymap \"nosuch\""},
+      {"keymap builtin", 2, "", "NAME is required"},
+      {"keymap convert '" + good + "' '" + (m_folder / "missing/out.map") + "'", 1, "", "cannot write"},
+      {"keymap", 2, "", ""},
+  };
+  for (Case const& c : cases) {
+    CdtoolResult const result = Run(c.arguments);
+    EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;
+    EXPECT_NE(result.out.find(c.outPart), std::string::npos) << c.arguments << "\n" << result.out;
+    EXPECT_NE(result.err.find(c.errPart), std::string::npos) << c.arguments << "\n" << result.err;
+  }
+}
+
+TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {
+  CdtoolResult const printed = Run("keymap builtin Wyse60");
+  ASSERT_EQ(printed.exitCode, 0) << printed.err;
+  EXPECT_EQ(printed.out.substr(0, 38), "N\tVK_LEFT             \t\"\\010\"\r\nN\tVK_UP");
+  std::string const out = m_folder / "gate.map";
+  ASSERT_EQ(Run("keymap builtin GATEHOLD -o '" + out + "'").exitCode, 0);
+  std::string const saved = ReadFile(out);
+  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 275);
+  std::string const messy = Write("messy.map", "; comment\n\nsc vk_f1   VT_HELP\r\nn 0x70 \"x\"\n");
+  std::string const normal = m_folder / "normal.map";
+  ASSERT_EQ(Run("keymap convert '" + messy + "' '" + normal + "'").exitCode, 0);
+  EXPECT_EQ(ReadFile(normal), "N\tVK_F1               \t\"x\"\r\nCS\tVK_F1               \tVT_F15\r\n");
+  ASSERT_EQ(Run("keymap convert '" + out + "' '" + normal + "'").exitCode, 0);
+  EXPECT_EQ(ReadFile(normal), saved);
+}
+
+TEST_F(CdtoolKeymapTest, NamesListsTheVocabulary) {
+  CdtoolResult const result = Run("keymap names --json");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  nlohmann::ordered_json const json = nlohmann::ordered_json::parse(result.out);
+  ASSERT_EQ(json["functions"].size(), 138u);
+  EXPECT_EQ(json["functions"][137].dump(), R"({"code":137,"name":"VT_NEXT_SCREEN"})");
+  ASSERT_EQ(json["keys"].size(), 108u);
+  EXPECT_EQ(json["keys"][0].dump(), R"({"virtualKey":3,"name":"VK_CANCEL"})");
+  CdtoolResult const plain = Run("keymap names");
+  EXPECT_NE(plain.out.find("\n92 VT_PF1\n"), std::string::npos);
+  EXPECT_NE(plain.out.find("\n0x70 VK_F1\n"), std::string::npos);
+}
+
+}  // namespace

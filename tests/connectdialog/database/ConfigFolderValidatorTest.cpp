@@ -1,0 +1,67 @@
+#include "database/ConfigFolderValidator.h"
+
+#include <gtest/gtest.h>
+
+#include "GlobalConfigWorld.h"
+#include "database/ProductSettings.h"
+#include "platform/ui/HeadlessUserInterface.h"
+
+namespace {
+
+using Verdict = ConfigFolderValidator::Verdict;
+
+TEST(ConfigFolderValidatorTest, IntegrationAndUnsupportedSharingFollowTheRunningProduct) {
+  struct Case {
+    int product;
+    int integrated;  // -1: missing
+    char const* newPath;
+    int answer;  // the scripted button, 0 when nothing should be asked
+    Verdict verdict;
+    unsigned long shown;  // the message's first words identify it; 0: nothing shown
+    int integratedAfter;
+  };
+  Case const cases[] = {
+      {kProductHaloKorvo, 0, "/Cfg/FYX", IDYES, Verdict::Accepted, 0xA1600010, 1},
+      {kProductHaloKorvo, 0, "/cfg/fyx", IDNO, Verdict::RejectedRefocus, 0xA1600010, 0},
+      {kProductHaloKorvo, -1, "/cfg/fyx", 0, Verdict::Accepted, 0, -1},
+      {kProductHaloKorvo, 1, "/cfg/fyx", 0, Verdict::Accepted, 0, 1},
+      {kProductHaloKorvo, 0, "/cfg/other", 0, Verdict::Accepted, 0, 0},
+      {kProductHaloFyx, 0, "/cfg/halokorvo", IDNO, Verdict::RejectedRefocus, 0xA1600010, 0},
+      {kProductHaloFyx, 1, "/CFG/KORVO", 0, Verdict::Rejected, 0xE160000B, 1},
+      {kProductKorvo, 0, "/cfg/FYX", 0, Verdict::Rejected, 0xE160000A, 0},
+      {kProductKorvo, 0, "/cfg/halokorvo", 0, Verdict::Accepted, 0, 0},
+      {kProductHaloKorvo, 0, "", 0, Verdict::Accepted, 0, 0},
+  };
+  for (Case const& c : cases) {
+    GlobalConfigWorld world(c.product);
+    ProductSettings::SetConfigPath("Korvo", "/cfg/korvo");
+    ProductSettings::SetConfigPath("HaloKorvo", "/cfg/halokorvo");
+    ProductSettings::SetConfigPath("HaloFyx", "/cfg/fyx");
+    if (c.integrated >= 0) ProductSettings::SetIntegrated(c.integrated);
+    HeadlessUserInterface ui;
+    if (c.answer) ui.Script(c.answer);
+    SetUserInterface(&ui);
+    EXPECT_EQ(c.verdict, ConfigFolderValidator::Check(c.newPath)) << c.product << " " << c.newPath;
+    SetUserInterface(nullptr);
+    EXPECT_EQ(0u, ui.PendingAnswers()) << "a scripted answer was not asked for";
+    EXPECT_EQ(c.integratedAfter, ProductSettings::Integrated());
+    ASSERT_EQ(c.shown ? 1u : 0u, ui.Shown().size()) << c.product << " " << c.newPath;
+    if (!c.shown) continue;
+    std::string const& text = ui.Shown()[0].text;
+    unsigned int const type = ui.Shown()[0].type;
+    if (c.shown == 0xA1600010) {
+      std::string const running = c.product == kProductHaloFyx ? "HaloFyx" : "HaloKorvo";
+      std::string const other = c.product == kProductHaloFyx ? "HaloKorvo" : "HaloFyx";
+      EXPECT_EQ(running + " is currently not integrated with " + other + ".  The selected folder is the same\r\n",
+                text.substr(0, text.find('\n') + 1));
+      EXPECT_EQ(MB_YESNO | MB_ICONQUESTION, type);
+    } else {
+      char const* const first = c.shown == 0xE160000A ? "The config path for Korvo is the same"
+                                                      : "The config path for HaloFyx is the same";
+      EXPECT_EQ(0u, text.find(first)) << text;
+      EXPECT_EQ(MB_OK | MB_ICONERROR, type);
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+// An isolated world for global-configuration tests: a temporary BRIMVALE_ROOT and
+// XDG_CONFIG_HOME, a running product, the configuration folder's store installed, and the
+// process's instance dropped afterwards. Helpers read and write "Global" of that store.
+#pragma once
+
+#include <string>
+
+#include "VProfileKey.h"
+#include "VProfileKeyIterator.h"
+#include "VProfileStore.h"
+#include "database/ConfigFolderStoreFactory.h"
+#include "database/GlobalConfigInstance.h"
+#include "database/LibraryState.h"
+#include "database/ProductInfo.h"
+#include "support/ScopedEnv.h"
+#include "support/ScopedRoot.h"
+
+class GlobalConfigWorld {
+ public:
+  explicit GlobalConfigWorld(int productId = kProductHaloKorvo) {
+    UseProduct(productId);
+    ConnectDialogDllInitConfigFolderFactory();
+  }
+  ~GlobalConfigWorld() {
+    GlobalConfig* config = nullptr;
+    ResetGlobalConfig(config);
+    ConnectDialogDllInitProfileFactory(nullptr);
+    UseProduct(-1);
+  }
+  GlobalConfigWorld(GlobalConfigWorld const&) = delete;
+  GlobalConfigWorld& operator=(GlobalConfigWorld const&) = delete;
+
+  static void UseProduct(int productId) {
+    SetCurrentAppProductID(productId);
+    ConnectDialogDllInitApplicationName(LookupProductName(productId));
+  }
+
+  static bool ReadDword(char const* name, unsigned long& value) {
+    VProfileStore store(true, nullptr);
+    VProfileKey global(store.Root(), "Global");
+    return global.GetDword(name, value);
+  }
+  static void WriteDword(char const* name, unsigned long value) {
+    VProfileStore store;
+    VProfileKey(store.Root(), "Global").SetDword(name, value);
+  }
+  static int CountValues(char const* keyName) {
+    VProfileStore store(true, nullptr);
+    VProfileKey key(store.Root(), keyName);
+    VProfileKeyIterator names(&key, true);
+    int count = 0;
+    for (VString name; names.Next(name);) ++count;
+    return count;
+  }
+
+  std::string const& Root() const { return m_root.Path(); }
+
+ private:
+  ScopedRoot m_root;
+  ScopedEnv m_xdg{"XDG_CONFIG_HOME", (m_root.Path() + "/xdg").c_str()};
+};

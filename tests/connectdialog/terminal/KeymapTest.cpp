@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "platform/types/VirtualKeys.h"
+#include "terminal/Keymap.h"
+#include "terminal/ProfileKeymap.h"
+#include "terminal/VirtualKeyNames.h"
+
+namespace {
+
+constexpr int E = Keymap::kExtended, C = Keymap::kCtrl, S = Keymap::kShift, A = Keymap::kAlt;
+
+int OwnEntries(Keymap const& keymap) {
+  int count = 0;
+  for (int index = 0; index < Keymap::kIndexCount; ++index) count += keymap.GetOwnKeyCode(index) != 0;
+  return count;
+}
+
+TEST(Keymap, FunctionTableHasEveryCodeAtItsPosition) {
+  std::set<std::string> names;
+  for (int i = 0; i < Keymap::kCodeCount; ++i) {
+    EXPECT_EQ(Keymap::code_table[i].code, i);
+    EXPECT_EQ(Keymap::LookupCodeByName(Keymap::code_table[i].name), i);
+    names.insert(Keymap::code_table[i].name);
+  }
+  EXPECT_EQ(names.size(), 138u);
+  EXPECT_EQ(Keymap::code_table[138].code, 0);
+  EXPECT_STREQ(Keymap::code_table[138].name, "");
+  struct Case {
+    char const* name;
+    int code;
+  } const cases[] = {
+      {"NONE", 0}, {"SEND", 1}, {"RUN", 2}, {"DISABLED", 3}, {"SB_LINE_UP", 4}, {"MENU_NEW_WINDOW", 16},
+      {"MENU_TAB_NEXT", 53}, {"MENU_TAB_PREV", 54}, {"MENU_TAB_CLOSE", 55}, {"MENU_TAB_1", 57}, {"MENU_TAB_10", 66},
+      {"MENU_WINDOW_1", 71}, {"MENU_WINDOW_0", 80}, {"TN_ABORT_OUTPUT", 81}, {"TN_BREAK", 83},
+      {"SSH_NEW_SESSION", 86}, {"VT_PF1", 92}, {"VT_KEYPAD_0", 96}, {"VT_KEYPAD_ENTER", 109},
+      {"VT_CURSOR_UP", 110}, {"VT_HOLD_SCREEN", 114}, {"VT_F6", 117}, {"VT_F15", 126}, {"VT_F16", 127},
+      {"VT_F20", 131}, {"VT_FIND", 132}, {"VT_NEXT_SCREEN", 137},
+      // Read-only aliases, and names that are not functions.
+      {"VT_HELP", 126}, {"VT_DO", 127}, {"vt_pf1", -1}, {"VT_PF1 ", -1}, {"", -1}, {"VT_F21", -1},
+  };
+  for (Case const& c : cases) EXPECT_EQ(Keymap::LookupCodeByName(c.name), c.code) << c.name;
+  EXPECT_EQ(Keymap::LookupNameByCode(126), "VT_F15");
+  EXPECT_EQ(Keymap::LookupNameByCode(138), "");
+  EXPECT_EQ(Keymap::LookupNameByCode(-1), "");
+  EXPECT_EQ(Keymap::GetNameByIndex(137), "VT_NEXT_SCREEN");
+  EXPECT_EQ(Keymap::GetNameByIndex(500), "");
+  EXPECT_EQ(Keymap::GetCodeByIndex(-1), 0);
+}
+
+TEST(Keymap, KeyNamesAndNumbers) {
+  struct Case {
+    char const* name;
+    int virtualKey;
+  } const cases[] = {
+      {"VK_CANCEL", 0x03}, {"VK_BACK", 0x08}, {"VK_0", 0x30}, {"VK_9", 0x39}, {"VK_A", 0x41}, {"VK_Z", 0x5A},
+      {"VK_LWIN", 0x5B}, {"VK_APPS", 0x5D}, {"VK_NUMPAD0", 0x60}, {"VK_DIVIDE", 0x6F}, {"VK_F1", 0x70},
+      {"VK_F10", 0x79}, {"VK_F24", 0x87}, {"VK_NUMLOCK", 0x90}, {"VK_SCROLL", 0x91},
+      {"0x70", 0x70}, {"0XBF", 0xBF}, {"0xff", 255}, {"0377", 255}, {"255", 255}, {"0", 0}, {"12ab", 12},
+      {"0x", 0}, {"256", -1}, {"0x100", -1}, {"99999999999999999999", -1},
+      {"vk_f1", -1}, {"VK_F25", -1}, {"VK_", -1}, {"", -1}, {"ZZZ", -1}, {"-1", -1},
+  };
+  for (Case const& c : cases) EXPECT_EQ(VirtualKeyFromName(c.name), c.virtualKey) << c.name;
+  int named = 0;
+  for (int key = 0; key < 256; ++key) {
+    VString const name = VirtualKeyToName(key);
+    EXPECT_EQ(VirtualKeyFromName(name.View()), key) << name;
+    named += !name.View().starts_with("0x");
+  }
+  EXPECT_EQ(named, 108);
+  EXPECT_EQ(VirtualKeyToName(0xBF), "0xBF");
+  EXPECT_EQ(VirtualKeyToName(0x0A), "0xA");
+  EXPECT_EQ(VirtualKeyToName(256), "");
+}
+
+TEST(Keymap, FallbackChainAndBounds) {
+  Keymap keymap;
+  keymap.LoadVT220(true);
+  ASSERT_NE(keymap.GetFallback(), nullptr);
+  // VT220 leaves F3 unmapped so that the default fallback's PF3 shows through.
+  EXPECT_EQ(keymap.GetOwnKeyCode(VK_F3), 0);
+  EXPECT_EQ(keymap.GetKeyCode(VK_F3), KeymapCode::VT_PF3);
+  EXPECT_EQ(keymap.GetKeyCode(C | VK_BACK), KeymapCode::SEND);
+  EXPECT_EQ(keymap.GetKeyValue(C | VK_BACK), "\\177");
+  // An own value wins even where the own code is 0.
+  keymap.SetKeyValue(C | VK_BACK, "own");
+  EXPECT_EQ(keymap.GetKeyValue(C | VK_BACK), "own");
+  EXPECT_EQ(keymap.GetOwnKeyCode(C | VK_BACK), 0);
+
+  for (int bad : {-1, 4096, 1 << 20}) {
+    keymap.SetKeyCode(bad, 5);
+    keymap.SetKeyValue(bad, "x");
+    EXPECT_EQ(keymap.GetKeyCode(bad), 0);
+    EXPECT_EQ(keymap.GetKeyValue(bad), "");
+  }
+  for (int badCode : {-1, 138, 1000}) {
+    keymap.SetKeyCode(A | VK_Q, badCode);
+    EXPECT_EQ(keymap.GetKeyCode(A | VK_Q), 0) << badCode;
+  }
+  keymap.SetKeyCode(4095, 137);
+  EXPECT_EQ(keymap.GetKeyCode(4095), 137);
+}
+
+TEST(Keymap, BuiltInCountsAndTellingEntries) {
+  struct Case {
+    char const* name;
+    void (*load)(Keymap&);
+    int entries;
+  } const cases[] = {
+      {"Default", [](Keymap& k) { k.LoadDefault(); }, 53},
+      {"VT100", [](Keymap& k) { k.LoadVT100(false, false); }, 34},
+      {"VT100 PF", [](Keymap& k) { k.LoadVT100(false, true); }, 38},
+      {"VT220", [](Keymap& k) { k.LoadVT220(false); }, 67},
+      {"Linux", [](Keymap& k) { k.LoadLinux(false); }, 64},
+      {"Xterm", [](Keymap& k) { k.LoadXterm(false); }, 78},
+      {"SCOANSI", [](Keymap& k) { k.LoadSCOANSI(false); }, 67},
+      {"Wyse50", [](Keymap& k) { k.LoadWyse50(false); }, 76},
+      {"Gatehold", [](Keymap& k) { k.LoadGatehold(); }, 275},
+  };
+  for (Case const& c : cases) {
+    Keymap keymap;
+    c.load(keymap);
+    EXPECT_EQ(OwnEntries(keymap), c.entries) << c.name;
+  }
+
+  struct Entry {
+    void (*load)(Keymap&);
+    int index;
+    int code;
+    char const* value;
+  } const entries[] = {
+      {[](Keymap& k) { k.LoadDefault(); }, C | 0xDC, 1, "\\034"},
+      {[](Keymap& k) { k.LoadDefault(); }, A | VK_0, KeymapCode::MENU_TAB_10, ""},
+      {[](Keymap& k) { k.LoadDefault(); }, A | VK_9, KeymapCode::MENU_TAB_9, ""},
+      {[](Keymap& k) { k.LoadVT100(false, true); }, E | VK_NUMLOCK, KeymapCode::VT_PF1, ""},
+      {[](Keymap& k) { k.LoadVT220(false); }, S | VK_F10, KeymapCode::VT_F20, ""},
+      {[](Keymap& k) { k.LoadLinux(false); }, VK_F5, 1, "\\e[[E"},
+      {[](Keymap& k) { k.LoadLinux(false); }, VK_F20, KeymapCode::VT_F20, ""},
+      {[](Keymap& k) { k.LoadXterm(false); }, VK_F11, 1, "\\e[23~"},
+      {[](Keymap& k) { k.LoadXterm(false); }, A | VK_F1, 1, ""},
+      {[](Keymap& k) { k.LoadXterm(false); }, E | VK_NUMLOCK, KeymapCode::DISABLED, ""},
+      {[](Keymap& k) { k.LoadSCOANSI(false); }, VK_F12, 1, "\\033[X"},
+      {[](Keymap& k) { k.LoadSCOANSI(false); }, S | VK_F3, 1, "\\033[a"},
+      {[](Keymap& k) { k.LoadSCOANSI(false); }, C | S | VK_F7, 1, "\\033[\\"},
+      {[](Keymap& k) { k.LoadSCOANSI(false); }, C | S | VK_F12, 1, "\\033[{"},
+      {[](Keymap& k) { k.LoadSCOANSI(false); }, E | VK_INSERT, 1, "\\033[L"},
+      {[](Keymap& k) { k.LoadWyse50(false); }, VK_F12, 1, "\\001\\113\\015"},
+      {[](Keymap& k) { k.LoadWyse50(false); }, S | VK_F1, 1, "\\001\\140\\015"},
+      {[](Keymap& k) { k.LoadWyse50(false); }, C | VK_F1, 1, "\\200"},
+      {[](Keymap& k) { k.LoadWyse50(false); }, C | S | VK_F12, 1, "\\233"},
+      {[](Keymap& k) { k.LoadWyse50(false); }, S | E | VK_UP, 1, "\\328"},
+      {[](Keymap& k) { k.LoadGatehold(); }, VK_PRIOR, 1, "\\377\\000\\041"},
+      {[](Keymap& k) { k.LoadGatehold(); }, A | E | VK_HELP, 1, "\\377\\104\\057"},
+      {[](Keymap& k) { k.LoadGatehold(); }, C | VK_ADD, 1, "\\377\\002\\153"},
+      {[](Keymap& k) { k.LoadGatehold(); }, S | VK_F12, 1, "\\377\\001\\173"},
+      {[](Keymap& k) { k.LoadGatehold(); }, A | VK_Z, 1, "\\377\\004\\132"},
+      {[](Keymap& k) { k.LoadGatehold(); }, E | VK_RETURN, KeymapCode::VT_KEYPAD_ENTER, ""},
+  };
+  for (Entry const& e : entries) {
+    Keymap keymap;
+    e.load(keymap);
+    EXPECT_EQ(keymap.GetOwnKeyCode(e.index), e.code) << e.index;
+    EXPECT_EQ(keymap.GetOwnKeyValue(e.index), e.value) << e.index;
+  }
+}
+
+TEST(Keymap, LoadersLayOverAndOwnTheirFallback) {
+  Keymap wyse50, wyse60;
+  wyse50.LoadWyse50(false);
+  wyse60.LoadWyse60(false);
+  EXPECT_TRUE(ProfileKeymap::SameEntries(wyse50, wyse60));
+
+  Keymap keymap;
+  keymap.SetKeyCode(A | VK_Q, KeymapCode::MENU_EXIT);
+  keymap.LoadVT100(false, false);
+  EXPECT_EQ(keymap.GetOwnKeyCode(A | VK_Q), KeymapCode::MENU_EXIT) << "loaders clear nothing";
+  EXPECT_EQ(keymap.GetFallback(), nullptr);
+  keymap.LoadSCOANSI(true);
+  Keymap const* first = keymap.GetFallback();
+  ASSERT_NE(first, nullptr);
+  EXPECT_EQ(OwnEntries(*first), 53);
+  EXPECT_EQ(first->GetFallback(), nullptr);
+  keymap.LoadGatehold();
+  EXPECT_NE(keymap.GetFallback(), nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "VMemoryStoreFactory.h"
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "platform/debug/DebugTrace.h"
+#include "platform/types/VirtualKeys.h"
+#include "terminal/ProfileKeymap.h"
+#include "terminal/ProfileKeymapFormat.h"
+
+namespace {
+
+constexpr int C = Keymap::kCtrl, A = Keymap::kAlt;
+
+std::string Bytes(std::vector<unsigned char> const& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+std::string traced;
+void Trace(char const* text) { traced += text; }
+
+class ProfileKeymapTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    traced.clear();
+    DebugTrace::SetSink(&Trace);
+  }
+  void TearDown() override { DebugTrace::SetSink(nullptr); }
+
+  void Store(std::string const& bytes) { ASSERT_TRUE(m_key->SetBinary("Keymap", bytes.data(), bytes.size())); }
+  std::string Stored() {
+    std::vector<unsigned char> buffer(40000);
+    unsigned long size = buffer.size();
+    return m_key->GetBinary("Keymap", buffer.data(), size) ? std::string(buffer.begin(), buffer.begin() + size)
+                                                           : "<missing>";
+  }
+
+  VMemoryStoreFactory m_factory;
+  VProfileStore m_store{&m_factory};
+  VProfileKey* m_key = m_store.Root();
+};
+
+TEST_F(ProfileKeymapTest, StoredFormByteForByte) {
+  Keymap keymap;
+  keymap.LoadDefault();  // a fallback below the own entries is written too
+  ProfileKeymap own;
+  own.SetKeyCode(VK_F1, KeymapCode::RUN);
+  own.SetKeyValue(VK_F1, "a.sh");
+  own.SetKeyCode(A | C | 0x41, KeymapCode::VT_F15);
+  EXPECT_EQ(Bytes(ProfileKeymapFormat::Serialize(own)),
+            std::string("\0\0\0\x02"
+                        "\0\0\0\x70RUN\0a.sh\0"
+                        "\0\0\x0a\x41VT_F15\0\0",
+                        4 + 13 + 12));
+  std::string const whole = Bytes(ProfileKeymapFormat::Serialize(keymap));
+  EXPECT_EQ(whole.substr(0, 4), std::string("\0\0\0\x35", 4));
+  EXPECT_EQ(whole.substr(4, 14), std::string("\0\0\0\x08SEND\0\\010\0", 14));
+}
+
+TEST_F(ProfileKeymapTest, LoadCases) {
+  std::string const good = std::string("\0\0\0\x02\0\0\0\x70VT_PF1\0\0\0\0\0\x71SEND\0x\0", 4 + 12 + 11);
+  struct Case {
+    char const* what;
+    std::string bytes;
+    bool result;
+    int f1, f2;
+    bool checkpoint;
+    char const* trace;
+  } const cases[] = {
+      {"whole", good, true, KeymapCode::VT_PF1, KeymapCode::SEND, true, ""},
+      {"count promises more", std::string("\0\0\0\x09", 4) + good.substr(4), true, KeymapCode::VT_PF1,
+       KeymapCode::SEND, true, ""},
+      {"count promises fewer", std::string("\0\0\0\x01", 4) + good.substr(4), true, KeymapCode::VT_PF1, 0, true, ""},
+      {"ends inside an index", std::string("\0\0\0\x03", 4) + good.substr(4) + std::string("\0\0", 2), true, KeymapCode::VT_PF1, KeymapCode::SEND, false,
+       "WARNING: bad keymap profile entry\n"},
+      {"strings cut by the end", std::string("\0\0\0\x01\0\0\0\x70VT_PF1", 14), true, KeymapCode::VT_PF1, 0, true, ""},
+      {"unknown, NONE, out of range", std::string("\0\0\0\x03\0\0\0\x70NOPE\0\0\0\0\0\x71NONE\0\0\0\0\x10\0VT_PF1\0\0", 36),
+       true, 0, 0, true, ""},
+      {"negative index", std::string("\0\0\0\x01\xff\xff\xff\xffVT_PF1\0\0", 16), true, 0, 0, true, ""},
+      {"too short", std::string("\0\0\0", 3), false, 0, 0, false, ""},
+  };
+  for (Case const& c : cases) {
+    Store(c.bytes);
+    ProfileKeymap keymap;
+    keymap.SetKeyCode(VK_F3, KeymapCode::MENU_EXIT);
+    keymap.SetDirty(true);
+    traced.clear();
+    EXPECT_EQ(keymap.Load(m_key, "Keymap"), c.result) << c.what;
+    EXPECT_EQ(keymap.GetKeyCode(VK_F1), c.f1) << c.what;
+    EXPECT_EQ(keymap.GetKeyCode(VK_F2), c.f2) << c.what;
+    EXPECT_EQ(keymap.GetKeyCode(VK_F3), 0) << c.what;
+    EXPECT_EQ(keymap.IsDirty(), !c.checkpoint) << c.what;
+    EXPECT_EQ(keymap.IsModified(), !c.checkpoint) << c.what;
+    EXPECT_EQ(traced, c.trace) << c.what;
+    if (c.f2 == KeymapCode::SEND) {
+      EXPECT_EQ(keymap.GetKeyValue(VK_F2), "x") << c.what;
+    }
+  }
+  ProfileKeymap missing;
+  missing.SetKeyCode(VK_F3, 5);
+  EXPECT_FALSE(missing.Load(m_key, "Absent"));
+  EXPECT_EQ(missing.GetKeyCode(VK_F3), 0);
+  ProfileKeymap keyless;
+  keyless.SetKeyCode(VK_F3, 5);
+  EXPECT_TRUE(keyless.Load(nullptr, "Keymap"));
+  EXPECT_EQ(keyless.GetKeyCode(VK_F3), 5);
+  EXPECT_EQ(keyless.GetName(), "Keymap");
+}
+
+TEST_F(ProfileKeymapTest, OversizedKeymapStoresWhatFitsAndReadsBack) {
+  ProfileKeymap full;
+  for (int index = 0; index < Keymap::kIndexCount; ++index) {
+    full.SetKeyCode(index, KeymapCode::SEND);
+    full.SetKeyValue(index, "\\033[" + std::to_string(index));
+  }
+  full.SetKeyValue(0, std::string(40000, 'x'));  // cannot fit at all: nothing is stored after it
+  EXPECT_EQ(Bytes(ProfileKeymapFormat::Serialize(full)), std::string(4, '\0'));
+  full.SetKeyValue(0, "first");
+  std::vector<unsigned char> const bytes = ProfileKeymapFormat::Serialize(full);
+  EXPECT_LE(bytes.size(), ProfileKeymapFormat::kMaxBytes);
+  EXPECT_GT(bytes.size(), ProfileKeymapFormat::kMaxBytes - 30);
+  full.SetName("Keymap");
+  full.Save(m_key, true);
+  ProfileKeymap back;
+  ASSERT_TRUE(back.Load(m_key, "Keymap"));
+  int const stored = (bytes[2] << 8) | bytes[3];
+  for (int index = 0; index < Keymap::kIndexCount; ++index) {
+    EXPECT_EQ(back.GetKeyCode(index), index < stored ? KeymapCode::SEND : 0) << index;
+    if (index < stored) {
+      EXPECT_EQ(back.GetKeyValue(index), full.GetKeyValue(index)) << index;
+    }
+  }
+}
+
+TEST_F(ProfileKeymapTest, ValueProtocol) {
+  ProfileKeymap keymap;
+  ASSERT_FALSE(keymap.Load(m_key, "Keymap"));
+  EXPECT_TRUE(keymap.IsModified()) << "no checkpoint yet";
+  keymap.SetKeyCode(VK_F1, KeymapCode::VT_PF1);
+  keymap.Checkpoint();
+  EXPECT_TRUE(keymap.IsDirty());
+  EXPECT_FALSE(keymap.IsModified());
+  keymap.Save(m_key, false);
+  std::string const first = Stored();
+  EXPECT_EQ(first, std::string("\0\0\0\x01\0\0\0\x70VT_PF1\0\0", 16));
+  EXPECT_FALSE(keymap.IsDirty());
+  Store("changed elsewhere");
+  keymap.Save(m_key, false);
+  EXPECT_EQ(Stored(), "changed elsewhere") << "nothing to write";
+  keymap.Save(m_key, true);
+  EXPECT_EQ(Stored(), first);
+
+  keymap.SetKeyCode(VK_F1, KeymapCode::VT_PF2);
+  EXPECT_TRUE(keymap.IsModified());
+  keymap.Rollback();
+  EXPECT_EQ(keymap.GetKeyCode(VK_F1), KeymapCode::VT_PF1);
+  EXPECT_FALSE(keymap.IsModified());
+  EXPECT_TRUE(keymap.IsDirty());
+
+  ProfileKeymap other;
+  other.SetName("Other");
+  other.SetKeyCode(VK_F2, KeymapCode::TN_BREAK);
+  keymap.ApplyDelta(&other);
+  EXPECT_EQ(keymap.GetName(), "Other");
+  EXPECT_EQ(keymap.GetKeyCode(VK_F1), 0);
+  EXPECT_EQ(keymap.GetKeyCode(VK_F2), KeymapCode::TN_BREAK);
+  EXPECT_TRUE(keymap.IsModified());
+
+  ProfileKeymap copy(keymap);
+  EXPECT_TRUE(ProfileKeymap::SameEntries(copy, keymap));
+  EXPECT_TRUE(copy.IsModified());
+  copy.Rollback();
+  EXPECT_EQ(copy.GetKeyCode(VK_F1), KeymapCode::VT_PF1) << "the copy has its own checkpoint";
+
+  VReportMessageParams report;
+  EXPECT_TRUE(keymap.Load(VString("/no/such/file"), report));
+  EXPECT_TRUE(keymap.Save(VString("/no/such/folder/file")));
+  EXPECT_EQ(keymap.GetKeyCode(VK_F2), KeymapCode::TN_BREAK);
+}
+
+}  // namespace

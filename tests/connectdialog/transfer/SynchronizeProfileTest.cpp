@@ -1,0 +1,165 @@
+#include "transfer/SynchronizeProfile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "VProfileKey.h"
+#include "VProfileKeyIterator.h"
+#include "VProfileStore.h"
+#include "support/InstalledMemoryStore.h"
+
+namespace {
+
+SynchronizeTask Task(char const* name, int32_t type, std::vector<SynchronizeSource> sources,
+                     std::vector<SynchronizeTarget> targets) {
+  return SynchronizeTask{name, type, std::move(sources), std::move(targets)};
+}
+
+SynchronizeProfile TwoTasks() {
+  SynchronizeProfile profile;
+  profile.tasks = {
+      Task("Docs", 2, {{"Home", "/a", true}, {"", "C:\\b", false}}, {{"Backup", "/c"}}),
+      Task("Two", -1, {{"S", "p", true}}, {{"T1", "q1"}, {"T2", "q2"}}),
+  };
+  return profile;
+}
+
+class SynchronizeProfileTest : public ::testing::Test {
+ protected:
+  // "name=text" or "name=#number" for every value of "QuickSync", in the store's order.
+  std::vector<std::string> Stored() {
+    VProfileStore store;
+    VProfileKey key(store.Root(), "QuickSync");
+    std::vector<std::string> values;
+    VProfileKeyIterator names(&key, true);
+    for (VString name; names.Next(name);) {
+      VString text;
+      unsigned long number = 0;
+      if (key.GetSz(name, text))
+        values.push_back(name.Str() + "=" + text.Str());
+      else if (key.GetDword(name, number))
+        values.push_back(name.Str() + "=#" + std::to_string(number));
+    }
+    return values;
+  }
+
+  InstalledMemoryStore m_store;
+};
+
+TEST_F(SynchronizeProfileTest, SavesEveryTaskFlatInOrder) {
+  SynchronizeProfile profile = TwoTasks();
+  profile.hostValues = {4, 5};
+  profile.Save(nullptr, false);
+  std::vector<std::string> const expected = {
+      "Task[0].Name=Docs",
+      "Task[0].Type=#2",
+      "Task[0].Source[0].Session=Home",
+      "Task[0].Source[0].Path=/a",
+      "Task[0].Source[0].Recurse=#1",
+      "Task[0].Source[1].Session=",
+      "Task[0].Source[1].Path=C:\\b",
+      "Task[0].Source[1].Recurse=#0",
+      "Task[0].Target[0].Session=Backup",
+      "Task[0].Target[0].Path=/c",
+      "Task[1].Name=Two",
+      "Task[1].Type=#4294967295",
+      "Task[1].Source[0].Session=S",
+      "Task[1].Source[0].Path=p",
+      "Task[1].Source[0].Recurse=#1",
+      "Task[1].Target[0].Session=T1",
+      "Task[1].Target[0].Path=q1",
+      "Task[1].Target[1].Session=T2",
+      "Task[1].Target[1].Path=q2",
+  };
+  EXPECT_EQ(Stored(), expected);
+
+  SynchronizeProfile loaded;
+  EXPECT_TRUE(loaded.Load(nullptr, "QuickSync"));
+  EXPECT_EQ(loaded.tasks, profile.tasks);
+  EXPECT_EQ(loaded.hostValues, (std::array<int, 2>{-1, -1}));
+}
+
+TEST_F(SynchronizeProfileTest, SavingRewritesTheKeyWhole) {
+  SynchronizeProfile eleven;
+  for (int i = 0; i < 11; ++i) eleven.tasks.push_back(Task("t", i, {{"s", "p", true}}, {{"s", "q"}}));
+  eleven.Save(nullptr, false);
+  std::vector<std::string> const stored = Stored();
+  ASSERT_EQ(stored.size(), 11u * 7);
+  EXPECT_EQ(stored[70], "Task[10].Name=t");
+
+  SynchronizeProfile two = TwoTasks();
+  two.Save(nullptr, false);
+  std::vector<std::string> const after = Stored();
+  EXPECT_EQ(after.size(), 19u);
+  for (std::string const& value : after)
+    EXPECT_TRUE(value.starts_with("Task[0]") || value.starts_with("Task[1]")) << value;
+}
+
+TEST_F(SynchronizeProfileTest, LoadingStopsAtTheFirstIncompleteTask) {
+  struct Case {
+    char const* broken;  // deleted, or turned into a text when `asText`
+    bool asText;
+    size_t tasks;
+    size_t firstTaskSources;
+  };
+  Case const cases[] = {
+      {"Nothing", false, 2, 2},
+      {"Task[0].Source[0].Recurse", false, 0, 0},
+      {"Task[0].Type", true, 0, 0},
+      {"Task[0].Source[1].Path", false, 2, 1},
+      {"Task[1].Type", false, 1, 2},
+      {"Task[1].Target[0].Path", false, 1, 2},
+      {"Task[1].Source[0].Session", false, 1, 2},
+  };
+  for (Case const& c : cases) {
+    InstalledMemoryStore fresh;
+    TwoTasks().Save(nullptr, false);
+    {
+      VProfileStore store;
+      VProfileKey key(store.Root(), "QuickSync");
+      if (c.asText)
+        key.SetSz(c.broken, "2");
+      else
+        key.DeleteValue(c.broken);
+    }
+    SynchronizeProfile profile = TwoTasks();
+    EXPECT_EQ(profile.Load(nullptr, "QuickSync"), c.tasks > 0) << c.broken;
+    ASSERT_EQ(profile.tasks.size(), c.tasks) << c.broken;
+    if (c.tasks > 0) {
+      EXPECT_EQ(profile.tasks[0].sources.size(), c.firstTaskSources) << c.broken;
+    }
+  }
+}
+
+TEST_F(SynchronizeProfileTest, TakesPartInTheValueProtocolAsAWhole) {
+  SynchronizeProfile profile = TwoTasks();
+  EXPECT_TRUE(profile.IsModified());
+  profile.Rollback();
+  EXPECT_EQ(profile.tasks.size(), 2u);
+  profile.Checkpoint();
+  EXPECT_FALSE(profile.IsModified());
+
+  profile.hostValues[1] = 0;
+  EXPECT_TRUE(profile.IsModified());
+  profile.Rollback();
+  EXPECT_FALSE(profile.IsModified());
+
+  SynchronizeProfile other;
+  other.tasks = {Task("Only", 7, {{"a", "b", false}}, {{"c", "d"}})};
+  other.Checkpoint();
+  profile.ApplyDelta(&other);
+  EXPECT_EQ(profile.tasks, other.tasks);
+  // Both held a checkpoint, so the other's came along with its tasks.
+  EXPECT_FALSE(profile.IsModified());
+
+  SynchronizeProfile const empty;
+  profile = empty;
+  EXPECT_TRUE(profile.tasks.empty());
+  EXPECT_TRUE(profile.IsModified());
+  profile.Rollback();
+  EXPECT_EQ(profile.tasks, other.tasks);
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+#include "GlobalOptionView.h"
+
+#include <cstdint>
+
+#include "RegValueView.h"
+#include "VMemoryStoreFactory.h"
+#include "VProfile.h"
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "database/GlobalConfig.h"
+#include "platform/registry/NameFolding.h"
+#include "terminal/ProfileColorSchemeList.h"
+
+namespace {
+
+// The colour schemes are listed by name; `cdtool schemes` shows and edits them.
+GlobalOption RenderList(char const* name, VProfileData const* member) {
+  GlobalOption option{name, "list", nlohmann::ordered_json::array(), 0};
+  if (auto const* schemes = dynamic_cast<ProfileColorSchemeList const*>(member))
+    for (int i = 0; i < schemes->GetCount(); ++i) option.value.push_back(schemes->GetAt(i).GetName().Str());
+  return option;
+}
+
+GlobalOption Render(VProfileKey& key, char const* name, VProfileKind kind, VProfileData const* member) {
+  GlobalOption option{name, "", nullptr, 0};
+  if (kind == VProfileKind::Number) {
+    unsigned long number = 0;
+    key.GetDword(name, number);
+    bool const flag = dynamic_cast<VProfile<bool> const*>(member) != nullptr;
+    option.type = flag ? "flag" : "number";
+    option.value = flag ? nlohmann::ordered_json(number != 0)
+                        : nlohmann::ordered_json(static_cast<int32_t>(static_cast<uint32_t>(number)));
+  } else if (kind == VProfileKind::Text) {
+    VString text;
+    key.GetSz(name, text);
+    option.type = "text";
+    option.value = text.Str();
+  } else {
+    std::string bytes(4096, '\0');
+    unsigned long size = static_cast<unsigned long>(bytes.size());
+    bytes.resize(key.GetBinary(name, bytes.data(), size) ? size : 0);
+    option.type = "record";
+    option.value = RegValueView::Hex(bytes);
+    option.size = dynamic_cast<VProfileBlob const*>(member) ? 0 : bytes.size();
+  }
+  return option;
+}
+
+}  // namespace
+
+std::vector<GlobalOption> GlobalOptionView::Options(GlobalConfig& config) {
+  VMemoryStoreFactory scratch;
+  VProfileStore store(&scratch);
+  VProfileOptionTable const& table = config.ProfileTable();
+  std::vector<GlobalOption> options;
+  for (int i = 0; i < table.Count(); ++i) {
+    VProfileData* member = table.Member(config, i);
+    if (table.Kind(i) == VProfileKind::Key) {
+      // A list in its own key saves to the installed store, never to the scratch one.
+      options.push_back(RenderList(table.Name(i), member));
+      continue;
+    }
+    member->Save(store.Root(), true);
+    options.push_back(Render(*store.Root(), table.Name(i), table.Kind(i), member));
+  }
+  options.push_back(GlobalOption{"Config Path", "text", config.configPath.Str(), 0});
+  return options;
+}
+
+GlobalOption const* GlobalOptionView::Find(std::vector<GlobalOption> const& options, std::string const& name) {
+  std::string const folded = FoldName(name);
+  for (GlobalOption const& option : options)
+    if (FoldName(option.name) == folded) return &option;
+  return nullptr;
+}
+
+nlohmann::ordered_json GlobalOptionView::ToJson(GlobalOption const& option) {
+  return {{"name", option.name}, {"type", option.type}, {"value", option.value}};
+}
+
+std::string GlobalOptionView::PlainValue(GlobalOption const& option) {
+  return option.value.is_string() ? option.value.get<std::string>() : option.value.dump();
+}
