@@ -46,6 +46,21 @@ int ConsoleUserInterface::MessageBox(std::string const& text, std::string const&
   }
 }
 
+UpgradeChoice ConsoleUserInterface::OfferUpgrade(UpgradeOffer const& offer) {
+  m_out << offer.caption << ": " << offer.message << "\n\n" << offer.warning << '\n' << offer.question;
+  if (m_assumeYes) {
+    m_out << " continue (--yes)\n";
+    return UpgradeChoice::Continue;
+  }
+  for (;;) {
+    m_out << " [d]ownload, [C]ontinue, e[x]it: " << std::flush;
+    std::string answer;
+    if (!ReadLine(answer) || answer.empty() || answer == "c") return UpgradeChoice::Continue;
+    if (answer == "d") return UpgradeChoice::Download;
+    if (answer == "x") return UpgradeChoice::Exit;
+  }
+}
+
 bool ConsoleUserInterface::ChooseFile(FileChooser, std::string const& title, std::string const& proposedName,
                                       std::string const& filter, std::string& path) {
   if (path.empty()) path = proposedName;

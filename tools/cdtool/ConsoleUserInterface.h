@@ -17,6 +17,8 @@ class ConsoleUserInterface : public HeadlessUserInterface {
   bool ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
                   std::string const& filter, std::string& path) override;
   bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) override;
+  // Continues when told to assume yes or at the end of input: cdtool never exits on its own.
+  UpgradeChoice OfferUpgrade(UpgradeOffer const& offer) override;
 
  private:
   // Reads one line into `line`; false at the end of input.

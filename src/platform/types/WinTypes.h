@@ -10,6 +10,11 @@ struct HWND__;
 using HWND = HWND__*;
 struct HICON__;
 using HICON = HICON__*;
+struct HINSTANCE__;
+using HMODULE = HINSTANCE__*;
+// A place in a framework list or map; null means none.
+struct POSITION__;
+using POSITION = POSITION__*;
 using REGSAM = unsigned long;
 using LSTATUS = long;
 

@@ -33,6 +33,10 @@ bool BoxOffers(unsigned int type, int button) {
 
 bool ChooserOffers(unsigned int, int button) { return button == IDOK || button == IDCANCEL; }
 
+bool OfferOffers(unsigned int, int button) {
+  return button >= static_cast<int>(UpgradeChoice::Download) && button <= static_cast<int>(UpgradeChoice::Exit);
+}
+
 }  // namespace
 
 int HeadlessUserInterface::NextButton(bool (*offered)(unsigned int, int), unsigned int type, int fallback,
@@ -45,7 +49,8 @@ int HeadlessUserInterface::NextButton(bool (*offered)(unsigned int, int), unsign
 }
 
 int HeadlessUserInterface::MessageBox(std::string const& text, std::string const& caption, unsigned int type) {
-  ShownDialog dialog{ShownDialog::Kind::MessageBox, text, caption, type, {}, 0, {}, {}};
+  ShownDialog dialog = ShownDialog::Of(ShownDialog::Kind::MessageBox, text, caption);
+  dialog.type = type;
   std::string ignored;
   dialog.answer = NextButton(BoxOffers, type, DefaultButton(type), ignored);
   m_shown.push_back(dialog);
@@ -64,11 +69,16 @@ bool HeadlessUserInterface::Ask(ShownDialog dialog, std::string& value) {
 bool HeadlessUserInterface::ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
                                        std::string const& filter, std::string& path) {
   auto const shown = kind == FileChooser::Open ? ShownDialog::Kind::OpenFile : ShownDialog::Kind::SaveFile;
-  return Ask(ShownDialog{shown, filter, title, 0, path, 0, {}, proposedName}, path);
+  ShownDialog dialog = ShownDialog::Of(shown, filter, title);
+  dialog.initial = path;
+  dialog.proposedName = proposedName;
+  return Ask(std::move(dialog), path);
 }
 
 bool HeadlessUserInterface::PromptText(std::string const& prompt, std::string const& caption, std::string& text) {
-  return Ask(ShownDialog{ShownDialog::Kind::TextPrompt, prompt, caption, 0, text, 0, {}, {}}, text);
+  ShownDialog dialog = ShownDialog::Of(ShownDialog::Kind::TextPrompt, prompt, caption);
+  dialog.initial = text;
+  return Ask(std::move(dialog), text);
 }
 
 bool HeadlessUserInterface::ExtractIcons(std::string const& file, int index, int depth, HICON* large, HICON* small) {
@@ -104,4 +114,14 @@ HICON HeadlessUserInterface::MakeIcon(std::string source) {
 std::string HeadlessUserInterface::IconSource(HICON icon) const {
   auto const handle = reinterpret_cast<uintptr_t>(icon);
   return handle >= 1 && handle <= m_icons.size() ? m_icons[handle - 1] : std::string();
+}
+
+UpgradeChoice HeadlessUserInterface::OfferUpgrade(UpgradeOffer const& offer) {
+  ShownDialog dialog = ShownDialog::Of(ShownDialog::Kind::UpgradeOffer,
+                                       offer.message + "\n\n" + offer.question + "\n\n" + offer.warning, offer.caption);
+  dialog.buttons = {offer.downloadButton, "&Continue", "E&xit"};
+  std::string ignored;
+  dialog.answer = NextButton(OfferOffers, 0, static_cast<int>(UpgradeChoice::Continue), ignored);
+  m_shown.push_back(dialog);
+  return static_cast<UpgradeChoice>(dialog.answer);
 }

@@ -23,6 +23,8 @@ class HeadlessUserInterface : public UserInterface {
   bool ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
                   std::string const& filter, std::string& path) override;
   bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) override;
+  // Without a scripted answer the offer is continued.
+  UpgradeChoice OfferUpgrade(UpgradeOffer const& offer) override;
   void SetBusyCursor(bool busy) override { m_busy = busy; }
   COLORREF WindowColor() const override { return 0xFFFFFF; }
   COLORREF WindowTextColor() const override { return 0x000000; }
@@ -37,6 +39,7 @@ class HeadlessUserInterface : public UserInterface {
   // Queues the answer to the next question.
   void Script(ScriptedAnswer answer) { m_script.push_back(std::move(answer)); }
   void Script(int button, std::string text = {}) { Script(ScriptedAnswer{button, std::move(text)}); }
+  void Script(UpgradeChoice choice) { Script(static_cast<int>(choice)); }
 
   std::vector<ShownDialog> const& Shown() const { return m_shown; }
   size_t PendingAnswers() const { return m_script.size(); }

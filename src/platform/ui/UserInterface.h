@@ -7,6 +7,7 @@
 
 #include "platform/types/UserInterfaceCodes.h"
 #include "platform/types/WinTypes.h"
+#include "platform/ui/UpgradeOffer.h"
 
 class UserInterface {
  public:
@@ -28,6 +29,9 @@ class UserInterface {
   // Asks for one line of text; `text` holds the initial text and receives the answer. False,
   // with `text` untouched, when cancelled.
   virtual bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) = 0;
+
+  // Shows the download offer and returns the button pressed.
+  virtual UpgradeChoice OfferUpgrade(UpgradeOffer const& offer) = 0;
 
   // Shows the busy cursor until called with false.
   virtual void SetBusyCursor(bool busy) = 0;

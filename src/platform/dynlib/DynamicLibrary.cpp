@@ -1,0 +1,8 @@
+#include "platform/dynlib/DynamicLibrary.h"
+
+#include "platform/dynlib/PosixDynamicLibrary.h"
+
+DynamicLibrary& GetDynamicLibrary() {
+  static PosixDynamicLibrary posix;
+  return posix;
+}

@@ -1,0 +1,18 @@
+#include "platform/shell/XdgShell.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+
+extern char** environ;
+
+bool XdgShell::Open(std::string const& target) {
+  std::string program = "xdg-open";
+  std::string argument = target;
+  char* argv[] = {program.data(), argument.data(), nullptr};
+  pid_t child = 0;
+  if (posix_spawnp(&child, "xdg-open", nullptr, nullptr, argv, environ) != 0) return false;
+  // xdg-open hands the target to the desktop and returns at once; reap it so no zombie stays.
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}

@@ -1,0 +1,203 @@
+#include "session/ConnectConfigPtr.h"
+
+#include <optional>
+#include <variant>
+
+#include "connectdialog/session/ProtocolSides.h"
+#include "session/CommonConfig.h"
+
+namespace {
+
+using Side = ConnectConfigPtr;
+using ConnectConfigPtrTest = ProtocolSides;
+
+TEST_F(ConnectConfigPtrTest, ConstructionSelectsTheStoredOrFirstFittingProtocol) {
+  using Stored = std::variant<std::monostate, char const*, unsigned long>;
+  struct Case {
+    unsigned kind;
+    Stored stored;
+    char const* protocol;
+    int selected;
+    bool wasBlank;
+  };
+  Case const cases[] = {
+      {Side::Terminal, {}, "SSH2", kSsh2, false},
+      {Side::Terminal, "ssh2", "ssh2", kSsh2, false},
+      {Side::Terminal, "Telnet", "Telnet", kTelnet, false},
+      {Side::Terminal, "none", "none", kNone, false},
+      {Side::Terminal, "Kermit", "SSH2", kSsh2, false},
+      {Side::Terminal, "SFTP", "SSH2", kSsh2, false},
+      {Side::Terminal, "", "SSH2", kSsh2, true},
+      {Side::Terminal, 5ul, "SSH2", kSsh2, false},
+      {Side::Terminal, "TAPI", "TAPI", -1, false},
+      {Side::Transfer, {}, "SFTP", kSftp, false},
+      {Side::Transfer, "Telnet", "SFTP", kSftp, false},
+      {Side::Transfer, "", "SFTP", kSftp, true},
+  };
+  for (Case const& c : cases) {
+    MemoryKey key;
+    char const* name = c.kind == Side::Terminal ? "Protocol Name" : "Transfer Protocol Name";
+    if (auto const* text = std::get_if<char const*>(&c.stored)) key.key->SetSz(name, *text);
+    if (auto const* number = std::get_if<unsigned long>(&c.stored)) key.key->SetDword(name, *number);
+    CommonConfig common;
+    Side side(key.key, c.kind, &common);
+    SCOPED_TRACE(c.protocol);
+    EXPECT_EQ(side.Protocol(), c.protocol);
+    EXPECT_EQ(side.SelectedIndex(), c.selected);
+    EXPECT_EQ(static_cast<ConnectConfig*>(side) != nullptr, c.selected >= 0);
+    EXPECT_EQ(side.ProtocolWasBlank(), c.wasBlank);
+  }
+}
+
+TEST_F(ConnectConfigPtrTest, KindWithoutEntriesHasNoRecord) {
+  GetConnectProtocolTable().RemoveAll();
+  Register(folder.Base().c_str(), 10, 6);
+  memory.key->SetSz("Protocol Name", "SSH2");
+  Side side(memory.key, Side::Terminal, nullptr);
+  EXPECT_EQ(side.Protocol(), "");
+  EXPECT_EQ(side.SelectedIndex(), -1);
+  EXPECT_EQ(side.operator->(), nullptr);
+  EXPECT_FALSE(side.IsModified());
+}
+
+TEST_F(ConnectConfigPtrTest, RecordLoadsFromTheSessionKeyAndSavesIntoIt) {
+  memory.key->SetSz("Protocol Name", "Telnet");
+  memory.key->SetSz("Test Host", "alpha");
+  Side side(memory.key, Side::Terminal, nullptr);
+  EXPECT_EQ(side->GetHostname(), "alpha");
+  EXPECT_EQ(memory.StoredDword("Test Port"), -1);
+  side.Save(memory.key, false);
+  EXPECT_EQ(memory.StoredDword("Test Port"), 22) << "the missing option is written with its default";
+
+  MemoryKey target;
+  side.Save(target.key, true);
+  EXPECT_EQ(target.StoredSz("Protocol Name"), "Telnet");
+  EXPECT_EQ(target.StoredSz("Test Host"), "alpha");
+  EXPECT_EQ(target.StoredDword("Test Port"), 22);
+}
+
+TEST_F(ConnectConfigPtrTest, NoneSavesOnlyItsNameAndIsNeverModified) {
+  Side side(nullptr, Side::Terminal, nullptr);
+  side.Checkpoint();
+  side.SetProtocol("None", nullptr);
+  EXPECT_EQ(side.SelectedIndex(), kNone);
+  EXPECT_FALSE(side.IsModified());
+  side.Save(memory.key, false);
+  EXPECT_EQ(memory.StoredSz("Protocol Name"), "None");
+  EXPECT_EQ(memory.StoredSz("Test Host"), "<none>");
+  side.SetProtocol("Telnet", nullptr);
+  EXPECT_TRUE(side.IsModified());
+}
+
+TEST_F(ConnectConfigPtrTest, SwitchingCarriesSettingsAndKeepsEarlierRecords) {
+  Side side(nullptr, Side::Terminal, nullptr);
+  ConnectConfig* ssh2 = side;
+  ssh2->SetHostname("alpha");
+  ssh2->IsDefaultSession(1);
+
+  side.SetProtocol("Telnet", nullptr);
+  ConnectConfig* telnet = side;
+  ASSERT_NE(telnet, ssh2);
+  EXPECT_EQ(telnet->GetHostname(), "alpha");
+  EXPECT_EQ(telnet->IsDefaultSession(), 1);
+  telnet->SetHostname("beta");
+
+  side.SetProtocol("Telnet", nullptr);
+  EXPECT_EQ(static_cast<ConnectConfig*>(side), telnet) << "the same name changes nothing";
+
+  side.SetProtocol("SSH2", nullptr);
+  EXPECT_EQ(static_cast<ConnectConfig*>(side), ssh2);
+  EXPECT_EQ(ssh2->GetHostname(), "beta");
+
+  side.SetProtocol("telnet", nullptr);
+  EXPECT_EQ(side.Protocol(), "telnet");
+  EXPECT_EQ(side.SelectedIndex(), -1) << "the search after a switch is case-sensitive";
+  EXPECT_EQ(side.operator->(), nullptr);
+}
+
+TEST_F(ConnectConfigPtrTest, RollbackReturnsToTheCheckpointedProtocol) {
+  Side side(nullptr, Side::Terminal, nullptr);
+  side.Checkpoint();
+  side.SetProtocol("Telnet", nullptr);
+  side->SetPort(2323);
+  side.Rollback();
+  EXPECT_EQ(side.Protocol(), "SSH2");
+  EXPECT_EQ(side.SelectedIndex(), kSsh2);
+  side.SetProtocol("Telnet", nullptr);
+  EXPECT_EQ(side->GetPort(), 22) << "records of other protocols roll back too";
+}
+
+TEST_F(ConnectConfigPtrTest, DeltaAppliesOnlyBetweenSidesOfTheSameProtocol) {
+  Side target(nullptr, Side::Terminal, nullptr);
+  target.Checkpoint();
+  for (char const* protocol : {"Telnet", "SSH2"}) {
+    Side delta(nullptr, Side::Terminal, nullptr);
+    delta.SetProtocol(protocol, nullptr);
+    delta.Checkpoint();
+    delta->SetPort(2222);
+    target.ApplyDelta(&delta);
+  }
+  EXPECT_EQ(target->GetPort(), 2222);
+  EXPECT_TRUE(target.IsModified());
+  EXPECT_EQ(target.Protocol(), "SSH2");
+
+  Side other(nullptr, Side::Terminal, nullptr);
+  other.Checkpoint();
+  other.SetProtocol("Telnet", nullptr);
+  other->SetPort(1);
+  target.Rollback();
+  target.ApplyDelta(&other);
+  EXPECT_EQ(target->GetPort(), 22) << "a delta on another protocol changes nothing";
+}
+
+TEST_F(ConnectConfigPtrTest, CopiesTakeOnlyTheSelectedRecord) {
+  Side side(nullptr, Side::Terminal, nullptr);
+  side->SetHostname("alpha");
+  side.SetProtocol("Telnet", nullptr);
+  side->SetPort(2323);
+
+  Side copy(side, nullptr);
+  EXPECT_EQ(copy.Protocol(), "Telnet");
+  ASSERT_NE(static_cast<ConnectConfig*>(copy), static_cast<ConnectConfig*>(side));
+  EXPECT_EQ(copy->GetPort(), 2323);
+  EXPECT_EQ(copy->GetHostname(), "alpha");
+  copy.SetProtocol("SSH2", nullptr);
+  EXPECT_EQ(copy->GetPort(), 22) << "a fresh SSH2 record: the original's was not copied";
+
+  Side target(nullptr, Side::Terminal, nullptr);
+  target.SetConnectConfig(side, nullptr);
+  EXPECT_EQ(target.Protocol(), "Telnet");
+  EXPECT_EQ(target->GetPort(), 2323);
+
+  side.SetProtocol("telnet", nullptr);
+  target.SetConnectConfig(side, nullptr);
+  EXPECT_EQ(target.Protocol(), "");
+  EXPECT_EQ(target.operator->(), nullptr);
+}
+
+TEST_F(ConnectConfigPtrTest, DefaultedStateFollowsCheckpointAndSave) {
+  Side side(nullptr, Side::Terminal, nullptr);
+  side.Checkpoint();
+  EXPECT_TRUE(side.IsDirty()) << "built from nothing: everything must be written";
+  side.Save(memory.key, false);
+  EXPECT_FALSE(side.IsDirty());
+  EXPECT_EQ(memory.StoredSz("Protocol Name"), "SSH2");
+}
+
+TEST(ValidateProtocolNameTest, AcceptsOnlyTheKindsNames) {
+  struct Case {
+    bool terminal;
+    char const* name;
+    bool accepted;
+  };
+  Case const cases[] = {{true, "ssh1", true},  {true, "RLOGIN", true}, {true, "None", true}, {true, "SFTP", false},
+                        {true, "", false},     {false, "ftp", true},   {false, "SSH2", false},
+                        {false, "None", true}, {true, "SSH2 ", false}};
+  for (Case const& c : cases) {
+    VString name = c.name;
+    EXPECT_EQ(ConnectConfigPtr::ValidateProtocolName(c.terminal, name), c.accepted) << c.name;
+    EXPECT_EQ(name, c.accepted ? c.name : "") << c.name;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,234 @@
+#include "session/LoadProtocolDll.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "database/LibraryState.h"
+#include "database/ProductInfo.h"
+#include "platform/types/IndexOutOfRange.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "session/ConnectProtocolTable.h"
+#include "session/GuidText.h"
+#include "session/NoneConfig.h"
+#include "session/ProtocolPlugin.h"
+#include "connectdialog/session/PluginFolder.h"
+#include "connectdialog/session/RecordingShell.h"
+
+namespace {
+
+using Plugin = PluginFolder::Plugin;
+
+std::string appName;
+char const* AppName() { return appName.c_str(); }
+char const* HostText() { return "txt"; }
+
+struct Outcome {
+  bool result;
+  int index;
+  bool exitRequested;
+  bool warn;
+};
+
+class LoadProtocolDllTest : public testing::Test {
+ protected:
+  LoadProtocolDllTest() {
+    GetConnectProtocolTable().RemoveAll();
+    SetUserInterface(&ui);
+    appName = "HaloKorvo";
+    IsKorvo_Installed(false);
+    IsHaloKorvo_Korvo_Installed(false);
+    IsHaloFyx_Installed(false);
+    ConnectDialogDllInitSSH2GlobalPages(nullptr, nullptr);
+  }
+  ~LoadProtocolDllTest() override {
+    SetUserInterface(nullptr);
+    GetConnectProtocolTable().RemoveAll();
+  }
+
+  Outcome Load(char const* directory, int row, int productId, bool warn) {
+    Outcome outcome{false, 99, true, warn};
+    outcome.result = LoadProtocolDll(directory, row, productId, nullptr, nullptr, nullptr, AppName, HostText, nullptr,
+                                     &outcome.index, &outcome.exitRequested, &outcome.warn);
+    return outcome;
+  }
+  Outcome Load(int row, bool warn = true) { return Load(folder.Base().c_str(), row, 3, warn); }
+
+  PluginFolder folder;
+  HeadlessUserInterface ui;
+  RecordingShell shell;
+};
+
+TEST_F(LoadProtocolDllTest, NoFolderRegistersNone) {
+  Outcome const outcome = Load(nullptr, 4, 3, true);
+  ASSERT_TRUE(outcome.result);
+  ASSERT_EQ(outcome.index, 0);
+  ConnectProtocolTableElement const& none = GetConnectProtocolTable()[0];
+  EXPECT_EQ(none.protocolName, "None");
+  EXPECT_EQ(none.filePath, "");
+  EXPECT_EQ(none.productId, 3);
+  EXPECT_EQ(none.recordFactory, &NoneConfig::Create);
+}
+
+TEST_F(LoadProtocolDllTest, OutcomeOfEachKindOfPlugin) {
+  struct Case {
+    char const* name;
+    int row;
+    char const* file;  // installed unless null
+    Plugin plugin;
+    bool enableSsh1;
+    bool warn;
+    bool added;
+    size_t shown;
+  };
+  Case const cases[] = {
+      {"plug-in of this version", 4, "SSH2.so", Plugin::Current, false, true, true, 0},
+      {"SSH1 not enabled", 5, "SSH2.so", Plugin::Current, false, true, false, 0},
+      {"SSH1 enabled", 5, "SSH2.so", Plugin::Current, true, true, true, 0},
+      {"other GUID, quiet", 6, "Telnet.so", Plugin::Foreign, false, false, false, 0},
+      {"other GUID, warned", 6, "Telnet.so", Plugin::Foreign, false, true, false, 1},
+      {"missing file", 6, nullptr, Plugin::Current, false, true, false, 1},
+      {"not a module", 6, "Telnet.so", Plugin::Garbage, false, true, false, 1},
+      {"row outside the list", 13, nullptr, Plugin::Current, false, true, false, 0},
+      {"negative row", -1, nullptr, Plugin::Current, false, true, false, 0},
+  };
+  for (Case const& c : cases) {
+    PluginFolder own;
+    if (c.file) own.Install(c.file, c.plugin);
+    if (c.enableSsh1) WriteFileBytes(own.Protocols() + "SSH1.enable", "");
+    size_t const shownBefore = ui.Shown().size();
+    int const sizeBefore = GetConnectProtocolTable().GetSize();
+
+    Outcome const outcome = Load(own.Base().c_str(), c.row, 3, c.warn);
+
+    EXPECT_EQ(outcome.result, c.added) << c.name;
+    EXPECT_EQ(outcome.index, c.added ? sizeBefore : -1) << c.name;
+    EXPECT_FALSE(outcome.exitRequested) << c.name;
+    EXPECT_EQ(GetConnectProtocolTable().GetSize(), sizeBefore + (c.added ? 1 : 0)) << c.name;
+    EXPECT_EQ(ui.Shown().size() - shownBefore, c.shown) << c.name;
+  }
+}
+
+TEST_F(LoadProtocolDllTest, PluginFillsTheElementFromTheHostCallbacks) {
+  std::string const path = folder.Install("SSH2.so");
+  WriteFileBytes(folder.Protocols() + "SSH1.enable", "");
+  ASSERT_TRUE(Load(5).result);
+  ConnectProtocolTableElement const& element = GetConnectProtocolTable()[0];
+  EXPECT_EQ(element.filePath.Str(), path);
+  EXPECT_EQ(element.protocolName, "SSH1");
+  EXPECT_NE(element.module, nullptr);
+  // Lengths of appName() and textGetter(), and whether the store getter was handed on.
+  EXPECT_EQ(element.pluginFields[0], 9);
+  EXPECT_EQ(element.pluginFields[1], 3);
+  EXPECT_EQ(element.pluginFields[2], 0);
+
+  ConnectConfig* record = element.CreateRecord(nullptr, nullptr);
+  ASSERT_NE(record, nullptr);
+  EXPECT_EQ(record->GetPort(), 22);
+  record->Release();
+}
+
+TEST_F(LoadProtocolDllTest, OwnPluginFailureShowsTheWarning) {
+  Load(6);
+  ASSERT_EQ(ui.Shown().size(), 1u);
+  ShownDialog const& shown = ui.Shown()[0];
+  EXPECT_EQ(shown.text, "Unable to load " + folder.Protocols() +
+                            "Telnet.so.\n\nPlease reinstall HaloKorvo or manually remove the DLL so that this "
+                            "warning message will no longer be displayed.\n\nYou can continue, but the Telnet "
+                            "protocol will not be available.");
+  EXPECT_EQ(shown.type, MB_OK | MB_ICONWARNING);
+}
+
+TEST_F(LoadProtocolDllTest, OtherProductsFailureIsSilentUnlessIntegrated) {
+  appName = "HaloFyx";
+  folder.Install("Telnet.so", Plugin::Foreign);
+  Outcome const outcome = Load(6);
+  EXPECT_FALSE(outcome.result);
+  EXPECT_TRUE(outcome.warn);
+  EXPECT_TRUE(ui.Shown().empty());
+}
+
+TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
+  namespace fs = std::filesystem;
+  IsHaloKorvo_Korvo_Installed(true);
+  IsHaloFyx_Installed(true);
+  appName = "HaloFyx";
+  fs::file_time_type const built = fs::last_write_time(fs::read_symlink("/proc/self/exe"));
+  std::string const older = "HaloKorvo", newer = "HaloFyx";
+  std::string const page = "https://www.brimvale.com/download?pid=";
+  struct Case {
+    bool pluginNewer;
+    UpgradeChoice choice;
+    bool exitRequested;
+    bool warn;
+    std::string opened;  // empty when nothing is opened
+  };
+  Case const cases[] = {
+      {false, UpgradeChoice::Download, true, true, page + older + "&guid=7b1ccc31-4e5b-43fb-a766-a8c90b0c4ed2"},
+      {true, UpgradeChoice::Download, true, true, page + newer + "&guid=01234567-89ab-cdef-0123-456789abcdef"},
+      {false, UpgradeChoice::Continue, false, false, ""},
+      {true, UpgradeChoice::Exit, true, true, ""},
+  };
+  for (Case const& c : cases) {
+    PluginFolder own;
+    std::string const path = own.Install("Telnet.so", Plugin::Foreign);
+    fs::last_write_time(path, c.pluginNewer ? built + std::chrono::hours(1) : built - std::chrono::hours(1));
+    shell.opened.clear();
+    ui.Script(c.choice);
+
+    Outcome const outcome = Load(own.Base().c_str(), 6, 3, true);
+
+    EXPECT_FALSE(outcome.result);
+    EXPECT_EQ(outcome.exitRequested, c.exitRequested);
+    EXPECT_EQ(outcome.warn, c.warn);
+    EXPECT_EQ(shell.opened, c.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.opened});
+    ShownDialog const& offer = ui.Shown().back();
+    std::string const upgrade = c.pluginNewer ? newer : older;
+    EXPECT_EQ(offer.kind, ShownDialog::Kind::UpgradeOffer);
+    EXPECT_EQ(offer.caption, "HaloFyx");
+    EXPECT_EQ(offer.text, "In order for integration with HaloKorvo to work correctly, a compatible version of " +
+                              upgrade + " must be installed.  You can either upgrade " + upgrade +
+                              " or continue, with integration temporarily disabled.\n\nWhat would you like to "
+                              "do?\n\nIt is strongly recommended that if you continue without upgrading " +
+                              upgrade + ", you do not modify any sessions that are configured for terminal "
+                              "emulation.");
+    EXPECT_EQ(offer.buttons, (std::vector<std::string>{"&Download " + upgrade + " ...", "&Continue", "E&xit"}));
+  }
+}
+
+TEST_F(LoadProtocolDllTest, AnElementLoadsOnce) {
+  ConnectProtocolTableElement element;
+  element.filePath = folder.Install("SSH2.so").c_str();
+  EXPECT_NE(element.Load(nullptr, nullptr, nullptr, AppName, HostText, nullptr), nullptr);
+  EXPECT_EQ(element.Load(nullptr, nullptr, nullptr, AppName, HostText, nullptr), nullptr);
+}
+
+void RecordGlobalPages(IPropertyTreeDialog* dialog, int) { *reinterpret_cast<int*>(dialog) = -1; }
+
+TEST_F(LoadProtocolDllTest, Ssh2RowHandsOverTheGlobalPagesEvenWhenItFails) {
+  int marker = 0;
+  auto* dialog = reinterpret_cast<IPropertyTreeDialog*>(&marker);
+  ConnectDialogDllInitSSH2GlobalPages(RecordGlobalPages, nullptr);
+  EXPECT_FALSE(Load(4, false).result);
+  CallAddGlobalPages(dialog, 5);
+  EXPECT_EQ(marker, 0) << "the do-nothing default replaced the earlier callback";
+
+  folder.Install("SSH2.so");
+  EXPECT_TRUE(Load(4, false).result);
+  CallAddGlobalPages(dialog, 5);
+  EXPECT_EQ(marker, 5) << "the plug-in's callback";
+}
+
+TEST_F(LoadProtocolDllTest, TableIndexOutsideItsElementsThrows) {
+  Load(nullptr, 0, 3, false);
+  ConnectProtocolTable& table = GetConnectProtocolTable();
+  EXPECT_THROW(table[-1], IndexOutOfRange);
+  EXPECT_THROW(table[1], IndexOutOfRange);
+  EXPECT_NO_THROW(table[0]);
+}
+
+TEST(GuidTextTest, LowerCaseGroupsWithoutBraces) {
+  EXPECT_EQ(GuidText(kProtocolPluginGuid), "7b1ccc31-4e5b-43fb-a766-a8c90b0c4ed2");
+}
+
+}  // namespace
