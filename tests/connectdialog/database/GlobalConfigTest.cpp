@@ -1,6 +1,8 @@
 #include "database/GlobalConfig.h"
 
 #include <gtest/gtest.h>
+
+#include "platform/notify/RegisteredMessages.h"
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -207,9 +209,12 @@ TEST(GlobalConfigTest, CheckGlobalConfigVersionComparesExactly) {
 
 TEST(GlobalConfigTest, RegisteredMessagesAreDistinctAndInTheRegisteredRange) {
   GlobalConfigWorld world;
-  unsigned int const change = GlobalConfig::GetGlobalConfigChangeMessage();
-  unsigned int const tray = GlobalConfig::GetTraymindShowSelectionMessage();
+  // The getters keep their answer for the process, whatever root a test gave earlier ones.
+  EXPECT_EQ(GlobalConfig::GetGlobalConfigChangeMessage(), GlobalConfig::GetGlobalConfigChangeMessage());
+  unsigned int const change = RegisterWindowMessage("Brimvale_Software_Global_Config_Change");
+  unsigned int const tray = RegisterWindowMessage("Brimvale_Software_Traymind_Show_Selection");
   EXPECT_NE(change, tray);
+  EXPECT_EQ(change, RegisterWindowMessage("BRIMVALE_SOFTWARE_GLOBAL_CONFIG_CHANGE"));
   for (unsigned int id : {change, tray}) {
     EXPECT_GE(id, 0xC000u);
     EXPECT_LE(id, 0xFFFFu);
