@@ -121,8 +121,10 @@ std::string SharedMimeInfo::TypeOfExtension(std::string const& extension) const 
 std::vector<std::string> SharedMimeInfo::Extensions() const {
   std::vector<std::string> extensions;
   std::set<std::string> seen;
-  for (auto const& [spelling, glob] : m_globs | std::views::values)
+  for (auto const& entry : m_globs) {
+    auto const& [spelling, glob] = entry.second;
     if (seen.insert(glob.caseSensitive ? spelling : Lower(spelling)).second) extensions.push_back(spelling);
+  }
   return extensions;
 }
 
