@@ -126,7 +126,7 @@ void TerminalConfig::ApplyDelta(TerminalConfig const* other) {
 
 std::shared_ptr<TerminalConfig::FontMap const> TerminalConfig::LoadUserFontMap(char const* path) {
   VFile file;
-  if (!file.Open(path, GENERIC_READ, OPEN_EXISTING)) {
+  if (path == nullptr || !file.Open(path, GENERIC_READ, OPEN_EXISTING)) {
     VReportMessageParams report(kFontMapNotFound, MessageModule::Library());
     report.AddString(path);
     ReportMessage(0, report);
