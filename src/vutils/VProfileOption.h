@@ -74,9 +74,13 @@ class VProfileOption {
   void Load(R& record, VProfileKey* key) const { m_load(record, key); }
 
  private:
+  // A value may name its stored kind itself (kProfileKind) where its class does not tell it,
+  // such as a binary value that loads by name.
   template <typename M>
   static constexpr VProfileKind KindOf() {
-    if constexpr (std::derived_from<M, VProfileDword>) {
+    if constexpr (requires { M::kProfileKind; }) {
+      return M::kProfileKind;
+    } else if constexpr (std::derived_from<M, VProfileDword>) {
       return VProfileKind::Number;
     } else if constexpr (std::derived_from<M, VProfileSz>) {
       return VProfileKind::Text;

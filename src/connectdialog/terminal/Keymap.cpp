@@ -1,6 +1,7 @@
 #include "terminal/Keymap.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -75,12 +76,21 @@ void Keymap::SetKeyCode(int index, int code) {
 VString const& Keymap::GetKeyValue(int index) const {
   if (!IsIndex(index)) return kNoValue;
   for (Keymap const* keymap = this; keymap; keymap = keymap->m_fallback.get())
-    if (VString const& value = keymap->m_values[static_cast<size_t>(index)]; !value.IsEmpty()) return value;
+    if (VString const& value = keymap->GetOwnKeyValue(index); !value.IsEmpty()) return value;
   return kNoValue;
 }
 
 void Keymap::SetKeyValue(int index, VString const& value) {
-  if (IsIndex(index)) m_values[static_cast<size_t>(index)] = value;
+  if (!IsIndex(index)) return;
+  auto const at = m_values.begin() + static_cast<std::ptrdiff_t>(ValueSlot(index));
+  bool const present = at != m_values.end() && at->first == index;
+  if (value.IsEmpty()) {
+    if (present) m_values.erase(at);
+  } else if (present) {
+    at->second = value;
+  } else {
+    m_values.emplace(at, index, value);
+  }
 }
 
 int Keymap::GetOwnKeyCode(int index) const {
@@ -88,7 +98,16 @@ int Keymap::GetOwnKeyCode(int index) const {
 }
 
 VString const& Keymap::GetOwnKeyValue(int index) const {
-  return IsIndex(index) ? m_values[static_cast<size_t>(index)] : kNoValue;
+  size_t const slot = ValueSlot(index);
+  return slot < m_values.size() && m_values[slot].first == index ? m_values[slot].second : kNoValue;
+}
+
+// Loaders set values in index order, so the search usually ends at the back.
+size_t Keymap::ValueSlot(int index) const {
+  if (m_values.empty() || m_values.back().first < index) return m_values.size();
+  auto const at = std::lower_bound(m_values.begin(), m_values.end(), index,
+                                   [](std::pair<int, VString> const& entry, int wanted) { return entry.first < wanted; });
+  return static_cast<size_t>(at - m_values.begin());
 }
 
 int Keymap::LookupCodeByName(VString const& name) {

@@ -10,6 +10,8 @@
 #pragma once
 
 #include <array>
+#include <utility>
+#include <vector>
 #include <memory>
 
 #include "VReportMessageParams.h"
@@ -88,9 +90,13 @@ class Keymap {
 
  private:
   static bool IsIndex(int index) { return index >= 0 && index < kIndexCount; }
+  // The position of the first value entry at or after `index`.
+  size_t ValueSlot(int index) const;
 
   std::array<int, kIndexCount> m_codes{};
-  std::array<VString, kIndexCount> m_values;
+  // Only non-empty values, in index order: most keys send nothing of their own, and records
+  // copy keymaps often.
+  std::vector<std::pair<int, VString>> m_values;
   std::unique_ptr<Keymap> m_fallback;
   bool m_containsComments = false;
 };

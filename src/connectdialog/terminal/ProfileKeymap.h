@@ -7,10 +7,14 @@
 #include <memory>
 
 #include "VProfileData.h"
+#include "VProfileKind.h"
 #include "terminal/Keymap.h"
 
 class ProfileKeymap : public VProfileData, public Keymap {
  public:
+  // One binary value of the session's key, though it loads by name like a list.
+  static constexpr VProfileKind kProfileKind = VProfileKind::Binary;
+
   ProfileKeymap() = default;
   ProfileKeymap(ProfileKeymap const& other);
   // Takes name, entries and checkpoint, and marks this value dirty.
