@@ -207,6 +207,7 @@ long Hive::StartTransaction() {
   if (rc != SQLITE_OK) return ErrorFrom(rc);
   m_txOpen = true;
   m_txWrite = m_workWrite;
+  ++m_txSerial;
   return ERROR_SUCCESS;
 }
 
@@ -323,6 +324,14 @@ long Hive::EmptyKey(KeyId key) {
 
 long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string& data) {
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
+  if (m_txOpen) {
+    if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
+    auto const found = m_cachedValues.find(std::string(folded));
+    if (found == m_cachedValues.end()) return ERROR_FILE_NOT_FOUND;
+    type = found->second.type;
+    data = found->second.data;
+    return ERROR_SUCCESS;
+  }
   Statement query(*this, "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2");
   if (!query) return ErrorFrom(sqlite3_errcode(m_db));
   int const rc = query.Bind(1, key).Bind(2, folded).Step();
@@ -330,6 +339,30 @@ long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, s
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
   type = static_cast<unsigned long>(query.Int(0));
   data.assign(query.Bytes(1));
+  return ERROR_SUCCESS;
+}
+
+bool Hive::CacheIsCurrent(KeyId key) const {
+  return m_txOpen && m_cachedKey == key && m_cachedWrites == m_writes && m_cachedTx == m_txSerial;
+}
+
+long Hive::CacheValues(KeyId key) {
+  if (CacheIsCurrent(key)) return ERROR_SUCCESS;
+  m_cachedKey = 0;
+  m_cachedValues.clear();
+  Statement all(*this, "SELECT folded, type, data FROM vals WHERE key = ?1");
+  if (!all) return ErrorFrom(sqlite3_errcode(m_db));
+  all.Bind(1, key);
+  int rc;
+  while ((rc = all.Step()) == SQLITE_ROW)
+    m_cachedValues.emplace(std::string(all.Bytes(0)), StoredValue{static_cast<unsigned long>(all.Int(1)), std::string(all.Bytes(2))});
+  if (rc != SQLITE_DONE) {
+    m_cachedValues.clear();
+    return ErrorFrom(rc);
+  }
+  m_cachedKey = key;
+  m_cachedWrites = m_writes;
+  m_cachedTx = m_txSerial;
   return ERROR_SUCCESS;
 }
 
@@ -343,7 +376,12 @@ long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, u
   std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);
   int const rc = upsert.Bind(1, key).Bind(2, name).Bind(3, folded).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes).Step();
   if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  bool const cached = CacheIsCurrent(key);
   ++m_writes;
+  if (cached) {
+    m_cachedValues[std::string(folded)] = StoredValue{type, std::string(bytes)};
+    m_cachedWrites = m_writes;
+  }
   return ERROR_SUCCESS;
 }
 
@@ -356,7 +394,12 @@ long Hive::DeleteValue(KeyId key, std::string_view folded) {
   int const rc = remove.Bind(1, key).Bind(2, folded).Step();
   if (rc != SQLITE_DONE) return ErrorFrom(rc);
   if (sqlite3_changes(m_db) == 0) return ERROR_FILE_NOT_FOUND;
+  bool const cached = CacheIsCurrent(key);
   ++m_writes;
+  if (cached) {
+    m_cachedValues.erase(std::string(folded));
+    m_cachedWrites = m_writes;
+  }
   return ERROR_SUCCESS;
 }
 

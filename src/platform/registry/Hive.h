@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -60,6 +61,8 @@ class Hive {
   void Doom(long reason);
   long FinishTransaction(bool commit);
   long ErrorFrom(int sqliteCode);
+  long CacheValues(KeyId key);
+  bool CacheIsCurrent(KeyId key) const;
   sqlite3_stmt* Prepare(char const* sql);
   void CloseDatabase();
 
@@ -76,4 +79,16 @@ class Hive {
   long m_doomReason = 0;
   bool m_txOpen = false;
   bool m_txWrite = false;
+  uint64_t m_txSerial = 0;
+
+  // Inside a transaction nobody else changes what we read, so a key's values are read in one
+  // query and kept until our next write or the transaction's end.
+  struct StoredValue {
+    unsigned long type;
+    std::string data;
+  };
+  KeyId m_cachedKey = 0;
+  uint64_t m_cachedWrites = 0;
+  uint64_t m_cachedTx = 0;
+  std::unordered_map<std::string, StoredValue> m_cachedValues;
 };

@@ -196,6 +196,30 @@ TEST_F(RegistryTest, HiveFilesAreSharedByPathAndSeparateFromTheUserHive) {
   RegCloseKey(second);
 }
 
+TEST_F(RegistryTest, ReadsInsideAUnitSeeEveryWriteOfThatUnitThroughAnyHandle) {
+  HKEY first = Create(HKEY_CURRENT_USER, "Cache");
+  SetSz(first, "a", "1");
+  SetSz(first, "b", "2");
+  ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
+  HKEY second = Create(HKEY_CURRENT_USER, "CACHE");
+  EXPECT_EQ("1", GetSz(first, "a"));
+  SetSz(second, "A", "changed");
+  RegDeleteValue(second, "b");
+  SetSz(second, "c", "new");
+  EXPECT_EQ("changed", GetSz(first, "a"));
+  EXPECT_EQ("<missing>", GetSz(first, "b"));
+  EXPECT_EQ("new", GetSz(first, "C"));
+  RegDeleteTree(HKEY_CURRENT_USER, "Cache");
+  EXPECT_EQ("<missing>", GetSz(first, "a")) << "a deleted key holds nothing";
+  EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, false));
+  ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, false));
+  EXPECT_EQ("1", GetSz(first, "a")) << "the rolled-back unit left the old values";
+  EXPECT_EQ("2", GetSz(second, "b"));
+  EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
+  RegCloseKey(first);
+  RegCloseKey(second);
+}
+
 TEST_F(RegistryTest, UnitsOfWorkNestAndRollBackWhole) {
   RegCloseKey(Create(HKEY_CURRENT_USER, "Work"));
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
