@@ -10,8 +10,8 @@ void CarryOver::Offer(CMapStringToPtr& map, VString const& host, VString const& 
   m_user = user;
   m_user.SetSensitive();
   m_port = port;
-  map.SetAt(kHostname, &m_host);
-  map.SetAt(kUsername, &m_user);
+  if (!m_host.IsEmpty()) map.SetAt(kHostname, &m_host);
+  if (!m_user.IsEmpty()) map.SetAt(kUsername, &m_user);
   if (portKey) map.SetAt(portKey, &m_port);
 }
 

@@ -16,7 +16,8 @@ class CarryOver {
 
   // Removes every entry: for records that have nothing to hand on.
   static void Clear(CMapStringToPtr& map);
-  // Clears the map, then offers these values; the port only under a non-null key.
+  // Clears the map, then offers these values: texts that are not empty, the port only under a
+  // non-null key. An empty host name is nothing to hand on.
   void Offer(CMapStringToPtr& map, VString const& host, VString const& user, char const* portKey, int port);
 
   static bool Take(CMapStringToPtr const& map, char const* key, VString& value);

@@ -64,7 +64,7 @@ CString SerialConfig::CommandLine() {
     int const value = this->*setting.member;
     if (value != setting.defaultValue) writer.AddOption(setting.option, setting.choices.Name(value));
   }
-  writer.Add(m_device.View());
+  if (!m_device.IsEmpty()) writer.Add(m_device.View());
   return writer.Text();
 }
 

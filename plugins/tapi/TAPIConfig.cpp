@@ -23,7 +23,7 @@ CString TAPIConfig::CommandLine() {
   CommandLineWriter writer;
   writer.Add("/TAPI");
   if (!m_modem.IsEmpty()) writer.AddOption("MODEM", m_modem.View());
-  writer.Add(m_phoneNumber.View());
+  if (!m_phoneNumber.IsEmpty()) writer.Add(m_phoneNumber.View());
   return writer.Text();
 }
 
