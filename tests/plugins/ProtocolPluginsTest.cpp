@@ -196,7 +196,8 @@ TEST_F(ProtocolPluginsTest, CommandLinesParseStoreAndRoundTrip) {
     MemoryKey saved;
     parsed->Save(saved.key, true);
     std::map<std::string, std::string> const values = Stored(saved.key);
-    for (auto const& [name, value] : c.stored) EXPECT_EQ(values.count(name) ? values.at(name) : "<none>", value) << name;
+    for (auto const& [name, value] : c.stored)
+      EXPECT_EQ(values.count(name) ? values.at(name) : "<none>", value) << name;
 
     // Reloaded, cloned and saved elsewhere: the same stored values.
     Record reloaded = Make(c.protocol, saved.key);
@@ -241,9 +242,10 @@ TEST_F(ProtocolPluginsTest, ForbiddenPasswordsAreHeldInMemoryAndErasedFromTheSto
 TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
   struct Case {
     bool sharedCommon;
-    char const* afterSerial;  // the host RLogin finds after a switch from Serial
+    char const* host;  // what RLogin finds after a switch from Serial, which hands nothing on
+    char const* user;
   };
-  for (Case const c : {Case{false, ""}, Case{true, "host"}}) {
+  for (Case const c : {Case{false, "", ""}, Case{true, "host", "user"}}) {
     SCOPED_TRACE(c.sharedCommon);
     std::optional<CommonConfig> common;
     if (c.sharedCommon) common.emplace();
@@ -260,8 +262,10 @@ TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
       char const* user;
       int port;
     };
-    Step const steps[] = {{"SSH1", "host", "user", 2222},   {"Telnet", "host", "user", 23},
-                          {"Serial", "/dev/ttyS0", "", -1}, {"RLogin", c.afterSerial, c.afterSerial[0] ? "user" : "", 513},
+    Step const steps[] = {{"SSH1", "host", "user", 2222},
+                          {"Telnet", "host", "user", 23},
+                          {"Serial", "/dev/ttyS0", "", -1},
+                          {"RLogin", c.host, c.user, 513},
                           {"SSH2", "host", "user", 2222}};
     for (Step const& step : steps) {
       side.SetProtocol(step.protocol, shared);
