@@ -1,0 +1,10 @@
+// The RLogin plug-in.
+#include "RLoginConfig.h"
+#include "PluginExport.h"
+#include "session/ProtocolPlugin.h"
+
+PLUGIN_EXPORT GUID const* GetProtocolGuid() { return &kProtocolPluginGuid; }
+
+PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElement* element, IHostnameResolver*) {
+  element->recordFactory = RLoginConfig::Create;
+}
