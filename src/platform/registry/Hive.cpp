@@ -322,11 +322,11 @@ long Hive::EmptyKey(KeyId key) {
   return ERROR_SUCCESS;
 }
 
-long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string& data) {
+long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string_view& data) {
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
   if (m_txOpen) {
     if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
-    auto const found = m_cachedValues.find(std::string(folded));
+    auto const found = m_cachedValues.find(folded);
     if (found == m_cachedValues.end()) return ERROR_FILE_NOT_FOUND;
     type = found->second.type;
     data = found->second.data;
@@ -338,7 +338,8 @@ long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, s
   if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
   type = static_cast<unsigned long>(query.Int(0));
-  data.assign(query.Bytes(1));
+  m_queried.assign(query.Bytes(1));
+  data = m_queried;
   return ERROR_SUCCESS;
 }
 
@@ -397,7 +398,7 @@ long Hive::DeleteValue(KeyId key, std::string_view folded) {
   bool const cached = CacheIsCurrent(key);
   ++m_writes;
   if (cached) {
-    m_cachedValues.erase(std::string(folded));
+    if (auto const found = m_cachedValues.find(folded); found != m_cachedValues.end()) m_cachedValues.erase(found);
     m_cachedWrites = m_writes;
   }
   return ERROR_SUCCESS;

@@ -32,7 +32,8 @@ class Hive {
   // Deletes every subkey and value of the key, keeping the key.
   long EmptyKey(KeyId key);
 
-  long QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string& data);
+  // `data` views bytes the hive keeps until its next call.
+  long QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string_view& data);
   long SetValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                 unsigned char const* data, size_t size);
   long DeleteValue(KeyId key, std::string_view folded);
@@ -90,5 +91,10 @@ class Hive {
   KeyId m_cachedKey = 0;
   uint64_t m_cachedWrites = 0;
   uint64_t m_cachedTx = 0;
-  std::unordered_map<std::string, StoredValue> m_cachedValues;
+  struct NameHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
+  };
+  std::unordered_map<std::string, StoredValue, NameHash, std::equal_to<>> m_cachedValues;
+  std::string m_queried;  // the bytes of the last value read outside a transaction
 };

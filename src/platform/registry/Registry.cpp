@@ -155,7 +155,7 @@ LSTATUS RegQueryValueEx(HKEY key, char const* name, unsigned long*, unsigned lon
   std::string_view valueName;
   if (long const rc = ValueName(name, valueName); rc != ERROR_SUCCESS) return rc;
   unsigned long storedType = 0;
-  std::string bytes;
+  std::string_view bytes;
   if (long const rc = handle->hive->QueryValue(handle->id, FoldName(valueName), storedType, bytes); rc != ERROR_SUCCESS)
     return rc;
   if (type) *type = storedType;

@@ -1,0 +1,76 @@
+#include "database/MigrateHKRVFirewall.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "database/FirewallStore.h"
+#include "session/FirewallConfig.h"
+#include "support/InstalledMemoryStore.h"
+
+namespace {
+
+struct OlderSettings {
+  char const* type;  // null: none stored
+  char const* socksHost;
+  char const* proxyHost;
+  std::optional<unsigned long> socksPort, proxyPort;
+};
+
+void StoreGlobal(OlderSettings const& older) {
+  VProfileStore store;
+  VProfileKey global(store.Root(), "Global");
+  if (older.type) global.SetSz("Firewall Type", older.type);
+  global.SetSz("SOCKS Hostname", older.socksHost);
+  global.SetSz("Proxy Hostname", older.proxyHost);
+  if (older.socksPort) global.SetDword("SOCKS Port", *older.socksPort);
+  if (older.proxyPort) global.SetDword("Proxy Port", *older.proxyPort);
+  global.SetSz("Proxy Prompt", "ok>");
+  global.SetSz("Proxy Command", "open %h");
+}
+
+TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewall) {
+  struct Case {
+    OlderSettings older;
+    char const* type;
+    char const* address;
+    int port;
+  };
+  Case const cases[] = {
+      {{"Generic Proxy", "socks", "proxy", 1081, 3128}, "Generic Proxy", "proxy", 3128},
+      {{"generic proxy", "socks", "proxy", {}, {}}, "Generic Proxy", "proxy", 0},
+      {{"socksv4", "socks", "", {}, {}}, "SOCKSv4", "socks", 1080},
+      {{"SOCKSV5_USERPASS", "socks", "proxy", 1081, 3128}, "SOCKSv5_USERPASS", "socks", 1081},
+      {{"socks5", "socks", "", 1081, {}}, "None", "socks", 1081},
+      {{"OPEN host", "", "proxy", {}, 8080}, "None", "", 1080},
+      {{nullptr, "socks", "", {}, {}}, "None", "socks", 1080},
+  };
+  for (Case const& c : cases) {
+    InstalledMemoryStore store;
+    StoreGlobal(c.older);
+    MigrateHKRVFirewall();
+    std::unique_ptr<FirewallConfig> firewall(FirewallStore::LookupFirewall("DefaultTerminalFirewall"));
+    ASSERT_TRUE(firewall) << c.type;
+    EXPECT_EQ(firewall->GetFirewallType(), c.type);
+    EXPECT_EQ(firewall->GetFirewallHostname(), c.address) << c.type;
+    EXPECT_EQ(firewall->GetFirewallPort(), c.port) << c.type;
+    EXPECT_EQ(firewall->GetFirewallPrompt(), "ok>");
+    EXPECT_EQ(firewall->GetFirewallCommand(), "open %h");
+  }
+}
+
+TEST(MigrateHKRVFirewallTest, RunsUntilThereIsSomethingToMigrateAndThenNeverAgain) {
+  InstalledMemoryStore store;
+  for (char const* socksHost : {"", "first", "second"}) {
+    StoreGlobal({"SOCKSv4", socksHost, "", {}, {}});
+    MigrateHKRVFirewall();
+  }
+  std::unique_ptr<FirewallConfig> firewall(FirewallStore::LookupFirewall("DefaultTerminalFirewall"));
+  ASSERT_TRUE(firewall);
+  EXPECT_EQ(firewall->GetFirewallHostname(), "first");
+}
+
+}  // namespace
