@@ -47,7 +47,7 @@ VMemoryNode::Value const* VMemoryKey::Find(char const* name, unsigned long type)
 }
 
 bool VMemoryKey::Store(char const* name, unsigned long type, void const* data, size_t length) {
-  if (!IsOpen() || m_readOnly || !ValidValueName(name) || (!data && length > 0)) return false;
+  if (!IsOpen() || !IsWritable() || !ValidValueName(name) || (!data && length > 0)) return false;
   m_node->SetValue(name, type, static_cast<unsigned char const*>(data), length);
   return true;
 }
@@ -122,7 +122,7 @@ bool VMemoryKey::SetDword(char const* name, unsigned long value) {
 }
 
 bool VMemoryKey::DeleteValue(char const* name) {
-  if (!IsOpen() || m_readOnly || !ValidValueName(name)) return false;
+  if (!IsOpen() || !IsWritable() || !ValidValueName(name)) return false;
   return m_node->RemoveValue(name);
 }
 

@@ -31,7 +31,7 @@ class VMemoryKey : public VProfilePrivateKey {
   // everything below it, last subkey first; stops removing after the first nested failure.
   bool DeleteKey(char const* name) override;
   bool KeyExists(char const* name) override;
-  bool IsWritable() override { return !m_readOnly; }
+  bool IsWritable() override { return !m_readOnly && !(m_node && m_node->IsLocked()); }
   VProfilePrivateKey* OpenKey(char const* name) override;
   VProfilePrivateKeyIterator* CreateIterator(bool values) override;
 

@@ -23,6 +23,9 @@ class VMemoryNode {
   bool IsDeleted() const { return m_deleted; }
   // Fault injection: removing an undeletable node fails, as a key locked by another user would.
   void SetUndeletable(bool undeletable) { m_undeletable = undeletable; }
+  // Fault injection: a locked node refuses value writes, as a key the user may only read.
+  bool IsLocked() const { return m_locked; }
+  void SetLocked(bool locked) { m_locked = locked; }
 
   Value const* FindValue(std::string_view name) const;
   // Replaces any value of that name in place, keeping its position and first spelling.
@@ -53,4 +56,5 @@ class VMemoryNode {
   std::vector<Entry> m_children;
   bool m_deleted = false;
   bool m_undeletable = false;
+  bool m_locked = false;
 };

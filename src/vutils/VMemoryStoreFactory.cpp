@@ -11,3 +11,10 @@ bool VMemoryStoreFactory::SetUndeletable(char const* path, bool undeletable) {
   node->SetUndeletable(undeletable);
   return true;
 }
+
+bool VMemoryStoreFactory::SetLocked(char const* path, bool locked) {
+  std::shared_ptr<VMemoryNode> node = VMemoryKey::Walk(m_root, path, false);
+  if (!node) return false;
+  node->SetLocked(locked);
+  return true;
+}

@@ -17,6 +17,9 @@ class VMemoryStoreFactory : public VProfileStoreFactory {
   // Fault injection: from now on the key at `path` (below the root) cannot be removed, or can
   // again. False when no such key exists.
   bool SetUndeletable(char const* path, bool undeletable = true);
+  // Fault injection: from now on the key at `path` reports itself not writable and refuses
+  // value writes, or accepts them again. False when no such key exists.
+  bool SetLocked(char const* path, bool locked = true);
 
  private:
   std::shared_ptr<VMemoryNode> m_root;

@@ -72,7 +72,10 @@ bool VRegistryKey::ReverseIterator::Next(VString& name) {
 
 VRegistryKey::VRegistryKey(HKEY parent, char const* name, bool readOnly) : m_readOnly(readOnly) {
   if (!readOnly) m_key = CreateOrOpen(parent, name);
-  if (!m_key) m_key = OpenForReading(parent, name, kReadOnlyAccess);
+  if (m_key) return;
+  // A key we may only read reports itself not writable, so walks can skip it.
+  m_key = OpenForReading(parent, name, kReadOnlyAccess);
+  m_readOnly = true;
 }
 
 VRegistryKey::~VRegistryKey() {

@@ -23,6 +23,8 @@ void GetGlobalConfig(GlobalConfig*& config) {
   config = instance.get();
 }
 
+GlobalConfig* LoadedGlobalConfig() { return instance.get(); }
+
 void ReloadGlobalConfig(GlobalConfig*& config) {
   instance.reset();
   GetGlobalConfig(config);

@@ -10,6 +10,8 @@ class VProfileStore;
 
 // Stores the instance into `config`, loading it first when there is none.
 void GetGlobalConfig(GlobalConfig*& config);
+// The instance when one has been loaded, else null; never loads.
+GlobalConfig* LoadedGlobalConfig();
 // Drops the instance without saving it and loads a new one.
 void ReloadGlobalConfig(GlobalConfig*& config);
 // Drops the instance without saving it; `config` becomes null.

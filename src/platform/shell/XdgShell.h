@@ -7,4 +7,6 @@
 class XdgShell : public Shell {
  public:
   bool Open(std::string const& target) override;
+  // Does not wait for the program; a detached thread reaps it when it ends.
+  bool Start(std::string const& program, std::vector<std::string> const& arguments) override;
 };

@@ -18,5 +18,14 @@ class RecordingShell : public Shell {
     return true;
   }
 
+  bool Start(std::string const& program, std::vector<std::string> const& arguments) override {
+    started.push_back(program);
+    started.insert(started.end(), arguments.begin(), arguments.end());
+    return startSucceeds;
+  }
+
   std::vector<std::string> opened;
+  // The program, then its arguments, of every start.
+  std::vector<std::string> started;
+  bool startSucceeds = true;
 };

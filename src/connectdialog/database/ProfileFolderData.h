@@ -1,0 +1,66 @@
+// One folder's order record ("__FolderData__" under the folder's key): the names of its child
+// folders and sessions in the order the user arranged, each followed by a colon. Reading it
+// merges the stored lists with the folder's real children (dead names dropped, unknown ones
+// appended in store order) and writes the repaired record back at once. Lives for one
+// operation of the session database, inside that operation's store.
+#pragma once
+
+#include <vector>
+
+#include "VProfile2.h"
+#include "VProfileRecord.h"
+#include "VProfileTable.h"
+#include "platform/types/CString.h"
+
+class VProfileKey;
+
+class ProfileFolderData : public VProfileRecord {
+ public:
+  enum class List { Folders, Sessions };
+
+  static constexpr char const* kRecordName = "__FolderData__";
+  static constexpr char const* kTemporaryName = "_@@TMP@@_";
+
+  // Reads the record of the folder at `folderKeyPath` ("Sessions" for the root) below `root`.
+  ProfileFolderData(VProfileKey& root, CString const& folderKeyPath, bool sortAlphabetically);
+
+  VProfileOptionTable const& ProfileTable() const override { return _profileOffsets; }
+
+  // Store order when sorting alphabetically, the user's order otherwise.
+  std::vector<CString> const& Names(List list) const;
+  bool IsListed(List list, CString const& name) const;
+  // Nothing when listed; else after or before `position` when not sorting and `position` is
+  // listed, at the end otherwise. Saves the record.
+  void Insert(List list, CString const& name, CString const& position, bool after);
+  // Saves the record when the name was listed.
+  void Remove(List list, CString const& name);
+  // Takes the name out and puts it next to `target` when that is listed; a name whose target
+  // is not listed comes back last at the next read. Saves the record.
+  void Reorder(List list, CString const& name, CString const& target, bool after);
+  using VProfileRecord::Save;
+  // Writes both lists, rebuilt from the user's order.
+  void Save();
+
+  VProfile2<VString, VProfileSz> folderList;
+  VProfile2<VString, VProfileSz> sessionList;
+
+ private:
+  using NameList = std::vector<CString>;
+
+  void Enumerate(VProfileKey& root);
+  // Returns whether the stored text disagreed with the children.
+  static bool Merge(VString const& stored, NameList const& children, NameList& arranged);
+  static VString Join(NameList const& names);
+  NameList& Arranged(List list) { return list == List::Folders ? m_arrangedFolders : m_arrangedSessions; }
+  NameList const& Arranged(List list) const { return list == List::Folders ? m_arrangedFolders : m_arrangedSessions; }
+
+  static VProfileTable<ProfileFolderData> const _profileOffsets;
+
+  NameList m_folders;
+  NameList m_sessions;
+  NameList m_arrangedFolders;
+  NameList m_arrangedSessions;
+  CString m_recordKeyPath;
+  bool m_sortAlphabetically;
+  VProfileKey* m_root;
+};

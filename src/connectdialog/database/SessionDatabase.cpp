@@ -1,0 +1,332 @@
+#include "database/SessionDatabase.h"
+
+#include <string>
+#include <vector>
+
+#include "VProfileKey.h"
+#include "VProfileKeyIterator.h"
+#include "VProfileStore.h"
+#include "database/FirewallStore.h"
+#include "database/ProfileFolderData.h"
+#include "database/SessionKeyPath.h"
+#include "database/ProductInfo.h"
+#include "session/ConnectConfigPtr.h"
+#include "session/SessionConfig.h"
+
+namespace {
+
+constexpr char const* kSessionMark = "Is Session";
+using List = ProfileFolderData::List;
+
+std::vector<VString> SubkeyNames(VProfileKey& key) {
+  std::vector<VString> names;
+  VProfileKeyIterator children(&key, false);
+  for (VString name; children.Next(name);) names.push_back(name);
+  return names;
+}
+
+// Depth first in store order. The names are taken before descending, so that what the action
+// writes cannot disturb the walk.
+template <typename Action>
+void WalkSessions(VProfileKey& folderKey, CString const& folder, Action&& action) {
+  for (VString const& name : SubkeyNames(folderKey)) {
+    if (name == ProfileFolderData::kRecordName) continue;
+    VProfileKey child(&folderKey, name);
+    CString path = folder;
+    if (!path.IsEmpty()) path += "\\";
+    path += name.c_str();
+    if (SessionDatabase::IsFolder(child))
+      WalkSessions(child, path, action);
+    else
+      action(child, path, CString(name.c_str()));
+  }
+}
+
+void ToList(std::vector<CString> const& names, CStringList& out) {
+  for (CString const& name : names) out.AddTail(name);
+}
+
+}  // namespace
+
+CString SessionDatabase::GetDBPath(CString const& path) { return SessionKeyPath::Of(path); }
+
+CString SessionDatabase::GetName(CString const& path) {
+  size_t const slash = path.Str().rfind('\\');
+  return slash == std::string::npos ? path : CString(path.Str().substr(slash + 1));
+}
+
+CString SessionDatabase::GetParent(CString const& path) {
+  size_t const slash = path.Str().rfind('\\');
+  return slash == std::string::npos ? CString() : CString(path.Str().substr(0, slash));
+}
+
+CString SessionDatabase::Join(CString const& folder, CString const& name) {
+  if (folder.IsEmpty()) return name;
+  CString path = folder;
+  (path += "\\") += name.Str();
+  return path;
+}
+
+CString SessionDatabase::NumberedName(CString const& folder, CString const& name, int first) {
+  for (int n = first;; ++n) {
+    CString candidate(name.Str() + " (" + std::to_string(n) + ")");
+    if (!Exists(folder, candidate)) return candidate;
+  }
+}
+
+bool SessionDatabase::IsFolder(VProfileKey& key) {
+  unsigned long mark = 0;
+  return !key.GetDword(kSessionMark, mark);
+}
+
+bool SessionDatabase::IsFolder(CString const& path) {
+  VProfileStore store(true, nullptr);
+  VProfileKey key(store.Root(), GetDBPath(path));
+  return IsFolder(key);
+}
+
+bool SessionDatabase::Exists(CString const& path) { return SessionKeyPath::Exists(path); }
+
+bool SessionDatabase::Exists(CString const& folder, CString const& name) { return Exists(Join(folder, name)); }
+
+bool SessionDatabase::HasChildren(CString const& path) {
+  VProfileStore store(true, nullptr);
+  if (!store.Root()->KeyExists(GetDBPath(path))) return false;
+  VProfileKey key(store.Root(), GetDBPath(path));
+  for (VString const& name : SubkeyNames(key))
+    if (name != kDefaultName && name != ProfileFolderData::kRecordName) return true;
+  return false;
+}
+
+bool SessionDatabase::IsEmpty() {
+  VProfileStore store(true, nullptr);
+  if (!store.Root()->KeyExists(GetDBPath(""))) return false;
+  VProfileKey root(store.Root(), GetDBPath(""));
+  int sessions = 0;
+  for (VString const& name : SubkeyNames(root)) {
+    if (name == ProfileFolderData::kRecordName) continue;
+    VProfileKey child(&root, name);
+    if (IsFolder(child)) return false;
+    ++sessions;
+  }
+  return sessions == 1;
+}
+
+void SessionDatabase::AppendList(CString const& folder, bool folders, CStringList& out) {
+  VProfileStore store;
+  ProfileFolderData data(*store.Root(), GetDBPath(folder), m_sortAlphabetically);
+  ToList(data.Names(folders ? List::Folders : List::Sessions), out);
+}
+
+void SessionDatabase::GetFolderList(CString const& folder, CStringList& out) { AppendList(folder, true, out); }
+
+void SessionDatabase::GetSessionList(CString const& folder, CStringList& out) { AppendList(folder, false, out); }
+
+ISessionConfig* SessionDatabase::Lookup(CString const& path) {
+  VProfileStore store;
+  if (!store.Root()->KeyExists(GetDBPath(path)))
+    return path == kDefaultName ? CreateSessionConfig(kDefaultName, nullptr) : nullptr;
+  VProfileKey key(store.Root(), GetDBPath(path));
+  if (IsFolder(key)) return nullptr;
+  ISessionConfig* session = CreateSessionConfig(GetName(path), &key);
+  if (session) session->SetSessionPath(path);
+  return session;
+}
+
+ISessionConfig* SessionDatabase::GetSessionConfig(CString const& path, CString const& name) {
+  VProfileStore store;
+  VProfileKey key(store.Root(), GetDBPath(path));
+  ISessionConfig* session = CreateSessionConfig(name, &key);
+  if (session) session->SetSessionPath(path);
+  return session;
+}
+
+void SessionDatabase::Save(ISessionConfig* session, bool force) {
+  if (!session) return;
+  CString const path = session->GetSessionPath();
+  if (path == kDefaultName && !force) return;
+  VProfileStore store;
+  if (!store.Root()->KeyExists(GetDBPath(path)))
+    InsertSession(GetParent(path), session->GetSessionName(), session, "", true);
+  VProfileKey key(store.Root(), GetDBPath(path));
+  session->Save(&key, false);
+}
+
+void SessionDatabase::InsertSession(CString const& folder, CString const& name, ISessionConfig* session,
+                                    CString const& position, bool after) {
+  if (!session) return;
+  VProfileStore store;
+  VProfileKey key(store.Root(), GetDBPath(Join(folder, name)));
+  ISessionConfig* clone = session->Clone();
+  CString const path = Join(folder, name);
+  session->SetSessionPath(path);
+  clone->SetSessionPath(path);
+  clone->Save(&key, true);
+  ProfileFolderData(*store.Root(), GetDBPath(folder), m_sortAlphabetically).Insert(List::Sessions, name, position, after);
+  clone->Release();
+}
+
+void SessionDatabase::InsertFolder(CString const& folder, CString const& name, CString const& position, bool after) {
+  VProfileStore store;
+  CString const newPath = Join(folder, name);
+  VProfileKey key(store.Root(), GetDBPath(newPath));
+  ProfileFolderData(*store.Root(), GetDBPath(folder), m_sortAlphabetically).Insert(List::Folders, name, position, after);
+  // A passing session makes the new folder write its (empty) order record.
+  ISessionConfig* temporary = CreateSessionConfig(ProfileFolderData::kTemporaryName, nullptr);
+  if (!temporary) return;
+  InsertSession(newPath, ProfileFolderData::kTemporaryName, temporary, "", true);
+  temporary->Release();
+  Remove(Join(newPath, ProfileFolderData::kTemporaryName));
+}
+
+SessionDatabase::Children SessionDatabase::ListChildren(CString const& folder) {
+  Children children;
+  GetFolderList(folder, children.folders);
+  GetSessionList(folder, children.sessions);
+  return children;
+}
+
+void SessionDatabase::CopyChildren(CString const& from, Children& children, CString const& to, bool makeUnique) {
+  for (CStringList* names : {&children.folders, &children.sessions})
+    for (POSITION p = names->GetHeadPosition(); p;) Copy(Join(from, names->GetNext(p)), to, makeUnique, "", true);
+}
+
+CString SessionDatabase::CopyFolder(CString const& path, CString const& targetFolder, bool makeUnique,
+                                    CString const& position, bool after) {
+  CString const name = GetName(path);
+  CString const newName = makeUnique && Exists(targetFolder, name) ? NumberedName(targetFolder, name, 1) : name;
+  // Listed before the copy exists, so a copy made inside its own source is not copied again.
+  Children children = ListChildren(path);
+  InsertFolder(targetFolder, newName, position, after);
+  CString const newPath = Join(targetFolder, newName);
+  CopyChildren(path, children, newPath, makeUnique);
+  return newPath;
+}
+
+CString SessionDatabase::CopySession(CString const& path, CString const& targetFolder, bool makeUnique,
+                                     CString const& position, bool after) {
+  ISessionConfig* loaded = GetSessionConfig(path, GetName(path));
+  if (!loaded) return CString();
+  ISessionConfig* clone = loaded->Clone();
+  loaded->Release();
+  CString const name = clone->GetSessionName();
+  CString const finalName = makeUnique && Exists(targetFolder, name) ? NumberedName(targetFolder, name, 1) : name;
+  InsertSession(targetFolder, finalName, clone, position, after);
+  clone->Release();
+  return Join(targetFolder, finalName);
+}
+
+CString SessionDatabase::Copy(CString const& path, CString const& targetFolder, bool makeUnique,
+                              CString const& position, bool after) {
+  VProfileStore store;
+  if (IsFolder(path)) return CopyFolder(path, targetFolder, makeUnique, position, after);
+  return CopySession(path, targetFolder, makeUnique, position, after);
+}
+
+void SessionDatabase::Rename(CString const& path, CString const& newName, CString const& position) {
+  VProfileStore store;
+  CString const parent = GetParent(path);
+  if (IsFolder(path)) {
+    Children children = ListChildren(path);
+    InsertFolder(parent, newName, position, true);
+    CopyChildren(path, children, Join(parent, newName), false);
+  } else {
+    ISessionConfig* loaded = GetSessionConfig(path, GetName(path));
+    if (!loaded) return;
+    ISessionConfig* clone = loaded->Clone();
+    loaded->Release();
+    InsertSession(parent, newName, clone, position, true);
+    clone->Release();
+  }
+  Remove(path);
+}
+
+CString SessionDatabase::Reorder(CString const& path, CString const& target, bool after) {
+  VProfileStore store;
+  List const list = IsFolder(path) ? List::Folders : List::Sessions;
+  ProfileFolderData(*store.Root(), GetDBPath(GetParent(path)), m_sortAlphabetically)
+      .Reorder(list, GetName(path), target, after);
+  return path;
+}
+
+bool SessionDatabase::Remove(CString const& path) {
+  VProfileStore store;
+  if (path.IsEmpty() || !store.Root()->KeyExists(GetDBPath(path))) return false;
+  List const list = IsFolder(path) ? List::Folders : List::Sessions;
+  CString const parent = GetParent(path);
+  {
+    VProfileKey parentKey(store.Root(), GetDBPath(parent));
+    if (!parentKey.DeleteKey(GetName(path))) return false;
+  }
+  ProfileFolderData(*store.Root(), GetDBPath(parent), m_sortAlphabetically).Remove(list, GetName(path));
+  return true;
+}
+
+CString SessionDatabase::GetUniqueSessionName(CString path) {
+  if (!Exists(path)) return path;
+  return NumberedName("", path, 2);
+}
+
+void SessionDatabase::EnumAllSessions(Visitor visitor, void* context) {
+  if (!visitor) return;
+  VProfileStore store;
+  if (!store.Root()->KeyExists(GetDBPath(""))) return;
+  VProfileKey sessions(store.Root(), GetDBPath(""));
+  WalkSessions(sessions, "", [&](VProfileKey& key, CString const& path, CString const& name) {
+    visitor(key, path, name, context);
+  });
+}
+
+// The whole walk is one unit of work: a process killed midway leaves every session as it was,
+// and 10,000 sessions cost one commit instead of 10,000.
+GlobalChangeTally SessionDatabase::EnumAndApplyDelta(ISessionConfig* delta) {
+  GlobalChangeTally tally;
+  auto const* change = dynamic_cast<SessionConfig const*>(delta);
+  if (!change) return tally;
+  VProfileStore store;
+  if (!store.Root()->KeyExists(GetDBPath(""))) return tally;
+  VProfileKey sessions(store.Root(), GetDBPath(""));
+  WalkSessions(sessions, "", [&](VProfileKey& key, CString const&, CString const& name) {
+    ++tally.visited;
+    if (!key.IsWritable()) return;
+    SessionConfig session(name, &key);
+    session.Checkpoint();
+    session.ApplyDelta(change);
+    session.Save(&key, true);
+    ++tally.updated;
+  });
+  return tally;
+}
+
+void SessionDatabase::EnumAndSetAllBoolValues(CString const& valueName, bool value) {
+  VProfileStore store;
+  if (!store.Root()->KeyExists(GetDBPath(""))) return;
+  VProfileKey sessions(store.Root(), GetDBPath(""));
+  WalkSessions(sessions, "", [&](VProfileKey& key, CString const&, CString const&) {
+    key.SetDword(valueName, value ? 1 : 0);
+  });
+}
+
+bool SessionDatabase::HasMatchingProtocol(unsigned int productId, CString const& path) {
+  VProfileStore store(true, nullptr);
+  VProfileKey key(store.Root(), GetDBPath(path));
+  bool const terminal = productId == kProductHaloKorvo;
+  VString name;
+  if (!key.GetSz(terminal ? "Protocol Name" : "Transfer Protocol Name", name)) return false;
+  ConnectConfigPtr::ValidateProtocolName(terminal, name);
+  return !name.IsEmpty() && name != "None";
+}
+
+FirewallConfig* SessionDatabase::LookupFirewall(CString const& name) { return FirewallStore::LookupFirewall(name); }
+
+bool SessionDatabase::SaveFirewall(FirewallConfig* firewall, bool force) {
+  return FirewallStore::SaveFirewall(firewall, force);
+}
+
+bool SessionDatabase::DeleteFirewall(CString const& name) { return FirewallStore::DeleteFirewall(name); }
+
+bool SessionDatabase::FirewallExists(CString const& name) { return FirewallStore::FirewallExists(name); }
+
+CString SessionDatabase::GetFirewallDBPath(CString const& name) { return FirewallStore::GetFirewallDBPath(name); }
+
+void SessionDatabase::GetSerializedFirewallNames(IBuffer* buffer) { FirewallStore::GetSerializedFirewallNames(buffer); }
