@@ -22,8 +22,11 @@ ProfileFolderData::ProfileFolderData(VProfileKey& root, CString const& folderKey
     VProfileKey folder(&root, folderKeyPath);
     Enumerate(folder);
   }
+  // Missing, it is loaded from no key (which names the values) and written at once.
   bool repaired = !root.KeyExists(m_recordKeyPath);
-  if (!repaired) {
+  if (repaired) {
+    Load(nullptr);
+  } else {
     VProfileKey record(&root, m_recordKeyPath);
     Load(&record);
   }

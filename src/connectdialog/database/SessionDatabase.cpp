@@ -156,21 +156,24 @@ void SessionDatabase::InsertSession(CString const& folder, CString const& name, 
                                     CString const& position, bool after) {
   if (!session) return;
   VProfileStore store;
-  VProfileKey key(store.Root(), GetDBPath(Join(folder, name)));
-  ISessionConfig* clone = session->Clone();
+  // Read before the key exists: the merge would otherwise append the new name at the end.
+  ProfileFolderData record(*store.Root(), GetDBPath(folder), m_sortAlphabetically);
   CString const path = Join(folder, name);
+  VProfileKey key(store.Root(), GetDBPath(path));
+  ISessionConfig* clone = session->Clone();
   session->SetSessionPath(path);
   clone->SetSessionPath(path);
   clone->Save(&key, true);
-  ProfileFolderData(*store.Root(), GetDBPath(folder), m_sortAlphabetically).Insert(List::Sessions, name, position, after);
+  record.Insert(List::Sessions, name, position, after);
   clone->Release();
 }
 
 void SessionDatabase::InsertFolder(CString const& folder, CString const& name, CString const& position, bool after) {
   VProfileStore store;
   CString const newPath = Join(folder, name);
-  VProfileKey key(store.Root(), GetDBPath(newPath));
-  ProfileFolderData(*store.Root(), GetDBPath(folder), m_sortAlphabetically).Insert(List::Folders, name, position, after);
+  ProfileFolderData record(*store.Root(), GetDBPath(folder), m_sortAlphabetically);
+  { VProfileKey created(store.Root(), GetDBPath(newPath)); }
+  record.Insert(List::Folders, name, position, after);
   // A passing session makes the new folder write its (empty) order record.
   ISessionConfig* temporary = CreateSessionConfig(ProfileFolderData::kTemporaryName, nullptr);
   if (!temporary) return;
