@@ -1,0 +1,96 @@
+#include "database/SiblingLaunch.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "database/ConfigurationUpgrade.h"
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "database/LibraryState.h"
+#include "database/SessionDatabase.h"
+#include "platform/types/UserInterfaceCodes.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "connectdialog/session/RecordingShell.h"
+
+namespace {
+
+using Words = std::vector<std::string>;
+
+class SiblingLaunchTest : public testing::Test {
+ protected:
+  SiblingLaunchTest() { SetUserInterface(&m_ui); }
+  ~SiblingLaunchTest() override { SetUserInterface(nullptr); }
+
+  static GlobalConfig& Config() {
+    GlobalConfig* config = nullptr;
+    GetGlobalConfig(config);
+    return *config;
+  }
+
+  GlobalConfigWorld m_world;
+  HeadlessUserInterface m_ui;
+  RecordingShell m_shell;
+};
+
+TEST_F(SiblingLaunchTest, StartsTheConfiguredProgramWithTheSessionAsOneArgument) {
+  struct Case {
+    char const* haloKorvo;
+    char const* korvo;
+    Words started;
+  };
+  std::vector<Case> const cases{
+      {"/opt/hk", "/opt/k", {"/opt/hk", "/S", "Lab\\a b; rm -rf ~"}},
+      {"", "/opt/k", {"/opt/k", "/S", "Lab\\a b; rm -rf ~"}},
+  };
+  for (Case const& c : cases) {
+    m_shell.started.clear();
+    Config().haloKorvoExePath = c.haloKorvo;
+    Config().korvoExePath = c.korvo;
+    LaunchTerminalApp("/S \"Lab\\a b; rm -rf ~\"");
+    EXPECT_EQ(m_shell.started, c.started) << c.haloKorvo;
+  }
+  EXPECT_TRUE(m_ui.Shown().empty());
+}
+
+TEST_F(SiblingLaunchTest, FailureShowsOneWarning) {
+  Config().haloFyxExePath = "";
+  LaunchFileTransferApp("/S \"x\"");
+  Config().haloFyxExePath = "/opt/hf";
+  m_shell.startSucceeds = false;
+  LaunchFileTransferApp("/S \"x\"");
+  ASSERT_EQ(m_ui.Shown().size(), 2u);
+  for (ShownDialog const& shown : m_ui.Shown()) EXPECT_EQ(shown.type, MB_OK | MB_ICONWARNING);
+  EXPECT_EQ(m_shell.started, (Words{"/opt/hf", "/S", "x"}));
+}
+
+TEST_F(SiblingLaunchTest, AnonymousPasswordIsTheOptionOrTheUserName) {
+  Config().anonymousPassword = "me@example.org";
+  EXPECT_EQ(GetDefaultAnonymousPassword(), CString("me@example.org"));
+  Config().anonymousPassword = "";
+  std::string const fallback = GetDefaultAnonymousPassword().Str();
+  ASSERT_GE(fallback.size(), 2u);
+  EXPECT_EQ(fallback.back(), '@');
+  EXPECT_EQ(fallback.find('@'), fallback.size() - 1);
+}
+
+TEST_F(SiblingLaunchTest, UpgradeRunsOnlyForALoadedConfigurationOfTheOlderVersion) {
+  constexpr char const* older = "0311ABC6-1CDD-46fc-A08A-0D7C00242FCA";
+  {
+    VProfileStore store;
+    VProfileKey(store.Root(), "Global").SetSz("Version", older);
+  }
+  UpgradeConfiguration();
+  EXPECT_EQ(LoadedGlobalConfig(), nullptr);
+  SetConfigurationUpgrade(&UpgradeConfiguration);
+  EXPECT_EQ(Config().version, older);
+  ConnectDialogDllInit(nullptr, nullptr, nullptr, nullptr, nullptr);
+  SetConfigurationUpgrade(nullptr);
+  EXPECT_EQ(Config().version, GlobalConfig::kCurrentVersion);
+  VProfileStore store(true, nullptr);
+  VString stored;
+  VProfileKey(store.Root(), "Global").GetSz("Version", stored);
+  EXPECT_EQ(stored, GlobalConfig::kCurrentVersion);
+}
+
+}  // namespace
