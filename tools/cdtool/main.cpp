@@ -9,10 +9,12 @@
 #include "GlobalCommand.h"
 #include "HostProfileStore.h"
 #include "KeymapCommand.h"
+#include "LaunchCommand.h"
 #include "LognameCommand.h"
 #include "MsgCommand.h"
 #include "RegCommand.h"
 #include "SchemesCommand.h"
+#include "SessionCommand.h"
 #include "SyncCommand.h"
 #include "TzCommand.h"
 
@@ -32,6 +34,8 @@ int main(int argc, char** argv) {
   KeymapCommand keymap(app);
   LognameCommand logname(app);
   FileTypesCommand filetypes(app);
+  SessionCommand session(app);
+  LaunchCommand launch(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -49,5 +53,7 @@ int main(int argc, char** argv) {
   if (keymap.Selected()) return keymap.Run();
   if (logname.Selected()) return logname.Run();
   if (filetypes.Selected()) return filetypes.Run();
+  if (session.Selected()) return session.Run();
+  if (launch.Selected()) return launch.Run();
   return 2;
 }
