@@ -1,267 +1,109 @@
 #include "SessionCommand.h"
 
-#include <iostream>
+#include <nlohmann/json.hpp>
 
 #include "CommandOutput.h"
-#include "ConsoleUserInterface.h"
-#include "SessionDefaultDelta.h"
-#include "SessionTreeView.h"
-#include "database/LibraryState.h"
-#include "database/SessionDatabase.h"
-#include "session/ConnectConfigPtr.h"
-#include "platform/types/UserInterfaceCodes.h"
-#include "resources/LibraryMessageModule.h"
+#include "RegValueView.h"
+#include "SessionOptionInput.h"
+#include "SessionOptionList.h"
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "database/SessionKeyPath.h"
 #include "session/SessionConfig.h"
-#include "VReportMessageParams.h"
 
 namespace {
 
-constexpr unsigned long kApplyToAllQuestion = 0xE1600003;
-constexpr unsigned long kReadOnlySessions = 0xA1600004;
-// What the Connect dialog refuses in a name: the path and list separators among them.
-constexpr char const* kForbiddenCharacters = "\\/:*?\"<>|";
+std::string const kPathHelp = "The session's path: folder names and the session name joined by backslashes";
 
-std::string Parent(std::string const& path) {
+// The last path component, as the session database names a session.
+CString NameOf(std::string const& path) {
   size_t const slash = path.rfind('\\');
-  return slash == std::string::npos ? "" : path.substr(0, slash);
+  return CString(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-std::string LastName(std::string const& path) { return path.substr(path.rfind('\\') + 1); }
+nlohmann::ordered_json Derived(SessionConfig& session) {
+  ConnectConfig* relevant = session.GetRelevantConnectConfig();
+  return {{"name", session.GetSessionName().Str()},
+          {"path", session.GetSessionPath().Str()},
+          {"terminalProtocol", session.GetTerminalProtocol().Str()},
+          {"transferProtocol", session.GetTransferProtocol().Str()},
+          {"relevantProtocol", session.GetRelevantProtocol().Str()},
+          {"host", relevant ? relevant->GetHostname().Str() : ""},
+          {"port", relevant ? relevant->GetPort() : -1},
+          {"user", relevant ? relevant->GetUsername().Str() : ""},
+          {"firewall", session.GetFirewallName().Str()},
+          {"commandLine", session.CommandLine().Str()},
+          {"description", session.GetConnectDialogDescription().Str()},
+          {"logFilename", session.GetExpandedLogFilename().Str()}};
+}
 
-std::string Join(std::string const& folder, std::string const& name) {
-  return folder.empty() ? name : folder + "\\" + name;
+std::string Plain(nlohmann::ordered_json const& value) {
+  return value.is_string() ? value.get<std::string>() : RegValueView::Dump(value);
 }
 
 }  // namespace
 
 SessionCommand::SessionCommand(CLI::App& app) {
-  m_session = app.add_subcommand("session", "List and arrange the session tree");
+  m_session = app.add_subcommand("session", "Show, change, list and arrange stored sessions");
   m_session->require_subcommand(1);
+  m_loader.AddOption(*m_session);
 
-  m_ls = m_session->add_subcommand("ls", "List a folder: its folders (ending in \\), then its sessions");
-  m_ls->add_option("FOLDER", m_path, "The folder (default: the root)");
-  m_ls->add_flag("--tree", m_tree, "List every folder below as well, indented");
-  m_ls->add_flag("--alpha", m_alpha, "Store order (alphabetical) instead of the user-arranged order");
-  m_ls->add_flag("--json", m_json, "Print {\"name\",\"path\",\"folders\",\"sessions\"}; with --tree folders nest");
+  m_show = m_session->add_subcommand("show", "Print the session's derived values and every option");
+  m_show->add_option("PATH", m_path, kPathHelp)->required();
+  m_show->add_flag("--json", m_json, "Print one JSON document");
+  m_show->footer("Plain: NAME: VALUE per derived value, a blank line, then NAME<tab>TYPE<tab>VALUE per option. "
+                 "With --json: the derived values (name, path, terminalProtocol, transferProtocol, relevantProtocol, "
+                 "host, port, user, firewall, commandLine, description, logFilename) and \"options\": [{\"name\", "
+                 "\"type\", \"value\"}...].");
 
-  m_mkdir = m_session->add_subcommand("mkdir", "Create a folder");
-  m_mkdir->add_option("PATH", m_path, "The new folder's path")->required();
-
-  m_new = m_session->add_subcommand("new", "Create a session with default values");
-  m_new->add_option("PATH", m_path, "The new session's path")->required();
-  m_new->add_option("--protocol", m_protocol, "The protocol (such as SSH2, Telnet, SFTP)");
-  m_new->add_option("--host", m_host, "The host name or address");
-  m_new->add_option("--port", m_port, "The port")->check(CLI::Range(0, 65535));
-  m_new->add_option("--user", m_user, "The user name");
-
-  m_cp = m_session->add_subcommand("cp", "Copy a session or a folder with everything in it into a folder");
-  m_cp->add_option("SRC", m_path, "What to copy")->required();
-  m_cp->add_option("FOLDER", m_target, "The target folder (\"\" for the root)")->required();
-  m_cp->add_flag("--unique", m_unique, "Name the copy \"name (1)\", \"name (2)\" ... when the name is taken");
-
-  m_mv = m_session->add_subcommand("mv", "Move a session or a folder into another folder");
-  m_mv->add_option("SRC", m_path, "What to move")->required();
-  m_mv->add_option("FOLDER", m_target, "The target folder (\"\" for the root)")->required();
-
-  m_rename = m_session->add_subcommand("rename", "Rename a session or a folder in place");
-  m_rename->add_option("PATH", m_path, "What to rename")->required();
-  m_rename->add_option("NEWNAME", m_name, "The new name (one name, not a path)")->required();
-
-  m_reorder = m_session->add_subcommand("reorder", "Move an entry next to a sibling in the user-arranged order");
-  m_reorder->add_option("PATH", m_path, "What to move")->required();
-  m_reorder->add_option("TARGET", m_target, "The sibling's name")->required();
-  auto* before = m_reorder->add_flag("--before", m_before, "Put it directly before TARGET");
-  auto* after = m_reorder->add_flag("--after", m_after, "Put it directly after TARGET");
-  before->excludes(after);
-
-  m_rm = m_session->add_subcommand("rm", "Remove a session, or a folder with everything in it");
-  m_rm->add_option("PATH", m_path, "What to remove")->required();
-  m_rm->add_flag("-y,--yes", m_yes, "Do not ask");
-
-  m_applyDefault = m_session->add_subcommand(
-      "apply-default", "Change options of the default session and apply the changes to every session");
-  m_applyDefault->add_option("ASSIGNMENTS", m_assignments, "NAME=VALUE by stored option name, such as \"Title Bar=x\"")
-      ->required();
-  m_applyDefault->add_flag("-y,--yes", m_yes, "Do not ask");
-
-  m_setAll = m_session->add_subcommand("set-all", "Write one flag into every session");
-  m_setAll->add_option("NAME", m_name, "The stored value name")->required();
-  m_setAll->add_option("VALUE", m_flag, "0 or 1")->required()->check(CLI::IsMember({0, 1}));
+  m_set = m_session->add_subcommand("set", "Change options by their stored names");
+  m_set->add_option("PATH", m_path, kPathHelp)->required();
+  m_set->add_option("NAME=VALUE", m_assignments, "Options to change, by stored name")->required();
+  m_set->footer("Types: flag (true, false, 1, 0, yes, no, on, off), number (-2147483648 to 4294967295 or 0x...), "
+                "unsigned, text, encoded text (given plain, stored encoded), lines (separated by line feeds), record "
+                "(hex bytes of the record's length), protocol (a name `cdtool protocols` lists). A wrong type or an "
+                "unknown name refuses the whole command and writes nothing.");
 }
 
 int SessionCommand::Run() {
-  if (m_ls->parsed()) return List();
-  if (m_mkdir->parsed()) return MakeFolder();
-  if (m_new->parsed()) return NewSession();
-  if (m_cp->parsed()) return CopyEntry();
-  if (m_mv->parsed()) return MoveEntry();
-  if (m_rename->parsed()) return RenameEntry();
-  if (m_reorder->parsed()) return ReorderEntry();
-  if (m_rm->parsed()) return RemoveEntry();
-  if (m_applyDefault->parsed()) return ApplyDefault();
-  return SetAll();
+  if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
+  return m_show->parsed() ? Show() : Set();
 }
 
-std::optional<std::string> SessionCommand::CheckExisting(std::string const& path) {
-  if (path.empty() || !SessionDatabase::Exists(path)) return "no session or folder \"" + path + "\"";
-  return std::nullopt;
-}
-
-std::optional<std::string> SessionCommand::CheckNewName(std::string const& folder, std::string const& name) {
-  if (name.empty() || name.find_first_of(kForbiddenCharacters) != std::string::npos)
-    return "\"" + name + "\" is not a name: it must not be empty or hold any of \\ / : * ? \" < > |";
-  if (name == "__FolderData__" || name == "_@@TMP@@_") return "\"" + name + "\" is reserved";
-  if (!folder.empty() && (!SessionDatabase::Exists(folder) || !SessionDatabase(0).IsFolder(folder)))
-    return "no folder \"" + folder + "\"";
-  if (SessionDatabase::Exists(folder, name)) return "\"" + name + "\" already exists in \"" + folder + "\"";
-  return std::nullopt;
-}
-
-bool SessionCommand::IsWithin(std::string const& folder, std::string const& path) {
-  return folder == path || folder.starts_with(path + "\\");
-}
-
-bool SessionCommand::Confirm(std::string const& question) {
-  ConsoleUserInterface console(std::cin, std::cerr, m_yes);
-  SetUserInterface(&console);
-  bool const yes = GetUserInterface().MessageBox(question, "", MB_YESNO | MB_ICONQUESTION) == IDYES;
-  SetUserInterface(nullptr);
-  return yes;
-}
-
-int SessionCommand::List() {
-  if (!m_path.empty() && (CheckExisting(m_path) || !SessionDatabase(0).IsFolder(m_path)))
-    return CommandOutput::Refuse("no folder \"" + m_path + "\"");
-  SessionDatabase db(m_alpha);
-  if (m_json)
-    return CommandOutput::Print(SessionTreeView::Json(db, m_path, m_tree)
-                                    .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
-                                "\n");
-  return CommandOutput::Print(SessionTreeView::Text(db, m_path, m_tree));
-}
-
-int SessionCommand::MakeFolder() {
-  if (auto refusal = CheckNewName(Parent(m_path), LastName(m_path))) return CommandOutput::Refuse(*refusal);
-  SessionDatabase(0).InsertFolder(Parent(m_path), LastName(m_path), "", true);
-  return 0;
-}
-
-int SessionCommand::NewSession() {
-  if (auto refusal = CheckNewName(Parent(m_path), LastName(m_path))) return CommandOutput::Refuse(*refusal);
-  ISessionConfig* created = CreateSessionConfig(LastName(m_path).c_str(), nullptr);
-  auto* session = dynamic_cast<SessionConfig*>(created);
-  if (!session) return CommandOutput::Refuse("out of memory");
-  if (m_protocol) {
-    VString protocol(*m_protocol);
-    // The product's own side: the terminal side for the terminal clients.
-    bool const terminal = std::string(GetApplicationName().c_str()).find("Korvo") != std::string::npos;
-    if (!ConnectConfigPtr::ValidateProtocolName(terminal, protocol)) {
-      created->Release();
-      return CommandOutput::Refuse("\"" + *m_protocol + "\" is not a protocol of this product");
-    }
-    session->SetRelevantProtocol(protocol.c_str());
+int SessionCommand::Show() {
+  VProfileStore store(true, nullptr);
+  CString const keyPath = SessionKeyPath::Of(m_path);
+  if (m_path.empty() || !store.Root()->KeyExists(keyPath)) return CommandOutput::Refuse("no session at \"" + m_path + "\"");
+  VProfileKey key(store.Root(), keyPath);
+  SessionConfig session(NameOf(m_path), &key);
+  session.SetSessionPath(m_path);
+  nlohmann::ordered_json document = Derived(session);
+  nlohmann::ordered_json options = nlohmann::ordered_json::array();
+  SessionOptionList const list(session);
+  for (SessionOption const& option : list.Options())
+    options.push_back({{"name", option.name}, {"type", option.type}, {"value", SessionOptionList::Value(option)}});
+  if (m_json) {
+    document["options"] = options;
+    return CommandOutput::Print(RegValueView::Dump(document) + '\n');
   }
-  if (ConnectConfig* config = session->GetRelevantConnectConfig()) {
-    if (m_host) config->SetHostname(m_host->c_str());
-    if (m_port) config->SetPort(*m_port);
-    if (m_user) config->SetUsername(m_user->c_str());
-  }
-  SessionDatabase(0).InsertSession(Parent(m_path), LastName(m_path), created, "", true);
-  created->Release();
-  return 0;
+  std::string text;
+  for (auto const& [name, value] : document.items()) text += name + ": " + Plain(value) + '\n';
+  text += '\n';
+  for (auto const& option : options)
+    text += option["name"].get<std::string>() + '\t' + option["type"].get<std::string>() + '\t' + Plain(option["value"]) +
+            '\n';
+  return CommandOutput::Print(text);
 }
 
-int SessionCommand::CopyEntry() {
-  if (auto refusal = CheckExisting(m_path)) return CommandOutput::Refuse(*refusal);
-  if (!m_target.empty() && (!SessionDatabase::Exists(m_target) || !SessionDatabase(0).IsFolder(m_target)))
-    return CommandOutput::Refuse("no folder \"" + m_target + "\"");
-  SessionDatabase db(0);
-  if (db.IsFolder(m_path) && IsWithin(m_target, m_path))
-    return CommandOutput::Refuse("a folder cannot be copied into itself or into a folder inside it");
-  if (!m_unique && SessionDatabase::Exists(m_target, LastName(m_path)))
-    return CommandOutput::Refuse(LastName(m_path) + " already exists in the target folder");
-  return CommandOutput::Print(db.Copy(m_path, m_target, m_unique, "", true).Str() + "\n");
-}
-
-int SessionCommand::MoveEntry() {
-  if (auto refusal = CheckExisting(m_path)) return CommandOutput::Refuse(*refusal);
-  if (!m_target.empty() && (!SessionDatabase::Exists(m_target) || !SessionDatabase(0).IsFolder(m_target)))
-    return CommandOutput::Refuse("no folder \"" + m_target + "\"");
-  SessionDatabase db(0);
-  if (db.IsFolder(m_path) && IsWithin(m_target, m_path))
-    return CommandOutput::Refuse("a folder cannot be moved into itself or into a folder inside it");
-  if (SessionDatabase::Exists(m_target, LastName(m_path)))
-    return CommandOutput::Refuse(LastName(m_path) + " already exists in the target folder");
-  db.Copy(m_path, m_target, false, "", true);
-  db.Remove(m_path);
-  return 0;
-}
-
-int SessionCommand::RenameEntry() {
-  if (auto refusal = CheckExisting(m_path)) return CommandOutput::Refuse(*refusal);
-  std::string const parent = Parent(m_path);
-  SessionDatabase db(0);
-  bool const caseOnly = SessionDatabase::Exists(parent, m_name) && Join(parent, m_name) != m_path &&
-                        m_name.size() == LastName(m_path).size();
-  if (!caseOnly)
-    if (auto refusal = CheckNewName(parent, m_name)) return CommandOutput::Refuse(*refusal);
-  if (m_name == LastName(m_path)) return 0;
-  // Key names ignore letter case: a change of case alone goes through a temporary name.
-  std::string path = m_path;
-  if (caseOnly) {
-    std::string const temporary = LastName(db.GetUniqueSessionName(Join(parent, m_name + " (renaming)")).Str());
-    db.Rename(path, temporary, LastName(path));
-    path = Join(parent, temporary);
-  }
-  db.Rename(path, m_name, LastName(path));
-  return 0;
-}
-
-int SessionCommand::ReorderEntry() {
-  if (auto refusal = CheckExisting(m_path)) return CommandOutput::Refuse(*refusal);
-  std::string const sibling = Join(Parent(m_path), LastName(m_target));
-  SessionDatabase db(0);
-  if (!SessionDatabase::Exists(sibling) || db.IsFolder(sibling) != db.IsFolder(m_path))
-    return CommandOutput::Refuse("\"" + m_target + "\" is not a " + (db.IsFolder(m_path) ? "folder" : "session") +
-                                 " beside \"" + m_path + "\"");
-  db.Reorder(m_path, LastName(m_target), !m_before);
-  return 0;
-}
-
-int SessionCommand::RemoveEntry() {
-  if (auto refusal = CheckExisting(m_path)) return CommandOutput::Refuse(*refusal);
-  SessionDatabase db(0);
-  std::string const what = db.IsFolder(m_path) ? "the folder \"" + m_path + "\" and everything in it" : "\"" + m_path + "\"";
-  if (!Confirm("Remove " + what + "?\n")) return CommandOutput::Refuse("nothing removed");
-  if (!db.Remove(m_path)) return CommandOutput::Refuse("\"" + m_path + "\" could not be removed");
-  return 0;
-}
-
-int SessionCommand::ApplyDefault() {
-  SessionDefaultDelta builder;
-  ISessionConfig* delta = builder.Build(m_assignments);
-  if (!delta) return CommandOutput::Refuse(builder.Error());
-  VReportMessageParams question(kApplyToAllQuestion, &LibraryMessageModule::Get());
-  SessionDatabase db(0);
-  if (!Confirm(question.GetText())) {
-    delta->Release();
-    return CommandOutput::Refuse("nothing changed");
-  }
-  db.Save(delta, true);
-  GlobalChangeTally const tally = db.EnumAndApplyDelta(delta);
-  delta->Release();
-  int const result = CommandOutput::Print("updated " + std::to_string(tally.updated) + " of " +
-                                          std::to_string(tally.visited) + " sessions\n");
-  if (tally.updated != tally.visited) {
-    VReportMessageParams readOnly(kReadOnlySessions, &LibraryMessageModule::Get());
-    readOnly.AddNumber(static_cast<unsigned long>(tally.visited));
-    readOnly.AddNumber(static_cast<unsigned long>(tally.visited - tally.updated));
-    CommandOutput::Note(readOnly.GetTextSingleLine());
-  }
-  return result;
-}
-
-int SessionCommand::SetAll() {
-  SessionDatabase(0).EnumAndSetAllBoolValues(m_name, m_flag == 1);
+int SessionCommand::Set() {
+  VProfileStore store;
+  CString const keyPath = SessionKeyPath::Of(m_path);
+  if (m_path.empty() || !store.Root()->KeyExists(keyPath)) return CommandOutput::Refuse("no session at \"" + m_path + "\"");
+  VProfileKey key(store.Root(), keyPath);
+  SessionConfig session(NameOf(m_path), &key);
+  session.SetSessionPath(m_path);
+  SessionOptionInput input(session);
+  if (!input.Apply(m_assignments)) return CommandOutput::Refuse(input.Error());
+  session.Save(&key, false);
   return 0;
 }

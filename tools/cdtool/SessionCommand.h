@@ -1,15 +1,16 @@
-// The `session` noun of cdtool: the session tree of the product's store. ls, mkdir, new, cp,
-// mv, rename, reorder, rm, apply-default and set-all, each through the session database, so
-// that every folder's user-arranged order stays in step. Paths are backslash-joined names
-// below the root folder ("" or omitted: the root).
+// The `session` noun of cdtool: show a stored session with every derived and stored value, or
+// change its options by stored name. The session at PATH lives in the key "Sessions\PATH" of
+// the product's store; the protocol plug-ins are loaded first, as the product's host does.
 #pragma once
 
 #include <CLI/CLI.hpp>
 
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "ProtocolTableLoader.h"
+
+class SessionConfig;
 
 class SessionCommand {
  public:
@@ -17,54 +18,18 @@ class SessionCommand {
   explicit SessionCommand(CLI::App& app);
 
   bool Selected() const { return m_session->parsed(); }
-  // 0 done, 1 refused (the reason on stderr).
+  // 0 done, 1 refused (the reason on stderr); nothing is written when refused.
   int Run();
 
  private:
-  int List();
-  int MakeFolder();
-  int NewSession();
-  int CopyEntry();
-  int MoveEntry();
-  int RenameEntry();
-  int ReorderEntry();
-  int RemoveEntry();
-  int ApplyDefault();
-  int SetAll();
-
-  // Refusal texts for a path that must name an entry, and a name that may be created.
-  static std::optional<std::string> CheckExisting(std::string const& path);
-  static std::optional<std::string> CheckNewName(std::string const& folder, std::string const& name);
-  // Whether `folder` is `path` itself or lies below it.
-  static bool IsWithin(std::string const& folder, std::string const& path);
-  bool Confirm(std::string const& question);
+  int Show();
+  int Set();
 
   CLI::App* m_session = nullptr;
-  CLI::App* m_ls = nullptr;
-  CLI::App* m_mkdir = nullptr;
-  CLI::App* m_new = nullptr;
-  CLI::App* m_cp = nullptr;
-  CLI::App* m_mv = nullptr;
-  CLI::App* m_rename = nullptr;
-  CLI::App* m_reorder = nullptr;
-  CLI::App* m_rm = nullptr;
-  CLI::App* m_applyDefault = nullptr;
-  CLI::App* m_setAll = nullptr;
-
+  CLI::App* m_show = nullptr;
+  CLI::App* m_set = nullptr;
+  ProtocolTableLoader m_loader;
   std::string m_path;
-  std::string m_target;
-  std::string m_name;
-  bool m_tree = false;
-  bool m_alpha = false;
-  bool m_json = false;
-  bool m_unique = false;
-  bool m_before = false;
-  bool m_after = false;
-  bool m_yes = false;
-  std::optional<std::string> m_protocol;
-  std::optional<std::string> m_host;
-  std::optional<int> m_port;
-  std::optional<std::string> m_user;
   std::vector<std::string> m_assignments;
-  int m_flag = 0;
+  bool m_json = false;
 };

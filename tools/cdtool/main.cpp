@@ -12,9 +12,11 @@
 #include "LaunchCommand.h"
 #include "LognameCommand.h"
 #include "MsgCommand.h"
+#include "ProtocolsCommand.h"
 #include "RegCommand.h"
 #include "SchemesCommand.h"
 #include "SessionCommand.h"
+#include "SessionTreeCommand.h"
 #include "SyncCommand.h"
 #include "TzCommand.h"
 
@@ -34,7 +36,9 @@ int main(int argc, char** argv) {
   KeymapCommand keymap(app);
   LognameCommand logname(app);
   FileTypesCommand filetypes(app);
+  ProtocolsCommand protocols(app);
   SessionCommand session(app);
+  SessionTreeCommand sessionTree(*app.get_subcommand("session"));
   LaunchCommand launch(app);
   try {
     app.parse(argc, argv);
@@ -53,6 +57,8 @@ int main(int argc, char** argv) {
   if (keymap.Selected()) return keymap.Run();
   if (logname.Selected()) return logname.Run();
   if (filetypes.Selected()) return filetypes.Run();
+  if (protocols.Selected()) return protocols.Run();
+  if (sessionTree.Selected()) return sessionTree.Run();
   if (session.Selected()) return session.Run();
   if (launch.Selected()) return launch.Run();
   return 2;
