@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# A short demonstration of cdtool reg against a throw-away root folder.
+# A short demonstration of cdtool against a throw-away root folder: the session tree first,
+# then the registry stand-in underneath.
 set -euo pipefail
 
 CDTOOL="${BUILD_DIR:-build}/tools/cdtool/cdtool"
@@ -9,6 +10,39 @@ reg() { "$CDTOOL" --root "$ROOT" reg "$@"; }
 
 echo "== Everything lives under a temporary root: $ROOT"
 echo
+session() { "$CDTOOL" --root "$ROOT" session "$@"; }
+
+echo "== The session tree of HaloKorvo's store: folders, then sessions of several protocols"
+session mkdir Lab
+session mkdir 'Lab\Routers'
+session mkdir Office
+session new 'Lab\Routers\core 1' --protocol SSH2 --host 10.0.0.1 --port 2222 --user admin
+session new 'Lab\Routers\edge' --protocol Telnet --host edge.lab.example
+session new 'Lab\console' --protocol Serial
+session new 'Office\printer' --protocol RLogin --host printer.office.example --user ops
+session new web01 --protocol SSH2 --host web01.example.org --user deploy
+session new db01 --protocol SSH2 --host db01.example.org
+echo "-- arranged by hand: Office before Lab, db01 before web01, a copy of core 1 beside it"
+session reorder Office Lab --before
+session reorder db01 web01 --before
+session cp 'Lab\Routers\core 1' 'Lab\Routers' --unique
+session rename 'Lab\Routers\core 1 (1)' 'core 2'
+session ls --tree
+echo
+echo "-- the same folder in store (alphabetical) order"
+session ls --alpha
+echo
+echo "== One session in full (derived values first)"
+session show 'Lab\Routers\core 1' | head -n 20
+echo "   ..."
+echo
+echo "== A change to the default session applied to every session, with the tally"
+session apply-default 'Scrollback=2000' 'Title Bar=%S on %H' --yes
+session show 'Office\printer' | grep -E '^(Scrollback|Title Bar)\b'
+echo "-- and each session keeps its own connection"
+session show 'Lab\Routers\core 1' | grep -E '^(relevantProtocol|host|port|user):'
+echo
+echo "== The registry stand-in underneath"
 echo "== Writing two sessions under HKCU\\Software\\Brimvale\\Sessions"
 S='HKCU\Software\Brimvale\Sessions'
 reg set "$S\\web01" Hostname --sz "web01.example.org"

@@ -18,6 +18,8 @@ class SessionCommand {
   explicit SessionCommand(CLI::App& app);
 
   bool Selected() const { return m_session->parsed(); }
+  // The noun's protocol table loader (its --plugins option), shared with the tree verbs.
+  ProtocolTableLoader& Loader() { return m_loader; }
   // 0 done, 1 refused (the reason on stderr); nothing is written when refused.
   int Run();
 

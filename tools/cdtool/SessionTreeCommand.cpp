@@ -34,7 +34,7 @@ std::string Join(std::string const& folder, std::string const& name) {
 
 }  // namespace
 
-SessionTreeCommand::SessionTreeCommand(CLI::App& session) {
+SessionTreeCommand::SessionTreeCommand(CLI::App& session, ProtocolTableLoader& loader) : m_loader(loader) {
   m_ls = session.add_subcommand("ls", "List a folder: its folders (ending in \\), then its sessions");
   m_ls->add_option("FOLDER", m_path, "The folder (default: the root)");
   m_ls->add_flag("--tree", m_tree, "List every folder below as well, indented");
@@ -93,6 +93,7 @@ bool SessionTreeCommand::Selected() const {
 }
 
 int SessionTreeCommand::Run() {
+  if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
   if (m_ls->parsed()) return List();
   if (m_mkdir->parsed()) return MakeFolder();
   if (m_new->parsed()) return NewSession();

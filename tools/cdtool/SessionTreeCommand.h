@@ -10,11 +10,14 @@
 #include <string>
 #include <vector>
 
+#include "ProtocolTableLoader.h"
+
 
 class SessionTreeCommand {
  public:
-  // Adds the verbs to `session`, the noun's subcommand.
-  explicit SessionTreeCommand(CLI::App& session);
+  // Adds the verbs to `session`, the noun's subcommand. Sessions are loaded and saved with the
+  // protocol table that `loader` fills, so that no protocol's options are lost.
+  SessionTreeCommand(CLI::App& session, ProtocolTableLoader& loader);
 
   // Whether one of these verbs was chosen.
   bool Selected() const;
@@ -40,6 +43,7 @@ class SessionTreeCommand {
   static bool IsWithin(std::string const& folder, std::string const& path);
   bool Confirm(std::string const& question);
 
+  ProtocolTableLoader& m_loader;
   CLI::App* m_ls = nullptr;
   CLI::App* m_mkdir = nullptr;
   CLI::App* m_new = nullptr;

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
   FileTypesCommand filetypes(app);
   ProtocolsCommand protocols(app);
   SessionCommand session(app);
-  SessionTreeCommand sessionTree(*app.get_subcommand("session"));
+  SessionTreeCommand sessionTree(*app.get_subcommand("session"), session.Loader());
   LaunchCommand launch(app);
   try {
     app.parse(argc, argv);
