@@ -32,7 +32,8 @@ ProfileFolderData::ProfileFolderData(VProfileKey& root, CString const& folderKey
   }
   repaired |= Merge(folderList, m_folders, m_arrangedFolders);
   repaired |= Merge(sessionList, m_sessions, m_arrangedSessions);
-  if (repaired) Save();
+  m_repaired = repaired;
+  if (repaired && root.IsWritable()) Save();
 }
 
 void ProfileFolderData::Enumerate(VProfileKey& folder) {

@@ -21,8 +21,12 @@ class ProfileFolderData : public VProfileRecord {
   static constexpr char const* kRecordName = "__FolderData__";
   static constexpr char const* kTemporaryName = "_@@TMP@@_";
 
-  // Reads the record of the folder at `folderKeyPath` ("Sessions" for the root) below `root`.
+  // Reads the record of the folder at `folderKeyPath` ("Sessions" for the root) below `root`;
+  // a repaired record is written back when `root` is writable.
   ProfileFolderData(VProfileKey& root, CString const& folderKeyPath, bool sortAlphabetically);
+
+  // Whether the stored record disagreed with the folder's children (or was missing).
+  bool Repaired() const { return m_repaired; }
 
   VProfileOptionTable const& ProfileTable() const override { return _profileOffsets; }
 
@@ -62,5 +66,6 @@ class ProfileFolderData : public VProfileRecord {
   NameList m_arrangedSessions;
   CString m_recordKeyPath;
   bool m_sortAlphabetically;
+  bool m_repaired = false;
   VProfileKey* m_root;
 };

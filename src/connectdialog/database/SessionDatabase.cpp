@@ -112,10 +112,17 @@ bool SessionDatabase::IsEmpty() {
   return sessions == 1;
 }
 
+// Read-only first: a record in step (the usual case) needs no write lock and no key creation.
 void SessionDatabase::AppendList(CString const& folder, bool folders, CStringList& out) {
+  List const list = folders ? List::Folders : List::Sessions;
+  {
+    VProfileStore reading(true, nullptr);
+    ProfileFolderData data(*reading.Root(), GetDBPath(folder), m_sortAlphabetically);
+    if (!data.Repaired()) return ToList(data.Names(list), out);
+  }
   VProfileStore store;
   ProfileFolderData data(*store.Root(), GetDBPath(folder), m_sortAlphabetically);
-  ToList(data.Names(folders ? List::Folders : List::Sessions), out);
+  ToList(data.Names(list), out);
 }
 
 void SessionDatabase::GetFolderList(CString const& folder, CStringList& out) { AppendList(folder, true, out); }

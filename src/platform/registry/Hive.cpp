@@ -324,7 +324,11 @@ long Hive::EmptyKey(KeyId key) {
 
 long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string_view& data) {
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
-  if (m_txOpen) {
+  // Inside a unit of work the second read of a key takes all its values at once (a session
+  // load reads every one of them); a single probe, such as the session mark of each child
+  // while a folder is listed, reads just that value.
+  bool const probe = m_txOpen && !CacheIsCurrent(key) && m_probedKey != key;
+  if (m_txOpen && !probe) {
     if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
     auto const found = m_cachedValues.find(folded);
     if (found == m_cachedValues.end()) return ERROR_FILE_NOT_FOUND;
@@ -335,6 +339,7 @@ long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, s
   Statement query(*this, "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2");
   if (!query) return ErrorFrom(sqlite3_errcode(m_db));
   int const rc = query.Bind(1, key).Bind(2, folded).Step();
+  if (probe) m_probedKey = key;
   if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
   type = static_cast<unsigned long>(query.Int(0));

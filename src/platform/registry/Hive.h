@@ -96,5 +96,6 @@ class Hive {
     size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
   };
   std::unordered_map<std::string, StoredValue, NameHash, std::equal_to<>> m_cachedValues;
-  std::string m_queried;  // the bytes of the last value read outside a transaction
+  std::string m_queried;  // the bytes of the last value read by its own query
+  KeyId m_probedKey = 0;  // the key whose one value was last read by its own query
 };
