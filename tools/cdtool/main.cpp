@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "FileTypesCommand.h"
+#include "FirewallCommand.h"
 #include "GlobalCommand.h"
 #include "HostProfileStore.h"
 #include "KeymapCommand.h"
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
   SessionCommand session(app);
   SessionTreeCommand sessionTree(*app.get_subcommand("session"), session.Loader());
   LaunchCommand launch(app);
+  FirewallCommand firewall(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -61,5 +63,6 @@ int main(int argc, char** argv) {
   if (sessionTree.Selected()) return sessionTree.Run();
   if (session.Selected()) return session.Run();
   if (launch.Selected()) return launch.Run();
+  if (firewall.Selected()) return firewall.Run();
   return 2;
 }
