@@ -22,6 +22,10 @@ session new 'Lab\console' --protocol Serial
 session new 'Office\printer' --protocol RLogin --host printer.office.example --user ops
 session new web01 --protocol SSH2 --host web01.example.org --user deploy
 session new db01 --protocol SSH2 --host db01.example.org
+echo "-- a firewall beside the sessions (its password read from stdin, stored encoded)"
+echo 'proxy-secret' | "$CDTOOL" --root "$ROOT" firewall add corp-socks --type SOCKSv5_USERPASS \
+  --host socks.office.example --port 1080 --user ops --password-stdin
+"$CDTOOL" --root "$ROOT" firewall show corp-socks
 echo "-- arranged by hand: Office before Lab, db01 before web01, a copy of core 1 beside it"
 session reorder Office Lab --before
 session reorder db01 web01 --before
