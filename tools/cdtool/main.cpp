@@ -15,6 +15,7 @@
 #include "SchemesCommand.h"
 #include "SyncCommand.h"
 #include "TzCommand.h"
+#include "UrlCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"cdtool: inspect and edit ConnectDialog sessions, options and the registry stand-in"};
@@ -32,6 +33,7 @@ int main(int argc, char** argv) {
   KeymapCommand keymap(app);
   LognameCommand logname(app);
   FileTypesCommand filetypes(app);
+  UrlCommand url(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -49,5 +51,6 @@ int main(int argc, char** argv) {
   if (keymap.Selected()) return keymap.Run();
   if (logname.Selected()) return logname.Run();
   if (filetypes.Selected()) return filetypes.Run();
+  if (url.Selected()) return url.Run();
   return 2;
 }
