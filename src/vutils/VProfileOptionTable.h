@@ -20,4 +20,6 @@ class VProfileOptionTable {
   virtual VProfileData* Member(VProfileRecord const& record, int index) const = 0;
   // Names and loads every member in table order, each with its default when `key` holds nothing.
   virtual void Load(VProfileRecord& record, VProfileKey* key) const = 0;
+  // Loads the one member at `index` as Load would, for tools that change a single option.
+  virtual void LoadMember(VProfileRecord& record, int index, VProfileKey* key) const = 0;
 };

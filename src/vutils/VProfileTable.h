@@ -23,6 +23,9 @@ class VProfileTable : public VProfileOptionTable {
   void Load(VProfileRecord& record, VProfileKey* key) const override {
     for (VProfileOption<R> const& row : m_rows) row.Load(static_cast<R&>(record), key);
   }
+  void LoadMember(VProfileRecord& record, int index, VProfileKey* key) const override {
+    m_rows[index].Load(static_cast<R&>(record), key);
+  }
 
  private:
   std::vector<VProfileOption<R>> m_rows;

@@ -11,8 +11,10 @@
 #include "KeymapCommand.h"
 #include "LognameCommand.h"
 #include "MsgCommand.h"
+#include "ProtocolsCommand.h"
 #include "RegCommand.h"
 #include "SchemesCommand.h"
+#include "SessionCommand.h"
 #include "SyncCommand.h"
 #include "TzCommand.h"
 #include "UrlCommand.h"
@@ -33,6 +35,8 @@ int main(int argc, char** argv) {
   KeymapCommand keymap(app);
   LognameCommand logname(app);
   FileTypesCommand filetypes(app);
+  ProtocolsCommand protocols(app);
+  SessionCommand session(app);
   UrlCommand url(app);
   try {
     app.parse(argc, argv);
@@ -51,6 +55,8 @@ int main(int argc, char** argv) {
   if (keymap.Selected()) return keymap.Run();
   if (logname.Selected()) return logname.Run();
   if (filetypes.Selected()) return filetypes.Run();
+  if (protocols.Selected()) return protocols.Run();
+  if (session.Selected()) return session.Run();
   if (url.Selected()) return url.Run();
   return 2;
 }

@@ -1,0 +1,50 @@
+#include "ProtocolTableLoader.h"
+
+#include <filesystem>
+#include <cstring>
+
+#include "database/LibraryState.h"
+#include "database/ProductInfo.h"
+#include "session/BuiltInProtocol.h"
+#include "session/LoadProtocolDll.h"
+
+namespace {
+
+constexpr char kFolderName[] = "Connection Protocols";
+
+char const* ApplicationName() { return GetApplicationName().c_str(); }
+
+}  // namespace
+
+void ProtocolTableLoader::AddOption(CLI::App& command) {
+  m_folder = CONNECTION_PROTOCOLS_DIR;
+  command.add_option("--plugins", m_folder, "The \"Connection Protocols\" folder to load the protocol plug-ins from")
+      ->capture_default_str();
+}
+
+// Hosts name their base folder and the plug-ins lie in its "Connection Protocols" folder.
+bool ProtocolTableLoader::Fill() {
+  std::filesystem::path const folder = std::filesystem::absolute(m_folder).lexically_normal();
+  std::filesystem::path const named = folder.has_filename() ? folder : folder.parent_path();
+  if (named.filename() != kFolderName) {
+    m_error = "the plug-in folder must be named \"" + std::string(kFolderName) + "\", not \"" + m_folder + "\"";
+    return false;
+  }
+  std::string const base = named.parent_path().string() + "/";
+  int const product = GetCurrentAppProductID();
+  for (int row = 0; row < kBuiltInProtocolCount; ++row) {
+    BuiltInProtocol const& entry = builtInProtocols[row];
+    if (entry.productId != product) continue;
+    int index = -1;
+    bool exitRequested = false;
+    bool warn = false;
+    bool const added = LoadProtocolDll(base.c_str(), row, product, nullptr, nullptr, nullptr, ApplicationName, nullptr,
+                                       nullptr, &index, &exitRequested, &warn);
+    // SSH1 is left out on purpose unless "SSH1.enable" is there: that is not a missing plug-in.
+    bool const ssh1Disabled = std::strcmp(entry.protocol, "SSH1") == 0 && !std::filesystem::exists(named / "SSH1.enable");
+    if (!added && !ssh1Disabled) m_missing.push_back({entry.protocol, (named / entry.file).string()});
+  }
+  LoadProtocolDll(nullptr, 0, product, nullptr, nullptr, nullptr, ApplicationName, nullptr, nullptr, nullptr, nullptr,
+                  nullptr);
+  return true;
+}
