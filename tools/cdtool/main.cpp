@@ -17,6 +17,7 @@
 #include "SessionCommand.h"
 #include "SyncCommand.h"
 #include "TzCommand.h"
+#include "UrlCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"cdtool: inspect and edit ConnectDialog sessions, options and the registry stand-in"};
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   FileTypesCommand filetypes(app);
   ProtocolsCommand protocols(app);
   SessionCommand session(app);
+  UrlCommand url(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -55,5 +57,6 @@ int main(int argc, char** argv) {
   if (filetypes.Selected()) return filetypes.Run();
   if (protocols.Selected()) return protocols.Run();
   if (session.Selected()) return session.Run();
+  if (url.Selected()) return url.Run();
   return 2;
 }
