@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "FileTypesCommand.h"
+#include "FirewallCommand.h"
 #include "GlobalCommand.h"
 #include "HostProfileStore.h"
 #include "KeymapCommand.h"
@@ -35,6 +36,7 @@ int main(int argc, char** argv) {
   KeymapCommand keymap(app);
   LognameCommand logname(app);
   FileTypesCommand filetypes(app);
+  FirewallCommand firewall(app);
   ProtocolsCommand protocols(app);
   SessionCommand session(app);
   UrlCommand url(app);
@@ -55,6 +57,7 @@ int main(int argc, char** argv) {
   if (keymap.Selected()) return keymap.Run();
   if (logname.Selected()) return logname.Run();
   if (filetypes.Selected()) return filetypes.Run();
+  if (firewall.Selected()) return firewall.Run();
   if (protocols.Selected()) return protocols.Run();
   if (session.Selected()) return session.Run();
   if (url.Selected()) return url.Run();
