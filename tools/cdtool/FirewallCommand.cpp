@@ -12,35 +12,76 @@
 
 namespace {
 
-std::string Dump(nlohmann::ordered_json const& document) {
-  return document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+// A type given by its stored name or the name users see, in any letter case.
+FirewallType const* TypeNamed(std::string const& text) {
+  if (FirewallType const* type = FirewallType::FromStoredName(text, true)) return type;
+  for (FirewallType const& type : FirewallType::All()) {
+    std::string const shown = type.displayName;
+    if (shown.size() == text.size() &&
+        std::equal(shown.begin(), shown.end(), text.begin(), [](char a, char b) { return tolower(a) == tolower(b); }))
+      return &type;
+  }
+  return nullptr;
 }
 
-std::string TypeNames() {
-  std::string names;
-  for (FirewallType const& type : FirewallType::All()) names += std::string(names.empty() ? "" : ", ") + type.storedName;
-  return names;
+std::string TypeList() {
+  std::string list;
+  for (FirewallType const& type : FirewallType::All()) list += std::string(list.empty() ? "" : ", ") + type.storedName;
+  return list;
+}
+
+std::string Received(FirewallConfig const& firewall, bool password) {
+  VStringReceiver text;
+  bool const given = password ? firewall.GetFirewallPassword(&text) : firewall.GetFirewallUsername(&text);
+  return given ? std::string(text.GetString()) : std::string();
+}
+
+nlohmann::ordered_json ToJson(FirewallConfig& firewall) {
+  return {{"name", firewall.GetFirewallName().Str()},
+          {"type", firewall.GetFirewallType().Str()},
+          {"typeName", firewall.GetFirewallTypeDisplayName() ? firewall.GetFirewallTypeDisplayName() : ""},
+          {"host", firewall.GetFirewallHostname().Str()},
+          {"port", firewall.GetFirewallPort()},
+          {"user", Received(firewall, false)},
+          {"passwordSet", !Received(firewall, true).empty()},
+          {"prompt", firewall.GetFirewallPrompt().Str()},
+          {"command", firewall.GetFirewallCommand().Str()}};
+}
+
+std::string Plain(nlohmann::ordered_json const& shown) {
+  std::string text;
+  for (auto const& [field, value] : shown.items())
+    text += field + ": " + (value.is_string() ? value.get<std::string>() : value.dump()) + "\n";
+  return text;
+}
+
+std::string Dump(nlohmann::ordered_json const& json) {
+  return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace
 
 FirewallCommand::FirewallCommand(CLI::App& app) {
-  m_firewall = app.add_subcommand("firewall", "List, show, add and remove firewall definitions");
+  m_firewall = app.add_subcommand("firewall", "List, show, add and remove named firewalls");
   m_firewall->require_subcommand(1);
-  m_ls = m_firewall->add_subcommand("ls", "The firewalls' names, \"None\" first");
-  m_ls->add_flag("--json", m_json, "Print {\"firewalls\":[names]}");
-  m_show = m_firewall->add_subcommand("show", "One firewall's settings (never its password)");
-  m_show->add_option("NAME", m_name, "The firewall")->required();
-  m_show->add_flag("--json", m_json, "Print {\"name\",\"type\",\"typeName\",\"host\",\"port\",\"user\",\"hasPassword\"}");
+  m_ls = m_firewall->add_subcommand("ls", "The firewalls' names; \"None\" (a direct connection) always first");
+  m_ls->add_flag("--json", m_json, "Print [\"None\", ...]");
+  m_show = m_firewall->add_subcommand("show", "One firewall's settings (the password only as set or not)");
+  m_show->add_option("NAME", m_name, "The firewall's name")->required();
+  m_show->add_flag("--json", m_json,
+                   "Print {\"name\",\"type\",\"typeName\",\"host\",\"port\",\"user\",\"passwordSet\",\"prompt\","
+                   "\"command\"}");
   m_add = m_firewall->add_subcommand("add", "Define a new firewall");
   m_add->add_option("NAME", m_name, "The new firewall's name")->required();
-  m_add->add_option("--type", m_type, "The stored type name: " + TypeNames())->required();
-  m_add->add_option("--host", m_host, "The proxy's host")->required();
-  m_add->add_option("--port", m_port, "The proxy's port")->required()->check(CLI::Range(0, 65535));
-  m_add->add_option("--user", m_user, "The user name on the proxy");
-  m_add->add_flag("--password-stdin", m_passwordFromStdin, "Read the proxy password from the first line of stdin");
-  auto* rm = m_firewall->add_subcommand("rm", "Remove a firewall");
-  rm->add_option("NAME", m_name, "The firewall")->required();
+  m_add->add_option("--type", m_type, "The kind: " + TypeList())->required();
+  m_add->add_option("--host", m_host, "The firewall's host name or address")->required();
+  m_add->add_option("--port", m_port, "The firewall's port")->required()->check(CLI::Range(1, 65535));
+  m_add->add_option("--user", m_user, "The user name the firewall asks for");
+  m_add->add_flag("--password-stdin", m_passwordFromStdin, "Read the password from the first line of standard input");
+  m_add->add_option("--prompt", m_prompt, "The prompt the firewall shows");
+  m_add->add_option("--command", m_command, "The command sent to the firewall");
+  m_rm = m_firewall->add_subcommand("rm", "Remove a firewall; sessions naming it fall back to a direct connection");
+  m_rm->add_option("NAME", m_name, "The firewall's name")->required();
 }
 
 int FirewallCommand::Run() {
@@ -53,61 +94,44 @@ int FirewallCommand::Run() {
 int FirewallCommand::List() const {
   CStringList names;
   FirewallStore::GetFirewallNames(names);
-  nlohmann::ordered_json list = nlohmann::ordered_json::array();
+  nlohmann::ordered_json json = nlohmann::ordered_json::array();
   std::string text;
-  for (POSITION p = names.GetHeadPosition(); p;) {
-    std::string const& name = names.GetNext(p).Str();
-    list.push_back(name);
-    text += name + "\n";
+  for (POSITION position = names.GetHeadPosition(); position;) {
+    CString const& name = names.GetNext(position);
+    json.push_back(name.Str());
+    text += name.Str() + "\n";
   }
-  return CommandOutput::Print(m_json ? Dump({{"firewalls", list}}) : text);
+  return CommandOutput::Print(m_json ? Dump(json) : text);
 }
 
 int FirewallCommand::Show() const {
-  std::unique_ptr<FirewallConfig> firewall(FirewallStore::LookupFirewall(m_name));
-  if (!firewall) return CommandOutput::Refuse("no firewall \"" + m_name + "\"");
-  VStringReceiver user;
-  VStringReceiver password;
-  firewall->GetFirewallUsername(&user);
-  firewall->GetFirewallPassword(&password);
-  nlohmann::ordered_json const document{{"name", m_name},
-                                        {"type", firewall->GetFirewallType().Str()},
-                                        {"typeName", firewall->GetFirewallTypeDisplayName()},
-                                        {"host", firewall->GetFirewallHostname().Str()},
-                                        {"port", firewall->GetFirewallPort()},
-                                        {"user", user.Text().Str()},
-                                        {"hasPassword", password.GetLength() > 0}};
-  if (m_json) return CommandOutput::Print(Dump(document));
-  std::string text;
-  for (auto const& [key, value] : document.items())
-    text += key + ": " + (value.is_string() ? value.get<std::string>() : value.dump()) + "\n";
-  return CommandOutput::Print(text);
+  std::unique_ptr<FirewallConfig> firewall(FirewallStore::LookupFirewall(m_name.c_str()));
+  if (!firewall) return CommandOutput::Refuse("no such firewall: " + m_name);
+  nlohmann::ordered_json const shown = ToJson(*firewall);
+  return CommandOutput::Print(m_json ? Dump(shown) : Plain(shown));
 }
 
-int FirewallCommand::Add() {
-  FirewallType const* type = FirewallType::FromStoredName(m_type, true);
-  if (!type) return CommandOutput::Refuse("\"" + m_type + "\" is not a firewall type; the types are " + TypeNames());
-  if (FirewallStore::FirewallExists(m_name)) return CommandOutput::Refuse("a firewall \"" + m_name + "\" already exists");
-  FirewallConfig firewall(m_name, nullptr);
+int FirewallCommand::Add() const {
+  FirewallType const* type = TypeNamed(m_type);
+  if (!type) return CommandOutput::Usage("unknown firewall type: " + m_type + " (one of: " + TypeList() + ")");
+  if (FirewallStore::FirewallExists(m_name.c_str())) return CommandOutput::Refuse(m_name + " already exists");
+  std::string password;
+  if (m_passwordFromStdin && !std::getline(std::cin, password)) password.clear();
+  FirewallConfig firewall(m_name.c_str(), nullptr);
   firewall.SetFirewallType(type->storedName);
   firewall.SetFirewallHostname(m_host);
   firewall.SetFirewallPort(static_cast<unsigned short>(m_port));
-  if (m_user) firewall.SetFirewallUsername(*m_user);
-  if (m_passwordFromStdin) {
-    VString password;
-    password.SetSensitive();
-    std::string line;
-    std::getline(std::cin, line);
-    password = VString(line.data(), line.size());
-    std::fill(line.begin(), line.end(), '\0');
-    firewall.SetFirewallPassword(password);
-  }
+  firewall.SetFirewallUsername(m_user);
+  firewall.SetFirewallPassword(password);
+  firewall.SetFirewallPrompt(m_prompt);
+  firewall.SetFirewallCommand(m_command);
   if (!FirewallStore::SaveFirewall(&firewall, true))
-    return CommandOutput::Refuse("\"" + m_name + "\" cannot be stored as a firewall name");
+    return CommandOutput::Refuse("cannot store the firewall " + m_name + " (a refused name, or the store is not writable)");
   return 0;
 }
 
 int FirewallCommand::Remove() const {
-  if (!FirewallStore::DeleteFirewall(m_name)) return CommandOutput::Refuse("no firewall \"" + m_name + "\" to remove");
+  if (m_name == FirewallStore::kDirectName) return CommandOutput::Refuse("\"None\" is a direct connection and stays");
+  if (!FirewallStore::DeleteFirewall(m_name.c_str())) return CommandOutput::Refuse("no such firewall: " + m_name);
   return 0;
 }

@@ -1,11 +1,9 @@
-// The `firewall` noun of cdtool: the firewall definitions sessions connect through, beside the
-// sessions in the product's store. "None" (a direct connection) is always listed and never
-// changed. Passwords are read from standard input, stored encoded, and never printed.
+// The `firewall` noun of cdtool: list, show, add and remove the named firewalls of the
+// product's store.
 #pragma once
 
 #include <CLI/CLI.hpp>
 
-#include <optional>
 #include <string>
 
 class FirewallCommand {
@@ -13,24 +11,27 @@ class FirewallCommand {
   explicit FirewallCommand(CLI::App& app);
 
   bool Selected() const { return m_firewall->parsed(); }
-  // 0 done, 1 refused (the reason on stderr).
+  // 0 done, 1 refused (the reason on stderr), 2 usage error.
   int Run();
 
  private:
   int List() const;
   int Show() const;
-  int Add();
+  int Add() const;
   int Remove() const;
 
   CLI::App* m_firewall = nullptr;
   CLI::App* m_ls = nullptr;
   CLI::App* m_show = nullptr;
   CLI::App* m_add = nullptr;
+  CLI::App* m_rm = nullptr;
   std::string m_name;
   std::string m_type;
   std::string m_host;
   int m_port = 0;
-  std::optional<std::string> m_user;
+  std::string m_user;
+  std::string m_prompt;
+  std::string m_command;
   bool m_passwordFromStdin = false;
   bool m_json = false;
 };

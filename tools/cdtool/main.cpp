@@ -20,6 +20,7 @@
 #include "SessionTreeCommand.h"
 #include "SyncCommand.h"
 #include "TzCommand.h"
+#include "UrlCommand.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"cdtool: inspect and edit ConnectDialog sessions, options and the registry stand-in"};
@@ -37,11 +38,12 @@ int main(int argc, char** argv) {
   KeymapCommand keymap(app);
   LognameCommand logname(app);
   FileTypesCommand filetypes(app);
+  FirewallCommand firewall(app);
   ProtocolsCommand protocols(app);
   SessionCommand session(app);
   SessionTreeCommand sessionTree(*app.get_subcommand("session"), session.Loader());
   LaunchCommand launch(app);
-  FirewallCommand firewall(app);
+  UrlCommand url(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -59,10 +61,11 @@ int main(int argc, char** argv) {
   if (keymap.Selected()) return keymap.Run();
   if (logname.Selected()) return logname.Run();
   if (filetypes.Selected()) return filetypes.Run();
+  if (firewall.Selected()) return firewall.Run();
   if (protocols.Selected()) return protocols.Run();
   if (sessionTree.Selected()) return sessionTree.Run();
   if (session.Selected()) return session.Run();
   if (launch.Selected()) return launch.Run();
-  if (firewall.Selected()) return firewall.Run();
+  if (url.Selected()) return url.Run();
   return 2;
 }

@@ -6,7 +6,6 @@
 #include "database/ProductInfo.h"
 #include "platform/shell/ArgumentString.h"
 #include "platform/shell/Shell.h"
-#include "platform/shell/UserName.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "platform/ui/UserInterface.h"
 
@@ -14,8 +13,6 @@ namespace {
 
 constexpr char const* kLaunchFailed =
     "The application could not be started.\r\n\r\nCheck its program path in the global options.\r\n";
-// The longest user name the password takes (a 129-byte buffer with its terminator).
-constexpr size_t kUserNameLimit = 128;
 
 void Launch(VString const& program, char const* parameters) {
   bool started = false;
@@ -40,12 +37,4 @@ void LaunchFileTransferApp(char const* parameters) {
   GlobalConfig* config = nullptr;
   GetGlobalConfig(config);
   Launch(config->haloFyxExePath, parameters);
-}
-
-CString GetDefaultAnonymousPassword() {
-  GlobalConfig* config = nullptr;
-  GetGlobalConfig(config);
-  if (!config->anonymousPassword.IsEmpty()) return CString(config->anonymousPassword.c_str());
-  std::string const user = UserName::Current().value_or("guest");
-  return CString(user.substr(0, kUserNameLimit) + "@");
 }

@@ -1,12 +1,9 @@
 // Starting the sibling host on a session (the terminal client from the file-transfer client and
-// back), and the password anonymous logins offer. The programs come from the global
-// configuration's "... EXE Path" options; a program is started with the caller's argument
-// string split into words, never through a command interpreter, so nothing in a session path
-// can run another command. A failed start shows a warning through the user interface.
+// back). The programs come from the global configuration's "... EXE Path" options; a program
+// is started with the caller's argument string split into words, never through a command
+// interpreter, so nothing in a session path can run another command. A failed start shows a warning through the user interface.
 // Host's user-interface thread only.
 #pragma once
-
-#include "platform/types/CString.h"
 
 // Whether HaloKorvo or Korvo, and whether HaloFyx, is installed, as the host reported it.
 bool CanLaunchTerminalApp();
@@ -15,5 +12,3 @@ bool CanLaunchFileTransferApp();
 // `parameters` (such as: /S "Lab\core1").
 void LaunchTerminalApp(char const* parameters);
 void LaunchFileTransferApp(char const* parameters);
-// "Anonymous Password" when set; otherwise the user's login name and "@" ("guest@" without one).
-CString GetDefaultAnonymousPassword();

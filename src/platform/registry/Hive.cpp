@@ -191,7 +191,7 @@ long Hive::PrepareSchema() {
   }
   if (m_state == State::Open) {
     sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
-    sqlite3_exec(m_db, "PRAGMA synchronous=FULL", nullptr, nullptr, nullptr);
+    sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
   }
   return ERROR_SUCCESS;
 }

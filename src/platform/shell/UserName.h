@@ -1,12 +1,10 @@
-// The name the current user logs in with, from the user database (not from the environment,
-// which a caller may have changed).
+// The name of the user the process runs as.
 #pragma once
 
-#include <optional>
 #include <string>
 
 class UserName {
  public:
-  // Empty when the user has no entry in the user database.
-  static std::optional<std::string> Current();
+  // The login name of the effective user from the user database; false when it has no entry.
+  static bool Get(std::string& name);
 };

@@ -64,16 +64,6 @@ TEST_F(SiblingLaunchTest, FailureShowsOneWarning) {
   EXPECT_EQ(m_shell.started, (Words{"/opt/hf", "/S", "x"}));
 }
 
-TEST_F(SiblingLaunchTest, AnonymousPasswordIsTheOptionOrTheUserName) {
-  Config().anonymousPassword = "me@example.org";
-  EXPECT_EQ(GetDefaultAnonymousPassword(), CString("me@example.org"));
-  Config().anonymousPassword = "";
-  std::string const fallback = GetDefaultAnonymousPassword().Str();
-  ASSERT_GE(fallback.size(), 2u);
-  EXPECT_EQ(fallback.back(), '@');
-  EXPECT_EQ(fallback.find('@'), fallback.size() - 1);
-}
-
 TEST_F(SiblingLaunchTest, UpgradeRunsOnlyForALoadedConfigurationOfTheOlderVersion) {
   constexpr char const* older = "0311ABC6-1CDD-46fc-A08A-0D7C00242FCA";
   {

@@ -1,0 +1,22 @@
+// The `url` noun of cdtool: `url parse TEXT` splits a connection URL as a host application would
+// and prints its parts, or the report that refused it.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <string>
+
+class UrlCommand {
+ public:
+  explicit UrlCommand(CLI::App& app);
+
+  bool Selected() const { return m_url->parsed(); }
+  // 0 parsed, 1 refused (the report's text on stderr, or in the JSON document).
+  int Run() const;
+
+ private:
+  CLI::App* m_url = nullptr;
+  std::string m_text;
+  std::string m_defaultPassword;
+  bool m_json = false;
+};
