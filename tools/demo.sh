@@ -26,6 +26,10 @@ echo "-- a firewall beside the sessions (its password read from stdin, stored en
 echo 'proxy-secret' | "$CDTOOL" --root "$ROOT" firewall add corp-socks --type SOCKSv5_USERPASS \
   --host socks.office.example --port 1080 --user ops --password-stdin
 "$CDTOOL" --root "$ROOT" firewall show corp-socks
+echo "-- a session made from a URL, stored by HaloFyx in its own configuration folder"
+"$CDTOOL" --root "$ROOT" --product halofyx session from-url 'sftp://ops@files.office.example:2222/srv/share' \
+  --save files
+"$CDTOOL" --root "$ROOT" --product halofyx session ls
 echo "-- arranged by hand: Office before Lab, db01 before web01, a copy of core 1 beside it"
 session reorder Office Lab --before
 session reorder db01 web01 --before

@@ -17,6 +17,7 @@
 #include "RegCommand.h"
 #include "SchemesCommand.h"
 #include "SessionCommand.h"
+#include "SessionFromUrlCommand.h"
 #include "SessionTreeCommand.h"
 #include "SyncCommand.h"
 #include "TzCommand.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
   ProtocolsCommand protocols(app);
   SessionCommand session(app);
   SessionTreeCommand sessionTree(*app.get_subcommand("session"), session.Loader());
+  SessionFromUrlCommand fromUrl(*app.get_subcommand("session"), session.Loader());
   LaunchCommand launch(app);
   UrlCommand url(app);
   try {
@@ -64,6 +66,7 @@ int main(int argc, char** argv) {
   if (firewall.Selected()) return firewall.Run();
   if (protocols.Selected()) return protocols.Run();
   if (sessionTree.Selected()) return sessionTree.Run();
+  if (fromUrl.Selected()) return fromUrl.Run();
   if (session.Selected()) return session.Run();
   if (launch.Selected()) return launch.Run();
   if (url.Selected()) return url.Run();

@@ -1,0 +1,78 @@
+#include "SessionFromUrlCommand.h"
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+
+#include "CommandOutput.h"
+#include "VReportMessageParams.h"
+#include "database/SessionDatabase.h"
+#include "session/SessionConfig.h"
+#include "session/UrlSession.h"
+
+namespace {
+
+std::string Dump(nlohmann::ordered_json const& document) {
+  return document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
+}
+
+std::string HexCode(unsigned long code) {
+  char text[16];
+  std::snprintf(text, sizeof(text), "0x%08lX", code & 0xFFFFFFFFul);
+  return text;
+}
+
+nlohmann::ordered_json Describe(SessionConfig& session, int transferType) {
+  ConnectConfig* transfer = session.GetTransferConnectConfig();
+  return {{"ok", true},
+          {"transferProtocol", session.GetTransferProtocol().Str()},
+          {"host", session.HostAddress().Str()},
+          {"port", session.HostPort()},
+          {"user", transfer ? transfer->GetUsername().Str() : ""},
+          {"initialDirectory", session.GetInitialDirectory().Str()},
+          {"transferType", transferType}};
+}
+
+}  // namespace
+
+SessionFromUrlCommand::SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader) : m_loader(loader) {
+  m_fromUrl = session.add_subcommand("from-url", "Make a file-transfer session from a URL or a host name");
+  m_fromUrl->add_option("TEXT", m_text, "The URL (such as sftp://me@host:2222/srv) or a host name")->required();
+  m_fromUrl->add_option("--save", m_savePath, "Store the session at this path");
+  m_fromUrl->add_flag("--json", m_json,
+                      "Print {\"ok\":true,\"transferProtocol\",\"host\",\"port\",\"user\",\"initialDirectory\","
+                      "\"transferType\"} or {\"ok\":false,\"code\",\"text\"}");
+}
+
+int SessionFromUrlCommand::Run() {
+  if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
+  int transferType = -1;
+  VReportMessageParams report;
+  ISessionConfig* made = CreateSessionConfig(m_text.c_str(), transferType, report);
+  auto* session = dynamic_cast<SessionConfig*>(made);
+  if (!session) {
+    if (made) made->Release();
+    std::string const text = report.GetTextSingleLine();
+    if (m_json) CommandOutput::Print(Dump({{"ok", false}, {"code", HexCode(report.GetCode())}, {"text", text}}));
+    return CommandOutput::Refuse(text);
+  }
+  nlohmann::ordered_json const described = Describe(*session, transferType);
+  if (m_savePath) {
+    size_t const slash = m_savePath->rfind('\\');
+    std::string const folder = slash == std::string::npos ? "" : m_savePath->substr(0, slash);
+    std::string const name = m_savePath->substr(slash + 1);
+    bool const free = !name.empty() && !SessionDatabase::Exists(*m_savePath) &&
+                      (folder.empty() || (SessionDatabase::Exists(folder) && SessionDatabase(0).IsFolder(folder)));
+    if (!free) {
+      made->Release();
+      return CommandOutput::Refuse("\"" + *m_savePath + "\" exists already or its folder does not");
+    }
+    session->SetSessionName(name);
+    SessionDatabase(0).InsertSession(folder, name, made, "", true);
+  }
+  made->Release();
+  if (m_json) return CommandOutput::Print(Dump(described));
+  std::string lines;
+  for (auto const& [key, value] : described.items())
+    if (key != "ok") lines += key + ": " + (value.is_string() ? value.get<std::string>() : value.dump()) + "\n";
+  return CommandOutput::Print(lines);
+}

@@ -1,0 +1,27 @@
+// `cdtool session from-url TEXT [--save PATH] [--json]`: the file-transfer session a host makes
+// from a connection URL or a host name, printed, and stored at PATH when asked.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+
+#include "ProtocolTableLoader.h"
+
+class SessionFromUrlCommand {
+ public:
+  // Adds the verb to `session`; the session is made with the table `loader` fills.
+  SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader);
+
+  bool Selected() const { return m_fromUrl->parsed(); }
+  // 0 made (and stored), 1 when the text or the path is refused.
+  int Run();
+
+ private:
+  ProtocolTableLoader& m_loader;
+  CLI::App* m_fromUrl = nullptr;
+  std::string m_text;
+  std::optional<std::string> m_savePath;
+  bool m_json = false;
+};
