@@ -1,5 +1,7 @@
 #include "SessionTreeCommand.h"
 
+#include <unistd.h>
+
 #include <iostream>
 
 #include "CommandOutput.h"
@@ -20,6 +22,8 @@ constexpr unsigned long kApplyToAllQuestion = 0xE1600003;
 constexpr unsigned long kReadOnlySessions = 0xA1600004;
 // What the Connect dialog refuses in a name: the path and list separators among them.
 constexpr char const* kForbiddenCharacters = "\\/:*?\"<>|";
+// Sessions between two progress lines of a long walk.
+constexpr int kProgressEvery = 250;
 
 std::string Parent(std::string const& path) {
   size_t const slash = path.rfind('\\');
@@ -252,7 +256,12 @@ int SessionTreeCommand::ApplyDefault() {
     return CommandOutput::Refuse("nothing changed");
   }
   // The walk changes the default session too, like every other.
-  GlobalChangeTally const tally = db.EnumAndApplyDelta(delta);
+  bool const showProgress = isatty(STDERR_FILENO) != 0;
+  GlobalChangeTally const tally = db.EnumAndApplyDelta(delta, [showProgress](GlobalChangeTally const& sofar) {
+    if (showProgress && sofar.visited % kProgressEvery == 0)
+      std::cerr << "\r" << sofar.visited << " sessions visited" << std::flush;
+  });
+  if (showProgress && tally.visited >= kProgressEvery) std::cerr << '\n';
   delta->Release();
   int const result = CommandOutput::Print("updated " + std::to_string(tally.updated) + " of " +
                                           std::to_string(tally.visited) + " sessions\n");

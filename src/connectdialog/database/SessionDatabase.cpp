@@ -289,7 +289,10 @@ void SessionDatabase::EnumAllSessions(Visitor visitor, void* context) {
 
 // The whole walk is one unit of work: a process killed midway leaves every session as it was,
 // and 10,000 sessions cost one commit instead of 10,000.
-GlobalChangeTally SessionDatabase::EnumAndApplyDelta(ISessionConfig* delta) {
+GlobalChangeTally SessionDatabase::EnumAndApplyDelta(ISessionConfig* delta) { return EnumAndApplyDelta(delta, {}); }
+
+GlobalChangeTally SessionDatabase::EnumAndApplyDelta(ISessionConfig* delta,
+                                                     std::function<void(GlobalChangeTally const&)> const& progress) {
   GlobalChangeTally tally;
   auto const* change = dynamic_cast<SessionConfig const*>(delta);
   if (!change) return tally;
@@ -298,12 +301,14 @@ GlobalChangeTally SessionDatabase::EnumAndApplyDelta(ISessionConfig* delta) {
   VProfileKey sessions(store.Root(), GetDBPath(""));
   WalkSessions(sessions, "", [&](VProfileKey& key, CString const&, CString const& name) {
     ++tally.visited;
-    if (!key.IsWritable()) return;
-    SessionConfig session(name, &key);
-    session.Checkpoint();
-    session.ApplyDelta(change);
-    session.Save(&key, true);
-    ++tally.updated;
+    if (key.IsWritable()) {
+      SessionConfig session(name, &key);
+      session.Checkpoint();
+      session.ApplyDelta(change);
+      session.Save(&key, true);
+      ++tally.updated;
+    }
+    if (progress) progress(tally);
   });
   return tally;
 }

@@ -10,6 +10,8 @@
 // owned by the caller, who releases them. User-interface thread only.
 #pragma once
 
+#include <functional>
+
 #include "VString.h"
 #include "database/GlobalChangeTally.h"
 #include "platform/types/CString.h"
@@ -77,6 +79,8 @@ class SessionDatabase {
   // can be written, as one unit of work: killed midway, the store keeps every session as it
   // was. A delta of another kind changes nothing and visits nothing.
   GlobalChangeTally EnumAndApplyDelta(ISessionConfig* delta);
+  // The same, calling `progress` with the running tally after each session (for long walks).
+  GlobalChangeTally EnumAndApplyDelta(ISessionConfig* delta, std::function<void(GlobalChangeTally const&)> const& progress);
   // Writes the number `valueName` (1 or 0) into every session.
   void EnumAndSetAllBoolValues(CString const& valueName, bool value);
   // Whether the session's stored protocol ("Protocol Name" for product 3, else "Transfer

@@ -230,8 +230,12 @@ TEST_F(SessionDatabaseTest, ApplyDeltaChangesOnlyTheChangedOptionOfWritableSessi
   ISessionConfig* delta = m_db.Lookup("Default");
   delta->Checkpoint();
   static_cast<SessionConfig*>(delta)->titleBar = "new title";
-  GlobalChangeTally const tally = m_db.EnumAndApplyDelta(delta);
+  std::vector<int> updatedSoFar;
+  GlobalChangeTally const tally =
+      m_db.EnumAndApplyDelta(delta, [&](GlobalChangeTally const& sofar) { updatedSoFar.push_back(sofar.updated); });
   delta->Release();
+  // Store order: a, Default, F\b, F\locked.
+  EXPECT_EQ(updatedSoFar, (std::vector<int>{1, 2, 3, 3}));
   // The default session is one of the sessions walked.
   EXPECT_EQ(tally.visited, 4);
   EXPECT_EQ(tally.updated, 3);
