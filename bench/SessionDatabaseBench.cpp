@@ -25,10 +25,10 @@ constexpr int kFolders = 500;
 constexpr int kSessions = 10000;
 constexpr int kBigFolder = 1000;
 
-// Kilobytes of the process's peak resident memory so far.
 // Starts a new peak: the walk's own high-water mark, whatever ran before it in this process.
 void ResetPeak() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
+// Kilobytes of the process's peak resident memory since the last reset.
 long PeakKilobytes() {
   std::ifstream status("/proc/self/status");
   for (std::string line; std::getline(status, line);)
