@@ -41,7 +41,8 @@ echo "-- the same folder in store (alphabetical) order"
 session ls --alpha
 echo
 echo "== One session in full (derived values first)"
-session show 'Lab\Routers\core 1' | head -n 20
+session show 'Lab\Routers\core 1' > "$ROOT/core1.txt"
+head -n 20 "$ROOT/core1.txt"
 echo "   ..."
 echo
 echo "== A change to the default session applied to every session, with the tally"
