@@ -13,19 +13,10 @@
 #include "session/ConnectProtocolTable.h"
 #include "session/LoadProtocolDll.h"
 #include "session/SessionConfig.h"
+#include "support/BuiltProtocols.h"
 #include "support/ScopedRoot.h"
 
 namespace {
-
-// The build's plug-in folder sits in the build folder, which is the base hosts pass.
-void RegisterSsh2() {
-  std::string const protocols = CONNECTION_PROTOCOLS_DIR;
-  std::string const base = protocols.substr(0, protocols.rfind('/') + 1);
-  GetConnectProtocolTable().RemoveAll();
-  bool warn = false;
-  LoadProtocolDll(base.c_str(), 4, 3, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &warn);
-  LoadProtocolDll(nullptr, 0, 3, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-}
 
 // Every option stored, several away from their defaults.
 void StoreFullSession(VProfileKey& key) {
@@ -43,7 +34,7 @@ class SessionBench {
  public:
   explicit SessionBench(int64_t memory)
       : m_factory(memory ? static_cast<VProfileStoreFactory*>(&m_memory) : &m_registry) {
-    RegisterSsh2();
+    RegisterBuiltSsh2();
     GlobalConfig* global = nullptr;
     GetGlobalConfig(global);  // loaded once per process, as in a host
   }

@@ -17,6 +17,7 @@
 #include "session/ConnectProtocolTable.h"
 #include "session/LoadProtocolDll.h"
 #include "session/SessionConfig.h"
+#include "support/BuiltProtocols.h"
 #include "support/ScopedRoot.h"
 
 namespace {
@@ -39,7 +40,7 @@ long PeakKilobytes() {
 class SeededTree {
  public:
   SeededTree() {
-    RegisterSsh2();
+    RegisterBuiltSsh2();
     s_factory = &m_factory;
     SetProfileStoreFactoryGetter(&Installed);
     GlobalConfig* global = nullptr;
@@ -51,16 +52,6 @@ class SeededTree {
 
  private:
   static VProfileStoreFactory* Installed() { return s_factory; }
-
-  // The build's plug-in folder sits in the build folder, which is the base hosts pass.
-  static void RegisterSsh2() {
-    std::string const protocols = CONNECTION_PROTOCOLS_DIR;
-    std::string const base = protocols.substr(0, protocols.rfind('/') + 1);
-    GetConnectProtocolTable().RemoveAll();
-    bool warn = false;
-    LoadProtocolDll(base.c_str(), 4, 3, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &warn);
-    LoadProtocolDll(nullptr, 0, 3, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-  }
 
   // Sessions are written straight into their keys; each folder's order record is then built
   // by one listing, as an older tree gets its records.
