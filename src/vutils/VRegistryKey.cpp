@@ -1,5 +1,7 @@
 #include "VRegistryKey.h"
 
+#include <sodium.h>
+
 #include <cstdint>
 #include <cstring>
 #include <vector>
@@ -33,17 +35,23 @@ HKEY OpenForReading(HKEY parent, char const* name, REGSAM access) {
 
 bool NameAt(HKEY key, bool values, int index, VString& name) {
   if (!key || index < 0) return false;
-  std::vector<char> buffer(32);
+  // Key names fit the first buffer; only long value names need the heap.
+  char first[256];
+  std::vector<char> larger;
+  char* buffer = first;
+  unsigned long room = sizeof first;
   for (;;) {
-    unsigned long length = static_cast<unsigned long>(buffer.size());
-    long const rc = values ? RegEnumValue(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr)
-                           : RegEnumKeyEx(key, index, buffer.data(), &length, nullptr, nullptr, nullptr, nullptr);
+    unsigned long length = room;
+    long const rc = values ? RegEnumValue(key, index, buffer, &length, nullptr, nullptr, nullptr, nullptr)
+                           : RegEnumKeyEx(key, index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
     if (rc == ERROR_MORE_DATA) {
-      buffer.resize(buffer.size() * 2);
+      larger.resize(room * 4);
+      buffer = larger.data();
+      room = static_cast<unsigned long>(larger.size());
       continue;
     }
     if (rc != ERROR_SUCCESS) return false;
-    name = VString(buffer.data(), length);
+    name = std::string_view(buffer, length);
     return true;
   }
 }
@@ -84,10 +92,18 @@ VRegistryKey::~VRegistryKey() {
 
 bool VRegistryKey::ReadValue(char const* name, unsigned long type, VString& data) {
   if (!m_key) return false;
+  // One query serves the common short value; a longer one is read again into a buffer of its size.
+  unsigned char first[512];
   unsigned long storedType = 0;
-  unsigned long size = 0;
-  if (RegQueryValueEx(m_key, name, nullptr, &storedType, nullptr, &size) != ERROR_SUCCESS || storedType != type)
-    return false;
+  unsigned long size = sizeof first;
+  long const rc = RegQueryValueEx(m_key, name, nullptr, &storedType, first, &size);
+  if (rc == ERROR_SUCCESS) {
+    bool const typed = storedType == type;
+    if (typed) data = std::string_view(reinterpret_cast<char const*>(first), size);
+    if (data.IsSensitive()) sodium_memzero(first, size);
+    return typed;
+  }
+  if (rc != ERROR_MORE_DATA || storedType != type) return false;
   VString bytes;
   bytes.SetSensitive(data.IsSensitive());
   char* buffer = bytes.GetBuffer(size);
@@ -129,11 +145,8 @@ bool VRegistryKey::GetBinary(char const* name, void* data, unsigned long& size) 
 }
 
 bool VRegistryKey::GetSz(char const* name, VString& out) {
-  VString data;
-  data.SetSensitive(out.IsSensitive());
-  if (!ReadValue(name, REG_SZ, data)) return false;
-  data.ReleaseBuffer();
-  out = std::move(data);
+  if (!ReadValue(name, REG_SZ, out)) return false;
+  out.ReleaseBuffer();  // the text ends at its first NUL, stored terminator or not
   return true;
 }
 

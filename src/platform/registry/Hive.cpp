@@ -1,7 +1,9 @@
 #include "platform/registry/Hive.h"
 
+#include <pthread.h>
 #include <sys/stat.h>
-#include <unistd.h>
+
+#include <atomic>
 
 #include "platform/registry/HiveLocations.h"
 #include "platform/types/WinTypes.h"
@@ -20,6 +22,13 @@ char const* const kSchema =
     "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
     "INSERT INTO keys(id, parent, name, folded) VALUES(1, NULL, x'', x'');"
     "PRAGMA user_version = 1;";
+
+// Counts the forks of this process, so that a connection inherited from a parent is noticed
+// without a getpid() system call on every registry call.
+std::atomic<uint64_t> g_forks{0};
+[[maybe_unused]] int const g_forkWatch = pthread_atfork(nullptr, nullptr, [] { g_forks.fetch_add(1, std::memory_order_relaxed); });
+
+uint64_t ForkGeneration() { return g_forks.load(std::memory_order_relaxed); }
 
 std::string FolderOf(std::string const& path) {
   size_t const slash = path.find_last_of('/');
@@ -62,8 +71,10 @@ Hive::Hive(std::string path) : m_path(std::move(path)) {}
 
 Hive::~Hive() { CloseDatabase(); }
 
+bool Hive::OpenedHere() const { return m_forkGeneration == ForkGeneration(); }
+
 void Hive::CloseDatabase() {
-  if (m_db && m_pid == getpid()) {
+  if (m_db && OpenedHere()) {
     if (m_txOpen) sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
     for (auto& entry : m_statements) sqlite3_finalize(entry.second);
     sqlite3_close_v2(m_db);
@@ -108,7 +119,7 @@ long Hive::ErrorFrom(int code) {
 }
 
 long Hive::EnsureOpen(bool forWrite) {
-  if (m_db && m_pid != getpid()) {
+  if (m_db && !OpenedHere()) {
     CloseDatabase();
     m_workDepth = 0;
   }
@@ -140,10 +151,14 @@ long Hive::OpenDatabase(bool create) {
     m_db = nullptr;
     return ERROR_ACCESS_DENIED;
   }
-  m_pid = getpid();
+  m_forkGeneration = ForkGeneration();
   m_state = opened;
   sqlite3_busy_timeout(m_db, kBusyTimeoutMs);
   sqlite3_extended_result_codes(m_db, 1);
+  // Keeping the WAL file when the last connection closes spares every later open a file
+  // creation and every close an unlink; it is emptied, not removed, by the final checkpoint.
+  int persistWal = 1;
+  sqlite3_file_control(m_db, "main", SQLITE_FCNTL_PERSIST_WAL, &persistWal);
   long const schema = PrepareSchema();
   if (schema != ERROR_SUCCESS) {
     State const keep = m_state == State::Damaged ? State::Damaged : State::Closed;
@@ -154,7 +169,8 @@ long Hive::OpenDatabase(bool create) {
 }
 
 long Hive::PrepareSchema() {
-  sqlite3_exec(m_db, "PRAGMA foreign_keys=ON", nullptr, nullptr, nullptr);
+  // Reading pages through a mapping instead of pread() saves a copy and a system call per page.
+  sqlite3_exec(m_db, "PRAGMA foreign_keys=ON; PRAGMA mmap_size=1073741824; PRAGMA journal_size_limit=4194304", nullptr, nullptr, nullptr);
   auto applicationId = [this](int64_t& id) {
     Statement query(*this, "PRAGMA application_id");
     if (!query) return sqlite3_errcode(m_db);
@@ -188,11 +204,10 @@ long Hive::PrepareSchema() {
       m_state = State::Damaged;
       return ERROR_BADDB;
     }
-  }
-  if (m_state == State::Open) {
+    // The journal mode is kept in the file, so a hive is switched to WAL once, when it is made.
     sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
-    sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
   }
+  if (m_state == State::Open) sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
   return ERROR_SUCCESS;
 }
 
@@ -231,7 +246,7 @@ long Hive::BeginWork(bool write) {
     if (m_txOpen) FinishTransaction(true);
   }
   ++m_workDepth;
-  if (!m_db || m_pid != getpid() || m_txOpen) return ERROR_SUCCESS;
+  if (!m_db || !OpenedHere() || m_txOpen) return ERROR_SUCCESS;
   long const rc = StartTransaction();
   if (rc != ERROR_SUCCESS) Doom(rc);
   return rc;
@@ -245,13 +260,13 @@ long Hive::EndWork(bool commit) {
   }
   if (--m_workDepth > 0) return ERROR_SUCCESS;
   bool const doomed = m_doomed;
-  long const rc = m_txOpen && m_db && m_pid == getpid() ? FinishTransaction(!doomed) : ERROR_SUCCESS;
+  long const rc = m_txOpen && m_db && OpenedHere() ? FinishTransaction(!doomed) : ERROR_SUCCESS;
   if (!commit) return ERROR_SUCCESS;
   return doomed ? m_doomReason : rc;
 }
 
 std::pair<uint64_t, int64_t> Hive::Version() {
-  if (!m_db || m_pid != getpid() || m_txOpen) return {m_writes, 0};
+  if (!m_db || !OpenedHere() || m_txOpen) return {m_writes, 0};
   Statement version(*this, "PRAGMA data_version");
   if (!version || version.Step() != SQLITE_ROW) return {m_writes, -1};
   return {m_writes, version.Int(0)};
@@ -330,10 +345,10 @@ long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, s
   bool const probe = m_txOpen && !CacheIsCurrent(key) && m_probedKey != key;
   if (m_txOpen && !probe) {
     if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
-    auto const found = m_cachedValues.find(folded);
-    if (found == m_cachedValues.end()) return ERROR_FILE_NOT_FOUND;
-    type = found->second.type;
-    data = found->second.data;
+    KeyValueCache::Entry const* found = m_cachedValues.Find(folded);
+    if (!found) return ERROR_FILE_NOT_FOUND;
+    type = found->type;
+    data = found->data;
     return ERROR_SUCCESS;
   }
   Statement query(*this, "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2");
@@ -355,17 +370,25 @@ bool Hive::CacheIsCurrent(KeyId key) const {
 long Hive::CacheValues(KeyId key) {
   if (CacheIsCurrent(key)) return ERROR_SUCCESS;
   m_cachedKey = 0;
-  m_cachedValues.clear();
-  Statement all(*this, "SELECT folded, type, data FROM vals WHERE key = ?1");
+  m_cachedValues.Clear();
+  // Read in index order and put in creation order here: cheaper than a sort inside SQLite.
+  Statement all(*this, "SELECT id, name, folded, type, data FROM vals WHERE key = ?1");
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
   all.Bind(1, key);
   int rc;
-  while ((rc = all.Step()) == SQLITE_ROW)
-    m_cachedValues.emplace(std::string(all.Bytes(0)), StoredValue{static_cast<unsigned long>(all.Int(1)), std::string(all.Bytes(2))});
+  while ((rc = all.Step()) == SQLITE_ROW) {
+    KeyValueCache::Entry& entry = m_cachedValues.Append();
+    entry.id = all.Int(0);
+    entry.name.assign(all.Bytes(1));
+    entry.folded.assign(all.Bytes(2));
+    entry.type = static_cast<unsigned long>(all.Int(3));
+    entry.data.assign(all.Bytes(4));
+  }
   if (rc != SQLITE_DONE) {
-    m_cachedValues.clear();
+    m_cachedValues.Clear();
     return ErrorFrom(rc);
   }
+  m_cachedValues.Index();
   m_cachedKey = key;
   m_cachedWrites = m_writes;
   m_cachedTx = m_txSerial;
@@ -385,7 +408,7 @@ long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, u
   bool const cached = CacheIsCurrent(key);
   ++m_writes;
   if (cached) {
-    m_cachedValues[std::string(folded)] = StoredValue{type, std::string(bytes)};
+    m_cachedValues.Set(name, folded, type, bytes);
     m_cachedWrites = m_writes;
   }
   return ERROR_SUCCESS;
@@ -403,7 +426,7 @@ long Hive::DeleteValue(KeyId key, std::string_view folded) {
   bool const cached = CacheIsCurrent(key);
   ++m_writes;
   if (cached) {
-    if (auto const found = m_cachedValues.find(folded); found != m_cachedValues.end()) m_cachedValues.erase(found);
+    m_cachedValues.Erase(folded);
     m_cachedWrites = m_writes;
   }
   return ERROR_SUCCESS;
@@ -423,6 +446,12 @@ long Hive::SubkeyNames(KeyId key, std::vector<std::string>& names) {
 long Hive::ValueNames(KeyId key, std::vector<std::string>& names) {
   names.clear();
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
+  // Inside a unit of work the names come with the values: whoever lists a key's values reads them next.
+  if (m_txOpen) {
+    if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
+    m_cachedValues.Names(names);
+    return ERROR_SUCCESS;
+  }
   Statement list(*this, "SELECT name FROM vals WHERE key = ?1 ORDER BY id");
   if (!list) return ErrorFrom(sqlite3_errcode(m_db));
   list.Bind(1, key);

@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
+
+#include "platform/registry/KeyValueCache.h"
 
 using KeyId = int64_t;
 constexpr KeyId kRootKeyId = 1;
@@ -66,11 +67,12 @@ class Hive {
   bool CacheIsCurrent(KeyId key) const;
   sqlite3_stmt* Prepare(char const* sql);
   void CloseDatabase();
+  bool OpenedHere() const;
 
   std::string m_path;
   sqlite3* m_db = nullptr;
   State m_state = State::Closed;
-  int m_pid = 0;
+  uint64_t m_forkGeneration = 0;
   std::vector<std::pair<char const*, sqlite3_stmt*>> m_statements;
   uint64_t m_writes = 0;
 
@@ -84,18 +86,10 @@ class Hive {
 
   // Inside a transaction nobody else changes what we read, so a key's values are read in one
   // query and kept until our next write or the transaction's end.
-  struct StoredValue {
-    unsigned long type;
-    std::string data;
-  };
   KeyId m_cachedKey = 0;
   uint64_t m_cachedWrites = 0;
   uint64_t m_cachedTx = 0;
-  struct NameHash {
-    using is_transparent = void;
-    size_t operator()(std::string_view name) const { return std::hash<std::string_view>()(name); }
-  };
-  std::unordered_map<std::string, StoredValue, NameHash, std::equal_to<>> m_cachedValues;
+  KeyValueCache m_cachedValues;
   std::string m_queried;  // the bytes of the last value read by its own query
   KeyId m_probedKey = 0;  // the key whose one value was last read by its own query
 };
