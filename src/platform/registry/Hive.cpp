@@ -13,20 +13,42 @@ namespace {
 constexpr int kApplicationId = 0x42564852;  // "BVHR": marks a file as one of our hives
 constexpr int kBusyTimeoutMs = 10000;
 
-char const* const kSchema =
-    "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
-    " name BLOB NOT NULL, folded BLOB NOT NULL);"
-    "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
-    "CREATE TABLE vals(id INTEGER PRIMARY KEY, key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,"
-    " name BLOB NOT NULL, folded BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL);"
+constexpr int kSchemaVersion = 2;
+
+// Values are stored clustered by key in creation order, so that a key's values are one range of
+// one b-tree; keys_listing covers the listing of a key's children in folded order.
+constexpr std::string_view kValsColumns =
+    "(key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE, id INTEGER NOT NULL, name BLOB NOT NULL,"
+    " folded BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL, PRIMARY KEY(key, id)) WITHOUT ROWID;";
+constexpr std::string_view kLatestIndexes =
     "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
-    "INSERT INTO keys(id, parent, name, folded) VALUES(1, NULL, x'', x'');"
-    "PRAGMA user_version = 1;";
+    "CREATE INDEX keys_listing ON keys(parent, folded, name);";
+
+std::string Schema() {
+  return std::string(
+             "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
+             " name BLOB NOT NULL, folded BLOB NOT NULL);"
+             "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
+             "CREATE TABLE vals") +
+         std::string(kValsColumns) + std::string(kLatestIndexes) +
+         "INSERT INTO keys(id, parent, name, folded) VALUES(1, NULL, x'', x'');"
+         "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
+}
+
+// A first-version hive kept its values in a rowid table, whose rowids keep the creation order.
+std::string UpgradeFromVersion1() {
+  return "CREATE TABLE vals_next" + std::string(kValsColumns) +
+         "INSERT INTO vals_next(key, id, name, folded, type, data) SELECT key, id, name, folded, type, data FROM vals;"
+         "DROP TABLE vals;"
+         "ALTER TABLE vals_next RENAME TO vals;" +
+         std::string(kLatestIndexes) + "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
+}
 
 // Counts the forks of this process, so that a connection inherited from a parent is noticed
 // without a getpid() system call on every registry call.
 std::atomic<uint64_t> g_forks{0};
-[[maybe_unused]] int const g_forkWatch = pthread_atfork(nullptr, nullptr, [] { g_forks.fetch_add(1, std::memory_order_relaxed); });
+[[maybe_unused]] int const g_forkWatch =
+    pthread_atfork(nullptr, nullptr, [] { g_forks.fetch_add(1, std::memory_order_relaxed); });
 
 uint64_t ForkGeneration() { return g_forks.load(std::memory_order_relaxed); }
 
@@ -196,7 +218,7 @@ long Hive::PrepareSchema() {
     applicationId(recheck);
     bool ok = recheck == kApplicationId;
     if (!ok && empty) {
-      std::string const init = std::string(kSchema) + "PRAGMA application_id = " + std::to_string(kApplicationId) + ";";
+      std::string const init = Schema() + "PRAGMA application_id = " + std::to_string(kApplicationId) + ";";
       ok = sqlite3_exec(m_db, init.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
     }
     if (!ok || sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
@@ -207,8 +229,32 @@ long Hive::PrepareSchema() {
     // The journal mode is kept in the file, so a hive is switched to WAL once, when it is made.
     sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
   }
+  if (long const rc = CheckVersion(); rc != ERROR_SUCCESS) return rc;
   if (m_state == State::Open) sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
   return ERROR_SUCCESS;
+}
+
+int64_t Hive::SchemaVersion() {
+  Statement query(*this, "PRAGMA user_version");
+  return query && query.Step() == SQLITE_ROW ? query.Int(0) : -1;
+}
+
+// A hive of a later build is left alone; one of the first version is brought up to date once,
+// by the first process that may write it (a read-only one reads it as it is).
+long Hive::CheckVersion() {
+  int64_t const version = SchemaVersion();
+  if (version == kSchemaVersion) return ERROR_SUCCESS;
+  if (version != 1) {
+    m_state = State::Damaged;
+    return ERROR_BADDB;
+  }
+  if (m_state == State::ReadOnly) return ERROR_SUCCESS;
+  if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
+  bool const ok = SchemaVersion() == kSchemaVersion ||
+                  sqlite3_exec(m_db, UpgradeFromVersion1().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+  if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return ERROR_SUCCESS;
+  sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+  return ERROR_BUSY;
 }
 
 void Hive::Doom(long reason) {
@@ -372,7 +418,7 @@ long Hive::CacheValues(KeyId key) {
   m_cachedKey = 0;
   m_cachedValues.Clear();
   // Read in index order and put in creation order here: cheaper than a sort inside SQLite.
-  Statement all(*this, "SELECT id, name, folded, type, data FROM vals WHERE key = ?1");
+  Statement all(*this, "SELECT id, name, folded, type, data FROM vals WHERE key = ?1 ORDER BY id");
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
   all.Bind(1, key);
   int rc;
@@ -399,7 +445,8 @@ long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, u
                     unsigned char const* data, size_t size) {
   if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
   Statement upsert(*this,
-                   "INSERT INTO vals(key, name, folded, type, data) VALUES(?1, ?2, ?3, ?4, ?5)"
+                   "INSERT INTO vals(key, id, name, folded, type, data) VALUES(?1,"
+                   " (SELECT coalesce(max(id), 0) + 1 FROM vals WHERE key = ?1), ?2, ?3, ?4, ?5)"
                    " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
   if (!upsert) return ErrorFrom(sqlite3_errcode(m_db));
   std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);

@@ -59,6 +59,8 @@ class Hive {
   long EnsureOpen(bool forWrite);
   long OpenDatabase(bool create);
   long PrepareSchema();
+  int64_t SchemaVersion();
+  long CheckVersion();
   long StartTransaction();
   void Doom(long reason);
   long FinishTransaction(bool commit);

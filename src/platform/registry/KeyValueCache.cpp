@@ -11,8 +11,9 @@ KeyValueCache::Entry& KeyValueCache::Append() {
 }
 
 void KeyValueCache::Index() {
-  std::sort(m_entries.begin(), m_entries.begin() + static_cast<std::ptrdiff_t>(m_count),
-            [](Entry const& a, Entry const& b) { return a.id < b.id; });
+  m_order.resize(m_count);
+  for (size_t i = 0; i < m_count; ++i) m_order[i] = static_cast<uint32_t>(i);
+  std::sort(m_order.begin(), m_order.end(), [&](uint32_t a, uint32_t b) { return m_entries[a].id < m_entries[b].id; });
   size_t size = 16;
   while (size < m_count * 2) size *= 2;
   m_slots.assign(size, 0);
@@ -42,16 +43,20 @@ void KeyValueCache::Set(std::string_view name, std::string_view folded, unsigned
     entry.data.assign(data);
     return;
   }
-  // A new value is the key's newest, so the entries stay in creation order.
-  int64_t const newest = m_count > 0 ? m_entries[m_count - 1].id : 0;
+  // A new value is the key's newest.
+  int64_t const newest = m_order.empty() ? 0 : m_entries[m_order.back()].id;
   Entry& entry = Append();
   entry.id = newest + 1;
   entry.type = type;
   entry.name.assign(name);
   entry.folded.assign(folded);
   entry.data.assign(data);
-  if (m_count * 2 > m_slots.size()) Index();
-  else m_slots[slot] = static_cast<uint32_t>(m_count);
+  if (m_count * 2 > m_slots.size()) {
+    Index();
+    return;
+  }
+  m_slots[slot] = static_cast<uint32_t>(m_count);
+  m_order.push_back(static_cast<uint32_t>(m_count - 1));
 }
 
 void KeyValueCache::Erase(std::string_view folded) {
@@ -65,5 +70,5 @@ void KeyValueCache::Erase(std::string_view folded) {
 
 void KeyValueCache::Names(std::vector<std::string>& names) const {
   names.resize(m_count);
-  for (size_t i = 0; i < m_count; ++i) names[i] = m_entries[i].name;
+  for (size_t i = 0; i < m_count; ++i) names[i] = m_entries[m_order[i]].name;
 }

@@ -19,7 +19,7 @@ class KeyValueCache {
   };
 
   void Clear();
-  // A slot to fill while loading; Index() makes the loaded entries findable.
+  // A slot to fill while loading; Index() puts the loaded entries in order and makes them findable.
   Entry& Append();
   void Index();
 
@@ -33,5 +33,6 @@ class KeyValueCache {
 
   std::vector<Entry> m_entries;
   size_t m_count = 0;
+  std::vector<uint32_t> m_order;  // entry indexes in creation order
   std::vector<uint32_t> m_slots;  // entry index + 1; 0 marks a free slot
 };

@@ -1,0 +1,102 @@
+#include <sqlite3.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/registry/Registry.h"
+#include "support/ScopedRoot.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The first hive layout: values in a rowid table whose rowids give the creation order.
+char const* const kVersion1 =
+    "PRAGMA journal_mode=WAL;"
+    "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
+    " name BLOB NOT NULL, folded BLOB NOT NULL);"
+    "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
+    "CREATE TABLE vals(id INTEGER PRIMARY KEY, key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE,"
+    " name BLOB NOT NULL, folded BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL);"
+    "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
+    "INSERT INTO keys VALUES(1, NULL, x'', x''), (2, 1, x'53657373696f6e73', x'73657373696f6e73'),"
+    " (3, 1, x'4f74686572', x'6f74686572');"  // Sessions, Other
+    "INSERT INTO vals VALUES(1, 2, x'5a657461', x'7a657461', 1, x'7a'), (2, 3, x'6f', x'6f', 1, x'78'),"
+    " (3, 2, x'416c706861', x'616c706861', 1, x'61'), (4, 2, x'6d6964', x'6d6964', 1, x'6d');"  // Zeta, o, Alpha, mid
+    "PRAGMA application_id = 1112950866; PRAGMA user_version = 1;";
+
+void Execute(std::string const& file, std::string const& sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(SQLITE_OK, sqlite3_open(file.c_str(), &db));
+  EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr)) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+}
+
+int64_t UserVersion(std::string const& file) {
+  sqlite3* db = nullptr;
+  sqlite3_stmt* query = nullptr;
+  int64_t version = -1;
+  if (sqlite3_open(file.c_str(), &db) == SQLITE_OK &&
+      sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &query, nullptr) == SQLITE_OK && sqlite3_step(query) == SQLITE_ROW)
+    version = sqlite3_column_int64(query, 0);
+  sqlite3_finalize(query);
+  sqlite3_close(db);
+  return version;
+}
+
+std::vector<std::string> ValueNames(HKEY key) {
+  std::vector<std::string> names;
+  char name[64];
+  for (unsigned long i = 0;; ++i) {
+    unsigned long length = sizeof name;
+    if (RegEnumValue(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) return names;
+    names.emplace_back(name, length);
+  }
+}
+
+std::string GetSz(HKEY key, char const* name) {
+  char text[64] = {};
+  unsigned long size = sizeof text;
+  return RegQueryValueEx(key, name, nullptr, nullptr, reinterpret_cast<unsigned char*>(text), &size) == ERROR_SUCCESS
+             ? std::string(text, size)
+             : "<missing>";
+}
+
+TEST(HiveUpgradeTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes) {
+  ScopedRoot root;
+  std::string const file = root.File("old.db");
+  Execute(file, kVersion1);
+  HKEY hive = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  HKEY sessions = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(hive, "SESSIONS", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sessions, nullptr));
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), ValueNames(sessions));
+  EXPECT_EQ("a", GetSz(sessions, "ALPHA"));
+  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(sessions, "new", 0, REG_SZ, reinterpret_cast<unsigned char const*>("n"), 1));
+  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(sessions, "zeta", 0, REG_SZ, reinterpret_cast<unsigned char const*>("Z"), 1));
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), ValueNames(sessions));
+  EXPECT_EQ("Z", GetSz(sessions, "Zeta"));
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(hive, "Other"));
+  RegCloseKey(sessions);
+  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  EXPECT_EQ(2, UserVersion(file));
+}
+
+TEST(HiveUpgradeTest, AHiveOfALaterLayoutIsRefusedAndLeftAsItWas) {
+  ScopedRoot root;
+  std::string const file = root.File("newer.db");
+  Execute(file, std::string(kVersion1) + "PRAGMA user_version = 9; PRAGMA journal_mode=DELETE;");
+  std::string const before = ReadFileBytes(file);
+  HKEY hive = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  HKEY key = nullptr;
+  EXPECT_EQ(ERROR_BADDB, RegOpenKeyEx(hive, "Sessions", 0, KEY_READ, &key));
+  EXPECT_EQ(ERROR_BADDB, RegSetValueEx(hive, "v", 0, REG_SZ, reinterpret_cast<unsigned char const*>("x"), 1));
+  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  EXPECT_EQ(before, ReadFileBytes(file));
+}
+
+}  // namespace
