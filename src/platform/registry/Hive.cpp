@@ -52,6 +52,12 @@ std::atomic<uint64_t> g_forks{0};
 
 uint64_t ForkGeneration() { return g_forks.load(std::memory_order_relaxed); }
 
+// Every unit of work runs these; kept prepared, they are not parsed again each time.
+char const* const kBeginRead = "BEGIN";
+char const* const kBeginWrite = "BEGIN IMMEDIATE";
+char const* const kCommit = "COMMIT";
+char const* const kRollback = "ROLLBACK";
+
 std::string FolderOf(std::string const& path) {
   size_t const slash = path.find_last_of('/');
   return slash == std::string::npos ? "." : path.substr(0, slash);
@@ -191,8 +197,10 @@ long Hive::OpenDatabase(bool create) {
 }
 
 long Hive::PrepareSchema() {
+  sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_FKEY, 1, nullptr);
   // Reading pages through a mapping instead of pread() saves a copy and a system call per page.
-  sqlite3_exec(m_db, "PRAGMA foreign_keys=ON; PRAGMA mmap_size=1073741824; PRAGMA journal_size_limit=4194304", nullptr, nullptr, nullptr);
+  sqlite3_exec(m_db, "PRAGMA mmap_size=1073741824; PRAGMA journal_size_limit=4194304; PRAGMA synchronous=NORMAL",
+               nullptr, nullptr, nullptr);
   auto applicationId = [this](int64_t& id) {
     Statement query(*this, "PRAGMA application_id");
     if (!query) return sqlite3_errcode(m_db);
@@ -230,7 +238,6 @@ long Hive::PrepareSchema() {
     sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
   }
   if (long const rc = CheckVersion(); rc != ERROR_SUCCESS) return rc;
-  if (m_state == State::Open) sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
   return ERROR_SUCCESS;
 }
 
@@ -257,6 +264,13 @@ long Hive::CheckVersion() {
   return ERROR_BUSY;
 }
 
+int Hive::Run(char const* sql) {
+  Statement statement(*this, sql);
+  if (!statement) return sqlite3_errcode(m_db);
+  int const rc = statement.Step();
+  return rc == SQLITE_DONE || rc == SQLITE_ROW ? SQLITE_OK : rc;
+}
+
 void Hive::Doom(long reason) {
   if (m_workDepth == 0 || m_doomed) return;
   m_doomed = true;
@@ -264,7 +278,7 @@ void Hive::Doom(long reason) {
 }
 
 long Hive::StartTransaction() {
-  int const rc = sqlite3_exec(m_db, m_workWrite ? "BEGIN IMMEDIATE" : "BEGIN", nullptr, nullptr, nullptr);
+  int const rc = Run(m_workWrite ? kBeginWrite : kBeginRead);
   if (rc != SQLITE_OK) return ErrorFrom(rc);
   m_txOpen = true;
   m_txWrite = m_workWrite;
@@ -274,9 +288,9 @@ long Hive::StartTransaction() {
 
 long Hive::FinishTransaction(bool commit) {
   m_txOpen = false;
-  if (commit && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return ERROR_SUCCESS;
+  if (commit && Run(kCommit) == SQLITE_OK) return ERROR_SUCCESS;
   int const rc = sqlite3_errcode(m_db);
-  sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+  Run(kRollback);
   ++m_writes;
   return commit ? ErrorFrom(rc) : ERROR_SUCCESS;
 }

@@ -68,6 +68,7 @@ class Hive {
   long CacheValues(KeyId key);
   bool CacheIsCurrent(KeyId key) const;
   sqlite3_stmt* Prepare(char const* sql);
+  int Run(char const* sql);
   void CloseDatabase();
   bool OpenedHere() const;
 
