@@ -15,11 +15,13 @@ constexpr int kBusyTimeoutMs = 10000;
 
 constexpr int kSchemaVersion = 2;
 
-// Values are stored clustered by key in creation order, so that a key's values are one range of
-// one b-tree; keys_listing covers the listing of a key's children in folded order.
+// A value's id packs its key and its place among the key's values (key << 24 | n), so a key's
+// values are one range of the table in creation order: reading them all is one ordered scan,
+// and adding one costs no more than a rowid table does. The check keeps every id in its range.
+constexpr int kValueIdBits = 24;
 constexpr std::string_view kValsColumns =
-    "(key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE, id INTEGER NOT NULL, name BLOB NOT NULL,"
-    " folded BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL, PRIMARY KEY(key, id)) WITHOUT ROWID;";
+    "(id INTEGER PRIMARY KEY, key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE, name BLOB NOT NULL,"
+    " folded BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL, CHECK (id >> 24 = key));";
 constexpr std::string_view kLatestIndexes =
     "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
     "CREATE INDEX keys_listing ON keys(parent, folded, name);";
@@ -35,10 +37,11 @@ std::string Schema() {
          "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }
 
-// A first-version hive kept its values in a rowid table, whose rowids keep the creation order.
+// The first layout numbered values across the whole hive; their order within a key is kept.
 std::string UpgradeFromVersion1() {
   return "CREATE TABLE vals_next" + std::string(kValsColumns) +
-         "INSERT INTO vals_next(key, id, name, folded, type, data) SELECT key, id, name, folded, type, data FROM vals;"
+         "INSERT INTO vals_next(id, key, name, folded, type, data) SELECT (key << 24) + row_number()"
+         " OVER (PARTITION BY key ORDER BY id), key, name, folded, type, data FROM vals;"
          "DROP TABLE vals;"
          "ALTER TABLE vals_next RENAME TO vals;" +
          std::string(kLatestIndexes) + "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
@@ -86,6 +89,7 @@ class Hive::Statement {
   }
   int Step() { return sqlite3_step(m_stmt); }
   int64_t Int(int column) { return sqlite3_column_int64(m_stmt, column); }
+  sqlite3_stmt* Raw() const { return m_stmt; }
   std::string_view Bytes(int column) {
     auto const* data = static_cast<char const*>(sqlite3_column_blob(m_stmt, column));
     return {data ? data : "", static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))};
@@ -199,19 +203,11 @@ long Hive::OpenDatabase(bool create) {
 long Hive::PrepareSchema() {
   sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_FKEY, 1, nullptr);
   // Reading pages through a mapping instead of pread() saves a copy and a system call per page.
-  sqlite3_exec(m_db, "PRAGMA mmap_size=1073741824; PRAGMA journal_size_limit=4194304; PRAGMA synchronous=NORMAL",
-               nullptr, nullptr, nullptr);
-  auto applicationId = [this](int64_t& id) {
-    Statement query(*this, "PRAGMA application_id");
-    if (!query) return sqlite3_errcode(m_db);
-    int const rc = query.Step();
-    id = query.Int(0);
-    return rc == SQLITE_ROW ? SQLITE_OK : rc;
-  };
-  int64_t id = 0;
-  if (int const rc = applicationId(id); rc != SQLITE_OK) {
+  sqlite3_exec(m_db, "PRAGMA mmap_size=1073741824; PRAGMA journal_size_limit=4194304", nullptr, nullptr, nullptr);
+  int64_t const id = ApplicationId();
+  if (id < 0) {
     m_state = State::Damaged;
-    return ErrorFrom(rc);
+    return ErrorFrom(sqlite3_errcode(m_db));
   }
   if (id != kApplicationId) {
     // Only an empty file becomes a hive; anybody else's database is left alone.
@@ -219,26 +215,37 @@ long Hive::PrepareSchema() {
       m_state = State::Damaged;
       return ERROR_BADDB;
     }
-    if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
-    Statement count(*this, "SELECT count(*) FROM sqlite_master");
-    bool const empty = count && count.Step() == SQLITE_ROW && count.Int(0) == 0;
-    int64_t recheck = 0;
-    applicationId(recheck);
-    bool ok = recheck == kApplicationId;
-    if (!ok && empty) {
-      std::string const init = Schema() + "PRAGMA application_id = " + std::to_string(kApplicationId) + ";";
-      ok = sqlite3_exec(m_db, init.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    if (!ok || sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-      sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-      m_state = State::Damaged;
-      return ERROR_BADDB;
-    }
+    if (long const rc = MakeHive(); rc != ERROR_SUCCESS) return rc;
     // The journal mode is kept in the file, so a hive is switched to WAL once, when it is made.
     sqlite3_exec(m_db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr);
   }
   if (long const rc = CheckVersion(); rc != ERROR_SUCCESS) return rc;
+  if (m_state == State::Open) sqlite3_exec(m_db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr);
   return ERROR_SUCCESS;
+}
+
+// Lays the schema into an empty file, unless another process did so first.
+long Hive::MakeHive() {
+  if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
+  bool ok = ApplicationId() == kApplicationId;
+  if (!ok && TableCount() == 0) {
+    std::string const init = Schema() + "PRAGMA application_id = " + std::to_string(kApplicationId) + ";";
+    ok = sqlite3_exec(m_db, init.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+  }
+  if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return ERROR_SUCCESS;
+  sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
+  m_state = State::Damaged;
+  return ERROR_BADDB;
+}
+
+int64_t Hive::TableCount() {
+  Statement count(*this, "SELECT count(*) FROM sqlite_master");
+  return count && count.Step() == SQLITE_ROW ? count.Int(0) : -1;
+}
+
+int64_t Hive::ApplicationId() {
+  Statement query(*this, "PRAGMA application_id");
+  return query && query.Step() == SQLITE_ROW ? query.Int(0) : -1;
 }
 
 int64_t Hive::SchemaVersion() {
@@ -250,6 +257,7 @@ int64_t Hive::SchemaVersion() {
 // by the first process that may write it (a read-only one reads it as it is).
 long Hive::CheckVersion() {
   int64_t const version = SchemaVersion();
+  m_layout = static_cast<int>(version);
   if (version == kSchemaVersion) return ERROR_SUCCESS;
   if (version != 1) {
     m_state = State::Damaged;
@@ -259,7 +267,10 @@ long Hive::CheckVersion() {
   if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
   bool const ok = SchemaVersion() == kSchemaVersion ||
                   sqlite3_exec(m_db, UpgradeFromVersion1().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
-  if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) return ERROR_SUCCESS;
+  if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
+    m_layout = kSchemaVersion;
+    return ERROR_SUCCESS;
+  }
   sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
   return ERROR_BUSY;
 }
@@ -432,9 +443,10 @@ long Hive::CacheValues(KeyId key) {
   m_cachedKey = 0;
   m_cachedValues.Clear();
   // Read in index order and put in creation order here: cheaper than a sort inside SQLite.
-  Statement all(*this, "SELECT id, name, folded, type, data FROM vals WHERE key = ?1 ORDER BY id");
+  Statement all(*this, m_layout == 1 ? "SELECT id, name, folded, type, data FROM vals WHERE key = ?1"
+                                      : "SELECT id, name, folded, type, data FROM vals WHERE id >= ?2 AND id < ?3");
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
-  all.Bind(1, key);
+  all.Bind(1, key).Bind(2, key << kValueIdBits).Bind(3, (key + 1) << kValueIdBits);
   int rc;
   while ((rc = all.Step()) == SQLITE_ROW) {
     KeyValueCache::Entry& entry = m_cachedValues.Append();
@@ -458,20 +470,53 @@ long Hive::CacheValues(KeyId key) {
 long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                     unsigned char const* data, size_t size) {
   if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
+  if (m_txOpen && m_txWrite) return WriteValue(key, name, folded, type, data, size);
+  // A lone write gets a transaction of its own, so that its id is chosen under the write lock.
+  long rc = BeginWork(true);
+  if (rc == ERROR_SUCCESS) rc = WriteValue(key, name, folded, type, data, size);
+  long const end = EndWork(true);
+  return rc != ERROR_SUCCESS ? rc : end;
+}
+
+long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
+                      unsigned char const* data, size_t size) {
+  int64_t id = 0;
+  if (long const rc = NextValueId(key, id); rc != ERROR_SUCCESS) return rc;
   Statement upsert(*this,
-                   "INSERT INTO vals(key, id, name, folded, type, data) VALUES(?1,"
-                   " (SELECT coalesce(max(id), 0) + 1 FROM vals WHERE key = ?1), ?2, ?3, ?4, ?5)"
+                   "INSERT INTO vals(key, id, name, folded, type, data) VALUES(?1, ?6, ?2, ?3, ?4, ?5)"
                    " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
   if (!upsert) return ErrorFrom(sqlite3_errcode(m_db));
   std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);
-  int const rc = upsert.Bind(1, key).Bind(2, name).Bind(3, folded).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes).Step();
+  int64_t const lastInsert = sqlite3_last_insert_rowid(m_db);
+  int const rc = upsert.Bind(1, key).Bind(2, name).Bind(3, folded).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes).Bind(6, id).Step();
   if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  // An update leaves the last inserted rowid alone; an insert took the id.
+  if (sqlite3_last_insert_rowid(m_db) == id && id != lastInsert) ++m_nextValueId;
   bool const cached = CacheIsCurrent(key);
   ++m_writes;
   if (cached) {
     m_cachedValues.Set(name, folded, type, bytes);
     m_cachedWrites = m_writes;
   }
+  return ERROR_SUCCESS;
+}
+
+// The id a new value of `key` takes. Within a write transaction nobody else adds values, so
+// after one look at the key's range the next ids are counted here.
+long Hive::NextValueId(KeyId key, int64_t& id) {
+  if (m_nextValueKey == key && m_nextValueTx == m_txSerial) {
+    id = m_nextValueId;
+    return ERROR_SUCCESS;
+  }
+  Statement last(*this, "SELECT max(id) FROM vals WHERE id >= ?1 AND id < ?2");
+  if (!last) return ErrorFrom(sqlite3_errcode(m_db));
+  int64_t const first = key << kValueIdBits;
+  int const rc = last.Bind(1, first).Bind(2, (key + 1) << kValueIdBits).Step();
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  id = sqlite3_column_type(last.Raw(), 0) == SQLITE_NULL ? first + 1 : last.Int(0) + 1;
+  m_nextValueKey = key;
+  m_nextValueTx = m_txSerial;
+  m_nextValueId = id;
   return ERROR_SUCCESS;
 }
 
@@ -513,9 +558,10 @@ long Hive::ValueNames(KeyId key, std::vector<std::string>& names) {
     m_cachedValues.Names(names);
     return ERROR_SUCCESS;
   }
-  Statement list(*this, "SELECT name FROM vals WHERE key = ?1 ORDER BY id");
+  Statement list(*this, m_layout == 1 ? "SELECT name FROM vals WHERE key = ?1 ORDER BY id"
+                                       : "SELECT name FROM vals WHERE id >= ?2 AND id < ?3 ORDER BY id");
   if (!list) return ErrorFrom(sqlite3_errcode(m_db));
-  list.Bind(1, key);
+  list.Bind(1, key).Bind(2, key << kValueIdBits).Bind(3, (key + 1) << kValueIdBits);
   int rc;
   while ((rc = list.Step()) == SQLITE_ROW) names.emplace_back(list.Bytes(0));
   return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);

@@ -59,6 +59,9 @@ class Hive {
   long EnsureOpen(bool forWrite);
   long OpenDatabase(bool create);
   long PrepareSchema();
+  long MakeHive();
+  int64_t TableCount();
+  int64_t ApplicationId();
   int64_t SchemaVersion();
   long CheckVersion();
   long StartTransaction();
@@ -66,6 +69,9 @@ class Hive {
   long FinishTransaction(bool commit);
   long ErrorFrom(int sqliteCode);
   long CacheValues(KeyId key);
+  long WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
+                  unsigned char const* data, size_t size);
+  long NextValueId(KeyId key, int64_t& id);
   bool CacheIsCurrent(KeyId key) const;
   sqlite3_stmt* Prepare(char const* sql);
   int Run(char const* sql);
@@ -75,6 +81,7 @@ class Hive {
   std::string m_path;
   sqlite3* m_db = nullptr;
   State m_state = State::Closed;
+  int m_layout = 0;  // the schema version of the open file
   uint64_t m_forkGeneration = 0;
   std::vector<std::pair<char const*, sqlite3_stmt*>> m_statements;
   uint64_t m_writes = 0;
@@ -93,6 +100,10 @@ class Hive {
   uint64_t m_cachedWrites = 0;
   uint64_t m_cachedTx = 0;
   KeyValueCache m_cachedValues;
+  KeyId m_nextValueKey = 0;
+  uint64_t m_nextValueTx = 0;
+  int64_t m_nextValueId = 0;
+
   std::string m_queried;  // the bytes of the last value read by its own query
   KeyId m_probedKey = 0;  // the key whose one value was last read by its own query
 };

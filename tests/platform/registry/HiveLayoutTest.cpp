@@ -33,16 +33,16 @@ void Execute(std::string const& file, std::string const& sql) {
   sqlite3_close(db);
 }
 
-int64_t UserVersion(std::string const& file) {
+std::string Pragma(std::string const& file, char const* pragma) {
   sqlite3* db = nullptr;
   sqlite3_stmt* query = nullptr;
-  int64_t version = -1;
-  if (sqlite3_open(file.c_str(), &db) == SQLITE_OK &&
-      sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &query, nullptr) == SQLITE_OK && sqlite3_step(query) == SQLITE_ROW)
-    version = sqlite3_column_int64(query, 0);
+  std::string answer = "<failed>";
+  if (sqlite3_open(file.c_str(), &db) == SQLITE_OK && sqlite3_prepare_v2(db, pragma, -1, &query, nullptr) == SQLITE_OK &&
+      sqlite3_step(query) == SQLITE_ROW)
+    answer = reinterpret_cast<char const*>(sqlite3_column_text(query, 0));
   sqlite3_finalize(query);
   sqlite3_close(db);
-  return version;
+  return answer;
 }
 
 std::vector<std::string> ValueNames(HKEY key) {
@@ -63,7 +63,7 @@ std::string GetSz(HKEY key, char const* name) {
              : "<missing>";
 }
 
-TEST(HiveUpgradeTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes) {
+TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes) {
   ScopedRoot root;
   std::string const file = root.File("old.db");
   Execute(file, kVersion1);
@@ -81,10 +81,22 @@ TEST(HiveUpgradeTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes
   RegCloseKey(sessions);
   RegCloseKey(hive);
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
-  EXPECT_EQ(2, UserVersion(file));
+  EXPECT_EQ("2", Pragma(file, "PRAGMA user_version"));
 }
 
-TEST(HiveUpgradeTest, AHiveOfALaterLayoutIsRefusedAndLeftAsItWas) {
+TEST(HiveLayoutTest, ANewHiveIsMadeInWalModeAtTheLatestLayout) {
+  ScopedRoot root;
+  std::string const file = root.File("new.db");
+  HKEY hive = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(hive, "v", 0, REG_SZ, reinterpret_cast<unsigned char const*>("x"), 1));
+  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  EXPECT_EQ("wal", Pragma(file, "PRAGMA journal_mode"));
+  EXPECT_EQ("2", Pragma(file, "PRAGMA user_version"));
+}
+
+TEST(HiveLayoutTest, AHiveOfALaterLayoutIsRefusedAndLeftAsItWas) {
   ScopedRoot root;
   std::string const file = root.File("newer.db");
   Execute(file, std::string(kVersion1) + "PRAGMA user_version = 9; PRAGMA journal_mode=DELETE;");
