@@ -202,8 +202,8 @@ long Hive::OpenDatabase(bool create) {
 
 long Hive::PrepareSchema() {
   sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_FKEY, 1, nullptr);
-  // Reading pages through a mapping instead of pread() saves a copy and a system call per page.
-  sqlite3_exec(m_db, "PRAGMA mmap_size=1073741824; PRAGMA journal_size_limit=4194304", nullptr, nullptr, nullptr);
+  // A kept WAL file is cut back to 4 MiB after a checkpoint, so one big import does not keep its size.
+  sqlite3_exec(m_db, "PRAGMA journal_size_limit=4194304", nullptr, nullptr, nullptr);
   int64_t const id = ApplicationId();
   if (id < 0) {
     m_state = State::Damaged;
