@@ -61,6 +61,10 @@ char const* const kBeginWrite = "BEGIN IMMEDIATE";
 char const* const kCommit = "COMMIT";
 char const* const kRollback = "ROLLBACK";
 
+char const* const kInsertValue =
+    "INSERT INTO vals(key, id, name, folded, type, data) VALUES(?1, ?6, ?2, ?3, ?4, ?5)"
+    " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data";
+
 std::string FolderOf(std::string const& path) {
   size_t const slash = path.find_last_of('/');
   return slash == std::string::npos ? "." : path.substr(0, slash);
@@ -482,9 +486,7 @@ long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded,
                       unsigned char const* data, size_t size) {
   int64_t id = 0;
   if (long const rc = NextValueId(key, id); rc != ERROR_SUCCESS) return rc;
-  Statement upsert(*this,
-                   "INSERT INTO vals(key, id, name, folded, type, data) VALUES(?1, ?6, ?2, ?3, ?4, ?5)"
-                   " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data");
+  Statement upsert(*this, kInsertValue);
   if (!upsert) return ErrorFrom(sqlite3_errcode(m_db));
   std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);
   int64_t const lastInsert = sqlite3_last_insert_rowid(m_db);
@@ -514,9 +516,33 @@ long Hive::NextValueId(KeyId key, int64_t& id) {
   int const rc = last.Bind(1, first).Bind(2, (key + 1) << kValueIdBits).Step();
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
   id = sqlite3_column_type(last.Raw(), 0) == SQLITE_NULL ? first + 1 : last.Int(0) + 1;
+  if (id >= (key + 1) << kValueIdBits) {
+    if (long const renumbered = RenumberValues(key, id); renumbered != ERROR_SUCCESS) return renumbered;
+  }
   m_nextValueKey = key;
   m_nextValueTx = m_txSerial;
   m_nextValueId = id;
+  return ERROR_SUCCESS;
+}
+
+// A key whose values were added and removed until its id range ran out gets its ids again from
+// the start of the range, in the same order.
+long Hive::RenumberValues(KeyId key, int64_t& next) {
+  if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
+  Statement clear(*this, "DELETE FROM vals WHERE key = ?1");
+  if (!clear) return ErrorFrom(sqlite3_errcode(m_db));
+  if (int const rc = clear.Bind(1, key).Step(); rc != SQLITE_DONE) return ErrorFrom(rc);
+  next = key << kValueIdBits;
+  for (size_t i = 0; i < m_cachedValues.Count(); ++i) {
+    KeyValueCache::Entry const& entry = m_cachedValues.InOrder(i);
+    Statement insert(*this, kInsertValue);
+    if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
+    int const rc = insert.Bind(1, key).Bind(2, entry.name).Bind(3, entry.folded)
+                       .Bind(4, static_cast<int64_t>(entry.type)).Bind(5, entry.data).Bind(6, ++next).Step();
+    if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  }
+  ++next;
+  ++m_writes;
   return ERROR_SUCCESS;
 }
 

@@ -72,6 +72,7 @@ class Hive {
   long WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                   unsigned char const* data, size_t size);
   long NextValueId(KeyId key, int64_t& id);
+  long RenumberValues(KeyId key, int64_t& next);
   bool CacheIsCurrent(KeyId key) const;
   sqlite3_stmt* Prepare(char const* sql);
   int Run(char const* sql);

@@ -70,5 +70,5 @@ void KeyValueCache::Erase(std::string_view folded) {
 
 void KeyValueCache::Names(std::vector<std::string>& names) const {
   names.resize(m_count);
-  for (size_t i = 0; i < m_count; ++i) names[i] = m_entries[m_order[i]].name;
+  for (size_t i = 0; i < m_count; ++i) names[i] = InOrder(i).name;
 }

@@ -27,6 +27,8 @@ class KeyValueCache {
   void Set(std::string_view name, std::string_view folded, unsigned long type, std::string_view data);
   void Erase(std::string_view folded);
   void Names(std::vector<std::string>& names) const;
+  size_t Count() const { return m_count; }
+  Entry const& InOrder(size_t index) const { return m_entries[m_order[index]]; }
 
  private:
   size_t SlotOf(std::string_view folded) const;

@@ -96,6 +96,27 @@ TEST(HiveLayoutTest, ANewHiveIsMadeInWalModeAtTheLatestLayout) {
   EXPECT_EQ("2", Pragma(file, "PRAGMA user_version"));
 }
 
+TEST(HiveLayoutTest, AKeyWhoseIdsRanOutIsRenumberedInOrder) {
+  ScopedRoot root;
+  std::string const file = root.File("full.db");
+  HKEY hive = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  for (char const* name : {"b", "a"})
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(hive, name, 0, REG_SZ, reinterpret_cast<unsigned char const*>(name), 1));
+  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  // The root key is 1; its last possible value id is (1 << 24) + 2^24 - 1.
+  Execute(file, "UPDATE vals SET id = 33554431 WHERE name = x'61'");
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  for (char const* name : {"c", "d"})
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(hive, name, 0, REG_SZ, reinterpret_cast<unsigned char const*>(name), 1));
+  EXPECT_EQ((std::vector<std::string>{"b", "a", "c", "d"}), ValueNames(hive));
+  EXPECT_EQ("a", GetSz(hive, "a"));
+  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  EXPECT_EQ("16777220", Pragma(file, "SELECT max(id) FROM vals"));
+}
+
 TEST(HiveLayoutTest, AHiveOfALaterLayoutIsRefusedAndLeftAsItWas) {
   ScopedRoot root;
   std::string const file = root.File("newer.db");
