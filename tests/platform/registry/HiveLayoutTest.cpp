@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/registry/Registry.h"
+#include "support/RegistryValueNames.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
 
@@ -45,14 +47,14 @@ std::string Pragma(std::string const& file, char const* pragma) {
   return answer;
 }
 
-std::vector<std::string> ValueNames(HKEY key) {
-  std::vector<std::string> names;
-  char name[64];
-  for (unsigned long i = 0;; ++i) {
-    unsigned long length = sizeof name;
-    if (RegEnumValue(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) return names;
-    names.emplace_back(name, length);
-  }
+long SetSz(HKEY key, char const* name, char const* text) {
+  return RegSetValueEx(key, name, 0, REG_SZ, reinterpret_cast<unsigned char const*>(text), std::strlen(text));
+}
+
+// Closes the hive's root handle and lets go of the file, so that it can be looked at directly.
+void Release(HKEY hive) {
+  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
 }
 
 std::string GetSz(HKEY key, char const* name) {
@@ -71,49 +73,36 @@ TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes)
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   HKEY sessions = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(hive, "SESSIONS", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sessions, nullptr));
-  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), ValueNames(sessions));
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), RegistryValueNames(sessions));
   EXPECT_EQ("a", GetSz(sessions, "ALPHA"));
-  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(sessions, "new", 0, REG_SZ, reinterpret_cast<unsigned char const*>("n"), 1));
-  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(sessions, "zeta", 0, REG_SZ, reinterpret_cast<unsigned char const*>("Z"), 1));
-  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), ValueNames(sessions));
+  ASSERT_EQ(ERROR_SUCCESS, SetSz(sessions, "new", "n"));
+  ASSERT_EQ(ERROR_SUCCESS, SetSz(sessions, "zeta", "Z"));
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
   EXPECT_EQ("Z", GetSz(sessions, "Zeta"));
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(hive, "Other"));
   RegCloseKey(sessions);
-  RegCloseKey(hive);
-  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  Release(hive);
   EXPECT_EQ("2", Pragma(file, "PRAGMA user_version"));
 }
 
-TEST(HiveLayoutTest, ANewHiveIsMadeInWalModeAtTheLatestLayout) {
-  ScopedRoot root;
-  std::string const file = root.File("new.db");
-  HKEY hive = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
-  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(hive, "v", 0, REG_SZ, reinterpret_cast<unsigned char const*>("x"), 1));
-  RegCloseKey(hive);
-  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
-  EXPECT_EQ("wal", Pragma(file, "PRAGMA journal_mode"));
-  EXPECT_EQ("2", Pragma(file, "PRAGMA user_version"));
-}
-
-TEST(HiveLayoutTest, AKeyWhoseIdsRanOutIsRenumberedInOrder) {
+TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndRenumbersAKeyWhoseIdsRanOut) {
   ScopedRoot root;
   std::string const file = root.File("full.db");
   HKEY hive = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   for (char const* name : {"b", "a"})
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(hive, name, 0, REG_SZ, reinterpret_cast<unsigned char const*>(name), 1));
-  RegCloseKey(hive);
-  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+    ASSERT_EQ(ERROR_SUCCESS, SetSz(hive, name, name));
+  Release(hive);
+  EXPECT_EQ("wal", Pragma(file, "PRAGMA journal_mode"));
+  EXPECT_EQ("2", Pragma(file, "PRAGMA user_version"));
   // The root key is 1; its last possible value id is (1 << 24) + 2^24 - 1.
   Execute(file, "UPDATE vals SET id = 33554431 WHERE name = x'61'");
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   for (char const* name : {"c", "d"})
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(hive, name, 0, REG_SZ, reinterpret_cast<unsigned char const*>(name), 1));
-  EXPECT_EQ((std::vector<std::string>{"b", "a", "c", "d"}), ValueNames(hive));
+    ASSERT_EQ(ERROR_SUCCESS, SetSz(hive, name, name));
+  EXPECT_EQ((std::vector<std::string>{"b", "a", "c", "d"}), RegistryValueNames(hive));
   EXPECT_EQ("a", GetSz(hive, "a"));
-  RegCloseKey(hive);
-  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  Release(hive);
   EXPECT_EQ("16777220", Pragma(file, "SELECT max(id) FROM vals"));
 }
 
@@ -126,9 +115,8 @@ TEST(HiveLayoutTest, AHiveOfALaterLayoutIsRefusedAndLeftAsItWas) {
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   HKEY key = nullptr;
   EXPECT_EQ(ERROR_BADDB, RegOpenKeyEx(hive, "Sessions", 0, KEY_READ, &key));
-  EXPECT_EQ(ERROR_BADDB, RegSetValueEx(hive, "v", 0, REG_SZ, reinterpret_cast<unsigned char const*>("x"), 1));
-  RegCloseKey(hive);
-  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  EXPECT_EQ(ERROR_BADDB, SetSz(hive, "v", "x"));
+  Release(hive);
   EXPECT_EQ(before, ReadFileBytes(file));
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "support/RegistryValueNames.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
 
@@ -29,15 +30,6 @@ class RegistryTest : public ::testing::Test {
     if (RegQueryValueEx(key, name, nullptr, &type, reinterpret_cast<unsigned char*>(buffer), &size) != ERROR_SUCCESS)
       return "<missing>";
     return buffer;
-  }
-  static std::vector<std::string> ValueNames(HKEY key) {
-    std::vector<std::string> names;
-    char name[64];
-    for (unsigned long i = 0;; ++i) {
-      unsigned long length = sizeof name;
-      if (RegEnumValue(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) return names;
-      names.emplace_back(name, length);
-    }
   }
   static bool HasSubkeys(HKEY key) {
     char name[300];
@@ -221,16 +213,16 @@ TEST_F(RegistryTest, ReadsInsideAUnitSeeEveryWriteOfThatUnitThroughAnyHandle) {
   EXPECT_EQ("changed", GetSz(first, "a"));
   EXPECT_EQ("<missing>", GetSz(first, "b"));
   EXPECT_EQ("new", GetSz(first, "C"));
-  EXPECT_EQ((std::vector<std::string>{"a", "c"}), ValueNames(first)) << "creation order, spelling of creation";
+  EXPECT_EQ((std::vector<std::string>{"a", "c"}), RegistryValueNames(first)) << "creation order, spelling of creation";
   for (int i = 0; i < 40; ++i) SetSz(second, ("n" + std::to_string(i)).c_str(), "many");
-  EXPECT_EQ(42u, ValueNames(first).size());
-  EXPECT_EQ("n39", ValueNames(first).back());
+  EXPECT_EQ(42u, RegistryValueNames(first).size());
+  EXPECT_EQ("n39", RegistryValueNames(first).back());
   EXPECT_EQ("changed", GetSz(second, "a"));
   RegDeleteTree(HKEY_CURRENT_USER, "Cache");
   EXPECT_EQ("<missing>", GetSz(first, "a")) << "a deleted key holds nothing";
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, false));
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, false));
-  EXPECT_EQ((std::vector<std::string>{"a", "b"}), ValueNames(second)) << "listing first fills the cache";
+  EXPECT_EQ((std::vector<std::string>{"a", "b"}), RegistryValueNames(second)) << "listing first fills the cache";
   EXPECT_EQ("1", GetSz(first, "a")) << "the rolled-back unit left the old values";
   EXPECT_EQ("2", GetSz(second, "b"));
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
