@@ -5,17 +5,12 @@
 
 #include "support/CdtoolRunner.h"
 #include "support/ScopedEnv.h"
-#include "support/ScopedRoot.h"
 
 namespace {
 
-class CdtoolFileTypesTest : public ::testing::Test {
+class CdtoolFileTypesTest : public CdtoolTest {
  protected:
-  CdtoolResult Run(std::string const& arguments) { return m_runner.Run(arguments); }
-
   ScopedEnv m_system{"BRIMVALE_FILETYPES_ROOT", TEST_DATA_DIR "/filetypes"};
-  ScopedRoot m_root;
-  CdtoolRunner m_runner{m_root};
 };
 
 TEST_F(CdtoolFileTypesTest, ListsAddsShowsAndRemovesStoredTypes) {

@@ -1,23 +1,13 @@
 // Runs `cdtool global` against a temporary root: typed writes, refusals and the reset question.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "support/CdtoolRunner.h"
 
 namespace {
 
-
-class CdtoolGlobalTest : public ::testing::Test {
- protected:
-  // Arguments are single-quoted by the caller where needed; `input` is fed to standard input.
-  CdtoolResult Run(std::string const& arguments, std::string const& input = "") { return m_runner.Run(arguments, input); }
-
-  ScopedRoot m_root;
-  CdtoolRunner m_runner{m_root};
-};
+using CdtoolGlobalTest = CdtoolTest;
 
 TEST_F(CdtoolGlobalTest, SetIsTypedByTheOptionsKind) {
   struct Case {

@@ -1,35 +1,23 @@
 // Runs `cdtool keymap` on files in a temporary folder and checks exit codes and output.
 #include <gtest/gtest.h>
 
-
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 
 #include "support/CdtoolRunner.h"
-#include "support/TempFolder.h"
 
 namespace {
 
-
-class CdtoolKeymapTest : public ::testing::Test {
+// Paths are single-quoted for the shell; none of the tests' paths hold a quote.
+class CdtoolKeymapTest : public CdtoolTest {
  protected:
-  // Arguments are single-quoted for the shell; none of the tests' arguments hold a quote.
-  CdtoolResult Run(std::string const& arguments) { return m_runner.Run(arguments); }
-
-  static std::string ReadFile(std::string const& path) { return CdtoolRunner::ReadFile(path); }
-
   std::string Write(std::string const& name, std::string const& bytes) {
-    std::string const path = m_folder / name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    WriteFileBytes(m_folder / name, bytes);
+    return m_folder / name;
   }
 
   TempFolder m_folder;
-  ScopedRoot m_root;
-  CdtoolRunner m_runner{m_root};
 };
 
 TEST_F(CdtoolKeymapTest, CheckJson) {
@@ -85,14 +73,14 @@ TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {
   EXPECT_EQ(printed.out.substr(0, 38), "N\tVK_LEFT             \t\"\\010\"\r\nN\tVK_UP");
   std::string const out = m_folder / "gate.map";
   ASSERT_EQ(Run("keymap builtin GATEHOLD -o '" + out + "'").exitCode, 0);
-  std::string const saved = ReadFile(out);
+  std::string const saved = ReadFileBytes(out);
   EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 275);
   std::string const messy = Write("messy.map", "; comment\n\nsc vk_f1   VT_HELP\r\nn 0x70 \"x\"\n");
   std::string const normal = m_folder / "normal.map";
   ASSERT_EQ(Run("keymap convert '" + messy + "' '" + normal + "'").exitCode, 0);
-  EXPECT_EQ(ReadFile(normal), "N\tVK_F1               \t\"x\"\r\nCS\tVK_F1               \tVT_F15\r\n");
+  EXPECT_EQ(ReadFileBytes(normal), "N\tVK_F1               \t\"x\"\r\nCS\tVK_F1               \tVT_F15\r\n");
   ASSERT_EQ(Run("keymap convert '" + out + "' '" + normal + "'").exitCode, 0);
-  EXPECT_EQ(ReadFile(normal), saved);
+  EXPECT_EQ(ReadFileBytes(normal), saved);
 }
 
 TEST_F(CdtoolKeymapTest, NamesListsTheVocabulary) {

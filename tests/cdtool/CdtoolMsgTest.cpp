@@ -4,14 +4,10 @@
 
 namespace {
 
-TEST(CdtoolMsgTest, PrintsReportTextsWithInsertsInCommandLineOrder) {
-  ScopedRoot root;
-  struct Case {
-    char const* arguments;
-    int exitCode;
-    std::string out;
-  };
-  Case const cases[] = {
+using CdtoolMsgTest = CdtoolTest;
+
+TEST_F(CdtoolMsgTest, PrintsReportTextsWithInsertsInCommandLineOrder) {
+  ExpectSteps({
       {"msg A1600004 --num 12 --num 3", 0,
        "Of your 12 sessions, 3 could not be updated because they are currently read-only.\r\n"},
       {"msg 0xe1600007 --str k.map --str 'line 4: bad'", 0, "Unable to load keymap file: k.map\r\n\r\nline 4: bad\r\n"},
@@ -23,13 +19,8 @@ TEST(CdtoolMsgTest, PrintsReportTextsWithInsertsInCommandLineOrder) {
        "There is no UNDO for this change. \n"},
       {"msg 0xZZ", 2, ""},
       {"msg A1600004 --num twelve", 2, ""},
-  };
-  for (Case const& c : cases) {
-    CdtoolResult const result = CdtoolRunner(root).Run(c.arguments);
-    EXPECT_EQ(c.exitCode, result.exitCode) << c.arguments << "\n" << result.err;
-    EXPECT_EQ(c.out, result.out) << c.arguments;
-  }
-  CdtoolResult const unknown = CdtoolRunner(root).Run("msg 12345678");
+  });
+  CdtoolResult const unknown = Run("msg 12345678");
   EXPECT_EQ(0, unknown.exitCode);
   EXPECT_EQ(0u, unknown.out.find("Could not retrieve the error text for error code 0x12345678.\r\n")) << unknown.out;
 }

@@ -1,26 +1,14 @@
 // Runs the cdtool program against a temporary root and checks exit codes and output.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
 #include "support/CdtoolRunner.h"
-#include "support/ScopedRoot.h"
 
 namespace {
 
 using Result = CdtoolResult;
-
-class CdtoolRegTest : public ::testing::Test {
- protected:
-  Result Run(std::string const& arguments) { return m_runner.Run(arguments); }
-  static std::string ReadFile(std::string const& path) { return CdtoolRunner::ReadFile(path); }
-
-  void WriteFile(std::string const& path, std::string const& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
-
-  ScopedRoot m_root;
-  CdtoolRunner m_runner{m_root};
-};
+using CdtoolRegTest = CdtoolTest;
 
 TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {
   struct Case {
@@ -47,12 +35,7 @@ TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {
 
 TEST_F(CdtoolRegTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
   ASSERT_EQ(0, Run("reg set 'HKCU\\A' v --sz x").exitCode);
-  struct Case {
-    std::string arguments;
-    int exitCode;
-    std::string errorPart;
-  };
-  Case const cases[] = {
+  ExpectExits({
       {"reg get 'HKCU\\X' v", 1, "no such key: HKCU\\X"},
       {"reg get 'HKCU\\A' w", 1, "no such value"},
       {"reg ls 'HKXX\\A'", 1, "unknown hive"},
@@ -70,12 +53,7 @@ TEST_F(CdtoolRegTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
       {"reg", 2, ""},
       {"reg import '/nonexistent/file.reg'", 1, "cannot read"},
       {"reg get 'HKCU\\A' v --help", 0, ""},
-  };
-  for (Case const& c : cases) {
-    Result const result = Run(c.arguments);
-    EXPECT_EQ(c.exitCode, result.exitCode) << c.arguments << "\n" << result.err;
-    EXPECT_NE(std::string::npos, result.err.find(c.errorPart)) << c.arguments << "\n" << result.err;
-  }
+  });
   EXPECT_EQ("x\n", Run("reg get 'HKCU\\A' v").out);
 }
 
@@ -88,7 +66,7 @@ TEST_F(CdtoolRegTest, ExportImportRoundTripThroughAHiveFile) {
   for (char const* v5 : {"", " --v5"}) {
     std::string const file = m_root.File(std::string("out") + v5 + ".reg");
     ASSERT_EQ(0, Run(std::string("reg export 'HKCU\\S' -o '") + file + "'" + v5).exitCode);
-    EXPECT_EQ(ReadFile(file), Run(std::string("reg export 'HKCU\\S'") + v5).out);
+    EXPECT_EQ(ReadFileBytes(file), Run(std::string("reg export 'HKCU\\S'") + v5).out);
     std::string const hive = "FILE:" + m_root.File(std::string("copy") + v5 + ".db");
     Result const imported = Run("reg import '" + file + "' --into '" + hive + "'");
     ASSERT_EQ(0, imported.exitCode) << imported.err;
@@ -104,13 +82,13 @@ TEST_F(CdtoolRegTest, ExportImportRoundTripThroughAHiveFile) {
 
 TEST_F(CdtoolRegTest, AMalformedImportIsRefusedWithItsLineAndAppliesNothing) {
   std::string const file = m_root.File("bad.reg");
-  WriteFile(file, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n; fine so far\r\n"
+  WriteFileBytes(file, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n; fine so far\r\n"
                   "\"b\"=dword:123456789\r\n");
   Result const result = Run("reg import '" + file + "'");
   EXPECT_EQ(1, result.exitCode);
   EXPECT_NE(std::string::npos, result.err.find("line 6: dword value needs 1 to 8 hex digits")) << result.err;
   EXPECT_EQ(1, Run("reg ls 'HKCU\\New'").exitCode);
-  WriteFile(file, "REGEDIT4\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n");
+  WriteFileBytes(file, "REGEDIT4\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n");
   EXPECT_EQ(0, Run("reg import '" + file + "'").exitCode);
   EXPECT_EQ("1\n", Run("reg get 'HKCU\\New' a").out);
 }

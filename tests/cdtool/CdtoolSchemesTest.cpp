@@ -4,7 +4,6 @@
 #include <string>
 
 #include "support/CdtoolRunner.h"
-#include "support/ScopedRoot.h"
 
 namespace {
 
@@ -14,13 +13,7 @@ std::string Repeat(std::string const& text, int count) {
   return out;
 }
 
-class CdtoolSchemesTest : public ::testing::Test {
- protected:
-  CdtoolResult Run(std::string const& arguments) { return m_runner.Run(arguments); }
-
-  ScopedRoot m_root;
-  CdtoolRunner m_runner{m_root};
-};
+using CdtoolSchemesTest = CdtoolTest;
 
 std::string const kBuiltIns =
     "Monochrome\nBlack / Floral White\nYellow / Black\nTraditional\nWindows\nBlack / Cyan\nFloral White / Dark Cyan\n";
@@ -47,12 +40,7 @@ TEST_F(CdtoolSchemesTest, AddShowRemoveReachTheProductsStore) {
 
 TEST_F(CdtoolSchemesTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
   ASSERT_EQ(Run("schemes add Mine --fg 000000 --bg FFFFFF").exitCode, 0);
-  struct Case {
-    std::string arguments;
-    int exitCode;
-    std::string errorPart;
-  };
-  Case const cases[] = {
+  ExpectExits({
       {"schemes rm monochrome", 1, "\"Monochrome\" cannot be removed"},
       {"schemes rm Windows", 1, "\"Windows\" cannot be removed"},
       {"schemes rm TRADITIONAL", 1, "\"Traditional\" cannot be removed"},
@@ -62,12 +50,7 @@ TEST_F(CdtoolSchemesTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
       {"schemes add X --fg 12345 --bg FFFFFF", 2, "RRGGBB"},
       {"schemes add X --fg 000000", 2, "--bg"},
       {"--product other schemes list", 2, "--product"},
-  };
-  for (Case const& c : cases) {
-    CdtoolResult const result = Run(c.arguments);
-    EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << ": " << result.err;
-    EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << c.arguments << ": " << result.err;
-  }
+  });
   EXPECT_EQ(Run("schemes list").out, kBuiltIns + "Mine\n");
 }
 

@@ -6,33 +6,30 @@
 #include <string>
 
 #include "support/CdtoolRunner.h"
-#include "support/ScopedRoot.h"
 
 namespace {
 
-class CdtoolSessionTest : public ::testing::Test {
+class CdtoolSessionTest : public CdtoolTest {
  protected:
   CdtoolSessionTest() {
     // The product's store lives in its configuration folder; `reg set` reaches it as a hive file.
-    std::string const store = nlohmann::json::parse(m_runner.Run("global show --json").out)["store"];
+    std::string const store = nlohmann::json::parse(Run("global show --json").out)["store"];
     m_key = "'FILE:" + store + "\\Sessions\\Work\\Box'";
-    m_runner.Run("reg set " + m_key + " 'Protocol Name' --sz Telnet");
+    Run("reg set " + m_key + " 'Protocol Name' --sz Telnet");
   }
 
   nlohmann::json Options() {
-    nlohmann::json const shown = nlohmann::json::parse(m_runner.Run("session show 'Work\\Box' --json").out);
+    nlohmann::json const shown = nlohmann::json::parse(Run("session show 'Work\\Box' --json").out);
     nlohmann::json options;
     for (auto const& option : shown["options"]) options[option["name"].get<std::string>()] = option;
     return options;
   }
 
-  ScopedRoot m_root;
-  CdtoolRunner m_runner{m_root};
   std::string m_key;
 };
 
 TEST_F(CdtoolSessionTest, ProtocolsAreTheProductsRowsAndNone) {
-  CdtoolResult const terminal = m_runner.Run("protocols --json");
+  CdtoolResult const terminal = Run("protocols --json");
   ASSERT_EQ(terminal.exitCode, 0) << terminal.err;
   nlohmann::json const listed = nlohmann::json::parse(terminal.out);
   std::string names;
@@ -40,13 +37,13 @@ TEST_F(CdtoolSessionTest, ProtocolsAreTheProductsRowsAndNone) {
   EXPECT_EQ(names, "SSH2 Telnet RLogin Serial TAPI None ");
   EXPECT_TRUE(listed["missing"].empty());
 
-  EXPECT_EQ(m_runner.Run("--product halofyx protocols").out.substr(0, 7), "0\tSFTP\t");
-  EXPECT_EQ(m_runner.Run("protocols --plugins " + m_root.Path()).exitCode, 1);
+  EXPECT_EQ(Run("--product halofyx protocols").out.substr(0, 7), "0\tSFTP\t");
+  EXPECT_EQ(Run("protocols --plugins " + m_root.Path()).exitCode, 1);
 }
 
 TEST_F(CdtoolSessionTest, ShowDerivesFromTheStoredSession) {
-  m_runner.Run("reg set " + m_key + " Hostname --sz box.example");
-  CdtoolResult const shown = m_runner.Run("session show 'Work\\Box' --json");
+  Run("reg set " + m_key + " Hostname --sz box.example");
+  CdtoolResult const shown = Run("session show 'Work\\Box' --json");
   ASSERT_EQ(shown.exitCode, 0) << shown.err;
   nlohmann::json const session = nlohmann::json::parse(shown.out);
   EXPECT_EQ(session["name"], "Box");
@@ -55,7 +52,7 @@ TEST_F(CdtoolSessionTest, ShowDerivesFromTheStoredSession) {
   EXPECT_EQ(session["commandLine"], "/S \"Work\\Box\"");
   EXPECT_EQ(session["description"], "Hostname: box.example");
   EXPECT_EQ(Options()["Idle Timeout"]["value"], 300);
-  EXPECT_EQ(m_runner.Run("session show 'Work\\None'").exitCode, 1);
+  EXPECT_EQ(Run("session show 'Work\\None'").exitCode, 1);
 }
 
 TEST_F(CdtoolSessionTest, SetIsTypedAndAllOrNothing) {
@@ -71,11 +68,11 @@ TEST_F(CdtoolSessionTest, SetIsTypedAndAllOrNothing) {
       {"'Idle Timeout'", 1},
   };
   for (Case const& c : refused) {
-    EXPECT_EQ(m_runner.Run("session set 'Work\\Box' " + c.assignments).exitCode, c.exitCode) << c.assignments;
+    EXPECT_EQ(Run("session set 'Work\\Box' " + c.assignments).exitCode, c.exitCode) << c.assignments;
     EXPECT_EQ(Options()["Idle Timeout"]["value"], 300) << c.assignments;
   }
 
-  CdtoolResult const set = m_runner.Run(
+  CdtoolResult const set = Run(
       "session set 'Work\\Box' 'idle timeout=120' 'Use Login Script=yes' 'Login Script=hi' 'Protocol Name=ssh2' "
       "'SSH2 Port=2222' 'Trace Level=0xFFFFFFFF'");
   ASSERT_EQ(set.exitCode, 0) << set.err;
@@ -87,7 +84,7 @@ TEST_F(CdtoolSessionTest, SetIsTypedAndAllOrNothing) {
   EXPECT_EQ(options["Protocol Name"]["value"], "SSH2");
   EXPECT_EQ(options["SSH2 Port"]["value"], 2222);
   EXPECT_EQ(options["Trace Level"]["value"], 4294967295u);
-  std::string const stored = m_runner.Run("reg get " + m_key + " 'Login Script'").out;
+  std::string const stored = Run("reg get " + m_key + " 'Login Script'").out;
   EXPECT_EQ(stored.find("hi"), std::string::npos);
 }
 

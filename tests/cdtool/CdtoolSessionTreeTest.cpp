@@ -7,20 +7,13 @@
 #include <string>
 
 #include "support/CdtoolRunner.h"
-#include "support/ScopedRoot.h"
 
 namespace {
 
-TEST(CdtoolSessionTreeTest, ArrangesTheTreeStepByStep) {
-  ScopedRoot root;
-  CdtoolRunner const cdtool(root);
-  struct Step {
-    std::string arguments;
-    int exitCode;
-    std::string out;
-    std::string err = "";
-  };
-  Step const steps[] = {
+using CdtoolSessionTreeTest = CdtoolTest;
+
+TEST_F(CdtoolSessionTreeTest, ArrangesTheTreeStepByStep) {
+  std::vector<CdtoolStep> steps = {
       {"session mkdir Lab", 0, ""},
       {"session mkdir 'Lab\\Routers'", 0, ""},
       {"session new 'Lab\\core 1' --protocol ssh2 --host 10.0.0.1 --port 2222 --user me", 0, ""},
@@ -57,17 +50,11 @@ TEST(CdtoolSessionTreeTest, ArrangesTheTreeStepByStep) {
       {"launch transfer a", 1, "", "cdtool: The application could not be started.\n\nCheck its program path in the global options.\n"},
       {"session reorder a nothing --after", 1, ""},
   };
-  for (Step const& step : steps) {
-    CdtoolResult const result = cdtool.Run(step.arguments, "n\n");
-    EXPECT_EQ(result.exitCode, step.exitCode) << step.arguments << "\n" << result.err;
-    EXPECT_EQ(result.out, step.out) << step.arguments;
-    if (!step.err.empty()) {
-      EXPECT_EQ(result.err, step.err) << step.arguments;
-    }
-  }
+  for (CdtoolStep& step : steps) step.input = "n\n";  // every question is declined
+  ExpectSteps(steps);
   // The default's change reached a session, and only the options named.
   std::map<std::string, nlohmann::json> values;
-  nlohmann::json const shown = nlohmann::json::parse(cdtool.Run("session show 'lab\\A2' --json").out);
+  nlohmann::json const shown = nlohmann::json::parse(Run("session show 'lab\\A2' --json").out);
   for (auto const& option : shown["options"])
     values[option["name"]] = option["value"];
   EXPECT_EQ(values["Title Bar"], "hi");

@@ -4,22 +4,15 @@
 #include <string>
 
 #include "support/CdtoolRunner.h"
-#include "support/ScopedRoot.h"
 
 namespace {
 
-class CdtoolSyncTest : public ::testing::Test {
+class CdtoolSyncTest : public CdtoolTest {
  protected:
-  CdtoolResult Run(std::string const& arguments) { return m_runner.Run(arguments); }
-
   void Set(std::string const& name, std::string const& data) {
     std::string const key = "'FILE:" + m_root.File("user/HaloFyx/config.db") + "\\QuickSync'";
-    ASSERT_EQ(Run("reg set " + key + " '" + name + "' " + data).exitCode, 0)
-        << name;
+    ASSERT_EQ(Run("reg set " + key + " '" + name + "' " + data).exitCode, 0) << name;
   }
-
-  ScopedRoot m_root;
-  CdtoolRunner m_runner{m_root};
 };
 
 TEST_F(CdtoolSyncTest, ShowsTheStoredTasks) {

@@ -2,24 +2,17 @@
 // and refusals.
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "support/ScopedEnv.h"
 #include "support/CdtoolRunner.h"
+#include "support/ScopedEnv.h"
 
 namespace {
 
-
-class CdtoolTzTest : public ::testing::Test {
+class CdtoolTzTest : public CdtoolTest {
  protected:
-  CdtoolResult Run(std::string const& arguments) { return m_runner.Run(arguments); }
-
   ScopedEnv m_tz{"TZ", "UTC"};
-  ScopedRoot m_root;
-  CdtoolRunner m_runner{m_root};
 };
 
 TEST_F(CdtoolTzTest, ListsEveryZoneFromTheWest) {
@@ -64,12 +57,7 @@ TEST_F(CdtoolTzTest, ShowPrintsTheRuleAndTransitionsItsInstants) {
 }
 
 TEST_F(CdtoolTzTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
-  struct Case {
-    std::string arguments;
-    int exitCode;
-    std::string errorPart;
-  };
-  Case const cases[] = {
+  ExpectExits({
       {"tz show XYZ", 1, "no time zone named \"XYZ\""},
       {"tz transitions 'Atlantis Standard Time' 2026", 1, "no time zone named"},
       {"tz transitions PST 1600", 2, "YEAR"},
@@ -78,12 +66,7 @@ TEST_F(CdtoolTzTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
       {"tz", 2, ""},
       {"tz frobnicate", 2, ""},
       {"tz ls --help", 0, ""},
-  };
-  for (Case const& c : cases) {
-    CdtoolResult const result = Run(c.arguments);
-    EXPECT_EQ(c.exitCode, result.exitCode) << c.arguments << "\n" << result.err;
-    EXPECT_NE(std::string::npos, result.err.find(c.errorPart)) << c.arguments << "\n" << result.err;
-  }
+  });
 }
 
 }  // namespace

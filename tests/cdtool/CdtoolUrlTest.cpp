@@ -1,21 +1,14 @@
-// cdtool url parse: the parts as JSON, or the refusing report with exit 1.
+// cdtool url parse and session from-url: the parts or the session a URL makes, or the refusal.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "support/CdtoolRunner.h"
-#include "support/ScopedRoot.h"
 
 namespace {
 
-TEST(CdtoolUrlTest, PrintsThePartsOrTheReport) {
-  ScopedRoot root;
-  CdtoolRunner const cdtool(root);
-  struct Case {
-    std::string arguments;
-    int exitCode;
-    std::string out;
-  } const cases[] = {
+using CdtoolUrlTest = CdtoolTest;
+
+TEST_F(CdtoolUrlTest, ParsePrintsThePartsOrTheReport) {
+  ExpectSteps({
       {"url parse 'ftp://host/pub' --default-password 'me@' --json", 0,
        R"({"ok":true,"scheme":0,"schemeName":"ftp","host":"host","port":21,"portIsDefault":true,)"
        R"("user":"anonymous","password":"me@","object":"pub","transferType":-1})"
@@ -26,16 +19,29 @@ TEST(CdtoolUrlTest, PrintsThePartsOrTheReport) {
       {"url parse 'ftp://ho[st/' --json", 1,
        R"({"ok":false,"code":"0xE160000E","text":"The specified URL has an invalid syntax.\r\n"})"
        "\n"},
-      {"url parse 'http://host/'", 1, ""},
       {"url parse", 2, ""},
-  };
-  for (Case const& c : cases) {
-    CdtoolResult const result = cdtool.Run(c.arguments);
-    EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;
-    EXPECT_EQ(result.out, c.out) << c.arguments;
-  }
-  EXPECT_NE(cdtool.Run("url parse 'http://host/'").err.find("The URL protocol 'http' is not supported."),
-            std::string::npos);
+  });
+  CdtoolResult const refused = Run("url parse 'http://host/'");
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_EQ(refused.out, "");
+  EXPECT_NE(refused.err.find("The URL protocol 'http' is not supported."), std::string::npos) << refused.err;
+}
+
+// The transfer session a URL or a host name makes, printed and stored.
+TEST_F(CdtoolUrlTest, SessionFromUrlPrintsStoresOrRefuses) {
+  ExpectSteps({
+      {"--product halofyx session from-url 'sftp://me@files.example:2222/srv;type=a' --save files --json", 0,
+       "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"files.example\",\"port\":2222,\"user\":\"me\","
+       "\"initialDirectory\":\"srv\",\"transferType\":1}\n"},
+      {"--product halofyx session from-url 192.168.1.5 --json", 0,
+       "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"192.168.1.5\",\"port\":22,\"user\":\"\","
+       "\"initialDirectory\":\"\",\"transferType\":-1}\n"},
+      {"--product halofyx session from-url 'ftp://x/' --save files", 1, ""},
+      {"--product halofyx session from-url 'gopher://x' --json", 1,
+       "{\"ok\":false,\"code\":\"0xE160000F\",\"text\":\"The URL protocol 'gopher' is not supported.  Supported "
+       "protocols are 'ftp', 'sftp', 'ssh2', 'telnet', and 'rlogin'. \"}\n"},
+      {"--product halofyx session ls", 0, "Default\nfiles\n"},
+  });
 }
 
 }  // namespace

@@ -1,16 +1,17 @@
 // Runs the cdtool program with --root set to a test's isolated folder and collects its exit
-// code, stdout and stderr.
+// code, stdout and stderr; CdtoolTest is the fixture the tool's tests share.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <vector>
 
 #include "support/ScopedRoot.h"
+#include "support/TempFolder.h"
 
 struct CdtoolResult {
   int exitCode = -1;
@@ -27,7 +28,7 @@ class CdtoolRunner {
   CdtoolResult Run(std::string const& arguments, std::string const& input = "") const {
     std::string const errFile = m_root.File("stderr.txt");
     std::string const inFile = m_root.File("stdin.txt");
-    std::ofstream(inFile, std::ios::binary) << input;
+    WriteFileBytes(inFile, input);
     std::string const command = std::string("'") + CDTOOL_PATH + "' --root '" + m_root.Path() + "' " + arguments +
                                 " <'" + inFile + "' 2>'" + errFile + "'";
     CdtoolResult result;
@@ -36,15 +37,56 @@ class CdtoolRunner {
     for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
     int const status = pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    result.err = ReadFile(errFile);
+    result.err = ReadFileBytes(errFile);
     return result;
-  }
-
-  static std::string ReadFile(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
 
  private:
   ScopedRoot const& m_root;
+};
+
+// One call of the tool in a sequence: its exit code and its whole standard output; its whole
+// standard error too when `err` is not empty.
+struct CdtoolStep {
+  std::string arguments;
+  int exitCode;
+  std::string out;
+  std::string err = "";
+  std::string input = "";
+};
+
+// A call the tool refuses or accepts by its exit code, with a part its standard error must hold.
+struct CdtoolExit {
+  std::string arguments;
+  int exitCode;
+  std::string errorPart;
+};
+
+class CdtoolTest : public ::testing::Test {
+ protected:
+  CdtoolResult Run(std::string const& arguments, std::string const& input = "") const {
+    return m_runner.Run(arguments, input);
+  }
+
+  void ExpectSteps(std::vector<CdtoolStep> const& steps) const {
+    for (CdtoolStep const& step : steps) {
+      CdtoolResult const result = Run(step.arguments, step.input);
+      EXPECT_EQ(result.exitCode, step.exitCode) << step.arguments << "\n" << result.err;
+      EXPECT_EQ(result.out, step.out) << step.arguments;
+      if (!step.err.empty()) {
+        EXPECT_EQ(result.err, step.err) << step.arguments;
+      }
+    }
+  }
+
+  void ExpectExits(std::vector<CdtoolExit> const& cases) const {
+    for (CdtoolExit const& c : cases) {
+      CdtoolResult const result = Run(c.arguments);
+      EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;
+      EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << c.arguments << "\n" << result.err;
+    }
+  }
+
+  ScopedRoot m_root;
+  CdtoolRunner m_runner{m_root};
 };

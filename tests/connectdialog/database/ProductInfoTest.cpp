@@ -11,9 +11,6 @@ TEST(ProductInfo, IdsAndNames) {
     char const* name;
   } const cases[] = {{-1, ""}, {0, ""}, {1, "Korvo"}, {2, ""}, {3, "HaloKorvo"}, {4, ""}, {6, "HaloFyx"}, {7, ""}};
   for (Case const& c : cases) EXPECT_EQ(LookupProductName(c.id), c.name) << c.id;
-  SetCurrentAppProductID(6);
-  EXPECT_EQ(GetCurrentAppProductID(), 6);
-  SetCurrentAppProductID(-1);
 }
 
 TEST(ProductInfo, IntegratedOnlyWithFullTerminalAndTransferClients) {
@@ -22,9 +19,6 @@ TEST(ProductInfo, IntegratedOnlyWithFullTerminalAndTransferClients) {
     IsKorvo_Installed(korvo);
     IsHaloKorvo_Korvo_Installed(haloKorvo);
     IsHaloFyx_Installed(haloFyx);
-    EXPECT_EQ(IsKorvo_Installed(), korvo);
-    EXPECT_EQ(IsHaloKorvo_Korvo_Installed(), haloKorvo);
-    EXPECT_EQ(IsHaloFyx_Installed(), haloFyx);
     EXPECT_EQ(IsIntegrated(), !korvo && haloKorvo && haloFyx) << bits;
   }
   IsKorvo_Installed(false);

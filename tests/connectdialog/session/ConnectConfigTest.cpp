@@ -4,11 +4,15 @@
 
 namespace {
 
-TEST(ConnectConfigTest, CountsReferencesAndCopiesItsFlags) {
+TEST(ConnectConfigTest, CountsReferencesCopiesItsFlagsAndNoneKeepsTheBaseAnswers) {
   ConnectConfig* none = NoneConfig::Create(nullptr, nullptr);
   void* object = none;
   EXPECT_EQ(none->QueryInterface(IID{}, &object), E_NOINTERFACE);
   EXPECT_EQ(object, nullptr);
+  EXPECT_FALSE(none->IsModified());
+  EXPECT_EQ(none->GetFirewallName(), "None");
+  EXPECT_EQ(none->GetPort(), -1);
+  EXPECT_EQ(none->CanConnect(), 0);
   none->IsDefaultSession(1);
   none->HasCommandLine(2);
   none->PluginField(3);
@@ -21,15 +25,6 @@ TEST(ConnectConfigTest, CountsReferencesAndCopiesItsFlags) {
   EXPECT_EQ(clone->Release(), 0u) << "a copy starts with one reference";
   EXPECT_EQ(none->Release(), 1u);
   EXPECT_EQ(none->Release(), 0u);
-}
-
-TEST(ConnectConfigTest, NoneIsNeverModifiedAndHasTheBaseAnswers) {
-  ConnectConfig* none = NoneConfig::Create(nullptr, nullptr);
-  EXPECT_FALSE(none->IsModified());
-  EXPECT_EQ(none->GetFirewallName(), "None");
-  EXPECT_EQ(none->GetPort(), -1);
-  EXPECT_EQ(none->CanConnect(), 0);
-  none->Release();
 }
 
 }  // namespace

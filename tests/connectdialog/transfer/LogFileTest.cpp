@@ -4,8 +4,6 @@
 
 #include <unistd.h>
 
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,11 +17,6 @@ namespace {
 
 constexpr VTime kMarch2 = 1709384709;   // 2024-03-02 13:05:09 UTC
 constexpr VTime kNewYear = 1735689598;  // 2024-12-31 23:59:58 UTC, already 2025 in Tokyo
-
-std::string ReadFile(std::string const& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
   ScopedEnv logDir("CDTEST_LOGDIR", "/var/log/%H");
@@ -184,7 +177,7 @@ TEST_F(LogFileTest, WritesLandWhereTheModeSays) {
   };
   for (Case const& c : cases) {
     std::string const file = m_dir / ("turns" + std::to_string(c.mode) + ".log");
-    std::ofstream(file) << "old";
+    WriteFileBytes(file, "old");
     VString path = file;
     bool cancelled = false;
     LogFile first, second;
@@ -193,7 +186,7 @@ TEST_F(LogFileTest, WritesLandWhereTheModeSays) {
     first.Write("1-", 2);
     second.Write("22-", 3);
     first.Write("333", 3);
-    EXPECT_EQ(ReadFile(file), c.expected) << c.mode;
+    EXPECT_EQ(ReadFileBytes(file), c.expected) << c.mode;
   }
 }
 
