@@ -20,7 +20,7 @@ constexpr int kSchemaVersion = 2;
 // and adding one costs no more than a rowid table does. The check keeps every id in its range.
 constexpr int kValueIdBits = 24;
 constexpr std::string_view kValsColumns =
-    "(id INTEGER PRIMARY KEY, key INTEGER NOT NULL REFERENCES keys(id) ON DELETE CASCADE, name BLOB NOT NULL,"
+    "(id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name BLOB NOT NULL,"
     " folded BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL, CHECK (id >> 24 = key));";
 constexpr std::string_view kLatestIndexes =
     "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
@@ -28,7 +28,7 @@ constexpr std::string_view kLatestIndexes =
 
 std::string Schema() {
   return std::string(
-             "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER REFERENCES keys(id) ON DELETE CASCADE,"
+             "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER,"
              " name BLOB NOT NULL, folded BLOB NOT NULL);"
              "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
              "CREATE TABLE vals") +
@@ -60,6 +60,18 @@ char const* const kBeginRead = "BEGIN";
 char const* const kBeginWrite = "BEGIN IMMEDIATE";
 char const* const kCommit = "COMMIT";
 char const* const kRollback = "ROLLBACK";
+
+// Deletes of whole subtrees, values first: a recursive `tree` of key ids seeded by `seed`.
+std::string SubtreeDelete(char const* seed, char const* action) {
+  return std::string("WITH RECURSIVE tree(id) AS (") + seed +
+         " UNION ALL SELECT keys.id FROM keys JOIN tree ON keys.parent = tree.id) " + action;
+}
+// Statements are cached by the address of their text, so these texts live as long as the process.
+std::string const kSubtreeOfKey[2] = {SubtreeDelete("SELECT ?1", "DELETE FROM vals WHERE key IN tree"),
+                                      SubtreeDelete("SELECT ?1", "DELETE FROM keys WHERE id IN tree")};
+std::string const kSubtreesBelowKey[2] = {
+    SubtreeDelete("SELECT id FROM keys WHERE parent = ?1", "DELETE FROM vals WHERE key IN tree"),
+    SubtreeDelete("SELECT id FROM keys WHERE parent = ?1", "DELETE FROM keys WHERE id IN tree")};
 
 char const* const kInsertValue =
     "INSERT INTO vals(key, id, name, folded, type, data) VALUES(?1, ?6, ?2, ?3, ?4, ?5)"
@@ -205,7 +217,9 @@ long Hive::OpenDatabase(bool create) {
 }
 
 long Hive::PrepareSchema() {
-  sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_FKEY, 1, nullptr);
+  // Deletions take a key's subtree and values explicitly, and writes check their key once per
+  // transaction, which spares every insert a foreign-key lookup.
+  sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
   // A kept WAL file is cut back to 4 MiB after a checkpoint, so one big import does not keep its size.
   sqlite3_exec(m_db, "PRAGMA journal_size_limit=4194304", nullptr, nullptr, nullptr);
   int64_t const id = ApplicationId();
@@ -306,6 +320,7 @@ long Hive::FinishTransaction(bool commit) {
   if (commit && Run(kCommit) == SQLITE_OK) return ERROR_SUCCESS;
   int const rc = sqlite3_errcode(m_db);
   Run(kRollback);
+  ++m_deletes;  // a rolled-back unit may take back keys it made
   ++m_writes;
   return commit ? ErrorFrom(rc) : ERROR_SUCCESS;
 }
@@ -364,6 +379,7 @@ long Hive::CreateKey(KeyId parent, std::string_view name, std::string_view folde
   if (rc != ERROR_SUCCESS) return rc;
   rc = FindKey(parent, folded, id);
   if (rc != ERROR_FILE_NOT_FOUND) return rc;
+  if (rc = EnsureKeyAlive(parent); rc != ERROR_SUCCESS) return rc;
   Statement insert(*this, "INSERT INTO keys(parent, name, folded) VALUES(?1, ?2, ?3)");
   if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
   int const step = insert.Bind(1, parent).Bind(2, name).Bind(3, folded).Step();
@@ -393,22 +409,42 @@ long Hive::DeleteKey(KeyId key, bool tree) {
     if (long const rc = HasSubkeys(key, has); rc != ERROR_SUCCESS) return rc;
     if (has) return ERROR_ACCESS_DENIED;
   }
-  Statement remove(*this, "DELETE FROM keys WHERE id = ?1");
-  if (!remove) return ErrorFrom(sqlite3_errcode(m_db));
-  int const rc = remove.Bind(1, key).Step();
-  if (rc != SQLITE_DONE) return ErrorFrom(rc);
-  ++m_writes;
-  return sqlite3_changes(m_db) > 0 ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+  if (long const rc = EnsureKeyAlive(key); rc != ERROR_SUCCESS) return rc;
+  return DeleteSubtrees(key, kSubtreeOfKey);
 }
 
 long Hive::EmptyKey(KeyId key) {
   if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
-  Statement keys(*this, "DELETE FROM keys WHERE parent = ?1");
+  if (long const rc = DeleteSubtrees(key, kSubtreesBelowKey); rc != ERROR_SUCCESS) return rc;
   Statement vals(*this, "DELETE FROM vals WHERE key = ?1");
-  if (!keys || !vals) return ErrorFrom(sqlite3_errcode(m_db));
-  ++m_writes;
-  if (int const rc = keys.Bind(1, key).Step(); rc != SQLITE_DONE) return ErrorFrom(rc);
+  if (!vals) return ErrorFrom(sqlite3_errcode(m_db));
   if (int const rc = vals.Bind(1, key).Step(); rc != SQLITE_DONE) return ErrorFrom(rc);
+  return ERROR_SUCCESS;
+}
+
+long Hive::DeleteSubtrees(KeyId key, std::string const (&statements)[2]) {
+  ++m_writes;
+  ++m_deletes;
+  for (int table = 0; table < 2; ++table) {
+    Statement remove(*this, statements[table].c_str());
+    if (!remove) return ErrorFrom(sqlite3_errcode(m_db));
+    if (int const rc = remove.Bind(1, key).Step(); rc != SQLITE_DONE) return ErrorFrom(rc);
+  }
+  return ERROR_SUCCESS;
+}
+
+// A write through the handle of a key that another handle deleted must not leave values or
+// keys behind that no key owns; the key is looked up once per transaction until a deletion.
+long Hive::EnsureKeyAlive(KeyId key) {
+  if (m_aliveKey == key && m_aliveTx == m_txSerial && m_aliveDeletes == m_deletes) return ERROR_SUCCESS;
+  Statement find(*this, "SELECT 1 FROM keys WHERE id = ?1");
+  if (!find) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = find.Bind(1, key).Step();
+  if (rc == SQLITE_DONE) return ERROR_KEY_DELETED;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  m_aliveKey = key;
+  m_aliveTx = m_txSerial;
+  m_aliveDeletes = m_deletes;
   return ERROR_SUCCESS;
 }
 
@@ -484,6 +520,7 @@ long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, u
 
 long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                       unsigned char const* data, size_t size) {
+  if (long const rc = EnsureKeyAlive(key); rc != ERROR_SUCCESS) return rc;
   int64_t id = 0;
   if (long const rc = NextValueId(key, id); rc != ERROR_SUCCESS) return rc;
   Statement upsert(*this, kInsertValue);

@@ -72,6 +72,8 @@ class Hive {
   long WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                   unsigned char const* data, size_t size);
   long NextValueId(KeyId key, int64_t& id);
+  long DeleteSubtrees(KeyId key, std::string const (&statements)[2]);
+  long EnsureKeyAlive(KeyId key);
   long RenumberValues(KeyId key, int64_t& next);
   bool CacheIsCurrent(KeyId key) const;
   sqlite3_stmt* Prepare(char const* sql);
@@ -101,6 +103,11 @@ class Hive {
   uint64_t m_cachedWrites = 0;
   uint64_t m_cachedTx = 0;
   KeyValueCache m_cachedValues;
+  uint64_t m_deletes = 0;  // deletions and rollbacks so far, which may end keys
+  KeyId m_aliveKey = 0;
+  uint64_t m_aliveTx = 0;
+  uint64_t m_aliveDeletes = 0;
+
   KeyId m_nextValueKey = 0;
   uint64_t m_nextValueTx = 0;
   int64_t m_nextValueId = 0;

@@ -109,6 +109,20 @@ TEST_F(RegistryTest, AccessMasksAndStaleHandlesAreEnforced) {
   EXPECT_EQ(ERROR_KEY_DELETED, SetSz(writable, "x", "y"));
   EXPECT_EQ("<missing>", GetSz(writable, "x"));
   RegCloseKey(writable);
+
+  // The same inside one unit, after the key has taken writes in that unit.
+  ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
+  writable = Create(HKEY_CURRENT_USER, "Access");
+  EXPECT_EQ(ERROR_SUCCESS, SetSz(writable, "x", "y"));
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Access"));
+  EXPECT_EQ(ERROR_KEY_DELETED, SetSz(writable, "x", "z"));
+  EXPECT_EQ(ERROR_KEY_DELETED, RegCreateKeyEx(writable, "New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr));
+  RegCloseKey(writable);
+  writable = Create(HKEY_CURRENT_USER, "Access");
+  EXPECT_EQ("<missing>", GetSz(writable, "x")) << "a key made again starts empty";
+  EXPECT_FALSE(HasSubkeys(writable));
+  RegCloseKey(writable);
+  EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
 }
 
 TEST_F(RegistryTest, DeleteKeyRefusesSubkeysWhileDeleteTreeRemovesAll) {
@@ -120,6 +134,18 @@ TEST_F(RegistryTest, DeleteKeyRefusesSubkeysWhileDeleteTreeRemovesAll) {
   HKEY gone = nullptr;
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Tree\\A", 0, KEY_READ, &gone));
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteKey(HKEY_CURRENT_USER, "Tree"));
+  leaf = Create(HKEY_CURRENT_USER, "Tree\\A\\B");
+  EXPECT_EQ("<missing>", GetSz(leaf, "v")) << "nothing of the deleted tree is left to reappear";
+  RegCloseKey(leaf);
+  HKEY tree = Create(HKEY_CURRENT_USER, "Tree");
+  SetSz(tree, "kept", "1");
+  EXPECT_EQ(ERROR_SUCCESS, RegDeleteTree(tree, nullptr)) << "emptying a key clears its subtrees and values";
+  EXPECT_FALSE(HasSubkeys(tree));
+  EXPECT_EQ("<missing>", GetSz(tree, "kept"));
+  RegCloseKey(tree);
+  leaf = Create(HKEY_CURRENT_USER, "Tree\\A\\B");
+  EXPECT_EQ("<missing>", GetSz(leaf, "v"));
+  RegCloseKey(leaf);
 }
 
 TEST_F(RegistryTest, MissingHiveReadsEmptyAndIsCreatedOnFirstWrite) {
