@@ -4,7 +4,7 @@
 
 namespace {
 
-struct HostCallbacks {
+struct HostDialogCallbacks {
   QuickConnectCallback quickConnect = nullptr;
   EditSessionCallback editSession = nullptr;
   HelpCallback help = nullptr;
@@ -12,7 +12,7 @@ struct HostCallbacks {
   RemoveGlobalPagesCallback removeGlobalPages = nullptr;
 };
 
-HostCallbacks callbacks;
+HostDialogCallbacks callbacks;
 VString applicationName;
 VString applicationCommandLine;
 LibraryInitHook listsBuilder = nullptr;

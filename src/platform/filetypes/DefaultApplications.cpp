@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "platform/filetypes/KeyFile.h"
+#include "platform/filetypes/DesktopKeyFile.h"
 
 namespace {
 
@@ -15,23 +15,23 @@ bool IsDesktopId(std::string const& id) {
 }  // namespace
 
 DefaultApplications::DefaultApplications(XdgLocations locations) : m_locations(std::move(locations)) {
-  for (std::string const& folder : m_locations.ConfigFolders()) m_lists.push_back(KeyFile::Load(folder + "/mimeapps.list"));
+  for (std::string const& folder : m_locations.ConfigFolders()) m_lists.push_back(DesktopKeyFile::Load(folder + "/mimeapps.list"));
   for (std::string const& folder : m_locations.DataFolders()) {
-    m_lists.push_back(KeyFile::Load(folder + "/applications/mimeapps.list"));
-    m_caches.push_back(KeyFile::Load(folder + "/applications/mimeinfo.cache"));
+    m_lists.push_back(DesktopKeyFile::Load(folder + "/applications/mimeapps.list"));
+    m_caches.push_back(DesktopKeyFile::Load(folder + "/applications/mimeinfo.cache"));
   }
 }
 
 std::string DefaultApplications::OpenCommand(std::string const& mimeType) const {
   if (mimeType.empty()) return {};
   std::string desktopFile;
-  for (KeyFile const& list : m_lists)
+  for (DesktopKeyFile const& list : m_lists)
     for (char const* group : {"Default Applications", "Added Associations"})
       if (desktopFile.empty()) desktopFile = FirstInstalled(list.Value(group, mimeType));
-  for (KeyFile const& cache : m_caches)
+  for (DesktopKeyFile const& cache : m_caches)
     if (desktopFile.empty()) desktopFile = FirstInstalled(cache.Value("MIME Cache", mimeType));
   if (desktopFile.empty()) return {};
-  return CommandOfExec(KeyFile::Load(desktopFile).Value("Desktop Entry", "Exec"));
+  return CommandOfExec(DesktopKeyFile::Load(desktopFile).Value("Desktop Entry", "Exec"));
 }
 
 std::string DefaultApplications::FirstInstalled(std::string const& ids) const {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/filetypes/KeyFile.h"
+#include "platform/filetypes/DesktopKeyFile.h"
 #include "platform/filetypes/XdgLocations.h"
 
 class DefaultApplications {
@@ -32,6 +32,6 @@ class DefaultApplications {
   std::string FirstInstalled(std::string const& ids) const;
 
   XdgLocations m_locations;
-  std::vector<KeyFile> m_lists;   // mimeapps.list files, in precedence order
-  std::vector<KeyFile> m_caches;  // mimeinfo.cache files, in precedence order
+  std::vector<DesktopKeyFile> m_lists;   // mimeapps.list files, in precedence order
+  std::vector<DesktopKeyFile> m_caches;  // mimeinfo.cache files, in precedence order
 };

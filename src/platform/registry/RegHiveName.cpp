@@ -6,14 +6,14 @@
 
 namespace {
 
-struct Hive {
+struct HiveNames {
   char const* longName;
   char const* shortName;
   HKEY root;
 };
 
-std::array<Hive, 3> const& Hives() {
-  static std::array<Hive, 3> const hives{{{"HKEY_CURRENT_USER", "HKCU", HKEY_CURRENT_USER},
+std::array<HiveNames, 3> const& Hives() {
+  static std::array<HiveNames, 3> const hives{{{"HKEY_CURRENT_USER", "HKCU", HKEY_CURRENT_USER},
                                           {"HKEY_LOCAL_MACHINE", "HKLM", HKEY_LOCAL_MACHINE},
                                           {"HKEY_CLASSES_ROOT", "HKCR", HKEY_CLASSES_ROOT}}};
   return hives;

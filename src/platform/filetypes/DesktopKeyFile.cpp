@@ -1,4 +1,4 @@
-#include "platform/filetypes/KeyFile.h"
+#include "platform/filetypes/DesktopKeyFile.h"
 
 #include <fstream>
 #include <iterator>
@@ -14,7 +14,7 @@ std::string_view Trimmed(std::string_view text) {
 
 }  // namespace
 
-KeyFile::KeyFile(std::string_view text) {
+DesktopKeyFile::DesktopKeyFile(std::string_view text) {
   std::map<std::string, std::string>* group = nullptr;
   std::istringstream in{std::string(text)};
   for (std::string raw; std::getline(in, raw);) {
@@ -31,14 +31,14 @@ KeyFile::KeyFile(std::string_view text) {
   }
 }
 
-KeyFile KeyFile::Load(std::string const& path) {
+DesktopKeyFile DesktopKeyFile::Load(std::string const& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return {};
   std::string const text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return KeyFile(text);
+  return DesktopKeyFile(text);
 }
 
-std::string KeyFile::Value(std::string const& group, std::string const& key) const {
+std::string DesktopKeyFile::Value(std::string const& group, std::string const& key) const {
   auto const found = m_groups.find(group);
   if (found == m_groups.end()) return {};
   auto const value = found->second.find(key);

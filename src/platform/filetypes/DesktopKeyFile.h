@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-class KeyFile {
+class DesktopKeyFile {
  public:
-  KeyFile() = default;
-  explicit KeyFile(std::string_view text);
+  DesktopKeyFile() = default;
+  explicit DesktopKeyFile(std::string_view text);
 
   // Reads the file at `path`; an unreadable file gives an empty key file.
-  static KeyFile Load(std::string const& path);
+  static DesktopKeyFile Load(std::string const& path);
 
   // The value of `key` in `group`; empty when either is missing.
   std::string Value(std::string const& group, std::string const& key) const;
