@@ -19,9 +19,12 @@ constexpr int kSchemaVersion = 2;
 // values are one range of the table in creation order: reading them all is one ordered scan,
 // and adding one costs no more than a rowid table does. The check keeps every id in its range.
 constexpr int kValueIdBits = 24;
-constexpr std::string_view kValsColumns =
-    "(id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name BLOB NOT NULL,"
-    " folded BLOB NOT NULL, type INTEGER NOT NULL, data BLOB NOT NULL, CHECK (id >> 24 = key));";
+
+std::string ValsColumns() {
+  return "(id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name BLOB NOT NULL, folded BLOB NOT NULL,"
+         " type INTEGER NOT NULL, data BLOB NOT NULL, CHECK (id >> " + std::to_string(kValueIdBits) + " = key));";
+}
+
 constexpr std::string_view kLatestIndexes =
     "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
     "CREATE INDEX keys_listing ON keys(parent, folded, name);";
@@ -32,16 +35,16 @@ std::string Schema() {
              " name BLOB NOT NULL, folded BLOB NOT NULL);"
              "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
              "CREATE TABLE vals") +
-         std::string(kValsColumns) + std::string(kLatestIndexes) +
+         ValsColumns() + std::string(kLatestIndexes) +
          "INSERT INTO keys(id, parent, name, folded) VALUES(1, NULL, x'', x'');"
          "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }
 
 // The first layout numbered values across the whole hive; their order within a key is kept.
 std::string UpgradeFromVersion1() {
-  return "CREATE TABLE vals_next" + std::string(kValsColumns) +
-         "INSERT INTO vals_next(id, key, name, folded, type, data) SELECT (key << 24) + row_number()"
-         " OVER (PARTITION BY key ORDER BY id), key, name, folded, type, data FROM vals;"
+  return "CREATE TABLE vals_next" + ValsColumns() +
+         "INSERT INTO vals_next(id, key, name, folded, type, data) SELECT (key << " + std::to_string(kValueIdBits) +
+         ") + row_number() OVER (PARTITION BY key ORDER BY id), key, name, folded, type, data FROM vals;"
          "DROP TABLE vals;"
          "ALTER TABLE vals_next RENAME TO vals;" +
          std::string(kLatestIndexes) + "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
@@ -105,7 +108,7 @@ class Hive::Statement {
   }
   int Step() { return sqlite3_step(m_stmt); }
   int64_t Int(int column) { return sqlite3_column_int64(m_stmt, column); }
-  sqlite3_stmt* Raw() const { return m_stmt; }
+  bool IsNull(int column) { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
   std::string_view Bytes(int column) {
     auto const* data = static_cast<char const*>(sqlite3_column_blob(m_stmt, column));
     return {data ? data : "", static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))};
@@ -482,7 +485,7 @@ long Hive::CacheValues(KeyId key) {
   if (CacheIsCurrent(key)) return ERROR_SUCCESS;
   m_cachedKey = 0;
   m_cachedValues.Clear();
-  // Read in index order and put in creation order here: cheaper than a sort inside SQLite.
+  // The key's id range comes in creation order; a first-layout hive's rows are put in order here.
   Statement all(*this, m_layout == 1 ? "SELECT id, name, folded, type, data FROM vals WHERE key = ?1"
                                       : "SELECT id, name, folded, type, data FROM vals WHERE id >= ?2 AND id < ?3");
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
@@ -552,7 +555,7 @@ long Hive::NextValueId(KeyId key, int64_t& id) {
   int64_t const first = key << kValueIdBits;
   int const rc = last.Bind(1, first).Bind(2, (key + 1) << kValueIdBits).Step();
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
-  id = sqlite3_column_type(last.Raw(), 0) == SQLITE_NULL ? first + 1 : last.Int(0) + 1;
+  id = last.IsNull(0) ? first + 1 : last.Int(0) + 1;
   if (id >= (key + 1) << kValueIdBits) {
     if (long const renumbered = RenumberValues(key, id); renumbered != ERROR_SUCCESS) return renumbered;
   }
