@@ -109,6 +109,10 @@ class Hive::Statement {
   int Step() { return sqlite3_step(m_stmt); }
   int64_t Int(int column) { return sqlite3_column_int64(m_stmt, column); }
   bool IsNull(int column) { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
+  // Binds the first id of a key's values at `index` and the first id past them at `index + 1`.
+  Statement& BindValueRange(int index, KeyId key) {
+    return Bind(index, key << kValueIdBits).Bind(index + 1, (key + 1) << kValueIdBits);
+  }
   std::string_view Bytes(int column) {
     auto const* data = static_cast<char const*>(sqlite3_column_blob(m_stmt, column));
     return {data ? data : "", static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))};
@@ -489,7 +493,7 @@ long Hive::CacheValues(KeyId key) {
   Statement all(*this, m_layout == 1 ? "SELECT id, name, folded, type, data FROM vals WHERE key = ?1"
                                       : "SELECT id, name, folded, type, data FROM vals WHERE id >= ?2 AND id < ?3");
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
-  all.Bind(1, key).Bind(2, key << kValueIdBits).Bind(3, (key + 1) << kValueIdBits);
+  all.Bind(1, key).BindValueRange(2, key);
   int rc;
   while ((rc = all.Step()) == SQLITE_ROW) {
     KeyValueCache::Entry& entry = m_cachedValues.Append();
@@ -552,10 +556,9 @@ long Hive::NextValueId(KeyId key, int64_t& id) {
   }
   Statement last(*this, "SELECT max(id) FROM vals WHERE id >= ?1 AND id < ?2");
   if (!last) return ErrorFrom(sqlite3_errcode(m_db));
-  int64_t const first = key << kValueIdBits;
-  int const rc = last.Bind(1, first).Bind(2, (key + 1) << kValueIdBits).Step();
+  int const rc = last.BindValueRange(1, key).Step();
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
-  id = last.IsNull(0) ? first + 1 : last.Int(0) + 1;
+  id = last.IsNull(0) ? (key << kValueIdBits) + 1 : last.Int(0) + 1;
   if (id >= (key + 1) << kValueIdBits) {
     if (long const renumbered = RenumberValues(key, id); renumbered != ERROR_SUCCESS) return renumbered;
   }
@@ -627,7 +630,7 @@ long Hive::ValueNames(KeyId key, std::vector<std::string>& names) {
   Statement list(*this, m_layout == 1 ? "SELECT name FROM vals WHERE key = ?1 ORDER BY id"
                                        : "SELECT name FROM vals WHERE id >= ?2 AND id < ?3 ORDER BY id");
   if (!list) return ErrorFrom(sqlite3_errcode(m_db));
-  list.Bind(1, key).Bind(2, key << kValueIdBits).Bind(3, (key + 1) << kValueIdBits);
+  list.Bind(1, key).BindValueRange(2, key);
   int rc;
   while ((rc = list.Step()) == SQLITE_ROW) names.emplace_back(list.Bytes(0));
   return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
