@@ -9,7 +9,7 @@
 #include "VMemoryStoreFactory.h"
 #include "VProfileStoreFactory.h"
 #include "VReportMessageParams.h"
-#include "session/UrlSession.h"
+#include "database/OptionsUrlSession.h"
 
 namespace {
 

@@ -1,12 +1,11 @@
 #include "VBasicBuffer.h"
 
-#include <sodium.h>
-
 #include <cstdint>
 #include <cstring>
 #include <limits>
 #include <new>
 
+#include "platform/protect/SecureWipe.h"
 #include "platform/types/LastError.h"
 
 VBasicBuffer::VBasicBuffer(unsigned int capacity, bool wipe) : m_wipe(wipe) {
@@ -17,7 +16,7 @@ VBasicBuffer::VBasicBuffer(unsigned int capacity, bool wipe) : m_wipe(wipe) {
 VBasicBuffer::~VBasicBuffer() { Free(); }
 
 void VBasicBuffer::Free() {
-  if (m_data && m_wipe) sodium_memzero(m_data, m_capacity);
+  if (m_data && m_wipe) SecureWipe(m_data, m_capacity);
   delete[] m_data;
   m_data = nullptr;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "VString.h"
+#include "platform/files/ExclusiveFile.h"
 
 class VFile {
  public:
@@ -30,7 +31,7 @@ class VFile {
   bool Seek(long distance, long* distanceHigh, unsigned long method);
   void Close();
 
-  bool IsOpen() const { return m_fd >= 0; }
+  bool IsOpen() const { return m_file.IsOpen(); }
   uint64_t GetSize() const { return m_size; }
   VString const& GetFileName() const { return m_fileName; }
 
@@ -38,7 +39,7 @@ class VFile {
   bool Fill();
   bool DropReadAhead();
 
-  int m_fd = -1;
+  ExclusiveFile m_file;
   uint64_t m_size = 0;
   VString m_fileName;
   std::vector<char> m_buffer;

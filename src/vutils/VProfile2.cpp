@@ -2,11 +2,7 @@
 
 #include "IProfileTextConverter.h"
 #include "IReportMessageParams.h"
-
-namespace {
-// The converter's answer for a text it does not convert: such a text is taken as it is.
-constexpr unsigned long kNotConvertible = 0xE1040047;
-}  // namespace
+#include "platform/msgtable/SystemMessageTable.h"
 
 bool VProfile2<VString, VProfileSz>::Load(VProfileKey* key, VString const& defaultValue) {
   VString stored;
@@ -27,7 +23,7 @@ bool VProfile2<VString, VProfileSz>::SetFromText(VString const& text, IProfileTe
   converted.SetSensitive(Current().IsSensitive());
   if (converter.TextToString(converted, text, report, true)) {
     VString::operator=(converted);
-  } else if (report.GetCode() == kNotConvertible) {
+  } else if (report.GetCode() == kCodeTextNotConvertible) {
     VString::operator=(text);
     report.Reset(0);
   } else {

@@ -1,12 +1,11 @@
 #include "VRegistryKey.h"
 
-#include <sodium.h>
-
 #include <cstdint>
 #include <cstring>
 #include <vector>
 
 #include "VProfileStoreFactory.h"
+#include "platform/protect/SecureWipe.h"
 #include "platform/registry/Registry.h"
 
 namespace {
@@ -100,7 +99,7 @@ bool VRegistryKey::ReadValue(char const* name, unsigned long type, VString& data
   if (rc == ERROR_SUCCESS) {
     bool const typed = storedType == type;
     if (typed) data = std::string_view(reinterpret_cast<char const*>(first), size);
-    if (data.IsSensitive()) sodium_memzero(first, size);
+    if (data.IsSensitive()) SecureWipe(first, size);
     return typed;
   }
   if (rc != ERROR_MORE_DATA || storedType != type) return false;

@@ -1,10 +1,10 @@
 #include "VString.h"
 
-#include <sodium.h>
-
 #include <algorithm>
 #include <cstring>
 #include <ostream>
+
+#include "platform/protect/SecureWipe.h"
 
 VString::VString(char const* text) : VString(std::string_view(text ? text : "")) {}
 
@@ -59,7 +59,7 @@ VString& VString::operator=(std::string_view text) {
 
 void VString::Empty() {
   if (m_data) {
-    if (m_sensitive) sodium_memzero(m_data, m_capacity + 1);
+    if (m_sensitive) SecureWipe(m_data, m_capacity + 1);
     m_data[0] = '\0';
   }
   m_length = 0;
@@ -108,7 +108,7 @@ void VString::Reserve(size_t capacity) {
 
 void VString::Release() {
   if (!m_data) return;
-  if (m_sensitive) sodium_memzero(m_data, m_capacity + 1);
+  if (m_sensitive) SecureWipe(m_data, m_capacity + 1);
   delete[] m_data;
   m_data = nullptr;
   m_capacity = 0;

@@ -12,7 +12,7 @@
 #include "database/ConfigFolderValidator.h"
 #include "database/GlobalConfigChangeListener.h"
 #include "database/GlobalConfigInstance.h"
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 
 namespace {
 

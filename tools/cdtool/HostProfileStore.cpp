@@ -3,8 +3,8 @@
 #include <map>
 
 #include "database/ConfigFolderStoreFactory.h"
-#include "database/LibraryState.h"
-#include "database/ProductInfo.h"
+#include "library/LibraryState.h"
+#include "library/ProductInfo.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "CommandOutput.h"
 #include "platform/ui/HeadlessUserInterface.h"
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 #include "database/SessionDatabase.h"
 #include "database/SiblingLaunch.h"
 

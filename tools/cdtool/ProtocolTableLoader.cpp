@@ -3,8 +3,8 @@
 #include <filesystem>
 #include <cstring>
 
-#include "database/LibraryState.h"
-#include "database/ProductInfo.h"
+#include "library/LibraryState.h"
+#include "library/ProductInfo.h"
 #include "session/BuiltInProtocol.h"
 #include "session/LoadProtocolDll.h"
 

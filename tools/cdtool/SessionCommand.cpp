@@ -8,7 +8,7 @@
 #include "SessionOptionList.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "database/SessionKeyPath.h"
+#include "library/SessionKeyPath.h"
 #include "session/SessionConfig.h"
 
 namespace {

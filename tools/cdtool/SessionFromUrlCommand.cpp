@@ -7,7 +7,7 @@
 #include "VReportMessageParams.h"
 #include "database/SessionDatabase.h"
 #include "session/SessionConfig.h"
-#include "session/UrlSession.h"
+#include "database/OptionsUrlSession.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "ConsoleUserInterface.h"
 #include "SessionDefaultDelta.h"
 #include "SessionTreeView.h"
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 #include "database/SessionDatabase.h"
 #include "session/ConnectConfigPtr.h"
 #include "platform/types/UserInterfaceCodes.h"

@@ -1,6 +1,6 @@
 #include "database/ConfigFolder.h"
 
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 #include "database/ProductSettings.h"
 #include "platform/registry/HiveLocations.h"
 

@@ -2,7 +2,7 @@
 
 #include "VHiveFileStore.h"
 #include "database/ConfigFolder.h"
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 
 VProfilePrivateStore* ConfigFolderStoreFactory::CreateStore() { return new VHiveFileStore(ConfigFolder::StoreFile()); }
 

@@ -1,20 +1,13 @@
 #include "database/ConfigFolderValidator.h"
 
 #include "VReportMessageParams.h"
-#include "database/LibraryState.h"
-#include "database/ProductInfo.h"
 #include "database/ProductSettings.h"
+#include "library/LibraryState.h"
+#include "library/ProductInfo.h"
 #include "platform/registry/NameFolding.h"
 #include "platform/ui/UserInterface.h"
 #include "resources/LibraryMessageModule.h"
-
-namespace {
-
-constexpr unsigned long kIntegrateQuestion = 0xA1600010;
-constexpr unsigned long kKorvoSharesHaloFyx = 0xE160000A;
-constexpr unsigned long kHaloFyxSharesKorvo = 0xE160000B;
-
-}  // namespace
+#include "resources/MessageCodes.h"
 
 ConfigFolderValidator::Verdict ConfigFolderValidator::Check(VString const& newPath) {
   switch (GetCurrentAppProductID()) {
@@ -23,10 +16,10 @@ ConfigFolderValidator::Verdict ConfigFolderValidator::Check(VString const& newPa
     case kProductHaloFyx: {
       Verdict const integration = CheckIntegration(newPath, kProductHaloKorvo);
       if (integration != Verdict::Accepted) return integration;
-      return SharesFolder(newPath, kProductKorvo) ? ShowError(kHaloFyxSharesKorvo) : Verdict::Accepted;
+      return SharesFolder(newPath, kProductKorvo) ? ShowError(message::kHaloFyxSharesKorvo) : Verdict::Accepted;
     }
     case kProductKorvo:
-      return SharesFolder(newPath, kProductHaloFyx) ? ShowError(kKorvoSharesHaloFyx) : Verdict::Accepted;
+      return SharesFolder(newPath, kProductHaloFyx) ? ShowError(message::kKorvoSharesHaloFyx) : Verdict::Accepted;
     default:
       return Verdict::Accepted;
   }
@@ -34,7 +27,7 @@ ConfigFolderValidator::Verdict ConfigFolderValidator::Check(VString const& newPa
 
 ConfigFolderValidator::Verdict ConfigFolderValidator::CheckIntegration(VString const& newPath, int otherProduct) {
   if (ProductSettings::Integrated() != 0 || !SharesFolder(newPath, otherProduct)) return Verdict::Accepted;
-  VReportMessageParams question(kIntegrateQuestion, &LibraryMessageModule::Get());
+  VReportMessageParams question(message::kIntegrateQuestion, &LibraryMessageModule::Get());
   question.AddString(GetApplicationName());
   question.AddString(LookupProductName(otherProduct));
   if (GetUserInterface().MessageBox(question.GetText(), "", MB_YESNO | MB_ICONQUESTION) != IDYES)

@@ -3,7 +3,7 @@
 #include "VBasicBuffer.h"
 #include "database/FirewallStore.h"
 #include "database/GlobalConfigInstance.h"
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 #include "database/SessionDatabase.h"
 #include "session/FirewallConfig.h"
 #include "session/ISessionConfig.h"

@@ -4,7 +4,7 @@
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 #include "database/ProductSettings.h"
 #include "platform/notify/RegisteredMessages.h"
 #include "platform/ui/UserInterface.h"

@@ -4,6 +4,7 @@
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
+#include "library/TerminalColumnLimit.h"
 
 namespace {
 
@@ -11,6 +12,15 @@ namespace {
 std::unique_ptr<GlobalConfig> instance;
 
 constexpr char const* kOlderVersion = "0311ABC6-1CDD-46fc-A08A-0D7C00242FCA";
+
+unsigned long ConfiguredMaxColumns() {
+  GlobalConfig* config = nullptr;
+  GetGlobalConfig(config);
+  return config->maxColumns;
+}
+
+// Terminal records take their width limit from the options from the moment the library is loaded.
+[[maybe_unused]] bool const columnLimitInstalled = (SetTerminalColumnLimitSource(&ConfiguredMaxColumns), true);
 
 }  // namespace
 

@@ -8,8 +8,8 @@
 #include "VProfileStore.h"
 #include "database/FirewallStore.h"
 #include "database/ProfileFolderData.h"
-#include "database/SessionKeyPath.h"
-#include "database/ProductInfo.h"
+#include "library/SessionKeyPath.h"
+#include "library/ProductInfo.h"
 #include "session/ConnectConfigPtr.h"
 #include "session/SessionConfig.h"
 

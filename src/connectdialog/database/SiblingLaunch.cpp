@@ -3,7 +3,7 @@
 #include <string>
 
 #include "database/GlobalConfigInstance.h"
-#include "database/ProductInfo.h"
+#include "library/ProductInfo.h"
 #include "platform/shell/ArgumentString.h"
 #include "platform/shell/Shell.h"
 #include "platform/types/UserInterfaceCodes.h"

@@ -1,22 +1,20 @@
 #include "resources/LibraryMessageModule.h"
 
-#include <dlfcn.h>
-
 #include <string>
+
+#include "platform/dynlib/DynamicLibrary.h"
 
 namespace {
 
 constexpr MessageEntry kEntries[] = {
-#define CONNECTDIALOG_MESSAGE(code, text) {code, std::string_view(text, sizeof(text) - 1)},
+#define CONNECTDIALOG_MESSAGE(name, code, text) {code, std::string_view(text, sizeof(text) - 1)},
 #include "resources/ConnectDialogMessages.inc"
 #undef CONNECTDIALOG_MESSAGE
 };
 
 // The path this library was loaded from; the fallback text names it.
 std::string OwnFileName() {
-  Dl_info info{};
-  if (dladdr(reinterpret_cast<void*>(&LibraryMessageModule::Get), &info) == 0 || !info.dli_fname) return {};
-  return info.dli_fname;
+  return GetDynamicLibrary().ModulePathOf(reinterpret_cast<void const*>(&LibraryMessageModule::Get));
 }
 
 // Loading the library makes its texts available, like registering a resource module.

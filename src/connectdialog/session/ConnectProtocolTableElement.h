@@ -10,7 +10,7 @@
 #include "VReportMessageRouter.h"
 #include "VString.h"
 #include "session/HostCallbacks.h"
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 #include "platform/types/WinTypes.h"
 
 class CPropertyPage;   // a page of the option dialogs

@@ -1,6 +1,6 @@
 #include "session/LoadProtocolDll.h"
 
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 #include "platform/debug/DebugTrace.h"
 #include "platform/dynlib/DynamicLibrary.h"
 #include "session/BuiltInProtocol.h"

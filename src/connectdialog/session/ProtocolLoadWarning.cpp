@@ -5,7 +5,7 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "database/ProductInfo.h"
+#include "library/ProductInfo.h"
 #include "platform/dynlib/DynamicLibrary.h"
 #include "platform/shell/Shell.h"
 #include "platform/ui/UserInterface.h"

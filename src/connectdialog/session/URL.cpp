@@ -4,11 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "resources/MessageCodes.h"
+
 namespace {
 
-constexpr unsigned long kNotAUrl = 0xE160000D;
-constexpr unsigned long kBadSyntax = 0xE160000E;
-constexpr unsigned long kUnsupportedScheme = 0xE160000F;
 constexpr unsigned long kAppUrlFlags = 0x38000000;
 
 struct SchemeRow {
@@ -99,7 +98,7 @@ bool URL::ParseAppUrl(char const* text, VReportMessageParams& report) {
     case kRlogin:
       return true;
     default:
-      report.Reset(kUnsupportedScheme);
+      report.Reset(message::kUrlSchemeNotSupported);
       report.AddString(m_schemeName);
       return false;
   }
@@ -117,7 +116,7 @@ bool URL::Parse(CString const& text, unsigned long flags, VReportMessageParams& 
   CString const trimmed = Trimmed(text);
   int const colon = Find(trimmed, ':');
   if (colon <= 0 || colon >= trimmed.GetLength() - 1) {
-    report.Reset(kNotAUrl);
+    report.Reset(message::kNotAUrl);
     return false;
   }
   m_schemeName = Left(trimmed, colon);
@@ -132,7 +131,7 @@ bool URL::Parse(CString const& text, unsigned long flags, VReportMessageParams& 
     split = SplitFileUrl(rest);
   }
   if (!split || ((flags & kDecode) != 0 && !DecodeParts())) {
-    report.Reset(kBadSyntax);
+    report.Reset(message::kUrlBadSyntax);
     return false;
   }
   ParseTransferType();

@@ -5,8 +5,7 @@
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "database/DefaultAnonymousPassword.h"
-#include "database/SessionKeyPath.h"
+#include "library/SessionKeyPath.h"
 #include "platform/net/NumericAddress.h"
 #include "session/ConnectConfig.h"
 #include "session/SessionConfig.h"
@@ -77,13 +76,13 @@ ISessionConfig* Refuse(SessionConfig* session) {
 
 }  // namespace
 
-ISessionConfig* CreateSessionConfig(char const* text, int& transferType, VReportMessageParams& report) {
+ISessionConfig* CreateSessionConfig(char const* text, CString const& anonymousPassword, int& transferType,
+                                    VReportMessageParams& report) {
   SessionConfig* session = LoadDefaultSession();
   if (text == nullptr || *text == '\0') {
     report.Reset(kNotAUrl);
     return Refuse(session);
   }
-  CString const anonymousPassword = GetDefaultAnonymousPassword();
   URL url(anonymousPassword);
   report.Reset(kNotAUrl);
   Target target;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "VReportMessageParams.h"
+#include "platform/types/CString.h"
 #include "session/ISessionConfig.h"
 
 // A file-transfer session based on the default session (keeping its name and path, "Default")
@@ -10,5 +11,7 @@
 // URL) the default session's transfer protocol on its standard port. `transferType` receives
 // the URL's ";type=" (-1 without one). Null on failure, the reason in `report`: 0xE160000D for
 // no text, 0xE160000E or 0xE160000F for a URL that is refused, 0xE160000C (with the protocol
-// name) when the transfer protocol has no plug-in. The caller owns one reference.
-ISessionConfig* CreateSessionConfig(char const* text, int& transferType, VReportMessageParams& report);
+// name) when the transfer protocol has no plug-in. An anonymous FTP login is given
+// `anonymousPassword`. The caller owns one reference.
+ISessionConfig* CreateSessionConfig(char const* text, CString const& anonymousPassword, int& transferType,
+                                    VReportMessageParams& report);

@@ -10,13 +10,13 @@
 #include "VProfileKey.h"
 #include "VReportMessageParams.h"
 #include "VReportMessageRouter.h"
-#include "database/GlobalConfigInstance.h"
+#include "library/TerminalColumnLimit.h"
 #include "platform/types/FileConstants.h"
+#include "resources/MessageCodes.h"
 #include "terminal/TerminalNameLists.h"
 
 namespace {
 
-constexpr unsigned long kFontMapNotFound = 0xE1600006;
 constexpr int kWhite = 0xFFFFFF;
 
 bool EqualsNoCase(VString const& text, std::string_view other) {
@@ -65,10 +65,9 @@ void TerminalConfig::RepairEmulation() {
 }
 
 void TerminalConfig::ClampSize() {
-  GlobalConfig* global = nullptr;
-  GetGlobalConfig(global);
-  if (cols > global->maxColumns) {
-    cols = static_cast<int>(global->maxColumns);
+  unsigned long const limit = TerminalColumnLimit();
+  if (cols > limit) {
+    cols = static_cast<int>(limit);
     cols.SetDirty(true);
   }
   if (scrollback > kMaxScrollback) scrollback = kMaxScrollback;
@@ -127,7 +126,7 @@ void TerminalConfig::ApplyDelta(TerminalConfig const* other) {
 std::shared_ptr<TerminalConfig::FontMap const> TerminalConfig::LoadUserFontMap(char const* path) {
   VFile file;
   if (path == nullptr || !file.Open(path, GENERIC_READ, OPEN_EXISTING)) {
-    VReportMessageParams report(kFontMapNotFound, MessageModule::Library());
+    VReportMessageParams report(message::kFontMapNotFound, MessageModule::Library());
     report.AddString(path);
     ReportMessage(0, report);
     return nullptr;

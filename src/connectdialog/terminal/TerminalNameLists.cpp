@@ -2,7 +2,7 @@
 
 #include <strings.h>
 
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 
 std::vector<TerminalNameLists::Emulation> TerminalNameLists::s_emulations;
 std::vector<VString> TerminalNameLists::s_keymapNames;

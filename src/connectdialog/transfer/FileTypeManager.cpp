@@ -11,13 +11,13 @@
 #include "platform/filetypes/FileTypeRegistry.h"
 #include "platform/registry/NameFolding.h"
 #include "resources/LibraryMessageModule.h"
+#include "resources/MessageCodes.h"
 #include "transfer/FileTypeStoredForm.h"
 #include "transfer/SystemFileType.h"
 
 namespace {
 
 constexpr int kReportKind = 100;
-constexpr unsigned long kMessageText = 0xA1600005;
 
 std::string_view Trimmed(char const* text) {
   std::string_view view = text ? text : "";
@@ -34,7 +34,7 @@ std::string_view Bare(char const* extension) {
 }
 
 void ReportNoMemory() {
-  VReportMessageParams report(kMessageText, &LibraryMessageModule::Get());
+  VReportMessageParams report(message::kPlainText, &LibraryMessageModule::Get());
   report.AddString("Failed to allocate memory for adding file type definition.");
   ReportMessage(kReportKind, report);
 }

@@ -21,6 +21,8 @@ class DynamicLibrary {
   virtual bool ModificationTime(std::string const& path, int64_t& time) = 0;
   // The full path of the running executable; empty when unknown.
   virtual std::string ExecutablePath() = 0;
+  // The full path of the loaded module (library or executable) that holds `address`; empty when unknown.
+  virtual std::string ModulePathOf(void const* address) = 0;
 };
 
 // The process's loader.

@@ -38,3 +38,9 @@ std::string PosixDynamicLibrary::ExecutablePath() {
   if (length <= 0 || static_cast<size_t>(length) >= buffer.size()) return {};
   return std::string(buffer.data(), static_cast<size_t>(length));
 }
+
+std::string PosixDynamicLibrary::ModulePathOf(void const* address) {
+  Dl_info info{};
+  if (dladdr(address, &info) == 0 || !info.dli_fname) return {};
+  return info.dli_fname;
+}

@@ -1,4 +1,4 @@
-// The loader on Linux: dlopen with immediate binding, dlsym, stat and /proc/self/exe.
+// The loader on Linux: dlopen with immediate binding, dlsym, dladdr, stat and /proc/self/exe.
 #pragma once
 
 #include "platform/dynlib/DynamicLibrary.h"
@@ -10,4 +10,5 @@ class PosixDynamicLibrary : public DynamicLibrary {
   bool FileExists(std::string const& path) override;
   bool ModificationTime(std::string const& path, int64_t& time) override;
   std::string ExecutablePath() override;
+  std::string ModulePathOf(void const* address) override;
 };

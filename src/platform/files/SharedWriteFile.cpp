@@ -7,6 +7,8 @@
 
 #include <cerrno>
 
+#include "platform/files/DescriptorIo.h"
+
 SharedWriteFile::~SharedWriteFile() { Close(); }
 
 bool SharedWriteFile::Open(char const* path, Sharing sharing) {
@@ -40,14 +42,7 @@ bool SharedWriteFile::SeekToEnd() {
 bool SharedWriteFile::Write(void const* data, size_t length) {
   if (m_fd < 0) return Fail(EBADF);
   if (length > 0 && !data) return Fail(EINVAL);
-  auto const* bytes = static_cast<char const*>(data);
-  for (size_t written = 0; written < length;) {
-    ssize_t const n = write(m_fd, bytes + written, length - written);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return Fail(n < 0 ? errno : EIO);
-    written += static_cast<size_t>(n);
-  }
-  return true;
+  return WriteAll(m_fd, data, length) || Fail(errno);
 }
 
 bool SharedWriteFile::Flush() {

@@ -8,29 +8,12 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/files/DescriptorIo.h"
 #include "platform/registry/HiveLocations.h"
 
 namespace {
 
 std::string SystemText(int err) { return std::strerror(err); }
-
-bool WriteAll(int fd, unsigned char const* data, size_t size) {
-  while (size > 0) {
-    ssize_t n = write(fd, data, size);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    data += n;
-    size -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
-void SyncFolder(std::string const& folder) {
-  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);
-  close(fd);
-}
 
 }  // namespace
 
@@ -127,15 +110,9 @@ bool KeyFile::ReadOpen(int fd, SecretBytes& key, std::string& error) const {
     return false;
   }
   key.Resize(kKeySize);
-  size_t got = 0;
-  while (got < kKeySize) {
-    ssize_t n = read(fd, key.Data() + got, kKeySize - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      error = "cannot read the protection key file " + m_path;
-      return false;
-    }
-    got += static_cast<size_t>(n);
+  if (ReadFull(fd, key.Data(), kKeySize) != static_cast<ssize_t>(kKeySize)) {
+    error = "cannot read the protection key file " + m_path;
+    return false;
   }
   return true;
 }

@@ -1,10 +1,10 @@
 // A byte block that is wiped before its memory is freed: keys, plaintexts, decoded secrets.
 #pragma once
 
-#include <sodium.h>
-
 #include <cstddef>
 #include <vector>
+
+#include "platform/protect/SecureWipe.h"
 
 class SecretBytes {
  public:
@@ -23,7 +23,7 @@ class SecretBytes {
   // Resizing never reallocates behind our back: it moves to a fresh block and wipes the old one.
   void Resize(size_t size) {
     if (size <= m_bytes.capacity()) {
-      if (size < m_bytes.size()) sodium_memzero(m_bytes.data() + size, m_bytes.size() - size);
+      if (size < m_bytes.size()) SecureWipe(m_bytes.data() + size, m_bytes.size() - size);
       m_bytes.resize(size);
       return;
     }
@@ -38,7 +38,7 @@ class SecretBytes {
 
  private:
   void Wipe() {
-    if (!m_bytes.empty()) sodium_memzero(m_bytes.data(), m_bytes.size());
+    if (!m_bytes.empty()) SecureWipe(m_bytes.data(), m_bytes.size());
     m_bytes.clear();
   }
   std::vector<unsigned char> m_bytes;

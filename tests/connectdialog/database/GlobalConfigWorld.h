@@ -10,8 +10,8 @@
 #include "VProfileStore.h"
 #include "database/ConfigFolderStoreFactory.h"
 #include "database/GlobalConfigInstance.h"
-#include "database/LibraryState.h"
-#include "database/ProductInfo.h"
+#include "library/LibraryState.h"
+#include "library/ProductInfo.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
 

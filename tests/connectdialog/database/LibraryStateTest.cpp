@@ -1,4 +1,4 @@
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "VReportMessageParams.h"
-#include "database/DialogWindowClass.h"
+#include "library/DialogWindowClass.h"
 
 namespace {
 

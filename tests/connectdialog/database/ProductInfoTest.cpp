@@ -1,4 +1,4 @@
-#include "database/ProductInfo.h"
+#include "library/ProductInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 
 #include "database/ConfigurationUpgrade.h"
 #include "connectdialog/database/GlobalConfigWorld.h"
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 #include "database/SessionDatabase.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "platform/ui/HeadlessUserInterface.h"

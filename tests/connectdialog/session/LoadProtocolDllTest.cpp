@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "database/LibraryState.h"
-#include "database/ProductInfo.h"
+#include "library/LibraryState.h"
+#include "library/ProductInfo.h"
 #include "platform/types/IndexOutOfRange.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "session/ConnectProtocolTable.h"

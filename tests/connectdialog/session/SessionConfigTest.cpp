@@ -11,7 +11,7 @@
 #include "VProfileCapiString.h"
 #include "VProfileKeyIterator.h"
 #include "connectdialog/session/ProtocolSides.h"
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/ScopedEnv.h"
 

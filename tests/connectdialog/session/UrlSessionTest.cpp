@@ -1,4 +1,4 @@
-#include "session/UrlSession.h"
+#include "database/OptionsUrlSession.h"
 
 #include <gtest/gtest.h>
 

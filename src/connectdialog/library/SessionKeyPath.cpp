@@ -1,4 +1,4 @@
-#include "database/SessionKeyPath.h"
+#include "library/SessionKeyPath.h"
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"

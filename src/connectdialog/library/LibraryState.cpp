@@ -1,6 +1,6 @@
-#include "database/LibraryState.h"
+#include "library/LibraryState.h"
 
-#include "database/DialogWindowClass.h"
+#include "library/DialogWindowClass.h"
 
 namespace {
 

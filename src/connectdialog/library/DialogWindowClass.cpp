@@ -1,4 +1,4 @@
-#include "database/DialogWindowClass.h"
+#include "library/DialogWindowClass.h"
 
 namespace {
 bool registered = false;

@@ -1,4 +1,4 @@
-#include "database/ProductInfo.h"
+#include "library/ProductInfo.h"
 
 namespace {
 int productId = -1;
