@@ -2,6 +2,7 @@
 
 #include "IProfileTextConverter.h"
 #include "IReportMessageParams.h"
+#include "VTextList.h"
 
 namespace {
 // The converter's answer for a text it does not convert: such a text is taken as it is.
@@ -35,6 +36,15 @@ bool VProfile2<VString, VProfileSz>::SetFromText(VString const& text, IProfileTe
   }
   m_checkpoint = Current();
   SetDirty(false);
+  return true;
+}
+
+bool VProfile2<VString, VProfileSz>::FromText(VString const& text, VString& error) {
+  if (VOptionText::HasZeroByte(text)) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  VString::operator=(text);
   return true;
 }
 
@@ -91,4 +101,16 @@ void VProfile2<VStringArray, VProfileMultiSz>::Checkpoint() {
 
 void VProfile2<VStringArray, VProfileMultiSz>::ApplyDelta(VProfileData const* other) {
   if (auto const* list = dynamic_cast<VProfile2 const*>(other)) VStringArray::operator=(list->Current());
+}
+
+VString VProfile2<VStringArray, VProfileMultiSz>::ToText() const { return VTextList::Format(Current()); }
+
+bool VProfile2<VStringArray, VProfileMultiSz>::FromText(VString const& text, VString& error) {
+  VStringArray list;
+  if (!VTextList::Parse(text.View(), list)) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  VStringArray::operator=(list);
+  return true;
 }
