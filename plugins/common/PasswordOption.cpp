@@ -12,6 +12,14 @@ bool PasswordOption::Load(VProfileKey* key, char const* name, VString const& def
   return true;
 }
 
+bool PasswordOption::FromText(VString const& text, VString& error) {
+  if (!CredentialSavingPolicy::SavePasswords() && !text.IsEmpty() && !VOptionText::IsMask(text)) {
+    error = VString("\"") + GetName() + "\" cannot be set: this machine's policy forbids keeping passwords";
+    return false;
+  }
+  return VProfileEncodedString::FromText(text, error);
+}
+
 void PasswordOption::Set(char const* password) {
   m_temporary = VString();
   if (CredentialSavingPolicy::SavePasswords())

@@ -14,6 +14,8 @@ class PasswordOption : public VProfileEncodedString {
   bool Load(VProfileKey* key, char const* name, VString const& defaultValue);
   // A password belongs to its own session: the default session's changes leave it alone.
   void ApplyDelta(VProfileData const* /*other*/) override {}
+  // While the machine's policy forbids keeping passwords, only emptying (or the mask) is taken.
+  bool FromText(VString const& text, VString& error) override;
 
   void Set(char const* password);
   void SetTemporary(char const* password);

@@ -32,3 +32,11 @@ void VProfile<bool>::Checkpoint() {
 void VProfile<bool>::ApplyDelta(VProfileData const* other) {
   if (auto const* same = dynamic_cast<VProfile const*>(other)) m_value = same->m_value;
 }
+
+bool VProfile<bool>::FromText(VString const& text, VString& error) {
+  if (!VOptionText::ParseFlag(text.View(), m_value)) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  return true;
+}

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <type_traits>
 
 #include "IProfileTextConverter.h"
+#include "VOptionText.h"
 #include "VProfileDword.h"
 
 template <typename T>
@@ -62,7 +64,25 @@ class VProfile : public VProfileDword {
     if (auto const* same = dynamic_cast<VProfile const*>(other)) m_value = same->m_value;
   }
 
+  VOptionForm Form() const override { return kSigned ? VOptionForm::Number : VOptionForm::Unsigned; }
+  // The 32 bits a save writes, read as the kind's number.
+  VString ToText() const override {
+    uint32_t const bits = static_cast<uint32_t>(m_value);
+    return VString(kSigned ? std::to_string(static_cast<int32_t>(bits)) : std::to_string(bits));
+  }
+  bool FromText(VString const& text, VString& error) override {
+    uint32_t bits = 0;
+    if (!VOptionText::ParseNumber(text.View(), kSigned, bits)) {
+      error = VOptionText::Refusal(GetName(), Form(), text);
+      return false;
+    }
+    m_value = FromBits(bits);
+    return true;
+  }
+
  private:
+  static constexpr bool kSigned = std::is_signed_v<T>;
+
   static T FromBits(uint32_t bits) { return static_cast<T>(bits); }
 
   T m_value{};
@@ -88,6 +108,10 @@ class VProfile<bool> : public VProfileDword {
   void Checkpoint() override;
   void Rollback() override { m_value = m_checkpoint; }
   void ApplyDelta(VProfileData const* other) override;
+
+  VOptionForm Form() const override { return VOptionForm::Flag; }
+  VString ToText() const override { return VOptionText::FlagText(m_value); }
+  bool FromText(VString const& text, VString& error) override;
 
  private:
   bool m_value = false;

@@ -2,6 +2,7 @@
 
 #include "IProfileTextConverter.h"
 #include "IReportMessageParams.h"
+#include "VTextList.h"
 #include "platform/msgtable/SystemMessageTable.h"
 
 bool VProfile2<VString, VProfileSz>::Load(VProfileKey* key, VString const& defaultValue) {
@@ -31,6 +32,15 @@ bool VProfile2<VString, VProfileSz>::SetFromText(VString const& text, IProfileTe
   }
   m_checkpoint = Current();
   SetDirty(false);
+  return true;
+}
+
+bool VProfile2<VString, VProfileSz>::FromText(VString const& text, VString& error) {
+  if (VOptionText::HasZeroByte(text)) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  VString::operator=(text);
   return true;
 }
 
@@ -87,4 +97,16 @@ void VProfile2<VStringArray, VProfileMultiSz>::Checkpoint() {
 
 void VProfile2<VStringArray, VProfileMultiSz>::ApplyDelta(VProfileData const* other) {
   if (auto const* list = dynamic_cast<VProfile2 const*>(other)) VStringArray::operator=(list->Current());
+}
+
+VString VProfile2<VStringArray, VProfileMultiSz>::ToText() const { return VTextList::Format(Current()); }
+
+bool VProfile2<VStringArray, VProfileMultiSz>::FromText(VString const& text, VString& error) {
+  VStringArray list;
+  if (!VTextList::Parse(text.View(), list)) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  VStringArray::operator=(list);
+  return true;
 }

@@ -6,7 +6,9 @@
 
 #include <cstring>
 #include <type_traits>
+#include <vector>
 
+#include "VOptionText.h"
 #include "VProfileBinary.h"
 #include "VProfileMultiSz.h"
 #include "VProfileSz.h"
@@ -47,6 +49,10 @@ class VProfile2<VString, VProfileSz> : public VProfileSz, public VString {
   void Rollback() override { VString::operator=(m_checkpoint); }
   // Accepts any text value.
   void ApplyDelta(VProfileData const* other) override;
+
+  VOptionForm Form() const override { return VOptionForm::Text; }
+  VString ToText() const override { return Current(); }
+  bool FromText(VString const& text, VString& error) override;
 
   VString const& Current() const { return *this; }
 
@@ -104,6 +110,24 @@ class VProfile2<T, VProfileBinary> : public VProfileBinary, public T {
     if (auto const* same = dynamic_cast<VProfile2 const*>(other)) Current() = same->Current();
   }
 
+  VOptionForm Form() const override { return VOptionForm::Record; }
+  // The bytes a save writes.
+  VString ToText() const override {
+    T const record = Current();
+    return VOptionText::Hex(&record, sizeof(T));
+  }
+  bool FromText(VString const& text, VString& error) override {
+    std::vector<unsigned char> bytes;
+    if (!VOptionText::ParseHex(text.View(), bytes) || bytes.size() != sizeof(T)) {
+      error = VOptionText::Refusal(GetName(), VOptionText::RecordAccepted(sizeof(T)), text);
+      return false;
+    }
+    T record = Current();
+    std::memcpy(static_cast<void*>(&record), bytes.data(), sizeof(T));
+    Current() = record;
+    return true;
+  }
+
   T& Current() { return *this; }
   T const& Current() const { return *this; }
 
@@ -138,6 +162,10 @@ class VProfile2<VStringArray, VProfileMultiSz> : public VProfileMultiSz, public 
   void Checkpoint() override;
   void Rollback() override { VStringArray::operator=(m_checkpoint); }
   void ApplyDelta(VProfileData const* other) override;
+
+  VOptionForm Form() const override { return VOptionForm::TextList; }
+  VString ToText() const override;
+  bool FromText(VString const& text, VString& error) override;
 
   VStringArray const& Current() const { return *this; }
 

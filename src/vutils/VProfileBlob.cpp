@@ -1,5 +1,6 @@
 #include "VProfileBlob.h"
 
+#include "VOptionText.h"
 #include "VProfileKey.h"
 
 VProfileBlob::VProfileBlob(VProfileBlob const& other)
@@ -58,6 +59,18 @@ void VProfileBlob::Rollback() {
 
 void VProfileBlob::ApplyDelta(VProfileData const* other) {
   if (auto const* blob = dynamic_cast<VProfileBlob const*>(other)) CopyFrom(*blob);
+}
+
+VString VProfileBlob::ToText() const { return VOptionText::Hex(m_bytes.data(), m_bytes.size()); }
+
+bool VProfileBlob::FromText(VString const& text, VString& error) {
+  std::vector<unsigned char> bytes;
+  if (!VOptionText::ParseHex(text.View(), bytes) || (bytes.empty() && !m_bytes.empty())) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  m_bytes = std::move(bytes);
+  return true;
 }
 
 void VProfileBlob::Assign(void const* data, unsigned long length) {

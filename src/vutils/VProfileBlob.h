@@ -26,6 +26,12 @@ class VProfileBlob : public VProfileData {
   void Rollback() override;
   void ApplyDelta(VProfileData const* other) override;
 
+  VOptionForm Form() const override { return VOptionForm::Bytes; }
+  VString ToText() const override;
+  // An empty text is taken only by an empty blob: a save writes bytes, never an empty value,
+  // so a blob emptied here would come back at the next load.
+  bool FromText(VString const& text, VString& error) override;
+
   void Assign(void const* data, unsigned long length);
   unsigned char const* Data() const { return m_bytes.data(); }
   unsigned long Length() const { return static_cast<unsigned long>(m_bytes.size()); }

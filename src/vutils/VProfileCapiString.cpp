@@ -55,6 +55,16 @@ void VProfileCapiString::Save(VProfileKey* key, bool force) {
   MarkSaved();
 }
 
+bool VProfileCapiString::FromText(VString const& text, VString& error) {
+  if (VOptionText::IsMask(text)) return true;
+  if (VOptionText::HasZeroByte(text)) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  VProfile2::operator=(text);
+  return true;
+}
+
 VString VProfileCapiString::Protect(VString const& text) {
   m_error.Reset(0);
   if (text.IsEmpty()) return VString();

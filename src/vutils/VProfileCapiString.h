@@ -25,6 +25,11 @@ class VProfileCapiString : public VProfile2<VString, VProfileSz> {
   // kept rather than replaced by an empty one) and the value stays due for the next save.
   void Save(VProfileKey* key, bool force) override;
 
+  VOptionForm Form() const override { return VOptionForm::ProtectedText; }
+  VString ToText() const override { return VOptionText::SecretText(Current()); }
+  // The mask keeps the secret as it is.
+  bool FromText(VString const& text, VString& error) override;
+
   // Both start by clearing the report; an empty input gives an empty result without error.
   VString Protect(VString const& text);
   // The "CAPI:" prefix (case-sensitive) is optional; without it the whole text is hexadecimal.

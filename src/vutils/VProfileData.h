@@ -5,11 +5,13 @@
 // a successful load and every write clear it.
 #pragma once
 
+#include "VOptionForm.h"
 #include "VString.h"
 
 class IProfileTextConverter;
 class IReportMessageParams;
 class VProfileKey;
+class VProfileRecord;
 
 class VProfileData {
  public:
@@ -31,6 +33,18 @@ class VProfileData {
   virtual VProfileData* Lookup(int index) const;
   virtual void SaveExtra(VProfileKey* key, bool force);
   virtual bool IsDirty() const { return m_dirty; }
+
+  // The option model (VOptionText has the forms). ToText gives the current value in its form's
+  // text; secrets give only whether they hold anything. FromText takes a text of that form as
+  // the current value, leaving checkpoint and dirty flag alone, so that IsModified sees it and
+  // the next save writes it. A refused text changes nothing and leaves in `error` a message
+  // naming the option and the form it accepts.
+  virtual VOptionForm Form() const = 0;
+  virtual VString ToText() const = 0;
+  virtual bool FromText(VString const& text, VString& error) = 0;
+  // The record whose options this value stands for (itself for a record, the selected protocol's
+  // record for a connection side); null for a plain value.
+  virtual VProfileRecord* NestedRecord() const { return nullptr; }
 
   void SetName(char const* name) { m_name = name; }
   VString const& GetName() const { return m_name; }

@@ -72,6 +72,16 @@ bool VProfileEncodedString::Load(VProfileKey* key, char const* name, VString con
   return true;
 }
 
+bool VProfileEncodedString::FromText(VString const& text, VString& error) {
+  if (VOptionText::IsMask(text)) return true;
+  if (VOptionText::HasZeroByte(text) || text.Length() > VOptionText::kMaxEncodedLength) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  VProfile2::operator=(text);
+  return true;
+}
+
 void VProfileEncodedString::Save(VProfileKey* key, bool force) {
   if (!NeedsSave(force)) return;
   WriteSz(key, Encode(Current()));

@@ -21,6 +21,12 @@ class VProfileEncodedString : public VProfile2<VString, VProfileSz> {
   // Writes a fresh encoding: the stored form changes at every write.
   void Save(VProfileKey* key, bool force) override;
 
+  VOptionForm Form() const override { return VOptionForm::EncodedText; }
+  VString ToText() const override { return VOptionText::SecretText(Current()); }
+  // Refuses a text the stored form cannot carry back (a zero byte, more than kMaxEncodedLength
+  // bytes); the mask keeps the secret as it is.
+  bool FromText(VString const& text, VString& error) override;
+
   // Draws a new key from the C runtime's generator, seeded once per process from the clock.
   static VString Encode(VString const& text);
   // Non-hex characters count as 0 and a last odd digit pairs with 0; the text ends at the

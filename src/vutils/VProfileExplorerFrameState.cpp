@@ -33,10 +33,22 @@ void VProfileExplorerFrameState::SetNumbers(Numbers const& numbers) {
   VString::operator=(VCommaNumbers::Join({numbers.begin(), numbers.end()}));
 }
 
-void VProfileExplorerFrameState::ParseText() {
+bool VProfileExplorerFrameState::FromText(VString const& text, VString& error) {
+  Numbers numbers{};
+  if (!text.IsEmpty() && !Parse(text.View(), numbers)) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  VString::operator=(text);
+  ParseText();
+  return true;
+}
+
+bool VProfileExplorerFrameState::Parse(std::string_view text, Numbers& numbers) {
   std::vector<int64_t> parsed;
-  if (!VCommaNumbers::Parse(View(), parsed) || parsed.size() != m_numbers.size()) return;
+  if (!VCommaNumbers::Parse(text, parsed) || parsed.size() != numbers.size()) return false;
   for (int64_t number : parsed)
-    if (!std::in_range<int32_t>(number)) return;
-  for (size_t i = 0; i < m_numbers.size(); ++i) m_numbers[i] = static_cast<int32_t>(parsed[i]);
+    if (!std::in_range<int32_t>(number)) return false;
+  for (size_t i = 0; i < numbers.size(); ++i) numbers[i] = static_cast<int32_t>(parsed[i]);
+  return true;
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "VProfile2.h"
 
@@ -19,12 +20,18 @@ class VProfileExplorerFrameState : public VProfile2<VString, VProfileSz> {
   void Rollback() override;
   void ApplyDelta(VProfileData const* other) override;
 
+  VOptionForm Form() const override { return VOptionForm::Layout; }
+  // Takes the empty text or three numbers, so that the text keeps showing the numbers.
+  bool FromText(VString const& text, VString& error) override;
+
   Numbers const& GetNumbers() const { return m_numbers; }
   // Replaces the numbers and the text with them.
   void SetNumbers(Numbers const& numbers);
 
  private:
-  void ParseText();
+  void ParseText() { Parse(View(), m_numbers); }
+  // False, with `numbers` untouched, for a text that does not hold three 32-bit numbers.
+  static bool Parse(std::string_view text, Numbers& numbers);
 
   Numbers m_numbers{};
 };

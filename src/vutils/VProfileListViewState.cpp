@@ -60,16 +60,28 @@ void VProfileListViewState::SetLayout(Layout const& layout) {
   VString::operator=(VCommaNumbers::Join(numbers));
 }
 
-void VProfileListViewState::ParseText() {
-  std::vector<int64_t> numbers;
-  if (!VCommaNumbers::Parse(View(), numbers) || numbers.size() < kLeadingNumbers) return;
+bool VProfileListViewState::FromText(VString const& text, VString& error) {
   Layout layout;
+  if (!text.IsEmpty() && !Parse(text.View(), layout)) {
+    error = VOptionText::Refusal(GetName(), Form(), text);
+    return false;
+  }
+  VString::operator=(text);
+  ParseText();
+  return true;
+}
+
+bool VProfileListViewState::Parse(std::string_view text, Layout& layout) {
+  std::vector<int64_t> numbers;
+  if (!VCommaNumbers::Parse(text, numbers) || numbers.size() < kLeadingNumbers) return false;
+  Layout parsed;
   int32_t count = 0;
-  if (!Take(numbers[0], layout.first) || !Take(numbers[1], layout.second) || !Take(numbers[2], layout.third) ||
-      !Take(numbers[3], layout.fourth) || !Take(numbers[4], count) || count < 0 ||
+  if (!Take(numbers[0], parsed.first) || !Take(numbers[1], parsed.second) || !Take(numbers[2], parsed.third) ||
+      !Take(numbers[3], parsed.fourth) || !Take(numbers[4], count) || count < 0 ||
       numbers.size() != kLeadingNumbers + kNumbersPerColumn * static_cast<size_t>(count))
-    return;
-  layout.columns.resize(static_cast<size_t>(count));
-  if (!TakeColumns(std::span<int64_t const>(numbers).subspan(kLeadingNumbers), layout.columns)) return;
-  m_layout = std::move(layout);
+    return false;
+  parsed.columns.resize(static_cast<size_t>(count));
+  if (!TakeColumns(std::span<int64_t const>(numbers).subspan(kLeadingNumbers), parsed.columns)) return false;
+  layout = std::move(parsed);
+  return true;
 }

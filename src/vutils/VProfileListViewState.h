@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "VProfile2.h"
@@ -34,12 +35,18 @@ class VProfileListViewState : public VProfile2<VString, VProfileSz> {
   void Rollback() override;
   void ApplyDelta(VProfileData const* other) override;
 
+  VOptionForm Form() const override { return VOptionForm::Layout; }
+  // Takes the empty text or a whole layout, so that the text keeps showing the numbers.
+  bool FromText(VString const& text, VString& error) override;
+
   Layout const& GetLayout() const { return m_layout; }
   // Replaces the layout and the text with it.
   void SetLayout(Layout const& layout);
 
  private:
-  void ParseText();
+  void ParseText() { Parse(View(), m_layout); }
+  // False, with `layout` untouched, for a text that does not hold a whole layout.
+  static bool Parse(std::string_view text, Layout& layout);
 
   Layout m_layout;
 };

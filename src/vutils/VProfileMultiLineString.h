@@ -16,6 +16,9 @@ class VProfileMultiLineString : public VProfile2<VStringArray, VProfileMultiSz> 
   // Sets the name; the default is the empty list.
   bool Load(VProfileKey* key, char const* name);
 
+  // A text list in form; only the name tells that its elements are lines.
+  VOptionForm Form() const override { return VOptionForm::Lines; }
+
   // The lines of `text`, split at every line feed, each without a trailing carriage return.
   // The empty text is the empty list; a text ending in a line feed ends with an empty line, so
   // that GetText(false) gives back any text without carriage returns exactly.

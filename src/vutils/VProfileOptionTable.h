@@ -3,6 +3,7 @@
 #pragma once
 
 #include "VProfileKind.h"
+#include "VString.h"
 
 class VProfileData;
 class VProfileKey;
@@ -18,6 +19,12 @@ class VProfileOptionTable {
   virtual VProfileKind Kind(int index) const = 0;
   // The member of `record` at `index`; `record` must be of the table's class. No range check.
   virtual VProfileData* Member(VProfileRecord const& record, int index) const = 0;
+  // The text (VProfileData::ToText) of the value the row loads when the key holds nothing;
+  // empty for a nested record.
+  virtual VString DefaultText(int index) const = 0;
+  // Whether the member holds that value (secrets compared as they are, not as masked text); a
+  // nested record does when all its options do.
+  virtual bool IsDefault(VProfileRecord const& record, int index) const = 0;
   // Names and loads every member in table order, each with its default when `key` holds nothing.
   virtual void Load(VProfileRecord& record, VProfileKey* key) const = 0;
   // Loads the one member at `index` as Load would, for tools that change a single option.

@@ -2,6 +2,13 @@
 
 #include <typeinfo>
 
+#include "VOptionText.h"
+
+bool VProfileRecord::FromText(VString const& text, VString& error) {
+  error = VOptionText::Refusal(GetName(), Form(), text);
+  return false;
+}
+
 void VProfileRecord::Save(VProfileKey* key, bool force) {
   SaveExtra(key, force);
   for (int i = 0; i < Count(); ++i) Lookup(i)->Save(key, force);

@@ -35,6 +35,12 @@ class VProfileRecord : public VProfileData {
   // No range check: only indices below ProfileTable().Count() are valid.
   VProfileData* Lookup(int index) const override { return ProfileTable().Member(*this, index); }
 
+  // A record has no text of its own: its options are listed and set one by one (VOptionList).
+  VOptionForm Form() const override { return VOptionForm::Nested; }
+  VString ToText() const override { return VString(); }
+  bool FromText(VString const& text, VString& error) override;
+  VProfileRecord* NestedRecord() const override { return const_cast<VProfileRecord*>(this); }
+
  protected:
   VProfileRecord() = default;
   // Copies share the class table and nothing else; assignment marks the record and every

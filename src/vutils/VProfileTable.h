@@ -20,6 +20,10 @@ class VProfileTable : public VProfileOptionTable {
   VProfileData* Member(VProfileRecord const& record, int index) const override {
     return m_rows[index].Member(static_cast<R const&>(record));
   }
+  VString DefaultText(int index) const override { return m_rows[index].DefaultText(); }
+  bool IsDefault(VProfileRecord const& record, int index) const override {
+    return m_rows[index].IsDefault(static_cast<R const&>(record));
+  }
   void Load(VProfileRecord& record, VProfileKey* key) const override {
     for (VProfileOption<R> const& row : m_rows) row.Load(static_cast<R&>(record), key);
   }

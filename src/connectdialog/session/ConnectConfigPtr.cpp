@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "VOptionText.h"
 #include "VProfileKey.h"
 #include "platform/debug/DebugTrace.h"
 #include "session/ConnectProtocolTable.h"
@@ -21,7 +22,8 @@ bool StoredBlank(VProfileKey* key, char const* name) {
 
 }  // namespace
 
-ConnectConfigPtr::ConnectConfigPtr(VProfileKey* key, unsigned kind, ICommonConfig* common) : m_kind(kind) {
+ConnectConfigPtr::ConnectConfigPtr(VProfileKey* key, unsigned kind, ICommonConfig* common)
+    : m_kind(kind), m_common(common) {
   ConnectProtocolTable& table = GetConnectProtocolTable();
   int defaultEntry = -1;
   for (int i = table.GetSize() - 1; i >= 0; --i)
@@ -47,7 +49,7 @@ ConnectConfigPtr::ConnectConfigPtr(VProfileKey* key, unsigned kind, ICommonConfi
 
 ConnectConfigPtr::ConnectConfigPtr(ConnectConfigPtr const& other, ICommonConfig* common)
     : VProfileData(other), m_protocolName(other.m_protocolName), m_selected(other.m_selected),
-      m_kind(other.m_kind), m_protocolWasBlank(other.m_protocolWasBlank) {
+      m_kind(other.m_kind), m_common(common), m_protocolWasBlank(other.m_protocolWasBlank) {
   m_records.assign(std::max(other.m_records.size(), static_cast<size_t>(GetConnectProtocolTable().GetSize())),
                    nullptr);
   if (ConnectConfig* selected = other.Selected()) m_records[static_cast<size_t>(m_selected)] = selected->Clone(common);
@@ -141,8 +143,38 @@ ConnectConfig* ConnectConfigPtr::Selected() const {
   return m_records[static_cast<size_t>(m_selected)];
 }
 
-bool ConnectConfigPtr::Fits(ConnectProtocolTableElement const& entry) const {
-  if (m_kind == Transfer) return entry.productId == 6;
+VString ConnectConfigPtr::DefaultProtocol(unsigned kind) {
+  ConnectProtocolTable& table = GetConnectProtocolTable();
+  for (int i = 0; i < table.GetSize(); ++i)
+    if (Fits(table[i], kind)) return table[i].protocolName;
+  return VString();
+}
+
+bool ConnectConfigPtr::FromText(VString const& text, VString& error) {
+  VString const name = TableName(text);
+  if (name.IsEmpty()) {
+    VString accepted = "a protocol of this side:";
+    ConnectProtocolTable& table = GetConnectProtocolTable();
+    for (int i = 0; i < table.GetSize(); ++i)
+      if (Fits(table[i]) && !TableName(table[i].protocolName).IsEmpty()) accepted += VString(" ") + table[i].protocolName;
+    error = VOptionText::Refusal(ValueName(m_kind), accepted, text);
+    return false;
+  }
+  SetProtocol(name, m_common);
+  return true;
+}
+
+VString ConnectConfigPtr::TableName(VString const& name) const {
+  VString checked = name;
+  if (!ValidateProtocolName(m_kind == Terminal, checked)) return VString();
+  ConnectProtocolTable& table = GetConnectProtocolTable();
+  for (int i = 0; i < table.GetSize(); ++i)
+    if (Fits(table[i]) && SameProtocolName(table[i].protocolName.View(), name.View())) return table[i].protocolName;
+  return VString();
+}
+
+bool ConnectConfigPtr::Fits(ConnectProtocolTableElement const& entry, unsigned kind) {
+  if (kind == Transfer) return entry.productId == 6;
   return entry.productId == 3 || entry.productId == 1;
 }
 

@@ -49,6 +49,16 @@ class ConnectConfigPtr : public VProfileData {
 
   // True when `name` is a protocol of the kind (letter case ignored); otherwise empties it.
   static bool ValidateProtocolName(bool terminal, VString& name);
+  // The protocol a side of `kind` selects when its store names none; "" without table entries.
+  static VString DefaultProtocol(unsigned kind);
+
+  // In text the protocol's name. FromText takes a protocol of the table that fits the side
+  // (letter case ignored, the table's spelling kept) and switches to it as SetProtocol does,
+  // which replaces the options the side's record lists.
+  VOptionForm Form() const override { return VOptionForm::Protocol; }
+  VString ToText() const override { return Protocol(); }
+  bool FromText(VString const& text, VString& error) override;
+  VProfileRecord* NestedRecord() const override { return Selected(); }
 
   // The protocol name, then the selected record unless the protocol is "None".
   void Save(VProfileKey* key, bool force) override;
@@ -62,7 +72,10 @@ class ConnectConfigPtr : public VProfileData {
 
  private:
   ConnectConfig* Selected() const;
-  bool Fits(ConnectProtocolTableElement const& entry) const;
+  bool Fits(ConnectProtocolTableElement const& entry) const { return Fits(entry, m_kind); }
+  static bool Fits(ConnectProtocolTableElement const& entry, unsigned kind);
+  // The table's spelling of the protocol `name` for this side; "" when it is none of the side's.
+  VString TableName(VString const& name) const;
   // Makes the record of entry `index`; it takes the selected record's default-session flag.
   ConnectConfig* CreateConfig(int index, VProfileKey* key, ICommonConfig* common);
   // The first (or `last`) table entry named exactly `name`; -1 when none.
@@ -76,5 +89,6 @@ class ConnectConfigPtr : public VProfileData {
   std::vector<ConnectConfig*> m_records;
   unsigned m_kind;
   CMapStringToPtr m_carryOver{10};
+  ICommonConfig* m_common;
   bool m_protocolWasBlank = false;
 };

@@ -22,6 +22,19 @@ VProfileData* SessionConfigTable::Member(VProfileRecord const& record, int index
   return m_rows.Member(record, Row(index));
 }
 
+VString SessionConfigTable::DefaultText(int index) const {
+  return IsSide(index) ? ConnectConfigPtr::DefaultProtocol(SideKind(index)) : m_rows.DefaultText(Row(index));
+}
+
+bool SessionConfigTable::IsDefault(VProfileRecord const& record, int index) const {
+  if (!IsSide(index)) return m_rows.IsDefault(record, Row(index));
+  return Member(record, index)->ToText() == DefaultText(index);
+}
+
+unsigned SessionConfigTable::SideKind(int index) {
+  return index == kTerminalSide ? ConnectConfigPtr::Terminal : ConnectConfigPtr::Transfer;
+}
+
 void SessionConfigTable::LoadMember(VProfileRecord& record, int index, VProfileKey* key) const {
   if (!IsSide(index)) m_rows.LoadMember(record, Row(index), key);
 }

@@ -16,12 +16,16 @@ class SessionConfigTable : public VProfileOptionTable {
   char const* Name(int index) const override;
   VProfileKind Kind(int index) const override;
   VProfileData* Member(VProfileRecord const& record, int index) const override;
+  // A side's default is the protocol it selects when the store names none.
+  VString DefaultText(int index) const override;
+  bool IsDefault(VProfileRecord const& record, int index) const override;
   void Load(VProfileRecord& record, VProfileKey* key) const override { m_rows.Load(record, key); }
   // Nothing for a side, which only loads with its session.
   void LoadMember(VProfileRecord& record, int index, VProfileKey* key) const override;
 
  private:
   static bool IsSide(int index) { return index == kTerminalSide || index == kTransferSide; }
+  static unsigned SideKind(int index);
   static int Row(int index) { return index < kTerminalSide ? index : index - 2; }
 
   static constexpr int kTerminalSide = 1;

@@ -6,9 +6,11 @@
 #include <string>
 #include <string_view>
 
+#include "VOptionText.h"
 #include "VProfileKey.h"
 #include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
+#include "VTextList.h"
 #include "platform/registry/NameFolding.h"
 #include "platform/ui/UserInterface.h"
 
@@ -113,6 +115,23 @@ void ProfileColorSchemeList::ApplyDelta(VProfileData const* other) {
   if (!list) return;
   SetName(list->GetName());
   m_schemes = list->m_schemes;
+}
+
+VString ProfileColorSchemeList::ToText() const {
+  VStringArray names;
+  for (Scheme const& scheme : m_schemes) names.Add(scheme.GetName());
+  return VTextList::Format(names);
+}
+
+bool ProfileColorSchemeList::FromText(VString const& text, VString& error) {
+  error = VOptionText::Refusal(GetName(), Form(), text);
+  return false;
+}
+
+VString ProfileColorSchemeList::DefaultListText() {
+  VStringArray names;
+  for (BuiltInScheme const& row : kBuiltIns) names.Add(row.name);
+  return VTextList::Format(names);
 }
 
 ProfileColorSchemeList::Scheme ProfileColorSchemeList::Find(char const* name) const {

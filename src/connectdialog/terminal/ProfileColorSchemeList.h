@@ -32,6 +32,14 @@ class ProfileColorSchemeList : public VProfileData {
   // Takes the name and every scheme of `other`, a ProfileColorSchemeList; anything else is ignored.
   void ApplyDelta(VProfileData const* other) override;
 
+  // In text the list shows the schemes' names (VTextList); schemes are added and removed by
+  // name with their colours, never from text.
+  VOptionForm Form() const override { return VOptionForm::List; }
+  VString ToText() const override;
+  bool FromText(VString const& text, VString& error) override;
+  // The names of the built-in schemes, which a store without schemes loads.
+  static VString DefaultListText();
+
   bool Exists(char const* name) const { return IndexOf(name) >= 0; }
   // A copy of the scheme of that name, else of "Monochrome", else a fresh "Monochrome".
   Scheme Find(char const* name) const;

@@ -1,5 +1,6 @@
 #include "terminal/ProfileKeymap.h"
 
+#include "VOptionText.h"
 #include "VProfileKey.h"
 #include "platform/debug/DebugTrace.h"
 #include "terminal/ProfileKeymapFormat.h"
@@ -78,4 +79,21 @@ std::unique_ptr<ProfileKeymap> ProfileKeymap::Snapshot() const {
   copy->SetName(GetName());
   copy->Keymap::operator=(*this);
   return copy;
+}
+
+VString ProfileKeymap::ToText() const {
+  std::vector<unsigned char> const bytes = ProfileKeymapFormat::Serialize(*this);
+  return VOptionText::Hex(bytes.data(), bytes.size());
+}
+
+bool ProfileKeymap::FromText(VString const& text, VString& error) {
+  std::vector<unsigned char> bytes;
+  auto parsed = std::make_unique<ProfileKeymap>();
+  if (!VOptionText::ParseHex(text.View(), bytes) || bytes.size() > ProfileKeymapFormat::kMaxBytes ||
+      ProfileKeymapFormat::Parse(bytes.data(), bytes.size(), *parsed) != ProfileKeymapFormat::ParseResult::Complete) {
+    error = VOptionText::Refusal(GetName(), VOptionText::Accepted(Form()) + " in the keymap's stored form", text);
+    return false;
+  }
+  Keymap::operator=(*parsed);
+  return true;
 }

@@ -39,6 +39,12 @@ class ProfileKeymap : public VProfileData, public Keymap {
   // Takes the name and entries of `other`, a ProfileKeymap, and marks the value dirty.
   void ApplyDelta(VProfileData const* other) override;
 
+  // In text the stored form's bytes (VOptionText hex). FromText takes bytes that parse whole,
+  // replacing every entry; what the text shows afterwards is the keymap's own stored form.
+  VOptionForm Form() const override { return VOptionForm::Bytes; }
+  VString ToText() const override;
+  bool FromText(VString const& text, VString& error) override;
+
   // Same code and value, through the fallback chains, at every index.
   static bool SameEntries(Keymap const& a, Keymap const& b);
 

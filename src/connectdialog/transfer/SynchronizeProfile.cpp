@@ -1,9 +1,10 @@
 #include "transfer/SynchronizeProfile.h"
 
-
+#include "VOptionText.h"
 #include "VProfileKey.h"
 #include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
+#include "VTextList.h"
 #include "transfer/SynchronizeValueNames.h"
 
 namespace {
@@ -117,4 +118,15 @@ void SynchronizeProfile::Rollback() {
 
 void SynchronizeProfile::ApplyDelta(VProfileData const* other) {
   if (auto const* profile = dynamic_cast<SynchronizeProfile const*>(other)) *this = *profile;
+}
+
+VString SynchronizeProfile::ToText() const {
+  VStringArray names;
+  for (SynchronizeTask const& task : tasks) names.Add(task.name);
+  return VTextList::Format(names);
+}
+
+bool SynchronizeProfile::FromText(VString const& text, VString& error) {
+  error = VOptionText::Refusal(GetName(), Form(), text);
+  return false;
 }

@@ -37,6 +37,11 @@ class SynchronizeProfile : public VProfileData {
   // Takes over the whole of `other`, a SynchronizeProfile; anything else is ignored.
   void ApplyDelta(VProfileData const* other) override;
 
+  // In text the profile shows its tasks' names (VTextList); tasks are edited whole, never from text.
+  VOptionForm Form() const override { return VOptionForm::List; }
+  VString ToText() const override;
+  bool FromText(VString const& text, VString& error) override;
+
   std::array<int, 2> hostValues = {-1, -1};
   std::vector<SynchronizeTask> tasks;
 

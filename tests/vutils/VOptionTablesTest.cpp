@@ -1,0 +1,298 @@
+// The option model over every record's option table, the protocol plug-ins' records included:
+// each option has a form and a default of that form, names are unique, every value round-trips
+// through its text and through the store, and secrets never show.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "VMemoryStoreFactory.h"
+#include "VOptionList.h"
+#include "VOptionText.h"
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "database/GlobalConfig.h"
+#include "database/LibraryState.h"
+#include "database/ProductInfo.h"
+#include "database/ProfileFolderData.h"
+#include "session/ConnectProtocolTable.h"
+#include "session/FirewallConfig.h"
+#include "session/LoadProtocolDll.h"
+#include "session/RemoteHostConfig.h"
+#include "session/SessionConfig.h"
+#include "support/InstalledMemoryStore.h"
+#include "support/ScopedRoot.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+using Made = std::shared_ptr<VProfileRecord>;
+
+template <typename R>
+Made Released(R* record) {
+  return Made(record, [record](VProfileRecord*) { record->Release(); });
+}
+
+// A record class under test: built from the key at `path` below the store's root, then given
+// its protocols (the reload reads them from the store).
+struct Subject {
+  char const* label;
+  char const* path;
+  std::function<Made(VProfileKey& root)> make;
+  std::map<std::string, std::string> protocols;
+  // Options whose sample value the record's load rules repair.
+  std::set<std::string> repaired;
+};
+
+Made Session(VProfileKey& root) {
+  VProfileKey key(&root, "Sessions\\Lab");
+  return Released(new SessionConfig("Lab", &key));
+}
+
+Made Global(VProfileKey& root, int productId) {
+  SetCurrentAppProductID(productId);
+  ConnectDialogDllInitApplicationName(LookupProductName(productId));
+  VProfileKey key(&root, "Global");
+  return std::make_shared<GlobalConfig>(&key);
+}
+
+// A session is always a session; its terminal and protocols know only the emulations, ciphers
+// and authentication methods they have.
+std::set<std::string> const kSessionRepairs = {"Is Session", "Idle Timeout", "Idle NO-OP Timeout", "Use Printer Port",
+                                               "Emulation", "SSH2 Authentication Order", "SSH1 Cipher"};
+
+Subject Session(char const* terminal, char const* transfer, std::set<std::string> repaired = kSessionRepairs) {
+  return {"session", "Sessions\\Lab", [](VProfileKey& root) { return Session(root); },
+          {{"Protocol Name", terminal}, {"Transfer Protocol Name", transfer}}, std::move(repaired)};
+}
+
+std::vector<Subject> Subjects() {
+  std::set<std::string> serial = kSessionRepairs;
+  serial.insert({"Serial Baud Rate", "Serial Parity", "Serial Stop Bits", "Serial Flow Control"});
+  return {
+      Session("SSH2", "SFTP"),
+      Session("SSH1", "FTP"),
+      Session("Telnet", "SFTP"),
+      Session("RLogin", "FTP"),
+      Session("Serial", "SFTP", serial),
+      Session("TAPI", "FTP"),
+      Session("None", "FTP"),
+      {"terminal host's global options", "Global", [](VProfileKey& root) { return Global(root, kProductHaloKorvo); },
+       {}, {"Max Columns"}},
+      {"file-transfer host's global options", "Global",
+       [](VProfileKey& root) { return Global(root, kProductHaloFyx); }, {}, {"Max Columns"}},
+      {"firewall", "Firewalls\\fw",
+       [](VProfileKey& root) {
+         VProfileKey key(&root, "Firewalls\\fw");
+         return Made(std::make_shared<FirewallConfig>("fw", &key));
+       },
+       {}, {}},
+      {"remote host", "Host",
+       [](VProfileKey& root) {
+         VProfileKey key(&root, "Host");
+         return Released(new RemoteHostConfig(&key));
+       },
+       {}, {}},
+      // The lists are merged with the folder's real children, which it has none of.
+      {"folder order", "Folder\\__FolderData__",
+       [](VProfileKey& root) { return Made(std::make_shared<ProfileFolderData>(root, "Folder", false)); }, {},
+       {"Folder List", "Session List"}},
+  };
+}
+
+bool IsSecret(VOptionForm form) { return form == VOptionForm::EncodedText || form == VOptionForm::ProtectedText; }
+
+// A value of the option's form, different from `current` where the form allows.
+std::string Sample(VOptionForm form, std::string const& current) {
+  switch (form) {
+    case VOptionForm::Flag: return current == "true" ? "false" : "true";
+    case VOptionForm::Number:
+    case VOptionForm::Unsigned: return current == "7" ? "8" : "7";
+    case VOptionForm::Text: return "sample \xc3\xa9 text";
+    case VOptionForm::EncodedText:
+    case VOptionForm::ProtectedText: return "hunter2-sample";
+    case VOptionForm::Record: return (current[0] == '0' ? "1" : "0") + current.substr(1);
+    case VOptionForm::Bytes: return "00000000";
+    case VOptionForm::TextList:
+    case VOptionForm::Lines: return "[\"a\",\"\",\"b\"]";
+    default: return current;
+  }
+}
+
+class VOptionTablesTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    s_folder = new TempFolder;
+    fs::path const protocols = fs::path(s_folder->Path()) / "Connection Protocols";
+    fs::create_directories(protocols);
+    for (fs::directory_entry const& built : fs::directory_iterator(CONNECTION_PROTOCOLS_DIR))
+      fs::create_symlink(built.path(), protocols / built.path().filename());
+    std::ofstream(protocols / "SSH1.enable").put('\n');
+    GetConnectProtocolTable().RemoveAll();
+    std::string const base = s_folder->Path() + "/";
+    struct Row {
+      char const* base;
+      int row;
+      int productId;
+    } const rows[] = {{base.c_str(), 4, 3}, {base.c_str(), 5, 3},  {base.c_str(), 6, 3}, {base.c_str(), 7, 3},
+                      {base.c_str(), 8, 3}, {base.c_str(), 9, 3},  {base.c_str(), 10, 6}, {base.c_str(), 11, 6},
+                      {nullptr, 0, 3}};
+    for (Row const& row : rows) {
+      int index = -1;
+      bool exitRequested = false, warn = false;
+      ASSERT_TRUE(LoadProtocolDll(row.base, row.row, row.productId, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                  nullptr, &index, &exitRequested, &warn))
+          << row.row;
+    }
+  }
+  static void TearDownTestSuite() {
+    GetConnectProtocolTable().RemoveAll();
+    delete s_folder;
+  }
+
+  ~VOptionTablesTest() override {
+    SetCurrentAppProductID(-1);
+    ConnectDialogDllInitApplicationName("");
+  }
+
+  static void SetProtocols(VProfileRecord& record, std::map<std::string, std::string> const& protocols) {
+    for (auto const& [name, protocol] : protocols) {
+      VOptionList const list(record);
+      VOption const* option = list.Find(name);
+      ASSERT_NE(option, nullptr) << name;
+      VString error;
+      ASSERT_TRUE(option->FromText(VString(protocol), error)) << error;
+      EXPECT_EQ(option->Text().Str(), protocol);
+    }
+  }
+
+  inline static TempFolder* s_folder = nullptr;
+  ScopedRoot root;
+  InstalledMemoryStore installed;
+  VMemoryStoreFactory factory;
+  VProfileStore store{&factory};
+};
+
+TEST_F(VOptionTablesTest, EveryOptionHasAFormAndADefaultOfIt) {
+  for (Subject const& subject : Subjects()) {
+    SCOPED_TRACE(subject.label);
+    Made record = subject.make(*store.Root());
+    SetProtocols(*record, subject.protocols);
+    VOptionList const list(*record);
+    ASSERT_FALSE(list.Options().empty());
+    std::set<std::string> names;
+    for (VOption const& option : list.Options()) {
+      SCOPED_TRACE(option.Name());
+      EXPECT_TRUE(names.insert(option.FoldedName()).second) << "a second option of this name";
+      EXPECT_NE(option.Form(), VOptionForm::Nested);
+      EXPECT_STRNE(option.FormName(), "unknown");
+      VString error;
+      if (option.Form() == VOptionForm::List || option.Form() == VOptionForm::Protocol) {
+        EXPECT_EQ(option.IsDefault(), option.Text() == option.DefaultText());
+        continue;
+      }
+      VString const before = option.Text();
+      EXPECT_TRUE(option.FromText(option.DefaultText(), error)) << error;
+      EXPECT_TRUE(option.IsDefault());
+      EXPECT_EQ(option.Text(), option.DefaultText());
+      if (!IsSecret(option.Form())) {
+        ASSERT_TRUE(option.FromText(VString(Sample(option.Form(), before.Str())), error)) << error;
+        EXPECT_EQ(option.IsDefault(), option.Text() == option.DefaultText());
+      }
+    }
+  }
+}
+
+TEST_F(VOptionTablesTest, EveryValueRoundTripsThroughItsTextAndTheStore) {
+  for (Subject const& subject : Subjects()) {
+    SCOPED_TRACE(subject.label);
+    Made record = subject.make(*store.Root());
+    SetProtocols(*record, subject.protocols);
+    VProfileKey key(store.Root(), subject.path);
+    record->Save(&key, true);
+    record->Checkpoint();
+
+    std::map<std::string, std::string> texts;
+    VOptionList const list(*record);
+    for (VOption const& option : list.Options()) {
+      SCOPED_TRACE(option.Name());
+      VString error;
+      VString const shown = option.Text();
+      if (option.Form() == VOptionForm::List) {
+        EXPECT_FALSE(option.FromText(shown, error));
+        EXPECT_EQ(option.Text(), shown);
+      } else {
+        ASSERT_TRUE(option.FromText(shown, error)) << error;
+        EXPECT_EQ(option.Text(), shown);
+        ASSERT_TRUE(option.FromText(VString(Sample(option.Form(), shown.Str())), error)) << error;
+        VString const sample = option.Text();
+        ASSERT_TRUE(option.FromText(sample, error)) << error;
+        EXPECT_EQ(option.Text(), sample);
+      }
+      texts[option.Name()] = option.Text().Str();
+    }
+    EXPECT_TRUE(record->IsModified());
+    record->Save(&key, false);
+
+    Made loaded = subject.make(*store.Root());
+    VOptionList const reloaded(*loaded);
+    for (VOption const& option : reloaded.Options()) {
+      SCOPED_TRACE(option.Name());
+      ASSERT_TRUE(texts.contains(option.Name())) << "an option the saved record did not have";
+      if (!subject.repaired.contains(option.Name())) {
+        EXPECT_EQ(option.Text().Str(), texts[option.Name()]);
+      }
+    }
+  }
+}
+
+TEST_F(VOptionTablesTest, SecretsNeverShow) {
+  for (Subject const& subject : Subjects()) {
+    SCOPED_TRACE(subject.label);
+    Made record = subject.make(*store.Root());
+    SetProtocols(*record, subject.protocols);
+    VOptionList const list(*record);
+    for (VOption const& option : list.Options()) {
+      VString error;
+      if (IsSecret(option.Form())) {
+        ASSERT_TRUE(option.FromText("hunter2", error)) << error;
+        EXPECT_FALSE(option.IsDefault());
+      }
+    }
+    for (VOption const& option : list.Options()) {
+      EXPECT_EQ(option.Text().View().find("hunter2"), std::string_view::npos) << option.Name();
+      EXPECT_EQ(option.DefaultText().View().find("hunter2"), std::string_view::npos) << option.Name();
+    }
+  }
+}
+
+TEST_F(VOptionTablesTest, NamesAreFoundIgnoringCaseAndRefusalsNameTheOption) {
+  Made record = Session(*store.Root());
+  SetProtocols(*record, {{"Protocol Name", "SSH2"}});
+  VOptionList const list(*record);
+  VOption const* port = list.Find("ssh2 PORT");
+  ASSERT_NE(port, nullptr);
+  EXPECT_STREQ(port->Name(), "SSH2 Port");
+  EXPECT_EQ(list.Find("Telnet Port"), nullptr);
+  VOption const* timeout = list.Find("idle timeout");
+  ASSERT_NE(timeout, nullptr);
+  VString error;
+  EXPECT_FALSE(timeout->FromText("0x-5", error));
+  EXPECT_EQ(error, "\"Idle Timeout\" is a number: -2147483648 to 2147483647, or 0x0 to 0xffffffff, not \"0x-5\"");
+  VOption const* protocol = list.Find("protocol name");
+  ASSERT_NE(protocol, nullptr);
+  EXPECT_FALSE(protocol->FromText("SFTP", error));
+  EXPECT_EQ(error, "\"Protocol Name\" is a protocol of this side: SSH2 SSH1 Telnet RLogin Serial TAPI None, not \"SFTP\"");
+  ASSERT_TRUE(protocol->FromText("telnet", error));
+  EXPECT_EQ(protocol->Text(), "Telnet");
+  EXPECT_NE(VOptionList(*record).Find("Telnet Port"), nullptr);
+}
+
+}  // namespace
