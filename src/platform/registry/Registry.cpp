@@ -114,7 +114,7 @@ LSTATUS RegOpenKeyEx(HKEY key, char const* subKey, unsigned long, REGSAM access,
   if (!from) return ERROR_INVALID_HANDLE;
   KeyId id = 0;
   if (long const rc = OpenPath(*from, subKey, id); rc != ERROR_SUCCESS) return rc;
-  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access);
+  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access, from->depth + parts.size());
   return ERROR_SUCCESS;
 }
 
@@ -131,8 +131,10 @@ LSTATUS RegCreateKeyEx(HKEY key, char const* subKey, unsigned long, char*, unsig
   long rc = FindPath(*from, parts, id, found);
   if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) return rc;
   bool created = false;
+  size_t const depth = from->depth + parts.size();
   if (found < parts.size()) {
     if (!(from->access & KEY_CREATE_SUB_KEY)) return ERROR_ACCESS_DENIED;
+    if (depth > kRegMaxKeyDepth) return ERROR_BADKEY;
     CallScope scope(*from->hive);
     for (; found < parts.size(); ++found) {
       rc = from->hive->CreateKey(id, parts[found], FoldName(parts[found]), id, created);
@@ -140,7 +142,7 @@ LSTATUS RegCreateKeyEx(HKEY key, char const* subKey, unsigned long, char*, unsig
     }
   }
   if (disposition) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
-  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access);
+  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access, depth);
   return ERROR_SUCCESS;
 }
 
@@ -286,7 +288,7 @@ LSTATUS RegOpenHiveFile(char const* path, HKEY* root) {
   auto const absolute = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
   if (error) return ERROR_INVALID_PARAMETER;
   auto& engine = RegistryEngine::Instance();
-  *root = engine.NewHandle(engine.HiveAt(absolute.string()), kRootKeyId, KEY_ALL_ACCESS);
+  *root = engine.NewHandle(engine.HiveAt(absolute.string()), kRootKeyId, KEY_ALL_ACCESS, 0);
   return ERROR_SUCCESS;
 }
 
