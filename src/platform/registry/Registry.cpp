@@ -59,11 +59,18 @@ long FindPath(HKEY__& from, std::vector<std::string_view> const& parts, KeyId& i
   return ERROR_SUCCESS;
 }
 
-long OpenPath(HKEY__& from, char const* subKey, KeyId& id) {
+// `levels` tells how many levels the path goes down.
+long OpenPath(HKEY__& from, char const* subKey, KeyId& id, size_t& levels) {
   std::vector<std::string_view> parts;
   if (long const rc = SplitPath(subKey, parts); rc != ERROR_SUCCESS) return rc;
+  levels = parts.size();
   size_t found = 0;
   return FindPath(from, parts, id, found);
+}
+
+long OpenPath(HKEY__& from, char const* subKey, KeyId& id) {
+  size_t levels = 0;
+  return OpenPath(from, subKey, id, levels);
 }
 
 // The names the handle enumerates, reloaded only when the hive changed since the last look.
@@ -113,8 +120,9 @@ LSTATUS RegOpenKeyEx(HKEY key, char const* subKey, unsigned long, REGSAM access,
   HKEY__* from = Resolve(key);
   if (!from) return ERROR_INVALID_HANDLE;
   KeyId id = 0;
-  if (long const rc = OpenPath(*from, subKey, id); rc != ERROR_SUCCESS) return rc;
-  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access, from->depth + parts.size());
+  size_t levels = 0;
+  if (long const rc = OpenPath(*from, subKey, id, levels); rc != ERROR_SUCCESS) return rc;
+  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access, from->depth + levels);
   return ERROR_SUCCESS;
 }
 
