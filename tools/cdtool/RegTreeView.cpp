@@ -6,7 +6,6 @@
 
 #include "RegValueView.h"
 #include "platform/registry/RegKeyReader.h"
-#include "platform/registry/Registry.h"
 
 LSTATUS RegTreeView::Listing(HKEY key, std::string const& path, nlohmann::ordered_json& document) {
   std::vector<std::string> names;
