@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "VMemoryKeyIterator.h"
+#include "platform/registry/Registry.h"
 #include "platform/types/WinTypes.h"
 
 namespace {
@@ -33,6 +34,8 @@ std::optional<std::vector<std::string_view>> VMemoryKey::SplitPath(char const* p
 std::shared_ptr<VMemoryNode> VMemoryKey::Walk(std::shared_ptr<VMemoryNode> node, char const* path, bool create) {
   auto parts = SplitPath(path);
   if (!parts || !node || node->IsDeleted()) return nullptr;
+  // A path that would end too deep makes nothing, not even its first levels.
+  if (node->Depth() + parts->size() > kRegMaxKeyDepth) create = false;
   for (std::string_view part : *parts) {
     node = create ? node->AddChild(part) : node->Child(part);
     if (!node) return nullptr;
@@ -128,7 +131,7 @@ bool VMemoryKey::DeleteValue(char const* name) {
 
 bool VMemoryKey::DeleteKey(char const* name) {
   auto parts = SplitPath(name);
-  if (!IsOpen() || !parts || parts->empty()) return false;
+  if (!IsOpen() || !parts || parts->empty() || m_node->Depth() + parts->size() > kRegMaxKeyDepth) return false;
   std::shared_ptr<VMemoryNode> parent = m_node;
   for (size_t level = 0; level + 1 < parts->size(); ++level) parent = parent->AddChild((*parts)[level]);
   parent->AddChild(parts->back());

@@ -39,7 +39,7 @@ class VMemoryKey : public VProfilePrivateKey {
   // overlong component). The empty path has no components and names the key itself.
   static std::optional<std::vector<std::string_view>> SplitPath(char const* path);
   // Walks `path` below `node`, creating missing keys when `create` is set; empty when a
-  // level is missing or the path is malformed.
+  // level is missing, the path is malformed or it would end deeper than the registry allows.
   static std::shared_ptr<VMemoryNode> Walk(std::shared_ptr<VMemoryNode> node, char const* path, bool create);
 
  private:

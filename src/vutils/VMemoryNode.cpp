@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/registry/NameFolding.h"
+#include "platform/registry/Registry.h"
 
 VMemoryNode::Value const* VMemoryNode::FindValue(std::string_view name) const {
   std::string const folded = FoldName(name);
@@ -47,7 +48,8 @@ std::shared_ptr<VMemoryNode> VMemoryNode::AddChild(std::string_view name) {
   std::string folded = FoldName(name);
   auto it = LowerBound(folded);
   if (it != m_children.end() && it->folded == folded) return it->node;
-  auto node = std::make_shared<VMemoryNode>(name);
+  if (m_depth >= kRegMaxKeyDepth) return nullptr;
+  auto node = std::make_shared<VMemoryNode>(name, m_depth + 1);
   m_children.insert(it, Entry{std::move(folded), node});
   return node;
 }

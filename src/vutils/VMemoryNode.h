@@ -17,9 +17,11 @@ class VMemoryNode {
     std::vector<unsigned char> data;
   };
 
-  explicit VMemoryNode(std::string_view name) : m_name(name) {}
+  // `depth` counts the levels below the store's root, which is at depth 0.
+  explicit VMemoryNode(std::string_view name, size_t depth = 0) : m_name(name), m_depth(depth) {}
 
   std::string const& Name() const { return m_name; }
+  size_t Depth() const { return m_depth; }
   bool IsDeleted() const { return m_deleted; }
   // Fault injection: removing an undeletable node fails, as a key locked by another user would.
   void SetUndeletable(bool undeletable) { m_undeletable = undeletable; }
@@ -35,7 +37,8 @@ class VMemoryNode {
   std::string const& ValueName(size_t index) const { return m_values[index].name; }
 
   std::shared_ptr<VMemoryNode> Child(std::string_view name) const;
-  // The existing child of that name, or a new one.
+  // The existing child of that name, or a new one; null when a new one would lie deeper than the
+  // registry allows, which also keeps the recursive removal and destruction of nodes shallow.
   std::shared_ptr<VMemoryNode> AddChild(std::string_view name);
   // Fails, leaving everything in place, when the child is missing, undeletable or has subkeys.
   bool RemoveChild(std::string_view name);
@@ -52,6 +55,7 @@ class VMemoryNode {
   std::vector<Value>::iterator ValueAt(std::string const& folded);
 
   std::string m_name;
+  size_t m_depth;
   std::vector<Value> m_values;
   std::vector<Entry> m_children;
   bool m_deleted = false;

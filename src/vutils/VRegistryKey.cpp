@@ -63,20 +63,6 @@ bool VRegistryKey::Iterator::Next(VString& name) {
   return true;
 }
 
-VRegistryKey::ReverseIterator::ReverseIterator(HKEY key, bool values) : m_key(key), m_values(values) {
-  unsigned long subkeys = 0;
-  unsigned long valueCount = 0;
-  if (key && RegQueryInfoKey(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &valueCount, nullptr, nullptr,
-                             nullptr, nullptr) == ERROR_SUCCESS)
-    m_index = static_cast<int>(values ? valueCount : subkeys) - 1;
-}
-
-bool VRegistryKey::ReverseIterator::Next(VString& name) {
-  if (m_index < 0 || !NameAt(m_key, m_values, m_index, name)) return false;
-  --m_index;
-  return true;
-}
-
 VRegistryKey::VRegistryKey(HKEY parent, char const* name, bool readOnly) : m_readOnly(readOnly) {
   if (!readOnly) m_key = CreateOrOpen(parent, name);
   if (m_key) return;
@@ -192,20 +178,14 @@ bool VRegistryKey::SetDword(char const* name, unsigned long value) {
 
 bool VRegistryKey::DeleteValue(char const* name) { return m_key && RegDeleteValue(m_key, name) == ERROR_SUCCESS; }
 
+// One registry call removes the whole subtree, atomically and without recursion, whatever its depth.
 bool VRegistryKey::DeleteKey(char const* name) {
-  if (!m_key) return false;
+  if (!m_key || !name || !*name) return false;
+  // Opened as a writable open would, as the in-memory store does: a missing key is made, then removed.
   HKEY child = CreateOrOpen(m_key, name);
   if (!child) return false;
-  bool ok = true;
-  {
-    VRegistryKey subkey(child, "", false);
-    ReverseIterator names(child, false);
-    VString childName;
-    while (names.Next(childName))
-      if (ok) ok = subkey.DeleteKey(childName.c_str());
-  }
   RegCloseKey(child);
-  return RegDeleteKey(m_key, name) == ERROR_SUCCESS && ok;
+  return RegDeleteTree(m_key, name) == ERROR_SUCCESS;
 }
 
 bool VRegistryKey::KeyExists(char const* name) {

@@ -20,18 +20,6 @@ class VRegistryKey : public VProfilePrivateKey {
     int m_index = 0;
   };
 
-  // Walks from the last index down, so that deleting the names it yields shifts nothing unseen.
-  class ReverseIterator : public VProfilePrivateKeyIterator {
-   public:
-    ReverseIterator(HKEY key, bool values);
-    bool Next(VString& name) override;
-
-   private:
-    HKEY m_key;
-    bool m_values;
-    int m_index = -1;
-  };
-
   VRegistryKey(HKEY parent, char const* name, bool readOnly);
   ~VRegistryKey() override;
 

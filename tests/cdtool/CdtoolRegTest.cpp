@@ -4,6 +4,7 @@
 #include <string>
 
 #include "support/CdtoolRunner.h"
+#include "support/DeepKeyChain.h"
 
 namespace {
 
@@ -108,6 +109,54 @@ TEST_F(CdtoolRegTest, ListingAndTreeDocumentsHaveTheirFields) {
   EXPECT_EQ(0, Run("reg del 'HKLM\\T' n").exitCode);
   EXPECT_EQ(0, Run("reg del 'HKLM\\T'").exitCode);
   EXPECT_EQ(1, Run("reg ls 'HKLM\\T'").exitCode);
+}
+
+// A key path of that many levels below its hive, as the shell passes it.
+std::string Levels(int count) {
+  std::string path = "k";
+  for (int level = 1; level < count; ++level) path += "\\k";
+  return path;
+}
+
+TEST_F(CdtoolRegTest, KeysPastTheDepthLimitAndNulNamesAreRefusedAndADeepTreePrintsEveryLevel) {
+  ASSERT_EQ(0, Run("reg set 'HKCU\\" + Levels(512) + "' v --dword 1").exitCode);
+  std::string const file = m_root.File("in.reg");
+  using namespace std::string_literals;
+  WriteFileBytes(file, "REGEDIT4\n[HKCU\\T]\n\"na\0me\"=\"x\"\n"s);
+  WriteFileBytes(m_root.File("victim.reg"), "REGEDIT4\n[-HKCU\\k\0Other]\n"s);
+  WriteFileBytes(m_root.File("deep.reg"), "REGEDIT4\n[HKCU\\T]\n[HKCU\\" + Levels(513) + "]\n");
+  ExpectExits({
+      {"reg set 'HKCU\\" + Levels(513) + "' v --dword 1", 1, "too deep: keys lie at most 512 levels"},
+      {"reg set 'HKCU\\" + Levels(512) + "\\k' v --dword 1", 1, "too deep"},
+      {"reg import '" + file + "'", 1, "line 3: the value name holds a NUL byte; nothing was imported"},
+      {"reg import '" + m_root.File("victim.reg") + "'", 1, "line 2: the key path holds a NUL byte"},
+      {"reg import '" + m_root.File("deep.reg") + "'", 1, "line 3: the key path is more than 512 levels deep"},
+  });
+  EXPECT_EQ(1, Run("reg ls 'HKCU\\T'").exitCode);
+  std::string expected = "HKEY_CURRENT_USER\\k\\\n";
+  for (int level = 1; level < 512; ++level) expected += std::string(2 * level, ' ') + "k\\\n";
+  expected += std::string(2 * 512, ' ') + "v  REG_DWORD  1\n";
+  EXPECT_EQ(expected, Run("reg tree 'HKCU\\k'").out);
+  Result const exported = Run("reg export 'HKCU\\k' -o '" + m_root.File("out.reg") + "'");
+  EXPECT_EQ(0, exported.exitCode) << exported.err;
+  EXPECT_EQ(0, Run("reg del 'HKCU\\k'").exitCode);
+  EXPECT_EQ(0, Run("reg import '" + m_root.File("out.reg") + "'").exitCode);
+  EXPECT_EQ("1\n", Run("reg get 'HKCU\\" + Levels(512) + "' v").out);
+}
+
+// A hive written before the limit may hold a far deeper chain: reading it stops with a clear
+// refusal instead of exhausting the stack, and it can still be listed and deleted.
+TEST_F(CdtoolRegTest, AnOlderHiveWithDeeperKeysIsRefusedByTheWalksAndCanBeDeleted) {
+  ASSERT_EQ(0, Run("reg set 'HKCU\\Top' v --dword 1").exitCode);
+  ASSERT_TRUE(AddDeepKeyChain(m_root.File("user/registry.db"), {"top"}, 100000, "k", false));
+  ExpectExits({
+      {"reg tree 'HKCU\\Top'", 1, "cannot read HKCU\\Top: too deep"},
+      {"reg tree 'HKCU\\Top' --json", 1, "too deep"},
+      {"reg export 'HKCU\\Top'", 1, "too deep"},
+  });
+  EXPECT_EQ("k\\\nv  REG_DWORD  1\n", Run("reg ls 'HKCU\\Top'").out);
+  EXPECT_EQ(0, Run("reg del 'HKCU\\Top'").exitCode);
+  EXPECT_EQ(1, Run("reg ls 'HKCU\\Top'").exitCode);
 }
 
 }  // namespace

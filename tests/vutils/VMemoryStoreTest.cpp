@@ -28,6 +28,23 @@ TEST(VMemoryStore, MalformedPathsOpenNothing) {
   EXPECT_TRUE(longest.SetDword("n", 1));
 }
 
+// The registry's depth limit holds here too, whether a path is opened at once or level by level.
+TEST(VMemoryStore, KeysLieAtMost512LevelsBelowTheRoot) {
+  VMemoryStoreFactory factory;
+  VProfileStore store(&factory);
+  std::string path = "k";
+  for (int level = 1; level < 512; ++level) path += "\\k";
+  EXPECT_FALSE(VProfileKey(store.Root(), (path + "\\k").c_str()).SetDword("n", 1));
+  EXPECT_FALSE(store.Root()->KeyExists("k"));
+  EXPECT_FALSE(store.Root()->DeleteKey((path + "\\k").c_str()));
+  VProfileKey deepest(store.Root(), path.c_str());
+  EXPECT_TRUE(deepest.SetDword("n", 1));
+  EXPECT_FALSE(VProfileKey(&deepest, "below").SetDword("n", 1));
+  EXPECT_FALSE(deepest.KeyExists("below"));
+  EXPECT_TRUE(store.Root()->DeleteKey("k"));
+  EXPECT_FALSE(store.Root()->KeyExists("k"));
+}
+
 TEST(VMemoryStore, StoredBytesFollowTheRegistryForms) {
   auto node = std::make_shared<VMemoryNode>("");
   VMemoryKey key(node, false);

@@ -7,6 +7,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cstddef>
 #include <string>
 
 #include "platform/types/WinTypes.h"
@@ -14,12 +15,15 @@
 class RegTreeView {
  public:
   // Each returns the first failing registry status; `document` is complete only on success.
+  // Tree refuses a subtree holding keys deeper than the registry allows (ERROR_BADKEY).
   static LSTATUS Listing(HKEY key, std::string const& path, nlohmann::ordered_json& document);
   static LSTATUS Tree(HKEY key, std::string const& path, std::string const& name, nlohmann::ordered_json& document);
 
   static std::string PlainListing(nlohmann::ordered_json const& document);
-  static std::string PlainTree(nlohmann::ordered_json const& document, std::string const& indent = "");
+  static std::string PlainTree(nlohmann::ordered_json const& document);
 
  private:
+  static void AppendKey(nlohmann::ordered_json const& node, std::string const& label, std::size_t level,
+                        std::string& text);
   static LSTATUS ValuesJson(HKEY key, std::string const& path, nlohmann::ordered_json& values);
 };

@@ -1,5 +1,6 @@
 #include "database/SessionDatabase.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -26,19 +27,40 @@ std::vector<VString> SubkeyNames(VProfileKey& key) {
 }
 
 // Depth first in store order. The names are taken before descending, so that what the action
-// writes cannot disturb the walk.
+// writes cannot disturb the walk. The walk keeps its own stack of open folders and one path
+// that grows and shrinks with it, so a tree of any depth costs neither the call stack nor
+// a copy of the path per level.
 template <typename Action>
-void WalkSessions(VProfileKey& folderKey, CString const& folder, Action&& action) {
-  for (VString const& name : SubkeyNames(folderKey)) {
+void WalkSessions(VProfileKey& top, Action&& action) {
+  struct Level {
+    std::unique_ptr<VProfileKey> owned;
+    VProfileKey* key;
+    std::vector<VString> names;
+    size_t next = 0;
+    size_t pathLength = 0;
+  };
+  std::vector<Level> levels;
+  levels.push_back(Level{nullptr, &top, SubkeyNames(top), 0, 0});
+  std::string path;
+  while (!levels.empty()) {
+    Level& level = levels.back();
+    if (level.next == level.names.size()) {
+      levels.pop_back();
+      continue;
+    }
+    VString const& name = level.names[level.next++];
     if (name == ProfileFolderData::kRecordName) continue;
-    VProfileKey child(&folderKey, name);
-    CString path = folder;
-    if (!path.IsEmpty()) path += "\\";
+    path.resize(level.pathLength);
+    if (!path.empty()) path += "\\";
     path += name.c_str();
-    if (SessionDatabase::IsFolder(child))
-      WalkSessions(child, path, action);
-    else
-      action(child, path, CString(name.c_str()));
+    auto child = std::make_unique<VProfileKey>(level.key, name);
+    if (SessionDatabase::IsFolder(*child)) {
+      std::vector<VString> names = SubkeyNames(*child);
+      VProfileKey* key = child.get();
+      levels.push_back(Level{std::move(child), key, std::move(names), 0, path.size()});
+    } else {
+      action(*child, CString(path), CString(name.c_str()));
+    }
   }
 }
 
@@ -282,7 +304,7 @@ void SessionDatabase::EnumAllSessions(Visitor visitor, void* context) {
   VProfileStore store;
   if (!store.Root()->KeyExists(GetDBPath(""))) return;
   VProfileKey sessions(store.Root(), GetDBPath(""));
-  WalkSessions(sessions, "", [&](VProfileKey& key, CString const& path, CString const& name) {
+  WalkSessions(sessions, [&](VProfileKey& key, CString const& path, CString const& name) {
     visitor(key, path, name, context);
   });
 }
@@ -299,7 +321,7 @@ GlobalChangeTally SessionDatabase::EnumAndApplyDelta(ISessionConfig* delta,
   VProfileStore store;
   if (!store.Root()->KeyExists(GetDBPath(""))) return tally;
   VProfileKey sessions(store.Root(), GetDBPath(""));
-  WalkSessions(sessions, "", [&](VProfileKey& key, CString const&, CString const& name) {
+  WalkSessions(sessions, [&](VProfileKey& key, CString const&, CString const& name) {
     ++tally.visited;
     if (key.IsWritable()) {
       SessionConfig session(name, &key);
@@ -317,7 +339,7 @@ void SessionDatabase::EnumAndSetAllBoolValues(CString const& valueName, bool val
   VProfileStore store;
   if (!store.Root()->KeyExists(GetDBPath(""))) return;
   VProfileKey sessions(store.Root(), GetDBPath(""));
-  WalkSessions(sessions, "", [&](VProfileKey& key, CString const&, CString const&) {
+  WalkSessions(sessions, [&](VProfileKey& key, CString const&, CString const&) {
     key.SetDword(valueName, value ? 1 : 0);
   });
 }

@@ -2,6 +2,7 @@
 // name lists it last enumerated (kept while the hive's version is unchanged).
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@ struct NameCache {
 struct HKEY__ {
   Hive* hive = nullptr;
   KeyId id = kRootKeyId;
+  size_t depth = 0;  // levels below the hive's root
   REGSAM access = 0;
   NameCache subkeys;
   NameCache values;

@@ -28,6 +28,11 @@ bool RegFileApplier::Apply(std::vector<RegFileOperation> const& steps) {
 }
 
 bool RegFileApplier::Resolve(RegFileOperation const& step, Place& place) {
+  // The registry calls end names at a NUL, so such a step would reach another key or value.
+  if (step.key.find('\0') != std::string::npos || step.name.find('\0') != std::string::npos) {
+    m_error = "line " + std::to_string(step.line) + ": a key or value name holds a NUL byte";
+    return false;
+  }
   std::size_t const slash = step.key.find('\\');
   std::string_view const hive = std::string_view(step.key).substr(0, slash);
   std::string prefix;

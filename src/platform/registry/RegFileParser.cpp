@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "platform/registry/RegHiveName.h"
+#include "platform/registry/Registry.h"
 #include "platform/registry/Utf16Text.h"
 
 namespace {
@@ -131,6 +132,8 @@ bool RegFileParser::ParseKeyLine(std::string_view line) {
 
 bool RegFileParser::CheckKeyPath(std::string_view path, bool deletion) {
   if (path.empty()) return Fail("the key name is empty");
+  // The registry calls take names up to their first NUL; applied, the path would name another key.
+  if (path.find('\0') != std::string_view::npos) return Fail("the key path holds a NUL byte");
   std::size_t const slash = path.find('\\');
   std::string_view const hive = path.substr(0, slash);
   if (!RegHiveName::Resolve(hive))
@@ -141,9 +144,11 @@ bool RegFileParser::CheckKeyPath(std::string_view path, bool deletion) {
     return true;
   }
   std::string_view sub = path.substr(slash + 1);
-  while (true) {
+  for (std::size_t levels = 1;; ++levels) {
     std::size_t const next = sub.find('\\');
     if (sub.substr(0, next).empty()) return Fail("the key path has an empty part (two backslashes in a row or one at the end)");
+    if (levels > kRegMaxKeyDepth)
+      return Fail("the key path is more than " + std::to_string(kRegMaxKeyDepth) + " levels deep below its hive");
     if (next == std::string_view::npos) return true;
     sub.remove_prefix(next + 1);
   }
@@ -160,6 +165,8 @@ bool RegFileParser::ParseValueLine(std::string_view line) {
     rest.remove_prefix(1);
   } else if (!ParseQuoted(rest, op.name)) {
     return false;
+  } else if (op.name.find('\0') != std::string::npos) {
+    return Fail("the value name holds a NUL byte");
   }
   rest = TrimLeft(rest);
   if (!rest.starts_with('=')) return Fail("expected = after the value name");

@@ -1,10 +1,13 @@
 #include "platform/registry/RegKeyReader.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "platform/registry/Registry.h"
 
 namespace {
+
+using KeyHolder = std::unique_ptr<HKEY__, decltype(&RegCloseKey)>;
 
 struct KeySizes {
   unsigned long subKeys = 0, maxSubKeyLength = 0, values = 0, maxValueNameLength = 0, maxValueLength = 0;
@@ -88,30 +91,50 @@ LSTATUS RegKeyReader::QueryValue(HKEY key, std::string const& name, unsigned lon
   }
 }
 
-LSTATUS RegKeyReader::Collect(HKEY key, std::string const& path, std::vector<RegFileOperation>& steps) {
+LSTATUS RegKeyReader::Collect(HKEY key, std::string const& path, std::vector<RegFileOperation>& steps,
+                              bool storeOrder) {
+  // The walk keeps its own stack, one level per open key, instead of recursing.
+  struct Level {
+    KeyHolder key;
+    std::string path;
+    std::vector<std::string> subkeys;
+    std::size_t next = 0;
+  };
+  std::size_t const depth = std::ranges::count(path, '\\');
+  if (depth > kRegMaxKeyDepth) return ERROR_BADKEY;
   std::vector<RegFileOperation> collected;
-  if (LSTATUS const status = CollectInto(key, path, collected); status != ERROR_SUCCESS) return status;
+  std::vector<Level> levels;
+  levels.push_back(Level{KeyHolder(nullptr, &RegCloseKey), path, {}, 0});
+  LSTATUS status = CollectKey(key, path, storeOrder, collected, levels.back().subkeys);
+  while (status == ERROR_SUCCESS && !levels.empty()) {
+    Level& top = levels.back();
+    if (top.next == top.subkeys.size()) {
+      levels.pop_back();
+      continue;
+    }
+    if (depth + levels.size() > kRegMaxKeyDepth) return ERROR_BADKEY;
+    std::string const& name = top.subkeys[top.next++];
+    HKEY subkey = nullptr;
+    status = RegOpenKeyEx(top.key ? top.key.get() : key, name.c_str(), 0, KEY_READ, &subkey);
+    if (status != ERROR_SUCCESS) break;
+    Level child{KeyHolder(subkey, &RegCloseKey), top.path + '\\' + name, {}, 0};
+    status = CollectKey(subkey, child.path, storeOrder, collected, child.subkeys);
+    levels.push_back(std::move(child));
+  }
+  if (status != ERROR_SUCCESS) return status;
   steps = std::move(collected);
   return ERROR_SUCCESS;
 }
 
-LSTATUS RegKeyReader::CollectInto(HKEY key, std::string const& path, std::vector<RegFileOperation>& steps) {
+LSTATUS RegKeyReader::CollectKey(HKEY key, std::string const& path, bool storeOrder,
+                                 std::vector<RegFileOperation>& steps, std::vector<std::string>& subkeys) {
   RegFileOperation create;
   create.key = path;
   steps.push_back(create);
   std::vector<RegFileOperation> values;
   if (LSTATUS const status = Values(key, path, values); status != ERROR_SUCCESS) return status;
-  std::stable_partition(values.begin(), values.end(), [](RegFileOperation const& v) { return v.name.empty(); });
+  if (!storeOrder)
+    std::stable_partition(values.begin(), values.end(), [](RegFileOperation const& v) { return v.name.empty(); });
   steps.insert(steps.end(), values.begin(), values.end());
-  std::vector<std::string> names;
-  if (LSTATUS const status = SubkeyNames(key, names); status != ERROR_SUCCESS) return status;
-  for (auto const& name : names) {
-    HKEY subkey = nullptr;
-    LSTATUS status = RegOpenKeyEx(key, name.c_str(), 0, KEY_READ, &subkey);
-    if (status != ERROR_SUCCESS) return status;
-    status = CollectInto(subkey, path + '\\' + name, steps);
-    RegCloseKey(subkey);
-    if (status != ERROR_SUCCESS) return status;
-  }
-  return ERROR_SUCCESS;
+  return SubkeyNames(key, subkeys);
 }

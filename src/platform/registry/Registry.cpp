@@ -59,11 +59,18 @@ long FindPath(HKEY__& from, std::vector<std::string_view> const& parts, KeyId& i
   return ERROR_SUCCESS;
 }
 
-long OpenPath(HKEY__& from, char const* subKey, KeyId& id) {
+// `levels` tells how many levels the path goes down.
+long OpenPath(HKEY__& from, char const* subKey, KeyId& id, size_t& levels) {
   std::vector<std::string_view> parts;
   if (long const rc = SplitPath(subKey, parts); rc != ERROR_SUCCESS) return rc;
+  levels = parts.size();
   size_t found = 0;
   return FindPath(from, parts, id, found);
+}
+
+long OpenPath(HKEY__& from, char const* subKey, KeyId& id) {
+  size_t levels = 0;
+  return OpenPath(from, subKey, id, levels);
 }
 
 // The names the handle enumerates, reloaded only when the hive changed since the last look.
@@ -113,8 +120,9 @@ LSTATUS RegOpenKeyEx(HKEY key, char const* subKey, unsigned long, REGSAM access,
   HKEY__* from = Resolve(key);
   if (!from) return ERROR_INVALID_HANDLE;
   KeyId id = 0;
-  if (long const rc = OpenPath(*from, subKey, id); rc != ERROR_SUCCESS) return rc;
-  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access);
+  size_t levels = 0;
+  if (long const rc = OpenPath(*from, subKey, id, levels); rc != ERROR_SUCCESS) return rc;
+  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access, from->depth + levels);
   return ERROR_SUCCESS;
 }
 
@@ -131,8 +139,10 @@ LSTATUS RegCreateKeyEx(HKEY key, char const* subKey, unsigned long, char*, unsig
   long rc = FindPath(*from, parts, id, found);
   if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) return rc;
   bool created = false;
+  size_t const depth = from->depth + parts.size();
   if (found < parts.size()) {
     if (!(from->access & KEY_CREATE_SUB_KEY)) return ERROR_ACCESS_DENIED;
+    if (depth > kRegMaxKeyDepth) return ERROR_BADKEY;
     CallScope scope(*from->hive);
     for (; found < parts.size(); ++found) {
       rc = from->hive->CreateKey(id, parts[found], FoldName(parts[found]), id, created);
@@ -140,7 +150,7 @@ LSTATUS RegCreateKeyEx(HKEY key, char const* subKey, unsigned long, char*, unsig
     }
   }
   if (disposition) *disposition = created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
-  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access);
+  *result = RegistryEngine::Instance().NewHandle(*from->hive, id, access, depth);
   return ERROR_SUCCESS;
 }
 
@@ -286,7 +296,7 @@ LSTATUS RegOpenHiveFile(char const* path, HKEY* root) {
   auto const absolute = std::filesystem::weakly_canonical(std::filesystem::absolute(path, error), error);
   if (error) return ERROR_INVALID_PARAMETER;
   auto& engine = RegistryEngine::Instance();
-  *root = engine.NewHandle(engine.HiveAt(absolute.string()), kRootKeyId, KEY_ALL_ACCESS);
+  *root = engine.NewHandle(engine.HiveAt(absolute.string()), kRootKeyId, KEY_ALL_ACCESS, 0);
   return ERROR_SUCCESS;
 }
 

@@ -6,6 +6,8 @@
 //   created with. Subkeys enumerate in folded-name order, values in creation order.
 // - Subkey paths may hold several levels joined by backslashes; a component is 1-255 bytes,
 //   a value name at most 16,383 bytes. Longer names fail with ERROR_INVALID_PARAMETER.
+// - A key lies at most kRegMaxKeyDepth levels below its hive's root; creating a deeper one fails
+//   with ERROR_BADKEY. Deeper keys that a hive already holds can still be opened and deleted.
 // - Every call is atomic. Calls between RegBeginUnitOfWork and RegEndUnitOfWork on the same
 //   hive form one unit of work that reaches the file whole or not at all; units nest, and the
 //   outermost one commits. A writer that finds the hive locked by another process waits up to
@@ -20,9 +22,12 @@
 // Threads: one thread at a time (the host's user-interface thread).
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "platform/types/WinTypes.h"
+
+constexpr size_t kRegMaxKeyDepth = 512;
 
 LSTATUS RegOpenKeyEx(HKEY key, char const* subKey, unsigned long options, REGSAM access, HKEY* result);
 LSTATUS RegCreateKeyEx(HKEY key, char const* subKey, unsigned long reserved, char* keyClass, unsigned long options,

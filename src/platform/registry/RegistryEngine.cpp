@@ -26,11 +26,12 @@ Hive& RegistryEngine::HiveAt(std::string const& path) {
   return *hive;
 }
 
-HKEY RegistryEngine::NewHandle(Hive& hive, KeyId id, REGSAM access) {
+HKEY RegistryEngine::NewHandle(Hive& hive, KeyId id, REGSAM access, size_t depth) {
   auto* handle = new HKEY__;
   handle->hive = &hive;
   handle->id = id;
   handle->access = access;
+  handle->depth = depth;
   m_handles.insert(handle);
   return handle;
 }

@@ -16,7 +16,7 @@ class RegistryEngine {
   // The key behind a predefined root or a live handle; null for anything else.
   HKEY__* Resolve(HKEY key);
   Hive& HiveAt(std::string const& path);
-  HKEY NewHandle(Hive& hive, KeyId id, REGSAM access);
+  HKEY NewHandle(Hive& hive, KeyId id, REGSAM access, size_t depth);
   long Close(HKEY key);
   long UnloadAll();
 

@@ -36,6 +36,7 @@ constexpr long ERROR_BUSY = 170;
 constexpr long ERROR_MORE_DATA = 234;
 constexpr long ERROR_NO_MORE_ITEMS = 259;
 constexpr long ERROR_BADDB = 1009;
+constexpr long ERROR_BADKEY = 1010;
 constexpr long ERROR_KEY_DELETED = 1018;
 constexpr long ERROR_WRITE_PROTECT = 19;
 constexpr long ERROR_REQUEST_ABORTED = 1235;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/registry/RegFileParser.h"
 #include "platform/registry/RegHiveName.h"
@@ -83,6 +84,53 @@ TEST_F(RegFileApplierTest, ImportsUnderAnotherKeyOfAHiveFile) {
   EXPECT_EQ(std::string("1:t\0", 4), Get(file, "Imported\\Here\\S", "s"));
   EXPECT_EQ("<no key>", Get(HKEY_LOCAL_MACHINE, "S", "s"));
   RegCloseKey(file);
+}
+
+// Steps that reach the applier without the parser: a NUL would end the name at the registry call.
+TEST_F(RegFileApplierTest, NamesWithANulByteAreRefusedBeforeAnyChange) {
+  using namespace std::string_literals;
+  ASSERT_TRUE(Import("REGEDIT4\n[HKCU\\T\\Victim]\n\"na\"=\"keep\"\n@=\"default\"\n")) << m_error;
+  using Kind = RegFileOperation::Kind;
+  std::vector<RegFileOperation> const cases[] = {
+      {{Kind::DeleteKey, "HKCU\\T\\Victim\0NotThisOne"s, "", 0, "", 2}},
+      {{Kind::SetValue, "HKCU\\T\\Victim", "na\0me"s, REG_SZ, "x\0"s, 2}},
+      {{Kind::SetValue, "HKCU\\T\\Victim", "\0"s, REG_SZ, "x\0"s, 2}},
+      {{Kind::SetValue, "HKCU\\New", "v", REG_SZ, "x\0"s, 2}, {Kind::DeleteValue, "HKCU\\T\\Victim", "na\0"s, 0, "", 3}},
+  };
+  for (auto const& steps : cases) {
+    RegFileApplier applier([](std::string_view, HKEY& root, std::string& prefix) {
+      root = HKEY_CURRENT_USER;
+      prefix.clear();
+      return true;
+    });
+    EXPECT_FALSE(applier.Apply(steps));
+    EXPECT_NE(std::string::npos, applier.Error().find("NUL")) << applier.Error();
+  }
+  EXPECT_EQ(std::string("1:keep\0", 7), Get(HKEY_CURRENT_USER, "T\\Victim", "na"));
+  EXPECT_EQ(std::string("1:default\0", 10), Get(HKEY_CURRENT_USER, "T\\Victim", ""));
+  EXPECT_EQ("<no key>", Get(HKEY_CURRENT_USER, "New", "v"));
+}
+
+// The file's own paths are within the limit, but the key it is imported under adds a level.
+TEST_F(RegFileApplierTest, KeysPastTheDepthLimitAreRefusedWhole) {
+  std::string path = "k";
+  for (size_t level = 1; level < kRegMaxKeyDepth; ++level) path += "\\k";
+  RegFileParser parser;
+  ASSERT_TRUE(parser.Parse("REGEDIT4\n[HKCU\\A]\n\"v\"=dword:1\n[HKCU\\" + path + "]\n")) << parser.ErrorText();
+  for (std::string const prefix : {"", "Under"}) {
+    RegFileApplier applier([&](std::string_view, HKEY& root, std::string& into) {
+      root = HKEY_CURRENT_USER;
+      into = prefix;
+      return true;
+    });
+    EXPECT_EQ(prefix.empty(), applier.Apply(parser.Operations())) << applier.Error();
+    if (!prefix.empty()) {
+      EXPECT_TRUE(applier.Error().starts_with("line 4: could not create key HKCU\\k\\k")) << applier.Error();
+      EXPECT_NE(std::string::npos, applier.Error().find("at most 512 levels")) << applier.Error();
+    }
+  }
+  EXPECT_EQ("<no key>", Get(HKEY_CURRENT_USER, "Under\\A", "v"));
+  EXPECT_EQ(std::string("4:\1\0\0\0", 6), Get(HKEY_CURRENT_USER, "A", "v"));
 }
 
 TEST_F(RegFileApplierTest, AHiveWithoutATargetIsRefusedBeforeAnyChange) {
