@@ -9,10 +9,10 @@
 #include "VProfileCapiString.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
+#include "database/FirewallStore.h"
 #include "database/LibraryState.h"
 #include "database/SessionKeyPath.h"
 #include "platform/shell/ExecutableFolder.h"
-#include "session/FirewallNameList.h"
 #include "transfer/LogFile.h"
 
 namespace {
@@ -109,7 +109,7 @@ void SessionConfig::SetInitialDirectory(char const* directory) {
   if (ConnectConfig* config = GetTransferConnectConfig()) config->SetInitialDirectory(directory);
 }
 
-void SessionConfig::GetSerializedFirewallNames(IBuffer* buffer) { FirewallNameList::Serialize(buffer); }
+void SessionConfig::GetSerializedFirewallNames(IBuffer* buffer) { FirewallStore::GetSerializedFirewallNames(buffer); }
 
 bool SessionConfig::TerminalIsRelevant() {
   return GetApplicationName().View().find("Korvo") != std::string_view::npos;
