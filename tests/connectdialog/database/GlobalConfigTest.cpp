@@ -23,6 +23,12 @@ std::string Bytes(T const& value) {
   return std::string(reinterpret_cast<char const*>(&value), sizeof(T));
 }
 
+// Every row but the schemes (their own key) and the empty toolbar blob, which stores nothing;
+// the printer port's row stands for the values of its own table.
+int SavedValueCount(GlobalConfig const& config) {
+  return config.ProfileTable().Count() - 3 + config.printerSerialPort.ProfileTable().Count();
+}
+
 TEST(GlobalConfigTest, TablesNameEveryOptionOnceAndDifferOnlyInThePerHostNames) {
   GlobalConfigWorld terminalWorld(kProductHaloKorvo);
   GlobalConfig terminal(nullptr);
@@ -65,10 +71,7 @@ TEST(GlobalConfigTest, ANewStoreYieldsDefaultsAndTheFirstSaveWritesEveryValue) {
   EXPECT_EQ(0, GlobalConfigWorld::CountValues("Global")) << "loading writes nothing";
 
   EXPECT_TRUE(SaveGlobalConfig());
-  // Every row but the schemes (their own key) and the empty toolbar blob, which stores nothing;
-  // the printer port's row stands for the values of its own table.
-  EXPECT_EQ(config->ProfileTable().Count() - 3 + config->printerSerialPort.ProfileTable().Count(),
-            GlobalConfigWorld::CountValues("Global"));
+  EXPECT_EQ(SavedValueCount(*config), GlobalConfigWorld::CountValues("Global"));
   EXPECT_EQ(7, GlobalConfigWorld::CountValues("Color Schemes"));
   VProfileStore store(true, nullptr);
   EXPECT_TRUE(CheckGlobalConfigVersion(store));
@@ -204,8 +207,7 @@ TEST(GlobalConfigTest, ConfigPathMovesTogetherForProductsThatSharedTheOldFolder)
   EXPECT_EQ(VString(world.Root() + "/moved"), ProductSettings::ConfigPath("HaloFyx"));
   EXPECT_EQ(VString("/data/Shared"), ProductSettings::ConfigPath("Korvo")) << "paths compare exactly";
   EXPECT_EQ(world.Root() + "/moved/config.db", ConfigFolder::StoreFile());
-  EXPECT_EQ(config->ProfileTable().Count() - 2, GlobalConfigWorld::CountValues("Global"))
-      << "the options go to the new folder";
+  EXPECT_EQ(SavedValueCount(*config), GlobalConfigWorld::CountValues("Global")) << "the options go to the new folder";
 }
 
 TEST(GlobalConfigTest, ReloadAndResetDropTheInstanceUnsaved) {

@@ -268,7 +268,7 @@ TEST_F(SessionConfigTest, FirewallNamesAreTheSessionDatabasesAndReplaceTheBuffer
   };
   std::string const fromSession =
       serialized([](IBuffer* buffer) { Make("Demo", nullptr)->GetSerializedFirewallNames(buffer); });
-  EXPECT_EQ(fromSession, "\0\0\0\x1a\0\0\0\x04None\0\0\0\x04"s + "Corp\0\0\0\x06Marked");
+  EXPECT_EQ(fromSession, "\0\0\0\x1a\0\0\0\x04None\0\0\0\x04"s + "Corp\0\0\0\x06Marked"s);
   EXPECT_EQ(fromSession, serialized([](IBuffer* buffer) { SessionDatabase::GetSerializedFirewallNames(buffer); }));
 }
 
