@@ -25,6 +25,8 @@ TEST_F(CdtoolGlobalTest, SetIsTypedByTheOptionsKind) {
       {"halokorvo", "'Open Sessions In Tab'", "yes", 0, R"({"name":"Open Sessions In Tab","type":"flag","value":true})"},
       {"halokorvo", "'Printer Name'", "'Lab \"A\"'", 0, R"({"name":"Printer Name","type":"text","value":"Lab \"A\""})"},
       {"halofyx", "'Show Toolbar HFYX'", "0", 0, R"({"name":"Show Toolbar HFYX","type":"number","value":0})"},
+      {"halokorvo", "'printer baud rate'", "9600", 0, R"({"name":"Printer Baud Rate","type":"number","value":9600})"},
+      {"halokorvo", "'Printer CTS Flow'", "off", 0, R"({"name":"Printer CTS Flow","type":"flag","value":false})"},
       {"halokorvo", "'Max Columns'", "12x", 1, ""},
       {"halokorvo", "'Max Columns'", "4294967296", 1, ""},
       {"halokorvo", "'Open Sessions In Tab'", "maybe", 1, ""},

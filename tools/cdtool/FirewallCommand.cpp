@@ -5,9 +5,10 @@
 #include <nlohmann/json.hpp>
 
 #include "CommandOutput.h"
+#include "RegValueView.h"
 #include "VStringReceiver.h"
-#include "database/FirewallStore.h"
 #include "session/FirewallConfig.h"
+#include "session/FirewallStore.h"
 #include "session/FirewallType.h"
 
 namespace {
@@ -51,12 +52,8 @@ nlohmann::ordered_json ToJson(FirewallConfig& firewall) {
 std::string Plain(nlohmann::ordered_json const& shown) {
   std::string text;
   for (auto const& [field, value] : shown.items())
-    text += field + ": " + (value.is_string() ? value.get<std::string>() : value.dump()) + "\n";
+    text += field + ": " + (value.is_string() ? value.get<std::string>() : RegValueView::Dump(value)) + "\n";
   return text;
-}
-
-std::string Dump(nlohmann::ordered_json const& json) {
-  return json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) + "\n";
 }
 
 }  // namespace
@@ -101,17 +98,20 @@ int FirewallCommand::List() const {
     json.push_back(name.Str());
     text += name.Str() + "\n";
   }
-  return CommandOutput::Print(m_json ? Dump(json) : text);
+  return CommandOutput::Print(m_json ? RegValueView::Dump(json) + "\n" : text);
 }
 
 int FirewallCommand::Show() const {
   std::unique_ptr<FirewallConfig> firewall(FirewallStore::LookupFirewall(m_name.c_str()));
   if (!firewall) return CommandOutput::Refuse("no such firewall: " + m_name);
   nlohmann::ordered_json const shown = ToJson(*firewall);
-  return CommandOutput::Print(m_json ? Dump(shown) : Plain(shown));
+  return CommandOutput::Print(m_json ? RegValueView::Dump(shown) + "\n" : Plain(shown));
 }
 
 int FirewallCommand::Add() const {
+  if (FirewallStore::IsDirectName(m_name.c_str()))
+    return CommandOutput::Refuse("\"" + m_name +
+                                 "\" cannot name a firewall: \"None\", in any letter case, is the direct connection");
   FirewallType const* type = TypeNamed(m_type);
   if (!type) return CommandOutput::Usage("unknown firewall type: " + m_type + " (one of: " + TypeList() + ")");
   if (FirewallStore::FirewallExists(m_name.c_str())) return CommandOutput::Refuse(m_name + " already exists");

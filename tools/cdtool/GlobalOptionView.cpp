@@ -6,6 +6,7 @@
 #include "VMemoryStoreFactory.h"
 #include "VProfile.h"
 #include "VProfileKey.h"
+#include "VProfileRecord.h"
 #include "VProfileStore.h"
 #include "database/GlobalConfig.h"
 #include "platform/registry/NameFolding.h"
@@ -51,20 +52,27 @@ GlobalOption Render(VProfileKey& key, char const* name, VProfileKind kind, VProf
 std::vector<GlobalOption> GlobalOptionView::Options(GlobalConfig& config) {
   VMemoryStoreFactory scratch;
   VProfileStore store(&scratch);
-  VProfileOptionTable const& table = config.ProfileTable();
   std::vector<GlobalOption> options;
+  AddOptions(config, *store.Root(), options);
+  options.push_back(GlobalOption{"Config Path", "text", config.configPath.Str(), 0});
+  return options;
+}
+
+// A nested record's options are listed in its place, under their own stored names.
+void GlobalOptionView::AddOptions(VProfileRecord& record, VProfileKey& scratch, std::vector<GlobalOption>& options) {
+  VProfileOptionTable const& table = record.ProfileTable();
   for (int i = 0; i < table.Count(); ++i) {
-    VProfileData* member = table.Member(config, i);
+    VProfileData* member = table.Member(record, i);
     if (table.Kind(i) == VProfileKind::Key) {
       // A list in its own key saves to the installed store, never to the scratch one.
       options.push_back(RenderList(table.Name(i), member));
-      continue;
+    } else if (table.Kind(i) == VProfileKind::Record) {
+      AddOptions(*dynamic_cast<VProfileRecord*>(member), scratch, options);
+    } else {
+      member->Save(&scratch, true);
+      options.push_back(Render(scratch, table.Name(i), table.Kind(i), member));
     }
-    member->Save(store.Root(), true);
-    options.push_back(Render(*store.Root(), table.Name(i), table.Kind(i), member));
   }
-  options.push_back(GlobalOption{"Config Path", "text", config.configPath.Str(), 0});
-  return options;
 }
 
 GlobalOption const* GlobalOptionView::Find(std::vector<GlobalOption> const& options, std::string const& name) {
@@ -79,5 +87,5 @@ nlohmann::ordered_json GlobalOptionView::ToJson(GlobalOption const& option) {
 }
 
 std::string GlobalOptionView::PlainValue(GlobalOption const& option) {
-  return option.value.is_string() ? option.value.get<std::string>() : option.value.dump();
+  return option.value.is_string() ? option.value.get<std::string>() : RegValueView::Dump(option.value);
 }

@@ -12,6 +12,8 @@
 #include <vector>
 
 class GlobalConfig;
+class VProfileKey;
+class VProfileRecord;
 
 struct GlobalOption {
   std::string name;
@@ -30,4 +32,7 @@ class GlobalOptionView {
   static nlohmann::ordered_json ToJson(GlobalOption const& option);
   // The value on one line, as `get` prints it.
   static std::string PlainValue(GlobalOption const& option);
+
+ private:
+  static void AddOptions(VProfileRecord& record, VProfileKey& scratch, std::vector<GlobalOption>& options);
 };

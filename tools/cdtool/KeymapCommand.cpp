@@ -6,6 +6,7 @@
 #include <map>
 
 #include "KeymapView.h"
+#include "RegValueView.h"
 #include "VReportMessageParams.h"
 #include "terminal/Keymap.h"
 #include "terminal/KeymapFileWriter.h"
@@ -111,7 +112,7 @@ int KeymapCommand::Check() {
                                              {"code", KeymapView::Code(report.GetCode())},
                                              {"text", text},
                                              {"entries", KeymapView::Entries(keymap)}};
-    int const printed = Print(KeymapView::Dump(document) + '\n');
+    int const printed = Print(RegValueView::Dump(document) + '\n');
     return ok ? printed : 1;
   }
   if (!ok) return Refuse(text);
@@ -141,7 +142,7 @@ int KeymapCommand::Convert() {
 
 int KeymapCommand::Names() {
   nlohmann::ordered_json const names = KeymapView::Names();
-  return Print(m_json ? KeymapView::Dump(names) + '\n' : KeymapView::PlainNames(names));
+  return Print(m_json ? RegValueView::Dump(names) + '\n' : KeymapView::PlainNames(names));
 }
 
 int KeymapCommand::Print(std::string const& text) const {

@@ -45,10 +45,6 @@ std::string KeymapView::PlainNames(nlohmann::ordered_json const& names) {
   return text;
 }
 
-std::string KeymapView::Dump(nlohmann::ordered_json const& document) {
-  return document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-}
-
 std::string KeymapView::Code(unsigned long code) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%08lX", code & 0xFFFFFFFFul);

@@ -14,8 +14,6 @@ class KeymapView {
   // {"functions": [{"code", "name"}...], "keys": [{"virtualKey", "name"}...]}.
   static nlohmann::ordered_json Names();
   static std::string PlainNames(nlohmann::ordered_json const& names);
-  // One line; bytes that are not UTF-8 show as U+FFFD.
-  static std::string Dump(nlohmann::ordered_json const& document);
   // "0x" and eight upper-case hexadecimal digits.
   static std::string Code(unsigned long code);
 };

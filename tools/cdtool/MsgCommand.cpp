@@ -2,8 +2,8 @@
 
 #include <cstdio>
 #include <iostream>
-#include <nlohmann/json.hpp>
 
+#include "RegValueView.h"
 #include "VReportMessageParams.h"
 #include "resources/LibraryMessageModule.h"
 
@@ -73,9 +73,7 @@ int MsgCommand::Run() {
   }
   std::string const text = m_singleLine ? report.GetTextSingleLine() : report.GetText();
   if (m_json)
-    std::cout << nlohmann::json{{"code", HexCode(code)}, {"text", text}}.dump(-1, ' ', false,
-                                                                              nlohmann::json::error_handler_t::replace)
-              << "\n";
+    std::cout << RegValueView::Dump({{"code", HexCode(code)}, {"text", text}}) << "\n";
   else
     std::cout << text << (text.empty() || text.back() != '\n' ? "\n" : "");
   return 0;

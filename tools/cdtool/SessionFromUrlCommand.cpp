@@ -4,16 +4,13 @@
 #include <nlohmann/json.hpp>
 
 #include "CommandOutput.h"
+#include "RegValueView.h"
 #include "VReportMessageParams.h"
+#include "database/OptionsUrlSession.h"
 #include "database/SessionDatabase.h"
 #include "session/SessionConfig.h"
-#include "database/OptionsUrlSession.h"
 
 namespace {
-
-std::string Dump(nlohmann::ordered_json const& document) {
-  return document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
-}
 
 std::string HexCode(unsigned long code) {
   char text[16];
@@ -52,7 +49,8 @@ int SessionFromUrlCommand::Run() {
   if (!session) {
     if (made) made->Release();
     std::string const text = report.GetTextSingleLine();
-    if (m_json) CommandOutput::Print(Dump({{"ok", false}, {"code", HexCode(report.GetCode())}, {"text", text}}));
+    nlohmann::ordered_json const refused{{"ok", false}, {"code", HexCode(report.GetCode())}, {"text", text}};
+    if (m_json) CommandOutput::Print(RegValueView::Dump(refused) + "\n");
     return CommandOutput::Refuse(text);
   }
   nlohmann::ordered_json const described = Describe(*session, transferType);
@@ -70,9 +68,10 @@ int SessionFromUrlCommand::Run() {
     SessionDatabase(0).InsertSession(folder, name, made, "", true);
   }
   made->Release();
-  if (m_json) return CommandOutput::Print(Dump(described));
+  if (m_json) return CommandOutput::Print(RegValueView::Dump(described) + "\n");
   std::string lines;
   for (auto const& [key, value] : described.items())
-    if (key != "ok") lines += key + ": " + (value.is_string() ? value.get<std::string>() : value.dump()) + "\n";
+    if (key != "ok")
+      lines += key + ": " + (value.is_string() ? value.get<std::string>() : RegValueView::Dump(value)) + "\n";
   return CommandOutput::Print(lines);
 }

@@ -6,15 +6,16 @@
 
 #include "CommandOutput.h"
 #include "ConsoleUserInterface.h"
+#include "RegValueView.h"
 #include "SessionDefaultDelta.h"
 #include "SessionTreeView.h"
-#include "library/LibraryState.h"
+#include "VReportMessageParams.h"
 #include "database/SessionDatabase.h"
-#include "session/ConnectConfigPtr.h"
+#include "library/LibraryState.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "resources/LibraryMessageModule.h"
+#include "session/ConnectConfigPtr.h"
 #include "session/SessionConfig.h"
-#include "VReportMessageParams.h"
 
 namespace {
 
@@ -142,9 +143,7 @@ int SessionTreeCommand::List() {
     return CommandOutput::Refuse("no folder \"" + m_path + "\"");
   SessionDatabase db(m_alpha);
   if (m_json)
-    return CommandOutput::Print(SessionTreeView::Json(db, m_path, m_tree)
-                                    .dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) +
-                                "\n");
+    return CommandOutput::Print(RegValueView::Dump(SessionTreeView::Json(db, m_path, m_tree), 2) + "\n");
   return CommandOutput::Print(SessionTreeView::Text(db, m_path, m_tree));
 }
 

@@ -5,6 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "CommandOutput.h"
+#include "RegValueView.h"
 #include "VReportMessageParams.h"
 #include "session/URL.h"
 
@@ -14,10 +15,6 @@ std::string HexCode(unsigned long code) {
   char text[16];
   std::snprintf(text, sizeof(text), "0x%08lX", code & 0xFFFFFFFFul);
   return text;
-}
-
-std::string Dump(nlohmann::ordered_json const& document) {
-  return document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
 }
 
 nlohmann::ordered_json Describe(URL const& url) {
@@ -39,7 +36,7 @@ std::string AsLines(nlohmann::ordered_json const& parts) {
   std::string lines;
   for (auto const& [name, value] : parts.items()) {
     if (name == "ok") continue;
-    lines += name + ": " + (value.is_string() ? value.get<std::string>() : value.dump()) + "\n";
+    lines += name + ": " + (value.is_string() ? value.get<std::string>() : RegValueView::Dump(value)) + "\n";
   }
   return lines;
 }
@@ -61,9 +58,10 @@ int UrlCommand::Run() const {
   VReportMessageParams report;
   if (url.ParseAppUrl(m_text.c_str(), report)) {
     nlohmann::ordered_json const parts = Describe(url);
-    return CommandOutput::Print(m_json ? Dump(parts) : AsLines(parts));
+    return CommandOutput::Print(m_json ? RegValueView::Dump(parts) + "\n" : AsLines(parts));
   }
   if (!m_json) return CommandOutput::Refuse(report.GetTextSingleLine());
-  CommandOutput::Print(Dump({{"ok", false}, {"code", HexCode(report.GetCode())}, {"text", report.GetText()}}));
+  CommandOutput::Print(
+      RegValueView::Dump({{"ok", false}, {"code", HexCode(report.GetCode())}, {"text", report.GetText()}}) + "\n");
   return 1;
 }

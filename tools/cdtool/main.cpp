@@ -8,7 +8,6 @@
 #include "FileTypesCommand.h"
 #include "FirewallCommand.h"
 #include "GlobalCommand.h"
-#include "HostProfileStore.h"
 #include "KeymapCommand.h"
 #include "LaunchCommand.h"
 #include "LognameCommand.h"
@@ -20,6 +19,7 @@
 #include "SessionFromUrlCommand.h"
 #include "SessionTreeCommand.h"
 #include "SyncCommand.h"
+#include "ToolStartup.h"
 #include "TzCommand.h"
 #include "UrlCommand.h"
 
@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
   std::string root;
   app.add_option("--root", root, "Keep every hive under this folder (sets BRIMVALE_ROOT), for tests and trials");
   std::string product;
-  HostProfileStore::AddOption(app, product);
+  ToolStartup::AddOption(app, product);
   app.require_subcommand(1);
   RegCommand reg(app);
   MsgCommand msg(app);
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
   }
   // Set before any call reaches the registry, so that every hive comes from this folder.
   if (!root.empty()) setenv("BRIMVALE_ROOT", std::filesystem::absolute(root).c_str(), 1);
-  HostProfileStore::Install(product);
+  ToolStartup::Run(product);
   if (reg.Selected()) return reg.Run();
   if (msg.Selected()) return msg.Run();
   if (global.Selected()) return global.Run();

@@ -1,11 +1,11 @@
 #include "database/ConfigurationUpgrade.h"
 
 #include "VBasicBuffer.h"
-#include "database/FirewallStore.h"
 #include "database/GlobalConfigInstance.h"
-#include "library/LibraryState.h"
 #include "database/SessionDatabase.h"
+#include "library/LibraryState.h"
 #include "session/FirewallConfig.h"
+#include "session/FirewallStore.h"
 #include "session/ISessionConfig.h"
 
 namespace {

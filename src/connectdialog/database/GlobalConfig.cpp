@@ -4,8 +4,8 @@
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "library/LibraryState.h"
 #include "database/ProductSettings.h"
+#include "library/LibraryState.h"
 #include "platform/notify/RegisteredMessages.h"
 #include "platform/ui/UserInterface.h"
 
@@ -31,7 +31,8 @@ int Limit(int value, int floor, int low, int high) { return value < floor ? low 
 }  // namespace
 
 GlobalConfig::GlobalConfig(VProfileKey* key)
-    : m_fileTransferHost(GetApplicationName().View().find("Korvo") == std::string_view::npos) {
+    : printerSerialPort(nullptr),
+      m_fileTransferHost(GetApplicationName().View().find("Korvo") == std::string_view::npos) {
   Load(key);
   if (key) quickSync.Load(key, SynchronizeProfile::kKeyName);
   if (enableFontSmoothing.IsDirty()) ReplaceLoaded(enableFontSmoothing, GetUserInterface().FontSmoothing());

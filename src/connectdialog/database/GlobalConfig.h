@@ -22,6 +22,7 @@
 #include "VProfileTable.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "platform/types/WindowPlacement.h"
+#include "session/PrinterSerialPort.h"
 #include "terminal/ProfileColorSchemeList.h"
 #include "transfer/SynchronizeProfile.h"
 
@@ -90,6 +91,7 @@ class GlobalConfig : public VProfileRecord {
   Number pageOrientation, paperSize, paperSource, ejectPageInterval, disablePassThroughPrinting;
   Number bufferPassThroughPrinting, useRawMode, usePrinterPort;
   Text printerName;
+  PrinterSerialPort printerSerialPort;  // the pass-through printer's port, its values named "Printer ..."
 
   // Terminal window, tabs and behaviour.
   Number connectedColor, disconnectedColor, newInputColor, statusIndicatorWidth, minTabWidth, doubleClickAction;

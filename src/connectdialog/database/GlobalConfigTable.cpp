@@ -67,6 +67,7 @@ VProfileTable<GlobalConfig> GlobalConfig::MakeTable(bool fileTransferHost) {
       {"Buffer Pass Through Printing", &G::bufferPassThroughPrinting, 0},
       {"Use Raw Mode", &G::useRawMode, 0},
       {"Use Printer Port", &G::usePrinterPort, 0},
+      {&G::printerSerialPort},
 
       {"Connected Color", &G::connectedColor, 0x0028C828},
       {"Disconnected Color", &G::disconnectedColor, 0x000000FF},

@@ -2,8 +2,8 @@
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "database/FirewallStore.h"
 #include "session/FirewallConfig.h"
+#include "session/FirewallStore.h"
 #include "session/FirewallType.h"
 
 namespace {

@@ -7,11 +7,11 @@
 #include "VProfileKey.h"
 #include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
-#include "database/FirewallStore.h"
 #include "database/ProfileFolderData.h"
-#include "library/SessionKeyPath.h"
 #include "library/ProductInfo.h"
+#include "library/SessionKeyPath.h"
 #include "session/ConnectConfigPtr.h"
+#include "session/FirewallStore.h"
 #include "session/SessionConfig.h"
 
 namespace {

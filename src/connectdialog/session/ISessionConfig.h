@@ -37,8 +37,9 @@ class ISessionConfig : public IUnknown {
   virtual VString GetTerminalProtocol() const = 0;
   virtual VString GetTransferProtocol() const = 0;
   virtual void SetInitialDirectory(char const* directory) = 0;
-  // "None" and the stored firewall names, each as a 32-bit big-endian length and its bytes,
-  // after a 32-bit big-endian count of the bytes that follow.
+  // Replaces the buffer's contents with the firewall names the session database lists ("None",
+  // then every stored firewall), each as a 32-bit big-endian length and its bytes, after a
+  // 32-bit big-endian count of the bytes that follow.
   virtual void GetSerializedFirewallNames(IBuffer* buffer) = 0;
   virtual ~ISessionConfig() = default;
 };

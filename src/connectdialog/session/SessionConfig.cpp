@@ -12,7 +12,7 @@
 #include "library/LibraryState.h"
 #include "library/SessionKeyPath.h"
 #include "platform/shell/ExecutableFolder.h"
-#include "session/FirewallNameList.h"
+#include "session/FirewallStore.h"
 #include "transfer/LogFile.h"
 
 namespace {
@@ -109,7 +109,7 @@ void SessionConfig::SetInitialDirectory(char const* directory) {
   if (ConnectConfig* config = GetTransferConnectConfig()) config->SetInitialDirectory(directory);
 }
 
-void SessionConfig::GetSerializedFirewallNames(IBuffer* buffer) { FirewallNameList::Serialize(buffer); }
+void SessionConfig::GetSerializedFirewallNames(IBuffer* buffer) { FirewallStore::GetSerializedFirewallNames(buffer); }
 
 bool SessionConfig::TerminalIsRelevant() {
   return GetApplicationName().View().find("Korvo") != std::string_view::npos;

@@ -6,9 +6,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "GlobalConfigWorld.h"
 #include "database/ConfigFolder.h"
@@ -19,6 +21,12 @@ namespace {
 template <typename T>
 std::string Bytes(T const& value) {
   return std::string(reinterpret_cast<char const*>(&value), sizeof(T));
+}
+
+// Every row but the schemes (their own key) and the empty toolbar blob, which stores nothing;
+// the printer port's row stands for the values of its own table.
+int SavedValueCount(GlobalConfig const& config) {
+  return config.ProfileTable().Count() - 3 + config.printerSerialPort.ProfileTable().Count();
 }
 
 TEST(GlobalConfigTest, TablesNameEveryOptionOnceAndDifferOnlyInThePerHostNames) {
@@ -63,8 +71,7 @@ TEST(GlobalConfigTest, ANewStoreYieldsDefaultsAndTheFirstSaveWritesEveryValue) {
   EXPECT_EQ(0, GlobalConfigWorld::CountValues("Global")) << "loading writes nothing";
 
   EXPECT_TRUE(SaveGlobalConfig());
-  // Every row but the schemes (their own key) and the empty toolbar blob, which stores nothing.
-  EXPECT_EQ(config->ProfileTable().Count() - 2, GlobalConfigWorld::CountValues("Global"));
+  EXPECT_EQ(SavedValueCount(*config), GlobalConfigWorld::CountValues("Global"));
   EXPECT_EQ(7, GlobalConfigWorld::CountValues("Color Schemes"));
   VProfileStore store(true, nullptr);
   EXPECT_TRUE(CheckGlobalConfigVersion(store));
@@ -94,6 +101,40 @@ TEST(GlobalConfigTest, EachHostReadsAndWritesItsOwnPerHostNames) {
     EXPECT_EQ(0u, own) << c.own;
     EXPECT_EQ(9u, other) << c.other;
   }
+}
+
+TEST(GlobalConfigTest, PrinterPortValuesFollowUsePrinterPortAndLoadBack) {
+  GlobalConfigWorld world;
+  GlobalConfig* config = nullptr;
+  GetGlobalConfig(config);
+  ASSERT_TRUE(SaveGlobalConfig());
+  std::vector<std::string> written;
+  {
+    VProfileStore store(true, nullptr);
+    VProfileKey global(store.Root(), "Global");
+    VProfileKeyIterator names(&global, true);
+    for (VString name; names.Next(name);) written.push_back(name.Str());
+  }
+  auto const at = std::find(written.begin(), written.end(), "Use Printer Port");
+  ASSERT_NE(written.end(), at);
+  std::vector<std::string> const port{
+      "Printer Port",     "Printer Baud Rate",        "Printer Parity",   "Printer Stop Bits",
+      "Printer Data Bits", "Printer DSR Flow",        "Printer DTR Flow Control",
+      "Printer CTS Flow", "Printer RTS Flow Control", "Printer XON Flow"};
+  ASSERT_LE(port.size(), static_cast<std::size_t>(written.end() - at - 1));
+  EXPECT_EQ(port, std::vector<std::string>(at + 1, at + 1 + port.size()));
+  unsigned long baud = 0, cts = 0;
+  EXPECT_TRUE(GlobalConfigWorld::ReadDword("Printer Baud Rate", baud));
+  EXPECT_TRUE(GlobalConfigWorld::ReadDword("Printer CTS Flow", cts));
+  EXPECT_EQ(38400u, baud);
+  EXPECT_EQ(1u, cts);
+
+  GlobalConfigWorld::WriteDword("Printer Baud Rate", 9600);
+  GlobalConfigWorld::WriteDword("Printer CTS Flow", 0);
+  ReloadGlobalConfig(config);
+  EXPECT_EQ(9600, config->printerSerialPort.baudRate);
+  EXPECT_FALSE(config->printerSerialPort.ctsFlow);
+  EXPECT_EQ(8, config->printerSerialPort.dataBits);
 }
 
 TEST(GlobalConfigTest, LimitedOptionsAreClampedOnLoadAndWrittenBackInRange) {
@@ -166,8 +207,7 @@ TEST(GlobalConfigTest, ConfigPathMovesTogetherForProductsThatSharedTheOldFolder)
   EXPECT_EQ(VString(world.Root() + "/moved"), ProductSettings::ConfigPath("HaloFyx"));
   EXPECT_EQ(VString("/data/Shared"), ProductSettings::ConfigPath("Korvo")) << "paths compare exactly";
   EXPECT_EQ(world.Root() + "/moved/config.db", ConfigFolder::StoreFile());
-  EXPECT_EQ(config->ProfileTable().Count() - 2, GlobalConfigWorld::CountValues("Global"))
-      << "the options go to the new folder";
+  EXPECT_EQ(SavedValueCount(*config), GlobalConfigWorld::CountValues("Global")) << "the options go to the new folder";
 }
 
 TEST(GlobalConfigTest, ReloadAndResetDropTheInstanceUnsaved) {

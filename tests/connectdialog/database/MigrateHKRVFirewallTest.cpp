@@ -7,8 +7,8 @@
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "database/FirewallStore.h"
 #include "session/FirewallConfig.h"
+#include "session/FirewallStore.h"
 #include "support/InstalledMemoryStore.h"
 
 namespace {

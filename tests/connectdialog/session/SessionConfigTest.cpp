@@ -11,6 +11,7 @@
 #include "VProfileCapiString.h"
 #include "VProfileKeyIterator.h"
 #include "connectdialog/session/ProtocolSides.h"
+#include "database/SessionDatabase.h"
 #include "library/LibraryState.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/ScopedEnv.h"
@@ -245,27 +246,30 @@ TEST_F(SessionConfigTest, SavedReloadedClonedAndSavedAgainIsTheSameBytes) {
   EXPECT_EQ(copy.StoredSz("Test Host"), "host");
 }
 
-TEST_F(SessionConfigTest, FirewallNamesAreSerialisedBigEndian) {
-  struct Case {
-    std::vector<char const*> firewalls;
-    std::string bytes;
-  };
+// Only keys that are firewalls count, "None" comes once, and the buffer's old bytes go.
+TEST_F(SessionConfigTest, FirewallNamesAreTheSessionDatabasesAndReplaceTheBuffer) {
   using namespace std::string_literals;
-  Case const cases[] = {
-      {{}, "\0\0\0\x08\0\0\0\x04None"s},
-      {{"Corp"}, "\0\0\0\x10\0\0\0\x04None\0\0\0\x04"s + "Corp"},
-  };
-  for (Case const& c : cases) {
-    InstalledMemoryStore fresh;
-    {
-      VProfileStore store;
-      for (char const* name : c.firewalls) VProfileKey(store.Root(), ("Firewalls\\"s + name).c_str());
-    }
-    VBasicBuffer* buffer = new VBasicBuffer(256, false);
-    Make("Demo", nullptr)->GetSerializedFirewallNames(buffer);
-    EXPECT_EQ(std::string(reinterpret_cast<char const*>(buffer->Data()), buffer->Length()), c.bytes);
-    buffer->Release();
+  InstalledMemoryStore fresh;
+  {
+    VProfileStore store;
+    VProfileKey(store.Root(), "Firewalls\\Corp").SetSz("Firewall Type", "SOCKSv4");
+    VProfileKey(store.Root(), "Firewalls\\Empty");
+    VProfileKey(store.Root(), "Firewalls\\Marked").SetDword("Is Session", 1);
+    VProfileKey(store.Root(), "Firewalls\\None").SetSz("Firewall Type", "SOCKSv4");
+    VProfileKey(store.Root(), "Firewalls\\TextMark").SetSz("Is Session", "1");
   }
+  auto const serialized = [](auto fill) {
+    VBasicBuffer* buffer = new VBasicBuffer(4, false);
+    buffer->Append("old", 3, 0);
+    fill(buffer);
+    std::string bytes(reinterpret_cast<char const*>(buffer->Data()), buffer->Length());
+    buffer->Release();
+    return bytes;
+  };
+  std::string const fromSession =
+      serialized([](IBuffer* buffer) { Make("Demo", nullptr)->GetSerializedFirewallNames(buffer); });
+  EXPECT_EQ(fromSession, "\0\0\0\x1a\0\0\0\x04None\0\0\0\x04"s + "Corp\0\0\0\x06Marked"s);
+  EXPECT_EQ(fromSession, serialized([](IBuffer* buffer) { SessionDatabase::GetSerializedFirewallNames(buffer); }));
 }
 
 TEST_F(SessionConfigTest, PresetsSwitchToTelnetAndSetTheTerminal) {

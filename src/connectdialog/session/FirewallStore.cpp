@@ -1,4 +1,4 @@
-#include "database/FirewallStore.h"
+#include "session/FirewallStore.h"
 
 #include <cstdint>
 #include <memory>
@@ -32,6 +32,8 @@ CString FirewallStore::GetFirewallDBPath(CString const& name) {
   if (!name.IsEmpty()) (path += "\\") += name.Str();
   return path;
 }
+
+bool FirewallStore::IsDirectName(CString const& name) { return FoldName(name.Str()) == FoldName(kDirectName); }
 
 bool FirewallStore::IsStorableName(CString const& name) {
   return !name.IsEmpty() && name.Str().find('\\') == std::string::npos;
@@ -70,7 +72,7 @@ bool FirewallStore::FirewallExists(CString const& name) {
 bool FirewallStore::SaveFirewall(FirewallConfig* firewall, bool force) {
   if (firewall == nullptr) return false;
   CString const& name = firewall->GetFirewallName();
-  if (name == kDirectName || !IsStorableName(name)) return false;
+  if (IsDirectName(name) || !IsStorableName(name)) return false;
   VProfileStore store;
   bool const existed = HasEntry(*store.Root(), name);
   VProfileKey key(store.Root(), GetFirewallDBPath(name));
@@ -96,7 +98,7 @@ bool FirewallStore::DeleteFirewall(CString const& name) {
 }
 
 bool FirewallStore::RenameFirewall(CString const& name, CString const& newName) {
-  if (newName == kDirectName || !IsStorableName(newName)) return false;
+  if (IsDirectName(newName) || !IsStorableName(newName)) return false;
   VProfileStore store;
   std::unique_ptr<FirewallConfig> firewall(name == kDirectName ? nullptr : LookupFirewall(name));
   if (!firewall) return false;

@@ -11,8 +11,10 @@
 // left below "Firewalls" is not a firewall.
 //
 // The name "None" means a direct connection: it always exists, holds the defaults, and is
-// never written or deleted. Names are otherwise taken as given, except that an empty name or
-// one holding a backslash (which would reach another key) is refused.
+// never written or deleted. No firewall is written under it in any letter case either: the
+// store's names ignore case, so such a key would stand for the direct connection. Names are
+// otherwise taken as given, except that an empty name or one holding a backslash (which would
+// reach another key) is refused.
 #pragma once
 
 #include "platform/types/CString.h"
@@ -27,6 +29,9 @@ class FirewallStore {
   static constexpr char const* kKeyName = "Firewalls";
   static constexpr char const* kDirectName = "None";
 
+  // Whether `name` is "None" in any letter case, a name no firewall may be stored under.
+  static bool IsDirectName(CString const& name);
+
   // "Firewalls", then a backslash and `name` when `name` is not empty.
   static CString GetFirewallDBPath(CString const& name);
   // A new record the caller deletes: defaults for "None", else loaded from the firewall's key
@@ -35,15 +40,15 @@ class FirewallStore {
   // Whether LookupFirewall would find it; reads only.
   static bool FirewallExists(CString const& name);
   // Into an existing firewall key only what changed (force is not used there); a new key
-  // receives every value. False when refused ("None", no firewall, a bad name) or when the
-  // store cannot be written.
+  // receives every value. False when refused ("None" in any letter case, no firewall, a bad
+  // name) or when the store cannot be written.
   static bool SaveFirewall(FirewallConfig* firewall, bool force);
   // Deletes the firewall's key with everything below it; false when it does not exist, the name
   // is refused, or the deletion fails.
   static bool DeleteFirewall(CString const& name);
   // Moves a firewall to a new name in one unit of work; a change of letter case alone is
-  // allowed. False when the firewall does not exist, the new name is refused, or another key
-  // already has the new name. Sessions naming the old firewall are not changed.
+  // allowed. False when the firewall does not exist, the new name is refused (as SaveFirewall
+  // refuses it), or another key already has the new name. Sessions naming the old firewall are not changed.
   static bool RenameFirewall(CString const& name, CString const& newName);
 
   // Appends "None", then the stored firewalls in store order.

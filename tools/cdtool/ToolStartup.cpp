@@ -1,9 +1,8 @@
-#include "HostProfileStore.h"
+#include "ToolStartup.h"
 
 #include <map>
 
-#include "database/ConfigFolderStoreFactory.h"
-#include "library/LibraryState.h"
+#include "database/HostStartup.h"
 #include "library/ProductInfo.h"
 
 namespace {
@@ -13,16 +12,15 @@ std::map<std::string, int> const kProducts = {
 
 }  // namespace
 
-void HostProfileStore::AddOption(CLI::App& app, std::string& product) {
+void ToolStartup::AddOption(CLI::App& app, std::string& product) {
   product = "halokorvo";
   app.add_option("--product", product, "The product whose options and configuration folder to use")
       ->transform(CLI::IsMember(kProducts, CLI::ignore_case))
       ->capture_default_str();
 }
 
-void HostProfileStore::Install(std::string const& product) {
-  int const id = kProducts.at(product);
-  SetCurrentAppProductID(id);
-  ConnectDialogDllInitApplicationName(LookupProductName(id));
-  ConnectDialogDllInitConfigFolderFactory();
+void ToolStartup::Run(std::string const& product) {
+  HostStartup::Host host;
+  host.productId = kProducts.at(product);
+  HostStartup::Start(host);
 }

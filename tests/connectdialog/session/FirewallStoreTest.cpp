@@ -1,4 +1,4 @@
-#include "database/FirewallStore.h"
+#include "session/FirewallStore.h"
 
 #include <gtest/gtest.h>
 
@@ -62,7 +62,7 @@ TEST_F(FirewallStoreTest, NoneAndBadNamesNeverReachTheStore) {
   EXPECT_TRUE(FirewallStore::FirewallExists("None"));
   EXPECT_FALSE(FirewallStore::FirewallExists("none"));
   EXPECT_FALSE(FirewallStore::DeleteFirewall("None"));
-  for (char const* name : {"None", "", "a\\b"}) {
+  for (char const* name : {"None", "NONE", "none", "nOnE", "", "a\\b"}) {
     FirewallConfig firewall(name, nullptr);
     EXPECT_FALSE(FirewallStore::SaveFirewall(&firewall, true)) << name;
     EXPECT_FALSE(FirewallStore::DeleteFirewall(name)) << name;
@@ -129,8 +129,9 @@ TEST_F(FirewallStoreTest, RenameAndDeleteMoveWholeFirewalls) {
     bool ok;
   };
   Case const cases[] = {
-      {"Office", "Lab", false}, {"Office", "None", false},  {"None", "Direct", false}, {"Missing", "X", false},
-      {"Office", "a\\b", false}, {"Office", "Branch", true}, {"Branch", "BRANCH", true},
+      {"Office", "Lab", false},  {"Office", "None", false},  {"Office", "NONE", false},   {"None", "Direct", false},
+      {"Missing", "X", false},   {"Office", "a\\b", false}, {"Office", "Branch", true}, {"Branch", "BRANCH", true},
+      {"BRANCH", "none", false},
   };
   for (Case const& c : cases) EXPECT_EQ(FirewallStore::RenameFirewall(c.from, c.to), c.ok) << c.from << "->" << c.to;
   EXPECT_TRUE(FirewallStore::DeleteFirewall("Old"));
