@@ -4,12 +4,15 @@
 #include <nlohmann/json.hpp>
 
 #include "CommandOutput.h"
+#include "HostProfileStore.h"
 #include "VReportMessageParams.h"
 #include "database/SessionDatabase.h"
 #include "session/SessionConfig.h"
 #include "session/UrlSession.h"
 
 namespace {
+
+constexpr char kTransferProduct[] = "halofyx";
 
 std::string Dump(nlohmann::ordered_json const& document) {
   return document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "\n";
@@ -34,8 +37,11 @@ nlohmann::ordered_json Describe(SessionConfig& session, int transferType) {
 
 }  // namespace
 
-SessionFromUrlCommand::SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader) : m_loader(loader) {
+SessionFromUrlCommand::SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader)
+    : m_loader(loader), m_product(session.get_parent()->get_option("--product")) {
   m_fromUrl = session.add_subcommand("from-url", "Make a file-transfer session from a URL or a host name");
+  m_fromUrl->footer("Acts for the file-transfer host (halofyx): its protocol table, default session and store, "
+                    "unless --product names another product.");
   m_fromUrl->add_option("TEXT", m_text, "The URL (such as sftp://me@host:2222/srv) or a host name")->required();
   m_fromUrl->add_option("--save", m_savePath, "Store the session at this path");
   m_fromUrl->add_flag("--json", m_json,
@@ -44,6 +50,7 @@ SessionFromUrlCommand::SessionFromUrlCommand(CLI::App& session, ProtocolTableLoa
 }
 
 int SessionFromUrlCommand::Run() {
+  if (m_product->count() == 0) HostProfileStore::Install(kTransferProduct);
   if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
   int transferType = -1;
   VReportMessageParams report;
@@ -67,7 +74,12 @@ int SessionFromUrlCommand::Run() {
       return CommandOutput::Refuse("\"" + *m_savePath + "\" exists already or its folder does not");
     }
     session->SetSessionName(name);
-    SessionDatabase(0).InsertSession(folder, name, made, "", true);
+    if (!SessionDatabase(0).InsertSession(folder, name, made, "", true)) {
+      made->Release();
+      return CommandOutput::Refuse("\"" + *m_savePath + "\" was not stored: its name has more than " +
+                                   std::to_string(SessionDatabase::kMaxNameBytes) +
+                                   " bytes, or the store did not take it");
+    }
   }
   made->Release();
   if (m_json) return CommandOutput::Print(Dump(described));

@@ -1,5 +1,7 @@
 // `cdtool session from-url TEXT [--save PATH] [--json]`: the file-transfer session a host makes
-// from a connection URL or a host name, printed, and stored at PATH when asked.
+// from a connection URL or a host name, printed, and stored at PATH when asked. Only the
+// file-transfer host (halofyx) makes such sessions, so the verb acts for it unless --product
+// names another product.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -11,7 +13,8 @@
 
 class SessionFromUrlCommand {
  public:
-  // Adds the verb to `session`; the session is made with the table `loader` fills.
+  // Adds the verb to `session`, a subcommand of the app that holds --product; the session is
+  // made with the table `loader` fills.
   SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader);
 
   bool Selected() const { return m_fromUrl->parsed(); }
@@ -20,6 +23,7 @@ class SessionFromUrlCommand {
 
  private:
   ProtocolTableLoader& m_loader;
+  CLI::Option const* m_product;
   CLI::App* m_fromUrl = nullptr;
   std::string m_text;
   std::optional<std::string> m_savePath;
