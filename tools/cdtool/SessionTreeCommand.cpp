@@ -198,10 +198,11 @@ std::optional<std::string> SessionTreeCommand::SetConnection(SessionConfig& sess
     session.SetRelevantProtocol(protocol.c_str());
   }
   ConnectConfig* config = session.GetRelevantConnectConfig();
-  if (!config) {
-    if (m_host || m_port || m_user) return std::string("this product has no protocol to keep --host, --port or --user");
-    return std::nullopt;
-  }
+  std::string const protocol = session.GetRelevantProtocol().Str();
+  if ((!config || protocol == "None") && (m_host || m_port || m_user))
+    return protocol.empty() ? std::string("this product has no protocol to keep --host, --port or --user")
+                            : "the protocol \"" + protocol + "\" keeps no --host, --port or --user";
+  if (!config) return std::nullopt;
   if (m_host) config->SetHostname(m_host->c_str());
   if (m_port) config->SetPort(*m_port);
   if (m_user) config->SetUsername(m_user->c_str());
