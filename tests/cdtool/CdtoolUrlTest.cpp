@@ -55,9 +55,12 @@ TEST_F(CdtoolUrlTest, SessionFromUrlNeedsNoProductAndNamesAMissingProtocol) {
        "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"files.example\",\"port\":22,\"user\":\"\","
        "\"initialDirectory\":\"\",\"transferType\":-1}\n"},
       {"--product halofyx session ls", 0, "Default\ns\n"},
-      {"--product halokorvo session from-url sftp://host", 1, "", "cdtool: The protocol SFTP is not supported in this version.\n"},
-      {"--product halokorvo session from-url ftp://host", 1, "", "cdtool: The protocol FTP is not supported in this version.\n"},
-      {"--product korvo session from-url host", 1, "", "cdtool: The protocol FTP is not supported in this version.\n"},
+      {"--product halokorvo session from-url sftp://host", 1, "",
+       "cdtool: The protocol SFTP is not supported in this version. \n"},
+      {"--product halokorvo session from-url ftp://host", 1, "",
+       "cdtool: The protocol FTP is not supported in this version. \n"},
+      {"--product korvo session from-url host", 1, "",
+       "cdtool: The protocol FTP is not supported in this version. \n"},
   });
 }
 

@@ -17,6 +17,7 @@
 namespace {
 
 constexpr char const* kSessionMark = "Is Session";
+constexpr char const* kRenamingName = "(renaming)";
 using List = ProfileFolderData::List;
 
 std::vector<VString> SubkeyNames(VProfileKey& key) {
@@ -284,8 +285,9 @@ bool SessionDatabase::Rename(CString const& path, CString const& newName, CStrin
   if (FoldName(newName.Str()) != FoldName(GetName(path).Str())) {
     renamed = !Exists(parent, newName) && Relocate(path, newName, position);
   } else {
-    // Key names ignore letter case: the new spelling needs the old key gone first.
-    CString const temporary = CopyName(parent, ProfileFolderData::kTemporaryName, true);
+    // Key names ignore letter case: the new spelling needs the old key gone first. The short
+    // temporary name fits beside any name, and is listed, so the entry keeps its place.
+    CString const temporary = CopyName(parent, kRenamingName, true);
     renamed = Relocate(path, temporary, position) && Relocate(Join(parent, temporary), newName, temporary);
   }
   return store.Close(renamed);
