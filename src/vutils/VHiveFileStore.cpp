@@ -15,3 +15,7 @@ VHiveFileStore::~VHiveFileStore() {
 }
 
 VProfilePrivateKey* VHiveFileStore::OpenRoot(bool readOnly) { return m_store->OpenRoot(readOnly); }
+
+bool VHiveFileStore::CanCommit() { return m_store->CanCommit(); }
+
+bool VHiveFileStore::EndWork(bool commit) { return m_store->EndWork(commit); }

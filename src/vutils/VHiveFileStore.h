@@ -20,6 +20,8 @@ class VHiveFileStore : public VProfilePrivateStore {
   VHiveFileStore& operator=(VHiveFileStore const&) = delete;
 
   VProfilePrivateKey* OpenRoot(bool readOnly) override;
+  bool CanCommit() override;
+  bool EndWork(bool commit) override;
 
  private:
   HKEY m_root = nullptr;

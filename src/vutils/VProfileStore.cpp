@@ -16,3 +16,7 @@ VProfileStore::~VProfileStore() {
   delete m_store;
   delete m_root;
 }
+
+bool VProfileStore::CanCommit() { return m_store && m_store->CanCommit(); }
+
+bool VProfileStore::Close(bool commit) { return m_store && m_store->EndWork(commit); }

@@ -18,6 +18,14 @@ class VProfileStore {
   VProfileKey* Root() { return m_root; }
   bool IsReadOnly() const { return m_readOnly; }
   VProfilePrivateStore* PrivateStore() { return m_store; }
+  // False when nothing written through this store can be stored: there is no store, or
+  // another process held the hive's write lock past the wait.
+  bool CanCommit();
+  // Ends the unit of work before the store goes: commits it, or with `commit` false takes back
+  // everything written in it (a store that joined another's unit dooms that unit; an
+  // in-memory store cannot take writes back). True when the writes are stored or, joined to
+  // another's unit, nothing refused them so far. No key of the store may be used after it.
+  bool Close(bool commit = true);
 
  private:
   VProfilePrivateStore* m_store = nullptr;

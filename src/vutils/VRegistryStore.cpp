@@ -9,6 +9,16 @@ VRegistryStore::~VRegistryStore() {
 
 VProfilePrivateKey* VRegistryStore::OpenRoot(bool readOnly) {
   // A unit that could not take its lock is still entered: its writes then fail as a whole.
-  if (!m_inWork) m_inWork = RegBeginUnitOfWork(m_hive, !readOnly) != ERROR_INVALID_HANDLE;
+  if (!m_inWork) {
+    LSTATUS const begun = RegBeginUnitOfWork(m_hive, !readOnly);
+    m_inWork = begun != ERROR_INVALID_HANDLE;
+    m_started = begun == ERROR_SUCCESS;
+  }
   return new VRegistryKey(m_hive, m_path.c_str(), readOnly);
+}
+
+bool VRegistryStore::EndWork(bool commit) {
+  if (!m_inWork) return false;
+  m_inWork = false;
+  return RegEndUnitOfWork(m_hive, commit) == ERROR_SUCCESS && commit;
 }

@@ -11,9 +11,12 @@ class VRegistryStore : public VProfilePrivateStore {
   VRegistryStore(HKEY hive, VString const& path) : m_hive(hive), m_path(path) {}
   ~VRegistryStore() override;
   VProfilePrivateKey* OpenRoot(bool readOnly) override;
+  bool CanCommit() override { return m_started; }
+  bool EndWork(bool commit) override;
 
  private:
   HKEY m_hive;
   VString m_path;
   bool m_inWork = false;
+  bool m_started = false;
 };

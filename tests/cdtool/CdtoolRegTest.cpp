@@ -24,6 +24,10 @@ TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {
       {"--binary 00,Ff,10", R"({"name":"v","type":"REG_BINARY","data":"00ff10"})"},
       {"--multi-sz one 'two words'", R"({"name":"v","type":"REG_MULTI_SZ","data":["one","two words"]})"},
       {"--multi-sz", R"({"name":"v","type":"REG_MULTI_SZ","data":[]})"},
+      {"--multi-sz '{}'", R"({"name":"v","type":"REG_MULTI_SZ","data":[]})"},
+      {"--multi-sz a '' b", R"({"name":"v","type":"REG_MULTI_SZ","data":["a","","b"]})"},
+      {"--multi-sz '' a ''", R"({"name":"v","type":"REG_MULTI_SZ","data":["","a",""]})"},
+      {"--multi-sz ''", R"({"name":"v","type":"REG_MULTI_SZ","data":[""]})"},
   };
   for (Case const& c : cases) {
     Result const set = Run("reg set 'HKCU\\Software\\T' v " + c.setArguments);
@@ -50,6 +54,7 @@ TEST_F(CdtoolRegTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
       {"reg set 'HKCU\\A' v --binary 012", 2, "even number"},
       {"reg set 'HKCU\\A' v", 2, ""},
       {"reg set 'HKCU\\A' v --sz a --dword 1", 2, ""},
+      {"reg set 'HKCU\\A' v --multi-sz a '' --binary 00", 2, ""},
       {"reg frobnicate", 2, ""},
       {"reg", 2, ""},
       {"reg import '/nonexistent/file.reg'", 1, "cannot read"},

@@ -44,4 +44,24 @@ TEST_F(CdtoolUrlTest, SessionFromUrlPrintsStoresOrRefuses) {
   });
 }
 
+// Without --product the verb acts for the file-transfer host; a product without transfer
+// protocols names the protocol it lacks.
+TEST_F(CdtoolUrlTest, SessionFromUrlNeedsNoProductAndNamesAMissingProtocol) {
+  ExpectSteps({
+      {"session from-url 'sftp://me@host:2222/srv' --save s --json", 0,
+       "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"host\",\"port\":2222,\"user\":\"me\","
+       "\"initialDirectory\":\"srv\",\"transferType\":-1}\n"},
+      {"session from-url files.example --json", 0,
+       "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"files.example\",\"port\":22,\"user\":\"\","
+       "\"initialDirectory\":\"\",\"transferType\":-1}\n"},
+      {"--product halofyx session ls", 0, "Default\ns\n"},
+      {"--product halokorvo session from-url sftp://host", 1, "",
+       "cdtool: The protocol SFTP is not supported in this version. \n"},
+      {"--product halokorvo session from-url ftp://host", 1, "",
+       "cdtool: The protocol FTP is not supported in this version. \n"},
+      {"--product korvo session from-url host", 1, "",
+       "cdtool: The protocol FTP is not supported in this version. \n"},
+  });
+}
+
 }  // namespace

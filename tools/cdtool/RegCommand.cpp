@@ -92,13 +92,21 @@ void RegCommand::AddSet() {
   CLI::App* verb = AddVerb("set", "Write one value, creating the key if needed", &RegCommand::Set);
   AddKeyArgument(verb, "The key to write to");
   verb->add_option("NAME", m_name, "The value's name; \"\" for the key's default value")->required();
-  auto* data = verb->add_option_group("data", "The value's kind and data (exactly one)");
-  m_dwordOption = data->add_option("--dword", m_dword, "A 32-bit number: decimal, or hex with 0x");
-  m_szOption = data->add_option("--sz", m_sz, "A text");
-  m_binaryOption = data->add_option("--binary", m_binary, "Bytes in hex: 0a1b2c or 0a,1b,2c");
-  data->add_option("--multi-sz", m_multiSz, "A list of texts: --multi-sz one two three")
-      ->expected(0, CLI::detail::expected_max_vector_size);
-  data->require_option(1);
+  // No option group: CLI11 takes an empty argument for a group's (empty) name, which would end
+  // a list at its first empty item.
+  m_dwordOption = verb->add_option("--dword", m_dword, "A 32-bit number: decimal, or hex with 0x");
+  m_szOption = verb->add_option("--sz", m_sz, "A text");
+  m_binaryOption = verb->add_option("--binary", m_binary, "Bytes in hex: 0a1b2c or 0a,1b,2c");
+  m_multiSzOption = verb->add_option("--multi-sz", m_multiSz,
+                                     "A list of texts: --multi-sz one \"\" three (\"\" is an empty item; no item or {} "
+                                     "is the empty list)")
+                        ->expected(0, CLI::detail::expected_max_vector_size)
+                        ->default_str(RegValueInput::kEmptyList);
+  std::vector<CLI::Option*> const kinds = {m_dwordOption, m_szOption, m_binaryOption, m_multiSzOption};
+  for (CLI::Option* kind : kinds)
+    for (CLI::Option* other : kinds)
+      if (other != kind) kind->excludes(other);
+  verb->footer("Exactly one of --dword, --sz, --binary and --multi-sz gives the value's kind and data.");
 }
 
 void RegCommand::AddDel() {
@@ -159,6 +167,8 @@ int RegCommand::Get() {
 }
 
 int RegCommand::Set() {
+  if (!m_dwordOption->count() && !m_szOption->count() && !m_binaryOption->count() && !m_multiSzOption->count())
+    return Usage("give the value's data with one of --dword, --sz, --binary and --multi-sz");
   RegValueInput input;
   bool const ok = m_dwordOption->count()    ? input.FromDword(m_dword)
                   : m_szOption->count()     ? input.FromSz(m_sz)

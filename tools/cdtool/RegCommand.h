@@ -59,4 +59,5 @@ class RegCommand {
   CLI::Option* m_dwordOption = nullptr;
   CLI::Option* m_szOption = nullptr;
   CLI::Option* m_binaryOption = nullptr;
+  CLI::Option* m_multiSzOption = nullptr;
 };

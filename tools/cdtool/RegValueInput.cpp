@@ -44,12 +44,8 @@ bool RegValueInput::FromBinary(std::string const& text) {
 
 bool RegValueInput::FromMultiSz(std::vector<std::string> const& items) {
   std::string data;
-  // The option given without items arrives as one empty item: the empty list.
-  bool const emptyList = items.size() == 1 && items[0].empty();
-  for (auto const& item : emptyList ? std::vector<std::string>() : items) {
-    if (item.empty()) return Fail("--multi-sz items cannot be empty (an empty item ends the list)");
-    data += item + '\0';
-  }
+  bool const emptyList = items.size() == 1 && items[0] == kEmptyList;
+  for (auto const& item : emptyList ? std::vector<std::string>() : items) data += item + '\0';
   m_type = REG_MULTI_SZ;
   m_data = data + '\0';
   return true;

@@ -11,13 +11,13 @@ std::string Text(std::string_view data) {
 }
 
 // NUL-terminated items up to the empty item that ends the list.
+// Each item ends in a NUL and the list in one more; empty items inside the list are items.
 nlohmann::ordered_json Items(std::string_view data) {
   nlohmann::ordered_json items = nlohmann::ordered_json::array();
+  if (data.ends_with('\0')) data.remove_suffix(1);
   while (!data.empty()) {
     std::size_t const end = data.find('\0');
-    std::string_view const item = data.substr(0, end);
-    if (item.empty()) break;
-    items.push_back(std::string(item));
+    items.push_back(std::string(data.substr(0, end)));
     if (end == std::string_view::npos) break;
     data.remove_prefix(end + 1);
   }

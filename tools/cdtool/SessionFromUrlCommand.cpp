@@ -31,8 +31,11 @@ nlohmann::ordered_json Describe(SessionConfig& session, int transferType) {
 
 }  // namespace
 
-SessionFromUrlCommand::SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader) : m_loader(loader) {
+SessionFromUrlCommand::SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader)
+    : m_loader(loader), m_product(session.get_parent()->get_option("--product")) {
   m_fromUrl = session.add_subcommand("from-url", "Make a file-transfer session from a URL or a host name");
+  m_fromUrl->footer("Acts for the file-transfer host (halofyx): its protocol table, default session and store, "
+                    "unless --product names another product.");
   m_fromUrl->add_option("TEXT", m_text, "The URL (such as sftp://me@host:2222/srv) or a host name")->required();
   m_fromUrl->add_option("--save", m_savePath, "Store the session at this path");
   m_fromUrl->add_flag("--json", m_json,
@@ -65,7 +68,12 @@ int SessionFromUrlCommand::Run() {
       return CommandOutput::Refuse("\"" + *m_savePath + "\" exists already or its folder does not");
     }
     session->SetSessionName(name);
-    SessionDatabase(0).InsertSession(folder, name, made, "", true);
+    if (!SessionDatabase(0).InsertSession(folder, name, made, "", true)) {
+      made->Release();
+      return CommandOutput::Refuse("\"" + *m_savePath + "\" was not stored: its name has more than " +
+                                   std::to_string(SessionDatabase::kMaxNameBytes) +
+                                   " bytes, or the store did not take it");
+    }
   }
   made->Release();
   if (m_json) return CommandOutput::Print(RegValueView::Dump(described) + "\n");

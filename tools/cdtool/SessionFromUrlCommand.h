@@ -1,5 +1,7 @@
 // `cdtool session from-url TEXT [--save PATH] [--json]`: the file-transfer session a host makes
-// from a connection URL or a host name, printed, and stored at PATH when asked.
+// from a connection URL or a host name, printed, and stored at PATH when asked. Only the
+// file-transfer host (halofyx) makes such sessions, so the verb acts for it unless --product
+// names another product.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -11,15 +13,19 @@
 
 class SessionFromUrlCommand {
  public:
-  // Adds the verb to `session`; the session is made with the table `loader` fills.
+  // Adds the verb to `session`, a subcommand of the app that holds --product; the session is
+  // made with the table `loader` fills.
   SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader);
 
   bool Selected() const { return m_fromUrl->parsed(); }
+  // Whether the tool must start as the file-transfer host: the verb runs and --product is not given.
+  bool ActsForTransferHost() const { return Selected() && m_product->count() == 0; }
   // 0 made (and stored), 1 when the text or the path is refused.
   int Run();
 
  private:
   ProtocolTableLoader& m_loader;
+  CLI::Option const* m_product;
   CLI::App* m_fromUrl = nullptr;
   std::string m_text;
   std::optional<std::string> m_savePath;

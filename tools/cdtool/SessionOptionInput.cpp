@@ -1,24 +1,13 @@
 #include "SessionOptionInput.h"
 
 #include "GlobalOptionInput.h"
+#include "ProductProtocol.h"
 #include "SessionOptionList.h"
 #include "VProfileEncodedString.h"
 #include "VProfileKey.h"
-#include "session/ConnectProtocolTable.h"
-#include "session/ProtocolName.h"
 #include "session/SessionConfig.h"
 
 namespace {
-
-// The protocol table's spelling of `name` for the side; empty when the table has no such entry.
-std::string TableName(ConnectConfigPtr const& side, std::string const& name) {
-  VString checked(name);
-  if (!ConnectConfigPtr::ValidateProtocolName(side.Kind() == ConnectConfigPtr::Terminal, checked)) return {};
-  ConnectProtocolTable const& table = GetConnectProtocolTable();
-  for (int i = 0; i < table.GetSize(); ++i)
-    if (SameProtocolName(table[i].protocolName.View(), name)) return table[i].protocolName.Str();
-  return {};
-}
 
 VStringArray Lines(std::string const& text) {
   VStringArray lines;
@@ -65,7 +54,7 @@ bool SessionOptionInput::ApplyOne(Assignment const& assignment, bool protocols) 
 }
 
 bool SessionOptionInput::SetProtocol(SessionOption const& option, std::string const& value) {
-  std::string const name = TableName(*option.side, value);
+  std::string const name = ProductProtocol::TableName(option.side->Kind() == ConnectConfigPtr::Terminal, value);
   if (name.empty())
     return Fail("\"" + value + "\" is not a protocol of the protocol table for \"" + option.name +
                 "\"; `cdtool protocols` lists them");

@@ -6,12 +6,14 @@
 
 #include "CommandOutput.h"
 #include "ConsoleUserInterface.h"
+#include "ProductProtocol.h"
 #include "RegValueView.h"
 #include "SessionDefaultDelta.h"
 #include "SessionTreeView.h"
 #include "VReportMessageParams.h"
 #include "database/SessionDatabase.h"
 #include "library/LibraryState.h"
+#include "platform/registry/NameFolding.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "resources/LibraryMessageModule.h"
 #include "session/ConnectConfigPtr.h"
@@ -23,6 +25,8 @@ constexpr unsigned long kApplyToAllQuestion = 0xE1600003;
 constexpr unsigned long kReadOnlySessions = 0xA1600004;
 // What the Connect dialog refuses in a name: the path and list separators among them.
 constexpr char const* kForbiddenCharacters = "\\/:*?\"<>|";
+// What a write the store refused (another program may hold its lock) leaves behind.
+constexpr char const* kNotStored = ": the store did not take the change, so nothing changed";
 // Sessions between two progress lines of a long walk.
 constexpr int kProgressEvery = 250;
 
@@ -51,7 +55,7 @@ SessionTreeCommand::SessionTreeCommand(CLI::App& session, ProtocolTableLoader& l
 
   m_new = session.add_subcommand("new", "Create a session with default values");
   m_new->add_option("PATH", m_path, "The new session's path")->required();
-  m_new->add_option("--protocol", m_protocol, "The protocol (such as SSH2, Telnet, SFTP)");
+  m_new->add_option("--protocol", m_protocol, "The protocol, one of the product's table (`cdtool protocols`)");
   m_new->add_option("--host", m_host, "The host name or address");
   m_new->add_option("--port", m_port, "The port")->check(CLI::Range(0, 65535));
   m_new->add_option("--user", m_user, "The user name");
@@ -116,18 +120,32 @@ std::optional<std::string> SessionTreeCommand::CheckExisting(std::string const& 
   return std::nullopt;
 }
 
-std::optional<std::string> SessionTreeCommand::CheckNewName(std::string const& folder, std::string const& name) {
+std::optional<std::string> SessionTreeCommand::CheckName(std::string const& name) {
   if (name.empty() || name.find_first_of(kForbiddenCharacters) != std::string::npos)
     return "\"" + name + "\" is not a name: it must not be empty or hold any of \\ / : * ? \" < > |";
+  if (!SessionDatabase::NameFits(name)) return TooLong(name);
   if (name == "__FolderData__" || name == "_@@TMP@@_") return "\"" + name + "\" is reserved";
+  return std::nullopt;
+}
+
+std::string SessionTreeCommand::TooLong(std::string const& name) {
+  return "\"" + name + "\" is too long: a name has at most " + std::to_string(SessionDatabase::kMaxNameBytes) +
+         " bytes, this one " + std::to_string(name.size());
+}
+
+std::optional<std::string> SessionTreeCommand::CheckNewName(std::string const& folder, std::string const& name) {
+  if (auto refusal = CheckName(name)) return refusal;
   if (!folder.empty() && (!SessionDatabase::Exists(folder) || !SessionDatabase(0).IsFolder(folder)))
     return "no folder \"" + folder + "\"";
   if (SessionDatabase::Exists(folder, name)) return "\"" + name + "\" already exists in \"" + folder + "\"";
   return std::nullopt;
 }
 
+// Names compare as the store compares them: a folder below "lab" lies inside "Lab".
 bool SessionTreeCommand::IsWithin(std::string const& folder, std::string const& path) {
-  return folder == path || folder.starts_with(path + "\\");
+  std::string const inside = FoldName(folder);
+  std::string const outer = FoldName(path);
+  return inside == outer || inside.starts_with(outer + "\\");
 }
 
 bool SessionTreeCommand::Confirm(std::string const& question) {
@@ -149,7 +167,8 @@ int SessionTreeCommand::List() {
 
 int SessionTreeCommand::MakeFolder() {
   if (auto refusal = CheckNewName(Parent(m_path), LastName(m_path))) return CommandOutput::Refuse(*refusal);
-  SessionDatabase(0).InsertFolder(Parent(m_path), LastName(m_path), "", true);
+  if (!SessionDatabase(0).InsertFolder(Parent(m_path), LastName(m_path), "", true))
+    return CommandOutput::Refuse("\"" + m_path + "\" was not made" + kNotStored);
   return 0;
 }
 
@@ -158,24 +177,36 @@ int SessionTreeCommand::NewSession() {
   ISessionConfig* created = CreateSessionConfig(LastName(m_path).c_str(), nullptr);
   auto* session = dynamic_cast<SessionConfig*>(created);
   if (!session) return CommandOutput::Refuse("out of memory");
+  if (auto refusal = SetConnection(*session)) {
+    created->Release();
+    return CommandOutput::Refuse(*refusal);
+  }
+  bool const stored = SessionDatabase(0).InsertSession(Parent(m_path), LastName(m_path), created, "", true);
+  created->Release();
+  if (!stored) return CommandOutput::Refuse("\"" + m_path + "\" was not made" + kNotStored);
+  return 0;
+}
+
+// Only a protocol of the product's table has a connection record to keep what was typed.
+std::optional<std::string> SessionTreeCommand::SetConnection(SessionConfig& session) const {
   if (m_protocol) {
-    VString protocol(*m_protocol);
     // The product's own side: the terminal side for the terminal clients.
     bool const terminal = std::string(GetApplicationName().c_str()).find("Korvo") != std::string::npos;
-    if (!ConnectConfigPtr::ValidateProtocolName(terminal, protocol)) {
-      created->Release();
-      return CommandOutput::Refuse("\"" + *m_protocol + "\" is not a protocol of this product");
-    }
-    session->SetRelevantProtocol(protocol.c_str());
+    std::string const protocol = ProductProtocol::TableName(terminal, *m_protocol);
+    if (protocol.empty())
+      return "\"" + *m_protocol + "\" is not a protocol of this product; `cdtool protocols` lists them";
+    session.SetRelevantProtocol(protocol.c_str());
   }
-  if (ConnectConfig* config = session->GetRelevantConnectConfig()) {
-    if (m_host) config->SetHostname(m_host->c_str());
-    if (m_port) config->SetPort(*m_port);
-    if (m_user) config->SetUsername(m_user->c_str());
-  }
-  SessionDatabase(0).InsertSession(Parent(m_path), LastName(m_path), created, "", true);
-  created->Release();
-  return 0;
+  ConnectConfig* config = session.GetRelevantConnectConfig();
+  std::string const protocol = session.GetRelevantProtocol().Str();
+  if ((!config || protocol == "None") && (m_host || m_port || m_user))
+    return protocol.empty() ? std::string("this product has no protocol to keep --host, --port or --user")
+                            : "the protocol \"" + protocol + "\" keeps no --host, --port or --user";
+  if (!config) return std::nullopt;
+  if (m_host) config->SetHostname(m_host->c_str());
+  if (m_port) config->SetPort(*m_port);
+  if (m_user) config->SetUsername(m_user->c_str());
+  return std::nullopt;
 }
 
 int SessionTreeCommand::CopyEntry() {
@@ -187,7 +218,11 @@ int SessionTreeCommand::CopyEntry() {
     return CommandOutput::Refuse("a folder cannot be copied into itself or into a folder inside it");
   if (!m_unique && SessionDatabase::Exists(m_target, LastName(m_path)))
     return CommandOutput::Refuse(LastName(m_path) + " already exists in the target folder");
-  return CommandOutput::Print(db.Copy(m_path, m_target, m_unique, "", true).Str() + "\n");
+  std::string const name = SessionDatabase::CopyName(m_target, LastName(m_path), m_unique).Str();
+  if (!SessionDatabase::NameFits(name)) return CommandOutput::Refuse("the copy cannot be named: " + TooLong(name));
+  CString const copied = db.Copy(m_path, m_target, m_unique, "", true);
+  if (copied.IsEmpty()) return CommandOutput::Refuse("\"" + m_path + "\" was not copied" + kNotStored);
+  return CommandOutput::Print(copied.Str() + "\n");
 }
 
 int SessionTreeCommand::MoveEntry() {
@@ -199,28 +234,22 @@ int SessionTreeCommand::MoveEntry() {
     return CommandOutput::Refuse("a folder cannot be moved into itself or into a folder inside it");
   if (SessionDatabase::Exists(m_target, LastName(m_path)))
     return CommandOutput::Refuse(LastName(m_path) + " already exists in the target folder");
-  db.Copy(m_path, m_target, false, "", true);
-  db.Remove(m_path);
+  if (!db.Move(m_path, m_target, "", true))
+    return CommandOutput::Refuse("\"" + m_path + "\" was not moved" + kNotStored);
   return 0;
 }
 
 int SessionTreeCommand::RenameEntry() {
   if (auto refusal = CheckExisting(m_path)) return CommandOutput::Refuse(*refusal);
+  if (auto refusal = CheckName(m_name)) return CommandOutput::Refuse(*refusal);
   std::string const parent = Parent(m_path);
-  SessionDatabase db(0);
-  bool const caseOnly = SessionDatabase::Exists(parent, m_name) && Join(parent, m_name) != m_path &&
-                        m_name.size() == LastName(m_path).size();
-  if (!caseOnly)
-    if (auto refusal = CheckNewName(parent, m_name)) return CommandOutput::Refuse(*refusal);
   if (m_name == LastName(m_path)) return 0;
-  // Key names ignore letter case: a change of case alone goes through a temporary name.
-  std::string path = m_path;
-  if (caseOnly) {
-    std::string const temporary = LastName(db.GetUniqueSessionName(Join(parent, m_name + " (renaming)")).Str());
-    db.Rename(path, temporary, LastName(path));
-    path = Join(parent, temporary);
-  }
-  db.Rename(path, m_name, LastName(path));
+  // A change of letter case alone renames the entry itself, not the sibling of that name.
+  bool const caseOnly = FoldName(m_name) == FoldName(LastName(m_path));
+  if (!caseOnly && SessionDatabase::Exists(parent, m_name))
+    return CommandOutput::Refuse("\"" + m_name + "\" already exists in \"" + parent + "\"");
+  if (!SessionDatabase(0).Rename(m_path, m_name, LastName(m_path)))
+    return CommandOutput::Refuse("\"" + m_path + "\" was not renamed" + kNotStored);
   return 0;
 }
 

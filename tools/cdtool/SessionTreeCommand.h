@@ -12,6 +12,7 @@
 
 #include "ProtocolTableLoader.h"
 
+class SessionConfig;
 
 class SessionTreeCommand {
  public:
@@ -36,12 +37,17 @@ class SessionTreeCommand {
   int ApplyDefault();
   int SetAll();
 
-  // Refusal texts for a path that must name an entry, and a name that may be created.
+  // Refusal texts for a path that must name an entry, a name's own form, and a name that may be
+  // created in `folder`.
   static std::optional<std::string> CheckExisting(std::string const& path);
+  static std::optional<std::string> CheckName(std::string const& name);
+  static std::string TooLong(std::string const& name);
   static std::optional<std::string> CheckNewName(std::string const& folder, std::string const& name);
   // Whether `folder` is `path` itself or lies below it.
   static bool IsWithin(std::string const& folder, std::string const& path);
   bool Confirm(std::string const& question);
+  // Sets the protocol, host, port and user that `new` was given; the refusal text otherwise.
+  std::optional<std::string> SetConnection(SessionConfig& session) const;
 
   ProtocolTableLoader& m_loader;
   CLI::App* m_ls = nullptr;

@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
   }
   // Set before any call reaches the registry, so that every hive comes from this folder.
   if (!root.empty()) setenv("BRIMVALE_ROOT", std::filesystem::absolute(root).c_str(), 1);
+  if (fromUrl.ActsForTransferHost()) product = "halofyx";
   ToolStartup::Run(product);
   if (reg.Selected()) return reg.Run();
   if (msg.Selected()) return msg.Run();

@@ -10,6 +10,7 @@
 #include "database/ProfileFolderData.h"
 #include "library/ProductInfo.h"
 #include "library/SessionKeyPath.h"
+#include "platform/registry/NameFolding.h"
 #include "session/ConnectConfigPtr.h"
 #include "session/FirewallStore.h"
 #include "session/SessionConfig.h"
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr char const* kSessionMark = "Is Session";
+constexpr char const* kRenamingName = "(renaming)";
 using List = ProfileFolderData::List;
 
 std::vector<VString> SubkeyNames(VProfileKey& key) {
@@ -94,6 +96,22 @@ CString SessionDatabase::NumberedName(CString const& folder, CString const& name
     CString candidate(name.Str() + " (" + std::to_string(n) + ")");
     if (!Exists(folder, candidate)) return candidate;
   }
+}
+
+bool SessionDatabase::NameFits(CString const& name) {
+  return !name.IsEmpty() && name.Str().size() <= kMaxNameBytes;
+}
+
+bool SessionDatabase::IsStoredSession(VProfileStore& store, CString const& path) {
+  if (!store.Root()->KeyExists(GetDBPath(path))) return false;
+  VProfileKey key(store.Root(), GetDBPath(path));
+  return !IsFolder(key);
+}
+
+bool SessionDatabase::IsWithin(CString const& folder, CString const& path) {
+  std::string const inside = FoldName(folder.Str());
+  std::string const outer = FoldName(path.Str());
+  return inside == outer || inside.starts_with(outer + "\\");
 }
 
 bool SessionDatabase::IsFolder(VProfileKey& key) {
@@ -181,34 +199,43 @@ void SessionDatabase::Save(ISessionConfig* session, bool force) {
   session->Save(&key, false);
 }
 
-void SessionDatabase::InsertSession(CString const& folder, CString const& name, ISessionConfig* session,
+bool SessionDatabase::InsertSession(CString const& folder, CString const& name, ISessionConfig* session,
                                     CString const& position, bool after) {
-  if (!session) return;
+  if (!session || !NameFits(name)) return false;
   VProfileStore store;
+  if (!store.CanCommit()) return false;
   // Read before the key exists: the merge would otherwise append the new name at the end.
   ProfileFolderData record(*store.Root(), GetDBPath(folder), m_sortAlphabetically);
   CString const path = Join(folder, name);
-  VProfileKey key(store.Root(), GetDBPath(path));
-  ISessionConfig* clone = session->Clone();
-  session->SetSessionPath(path);
-  clone->SetSessionPath(path);
-  clone->Save(&key, true);
+  {
+    VProfileKey key(store.Root(), GetDBPath(path));
+    ISessionConfig* clone = session->Clone();
+    clone->SetSessionPath(path);
+    clone->Save(&key, true);
+    clone->Release();
+  }
+  if (!IsStoredSession(store, path)) return store.Close(false);
   record.Insert(List::Sessions, name, position, after);
-  clone->Release();
+  if (!store.Close(true)) return false;
+  session->SetSessionPath(path);
+  return true;
 }
 
-void SessionDatabase::InsertFolder(CString const& folder, CString const& name, CString const& position, bool after) {
+bool SessionDatabase::InsertFolder(CString const& folder, CString const& name, CString const& position, bool after) {
+  if (!NameFits(name)) return false;
   VProfileStore store;
+  if (!store.CanCommit()) return false;
   CString const newPath = Join(folder, name);
   ProfileFolderData record(*store.Root(), GetDBPath(folder), m_sortAlphabetically);
   { VProfileKey created(store.Root(), GetDBPath(newPath)); }
+  if (!store.Root()->KeyExists(GetDBPath(newPath))) return store.Close(false);
   record.Insert(List::Folders, name, position, after);
   // A passing session makes the new folder write its (empty) order record.
   ISessionConfig* temporary = CreateSessionConfig(ProfileFolderData::kTemporaryName, nullptr);
-  if (!temporary) return;
-  InsertSession(newPath, ProfileFolderData::kTemporaryName, temporary, "", true);
-  temporary->Release();
-  Remove(Join(newPath, ProfileFolderData::kTemporaryName));
+  bool const stored = temporary && InsertSession(newPath, ProfileFolderData::kTemporaryName, temporary, "", true) &&
+                      Remove(Join(newPath, ProfileFolderData::kTemporaryName));
+  if (temporary) temporary->Release();
+  return store.Close(stored);
 }
 
 SessionDatabase::Children SessionDatabase::ListChildren(CString const& folder) {
@@ -218,21 +245,25 @@ SessionDatabase::Children SessionDatabase::ListChildren(CString const& folder) {
   return children;
 }
 
-void SessionDatabase::CopyChildren(CString const& from, Children& children, CString const& to, bool makeUnique) {
+bool SessionDatabase::CopyChildren(CString const& from, Children& children, CString const& to, bool makeUnique) {
   for (CStringList* names : {&children.folders, &children.sessions})
-    for (POSITION p = names->GetHeadPosition(); p;) Copy(Join(from, names->GetNext(p)), to, makeUnique, "", true);
+    for (POSITION p = names->GetHeadPosition(); p;)
+      if (Copy(Join(from, names->GetNext(p)), to, makeUnique, "", true).IsEmpty()) return false;
+  return true;
+}
+
+CString SessionDatabase::CopyName(CString const& folder, CString const& name, bool makeUnique) {
+  return makeUnique && Exists(folder, name) ? NumberedName(folder, name, 1) : name;
 }
 
 CString SessionDatabase::CopyFolder(CString const& path, CString const& targetFolder, bool makeUnique,
                                     CString const& position, bool after) {
-  CString const name = GetName(path);
-  CString const newName = makeUnique && Exists(targetFolder, name) ? NumberedName(targetFolder, name, 1) : name;
+  CString const newName = CopyName(targetFolder, GetName(path), makeUnique);
   // Listed before the copy exists, so a copy made inside its own source is not copied again.
   Children children = ListChildren(path);
-  InsertFolder(targetFolder, newName, position, after);
   CString const newPath = Join(targetFolder, newName);
-  CopyChildren(path, children, newPath, makeUnique);
-  return newPath;
+  if (!InsertFolder(targetFolder, newName, position, after)) return CString();
+  return CopyChildren(path, children, newPath, makeUnique) ? newPath : CString();
 }
 
 CString SessionDatabase::CopySession(CString const& path, CString const& targetFolder, bool makeUnique,
@@ -241,36 +272,62 @@ CString SessionDatabase::CopySession(CString const& path, CString const& targetF
   if (!loaded) return CString();
   ISessionConfig* clone = loaded->Clone();
   loaded->Release();
-  CString const name = clone->GetSessionName();
-  CString const finalName = makeUnique && Exists(targetFolder, name) ? NumberedName(targetFolder, name, 1) : name;
-  InsertSession(targetFolder, finalName, clone, position, after);
+  CString const finalName = CopyName(targetFolder, clone->GetSessionName(), makeUnique);
+  bool const stored = InsertSession(targetFolder, finalName, clone, position, after);
   clone->Release();
-  return Join(targetFolder, finalName);
+  return stored ? Join(targetFolder, finalName) : CString();
 }
 
+// A copy that fails partway is taken back whole.
 CString SessionDatabase::Copy(CString const& path, CString const& targetFolder, bool makeUnique,
                               CString const& position, bool after) {
   VProfileStore store;
-  if (IsFolder(path)) return CopyFolder(path, targetFolder, makeUnique, position, after);
-  return CopySession(path, targetFolder, makeUnique, position, after);
+  if (!store.CanCommit()) return CString();
+  CString const copied = IsFolder(path) ? CopyFolder(path, targetFolder, makeUnique, position, after)
+                                        : CopySession(path, targetFolder, makeUnique, position, after);
+  return store.Close(!copied.IsEmpty()) ? copied : CString();
 }
 
-void SessionDatabase::Rename(CString const& path, CString const& newName, CString const& position) {
+bool SessionDatabase::Move(CString const& path, CString const& targetFolder, CString const& position, bool after) {
+  if (path.IsEmpty() || IsWithin(targetFolder, path)) return false;
   VProfileStore store;
+  if (!store.CanCommit() || !store.Root()->KeyExists(GetDBPath(path)) || Exists(targetFolder, GetName(path)))
+    return false;
+  bool const moved = !Copy(path, targetFolder, false, position, after).IsEmpty() && Remove(path);
+  return store.Close(moved);
+}
+
+bool SessionDatabase::Rename(CString const& path, CString const& newName, CString const& position) {
   CString const parent = GetParent(path);
+  if (path.IsEmpty() || !NameFits(newName)) return false;
+  if (newName == GetName(path)) return Exists(path);
+  VProfileStore store;
+  if (!store.CanCommit() || !store.Root()->KeyExists(GetDBPath(path))) return false;
+  bool renamed = false;
+  if (FoldName(newName.Str()) != FoldName(GetName(path).Str())) {
+    renamed = !Exists(parent, newName) && Relocate(path, newName, position);
+  } else {
+    // Key names ignore letter case: the new spelling needs the old key gone first. The short
+    // temporary name fits beside any name, and is listed, so the entry keeps its place.
+    CString const temporary = CopyName(parent, kRenamingName, true);
+    renamed = Relocate(path, temporary, position) && Relocate(Join(parent, temporary), newName, temporary);
+  }
+  return store.Close(renamed);
+}
+
+bool SessionDatabase::Relocate(CString const& path, CString const& newName, CString const& position) {
+  CString const parent = GetParent(path);
+  bool copied = false;
   if (IsFolder(path)) {
     Children children = ListChildren(path);
-    InsertFolder(parent, newName, position, true);
-    CopyChildren(path, children, Join(parent, newName), false);
-  } else {
-    ISessionConfig* loaded = GetSessionConfig(path, GetName(path));
-    if (!loaded) return;
+    copied = InsertFolder(parent, newName, position, true) && CopyChildren(path, children, Join(parent, newName), false);
+  } else if (ISessionConfig* loaded = GetSessionConfig(path, GetName(path))) {
     ISessionConfig* clone = loaded->Clone();
     loaded->Release();
-    InsertSession(parent, newName, clone, position, true);
+    copied = InsertSession(parent, newName, clone, position, true);
     clone->Release();
   }
-  Remove(path);
+  return copied && Remove(path);
 }
 
 CString SessionDatabase::Reorder(CString const& path, CString const& target, bool after) {

@@ -6,10 +6,12 @@
 //
 // An object holds only its sort-alphabetically flag: every operation opens the store as one
 // unit of work and closes it before returning, so an operation is stored whole or not at all.
-// Names are not validated here (the dialogs refuse \ / : * ? " < > |). Sessions handed out are
-// owned by the caller, who releases them. User-interface thread only.
+// Names are checked here only for length (the dialogs refuse \ / : * ? " < > |). A move or a
+// rename removes its source only once the copy is stored, in the same unit of work. Sessions
+// handed out are owned by the caller, who releases them. User-interface thread only.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 
 #include "VString.h"
@@ -21,6 +23,7 @@ class FirewallConfig;
 class ISessionConfig;
 class ProfileFolderData;
 class VProfileKey;
+class VProfileStore;
 struct IBuffer;
 
 class SessionDatabase {
@@ -28,9 +31,13 @@ class SessionDatabase {
   using Visitor = void (*)(VProfileKey& sessionKey, char const* path, char const* name, void* context);
 
   static constexpr char const* kDefaultName = "Default";
+  // The longest name a folder or a session can have, in bytes: a key name's limit.
+  static constexpr size_t kMaxNameBytes = 255;
 
   explicit SessionDatabase(int sortAlphabetically) : m_sortAlphabetically(sortAlphabetically != 0) {}
 
+  // Whether `name` can name a folder or a session: 1 to kMaxNameBytes bytes.
+  static bool NameFits(CString const& name);
   // Whether the existing key of `path` holds no "Is Session" number.
   bool IsFolder(CString const& path);
   static bool IsFolder(VProfileKey& key);
@@ -53,18 +60,29 @@ class SessionDatabase {
   // session is written only when forced.
   void Save(ISessionConfig* session, bool force);
   // Stores a copy of `session` as folder\name (both get that path) and lists it next to
-  // `position`. An existing key of that name is overwritten.
-  void InsertSession(CString const& folder, CString const& name, ISessionConfig* session, CString const& position,
+  // `position`. An existing key of that name is overwritten. False, with nothing stored and
+  // `session` untouched, when the name does not fit or the store refused the writes.
+  bool InsertSession(CString const& folder, CString const& name, ISessionConfig* session, CString const& position,
                      bool after);
-  // Creates folder\name with an empty order record and lists it next to `position`.
-  void InsertFolder(CString const& folder, CString const& name, CString const& position, bool after);
-  // Copies a session or a whole folder into `targetFolder`; with `makeUnique` an existing name
-  // becomes "name (1)", "name (2)" ... Returns the new path.
+  // Creates folder\name with an empty order record and lists it next to `position`; false,
+  // creating nothing, when the name does not fit or the store refused the writes.
+  bool InsertFolder(CString const& folder, CString const& name, CString const& position, bool after);
+  // The name a copy of `name` takes in `folder`: with `makeUnique` an existing name becomes
+  // "name (1)", "name (2)" ...
+  static CString CopyName(CString const& folder, CString const& name, bool makeUnique);
+  // Copies a session or a whole folder into `targetFolder` under CopyName. Returns the new
+  // path; empty, with nothing copied, when some part of the copy could not be stored.
   CString Copy(CString const& path, CString const& targetFolder, bool makeUnique, CString const& position,
                bool after);
+  // Copies the entry into `targetFolder` and removes it from its folder, as one unit of work.
+  // False, changing nothing, when the path is missing, the target holds that name already or
+  // lies inside the entry, or the copy could not be stored.
+  bool Move(CString const& path, CString const& targetFolder, CString const& position, bool after);
   // Copies the entry under `newName` into the same folder, next after `position`, then removes
-  // the old one.
-  void Rename(CString const& path, CString const& newName, CString const& position);
+  // the old one, as one unit of work; a change of letter case alone goes through a temporary
+  // name. False, changing nothing, when the path is missing, `newName` does not fit or names
+  // another entry, or the copy could not be stored.
+  bool Rename(CString const& path, CString const& newName, CString const& position);
   // Moves the entry next to its sibling `target` in the user's order; returns `path`.
   CString Reorder(CString const& path, CString const& target, bool after);
   // Deletes a session or a folder with everything in it; false, changing nothing, when the
@@ -108,9 +126,16 @@ class SessionDatabase {
     CStringList sessions;
   };
 
+  // Whether a session (a key with its mark) is stored at `path`.
+  static bool IsStoredSession(VProfileStore& store, CString const& path);
+  // Whether `folder` is `path` or lies below it, comparing names as the store does.
+  static bool IsWithin(CString const& folder, CString const& path);
+
   void AppendList(CString const& folder, bool folders, CStringList& out);
   Children ListChildren(CString const& folder);
-  void CopyChildren(CString const& from, Children& children, CString const& to, bool makeUnique);
+  bool CopyChildren(CString const& from, Children& children, CString const& to, bool makeUnique);
+  // One step of Rename: copies the entry beside itself as `newName`, then removes it.
+  bool Relocate(CString const& path, CString const& newName, CString const& position);
   CString CopyFolder(CString const& path, CString const& targetFolder, bool makeUnique, CString const& position,
                      bool after);
   CString CopySession(CString const& path, CString const& targetFolder, bool makeUnique, CString const& position,

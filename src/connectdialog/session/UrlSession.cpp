@@ -74,6 +74,20 @@ ISessionConfig* Refuse(SessionConfig* session) {
   return nullptr;
 }
 
+// The protocol a bare host name connects with: the default session's, else FTP, whose port
+// and anonymous login FromHost then fills in.
+VString HostProtocol(SessionConfig& session) {
+  VString const protocol = session.GetTransferProtocol();
+  return protocol.IsEmpty() ? VString("FTP") : protocol;
+}
+
+// Names the protocol that was asked for, never the empty name of a side left without one.
+ISessionConfig* RefuseProtocol(SessionConfig* session, VString const& protocol, VReportMessageParams& report) {
+  report.Reset(kProtocolNotSupported);
+  report.AddString(protocol.c_str());
+  return Refuse(session);
+}
+
 }  // namespace
 
 ISessionConfig* CreateSessionConfig(char const* text, CString const& anonymousPassword, int& transferType,
@@ -86,23 +100,22 @@ ISessionConfig* CreateSessionConfig(char const* text, CString const& anonymousPa
   URL url(anonymousPassword);
   report.Reset(kNotAUrl);
   Target target;
+  VString protocol;
   // A numeric address such as 192.168.1.5 holds no scheme, whatever a parser makes of its colons.
   if (!NumericAddress::IsNumericHost(text) && url.ParseAppUrl(text, report)) {
     target = FromUrl(url);
     transferType = url.GetTransferType();
-    session->SetTransferProtocol(url.GetScheme() == URL::kFtp ? "FTP" : "SFTP");
+    protocol = url.GetScheme() == URL::kFtp ? "FTP" : "SFTP";
   } else if (report.GetCode() == kNotAUrl) {
-    target = FromHost(text, IsSftp(session->GetTransferProtocol().View()), anonymousPassword);
+    protocol = HostProtocol(*session);
+    target = FromHost(text, IsSftp(protocol.View()), anonymousPassword);
     transferType = URL::kNoTransferType;
   } else {
     return Refuse(session);
   }
+  session->SetTransferProtocol(protocol.c_str());
   ConnectConfig* transfer = session->GetTransferConnectConfig();
-  if (transfer == nullptr) {
-    report.Reset(kProtocolNotSupported);
-    report.AddString(session->GetTransferProtocol());
-    return Refuse(session);
-  }
+  if (transfer == nullptr) return RefuseProtocol(session, protocol, report);
   Fill(*session, *transfer, target);
   return session;
 }
