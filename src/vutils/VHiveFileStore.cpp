@@ -3,7 +3,7 @@
 #include "VRegistryStore.h"
 #include "platform/registry/Registry.h"
 
-VHiveFileStore::VHiveFileStore(std::string const& path) {
+VHiveFileStore::VHiveFileStore(std::string const& path) : m_path(path) {
   if (RegOpenHiveFile(path.c_str(), &m_root) != ERROR_SUCCESS) m_root = nullptr;
   m_store = std::make_unique<VRegistryStore>(m_root, "");
 }

@@ -22,8 +22,11 @@ class VHiveFileStore : public VProfilePrivateStore {
   VProfilePrivateKey* OpenRoot(bool readOnly) override;
   bool CanCommit() override;
   bool EndWork(bool commit) override;
+  long Status() override { return m_store->Status(); }
+  std::string Location() override { return m_path; }
 
  private:
+  std::string m_path;
   HKEY m_root = nullptr;
   std::unique_ptr<VRegistryStore> m_store;
 };

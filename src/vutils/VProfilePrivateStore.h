@@ -1,6 +1,8 @@
 // The implementation side of one opened store.
 #pragma once
 
+#include <string>
+
 class VProfilePrivateKey;
 
 class VProfilePrivateStore {
@@ -15,4 +17,10 @@ class VProfilePrivateStore {
   // in it. True when the writes are stored (for a unit joined to another: nothing refused them
   // so far). Stores without units keep every write and answer `commit`.
   virtual bool EndWork(bool commit) { return commit; }
+  // The first failure of the unit of work so far, after EndWork of the whole unit, as a
+  // platform error code (ERROR_BUSY, ERROR_ACCESS_DENIED, ERROR_BADDB, ERROR_DISK_FULL ...);
+  // 0 when none. Stores that cannot fail say 0.
+  virtual long Status() { return 0; }
+  // Where the store keeps its data (a file), for messages; empty when it has no such place.
+  virtual std::string Location() { return {}; }
 };

@@ -2,6 +2,8 @@
 // piece of work (load a session, save the options) and destroy it right after.
 #pragma once
 
+#include <string>
+
 class VProfileStoreFactory;
 class VProfilePrivateStore;
 class VProfileKey;
@@ -26,9 +28,15 @@ class VProfileStore {
   // in-memory store cannot take writes back). True when the writes are stored or, joined to
   // another's unit, nothing refused them so far. No key of the store may be used after it.
   bool Close(bool commit = true);
+  // The first failure of the unit of work so far (after Close: of the whole unit), as a platform
+  // error code; 0 when none. Closing or destroying the store notes it in VStoreFailure.
+  long Status();
+  // The file behind the store, for messages; empty for stores that have none.
+  std::string Location();
 
  private:
   VProfilePrivateStore* m_store = nullptr;
   VProfileKey* m_root = nullptr;
   bool m_readOnly;
+  bool m_closed = false;
 };

@@ -4,7 +4,7 @@
 #include "platform/registry/Registry.h"
 
 VRegistryStore::~VRegistryStore() {
-  if (m_inWork) RegEndUnitOfWork(m_hive, true);
+  if (m_inWork) EndWork(true);
 }
 
 VProfilePrivateKey* VRegistryStore::OpenRoot(bool readOnly) {
@@ -20,5 +20,13 @@ VProfilePrivateKey* VRegistryStore::OpenRoot(bool readOnly) {
 bool VRegistryStore::EndWork(bool commit) {
   if (!m_inWork) return false;
   m_inWork = false;
-  return RegEndUnitOfWork(m_hive, commit) == ERROR_SUCCESS && commit;
+  m_endStatus = RegEndUnitOfWork(m_hive, commit);
+  return m_endStatus == ERROR_SUCCESS && commit;
 }
+
+long VRegistryStore::Status() {
+  if (!m_hive) return ERROR_INVALID_HANDLE;
+  return m_inWork ? RegUnitOfWorkStatus(m_hive) : m_endStatus;
+}
+
+std::string VRegistryStore::Location() { return RegHivePath(m_hive); }

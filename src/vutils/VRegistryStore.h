@@ -13,10 +13,13 @@ class VRegistryStore : public VProfilePrivateStore {
   VProfilePrivateKey* OpenRoot(bool readOnly) override;
   bool CanCommit() override { return m_started; }
   bool EndWork(bool commit) override;
+  long Status() override;
+  std::string Location() override;
 
  private:
   HKEY m_hive;
   VString m_path;
   bool m_inWork = false;
   bool m_started = false;
+  long m_endStatus = 0;  // the failure the unit ended with
 };

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "CommandOutput.h"
 #include "FileTypesCommand.h"
 #include "FirewallCommand.h"
 #include "GlobalCommand.h"
@@ -22,6 +23,7 @@
 #include "ToolStartup.h"
 #include "TzCommand.h"
 #include "UrlCommand.h"
+#include "VStoreFailure.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"cdtool: inspect and edit ConnectDialog sessions, options and the registry stand-in"};
@@ -55,21 +57,27 @@ int main(int argc, char** argv) {
   if (!root.empty()) setenv("BRIMVALE_ROOT", std::filesystem::absolute(root).c_str(), 1);
   if (fromUrl.ActsForTransferHost()) product = "halofyx";
   ToolStartup::Run(product);
-  if (reg.Selected()) return reg.Run();
-  if (msg.Selected()) return msg.Run();
-  if (global.Selected()) return global.Run();
-  if (tz.Selected()) return tz.Run();
-  if (schemes.Selected()) return schemes.Run();
-  if (sync.Selected()) return sync.Run();
-  if (keymap.Selected()) return keymap.Run();
-  if (logname.Selected()) return logname.Run();
-  if (filetypes.Selected()) return filetypes.Run();
-  if (firewall.Selected()) return firewall.Run();
-  if (protocols.Selected()) return protocols.Run();
-  if (sessionTree.Selected()) return sessionTree.Run();
-  if (fromUrl.Selected()) return fromUrl.Run();
-  if (session.Selected()) return session.Run();
-  if (launch.Selected()) return launch.Run();
-  if (url.Selected()) return url.Run();
-  return 2;
+  // Failures met while starting are met again by the command that needs the store.
+  VStoreFailure::Clear();
+  int const code = [&] {
+    if (reg.Selected()) return reg.Run();
+    if (msg.Selected()) return msg.Run();
+    if (global.Selected()) return global.Run();
+    if (tz.Selected()) return tz.Run();
+    if (schemes.Selected()) return schemes.Run();
+    if (sync.Selected()) return sync.Run();
+    if (keymap.Selected()) return keymap.Run();
+    if (logname.Selected()) return logname.Run();
+    if (filetypes.Selected()) return filetypes.Run();
+    if (firewall.Selected()) return firewall.Run();
+    if (protocols.Selected()) return protocols.Run();
+    if (sessionTree.Selected()) return sessionTree.Run();
+    if (fromUrl.Selected()) return fromUrl.Run();
+    if (session.Selected()) return session.Run();
+    if (launch.Selected()) return launch.Run();
+    if (url.Selected()) return url.Run();
+    return 2;
+  }();
+  // A command that wrote nothing of its own still fails when its store did.
+  return code == 0 && VStoreFailure::Any() ? CommandOutput::Refuse(VStoreFailure::Describe()) : code;
 }

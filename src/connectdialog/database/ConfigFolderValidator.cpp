@@ -4,12 +4,18 @@
 #include "database/ProductSettings.h"
 #include "library/LibraryState.h"
 #include "library/ProductInfo.h"
+#include "platform/files/FolderCheck.h"
 #include "platform/registry/NameFolding.h"
 #include "platform/ui/UserInterface.h"
 #include "resources/LibraryMessageModule.h"
 #include "resources/MessageCodes.h"
 
 ConfigFolderValidator::Verdict ConfigFolderValidator::Check(VString const& newPath) {
+  if (!newPath.IsEmpty()) {
+    FolderState const state = CheckFolder(newPath.Str());
+    if (state == FolderState::NotValid) return ShowError(message::kFolderNotValid, newPath);
+    if (state == FolderState::AccessDenied) return ShowError(message::kFolderAccessDenied, newPath);
+  }
   switch (GetCurrentAppProductID()) {
     case kProductHaloKorvo:
       return CheckIntegration(newPath, kProductHaloFyx);
@@ -42,8 +48,9 @@ bool ConfigFolderValidator::SharesFolder(VString const& newPath, int otherProduc
          FoldName(newPath.View()) == FoldName(ProductSettings::ConfigPath(LookupProductName(otherProduct)).View());
 }
 
-ConfigFolderValidator::Verdict ConfigFolderValidator::ShowError(unsigned long code) {
+ConfigFolderValidator::Verdict ConfigFolderValidator::ShowError(unsigned long code, VString const& folder) {
   VReportMessageParams error(code, &LibraryMessageModule::Get());
+  if (!folder.IsEmpty()) error.AddString(folder);
   GetUserInterface().MessageBox(error.GetText(), "", MB_OK | MB_ICONERROR);
   return Verdict::Rejected;
 }

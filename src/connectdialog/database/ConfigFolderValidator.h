@@ -1,5 +1,6 @@
 // The checks a new configuration folder passes before a host takes it (Global Options,
-// General page): the terminal and file-transfer clients may only share a folder when they are
+// General page): an absolute path to a folder the user may write (an empty path means the
+// default folder); then the terminal and file-transfer clients may only share a folder when they are
 // integrated, and Korvo never shares one with HaloFyx. Folders compare without regard to
 // case. Questions and errors are shown through the user-interface service.
 #pragma once
@@ -21,5 +22,6 @@ class ConfigFolderValidator {
  private:
   static Verdict CheckIntegration(VString const& newPath, int otherProduct);
   static bool SharesFolder(VString const& newPath, int otherProduct);
-  static Verdict ShowError(unsigned long code);
+  // Shows message `code`, with `folder` as its insert when given.
+  static Verdict ShowError(unsigned long code, VString const& folder = VString());
 };

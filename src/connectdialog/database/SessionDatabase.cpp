@@ -348,7 +348,7 @@ bool SessionDatabase::Remove(CString const& path) {
     if (!parentKey.DeleteKey(GetName(path))) return false;
   }
   ProfileFolderData(*store.Root(), GetDBPath(parent), m_sortAlphabetically).Remove(list, GetName(path));
-  return true;
+  return store.Close();
 }
 
 CString SessionDatabase::GetUniqueSessionName(CString path) {

@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "platform/registry/HiveLocations.h"
+#include "platform/types/FileConstants.h"
 #include "platform/types/WinTypes.h"
 
 namespace {
@@ -157,23 +158,36 @@ long Hive::ErrorFrom(int code) {
     Doom(code);
     ++m_writes;
   }
+  long rc = ERROR_BADDB;
   switch (code & 0xff) {
     case SQLITE_BUSY:
-    case SQLITE_LOCKED: return ERROR_BUSY;
+    case SQLITE_LOCKED: rc = ERROR_BUSY; break;
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_CANTOPEN:
-    case SQLITE_AUTH: return ERROR_ACCESS_DENIED;
-    case SQLITE_CONSTRAINT: return ERROR_KEY_DELETED;
-    case SQLITE_NOMEM: return ERROR_NOT_ENOUGH_MEMORY;
-    case SQLITE_NOTADB:
-      m_state = State::Damaged;
-      return ERROR_BADDB;
-    default: return ERROR_BADDB;
+    case SQLITE_AUTH: rc = ERROR_ACCESS_DENIED; break;
+    case SQLITE_CONSTRAINT: return ERROR_KEY_DELETED;  // an answer about a key, not a failure of the store
+    case SQLITE_NOMEM: rc = ERROR_NOT_ENOUGH_MEMORY; break;
+    case SQLITE_FULL: rc = ERROR_DISK_FULL; break;
+    case SQLITE_NOTADB: m_state = State::Damaged; break;
+    default: break;
   }
+  NoteFailure(rc);
+  return rc;
+}
+
+void Hive::NoteFailure(long rc) {
+  if (m_workDepth > 0 && m_unitFailure == ERROR_SUCCESS) m_unitFailure = rc;
 }
 
 long Hive::EnsureOpen(bool forWrite) {
+  long const rc = OpenForUse(forWrite);
+  // A missing file is an empty hive to a reader, not a failure.
+  if (rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND) NoteFailure(rc);
+  return rc;
+}
+
+long Hive::OpenForUse(bool forWrite) {
   if (m_db && !OpenedHere()) {
     CloseDatabase();
     m_workDepth = 0;
@@ -314,10 +328,12 @@ void Hive::Doom(long reason) {
 }
 
 long Hive::StartTransaction() {
-  int const rc = Run(m_workWrite ? kBeginWrite : kBeginRead);
+  // A file we may only read still reads inside a writing unit; each write then fails by itself.
+  bool const write = m_workWrite && m_state != State::ReadOnly;
+  int const rc = Run(write ? kBeginWrite : kBeginRead);
   if (rc != SQLITE_OK) return ErrorFrom(rc);
   m_txOpen = true;
-  m_txWrite = m_workWrite;
+  m_txWrite = write;
   ++m_txSerial;
   return ERROR_SUCCESS;
 }
@@ -336,6 +352,7 @@ long Hive::BeginWork(bool write) {
   if (m_workDepth == 0) {
     m_doomed = false;
     m_doomReason = ERROR_SUCCESS;
+    m_unitFailure = ERROR_SUCCESS;
     m_workWrite = write;
   } else if (write && !m_workWrite) {
     // A read unit that starts writing takes the write lock now; it has written nothing yet.
@@ -355,10 +372,15 @@ long Hive::EndWork(bool commit) {
     m_doomed = true;
     m_doomReason = ERROR_REQUEST_ABORTED;
   }
-  if (--m_workDepth > 0) return ERROR_SUCCESS;
+  if (m_workDepth > 1) {
+    --m_workDepth;
+    return ERROR_SUCCESS;
+  }
   bool const doomed = m_doomed;
   long const rc = m_txOpen && m_db && OpenedHere() ? FinishTransaction(!doomed) : ERROR_SUCCESS;
-  if (!commit) return ERROR_SUCCESS;
+  long const failure = m_unitFailure;
+  m_workDepth = 0;
+  if (!commit || failure != ERROR_SUCCESS) return failure;
   return doomed ? m_doomReason : rc;
 }
 
@@ -382,10 +404,12 @@ long Hive::FindKey(KeyId parent, std::string_view folded, KeyId& id) {
 
 long Hive::CreateKey(KeyId parent, std::string_view name, std::string_view folded, KeyId& id, bool& created) {
   created = false;
-  long rc = EnsureOpen(true);
-  if (rc != ERROR_SUCCESS) return rc;
-  rc = FindKey(parent, folded, id);
+  // Opening a key that exists writes nothing, so a hive we may only read still opens it.
+  long rc = EnsureOpen(false);
+  if (rc == ERROR_SUCCESS) rc = FindKey(parent, folded, id);
   if (rc != ERROR_FILE_NOT_FOUND) return rc;
+  if (rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
+  if (rc = FindKey(parent, folded, id); rc != ERROR_FILE_NOT_FOUND) return rc;
   if (rc = EnsureKeyAlive(parent); rc != ERROR_SUCCESS) return rc;
   Statement insert(*this, "INSERT INTO keys(parent, name, folded) VALUES(?1, ?2, ?3)");
   if (!insert) return ErrorFrom(sqlite3_errcode(m_db));

@@ -49,14 +49,21 @@ class Hive {
   std::pair<uint64_t, int64_t> Version();
 
   long BeginWork(bool write);
+  // Ends one level of the unit; the outermost end commits and answers the unit's first failure
+  // (or the commit's), so that a caller learns of a read or write the store did not do.
   long EndWork(bool commit);
   bool InWork() const { return m_workDepth > 0; }
+  // The first failure of the open unit of work so far: the hive busy past the wait, no access,
+  // a damaged or foreign file, a full disk. ERROR_SUCCESS outside a unit or when none.
+  long UnitFailure() const { return m_workDepth > 0 ? m_unitFailure : ERROR_SUCCESS; }
 
  private:
   class Statement;
   enum class State { Closed, Open, ReadOnly, Damaged };
 
   long EnsureOpen(bool forWrite);
+  long OpenForUse(bool forWrite);
+  void NoteFailure(long rc);
   long OpenDatabase(bool create);
   long PrepareSchema();
   long MakeHive();
@@ -93,6 +100,7 @@ class Hive {
   bool m_workWrite = false;
   bool m_doomed = false;
   long m_doomReason = 0;
+  long m_unitFailure = 0;
   bool m_txOpen = false;
   bool m_txWrite = false;
   uint64_t m_txSerial = 0;

@@ -310,6 +310,11 @@ LSTATUS RegEndUnitOfWork(HKEY key, bool commit) {
   return handle ? handle->hive->EndWork(commit) : ERROR_INVALID_HANDLE;
 }
 
+LSTATUS RegUnitOfWorkStatus(HKEY key) {
+  HKEY__* handle = Resolve(key);
+  return handle ? handle->hive->UnitFailure() : ERROR_INVALID_HANDLE;
+}
+
 std::string RegHivePath(HKEY key) {
   HKEY__* handle = Resolve(key);
   return handle ? handle->hive->Path() : std::string();

@@ -66,7 +66,13 @@ LSTATUS RegOpenHiveFile(char const* path, HKEY* root);
 // unit cannot be refused halfway. RegEndUnitOfWork with commit=false dooms the whole unit:
 // the outermost end then rolls everything back.
 LSTATUS RegBeginUnitOfWork(HKEY key, bool write);
+// The outermost end answers the unit's first failure (see RegUnitOfWorkStatus) when it had one.
 LSTATUS RegEndUnitOfWork(HKEY key, bool commit = true);
+// The first failure of the open unit of work on the hive of `key` so far: ERROR_BUSY (locked by
+// another process past the wait), ERROR_ACCESS_DENIED (the file or its folder cannot be written),
+// ERROR_BADDB (a damaged or foreign file), ERROR_DISK_FULL ...; reads that found nothing are no
+// failure. ERROR_SUCCESS when there is none or no unit is open.
+LSTATUS RegUnitOfWorkStatus(HKEY key);
 
 // The file behind the hive of `key` (for messages and tools).
 std::string RegHivePath(HKEY key);

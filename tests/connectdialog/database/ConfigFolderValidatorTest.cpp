@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <string>
+
 #include "GlobalConfigWorld.h"
 #include "database/ProductSettings.h"
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -21,27 +26,37 @@ TEST(ConfigFolderValidatorTest, IntegrationAndUnsupportedSharingFollowTheRunning
     int integratedAfter;
   };
   Case const cases[] = {
-      {kProductHaloKorvo, 0, "/Cfg/FYX", IDYES, Verdict::Accepted, 0xA1600010, 1},
-      {kProductHaloKorvo, 0, "/cfg/fyx", IDNO, Verdict::RejectedRefocus, 0xA1600010, 0},
-      {kProductHaloKorvo, -1, "/cfg/fyx", 0, Verdict::Accepted, 0, -1},
-      {kProductHaloKorvo, 1, "/cfg/fyx", 0, Verdict::Accepted, 0, 1},
-      {kProductHaloKorvo, 0, "/cfg/other", 0, Verdict::Accepted, 0, 0},
-      {kProductHaloFyx, 0, "/cfg/halokorvo", IDNO, Verdict::RejectedRefocus, 0xA1600010, 0},
-      {kProductHaloFyx, 1, "/CFG/KORVO", 0, Verdict::Rejected, 0xE160000B, 1},
-      {kProductKorvo, 0, "/cfg/FYX", 0, Verdict::Rejected, 0xE160000A, 0},
-      {kProductKorvo, 0, "/cfg/halokorvo", 0, Verdict::Accepted, 0, 0},
+      {kProductHaloKorvo, 0, "Cfg/FYX", IDYES, Verdict::Accepted, 0xA1600010, 1},
+      {kProductHaloKorvo, 0, "cfg/fyx", IDNO, Verdict::RejectedRefocus, 0xA1600010, 0},
+      {kProductHaloKorvo, -1, "cfg/fyx", 0, Verdict::Accepted, 0, -1},
+      {kProductHaloKorvo, 1, "cfg/fyx", 0, Verdict::Accepted, 0, 1},
+      {kProductHaloKorvo, 0, "cfg/other", 0, Verdict::Accepted, 0, 0},
+      {kProductHaloFyx, 0, "cfg/halokorvo", IDNO, Verdict::RejectedRefocus, 0xA1600010, 0},
+      {kProductHaloFyx, 1, "CFG/KORVO", 0, Verdict::Rejected, 0xE160000B, 1},
+      {kProductKorvo, 0, "cfg/FYX", 0, Verdict::Rejected, 0xE160000A, 0},
+      {kProductKorvo, 0, "cfg/halokorvo", 0, Verdict::Accepted, 0, 0},
       {kProductHaloKorvo, 0, "", 0, Verdict::Accepted, 0, 0},
+      {kProductHaloKorvo, 0, "cfg/missing", 0, Verdict::Rejected, 0xE1600002, 0},
+      {kProductHaloKorvo, 0, "cfg/file", 0, Verdict::Rejected, 0xE1600002, 0},
+      {kProductHaloFyx, 0, "relative", 0, Verdict::Rejected, 0xE1600002, 0},
   };
+  // Folders compare without regard to case, but the file system does not: each spelling exists.
+  TempFolder base;
+  for (char const* folder : {"Cfg/FYX", "cfg/fyx", "cfg/other", "cfg/halokorvo", "CFG/KORVO", "cfg/FYX"})
+    std::filesystem::create_directories(base / folder);
+  std::ofstream(base / "cfg/file") << "not a folder";
+  auto const absolute = [&](char const* path) { return std::string(*path ? base / path : ""); };
   for (Case const& c : cases) {
     GlobalConfigWorld world(c.product);
-    ProductSettings::SetConfigPath("Korvo", "/cfg/korvo");
-    ProductSettings::SetConfigPath("HaloKorvo", "/cfg/halokorvo");
-    ProductSettings::SetConfigPath("HaloFyx", "/cfg/fyx");
+    ProductSettings::SetConfigPath("Korvo", (base / "cfg/korvo").c_str());
+    ProductSettings::SetConfigPath("HaloKorvo", (base / "cfg/halokorvo").c_str());
+    ProductSettings::SetConfigPath("HaloFyx", (base / "cfg/fyx").c_str());
     if (c.integrated >= 0) ProductSettings::SetIntegrated(c.integrated);
     HeadlessUserInterface ui;
     if (c.answer) ui.Script(c.answer);
     SetUserInterface(&ui);
-    EXPECT_EQ(c.verdict, ConfigFolderValidator::Check(c.newPath)) << c.product << " " << c.newPath;
+    std::string const newPath = std::string(c.newPath) == "relative" ? "relative" : absolute(c.newPath);
+    EXPECT_EQ(c.verdict, ConfigFolderValidator::Check(newPath)) << c.product << " " << newPath;
     SetUserInterface(nullptr);
     EXPECT_EQ(0u, ui.PendingAnswers()) << "a scripted answer was not asked for";
     EXPECT_EQ(c.integratedAfter, ProductSettings::Integrated());
@@ -55,6 +70,9 @@ TEST(ConfigFolderValidatorTest, IntegrationAndUnsupportedSharingFollowTheRunning
       EXPECT_EQ(running + " is currently not integrated with " + other + ".  The selected folder is the same\r\n",
                 text.substr(0, text.find('\n') + 1));
       EXPECT_EQ(MB_YESNO | MB_ICONQUESTION, type);
+    } else if (c.shown == 0xE1600002) {
+      EXPECT_EQ("The folder is not valid:\r\n\r\n'" + newPath + "'\r\n\r\nPlease choose another folder.\r\n", text);
+      EXPECT_EQ(MB_OK | MB_ICONERROR, type);
     } else {
       char const* const first = c.shown == 0xE160000A ? "The config path for Korvo is the same"
                                                       : "The config path for HaloFyx is the same";
