@@ -50,7 +50,7 @@ TEST(TimeZoneUnprivilegedTest, AUserWhoCannotWriteTheMachineHiveGetsTheListRootS
   ASSERT_TRUE(built.has_value()) << "the unprivileged child did not run to its end";
   EXPECT_TRUE(fs::is_empty(machine)) << "nothing is stored for a user who may not write there";
 
-  fs::permissions(machine, fs::perms::owner_write, fs::perms::perm_options::add);
+  fs::permissions(machine, fs::perms::owner_write, fs::perm_options::add);
   RegUnloadHives();
   std::string const stored = Listing();
   ASSERT_TRUE(fs::exists(machine / "registry.db"));
