@@ -7,11 +7,11 @@
 #include <iterator>
 #include <memory>
 
-#include "AtomicFileWriter.h"
 #include "RegKeyArgument.h"
 #include "RegTreeView.h"
 #include "RegValueInput.h"
 #include "RegValueView.h"
+#include "platform/files/AtomicFileWriter.h"
 #include "platform/registry/RegFileApplier.h"
 #include "platform/registry/RegFileParser.h"
 #include "platform/registry/RegFileWriter.h"
@@ -234,7 +234,10 @@ int RegCommand::Export() {
   if (!writer.Write(steps, file)) return Refuse(writer.Error());
   if (m_output.empty()) return Print(file);
   AtomicFileWriter output;
-  return output.Write(m_output, file) ? 0 : Refuse(output.Error());
+  AtomicFileWriter::Result const written = output.Write(m_output, file);
+  if (written == AtomicFileWriter::Result::Failed) return Refuse(output.Report());
+  if (written == AtomicFileWriter::Result::WrittenInPlace) std::cerr << "cdtool: " << output.Report() << "\n";
+  return 0;
 }
 
 int RegCommand::Import() {

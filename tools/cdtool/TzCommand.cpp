@@ -89,12 +89,15 @@ TzCommand::TzCommand(CLI::App& app) {
 }
 
 int TzCommand::Run() {
-  // The library writes the list itself; asking here gives a reason when it cannot.
+  // The library writes the list itself, or builds it when it cannot; asking here gives a
+  // reason when neither gave a zone.
   LSTATUS const written = TimeZoneListWriter().EnsureWritten();
   TimeZone const zones;
+  if (zones.TimeZoneCount() == 0 && written == ERROR_SUCCESS)
+    return Refuse("no time zones: the machine registry's list holds none");
   if (zones.TimeZoneCount() == 0)
-    return Refuse("no time zones: the list cannot be written to the machine registry (" +
-                  RegStatusText::Describe(written) + ")");
+    return Refuse("no time zones: the machine registry's list cannot be written (" +
+                  RegStatusText::Describe(written) + ") and the zone database gave none");
   for (auto const& [app, verb] : m_verbs)
     if (app->parsed()) return (this->*verb)(zones);
   std::cerr << "cdtool: choose a tz command; see cdtool tz --help\n";

@@ -1,7 +1,7 @@
 #include "session/ConnectProtocolTableElement.h"
 
 #include "platform/dynlib/DynamicLibrary.h"
-#include "platform/ui/UserInterface.h"
+#include "platform/ui/BusyCursor.h"
 #include "session/PluginLoadError.h"
 #include "session/ProtocolPlugin.h"
 
@@ -14,15 +14,6 @@ void RemoveNoGlobalPages(IPropertyTreeDialog*) {}
 void NoPluginCall() {}
 void AddNoWizardPages(CPropertySheet*, ISessionConfig*) {}
 void ReleaseNoWizardPages(CPropertySheet*) {}
-
-// Keeps the busy cursor up while a plug-in loads, whichever way the load ends.
-class BusyCursor {
- public:
-  BusyCursor() { GetUserInterface().SetBusyCursor(true); }
-  ~BusyCursor() { GetUserInterface().SetBusyCursor(false); }
-  BusyCursor(BusyCursor const&) = delete;
-  BusyCursor& operator=(BusyCursor const&) = delete;
-};
 
 template <typename Entry>
 Entry FindEntry(HMODULE module, char const* name, VString const& path) {
@@ -45,7 +36,7 @@ GUID const* ConnectProtocolTableElement::Load(VReportMessageRouterGetter routerG
   DynamicLibrary& library = GetDynamicLibrary();
   if (filePath.IsEmpty() || module || !library.FileExists(filePath.Str())) return nullptr;
 
-  BusyCursor busy;
+  BusyCursor const busy;
   std::string error;
   module = library.Load(filePath.Str(), error);
   if (!module) throw PluginLoadError(filePath.Str() + ": " + error);

@@ -2,14 +2,15 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <cstdio>
-#include <filesystem>
 #include <string>
 
 #include "VFile.h"
+#include "platform/debug/DebugTrace.h"
+#include "platform/files/AtomicFileWriter.h"
 #include "platform/shell/ExecutableFolder.h"
 #include "platform/types/FileConstants.h"
 #include "platform/types/LastError.h"
+#include "platform/ui/BusyCursor.h"
 #include "terminal/KeymapBuiltIn.h"
 #include "terminal/KeymapFileReader.h"
 #include "terminal/KeymapFileWriter.h"
@@ -27,20 +28,6 @@ bool OpenKeymapFile(VFile& file, VString const& path) {
   if (file.Open(path, GENERIC_READ, OPEN_EXISTING)) return true;
   std::string const besideExecutable = ExecutableFolder() + "/keymaps/" + path.Str();
   return file.Open(besideExecutable.c_str(), GENERIC_READ, OPEN_EXISTING);
-}
-
-// Readers see the old file or the new one, never a part of it.
-bool ReplaceFile(VString const& path, std::string const& text) {
-  std::string const temporary = path.Str() + ".new";
-  VFile file;
-  unsigned long written = 0;
-  bool ok = file.Open(temporary.c_str(), GENERIC_WRITE, CREATE_ALWAYS) &&
-            file.Write(text.data(), static_cast<unsigned long>(text.size()), written);
-  file.Close();
-  std::error_code error;
-  if (ok) std::filesystem::rename(temporary, path.Str(), error);
-  if (!ok || error) std::filesystem::remove(temporary, error);
-  return ok && !error;
 }
 
 }  // namespace
@@ -138,6 +125,7 @@ int Keymap::GetCodeByIndex(int i) { return code_table[i >= 0 && i < kCodeCount ?
 VString Keymap::GetNameByIndex(int i) { return code_table[i >= 0 && i < kCodeCount ? i : kCodeCount].name; }
 
 bool Keymap::Load(VString const& path, VReportMessageParams& report) {
+  BusyCursor const busy;
   report.Reset(0);
   VFile file;
   if (!OpenKeymapFile(file, path)) {
@@ -159,7 +147,14 @@ bool Keymap::Load(VString const& path, VReportMessageParams& report) {
   return true;
 }
 
-bool Keymap::Save(VString const& path) { return ReplaceFile(path, KeymapFileWriter::Text(*this)); }
+bool Keymap::Save(VString const& path) {
+  BusyCursor const busy;
+  AtomicFileWriter writer;
+  AtomicFileWriter::Result const result = writer.Write(path.Str(), KeymapFileWriter::Text(*this));
+  if (result == AtomicFileWriter::Result::WrittenInPlace)
+    DebugTrace::Write(("keymap: " + writer.Report() + "\n").c_str());
+  return result != AtomicFileWriter::Result::Failed;
+}
 
 void Keymap::InstallDefaultFallback() {
   auto fallback = std::make_unique<Keymap>();

@@ -41,10 +41,11 @@ class Keymap {
   // Reads a keymap file over the current entries. False when the file cannot be opened (the
   // report holds the platform error code) or at the third bad line (report 0xE1600007); one
   // or two bad lines give true with the warning 0xA1600008. On success the fallback becomes a
-  // fresh default keymap.
+  // fresh default keymap. The busy cursor shows while it reads.
   virtual bool Load(VString const& path, VReportMessageParams& report);
-  // Writes the keymap's own entries, one CR LF line each, replacing the file atomically.
-  // False when the file cannot be written.
+  // Writes the keymap's own entries, one CR LF line each, replacing the file atomically (the
+  // file a symbolic link names, keeping its mode and owner), or in place when its folder takes no
+  // new file. False when the file cannot be written. The busy cursor shows while it writes.
   virtual bool Save(VString const& path);
 
   // Own code when non-zero, else the first non-zero code down the fallback chain, else 0.

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "platform/filetypes/FileTypeRegistry.h"
@@ -21,18 +22,20 @@ constexpr int kLoadOrder[] = {0, 1, 2, 4, 3, 5, 6, 8, 7, 9, 11, 12, 13, 14};
 constexpr int kShellClosedFolder = 3;
 constexpr int kShellOpenFolder = 4;
 
-// The desktop's icon depth setting, a number stored as text or as a number; 0 when unset.
-int ShellIconBits() {
+// The desktop's icon depth setting, a number stored as text or as a number; 0 when it is not
+// one, nothing when it is not set.
+std::optional<int> ShellIconBits() {
   HKEY key = nullptr;
   if (RegOpenKeyEx(HKEY_CURRENT_USER, "Control Panel\\Desktop\\WindowMetrics", 0, KEY_QUERY_VALUE, &key) !=
       ERROR_SUCCESS)
-    return 0;
+    return std::nullopt;
   char data[32] = {};
   unsigned long size = sizeof data - 1;
   unsigned long type = REG_NONE;
   LSTATUS const status =
       RegQueryValueEx(key, "Shell Icon BPP", nullptr, &type, reinterpret_cast<unsigned char*>(data), &size);
   RegCloseKey(key);
+  if (status == ERROR_FILE_NOT_FOUND) return std::nullopt;
   if (status != ERROR_SUCCESS) return 0;
   if (type == REG_DWORD && size == sizeof(uint32_t)) {
     uint32_t bits = 0;
@@ -52,8 +55,10 @@ IconManager::IconManager(FileTypeManager* types, CImageList* small, CImageList* 
     : m_types(types), m_small(small), m_large(large), m_depth(ChooseColorDepth()) {}
 
 int IconManager::ChooseColorDepth() {
-  int const bits = ShellIconBits();
-  bool const rich = bits >= 16 && bits <= 32 && GetUserInterface().DisplayBitsPerPixel() >= 16;
+  int const display = GetUserInterface().DisplayBitsPerPixel();
+  // Without a desktop setting the display's own depth stands for it.
+  int const bits = ShellIconBits().value_or(display);
+  bool const rich = bits >= 16 && bits <= 32 && display >= 16;
   return rich ? 16 : 4;
 }
 
@@ -92,9 +97,8 @@ bool IconManager::LoadFolderIcons(int slot, HICON* large, HICON* small) {
   std::string const directory = registry.DirectoryClass();
   if (directory.empty()) return ui.ExtractShellIcons(open ? kShellOpenFolder : kShellClosedFolder, large, small);
   IconLocation location;
-  // The open folder is the icon after the closed one in the same file.
-  return IconLocation::Parse(registry.DefaultIcon(directory), location) &&
-         ui.ExtractIcons(location.file, location.index + (open ? 1 : 0), m_depth, large, small);
+  return IconLocation::Parse(open ? registry.OpenDirectoryIcon() : registry.DefaultIcon(directory), location) &&
+         ui.ExtractIcons(location.file, location.index, m_depth, large, small);
 }
 
 bool IconManager::LoadResourceIcons(unsigned int resource, HICON* large, HICON* small) {

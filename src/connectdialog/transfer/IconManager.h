@@ -24,7 +24,9 @@ class IconManager {
   };
   static constexpr int kSlots = IMGINDX_LAST + 1;
 
-  // Chooses the colour depth now; every resource number starts at 0 (none).
+  // Chooses the colour depth now: 16 bits when the desktop's "Shell Icon BPP" (the display's
+  // depth when that is unset) is 16 to 32 and the display has 16 or more; else 4. Every
+  // resource number starts at 0 (none).
   IconManager(FileTypeManager* types, CImageList* small, CImageList* large);
 
   // False for a slot outside 0-14.

@@ -6,12 +6,16 @@
 #include <chrono>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <utility>
 
 #include "TimeZoneKeyReader.h"
+#include "platform/registry/NameFolding.h"
 #include "platform/registry/Registry.h"
 #include "platform/timezone/CurrentTimeZone.h"
 #include "platform/timezone/SystemTime.h"
+#include "platform/timezone/TimeZoneListBuilder.h"
 #include "platform/timezone/TimeZoneListWriter.h"
 
 namespace {
@@ -141,8 +145,15 @@ bool TimeZone::IsInDaylightSavingTime(TIME_ZONE_INFORMATION const& info, FILETIM
 }
 
 void TimeZone::LoadTimeZones() {
-  // A list that cannot be written (a read-only machine hive) is read as it stands.
-  TimeZoneListWriter().EnsureWritten();
+  // A user who may not write the machine hive (anyone but root, by default) cannot bring the
+  // stored list up to date, so the same list is built here without storing it.
+  if (TimeZoneListWriter().EnsureWritten() == ERROR_SUCCESS)
+    LoadStoredList();
+  else
+    LoadBuiltList();
+}
+
+void TimeZone::LoadStoredList() {
   HKEY list = nullptr;
   if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, TimeZoneListWriter::kKeyPath, 0, KEY_READ, &list) != ERROR_SUCCESS) return;
   std::unique_ptr<HKEY__, decltype(&RegCloseKey)> const holder(list, &RegCloseKey);
@@ -154,6 +165,20 @@ void TimeZone::LoadTimeZones() {
     if (status != ERROR_SUCCESS) break;
     TimeZoneValues zone;
     if (length >= 2 && TimeZoneKeyReader::Read(list, name, zone)) Insert(std::move(zone));
+  }
+}
+
+void TimeZone::LoadBuiltList() {
+  std::vector<std::pair<std::string, TimeZoneListEntry>> zones;
+  for (TimeZoneListEntry& entry : TimeZoneListBuilder().Build(CurrentUtcYear()))
+    zones.emplace_back(FoldName(entry.identifier), std::move(entry));
+  // In the order the stored list's keys are enumerated, so that both lists come out alike.
+  std::ranges::stable_sort(zones, {}, &std::pair<std::string, TimeZoneListEntry>::first);
+  for (auto const& [folded, entry] : zones) {
+    if (entry.identifier.size() < 2 || entry.identifier.size() >= kNameBufferSize) continue;
+    TimeZoneValues zone;
+    TimeZoneKeyReader::Read(entry, zone);
+    Insert(std::move(zone));
   }
 }
 

@@ -1,8 +1,10 @@
 // The platform's time zones for a session's remote server: identifiers, display texts, labels,
 // daylight-saving rules, lookups by identifier and by common abbreviation, offsets from UTC and
 // the daylight-saving test for the present moment. The list is read once, in the constructor,
-// from the machine hive (written there by the platform at first use), ordered by bias from the
-// furthest west; an unreadable list leaves it empty and every lookup then fails.
+// from the machine hive (written there by the platform at first use), or built from the
+// system's zone database when the machine hive cannot be brought up to date; it is ordered by
+// bias from the furthest west. A list that can be had neither way is empty, and every lookup
+// then fails.
 // Threads: read-only after construction; readers may share it. Returned texts live as long as
 // the object.
 #pragma once
@@ -47,6 +49,8 @@ class TimeZone {
 
  private:
   void LoadTimeZones();
+  void LoadStoredList();
+  void LoadBuiltList();
   void Insert(TimeZoneValues&& zone);
   int IdentifierIndex(char const* identifier) const;
 

@@ -1,12 +1,30 @@
 #include "TimeZoneKeyReader.h"
 
 #include <memory>
+#include <string>
 
 #include "platform/registry/Registry.h"
 
 namespace {
 
 constexpr unsigned long kTextBufferSize = 1024;
+
+// A stored text with its terminating null, as the key's read would give it; empty when it
+// would not fit the buffer.
+VString BuiltText(std::string const& text, unsigned long& size) {
+  size = text.size() < kTextBufferSize ? static_cast<unsigned long>(text.size() + 1) : 0;
+  return size ? VString(text.c_str()) : VString();
+}
+
+TIME_ZONE_INFORMATION RuleOf(REG_TZI_FORMAT const& stored) {
+  TIME_ZONE_INFORMATION rule{};
+  rule.Bias = stored.Bias;
+  rule.StandardBias = stored.StandardBias;
+  rule.DaylightBias = stored.DaylightBias;
+  rule.StandardDate = stored.StandardDate;
+  rule.DaylightDate = stored.DaylightDate;
+  return rule;
+}
 
 }  // namespace
 
@@ -23,6 +41,18 @@ bool TimeZoneKeyReader::Read(HKEY list, char const* name, TimeZoneValues& zone) 
   ReadText(key, "Display", values.description, size);
   zone = std::move(values);
   return true;
+}
+
+void TimeZoneKeyReader::Read(TimeZoneListEntry const& entry, TimeZoneValues& zone) {
+  TimeZoneValues values;
+  values.rule = RuleOf(entry.tzi);
+  values.identifier = entry.identifier.c_str();
+  unsigned long size = 0;
+  values.standardLabel = BuiltText(entry.standardLabel, size);
+  if (size < 2) values.standardLabel = values.identifier;
+  values.daylightLabel = BuiltText(entry.daylightLabel, size);
+  values.description = BuiltText(entry.display, size);
+  zone = std::move(values);
 }
 
 bool TimeZoneKeyReader::ReadText(HKEY key, char const* name, VString& text, unsigned long& size) {
@@ -47,11 +77,6 @@ bool TimeZoneKeyReader::ReadRule(HKEY key, TIME_ZONE_INFORMATION& rule) {
   if (RegQueryValueEx(key, "TZI", nullptr, &type, reinterpret_cast<unsigned char*>(&stored), &size) != ERROR_SUCCESS ||
       type != REG_BINARY || size != sizeof stored)
     return false;
-  rule = TIME_ZONE_INFORMATION{};
-  rule.Bias = stored.Bias;
-  rule.StandardBias = stored.StandardBias;
-  rule.DaylightBias = stored.DaylightBias;
-  rule.StandardDate = stored.StandardDate;
-  rule.DaylightDate = stored.DaylightDate;
+  rule = RuleOf(stored);
   return true;
 }

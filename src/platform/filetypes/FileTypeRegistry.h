@@ -26,6 +26,9 @@ class FileTypeRegistry {
   virtual std::vector<std::string> Extensions() = 0;
   // The class of folders; empty when the system registers none.
   virtual std::string DirectoryClass() = 0;
+  // Where the icon of an open folder comes from, in DefaultIcon's form; empty when the system
+  // registers no folders.
+  virtual std::string OpenDirectoryIcon() = 0;
 };
 
 // The process's registry of file types: the freedesktop one (XdgLocations::FromEnvironment,

@@ -3,6 +3,7 @@
 namespace {
 
 constexpr char const* kDirectoryType = "inode/directory";
+constexpr char const* kOpenFolderIcon = "folder-open";
 
 std::vector<std::string> MimeFolders(XdgLocations const& locations) {
   std::vector<std::string> folders;
@@ -24,4 +25,8 @@ bool FreedesktopFileTypes::FindClass(std::string const& extension, std::string& 
 
 std::string FreedesktopFileTypes::DirectoryClass() {
   return m_mime.IsKnownType(kDirectoryType) ? kDirectoryType : std::string();
+}
+
+std::string FreedesktopFileTypes::OpenDirectoryIcon() {
+  return m_mime.IsKnownType(kDirectoryType) ? kOpenFolderIcon : std::string();
 }

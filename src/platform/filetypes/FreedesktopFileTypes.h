@@ -19,6 +19,8 @@ class FreedesktopFileTypes : public FileTypeRegistry {
   std::string ContentType(std::string const& extension) override { return m_mime.TypeOfExtension(extension); }
   std::vector<std::string> Extensions() override { return m_mime.Extensions(); }
   std::string DirectoryClass() override;
+  // The icon theme's "folder-open", the icon naming specification's open folder.
+  std::string OpenDirectoryIcon() override;
 
  private:
   SharedMimeInfo m_mime;

@@ -7,11 +7,7 @@
 #include <vector>
 
 #include "platform/registry/Registry.h"
-#include "platform/timezone/IcuWindowsZones.h"
-#include "platform/timezone/IcuZoneNames.h"
-#include "platform/timezone/IcuZoneRule.h"
 #include "platform/timezone/SystemTime.h"
-#include "platform/timezone/WindowsZonesFile.h"
 
 namespace {
 
@@ -37,25 +33,16 @@ LSTATUS SetText(HKEY key, char const* name, std::string const& text) {
                        static_cast<unsigned long>(text.size() + 1));
 }
 
-// "Pacific Standard Time" is in daylight time "Pacific Daylight Time"; names without
-// "Standard" keep their form.
-std::string DaylightLabel(std::string const& identifier) {
-  std::string label = identifier;
-  if (size_t const at = label.find("Standard"); at != std::string::npos) label.replace(at, 8, "Daylight");
-  return label;
-}
-
-LSTATUS WriteZone(HKEY list, WindowsZone const& zone, REG_TZI_FORMAT const& tzi) {
+LSTATUS WriteZone(HKEY list, TimeZoneListEntry const& zone) {
   HKEY key = nullptr;
   LSTATUS status = RegCreateKeyEx(list, zone.identifier.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
   if (status != ERROR_SUCCESS) return status;
   KeyHolder const holder(key, &RegCloseKey);
-  std::string const display = zone.display.empty() ? IcuZoneNames::Display(zone.zoneId, tzi.Bias) : zone.display;
-  if ((status = SetText(key, "Std", zone.identifier)) != ERROR_SUCCESS ||
-      (status = SetText(key, "Dlt", DaylightLabel(zone.identifier))) != ERROR_SUCCESS ||
-      (status = SetText(key, "Display", display)) != ERROR_SUCCESS)
+  if ((status = SetText(key, "Std", zone.standardLabel)) != ERROR_SUCCESS ||
+      (status = SetText(key, "Dlt", zone.daylightLabel)) != ERROR_SUCCESS ||
+      (status = SetText(key, "Display", zone.display)) != ERROR_SUCCESS)
     return status;
-  return RegSetValueEx(key, "TZI", 0, REG_BINARY, reinterpret_cast<unsigned char const*>(&tzi), sizeof tzi);
+  return RegSetValueEx(key, "TZI", 0, REG_BINARY, reinterpret_cast<unsigned char const*>(&zone.tzi), sizeof zone.tzi);
 }
 
 }  // namespace
@@ -83,26 +70,23 @@ std::string TimeZoneListWriter::Stamp(int year) const {
   char const* version = icu::TimeZone::getTZDataVersion(status);
   // The mapping file's size and time, so that installing or updating it renews the list.
   struct stat file {};
-  std::string const mapping = stat(m_cldrPath.c_str(), &file) == 0 ? m_cldrPath + " " + std::to_string(file.st_size) +
-                                                                         " " + std::to_string(file.st_mtime)
-                                                                   : m_cldrPath + " missing";
+  std::string const& path = m_builder.CldrPath();
+  std::string const mapping = stat(path.c_str(), &file) == 0
+                                  ? path + " " + std::to_string(file.st_size) + " " + std::to_string(file.st_mtime)
+                                  : path + " missing";
   return std::string("tz ") + (U_SUCCESS(status) ? version : "?") + "; year " + std::to_string(year) + "; " + mapping;
 }
 
 LSTATUS TimeZoneListWriter::WriteInUnit(int year) const {
-  std::vector<WindowsZone> zones;
-  if (!WindowsZonesFile::Read(m_cldrPath, zones)) zones = IcuWindowsZones::Zones();
+  // Built once the hive is known to be writable, so that a user who cannot write it pays nothing.
+  std::vector<TimeZoneListEntry> const zones = m_builder.Build(year);
   LSTATUS status = RegDeleteTree(HKEY_LOCAL_MACHINE, kKeyPath);
   if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND) return status;
   HKEY list = nullptr;
   status = RegCreateKeyEx(HKEY_LOCAL_MACHINE, kKeyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &list, nullptr);
   if (status != ERROR_SUCCESS) return status;
   KeyHolder const holder(list, &RegCloseKey);
-  for (WindowsZone const& zone : zones) {
-    ZoneYearRule rule;
-    // A backslash would make nested keys; a zone ICU does not know has no rule to give.
-    if (zone.identifier.find('\\') != std::string::npos || !IcuZoneRule::ForYear(zone.zoneId, year, rule)) continue;
-    if ((status = WriteZone(list, zone, rule.tzi)) != ERROR_SUCCESS) return status;
-  }
+  for (TimeZoneListEntry const& zone : zones)
+    if ((status = WriteZone(list, zone)) != ERROR_SUCCESS) return status;
   return SetText(list, TimeZoneListWriter::kStampValue, Stamp(year));
 }

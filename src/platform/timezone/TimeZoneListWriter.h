@@ -1,13 +1,13 @@
 // Writes the platform's time-zone list into the machine hive, where the library reads it: one
 // subkey per zone identifier with "Std" and "Dlt" (the standard and daylight labels), "Display"
-// (the text shown to users) and "TZI" (the 44-byte REG_TZI_FORMAT rule for one year).
-// Identifiers and display texts come from the CLDR mapping file, or from ICU's own mapping
-// when that file is missing or unreadable; rules come from ICU's transitions of the year.
+// (the text shown to users) and "TZI" (the 44-byte REG_TZI_FORMAT rule for one year), as
+// TimeZoneListBuilder makes them.
 // Threads: one at a time; processes racing to write the list write the same content.
 #pragma once
 
 #include <string>
 
+#include "platform/timezone/TimeZoneListBuilder.h"
 #include "platform/types/WinTypes.h"
 
 class TimeZoneListWriter {
@@ -16,9 +16,9 @@ class TimeZoneListWriter {
   static constexpr char kKeyPath[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion\\Time Zones";
   // On the list's key: which tz data, year and mapping file the list was built from.
   static constexpr char kStampValue[] = "List Source";
-  static constexpr char kDefaultCldrPath[] = "/usr/share/unicode/cldr/common/supplemental/windowsZones.xml";
+  static constexpr auto& kDefaultCldrPath = TimeZoneListBuilder::kDefaultCldrPath;
 
-  explicit TimeZoneListWriter(std::string cldrPath = kDefaultCldrPath) : m_cldrPath(std::move(cldrPath)) {}
+  explicit TimeZoneListWriter(std::string cldrPath = kDefaultCldrPath) : m_builder(std::move(cldrPath)) {}
 
   // Writes the list for the current year unless the stored one was written for that year from
   // the same sources, or was put there by hand (it has no "List Source" value on the list's
@@ -32,5 +32,5 @@ class TimeZoneListWriter {
   std::string Stamp(int year) const;
   LSTATUS WriteInUnit(int year) const;
 
-  std::string m_cldrPath;
+  TimeZoneListBuilder m_builder;
 };

@@ -25,7 +25,10 @@ class HeadlessUserInterface : public UserInterface {
   bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) override;
   // Without a scripted answer the offer is continued.
   UpgradeChoice OfferUpgrade(UpgradeOffer const& offer) override;
-  void SetBusyCursor(bool busy) override { m_busy = busy; }
+  void SetBusyCursor(bool busy) override {
+    if (busy && !m_busy) ++m_busyShown;
+    m_busy = busy;
+  }
   COLORREF WindowColor() const override { return 0xFFFFFF; }
   COLORREF WindowTextColor() const override { return 0x000000; }
   // Desktops smooth fonts unless told otherwise.
@@ -44,6 +47,8 @@ class HeadlessUserInterface : public UserInterface {
   std::vector<ShownDialog> const& Shown() const { return m_shown; }
   size_t PendingAnswers() const { return m_script.size(); }
   bool IsBusy() const { return m_busy; }
+  // How many times the busy cursor went up.
+  int BusyCursorShown() const { return m_busyShown; }
 
   void MarkIconMissing(std::string const& file) { m_missingIcons.insert(file); }
   void RefuseShellIcons() { m_shellIcons = false; }
@@ -70,4 +75,5 @@ class HeadlessUserInterface : public UserInterface {
   std::deque<ScriptedAnswer> m_script;
   std::vector<ShownDialog> m_shown;
   bool m_busy = false;
+  int m_busyShown = 0;
 };

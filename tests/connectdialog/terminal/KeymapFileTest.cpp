@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <string>
@@ -6,6 +7,7 @@
 #include "VReportMessageParams.h"
 #include "platform/shell/ExecutableFolder.h"
 #include "platform/types/VirtualKeys.h"
+#include "platform/ui/HeadlessUserInterface.h"
 #include "support/TempFolder.h"
 #include "terminal/Keymap.h"
 #include "terminal/ProfileKeymap.h"
@@ -171,6 +173,26 @@ TEST_F(KeymapFileTest, SaveWritesOwnEntriesInTheFileForm) {
             "ACSE\t0xBF                \tRUN(\"/x y.sh\")\r\n");
   EXPECT_FALSE(m_keymap.Save((m_folder / "no-such-folder/x.map").c_str()));
   EXPECT_FALSE(std::filesystem::exists(m_folder / "no-such-folder"));
+}
+
+TEST_F(KeymapFileTest, SaveThroughALinkReplacesTheFileItNamesAndLoadAndSaveShowTheBusyCursor) {
+  std::string const real = m_folder / "real.map";
+  WriteFileBytes(real, "old");
+  ASSERT_EQ(0, chmod(real.c_str(), 0600));
+  std::filesystem::create_symlink("real.map", m_path);
+  m_keymap.SetKeyCode(VK_F1, KeymapCode::VT_PF1);
+  HeadlessUserInterface ui;
+  SetUserInterface(&ui);
+  EXPECT_TRUE(m_keymap.Save(m_path.c_str()));
+  EXPECT_EQ(1, ui.BusyCursorShown());
+  EXPECT_TRUE(m_keymap.Load(m_path.c_str(), m_report));
+  SetUserInterface(nullptr);
+  EXPECT_EQ(2, ui.BusyCursorShown());
+  EXPECT_FALSE(ui.IsBusy());
+  EXPECT_TRUE(std::filesystem::is_symlink(m_path));
+  EXPECT_EQ("N\tVK_F1               \tVT_PF1\r\n", ReadFileBytes(real));
+  EXPECT_EQ(std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+            std::filesystem::status(real).permissions());
 }
 
 // The original has a fallback: a save that wrote its entries would load back as extra own entries.

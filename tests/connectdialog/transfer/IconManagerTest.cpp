@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/filetypes/FreedesktopFileTypes.h"
@@ -66,18 +67,20 @@ class IconManagerTest : public ::testing::Test {
 TEST_F(IconManagerTest, PreparesBuiltInImagesInTheirOrder) {
   FileTypeManager types;
   IconManager& icons = Prepared(types);
-  // Folders come from the directory class's icon; its next index does not exist, so the open
-  // folder falls back to its resource.
+  // Folders come from the directory class's icon and the theme's open folder, at the display's
+  // depth (no desktop setting).
   EXPECT_EQ(Sources(m_large),
             (std::vector<std::string>{"resource 100 32px", "resource 101 32px", "resource 102 32px", "resource 104 32px",
-                                      "resource 103 32px", "resource 105 32px", "resource 106 32px", "resource 108 32px",
-                                      "icon folder 32px 4bpp", "resource 109 32px", "resource 111 32px",
-                                      "resource 112 32px", "resource 113 32px", "resource 114 32px"}));
-  EXPECT_EQ(Sources(m_small)[8], "icon folder 16px 4bpp");
+                                      "resource 103 32px", "resource 105 32px", "resource 106 32px",
+                                      "icon folder-open 32px 16bpp", "icon folder 32px 16bpp", "resource 109 32px",
+                                      "resource 111 32px", "resource 112 32px", "resource 113 32px",
+                                      "resource 114 32px"}));
+  EXPECT_EQ(Sources(m_small)[7], "icon folder-open 16px 16bpp");
+  EXPECT_EQ(Sources(m_small)[8], "icon folder 16px 16bpp");
   EXPECT_EQ(m_small.GetImageCount(), 14);
   int const room = types.GetDefinitionCount() + 14;
   EXPECT_EQ(m_large.Created().cx, 32);
-  EXPECT_EQ(m_large.Created().flags, ILC_MASK | ILC_COLOR4);
+  EXPECT_EQ(m_large.Created().flags, ILC_MASK | ILC_COLOR16);
   EXPECT_EQ(m_large.Created().initial, room);
   EXPECT_EQ(m_small.Created().cy, 16);
   EXPECT_EQ(m_small.Created().initial, room);
@@ -94,6 +97,12 @@ TEST_F(IconManagerTest, FolderImagesFallBackToShellIconsThenResources) {
   EXPECT_EQ(Sources(m_large)[7], "shell 4 32px");
   EXPECT_EQ(Sources(m_small)[8], "shell 3 16px");
 
+  SetFileTypeRegistry(&m_system);
+  m_ui.MarkIconMissing("folder-open");
+  ASSERT_TRUE(m_icons->PrepareImageLists());
+  EXPECT_EQ(Sources(m_large)[7], "resource 108 32px");
+
+  SetFileTypeRegistry(&m_empty);
   m_ui.RefuseShellIcons();
   m_icons->SetResourceNumber(IconManager::IMGINDX_FOLDER_OPEN, 0);  // no resource: no image
   ASSERT_TRUE(m_icons->PrepareImageLists());
@@ -113,7 +122,7 @@ TEST_F(IconManagerTest, ExtensionImagesAreAddedOnceAndFallBackToTheUnknownImage)
   EXPECT_EQ(icons.ImageIndex("asc"), text);
   EXPECT_EQ(m_large.GetImageCount(), 15);
   EXPECT_EQ(types.FindExtension("txt")->itemData, text);
-  EXPECT_EQ(Sources(m_large)[14], "icon accessories-text-editor 32px 4bpp");
+  EXPECT_EQ(Sources(m_large)[14], "icon accessories-text-editor 32px 16bpp");
   // The executable type shows slot 10's resource, which the lists do not otherwise hold.
   EXPECT_EQ(icons.ImageIndex("exe"), 15);
   EXPECT_EQ(Sources(m_small)[15], "resource 110 16px");
@@ -145,7 +154,11 @@ TEST_F(IconManagerTest, GetIconsAndResourceNumbersRefuseBadIndices) {
 
 TEST_F(IconManagerTest, ColorDepthFollowsTheDesktopSettingAndTheDisplay) {
   FileTypeManager types;
-  EXPECT_EQ(IconManager(&types, &m_small, &m_large).ColorDepth(), 4);
+  // Without the setting the display decides.
+  for (auto const [display, depth] : {std::pair{24, 16}, {16, 16}, {15, 4}, {8, 4}}) {
+    m_ui.SetDisplayBitsPerPixel(display);
+    EXPECT_EQ(IconManager(&types, &m_small, &m_large).ColorDepth(), depth) << "unset on " << display;
+  }
   struct Case {
     char const* text;
     int display;

@@ -63,6 +63,7 @@ TEST(FreedesktopFileTypesTest, UnknownAndMalformedNamesAnswerEmpty) {
   }
   EXPECT_EQ(types.DirectoryClass(), "inode/directory");
   EXPECT_EQ(types.DefaultIcon("inode/directory"), "folder");
+  EXPECT_EQ(types.OpenDirectoryIcon(), "folder-open");
 }
 
 TEST(FreedesktopFileTypesTest, ListsEveryExtensionOnceInItsGlobSpelling) {
