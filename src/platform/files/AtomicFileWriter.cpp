@@ -10,20 +10,12 @@
 #include <filesystem>
 #include <random>
 
+#include "platform/files/DescriptorIo.h"
+
 namespace {
 
 constexpr int kMaxLinks = 40;  // as the kernel's own limit on a path's links
 constexpr int kNameAttempts = 16;
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    ssize_t const written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes.remove_prefix(static_cast<size_t>(written));
-  }
-  return true;
-}
 
 bool ReadAll(int fd, std::string& bytes) {
   char buffer[8192];
@@ -38,7 +30,7 @@ bool ReadAll(int fd, std::string& bytes) {
 
 // The file's whole content becomes `bytes`.
 bool Overwrite(int fd, std::string_view bytes) {
-  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes) &&
+  return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, bytes.data(), bytes.size()) &&
          ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
 }
 
@@ -58,13 +50,6 @@ bool FollowLinks(std::string path, std::string& target) {
   }
   errno = ELOOP;
   return false;
-}
-
-void SyncFolder(std::string const& folder) {
-  int const fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 // A new sibling of `target` no other process has, made with `mode` (the umask applies).
@@ -114,7 +99,7 @@ AtomicFileWriter::Result AtomicFileWriter::Replace(std::string const& target, st
     ::unlink(temporary.c_str());
     return WriteInPlace(target, bytes, std::string("its owner or mode cannot be kept (") + std::strerror(error) + ")");
   }
-  bool const written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  bool const written = WriteAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
   int const error = errno;
   if (::close(fd) != 0 || !written) return Fail("cannot write " + target, written ? errno : error, temporary);
   if (::rename(temporary.c_str(), target.c_str()) != 0) return Fail("cannot replace " + target, errno, temporary);
