@@ -7,14 +7,13 @@
 #include "VProfileStore.h"
 #include "library/SessionKeyPath.h"
 #include "platform/net/NumericAddress.h"
+#include "resources/MessageCodes.h"
 #include "session/ConnectConfig.h"
 #include "session/SessionConfig.h"
 #include "session/URL.h"
 
 namespace {
 
-constexpr unsigned long kProtocolNotSupported = 0xE160000C;
-constexpr unsigned long kNotAUrl = 0xE160000D;
 constexpr char kDefaultSession[] = "Default";
 constexpr int kFtpPort = 21;
 constexpr int kSftpPort = 22;
@@ -83,7 +82,7 @@ VString HostProtocol(SessionConfig& session) {
 
 // Names the protocol that was asked for, never the empty name of a side left without one.
 ISessionConfig* RefuseProtocol(SessionConfig* session, VString const& protocol, VReportMessageParams& report) {
-  report.Reset(kProtocolNotSupported);
+  report.Reset(message::kProtocolNotSupported);
   report.AddString(protocol.c_str());
   return Refuse(session);
 }
@@ -94,11 +93,11 @@ ISessionConfig* CreateSessionConfig(char const* text, CString const& anonymousPa
                                     VReportMessageParams& report) {
   SessionConfig* session = LoadDefaultSession();
   if (text == nullptr || *text == '\0') {
-    report.Reset(kNotAUrl);
+    report.Reset(message::kNotAUrl);
     return Refuse(session);
   }
   URL url(anonymousPassword);
-  report.Reset(kNotAUrl);
+  report.Reset(message::kNotAUrl);
   Target target;
   VString protocol;
   // A numeric address such as 192.168.1.5 holds no scheme, whatever a parser makes of its colons.
@@ -106,7 +105,7 @@ ISessionConfig* CreateSessionConfig(char const* text, CString const& anonymousPa
     target = FromUrl(url);
     transferType = url.GetTransferType();
     protocol = url.GetScheme() == URL::kFtp ? "FTP" : "SFTP";
-  } else if (report.GetCode() == kNotAUrl) {
+  } else if (report.GetCode() == message::kNotAUrl) {
     protocol = HostProtocol(*session);
     target = FromHost(text, IsSftp(protocol.View()), anonymousPassword);
     transferType = URL::kNoTransferType;

@@ -11,14 +11,13 @@
 #include "platform/types/FileConstants.h"
 #include "platform/types/LastError.h"
 #include "platform/ui/BusyCursor.h"
+#include "resources/MessageCodes.h"
 #include "terminal/KeymapBuiltIn.h"
 #include "terminal/KeymapFileReader.h"
 #include "terminal/KeymapFileWriter.h"
 
 namespace {
 
-constexpr unsigned long kLoadFailed = 0xE1600007;
-constexpr unsigned long kLoadedWithErrors = 0xA1600008;
 
 VString const kNoValue;
 
@@ -138,7 +137,7 @@ bool Keymap::Load(VString const& path, VReportMessageParams& report) {
     reader.ReadLine(line.View(), number);
   m_containsComments = reader.SawComment();
   if (reader.ErrorCount() > 0) {
-    report.Reset(reader.Stopped() ? kLoadFailed : kLoadedWithErrors);
+    report.Reset(reader.Stopped() ? message::kKeymapLoadFailed : message::kKeymapLoadedWithErrors);
     report.AddString(path);
     report.AddString(reader.ErrorText().c_str());
   }
