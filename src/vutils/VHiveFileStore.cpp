@@ -19,3 +19,5 @@ VProfilePrivateKey* VHiveFileStore::OpenRoot(bool readOnly) { return m_store->Op
 bool VHiveFileStore::CanCommit() { return m_store->CanCommit(); }
 
 bool VHiveFileStore::EndWork(bool commit) { return m_store->EndWork(commit); }
+
+long VHiveFileStore::Status() { return m_store->Status(); }

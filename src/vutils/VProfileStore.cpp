@@ -12,9 +12,11 @@ VProfileStore::VProfileStore(bool readOnly, VProfileStoreFactory* factory) : m_r
   if (!factory) factory = GetInstalledProfileStoreFactory();
   if (factory) m_store = factory->CreateStore();
   m_root = new VProfileKey(this);
+  VStoreFailure::Opened(this);
 }
 
 VProfileStore::~VProfileStore() {
+  VStoreFailure::Closed(this);
   if (!m_closed) Close(true);
   delete m_store;
   delete m_root;

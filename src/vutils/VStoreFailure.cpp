@@ -1,5 +1,9 @@
 #include "VStoreFailure.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "VProfileStore.h"
 #include "platform/types/FileConstants.h"
 #include "platform/types/WinTypes.h"
 
@@ -7,10 +11,23 @@ namespace {
 
 thread_local long firstCode = ERROR_SUCCESS;
 thread_local std::string firstLocation;
+thread_local std::vector<VProfileStore*> openStores;
 
 std::string Named(std::string const& location) { return location.empty() ? "the store" : location; }
 
+// Takes in the first failure of a store still open, when none is kept yet.
+void AskOpenStores() {
+  for (VProfileStore* store : openStores) {
+    if (firstCode != ERROR_SUCCESS) return;
+    VStoreFailure::Note(store->Status(), store->Location());
+  }
+}
+
 }  // namespace
+
+void VStoreFailure::Opened(VProfileStore* store) { openStores.push_back(store); }
+
+void VStoreFailure::Closed(VProfileStore* store) { std::erase(openStores, store); }
 
 void VStoreFailure::Clear() {
   firstCode = ERROR_SUCCESS;
@@ -23,11 +40,15 @@ void VStoreFailure::Note(long code, std::string const& location) {
   firstLocation = location;
 }
 
-bool VStoreFailure::Any() { return firstCode != ERROR_SUCCESS; }
+bool VStoreFailure::Any() { return Code() != ERROR_SUCCESS; }
 
-long VStoreFailure::Code() { return firstCode; }
+long VStoreFailure::Code() {
+  AskOpenStores();
+  return firstCode;
+}
 
 std::string VStoreFailure::Describe() {
+  AskOpenStores();
   std::string const where = Named(firstLocation);
   switch (firstCode) {
     case ERROR_SUCCESS: return {};

@@ -78,7 +78,7 @@ TEST_F(CdtoolSessionRefusalTest, AMoveWhileAnotherProcessHoldsTheStoreChangesNot
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
   EXPECT_EQ(moved.exitCode, 1);
-  EXPECT_NE(moved.err.find("\"S1\" was not moved"), std::string::npos) << moved.err;
+  EXPECT_NE(moved.err.find("the store is locked by another process"), std::string::npos) << moved.err;
   EXPECT_EQ(Run("session ls --tree").out, "F\\\nS1\n");
 }
 

@@ -38,6 +38,7 @@ TEST_F(CdtoolStoreFailureTest, EverySessionVerbReportsADamagedStore) {
                                "session cp --unique Lab\\\\one Lab"};
   for (Damage const& damage : damages) {
     SCOPED_TRACE(damage.name);
+    ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
     ASSERT_EQ(Run("session new Lab\\\\one --protocol Telnet --host h").exitCode, 0);
     std::string const store = ConfigStore();
     ASSERT_FALSE(store.empty());

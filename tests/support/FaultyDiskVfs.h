@@ -68,12 +68,11 @@ inline sqlite3_io_methods const kMethods = {2,         Close,         Read,     
                                      nullptr,   nullptr};
 
 inline int Open(sqlite3_vfs*, char const* name, sqlite3_file* file, int flags, int* outFlags) {
-  if (currentFault == 2 && (flags & SQLITE_OPEN_READWRITE)) {
-    if (flags & SQLITE_OPEN_CREATE) return SQLITE_CANTOPEN;
-    flags = (flags & ~SQLITE_OPEN_READWRITE) | SQLITE_OPEN_READONLY;
-  }
+  // Only the database file itself is read-only, as a file of mode 0444 is to its owner.
+  if (currentFault == 2 && (flags & SQLITE_OPEN_MAIN_DB) && (flags & SQLITE_OPEN_READWRITE))
+    flags = (flags & ~(SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)) | SQLITE_OPEN_READONLY;
   FaultyFile* faulty = Of(file);
-  std::memset(faulty, 0, sizeof(FaultyFile));
+  std::memset(faulty, 0, sizeof(faulty_disk::FaultyFile));
   int const rc = realVfs->xOpen(realVfs, name, faulty->real(), flags, outFlags);
   faulty->base.pMethods = faulty->real()->pMethods ? &kMethods : nullptr;
   return rc;
@@ -96,7 +95,7 @@ inline int CurrentTimeInt64(sqlite3_vfs*, sqlite3_int64* out) { return realVfs->
 inline FaultyDiskVfs::FaultyDiskVfs() {
   faulty_disk::realVfs = sqlite3_vfs_find(nullptr);
   m_vfs.iVersion = 2;
-  m_vfs.szOsFile = static_cast<int>(sizeof(FaultyFile)) + faulty_disk::realVfs->szOsFile;
+  m_vfs.szOsFile = static_cast<int>(sizeof(faulty_disk::FaultyFile)) + faulty_disk::realVfs->szOsFile;
   m_vfs.mxPathname = faulty_disk::realVfs->mxPathname;
   m_vfs.zName = "faulty-disk";
   m_vfs.xOpen = faulty_disk::Open;
@@ -116,4 +115,4 @@ inline FaultyDiskVfs::~FaultyDiskVfs() {
   sqlite3_vfs_unregister(&m_vfs);
 }
 
-inline inline void FaultyDiskVfs::Set(Fault fault) { faulty_disk::currentFault = static_cast<int>(fault); }
+inline void FaultyDiskVfs::Set(Fault fault) { faulty_disk::currentFault = static_cast<int>(fault); }

@@ -66,6 +66,7 @@ TEST_F(SessionDatabaseStoreFailureTest, WritesThatTheDiskRefusesAreReportedAndCh
     {
       FaultyDiskVfs disk;
       FaultyDiskVfs::Set(c.fault);
+      RegUnloadHives();
       VStoreFailure::Clear();
       EXPECT_EQ(SessionCount(), kSessions) << "reading needs no write";
       EXPECT_FALSE(VStoreFailure::Any()) << VStoreFailure::Describe();
