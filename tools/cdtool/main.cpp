@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "DialogCommand.h"
 #include "FileTypesCommand.h"
 #include "FirewallCommand.h"
 #include "GlobalCommand.h"
@@ -46,6 +47,7 @@ int main(int argc, char** argv) {
   SessionFromUrlCommand fromUrl(*app.get_subcommand("session"), session.Loader());
   LaunchCommand launch(app);
   UrlCommand url(app);
+  DialogCommand dialog(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -70,5 +72,6 @@ int main(int argc, char** argv) {
   if (session.Selected()) return session.Run();
   if (launch.Selected()) return launch.Run();
   if (url.Selected()) return url.Run();
+  if (dialog.Selected()) return dialog.Run();
   return 2;
 }
