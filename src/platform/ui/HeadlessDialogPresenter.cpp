@@ -48,6 +48,7 @@ bool HeadlessDialogPresenter::Play(DialogScript const& script, HeadlessUserInter
   }
   m_steps = script.steps;
   m_next = 0;
+  ui.SeparateTexts();
   for (int button : script.answers) ui.Script(button);
   for (std::string const& text : script.texts) ui.ScriptText(text);
   return true;

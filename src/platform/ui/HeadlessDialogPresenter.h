@@ -35,7 +35,8 @@ class HeadlessDialogPresenter : public DialogPresenter {
   void AddStep(std::string const& name, StepHandler handler);
   bool HasStep(std::string const& name) const { return m_handlers.count(name) != 0; }
 
-  // Takes the script's steps and queues its answers and texts on `ui`. False, with Failure
+  // Takes the script's steps and queues its answers for message boxes and its texts for
+  // choosers and prompts on `ui`. False, with Failure
   // set and nothing queued, when a step has a name no handler was added for.
   bool Play(DialogScript const& script, HeadlessUserInterface& ui);
 

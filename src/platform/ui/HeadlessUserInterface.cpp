@@ -59,7 +59,9 @@ int HeadlessUserInterface::MessageBox(std::string const& text, std::string const
 
 bool HeadlessUserInterface::Ask(ShownDialog dialog, std::string& value) {
   std::string answered;
-  if (!m_texts.empty()) {
+  if (m_textsApart && m_texts.empty()) {
+    dialog.answer = IDCANCEL;
+  } else if (m_textsApart) {
     answered = std::move(m_texts.front());
     m_texts.pop_front();
     dialog.answer = IDOK;
