@@ -36,21 +36,6 @@ std::string PlainText(Json const& output) {
   return text;
 }
 
-// Installs a presenter and a user interface for one run and takes them back after it.
-class Installed {
- public:
-  Installed(DialogPresenter& presenter, UserInterface& ui) {
-    SetDialogPresenter(&presenter);
-    SetUserInterface(&ui);
-  }
-  ~Installed() {
-    SetDialogPresenter(nullptr);
-    SetUserInterface(nullptr);
-  }
-  Installed(Installed const&) = delete;
-  Installed& operator=(Installed const&) = delete;
-};
-
 }  // namespace
 
 int DialogScriptRunner::Load(std::string const& path) {
@@ -66,11 +51,11 @@ int DialogScriptRunner::Load(std::string const& path) {
 }
 
 int DialogScriptRunner::Run(DialogModel& dialog, std::function<void(Json&)> const& describe) {
-  int endCode = 0;
-  {
-    Installed const installed(m_presenter, m_ui);
-    endCode = dialog.DoModal();
-  }
+  SetDialogPresenter(&m_presenter);
+  SetUserInterface(&m_ui);
+  int const endCode = dialog.DoModal();
+  SetDialogPresenter(nullptr);
+  SetUserInterface(nullptr);
   if (auto const& failure = m_presenter.Finish()) return Fail({failure->error, failure->step});
   Json output;
   output["endCode"] = endCode;

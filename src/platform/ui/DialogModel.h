@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/types/UserInterfaceCodes.h"
+
 class DialogModel {
  public:
   virtual ~DialogModel() = default;
@@ -15,9 +17,9 @@ class DialogModel {
   // The dialog's window has just been made: fill it. Called once per run by the presenter.
   virtual void Open() { m_ended = false; }
   // The default button or Enter: ends with IDOK unless a rule refuses.
-  virtual void OnOK() { EndDialog(1); }
+  virtual void OnOK() { EndDialog(IDOK); }
   // Escape, the close box or Cancel: ends with IDCANCEL.
-  virtual void OnCancel() { EndDialog(2); }
+  virtual void OnCancel() { EndDialog(IDCANCEL); }
   // A button of the dialog pressed. False, with `error` saying why, when no enabled button
   // has that id.
   virtual bool Command(int id, std::string& error);

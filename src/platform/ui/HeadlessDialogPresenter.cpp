@@ -59,7 +59,7 @@ int HeadlessDialogPresenter::RunModal(DialogModel& dialog) {
   while (!dialog.IsEnded() && !m_failure && m_next < m_steps.size()) RunStep(dialog, m_steps[m_next++]);
   if (!dialog.IsEnded()) dialog.OnCancel();
   // A dialog whose cancel is refused still closes when nobody is left to answer it.
-  if (!dialog.IsEnded()) dialog.EndDialog(2);
+  if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
   return dialog.EndCode();
 }
 
