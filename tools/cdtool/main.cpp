@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "CommandOutput.h"
+#include "DialogCommand.h"
 #include "FileTypesCommand.h"
 #include "FirewallCommand.h"
 #include "GlobalCommand.h"
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
   SessionFromUrlCommand fromUrl(*app.get_subcommand("session"), session.Loader());
   LaunchCommand launch(app);
   UrlCommand url(app);
+  DialogCommand dialog(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -76,6 +78,7 @@ int main(int argc, char** argv) {
     if (session.Selected()) return session.Run();
     if (launch.Selected()) return launch.Run();
     if (url.Selected()) return url.Run();
+    if (dialog.Selected()) return dialog.Run();
     return 2;
   }();
   // A command that wrote nothing of its own still fails when its store did.

@@ -59,7 +59,15 @@ int HeadlessUserInterface::MessageBox(std::string const& text, std::string const
 
 bool HeadlessUserInterface::Ask(ShownDialog dialog, std::string& value) {
   std::string answered;
-  dialog.answer = NextButton(ChooserOffers, 0, IDCANCEL, answered);
+  if (m_textsApart && m_texts.empty()) {
+    dialog.answer = IDCANCEL;
+  } else if (m_textsApart) {
+    answered = std::move(m_texts.front());
+    m_texts.pop_front();
+    dialog.answer = IDOK;
+  } else {
+    dialog.answer = NextButton(ChooserOffers, 0, IDCANCEL, answered);
+  }
   bool const accepted = dialog.answer == IDOK;
   if (accepted) value = dialog.answerText = answered;
   m_shown.push_back(std::move(dialog));

@@ -2,6 +2,9 @@
 // and records everything it was asked to show, so that every rule which talks to the user can be
 // run and checked without one. Message boxes with no scripted answer take their default button;
 // choosers and prompts with none are cancelled, since nobody picked a file or typed a text.
+// Once texts are kept apart (SeparateTexts), choosers and prompts take only the texts queued
+// with ScriptText and message boxes only the buttons: a script's answers and texts cannot
+// swallow one another.
 // An answer with a button the question does not offer is taken as that default.
 // Icons are made up: every icon name or path has an icon at index 0 unless the caller marked it
 // missing, every non-zero resource number has one, and the shell's folder icons are there unless
@@ -43,9 +46,12 @@ class HeadlessUserInterface : public UserInterface {
   void Script(ScriptedAnswer answer) { m_script.push_back(std::move(answer)); }
   void Script(int button, std::string text = {}) { Script(ScriptedAnswer{button, std::move(text)}); }
   void Script(UpgradeChoice choice) { Script(static_cast<int>(choice)); }
+  void SeparateTexts() { m_textsApart = true; }
+  // Queues a text that the next chooser or prompt accepts.
+  void ScriptText(std::string text) { m_texts.push_back(std::move(text)); }
 
   std::vector<ShownDialog> const& Shown() const { return m_shown; }
-  size_t PendingAnswers() const { return m_script.size(); }
+  size_t PendingAnswers() const { return m_script.size() + m_texts.size(); }
   bool IsBusy() const { return m_busy; }
   // How many times the busy cursor went up.
   int BusyCursorShown() const { return m_busyShown; }
@@ -73,6 +79,8 @@ class HeadlessUserInterface : public UserInterface {
   int m_destroyed = 0;
 
   std::deque<ScriptedAnswer> m_script;
+  std::deque<std::string> m_texts;
+  bool m_textsApart = false;
   std::vector<ShownDialog> m_shown;
   bool m_busy = false;
   int m_busyShown = 0;

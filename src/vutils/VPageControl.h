@@ -1,0 +1,40 @@
+// One control of a dialog page as data: what a front end draws (id, kind, label text, range or
+// choices) and what the page moves between it and the settings (the option it edits, by
+// stored name). Its value is the control's text as the user sees it: a check box holds
+// "true" or "false", a list the choice shown.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "VControlKind.h"
+
+class VPropertyTreePage;
+
+class VPageControl {
+ public:
+  int id = 0;
+  VControlKind kind = VControlKind::Label;
+  std::string label;   // byte for byte, with its & mnemonic
+  std::string option;  // the stored name of the option it edits; empty for none
+  int minimum = 0;     // a number's range, both ends allowed
+  int maximum = 0;
+  std::vector<std::string> choices;
+  int enabledBy = 0;   // a check box that must be ticked for this control to be enabled; 0 none
+  std::function<void(VPropertyTreePage&)> onClick;  // a button's action
+
+  std::string value;
+  bool enabled = true;
+  bool visible = true;
+
+  // Whether the user can put `text` into the control as it is; false, with `error` saying
+  // why, for a control that takes no input, a check box given no flag or a list given no choice.
+  bool Accepts(std::string const& text, std::string& error) const;
+  // Normalises what Accepts let in (a check box keeps "true" or "false").
+  void Take(std::string const& text);
+  // Whether the value may go into the settings; false, with the standard message for the
+  // user, for a number that is not one or lies outside its range.
+  bool Validate(std::string& message) const;
+  bool TakesInput() const { return kind != VControlKind::Label && kind != VControlKind::Button; }
+};

@@ -1,0 +1,307 @@
+// The property-tree dialog driven through its commands alone, on pages of its own and on the
+// framework's demonstration dialog.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "VPropertyPageStateMap.h"
+#include "VPropertyTreeDemoDialog.h"
+#include "VPropertyTreeDialog.h"
+#include "VPropertyTreePage.h"
+#include "platform/types/UserInterfaceCodes.h"
+#include "platform/types/VirtualKeys.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "platform/ui/UserInterface.h"
+
+namespace {
+
+// A page that counts how often it is asked to be left and may refuse.
+class CountingPage : public VPropertyTreePage {
+ public:
+  using VPropertyTreePage::VPropertyTreePage;
+  bool OnKillActive() override {
+    ++killed;
+    return !refuseToLeave;
+  }
+  int killed = 0;
+  bool refuseToLeave = false;
+};
+
+// General > (Appearance > Colors), Terminal, Logging: fresh pages each time, as a dialog owner
+// makes them for every run.
+struct Pages {
+  CountingPage general{1, "General"};
+  CountingPage appearance{2, "Appearance"};
+  CountingPage colors{3, "Colors"};
+  CountingPage terminal{4, "Terminal"};
+  CountingPage logging{5, "Logging"};
+
+  Pages() {
+    general.AddChildPage(&appearance);
+    appearance.AddChildPage(&colors);
+  }
+  void AddTo(VPropertyTreeDialog& dialog) {
+    for (VPropertyTreePage* page : {&general, &terminal, &logging}) dialog.AddPage(page);
+  }
+};
+
+class PropertyTreeTest : public ::testing::Test {
+ protected:
+  PropertyTreeTest() { SetUserInterface(&ui); }
+  ~PropertyTreeTest() override { SetUserInterface(nullptr); }
+
+  static std::vector<std::string> Labels(VPropertyTreeDialog const& dialog, bool visibleOnly) {
+    std::vector<std::string> labels;
+    VTreeControl const& tree = dialog.Tree();
+    for (VTreeItem item : visibleOnly ? tree.VisibleItems() : tree.AllItems()) labels.push_back(tree.Label(item));
+    return labels;
+  }
+  static std::string Current(VPropertyTreeDialog const& dialog) {
+    return dialog.CurrentPage() ? dialog.CurrentPage()->Label() : "";
+  }
+  std::unique_ptr<VPropertyTreeDialog> Dialog(Pages& pages) {
+    auto dialog = std::make_unique<VPropertyTreeDialog>("Options", VPropertyTreeIds{100, 1000, 1010, 1011}, nullptr, &map);
+    pages.AddTo(*dialog);
+    return dialog;
+  }
+
+  HeadlessUserInterface ui;
+  VPropertyPageStateMap map;
+};
+
+TEST_F(PropertyTreeTest, TitlesSplitAtTheLineFeedIntoLabelAndCaption) {
+  struct Case {
+    char const* caption;
+    char const* title;
+    char const* label;
+    char const* shown;
+  };
+  for (Case const& c : std::vector<Case>{{"General", "General\nGeneral", "General", "  General"},
+                                         {"Terminal", "Terminal\nTerminal Size", "Terminal", "  Terminal Size"},
+                                         {"Logging", "", "Logging", "  Logging"},
+                                         {"Own", "Explicit", "Explicit", "  Explicit"},
+                                         {"Empty", "\n", "", "  "}}) {
+    VPropertyTreePage page(7, c.caption);
+    page.SetTitle(c.title);
+    VPropertyTreeDialog dialog("Options", {}, nullptr, nullptr);
+    dialog.AddPage(&page);
+    dialog.Open();
+    EXPECT_EQ(dialog.Tree().Label(page.TreeItem()), c.label) << c.title;
+    EXPECT_EQ(dialog.CaptionText(), c.shown) << c.title;
+  }
+}
+
+TEST_F(PropertyTreeTest, ReopeningSelectsTheChildLeftSelectedUnderItsExpandedParent) {
+  {
+    Pages pages;
+    auto dialog = Dialog(pages);
+    dialog->Open();
+    EXPECT_EQ(Current(*dialog), "General");
+    EXPECT_EQ(Labels(*dialog, true), (std::vector<std::string>{"General", "Appearance", "Colors", "Terminal", "Logging"}));
+    ASSERT_TRUE(dialog->ExpandItem(pages.general.TreeItem(), false));
+    ASSERT_TRUE(dialog->ExpandItem(pages.general.TreeItem(), true));
+    ASSERT_TRUE(dialog->ExpandItem(pages.appearance.TreeItem(), false));
+    ASSERT_TRUE(dialog->SelectItem(pages.appearance.TreeItem()));
+    dialog->OnCancel();
+  }
+  Pages pages;
+  auto dialog = Dialog(pages);
+  dialog->Open();
+  EXPECT_EQ(Current(*dialog), "Appearance");
+  EXPECT_EQ(dialog->Tree().Selected(), pages.appearance.TreeItem());
+  EXPECT_TRUE(dialog->Tree().IsExpanded(pages.general.TreeItem()));
+  EXPECT_FALSE(dialog->Tree().IsExpanded(pages.appearance.TreeItem())) << "the collapse is remembered too";
+  EXPECT_FALSE(pages.general.IsSelected());
+  EXPECT_EQ(map.GetCount(), 5);
+  EXPECT_TRUE(map.Lookup("Appearance")->selected);
+  EXPECT_EQ(map.Lookup("appearance"), nullptr) << "keys compare case-sensitively";
+}
+
+TEST_F(PropertyTreeTest, StartOnFirstPageOverridesTheRememberedSelection) {
+  map.SetAt("Colors", {true, true});
+  Pages pages;
+  auto dialog = Dialog(pages);
+  dialog->SetStartOnFirstPage(true);
+  dialog->Open();
+  EXPECT_EQ(Current(*dialog), "General");
+  EXPECT_FALSE(pages.colors.IsSelected());
+  EXPECT_FALSE(map.Lookup("Colors")->selected);
+  EXPECT_TRUE(dialog->TreeHasFocus());
+}
+
+TEST_F(PropertyTreeTest, CtrlKeysWalkTheVisibleItemsAndWrapAround) {
+  struct Case {
+    char const* from;
+    int key;
+    bool shift;
+    char const* to;
+  };
+  Pages pages;
+  auto dialog = Dialog(pages);
+  dialog->Open();
+  dialog->ExpandItem(pages.appearance.TreeItem(), false);  // Colors is out of sight
+  for (Case const& c : std::vector<Case>{{"Logging", VK_NEXT, false, "General"},
+                                         {"General", VK_PRIOR, false, "Logging"},
+                                         {"General", VK_TAB, true, "Logging"},
+                                         {"Logging", VK_TAB, false, "General"},
+                                         {"Appearance", VK_NEXT, false, "Terminal"},
+                                         {"Terminal", VK_PRIOR, false, "Appearance"},
+                                         {"Terminal", VK_PRIOR, true, "Appearance"}}) {
+    ASSERT_TRUE(dialog->SelectItem(dialog->FindItem(c.from)));
+    EXPECT_TRUE(dialog->OnKey(c.key, true, c.shift, false));
+    EXPECT_EQ(Current(*dialog), c.to) << c.from << " key " << c.key;
+  }
+  EXPECT_FALSE(dialog->OnKey(VK_NEXT, false, false, false)) << "without Ctrl the key is the dialog's";
+  EXPECT_FALSE(dialog->OnKey(VK_RETURN, true, false, false));
+  EXPECT_EQ(Current(*dialog), "Appearance");
+}
+
+TEST_F(PropertyTreeTest, APageThatRefusesCannotBeLeftByClickKeyOrOk) {
+  Pages pages;
+  auto dialog = Dialog(pages);
+  dialog->Open();
+  pages.general.refuseToLeave = true;
+  EXPECT_FALSE(dialog->SelectItem(pages.terminal.TreeItem()));
+  EXPECT_TRUE(dialog->OnKey(VK_TAB, true, false, false));
+  dialog->OnOK();
+  EXPECT_FALSE(dialog->IsEnded());
+  EXPECT_EQ(Current(*dialog), "General");
+  EXPECT_EQ(dialog->Tree().Selected(), pages.general.TreeItem());
+  EXPECT_EQ(pages.general.killed, 3);
+  pages.general.refuseToLeave = false;
+  dialog->OnOK();
+  EXPECT_EQ(dialog->EndCode(), IDOK);
+}
+
+TEST_F(PropertyTreeTest, HidingTheCurrentPageSelectsTheFirstRootWithoutValidating) {
+  Pages pages;
+  auto dialog = Dialog(pages);
+  dialog->Open();
+  ASSERT_TRUE(dialog->SelectItem(pages.terminal.TreeItem()));
+  pages.terminal.refuseToLeave = true;
+  int const asked = pages.terminal.killed;
+  dialog->HidePage(&pages.terminal);
+  EXPECT_EQ(pages.terminal.killed, asked);
+  EXPECT_EQ(Current(*dialog), "General");
+  EXPECT_EQ(pages.terminal.TreeItem(), 0);
+  EXPECT_FALSE(pages.terminal.IsSelected());
+  EXPECT_EQ(Labels(*dialog, false), (std::vector<std::string>{"General", "Appearance", "Colors", "Logging"}));
+  // Hiding the first root while a child of it is current moves on to the next root.
+  ASSERT_TRUE(dialog->SelectItem(pages.colors.TreeItem()));
+  dialog->HidePage(&pages.general);
+  EXPECT_EQ(Current(*dialog), "Logging");
+  EXPECT_EQ(Labels(*dialog, false), (std::vector<std::string>{"Logging"}));
+}
+
+TEST_F(PropertyTreeTest, ShowPagePutsAPageBackAtItsPlace) {
+  Pages pages;
+  auto dialog = Dialog(pages);
+  dialog->Open();
+  dialog->ShowPage(&pages.terminal);  // already in the tree: nothing happens
+  dialog->HidePage(&pages.terminal);
+  dialog->HidePage(&pages.appearance);
+  dialog->ShowPage(&pages.terminal);
+  EXPECT_EQ(Labels(*dialog, false), (std::vector<std::string>{"General", "Terminal", "Logging"}));
+  dialog->ShowPage(&pages.colors);  // its parent is out of the tree
+  dialog->ShowPage(&pages.appearance);
+  EXPECT_EQ(Labels(*dialog, false), (std::vector<std::string>{"General", "Appearance", "Colors", "Terminal", "Logging"}));
+  EXPECT_TRUE(dialog->Tree().IsExpanded(pages.general.TreeItem()));
+}
+
+TEST_F(PropertyTreeTest, ReplacedPagesDoNotTakeTheSelection) {
+  Pages pages;
+  auto dialog = Dialog(pages);
+  dialog->Open();
+  ASSERT_TRUE(dialog->SelectItem(pages.logging.TreeItem()));
+  dialog->HidePage(&pages.logging);
+  map.Lookup("Logging")->selected = true;
+  dialog->SetReplacingPages(true);
+  dialog->ShowPage(&pages.logging);
+  EXPECT_EQ(Current(*dialog), "General");
+  EXPECT_FALSE(map.Lookup("Logging")->selected);
+}
+
+TEST_F(PropertyTreeTest, InterfaceAddsRemovesAndIgnoresOperationFour) {
+  Pages pages;
+  VPropertyTreeDialog dialog("Options", {}, nullptr, &map);
+  IPropertyTreeDialog& host = dialog;
+  host.AddPage(&pages.terminal);
+  host.AddPage(&pages.logging);
+  host.AddPage(&pages.terminal);
+  host.RemovePage(&pages.terminal);
+  host.Reserved(0xFFFFFFFF);
+  EXPECT_EQ(dialog.Pages(), (std::vector<VPropertyTreePage*>{&pages.logging, &pages.terminal}));
+  EXPECT_EQ(host.GetPageStateMap(), &map);
+}
+
+// The demonstration's controls move values into its settings only when they are valid.
+class PropertyTreeDemoTest : public PropertyTreeTest {
+ protected:
+  PropertyTreeDemoTest() { VPropertyTreeDemoDialog::DeleteStateMap(); }
+  ~PropertyTreeDemoTest() override { VPropertyTreeDemoDialog::DeleteStateMap(); }
+  VPropertyTreeDemoSettings settings;
+  VPropertyTreeDemoDialog dialog{settings};
+};
+
+TEST_F(PropertyTreeDemoTest, NumbersOutsideTheirRangeKeepThePageAndTheSettings) {
+  dialog.Open();
+  ASSERT_TRUE(dialog.SelectItem(dialog.FindItem("Terminal")));
+  EXPECT_EQ(dialog.CaptionText(), "  Terminal Size");
+  struct Case {
+    char const* value;
+    char const* message;
+  };
+  std::string error;
+  for (Case const& c : std::vector<Case>{{"131", "Please enter an integer between 132 and 1024."},
+                                         {"1025", "Please enter an integer between 132 and 1024."},
+                                         {"12x", "Please enter an integer."},
+                                         {"", "Please enter an integer."},
+                                         {"99999999999999999999", "Please enter an integer."}}) {
+    ASSERT_TRUE(dialog.SetControl(VPropertyTreeDemoDialog::kMaximumColumns, c.value, error)) << error;
+    ASSERT_TRUE(dialog.SetControl(VPropertyTreeDemoDialog::kScrollbackLines, "10", error));
+    dialog.OnOK();
+    EXPECT_FALSE(dialog.IsEnded());
+    EXPECT_FALSE(dialog.SelectItem(dialog.FindItem("Logging")));
+    EXPECT_EQ(ui.Shown().back().text, c.message);
+    EXPECT_EQ(ui.Shown().back().type, MB_OK | MB_ICONWARNING);
+    EXPECT_EQ(dialog.CurrentPage()->FocusControl(), VPropertyTreeDemoDialog::kMaximumColumns);
+    EXPECT_FALSE(settings.IsModified()) << c.value;
+  }
+  for (char const* edge : {"132", "1024"}) {
+    ASSERT_TRUE(dialog.SetControl(VPropertyTreeDemoDialog::kMaximumColumns, edge, error));
+    EXPECT_TRUE(dialog.SelectItem(dialog.FindItem("Logging"))) << edge;
+    ASSERT_TRUE(dialog.SelectItem(dialog.FindItem("Terminal")));
+  }
+  EXPECT_EQ(static_cast<int>(settings.maximumColumns), 1024);
+  EXPECT_EQ(static_cast<int>(settings.scrollbackLines), 10);
+  ASSERT_TRUE(dialog.Command(VPropertyTreeDemoDialog::kDefaults, error));
+  EXPECT_EQ(dialog.CurrentPage()->Control(VPropertyTreeDemoDialog::kMaximumColumns)->value, "132");
+  dialog.OnCancel();
+  EXPECT_EQ(dialog.EndCode(), IDCANCEL);
+  EXPECT_FALSE(settings.IsModified()) << "Cancel puts the settings back";
+}
+
+TEST_F(PropertyTreeDemoTest, ControlsRefuseWhatTheyCannotTake) {
+  dialog.Open();
+  EXPECT_EQ(VPropertyTreeDemoDialog::PageStateMap().GetCount(), 5);
+  std::string error;
+  EXPECT_FALSE(dialog.SetControl(VPropertyTreeDemoDialog::kAudibleBell, "maybe", error));
+  EXPECT_FALSE(dialog.SetControl(4242, "x", error));
+  EXPECT_EQ(error, "page \"General\" has no control 4242");
+  EXPECT_FALSE(dialog.Command(VPropertyTreeDemoDialog::kSessionName, error));
+  ASSERT_TRUE(dialog.SelectItem(dialog.FindItem("Logging")));
+  EXPECT_FALSE(dialog.SetControl(VPropertyTreeDemoDialog::kLogFile, "a.log", error));
+  EXPECT_EQ(error, "control 1402 is disabled");
+  ASSERT_TRUE(dialog.SetControl(VPropertyTreeDemoDialog::kLogSession, "on", error));
+  EXPECT_EQ(dialog.CurrentPage()->Control(VPropertyTreeDemoDialog::kLogSession)->value, "true");
+  ASSERT_TRUE(dialog.SetControl(VPropertyTreeDemoDialog::kLogFile, "a.log", error)) << error;
+  ASSERT_TRUE(dialog.Command(IDOK, error));
+  EXPECT_EQ(dialog.EndCode(), IDOK);
+  EXPECT_TRUE(static_cast<bool>(settings.logSession));
+  EXPECT_EQ(settings.logFile.Str(), "a.log");
+  VPropertyTreeDemoDialog::DeleteStateMap();
+  EXPECT_EQ(VPropertyTreeDemoDialog::PageStateMap().GetCount(), 0);
+}
+
+}  // namespace
