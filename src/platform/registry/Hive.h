@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/registry/KeyValueCache.h"
+#include "platform/types/WinTypes.h"
 
 using KeyId = int64_t;
 constexpr KeyId kRootKeyId = 1;
