@@ -22,7 +22,7 @@ class VHiveFileStore : public VProfilePrivateStore {
   VProfilePrivateKey* OpenRoot(bool readOnly) override;
   bool CanCommit() override;
   bool EndWork(bool commit) override;
-  long Status() override { return m_store->Status(); }
+  long Status() override;
   std::string Location() override { return m_path; }
 
  private:
