@@ -16,7 +16,6 @@ namespace {
 class VProfileValueTest : public ::testing::Test, protected MemoryKey {};
 
 using Text = VProfile2<VString, VProfileSz>;
-using List = VProfile2<VStringArray, VProfileMultiSz>;
 
 TEST_F(VProfileValueTest, BoolLoadsAnyNonZeroAsTrueAndStoresOne) {
   ASSERT_TRUE(key->SetDword("Flag", 7));
@@ -85,49 +84,6 @@ TEST_F(VProfileValueTest, SaveWithoutForceWritesOnlyChangesAndDirtyValues) {
   text = "seven";
   EXPECT_EQ(saveBoth(false), "7/seven");
   EXPECT_EQ(saveBoth(true), "7/seven");
-}
-
-TEST_F(VProfileValueTest, RollbackAndApplyDelta) {
-  ASSERT_TRUE(key->SetSz("S", "loaded"));
-  ASSERT_TRUE(key->SetMultiSz("L", VStringArray{"x"}));
-  Text text;
-  text.SetName("S");
-  text.Load(key, "");
-  List list;
-  list.SetName("L");
-  list.Load(key, VStringArray{});
-  VProfile<unsigned int> number;
-  number.Load(key, 3);
-
-  text = "edited";
-  list.Add("y");
-  number = 4;
-  text.Rollback();
-  list.Rollback();
-  number.Rollback();
-  EXPECT_EQ(text, "loaded");
-  EXPECT_TRUE(list.Current() == VStringArray{"x"});
-  EXPECT_EQ(number, 3u);
-  EXPECT_FALSE(text.IsModified() || list.IsModified() || number.IsModified());
-
-  Text otherText;
-  otherText = "delta";
-  List otherList;
-  otherList = VStringArray{"d"};
-  VProfile<unsigned int> otherNumber;
-  otherNumber = 9;
-  text.ApplyDelta(&otherText);
-  list.ApplyDelta(&otherList);
-  number.ApplyDelta(&otherNumber);
-  number.ApplyDelta(&otherText);  // a value of another class is ignored
-  EXPECT_EQ(text, "delta");
-  EXPECT_EQ(number, 9u);
-  EXPECT_TRUE(text.IsModified() && list.IsModified() && number.IsModified());
-  text.Checkpoint();
-  list.Checkpoint();
-  number.Checkpoint();
-  EXPECT_FALSE(text.IsModified() || list.IsModified() || number.IsModified());
-  EXPECT_TRUE(text.IsDirty());
 }
 
 TEST_F(VProfileValueTest, NumbersFromText) {
@@ -286,15 +242,6 @@ TEST_F(VProfileValueTest, MultiLineTextSplitsAndJoins) {
     EXPECT_EQ(value.GetText(true), c.crlf) << c.text;
   }
 
-  VProfileMultiLineString script;
-  script.Load(key, "Script");
-  EXPECT_TRUE(script.IsEmpty() && script.IsDirty());
-  script.SetText("send\r\nwait");
-  script.Save(key, false);
-  VProfileMultiLineString again;
-  again.Load(key, "Script");
-  EXPECT_EQ(again.GetText(false), "send\nwait");
-  EXPECT_FALSE(again.IsDirty());
 }
 
 }  // namespace

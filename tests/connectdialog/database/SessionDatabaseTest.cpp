@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "VBasicBuffer.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "database/ProfileFolderData.h"
@@ -280,15 +279,6 @@ TEST_F(SessionDatabaseTest, MatchingProtocolFollowsTheHostKind) {
     EXPECT_EQ(m_db.HasMatchingProtocol(3, name), c.forTerminalHost) << name;
     EXPECT_EQ(m_db.HasMatchingProtocol(6, name), c.forTransferHost) << name;
   }
-}
-
-TEST_F(SessionDatabaseTest, FirewallNamesWithoutFirewallsKey) {
-  VBasicBuffer* buffer = new VBasicBuffer(256, false);
-  SessionDatabase::GetSerializedFirewallNames(buffer);
-  std::string const bytes(reinterpret_cast<char const*>(buffer->Data()), buffer->Length());
-  buffer->Release();
-  EXPECT_EQ(bytes, std::string("\0\0\0\x08\0\0\0\x04None", 12));
-  EXPECT_EQ(SessionDatabase::GetFirewallDBPath("fw"), CString("Firewalls\\fw"));
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "session/SessionConfig.h"
 
-#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -9,11 +8,12 @@
 
 #include "VBasicBuffer.h"
 #include "VProfileCapiString.h"
-#include "VProfileKeyIterator.h"
 #include "connectdialog/session/ProtocolSides.h"
 #include "database/SessionDatabase.h"
 #include "library/LibraryState.h"
+#include "support/Golden.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/KeyDump.h"
 #include "support/ScopedEnv.h"
 
 namespace {
@@ -46,33 +46,6 @@ class SessionConfigTest : public ProtocolSides {
         memory.key->SetSz(name.c_str(), std::get<std::string>(value).c_str());
     }
   }
-  // The value names a key holds, in the order they were written.
-  static std::vector<std::string> Names(VProfileKey* key) {
-    std::vector<std::string> names;
-    VProfileKeyIterator values(key, true);
-    VString name;
-    while (values.Next(name)) names.push_back(name.Str());
-    return names;
-  }
-
-  // A value of any kind as its kind and bytes.
-  static std::string Stored(VProfileKey* key, std::string const& name) {
-    unsigned long number = 0;
-    if (key->GetDword(name.c_str(), number)) return "number " + std::to_string(number);
-    VString text;
-    if (key->GetSz(name.c_str(), text)) return "text " + text.Str();
-    VStringArray lines;
-    if (key->GetMultiSz(name.c_str(), lines)) {
-      std::string joined = "lines";
-      for (int i = 0; i < lines.GetSize(); ++i) joined += "|" + lines[i].Str();
-      return joined;
-    }
-    std::string bytes(8192, '\0');
-    unsigned long size = bytes.size();
-    if (!key->GetBinary(name.c_str(), bytes.data(), size)) return "<none>";
-    return "binary " + bytes.substr(0, size);
-  }
-
   InstalledMemoryStore installed;
 };
 
@@ -80,28 +53,7 @@ TEST_F(SessionConfigTest, NullKeyGivesTheDefaultsInSaveOrder) {
   Session session = Make("Demo", nullptr);
   MemoryKey saved;
   session->Save(saved.key, true);
-  std::vector<std::pair<char const*, long>> const numbers = {
-      {"Is Session", 1},        {"Idle Timeout", 300},   {"Idle Check", 0},         {"Idle NO-OP Timeout", 60},
-      {"Max Transfer Buffers", 4}, {"Disable Resize", 2}, {"Paper Source", 7},     {"Printer Baud Rate", 38400},
-      {"Printer CTS Flow", 1},  {"ZModem Encodes DEL", 1}, {"Verify Retrieve File Status", 1}};
-  for (auto const& [name, expected] : numbers) EXPECT_EQ(saved.StoredDword(name), expected) << name;
-  EXPECT_EQ(saved.StoredSz("ZModem Receive Command"), "rz\\r");
-  EXPECT_EQ(saved.StoredSz("Printer Port"), "");
-  EXPECT_EQ(saved.StoredSz("Remote ExplorerFrame State"), "1,-1,-1");
-  EXPECT_EQ(saved.StoredSz("Remote ListView State"), "1,1,1,0,0");
-
-  int32_t placement[11] = {};
-  unsigned long size = sizeof(placement);
-  ASSERT_TRUE(saved.key->GetBinary("RemoteFrame Window Placement", placement, size));
-  int32_t const expectedPlacement[11] = {44, 0, 1, 0, 0, -4, -4, 0, 0, 0, 0};
-  EXPECT_EQ(size, 44u);
-  EXPECT_EQ(std::memcmp(placement, expectedPlacement, sizeof(placement)), 0);
-
-  std::vector<std::string> const names = Names(saved.key);
-  ASSERT_GE(names.size(), 4u);
-  EXPECT_EQ(names[0], "Is Session");
-  EXPECT_EQ(names[1], "Protocol Name");
-  EXPECT_EQ(names.back(), "Max Transfer Buffers");
+  ExpectGolden("default_session.txt", DumpKey(saved.key));
   EXPECT_EQ(session->GetTerminalProtocol(), "SSH2");
   EXPECT_EQ(session->GetTransferProtocol(), "SFTP");
 }
@@ -168,7 +120,7 @@ TEST_F(SessionConfigTest, DefaultSessionWritesItsDefaultsOnceAndKeepsItsProtocol
   VProfileKey defaults(store.Root(), "Sessions\\Default");
   MemoryKey everything;
   Make("Demo", nullptr)->Save(everything.key, true);
-  EXPECT_EQ(Names(&defaults), Names(everything.key));
+  EXPECT_EQ(KeyNames(&defaults, true), KeyNames(everything.key, true));
 
   defaults.SetSz("Title Bar", "kept");
   Make("Default", nullptr);
@@ -236,12 +188,12 @@ TEST_F(SessionConfigTest, SavedReloadedClonedAndSavedAgainIsTheSameBytes) {
   MemoryKey copy;
   clone->Save(copy.key, true);
 
-  ASSERT_EQ(Names(copy.key), Names(memory.key));
-  for (std::string const& name : Names(memory.key)) {
+  ASSERT_EQ(KeyNames(copy.key, true), KeyNames(memory.key, true));
+  for (std::string const& name : KeyNames(memory.key, true)) {
     if (name == "Login Script")
       EXPECT_EQ(VProfileEncodedString::Decode(copy.StoredSz("Login Script")), "send me");
     else
-      EXPECT_EQ(Stored(copy.key, name), Stored(memory.key, name)) << name;
+      EXPECT_EQ(DumpValue(copy.key, name), DumpValue(memory.key, name)) << name;
   }
   EXPECT_EQ(copy.StoredSz("Test Host"), "host");
 }

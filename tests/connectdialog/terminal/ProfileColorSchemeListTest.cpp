@@ -7,10 +7,11 @@
 #include <vector>
 
 #include "VProfileKey.h"
-#include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/Golden.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/KeyDump.h"
 
 namespace {
 
@@ -19,19 +20,6 @@ class DesktopColors : public HeadlessUserInterface {
   COLORREF WindowColor() const override { return 0x123456; }
   COLORREF WindowTextColor() const override { return 0xABCDEF; }
 };
-
-std::string Hex(std::string const& bytes) {
-  static char const digits[] = "0123456789abcdef";
-  std::string text;
-  for (unsigned char c : bytes) text += {digits[c >> 4], digits[c & 15]};
-  return text;
-}
-
-std::string Repeat(std::string const& text, int count) {
-  std::string out;
-  while (count-- > 0) out += text;
-  return out;
-}
 
 ColorScheme Custom() {
   ColorScheme scheme;
@@ -61,19 +49,11 @@ class ProfileColorSchemeListTest : public ::testing::Test {
     return names;
   }
 
-  // Every stored value of "Color Schemes" with its bytes in hex, in the store's order.
-  std::vector<std::pair<std::string, std::string>> Stored() {
+  // "Color Schemes" as the store holds it.
+  static std::string Stored() {
     VProfileStore store;
     VProfileKey key(store.Root(), "Color Schemes");
-    std::vector<std::pair<std::string, std::string>> values;
-    VProfileKeyIterator names(&key, true);
-    for (VString name; names.Next(name);) {
-      std::string bytes(100, '\0');
-      unsigned long size = bytes.size();
-      EXPECT_TRUE(key.GetBinary(name, bytes.data(), size)) << name;
-      values.emplace_back(name.Str(), Hex(bytes.substr(0, size)));
-    }
-    return values;
+    return DumpKey(&key);
   }
 
   void StoreBinary(char const* name, void const* data, unsigned long size) {
@@ -97,13 +77,7 @@ TEST_F(ProfileColorSchemeListTest, ANewStoreGetsTheBuiltInSchemesAndSavesThemAs6
   EXPECT_EQ(list.GetAt(4).Current(), windows);
 
   list.Save(nullptr, false);
-  auto const stored = Stored();
-  ASSERT_EQ(stored.size(), 7u);
-  std::string const switches = "00010101";
-  EXPECT_EQ(stored[0].second, switches + Repeat("00000000", 8) + Repeat("ffffff00", 8));
-  EXPECT_EQ(stored[2].second, switches + Repeat("ffff0000", 8) + Repeat("00000000", 8));
-  EXPECT_EQ(stored[5].second, switches + Repeat("000000000000ff00", 4) + Repeat("00ffff00", 8));
-  EXPECT_EQ(stored[6].second, switches + Repeat("fffbf000", 8) + Repeat("00808000", 8));
+  ExpectGolden("builtin_color_schemes.txt", Stored());
 
   EXPECT_FALSE(Loaded().GetAt(6).IsDirty());
 }
@@ -151,8 +125,9 @@ TEST_F(ProfileColorSchemeListTest, SavingDeletesOnlyTheValuesOfRemovedSchemes) {
   list.Add("Plain", ColorScheme());
   list.Save(nullptr, false);
 
-  std::vector<std::string> names;
-  for (auto const& [name, bytes] : Stored()) names.push_back(name);
+  VProfileStore store;
+  VProfileKey key(store.Root(), "Color Schemes");
+  std::vector<std::string> const names = KeyNames(&key, true);
   EXPECT_EQ(names, (std::vector<std::string>{"Monochrome", "Black / Floral White", "Traditional", "Windows",
                                              "Black / Cyan", "Floral White / Dark Cyan", "Plain"}));
   EXPECT_THROW(list.RemoveAt(list.GetCount()), std::out_of_range);

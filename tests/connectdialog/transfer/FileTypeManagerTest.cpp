@@ -3,19 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "VProfileKey.h"
-#include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
 #include "platform/filetypes/FreedesktopFileTypes.h"
 #include "support/ExactNameStore.h"
+#include "support/Golden.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/KeyDump.h"
 
 namespace {
-
-using Stored = std::vector<std::pair<std::string, std::vector<std::string>>>;
 
 std::string const kRoot = TEST_DATA_DIR "/filetypes";
 
@@ -33,19 +31,10 @@ class FileTypeManagerTest : public ::testing::Test {
     ASSERT_TRUE(key.SetMultiSz(name, list));
   }
 
-  static Stored StoredTypes() {
+  static std::string StoredTypes() {
     VProfileStore store(true, nullptr);
     VProfileKey key(store.Root(), FileTypeManager::kKeyName);
-    VProfileKeyIterator names(&key, true);
-    Stored stored;
-    for (VString name; names.Next(name);) {
-      VStringArray list;
-      key.GetMultiSz(name, list);
-      std::vector<std::string> strings;
-      for (VString const& s : list) strings.push_back(s.Str());
-      stored.emplace_back(name.Str(), strings);
-    }
-    return stored;
+    return DumpKey(&key);
   }
 
   static std::vector<std::string> Extensions(FileTypeDefinition const* type) {
@@ -69,23 +58,9 @@ class FileTypeManagerTest : public ::testing::Test {
 
 TEST_F(FileTypeManagerTest, SeedsAStoreWithoutFileTypesFromTheSystem) {
   FileTypeManager const types;
-  Stored const stored = StoredTypes();
-  std::vector<std::string> names;
-  for (auto const& [name, list] : stored) {
-    names.push_back(name);
-    EXPECT_EQ(list.size(), 6u) << name;
-  }
   // The executable and icon types first, then text, then the rest in the system's order; a type
   // whose only extension another type took ("C" after "c") is kept without extensions.
-  EXPECT_EQ(names, (std::vector<std::string>{"DOS/Windows executable", "Windows icon", "plain text document",
-                                             "Brimvale session", "C source code", "C++ source code",
-                                             "application/x-sharedlib", "application/gzip", "C++ header",
-                                             "application log", "PNG image", "Tar & gzip archive"}));
-  EXPECT_EQ(stored[0].second, (std::vector<std::string>{"%1", "0", "application-x-ms-dos-executable", "exe", "1", "2"}));
-  EXPECT_EQ(stored[1].second, (std::vector<std::string>{"", "0", "image-vnd.microsoft.icon", "ico", "2", "2"}));
-  EXPECT_EQ(stored[2].second,
-            (std::vector<std::string>{"editor 100% %1", "0", "accessories-text-editor", "txt|asc", "1", "1"}));
-  EXPECT_EQ(stored[5].second, (std::vector<std::string>{"", "0", "text-x-c++src", "", "1", "1"}));
+  ExpectGolden("seeded_file_types.txt", StoredTypes());
   EXPECT_TRUE(types.IsExeIndex(0));
   EXPECT_TRUE(types.IsIconIndex(1));
   EXPECT_FALSE(types.IsExeIndex(1));
@@ -230,8 +205,9 @@ TEST_F(FileTypeManagerTest, StoreWritesTheListInIndexOrderAndReloadDropsEdits) {
   FileTypeDefinition const logs = Type("Logs", {"log"});
   types.AddType(&logs);
   ASSERT_TRUE(types.StoreDefinitions());
-  EXPECT_EQ(StoredTypes(), (Stored{{"Text", {"view %1", "-2", "/icons/text file.png", "txt|text", "4", "1"}},
-                                   {"Logs", {"", "0", "", "log", "1", "0"}}}));
+  EXPECT_EQ(StoredTypes(),
+            "Text = multi_sz \"view %1\" \"-2\" \"/icons/text file.png\" \"txt|text\" \"4\" \"1\"\n"
+            "Logs = multi_sz \"\" \"0\" \"\" \"log\" \"1\" \"0\"\n");
   types.RemoveType(0);
   types.SetTransferType(0, 2);
   types.ReloadDefinitions();
