@@ -16,8 +16,6 @@ VHiveFileStore::~VHiveFileStore() {
 
 VProfilePrivateKey* VHiveFileStore::OpenRoot(bool readOnly) { return m_store->OpenRoot(readOnly); }
 
-long VHiveFileStore::Status() { return m_store->Status(); }
-
 bool VHiveFileStore::CanCommit() { return m_store->CanCommit(); }
 
 bool VHiveFileStore::EndWork(bool commit) { return m_store->EndWork(commit); }
