@@ -18,7 +18,7 @@
 #include "session/CredentialSavingPolicy.h"
 #include "session/LoadProtocolDll.h"
 #include "support/ScopedRoot.h"
-#include "support/TempFolder.h"
+#include "support/BuiltPluginFolder.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
@@ -45,15 +45,9 @@ Row const kRows[] = {{0, 1, "Telnet", 23}, {1, 1, "RLogin", 513}, {2, 1, "Serial
 class ProtocolPluginsTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    s_folder = new TempFolder;
-    fs::path const protocols = fs::path(s_folder->Path()) / "Connection Protocols";
-    fs::create_directories(protocols);
-    for (fs::directory_entry const& built : fs::directory_iterator(CONNECTION_PROTOCOLS_DIR))
-      fs::create_symlink(built.path(), protocols / built.path().filename());
-    std::ofstream(protocols / "SSH1.enable").put('\n');
-
+    s_folder = new BuiltPluginFolder(CONNECTION_PROTOCOLS_DIR);
     GetConnectProtocolTable().RemoveAll();
-    std::string const base = s_folder->Path() + "/";
+    std::string const base = s_folder->Base();
     for (Row const& row : kRows) s_loaded[row.row] = Register(base.c_str(), row.row, row.productId);
   }
   static void TearDownTestSuite() {
@@ -114,7 +108,7 @@ class ProtocolPluginsTest : public testing::Test {
     ASSERT_TRUE(store.Root()->SetDword("Save Passwords", allowed));
   }
 
-  inline static TempFolder* s_folder = nullptr;
+  inline static BuiltPluginFolder* s_folder = nullptr;
   inline static std::map<int, bool> s_loaded;
   ScopedRoot root;
 };

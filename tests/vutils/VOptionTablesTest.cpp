@@ -27,7 +27,7 @@
 #include "session/SessionConfig.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/ScopedRoot.h"
-#include "support/TempFolder.h"
+#include "support/BuiltPluginFolder.h"
 
 namespace {
 
@@ -129,14 +129,9 @@ std::string Sample(VOptionForm form, std::string const& current) {
 class VOptionTablesTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
-    s_folder = new TempFolder;
-    fs::path const protocols = fs::path(s_folder->Path()) / "Connection Protocols";
-    fs::create_directories(protocols);
-    for (fs::directory_entry const& built : fs::directory_iterator(CONNECTION_PROTOCOLS_DIR))
-      fs::create_symlink(built.path(), protocols / built.path().filename());
-    std::ofstream(protocols / "SSH1.enable").put('\n');
+    s_folder = new BuiltPluginFolder(CONNECTION_PROTOCOLS_DIR);
     GetConnectProtocolTable().RemoveAll();
-    std::string const base = s_folder->Path() + "/";
+    std::string const base = s_folder->Base();
     struct Row {
       char const* base;
       int row;
@@ -173,7 +168,7 @@ class VOptionTablesTest : public testing::Test {
     }
   }
 
-  inline static TempFolder* s_folder = nullptr;
+  inline static BuiltPluginFolder* s_folder = nullptr;
   ScopedRoot root;
   InstalledMemoryStore installed;
   VMemoryStoreFactory factory;
