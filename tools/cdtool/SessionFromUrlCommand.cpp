@@ -5,6 +5,7 @@
 
 #include "CommandOutput.h"
 #include "RegValueView.h"
+#include "VProfileStore.h"
 #include "VReportMessageParams.h"
 #include "database/OptionsUrlSession.h"
 #include "database/SessionDatabase.h"
@@ -61,6 +62,8 @@ int SessionFromUrlCommand::Run() {
     size_t const slash = m_savePath->rfind('\\');
     std::string const folder = slash == std::string::npos ? "" : m_savePath->substr(0, slash);
     std::string const name = m_savePath->substr(slash + 1);
+    // One unit of work for the check and the write: no other process can take the name between them.
+    VProfileStore unit;
     bool const free = !name.empty() && !SessionDatabase::Exists(*m_savePath) &&
                       (folder.empty() || (SessionDatabase::Exists(folder) && SessionDatabase(0).IsFolder(folder)));
     if (!free) {
@@ -73,6 +76,10 @@ int SessionFromUrlCommand::Run() {
       return CommandOutput::Refuse("\"" + *m_savePath + "\" was not stored: its name has more than " +
                                    std::to_string(SessionDatabase::kMaxNameBytes) +
                                    " bytes, or the store did not take it");
+    }
+    if (!unit.Close()) {
+      made->Release();
+      return CommandOutput::Refuse("\"" + *m_savePath + "\" was not stored: the store did not take it");
     }
   }
   made->Release();
