@@ -24,13 +24,7 @@ class CdtoolOptionInputTest : public CdtoolTest {
   }
 
   nlohmann::json GlobalValue(std::string const& name) const {
-    return nlohmann::json::parse(Run("global get " + Quoted(name) + " --json").out)["value"];
-  }
-
-  static std::string Quoted(std::string const& text) {
-    std::string quoted = "'";
-    for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
+    return nlohmann::json::parse(Run("global get " + ShellQuoted(name) + " --json").out)["value"];
   }
 };
 
@@ -77,13 +71,13 @@ TEST_F(CdtoolOptionInputTest, EveryVerbTakesAndRefusesTheSameInputs) {
       {"No Such Option", "1", true, true, 1, nullptr},
   };
   for (Row const& row : rows) {
-    std::string const assignment = Quoted(row.name + "=" + row.value);
+    std::string const assignment = ShellQuoted(row.name + "=" + row.value);
     std::vector<std::string> commands;
     if (row.inSession) {
       commands.push_back("session set S " + assignment);
       commands.push_back("session apply-default --yes " + assignment);
     }
-    if (row.inGlobal) commands.push_back("global set " + Quoted(row.name) + " " + Quoted(row.value));
+    if (row.inGlobal) commands.push_back("global set " + ShellQuoted(row.name) + " " + ShellQuoted(row.value));
     std::string firstError;
     for (std::string const& command : commands) {
       CdtoolResult const result = Run(command);
