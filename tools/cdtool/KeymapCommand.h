@@ -5,8 +5,6 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "Command.h"
 

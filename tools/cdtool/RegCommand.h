@@ -4,7 +4,6 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "Command.h"

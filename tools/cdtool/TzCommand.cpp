@@ -2,7 +2,6 @@
 
 #include <strings.h>
 
-#include <iostream>
 
 #include "CommandOutput.h"
 #include "JsonOutput.h"

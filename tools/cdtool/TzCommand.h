@@ -2,9 +2,8 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
+
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "Command.h"
 
