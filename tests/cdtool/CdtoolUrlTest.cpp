@@ -17,8 +17,9 @@ TEST_F(CdtoolUrlTest, ParsePrintsThePartsOrTheReport) {
        "scheme: 1\nschemeName: sftp\nhost: ::1\nport: 2222\nportIsDefault: false\nuser: u\npassword: p:\n"
        "object: home\ntransferType: 1\n"},
       {"url parse 'ftp://ho[st/' --json", 1,
-       R"({"ok":false,"code":"0xE160000E","text":"The specified URL has an invalid syntax.\r\n"})"
-       "\n"},
+       R"({"ok":false,"code":"0xE160000E","text":"The specified URL has an invalid syntax. "})"
+       "\n",
+       "cdtool: The specified URL has an invalid syntax. \n"},
       {"url parse", 2, ""},
   });
   CdtoolResult const refused = Run("url parse 'http://host/'");
@@ -39,7 +40,9 @@ TEST_F(CdtoolUrlTest, SessionFromUrlPrintsStoresOrRefuses) {
       {"--product halofyx session from-url 'ftp://x/' --save files", 1, ""},
       {"--product halofyx session from-url 'gopher://x' --json", 1,
        "{\"ok\":false,\"code\":\"0xE160000F\",\"text\":\"The URL protocol 'gopher' is not supported.  Supported "
-       "protocols are 'ftp', 'sftp', 'ssh2', 'telnet', and 'rlogin'. \"}\n"},
+       "protocols are 'ftp', 'sftp', 'ssh2', 'telnet', and 'rlogin'. \"}\n",
+       "cdtool: The URL protocol 'gopher' is not supported.  Supported protocols are 'ftp', 'sftp', 'ssh2', "
+       "'telnet', and 'rlogin'. \n"},
       {"--product halofyx session ls", 0, "Default\nfiles\n"},
   });
 }

@@ -13,6 +13,13 @@
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
 
+// `text` as one word for the shell that runs the tool: in single quotes, a quote as '\''.
+inline std::string ShellQuoted(std::string const& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
 struct CdtoolResult {
   int exitCode = -1;
   std::string out;

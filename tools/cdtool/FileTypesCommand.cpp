@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "CommandOutput.h"
-#include "RegValueView.h"
+#include "JsonOutput.h"
 #include "VProfileStore.h"
 #include "transfer/FileTypeManager.h"
 
@@ -64,14 +64,16 @@ bool CleanExtension(std::string& extension) {
 FileTypesCommand::FileTypesCommand(CLI::App& app) {
   m_filetypes = app.add_subcommand("filetypes", "List, show, add and remove the file types of file transfers");
   m_filetypes->require_subcommand(1);
-  CLI::App* ls = AddVerb("ls", "List the types: name, extensions, transfer type, open action", &FileTypesCommand::List);
+  CLI::App* ls = AddVerb(*m_filetypes, "ls", "List the types: name, extensions, transfer type, open action",
+                         [this] { return List(); });
   ls->add_flag("--json", m_json,
                "Print {\"types\": [{\"name\", \"extensions\", \"transfer\", \"openAction\", \"openCommand\", "
                "\"iconFile\", \"iconIndex\"}]}");
-  CLI::App* show = AddVerb("show", "Show one type", &FileTypesCommand::Show);
+  CLI::App* show = AddVerb(*m_filetypes, "show", "Show one type", [this] { return Show(); });
   show->add_option("NAME", m_name, "The type's name, in any case")->required();
   show->add_flag("--json", m_json, "Print the type as one JSON object, with the fields of ls --json");
-  CLI::App* add = AddVerb("add", "Add a type, or add extensions to the type of that name", &FileTypesCommand::Add);
+  CLI::App* add =
+      AddVerb(*m_filetypes, "add", "Add a type, or add extensions to the type of that name", [this] { return Add(); });
   add->add_option("NAME", m_name, "The type's name")->required();
   add->add_option("--ext", m_extensions, "Extensions, comma-separated (an extension of another type is skipped)")
       ->required()
@@ -80,20 +82,8 @@ FileTypesCommand::FileTypesCommand(CLI::App& app) {
       ->transform(CLI::CheckedTransformer(kTransfers, CLI::ignore_case));
   add->add_option("--open-action", m_openAction, "open, save or prompt (default prompt)")
       ->transform(CLI::CheckedTransformer(kOpenActions, CLI::ignore_case));
-  CLI::App* remove = AddVerb("rm", "Remove a type", &FileTypesCommand::Remove);
+  CLI::App* remove = AddVerb(*m_filetypes, "rm", "Remove a type", [this] { return Remove(); });
   remove->add_option("NAME", m_name, "The type's name, in any case")->required();
-}
-
-int FileTypesCommand::Run() {
-  for (auto const& [app, verb] : m_verbs)
-    if (app->parsed()) return (this->*verb)();
-  return CommandOutput::Usage("choose a filetypes command; see cdtool filetypes --help");
-}
-
-CLI::App* FileTypesCommand::AddVerb(std::string const& name, std::string const& description, Verb verb) {
-  CLI::App* app = m_filetypes->add_subcommand(name, description);
-  m_verbs.emplace_back(app, verb);
-  return app;
 }
 
 int FileTypesCommand::List() {
@@ -106,14 +96,14 @@ int FileTypesCommand::List() {
     plain += type.typeName.Str() + "\t" + JoinedExtensions(type) + "\t" + TransferText(type.transferType) + "\t" +
              OpenActionText(type.openAction) + "\n";
   }
-  return CommandOutput::Print(m_json ? RegValueView::Dump(Json{{"types", list}}) + "\n" : plain);
+  return CommandOutput::Print(m_json ? JsonOutput::Dump(Json{{"types", list}}) + "\n" : plain);
 }
 
 int FileTypesCommand::Show() {
   FileTypeManager const types;
   FileTypeDefinition const* type = types.Definition(types.FindFileTypeIndex(m_name.c_str(), false));
   if (!type) return CommandOutput::Refuse("no file type named " + Quoted(m_name));
-  return CommandOutput::Print(m_json ? RegValueView::Dump(Describe(*type)) + "\n" : PlainDetails(*type));
+  return CommandOutput::Print(m_json ? JsonOutput::Dump(Describe(*type)) + "\n" : PlainDetails(*type));
 }
 
 int FileTypesCommand::Add() {

@@ -4,22 +4,16 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
-#include <utility>
 #include <vector>
 
-class FileTypesCommand {
+#include "Command.h"
+
+class FileTypesCommand : public Command {
  public:
   // Adds `filetypes` and its verbs to `app`.
   explicit FileTypesCommand(CLI::App& app);
 
-  bool Selected() const { return m_filetypes->parsed(); }
-  // Runs the verb that was parsed on the installed profile store: 0 done, 1 refused, 2 usage error.
-  int Run();
-
  private:
-  using Verb = int (FileTypesCommand::*)();
-
-  CLI::App* AddVerb(std::string const& name, std::string const& description, Verb verb);
   int List();
   int Show();
   int Add();
@@ -28,7 +22,6 @@ class FileTypesCommand {
   int Verified(bool present) const;
 
   CLI::App* m_filetypes = nullptr;
-  std::vector<std::pair<CLI::App*, Verb>> m_verbs;
   std::string m_name;
   std::vector<std::string> m_extensions;
   int m_transfer = 0;

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "CommandOutput.h"
-#include "RegValueView.h"
+#include "JsonOutput.h"
 #include "VStringReceiver.h"
 #include "session/FirewallConfig.h"
 #include "session/FirewallStore.h"
@@ -49,43 +49,32 @@ nlohmann::ordered_json ToJson(FirewallConfig& firewall) {
           {"command", firewall.GetFirewallCommand().Str()}};
 }
 
-std::string Plain(nlohmann::ordered_json const& shown) {
-  std::string text;
-  for (auto const& [field, value] : shown.items())
-    text += field + ": " + (value.is_string() ? value.get<std::string>() : RegValueView::Dump(value)) + "\n";
-  return text;
-}
-
 }  // namespace
 
 FirewallCommand::FirewallCommand(CLI::App& app) {
-  m_firewall = app.add_subcommand("firewall", "List, show, add and remove named firewalls");
-  m_firewall->require_subcommand(1);
-  m_ls = m_firewall->add_subcommand("ls", "The firewalls' names; \"None\" (a direct connection) always first");
-  m_ls->add_flag("--json", m_json, "Print [\"None\", ...]");
-  m_show = m_firewall->add_subcommand("show", "One firewall's settings (the password only as set or not)");
-  m_show->add_option("NAME", m_name, "The firewall's name")->required();
-  m_show->add_flag("--json", m_json,
-                   "Print {\"name\",\"type\",\"typeName\",\"host\",\"port\",\"user\",\"passwordSet\",\"prompt\","
-                   "\"command\"}");
-  m_add = m_firewall->add_subcommand("add", "Define a new firewall");
-  m_add->add_option("NAME", m_name, "The new firewall's name")->required();
-  m_add->add_option("--type", m_type, "The kind: " + TypeList())->required();
-  m_add->add_option("--host", m_host, "The firewall's host name or address")->required();
-  m_add->add_option("--port", m_port, "The firewall's port")->required()->check(CLI::Range(1, 65535));
-  m_add->add_option("--user", m_user, "The user name the firewall asks for");
-  m_add->add_flag("--password-stdin", m_passwordFromStdin, "Read the password from the first line of standard input");
-  m_add->add_option("--prompt", m_prompt, "The prompt the firewall shows");
-  m_add->add_option("--command", m_command, "The command sent to the firewall");
-  m_rm = m_firewall->add_subcommand("rm", "Remove a firewall; sessions naming it fall back to a direct connection");
-  m_rm->add_option("NAME", m_name, "The firewall's name")->required();
-}
-
-int FirewallCommand::Run() {
-  if (m_ls->parsed()) return List();
-  if (m_show->parsed()) return Show();
-  if (m_add->parsed()) return Add();
-  return Remove();
+  CLI::App* firewall = app.add_subcommand("firewall", "List, show, add and remove named firewalls");
+  firewall->require_subcommand(1);
+  CLI::App* ls = AddVerb(*firewall, "ls", "The firewalls' names; \"None\" (a direct connection) always first",
+                         [this] { return List(); });
+  ls->add_flag("--json", m_json, "Print [\"None\", ...]");
+  CLI::App* show = AddVerb(*firewall, "show", "One firewall's settings (the password only as set or not)",
+                           [this] { return Show(); });
+  show->add_option("NAME", m_name, "The firewall's name")->required();
+  show->add_flag("--json", m_json,
+                 "Print {\"name\",\"type\",\"typeName\",\"host\",\"port\",\"user\",\"passwordSet\",\"prompt\","
+                 "\"command\"}");
+  CLI::App* add = AddVerb(*firewall, "add", "Define a new firewall", [this] { return Add(); });
+  add->add_option("NAME", m_name, "The new firewall's name")->required();
+  add->add_option("--type", m_type, "The kind: " + TypeList())->required();
+  add->add_option("--host", m_host, "The firewall's host name or address")->required();
+  add->add_option("--port", m_port, "The firewall's port")->required()->check(CLI::Range(1, 65535));
+  add->add_option("--user", m_user, "The user name the firewall asks for");
+  add->add_flag("--password-stdin", m_passwordFromStdin, "Read the password from the first line of standard input");
+  add->add_option("--prompt", m_prompt, "The prompt the firewall shows");
+  add->add_option("--command", m_command, "The command sent to the firewall");
+  CLI::App* rm = AddVerb(*firewall, "rm", "Remove a firewall; sessions naming it fall back to a direct connection",
+                         [this] { return Remove(); });
+  rm->add_option("NAME", m_name, "The firewall's name")->required();
 }
 
 int FirewallCommand::List() const {
@@ -98,14 +87,14 @@ int FirewallCommand::List() const {
     json.push_back(name.Str());
     text += name.Str() + "\n";
   }
-  return CommandOutput::Print(m_json ? RegValueView::Dump(json) + "\n" : text);
+  return CommandOutput::Print(m_json ? JsonOutput::Dump(json) + "\n" : text);
 }
 
 int FirewallCommand::Show() const {
   std::unique_ptr<FirewallConfig> firewall(FirewallStore::LookupFirewall(m_name.c_str()));
   if (!firewall) return CommandOutput::Refuse("no such firewall: " + m_name);
   nlohmann::ordered_json const shown = ToJson(*firewall);
-  return CommandOutput::Print(m_json ? RegValueView::Dump(shown) + "\n" : Plain(shown));
+  return CommandOutput::Print(m_json ? JsonOutput::Dump(shown) + "\n" : JsonOutput::FieldLines(shown));
 }
 
 int FirewallCommand::Add() const {

@@ -6,13 +6,11 @@
 
 #include <string>
 
-class FirewallCommand {
+#include "Command.h"
+
+class FirewallCommand : public Command {
  public:
   explicit FirewallCommand(CLI::App& app);
-
-  bool Selected() const { return m_firewall->parsed(); }
-  // 0 done, 1 refused (the reason on stderr), 2 usage error.
-  int Run();
 
  private:
   int List() const;
@@ -20,11 +18,6 @@ class FirewallCommand {
   int Add() const;
   int Remove() const;
 
-  CLI::App* m_firewall = nullptr;
-  CLI::App* m_ls = nullptr;
-  CLI::App* m_show = nullptr;
-  CLI::App* m_add = nullptr;
-  CLI::App* m_rm = nullptr;
   std::string m_name;
   std::string m_type;
   std::string m_host;

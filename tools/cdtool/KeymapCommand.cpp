@@ -5,8 +5,10 @@
 #include <iostream>
 #include <map>
 
+#include "CommandOutput.h"
+#include "JsonOutput.h"
 #include "KeymapView.h"
-#include "RegValueView.h"
+#include "ReportOutput.h"
 #include "VReportMessageParams.h"
 #include "terminal/Keymap.h"
 #include "terminal/KeymapFileWriter.h"
@@ -56,21 +58,9 @@ KeymapCommand::KeymapCommand(CLI::App& app) {
   AddNames();
 }
 
-int KeymapCommand::Run() {
-  for (auto const& [app, verb] : m_verbs)
-    if (app->parsed()) return (this->*verb)();
-  std::cerr << "cdtool: choose a keymap command; see cdtool keymap --help\n";
-  return 2;
-}
-
-CLI::App* KeymapCommand::AddVerb(std::string const& name, std::string const& description, Verb verb) {
-  CLI::App* app = m_keymap->add_subcommand(name, description);
-  m_verbs.emplace_back(app, verb);
-  return app;
-}
-
 void KeymapCommand::AddCheck() {
-  CLI::App* verb = AddVerb("check", "Load a keymap file and report its errors and entries", &KeymapCommand::Check);
+  CLI::App* verb =
+      AddVerb(*m_keymap, "check", "Load a keymap file and report its errors and entries", [this] { return Check(); });
   verb->add_option("FILE", m_file, "The keymap file (also looked for in the keymaps folder beside cdtool)")
       ->required();
   verb->add_flag("--json", m_json, "Print one JSON document");
@@ -81,7 +71,8 @@ void KeymapCommand::AddCheck() {
 }
 
 void KeymapCommand::AddBuiltin() {
-  CLI::App* verb = AddVerb("builtin", "Write a built-in keymap in the keymap file format", &KeymapCommand::Builtin);
+  CLI::App* verb =
+      AddVerb(*m_keymap, "builtin", "Write a built-in keymap in the keymap file format", [this] { return Builtin(); });
   verb->add_option("NAME", m_name, "Default, VT100, VT220, Linux, Xterm, SCOANSI, Wyse50, Wyse60 or Gatehold")
       ->required();
   verb->add_option("-o,--output", m_output, "Write to this file instead of standard output");
@@ -89,14 +80,15 @@ void KeymapCommand::AddBuiltin() {
 }
 
 void KeymapCommand::AddConvert() {
-  CLI::App* verb = AddVerb("convert", "Load a keymap file and write it back in the normal form",
-                           &KeymapCommand::Convert);
+  CLI::App* verb = AddVerb(*m_keymap, "convert", "Load a keymap file and write it back in the normal form",
+                           [this] { return Convert(); });
   verb->add_option("IN", m_file, "The keymap file to read")->required();
   verb->add_option("OUT", m_output, "The file to write (may be IN)")->required();
 }
 
 void KeymapCommand::AddNames() {
-  CLI::App* verb = AddVerb("names", "List the function names and key names of keymap files", &KeymapCommand::Names);
+  CLI::App* verb =
+      AddVerb(*m_keymap, "names", "List the function names and key names of keymap files", [this] { return Names(); });
   verb->add_flag("--json", m_json, "Print one JSON document");
   verb->footer("With --json: {\"functions\": [{\"code\": N, \"name\": NAME}, ...], "
                "\"keys\": [{\"virtualKey\": N, \"name\": NAME}, ...]}.");
@@ -109,15 +101,16 @@ int KeymapCommand::Check() {
   std::string const text = ReportText(report);
   if (m_json) {
     nlohmann::ordered_json const document = {{"ok", ok},
-                                             {"code", KeymapView::Code(report.GetCode())},
+                                             {"code", ReportOutput::Code(report.GetCode())},
                                              {"text", text},
                                              {"entries", KeymapView::Entries(keymap)}};
-    int const printed = Print(RegValueView::Dump(document) + '\n');
+    int const printed = JsonOutput::Print(document);
     return ok ? printed : 1;
   }
-  if (!ok) return Refuse(text);
+  if (!ok) return CommandOutput::Refuse(text);
   size_t const count = KeymapView::Entries(keymap).size();
-  return Print((text.empty() ? "" : text + '\n') + std::to_string(count) + (count == 1 ? " entry\n" : " entries\n"));
+  return CommandOutput::Print((text.empty() ? "" : text + '\n') + std::to_string(count) +
+                              (count == 1 ? " entry\n" : " entries\n"));
 }
 
 int KeymapCommand::Builtin() {
@@ -128,30 +121,19 @@ int KeymapCommand::Builtin() {
     return 2;
   }
   found->second(keymap, m_pcKeypadAsPF);
-  if (m_output.empty()) return Print(KeymapFileWriter::Text(keymap));
-  return keymap.Save(m_output) ? 0 : Refuse("cannot write " + m_output);
+  if (m_output.empty()) return CommandOutput::Print(KeymapFileWriter::Text(keymap));
+  return keymap.Save(m_output) ? 0 : CommandOutput::Refuse("cannot write " + m_output);
 }
 
 int KeymapCommand::Convert() {
   FreshKeymap keymap;
   VReportMessageParams report;
-  if (!keymap.Load(m_file, report)) return Refuse(ReportText(report));
+  if (!keymap.Load(m_file, report)) return CommandOutput::Refuse(ReportText(report));
   if (report.GetCode()) std::cerr << "cdtool: " << ReportText(report) << '\n';
-  return keymap.Save(m_output) ? 0 : Refuse("cannot write " + m_output);
+  return keymap.Save(m_output) ? 0 : CommandOutput::Refuse("cannot write " + m_output);
 }
 
 int KeymapCommand::Names() {
   nlohmann::ordered_json const names = KeymapView::Names();
-  return Print(m_json ? RegValueView::Dump(names) + '\n' : KeymapView::PlainNames(names));
-}
-
-int KeymapCommand::Print(std::string const& text) const {
-  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-  std::cout.flush();
-  return std::cout ? 0 : Refuse("cannot write to standard output");
-}
-
-int KeymapCommand::Refuse(std::string const& reason) const {
-  std::cerr << "cdtool: " << reason << '\n';
-  return 1;
+  return CommandOutput::Print(m_json ? JsonOutput::Dump(names) + '\n' : KeymapView::PlainNames(names));
 }

@@ -5,23 +5,15 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
-#include <utility>
-#include <vector>
 
+#include "Command.h"
 
-class KeymapCommand {
+class KeymapCommand : public Command {
  public:
   // Adds `keymap` and its verbs to `app`.
   explicit KeymapCommand(CLI::App& app);
 
-  bool Selected() const { return m_keymap->parsed(); }
-  // Runs the verb that was parsed: 0 done, 1 input refused (the reason on stderr), 2 usage error.
-  int Run();
-
  private:
-  using Verb = int (KeymapCommand::*)();
-
-  CLI::App* AddVerb(std::string const& name, std::string const& description, Verb verb);
   void AddCheck();
   void AddBuiltin();
   void AddConvert();
@@ -31,11 +23,8 @@ class KeymapCommand {
   int Builtin();
   int Convert();
   int Names();
-  int Print(std::string const& text) const;
-  int Refuse(std::string const& reason) const;
 
   CLI::App* m_keymap = nullptr;
-  std::vector<std::pair<CLI::App*, Verb>> m_verbs;
   std::string m_file;
   std::string m_output;
   std::string m_name;

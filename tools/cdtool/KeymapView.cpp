@@ -44,9 +44,3 @@ std::string KeymapView::PlainNames(nlohmann::ordered_json const& names) {
   }
   return text;
 }
-
-std::string KeymapView::Code(unsigned long code) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%08lX", code & 0xFFFFFFFFul);
-  return text;
-}

@@ -14,6 +14,4 @@ class KeymapView {
   // {"functions": [{"code", "name"}...], "keys": [{"virtualKey", "name"}...]}.
   static nlohmann::ordered_json Names();
   static std::string PlainNames(nlohmann::ordered_json const& names);
-  // "0x" and eight upper-case hexadecimal digits.
-  static std::string Code(unsigned long code);
 };

@@ -9,12 +9,13 @@
 #include "database/SiblingLaunch.h"
 
 LaunchCommand::LaunchCommand(CLI::App& app) {
-  m_launch = app.add_subcommand("launch", "Start the terminal or the file-transfer application on a session");
-  m_launch->add_option("APP", m_side, "terminal or transfer")->required()->check(CLI::IsMember({"terminal", "transfer"}));
-  m_launch->add_option("PATH", m_path, "The session's path")->required();
+  CLI::App* launch = AddVerb(app, "launch", "Start the terminal or the file-transfer application on a session",
+                             [this] { return Start(); });
+  launch->add_option("APP", m_side, "terminal or transfer")->required()->check(CLI::IsMember({"terminal", "transfer"}));
+  launch->add_option("PATH", m_path, "The session's path")->required();
 }
 
-int LaunchCommand::Run() {
+int LaunchCommand::Start() {
   if (!SessionDatabase::Exists(m_path) || SessionDatabase(0).IsFolder(m_path))
     return CommandOutput::Refuse("no session \"" + m_path + "\"");
   std::string parameters = GetApplicationCommandLine().c_str();

@@ -7,16 +7,16 @@
 
 #include <string>
 
-class LaunchCommand {
+#include "Command.h"
+
+class LaunchCommand : public Command {
  public:
   explicit LaunchCommand(CLI::App& app);
 
-  bool Selected() const { return m_launch->parsed(); }
-  // 0 started, 1 when the session is missing or the program could not be started.
-  int Run();
-
  private:
-  CLI::App* m_launch = nullptr;
+  // 0 started, 1 when the session is missing or the program could not be started.
+  int Start();
+
   std::string m_side;
   std::string m_path;
 };

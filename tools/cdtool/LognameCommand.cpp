@@ -16,18 +16,20 @@ char const* OrNull(std::optional<std::string> const& text) { return text ? text-
 }  // namespace
 
 LognameCommand::LognameCommand(CLI::App& app) {
-  m_logname = app.add_subcommand("logname", "Print the file name that a log file name pattern expands to");
-  m_logname->add_option("PATTERN", m_pattern,
-                        "The pattern: %NAME% environment variables, then %Y %M %D (date), %h %m %s (24-hour "
-                        "time), %S (session), %H (host, \":\" as \"_\"), %% (a percent sign)")
+  CLI::App* logname = AddVerb(app, "logname", "Print the file name that a log file name pattern expands to",
+                              [this] { return Expand(); });
+  logname
+      ->add_option("PATTERN", m_pattern,
+                   "The pattern: %NAME% environment variables, then %Y %M %D (date), %h %m %s (24-hour "
+                   "time), %S (session), %H (host, \":\" as \"_\"), %% (a percent sign)")
       ->required();
-  m_logname->add_option("--host", m_host, "The host for %H (none: %H gives nothing)");
-  m_logname->add_option("--session", m_session, "The session name for %S (none: %S gives nothing)");
-  m_logname->add_option("--time", m_time, "Seconds since 1970-01-01 UTC (default: now), shown in the local zone (TZ)")
+  logname->add_option("--host", m_host, "The host for %H (none: %H gives nothing)");
+  logname->add_option("--session", m_session, "The session name for %S (none: %S gives nothing)");
+  logname->add_option("--time", m_time, "Seconds since 1970-01-01 UTC (default: now), shown in the local zone (TZ)")
       ->check(CLI::Range(kEarliest, kLatest));
 }
 
-int LognameCommand::Run() const {
+int LognameCommand::Expand() const {
   VString const name = m_time ? LogFile::Expand(OrNull(m_host), OrNull(m_session), &*m_time, m_pattern)
                               : LogFile::Expand(OrNull(m_host), OrNull(m_session), m_pattern);
   std::cout << name << '\n';

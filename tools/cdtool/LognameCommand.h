@@ -7,17 +7,17 @@
 #include <optional>
 #include <string>
 
-class LognameCommand {
+#include "Command.h"
+
+class LognameCommand : public Command {
  public:
   // Adds `logname` to `app`.
   explicit LognameCommand(CLI::App& app);
 
-  bool Selected() const { return m_logname->parsed(); }
-  // Prints the expansion: 0 done, 1 when it cannot be printed.
-  int Run() const;
-
  private:
-  CLI::App* m_logname = nullptr;
+  // Prints the expansion: 0 done, 1 when it cannot be printed.
+  int Expand() const;
+
   std::string m_pattern;
   std::optional<std::string> m_host;
   std::optional<std::string> m_session;

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <iostream>
 
-#include "RegValueView.h"
+#include "CommandOutput.h"
+#include "JsonOutput.h"
+#include "ReportOutput.h"
 #include "VReportMessageParams.h"
 #include "resources/LibraryMessageModule.h"
 
@@ -27,16 +29,10 @@ bool ParseNumber(std::string const& text, int base, unsigned long& value) {
   return true;
 }
 
-std::string HexCode(unsigned long code) {
-  char text[16];
-  std::snprintf(text, sizeof(text), "0x%08lX", code & 0xFFFFFFFFul);
-  return text;
-}
-
 }  // namespace
 
 MsgCommand::MsgCommand(CLI::App& app) {
-  m_msg = app.add_subcommand("msg", "Print the text of a message code with its inserts");
+  m_msg = AddVerb(app, "msg", "Print the text of a message code with its inserts", [this] { return Show(); });
   m_msg->add_option("CODE", m_code, "The message code in hex, with or without 0x: A1600004")->required();
   m_numberOption = m_msg->add_option("--num", m_numbers, "A number insert (decimal, or hex with 0x); repeatable");
   m_stringOption = m_msg->add_option("--str", m_strings, "A text insert; repeatable")->allow_extra_args(false);
@@ -48,7 +44,7 @@ MsgCommand::MsgCommand(CLI::App& app) {
       "  cdtool msg A1600004 --num 12 --num 3");
 }
 
-int MsgCommand::Run() {
+int MsgCommand::Show() {
   unsigned long code = 0;
   std::string const digits = m_code.rfind("0x", 0) == 0 || m_code.rfind("0X", 0) == 0 ? m_code.substr(2) : m_code;
   if (!ParseNumber(digits, 16, code)) {
@@ -72,9 +68,6 @@ int MsgCommand::Run() {
     }
   }
   std::string const text = m_singleLine ? report.GetTextSingleLine() : report.GetText();
-  if (m_json)
-    std::cout << RegValueView::Dump({{"code", HexCode(code)}, {"text", text}}) << "\n";
-  else
-    std::cout << text << (text.empty() || text.back() != '\n' ? "\n" : "");
-  return 0;
+  if (m_json) return JsonOutput::Print({{"code", ReportOutput::Code(code)}, {"text", text}});
+  return CommandOutput::Print(text + (text.empty() || text.back() != '\n' ? "\n" : ""));
 }

@@ -6,15 +6,16 @@
 #include <string>
 #include <vector>
 
-class MsgCommand {
+#include "Command.h"
+
+class MsgCommand : public Command {
  public:
   explicit MsgCommand(CLI::App& app);
 
-  bool Selected() const { return m_msg->parsed(); }
-  // 0 done, 2 usage error (a code or number that is not one).
-  int Run();
-
  private:
+  // 0 done, 2 usage error (a code or number that is not one).
+  int Show();
+
   CLI::App* m_msg = nullptr;
   CLI::Option* m_numberOption = nullptr;
   CLI::Option* m_stringOption = nullptr;

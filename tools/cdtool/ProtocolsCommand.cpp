@@ -3,20 +3,22 @@
 #include <nlohmann/json.hpp>
 
 #include "CommandOutput.h"
-#include "RegValueView.h"
+#include "JsonOutput.h"
 #include "session/ConnectProtocolTable.h"
 
 ProtocolsCommand::ProtocolsCommand(CLI::App& app) {
-  m_protocols = app.add_subcommand("protocols", "List the connection protocols the product's plug-ins provide");
-  m_loader.AddOption(*m_protocols);
-  m_protocols->add_flag("--json", m_json, "Print one JSON document");
-  m_protocols->footer(
+  CLI::App* protocols = AddVerb(app, "protocols", "List the connection protocols the product's plug-ins provide",
+                                [this] { return List(); });
+  m_loader.AddOption(*protocols);
+  protocols->add_flag("--json", m_json, "Print one JSON document");
+  protocols->footer(
       "Plain: INDEX<tab>PROTOCOL<tab>PRODUCT<tab>FILE per table entry (FILE is empty for None), then a line "
       "\"missing<tab>PROTOCOL<tab>FILE\" per plug-in that could not be loaded. With --json: {\"folder\": DIR, "
-      "\"protocols\": [{\"index\", \"protocol\", \"product\", \"file\"}...], \"missing\": [{\"protocol\", \"file\"}...]}.");
+      "\"protocols\": [{\"index\", \"protocol\", \"product\", \"file\"}...], \"missing\": [{\"protocol\", "
+      "\"file\"}...]}.");
 }
 
-int ProtocolsCommand::Run() {
+int ProtocolsCommand::List() {
   if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
   ConnectProtocolTable const& table = GetConnectProtocolTable();
   nlohmann::ordered_json protocols = nlohmann::ordered_json::array();
@@ -37,5 +39,5 @@ int ProtocolsCommand::Run() {
   }
   if (!m_json) return CommandOutput::Print(text);
   nlohmann::ordered_json const document{{"folder", m_loader.Folder()}, {"protocols", protocols}, {"missing", missing}};
-  return CommandOutput::Print(RegValueView::Dump(document) + '\n');
+  return JsonOutput::Print(document);
 }

@@ -4,19 +4,18 @@
 
 #include <CLI/CLI.hpp>
 
+#include "Command.h"
 #include "ProtocolTableLoader.h"
 
-class ProtocolsCommand {
+class ProtocolsCommand : public Command {
  public:
   // Adds `protocols` to `app`.
   explicit ProtocolsCommand(CLI::App& app);
 
-  bool Selected() const { return m_protocols->parsed(); }
-  // 0 listed, 1 refused (the reason on stderr).
-  int Run();
-
  private:
-  CLI::App* m_protocols = nullptr;
+  // 0 listed, 1 refused (the reason on stderr).
+  int List();
+
   ProtocolTableLoader m_loader;
   bool m_json = false;
 };

@@ -4,22 +4,16 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
-#include <utility>
 #include <vector>
 
-class RegCommand {
+#include "Command.h"
+
+class RegCommand : public Command {
  public:
   // Adds `reg` and its verbs to `app`.
   explicit RegCommand(CLI::App& app);
 
-  bool Selected() const { return m_reg->parsed(); }
-  // Runs the verb that was parsed: 0 done, 1 input refused (the reason on stderr), 2 usage error.
-  int Run();
-
  private:
-  using Verb = int (RegCommand::*)();
-
-  CLI::App* AddVerb(std::string const& name, std::string const& description, Verb verb);
   void AddKeyArgument(CLI::App* verb, std::string const& what);
   void AddLs();
   void AddGet();
@@ -38,12 +32,8 @@ class RegCommand {
   int Export();
   int Import();
   bool ReadFile(std::string const& path, std::string& bytes);
-  int Print(std::string const& text) const;
-  int Refuse(std::string const& reason) const;
-  int Usage(std::string const& reason) const;
 
   CLI::App* m_reg = nullptr;
-  std::vector<std::pair<CLI::App*, Verb>> m_verbs;
   std::string m_key;
   std::string m_name;
   CLI::Option* m_nameOption = nullptr;

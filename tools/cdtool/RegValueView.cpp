@@ -94,7 +94,3 @@ std::string RegValueView::Hex(std::string_view bytes) {
   }
   return hex;
 }
-
-std::string RegValueView::Dump(nlohmann::ordered_json const& document, int indent) {
-  return document.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-}

@@ -21,7 +21,4 @@ class RegValueView {
   static std::string PlainLine(nlohmann::ordered_json const& value);
   static std::string TypeName(unsigned long type);
   static std::string Hex(std::string_view bytes);
-  // Dumps without throwing: bytes that are not UTF-8 come out as U+FFFD. Every JSON text the
-  // tool prints comes from here; `indent` as nlohmann's (-1: one line).
-  static std::string Dump(nlohmann::ordered_json const& document, int indent = -1);
 };

@@ -57,27 +57,18 @@ CLI::Validator RgbValidator() {
 SchemesCommand::SchemesCommand(CLI::App& app) {
   m_schemes = app.add_subcommand("schemes", "List, show, add and remove colour schemes");
   m_schemes->require_subcommand(1);
-  AddVerb("list", "List the colour schemes' names in their order", &SchemesCommand::List);
-  CLI::App* show = AddVerb("show", "Show a scheme's switches and colours (RRGGBB)", &SchemesCommand::Show);
+  AddVerb(*m_schemes, "list", "List the colour schemes' names in their order", [this] { return List(); });
+  CLI::App* show =
+      AddVerb(*m_schemes, "show", "Show a scheme's switches and colours (RRGGBB)", [this] { return Show(); });
   show->add_option("NAME", m_name, "The scheme's name, in any case")->required();
-  CLI::App* add = AddVerb("add", "Add a scheme with one colour pair for every attribute", &SchemesCommand::Add);
+  CLI::App* add =
+      AddVerb(*m_schemes, "add", "Add a scheme with one colour pair for every attribute", [this] { return Add(); });
   add->add_option("NAME", m_name, "The new scheme's name")->required();
   add->add_option("--fg", m_foreground, "The text colour")->required()->check(RgbValidator());
   add->add_option("--bg", m_background, "The background colour")->required()->check(RgbValidator());
-  CLI::App* remove = AddVerb("rm", "Remove a scheme (not Monochrome, Traditional or Windows)", &SchemesCommand::Remove);
+  CLI::App* remove = AddVerb(*m_schemes, "rm", "Remove a scheme (not Monochrome, Traditional or Windows)",
+                             [this] { return Remove(); });
   remove->add_option("NAME", m_name, "The scheme's name, in any case")->required();
-}
-
-int SchemesCommand::Run() {
-  for (auto const& [app, verb] : m_verbs)
-    if (app->parsed()) return (this->*verb)();
-  return CommandOutput::Usage("choose a schemes command; see cdtool schemes --help");
-}
-
-CLI::App* SchemesCommand::AddVerb(std::string const& name, std::string const& description, Verb verb) {
-  CLI::App* app = m_schemes->add_subcommand(name, description);
-  m_verbs.emplace_back(app, verb);
-  return app;
 }
 
 int SchemesCommand::List() {

@@ -4,24 +4,17 @@
 #include <CLI/CLI.hpp>
 
 #include <string>
-#include <utility>
-#include <vector>
+
+#include "Command.h"
 
 class ProfileColorSchemeList;
 
-class SchemesCommand {
+class SchemesCommand : public Command {
  public:
   // Adds `schemes` and its verbs to `app`.
   explicit SchemesCommand(CLI::App& app);
 
-  bool Selected() const { return m_schemes->parsed(); }
-  // Runs the verb that was parsed on the installed profile store: 0 done, 1 refused, 2 usage error.
-  int Run();
-
  private:
-  using Verb = int (SchemesCommand::*)();
-
-  CLI::App* AddVerb(std::string const& name, std::string const& description, Verb verb);
   int List();
   int Show();
   int Add();
@@ -30,7 +23,6 @@ class SchemesCommand {
   bool SaveChecked(ProfileColorSchemeList& list, bool present);
 
   CLI::App* m_schemes = nullptr;
-  std::vector<std::pair<CLI::App*, Verb>> m_verbs;
   std::string m_name;
   std::string m_foreground;
   std::string m_background;

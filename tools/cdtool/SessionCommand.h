@@ -8,28 +8,26 @@
 #include <string>
 #include <vector>
 
+#include "Command.h"
 #include "ProtocolTableLoader.h"
 
 class SessionConfig;
 
-class SessionCommand {
+class SessionCommand : public Command {
  public:
   // Adds `session` and its verbs to `app`.
   explicit SessionCommand(CLI::App& app);
 
-  bool Selected() const { return m_session->parsed(); }
   // The noun's protocol table loader (its --plugins option), shared with the tree verbs.
   ProtocolTableLoader& Loader() { return m_loader; }
-  // 0 done, 1 refused (the reason on stderr); nothing is written when refused.
-  int Run();
+  // Loads the plug-ins, then runs the chosen verb: 0 done, 1 refused (the reason on stderr);
+  // nothing is written when refused.
+  int Run() override;
 
  private:
   int Show();
   int Set();
 
-  CLI::App* m_session = nullptr;
-  CLI::App* m_show = nullptr;
-  CLI::App* m_set = nullptr;
   ProtocolTableLoader m_loader;
   std::string m_path;
   std::vector<std::string> m_assignments;

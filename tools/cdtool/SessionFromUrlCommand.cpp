@@ -1,10 +1,10 @@
 #include "SessionFromUrlCommand.h"
 
-#include <cstdio>
 #include <nlohmann/json.hpp>
 
 #include "CommandOutput.h"
-#include "RegValueView.h"
+#include "JsonOutput.h"
+#include "ReportOutput.h"
 #include "VProfileStore.h"
 #include "VReportMessageParams.h"
 #include "database/OptionsUrlSession.h"
@@ -12,12 +12,6 @@
 #include "session/SessionConfig.h"
 
 namespace {
-
-std::string HexCode(unsigned long code) {
-  char text[16];
-  std::snprintf(text, sizeof(text), "0x%08lX", code & 0xFFFFFFFFul);
-  return text;
-}
 
 nlohmann::ordered_json Describe(SessionConfig& session, int transferType) {
   ConnectConfig* transfer = session.GetTransferConnectConfig();
@@ -34,7 +28,8 @@ nlohmann::ordered_json Describe(SessionConfig& session, int transferType) {
 
 SessionFromUrlCommand::SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader)
     : m_loader(loader), m_product(session.get_parent()->get_option("--product")) {
-  m_fromUrl = session.add_subcommand("from-url", "Make a file-transfer session from a URL or a host name");
+  m_fromUrl =
+      AddVerb(session, "from-url", "Make a file-transfer session from a URL or a host name", [this] { return Make(); });
   m_fromUrl->footer("Acts for the file-transfer host (halofyx): its protocol table, default session and store, "
                     "unless --product names another product.");
   m_fromUrl->add_option("TEXT", m_text, "The URL (such as sftp://me@host:2222/srv) or a host name")->required();
@@ -44,7 +39,7 @@ SessionFromUrlCommand::SessionFromUrlCommand(CLI::App& session, ProtocolTableLoa
                       "\"transferType\"} or {\"ok\":false,\"code\",\"text\"}");
 }
 
-int SessionFromUrlCommand::Run() {
+int SessionFromUrlCommand::Make() {
   if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
   int transferType = -1;
   VReportMessageParams report;
@@ -52,10 +47,7 @@ int SessionFromUrlCommand::Run() {
   auto* session = dynamic_cast<SessionConfig*>(made);
   if (!session) {
     if (made) made->Release();
-    std::string const text = report.GetTextSingleLine();
-    nlohmann::ordered_json const refused{{"ok", false}, {"code", HexCode(report.GetCode())}, {"text", text}};
-    if (m_json) CommandOutput::Print(RegValueView::Dump(refused) + "\n");
-    return CommandOutput::Refuse(text);
+    return ReportOutput::Refuse(report, m_json);
   }
   nlohmann::ordered_json const described = Describe(*session, transferType);
   if (m_savePath) {
@@ -83,10 +75,6 @@ int SessionFromUrlCommand::Run() {
     }
   }
   made->Release();
-  if (m_json) return CommandOutput::Print(RegValueView::Dump(described) + "\n");
-  std::string lines;
-  for (auto const& [key, value] : described.items())
-    if (key != "ok")
-      lines += key + ": " + (value.is_string() ? value.get<std::string>() : RegValueView::Dump(value)) + "\n";
-  return CommandOutput::Print(lines);
+  if (m_json) return JsonOutput::Print(described);
+  return CommandOutput::Print(JsonOutput::FieldLines(described));
 }

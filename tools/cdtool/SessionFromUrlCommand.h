@@ -9,21 +9,22 @@
 #include <optional>
 #include <string>
 
+#include "Command.h"
 #include "ProtocolTableLoader.h"
 
-class SessionFromUrlCommand {
+class SessionFromUrlCommand : public Command {
  public:
   // Adds the verb to `session`, a subcommand of the app that holds --product; the session is
   // made with the table `loader` fills.
   SessionFromUrlCommand(CLI::App& session, ProtocolTableLoader& loader);
 
-  bool Selected() const { return m_fromUrl->parsed(); }
   // Whether the tool must start as the file-transfer host: the verb runs and --product is not given.
   bool ActsForTransferHost() const { return Selected() && m_product->count() == 0; }
-  // 0 made (and stored), 1 when the text or the path is refused.
-  int Run();
 
  private:
+  // 0 made (and stored), 1 when the text or the path is refused.
+  int Make();
+
   ProtocolTableLoader& m_loader;
   CLI::Option const* m_product;
   CLI::App* m_fromUrl = nullptr;

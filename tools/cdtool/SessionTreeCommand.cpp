@@ -6,8 +6,8 @@
 
 #include "CommandOutput.h"
 #include "ConsoleUserInterface.h"
+#include "JsonOutput.h"
 #include "ProductProtocol.h"
-#include "RegValueView.h"
 #include "SessionDefaultDelta.h"
 #include "SessionTreeView.h"
 #include "VReportMessageParams.h"
@@ -16,13 +16,12 @@
 #include "platform/registry/NameFolding.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "resources/LibraryMessageModule.h"
+#include "resources/MessageCodes.h"
 #include "session/ConnectConfigPtr.h"
 #include "session/SessionConfig.h"
 
 namespace {
 
-constexpr unsigned long kApplyToAllQuestion = 0xE1600003;
-constexpr unsigned long kReadOnlySessions = 0xA1600004;
 // What the Connect dialog refuses in a name: the path and list separators among them.
 constexpr char const* kForbiddenCharacters = "\\/:*?\"<>|";
 // What a write the store refused (another program may hold its lock) leaves behind.
@@ -44,75 +43,67 @@ std::string Join(std::string const& folder, std::string const& name) {
 }  // namespace
 
 SessionTreeCommand::SessionTreeCommand(CLI::App& session, ProtocolTableLoader& loader) : m_loader(loader) {
-  m_ls = session.add_subcommand("ls", "List a folder: its folders (ending in \\), then its sessions");
-  m_ls->add_option("FOLDER", m_path, "The folder (default: the root)");
-  m_ls->add_flag("--tree", m_tree, "List every folder below as well, indented");
-  m_ls->add_flag("--alpha", m_alpha, "Store order (alphabetical) instead of the user-arranged order");
-  m_ls->add_flag("--json", m_json, "Print {\"name\",\"path\",\"folders\",\"sessions\"}; with --tree folders nest");
+  CLI::App* ls =
+      AddVerb(session, "ls", "List a folder: its folders (ending in \\), then its sessions", [this] { return List(); });
+  ls->add_option("FOLDER", m_path, "The folder (default: the root)");
+  ls->add_flag("--tree", m_tree, "List every folder below as well, indented");
+  ls->add_flag("--alpha", m_alpha, "Store order (alphabetical) instead of the user-arranged order");
+  ls->add_flag("--json", m_json, "Print {\"name\",\"path\",\"folders\",\"sessions\"}; with --tree folders nest");
 
-  m_mkdir = session.add_subcommand("mkdir", "Create a folder");
-  m_mkdir->add_option("PATH", m_path, "The new folder's path")->required();
+  CLI::App* mkdir = AddVerb(session, "mkdir", "Create a folder", [this] { return MakeFolder(); });
+  mkdir->add_option("PATH", m_path, "The new folder's path")->required();
 
-  m_new = session.add_subcommand("new", "Create a session with default values");
-  m_new->add_option("PATH", m_path, "The new session's path")->required();
-  m_new->add_option("--protocol", m_protocol, "The protocol, one of the product's table (`cdtool protocols`)");
-  m_new->add_option("--host", m_host, "The host name or address");
-  m_new->add_option("--port", m_port, "The port")->check(CLI::Range(0, 65535));
-  m_new->add_option("--user", m_user, "The user name");
+  CLI::App* create = AddVerb(session, "new", "Create a session with default values", [this] { return NewSession(); });
+  create->add_option("PATH", m_path, "The new session's path")->required();
+  create->add_option("--protocol", m_protocol, "The protocol, one of the product's table (`cdtool protocols`)");
+  create->add_option("--host", m_host, "The host name or address");
+  create->add_option("--port", m_port, "The port")->check(CLI::Range(0, 65535));
+  create->add_option("--user", m_user, "The user name");
 
-  m_cp = session.add_subcommand("cp", "Copy a session or a folder with everything in it into a folder");
-  m_cp->add_option("SRC", m_path, "What to copy")->required();
-  m_cp->add_option("FOLDER", m_target, "The target folder (\"\" for the root)")->required();
-  m_cp->add_flag("--unique", m_unique, "Name the copy \"name (1)\", \"name (2)\" ... when the name is taken");
+  CLI::App* cp = AddVerb(session, "cp", "Copy a session or a folder with everything in it into a folder",
+                         [this] { return CopyEntry(); });
+  cp->add_option("SRC", m_path, "What to copy")->required();
+  cp->add_option("FOLDER", m_target, "The target folder (\"\" for the root)")->required();
+  cp->add_flag("--unique", m_unique, "Name the copy \"name (1)\", \"name (2)\" ... when the name is taken");
 
-  m_mv = session.add_subcommand("mv", "Move a session or a folder into another folder");
-  m_mv->add_option("SRC", m_path, "What to move")->required();
-  m_mv->add_option("FOLDER", m_target, "The target folder (\"\" for the root)")->required();
+  CLI::App* mv =
+      AddVerb(session, "mv", "Move a session or a folder into another folder", [this] { return MoveEntry(); });
+  mv->add_option("SRC", m_path, "What to move")->required();
+  mv->add_option("FOLDER", m_target, "The target folder (\"\" for the root)")->required();
 
-  m_rename = session.add_subcommand("rename", "Rename a session or a folder in place");
-  m_rename->add_option("PATH", m_path, "What to rename")->required();
-  m_rename->add_option("NEWNAME", m_name, "The new name (one name, not a path)")->required();
+  CLI::App* rename =
+      AddVerb(session, "rename", "Rename a session or a folder in place", [this] { return RenameEntry(); });
+  rename->add_option("PATH", m_path, "What to rename")->required();
+  rename->add_option("NEWNAME", m_name, "The new name (one name, not a path)")->required();
 
-  m_reorder = session.add_subcommand("reorder", "Move an entry next to a sibling in the user-arranged order");
-  m_reorder->add_option("PATH", m_path, "What to move")->required();
-  m_reorder->add_option("TARGET", m_target, "The sibling's name")->required();
-  auto* before = m_reorder->add_flag("--before", m_before, "Put it directly before TARGET");
-  auto* after = m_reorder->add_flag("--after", m_after, "Put it directly after TARGET");
+  CLI::App* reorder = AddVerb(session, "reorder", "Move an entry next to a sibling in the user-arranged order",
+                              [this] { return ReorderEntry(); });
+  reorder->add_option("PATH", m_path, "What to move")->required();
+  reorder->add_option("TARGET", m_target, "The sibling's name")->required();
+  auto* before = reorder->add_flag("--before", m_before, "Put it directly before TARGET");
+  auto* after = reorder->add_flag("--after", m_after, "Put it directly after TARGET");
   before->excludes(after);
 
-  m_rm = session.add_subcommand("rm", "Remove a session, or a folder with everything in it");
-  m_rm->add_option("PATH", m_path, "What to remove")->required();
-  m_rm->add_flag("-y,--yes", m_yes, "Do not ask");
+  CLI::App* rm =
+      AddVerb(session, "rm", "Remove a session, or a folder with everything in it", [this] { return RemoveEntry(); });
+  rm->add_option("PATH", m_path, "What to remove")->required();
+  rm->add_flag("-y,--yes", m_yes, "Do not ask");
 
-  m_applyDefault = session.add_subcommand(
-      "apply-default", "Change options of the default session and apply the changes to every session");
-  m_applyDefault->add_option("ASSIGNMENTS", m_assignments, "NAME=VALUE by stored option name, such as \"Title Bar=x\"")
+  CLI::App* applyDefault =
+      AddVerb(session, "apply-default", "Change options of the default session and apply the changes to every session",
+              [this] { return ApplyDefault(); });
+  applyDefault->add_option("ASSIGNMENTS", m_assignments, "NAME=VALUE by stored option name, such as \"Title Bar=x\"")
       ->required();
-  m_applyDefault->add_flag("-y,--yes", m_yes, "Do not ask");
+  applyDefault->add_flag("-y,--yes", m_yes, "Do not ask");
 
-  m_setAll = session.add_subcommand("set-all", "Write one flag into every session");
-  m_setAll->add_option("NAME", m_name, "The stored value name")->required();
-  m_setAll->add_option("VALUE", m_flag, "0 or 1")->required()->check(CLI::IsMember({0, 1}));
-}
-
-bool SessionTreeCommand::Selected() const {
-  for (CLI::App const* verb : {m_ls, m_mkdir, m_new, m_cp, m_mv, m_rename, m_reorder, m_rm, m_applyDefault, m_setAll})
-    if (verb->parsed()) return true;
-  return false;
+  CLI::App* setAll = AddVerb(session, "set-all", "Write one flag into every session", [this] { return SetAll(); });
+  setAll->add_option("NAME", m_name, "The stored value name")->required();
+  setAll->add_option("VALUE", m_flag, "0 or 1")->required()->check(CLI::IsMember({0, 1}));
 }
 
 int SessionTreeCommand::Run() {
   if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
-  if (m_ls->parsed()) return List();
-  if (m_mkdir->parsed()) return MakeFolder();
-  if (m_new->parsed()) return NewSession();
-  if (m_cp->parsed()) return CopyEntry();
-  if (m_mv->parsed()) return MoveEntry();
-  if (m_rename->parsed()) return RenameEntry();
-  if (m_reorder->parsed()) return ReorderEntry();
-  if (m_rm->parsed()) return RemoveEntry();
-  if (m_applyDefault->parsed()) return ApplyDefault();
-  return SetAll();
+  return Command::Run();
 }
 
 std::optional<std::string> SessionTreeCommand::CheckExisting(std::string const& path) {
@@ -160,8 +151,7 @@ int SessionTreeCommand::List() {
   if (!m_path.empty() && (CheckExisting(m_path) || !SessionDatabase(0).IsFolder(m_path)))
     return CommandOutput::Refuse("no folder \"" + m_path + "\"");
   SessionDatabase db(m_alpha);
-  if (m_json)
-    return CommandOutput::Print(RegValueView::Dump(SessionTreeView::Json(db, m_path, m_tree), 2) + "\n");
+  if (m_json) return JsonOutput::Print(SessionTreeView::Json(db, m_path, m_tree), 2);
   return CommandOutput::Print(SessionTreeView::Text(db, m_path, m_tree));
 }
 
@@ -277,7 +267,7 @@ int SessionTreeCommand::ApplyDefault() {
   SessionDefaultDelta builder;
   ISessionConfig* delta = builder.Build(m_assignments);
   if (!delta) return CommandOutput::Refuse(builder.Error());
-  VReportMessageParams question(kApplyToAllQuestion, &LibraryMessageModule::Get());
+  VReportMessageParams question(message::kApplyToAllQuestion, &LibraryMessageModule::Get());
   SessionDatabase db(0);
   if (!Confirm(question.GetText())) {
     delta->Release();
@@ -294,7 +284,7 @@ int SessionTreeCommand::ApplyDefault() {
   int const result = CommandOutput::Print("updated " + std::to_string(tally.updated) + " of " +
                                           std::to_string(tally.visited) + " sessions\n");
   if (tally.updated != tally.visited) {
-    VReportMessageParams readOnly(kReadOnlySessions, &LibraryMessageModule::Get());
+    VReportMessageParams readOnly(message::kReadOnlySessionsNotUpdated, &LibraryMessageModule::Get());
     readOnly.AddNumber(static_cast<unsigned long>(tally.visited));
     readOnly.AddNumber(static_cast<unsigned long>(tally.visited - tally.updated));
     CommandOutput::Note(readOnly.GetTextSingleLine());

@@ -10,20 +10,19 @@
 #include <string>
 #include <vector>
 
+#include "Command.h"
 #include "ProtocolTableLoader.h"
 
 class SessionConfig;
 
-class SessionTreeCommand {
+class SessionTreeCommand : public Command {
  public:
   // Adds the verbs to `session`, the noun's subcommand. Sessions are loaded and saved with the
   // protocol table that `loader` fills, so that no protocol's options are lost.
   SessionTreeCommand(CLI::App& session, ProtocolTableLoader& loader);
 
-  // Whether one of these verbs was chosen.
-  bool Selected() const;
-  // 0 done, 1 refused (the reason on stderr).
-  int Run();
+  // Loads the plug-ins, then runs the chosen verb: 0 done, 1 refused (the reason on stderr).
+  int Run() override;
 
  private:
   int List();
@@ -50,16 +49,6 @@ class SessionTreeCommand {
   std::optional<std::string> SetConnection(SessionConfig& session) const;
 
   ProtocolTableLoader& m_loader;
-  CLI::App* m_ls = nullptr;
-  CLI::App* m_mkdir = nullptr;
-  CLI::App* m_new = nullptr;
-  CLI::App* m_cp = nullptr;
-  CLI::App* m_mv = nullptr;
-  CLI::App* m_rename = nullptr;
-  CLI::App* m_reorder = nullptr;
-  CLI::App* m_rm = nullptr;
-  CLI::App* m_applyDefault = nullptr;
-  CLI::App* m_setAll = nullptr;
 
   std::string m_path;
   std::string m_target;

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "CommandOutput.h"
-#include "RegValueView.h"
+#include "JsonOutput.h"
 #include "transfer/SynchronizeProfile.h"
 
 namespace {
@@ -39,20 +39,21 @@ std::string Plain(SynchronizeProfile const& profile) {
 }  // namespace
 
 SyncCommand::SyncCommand(CLI::App& app) {
-  m_sync = app.add_subcommand("sync", "Show the synchronisation profile of the file-transfer host");
-  m_sync->require_subcommand(1);
-  CLI::App* show = m_sync->add_subcommand("show", "Print every synchronisation task with its sources and targets");
+  CLI::App* sync = app.add_subcommand("sync", "Show the synchronisation profile of the file-transfer host");
+  sync->require_subcommand(1);
+  CLI::App* show = AddVerb(*sync, "show", "Print every synchronisation task with its sources and targets",
+                           [this] { return Show(); });
   show->add_flag("--json", m_json, "Print one JSON document");
   show->footer("With --json: {\"tasks\": [{\"name\": TEXT, \"type\": NUMBER, \"sources\": [{\"session\": TEXT, "
                "\"path\": TEXT, \"recurse\": BOOL}, ...], \"targets\": [{\"session\": TEXT, \"path\": TEXT}, ...]}, "
                "...]}. Bytes that are not UTF-8 show as U+FFFD.");
 }
 
-int SyncCommand::Run() {
+int SyncCommand::Show() {
   SynchronizeProfile profile;
   profile.Load(nullptr, SynchronizeProfile::kKeyName);
   if (!m_json) return CommandOutput::Print(Plain(profile));
   nlohmann::ordered_json tasks = nlohmann::ordered_json::array();
   for (SynchronizeTask const& task : profile.tasks) tasks.push_back(ToJson(task));
-  return CommandOutput::Print(RegValueView::Dump({{"tasks", tasks}}) + "\n");
+  return JsonOutput::Print({{"tasks", tasks}});
 }

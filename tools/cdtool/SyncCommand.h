@@ -3,16 +3,16 @@
 
 #include <CLI/CLI.hpp>
 
-class SyncCommand {
+#include "Command.h"
+
+class SyncCommand : public Command {
  public:
   // Adds `sync` and its verb to `app`.
   explicit SyncCommand(CLI::App& app);
 
-  bool Selected() const { return m_sync->parsed(); }
-  // Shows the profile of the installed profile store: 0 done, 1 when stdout cannot be written.
-  int Run();
-
  private:
-  CLI::App* m_sync = nullptr;
+  // Shows the profile of the installed profile store: 0 done, 1 when stdout cannot be written.
+  int Show();
+
   bool m_json = false;
 };

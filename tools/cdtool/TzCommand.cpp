@@ -2,9 +2,9 @@
 
 #include <strings.h>
 
-#include <iostream>
 
-#include "RegValueView.h"
+#include "CommandOutput.h"
+#include "JsonOutput.h"
 #include "TzRuleView.h"
 #include "platform/registry/RegStatusText.h"
 #include "platform/timezone/SystemTime.h"
@@ -62,14 +62,14 @@ std::string TransitionLine(SYSTEMTIME const& local, int wallBias, TIME_ZONE_INFO
 TzCommand::TzCommand(CLI::App& app) {
   m_tz = app.add_subcommand("tz", "The time zones: the list, one zone's rule, a year's transitions");
   m_tz->require_subcommand(1);
-  CLI::App* ls = AddVerb("ls", "List the zones, furthest west first", &TzCommand::Ls);
+  CLI::App* ls = AddVerb(*m_tz, "ls", "List the zones, furthest west first", [this] { return Ls(*m_zones); });
   ls->add_flag("--json", m_json, "Print one JSON document");
   ls->footer(
       "With --json: {\"zones\": [{\"identifier\", \"description\", \"label\", \"isDaylightNow\", "
       "\"standardOffset\": {\"hours\", \"minutes\"}, \"daylightOffset\": {...}}, ...]}; \"label\" is the "
       "label of the time that holds now. " +
       kOffsetHelp);
-  CLI::App* show = AddVerb("show", "Print one zone's rule", &TzCommand::Show);
+  CLI::App* show = AddVerb(*m_tz, "show", "Print one zone's rule", [this] { return Show(*m_zones); });
   show->add_option("ZONE", m_zone,
                    "A zone identifier, or an abbreviation such as PST or utc; \"\" for the "
                    "current zone of this process")
@@ -81,8 +81,8 @@ TzCommand::TzCommand(CLI::App& app) {
       "\"isDaylightNow\"}. A year of 0 is a yearly rule whose day is the occurrence (5 the last) of the "
       "day of week; a month of 0 means no daylight-saving time. UTC = local time + bias (+ the bias of "
       "the period).");
-  CLI::App* transitions =
-      AddVerb("transitions", "Print when daylight time starts and ends in a year", &TzCommand::Transitions);
+  CLI::App* transitions = AddVerb(*m_tz, "transitions", "Print when daylight time starts and ends in a year",
+                                  [this] { return Transitions(*m_zones); });
   transitions->add_option("ZONE", m_zone, "A zone identifier or abbreviation")->required();
   transitions->add_option("YEAR", m_year, "The year")->required()->check(CLI::Range(1601, 30827));
   transitions->footer("Both instants are printed as local standard times, with UTC beside them.");
@@ -94,20 +94,14 @@ int TzCommand::Run() {
   LSTATUS const written = TimeZoneListWriter().EnsureWritten();
   TimeZone const zones;
   if (zones.TimeZoneCount() == 0 && written == ERROR_SUCCESS)
-    return Refuse("no time zones: the machine registry's list holds none");
+    return CommandOutput::Refuse("no time zones: the machine registry's list holds none");
   if (zones.TimeZoneCount() == 0)
-    return Refuse("no time zones: the machine registry's list cannot be written (" +
-                  RegStatusText::Describe(written) + ") and the zone database gave none");
-  for (auto const& [app, verb] : m_verbs)
-    if (app->parsed()) return (this->*verb)(zones);
-  std::cerr << "cdtool: choose a tz command; see cdtool tz --help\n";
-  return 2;
-}
-
-CLI::App* TzCommand::AddVerb(std::string const& name, std::string const& description, Verb verb) {
-  CLI::App* app = m_tz->add_subcommand(name, description);
-  m_verbs.emplace_back(app, verb);
-  return app;
+    return CommandOutput::Refuse("no time zones: the machine registry's list cannot be written (" +
+                                 RegStatusText::Describe(written) + ") and the zone database gave none");
+  m_zones = &zones;
+  int const result = Command::Run();
+  m_zones = nullptr;
+  return result;
 }
 
 int TzCommand::Ls(TimeZone const& zones) {
@@ -127,37 +121,37 @@ int TzCommand::Ls(TimeZone const& zones) {
     plain += "\n";
     list.push_back(zone);
   }
-  if (!m_json) return Print(plain);
-  return Print(RegValueView::Dump(nlohmann::ordered_json{{"zones", list}}) + "\n");
+  if (!m_json) return CommandOutput::Print(plain);
+  return JsonOutput::Print(nlohmann::ordered_json{{"zones", list}});
 }
 
 int TzCommand::Show(TimeZone const& zones) {
   std::string const identifier = m_zone.empty() ? std::string() : Resolve(zones);
-  if (!m_zone.empty() && identifier.empty()) return Refuse("no time zone named \"" + m_zone + "\"");
+  if (!m_zone.empty() && identifier.empty()) return CommandOutput::Refuse("no time zone named \"" + m_zone + "\"");
   TIME_ZONE_INFORMATION info{};
   int isDaylight = 0;
   zones.GetTimeZoneInformation(identifier.c_str(), info, isDaylight);
   if (identifier.empty()) isDaylight = TimeZone::IsInDaylightSavingTime(info) ? 1 : 0;
   nlohmann::ordered_json const rule = TzRuleView::Rule(identifier, info, isDaylight != 0);
-  return Print(m_json ? RegValueView::Dump(rule) + "\n" : TzRuleView::PlainRule(rule));
+  return CommandOutput::Print(m_json ? JsonOutput::Dump(rule) + "\n" : TzRuleView::PlainRule(rule));
 }
 
 int TzCommand::Transitions(TimeZone const& zones) {
   std::string const identifier = Resolve(zones);
-  if (identifier.empty()) return Refuse("no time zone named \"" + m_zone + "\"");
+  if (identifier.empty()) return CommandOutput::Refuse("no time zone named \"" + m_zone + "\"");
   TIME_ZONE_INFORMATION info{};
   int isDaylight = 0;
   zones.GetTimeZoneInformation(identifier.c_str(), info, isDaylight);
   if (info.DaylightDate.wMonth == 0 || info.StandardDate.wMonth == 0)
-    return Print(identifier + " has no daylight-saving time\n");
+    return CommandOutput::Print(identifier + " has no daylight-saving time\n");
   SYSTEMTIME start{};
   SYSTEMTIME stop{};
   std::string why;
   if (!TransitionIn(m_year, info.DaylightDate, start, why) || !TransitionIn(m_year, info.StandardDate, stop, why))
-    return Refuse(identifier + ": " + why);
+    return CommandOutput::Refuse(identifier + ": " + why);
   // A rule's date is the clock time just before the change: standard time, then daylight time.
-  return Print("daylight start: " + TransitionLine(start, info.StandardBias, info) + "\n" +
-               "standard start: " + TransitionLine(stop, info.DaylightBias, info) + "\n");
+  return CommandOutput::Print("daylight start: " + TransitionLine(start, info.StandardBias, info) + "\n" +
+                              "standard start: " + TransitionLine(stop, info.DaylightBias, info) + "\n");
 }
 
 std::string TzCommand::Resolve(TimeZone const& zones) const {
@@ -165,15 +159,4 @@ std::string TzCommand::Resolve(TimeZone const& zones) const {
     if (strcasecmp(zones.Identifier(i), m_zone.c_str()) == 0) return zones.Identifier(i);
   char const* byAbbreviation = zones.Identifier(m_zone.c_str());
   return byAbbreviation ? byAbbreviation : "";
-}
-
-int TzCommand::Print(std::string const& text) const {
-  std::cout.write(text.data(), static_cast<std::streamsize>(text.size()));
-  std::cout.flush();
-  return std::cout ? 0 : Refuse("cannot write to standard output");
-}
-
-int TzCommand::Refuse(std::string const& reason) const {
-  std::cerr << "cdtool: " << reason << '\n';
-  return 1;
 }

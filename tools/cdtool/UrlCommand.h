@@ -6,16 +6,16 @@
 
 #include <string>
 
-class UrlCommand {
+#include "Command.h"
+
+class UrlCommand : public Command {
  public:
   explicit UrlCommand(CLI::App& app);
 
-  bool Selected() const { return m_url->parsed(); }
-  // 0 parsed, 1 refused (the report's text on stderr, or in the JSON document).
-  int Run() const;
-
  private:
-  CLI::App* m_url = nullptr;
+  // 0 parsed, 1 refused (the report's text on stderr, or in the JSON document).
+  int Parse() const;
+
   std::string m_text;
   std::string m_defaultPassword;
   bool m_json = false;

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "CommandList.h"
 #include "CommandOutput.h"
 #include "DialogCommand.h"
 #include "FileTypesCommand.h"
@@ -33,23 +34,25 @@ int main(int argc, char** argv) {
   std::string product;
   ToolStartup::AddOption(app, product);
   app.require_subcommand(1);
-  RegCommand reg(app);
-  MsgCommand msg(app);
-  GlobalCommand global(app);
-  TzCommand tz(app);
-  SchemesCommand schemes(app);
-  SyncCommand sync(app);
-  KeymapCommand keymap(app);
-  LognameCommand logname(app);
-  FileTypesCommand filetypes(app);
-  FirewallCommand firewall(app);
-  ProtocolsCommand protocols(app);
-  SessionCommand session(app);
-  SessionTreeCommand sessionTree(*app.get_subcommand("session"), session.Loader());
-  SessionFromUrlCommand fromUrl(*app.get_subcommand("session"), session.Loader());
-  LaunchCommand launch(app);
-  UrlCommand url(app);
-  DialogCommand dialog(app);
+  CommandList commands;
+  commands.Add<RegCommand>(app);
+  commands.Add<MsgCommand>(app);
+  commands.Add<GlobalCommand>(app);
+  commands.Add<TzCommand>(app);
+  commands.Add<SchemesCommand>(app);
+  commands.Add<SyncCommand>(app);
+  commands.Add<KeymapCommand>(app);
+  commands.Add<LognameCommand>(app);
+  commands.Add<FileTypesCommand>(app);
+  commands.Add<FirewallCommand>(app);
+  commands.Add<ProtocolsCommand>(app);
+  SessionCommand& session = commands.Add<SessionCommand>(app);
+  CLI::App& sessionNoun = *app.get_subcommand("session");
+  commands.Add<SessionTreeCommand>(sessionNoun, session.Loader());
+  SessionFromUrlCommand const& fromUrl = commands.Add<SessionFromUrlCommand>(sessionNoun, session.Loader());
+  commands.Add<LaunchCommand>(app);
+  commands.Add<UrlCommand>(app);
+  commands.Add<DialogCommand>(app);
   try {
     app.parse(argc, argv);
   } catch (CLI::ParseError const& error) {
@@ -61,26 +64,7 @@ int main(int argc, char** argv) {
   ToolStartup::Run(product);
   // Failures met while starting are met again by the command that needs the store.
   VStoreFailure::Clear();
-  int const code = [&] {
-    if (reg.Selected()) return reg.Run();
-    if (msg.Selected()) return msg.Run();
-    if (global.Selected()) return global.Run();
-    if (tz.Selected()) return tz.Run();
-    if (schemes.Selected()) return schemes.Run();
-    if (sync.Selected()) return sync.Run();
-    if (keymap.Selected()) return keymap.Run();
-    if (logname.Selected()) return logname.Run();
-    if (filetypes.Selected()) return filetypes.Run();
-    if (firewall.Selected()) return firewall.Run();
-    if (protocols.Selected()) return protocols.Run();
-    if (sessionTree.Selected()) return sessionTree.Run();
-    if (fromUrl.Selected()) return fromUrl.Run();
-    if (session.Selected()) return session.Run();
-    if (launch.Selected()) return launch.Run();
-    if (url.Selected()) return url.Run();
-    if (dialog.Selected()) return dialog.Run();
-    return 2;
-  }();
+  int const code = commands.RunChosen();
   // A command that wrote nothing of its own still fails when its store did.
   return code == 0 && VStoreFailure::Any() ? CommandOutput::Refuse(VStoreFailure::Describe()) : code;
 }
