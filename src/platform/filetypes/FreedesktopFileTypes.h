@@ -19,7 +19,7 @@ class FreedesktopFileTypes : public FileTypeRegistry {
   std::string ContentType(std::string const& extension) override { return m_mime.TypeOfExtension(extension); }
   std::vector<std::string> Extensions() override { return m_mime.Extensions(); }
   std::string DirectoryClass() override;
-  // The icon theme's "folder-open", the icon naming specification's open folder.
+  // The icon theme's "folder-open": the name every desktop icon theme gives its open folder.
   std::string OpenDirectoryIcon() override;
 
  private:

@@ -5,24 +5,16 @@
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "VRegistryStoreFactory.h"
 #include "database/SessionDatabase.h"
 #include "platform/registry/Registry.h"
 #include "session/SessionConfig.h"
+#include "support/InstalledRegistryStore.h"
 #include "support/ScopedRoot.h"
 
 namespace {
 
-VProfileStoreFactory* installed = nullptr;
-VProfileStoreFactory* Installed() { return installed; }
-
 class SessionDatabaseMoveTest : public testing::Test {
  protected:
-  SessionDatabaseMoveTest() : m_previous(GetProfileStoreFactoryGetter()) {
-    installed = &m_factory;
-    SetProfileStoreFactoryGetter(&Installed);
-  }
-  ~SessionDatabaseMoveTest() override { SetProfileStoreFactoryGetter(m_previous); }
 
   // A session at folder\name whose title bar is `title`.
   void AddSession(std::string const& folder, std::string const& name, char const* title) {
@@ -51,8 +43,7 @@ class SessionDatabaseMoveTest : public testing::Test {
   }
 
   ScopedRoot m_root;
-  VRegistryStoreFactory m_factory{HKEY_CURRENT_USER, "SOFTWARE\\Brimvale\\Moves"};
-  VProfileStoreFactoryGetter m_previous;
+  InstalledRegistryStore m_store{"SOFTWARE\\Brimvale\\Moves"};
   SessionDatabase m_db{0};
 };
 

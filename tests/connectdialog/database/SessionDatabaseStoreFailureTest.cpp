@@ -8,32 +8,26 @@
 #include <string>
 
 #include "VProfileStore.h"
-#include "VRegistryStoreFactory.h"
 #include "VStoreFailure.h"
 #include "database/SessionDatabase.h"
 #include "platform/registry/Registry.h"
 #include "platform/types/FileConstants.h"
 #include "session/SessionConfig.h"
 #include "support/FaultyDiskVfs.h"
+#include "support/InstalledRegistryStore.h"
 #include "support/ScopedRoot.h"
 
 namespace {
 
-VProfileStoreFactory* installed = nullptr;
-VProfileStoreFactory* Installed() { return installed; }
-
 class SessionDatabaseStoreFailureTest : public testing::Test {
  protected:
-  SessionDatabaseStoreFailureTest() : m_previous(GetProfileStoreFactoryGetter()) {
-    installed = &m_factory;
-    SetProfileStoreFactoryGetter(&Installed);
+  SessionDatabaseStoreFailureTest() {
     for (int i = 0; i < kSessions; ++i) Add("Lab", "s" + std::to_string(i));
     RegUnloadHives();  // the next call opens the file afresh, through whatever disk is installed
     VStoreFailure::Clear();
   }
   ~SessionDatabaseStoreFailureTest() override {
     RegUnloadHives();
-    SetProfileStoreFactoryGetter(m_previous);
   }
 
   bool Add(std::string const& folder, std::string const& name) {
@@ -50,8 +44,7 @@ class SessionDatabaseStoreFailureTest : public testing::Test {
 
   static constexpr int kSessions = 40;
   ScopedRoot m_root;
-  VRegistryStoreFactory m_factory{HKEY_CURRENT_USER, "SOFTWARE\\Brimvale\\Failures"};
-  VProfileStoreFactoryGetter m_previous;
+  InstalledRegistryStore m_store{"SOFTWARE\\Brimvale\\Failures"};
   SessionDatabase m_db{0};
 };
 
