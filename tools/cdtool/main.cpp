@@ -19,7 +19,9 @@
 #include "RegCommand.h"
 #include "SchemesCommand.h"
 #include "SessionCommand.h"
+#include "SessionExportCommand.h"
 #include "SessionFromUrlCommand.h"
+#include "SessionImportCommand.h"
 #include "SessionTreeCommand.h"
 #include "SyncCommand.h"
 #include "ToolStartup.h"
@@ -50,6 +52,8 @@ int main(int argc, char** argv) {
   CLI::App& sessionNoun = *app.get_subcommand("session");
   commands.Add<SessionTreeCommand>(sessionNoun, session.Loader());
   SessionFromUrlCommand const& fromUrl = commands.Add<SessionFromUrlCommand>(sessionNoun, session.Loader());
+  commands.Add<SessionImportCommand>(sessionNoun, session.Loader());
+  commands.Add<SessionExportCommand>(sessionNoun, session.Loader());
   commands.Add<LaunchCommand>(app);
   commands.Add<UrlCommand>(app);
   commands.Add<DialogCommand>(app);

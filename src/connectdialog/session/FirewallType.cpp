@@ -15,6 +15,7 @@ constexpr FirewallType firewall_types[] = {
     {7, "USER user@host port", "USER user@host port"},
     {8, "USER user@host port (with login)", "USER user@host port (with login)"},
     {9, "USER user@host login", "USER user@host login"},
+    {10, "SSH jump host", "Jump Host"},
 };
 
 // Stored names are ASCII; the locale must not change what matches.

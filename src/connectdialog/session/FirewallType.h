@@ -1,11 +1,15 @@
 // The kinds of firewall a firewall record may name: the value, the name users see and the name
-// stored in "Firewall Type". A row's value is its position in the table.
+// stored in "Firewall Type". A row's value is its position in the table. A jump host is an SSH
+// server passed on the way (its address, port and user); its "Proxy Command" keeps the whole
+// hop list as ssh's ProxyJump writes it.
 #pragma once
 
 #include <span>
 #include <string_view>
 
 struct FirewallType {
+  static constexpr char kJumpHost[] = "Jump Host";
+
   int value;
   char const* displayName;
   char const* storedName;

@@ -1,0 +1,52 @@
+// Stores what an importer read, below one folder, in one unit of work: all of it or, when the
+// store refuses, none of it. Folders named by a session's path are made as needed; a name that
+// exists already is skipped, renamed ("name (2)") or replaced, as asked; a jump host becomes a
+// firewall of the jump-host kind, made once per hop list and shared. A dry run does the same work
+// and takes it back, so its report says exactly what a real run would make.
+// Protocol plug-ins must be loaded (the protocol table filled) before an import.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "exchange/ImportBatch.h"
+
+class SessionDatabase;
+
+class SessionImporter {
+ public:
+  enum class OnConflict { Skip, Rename, Replace };
+
+  struct Summary {
+    std::vector<ImportOutcome> outcomes;
+    // False when the store did not take the unit of work (VStoreFailure says why) or the
+    // target folder does not exist (`error` says so); then nothing was stored.
+    bool stored = false;
+    std::string error;
+
+    int Count(ImportOutcome::Kind kind) const;
+  };
+
+  // `folder`: the session path (backslash-separated, "" for the top) to import into.
+  SessionImporter(std::string folder, OnConflict onConflict, bool dryRun)
+      : m_folder(std::move(folder)), m_onConflict(onConflict), m_dryRun(dryRun) {}
+
+  Summary Import(ImportBatch const& batch);
+
+ private:
+  ImportOutcome ImportOne(SessionDatabase& database, ImportedSession const& session);
+  std::string FolderOf(SessionDatabase& database, ImportedSession const& session, std::string& refusal) const;
+  // Makes the folders of the session's path that are missing; false with `refusal` set on failure.
+  bool MakeFolders(SessionDatabase& database, ImportedSession const& session, std::string& refusal);
+  // The name to store under, or empty with `outcome` set when the session is not to be stored.
+  std::string ResolveConflict(SessionDatabase& database, std::string const& folder, std::string const& name,
+                              ImportOutcome& outcome);
+  // The firewall that passes `hops`, made when missing; empty with `refusal` set on failure.
+  std::string JumpFirewall(std::string const& hops, std::string& refusal);
+
+  std::string m_folder;
+  OnConflict m_onConflict;
+  bool m_dryRun;
+  std::map<std::string, std::string> m_firewallOfHops;
+};
