@@ -32,7 +32,7 @@ SessionExportCommand::SessionExportCommand(CLI::App& session, ProtocolTableLoade
   CLI::App* exported = AddVerb(session, "export", "Write the sessions below a folder for other tools",
                                [this] { return Export(); });
   exported->add_option("FORMAT FOLDER", m_words, "ssh-config (or csv, json), then the folder; the top by default")
-      ->expected(0, 2);
+      ->expected(0, 3);
   exported->add_option("--format", m_format, "ssh-config, csv or json")->check(CLI::IsMember({"ssh-config", "csv", "json"}));
   exported->add_option("-o,--output", m_output, "Write into this file (replaced atomically) instead of stdout");
   exported->footer(

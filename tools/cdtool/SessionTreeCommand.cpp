@@ -12,6 +12,7 @@
 #include "SessionTreeView.h"
 #include "VReportMessageParams.h"
 #include "database/SessionDatabase.h"
+#include "database/SessionName.h"
 #include "library/LibraryState.h"
 #include "platform/registry/NameFolding.h"
 #include "platform/types/UserInterfaceCodes.h"
@@ -22,8 +23,6 @@
 
 namespace {
 
-// What the Connect dialog refuses in a name: the path and list separators among them.
-constexpr char const* kForbiddenCharacters = "\\/:*?\"<>|";
 // What a write the store refused (another program may hold its lock) leaves behind.
 constexpr char const* kNotStored = ": the store did not take the change, so nothing changed";
 // Sessions between two progress lines of a long walk.
@@ -112,16 +111,8 @@ std::optional<std::string> SessionTreeCommand::CheckExisting(std::string const& 
 }
 
 std::optional<std::string> SessionTreeCommand::CheckName(std::string const& name) {
-  if (name.empty() || name.find_first_of(kForbiddenCharacters) != std::string::npos)
-    return "\"" + name + "\" is not a name: it must not be empty or hold any of \\ / : * ? \" < > |";
-  if (!SessionDatabase::NameFits(name)) return TooLong(name);
-  if (name == "__FolderData__" || name == "_@@TMP@@_") return "\"" + name + "\" is reserved";
-  return std::nullopt;
-}
-
-std::string SessionTreeCommand::TooLong(std::string const& name) {
-  return "\"" + name + "\" is too long: a name has at most " + std::to_string(SessionDatabase::kMaxNameBytes) +
-         " bytes, this one " + std::to_string(name.size());
+  std::string problem = SessionName::Problem(name);
+  return problem.empty() ? std::nullopt : std::optional(std::move(problem));
 }
 
 std::optional<std::string> SessionTreeCommand::CheckNewName(std::string const& folder, std::string const& name) {
@@ -209,7 +200,8 @@ int SessionTreeCommand::CopyEntry() {
   if (!m_unique && SessionDatabase::Exists(m_target, LastName(m_path)))
     return CommandOutput::Refuse(LastName(m_path) + " already exists in the target folder");
   std::string const name = SessionDatabase::CopyName(m_target, LastName(m_path), m_unique).Str();
-  if (!SessionDatabase::NameFits(name)) return CommandOutput::Refuse("the copy cannot be named: " + TooLong(name));
+  if (!SessionDatabase::NameFits(name))
+    return CommandOutput::Refuse("the copy cannot be named: " + SessionName::TooLong(name));
   CString const copied = db.Copy(m_path, m_target, m_unique, "", true);
   if (copied.IsEmpty()) return CommandOutput::Refuse("\"" + m_path + "\" was not copied" + kNotStored);
   return CommandOutput::Print(copied.Str() + "\n");

@@ -40,7 +40,6 @@ class SessionTreeCommand : public Command {
   // created in `folder`.
   static std::optional<std::string> CheckExisting(std::string const& path);
   static std::optional<std::string> CheckName(std::string const& name);
-  static std::string TooLong(std::string const& name);
   static std::optional<std::string> CheckNewName(std::string const& folder, std::string const& name);
   // Whether `folder` is `path` itself or lies below it.
   static bool IsWithin(std::string const& folder, std::string const& path);

@@ -6,6 +6,7 @@
 #include "VOptionList.h"
 #include "VProfileStore.h"
 #include "database/SessionDatabase.h"
+#include "database/SessionName.h"
 #include "exchange/JumpHost.h"
 #include "session/FirewallConfig.h"
 #include "session/FirewallStore.h"
@@ -15,15 +16,6 @@
 namespace {
 
 using Kind = ImportOutcome::Kind;
-
-// Why a name cannot be a folder or session name; empty when it can.
-std::string NameProblem(std::string const& name) {
-  if (!SessionDatabase::NameFits(name))
-    return "\"" + name + "\" is too long: a name has at most " + std::to_string(SessionDatabase::kMaxNameBytes) +
-           " bytes";
-  if (name.find('\\') != std::string::npos) return "\"" + name + "\" holds a backslash, which separates folders";
-  return {};
-}
 
 // Sets one option by stored name; the list is made afresh since a protocol choice changes it.
 bool SetOption(SessionConfig& session, std::string const& name, std::string const& value, std::string& refusal) {
@@ -114,8 +106,16 @@ SessionImporter::Summary SessionImporter::Import(ImportBatch const& batch) {
 
 ImportOutcome SessionImporter::ImportOne(SessionDatabase& database, ImportedSession const& imported) {
   ImportOutcome outcome{Kind::Refused, imported.PathText(), imported.source, {}};
-  for (std::string const& part : imported.path)
-    if (std::string const problem = NameProblem(part); !problem.empty()) return Refused(outcome, problem);
+  ImportedSession safe = imported;
+  for (std::string& part : safe.path) {
+    part = SessionName::Safe(part);
+    if (std::string const problem = SessionName::Problem(part); !problem.empty()) return Refused(outcome, problem);
+  }
+  return Store(database, safe, safe.path != imported.path ? "characters a name cannot hold made '_'" : "");
+}
+
+ImportOutcome SessionImporter::Store(SessionDatabase& database, ImportedSession const& imported, std::string note) {
+  ImportOutcome outcome{Kind::Refused, imported.PathText(), imported.source, {}};
   std::string const folder = FolderOf(database, imported, outcome.reason);
   if (!outcome.reason.empty()) return outcome;
   std::string const name = ResolveConflict(database, folder, imported.path.back(), outcome);
@@ -137,8 +137,9 @@ ImportOutcome SessionImporter::ImportOne(SessionDatabase& database, ImportedSess
   if (!database.InsertSession(folder, name, created.get(), "", true))
     return Refused(outcome, "the store did not take \"" + path + "\"");
   outcome.kind = Kind::Made;
-  if (name != imported.path.back()) outcome.reason = "stored as \"" + name + "\", since the name was taken";
-  if (!imported.note.empty()) outcome.reason += (outcome.reason.empty() ? "" : "; ") + imported.note;
+  if (name != imported.path.back()) note += std::string(note.empty() ? "" : "; ") + "stored as \"" + name + "\", since the name was taken";
+  if (!imported.note.empty()) note += (note.empty() ? "" : "; ") + imported.note;
+  outcome.reason = std::move(note);
   return outcome;
 }
 
@@ -179,7 +180,7 @@ std::string SessionImporter::ResolveConflict(SessionDatabase& database, std::str
   }
   std::string const unique = database.GetUniqueSessionName(path).Str();
   std::string const renamed = unique.substr(unique.rfind('\\') + 1);
-  if (std::string const problem = NameProblem(renamed); !problem.empty()) return NoName(outcome.reason, problem);
+  if (std::string const problem = SessionName::Problem(renamed); !problem.empty()) return NoName(outcome.reason, problem);
   return renamed;
 }
 

@@ -1,6 +1,7 @@
 // Stores what an importer read, below one folder, in one unit of work: all of it or, when the
 // store refuses, none of it. Folders named by a session's path are made as needed; a name that
-// exists already is skipped, renamed ("name (2)") or replaced, as asked; a jump host becomes a
+// exists already is skipped, renamed ("name (2)") or replaced, as asked; characters no name may
+// hold become '_'; a jump host becomes a
 // firewall of the jump-host kind, made once per hop list and shared. A dry run does the same work
 // and takes it back, so its report says exactly what a real run would make.
 // Protocol plug-ins must be loaded (the protocol table filled) before an import.
@@ -36,6 +37,8 @@ class SessionImporter {
 
  private:
   ImportOutcome ImportOne(SessionDatabase& database, ImportedSession const& session);
+  // Stores a session whose names are all allowed; `note` goes into the report.
+  ImportOutcome Store(SessionDatabase& database, ImportedSession const& session, std::string note);
   std::string FolderOf(SessionDatabase& database, ImportedSession const& session, std::string& refusal) const;
   // Makes the folders of the session's path that are missing; false with `refusal` set on failure.
   bool MakeFolders(SessionDatabase& database, ImportedSession const& session, std::string& refusal);

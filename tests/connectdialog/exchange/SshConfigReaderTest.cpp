@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "exchange/SshConfigLine.h"
+#include "exchange/SshConfigReader.h"
+#include "exchange/SshHostPattern.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// A session as one line: path, protocols, host, user, jump, then each option "name=value".
+std::string Summary(ImportedSession const& session) {
+  std::string text = session.PathText() + " " + session.terminalProtocol + "/" + session.transferProtocol + " host=" +
+                     session.host + " user=" + session.user;
+  for (ImportedSession::Option const& option : session.options) text += " " + option.name + "=" + option.value;
+  if (!session.jump.empty()) text += " jump=" + session.jump;
+  if (!session.note.empty()) text += " note=" + session.note;
+  return text;
+}
+
+// Each outcome as "kind subject line-number: reason".
+std::string Outcomes(ImportBatch const& batch) {
+  std::string text;
+  for (ImportOutcome const& outcome : batch.outcomes) {
+    std::string const line = outcome.source.substr(outcome.source.rfind(':') + 1);
+    text += std::string(ImportOutcome::KindName(outcome.kind)) + " " + outcome.subject + " " + line + ": " +
+            outcome.reason + "\n";
+  }
+  return text;
+}
+
+TEST(SshConfigLineTest, SplitsAsSshDoes) {
+  struct Case {
+    char const* line;
+    char const* keyword;
+    std::vector<std::string> arguments;
+  };
+  Case const cases[] = {
+      {"Port 22", "Port", {"22"}},
+      {"  port=22", "port", {"22"}},
+      {"Port = 22", "Port", {"22"}},
+      {"\tUser \"a b\" # comment", "User", {"a b"}},
+      {"User 'it''s'", "User", {"its"}},
+      {"IdentityFile a\\ b", "IdentityFile", {"a b"}},
+      {"IdentityFile \"a\\\"b\"", "IdentityFile", {"a\"b"}},
+      {"IdentityFile c:\\x", "IdentityFile", {"c:\\x"}},
+      {"Host a b#c", "Host", {"a", "b#c"}},
+      {"Host a #b", "Host", {"a"}},
+      {"# only a comment", "", {}},
+      {"   ", "", {}},
+      {"Host", "Host", {}},
+  };
+  for (Case const& c : cases) {
+    SshConfigLine line;
+    std::string error;
+    ASSERT_TRUE(SshConfigLine::Split(c.line, line, error)) << c.line;
+    EXPECT_EQ(line.keyword, c.keyword) << c.line;
+    EXPECT_EQ(line.arguments, c.arguments) << c.line;
+  }
+  SshConfigLine line;
+  std::string error;
+  EXPECT_FALSE(SshConfigLine::Split("User \"open", line, error));
+  EXPECT_EQ(error, "the quotes of \"User\" are not closed");
+}
+
+TEST(SshHostPatternTest, MatchesPatternListsAsSshDoes) {
+  struct Case {
+    std::vector<std::string> patterns;
+    char const* alias;
+    bool matches;
+  };
+  Case const cases[] = {
+      {{"web"}, "web", true},           {{"web"}, "Web", false},           {{"web*"}, "web12", true},
+      {{"w?b"}, "wab", true},           {{"w?b"}, "wb", false},            {{"*"}, "", true},
+      {{"*.lan", "!db.lan"}, "db.lan", false}, {{"!db.lan", "*.lan"}, "a.lan", true}, {{"!x"}, "y", false},
+      {{"a*b*c"}, "aXbYbZc", true},     {{"a*b*c"}, "aXbYbZ", false},      {{"**"}, "anything", true},
+  };
+  for (Case const& c : cases) EXPECT_EQ(SshHostPattern(c.patterns).Matches(c.alias), c.matches) << c.alias;
+}
+
+class SshConfigReaderTest : public ::testing::Test {
+ protected:
+  std::string Write(std::string const& name, std::string const& text) {
+    std::filesystem::create_directories(std::filesystem::path(m_home / (".ssh/" + name)).parent_path());
+    WriteFileBytes(m_home / (".ssh/" + name), text);
+    return m_home / (".ssh/" + name);
+  }
+  ImportBatch Read(std::string const& text) { return SshConfigReader(m_home.Path()).Read(Write("config", text)); }
+
+  TempFolder m_home;
+};
+
+TEST_F(SshConfigReaderTest, EveryAliasGetsTheFirstValueOfEveryBlockThatApplies) {
+  struct Case {
+    char const* config;
+    std::vector<std::string> sessions;
+    char const* outcomes;
+  };
+  Case const cases[] = {
+      {"Host web\n  HostName web.example.com\n  Port 2222\n  User deploy\n",
+       {"web SSH2/SFTP host=web.example.com user=deploy SSH2 Port=2222 SFTP Port=2222"}, ""},
+      // The first value wins, whichever block gives it; a later general block fills the gaps.
+      {"Host a b\n User one\nHost a\n User two\n Port 1\nHost *\n User three\n Port 9\n",
+       {"a SSH2/SFTP host=a user=one SSH2 Port=1 SFTP Port=1", "b SSH2/SFTP host=b user=one SSH2 Port=9 SFTP Port=9"},
+       "skipped * 6: a pattern, not one host\n"},
+      {"Port 7\nHost a\n Port 8\n", {"a SSH2/SFTP host=a user= SSH2 Port=7 SFTP Port=7"}, ""},
+      {"HOSTNAME=%h.lan\nhost x y\n", {"x SSH2/SFTP host=x.lan user=", "y SSH2/SFTP host=y.lan user="}, ""},
+      {"Host *.lan !db.lan\n User lan\nHost db.lan web.lan\n",
+       {"db.lan SSH2/SFTP host=db.lan user=", "web.lan SSH2/SFTP host=web.lan user=lan"},
+       "skipped *.lan 1: a pattern, not one host\nskipped !db.lan 1: a pattern, not one host\n"},
+      {"Host k\n IdentityFile ~/.ssh/k1\n IdentityFile ~/.ssh/k2\n Compression YES\n",
+       {"k SSH2/SFTP host=k user= SSH2 Identity Filename=~/.ssh/k1 SSH2 Compression=true"}, ""},
+      {"Host m\n PreferredAuthentications hostbased,gssapi-with-mic,password,password\n",
+       {"m SSH2/SFTP host=m user= SSH2 Authentication Order=gssapi,password note=authentication methods left out: "
+        "hostbased"},
+       ""},
+      {"Host j\n ProxyJump me@bastion:2200,inner\nHost n\n ProxyJump none\n",
+       {"j SSH2/SFTP host=j user= jump=me@bastion:2200,inner", "n SSH2/SFTP host=n user="}, ""},
+      {"Host lab/core/r1\n", {"lab/core/r1 SSH2/SFTP host=lab/core/r1 user="}, ""},
+      {"Match host x\n User m\nHost after\n", {"after SSH2/SFTP host=after user="},
+       "skipped Match 1: Match blocks are not imported\n"},
+      {"Host p\n Port 0\n Port 70000\n Port ssh\n Compression maybe\n User\n User a b\n",
+       {"p SSH2/SFTP host=p user="},
+       "refused Port 2: Port \"0\" is not a port (1 to 65535)\nrefused Port 3: Port \"70000\" is not a port (1 to "
+       "65535)\nrefused Port 4: Port \"ssh\" is not a port (1 to 65535)\nrefused Compression 5: Compression "
+       "\"maybe\" is neither yes nor no\nrefused User 6: User has no value\nrefused User 7: User has more than one "
+       "value\n"},
+      {"Host\nHost /a a//b\n", {},
+       "refused Host 1: Host names no host\nrefused /a 2: an empty folder or session name between slashes\nrefused "
+       "a//b 2: an empty folder or session name between slashes\n"},
+      {"Host q\n User \"unclosed\n", {"q SSH2/SFTP host=q user="},
+       "refused line 2: the quotes of \"User\" are not closed\n"},
+  };
+  for (Case const& c : cases) {
+    ImportBatch const batch = Read(c.config);
+    ASSERT_EQ(batch.error, "") << c.config;
+    std::vector<std::string> sessions;
+    for (ImportedSession const& session : batch.sessions) sessions.push_back(Summary(session));
+    EXPECT_EQ(sessions, c.sessions) << c.config;
+    EXPECT_EQ(Outcomes(batch), c.outcomes) << c.config;
+  }
+}
+
+TEST_F(SshConfigReaderTest, IncludeReadsInPlaceWithinTheBlockAroundIt) {
+  Write("conf.d/a.conf", "Host inc\n Port 2022\n");
+  Write("conf.d/b.conf", "User fromb\n");
+  Write("only-a", "Port 3000\nHost hidden\n");
+  std::string const absolute = Write("abs.conf", "Host abs\n");
+  ImportBatch const batch =
+      Read("Include conf.d/*.conf " + absolute + " missing*.conf\nHost first\n Include only-a\nHost last\n");
+  std::vector<std::string> sessions;
+  for (ImportedSession const& session : batch.sessions) sessions.push_back(Summary(session));
+  // b.conf starts where the Include stands, not inside a.conf's last block; "hidden" lies in a
+  // file included inside "Host first", so that file's Port applies to "first" alone. (ssh -G agrees.)
+  EXPECT_EQ(sessions, (std::vector<std::string>{
+                          "inc SSH2/SFTP host=inc user=fromb SSH2 Port=2022 SFTP Port=2022",
+                          "abs SSH2/SFTP host=abs user=fromb",
+                          "first SSH2/SFTP host=first user=fromb SSH2 Port=3000 SFTP Port=3000",
+                          "hidden SSH2/SFTP host=hidden user=fromb",
+                          "last SSH2/SFTP host=last user=fromb",
+                      }));
+  EXPECT_EQ(Outcomes(batch), "");
+}
+
+TEST_F(SshConfigReaderTest, AnIncludeCycleEndsWithAReport) {
+  Write("loop", "Host looped\nInclude loop\n");
+  ImportBatch const batch = Read("Include loop\n");
+  ASSERT_EQ(batch.sessions.size(), 1u);
+  EXPECT_EQ(batch.sessions[0].path[0], "looped");
+  EXPECT_EQ(Outcomes(batch), "refused Include 2: Include nested more than 16 deep (a file including itself?)\n");
+}
+
+TEST_F(SshConfigReaderTest, AnUnreadableSourceIsAnErrorAndAFolderIsNoFile) {
+  EXPECT_EQ(SshConfigReader(m_home.Path()).Read(m_home / "none").error, "cannot read " + (m_home / "none"));
+  EXPECT_EQ(SshConfigReader(m_home.Path()).Read(m_home.Path()).error, m_home.Path() + " is a folder, not a file");
+}
+
+}  // namespace
