@@ -17,9 +17,7 @@ namespace {
 
 using Kind = ImportOutcome::Kind;
 
-// Sets one option by stored name; the list is made afresh since a protocol choice changes it.
-bool SetOption(SessionConfig& session, std::string const& name, std::string const& value, std::string& refusal) {
-  VOptionList const list(session);
+bool SetOption(VOptionList const& list, std::string const& name, std::string const& value, std::string& refusal) {
   VOption const* option = list.Find(name);
   if (!option) {
     refusal = "no option named \"" + name + "\" (is its protocol's plug-in installed?)";
@@ -39,7 +37,8 @@ bool ChooseProtocols(SessionConfig& session, ImportedSession const& imported, st
   for (auto const& [side, protocol] : {std::pair{"Protocol Name", imported.terminalProtocol},
                                        std::pair{"Transfer Protocol Name", imported.transferProtocol}}) {
     if (protocol.empty()) continue;
-    if (SetOption(session, side, protocol, unused) && protocol != "None") chosen.push_back(protocol);
+    // A protocol choice changes the list: it is made afresh for each.
+    if (SetOption(VOptionList(session), side, protocol, unused) && protocol != "None") chosen.push_back(protocol);
   }
   if (!chosen.empty()) return true;
   std::string wanted;
@@ -53,9 +52,10 @@ bool ChooseProtocols(SessionConfig& session, ImportedSession const& imported, st
 ConnectConfig* Configure(SessionConfig& session, ImportedSession const& imported, std::string& refusal) {
   std::vector<std::string> chosen;
   if (!ChooseProtocols(session, imported, chosen, refusal)) return nullptr;
+  VOptionList const list(session);
   for (ImportedSession::Option const& option : imported.options) {
     bool const applies = option.protocol.empty() || std::ranges::find(chosen, option.protocol) != chosen.end();
-    if (applies && !SetOption(session, option.name, option.value, refusal)) return nullptr;
+    if (applies && !SetOption(list, option.name, option.value, refusal)) return nullptr;
   }
   // Host and user live in the common settings that both sides share: set through a side that connects.
   bool const terminal = std::ranges::find(chosen, imported.terminalProtocol) != chosen.end();
@@ -98,7 +98,15 @@ SessionImporter::Summary SessionImporter::Import(ImportBatch const& batch) {
     return summary;
   }
   if (!unit.CanCommit()) return summary;
+  // Every new session starts as a copy of the default session, read once.
+  m_template.reset(database.Lookup(SessionDatabase::kDefaultName));
+  if (!m_template) {
+    summary.error = "the default session cannot be read";
+    unit.Close(false);
+    return summary;
+  }
   for (ImportedSession const& session : batch.sessions) summary.outcomes.push_back(ImportOne(database, session));
+  m_template.reset();
   bool const clean = unit.Status() == 0;
   summary.stored = unit.Close(!m_dryRun) || (m_dryRun && clean);
   return summary;
@@ -120,9 +128,9 @@ ImportOutcome SessionImporter::Store(SessionDatabase& database, ImportedSession 
   if (!outcome.reason.empty()) return outcome;
   std::string const name = ResolveConflict(database, folder, imported.path.back(), outcome);
   if (name.empty()) return outcome;
-  std::unique_ptr<ISessionConfig, void (*)(ISessionConfig*)> created(CreateSessionConfig(name.c_str(), nullptr),
-                                                                     [](ISessionConfig* s) { s->Release(); });
+  SessionPtr const created(m_template->Clone());
   auto* session = dynamic_cast<SessionConfig*>(created.get());
+  if (session) session->SetSessionName(name);
   ConnectConfig* side = session ? Configure(*session, imported, outcome.reason) : nullptr;
   if (!side) return outcome;
   if (!imported.jump.empty()) {

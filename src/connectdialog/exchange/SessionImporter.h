@@ -4,14 +4,16 @@
 // hold become '_'; a jump host becomes a
 // firewall of the jump-host kind, made once per hop list and shared. A dry run does the same work
 // and takes it back, so its report says exactly what a real run would make.
-// Protocol plug-ins must be loaded (the protocol table filled) before an import.
+// New sessions start as copies of the default session. Protocol plug-ins must be loaded (the protocol table filled) before an import.
 #pragma once
 
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "exchange/ImportBatch.h"
+#include "session/ISessionConfig.h"
 
 class SessionDatabase;
 
@@ -51,5 +53,11 @@ class SessionImporter {
   std::string m_folder;
   OnConflict m_onConflict;
   bool m_dryRun;
+  struct Releaser {
+    void operator()(ISessionConfig* session) const { session->Release(); }
+  };
+  using SessionPtr = std::unique_ptr<ISessionConfig, Releaser>;
+
   std::map<std::string, std::string> m_firewallOfHops;
+  SessionPtr m_template;
 };

@@ -167,9 +167,21 @@ void SshConfigReader::TakeInclude(SshConfigLine const& line, std::string const& 
     return batch.Refuse(line.keyword, source,
                         "Include nested more than " + std::to_string(kMaxIncludeDepth) + " deep (a file including itself?)");
   Segment const here = m_segments.back();
-  for (std::string const& pattern : line.arguments)
-    for (std::string const& path : ExpandPathGlob(IncludePath(pattern))) ReadFile(path, depth + 1, here, batch);
+  ReadIncluded(line, source, depth, here, batch);
+  // The lines after the Include continue the block it stands in.
   StartSegment(here.conditions, here.never);
+}
+
+void SshConfigReader::ReadIncluded(SshConfigLine const& line, std::string const& source, int depth,
+                                   Segment const& here, ImportBatch& batch) {
+  for (std::string const& pattern : line.arguments) {
+    for (std::string const& path : ExpandPathGlob(IncludePath(pattern))) {
+      if (++m_includedFiles > kMaxIncludedFiles)
+        return batch.Refuse(line.keyword, source,
+                            "more than " + std::to_string(kMaxIncludedFiles) + " files included; the rest are not read");
+      ReadFile(path, depth + 1, here, batch);
+    }
+  }
 }
 
 void SshConfigReader::StartSegment(std::vector<size_t> conditions, bool never) {

@@ -5,7 +5,7 @@
 // Compression,
 // PreferredAuthentications and ProxyJump. Patterns are reported and skipped, and so are "Match"
 // blocks; "Include" reads the files its patterns name (relative ones below home/.ssh) in place,
-// at most 16 deep. An alias holding '/' makes folders.
+// at most 16 deep and 1,000 files in all. An alias holding '/' makes folders.
 #pragma once
 
 #include <map>
@@ -19,6 +19,8 @@
 class SshConfigReader {
  public:
   static constexpr int kMaxIncludeDepth = 16;
+  // Files read through Include in one run: includes that fan out cannot make the work explode.
+  static constexpr int kMaxIncludedFiles = 1000;
 
   // `home` stands for "~" and holds the .ssh folder that relative Include paths start from.
   explicit SshConfigReader(std::string home) : m_home(std::move(home)) {}
@@ -50,6 +52,8 @@ class SshConfigReader {
                 ImportBatch& batch);
   void TakeHost(SshConfigLine& line, std::string const& source, Segment const& context, ImportBatch& batch);
   void TakeInclude(SshConfigLine const& line, std::string const& source, int depth, ImportBatch& batch);
+  void ReadIncluded(SshConfigLine const& line, std::string const& source, int depth, Segment const& here,
+                    ImportBatch& batch);
   void StartSegment(std::vector<size_t> conditions, bool never);
   std::string IncludePath(std::string const& pattern) const;
   bool Applies(Segment const& segment, std::string const& alias) const;
@@ -57,6 +61,7 @@ class SshConfigReader {
   void MakeSession(Alias const& alias, ImportBatch& batch) const;
 
   std::string m_home;
+  int m_includedFiles = 0;
   std::vector<SshHostPattern> m_patterns;
   // Per condition pattern: true when it names hosts only (no wildcard, no negation).
   std::vector<bool> m_concrete;
