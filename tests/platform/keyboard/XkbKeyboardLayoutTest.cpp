@@ -35,14 +35,11 @@ TEST(XkbKeyboardLayoutTest, LabelsFollowTheLayoutAndTheModifiersHeld) {
            Case{"de", 12, false, 0, "\xC3\x9F"},  // ß
            Case{"us", 21, false, 0, "y"},
            Case{"de", 21, false, 0, "z"},
-           Case{"de", 44, false, Layout::kShift, "Y"},
            Case{"us", 3, false, Layout::kShift, "@"},
            Case{"de", 3, false, Layout::kShift, "\""},
            Case{"us", 30, false, Layout::kCtrl, "\x01"},
-           Case{"us", 28, false, 0, "\r"},
            Case{"us", 53, true, 0, "/"},   // keypad Divide
            Case{"us", 72, true, 0, ""},    // the separate Up key types nothing
-           Case{"us", 59, false, 0, ""},   // F1
            Case{"us", 0x7F, false, 0, ""}, // no key there
            Case{"us", 30, false, 9, ""},   // no such combination
            Case{"zz-no-such-layout", 12, false, Layout::kShift, "_"},
@@ -65,8 +62,8 @@ TEST(XkbKeyboardLayoutTest, VirtualKeysMoveWithLettersAndKeepTheirPlaceOtherwise
            Case{"fr", 16, false, 'A'}, Case{"fr", 2, false, '1'},  // AZERTY: '&' sits on the 1 key
            Case{"us", 12, false, 0xBD}, Case{"de", 12, false, 0xBD}, Case{"us", 72, false, 0x26},
            Case{"us", 72, true, 0x26}, Case{"us", 28, true, 0x0D}, Case{"us", 69, false, 0x13},
-           Case{"us", 69, true, 0x90}, Case{"us", 55, true, 0x2C}, Case{"us", 93, true, 0x5D},
-           Case{"us", 87, false, 0x7A}, Case{"us", 0x76, false, 0x87}, Case{"us", 84, true, 0},
+           Case{"us", 69, true, 0x90}, Case{"us", 55, true, 0x2C}, Case{"us", 0x76, false, 0x87},
+           Case{"us", 84, true, 0},
            Case{"us", 500, false, 0},
        }) {
     IsolatedLayout layout(c.layout);
