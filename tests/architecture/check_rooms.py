@@ -12,7 +12,7 @@ import sys
 INCLUDE = re.compile(r'^\s*#\s*include\s+([<"])([^>"]+)[>"]')
 # Headers that only the platform layer may use: its seam is what keeps these replaceable.
 PLATFORM_ONLY = re.compile(
-    r'^(sqlite3\.h|sodium\.h|sodium/.*|unicode/.*|dlfcn\.h|fcntl\.h|unistd\.h|dirent\.h|glob\.h|sys/(stat|file|mman|types)\.h)$')
+    r'^(sqlite3\.h|sodium\.h|sodium/.*|unicode/.*|xkbcommon/.*|dlfcn\.h|fcntl\.h|unistd\.h|dirent\.h|glob\.h|sys/(stat|file|mman|types)\.h)$')
 NESTED_LIBRARIES = ('platform', 'connectdialog')
 
 

@@ -62,7 +62,7 @@ UpgradeChoice ConsoleUserInterface::OfferUpgrade(UpgradeOffer const& offer) {
 }
 
 bool ConsoleUserInterface::ChooseFile(FileChooser, std::string const& title, std::string const& proposedName,
-                                      std::string const& filter, std::string& path) {
+                                      std::string const& filter, std::string& path, std::string const&) {
   if (path.empty()) path = proposedName;
   return PromptText("File (" + filter + ")", title, path);
 }

@@ -15,7 +15,8 @@ class ConsoleUserInterface : public HeadlessUserInterface {
 
   int MessageBox(std::string const& text, std::string const& caption, unsigned int type) override;
   bool ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
-                  std::string const& filter, std::string& path) override;
+                  std::string const& filter, std::string& path,
+                  std::string const& defaultExtension = "") override;
   bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) override;
   // Continues when told to assume yes or at the end of input: cdtool never exits on its own.
   UpgradeChoice OfferUpgrade(UpgradeOffer const& offer) override;

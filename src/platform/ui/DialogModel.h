@@ -12,7 +12,7 @@ class DialogModel {
   virtual ~DialogModel() = default;
 
   // Hands the dialog to the installed presenter and returns its end code (IDOK, IDCANCEL ...).
-  int DoModal();
+  virtual int DoModal();
 
   // The dialog's window has just been made: fill it. Called once per run by the presenter.
   virtual void Open() { m_ended = false; }

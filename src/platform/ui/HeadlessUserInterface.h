@@ -24,7 +24,8 @@ class HeadlessUserInterface : public UserInterface {
  public:
   int MessageBox(std::string const& text, std::string const& caption, unsigned int type) override;
   bool ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
-                  std::string const& filter, std::string& path) override;
+                  std::string const& filter, std::string& path,
+                  std::string const& defaultExtension = "") override;
   bool PromptText(std::string const& prompt, std::string const& caption, std::string& text) override;
   // Without a scripted answer the offer is continued.
   UpgradeChoice OfferUpgrade(UpgradeOffer const& offer) override;

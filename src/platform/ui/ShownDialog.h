@@ -17,6 +17,7 @@ struct ShownDialog {
   std::string answerText;    // the path or text given back, when accepted
   std::string proposedName;  // the file name a chooser proposed
   std::vector<std::string> buttons;  // an offer's buttons, in order
+  std::string defaultExtension;      // the extension a chooser suggests for a name without one
 
   // A record of `kind` with its text and caption; the caller fills what else applies.
   static ShownDialog Of(Kind kind, std::string text, std::string caption) {

@@ -22,9 +22,10 @@ class UserInterface {
 
   // Lets the user pick a file in a chooser titled `title` (empty: the toolkit's own title) that
   // proposes the file name `proposedName`. `filter` is in the "Name (*.ext)|*.ext||" form; `path`
-  // holds the initial path and receives the choice. False, with `path` untouched, when cancelled.
+  // holds the initial path and receives the choice; `defaultExtension` is the extension the
+  // chooser suggests for a name typed without one. False, with `path` untouched, when cancelled.
   virtual bool ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
-                          std::string const& filter, std::string& path) = 0;
+                          std::string const& filter, std::string& path, std::string const& defaultExtension = "") = 0;
 
   // Asks for one line of text; `text` holds the initial text and receives the answer. False,
   // with `text` untouched, when cancelled.

@@ -56,10 +56,10 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
     return std::tie(d.kind, d.text, d.caption, d.type, d.initial, d.answer, d.answerText, d.proposedName);
   };
   ShownDialog const expected[] = {
-      {Kind::MessageBox, "Apply to all?", "Options", MB_YESNO | MB_ICONQUESTION, "", IDNO, "", "", {}},
-      {Kind::SaveFile, "Log Files (*.log)|*.log||", "Pick", 0, "/tmp/start.log", IDOK, "/tmp/chosen.log", "a.log", {}},
-      {Kind::TextPrompt, "Name:", "Rename", 0, "initial", IDCANCEL, "", "", {}},
-      {Kind::OpenFile, "", "", 0, "/tmp/keep", IDCANCEL, "", "", {}},
+      {Kind::MessageBox, "Apply to all?", "Options", MB_YESNO | MB_ICONQUESTION, "", IDNO, "", "", {}, ""},
+      {Kind::SaveFile, "Log Files (*.log)|*.log||", "Pick", 0, "/tmp/start.log", IDOK, "/tmp/chosen.log", "a.log", {}, ""},
+      {Kind::TextPrompt, "Name:", "Rename", 0, "initial", IDCANCEL, "", "", {}, ""},
+      {Kind::OpenFile, "", "", 0, "/tmp/keep", IDCANCEL, "", "", {}, ""},
   };
   ASSERT_EQ(ui.Shown().size(), std::size(expected));
   for (size_t i = 0; i < std::size(expected); ++i) EXPECT_TRUE(fields(ui.Shown()[i]) == fields(expected[i])) << i;

@@ -1,0 +1,186 @@
+#include "dialogs/SelectedKeyDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "database/GlobalConfig.h"
+#include "database/GlobalConfigInstance.h"
+#include "dialogs/KeyboardButton.h"
+#include "dialogs/SelectedKeySteps.h"
+#include "platform/ui/DialogPresenter.h"
+#include "platform/ui/HeadlessDialogPresenter.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "support/FakeKeyboardLayout.h"
+#include "terminal/Keymap.h"
+#include "terminal/KeymapCode.h"
+
+namespace {
+
+constexpr char kScriptingDisabledText[] =
+    "Scripting has been administratively disabled.\r\nThe Run Script function is no longer available.\r\n";
+
+class TestKeymap : public Keymap {};
+
+DialogStep Step(char const* name, std::vector<std::pair<char const*, char const*>> arguments = {}) {
+  DialogStep step(name, 0);
+  for (auto const& [key, value] : arguments) step.SetArgument(key, value);
+  return step;
+}
+
+// One run of the dialog on a keymap prepared by `prepare`, played from steps and answers.
+struct Case {
+  char const* what;
+  std::function<void(Keymap&)> prepare;
+  unsigned int scanCode;
+  bool extended;
+  int modifiers;
+  bool scriptingDisabled;
+  std::vector<DialogStep> steps;
+  std::vector<int> answers;
+  std::vector<std::string> texts;
+  // What the dialog ends with and leaves at its key index.
+  int endCode;
+  int index;
+  int code;
+  char const* value;
+  int modified;
+  char const* shown;  // the category shown when the dialog ended ("" when it never opened)
+  size_t messages;
+};
+
+class SelectedKeyDialogTest : public ::testing::Test {
+ protected:
+  SelectedKeyDialogTest() {
+    layout.Key(30, false, 'A', {"a", "\x01", "A", "\x01", "", "", "", ""});
+    layout.Key(63, false, 0x74, {"", "", "", "", "", "", "", ""});
+    layout.Key(82, true, 0x2D, {"", "", "", "", "", "", "", ""});
+    layout.Key(14, false, 0x08, {"\b", "\x7F", "\b", "", "", "", "", ""});
+    layout.Key(61, false, 0x72, {"", "", "", "", "", "", "", ""});
+    SelectedKeySteps::AddTo(presenter);
+    SetDialogPresenter(&presenter);
+    SetUserInterface(&ui);
+    config.reset(CreateGlobalConfig(nullptr));
+  }
+  ~SelectedKeyDialogTest() override {
+    SetDialogPresenter(nullptr);
+    SetUserInterface(nullptr);
+  }
+
+  FakeKeyboardLayout layout;
+  HeadlessDialogPresenter presenter;
+  HeadlessUserInterface ui;
+  std::unique_ptr<GlobalConfig> config;
+};
+
+void Empty(Keymap&) {}
+
+TEST_F(SelectedKeyDialogTest, OpensOnTheCurrentMappingAndWritesTheChoiceOnOk) {
+  auto const mapped = [](int index, int code, char const* value) {
+    return [=](Keymap& keymap) {
+      keymap.SetKeyCode(index, code);
+      keymap.SetKeyValue(index, value);
+    };
+  };
+  for (Case const& c : std::vector<Case>{
+           {"unmapped key left on its empty suggestion", Empty, 63, false, 0, false, {Step("ok")}, {}, {},
+            IDOK, 0x74, 0, "", 0, "Send String", 0},
+           {"unmapped key left on its suggestion", Empty, 30, false, 0x200, false, {Step("ok")}, {}, {},
+            IDOK, 0x241, 1, "\\001", 1, "Send String", 0},
+           {"a string typed", Empty, 63, false, 0x400, false, {Step("string", {{"value", "\\e[15~"}}), Step("ok")}, {}, {},
+            IDOK, 0x474, 1, "\\e[15~", 1, "Send String", 0},
+           {"Ctrl+Insert to MENU_COPY", Empty, 82, true, 0x200, false,
+            {Step("category", {{"name", "Menu Function"}}), Step("function", {{"name", "MENU_COPY"}}), Step("ok")}, {}, {},
+            IDOK, 0x22D, KeymapCode::MENU_COPY, "", 1, "Menu Function", 0},
+           {"Extended only when passed", Empty, 82, true, 0x300, false,
+            {Step("category", {{"name", "Menu Function"}}), Step("function", {{"name", "MENU_COPY"}}), Step("ok")}, {}, {},
+            IDOK, 0x32D, KeymapCode::MENU_COPY, "", 1, "Menu Function", 0},
+           {"a function category with nothing chosen", Empty, 63, false, 0, false,
+            {Step("category", {{"name", "SSH Function"}}), Step("ok")}, {}, {}, IDOK, 0x74, 0, "", 0, "SSH Function", 0},
+           {"VT_F16 shown as DO", mapped(0x74, KeymapCode::VT_F16, ""), 63, false, 0, false, {Step("ok")}, {}, {},
+            IDOK, 0x74, KeymapCode::VT_F16, "", 0, "VT Function", 0},
+           {"disabled", mapped(0x74, 1, "x"), 63, false, 0, false, {Step("category", {{"name", "Disable"}}), Step("ok")},
+            {}, {}, IDOK, 0x74, KeymapCode::DISABLED, "", 1, "Disable", 0},
+           {"a script browsed for", Empty, 63, false, 0, false,
+            {Step("category", {{"name", "Run Script"}}), Step("browse"), Step("ok")}, {}, {"/home/u/go.pl"},
+            IDOK, 0x74, KeymapCode::RUN, "/home/u/go.pl", 1, "Run Script", 0},
+           {"cancel changes nothing", mapped(0x74, 1, "x"), 63, false, 0, false,
+            {Step("category", {{"name", "Disable"}}), Step("cancel")}, {}, {}, IDCANCEL, 0x74, 1, "x", 0, "Disable", 0},
+           {"the fallback's action shown", [](Keymap& k) { k.LoadVT220(true); }, 61, false, 0, false, {Step("ok")}, {}, {},
+            IDOK, 0x72, KeymapCode::VT_PF3, "", 0, "VT Function", 0},
+           {"Default shows the default keymap's mapping", mapped(0x08, 1, "x"), 14, false, 0, false,
+            {Step("default"), Step("ok")}, {}, {}, IDOK, 0x08, 1, "\\010", 1, "Send String", 0},
+           {"scripting disabled: Cancel before opening", mapped(0x74, 2, "a.pl"), 63, false, 0, true, {}, {IDCANCEL}, {},
+            IDCANCEL, 0x74, KeymapCode::RUN, "a.pl", 0, "", 1},
+           {"scripting disabled: OK opens on the suggestion", mapped(0x74, 2, "a.pl"), 63, false, 0, true,
+            {Step("string", {{"value", "go"}}), Step("ok")}, {IDOK}, {}, IDOK, 0x74, 1, "go", 1, "Send String", 1},
+       }) {
+    SCOPED_TRACE(c.what);
+    HeadlessUserInterface user;
+    SetUserInterface(&user);
+    TestKeymap keymap;
+    c.prepare(keymap);
+    config->DisableAllScripting(c.scriptingDisabled);
+    KeyboardButton button(c.scanCode, c.extended, "Key", 1, 0);
+    ASSERT_TRUE(presenter.Play(DialogScript{c.steps, c.answers, c.texts}, user));
+    SelectedKeyDialog dialog(config.get(), &keymap, &button, c.modifiers);
+    EXPECT_EQ(dialog.DoModal(), c.endCode);
+    EXPECT_FALSE(presenter.Finish().has_value()) << presenter.GetFailure()->error;
+    EXPECT_EQ(dialog.KeyIndex(), c.index);
+    EXPECT_EQ(keymap.GetKeyCode(c.index), c.code);
+    EXPECT_EQ(keymap.GetKeyValue(c.index).Str(), c.value);
+    EXPECT_EQ(dialog.keymapWasModified(), c.modified);
+    EXPECT_EQ(dialog.Controls().empty() ? "" : SelectedKeyDialog::CategoryName(dialog.CurrentCategory()),
+              std::string(c.shown));
+    ASSERT_EQ(user.Shown().size(), c.messages + c.texts.size());
+    if (c.messages) {
+      EXPECT_EQ(user.Shown()[0].text, kScriptingDisabledText);
+      EXPECT_EQ(user.Shown()[0].type, static_cast<unsigned int>(MB_OKCANCEL | MB_ICONWARNING));
+    }
+  }
+  SetUserInterface(&ui);
+}
+
+TEST_F(SelectedKeyDialogTest, ListsCaptionsAndTheScriptChooser) {
+  TestKeymap keymap;
+  KeyboardButton button(30, false, "A", 1, 0);
+  SelectedKeyDialog dialog(config.get(), &keymap, &button, 0xE00);
+  dialog.Open();
+  auto const choices = [&](int id) { return dialog.FindControl(id)->choices; };
+  EXPECT_EQ(choices(SelectedKeyDialog::kCategoryList),
+            (std::vector<std::string>{"Send String", "Menu Function", "Scrollbar Function", "Telnet Function",
+                                      "VT Function", "SSH Function", "Run Script", "Disable"}));
+  EXPECT_EQ(choices(SelectedKeyDialog::kMenuList).size(), 65u);
+  EXPECT_EQ(choices(SelectedKeyDialog::kMenuList).back(), "MENU_WINDOW_0");
+  EXPECT_EQ(choices(SelectedKeyDialog::kScrollbarList).front(), "SB_LINE_UP");
+  EXPECT_EQ(choices(SelectedKeyDialog::kTelnetList).size(), 5u);
+  EXPECT_EQ(choices(SelectedKeyDialog::kSshList).back(), "SSH_FLUSH_AGENT");
+  std::vector<std::string> const vt = choices(SelectedKeyDialog::kVtList);
+  ASSERT_EQ(vt.size(), 46u);
+  EXPECT_EQ(vt[126 - 92], "VT_F15 (HELP)");
+  EXPECT_EQ(vt[127 - 92], "VT_F16 (DO)");
+  EXPECT_EQ(dialog.FindControl(SelectedKeyDialog::kKeyCaption)->value, "Alt-Ctrl-Shift-VK_A");
+
+  std::string error;
+  EXPECT_FALSE(dialog.Command(SelectedKeyDialog::kBrowseButton, error));
+  EXPECT_EQ(error, "control 1004 is hidden");
+  ASSERT_TRUE(dialog.SetControl(SelectedKeyDialog::kCategoryList, "Run Script", error));
+  EXPECT_FALSE(dialog.FindControl(SelectedKeyDialog::kDefaultButton)->visible);
+  EXPECT_EQ(dialog.FindControl(SelectedKeyDialog::kCategoryLabel)->value, "Run Script");
+  EXPECT_TRUE(dialog.Command(SelectedKeyDialog::kBrowseButton, error));
+  ASSERT_EQ(ui.Shown().size(), 1u);
+  ShownDialog const& chooser = ui.Shown()[0];
+  EXPECT_EQ(chooser.kind, ShownDialog::Kind::OpenFile);
+  EXPECT_EQ(chooser.caption, "Select Script File");
+  EXPECT_EQ(chooser.defaultExtension, "*.vbs; *.js; *.pl");
+  EXPECT_EQ(chooser.text, "Script Files (*.vbs;*.js;*.pl)|*.vbs;*.js;*.pl|All Files (*.*)|*.*||");
+
+  config->DisableAllScripting(true);
+  dialog.Open();
+  EXPECT_EQ(choices(SelectedKeyDialog::kCategoryList).size(), 7u);
+  EXPECT_FALSE(dialog.SetControl(SelectedKeyDialog::kCategoryList, "Run Script", error));
+  EXPECT_EQ(error, "\"Run Script\" is not a choice of control 1001");
+}
+
+}  // namespace
