@@ -18,12 +18,14 @@ VProfileBlob& VProfileBlob::operator=(VProfileBlob const& other) {
 void VProfileBlob::CopyFrom(VProfileBlob const& other) {
   VProfileData::operator=(other);
   m_bytes = other.m_bytes;
+  m_clearStored = other.m_clearStored;
 }
 
 bool VProfileBlob::Load(VProfileKey* key, char const* name) {
   SetName(name);
   if (!key) return true;
   m_bytes.clear();
+  m_clearStored = false;
   // A capacity of 0 asks only for the stored length; the buffer must still be a real one.
   unsigned char probe = 0;
   unsigned long length = 0;
@@ -38,8 +40,12 @@ bool VProfileBlob::Load(VProfileKey* key, char const* name) {
 }
 
 void VProfileBlob::Save(VProfileKey* key, bool) {
-  if (m_bytes.empty() || !key) return;
-  key->SetBinary(GetName(), m_bytes.data(), Length());
+  if (!key) return;
+  if (!m_bytes.empty())
+    key->SetBinary(GetName(), m_bytes.data(), Length());
+  else if (m_clearStored)
+    key->DeleteValue(GetName());
+  m_clearStored = false;
 }
 
 bool VProfileBlob::IsModified() const {
@@ -65,11 +71,12 @@ VString VProfileBlob::ToText() const { return VOptionText::Hex(m_bytes.data(), m
 
 bool VProfileBlob::FromText(VString const& text, VString& error) {
   std::vector<unsigned char> bytes;
-  if (!VOptionText::ParseHex(text.View(), bytes) || (bytes.empty() && !m_bytes.empty())) {
+  if (!VOptionText::ParseHex(text.View(), bytes)) {
     error = VOptionText::Refusal(GetName(), Form(), text);
     return false;
   }
   m_bytes = std::move(bytes);
+  m_clearStored = m_bytes.empty();
   return true;
 }
 

@@ -1,5 +1,5 @@
 // A binary value of any length. Unlike the other values it is written at every save that has
-// bytes to write, and its checkpoint is a whole copy that exists only after the first
+// bytes to write (an empty blob is no stored value), and its checkpoint is a whole copy that exists only after the first
 // Checkpoint. Copying bytes in from another blob (assignment, Rollback, ApplyDelta) marks it
 // dirty.
 #pragma once
@@ -18,7 +18,8 @@ class VProfileBlob : public VProfileData {
   // Sets the name. Without a key keeps the bytes and succeeds; otherwise false when the stored
   // value is missing, empty or not binary (the blob is then empty).
   bool Load(VProfileKey* key, char const* name);
-  // Writes the bytes whatever `force` says; an empty blob writes nothing.
+  // Writes the bytes whatever `force` says; an empty blob writes nothing, unless the empty text
+  // cleared it, which deletes the stored value.
   void Save(VProfileKey* key, bool force) override;
   // Against the last checkpoint; before any checkpoint, against the empty blob.
   bool IsModified() const override;
@@ -28,8 +29,7 @@ class VProfileBlob : public VProfileData {
 
   VOptionForm Form() const override { return VOptionForm::Bytes; }
   VString ToText() const override;
-  // An empty text is taken only by an empty blob: a save writes bytes, never an empty value,
-  // so a blob emptied here would come back at the next load.
+  // The empty text clears the blob, and its next save deletes the stored value.
   bool FromText(VString const& text, VString& error) override;
 
   void Assign(void const* data, unsigned long length);
@@ -40,5 +40,6 @@ class VProfileBlob : public VProfileData {
   void CopyFrom(VProfileBlob const& other);
 
   std::vector<unsigned char> m_bytes;
+  bool m_clearStored = false;
   std::unique_ptr<VProfileBlob> m_checkpoint;
 };

@@ -2,8 +2,7 @@
 
 #include <span>
 #include <utility>
-
-#include "VCommaNumbers.h"
+#include <vector>
 
 namespace {
 
@@ -29,49 +28,14 @@ bool TakeColumns(std::span<int64_t const> numbers, std::vector<VProfileListViewS
 
 }  // namespace
 
-bool VProfileListViewState::Load(VProfileKey* key, VString const& defaultValue) {
-  VProfile2::Load(key, defaultValue);
-  ParseText();
-  return true;
-}
-
-bool VProfileListViewState::SetFromText(VString const& text, IProfileTextConverter& converter,
-                                        IReportMessageParams& report) {
-  if (!VProfile2::SetFromText(text, converter, report)) return false;
-  ParseText();
-  return true;
-}
-
-void VProfileListViewState::Rollback() {
-  VProfile2::Rollback();
-  ParseText();
-}
-
-void VProfileListViewState::ApplyDelta(VProfileData const* other) {
-  VProfile2::ApplyDelta(other);
-  ParseText();
-}
-
 void VProfileListViewState::SetLayout(Layout const& layout) {
-  m_layout = layout;
   std::vector<int64_t> numbers{layout.first, layout.second, layout.third, layout.fourth,
                                static_cast<int64_t>(layout.columns.size())};
   for (ColumnInfo const& column : layout.columns) numbers.insert(numbers.end(), {column.first, column.flag, column.second});
-  VString::operator=(VCommaNumbers::Join(numbers));
+  Assign(layout, numbers);
 }
 
-bool VProfileListViewState::FromText(VString const& text, VString& error) {
-  Layout layout;
-  if (!text.IsEmpty() && !Parse(text.View(), layout)) {
-    error = VOptionText::Refusal(GetName(), Form(), text);
-    return false;
-  }
-  VString::operator=(text);
-  ParseText();
-  return true;
-}
-
-bool VProfileListViewState::Parse(std::string_view text, Layout& layout) {
+bool VProfileListViewState::Parse(std::string_view text, Layout& layout) const {
   std::vector<int64_t> numbers;
   if (!VCommaNumbers::Parse(text, numbers) || numbers.size() < kLeadingNumbers) return false;
   Layout parsed;

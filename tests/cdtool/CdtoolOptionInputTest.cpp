@@ -39,6 +39,7 @@ struct Row {
 
 TEST_F(CdtoolOptionInputTest, EveryVerbTakesAndRefusesTheSameInputs) {
   std::string const margins = "000000000000f03f000000000000e03f000000000000e03f000000000000e03f";
+  std::string const sendX = "00000001" "00000041" "53454e4400" "7800";  // key 0x41: SEND "x"
   std::vector<Row> const rows = {
       {"Printer CTS Flow", "off", true, true, 0, false},
       {"Printer CTS Flow", "YES", true, true, 0, true},
@@ -63,8 +64,12 @@ TEST_F(CdtoolOptionInputTest, EveryVerbTakesAndRefusesTheSameInputs) {
       {"Page Margins", margins.substr(0, 62) + "zz", true, true, 1, nullptr},
       {"Keymap", "00000000", true, false, 0, "00000000"},
       {"Keymap", "0a1", true, false, 1, nullptr},
+      {"Keymap", sendX, true, false, 0, sendX},
+      {"Keymap", "0A0B0C0D", true, false, 1, nullptr},  // counts records it does not hold
+      {"Keymap", sendX + "00", true, false, 1, nullptr},
+      {"Keymap", "", true, false, 0, "00000000"},
       {"HFYX Custom Toolbar Data", "0A1b", false, true, 0, "0a1b"},
-      {"HFYX Custom Toolbar Data", "", false, true, 1, nullptr},
+      {"HFYX Custom Toolbar Data", "", false, true, 0, ""},
       {"Description", R"(["one","","t\"wo"])", true, false, 0, {"one", "", "t\"wo"}},
       {"Description", "one", true, false, 1, nullptr},
       {"Color Schemes", R"(["x"])", false, true, 1, nullptr},

@@ -58,6 +58,16 @@ TEST(VProfileBlob, SaveWritesWheneverThereAreBytes) {
   VProfileBlob again;
   EXPECT_TRUE(again.Load(key, "Blob"));
   EXPECT_EQ(Bytes(again), "xyz");
+
+  // The empty text clears the stored value; a blob that was merely left empty keeps it.
+  VProfileBlob leftEmpty;
+  leftEmpty.Load(nullptr, "Blob");
+  leftEmpty.Save(key, true);
+  EXPECT_TRUE(VProfileBlob().Load(key, "Blob"));
+  VString error;
+  ASSERT_TRUE(again.FromText("", error)) << error;
+  again.Save(key, false);
+  EXPECT_FALSE(VProfileBlob().Load(key, "Blob"));
 }
 
 // Rollback, delta and copies follow the shared protocol; a blob compares length and bytes.

@@ -11,6 +11,8 @@
 #include "VProfileBlob.h"
 #include "VProfileEncodedString.h"
 #include "VProfileMultiLineString.h"
+#include "platform/types/VirtualKeys.h"
+#include "terminal/ProfileKeymap.h"
 
 namespace {
 
@@ -84,6 +86,21 @@ struct Blob {
   }
 };
 
+// A session's key overrides: empty by default, F1 mapped as the second value.
+struct Keys {
+  using Value = ProfileKeymap;
+  static constexpr bool kKeepsDirtyFlag = true;
+  // Nothing stored leaves no checkpoint; the owner takes one, as it does for a blob.
+  static void Load(Value& v, VProfileKey* key) {
+    v.Load(key, "v");
+    v.Checkpoint();
+  }
+  static void Set(Value& v, int variant) { v.SetKeyCode(VK_F1, variant == 1 ? KeymapCode::NONE : KeymapCode::VT_PF1); }
+  static bool Is(Value const& v, int variant) {
+    return v.GetKeyCode(VK_F1) == (variant == 1 ? KeymapCode::NONE : KeymapCode::VT_PF1);
+  }
+};
+
 template <typename Kind>
 class VProfileValueProtocol : public ::testing::Test, protected MemoryKey {
  protected:
@@ -95,7 +112,7 @@ class VProfileValueProtocol : public ::testing::Test, protected MemoryKey {
   }
 };
 
-using Kinds = ::testing::Types<Number, Flag, Text, Encoded, RecordKind, List, Lines, Blob>;
+using Kinds = ::testing::Types<Number, Flag, Text, Encoded, RecordKind, List, Lines, Blob, Keys>;
 TYPED_TEST_SUITE(VProfileValueProtocol, Kinds);
 
 TYPED_TEST(VProfileValueProtocol, LoadDirtySaveReload) {

@@ -29,6 +29,7 @@ bool ProfileKeymap::Load(VProfileKey* key, char const* name) {
       DebugTrace::Write("WARNING: bad keymap profile entry\n");
       return true;
     case ProfileKeymapFormat::ParseResult::Complete:
+    case ProfileKeymapFormat::ParseResult::Irregular:
       break;
   }
   SetDirty(false);
@@ -89,8 +90,10 @@ VString ProfileKeymap::ToText() const {
 bool ProfileKeymap::FromText(VString const& text, VString& error) {
   std::vector<unsigned char> bytes;
   auto parsed = std::make_unique<ProfileKeymap>();
-  if (!VOptionText::ParseHex(text.View(), bytes) || bytes.size() > ProfileKeymapFormat::kMaxBytes ||
-      ProfileKeymapFormat::Parse(bytes.data(), bytes.size(), *parsed) != ProfileKeymapFormat::ParseResult::Complete) {
+  bool const parsedWhole = VOptionText::ParseHex(text.View(), bytes) && bytes.size() <= ProfileKeymapFormat::kMaxBytes &&
+                           (bytes.empty() || ProfileKeymapFormat::Parse(bytes.data(), bytes.size(), *parsed) ==
+                                                 ProfileKeymapFormat::ParseResult::Complete);
+  if (!parsedWhole) {
     error = VOptionText::Refusal(GetName(), VOptionText::Accepted(Form()) + " in the keymap's stored form", text);
     return false;
   }

@@ -40,7 +40,8 @@ class ProfileKeymap : public VProfileData, public Keymap {
   void ApplyDelta(VProfileData const* other) override;
 
   // In text the stored form's bytes (VOptionText hex). FromText takes bytes that parse whole,
-  // replacing every entry; what the text shows afterwards is the keymap's own stored form.
+  // replacing every entry, or the empty text, which clears every entry (stored as no records);
+  // what the text shows afterwards is the keymap's own stored form.
   VOptionForm Form() const override { return VOptionForm::Bytes; }
   VString ToText() const override;
   bool FromText(VString const& text, VString& error) override;

@@ -23,12 +23,14 @@ void AppendString(std::vector<unsigned char>& bytes, std::string_view text) {
 }
 
 // The bytes from `position` to the next NUL or the end; `position` moves past the NUL.
-std::string_view ReadString(unsigned char const* data, size_t size, size_t& position) {
+// `ended` is cleared when no NUL was found.
+std::string_view ReadString(unsigned char const* data, size_t size, size_t& position, bool& ended) {
   auto const* start = reinterpret_cast<char const*>(data + position);
   size_t const available = size - position;
   auto const* nul = static_cast<char const*>(std::memchr(start, 0, available));
   size_t const length = nul ? static_cast<size_t>(nul - start) : available;
   position += nul ? length + 1 : length;
+  ended = ended && nul;
   return {start, length};
 }
 
@@ -58,17 +60,21 @@ ProfileKeymapFormat::ParseResult ProfileKeymapFormat::Parse(unsigned char const*
   if (size < 4) return ParseResult::TooShort;
   uint32_t const count = GetUint32(data);
   size_t position = 4;
-  for (uint32_t record = 0; record < count && position < size; ++record) {
+  uint32_t record = 0;
+  bool whole = true;
+  for (; record < count && position < size; ++record) {
     if (size - position < 4) return ParseResult::BrokenRecord;
     uint32_t const index = GetUint32(data + position);
     position += 4;
-    std::string_view const name = ReadString(data, size, position);
-    std::string_view const value = ReadString(data, size, position);
+    std::string_view const name = ReadString(data, size, position, whole);
+    std::string_view const value = ReadString(data, size, position, whole);
     int const code = Keymap::LookupCodeByName(VString(name));
     if (code > KeymapCode::NONE && index < static_cast<uint32_t>(Keymap::kIndexCount)) {
       keymap.SetKeyCode(static_cast<int>(index), code);
       keymap.SetKeyValue(static_cast<int>(index), VString(value));
+    } else {
+      whole = false;
     }
   }
-  return ParseResult::Complete;
+  return whole && record == count && position == size ? ParseResult::Complete : ParseResult::Irregular;
 }

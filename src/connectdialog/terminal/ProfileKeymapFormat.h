@@ -14,7 +14,10 @@ class ProfileKeymapFormat {
 
   enum class ParseResult {
     TooShort,      // not even a record count
-    Complete,      // every record present was read
+    Complete,      // exactly the counted records, each ended, known and within the keymap
+    Irregular,     // every record present was read, but the form is not whole: fewer or more
+                   // records than counted, a string that runs to the end, an unknown function
+                   // or an index outside the keymap (those records skipped)
     BrokenRecord,  // the data ends inside a record's index; the records before it were applied
   };
 

@@ -1,18 +1,11 @@
 #include "platform/filetypes/FileTypeRegistry.h"
 
 #include "platform/filetypes/FreedesktopFileTypes.h"
+#include "platform/service/InstalledService.h"
 
-namespace {
+using InstalledRegistry = InstalledService<FileTypeRegistry, FreedesktopFileTypes,
+                                           [] { return FreedesktopFileTypes(XdgLocations::FromEnvironment()); }>;
 
-FileTypeRegistry* g_installed = nullptr;
+FileTypeRegistry& GetFileTypeRegistry() { return InstalledRegistry::Get(); }
 
-FileTypeRegistry& DefaultRegistry() {
-  static FreedesktopFileTypes freedesktop(XdgLocations::FromEnvironment());
-  return freedesktop;
-}
-
-}  // namespace
-
-FileTypeRegistry& GetFileTypeRegistry() { return g_installed ? *g_installed : DefaultRegistry(); }
-
-void SetFileTypeRegistry(FileTypeRegistry* registry) { g_installed = registry; }
+void SetFileTypeRegistry(FileTypeRegistry* registry) { InstalledRegistry::Install(registry); }

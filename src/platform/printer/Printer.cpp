@@ -1,18 +1,10 @@
 #include "platform/printer/Printer.h"
 
 #include "platform/printer/CupsPrinter.h"
+#include "platform/service/InstalledService.h"
 
-namespace {
+using InstalledPrinter = InstalledService<Printer, CupsPrinter>;
 
-Printer* g_installed = nullptr;
+Printer& GetPrinter() { return InstalledPrinter::Get(); }
 
-Printer& DefaultPrinter() {
-  static CupsPrinter cups;
-  return cups;
-}
-
-}  // namespace
-
-Printer& GetPrinter() { return g_installed ? *g_installed : DefaultPrinter(); }
-
-void SetPrinter(Printer* printer) { g_installed = printer; }
+void SetPrinter(Printer* printer) { InstalledPrinter::Install(printer); }

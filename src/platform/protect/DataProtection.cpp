@@ -1,14 +1,10 @@
 #include "platform/protect/DataProtection.h"
 
 #include "platform/protect/SodiumDataProtection.h"
+#include "platform/service/InstalledService.h"
 
-namespace {
-DataProtection* installed = nullptr;
-}
+using InstalledProtection = InstalledService<DataProtection, SodiumDataProtection>;
 
-DataProtection& GetDataProtection() {
-  static SodiumDataProtection perUserKey;
-  return installed ? *installed : perUserKey;
-}
+DataProtection& GetDataProtection() { return InstalledProtection::Get(); }
 
-void SetDataProtection(DataProtection* service) { installed = service; }
+void SetDataProtection(DataProtection* service) { InstalledProtection::Install(service); }

@@ -1,18 +1,10 @@
 #include "platform/shell/Shell.h"
 
+#include "platform/service/InstalledService.h"
 #include "platform/shell/XdgShell.h"
 
-namespace {
+using InstalledShell = InstalledService<Shell, XdgShell>;
 
-Shell* g_installed = nullptr;
+Shell& GetShell() { return InstalledShell::Get(); }
 
-Shell& DesktopShell() {
-  static XdgShell xdg;
-  return xdg;
-}
-
-}  // namespace
-
-Shell& GetShell() { return g_installed ? *g_installed : DesktopShell(); }
-
-void SetShell(Shell* shell) { g_installed = shell; }
+void SetShell(Shell* shell) { InstalledShell::Install(shell); }

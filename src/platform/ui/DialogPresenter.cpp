@@ -1,18 +1,10 @@
 #include "platform/ui/DialogPresenter.h"
 
+#include "platform/service/InstalledService.h"
 #include "platform/ui/HeadlessDialogPresenter.h"
 
-namespace {
+using InstalledPresenter = InstalledService<DialogPresenter, HeadlessDialogPresenter>;
 
-DialogPresenter* g_installed = nullptr;
+DialogPresenter& GetDialogPresenter() { return InstalledPresenter::Get(); }
 
-DialogPresenter& DefaultPresenter() {
-  static HeadlessDialogPresenter headless;
-  return headless;
-}
-
-}  // namespace
-
-DialogPresenter& GetDialogPresenter() { return g_installed ? *g_installed : DefaultPresenter(); }
-
-void SetDialogPresenter(DialogPresenter* presenter) { g_installed = presenter; }
+void SetDialogPresenter(DialogPresenter* presenter) { InstalledPresenter::Install(presenter); }

@@ -1,19 +1,11 @@
 #include "platform/ui/UserInterface.h"
 
+#include "platform/service/InstalledService.h"
 #include "platform/ui/HeadlessUserInterface.h"
 
-namespace {
-
-UserInterface* g_installed = nullptr;
-
 // Without a display nobody answers: message boxes take their default button.
-UserInterface& DefaultUserInterface() {
-  static HeadlessUserInterface headless;
-  return headless;
-}
+using InstalledUserInterface = InstalledService<UserInterface, HeadlessUserInterface>;
 
-}  // namespace
+UserInterface& GetUserInterface() { return InstalledUserInterface::Get(); }
 
-UserInterface& GetUserInterface() { return g_installed ? *g_installed : DefaultUserInterface(); }
-
-void SetUserInterface(UserInterface* ui) { g_installed = ui; }
+void SetUserInterface(UserInterface* ui) { InstalledUserInterface::Install(ui); }

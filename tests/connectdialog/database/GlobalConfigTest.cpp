@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/notify/RegisteredMessages.h"
+#include "platform/registry/Registry.h"
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -216,20 +216,6 @@ TEST(GlobalConfigTest, CheckGlobalConfigVersionComparesExactly) {
     VProfileStore store;
     if (c.version) VProfileKey(store.Root(), "Global").SetSz("Version", c.version);
     EXPECT_EQ(c.expected, CheckGlobalConfigVersion(store)) << (c.version ? c.version : "(missing)");
-  }
-}
-
-TEST(GlobalConfigTest, RegisteredMessagesAreDistinctAndInTheRegisteredRange) {
-  GlobalConfigWorld world;
-  // The getters keep their answer for the process, whatever root a test gave earlier ones.
-  EXPECT_EQ(GlobalConfig::GetGlobalConfigChangeMessage(), GlobalConfig::GetGlobalConfigChangeMessage());
-  unsigned int const change = RegisterWindowMessage("Brimvale_Software_Global_Config_Change");
-  unsigned int const tray = RegisterWindowMessage("Brimvale_Software_Traymind_Show_Selection");
-  EXPECT_NE(change, tray);
-  EXPECT_EQ(change, RegisterWindowMessage("BRIMVALE_SOFTWARE_GLOBAL_CONFIG_CHANGE"));
-  for (unsigned int id : {change, tray}) {
-    EXPECT_GE(id, 0xC000u);
-    EXPECT_LE(id, 0xFFFFu);
   }
 }
 

@@ -177,33 +177,14 @@ TEST_F(TerminalConfigTest, SizeClampsAndResizeMode) {
   EXPECT_EQ(TerminalConfig(nullptr).resizeMode, 0);  // without a key there is nothing old to honour
 }
 
-TEST_F(TerminalConfigTest, TableSavesEveryOptionAndLoadsItBack) {
+// Every row's round trip through text and the store is the option tables' test; here the
+// stored form of a fresh record.
+TEST_F(TerminalConfigTest, AFreshRecordStoresEveryOptionOnceInItsGoldenForm) {
   TerminalConfig fresh(nullptr);
-  VProfileOptionTable const& table = fresh.ProfileTable();
   VProfileKey& key = Session();
   fresh.Save(&key, false);
   ExpectGolden("default_terminal.txt", DumpKey(&key));
-  EXPECT_EQ(KeyNames(&key, true).size(), static_cast<size_t>(table.Count())) << "every option stored once";
-
-  // Every option changed, saved, and read back equal and clean.
-  fresh.emulation = "Xterm";
-  fresh.cols = 100;
-  fresh.isFullScreen = true;
-  fresh.normalFont = VLogFont(20, "Courier");
-  fresh.windowPlacement.Current().rcNormalPosition = {1, 2, 3, 4};
-  fresh.keymap.SetKeyCode(0x270, KeymapCode::SEND);
-  fresh.keymap.SetKeyValue(0x270, "x");
-  fresh.answerback = "hello";
-  fresh.Save(&key, false);
-  TerminalConfig const back(&key);
-  EXPECT_FALSE(back.IsModified());
-  for (int i = 0; i < table.Count(); ++i) {
-    SCOPED_TRACE(table.Name(i));
-    TerminalConfig copy(back);
-    copy.Checkpoint();
-    copy.Lookup(i)->ApplyDelta(fresh.Lookup(i));
-    EXPECT_FALSE(copy.Lookup(i)->IsModified());
-  }
+  EXPECT_EQ(KeyNames(&key, true).size(), static_cast<size_t>(fresh.ProfileTable().Count()));
 }
 
 TEST_F(TerminalConfigTest, LegacyFontValuesOnlyShapeTheDefault) {

@@ -9,33 +9,12 @@
 #include "platform/timezone/TimeZoneListWriter.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
+#include "support/SystemTimes.h"
 #include "transfer/TimeZone.h"
 
 namespace {
 
 using KeyHolder = std::unique_ptr<HKEY__, decltype(&RegCloseKey)>;
-
-SYSTEMTIME Yearly(int month, int dayOfWeek, int week, int hour) {
-  return SYSTEMTIME{0,
-                    static_cast<uint16_t>(month),
-                    static_cast<uint16_t>(dayOfWeek),
-                    static_cast<uint16_t>(week),
-                    static_cast<uint16_t>(hour),
-                    0,
-                    0,
-                    0};
-}
-
-SYSTEMTIME At(int year, int month, int day, int hour, int minute = 0, int second = 0) {
-  return SYSTEMTIME{static_cast<uint16_t>(year),
-                    static_cast<uint16_t>(month),
-                    0,
-                    static_cast<uint16_t>(day),
-                    static_cast<uint16_t>(hour),
-                    static_cast<uint16_t>(minute),
-                    static_cast<uint16_t>(second),
-                    0};
-}
 
 FILETIME File(SYSTEMTIME const& time) {
   FILETIME file{};

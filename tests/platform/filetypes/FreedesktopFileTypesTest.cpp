@@ -33,6 +33,7 @@ TEST(FreedesktopFileTypesTest, AnswersEachQuestionForARegisteredExtension) {
       {"C", "text/x-c++src", "C++ source code", "", "text-x-c++src"},
       {"h", "text/x-c++hdr", "C++ header", "", "text-x-c++hdr"},
       {"tar.gz", "application/x-compressed-tar", "Tar & gzip archive", "", "package-x-generic"},
+      {"Tar.GZ", "application/x-compressed-tar", "Tar & gzip archive", "", "package-x-generic"},
       {"dll", "application/x-sharedlib", "", "", "application-x-sharedlib"},
       {"bvs", "application/x-brimvale-session", "Brimvale session", "", "application-x-brimvale-session"},
   };
@@ -52,7 +53,7 @@ TEST(FreedesktopFileTypesTest, AnswersEachQuestionForARegisteredExtension) {
 TEST(FreedesktopFileTypesTest, UnknownAndMalformedNamesAnswerEmpty) {
   FreedesktopFileTypes types = Fixture();
   // "bad" has a broken weight, "readme" only a wildcard glob, "ch" a character class.
-  for (char const* extension : {"bad", "readme", "ch", "", "xyz", "gz.tar"}) {
+  for (char const* extension : {"bad", "readme", "ch", "", ".txt", "txt ", "xyz", "gz.tar"}) {
     std::string className = "untouched";
     EXPECT_FALSE(types.FindClass(extension, className)) << extension;
     EXPECT_EQ(className, "untouched");

@@ -3,21 +3,11 @@
 #include <cstring>
 
 #include "platform/timezone/IcuZoneRule.h"
+#include "support/SystemTimes.h"
 
 namespace {
 
 using Form = ZoneYearRule::Form;
-
-SYSTEMTIME Date(int year, int month, int dayOfWeek, int day, int hour, int minute = 0) {
-  return SYSTEMTIME{static_cast<uint16_t>(year),
-                    static_cast<uint16_t>(month),
-                    static_cast<uint16_t>(dayOfWeek),
-                    static_cast<uint16_t>(day),
-                    static_cast<uint16_t>(hour),
-                    static_cast<uint16_t>(minute),
-                    0,
-                    0};
-}
 
 // Settled rules only, so that newer tz data keeps them.
 TEST(IcuZoneRuleTest, TransitionsBecomeYearlyOrAbsoluteRules) {
@@ -31,13 +21,13 @@ TEST(IcuZoneRuleTest, TransitionsBecomeYearlyOrAbsoluteRules) {
   Case const cases[] = {
       // Sunday on or after the 8th of March, first Sunday of November; times are the clock
       // just before the change.
-      {"America/Los_Angeles", 2026, Form::Yearly, {480, 0, -60, Date(0, 11, 0, 1, 2), Date(0, 3, 0, 2, 2)}},
+      {"America/Los_Angeles", 2026, Form::Yearly, {480, 0, -60, Fields(0, 11, 0, 1, 2), Fields(0, 3, 0, 2, 2)}},
       // Rules given in UTC: 01:00 UTC is 01:00 GMT in March and 02:00 BST in October.
-      {"Europe/London", 2026, Form::Yearly, {0, 0, -60, Date(0, 10, 0, 5, 2), Date(0, 3, 0, 5, 1)}},
-      {"Europe/Berlin", 2027, Form::Yearly, {-60, 0, -60, Date(0, 10, 0, 5, 3), Date(0, 3, 0, 5, 2)}},
+      {"Europe/London", 2026, Form::Yearly, {0, 0, -60, Fields(0, 10, 0, 5, 2), Fields(0, 3, 0, 5, 1)}},
+      {"Europe/Berlin", 2027, Form::Yearly, {-60, 0, -60, Fields(0, 10, 0, 5, 3), Fields(0, 3, 0, 5, 2)}},
       // Southern hemisphere: daylight time starts late in the year.
-      {"Australia/Sydney", 2026, Form::Yearly, {-600, 0, -60, Date(0, 4, 0, 1, 3), Date(0, 10, 0, 1, 2)}},
-      {"Australia/Lord_Howe", 2026, Form::Yearly, {-630, 0, -30, Date(0, 4, 0, 1, 2), Date(0, 10, 0, 1, 2)}},
+      {"Australia/Sydney", 2026, Form::Yearly, {-600, 0, -60, Fields(0, 4, 0, 1, 3), Fields(0, 10, 0, 1, 2)}},
+      {"Australia/Lord_Howe", 2026, Form::Yearly, {-630, 0, -30, Fields(0, 4, 0, 1, 2), Fields(0, 10, 0, 1, 2)}},
       {"Asia/Tokyo", 2026, Form::NoDaylight, {-540, 0, 0, none, none}},
       {"Asia/Kolkata", 2026, Form::NoDaylight, {-330, 0, 0, none, none}},
       // Moscow moved to +04 for good in March 2011 without a daylight change that year.
@@ -45,7 +35,7 @@ TEST(IcuZoneRuleTest, TransitionsBecomeYearlyOrAbsoluteRules) {
       // Daylight time ended in March 2009 and did not come back: one change only.
       {"America/Argentina/Buenos_Aires", 2009, Form::Approximated, {180, 0, 0, none, none}},
       // "Friday on or after the 23rd of March" has no week-of-month form.
-      {"Asia/Jerusalem", 2026, Form::AbsoluteDates, {-120, 0, -60, Date(2026, 10, 0, 25, 2), Date(2026, 3, 5, 27, 2)}},
+      {"Asia/Jerusalem", 2026, Form::AbsoluteDates, {-120, 0, -60, Fields(2026, 10, 0, 25, 2), Fields(2026, 3, 5, 27, 2)}},
   };
   for (Case const& c : cases) {
     ZoneYearRule rule;

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "platform/ui/HeadlessUserInterface.h"
 
@@ -63,6 +64,49 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   };
   ASSERT_EQ(ui.Shown().size(), std::size(expected));
   for (size_t i = 0; i < std::size(expected); ++i) EXPECT_TRUE(fields(ui.Shown()[i]) == fields(expected[i])) << i;
+}
+
+// What each question takes from a script that runs out or does not fit it.
+TEST(HeadlessUserInterfaceTest, AnswersThatRunOutOrDoNotFitTakeTheDefault) {
+  enum class Ask { Box, Chooser, Prompt, Offer };
+  struct Case {
+    bool textsApart;
+    std::vector<ScriptedAnswer> script;
+    std::vector<std::string> texts;
+    std::vector<Ask> asks;
+    std::vector<int> answers;  // the button each question ended with
+    std::string lastText;      // what the choosers and prompts left in their text
+    size_t pending;
+  } const cases[] = {
+      {false, {{IDYES, "a.log"}}, {}, {Ask::Chooser}, {IDCANCEL}, "start", 0},  // not a chooser's button
+      {false, {{IDOK, "a.log"}}, {}, {Ask::Chooser, Ask::Prompt}, {IDOK, IDCANCEL}, "a.log", 0},
+      {false, {{IDOK, "text"}}, {}, {Ask::Box, Ask::Prompt}, {IDYES, IDCANCEL}, "start", 0},
+      {true, {{IDNO, ""}}, {"typed"}, {Ask::Prompt, Ask::Box}, {IDOK, IDNO}, "typed", 0},
+      {true, {{IDNO, ""}}, {}, {Ask::Chooser, Ask::Box, Ask::Prompt}, {IDCANCEL, IDNO, IDCANCEL}, "start", 0},
+      {true, {}, {"one", "two"}, {Ask::Prompt}, {IDOK}, "one", 1},
+      {false, {{7, ""}, {3, ""}}, {}, {Ask::Offer, Ask::Offer, Ask::Offer}, {2, 3, 2}, "start", 0},
+  };
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    Case const& c = cases[i];
+    HeadlessUserInterface ui;
+    if (c.textsApart) ui.SeparateTexts();
+    for (ScriptedAnswer const& answer : c.script) ui.Script(answer);
+    for (std::string const& text : c.texts) ui.ScriptText(text);
+    std::string text = "start";
+    for (Ask ask : c.asks) {
+      switch (ask) {
+        case Ask::Box: ui.MessageBox("Sure?", "", MB_YESNO); break;
+        case Ask::Chooser: ui.ChooseFile(UserInterface::FileChooser::Open, "", "", "", text); break;
+        case Ask::Prompt: ui.PromptText("Name:", "", text); break;
+        case Ask::Offer: ui.OfferUpgrade(UpgradeOffer{}); break;
+      }
+    }
+    std::vector<int> answers;
+    for (ShownDialog const& shown : ui.Shown()) answers.push_back(shown.answer);
+    EXPECT_EQ(answers, c.answers) << i;
+    EXPECT_EQ(text, c.lastText) << i;
+    EXPECT_EQ(ui.PendingAnswers(), c.pending) << i;
+  }
 }
 
 }  // namespace
