@@ -79,7 +79,8 @@ TEST_F(CdtoolSessionExchangeTest, ConflictsDryRunsAndTargetsAreReported) {
        "made\tweb\t" + changed + ":1\nmade 1, skipped 0, refused 0\n"},
       {"session import ssh-config " + changed + " --on-conflict replace --into lab", 0,
        "made\tweb\t" + changed + ":1\nmade 1, skipped 0, refused 0\n"},
-      {"session ls", 0, "lab\\\nweb\nweb (2)\n"},
+      // New sessions copy the default session, which the first import writes down as a host does.
+      {"session ls", 0, "lab\\\nDefault\nweb\nweb (2)\n"},
       {"session ls lab", 0, "sw\nweb\n"},
   });
   EXPECT_NE(Run("session show 'web (2)'").out.find("SSH2 Port\tnumber\t3333"), std::string::npos);

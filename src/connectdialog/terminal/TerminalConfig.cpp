@@ -66,7 +66,8 @@ void TerminalConfig::RepairEmulation() {
 
 void TerminalConfig::ClampSize() {
   unsigned long const limit = TerminalColumnLimit();
-  if (cols > limit) {
+  // A negative width converts to a huge one and is clamped too, as before.
+  if (static_cast<unsigned long>(static_cast<int>(cols)) > limit) {
     cols = static_cast<int>(limit);
     cols.SetDirty(true);
   }

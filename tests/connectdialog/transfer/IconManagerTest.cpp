@@ -155,7 +155,7 @@ TEST_F(IconManagerTest, GetIconsAndResourceNumbersRefuseBadIndices) {
 TEST_F(IconManagerTest, ColorDepthFollowsTheDesktopSettingAndTheDisplay) {
   FileTypeManager types;
   // Without the setting the display decides.
-  for (auto const [display, depth] : {std::pair{24, 16}, {16, 16}, {15, 4}, {8, 4}}) {
+  for (auto const& [display, depth] : {std::pair{24, 16}, {16, 16}, {15, 4}, {8, 4}}) {
     m_ui.SetDisplayBitsPerPixel(display);
     EXPECT_EQ(IconManager(&types, &m_small, &m_large).ColorDepth(), depth) << "unset on " << display;
   }
