@@ -3,14 +3,9 @@
 #include <limits>
 #include <string>
 
-namespace {
+#include "VHexDigit.h"
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
+namespace {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -26,7 +21,7 @@ bool Magnitude(std::string_view digits, int radix, uint64_t limit, uint64_t& val
   if (digits.empty()) return false;
   uint64_t total = 0;
   for (char c : digits) {
-    int const digit = HexDigit(c);
+    int const digit = VHexDigit(c);
     if (digit < 0 || digit >= radix) return false;
     total = total * static_cast<uint64_t>(radix) + static_cast<uint64_t>(digit);
     if (total > limit) return false;
@@ -124,7 +119,7 @@ bool VOptionText::ParseHex(std::string_view text, std::vector<unsigned char>& by
   if (text.size() % 2 != 0) return false;
   std::vector<unsigned char> parsed(text.size() / 2);
   for (size_t i = 0; i < parsed.size(); ++i) {
-    int const high = HexDigit(text[2 * i]), low = HexDigit(text[2 * i + 1]);
+    int const high = VHexDigit(text[2 * i]), low = VHexDigit(text[2 * i + 1]);
     if (high < 0 || low < 0) return false;
     parsed[i] = static_cast<unsigned char>(high << 4 | low);
   }

@@ -32,4 +32,6 @@ struct ImportedSession {
   std::string note;
 
   std::string PathText() const;
+  // The parts of a name that holds '/' between folders ("a//b" gives an empty part).
+  static std::vector<std::string> SplitPath(std::string const& name);
 };

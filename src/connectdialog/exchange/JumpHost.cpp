@@ -1,17 +1,6 @@
 #include "exchange/JumpHost.h"
 
-#include <algorithm>
-
-namespace {
-
-bool ParsePort(std::string const& text, int& port) {
-  if (text.empty() || text.size() > 5 || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
-    return false;
-  port = std::stoi(text);
-  return port >= 1 && port <= 65535;
-}
-
-}  // namespace
+#include "exchange/PortText.h"
 
 std::optional<JumpHost> JumpHost::FirstHop(std::string const& hops) {
   std::string hop = hops.substr(0, hops.find(','));
@@ -36,7 +25,7 @@ std::optional<JumpHost> JumpHost::FirstHop(std::string const& hops) {
     if (portText.empty()) return std::nullopt;
     hop = hop.substr(0, colon);
   }
-  if (hop.empty() || (!portText.empty() && !ParsePort(portText, jump.port))) return std::nullopt;
+  if (hop.empty() || (!portText.empty() && !ParsePortText(portText, jump.port))) return std::nullopt;
   jump.host = hop;
   return jump;
 }

@@ -1,35 +1,13 @@
 #include "exchange/PuttySessionReader.h"
 
-#include <algorithm>
 #include <filesystem>
 
+#include "VHexDigit.h"
+#include "exchange/PortText.h"
 #include "exchange/SessionFiles.h"
 #include "exchange/SourceFile.h"
 
 namespace {
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-bool IsPort(std::string const& text) {
-  if (text.empty() || text.size() > 5 || !std::ranges::all_of(text, [](char c) { return c >= '0' && c <= '9'; }))
-    return false;
-  int const port = std::stoi(text);
-  return port >= 1 && port <= 65535;
-}
-
-std::vector<std::string> SplitName(std::string const& name) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (size_t slash; (slash = name.find('/', start)) != std::string::npos; start = slash + 1)
-    parts.push_back(name.substr(start, slash - start));
-  parts.push_back(name.substr(start));
-  return parts;
-}
 
 // The port option of each protocol this reader makes sessions of.
 char const* PortOption(std::string const& protocol) {
@@ -43,8 +21,8 @@ char const* PortOption(std::string const& protocol) {
 std::string PuttySessionReader::DecodeName(std::string const& encoded) {
   std::string name;
   for (size_t i = 0; i < encoded.size(); ++i) {
-    int const high = i + 2 < encoded.size() && encoded[i] == '%' ? HexDigit(encoded[i + 1]) : -1;
-    int const low = high >= 0 ? HexDigit(encoded[i + 2]) : -1;
+    int const high = i + 2 < encoded.size() && encoded[i] == '%' ? VHexDigit(encoded[i + 1]) : -1;
+    int const low = high >= 0 ? VHexDigit(encoded[i + 2]) : -1;
     if (low >= 0) {
       name += static_cast<char>(high * 16 + low);
       i += 2;
@@ -71,7 +49,7 @@ void PuttySessionReader::ReadOne(std::string const& file, ImportBatch& batch) {
   if (!SourceFile::ReadLines(file, lines, error)) return batch.Refuse(name, file, error);
   KeyValueLines const values(lines, "");
   ImportedSession session;
-  session.path = SplitName(name);
+  session.path = ImportedSession::SplitPath(name);
   session.source = file;
   std::string const protocol = values.Has("Protocol") ? values.Get("Protocol") : "ssh";
   if (!TakeProtocol(protocol, session))
@@ -116,7 +94,8 @@ void PuttySessionReader::TakeNetwork(KeyValueLines const& values, ImportedSessio
   session.host = host;
   session.user = user;
   bool const ssh = session.terminalProtocol == "SSH2";
-  if (std::string const port = values.Get("PortNumber"); IsPort(port)) {
+  int unused = 0;
+  if (std::string const port = values.Get("PortNumber"); ParsePortText(port, unused)) {
     session.options.push_back({session.terminalProtocol, PortOption(session.terminalProtocol), port});
     if (ssh) session.options.push_back({"SFTP", "SFTP Port", port});
   } else if (values.Has("PortNumber")) {

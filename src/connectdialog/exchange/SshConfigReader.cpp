@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "exchange/PortText.h"
 #include "exchange/SourceFile.h"
 #include "platform/files/PathGlob.h"
 
@@ -24,12 +25,8 @@ std::string ValueProblem(std::string const& keyword, std::vector<std::string> co
   if (arguments.empty()) return "has no value";
   if (arguments.size() > 1) return "has more than one value";
   std::string const& value = arguments[0];
-  if (keyword == "port") {
-    bool const digits = !value.empty() && value.size() <= 5 && std::ranges::all_of(value, [](char c) {
-      return c >= '0' && c <= '9';
-    });
-    if (!digits || std::stoi(value) < 1 || std::stoi(value) > 65535) return "\"" + value + "\" is not a port (1 to 65535)";
-  }
+  int port = 0;
+  if (keyword == "port" && !ParsePortText(value, port)) return "\"" + value + "\" is not a port (1 to 65535)";
   if (keyword == "compression" && Lower(value) != "yes" && Lower(value) != "no")
     return "\"" + value + "\" is neither yes nor no";
   return {};
@@ -68,15 +65,6 @@ std::string AuthenticationOrder(std::string const& list, std::string& dropped) {
     start = comma + 1;
   }
   return order;
-}
-
-std::vector<std::string> SplitPath(std::string const& alias) {
-  std::vector<std::string> parts;
-  size_t start = 0;
-  for (size_t slash; (slash = alias.find('/', start)) != std::string::npos; start = slash + 1)
-    parts.push_back(alias.substr(start, slash - start));
-  parts.push_back(alias.substr(start));
-  return parts;
 }
 
 }  // namespace
@@ -214,7 +202,7 @@ SshConfigReader::Effective SshConfigReader::EffectiveFor(std::string const& alia
 
 void SshConfigReader::MakeSession(Alias const& alias, ImportBatch& batch) const {
   ImportedSession session;
-  session.path = SplitPath(alias.name);
+  session.path = ImportedSession::SplitPath(alias.name);
   if (std::ranges::any_of(session.path, [](std::string const& part) { return part.empty(); }))
     return batch.Refuse(alias.name, alias.source, "an empty folder or session name between slashes");
   session.source = alias.source;

@@ -1,15 +1,10 @@
 #include "terminal/UserFontMapReader.h"
 
+#include "VHexDigit.h"
+
 namespace {
 
 bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
-
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 }  // namespace
 
@@ -28,11 +23,11 @@ bool UserFontMapReader::ParseHex16(std::string_view text, uint16_t& value) {
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
   // "0x" is a prefix only when a digit follows; otherwise the "0" is the number.
   if (at + 2 < text.size() && text[at] == '0' && (text[at + 1] == 'x' || text[at + 1] == 'X') &&
-      HexDigit(text[at + 2]) >= 0)
+      VHexDigit(text[at + 2]) >= 0)
     at += 2;
   uint16_t number = 0;
   size_t const digitsStart = at;
-  for (int digit; at < text.size() && (digit = HexDigit(text[at])) >= 0; ++at)
+  for (int digit; at < text.size() && (digit = VHexDigit(text[at])) >= 0; ++at)
     number = static_cast<uint16_t>(number << 4 | digit);
   if (at == digitsStart) return false;
   value = negative ? static_cast<uint16_t>(-number) : number;

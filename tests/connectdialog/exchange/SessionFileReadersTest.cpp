@@ -2,19 +2,12 @@
 
 #include <filesystem>
 
+#include "connectdialog/exchange/ImportedSessionSummary.h"
 #include "exchange/PuttySessionReader.h"
 #include "exchange/RemminaFileReader.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-std::string Summary(ImportedSession const& session) {
-  std::string text = session.PathText() + " " + session.terminalProtocol + "/" + session.transferProtocol + " host=" +
-                     session.host + " user=" + session.user;
-  for (ImportedSession::Option const& option : session.options) text += " " + option.name + "=" + option.value;
-  if (!session.note.empty()) text += " note=" + session.note;
-  return text;
-}
 
 std::vector<std::string> Lines(ImportBatch const& batch) {
   std::vector<std::string> lines;

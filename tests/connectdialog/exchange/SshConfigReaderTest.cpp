@@ -2,22 +2,13 @@
 
 #include <filesystem>
 
+#include "connectdialog/exchange/ImportedSessionSummary.h"
 #include "exchange/SshConfigLine.h"
 #include "exchange/SshConfigReader.h"
 #include "exchange/SshHostPattern.h"
 #include "support/TempFolder.h"
 
 namespace {
-
-// A session as one line: path, protocols, host, user, jump, then each option "name=value".
-std::string Summary(ImportedSession const& session) {
-  std::string text = session.PathText() + " " + session.terminalProtocol + "/" + session.transferProtocol + " host=" +
-                     session.host + " user=" + session.user;
-  for (ImportedSession::Option const& option : session.options) text += " " + option.name + "=" + option.value;
-  if (!session.jump.empty()) text += " jump=" + session.jump;
-  if (!session.note.empty()) text += " note=" + session.note;
-  return text;
-}
 
 // Each outcome as "kind subject line-number: reason".
 std::string Outcomes(ImportBatch const& batch) {
