@@ -33,13 +33,7 @@ std::string PuttySessionReader::DecodeName(std::string const& encoded) {
   return name;
 }
 
-ImportBatch PuttySessionReader::Read(std::string const& path) {
-  ImportBatch batch;
-  std::vector<std::string> files;
-  if (!SessionFiles::List(path, "", files, batch.error)) return batch;
-  for (std::string const& file : files) ReadOne(file, batch);
-  return batch;
-}
+ImportBatch PuttySessionReader::Read(std::string const& path) { return SessionFiles::ReadEach(path, "", &ReadOne); }
 
 void PuttySessionReader::ReadOne(std::string const& file, ImportBatch& batch) {
   std::string const name = DecodeName(std::filesystem::path(file).filename().string());

@@ -23,11 +23,7 @@ std::vector<std::string> GroupFolders(std::string const& group) {
 }  // namespace
 
 ImportBatch RemminaFileReader::Read(std::string const& path) {
-  ImportBatch batch;
-  std::vector<std::string> files;
-  if (!SessionFiles::List(path, ".remmina", files, batch.error)) return batch;
-  for (std::string const& file : files) ReadOne(file, batch);
-  return batch;
+  return SessionFiles::ReadEach(path, ".remmina", &ReadOne);
 }
 
 void RemminaFileReader::ReadOne(std::string const& file, ImportBatch& batch) {

@@ -3,6 +3,14 @@
 #include <algorithm>
 #include <filesystem>
 
+ImportBatch SessionFiles::ReadEach(std::string const& path, std::string const& extension, FileReader readOne) {
+  ImportBatch batch;
+  std::vector<std::string> files;
+  if (!List(path, extension, files, batch.error)) return batch;
+  for (std::string const& file : files) readOne(file, batch);
+  return batch;
+}
+
 bool SessionFiles::List(std::string const& path, std::string const& extension, std::vector<std::string>& files,
                         std::string& error) {
   namespace fs = std::filesystem;
