@@ -9,6 +9,7 @@
 #include "VOptionList.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
+#include "clients/ClientCommandBuilder.h"
 #include "library/SessionKeyPath.h"
 #include "session/SessionConfig.h"
 
@@ -60,6 +61,16 @@ SessionCommand::SessionCommand(CLI::App& app) {
   set->add_option("NAME=VALUE", m_assignments, "Options to change, by stored name")->required();
   set->footer(std::string(OptionInput::kFormsHelp) +
               " A wrong type or an unknown name refuses the whole command and writes nothing.");
+
+  CLI::App* command = AddVerb(*session, "command", "Print the system client's command that opens the session",
+                              [this] { return ClientCommandOf(); });
+  command->add_option("PATH", m_path, kPathHelp)->required();
+  command->add_flag("--transfer", m_transfer, "The file-transfer side instead of the terminal side");
+  command->add_flag("--json", m_json, "Print {\"program\",\"arguments\":[...],\"package\"}");
+  command->footer(
+      "The program and its arguments exactly as a host runs them (never through a shell), shown with shell quoting; "
+      "the Debian package that brings the program. Passwords are never part of it. Exit 1 when no client can open "
+      "the side (no protocol, no host, a protocol or firewall kind the system's clients lack).");
 }
 
 int SessionCommand::Run() {
@@ -84,6 +95,18 @@ int SessionCommand::Show() {
   std::string text = JsonOutput::FieldLines(document) + '\n';
   for (VOption const& option : list.Options()) text += OptionView::Line(option);
   return CommandOutput::Print(text);
+}
+
+int SessionCommand::ClientCommandOf() {
+  VProfileStore store(true, nullptr);
+  CString const keyPath = SessionKeyPath::Of(m_path);
+  if (m_path.empty() || !store.Root()->KeyExists(keyPath)) return CommandOutput::Refuse("no session at \"" + m_path + "\"");
+  VProfileKey key(store.Root(), keyPath);
+  SessionConfig session(NameOf(m_path), &key);
+  ClientCommand const command = ClientCommandBuilder().For(session, !m_transfer);
+  if (!command.error.empty()) return CommandOutput::Refuse(command.error);
+  if (!m_json) return CommandOutput::Print(command.Display() + "\n");
+  return JsonOutput::Print({{"program", command.program}, {"arguments", command.arguments}, {"package", command.package}});
 }
 
 int SessionCommand::Set() {

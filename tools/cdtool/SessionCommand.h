@@ -1,5 +1,5 @@
-// The `session` noun of cdtool: show a stored session with every derived and stored value, or
-// change its options by stored name. The session at PATH lives in the key "Sessions\PATH" of
+// The `session` noun of cdtool: show a stored session with every derived and stored value,
+// change its options by stored name, or show the system command that opens it. The session at PATH lives in the key "Sessions\PATH" of
 // the product's store; the protocol plug-ins are loaded first, as the product's host does.
 #pragma once
 
@@ -27,9 +27,11 @@ class SessionCommand : public Command {
  private:
   int Show();
   int Set();
+  int ClientCommandOf();
 
   ProtocolTableLoader m_loader;
   std::string m_path;
   std::vector<std::string> m_assignments;
   bool m_json = false;
+  bool m_transfer = false;
 };

@@ -19,6 +19,7 @@
 #include "resources/LibraryMessageModule.h"
 #include "resources/MessageCodes.h"
 #include "session/ConnectConfigPtr.h"
+#include "session/FirewallStore.h"
 #include "session/SessionConfig.h"
 
 namespace {
@@ -58,6 +59,7 @@ SessionTreeCommand::SessionTreeCommand(CLI::App& session, ProtocolTableLoader& l
   create->add_option("--host", m_host, "The host name or address");
   create->add_option("--port", m_port, "The port")->check(CLI::Range(0, 65535));
   create->add_option("--user", m_user, "The user name");
+  create->add_option("--firewall", m_firewall, "The firewall to connect through (`cdtool firewall ls` lists them)");
 
   CLI::App* cp = AddVerb(session, "cp", "Copy a session or a folder with everything in it into a folder",
                          [this] { return CopyEntry(); });
@@ -180,13 +182,16 @@ std::optional<std::string> SessionTreeCommand::SetConnection(SessionConfig& sess
   }
   ConnectConfig* config = session.GetRelevantConnectConfig();
   std::string const protocol = session.GetRelevantProtocol().Str();
-  if ((!config || protocol == "None") && (m_host || m_port || m_user))
-    return protocol.empty() ? std::string("this product has no protocol to keep --host, --port or --user")
-                            : "the protocol \"" + protocol + "\" keeps no --host, --port or --user";
+  if ((!config || protocol == "None") && (m_host || m_port || m_user || m_firewall))
+    return protocol.empty() ? std::string("this product has no protocol to keep --host, --port, --user or --firewall")
+                            : "the protocol \"" + protocol + "\" keeps no --host, --port, --user or --firewall";
+  if (m_firewall && *m_firewall != "None" && !FirewallStore::FirewallExists(m_firewall->c_str()))
+    return "no firewall \"" + *m_firewall + "\"; `cdtool firewall ls` lists them";
   if (!config) return std::nullopt;
   if (m_host) config->SetHostname(m_host->c_str());
   if (m_port) config->SetPort(*m_port);
   if (m_user) config->SetUsername(m_user->c_str());
+  if (m_firewall) config->SetFirewallName(m_firewall->c_str());
   return std::nullopt;
 }
 

@@ -63,6 +63,7 @@ class SessionTreeCommand : public Command {
   std::optional<std::string> m_host;
   std::optional<int> m_port;
   std::optional<std::string> m_user;
+  std::optional<std::string> m_firewall;
   std::vector<std::string> m_assignments;
   int m_flag = 0;
 };
