@@ -5,6 +5,7 @@
 
 #include "library/LibraryState.h"
 #include "library/ProductInfo.h"
+#include "platform/shell/ExecutableFolder.h"
 #include "session/BuiltInProtocol.h"
 #include "session/LoadProtocolDll.h"
 
@@ -14,10 +15,18 @@ constexpr char kFolderName[] = "Connection Protocols";
 
 char const* ApplicationName() { return GetApplicationName().c_str(); }
 
+// Installed, the plug-ins lie at a fixed place relative to the tool; in the build, in the build folder.
+std::string DefaultFolder() {
+  std::filesystem::path const installed = std::filesystem::path(ExecutableFolder()) / INSTALLED_PROTOCOLS_FROM_BINDIR;
+  std::error_code ignored;
+  return std::filesystem::is_directory(installed, ignored) ? installed.lexically_normal().string()
+                                                           : std::string(CONNECTION_PROTOCOLS_DIR);
+}
+
 }  // namespace
 
 void ProtocolTableLoader::AddOption(CLI::App& command) {
-  m_folder = CONNECTION_PROTOCOLS_DIR;
+  m_folder = DefaultFolder();
   command.add_option("--plugins", m_folder, "The \"Connection Protocols\" folder to load the protocol plug-ins from")
       ->capture_default_str();
 }
