@@ -1,6 +1,12 @@
 // The system client's command for a session: one argument per value, so that nothing a session
 // holds can start another program, and every protocol and firewall kind mapped or refused.
+#include <unistd.h>
+
+#include <filesystem>
+
 #include "support/CdtoolRunner.h"
+#include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -61,6 +67,32 @@ TEST_F(CdtoolSessionCommandTest, EveryProtocolAndFirewallKindBuildsItsArgumentVe
       {"session command plain --transfer", 1, "no file-transfer protocol"},
       {"session command missing", 1, "no session at \"missing\""},
   });
+}
+
+// `open` runs the command inside the terminal emulator, each argument its own: a fake terminal
+// on a PATH of the test's own records what it was given.
+TEST_F(CdtoolSessionCommandTest, OpenStartsTheClientInATerminalOrNamesWhatIsMissing) {
+  TempFolder bin;
+  std::string const record = bin / "record";
+  WriteFileBytes(bin / "x-terminal-emulator",
+                 "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > " + record + ".part && /bin/mv " + record +
+                     ".part " + record + "\n");
+  WriteFileBytes(bin / "ssh", "#!/bin/sh\n");
+  for (char const* program : {"x-terminal-emulator", "ssh"})
+    std::filesystem::permissions(bin / program, std::filesystem::perms::owner_all);
+  ASSERT_EQ(Run("session new 'odd $(x)' --protocol SSH2 --host 'h;x' --user 'a b'").exitCode, 0);
+  ASSERT_EQ(Run("session new tel --protocol Telnet --host t").exitCode, 0);
+  ScopedEnv const terminal("TERMINAL", nullptr);
+  {
+    ScopedEnv const path("PATH", bin.Path().c_str());
+    ExpectExits({{"session open tel", 1, "\"telnet\" is not installed: install the Debian package telnet"}});
+    ASSERT_EQ(Run("session open 'odd $(x)'").exitCode, 0);
+    for (int wait = 0; wait < 500 && !std::filesystem::exists(record); ++wait) usleep(20000);
+    EXPECT_EQ(ReadFileBytes(record), "-e\n" + (bin / "ssh") + "\n-p\n22\n-o\nUser=a b\n--\nh;x\n");
+  }
+  std::filesystem::remove(bin / "x-terminal-emulator");
+  ScopedEnv const path("PATH", bin.Path().c_str());
+  ExpectExits({{"session open 'odd $(x)'", 1, "no terminal emulator to run \"ssh\" in"}});
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "clients/ClientCommandBuilder.h"
+#include "clients/ClientLauncher.h"
 #include "library/SessionKeyPath.h"
 #include "session/SessionConfig.h"
 
@@ -67,6 +68,12 @@ SessionCommand::SessionCommand(CLI::App& app) {
   command->add_option("PATH", m_path, kPathHelp)->required();
   command->add_flag("--transfer", m_transfer, "The file-transfer side instead of the terminal side");
   command->add_flag("--json", m_json, "Print {\"program\",\"arguments\":[...],\"package\"}");
+  CLI::App* open = AddVerb(*session, "open", "Open the session: its client in a terminal emulator",
+                           [this] { return Open(); });
+  open->add_option("PATH", m_path, kPathHelp)->required();
+  open->add_flag("--transfer", m_transfer, "The file-transfer side instead of the terminal side");
+  open->footer("Runs what `session command` prints inside x-terminal-emulator (else $TERMINAL) and returns at once. "
+               "Exit 1, naming the Debian package to install, when the client or a terminal emulator is missing.");
   command->footer(
       "The program and its arguments exactly as a host runs them (never through a shell), shown with shell quoting; "
       "the Debian package that brings the program. Passwords are never part of it. Exit 1 when no client can open "
@@ -97,13 +104,30 @@ int SessionCommand::Show() {
   return CommandOutput::Print(text);
 }
 
+bool SessionCommand::Load(VProfileStore& store, std::unique_ptr<SessionConfig>& session) {
+  CString const keyPath = SessionKeyPath::Of(m_path);
+  if (m_path.empty() || !store.Root()->KeyExists(keyPath)) {
+    CommandOutput::Refuse("no session at \"" + m_path + "\"");
+    return false;
+  }
+  VProfileKey key(store.Root(), keyPath);
+  session = std::make_unique<SessionConfig>(NameOf(m_path), &key);
+  return true;
+}
+
+int SessionCommand::Open() {
+  VProfileStore store(true, nullptr);
+  std::unique_ptr<SessionConfig> session;
+  if (!Load(store, session)) return 1;
+  std::string const failure = ClientLauncher().Launch(ClientCommandBuilder().For(*session, !m_transfer));
+  return failure.empty() ? 0 : CommandOutput::Refuse(failure);
+}
+
 int SessionCommand::ClientCommandOf() {
   VProfileStore store(true, nullptr);
-  CString const keyPath = SessionKeyPath::Of(m_path);
-  if (m_path.empty() || !store.Root()->KeyExists(keyPath)) return CommandOutput::Refuse("no session at \"" + m_path + "\"");
-  VProfileKey key(store.Root(), keyPath);
-  SessionConfig session(NameOf(m_path), &key);
-  ClientCommand const command = ClientCommandBuilder().For(session, !m_transfer);
+  std::unique_ptr<SessionConfig> session;
+  if (!Load(store, session)) return 1;
+  ClientCommand const command = ClientCommandBuilder().For(*session, !m_transfer);
   if (!command.error.empty()) return CommandOutput::Refuse(command.error);
   if (!m_json) return CommandOutput::Print(command.Display() + "\n");
   return JsonOutput::Print({{"program", command.program}, {"arguments", command.arguments}, {"package", command.package}});

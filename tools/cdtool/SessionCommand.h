@@ -5,6 +5,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "ProtocolTableLoader.h"
 
 class SessionConfig;
+class VProfileStore;
 
 class SessionCommand : public Command {
  public:
@@ -28,6 +30,9 @@ class SessionCommand : public Command {
   int Show();
   int Set();
   int ClientCommandOf();
+  int Open();
+  // The session at m_path read from `store`; false with the refusal printed when there is none.
+  bool Load(VProfileStore& store, std::unique_ptr<SessionConfig>& session);
 
   ProtocolTableLoader m_loader;
   std::string m_path;
