@@ -92,7 +92,7 @@ TEST(LibraryMessages, UnknownCodeNamesTheCodeAndTheLibrary) {
   report.Reset(0xE16000FF);
   std::string text = report.GetText();
   EXPECT_EQ(text.rfind("Could not retrieve the error text for error code 0xe16000ff.\r\n", 0), 0u) << text;
-  EXPECT_NE(text.find("libconnectdialog.so:317 and 1813."), std::string::npos) << text;
+  EXPECT_NE(text.find("libconnectdialog.so.1:317 and 1813."), std::string::npos) << text;
 }
 
 }  // namespace
