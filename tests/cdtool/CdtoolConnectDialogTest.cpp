@@ -59,4 +59,12 @@ TEST_F(CdtoolConnectDialogTest, BrowseModeAndTheFilter) {
       << refused.out;
 }
 
+TEST_F(CdtoolConnectDialogTest, EnterConnectsTheFirstMatch) {
+  CdtoolResult const here = Dialog("", R"({"steps":[{"do":"filter","text":"10.0"},{"do":"key","keys":"Enter"}]})");
+  ASSERT_EQ(here.exitCode, 0) << here.err;
+  EXPECT_NE(here.out.find(R"("endCode":1,)"), std::string::npos) << here.out;
+  EXPECT_NE(here.out.find(R"("result":{"name":"core 1","path":"Lab\\core 1"},"launched":[])"), std::string::npos)
+      << here.out;
+}
+
 }  // namespace

@@ -231,6 +231,30 @@ TEST_F(ConnectDialogTreeTest, BrowseModeReturnsTheChosenFolderOrSession) {
   }
 }
 
+TEST_F(ConnectDialogTreeTest, ClosingRemembersTheSelectionAndWhetherItIsOpen) {
+  struct Case {
+    std::string selected;
+    bool expand;
+    int isExpanded;
+  };
+  for (Case const& c : {Case{"Lab", true, 1}, Case{"Lab", false, 0}, Case{"Lab\\core2", false, 0}}) {
+    Dialog dialog("Connect", false, false);
+    dialog.Open();
+    Do(dialog, &Dialog::Expand, "Lab");
+    if (!c.expand) Do(dialog, &Dialog::Collapse, "Lab");
+    if (c.expand || c.selected == "Lab") Do(dialog, &Dialog::Select, "Lab");
+    if (c.selected != "Lab") {
+      Do(dialog, &Dialog::Expand, "Lab");
+      Do(dialog, &Dialog::Select, c.selected);
+    }
+    std::string error;
+    ASSERT_TRUE(dialog.Key("Escape", error)) << error;
+    EXPECT_EQ(dialog.EndCode(), IDCANCEL);
+    EXPECT_EQ(config->connectExpandPath.Str(), c.selected);
+    EXPECT_EQ(static_cast<int>(config->isExpanded), c.isExpanded) << c.selected;
+  }
+}
+
 TEST_F(ConnectDialogTreeTest, TheFilterShowsMatchesAndEscapeRestoresTheTree) {
   AddFolder("Zeta", "Routers");
   AddSession("Zeta\\Routers", "edge");
