@@ -203,6 +203,45 @@ TEST_F(ConnectDialogTreeTest, NewSessionTakesTheFirstFreeNameAndRestoresTheOptio
   ConnectDialogDllInit(nullptr, nullptr, nullptr, nullptr, nullptr);
 }
 
+// The options dialog of the host: the user renames the session to "CORE2" and accepts.
+unsigned long RenameInOptions(ISessionConfig* session, int isNew) {
+  if (isNew != 0) return 0;
+  session->SetSessionName("CORE2");
+  return 1;
+}
+
+TEST_F(ConnectDialogTreeTest, PropertiesStoreANameChangedInTheOptionsAsARename) {
+  AddSession("Lab", "core3");
+  ConnectDialogDllInit(nullptr, nullptr, &RenameInOptions, nullptr, nullptr);
+  Dialog dialog("Connect", false, false);
+  dialog.Open();
+  Do(dialog, &Dialog::Expand, "Lab");
+  Do(dialog, &Dialog::Select, "Lab\\core2");
+  Run(dialog, Dialog::kProperties);
+  EXPECT_EQ(config->sessionOptionsTreeSelected.Str(), "Connection+");
+  EXPECT_EQ(Stored("Lab"), "|core1,CORE2,core3") << "a case-only change keeps the session's place";
+  EXPECT_EQ(dialog.SelectedPath(), "Lab\\CORE2");
+  ConnectDialogDllInit(nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
+TEST_F(ConnectDialogTreeTest, TheOrderToggleResortsKeepsWhatIsOpenAndDisablesPaste) {
+  Dialog dialog("Connect", false, false);
+  dialog.Open();
+  Do(dialog, &Dialog::Expand, "Lab");
+  Do(dialog, &Dialog::Select, "Lab\\core1");
+  Run(dialog, Dialog::kCopy);
+  EXPECT_TRUE(dialog.IsEnabled(Dialog::kPaste));
+  std::string error;
+  ASSERT_TRUE(dialog.Key("Alt+A", error)) << error;
+  EXPECT_EQ(Shown(dialog), (std::vector<std::string>{"", "Alpha", "Lab", "Lab\\core1", "Lab\\core2", "Zeta"}));
+  EXPECT_EQ(dialog.SelectedPath(), "Lab\\core1");
+  EXPECT_EQ(dialog.IsChecked(Dialog::kUserArranged), false);
+  EXPECT_EQ(static_cast<int>(config->sortAlphabetical), 1);
+  EXPECT_FALSE(dialog.IsEnabled(Dialog::kPaste));
+  Run(dialog, Dialog::kUserArranged);
+  EXPECT_EQ(Shown(dialog), (std::vector<std::string>{"", "Zeta", "Lab", "Lab\\core1", "Lab\\core2", "Alpha"}));
+}
+
 TEST_F(ConnectDialogTreeTest, TheTerminalHostHidesTransferOnlySessionsUnlessAsked) {
   AddSession("", "ftp", "None");
   AddSession("", "shell", "SSH2");
