@@ -316,4 +316,24 @@ TEST_F(ConnectDialogTreeTest, TheFilterShowsMatchesAndEscapeRestoresTheTree) {
   EXPECT_EQ(dialog.SelectedPath(), "Alpha");
 }
 
+TEST_F(ConnectDialogTreeTest, ChangesMadeWhileFilteringShowInBothTrees) {
+  Dialog dialog("Connect", false, false);
+  dialog.Open();
+  Do(dialog, &Dialog::Select, "Zeta");
+  dialog.SetFilter("core");
+  EXPECT_EQ(dialog.SelectedPath(), "Lab\\core1");
+  ui.Script(IDYES);
+  Run(dialog, Dialog::kDelete);
+  EXPECT_EQ(Shown(dialog), (std::vector<std::string>{"", "Lab", "Lab\\core2"}));
+  Run(dialog, Dialog::kRename);
+  Do(dialog, &Dialog::EndLabelEdit, "corex");
+  EXPECT_EQ(Shown(dialog), (std::vector<std::string>{"", "Lab", "Lab\\corex"}));
+  EXPECT_EQ(dialog.SelectedPath(), "Lab\\corex");
+  dialog.SetFilter("");
+  EXPECT_EQ(dialog.SelectedPath(), "Zeta");
+  Do(dialog, &Dialog::Expand, "Lab");
+  EXPECT_EQ(Shown(dialog), (std::vector<std::string>{"", "Zeta", "Lab", "Lab\\corex", "Alpha"}));
+  EXPECT_EQ(Stored("Lab"), "|corex");
+}
+
 }  // namespace
