@@ -19,10 +19,10 @@ struct Accelerator {
 };
 
 // The dialog's accelerators, and the keys the tree handles itself.
-constexpr std::array<Accelerator, 18> kKeys{{
+constexpr std::array<Accelerator, 17> kKeys{{
     {"Alt+A", ConnectDialog::kUserArranged},   {"Ctrl+C", ConnectDialog::kMenuCopy},
-    {"Alt+D", ConnectDialog::kMenuDelete},     {"Alt+E", 2109},
-    {"Alt+F", ConnectDialog::kMenuNewFolder},  {"Alt+M", ConnectDialog::kRename},
+    {"Alt+D", ConnectDialog::kMenuDelete},     {"Alt+F", ConnectDialog::kMenuNewFolder},
+    {"Alt+M", ConnectDialog::kRename},
     {"Alt+N", ConnectDialog::kMenuNewSession}, {"Alt+Q", ConnectDialog::kMenuQuickConnect},
     {"Alt+R", ConnectDialog::kMenuProperties}, {"Alt+T", ConnectDialog::kConnectTerminal},
     {"Ctrl+V", ConnectDialog::kMenuPaste},     {"F2", ConnectDialog::kRename},
@@ -56,6 +56,7 @@ ConnectTreeFilter ConnectDialog::ProductFilter() const {
 void ConnectDialog::Open() {
   DialogModel::Open();
   GetGlobalConfig(m_config);
+  if (!m_config) return EndDialog(IDCANCEL);
   m_sortAlphabetically = m_config->sortAlphabetical != 0;
   m_showDescriptions = m_config->showDetailsOnConnectDialog;
   m_filtered.reset();
