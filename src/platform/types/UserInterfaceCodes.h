@@ -18,6 +18,7 @@ constexpr unsigned int MB_TYPEMASK = 0xF;
 constexpr unsigned int MB_ICONERROR = 0x10;
 constexpr unsigned int MB_ICONQUESTION = 0x20;
 constexpr unsigned int MB_ICONWARNING = 0x30;
+constexpr unsigned int MB_ICONEXCLAMATION = MB_ICONWARNING;  // the same icon under its other name
 constexpr unsigned int MB_ICONINFORMATION = 0x40;
 constexpr unsigned int MB_ICONMASK = 0xF0;
 

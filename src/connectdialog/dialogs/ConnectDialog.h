@@ -1,0 +1,167 @@
+// The Connect dialog: the session browser of every host. It shows the session database as a
+// tree under "Sessions"; from it the user connects (here or by launching the sibling host),
+// creates, edits, renames, cuts, copies, pastes and deletes sessions and folders, switches
+// between alphabetical and user-arranged order and filters the tree by a typed text. In browse
+// mode it picks a folder or a session and returns its path.
+//
+// Every action is a command of this model; a presenter draws VisibleItems() and the enabled
+// and checked states and forwards the user's clicks and keys. Message boxes and the host-name
+// prompt go through UserInterface, the clipboard record through Clipboard. The store is
+// changed only by the session database, and the tree only after the store took the change.
+// The options it flips are those of the process's global configuration, which must be loaded.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialogs/ConnectTree.h"
+#include "platform/ui/DialogModel.h"
+
+class GlobalConfig;
+class ISessionConfig;
+class SessionSearch;
+struct FolderTreeRecord;
+
+class ConnectDialog : public DialogModel {
+ public:
+  enum CommandId {
+    kConnect = 2000, kQuickConnect = 2001, kProperties = 2002, kCut = 2003, kCopy = 2004, kPaste = 2005,
+    kDelete = 2006, kNewFolder = 2007, kNewSession = 2008, kHelp = 2010,
+    kConnectButton = 1044, kMenuQuickConnect = 32924, kMenuNewSession = 2101, kMenuProperties = 2102,
+    kMenuCut = 2103, kMenuCopy = 2104, kMenuPaste = 2105, kMenuDelete = 2106, kMenuNewFolder = 2107,
+    kUserArranged = 2111, kRename = 32922, kShowDescriptions = 32771, kConnectTerminal = 32772,
+    kConnectTransfer = 32773, kConnectBoth = 32774, kShowTransferSessions = 32775, kShowTerminalSessions = 32776,
+  };
+  enum Control { kShowOnStartup = 1339, kOpenInTab = 4002 };
+
+  ConnectDialog(std::string title, bool systemMenu, bool noTab);
+  // Browse mode: picks a folder or a session, starting at `path`.
+  static std::unique_ptr<ConnectDialog> Browser(std::string title, std::string const& path);
+  ~ConnectDialog() override;
+
+  void Open() override;
+  // Enter: the default button (Connect; OK in browse mode).
+  void OnOK() override;
+  // Close: saves the tree state and ends with IDCANCEL.
+  void OnCancel() override;
+  // Toolbar buttons and menu entries by id. False, with `error`, for an id the dialog does not
+  // show or one that is disabled now.
+  bool Command(int id, std::string& error) override;
+  // The two check boxes below the tree, "1" or "0".
+  bool SetControl(int id, std::string const& value, std::string& error) override;
+
+  // Tree actions by session path ("" is the root). False, with `error`, when no such item is shown.
+  bool Select(std::string const& path, std::string& error);
+  bool Expand(std::string const& path, std::string& error);
+  bool Collapse(std::string const& path, std::string& error);
+  bool DoubleClick(std::string const& path, std::string& error);
+  // Ends the label edit with the typed text (the renaming rules may reopen it) or cancels it.
+  bool EndLabelEdit(std::string const& text, std::string& error);
+  bool CancelLabelEdit(std::string& error);
+  // A key of the tree or an accelerator: "Enter", "Escape", "Delete", "F2", "Ctrl+C", "Alt+N" ...
+  bool Key(std::string const& keys, std::string& error);
+  // Shows only the sessions whose name, folder path or host name holds `text`; an empty text
+  // brings back the tree and the selection as they were before filtering.
+  void SetFilter(std::string const& text);
+
+  std::vector<ConnectTreeItem*> VisibleItems() { return Tree().Visible(); }
+  ConnectTreeItem* Selected() const { return m_selected; }
+  std::string SelectedPath() const;
+  bool IsCut(ConnectTreeItem const& item) const;
+  bool IsEditingLabel() const { return m_editing != nullptr; }
+  bool IsFiltering() const { return m_filtered != nullptr; }
+  bool IsBrowseMode() const { return m_browse; }
+  // The toolbar buttons and menu entries the dialog shows now, in order.
+  std::vector<int> CommandIds() const;
+  bool IsEnabled(int id);
+  // Checked menu entries: user-arranged order, descriptions, the product filters.
+  std::optional<bool> IsChecked(int id) const;
+
+  // Set when the dialog ended with OK: the chosen item's label and path.
+  std::string const& ResultName() const { return m_resultName; }
+  std::string const& ResultPath() const { return m_resultPath; }
+  // The chosen session with one added reference for the caller; null unless ended with OK
+  // outside browse mode.
+  ISessionConfig* TakeSession();
+
+ private:
+  enum class Edit { Done, Reopen };
+
+  ConnectTree& Tree() { return m_filtered ? *m_filtered : *m_tree; }
+  ConnectTreeItem* Shown(std::string const& path, std::string& error);
+  bool IsTerminalHost() const;
+  bool Runs(int id, std::string& error);
+  void SelectItem(ConnectTreeItem* item) { m_selected = item; }
+  void Close(int code);
+  void SaveTreeState();
+  void Refill();
+  // Shows the sessions that match the filter text, the first one selected.
+  void ApplyFilter();
+  // After the store took a change: shows it and selects `path` (or what is left of it).
+  void Changed(std::vector<ConnectTreeItem*> const& folders, std::string const& path);
+
+  // Connecting.
+  bool Prepare(ConnectTreeItem& item);
+  void SetCurrent(ISessionConfig* session);
+  void Connect();
+  void ConnectWith(int id);
+  void Choose(ConnectTreeItem& item);
+  void Launch(bool terminal, std::string const& path);
+  bool CanConnect(bool terminal);
+  void QuickConnect();
+
+  // Creating and editing.
+  void NewSession();
+  void Properties();
+  void NewFolder();
+  void BeginLabelEdit();
+  Edit FinishNewFolder(std::string const& text);
+  Edit Rename(ConnectTreeItem& item, std::string const& text);
+  // The first problem of a typed name as its message; empty when none.
+  static std::string NameProblem(std::string const& name);
+  void Delete();
+  void RemoveItem(ConnectTreeItem& item);
+
+  // The clipboard.
+  void PutOnClipboard(bool cut);
+  void Paste();
+  // A cut record is used up: the mark goes and Paste is disabled.
+  void ForgetCut();
+  bool PasteAllowed(FolderTreeRecord const& record, bool sourceIsFolder, std::string const& target);
+  void SetPastePosition(bool sourceIsFolder, ConnectTreeItem& onto);
+
+  // The toggles.
+  void ToggleUserArranged();
+  void ToggleProductFilter(int id);
+  ConnectTreeFilter ProductFilter() const;
+
+  std::string m_title;
+  bool m_systemMenu;
+  bool m_noTab;
+  bool m_browse = false;
+  std::string m_browsePath;
+  GlobalConfig* m_config = nullptr;
+  bool m_sortAlphabetically = false;
+  bool m_showDescriptions = false;
+
+  std::unique_ptr<ConnectTree> m_tree;
+  std::unique_ptr<ConnectTree> m_filtered;
+  std::unique_ptr<SessionSearch> m_search;
+  std::string m_filterText;
+  std::string m_pathBeforeFilter;
+  bool m_changedWhileFiltering = false;
+
+  ConnectTreeItem* m_selected = nullptr;
+  ConnectTreeItem* m_editing = nullptr;
+  bool m_newFolder = false;
+  bool m_pasteEnabled = false;
+  std::string m_cutPath;
+  std::string m_insertPosition;
+  bool m_insertAfter = true;
+
+  ISessionConfig* m_current = nullptr;
+  std::string m_resultName;
+  std::string m_resultPath;
+};

@@ -1,0 +1,56 @@
+#include "dialogs/ConnectDialogSteps.h"
+
+#include "dialogs/ConnectDialog.h"
+#include "platform/ui/HeadlessDialogPresenter.h"
+
+namespace {
+
+using Outcome = HeadlessDialogPresenter::Outcome;
+using Action = bool (*)(ConnectDialog& dialog, DialogStep const& step, std::string& error);
+using PathAction = bool (ConnectDialog::*)(std::string const& path, std::string& error);
+
+template <PathAction action, char const* argument>
+bool OnText(ConnectDialog& dialog, DialogStep const& step, std::string& error) {
+  std::string text;
+  return step.Text(argument, text, error) && (dialog.*action)(text, error);
+}
+
+bool Filter(ConnectDialog& dialog, DialogStep const& step, std::string& error) {
+  std::string text;
+  if (!step.Text("text", text, error)) return false;
+  dialog.SetFilter(text);
+  return true;
+}
+
+bool CancelEdit(ConnectDialog& dialog, DialogStep const&, std::string& error) { return dialog.CancelLabelEdit(error); }
+
+bool Close(ConnectDialog& dialog, DialogStep const&, std::string&) {
+  dialog.OnCancel();
+  return true;
+}
+
+HeadlessDialogPresenter::StepHandler OnDialog(Action action) {
+  return [action](DialogModel& model, DialogStep const& step, std::string& error) {
+    auto* dialog = dynamic_cast<ConnectDialog*>(&model);
+    if (!dialog) return Outcome::NotMine;
+    return action(*dialog, step, error) ? Outcome::Done : Outcome::Failed;
+  };
+}
+
+constexpr char kPath[] = "path";
+constexpr char kText[] = "text";
+constexpr char kKeys[] = "keys";
+
+}  // namespace
+
+void ConnectDialogSteps::AddTo(HeadlessDialogPresenter& presenter) {
+  presenter.AddStep("select", OnDialog(OnText<&ConnectDialog::Select, kPath>));
+  presenter.AddStep("expand", OnDialog(OnText<&ConnectDialog::Expand, kPath>));
+  presenter.AddStep("collapse", OnDialog(OnText<&ConnectDialog::Collapse, kPath>));
+  presenter.AddStep("doubleClick", OnDialog(OnText<&ConnectDialog::DoubleClick, kPath>));
+  presenter.AddStep("endLabelEdit", OnDialog(OnText<&ConnectDialog::EndLabelEdit, kText>));
+  presenter.AddStep("cancelLabelEdit", OnDialog(CancelEdit));
+  presenter.AddStep("filter", OnDialog(Filter));
+  presenter.AddStep("key", OnDialog(OnText<&ConnectDialog::Key, kKeys>));
+  presenter.AddStep("close", OnDialog(Close));
+}

@@ -1,0 +1,181 @@
+#include "dialogs/ConnectTree.h"
+
+#include <sstream>
+
+#include "database/SessionDatabase.h"
+#include "platform/registry/NameFolding.h"
+
+namespace {
+
+std::vector<std::string> Components(std::string const& path) {
+  std::vector<std::string> names;
+  std::istringstream parts(path);
+  for (std::string name; std::getline(parts, name, '\\');) names.push_back(name);
+  return names;
+}
+
+std::vector<std::string> ToVector(CStringList& list) {
+  std::vector<std::string> names;
+  for (POSITION at = list.GetHeadPosition(); at;) names.push_back(list.GetNext(at).Str());
+  return names;
+}
+
+}  // namespace
+
+ConnectTree::ConnectTree(bool sortAlphabetically, ConnectTreeFilter filter)
+    : m_sortAlphabetically(sortAlphabetically), m_filter(filter), m_root(Make(nullptr, Kind::Folder, kRootLabel)) {}
+
+std::unique_ptr<ConnectTreeItem> ConnectTree::Make(ConnectTreeItem* parent, Kind kind, std::string const& label) {
+  return std::make_unique<ConnectTreeItem>(kind, label, parent, m_nextHandle++);
+}
+
+ConnectTreeItem* ConnectTree::Add(ConnectTreeItem& parent, Kind kind, std::string const& label, size_t index) {
+  return parent.Insert(index, Make(&parent, kind, label));
+}
+
+std::vector<std::string> ConnectTree::StoredNames(ConnectTreeItem& folder, Kind kind) {
+  SessionDatabase database(m_sortAlphabetically);
+  CStringList list;
+  std::string const path = folder.Path();
+  if (kind == Kind::Folder) {
+    database.GetFolderList(path.c_str(), list);
+    return ToVector(list);
+  }
+  database.GetSessionList(path.c_str(), list);
+  std::vector<std::string> shown;
+  for (std::string& name : ToVector(list))
+    if (!m_filter.Hides(database, path.empty() ? name : path + "\\" + name)) shown.push_back(std::move(name));
+  return shown;
+}
+
+void ConnectTree::AddFolders(ConnectTreeItem& folder) {
+  SessionDatabase database(m_sortAlphabetically);
+  for (std::string const& name : StoredNames(folder, Kind::Folder)) {
+    ConnectTreeItem* child = Add(folder, Kind::Folder, name, folder.Children().size());
+    child->hasButton = database.HasChildren(child->Path().c_str());
+    AddFolders(*child);
+  }
+}
+
+void ConnectTree::AddSessions(ConnectTreeItem& folder) {
+  for (std::string const& name : StoredNames(folder, Kind::Session)) Add(folder, Kind::Session, name, folder.Children().size());
+  folder.sessionsLoaded = true;
+}
+
+void ConnectTree::Fill() {
+  m_root = Make(nullptr, Kind::Folder, kRootLabel);
+  m_root->hasButton = true;
+  AddFolders(*m_root);
+}
+
+void ConnectTree::FillWith(std::vector<std::string> const& sessionPaths) {
+  m_root = Make(nullptr, Kind::Folder, kRootLabel);
+  for (std::string const& path : sessionPaths) {
+    std::vector<std::string> const names = Components(path);
+    ConnectTreeItem* folder = m_root.get();
+    for (size_t i = 0; i + 1 < names.size(); ++i) {
+      ConnectTreeItem* next = folder->Child(names[i], Kind::Folder);
+      folder = next ? next : Add(*folder, Kind::Folder, names[i], folder->FolderCount());
+    }
+    if (!names.empty()) Add(*folder, Kind::Session, names.back(), folder->Children().size());
+  }
+  std::vector<ConnectTreeItem*> folders{m_root.get()};
+  while (!folders.empty()) {
+    ConnectTreeItem* folder = folders.back();
+    folders.pop_back();
+    folder->expanded = folder->sessionsLoaded = true;
+    folder->hasButton = !folder->Children().empty();
+    for (auto& child : folder->Children())
+      if (child->IsFolder()) folders.push_back(child.get());
+  }
+}
+
+void ConnectTree::CollectExpanded(ConnectTreeItem& item, std::set<std::string>& paths) {
+  if (!item.expanded) return;
+  paths.insert(item.Path());
+  for (auto& child : item.Children())
+    if (child->IsFolder()) CollectExpanded(*child, paths);
+}
+
+void ConnectTree::Refill() {
+  std::set<std::string> expanded;
+  CollectExpanded(*m_root, expanded);
+  Fill();
+  for (std::string const& path : expanded)
+    if (ConnectTreeItem* item = Find(path); item && item->IsFolder()) Expand(*item);
+}
+
+void ConnectTree::Refresh(ConnectTreeItem& folder) {
+  std::vector<std::unique_ptr<ConnectTreeItem>> old = std::move(folder.Children());
+  folder.Children().clear();
+  auto take = [&](std::string const& name, Kind kind) -> std::unique_ptr<ConnectTreeItem> {
+    std::string const folded = FoldName(name);
+    for (auto& item : old)
+      if (item && item->stored && item->GetKind() == kind && FoldName(item->Label()) == folded) return std::move(item);
+    return nullptr;
+  };
+  SessionDatabase database(m_sortAlphabetically);
+  for (std::string const& name : StoredNames(folder, Kind::Folder)) {
+    std::unique_ptr<ConnectTreeItem> item = take(name, Kind::Folder);
+    bool const fresh = !item;
+    if (fresh) item = Make(&folder, Kind::Folder, name);
+    item->SetLabel(name);
+    item->ForgetSession();
+    item->hasButton = database.HasChildren(item->Path().c_str());
+    ConnectTreeItem* placed = folder.Insert(folder.Children().size(), std::move(item));
+    if (fresh) AddFolders(*placed);
+  }
+  for (auto& item : old)
+    if (item && !item->stored) folder.Insert(folder.Children().size(), std::move(item));
+  if (folder.sessionsLoaded) {
+    for (std::string const& name : StoredNames(folder, Kind::Session)) {
+      std::unique_ptr<ConnectTreeItem> item = take(name, Kind::Session);
+      if (!item) item = Make(&folder, Kind::Session, name);
+      item->SetLabel(name);
+      item->ForgetSession();
+      folder.Insert(folder.Children().size(), std::move(item));
+    }
+  }
+  folder.hasButton = folder.IsRoot() || database.HasChildren(folder.Path().c_str());
+}
+
+void ConnectTree::Expand(ConnectTreeItem& folder) {
+  if (!folder.IsFolder()) return;
+  if (!folder.sessionsLoaded) AddSessions(folder);
+  folder.expanded = true;
+}
+
+ConnectTreeItem* ConnectTree::Find(std::string const& path) {
+  ConnectTreeItem* item = m_root.get();
+  for (std::string const& name : Components(path)) {
+    ConnectTreeItem* next = item->Child(name, Kind::Folder);
+    if (!next) next = item->Child(name, Kind::Session);
+    if (!next) return nullptr;
+    item = next;
+  }
+  return item;
+}
+
+ConnectTreeItem* ConnectTree::Reveal(std::string const& path) {
+  ConnectTreeItem* item = m_root.get();
+  for (std::string const& name : Components(path)) {
+    Expand(*item);
+    ConnectTreeItem* next = item->Child(name, Kind::Folder);
+    if (!next) next = item->Child(name, Kind::Session);
+    if (!next) break;
+    item = next;
+  }
+  return item;
+}
+
+void ConnectTree::AddVisible(ConnectTreeItem& item, std::vector<ConnectTreeItem*>& out) {
+  out.push_back(&item);
+  if (!item.expanded) return;
+  for (auto& child : item.Children()) AddVisible(*child, out);
+}
+
+std::vector<ConnectTreeItem*> ConnectTree::Visible() {
+  std::vector<ConnectTreeItem*> items;
+  AddVisible(*m_root, items);
+  return items;
+}

@@ -1,0 +1,16 @@
+// Which sessions the Connect dialog leaves out for the running host: a terminal host hides the
+// sessions that only the file-transfer host can open unless "Show Transfer Only Sessions" is
+// on, and the file-transfer host the other way round.
+#pragma once
+
+#include <string>
+
+class SessionDatabase;
+
+struct ConnectTreeFilter {
+  bool terminalHost = true;  // the application's name holds "Korvo"
+  bool showTransferOnly = true;
+  bool showTerminalOnly = true;
+
+  bool Hides(SessionDatabase& database, std::string const& path) const;
+};

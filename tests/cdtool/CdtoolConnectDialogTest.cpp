@@ -1,0 +1,70 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/CdtoolRunner.h"
+
+namespace {
+
+class CdtoolConnectDialogTest : public CdtoolTest {
+ protected:
+  CdtoolConnectDialogTest() {
+    ExpectSteps({{"session mkdir Lab", 0, ""},
+                 {"session mkdir Zeta", 0, ""},
+                 {"session new 'Lab\\core 1' --protocol ssh2 --host 10.0.0.1", 0, ""}});
+  }
+  CdtoolResult Dialog(std::string const& arguments, std::string const& script) {
+    WriteFileBytes(m_script, script);
+    return Run("dialog connect --json --no-launch --script " + m_script + " " + arguments);
+  }
+  std::string const m_script = m_root.File("script.json");
+};
+
+TEST_F(CdtoolConnectDialogTest, RenamesCopiesAndPastesIntoTheStore) {
+  CdtoolResult const result = Dialog("", R"({"steps":[
+      {"do":"select","path":"Lab"},{"do":"key","keys":"F2"},{"do":"endLabelEdit","text":"lab"},
+      {"do":"command","id":2004},{"do":"select","path":"Zeta"},{"do":"command","id":2005},{"do":"close"}]})");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  for (std::string const part :
+       {R"("endCode":2,"messages":[],"tree":[{"path":"","kind":"folder","label":"Sessions","cut":false,"expanded":true},)",
+        R"({"path":"Zeta\\lab","kind":"folder","label":"lab","cut":false,"expanded":false}],"selected":"Zeta\\lab",)",
+        R"("2005":{"enabled":true},)", R"("2111":{"enabled":true,"checked":false},)",
+        R"("result":{"name":"","path":""},"launched":[],"clipboard":")"})
+    EXPECT_NE(result.out.find(part), std::string::npos) << part << "\n" << result.out;
+  // The record: a handle, then "lab" at offset 4, its parent "" at 264, copied.
+  size_t const hex = result.out.find(R"("clipboard":")") + 13;
+  EXPECT_EQ(result.out.substr(hex + 8, 8), "6c616200");
+  EXPECT_EQ(result.out.substr(hex + 2 * 524, 8 + 1), "00000000\"");
+  CdtoolResult const listed = Run("session ls Zeta");
+  EXPECT_NE(listed.out.find("lab\\"), std::string::npos) << listed.out;
+}
+
+TEST_F(CdtoolConnectDialogTest, BrowseModeAndTheFilter) {
+  CdtoolResult const browsed = Dialog("--browse 'Lab\\core 1'", R"({"steps":[{"do":"select","path":"Lab"},{"do":"ok"}]})");
+  ASSERT_EQ(browsed.exitCode, 0) << browsed.err;
+  EXPECT_NE(browsed.out.find(R"("endCode":1,)"), std::string::npos) << browsed.out;
+  EXPECT_NE(browsed.out.find(R"("result":{"name":"Lab","path":"Lab"})"), std::string::npos) << browsed.out;
+  EXPECT_EQ(browsed.out.find(R"("2000")"), std::string::npos) << "no Connect button in browse mode";
+
+  CdtoolResult const filtered = Dialog("", R"({"steps":[{"do":"filter","text":"10.0.0"}]})");
+  ASSERT_EQ(filtered.exitCode, 0) << filtered.err;
+  EXPECT_NE(filtered.out.find(R"("label":"Lab","cut":false,"expanded":true},{"path":"Lab\\core 1","kind":"session")"),
+            std::string::npos)
+      << filtered.out;
+  EXPECT_EQ(filtered.out.find(R"("Zeta")"), std::string::npos) << filtered.out;
+
+  CdtoolResult const refused = Dialog("", R"({"steps":[{"do":"select","path":"Nowhere"}]})");
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.out.find(R"({"error":"no item \"Nowhere\" is shown in the tree","step":0})"), std::string::npos)
+      << refused.out;
+}
+
+TEST_F(CdtoolConnectDialogTest, EnterConnectsTheFirstMatch) {
+  CdtoolResult const here = Dialog("", R"({"steps":[{"do":"filter","text":"10.0"},{"do":"key","keys":"Enter"}]})");
+  ASSERT_EQ(here.exitCode, 0) << here.err;
+  EXPECT_NE(here.out.find(R"("endCode":1,)"), std::string::npos) << here.out;
+  EXPECT_NE(here.out.find(R"("result":{"name":"core 1","path":"Lab\\core 1"},"launched":[])"), std::string::npos)
+      << here.out;
+}
+
+}  // namespace

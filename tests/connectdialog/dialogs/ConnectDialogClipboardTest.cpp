@@ -1,0 +1,151 @@
+// Cut, Copy and Paste in the Connect dialog: the clipboard record byte for byte, and every
+// paste rule with what it tells the user and what it leaves in the store.
+#include <gtest/gtest.h>
+
+#include "connectdialog/dialogs/ConnectDialogWorld.h"
+#include "dialogs/FolderTreeRecord.h"
+#include "platform/types/UserInterfaceCodes.h"
+
+namespace {
+
+using Dialog = ConnectDialog;
+
+class ConnectDialogClipboardTest : public ConnectDialogWorld {
+ protected:
+  // Lab holds s1, s2 and folder Inner; Other holds folder Lab and session s1.
+  ConnectDialogClipboardTest() {
+    AddFolder("", "Lab");
+    AddFolder("", "Other");
+    AddFolder("Lab", "Inner");
+    AddSession("Lab", "s1");
+    AddSession("Lab", "s2");
+    AddFolder("Other", "Lab");
+    AddSession("Other", "s1", "Telnet");
+    dialog.Open();
+  }
+
+  // Puts `source` on the clipboard (cut or copied), then pastes onto `target`.
+  void CopyThenPaste(std::string const& source, bool cut, std::string const& target) {
+    Do(dialog, &Dialog::Select, Reveal(source));
+    Run(dialog, cut ? Dialog::kCut : Dialog::kCopy);
+    Do(dialog, &Dialog::Select, Reveal(target));
+    Run(dialog, Dialog::kPaste);
+  }
+  // Expands the folders on the way so that `path` is shown.
+  std::string Reveal(std::string const& path) {
+    for (size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1)) {
+      std::string error;
+      dialog.Expand(path.substr(0, at), error);
+    }
+    return path;
+  }
+
+  Dialog dialog{"Connect", false, false};
+};
+
+TEST_F(ConnectDialogClipboardTest, TheRecordIs528BytesAsTheFormatLaysThemOut) {
+  Do(dialog, &Dialog::Select, Reveal("Lab\\s2"));
+  Run(dialog, Dialog::kCut);
+  std::vector<unsigned char> bytes;
+  ASSERT_TRUE(clipboard.GetData("FolderTree", bytes));
+  ASSERT_EQ(bytes.size(), 528u);
+  uint32_t const handle = dialog.Selected()->Handle();
+  EXPECT_EQ(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24, handle);
+  EXPECT_EQ(std::string(reinterpret_cast<char const*>(&bytes[4])), "Lab\\s2");
+  EXPECT_EQ(std::string(reinterpret_cast<char const*>(&bytes[264])), "Lab");
+  EXPECT_EQ(bytes[524], 1);
+  EXPECT_EQ(bytes[525] | bytes[526] | bytes[527], 0);
+  for (size_t i = 4 + 6; i < 264; ++i) ASSERT_EQ(bytes[i], 0) << i;
+
+  FolderTreeRecord read;
+  EXPECT_TRUE(FolderTreeRecord::Unpack(bytes, read));
+  EXPECT_EQ(read.Pack(), bytes);
+  bytes[263] = 'x';
+  std::fill(bytes.begin() + 4, bytes.begin() + 264, 'x');
+  EXPECT_FALSE(FolderTreeRecord::Unpack(bytes, read)) << "a path without its NUL";
+  FolderTreeRecord const tooLong{0, std::string(260, 'a'), "", false};
+  FolderTreeRecord const longest{0, std::string(259, 'a'), "", false};
+  EXPECT_TRUE(tooLong.Pack().empty());
+  EXPECT_EQ(longest.Pack().size(), 528u);
+}
+
+TEST_F(ConnectDialogClipboardTest, PasteFollowsItsRules) {
+  struct Case {
+    std::string source;
+    bool cut;
+    std::string target;
+    std::string message;
+    std::string lab, other;  // Stored() of both folders afterwards
+    std::string selected;
+  };
+  std::string const lab = "Inner|s1,s2", other = "Lab|s1";
+  Case const cases[] = {
+      {"Lab\\s1", false, "Lab\\s2", "", "Inner|s1,s2,s1 (1)", other, "Lab\\s1 (1)"},
+      {"Lab\\s1", false, "Lab", "", "Inner|s1,s2,s1 (1)", other, "Lab\\s1 (1)"},
+      {"Lab\\s2", false, "Other", "", lab, "Lab|s1,s2", "Other\\s2"},
+      {"Lab", false, "Other\\s1", "Lab already exists in the target folder", lab, other, "Other\\s1"},
+      {"Lab", false, "Lab", "Cannot copy a folder into itself", lab, other, "Lab"},
+      {"Lab", true, "Lab\\Inner", "Cannot copy or move a parent folder into a child", lab, other, "Lab\\Inner"},
+      {"Lab\\s1", true, "Other", "s1 already exists in the target folder", lab, other, "Other"},
+      {"Lab\\s2", true, "Other\\s1", "", "Inner|s1", "Lab|s1,s2", "Other\\s2"},
+      {"Lab\\s2", true, "Lab\\s2", "", lab, other, "Lab\\s2"},
+      {"Lab\\Inner", false, "Lab\\s1", "", "Inner,Inner (1)|s1,s2", other, "Lab\\Inner (1)"},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.source + (c.cut ? " cut onto " : " copied onto ") + c.target);
+    Messages();
+    CopyThenPaste(c.source, c.cut, c.target);
+    std::vector<std::string> const expected = c.message.empty() ? std::vector<std::string>{} : std::vector{c.message};
+    EXPECT_EQ(Messages(), expected);
+    EXPECT_EQ(Stored("Lab"), c.lab);
+    EXPECT_EQ(Stored("Other"), c.other);
+    EXPECT_EQ(dialog.SelectedPath(), c.selected);
+    if (c.cut && c.message.empty()) {
+      EXPECT_FALSE(dialog.IsEnabled(Dialog::kPaste)) << "a cut record is used once";
+      for (ConnectTreeItem* item : dialog.VisibleItems()) EXPECT_FALSE(dialog.IsCut(*item)) << item->Path();
+    }
+    // Back to the starting tree for the next case.
+    SessionDatabase database(0);
+    for (std::string const extra : {"Lab\\s1 (1)", "Other\\s2", "Lab\\Inner (1)"}) database.Remove(extra.c_str());
+    if (!SessionDatabase::Exists("Lab\\s2")) AddSession("Lab", "s2");
+    ASSERT_EQ(Stored("Lab"), lab);
+    ASSERT_EQ(Stored("Other"), other);
+    dialog.Open();
+  }
+}
+
+TEST_F(ConnectDialogClipboardTest, AMoveRefusedForANameTakenKeepsBothSessionsWhole) {
+  CopyThenPaste("Lab\\s1", true, "Other");
+  VProfileStore store(true, nullptr);
+  VString protocol;
+  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Other\\s1")).GetSz("Protocol Name", protocol));
+  EXPECT_EQ(protocol.Str(), "Telnet");
+  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Lab\\s1")).GetSz("Protocol Name", protocol));
+  EXPECT_EQ(protocol.Str(), "SSH2");
+}
+
+TEST_F(ConnectDialogClipboardTest, ASourceRenamedMeanwhileIsNoLongerAvailable) {
+  Do(dialog, &Dialog::Select, Reveal("Lab\\s1"));
+  Run(dialog, Dialog::kCut);
+  EXPECT_TRUE(dialog.IsCut(*dialog.Selected()));
+  // Another process renames the source before the paste.
+  ASSERT_TRUE(SessionDatabase(0).Rename("Lab\\s1", "renamed", "s1"));
+  Do(dialog, &Dialog::Select, "Other");
+  Run(dialog, Dialog::kPaste);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Item 's1' is no longer available for pasting"}));
+  EXPECT_FALSE(dialog.IsEnabled(Dialog::kPaste));
+  EXPECT_EQ(Stored("Lab"), "Inner|renamed,s2");
+  EXPECT_EQ(Stored("Other"), "Lab|s1");
+}
+
+TEST_F(ConnectDialogClipboardTest, AClipboardThatCannotBeFilledIsReported) {
+  clipboard.Refuse(true);
+  Do(dialog, &Dialog::Select, "Lab");
+  Run(dialog, Dialog::kCopy);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"ERROR: Unable to copy item to clipboard"}));
+  EXPECT_EQ(ui.Shown().back().type, static_cast<unsigned>(MB_OK | MB_ICONEXCLAMATION));
+  EXPECT_FALSE(dialog.IsEnabled(Dialog::kPaste));
+  EXPECT_FALSE(dialog.IsCut(*dialog.Selected()));
+}
+
+}  // namespace

@@ -1,0 +1,90 @@
+// An isolated world for the Connect dialog: a temporary store with a running terminal host,
+// a headless user interface and clipboard installed, user-arranged order, and helpers that
+// build a session tree and read it back as the store lists it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "database/GlobalConfig.h"
+#include "database/SessionDatabase.h"
+#include "dialogs/ConnectDialog.h"
+#include "library/SessionKeyPath.h"
+#include "platform/clipboard/HeadlessClipboard.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "session/ISessionConfig.h"
+#include "session/SessionConfig.h"
+
+class ConnectDialogWorld : public testing::Test {
+ protected:
+  ConnectDialogWorld() {
+    SetUserInterface(&ui);
+    SetClipboard(&clipboard);
+    GetGlobalConfig(config);
+    config->sortAlphabetical = 0;
+  }
+  ~ConnectDialogWorld() override {
+    SetUserInterface(nullptr);
+    SetClipboard(nullptr);
+  }
+
+  static void AddFolder(std::string const& parent, std::string const& name) {
+    ASSERT_TRUE(SessionDatabase(0).InsertFolder(parent.c_str(), name.c_str(), "", true));
+  }
+  static void AddSession(std::string const& folder, std::string const& name, std::string const& protocol = "SSH2") {
+    ISessionConfig* session = CreateSessionConfig(name.c_str(), nullptr);
+    ASSERT_TRUE(SessionDatabase(0).InsertSession(folder.c_str(), name.c_str(), session, "", true));
+    session->Release();
+    VProfileStore store;
+    std::string const path = folder.empty() ? name : folder + "\\" + name;
+    VProfileKey(store.Root(), SessionKeyPath::Of(path.c_str())).SetSz("Protocol Name", protocol.c_str());
+  }
+  // The folder's folders, then its sessions, in the store's order: "a,b|s1,s2".
+  static std::string Stored(std::string const& folder) {
+    SessionDatabase database(0);
+    CStringList folders, sessions;
+    database.GetFolderList(folder.c_str(), folders);
+    database.GetSessionList(folder.c_str(), sessions);
+    return Join(folders) + "|" + Join(sessions);
+  }
+  static std::string Join(CStringList& list) {
+    std::string joined;
+    for (POSITION at = list.GetHeadPosition(); at;) joined += (joined.empty() ? "" : ",") + list.GetNext(at).Str();
+    return joined;
+  }
+  // The visible items' paths, root as "", in display order.
+  static std::vector<std::string> Shown(ConnectDialog& dialog) {
+    std::vector<std::string> paths;
+    for (ConnectTreeItem* item : dialog.VisibleItems()) paths.push_back(item->Path());
+    return paths;
+  }
+  // The texts of the message boxes shown since the last call.
+  std::vector<std::string> Messages() {
+    std::vector<std::string> texts;
+    for (size_t i = m_seen; i < ui.Shown().size(); ++i) texts.push_back(ui.Shown()[i].text);
+    m_seen = ui.Shown().size();
+    return texts;
+  }
+  static void Do(ConnectDialog& dialog, bool (ConnectDialog::*action)(std::string const&, std::string&),
+                 std::string const& argument) {
+    std::string error;
+    ASSERT_TRUE((dialog.*action)(argument, error)) << error;
+  }
+  static void Run(ConnectDialog& dialog, int command) {
+    std::string error;
+    ASSERT_TRUE(dialog.Command(command, error)) << error;
+  }
+
+  GlobalConfigWorld world;
+  HeadlessUserInterface ui;
+  HeadlessClipboard clipboard;
+  GlobalConfig* config = nullptr;
+
+ private:
+  size_t m_seen = 0;
+};
