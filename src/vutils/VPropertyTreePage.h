@@ -16,15 +16,16 @@
 
 #include "VPageControl.h"
 #include "VTreeControl.h"
+#include "platform/types/CPropertyPage.h"
 #include "platform/types/CString.h"
 
 class VOptionList;
 class VPropertyPageStateMap;
 
-class VPropertyTreePage {
+class VPropertyTreePage : public CPropertyPage {
  public:
   explicit VPropertyTreePage(unsigned int templateId, std::string caption = {}, std::vector<VPageControl> controls = {});
-  virtual ~VPropertyTreePage() = default;
+  ~VPropertyTreePage() override = default;
 
   void AddChildPage(VPropertyTreePage* page) { m_children.push_back(page); }
   std::vector<VPropertyTreePage*> const& ChildPages() const { return m_children; }
@@ -74,8 +75,14 @@ class VPropertyTreePage {
   // The page is about to be left; false keeps it.
   virtual bool OnKillActive();
   // Settings into the controls (false) or the controls' values into the settings (true).
-  // Saving validates everything first and changes nothing when a control is refused.
+  // Saving validates everything first and changes nothing when a control is refused; a
+  // control the user left as it was shown stores nothing, so a stored form stays as it was.
   bool UpdateData(bool saveAndValidate);
+
+ protected:
+  // The user has just changed `control`; pages with rules of their own react here.
+  virtual void OnControlChanged(VPageControl& /*control*/) {}
+  VOptionList const* Options() const { return m_options; }
 
  private:
   VPageControl* UsableControl(int id, std::string& error);
