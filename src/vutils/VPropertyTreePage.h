@@ -82,12 +82,12 @@ class VPropertyTreePage : public CPropertyPage {
  protected:
   // The user has just changed `control`; pages with rules of their own react here.
   virtual void OnControlChanged(VPageControl& /*control*/) {}
-  VOptionList const* Options() const { return m_options; }
+  // Shows `message`, puts the focus on `controlId` and answers false: a page that may not be left.
+  bool Refuse(int controlId, std::string const& message);
 
  private:
   VPageControl* UsableControl(int id, std::string& error);
   void UpdateEnabled();
-  bool Refuse(int controlId, std::string const& message);
   bool StoreControls();
 
   unsigned int m_templateId;

@@ -2,6 +2,7 @@
 
 #include "database/GlobalConfig.h"
 #include "dialogs/SessionConnectPageMultiple.h"
+#include "dialogs/PropertyTreeState.h"
 #include "dialogs/SessionConnectPageSingle.h"
 #include "dialogs/SessionPageControls.h"
 #include "library/ProductInfo.h"
@@ -107,26 +108,17 @@ std::array<VPropertyTreePage*, SessionOptionsDialog::kPageCount> SessionOptionsD
 bool SessionOptionsDialog::ScriptingDisabled() const { return m_config && m_config->DisableAllScripting(); }
 
 void SessionOptionsDialog::RestoreTreeState() {
-  if (!m_config || m_pageStateMap.GetCount() != 0) return;
-  std::string const state = m_config->sessionOptionsTreeState.Str();
-  std::string const selected = m_config->sessionOptionsTreeSelected.Str();
+  if (!m_config) return;
   std::array<VPropertyTreePage*, kPageCount> const pages = PagesInOrder();
-  for (size_t i = 0; i < pages.size(); ++i) {
-    if (i < state.size() && (state[i] == '0' || state[i] == '1')) pages[i]->SetExpanded(state[i] == '1');
-    pages[i]->SetSelected(pages[i]->Caption() == selected);
-  }
+  PropertyTreeState::Restore({pages.begin(), pages.end()}, m_config->sessionOptionsTreeState.Str(),
+                             m_config->sessionOptionsTreeSelected.Str(), m_pageStateMap);
 }
 
 void SessionOptionsDialog::StoreTreeState() const {
   if (!m_config) return;
-  std::string state;
-  std::string selected;
-  for (VPropertyTreePage* page : PagesInOrder()) {
-    state += page->IsExpanded() ? '1' : '0';
-    if (page == CurrentPage()) selected = page->Caption();
-  }
-  m_config->sessionOptionsTreeState = VString(state);
-  if (!selected.empty()) m_config->sessionOptionsTreeSelected = VString(selected);
+  std::array<VPropertyTreePage*, kPageCount> const pages = PagesInOrder();
+  m_config->sessionOptionsTreeState = VString(PropertyTreeState::State({pages.begin(), pages.end()}));
+  if (CurrentPage()) m_config->sessionOptionsTreeSelected = VString(CurrentPage()->Caption());
 }
 
 int SessionOptionsDialog::DoModal() {

@@ -8,9 +8,9 @@
 // DoModal and rolls it back after Cancel. The dialog holds one reference to the session.
 //
 // The tree's state outlives the dialog in two ways: for the rest of the process in this class's
-// page state map (the framework's), and across runs in two global options, written into the
-// global configuration when the dialog closes (the host saves it) and read when the process's
-// first Session Options dialog is made:
+// page state map (the framework's), and across runs in two global options (PropertyTreeState's
+// form), written into the global configuration when the dialog closes (the host saves it) and
+// read when the process's first Session Options dialog is made:
 //   "Session Options Tree State"    one character per page, in the order of the page table
 //                                   (Connection, Logon Scripts, Terminal, Emulation, Modes, Emacs,
 //                                   Mapped Keys, Advanced, Appearance, Window, Log File, Printing,
