@@ -61,6 +61,7 @@ class VPropertyTreePage : public CPropertyPage {
   void BindOptions(VOptionList const* options) { m_options = options; }
   std::vector<VPageControl> const& Controls() const { return m_controls; }
   VPageControl* Control(int id);
+  VPageControl const* Control(int id) const { return const_cast<VPropertyTreePage*>(this)->Control(id); }
   // The user puts `value` into control `id`; false, with `error`, when it cannot take it.
   bool SetControl(int id, std::string const& value, std::string& error);
   // The user presses button `id`; false, with `error`, when there is no enabled button `id`.

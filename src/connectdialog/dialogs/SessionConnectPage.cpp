@@ -75,7 +75,7 @@ void SessionConnectPage::FillList(int listId, std::vector<int> const& entries, s
 }
 
 int SessionConnectPage::IndexOfItem(int listId, std::string const& item) const {
-  VPageControl const* list = const_cast<SessionConnectPage*>(this)->Control(listId);
+  VPageControl const* list = Control(listId);
   if (!list) return -1;
   std::vector<int> const& indexes = ItemsOf(listId).indexes;
   size_t const at = std::find(list->choices.begin(), list->choices.end(), item) - list->choices.begin();

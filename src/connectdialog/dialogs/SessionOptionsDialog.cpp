@@ -139,6 +139,7 @@ int SessionOptionsDialog::LastEntryNamed(VString const& name) {
 void SessionOptionsDialog::Open() {
   VPropertyTreeDialog::Open();
   m_destroyed = false;
+  if (!m_session) return;
   int const term = LastEntryNamed(m_session->GetTerminalProtocol());
   int const xfer = LastEntryNamed(m_session->GetTransferProtocol());
   m_ssh2Index = IsHaloKorvo_Korvo_Installed() ? LastEntryNamed("SSH2") : -1;
@@ -212,7 +213,7 @@ void SessionOptionsDialog::OnOK() {
 }
 
 void SessionOptionsDialog::OnDestroy() {
-  if (m_destroyed) return;
+  if (m_destroyed || !m_session) return;
   m_destroyed = true;
   ConnectProtocolTable& table = GetConnectProtocolTable();
   for (int i = 0; i < table.GetSize(); ++i) table[i].destroySessionPages(this);
