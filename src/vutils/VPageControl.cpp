@@ -60,3 +60,20 @@ bool VPageControl::Validate(std::string& message) const {
   }
   return true;
 }
+
+void VPageControl::Load(std::string const& optionText) {
+  bool flag = false;
+  if (kind == VControlKind::Check) {
+    value = VOptionText::FlagText(VOptionText::ParseFlag(optionText, flag) ? flag : optionText != "0").Str();
+  } else {
+    auto const found = std::find(choiceValues.begin(), choiceValues.end(), optionText);
+    size_t const at = found - choiceValues.begin();
+    value = kind == VControlKind::Choice && at < choices.size() ? choices[at] : optionText;
+  }
+}
+
+std::string VPageControl::OptionText(bool numeric) const {
+  if (kind == VControlKind::Check && numeric) return value == "true" ? "1" : "0";
+  size_t const at = std::find(choices.begin(), choices.end(), value) - choices.begin();
+  return kind == VControlKind::Choice && at < choiceValues.size() ? choiceValues[at] : value;
+}

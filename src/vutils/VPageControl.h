@@ -21,10 +21,15 @@ class VPageControl {
   int minimum = 0;     // a number's range, both ends allowed
   int maximum = 0;
   std::vector<std::string> choices;
+  // The option text each choice stands for, in the order of `choices`; empty when the choice
+  // text is the option text itself.
+  std::vector<std::string> choiceValues;
   int enabledBy = 0;   // a check box that must be ticked for this control to be enabled; 0 none
+  int disabledBy = 0;  // a check box that disables this control while ticked; 0 none
   std::function<void(VPropertyTreePage&)> onClick;  // a button's action
 
   std::string value;
+  std::string shown;  // the value the settings put in last; an untouched control stores nothing
   bool enabled = true;
   bool visible = true;
 
@@ -36,5 +41,11 @@ class VPageControl {
   // Whether the value may go into the settings; false, with the standard message for the
   // user, for a number that is not one or lies outside its range.
   bool Validate(std::string& message) const;
+  // The settings' text `optionText` as the control shows it: a check box bound to a number is
+  // ticked for any number but 0, a choice shows the choice standing for the text (a text no
+  // choice stands for is shown as it is).
+  void Load(std::string const& optionText);
+  // The value as the option takes it; `numeric` for a check box bound to a number ("1", "0").
+  std::string OptionText(bool numeric) const;
   bool TakesInput() const { return kind != VControlKind::Label && kind != VControlKind::Button; }
 };

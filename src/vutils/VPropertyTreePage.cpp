@@ -65,6 +65,7 @@ bool VPropertyTreePage::SetControl(int id, std::string const& value, std::string
   if (!control || !control->Accepts(value, error)) return false;
   control->Take(value);
   m_focus = id;
+  OnControlChanged(*control);
   UpdateEnabled();
   return true;
 }
@@ -85,14 +86,15 @@ bool VPropertyTreePage::Command(int id, std::string& error) {
 void VPropertyTreePage::ResetControl(int id) {
   VPageControl* control = Control(id);
   VOption const* option = control && m_options && !control->option.empty() ? m_options->Find(control->option) : nullptr;
-  if (option) control->value = option->DefaultText().Str();
+  if (option) control->Load(option->DefaultText().Str());
 }
 
 void VPropertyTreePage::UpdateEnabled() {
   for (VPageControl& control : m_controls) {
-    if (control.enabledBy == 0) continue;
-    VPageControl const* check = Control(control.enabledBy);
-    control.enabled = check && check->value == "true";
+    if (control.enabledBy == 0 && control.disabledBy == 0) continue;
+    VPageControl const* on = control.enabledBy ? Control(control.enabledBy) : nullptr;
+    VPageControl const* off = control.disabledBy ? Control(control.disabledBy) : nullptr;
+    control.enabled = (!control.enabledBy || (on && on->value == "true")) && (!off || off->value != "true");
   }
 }
 
@@ -104,7 +106,8 @@ bool VPropertyTreePage::UpdateData(bool saveAndValidate) {
   if (saveAndValidate) return StoreControls();
   for (VPageControl& control : m_controls) {
     VOption const* option = m_options && !control.option.empty() ? m_options->Find(control.option) : nullptr;
-    if (option) control.value = option->Text().Str();
+    if (option) control.Load(option->Text().Str());
+    control.shown = control.value;
   }
   UpdateEnabled();
   return true;
@@ -123,19 +126,21 @@ bool VPropertyTreePage::StoreControls() {
     if (!option || !control.TakesInput()) continue;
     std::string message;
     if (!control.Validate(message)) return Refuse(control.id, message);
-    bound.emplace_back(&control, option);
+    if (control.value != control.shown) bound.emplace_back(&control, option);
   }
   // Taken in order; a refusal puts back what was taken before it, so the settings stay whole.
   std::vector<std::pair<VOption const*, VString>> taken;
   for (auto const& [control, option] : bound) {
     VString before = option->Text();
     VString error;
-    if (!option->FromText(control->value, error)) {
+    bool const numeric = option->Form() == VOptionForm::Number || option->Form() == VOptionForm::Unsigned;
+    if (!option->FromText(control->OptionText(numeric), error)) {
       VString ignored;
       for (auto it = taken.rbegin(); it != taken.rend(); ++it) it->first->FromText(it->second, ignored);
       return Refuse(control->id, error.Str());
     }
     taken.emplace_back(option, std::move(before));
   }
+  for (auto const& [control, option] : bound) const_cast<VPageControl*>(control)->shown = control->value;
   return true;
 }

@@ -16,15 +16,16 @@
 
 #include "VPageControl.h"
 #include "VTreeControl.h"
+#include "platform/types/CPropertyPage.h"
 #include "platform/types/CString.h"
 
 class VOptionList;
 class VPropertyPageStateMap;
 
-class VPropertyTreePage {
+class VPropertyTreePage : public CPropertyPage {
  public:
   explicit VPropertyTreePage(unsigned int templateId, std::string caption = {}, std::vector<VPageControl> controls = {});
-  virtual ~VPropertyTreePage() = default;
+  ~VPropertyTreePage() override = default;
 
   void AddChildPage(VPropertyTreePage* page) { m_children.push_back(page); }
   std::vector<VPropertyTreePage*> const& ChildPages() const { return m_children; }
@@ -60,6 +61,7 @@ class VPropertyTreePage {
   void BindOptions(VOptionList const* options) { m_options = options; }
   std::vector<VPageControl> const& Controls() const { return m_controls; }
   VPageControl* Control(int id);
+  VPageControl const* Control(int id) const { return const_cast<VPropertyTreePage*>(this)->Control(id); }
   // The user puts `value` into control `id`; false, with `error`, when it cannot take it.
   bool SetControl(int id, std::string const& value, std::string& error);
   // The user presses button `id`; false, with `error`, when there is no enabled button `id`.
@@ -74,13 +76,19 @@ class VPropertyTreePage {
   // The page is about to be left; false keeps it.
   virtual bool OnKillActive();
   // Settings into the controls (false) or the controls' values into the settings (true).
-  // Saving validates everything first and changes nothing when a control is refused.
+  // Saving validates everything first and changes nothing when a control is refused; a
+  // control the user left as it was shown stores nothing, so a stored form stays as it was.
   bool UpdateData(bool saveAndValidate);
+
+ protected:
+  // The user has just changed `control`; pages with rules of their own react here.
+  virtual void OnControlChanged(VPageControl& /*control*/) {}
+  // Shows `message`, puts the focus on `controlId` and answers false: a page that may not be left.
+  bool Refuse(int controlId, std::string const& message);
 
  private:
   VPageControl* UsableControl(int id, std::string& error);
   void UpdateEnabled();
-  bool Refuse(int controlId, std::string const& message);
   bool StoreControls();
 
   unsigned int m_templateId;

@@ -2,6 +2,7 @@
 
 #include "VKeyChord.h"
 #include "VPropertyTreeDialog.h"
+#include "VPropertyTreePage.h"
 #include "platform/ui/HeadlessDialogPresenter.h"
 
 namespace {
@@ -49,6 +50,19 @@ Outcome Key(VPropertyTreeDialog& dialog, DialogStep const& step, std::string& er
   return Outcome::Done;
 }
 
+Outcome Choose(VPropertyTreeDialog& dialog, DialogStep const& step, std::string& error) {
+  int id = 0;
+  std::string item;
+  if (!step.Integer("control", id, error) || !step.Text("item", item, error)) return Outcome::Failed;
+  VPropertyTreePage* page = dialog.CurrentPage();
+  VPageControl const* control = page ? page->Control(id) : nullptr;
+  if (control && control->kind != VControlKind::Choice) {
+    error = "control " + std::to_string(id) + " is not a list";
+    return Outcome::Failed;
+  }
+  return dialog.SetControl(id, item, error) ? Outcome::Done : Outcome::Failed;
+}
+
 HeadlessDialogPresenter::StepHandler OnTree(TreeAction action) {
   return [action](DialogModel& model, DialogStep const& step, std::string& error) {
     auto* dialog = dynamic_cast<VPropertyTreeDialog*>(&model);
@@ -63,4 +77,5 @@ void VPropertyTreeSteps::AddTo(HeadlessDialogPresenter& presenter) {
   presenter.AddStep("expand", OnTree([](VPropertyTreeDialog& d, DialogStep const& s, std::string& e) { return Expand(d, s, e, true); }));
   presenter.AddStep("collapse", OnTree([](VPropertyTreeDialog& d, DialogStep const& s, std::string& e) { return Expand(d, s, e, false); }));
   presenter.AddStep("key", OnTree(Key));
+  presenter.AddStep("choose", OnTree(Choose));
 }

@@ -1,0 +1,146 @@
+#include "dialogs/GlobalPageControls.h"
+
+#include <string>
+#include <utility>
+
+#include "library/ProductInfo.h"
+
+namespace {
+
+using Kind = VControlKind;
+
+VPageControl Bound(int id, Kind kind, std::string label, std::string option) {
+  VPageControl control;
+  control.id = id;
+  control.kind = kind;
+  control.label = std::move(label);
+  control.option = std::move(option);
+  return control;
+}
+
+VPageControl Check(int id, std::string label, std::string option) {
+  return Bound(id, Kind::Check, std::move(label), std::move(option));
+}
+
+VPageControl Edit(int id, std::string label, std::string option) {
+  return Bound(id, Kind::Text, std::move(label), std::move(option));
+}
+
+VPageControl Number(int id, std::string label, std::string option, int minimum, int maximum) {
+  VPageControl control = Bound(id, Kind::Number, std::move(label), std::move(option));
+  control.minimum = minimum;
+  control.maximum = maximum;
+  return control;
+}
+
+// The name the running host keeps a per-host option under.
+std::string PerHost(std::string name) {
+  return GetCurrentAppProductID() == kProductHaloFyx ? name + " HFYX" : name;
+}
+
+}  // namespace
+
+std::vector<VPageControl> GlobalPageControls::General() {
+  return {Check(1099, "Show c&onnection closed dialog", "Show Connection Closed Dialog"),
+          Check(1258, "Show co&nfirm disconnect dialog", "Show Confirm Disconnect Dialog"),
+          Check(kShowConnectDialog, "Sho&w connect dialog on startup", "Show Connect Dialog"),
+          Check(3032, "New session uses &wizard", "New Session Uses Wizard"),
+          Check(1011, "&Use flat toolbar style", PerHost("Use Flat Toolbar")),
+          Check(1393, "Show &toolbar", PerHost("Show Toolbar")),
+          Check(1394, "Show &menu bar", PerHost("Show Menu Bar")),
+          Check(1395, "Show &status bar", PerHost("Show Status Bar")),
+          Check(3004, "So&rt Connect dialog entries alphabetically", "Sort Alphabetical"),
+          Check(kMinimizeToTray, "Minimize to &Traymind in the system tray", "Minimize To Tray"),
+          Number(kMruCount, "R&ecently used session list:", "MRU Count", 0, 9),
+          Edit(kConfigFolder, "Configuration &folder", "")};
+}
+
+std::vector<VPageControl> GlobalPageControls::DefaultSession() {
+  return {Check(1390, "&Use auto session", PerHost("Use Auto Session")),
+          Edit(1389, "&Session name:", PerHost("Auto Session Name"))};
+}
+
+std::vector<VPageControl> GlobalPageControls::Terminal() {
+  return {Number(1351, "&Maximum serial COM ports:", "Max Com Ports", 4, 50),
+          Number(1354, "&Line send delay:", "Line Send Delay", 0, 3000),
+          Number(1356, "Character send &delay:", "Character Send Delay", 0, 300),
+          Check(1265, "Enable execute escape se&quence", "Execute Escape Sequence"),
+          Check(1101, "Disable resi&ze", "Disable Resize"),
+          Check(1257, "&Save window state for each session", "Save Session Window State"),
+          Check(1010, "&Auto reconnect", "Auto Reconnect"),
+          Check(1100, "Copy on s&elect", "Copy On Select"),
+          Check(1103, "&Paste on middle button", "Paste On Middle Button"),
+          Check(1176, "&Hide mouse pointer on keypress", "Hide Mouse Pointer On Keypress"),
+          Edit(1428, "C&ustom menu and toolbar file", "Menu Toolbar File")};
+}
+
+std::vector<VPageControl> GlobalPageControls::Appearance() {
+  return {Check(11414, "&Show session tabs", "Show Session Tabs"),
+          Check(11338, "Show chat &window", "Chat Window"),
+          Check(1396, "Show &horizontal scroll bar", "Horizontal Scrollbar"),
+          Check(1340, "Show &vertical scroll bar", "Vertical Scrollbar"),
+          Check(11392, "Show cursor &position in status bar", "Show Cursor Position Indicator"),
+          Check(11407, "Show window si&ze in status bar", "Show Window Size Indicator"),
+          Check(11339, "Us&e ClearType to smooth edges of screen fonts", "Enable Font Smoothing"),
+          Number(11405, "Wi&ndow left margin:", "View Left Margin", 0, 20),
+          Number(11353, "Ma&ximum columns:", "Max Columns", 132, 1024),
+          Check(11408, "Use trac&kable insertion caret", "Use System Caret")};
+}
+
+std::vector<VPageControl> GlobalPageControls::Tabs() {
+  return {Check(11445, "&Show status indicators", "Show Status Indicators"),
+          Number(1222, "Width of status &indicators:", "Status Indicator Width", 1, 10),
+          Number(1223, "Minimum &tab width:", "Min Tab Width", 20, 300),
+          Check(11450, "Confirm &when closing multiple tabs", "Confirm Close Multiple Tabs")};
+}
+
+std::vector<VPageControl> GlobalPageControls::AdvancedPrinting() {
+  return {Check(1251, "&Disable pass-through printing", "Disable Pass Through Printing"),
+          Check(1252, "&Buffer pass-through printing", "Buffer Pass Through Printing"),
+          Check(1255, "Use &raw mode", "Use Raw Mode"),
+          Check(1159, "Direct &pass-through printing to port:", "Use Printer Port")};
+}
+
+std::vector<VPageControl> GlobalPageControls::WebBrowser() {
+  return {Check(1010, "&Use registry setting for web browser", "HTTP Use Registry Entry"),
+          Edit(1371, "", "HTTP Browser Application"),
+          Check(1374, "U&se Dynamic Data Exchange (DDE)", "HTTP Use DDE")};
+}
+
+std::vector<VPageControl> GlobalPageControls::FileTransfer() {
+  return {Check(3014, "Prompt to re&sume interrupted transfers", "Prompt to Resume on Connect"),
+          Check(3015, "Close &window on disconnect", "Close on Disconnect"),
+          Check(3018, "&Restore last session directory", "Restore Session Directory"),
+          Number(3016, "&Maximum number of attempts:", "Retry Attempts", 0, 32000),
+          Number(3017, "&Delay between attempts (seconds):", "Retry Delay", 0, 32400),
+          Check(3020, "&Upload when the file is saved in the editor", "Remote Edit Upload On Modify")};
+}
+
+std::vector<VPageControl> GlobalPageControls::TransferAdvanced() {
+  return {Check(3034, "&Move deleted local files to the Recycle Bin", "Move Files To Recycle Bin"),
+          Check(3036, "&Keep connections alive", "Keep Alive"),
+          Check(3035, "&Enable log output to file", "Enable Log File"),
+          Edit(3031, "Log &filename:", "Log File"),
+          Edit(1283, "File &permissions:", "File Permissions"),
+          Edit(1286, "&Directory permissions:", "Directory Permissions")};
+}
+
+std::vector<VPageControl> GlobalPageControls::View() {
+  return {Check(1056, "Show file &attributes in details view", "Display Attributes Column"),
+          Check(1245, "Display the folder tre&e", "Display Folder Tree"),
+          Check(1057, "Display &filenames using Explorer attributes", "Display Explorer Filenames"),
+          Check(1058, "Do not show &hidden or system files", "Hide Hidden Files"),
+          Check(1060, "Do not show &dot files", "Hide Dot Files"),
+          Check(1061, "Display file times in local time &zone", "Display Local Time for Remote Files"),
+          Check(1246, "Display the log &view", "Display Log"),
+          Check(1287, "Save session &window position", "Save Session Window Attributes"),
+          Number(1097, "Log window &buffer size:", "Log Buffer Size", 50, 32500),
+          Check(1055, "Display the full &path in title bar", "Display Path in Title Bar")};
+}
+
+std::vector<VPageControl> GlobalPageControls::Sound() {
+  return {Edit(1305, "&Connect:", "Connect Sound File"),
+          Edit(1308, "Unexpected &disconnect:", "Disconnect Sound File"),
+          Edit(1311, "&Transfer complete:", "Transfer Complete Sound File"),
+          Edit(1314, "&Error:", "Error Sound File")};
+}
