@@ -2,15 +2,19 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "VProfileKey.h"
 #include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
+#include "VProfileSubtree.h"
 #include "database/ProfileFolderData.h"
 #include "library/ProductInfo.h"
 #include "library/SessionKeyPath.h"
 #include "platform/registry/NameFolding.h"
+#include "platform/registry/Registry.h"
 #include "session/ConnectConfigPtr.h"
 #include "session/FirewallStore.h"
 #include "session/SessionConfig.h"
@@ -152,17 +156,57 @@ bool SessionDatabase::IsEmpty() {
   return sessions == 1;
 }
 
-// Read-only first: a record in step (the usual case) needs no write lock and no key creation.
+// Read-only first: a record in step (the usual case) needs no write lock and no key creation,
+// and the folder's children come with their session marks and the record in one read.
 void SessionDatabase::AppendList(CString const& folder, bool folders, CStringList& out) {
   List const list = folders ? List::Folders : List::Sessions;
   {
     VProfileStore reading(true, nullptr);
-    ProfileFolderData data(*reading.Root(), GetDBPath(folder), m_sortAlphabetically);
-    if (!data.Repaired()) return ToList(data.Names(list), out);
+    VProfileKey key(reading.Root(), GetDBPath(folder));
+    VProfileSubtree tree = ProfileFolderData::Wanted();
+    if (key.ReadSubtree(1, tree)) {
+      ProfileFolderData data(*reading.Root(), GetDBPath(folder), m_sortAlphabetically, tree, 0);
+      if (!data.Repaired()) return ToList(data.Names(list), out);
+    }
   }
   VProfileStore store;
   ProfileFolderData data(*store.Root(), GetDBPath(folder), m_sortAlphabetically);
   ToList(data.Names(list), out);
+}
+
+void SessionDatabase::GetFolderTree(std::vector<FolderLists>& out) {
+  out.clear();
+  std::vector<size_t> repair;  // folders whose record is out of step, listed again below
+  {
+    VProfileStore reading(true, nullptr);
+    VProfileKey top(reading.Root(), GetDBPath(""));
+    VProfileSubtree tree = ProfileFolderData::Wanted();
+    if (!top.ReadSubtree(kRegMaxKeyDepth, tree)) tree.Add(VProfileSubtree::kNoParent, VString());
+    // Depth first: the folder's node and its path.
+    std::vector<std::pair<size_t, CString>> pending{{0, CString()}};
+    while (!pending.empty()) {
+      auto const [node, path] = pending.back();
+      pending.pop_back();
+      ProfileFolderData const data(*reading.Root(), GetDBPath(path), m_sortAlphabetically, tree, node);
+      if (data.Repaired()) repair.push_back(out.size());
+      FolderLists& lists = out.emplace_back();
+      lists.path = path;
+      ToList(data.Names(List::Folders), lists.folders);
+      ToList(data.Names(List::Sessions), lists.sessions);
+      std::unordered_map<std::string_view, size_t> childAt;
+      for (size_t child : tree.Children(node)) childAt.emplace(tree.At(child).name.View(), child);
+      auto const& names = data.Names(List::Folders);
+      for (auto name = names.rbegin(); name != names.rend(); ++name)
+        pending.emplace_back(childAt.at(name->Str()), Join(path, *name));
+    }
+  }
+  for (size_t index : repair) {
+    FolderLists& lists = out[index];
+    lists.folders.RemoveAll();
+    lists.sessions.RemoveAll();
+    GetFolderList(lists.path, lists.folders);
+    GetSessionList(lists.path, lists.sessions);
+  }
 }
 
 void SessionDatabase::GetFolderList(CString const& folder, CStringList& out) { AppendList(folder, true, out); }
@@ -377,14 +421,22 @@ GlobalChangeTally SessionDatabase::EnumAndApplyDelta(ISessionConfig* delta,
   if (!change) return tally;
   VProfileStore store;
   if (!store.Root()->KeyExists(GetDBPath(""))) return tally;
+  // The options the delta changed are found once; each session then loads, takes and writes
+  // just those, so a change of the title bar costs no comparison of keymaps.
+  VProfileOptionTable const& table = change->ProfileTable();
+  std::vector<int> changed;
+  for (int i = 0; i < table.Count(); ++i)
+    if (change->Lookup(i)->IsModified()) changed.push_back(i);
+  SessionConfig session("", nullptr);
   VProfileKey sessions(store.Root(), GetDBPath(""));
-  WalkSessions(sessions, [&](VProfileKey& key, CString const&, CString const& name) {
+  WalkSessions(sessions, [&](VProfileKey& key, CString const&, CString const&) {
     ++tally.visited;
     if (key.IsWritable()) {
-      SessionConfig session(name, &key);
-      session.Checkpoint();
-      session.ApplyDelta(change);
-      session.Save(&key, true);
+      for (int i : changed) {
+        table.LoadMember(session, i, &key);
+        session.Lookup(i)->ApplyDelta(change->Lookup(i));
+        session.Lookup(i)->Save(&key, true);
+      }
       ++tally.updated;
     }
     if (progress) progress(tally);

@@ -3,7 +3,9 @@
 #include <pthread.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <atomic>
+#include <unordered_map>
 
 #include "platform/registry/HiveLocations.h"
 #include "platform/types/FileConstants.h"
@@ -80,6 +82,14 @@ std::string const kSubtreesBelowKey[2] = {
 char const* const kInsertValue =
     "INSERT INTO vals(key, id, name, folded, type, data) VALUES(?1, ?6, ?2, ?3, ?4, ?5)"
     " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data";
+
+// A subtree breadth first: the queue takes each key's children in folded-name order (the
+// listing index), and each key's asked-for values join it through the (key, folded) index.
+char const* const kSubtree =
+    "WITH RECURSIVE tree(id, depth) AS (SELECT ?1, 0 UNION ALL SELECT keys.id, tree.depth + 1"
+    " FROM tree JOIN keys ON keys.parent = tree.id WHERE tree.depth < ?2)"
+    " SELECT keys.id, keys.parent, keys.name, vals.folded, vals.type, vals.data FROM tree"
+    " JOIN keys ON keys.id = tree.id LEFT JOIN vals ON vals.key = keys.id AND vals.folded IN (?3, ?4, ?5, ?6)";
 
 std::string FolderOf(std::string const& path) {
   size_t const slash = path.find_last_of('/');
@@ -668,5 +678,45 @@ long Hive::MaxValueSize(KeyId key, unsigned long& size) {
   int const rc = longest.Bind(1, key).Step();
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
   size = static_cast<unsigned long>(longest.Int(0));
+  return ERROR_SUCCESS;
+}
+
+long Hive::ReadSubtree(KeyId key, unsigned long depth, std::vector<std::string> const& folded,
+                       std::vector<RegSubtreeKey>& keys) {
+  keys.clear();
+  if (folded.size() > kSubtreeValues) return ERROR_INVALID_PARAMETER;
+  if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
+  Statement subtree(*this, kSubtree);
+  if (!subtree) return ErrorFrom(sqlite3_errcode(m_db));
+  subtree.Bind(1, key).Bind(2, static_cast<int64_t>(std::min<unsigned long>(depth, 1UL << 30)));
+  for (size_t i = 0; i < folded.size(); ++i) subtree.Bind(static_cast<int>(3 + i), folded[i]);
+  std::unordered_map<KeyId, size_t> indexOf;
+  KeyId last = 0;
+  int rc;
+  while ((rc = subtree.Step()) == SQLITE_ROW) {
+    KeyId const id = subtree.Int(0);
+    if (keys.empty() || id != last) {
+      RegSubtreeKey& added = keys.emplace_back();
+      auto const parent = indexOf.find(subtree.Int(1));
+      if (parent != indexOf.end()) added.parent = parent->second;
+      added.name.assign(subtree.Bytes(2));
+      added.values.resize(folded.size());
+      indexOf.emplace(id, keys.size() - 1);
+      last = id;
+    }
+    if (subtree.IsNull(3)) continue;
+    std::string_view const name = subtree.Bytes(3);
+    for (size_t i = 0; i < folded.size(); ++i) {
+      if (folded[i] != name) continue;
+      RegSubtreeKey::Value& value = keys.back().values[i];
+      value.found = true;
+      value.type = static_cast<unsigned long>(subtree.Int(4));
+      value.data.assign(subtree.Bytes(5));
+    }
+  }
+  if (rc != SQLITE_DONE) {
+    keys.clear();
+    return ErrorFrom(rc);
+  }
   return ERROR_SUCCESS;
 }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/registry/KeyValueCache.h"
+#include "platform/registry/RegSubtreeKey.h"
 #include "platform/types/WinTypes.h"
 
 using KeyId = int64_t;
@@ -44,6 +45,13 @@ class Hive {
   long SubkeyNames(KeyId key, std::vector<std::string>& names);
   long ValueNames(KeyId key, std::vector<std::string>& names);
   long MaxValueSize(KeyId key, unsigned long& size);
+
+  // The key and the keys up to `depth` levels below it, each parent before its children and
+  // siblings in enumeration order, with the values of the folded names asked for (at most
+  // kSubtreeValues): one query, whatever the number of keys.
+  static constexpr size_t kSubtreeValues = 4;
+  long ReadSubtree(KeyId key, unsigned long depth, std::vector<std::string> const& folded,
+                   std::vector<RegSubtreeKey>& keys);
 
   // Changes whenever this hive may hold different data than before (our writes or another
   // process's commits), so that callers can cache enumerations.

@@ -288,6 +288,22 @@ LSTATUS RegQueryInfoKey(HKEY key, char* keyClass, unsigned long* classLength, un
   return ERROR_SUCCESS;
 }
 
+LSTATUS RegReadSubtree(HKEY key, unsigned long depth, std::vector<std::string> const& valueNames,
+                       std::vector<RegSubtreeKey>& keys) {
+  keys.clear();
+  HKEY__* handle = Resolve(key);
+  if (!handle) return ERROR_INVALID_HANDLE;
+  if ((handle->access & (KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS)) != (KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS))
+    return ERROR_ACCESS_DENIED;
+  if (valueNames.size() > Hive::kSubtreeValues) return ERROR_INVALID_PARAMETER;
+  std::vector<std::string> folded;
+  for (std::string const& name : valueNames) {
+    if (name.size() > kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
+    folded.push_back(FoldName(name));
+  }
+  return handle->hive->ReadSubtree(handle->id, depth, folded, keys);
+}
+
 LSTATUS RegOpenHiveFile(char const* path, HKEY* root) {
   if (!root) return ERROR_INVALID_PARAMETER;
   *root = nullptr;

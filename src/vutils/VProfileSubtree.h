@@ -1,0 +1,48 @@
+// A key and the keys below it read at once, down to a chosen depth, each with the few values
+// asked for: parents before their children, siblings in the store's enumeration order. Fill it
+// with VProfileKey::ReadSubtree.
+#pragma once
+
+#include <cstddef>
+#include <vector>
+
+#include "VString.h"
+
+class VProfileSubtree {
+ public:
+  enum class Kind { Dword, Sz };
+  struct Wanted {
+    char const* name;
+    Kind kind;
+  };
+  // Read as GetDword or GetSz would: found only when stored with that kind.
+  struct Value {
+    bool found = false;
+    unsigned long number = 0;
+    VString text;
+  };
+  struct Node {
+    size_t parent = kNoParent;
+    VString name;
+    std::vector<Value> values;  // one per wanted value, in the order asked
+  };
+
+  static constexpr size_t kNoParent = static_cast<size_t>(-1);
+
+  explicit VProfileSubtree(std::vector<Wanted> wanted) : m_wanted(std::move(wanted)) {}
+
+  std::vector<Wanted> const& WantedValues() const { return m_wanted; }
+  void Clear();
+  // Appends a node below `parent` (kNoParent for the first) and answers its index.
+  size_t Add(size_t parent, VString const& name);
+  Node& At(size_t index) { return m_nodes[index]; }
+  Node const& At(size_t index) const { return m_nodes[index]; }
+  size_t Count() const { return m_nodes.size(); }
+  // The indexes of the node's children, in enumeration order.
+  std::vector<size_t> const& Children(size_t index) const { return m_children[index]; }
+
+ private:
+  std::vector<Wanted> m_wanted;
+  std::vector<Node> m_nodes;
+  std::vector<std::vector<size_t>> m_children;
+};
