@@ -4,12 +4,14 @@
 
 #include "VProfilePrivateKeyIterator.h"
 #include "VProfileSubtree.h"
+#include "platform/registry/NameFolding.h"
 
 namespace {
 
 void ReadWanted(VProfilePrivateKey& key, VProfileSubtree& out, size_t index) {
   auto const& wanted = out.WantedValues();
   for (size_t i = 0; i < wanted.size(); ++i) {
+    if (wanted[i].keyName && FoldName(wanted[i].keyName) != FoldName(out.At(index).name.View())) continue;
     VProfileSubtree::Value& value = out.At(index).values[i];
     value.found = wanted[i].kind == VProfileSubtree::Kind::Dword ? key.GetDword(wanted[i].name, value.number)
                                                                   : key.GetSz(wanted[i].name, value.text);

@@ -11,9 +11,11 @@
 class VProfileSubtree {
  public:
   enum class Kind { Dword, Sz };
+  // A value of every key, or with `keyName` only of the keys of that name.
   struct Wanted {
     char const* name;
     Kind kind;
+    char const* keyName = nullptr;
   };
   // Read as GetDword or GetSz would: found only when stored with that kind.
   struct Value {

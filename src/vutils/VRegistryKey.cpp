@@ -220,8 +220,9 @@ bool VRegistryKey::ReadSubtree(unsigned long depth, VProfileSubtree& out) {
   auto const& wanted = out.WantedValues();
   if (!m_key) return false;
   if (wanted.size() > 4) return VProfilePrivateKey::ReadSubtree(depth, out);
-  std::vector<std::string> names;
-  for (VProfileSubtree::Wanted const& value : wanted) names.emplace_back(value.name ? value.name : "");
+  std::vector<RegSubtreeKey::Wanted> names;
+  for (VProfileSubtree::Wanted const& value : wanted)
+    names.push_back({value.name ? value.name : "", value.keyName ? value.keyName : ""});
   std::vector<RegSubtreeKey> keys;
   if (RegReadSubtree(m_key, depth, names, keys) != ERROR_SUCCESS || keys.empty()) return false;
   for (size_t i = 0; i < keys.size(); ++i) {

@@ -64,8 +64,8 @@ ProfileFolderData::ProfileFolderData(VProfileKey& root, CString const& folderKey
 
 VProfileSubtree ProfileFolderData::Wanted() {
   return VProfileSubtree({{kSessionMark, VProfileSubtree::Kind::Dword},
-                          {"Folder List", VProfileSubtree::Kind::Sz},
-                          {"Session List", VProfileSubtree::Kind::Sz}});
+                          {"Folder List", VProfileSubtree::Kind::Sz, kRecordName},
+                          {"Session List", VProfileSubtree::Kind::Sz, kRecordName}});
 }
 
 void ProfileFolderData::SetRecordPath(CString const& folderKeyPath) {

@@ -16,41 +16,55 @@ namespace {
 constexpr int kApplicationId = 0x42564852;  // "BVHR": marks a file as one of our hives
 constexpr int kBusyTimeoutMs = 10000;
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
-// A value's id packs its key and its place among the key's values (key << 24 | n), so a key's
-// values are one range of the table in creation order: reading them all is one ordered scan,
-// and adding one costs no more than a rowid table does. The check keeps every id in its range.
-constexpr int kValueIdBits = 24;
-
-std::string ValsColumns() {
-  return "(id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name BLOB NOT NULL, folded BLOB NOT NULL,"
-         " type INTEGER NOT NULL, data BLOB NOT NULL, CHECK (id >> " + std::to_string(kValueIdBits) + " = key));";
-}
-
-constexpr std::string_view kLatestIndexes =
-    "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
-    "CREATE INDEX keys_listing ON keys(parent, folded, name);";
+// Values name their value by number: each name is kept once, in `names`, with the spelling it
+// was first given; a value spelt otherwise keeps its own spelling. A key's values are one range
+// of `vals`, found by (key, name) and put in creation order by `ord`. A key's first value often
+// says what the key is (a session's mark), so first values are indexed by name: reading them
+// for a whole subtree is one ordered scan of a small index.
+constexpr char const* kValueTables =
+    "CREATE TABLE names(id INTEGER PRIMARY KEY, folded BLOB NOT NULL UNIQUE, name BLOB NOT NULL);"
+    "CREATE TABLE vals(key INTEGER NOT NULL, name INTEGER NOT NULL, ord INTEGER NOT NULL, type INTEGER NOT NULL,"
+    " data BLOB NOT NULL, spelling BLOB, PRIMARY KEY(key, name)) WITHOUT ROWID;";
+constexpr char const* kFirstValues = "CREATE INDEX vals_first ON vals(name, key, type, data) WHERE ord = 1;";
 
 std::string Schema() {
   return std::string(
              "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER,"
              " name BLOB NOT NULL, folded BLOB NOT NULL);"
-             "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
-             "CREATE TABLE vals") +
-         ValsColumns() + std::string(kLatestIndexes) +
+             "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);") +
+         kValueTables + kFirstValues +
          "INSERT INTO keys(id, parent, name, folded) VALUES(1, NULL, x'', x'');"
          "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }
 
-// The first layout numbered values across the whole hive; their order within a key is kept.
-std::string UpgradeFromVersion1() {
-  return "CREATE TABLE vals_next" + ValsColumns() +
-         "INSERT INTO vals_next(id, key, name, folded, type, data) SELECT (key << " + std::to_string(kValueIdBits) +
-         ") + row_number() OVER (PARTITION BY key ORDER BY id), key, name, folded, type, data FROM vals;"
-         "DROP TABLE vals;"
-         "ALTER TABLE vals_next RENAME TO vals;" +
-         std::string(kLatestIndexes) + "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
+// The first two layouts kept each value's names beside it (`old` is their vals table); a key's
+// values keep their order, numbered from 1.
+std::string OldNames(char const* table, char const* from) {
+  return std::string("INSERT OR IGNORE INTO ") + table + "(folded, name) SELECT folded, name FROM " + from +
+         " ORDER BY id;";
+}
+
+std::string UpgradeFromOldLayout() {
+  return std::string("ALTER TABLE vals RENAME TO old;") + kValueTables + OldNames("names", "old") +
+         "INSERT INTO vals(key, name, ord, type, data, spelling) SELECT old.key, names.id,"
+         " row_number() OVER (PARTITION BY old.key ORDER BY old.id), old.type, old.data,"
+         " CASE WHEN old.name = names.name THEN NULL ELSE old.name END"
+         " FROM old JOIN names ON names.folded = old.folded ORDER BY old.key, names.id;"
+         "DROP TABLE old;"
+         "DROP INDEX IF EXISTS keys_listing;" +
+         kFirstValues + "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
+}
+
+// A process that may only read an old hive sees it through the new shape, built in its own
+// temporary schema (which shadows the file's tables of the same name).
+std::string OldLayoutView() {
+  return "CREATE TEMP TABLE names(id INTEGER PRIMARY KEY, folded BLOB NOT NULL UNIQUE, name BLOB NOT NULL);" +
+         OldNames("temp.names", "main.vals") +
+         "CREATE TEMP VIEW vals AS SELECT old.key AS key, names.id AS name, old.id AS ord, old.type AS type,"
+         " old.data AS data, CASE WHEN old.name = names.name THEN NULL ELSE old.name END AS spelling"
+         " FROM main.vals AS old JOIN temp.names AS names ON names.folded = old.folded;";
 }
 
 // Counts the forks of this process, so that a connection inherited from a parent is noticed
@@ -79,17 +93,19 @@ std::string const kSubtreesBelowKey[2] = {
     SubtreeDelete("SELECT id FROM keys WHERE parent = ?1", "DELETE FROM vals WHERE key IN tree"),
     SubtreeDelete("SELECT id FROM keys WHERE parent = ?1", "DELETE FROM keys WHERE id IN tree")};
 
+// Answers the stored row's place: ?3 when the value is new.
 char const* const kInsertValue =
-    "INSERT INTO vals(key, id, name, folded, type, data) VALUES(?1, ?6, ?2, ?3, ?4, ?5)"
-    " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data";
+    "INSERT INTO vals(key, name, ord, type, data, spelling) VALUES(?1, ?2, ?3, ?4, ?5, ?6)"
+    " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data RETURNING ord";
 
 // A subtree breadth first: the queue takes each key's children in folded-name order (the
-// listing index), and each key's asked-for values join it through the (key, folded) index.
+// listing index).
 char const* const kSubtree =
     "WITH RECURSIVE tree(id, depth) AS (SELECT ?1, 0 UNION ALL SELECT keys.id, tree.depth + 1"
     " FROM tree JOIN keys ON keys.parent = tree.id WHERE tree.depth < ?2)"
-    " SELECT keys.id, keys.parent, keys.name, vals.folded, vals.type, vals.data FROM tree"
-    " JOIN keys ON keys.id = tree.id LEFT JOIN vals ON vals.key = keys.id AND vals.folded IN (?3, ?4, ?5, ?6)";
+    " SELECT keys.id, keys.parent, keys.name, keys.folded FROM tree JOIN keys ON keys.id = tree.id";
+// Above this many keys the first values of a name are scanned rather than looked up key by key.
+constexpr size_t kScanFirstValuesAbove = 2048;
 
 std::string FolderOf(std::string const& path) {
   size_t const slash = path.find_last_of('/');
@@ -120,10 +136,6 @@ class Hive::Statement {
   int Step() { return sqlite3_step(m_stmt); }
   int64_t Int(int column) { return sqlite3_column_int64(m_stmt, column); }
   bool IsNull(int column) { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
-  // Binds the first id of a key's values at `index` and the first id past them at `index + 1`.
-  Statement& BindValueRange(int index, KeyId key) {
-    return Bind(index, key << kValueIdBits).Bind(index + 1, (key + 1) << kValueIdBits);
-  }
   std::string_view Bytes(int column) {
     auto const* data = static_cast<char const*>(sqlite3_column_blob(m_stmt, column));
     return {data ? data : "", static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))};
@@ -148,6 +160,7 @@ void Hive::CloseDatabase() {
   // A connection inherited across fork belongs to the parent: drop it without touching it.
   m_db = nullptr;
   m_statements.clear();
+  m_names.Clear();
   m_state = State::Closed;
   m_txOpen = false;
 }
@@ -165,6 +178,7 @@ long Hive::ErrorFrom(int code) {
   if (m_db && m_txOpen && sqlite3_get_autocommit(m_db)) {
     // SQLite rolled the transaction back on its own: the unit of work is lost.
     m_txOpen = false;
+    m_names.Clear();
     Doom(code);
     ++m_writes;
   }
@@ -302,26 +316,36 @@ int64_t Hive::SchemaVersion() {
   return query && query.Step() == SQLITE_ROW ? query.Int(0) : -1;
 }
 
-// A hive of a later build is left alone; one of the first version is brought up to date once,
-// by the first process that may write it (a read-only one reads it as it is).
+// A hive of a later build is left alone; one of an older layout is brought up to date once, in
+// one transaction, by the first process that may write it (one that may only read it reads it
+// through the new shape).
 long Hive::CheckVersion() {
   int64_t const version = SchemaVersion();
   m_layout = static_cast<int>(version);
   if (version == kSchemaVersion) return ERROR_SUCCESS;
-  if (version != 1) {
+  if (version != 1 && version != 2) {
     m_state = State::Damaged;
     return ERROR_BADDB;
   }
-  if (m_state == State::ReadOnly) return ERROR_SUCCESS;
+  if (m_state == State::ReadOnly) return ReadOldLayout();
   if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
   bool const ok = SchemaVersion() == kSchemaVersion ||
-                  sqlite3_exec(m_db, UpgradeFromVersion1().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+                  sqlite3_exec(m_db, UpgradeFromOldLayout().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
   if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
     m_layout = kSchemaVersion;
+    // The old tables' pages go back to the file system; a hive that cannot be vacuumed now
+    // (another process reading it) keeps them for its next writes.
+    sqlite3_exec(m_db, "VACUUM", nullptr, nullptr, nullptr);
     return ERROR_SUCCESS;
   }
   sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
   return ERROR_BUSY;
+}
+
+long Hive::ReadOldLayout() {
+  if (sqlite3_exec(m_db, OldLayoutView().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) return ERROR_SUCCESS;
+  m_state = State::Damaged;
+  return ERROR_BADDB;
 }
 
 int Hive::Run(char const* sql) {
@@ -353,6 +377,7 @@ long Hive::FinishTransaction(bool commit) {
   if (commit && Run(kCommit) == SQLITE_OK) return ERROR_SUCCESS;
   int const rc = sqlite3_errcode(m_db);
   Run(kRollback);
+  m_names.Clear();  // and names it added
   ++m_deletes;  // a rolled-back unit may take back keys it made
   ++m_writes;
   return commit ? ErrorFrom(rc) : ERROR_SUCCESS;
@@ -489,11 +514,48 @@ long Hive::EnsureKeyAlive(KeyId key) {
   return ERROR_SUCCESS;
 }
 
+long Hive::NameIdOf(std::string_view folded, int64_t& id) {
+  if (int64_t const* known = m_names.IdOf(folded)) {
+    id = *known;
+    return ERROR_SUCCESS;
+  }
+  Statement find(*this, "SELECT id, name FROM names WHERE folded = ?1");
+  if (!find) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = find.Bind(1, folded).Step();
+  if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  id = find.Int(0);
+  m_names.Add(id, find.Bytes(1), folded);
+  return ERROR_SUCCESS;
+}
+
+long Hive::NameOf(int64_t id, ValueNameTable::Name const*& name) {
+  name = m_names.Find(id);
+  if (name) return ERROR_SUCCESS;
+  Statement find(*this, "SELECT name, folded FROM names WHERE id = ?1");
+  if (!find) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = find.Bind(1, id).Step();
+  if (rc != SQLITE_ROW) return ErrorFrom(rc == SQLITE_DONE ? SQLITE_CORRUPT : rc);
+  m_names.Add(id, find.Bytes(0), find.Bytes(1));
+  name = m_names.Find(id);
+  return ERROR_SUCCESS;
+}
+
+long Hive::AddName(std::string_view name, std::string_view folded, int64_t& id) {
+  long rc = NameIdOf(folded, id);
+  if (rc != ERROR_FILE_NOT_FOUND) return rc;
+  Statement insert(*this, "INSERT INTO names(folded, name) VALUES(?1, ?2)");
+  if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
+  if (int const step = insert.Bind(1, folded).Bind(2, name).Step(); step != SQLITE_DONE) return ErrorFrom(step);
+  id = sqlite3_last_insert_rowid(m_db);
+  m_names.Add(id, name, folded);
+  return ERROR_SUCCESS;
+}
+
 long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string_view& data) {
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
   // Inside a unit of work the second read of a key takes all its values at once (a session
-  // load reads every one of them); a single probe, such as the session mark of each child
-  // while a folder is listed, reads just that value.
+  // load reads every one of them); a single probe reads just that value.
   bool const probe = m_txOpen && !CacheIsCurrent(key) && m_probedKey != key;
   if (m_txOpen && !probe) {
     if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
@@ -503,10 +565,12 @@ long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, s
     data = found->data;
     return ERROR_SUCCESS;
   }
-  Statement query(*this, "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2");
-  if (!query) return ErrorFrom(sqlite3_errcode(m_db));
-  int const rc = query.Bind(1, key).Bind(2, folded).Step();
   if (probe) m_probedKey = key;
+  int64_t name = 0;
+  if (long const rc = NameIdOf(folded, name); rc != ERROR_SUCCESS) return rc;
+  Statement query(*this, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
+  if (!query) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = query.Bind(1, key).Bind(2, name).Step();
   if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
   type = static_cast<unsigned long>(query.Int(0));
@@ -523,19 +587,22 @@ long Hive::CacheValues(KeyId key) {
   if (CacheIsCurrent(key)) return ERROR_SUCCESS;
   m_cachedKey = 0;
   m_cachedValues.Clear();
-  // The key's id range comes in creation order; a first-layout hive's rows are put in order here.
-  Statement all(*this, m_layout == 1 ? "SELECT id, name, folded, type, data FROM vals WHERE key = ?1"
-                                      : "SELECT id, name, folded, type, data FROM vals WHERE id >= ?2 AND id < ?3");
+  Statement all(*this, "SELECT name, ord, type, data, spelling FROM vals WHERE key = ?1");
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
-  all.Bind(1, key).BindValueRange(2, key);
+  all.Bind(1, key);
   int rc;
   while ((rc = all.Step()) == SQLITE_ROW) {
+    ValueNameTable::Name const* name = nullptr;
+    if (long const found = NameOf(all.Int(0), name); found != ERROR_SUCCESS) {
+      m_cachedValues.Clear();
+      return found;
+    }
     KeyValueCache::Entry& entry = m_cachedValues.Append();
-    entry.id = all.Int(0);
-    entry.name.assign(all.Bytes(1));
-    entry.folded.assign(all.Bytes(2));
-    entry.type = static_cast<unsigned long>(all.Int(3));
-    entry.data.assign(all.Bytes(4));
+    entry.id = all.Int(1);
+    entry.name.assign(all.IsNull(4) ? std::string_view(name->name) : all.Bytes(4));
+    entry.folded.assign(name->folded);
+    entry.type = static_cast<unsigned long>(all.Int(2));
+    entry.data.assign(all.Bytes(3));
   }
   if (rc != SQLITE_DONE) {
     m_cachedValues.Clear();
@@ -552,7 +619,7 @@ long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, u
                     unsigned char const* data, size_t size) {
   if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
   if (m_txOpen && m_txWrite) return WriteValue(key, name, folded, type, data, size);
-  // A lone write gets a transaction of its own, so that its id is chosen under the write lock.
+  // A lone write gets a transaction of its own, so that its place is chosen under the write lock.
   long rc = BeginWork(true);
   if (rc == ERROR_SUCCESS) rc = WriteValue(key, name, folded, type, data, size);
   long const end = EndWork(true);
@@ -562,16 +629,21 @@ long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, u
 long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                       unsigned char const* data, size_t size) {
   if (long const rc = EnsureKeyAlive(key); rc != ERROR_SUCCESS) return rc;
-  int64_t id = 0;
-  if (long const rc = NextValueId(key, id); rc != ERROR_SUCCESS) return rc;
+  int64_t nameId = 0;
+  if (long const rc = AddName(name, folded, nameId); rc != ERROR_SUCCESS) return rc;
+  int64_t ord = 0;
+  if (long const rc = NextOrd(key, ord); rc != ERROR_SUCCESS) return rc;
+  ValueNameTable::Name const* known = m_names.Find(nameId);
   Statement upsert(*this, kInsertValue);
   if (!upsert) return ErrorFrom(sqlite3_errcode(m_db));
   std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);
-  int64_t const lastInsert = sqlite3_last_insert_rowid(m_db);
-  int const rc = upsert.Bind(1, key).Bind(2, name).Bind(3, folded).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes).Bind(6, id).Step();
-  if (rc != SQLITE_DONE) return ErrorFrom(rc);
-  // An update leaves the last inserted rowid alone; an insert took the id.
-  if (sqlite3_last_insert_rowid(m_db) == id && id != lastInsert) ++m_nextValueId;
+  upsert.Bind(1, key).Bind(2, nameId).Bind(3, ord).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes);
+  if (known && known->name != name) upsert.Bind(6, name);
+  int rc = upsert.Step();
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  bool const added = upsert.Int(0) == ord;
+  if ((rc = upsert.Step()) != SQLITE_DONE) return ErrorFrom(rc);
+  if (added) ++m_nextOrd;
   bool const cached = CacheIsCurrent(key);
   ++m_writes;
   if (cached) {
@@ -581,45 +653,21 @@ long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded,
   return ERROR_SUCCESS;
 }
 
-// The id a new value of `key` takes. Within a write transaction nobody else adds values, so
-// after one look at the key's range the next ids are counted here.
-long Hive::NextValueId(KeyId key, int64_t& id) {
-  if (m_nextValueKey == key && m_nextValueTx == m_txSerial) {
-    id = m_nextValueId;
+// The place a new value of `key` takes. Within a write transaction nobody else adds values, so
+// after one look at the key's values the next places are counted here.
+long Hive::NextOrd(KeyId key, int64_t& ord) {
+  if (m_nextOrdKey == key && m_nextOrdTx == m_txSerial) {
+    ord = m_nextOrd;
     return ERROR_SUCCESS;
   }
-  Statement last(*this, "SELECT max(id) FROM vals WHERE id >= ?1 AND id < ?2");
+  Statement last(*this, "SELECT coalesce(max(ord), 0) FROM vals WHERE key = ?1");
   if (!last) return ErrorFrom(sqlite3_errcode(m_db));
-  int const rc = last.BindValueRange(1, key).Step();
+  int const rc = last.Bind(1, key).Step();
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
-  id = last.IsNull(0) ? (key << kValueIdBits) + 1 : last.Int(0) + 1;
-  if (id >= (key + 1) << kValueIdBits) {
-    if (long const renumbered = RenumberValues(key, id); renumbered != ERROR_SUCCESS) return renumbered;
-  }
-  m_nextValueKey = key;
-  m_nextValueTx = m_txSerial;
-  m_nextValueId = id;
-  return ERROR_SUCCESS;
-}
-
-// A key whose values were added and removed until its id range ran out gets its ids again from
-// the start of the range, in the same order.
-long Hive::RenumberValues(KeyId key, int64_t& next) {
-  if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
-  Statement clear(*this, "DELETE FROM vals WHERE key = ?1");
-  if (!clear) return ErrorFrom(sqlite3_errcode(m_db));
-  if (int const rc = clear.Bind(1, key).Step(); rc != SQLITE_DONE) return ErrorFrom(rc);
-  next = key << kValueIdBits;
-  for (size_t i = 0; i < m_cachedValues.Count(); ++i) {
-    KeyValueCache::Entry const& entry = m_cachedValues.InOrder(i);
-    Statement insert(*this, kInsertValue);
-    if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
-    int const rc = insert.Bind(1, key).Bind(2, entry.name).Bind(3, entry.folded)
-                       .Bind(4, static_cast<int64_t>(entry.type)).Bind(5, entry.data).Bind(6, ++next).Step();
-    if (rc != SQLITE_DONE) return ErrorFrom(rc);
-  }
-  ++next;
-  ++m_writes;
+  ord = last.Int(0) + 1;
+  m_nextOrdKey = key;
+  m_nextOrdTx = m_txSerial;
+  m_nextOrd = ord;
   return ERROR_SUCCESS;
 }
 
@@ -627,9 +675,11 @@ long Hive::DeleteValue(KeyId key, std::string_view folded) {
   // A missing hive holds no value to delete; do not create its file for that.
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
   if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
-  Statement remove(*this, "DELETE FROM vals WHERE key = ?1 AND folded = ?2");
+  int64_t name = 0;
+  if (long const rc = NameIdOf(folded, name); rc != ERROR_SUCCESS) return rc;
+  Statement remove(*this, "DELETE FROM vals WHERE key = ?1 AND name = ?2");
   if (!remove) return ErrorFrom(sqlite3_errcode(m_db));
-  int const rc = remove.Bind(1, key).Bind(2, folded).Step();
+  int const rc = remove.Bind(1, key).Bind(2, name).Step();
   if (rc != SQLITE_DONE) return ErrorFrom(rc);
   if (sqlite3_changes(m_db) == 0) return ERROR_FILE_NOT_FOUND;
   bool const cached = CacheIsCurrent(key);
@@ -655,19 +705,13 @@ long Hive::SubkeyNames(KeyId key, std::vector<std::string>& names) {
 long Hive::ValueNames(KeyId key, std::vector<std::string>& names) {
   names.clear();
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
-  // Inside a unit of work the names come with the values: whoever lists a key's values reads them next.
-  if (m_txOpen) {
-    if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
-    m_cachedValues.Names(names);
-    return ERROR_SUCCESS;
-  }
-  Statement list(*this, m_layout == 1 ? "SELECT name FROM vals WHERE key = ?1 ORDER BY id"
-                                       : "SELECT name FROM vals WHERE id >= ?2 AND id < ?3 ORDER BY id");
-  if (!list) return ErrorFrom(sqlite3_errcode(m_db));
-  list.Bind(1, key).BindValueRange(2, key);
-  int rc;
-  while ((rc = list.Step()) == SQLITE_ROW) names.emplace_back(list.Bytes(0));
-  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+  // Outside a unit of work the values are read for their names alone, in one transaction.
+  bool const own = !m_txOpen;
+  long rc = own ? BeginWork(false) : ERROR_SUCCESS;
+  if (rc == ERROR_SUCCESS) rc = CacheValues(key);
+  if (rc == ERROR_SUCCESS) m_cachedValues.Names(names);
+  if (own) EndWork(rc == ERROR_SUCCESS);
+  return rc;
 }
 
 long Hive::MaxValueSize(KeyId key, unsigned long& size) {
@@ -681,42 +725,92 @@ long Hive::MaxValueSize(KeyId key, unsigned long& size) {
   return ERROR_SUCCESS;
 }
 
-long Hive::ReadSubtree(KeyId key, unsigned long depth, std::vector<std::string> const& folded,
+long Hive::ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& folded,
                        std::vector<RegSubtreeKey>& keys) {
   keys.clear();
   if (folded.size() > kSubtreeValues) return ERROR_INVALID_PARAMETER;
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
+  // One read transaction, so that the keys and their values are of one moment.
+  bool const own = !m_txOpen;
+  long rc = own ? BeginWork(false) : ERROR_SUCCESS;
+  std::vector<KeyId> ids;
+  std::vector<std::string> keyFolded;
+  if (rc == ERROR_SUCCESS) rc = ReadSubtreeKeys(key, depth, keys, ids, keyFolded);
+  for (size_t slot = 0; slot < folded.size() && rc == ERROR_SUCCESS; ++slot) {
+    int64_t name = 0;
+    rc = NameIdOf(folded[slot].valueName, name);
+    if (rc == ERROR_FILE_NOT_FOUND) {  // no key holds a value of that name
+      rc = ERROR_SUCCESS;
+      continue;
+    }
+    std::vector<bool> applies(ids.size());
+    for (size_t i = 0; i < ids.size(); ++i)
+      applies[i] = folded[slot].keyName.empty() || folded[slot].keyName == keyFolded[i];
+    if (rc == ERROR_SUCCESS) rc = ReadWanted(ids, applies, name, slot, keys);
+  }
+  if (own) EndWork(rc == ERROR_SUCCESS);
+  if (rc != ERROR_SUCCESS) keys.clear();
+  return rc;
+}
+
+long Hive::ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
+                           std::vector<std::string>& folded) {
   Statement subtree(*this, kSubtree);
   if (!subtree) return ErrorFrom(sqlite3_errcode(m_db));
   subtree.Bind(1, key).Bind(2, static_cast<int64_t>(std::min<unsigned long>(depth, 1UL << 30)));
-  for (size_t i = 0; i < folded.size(); ++i) subtree.Bind(static_cast<int>(3 + i), folded[i]);
   std::unordered_map<KeyId, size_t> indexOf;
-  KeyId last = 0;
   int rc;
   while ((rc = subtree.Step()) == SQLITE_ROW) {
-    KeyId const id = subtree.Int(0);
-    if (keys.empty() || id != last) {
-      RegSubtreeKey& added = keys.emplace_back();
-      auto const parent = indexOf.find(subtree.Int(1));
-      if (parent != indexOf.end()) added.parent = parent->second;
-      added.name.assign(subtree.Bytes(2));
-      added.values.resize(folded.size());
-      indexOf.emplace(id, keys.size() - 1);
-      last = id;
-    }
-    if (subtree.IsNull(3)) continue;
-    std::string_view const name = subtree.Bytes(3);
-    for (size_t i = 0; i < folded.size(); ++i) {
-      if (folded[i] != name) continue;
-      RegSubtreeKey::Value& value = keys.back().values[i];
-      value.found = true;
-      value.type = static_cast<unsigned long>(subtree.Int(4));
-      value.data.assign(subtree.Bytes(5));
-    }
+    RegSubtreeKey& added = keys.emplace_back();
+    auto const parent = indexOf.find(subtree.Int(1));
+    if (parent != indexOf.end()) added.parent = parent->second;
+    added.name.assign(subtree.Bytes(2));
+    indexOf.emplace(subtree.Int(0), keys.size() - 1);
+    ids.push_back(subtree.Int(0));
+    folded.emplace_back(subtree.Bytes(3));
   }
-  if (rc != SQLITE_DONE) {
-    keys.clear();
-    return ErrorFrom(rc);
+  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+}
+
+// The value `name` of every key that `applies` picks: from the index of first values (scanned
+// for a large subtree, looked up for a small one), then by itself for the keys not found there.
+long Hive::ReadWanted(std::vector<KeyId> const& ids, std::vector<bool> const& applies, int64_t name, size_t slot,
+                      std::vector<RegSubtreeKey>& keys) {
+  for (RegSubtreeKey& key : keys) key.values.resize(std::max(key.values.size(), slot + 1));
+  std::vector<bool> answered(ids.size());
+  auto take = [&](size_t i, Statement& row, int column) {
+    RegSubtreeKey::Value& value = keys[i].values[slot];
+    value.found = true;
+    value.type = static_cast<unsigned long>(row.Int(column));
+    value.data.assign(row.Bytes(column + 1));
+    answered[i] = true;
+  };
+  bool const indexed = m_layout == kSchemaVersion;
+  if (indexed && ids.size() > kScanFirstValuesAbove) {
+    std::unordered_map<KeyId, size_t> indexOf;
+    for (size_t i = 0; i < ids.size(); ++i)
+      if (applies[i]) indexOf.emplace(ids[i], i);
+    Statement scan(*this, "SELECT key, type, data FROM vals WHERE ord = 1 AND name = ?1");
+    if (!scan) return ErrorFrom(sqlite3_errcode(m_db));
+    scan.Bind(1, name);
+    int rc;
+    while ((rc = scan.Step()) == SQLITE_ROW)
+      if (auto const found = indexOf.find(scan.Int(0)); found != indexOf.end()) take(found->second, scan, 1);
+    if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  }
+  bool const lookUpFirst = indexed && ids.size() <= kScanFirstValuesAbove;
+  for (size_t i = 0; i < ids.size(); ++i) {
+    if (!applies[i] || answered[i]) continue;
+    for (char const* sql : {lookUpFirst ? "SELECT type, data FROM vals WHERE ord = 1 AND name = ?2 AND key = ?1"
+                                        : nullptr,
+                            "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2"}) {
+      if (!sql || answered[i]) continue;
+      Statement one(*this, sql);
+      if (!one) return ErrorFrom(sqlite3_errcode(m_db));
+      int const rc = one.Bind(1, ids[i]).Bind(2, name).Step();
+      if (rc == SQLITE_ROW) take(i, one, 0);
+      else if (rc != SQLITE_DONE) return ErrorFrom(rc);
+    }
   }
   return ERROR_SUCCESS;
 }

@@ -13,6 +13,7 @@
 
 #include "platform/registry/KeyValueCache.h"
 #include "platform/registry/RegSubtreeKey.h"
+#include "platform/registry/ValueNameTable.h"
 #include "platform/types/WinTypes.h"
 
 using KeyId = int64_t;
@@ -47,10 +48,10 @@ class Hive {
   long MaxValueSize(KeyId key, unsigned long& size);
 
   // The key and the keys up to `depth` levels below it, each parent before its children and
-  // siblings in enumeration order, with the values of the folded names asked for (at most
-  // kSubtreeValues): one query, whatever the number of keys.
+  // siblings in enumeration order, with the values asked for (names folded; at most
+  // kSubtreeValues): one query for the keys and one ordered scan per value name.
   static constexpr size_t kSubtreeValues = 4;
-  long ReadSubtree(KeyId key, unsigned long depth, std::vector<std::string> const& folded,
+  long ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& folded,
                    std::vector<RegSubtreeKey>& keys);
 
   // Changes whenever this hive may hold different data than before (our writes or another
@@ -87,10 +88,17 @@ class Hive {
   long CacheValues(KeyId key);
   long WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                   unsigned char const* data, size_t size);
-  long NextValueId(KeyId key, int64_t& id);
+  long NextOrd(KeyId key, int64_t& ord);
+  long NameIdOf(std::string_view folded, int64_t& id);
+  long NameOf(int64_t id, ValueNameTable::Name const*& name);
+  long AddName(std::string_view name, std::string_view folded, int64_t& id);
+  long ReadOldLayout();
+  long ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
+                       std::vector<std::string>& folded);
+  long ReadWanted(std::vector<KeyId> const& ids, std::vector<bool> const& applies, int64_t name, size_t slot,
+                  std::vector<RegSubtreeKey>& keys);
   long DeleteSubtrees(KeyId key, std::string const (&statements)[2]);
   long EnsureKeyAlive(KeyId key);
-  long RenumberValues(KeyId key, int64_t& next);
   bool CacheIsCurrent(KeyId key) const;
   sqlite3_stmt* Prepare(char const* sql);
   int Run(char const* sql);
@@ -125,9 +133,11 @@ class Hive {
   uint64_t m_aliveTx = 0;
   uint64_t m_aliveDeletes = 0;
 
-  KeyId m_nextValueKey = 0;
-  uint64_t m_nextValueTx = 0;
-  int64_t m_nextValueId = 0;
+  KeyId m_nextOrdKey = 0;
+  uint64_t m_nextOrdTx = 0;
+  int64_t m_nextOrd = 0;
+
+  ValueNameTable m_names;
 
   std::string m_queried;  // the bytes of the last value read by its own query
   KeyId m_probedKey = 0;  // the key whose one value was last read by its own query

@@ -7,6 +7,11 @@
 #include <vector>
 
 struct RegSubtreeKey {
+  // A value to read of every key, or with `keyName` only of the keys of that name.
+  struct Wanted {
+    std::string valueName;
+    std::string keyName;
+  };
   struct Value {
     bool found = false;
     unsigned long type = 0;

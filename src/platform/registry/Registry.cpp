@@ -288,20 +288,23 @@ LSTATUS RegQueryInfoKey(HKEY key, char* keyClass, unsigned long* classLength, un
   return ERROR_SUCCESS;
 }
 
-LSTATUS RegReadSubtree(HKEY key, unsigned long depth, std::vector<std::string> const& valueNames,
+LSTATUS RegReadSubtree(HKEY key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& values,
                        std::vector<RegSubtreeKey>& keys) {
   keys.clear();
   HKEY__* handle = Resolve(key);
   if (!handle) return ERROR_INVALID_HANDLE;
   if ((handle->access & (KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS)) != (KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS))
     return ERROR_ACCESS_DENIED;
-  if (valueNames.size() > Hive::kSubtreeValues) return ERROR_INVALID_PARAMETER;
-  std::vector<std::string> folded;
-  for (std::string const& name : valueNames) {
-    if (name.size() > kMaxValueNameLength) return ERROR_INVALID_PARAMETER;
-    folded.push_back(FoldName(name));
+  if (values.size() > Hive::kSubtreeValues) return ERROR_INVALID_PARAMETER;
+  std::vector<RegSubtreeKey::Wanted> folded;
+  for (RegSubtreeKey::Wanted const& value : values) {
+    if (value.valueName.size() > kMaxValueNameLength || value.keyName.size() > kMaxKeyNameLength)
+      return ERROR_INVALID_PARAMETER;
+    folded.push_back({FoldName(value.valueName), value.keyName.empty() ? std::string() : FoldName(value.keyName)});
   }
-  return handle->hive->ReadSubtree(handle->id, depth, folded, keys);
+  long const rc = handle->hive->ReadSubtree(handle->id, depth, folded, keys);
+  for (RegSubtreeKey& read : keys) read.values.resize(values.size());
+  return rc;
 }
 
 LSTATUS RegOpenHiveFile(char const* path, HKEY* root) {
