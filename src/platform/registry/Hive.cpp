@@ -327,7 +327,8 @@ long Hive::CheckVersion() {
     m_state = State::Damaged;
     return ERROR_BADDB;
   }
-  if (m_state == State::ReadOnly) return ReadOldLayout();
+  // A file the system lets us only read opens "writable" but refuses every write.
+  if (m_state == State::ReadOnly || sqlite3_db_readonly(m_db, "main") == 1) return ReadOldLayout();
   if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
   bool const ok = SchemaVersion() == kSchemaVersion ||
                   sqlite3_exec(m_db, UpgradeFromOldLayout().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
@@ -343,7 +344,10 @@ long Hive::CheckVersion() {
 }
 
 long Hive::ReadOldLayout() {
-  if (sqlite3_exec(m_db, OldLayoutView().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) return ERROR_SUCCESS;
+  if (sqlite3_exec(m_db, OldLayoutView().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) {
+    m_state = State::ReadOnly;
+    return ERROR_SUCCESS;
+  }
   m_state = State::Damaged;
   return ERROR_BADDB;
 }
