@@ -14,7 +14,6 @@
 #include "library/ProductInfo.h"
 #include "library/SessionKeyPath.h"
 #include "platform/registry/NameFolding.h"
-#include "platform/registry/Registry.h"
 #include "session/ConnectConfigPtr.h"
 #include "session/FirewallStore.h"
 #include "session/SessionConfig.h"
@@ -23,6 +22,8 @@ namespace {
 
 constexpr char const* kSessionMark = "Is Session";
 constexpr char const* kRenamingName = "(renaming)";
+// Deeper than any tree: older builds left trees deeper than new keys may go.
+constexpr unsigned long kWholeTree = ~0UL;
 using List = ProfileFolderData::List;
 
 std::vector<VString> SubkeyNames(VProfileKey& key) {
@@ -32,40 +33,43 @@ std::vector<VString> SubkeyNames(VProfileKey& key) {
   return names;
 }
 
-// Depth first in store order. The names are taken before descending, so that what the action
-// writes cannot disturb the walk. The walk keeps its own stack of open folders and one path
-// that grows and shrinks with it, so a tree of any depth costs neither the call stack nor
-// a copy of the path per level.
+// Depth first in store order, over the tree read at once with each key's session mark (so no
+// folder is listed and no key probed on the way): what the action writes cannot disturb the
+// walk. The walk keeps its own stack of open folders and one path that grows and shrinks with
+// it, so a tree of any depth costs neither the call stack nor a copy of the path per level.
 template <typename Action>
 void WalkSessions(VProfileKey& top, Action&& action) {
+  VProfileSubtree tree({{kSessionMark, VProfileSubtree::Kind::Dword}});
+  if (!top.ReadSubtree(kWholeTree, tree)) return;
   struct Level {
     std::unique_ptr<VProfileKey> owned;
     VProfileKey* key;
-    std::vector<VString> names;
+    size_t node;
     size_t next = 0;
     size_t pathLength = 0;
   };
   std::vector<Level> levels;
-  levels.push_back(Level{nullptr, &top, SubkeyNames(top), 0, 0});
+  levels.push_back(Level{nullptr, &top, 0, 0, 0});
   std::string path;
   while (!levels.empty()) {
     Level& level = levels.back();
-    if (level.next == level.names.size()) {
+    std::vector<size_t> const& children = tree.Children(level.node);
+    if (level.next == children.size()) {
       levels.pop_back();
       continue;
     }
-    VString const& name = level.names[level.next++];
-    if (name == ProfileFolderData::kRecordName) continue;
+    size_t const child = children[level.next++];
+    VProfileSubtree::Node const& node = tree.At(child);
+    if (node.name == ProfileFolderData::kRecordName) continue;
     path.resize(level.pathLength);
     if (!path.empty()) path += "\\";
-    path += name.c_str();
-    auto child = std::make_unique<VProfileKey>(level.key, name);
-    if (SessionDatabase::IsFolder(*child)) {
-      std::vector<VString> names = SubkeyNames(*child);
-      VProfileKey* key = child.get();
-      levels.push_back(Level{std::move(child), key, std::move(names), 0, path.size()});
+    path += node.name.c_str();
+    auto key = std::make_unique<VProfileKey>(level.key, node.name);
+    if (node.values[0].found) {
+      action(*key, CString(path), CString(node.name.c_str()));
     } else {
-      action(*child, CString(path), CString(name.c_str()));
+      VProfileKey* folder = key.get();
+      levels.push_back(Level{std::move(key), folder, child, 0, path.size()});
     }
   }
 }
@@ -181,7 +185,7 @@ void SessionDatabase::GetFolderTree(std::vector<FolderLists>& out) {
     VProfileStore reading(true, nullptr);
     VProfileKey top(reading.Root(), GetDBPath(""));
     VProfileSubtree tree = ProfileFolderData::Wanted();
-    if (!top.ReadSubtree(kRegMaxKeyDepth, tree)) tree.Add(VProfileSubtree::kNoParent, VString());
+    if (!top.ReadSubtree(kWholeTree, tree)) tree.Add(VProfileSubtree::kNoParent, VString());
     // Depth first: the folder's node and its path.
     std::vector<std::pair<size_t, CString>> pending{{0, CString()}};
     while (!pending.empty()) {
