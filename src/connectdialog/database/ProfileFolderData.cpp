@@ -1,6 +1,7 @@
 #include "database/ProfileFolderData.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string_view>
 #include <unordered_map>
 
@@ -23,6 +24,19 @@ enum Slot { kMark, kFolderList, kSessionList };
 std::string const& RecordFolded() {
   static std::string const folded = FoldName(ProfileFolderData::kRecordName);
   return folded;
+}
+
+// Whether `name` is the record's, matched as the store matches names; an ASCII name (nearly
+// every one) is folded here without the full folding of a folder of thousands.
+bool IsRecordName(std::string_view name) {
+  std::string_view const record = RecordFolded();
+  bool ascii = true;
+  for (char c : name) ascii &= static_cast<unsigned char>(c) < 0x80;
+  if (!ascii) return FoldName(name) == record;
+  if (name.size() != record.size()) return false;
+  for (size_t i = 0; i < name.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(name[i])) != record[i]) return false;
+  return true;
 }
 
 }  // namespace
@@ -54,7 +68,7 @@ ProfileFolderData::ProfileFolderData(VProfileKey& root, CString const& folderKey
   bool missing = true;
   for (size_t child : tree.Children(folder)) {
     VProfileSubtree::Node const& node = tree.At(child);
-    if (FoldName(node.name.c_str()) != RecordFolded()) continue;
+    if (!IsRecordName(node.name.View())) continue;
     missing = false;
     folderList = node.values[kFolderList].found ? node.values[kFolderList].text : VString();
     sessionList = node.values[kSessionList].found ? node.values[kSessionList].text : VString();
@@ -85,7 +99,7 @@ void ProfileFolderData::Settle(bool recordMissing) {
 void ProfileFolderData::Enumerate(VProfileKey& folder) {
   VProfileKeyIterator children(&folder, false);
   for (VString name; children.Next(name);) {
-    if (FoldName(name.c_str()) == RecordFolded() || name == kTemporaryName) continue;
+    if (IsRecordName(name.View()) || name == kTemporaryName) continue;
     VProfileKey child(&folder, name);
     (SessionDatabase::IsFolder(child) ? m_folders : m_sessions).emplace_back(name.c_str());
   }
@@ -94,7 +108,7 @@ void ProfileFolderData::Enumerate(VProfileKey& folder) {
 void ProfileFolderData::Enumerate(VProfileSubtree const& tree, size_t folder) {
   for (size_t child : tree.Children(folder)) {
     VProfileSubtree::Node const& node = tree.At(child);
-    if (FoldName(node.name.c_str()) == RecordFolded() || node.name == kTemporaryName) continue;
+    if (IsRecordName(node.name.View()) || node.name == kTemporaryName) continue;
     (node.values[kMark].found ? m_sessions : m_folders).emplace_back(node.name.c_str());
   }
 }

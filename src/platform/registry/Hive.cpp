@@ -105,8 +105,9 @@ char const* const kSubtree =
     "WITH RECURSIVE tree(id, depth) AS (SELECT ?1, 0 UNION ALL SELECT keys.id, tree.depth + 1"
     " FROM tree JOIN keys ON keys.parent = tree.id WHERE tree.depth < ?2)"
     " SELECT keys.id, keys.parent, keys.name, keys.folded FROM tree JOIN keys ON keys.id = tree.id";
-// Above this many keys the first values of a name are scanned rather than looked up key by key.
-constexpr size_t kScanFirstValuesAbove = 2048;
+// A subtree holding more than this share of the hive's keys has the first values of a name
+// scanned (an ordered read of the whole index); a smaller one looks them up key by key.
+constexpr int64_t kScanShare = 8;
 
 std::string FolderOf(std::string const& path) {
   size_t const slash = path.find_last_of('/');
@@ -791,7 +792,14 @@ long Hive::ReadWanted(std::vector<KeyId> const& ids, std::vector<bool> const& ap
     answered[i] = true;
   };
   bool const indexed = m_layout == kSchemaVersion;
-  if (indexed && ids.size() > kScanFirstValuesAbove) {
+  bool scan = false;
+  if (indexed) {
+    Statement last(*this, "SELECT coalesce(max(id), 0) FROM keys");
+    if (!last) return ErrorFrom(sqlite3_errcode(m_db));
+    if (int const rc = last.Step(); rc != SQLITE_ROW) return ErrorFrom(rc);
+    scan = static_cast<int64_t>(ids.size()) * kScanShare > last.Int(0);
+  }
+  if (scan) {
     std::unordered_map<KeyId, size_t> indexOf;
     for (size_t i = 0; i < ids.size(); ++i)
       if (applies[i]) indexOf.emplace(ids[i], i);
@@ -803,7 +811,7 @@ long Hive::ReadWanted(std::vector<KeyId> const& ids, std::vector<bool> const& ap
       if (auto const found = indexOf.find(scan.Int(0)); found != indexOf.end()) take(found->second, scan, 1);
     if (rc != SQLITE_DONE) return ErrorFrom(rc);
   }
-  bool const lookUpFirst = indexed && ids.size() <= kScanFirstValuesAbove;
+  bool const lookUpFirst = indexed && !scan;
   for (size_t i = 0; i < ids.size(); ++i) {
     if (!applies[i] || answered[i]) continue;
     for (char const* sql : {lookUpFirst ? "SELECT type, data FROM vals INDEXED BY vals_first"
