@@ -20,15 +20,16 @@ constexpr int kSchemaVersion = 3;
 
 // Values name their value by number: each name is kept once, in `names`, with the spelling it
 // was first given; a value spelt otherwise keeps its own spelling. A key's values are one range
-// of `vals`, found by (key, name) and put in creation order by `ord`. A key's first value often
-// says what the key is (a session's mark), so first values are indexed by name: reading them
-// for a whole subtree is one ordered scan of a small index.
+// of `vals`, found by (key, name) and put in creation order by `ord`; a key with values always
+// has one at place 1. A key's first value often says what the key is (a session's mark), so
+// first values have an index of their own: reading them for a whole subtree is one ordered scan
+// of a small index, and a key missing from it has no values at all.
 constexpr char const* kValueTables =
     "CREATE TABLE names(id INTEGER PRIMARY KEY, folded BLOB NOT NULL UNIQUE, name BLOB NOT NULL);"
     "CREATE TABLE vals(key INTEGER NOT NULL, name INTEGER NOT NULL, ord INTEGER NOT NULL, type INTEGER NOT NULL,"
     " data BLOB NOT NULL, spelling BLOB, PRIMARY KEY(key, name)) WITHOUT ROWID;";
 // Holding every column a read of it needs (`ord` too), the index answers without the table.
-constexpr char const* kFirstValues = "CREATE INDEX vals_first ON vals(name, key, type, data, ord) WHERE ord = 1;";
+constexpr char const* kFirstValues = "CREATE INDEX vals_first ON vals(key, name, type, data, ord) WHERE ord = 1;";
 
 std::string Schema() {
   return std::string(
@@ -269,6 +270,8 @@ long Hive::PrepareSchema() {
   sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
   // A kept WAL file is cut back to 4 MiB after a checkpoint, so one big import does not keep its size.
   sqlite3_exec(m_db, "PRAGMA journal_size_limit=4194304", nullptr, nullptr, nullptr);
+  // Room for the first-value index and the upper levels of the tables of a large hive.
+  sqlite3_exec(m_db, "PRAGMA cache_size=-8192", nullptr, nullptr, nullptr);
   int64_t const id = ApplicationId();
   if (id < 0) {
     m_state = State::Damaged;
@@ -660,9 +663,10 @@ long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded,
 }
 
 // The place a new value of `key` takes. Within a write transaction nobody else adds values, so
-// after one look at the key's values the next places are counted here.
+// after one look at the key's values the next places are counted here, until a deletion (a
+// deleted key's id can come back as a new key's).
 long Hive::NextOrd(KeyId key, int64_t& ord) {
-  if (m_nextOrdKey == key && m_nextOrdTx == m_txSerial) {
+  if (m_nextOrdKey == key && m_nextOrdTx == m_txSerial && m_nextOrdDeletes == m_deletes) {
     ord = m_nextOrd;
     return ERROR_SUCCESS;
   }
@@ -673,6 +677,7 @@ long Hive::NextOrd(KeyId key, int64_t& ord) {
   ord = last.Int(0) + 1;
   m_nextOrdKey = key;
   m_nextOrdTx = m_txSerial;
+  m_nextOrdDeletes = m_deletes;
   m_nextOrd = ord;
   return ERROR_SUCCESS;
 }
@@ -683,11 +688,20 @@ long Hive::DeleteValue(KeyId key, std::string_view folded) {
   if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
   int64_t name = 0;
   if (long const rc = NameIdOf(folded, name); rc != ERROR_SUCCESS) return rc;
-  Statement remove(*this, "DELETE FROM vals WHERE key = ?1 AND name = ?2");
+  Statement remove(*this, "DELETE FROM vals WHERE key = ?1 AND name = ?2 RETURNING ord");
   if (!remove) return ErrorFrom(sqlite3_errcode(m_db));
-  int const rc = remove.Bind(1, key).Bind(2, name).Step();
-  if (rc != SQLITE_DONE) return ErrorFrom(rc);
-  if (sqlite3_changes(m_db) == 0) return ERROR_FILE_NOT_FOUND;
+  int rc = remove.Bind(1, key).Bind(2, name).Step();
+  if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  bool const wasFirst = remove.Int(0) == 1;
+  if ((rc = remove.Step()) != SQLITE_DONE) return ErrorFrom(rc);
+  if (wasFirst) {
+    // The next value takes the first place, which keeps the order and the first-value index whole.
+    Statement promote(*this, "UPDATE vals SET ord = 1 WHERE key = ?1 AND name ="
+                             " (SELECT name FROM vals WHERE key = ?1 ORDER BY ord LIMIT 1)");
+    if (!promote) return ErrorFrom(sqlite3_errcode(m_db));
+    if ((rc = promote.Bind(1, key).Step()) != SQLITE_DONE) return ErrorFrom(rc);
+  }
   bool const cached = CacheIsCurrent(key);
   ++m_writes;
   if (cached) {
@@ -741,7 +755,10 @@ long Hive::ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey
   long rc = own ? BeginWork(false) : ERROR_SUCCESS;
   std::vector<KeyId> ids;
   std::vector<std::string> keyFolded;
+  std::vector<FirstValue> first;
   if (rc == ERROR_SUCCESS) rc = ReadSubtreeKeys(key, depth, keys, ids, keyFolded);
+  if (rc == ERROR_SUCCESS && m_layout == kSchemaVersion) rc = ReadFirstValues(ids, first);
+  for (RegSubtreeKey& read : keys) read.values.resize(folded.size());
   for (size_t slot = 0; slot < folded.size() && rc == ERROR_SUCCESS; ++slot) {
     int64_t name = 0;
     rc = NameIdOf(folded[slot].valueName, name);
@@ -749,10 +766,9 @@ long Hive::ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey
       rc = ERROR_SUCCESS;
       continue;
     }
-    std::vector<bool> applies(ids.size());
-    for (size_t i = 0; i < ids.size(); ++i)
-      applies[i] = folded[slot].keyName.empty() || folded[slot].keyName == keyFolded[i];
-    if (rc == ERROR_SUCCESS) rc = ReadWanted(ids, applies, name, slot, keys);
+    for (size_t i = 0; i < ids.size() && rc == ERROR_SUCCESS; ++i)
+      if (folded[slot].keyName.empty() || folded[slot].keyName == keyFolded[i])
+        rc = ReadWanted(ids[i], first.empty() ? nullptr : &first[i], name, keys[i].values[slot]);
   }
   if (own) EndWork(rc == ERROR_SUCCESS);
   if (rc != ERROR_SUCCESS) keys.clear();
@@ -778,53 +794,57 @@ long Hive::ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtre
   return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
 }
 
-// The value `name` of every key that `applies` picks: from the index of first values (scanned
-// for a large subtree, looked up for a small one), then by itself for the keys not found there.
-long Hive::ReadWanted(std::vector<KeyId> const& ids, std::vector<bool> const& applies, int64_t name, size_t slot,
-                      std::vector<RegSubtreeKey>& keys) {
-  for (RegSubtreeKey& key : keys) key.values.resize(std::max(key.values.size(), slot + 1));
-  std::vector<bool> answered(ids.size());
-  auto take = [&](size_t i, Statement& row, int column) {
-    RegSubtreeKey::Value& value = keys[i].values[slot];
-    value.found = true;
-    value.type = static_cast<unsigned long>(row.Int(column));
-    value.data.assign(row.Bytes(column + 1));
-    answered[i] = true;
+// The first value of each key, if it has any values (the first is always there then): from one
+// ordered scan of the index when the subtree holds a large share of the hive, else key by key.
+long Hive::ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue>& first) {
+  first.assign(ids.size(), FirstValue());
+  Statement last(*this, "SELECT coalesce(max(id), 0) FROM keys");
+  if (!last) return ErrorFrom(sqlite3_errcode(m_db));
+  if (int const rc = last.Step(); rc != SQLITE_ROW) return ErrorFrom(rc);
+  auto take = [&](FirstValue& value, Statement& row) {
+    value.has = true;
+    value.name = row.Int(0);
+    value.type = static_cast<unsigned long>(row.Int(1));
+    value.data.assign(row.Bytes(2));
   };
-  bool const indexed = m_layout == kSchemaVersion;
-  bool scan = false;
-  if (indexed) {
-    Statement last(*this, "SELECT coalesce(max(id), 0) FROM keys");
-    if (!last) return ErrorFrom(sqlite3_errcode(m_db));
-    if (int const rc = last.Step(); rc != SQLITE_ROW) return ErrorFrom(rc);
-    scan = static_cast<int64_t>(ids.size()) * kScanShare > last.Int(0);
-  }
-  if (scan) {
+  int rc = SQLITE_DONE;
+  if (static_cast<int64_t>(ids.size()) * kScanShare > last.Int(0)) {
     std::unordered_map<KeyId, size_t> indexOf;
-    for (size_t i = 0; i < ids.size(); ++i)
-      if (applies[i]) indexOf.emplace(ids[i], i);
-    Statement scan(*this, "SELECT key, type, data FROM vals WHERE ord = 1 AND name = ?1");
+    for (size_t i = 0; i < ids.size(); ++i) indexOf.emplace(ids[i], i);
+    Statement scan(*this, "SELECT name, type, data, key FROM vals INDEXED BY vals_first WHERE ord = 1");
     if (!scan) return ErrorFrom(sqlite3_errcode(m_db));
-    scan.Bind(1, name);
-    int rc;
     while ((rc = scan.Step()) == SQLITE_ROW)
-      if (auto const found = indexOf.find(scan.Int(0)); found != indexOf.end()) take(found->second, scan, 1);
-    if (rc != SQLITE_DONE) return ErrorFrom(rc);
+      if (auto const found = indexOf.find(scan.Int(3)); found != indexOf.end()) take(first[found->second], scan);
+    return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
   }
-  bool const lookUpFirst = indexed && !scan;
-  for (size_t i = 0; i < ids.size(); ++i) {
-    if (!applies[i] || answered[i]) continue;
-    for (char const* sql : {lookUpFirst ? "SELECT type, data FROM vals INDEXED BY vals_first"
-                                          " WHERE ord = 1 AND name = ?2 AND key = ?1"
-                                        : nullptr,
-                            "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2"}) {
-      if (!sql || answered[i]) continue;
-      Statement one(*this, sql);
-      if (!one) return ErrorFrom(sqlite3_errcode(m_db));
-      int const rc = one.Bind(1, ids[i]).Bind(2, name).Step();
-      if (rc == SQLITE_ROW) take(i, one, 0);
-      else if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  for (size_t i = 0; i < ids.size() && rc == SQLITE_DONE; ++i) {
+    Statement one(*this, "SELECT name, type, data FROM vals INDEXED BY vals_first WHERE ord = 1 AND key = ?1");
+    if (!one) return ErrorFrom(sqlite3_errcode(m_db));
+    rc = one.Bind(1, ids[i]).Step();
+    if (rc == SQLITE_ROW) {
+      take(first[i], one);
+      rc = SQLITE_DONE;
     }
   }
+  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+}
+
+// The value `name` of one key: its first value when that is the one, nothing for a key without
+// values, else a lookup of its own (also on an older layout, which has no `first`).
+long Hive::ReadWanted(KeyId key, FirstValue const* first, int64_t name, RegSubtreeKey::Value& value) {
+  if (first && (!first->has || first->name == name)) {
+    value.found = first->has;
+    value.type = first->type;
+    value.data = first->data;
+    return ERROR_SUCCESS;
+  }
+  Statement one(*this, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
+  if (!one) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = one.Bind(1, key).Bind(2, name).Step();
+  if (rc == SQLITE_DONE) return ERROR_SUCCESS;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  value.found = true;
+  value.type = static_cast<unsigned long>(one.Int(0));
+  value.data.assign(one.Bytes(1));
   return ERROR_SUCCESS;
 }

@@ -95,8 +95,14 @@ class Hive {
   long ReadOldLayout();
   long ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
                        std::vector<std::string>& folded);
-  long ReadWanted(std::vector<KeyId> const& ids, std::vector<bool> const& applies, int64_t name, size_t slot,
-                  std::vector<RegSubtreeKey>& keys);
+  struct FirstValue {
+    bool has = false;
+    int64_t name = 0;
+    unsigned long type = 0;
+    std::string data;
+  };
+  long ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue>& first);
+  long ReadWanted(KeyId key, FirstValue const* first, int64_t name, RegSubtreeKey::Value& value);
   long DeleteSubtrees(KeyId key, std::string const (&statements)[2]);
   long EnsureKeyAlive(KeyId key);
   bool CacheIsCurrent(KeyId key) const;
@@ -135,6 +141,7 @@ class Hive {
 
   KeyId m_nextOrdKey = 0;
   uint64_t m_nextOrdTx = 0;
+  uint64_t m_nextOrdDeletes = 0;
   int64_t m_nextOrd = 0;
 
   ValueNameTable m_names;

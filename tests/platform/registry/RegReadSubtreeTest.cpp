@@ -76,9 +76,17 @@ void Set(HKEY parent, std::string const& path, char const* name, std::string con
   RegCloseKey(key);
 }
 
+void DeleteValue(HKEY parent, std::string const& path, char const* name) {
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key));
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteValue(key, name));
+  RegCloseKey(key);
+}
+
 // A tree of folders holding marked entries (the mark first), folders without values, records
-// whose values only keys of their name are asked for, and a mark that is not a key's first
-// value; `entries` per folder decides whether the first values are looked up or scanned.
+// whose values only keys of their name are asked for, a mark that is not a key's first value
+// and one that became first when the value before it went; `entries` per folder decides whether
+// the first values are looked up or scanned.
 void Seed(HKEY top, int folders, int entries) {
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(top, true));
   for (int f = 0; f < folders; ++f) {
@@ -87,9 +95,10 @@ void Seed(HKEY top, int folders, int entries) {
     Set(top, folder + "\\Record", "Mark", std::string("\2\0\0\0", 4), REG_DWORD);
     for (int e = 0; e < entries; ++e) {
       std::string const entry = folder + "\\entry " + std::to_string(e);
-      if (e % 7 == 3) Set(top, entry, "Other", "first");
+      if (e % 7 == 3 || e % 7 == 5) Set(top, entry, "Other", "first");
       Set(top, entry, "Mark", std::string("\1\0\0\0", 4), REG_DWORD);
       Set(top, entry, "Host", "h" + std::to_string(e));
+      if (e % 7 == 5) DeleteValue(top, entry, "Other");  // the mark takes the first place
     }
     Set(top, folder + "\\Empty\\Deeper", nullptr, "");
   }
@@ -135,6 +144,27 @@ TEST(RegReadSubtreeTest, RefusesBadRequestsAndReadsNothingWhereNothingIs) {
   EXPECT_EQ(ERROR_SUCCESS, RegReadSubtree(gone, 1, {{"v", ""}}, keys));
   EXPECT_TRUE(keys.empty());
   RegCloseKey(gone);
+}
+
+}  // namespace
+
+namespace {
+
+// A key deleted and another made in its place within one unit of work: the new key's values
+// are placed from the first again, so the subtree read finds its first value.
+TEST(RegReadSubtreeTest, AKeyMadeAfterADeletionInTheSameUnitKeepsItsFirstValue) {
+  ScopedRoot root;
+  ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
+  Set(HKEY_CURRENT_USER, "T\\gone", "Mark", "x");
+  Set(HKEY_CURRENT_USER, "T\\gone", "Other", "y");
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "T\\gone"));
+  Set(HKEY_CURRENT_USER, "T\\made", "Mark", "z");
+  ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER));
+  std::vector<RegSubtreeKey> keys;
+  ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(HKEY_CURRENT_USER, 99, {{"mark", ""}}, keys));
+  ASSERT_EQ(3u, keys.size());
+  EXPECT_EQ("made", keys[2].name);
+  EXPECT_TRUE(keys[2].values[0].found);
 }
 
 }  // namespace
