@@ -1,9 +1,6 @@
 #include "VProfileSubtree.h"
 
-void VProfileSubtree::Clear() {
-  m_nodes.clear();
-  m_children.clear();
-}
+void VProfileSubtree::Clear() { m_nodes.clear(); }
 
 size_t VProfileSubtree::Add(size_t parent, VString const& name) {
   size_t const index = m_nodes.size();
@@ -11,7 +8,9 @@ size_t VProfileSubtree::Add(size_t parent, VString const& name) {
   node.parent = parent;
   node.name = name;
   node.values.resize(m_wanted.size());
-  m_children.emplace_back();
-  if (parent != kNoParent) m_children[parent].push_back(index);
+  if (parent != kNoParent) {
+    Node& above = m_nodes[parent];
+    if (above.children++ == 0) above.firstChild = index;
+  }
   return index;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <ranges>
 #include <vector>
 
 #include "VString.h"
@@ -27,6 +28,8 @@ class VProfileSubtree {
     size_t parent = kNoParent;
     VString name;
     std::vector<Value> values;  // one per wanted value, in the order asked
+    size_t firstChild = 0;
+    size_t children = 0;
   };
 
   static constexpr size_t kNoParent = static_cast<size_t>(-1);
@@ -35,16 +38,20 @@ class VProfileSubtree {
 
   std::vector<Wanted> const& WantedValues() const { return m_wanted; }
   void Clear();
-  // Appends a node below `parent` (kNoParent for the first) and answers its index.
+  void Reserve(size_t nodes) { m_nodes.reserve(nodes); }
+  // Appends a node below `parent` (kNoParent for the first) and answers its index. A node's
+  // children are added one after the other, as a breadth-first read gives them.
   size_t Add(size_t parent, VString const& name);
   Node& At(size_t index) { return m_nodes[index]; }
   Node const& At(size_t index) const { return m_nodes[index]; }
   size_t Count() const { return m_nodes.size(); }
   // The indexes of the node's children, in enumeration order.
-  std::vector<size_t> const& Children(size_t index) const { return m_children[index]; }
+  auto Children(size_t index) const {
+    Node const& node = m_nodes[index];
+    return std::views::iota(node.firstChild, node.firstChild + node.children);
+  }
 
  private:
   std::vector<Wanted> m_wanted;
   std::vector<Node> m_nodes;
-  std::vector<std::vector<size_t>> m_children;
 };

@@ -225,6 +225,7 @@ bool VRegistryKey::ReadSubtree(unsigned long depth, VProfileSubtree& out) {
     names.push_back({value.name ? value.name : "", value.keyName ? value.keyName : ""});
   std::vector<RegSubtreeKey> keys;
   if (RegReadSubtree(m_key, depth, names, keys) != ERROR_SUCCESS || keys.empty()) return false;
+  out.Reserve(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) {
     size_t const index = out.Add(i == 0 ? VProfileSubtree::kNoParent : keys[i].parent, i == 0 ? VString() : VString(keys[i].name));
     for (size_t v = 0; v < wanted.size(); ++v) TakeValue(keys[i].values[v], wanted[v].kind, out.At(index).values[v]);

@@ -53,7 +53,7 @@ void WalkSessions(VProfileKey& top, Action&& action) {
   std::string path;
   while (!levels.empty()) {
     Level& level = levels.back();
-    std::vector<size_t> const& children = tree.Children(level.node);
+    auto const children = tree.Children(level.node);
     if (level.next == children.size()) {
       levels.pop_back();
       continue;
