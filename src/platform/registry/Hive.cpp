@@ -777,21 +777,63 @@ long Hive::ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey
 
 long Hive::ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
                            std::vector<std::string>& folded) {
+  if (depth > 1) return ReadDeepSubtreeKeys(key, depth, keys, ids, folded);
   Statement subtree(*this, kSubtree);
   if (!subtree) return ErrorFrom(sqlite3_errcode(m_db));
-  subtree.Bind(1, key).Bind(2, static_cast<int64_t>(std::min<unsigned long>(depth, 1UL << 30)));
-  std::unordered_map<KeyId, size_t> indexOf;
+  subtree.Bind(1, key).Bind(2, static_cast<int64_t>(depth));
   int rc;
   while ((rc = subtree.Step()) == SQLITE_ROW) {
     RegSubtreeKey& added = keys.emplace_back();
-    auto const parent = indexOf.find(subtree.Int(1));
-    if (parent != indexOf.end()) added.parent = parent->second;
+    if (keys.size() > 1) added.parent = 0;
     added.name.assign(subtree.Bytes(2));
-    indexOf.emplace(subtree.Int(0), keys.size() - 1);
     ids.push_back(subtree.Int(0));
     folded.emplace_back(subtree.Bytes(3));
   }
   return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+}
+
+// A deep subtree (in practice most of its hive) from one ordered read of every key, children
+// grouped under their parent in folded-name order, walked breadth first here: cheaper than a
+// recursive query that looks up each key's children by itself.
+long Hive::ReadDeepSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys,
+                               std::vector<KeyId>& ids, std::vector<std::string>& folded) {
+  Statement top(*this, "SELECT name, folded FROM keys WHERE id = ?1");
+  if (!top) return ErrorFrom(sqlite3_errcode(m_db));
+  int rc = top.Bind(1, key).Step();
+  if (rc == SQLITE_DONE) return ERROR_SUCCESS;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  struct Row {
+    KeyId id;
+    std::string name;
+    std::string folded;
+  };
+  std::vector<Row> rows;
+  std::unordered_map<KeyId, std::pair<size_t, size_t>> childrenOf;  // first row and count
+  Statement all(*this, "SELECT parent, id, name, folded FROM keys WHERE parent IS NOT NULL ORDER BY parent, folded");
+  if (!all) return ErrorFrom(sqlite3_errcode(m_db));
+  while ((rc = all.Step()) == SQLITE_ROW) {
+    auto& range = childrenOf.try_emplace(all.Int(0), rows.size(), 0).first->second;
+    ++range.second;
+    rows.push_back(Row{all.Int(1), std::string(all.Bytes(2)), std::string(all.Bytes(3))});
+  }
+  if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  keys.emplace_back().name.assign(top.Bytes(0));
+  ids.push_back(key);
+  folded.emplace_back(top.Bytes(1));
+  std::vector<unsigned long> levels{0};
+  for (size_t next = 0; next < ids.size(); ++next) {
+    auto const children = childrenOf.find(ids[next]);
+    if (levels[next] >= depth || children == childrenOf.end()) continue;
+    for (size_t row = children->second.first; row < children->second.first + children->second.second; ++row) {
+      RegSubtreeKey& added = keys.emplace_back();
+      added.parent = next;
+      added.name = std::move(rows[row].name);
+      ids.push_back(rows[row].id);
+      folded.push_back(std::move(rows[row].folded));
+      levels.push_back(levels[next] + 1);
+    }
+  }
+  return ERROR_SUCCESS;
 }
 
 // The first value of each key, if it has any values (the first is always there then): from one

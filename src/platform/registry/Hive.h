@@ -95,6 +95,8 @@ class Hive {
   long ReadOldLayout();
   long ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
                        std::vector<std::string>& folded);
+  long ReadDeepSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
+                           std::vector<std::string>& folded);
   struct FirstValue {
     bool has = false;
     int64_t name = 0;
