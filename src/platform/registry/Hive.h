@@ -104,6 +104,8 @@ class Hive {
     std::string data;
   };
   long ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue>& first);
+  long ReadChildren(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
+                    std::vector<std::string>& folded, std::vector<FirstValue>& first);
   long ReadWanted(KeyId key, FirstValue const* first, int64_t name, RegSubtreeKey::Value& value);
   long DeleteSubtrees(KeyId key, std::string const (&statements)[2]);
   long EnsureKeyAlive(KeyId key);
