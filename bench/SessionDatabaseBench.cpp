@@ -1,12 +1,20 @@
-// The session database end to end on the registry's SQLite hive: 10,000 sessions (each with
-// every option stored) in 500 folders, one of which holds 1,000. Listing that folder, building
-// the whole folder hierarchy, loading every session, and applying a one-option change of the
-// default session to all of them. The tree is seeded once per process.
+// The session database end to end on the registry's SQLite hive: BENCH_SESSIONS sessions
+// (10,000 unless set; each with every option stored) in BENCH_FOLDERS folders (500), one of
+// which holds 1,000. Listing that folder and the root, building the whole folder hierarchy,
+// loading every session, and applying a one-option change of the default session to all of
+// them. The tree is seeded once per process, in a temporary folder; with BENCH_KEEP_HIVE=DIR
+// it is seeded into DIR once and reused by later runs of the same size.
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
+#include <stdlib.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,9 +32,17 @@
 
 namespace {
 
-constexpr int kFolders = 500;
-constexpr int kSessions = 10000;
 constexpr int kBigFolder = 1000;
+constexpr int kSeedBatch = 1000;  // sessions per unit of work while seeding
+
+int FromEnvironment(char const* name, int fallback) {
+  char const* text = std::getenv(name);
+  int const value = text ? std::atoi(text) : 0;
+  return value > 0 ? value : fallback;
+}
+
+int const kFolders = FromEnvironment("BENCH_FOLDERS", 500);
+int const kSessions = std::max(FromEnvironment("BENCH_SESSIONS", 10000), kBigFolder + kFolders);
 
 // Starts a new peak: the walk's own high-water mark, whatever ran before it in this process.
 // Hands the heap that earlier benchmarks freed back to the system first, so that the peak is the
@@ -47,15 +63,29 @@ long PeakKilobytes() {
 class SeededTree {
  public:
   SeededTree() {
+    char const* kept = std::getenv("BENCH_KEEP_HIVE");
+    if (kept && *kept) {
+      std::filesystem::create_directories(kept);
+      setenv("BRIMVALE_ROOT", kept, 1);
+      RegUnloadHives();
+    } else {
+      m_root.emplace();
+    }
     RegisterBuiltSsh2();
     s_factory = &m_factory;
     SetProfileStoreFactoryGetter(&Installed);
     GlobalConfig* global = nullptr;
     GetGlobalConfig(global);
+    for (int folder = 0; folder < kFolders; ++folder) m_folders.push_back("Folder " + std::to_string(folder));
+    std::string const mark = std::string(getenv("BRIMVALE_ROOT")) + "/seeded-" + std::to_string(kSessions) + "-" +
+                             std::to_string(kFolders);
+    if (std::filesystem::exists(mark)) return;
     Seed();
+    std::ofstream(mark) << "seeded\n";
   }
 
   std::vector<std::string> const& Folders() const { return m_folders; }
+  std::string HivePath() const { return std::string(getenv("BRIMVALE_ROOT")) + "/user/registry.db"; }
 
  private:
   static VProfileStoreFactory* Installed() { return s_factory; }
@@ -66,21 +96,25 @@ class SeededTree {
     SessionConfig session("s", nullptr);
     session.GetTermConnectConfig()->SetHostname("host.example.org");
     session.description.SetText("first line\nsecond line");
-    VProfileStore store;
-    for (int folder = 0; folder < kFolders; ++folder) m_folders.push_back("Folder " + std::to_string(folder));
+    std::unique_ptr<VProfileStore> store;
     for (int n = 0; n < kSessions; ++n) {
+      if (n % kSeedBatch == 0) {
+        store.reset();
+        store = std::make_unique<VProfileStore>();
+      }
       int const folder = n < kBigFolder ? 0 : 1 + (n - kBigFolder) % (kFolders - 1);
       std::string const path = "Sessions\\" + m_folders[folder] + "\\session " + std::to_string(n);
-      VProfileKey key(store.Root(), path.c_str());
+      VProfileKey key(store->Root(), path.c_str());
       session.Save(&key, true);
     }
+    store.reset();
     SessionDatabase db(0);
     CStringList ignored;
     for (std::string const& folder : m_folders) db.GetSessionList(folder, ignored);
     db.GetFolderList("", ignored);
   }
 
-  ScopedRoot m_root;
+  std::optional<ScopedRoot> m_root;
   VRegistryStoreFactory m_factory{HKEY_CURRENT_USER, "Software\\Brimvale\\Bench"};
   inline static VProfileStoreFactory* s_factory = nullptr;
   std::vector<std::string> m_folders;
@@ -102,6 +136,30 @@ void BM_DatabaseListFolderOf1000(benchmark::State& state) {
 }
 BENCHMARK(BM_DatabaseListFolderOf1000)->Unit(benchmark::kMillisecond);
 
+void BM_DatabaseRootFolderList(benchmark::State& state) {
+  Tree();
+  SessionDatabase db(0);
+  for (auto _ : state) {
+    CStringList folders;
+    db.GetFolderList("", folders);
+    benchmark::DoNotOptimize(folders.GetCount());
+  }
+}
+BENCHMARK(BM_DatabaseRootFolderList)->Unit(benchmark::kMillisecond);
+
+// Every folder's both lists, from one read of the whole tree.
+void BM_DatabaseFolderTree(benchmark::State& state) {
+  Tree();
+  SessionDatabase db(0);
+  for (auto _ : state) {
+    std::vector<SessionDatabase::FolderLists> tree;
+    db.GetFolderTree(tree);
+    state.counters["folders"] = static_cast<double>(tree.size());
+  }
+}
+BENCHMARK(BM_DatabaseFolderTree)->Unit(benchmark::kMillisecond);
+
+// GetFolderList of every folder, one call each.
 void BM_DatabaseFolderHierarchy(benchmark::State& state) {
   Tree();
   SessionDatabase db(0);
@@ -129,6 +187,8 @@ void BM_DatabaseLoadEverySession(benchmark::State& state) {
   for (auto _ : state) SessionDatabase::EnumAllSessions(&LoadAndRelease, &loaded);
   state.counters["sessions"] = static_cast<double>(loaded) / static_cast<double>(state.iterations());
   state.counters["peakMB"] = static_cast<double>(PeakKilobytes()) / 1024.0;
+  std::error_code ignored;
+  state.counters["hiveMB"] = static_cast<double>(std::filesystem::file_size(Tree().HivePath(), ignored)) / 1e6;
 }
 BENCHMARK(BM_DatabaseLoadEverySession)->Unit(benchmark::kMillisecond)->Iterations(1);
 
@@ -139,7 +199,8 @@ void BM_DatabaseApplyDeltaToAll(benchmark::State& state) {
   for (auto _ : state) {
     ISessionConfig* delta = db.Lookup("Default");
     delta->Checkpoint();
-    static_cast<SessionConfig*>(delta)->titleBar = "title " + std::to_string(n++);
+    // A title of this process's own, so that a kept hive still takes a change on every run.
+    static_cast<SessionConfig*>(delta)->titleBar = "title " + std::to_string(getpid()) + "." + std::to_string(n++);
     GlobalChangeTally const tally = db.EnumAndApplyDelta(delta);
     delta->Release();
     state.counters["updated"] = tally.updated;

@@ -2,7 +2,10 @@
 // operations: QSettings with one INI file for everything, and QSettings with one INI file per
 // session. 10,000 sessions in 500 folders (one folder holds 1,000), 170 values of 15 bytes each.
 // The three stores are seeded once per process; a table of the figures and of the peer/ours
-// ratios is printed after the runs.
+// ratios is printed after the runs. Beside the raw key calls, (a) and (d) are timed as the
+// product does them too: SessionDatabase::Lookup of a session (its store, its mark, its record)
+// and GetSessionList (the children with their session marks, merged with the folder's order
+// record). Our sessions carry the session mark besides their 170 values.
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -23,7 +26,11 @@
 #include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
 #include "VRegistryStoreFactory.h"
+#include "database/GlobalConfigInstance.h"
+#include "database/SessionDatabase.h"
 #include "platform/registry/Registry.h"
+#include "session/SessionConfig.h"
+#include "support/BuiltProtocols.h"
 #include "support/ScopedRoot.h"
 
 namespace {
@@ -38,6 +45,11 @@ VRegistryStoreFactory& Factory() {
   static VRegistryStoreFactory factory(HKEY_CURRENT_USER, "Software\\Brimvale\\Bench");
   return factory;
 }
+
+VProfileStoreFactory* InstalledFactory() { return &Factory(); }
+
+// Each folder's order record is a key beside the sessions; the raw key walks pass it by.
+bool IsRecord(VString const& name) { return name == "__FolderData__"; }
 
 std::string FolderName(int folder) { return "Folder " + std::to_string(folder); }
 std::string SessionName(int n) { return "session " + std::to_string(n); }
@@ -57,6 +69,10 @@ class Seeded {
  public:
   Seeded() {
     auto const start = std::chrono::steady_clock::now();
+    RegisterBuiltSsh2();
+    SetProfileStoreFactoryGetter(&InstalledFactory);
+    GlobalConfig* global = nullptr;
+    GetGlobalConfig(global);
     SeedOurs();
     SeedSingleIni();
     SeedIniPerSession();
@@ -78,8 +94,12 @@ class Seeded {
     for (int n = 0; n < kSessions; ++n) {
       std::string const path = "Sessions\\" + FolderName(FolderOf(n)) + "\\" + SessionName(n);
       VProfileKey key(store.Root(), path.c_str());
+      key.SetDword("Is Session", 1);
       for (int v = 0; v < kValues; ++v) key.SetSz(ValueName(v).c_str(), ValueText(v, 0).c_str());
     }
+    // Each folder's order record, as the first listing writes it.
+    CStringList ignored;
+    for (int folder = 0; folder < kFolders; ++folder) SessionDatabase(0).GetSessionList(FolderName(folder), ignored);
   }
 
   void SeedSingleIni() {
@@ -143,14 +163,15 @@ long ReadSessionFile(QString const& path) {
   return count;
 }
 
+// Counts the text values; the session mark is read too.
 long ReadOurSession(VProfileKey& key) {
   VProfileKeyIterator values(&key, true);
   VString name, text;
   long count = 0;
   while (values.Next(name)) {
-    key.GetSz(name, text);
+    bool const read = key.GetSz(name, text);
     benchmark::DoNotOptimize(text.c_str());
-    ++count;
+    count += read ? 1 : 0;
   }
   return count;
 }
@@ -183,6 +204,22 @@ void ColdOurs(benchmark::State& state) {
     VProfileStore store(true, &Factory());
     VProfileKey key(store.Root(), path.c_str());
     Expect(state, ReadOurSession(key), kValues);
+  }
+}
+
+// The same, the product's way: the session loaded as a session record, from its path.
+void ColdOursLookup(benchmark::State& state) {
+  Data();
+  int n = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    RegUnloadHives();
+    std::string const path = FolderName(FolderOf(n)) + "\\" + SessionName(n);
+    n = (n + 7919) % kSessions;
+    state.ResumeTiming();
+    ISessionConfig* session = SessionDatabase(0).Lookup(path);
+    if (!session) state.SkipWithError("no session");
+    else session->Release();
   }
 }
 
@@ -235,6 +272,7 @@ void ReadAllOurs(benchmark::State& state) {
       VProfileKey folderKey(&sessions, folder);
       VProfileKeyIterator children(&folderKey, false);
       while (children.Next(session)) {
+        if (IsRecord(session)) continue;
         VProfileKey key(&folderKey, session);
         count += ReadOurSession(key);
       }
@@ -274,6 +312,7 @@ void ChangeAllOurs(benchmark::State& state) {
       VProfileKey folderKey(&sessions, folder);
       VProfileKeyIterator children(&folderKey, false);
       while (children.Next(session)) {
+        if (IsRecord(session)) continue;
         VProfileKey key(&folderKey, session);
         count += key.SetSz(ValueName(0).c_str(), text.c_str()) ? 1 : 0;
       }
@@ -330,8 +369,18 @@ void ListFolderOurs(benchmark::State& state) {
     VProfileKeyIterator children(&folder, false);
     VString name;
     long count = 0;
-    while (children.Next(name)) ++count;
+    while (children.Next(name)) count += IsRecord(name) ? 0 : 1;
     Expect(state, count, kBigFolder);
+  }
+}
+
+void ListFolderOursGetSessionList(benchmark::State& state) {
+  Data();
+  SessionDatabase db(0);
+  for (auto _ : state) {
+    CStringList sessions;
+    db.GetSessionList(FolderName(0), sessions);
+    Expect(state, sessions.GetCount(), kBigFolder);
   }
 }
 
@@ -380,7 +429,10 @@ std::vector<Operation> const kOperations = {
     {"(a) cold start, one session", "Cold", 100, ColdOurs, ColdSingleIni, ColdIniPerSession, 2000, 3, 2000},
     {"(b) read every value", "ReadAll", 1.5, ReadAllOurs, ReadAllSingleIni, ReadAllIniPerSession, 3, 2, 2},
     {"(c) change one value everywhere", "ChangeAll", 3, ChangeAllOurs, ChangeAllSingleIni, ChangeAllIniPerSession, 3, 2, 1},
+    {"(a') the same as the product opens it", "ColdLookup", 1, ColdOursLookup, ColdSingleIni, ColdIniPerSession, 2000, 3, 2000},
     {"(d) list a folder of 1,000", "ListFolder", 10, ListFolderOurs, ListFolderSingleIni, ListFolderIniPerSession, 0, 0, 0},
+    {"(d') the same through GetSessionList", "ListSessions", 1, ListFolderOursGetSessionList, ListFolderSingleIni,
+     ListFolderIniPerSession, 0, 0, 0},
 };
 
 void Register(std::string const& name, void (*fn)(benchmark::State&), int iterations) {

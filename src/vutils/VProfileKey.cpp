@@ -3,6 +3,7 @@
 #include "VProfilePrivateKey.h"
 #include "VProfilePrivateStore.h"
 #include "VProfileStore.h"
+#include "VProfileSubtree.h"
 
 VProfileKey::VProfileKey(VProfileStore* store) {
   if (store && store->PrivateStore()) m_key = store->PrivateStore()->OpenRoot(store->IsReadOnly());
@@ -43,3 +44,9 @@ bool VProfileKey::DeleteValue(char const* name) { return m_key && m_key->DeleteV
 bool VProfileKey::DeleteKey(char const* name) { return m_key && m_key->DeleteKey(name); }
 bool VProfileKey::KeyExists(char const* name) { return m_key && m_key->KeyExists(name); }
 bool VProfileKey::IsWritable() { return m_key && m_key->IsWritable(); }
+
+bool VProfileKey::ReadSubtree(unsigned long depth, VProfileSubtree& out) {
+  if (m_key) return m_key->ReadSubtree(depth, out);
+  out.Clear();
+  return false;
+}

@@ -8,6 +8,7 @@
 
 class VProfileStore;
 class VProfilePrivateKey;
+class VProfileSubtree;
 
 class VProfileKey {
  public:
@@ -29,6 +30,9 @@ class VProfileKey {
   bool DeleteKey(char const* name);
   bool KeyExists(char const* name);
   bool IsWritable();
+  // This key and the keys up to `depth` levels below it with the values `out` asks for, in one
+  // read where the store allows (see VProfilePrivateKey::ReadSubtree).
+  bool ReadSubtree(unsigned long depth, VProfileSubtree& out);
 
   VProfilePrivateKey* PrivateKey() { return m_key; }
 

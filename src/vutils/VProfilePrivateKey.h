@@ -7,6 +7,7 @@
 #include "VStringArray.h"
 
 class VProfilePrivateKeyIterator;
+class VProfileSubtree;
 
 class VProfilePrivateKey {
  public:
@@ -32,4 +33,8 @@ class VProfilePrivateKey {
   virtual VProfilePrivateKey* OpenKey(char const* name) = 0;
   // A new iterator over the value names (true) or the subkey names (false), owned by the caller.
   virtual VProfilePrivateKeyIterator* CreateIterator(bool values) = 0;
+  // Fills `out` with this key (node 0, unnamed) and the keys up to `depth` levels below it with
+  // the values `out` asks for; false when the store could not read them. Key by key here; a
+  // store that can read a whole subtree at once does so.
+  virtual bool ReadSubtree(unsigned long depth, VProfileSubtree& out);
 };

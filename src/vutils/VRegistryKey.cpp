@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "VProfileStoreFactory.h"
+#include "VProfileSubtree.h"
 #include "platform/protect/SecureWipe.h"
 #include "platform/registry/Registry.h"
 
@@ -53,6 +54,20 @@ bool NameAt(HKEY key, bool values, int index, VString& name) {
     name = std::string_view(buffer, length);
     return true;
   }
+}
+
+// The registry's bytes read as GetDword or GetSz reads them.
+void TakeValue(RegSubtreeKey::Value const& stored, VProfileSubtree::Kind kind, VProfileSubtree::Value& value) {
+  if (!stored.found) return;
+  if (kind == VProfileSubtree::Kind::Dword) {
+    uint32_t number = 0;
+    value.found = stored.type == REG_DWORD && stored.data.size() == sizeof number;
+    if (value.found) std::memcpy(&number, stored.data.data(), sizeof number);
+    value.number = number;
+    return;
+  }
+  value.found = stored.type == REG_SZ;
+  if (value.found) value.text = std::string_view(stored.data.c_str(), strnlen(stored.data.c_str(), stored.data.size()));
 }
 
 }  // namespace
@@ -199,3 +214,21 @@ bool VRegistryKey::KeyExists(char const* name) {
 VProfilePrivateKey* VRegistryKey::OpenKey(char const* name) { return new VRegistryKey(m_key, name, m_readOnly); }
 
 VProfilePrivateKeyIterator* VRegistryKey::CreateIterator(bool values) { return new Iterator(m_key, values); }
+
+bool VRegistryKey::ReadSubtree(unsigned long depth, VProfileSubtree& out) {
+  out.Clear();
+  auto const& wanted = out.WantedValues();
+  if (!m_key) return false;
+  if (wanted.size() > 4) return VProfilePrivateKey::ReadSubtree(depth, out);
+  std::vector<RegSubtreeKey::Wanted> names;
+  for (VProfileSubtree::Wanted const& value : wanted)
+    names.push_back({value.name ? value.name : "", value.keyName ? value.keyName : ""});
+  std::vector<RegSubtreeKey> keys;
+  if (RegReadSubtree(m_key, depth, names, keys) != ERROR_SUCCESS || keys.empty()) return false;
+  out.Reserve(keys.size());
+  for (size_t i = 0; i < keys.size(); ++i) {
+    size_t const index = out.Add(i == 0 ? VProfileSubtree::kNoParent : keys[i].parent, i == 0 ? VString() : VString(keys[i].name));
+    for (size_t v = 0; v < wanted.size(); ++v) TakeValue(keys[i].values[v], wanted[v].kind, out.At(index).values[v]);
+  }
+  return true;
+}

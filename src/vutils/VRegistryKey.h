@@ -37,6 +37,7 @@ class VRegistryKey : public VProfilePrivateKey {
   bool IsWritable() override { return !m_readOnly; }
   VProfilePrivateKey* OpenKey(char const* name) override;
   VProfilePrivateKeyIterator* CreateIterator(bool values) override;
+  bool ReadSubtree(unsigned long depth, VProfileSubtree& out) override;
 
   HKEY Handle() const { return m_key; }
 

@@ -36,9 +36,11 @@ inline bool AddDeepKeyChain(std::string const& file, std::vector<std::string> co
     id = sqlite3_last_insert_rowid(db);
     sqlite3_reset(insert);
   }
-  // A value's id is its key's id shifted left by 24, plus its place among the key's values.
-  std::string const mark = "INSERT INTO vals(id, key, name, folded, type, data) VALUES(" + std::to_string((id << 24) + 1) +
-                           ", " + std::to_string(id) + ", CAST('Is Session' AS BLOB), CAST('is session' AS BLOB), 4, x'01000000')";
+  // Value names are kept once and referred to by number; the mark is the key's first value.
+  std::string const mark =
+      "INSERT OR IGNORE INTO names(folded, name) VALUES(CAST('is session' AS BLOB), CAST('Is Session' AS BLOB));"
+      "INSERT INTO vals(key, name, ord, type, data) SELECT " + std::to_string(id) +
+      ", id, 1, 4, x'01000000' FROM names WHERE folded = CAST('is session' AS BLOB)";
   ok = ok && (!session || sqlite3_exec(db, mark.c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
   sqlite3_finalize(find);
   sqlite3_finalize(insert);

@@ -4,6 +4,7 @@
 // after installing and before removing it.
 #pragma once
 
+#include <signal.h>
 #include <sqlite3.h>
 
 #include <cstring>
@@ -18,6 +19,9 @@ class FaultyDiskVfs {
   FaultyDiskVfs& operator=(FaultyDiskVfs const&) = delete;
 
   static void Set(Fault fault);
+  // Kills the process (SIGKILL, as a crash would) at the nth write to a write-ahead log from
+  // now; 0 never. Use it in a forked child only.
+  static void KillAtLogWrite(int n);
 
  private:
   sqlite3_vfs m_vfs{};
@@ -27,11 +31,13 @@ class FaultyDiskVfs {
 namespace faulty_disk {
 
 inline int currentFault = 0;  // a FaultyDiskVfs::Fault
+inline int logWritesLeft = 0;
 inline sqlite3_vfs* realVfs = nullptr;
 
 // Our file: the methods we answer with first, then the real file.
 struct FaultyFile {
   sqlite3_file base;
+  bool log;
   sqlite3_file* real() { return reinterpret_cast<sqlite3_file*>(this + 1); }
 };
 
@@ -44,6 +50,7 @@ inline int Read(sqlite3_file* f, void* data, int amount, sqlite3_int64 offset) {
 }
 inline int Write(sqlite3_file* f, void const* data, int amount, sqlite3_int64 offset) {
   if (currentFault == 1) return SQLITE_FULL;
+  if (Of(f)->log && logWritesLeft > 0 && --logWritesLeft == 0) raise(SIGKILL);
   return Real(f)->pMethods->xWrite(Real(f), data, amount, offset);
 }
 inline int Truncate(sqlite3_file* f, sqlite3_int64 size) { return Real(f)->pMethods->xTruncate(Real(f), size); }
@@ -75,6 +82,7 @@ inline int Open(sqlite3_vfs*, char const* name, sqlite3_file* file, int flags, i
   std::memset(faulty, 0, sizeof(faulty_disk::FaultyFile));
   int const rc = realVfs->xOpen(realVfs, name, faulty->real(), flags, outFlags);
   faulty->base.pMethods = faulty->real()->pMethods ? &kMethods : nullptr;
+  faulty->log = (flags & SQLITE_OPEN_WAL) != 0;
   return rc;
 }
 
@@ -112,7 +120,10 @@ inline FaultyDiskVfs::FaultyDiskVfs() {
 
 inline FaultyDiskVfs::~FaultyDiskVfs() {
   faulty_disk::currentFault = 0;
+  faulty_disk::logWritesLeft = 0;
   sqlite3_vfs_unregister(&m_vfs);
 }
 
 inline void FaultyDiskVfs::Set(Fault fault) { faulty_disk::currentFault = static_cast<int>(fault); }
+
+inline void FaultyDiskVfs::KillAtLogWrite(int n) { faulty_disk::logWritesLeft = n; }

@@ -1,10 +1,13 @@
 #include "database/ProfileFolderData.h"
 
 #include <algorithm>
+#include <cctype>
 #include <string_view>
+#include <unordered_map>
 
 #include "VProfileKey.h"
 #include "VProfileKeyIterator.h"
+#include "VProfileSubtree.h"
 #include "database/SessionDatabase.h"
 #include "platform/registry/NameFolding.h"
 
@@ -13,56 +16,126 @@ VProfileTable<ProfileFolderData> const ProfileFolderData::_profileOffsets{
     {"Session List", &ProfileFolderData::sessionList, ""},
 };
 
+namespace {
+
+constexpr char const* kSessionMark = "Is Session";
+enum Slot { kMark, kFolderList, kSessionList };
+
+std::string const& RecordFolded() {
+  static std::string const folded = FoldName(ProfileFolderData::kRecordName);
+  return folded;
+}
+
+// Whether `name` is the record's, matched as the store matches names; an ASCII name (nearly
+// every one) is folded here without the full folding of a folder of thousands.
+bool IsRecordName(std::string_view name) {
+  std::string_view const record = RecordFolded();
+  bool ascii = true;
+  for (char c : name) ascii &= static_cast<unsigned char>(c) < 0x80;
+  if (!ascii) return FoldName(name) == record;
+  if (name.size() != record.size()) return false;
+  for (size_t i = 0; i < name.size(); ++i)
+    if (std::tolower(static_cast<unsigned char>(name[i])) != record[i]) return false;
+  return true;
+}
+
+}  // namespace
+
 ProfileFolderData::ProfileFolderData(VProfileKey& root, CString const& folderKeyPath, bool sortAlphabetically)
     : m_sortAlphabetically(sortAlphabetically), m_root(&root) {
-  m_recordKeyPath = folderKeyPath;
-  m_recordKeyPath += "\\";
-  m_recordKeyPath += kRecordName;
+  SetRecordPath(folderKeyPath);
   if (root.KeyExists(folderKeyPath)) {
     VProfileKey folder(&root, folderKeyPath);
     Enumerate(folder);
   }
   // Missing, it is loaded from no key (which names the values) and written at once.
-  bool repaired = !root.KeyExists(m_recordKeyPath);
-  if (repaired) {
+  bool const missing = !root.KeyExists(m_recordKeyPath);
+  if (missing) {
     Load(nullptr);
   } else {
     VProfileKey record(&root, m_recordKeyPath);
     Load(&record);
   }
+  Settle(missing);
+}
+
+ProfileFolderData::ProfileFolderData(VProfileKey& root, CString const& folderKeyPath, bool sortAlphabetically,
+                                     VProfileSubtree const& tree, size_t folder)
+    : m_sortAlphabetically(sortAlphabetically), m_root(&root) {
+  SetRecordPath(folderKeyPath);
+  Enumerate(tree, folder);
+  Load(nullptr);
+  bool missing = true;
+  for (size_t child : tree.Children(folder)) {
+    VProfileSubtree::Node const& node = tree.At(child);
+    if (!IsRecordName(node.name.View())) continue;
+    missing = false;
+    folderList = node.values[kFolderList].found ? node.values[kFolderList].text : VString();
+    sessionList = node.values[kSessionList].found ? node.values[kSessionList].text : VString();
+  }
+  Settle(missing);
+}
+
+VProfileSubtree ProfileFolderData::Wanted() {
+  return VProfileSubtree({{kSessionMark, VProfileSubtree::Kind::Dword},
+                          {"Folder List", VProfileSubtree::Kind::Sz, kRecordName},
+                          {"Session List", VProfileSubtree::Kind::Sz, kRecordName}});
+}
+
+void ProfileFolderData::SetRecordPath(CString const& folderKeyPath) {
+  m_recordKeyPath = folderKeyPath;
+  m_recordKeyPath += "\\";
+  m_recordKeyPath += kRecordName;
+}
+
+void ProfileFolderData::Settle(bool recordMissing) {
+  bool repaired = recordMissing;
   repaired |= Merge(folderList, m_folders, m_arrangedFolders);
   repaired |= Merge(sessionList, m_sessions, m_arrangedSessions);
   m_repaired = repaired;
-  if (repaired && root.IsWritable()) Save();
+  if (repaired && m_root->IsWritable()) Save();
 }
 
 void ProfileFolderData::Enumerate(VProfileKey& folder) {
-  static std::string const recordFolded = FoldName(kRecordName);
   VProfileKeyIterator children(&folder, false);
   for (VString name; children.Next(name);) {
-    if (FoldName(name.c_str()) == recordFolded || name == kTemporaryName) continue;
+    if (IsRecordName(name.View()) || name == kTemporaryName) continue;
     VProfileKey child(&folder, name);
     (SessionDatabase::IsFolder(child) ? m_folders : m_sessions).emplace_back(name.c_str());
   }
 }
 
+void ProfileFolderData::Enumerate(VProfileSubtree const& tree, size_t folder) {
+  for (size_t child : tree.Children(folder)) {
+    VProfileSubtree::Node const& node = tree.At(child);
+    if (IsRecordName(node.name.View()) || node.name == kTemporaryName) continue;
+    (node.values[kMark].found ? m_sessions : m_folders).emplace_back(node.name.c_str());
+  }
+}
+
+// One pass over the record and one over the children, whatever their number.
 bool ProfileFolderData::Merge(VString const& stored, NameList const& children, NameList& arranged) {
-  NameList unlisted = children;
+  std::unordered_map<std::string_view, size_t> childAt;
+  childAt.reserve(children.size());
+  for (size_t i = 0; i < children.size(); ++i) childAt.emplace(children[i].Str(), i);
+  std::vector<bool> listed(children.size());
   bool repaired = false;
   std::string_view text(stored.c_str(), stored.Length());
   // A last name without its colon is not part of the record.
   for (size_t colon; (colon = text.find(':')) != std::string_view::npos; text.remove_prefix(colon + 1)) {
-    CString const name(std::string(text.substr(0, colon)));
-    auto const found = std::find(unlisted.begin(), unlisted.end(), name);
-    if (found == unlisted.end()) {
+    auto const found = childAt.find(text.substr(0, colon));
+    if (found == childAt.end() || listed[found->second]) {
       repaired = true;
       continue;
     }
-    arranged.push_back(name);
-    unlisted.erase(found);
+    listed[found->second] = true;
+    arranged.push_back(children[found->second]);
   }
-  repaired |= !unlisted.empty();
-  arranged.insert(arranged.end(), unlisted.begin(), unlisted.end());
+  for (size_t i = 0; i < children.size(); ++i) {
+    if (listed[i]) continue;
+    repaired = true;
+    arranged.push_back(children[i]);
+  }
   return repaired;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/types/CString.h"
 
 class VProfileKey;
+class VProfileSubtree;
 
 class ProfileFolderData : public VProfileRecord {
  public:
@@ -24,6 +25,12 @@ class ProfileFolderData : public VProfileRecord {
   // Reads the record of the folder at `folderKeyPath` ("Sessions" for the root) below `root`;
   // a repaired record is written back when `root` is writable.
   ProfileFolderData(VProfileKey& root, CString const& folderKeyPath, bool sortAlphabetically);
+
+  // The same from a subtree already read with Wanted(): `folder` is the folder's node in it.
+  ProfileFolderData(VProfileKey& root, CString const& folderKeyPath, bool sortAlphabetically,
+                    VProfileSubtree const& tree, size_t folder);
+  // What a subtree read must hold of each key for the constructor above.
+  static VProfileSubtree Wanted();
 
   // Whether the stored record disagreed with the folder's children (or was missing).
   bool Repaired() const { return m_repaired; }
@@ -52,6 +59,10 @@ class ProfileFolderData : public VProfileRecord {
   using NameList = std::vector<CString>;
 
   void Enumerate(VProfileKey& root);
+  void Enumerate(VProfileSubtree const& tree, size_t folder);
+  void SetRecordPath(CString const& folderKeyPath);
+  // Merges the loaded record with the children and writes it back when it was repaired.
+  void Settle(bool recordMissing);
   // Returns whether the stored text disagreed with the children.
   static bool Merge(VString const& stored, NameList const& children, NameList& arranged);
   static VString Join(NameList const& names);

@@ -2,11 +2,14 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "VProfileKey.h"
 #include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
+#include "VProfileSubtree.h"
 #include "database/ProfileFolderData.h"
 #include "library/ProductInfo.h"
 #include "library/SessionKeyPath.h"
@@ -19,6 +22,8 @@ namespace {
 
 constexpr char const* kSessionMark = "Is Session";
 constexpr char const* kRenamingName = "(renaming)";
+// Deeper than any tree: older builds left trees deeper than new keys may go.
+constexpr unsigned long kWholeTree = ~0UL;
 using List = ProfileFolderData::List;
 
 std::vector<VString> SubkeyNames(VProfileKey& key) {
@@ -28,40 +33,43 @@ std::vector<VString> SubkeyNames(VProfileKey& key) {
   return names;
 }
 
-// Depth first in store order. The names are taken before descending, so that what the action
-// writes cannot disturb the walk. The walk keeps its own stack of open folders and one path
-// that grows and shrinks with it, so a tree of any depth costs neither the call stack nor
-// a copy of the path per level.
+// Depth first in store order, over the tree read at once with each key's session mark (so no
+// folder is listed and no key probed on the way): what the action writes cannot disturb the
+// walk. The walk keeps its own stack of open folders and one path that grows and shrinks with
+// it, so a tree of any depth costs neither the call stack nor a copy of the path per level.
 template <typename Action>
 void WalkSessions(VProfileKey& top, Action&& action) {
+  VProfileSubtree tree({{kSessionMark, VProfileSubtree::Kind::Dword}});
+  if (!top.ReadSubtree(kWholeTree, tree)) return;
   struct Level {
     std::unique_ptr<VProfileKey> owned;
     VProfileKey* key;
-    std::vector<VString> names;
+    size_t node;
     size_t next = 0;
     size_t pathLength = 0;
   };
   std::vector<Level> levels;
-  levels.push_back(Level{nullptr, &top, SubkeyNames(top), 0, 0});
+  levels.push_back(Level{nullptr, &top, 0, 0, 0});
   std::string path;
   while (!levels.empty()) {
     Level& level = levels.back();
-    if (level.next == level.names.size()) {
+    auto const children = tree.Children(level.node);
+    if (level.next == children.size()) {
       levels.pop_back();
       continue;
     }
-    VString const& name = level.names[level.next++];
-    if (name == ProfileFolderData::kRecordName) continue;
+    size_t const child = children[level.next++];
+    VProfileSubtree::Node const& node = tree.At(child);
+    if (node.name == ProfileFolderData::kRecordName) continue;
     path.resize(level.pathLength);
     if (!path.empty()) path += "\\";
-    path += name.c_str();
-    auto child = std::make_unique<VProfileKey>(level.key, name);
-    if (SessionDatabase::IsFolder(*child)) {
-      std::vector<VString> names = SubkeyNames(*child);
-      VProfileKey* key = child.get();
-      levels.push_back(Level{std::move(child), key, std::move(names), 0, path.size()});
+    path += node.name.c_str();
+    auto key = std::make_unique<VProfileKey>(level.key, node.name);
+    if (node.values[0].found) {
+      action(*key, CString(path), CString(node.name.c_str()));
     } else {
-      action(*child, CString(path), CString(name.c_str()));
+      VProfileKey* folder = key.get();
+      levels.push_back(Level{std::move(key), folder, child, 0, path.size()});
     }
   }
 }
@@ -152,17 +160,57 @@ bool SessionDatabase::IsEmpty() {
   return sessions == 1;
 }
 
-// Read-only first: a record in step (the usual case) needs no write lock and no key creation.
+// Read-only first: a record in step (the usual case) needs no write lock and no key creation,
+// and the folder's children come with their session marks and the record in one read.
 void SessionDatabase::AppendList(CString const& folder, bool folders, CStringList& out) {
   List const list = folders ? List::Folders : List::Sessions;
   {
     VProfileStore reading(true, nullptr);
-    ProfileFolderData data(*reading.Root(), GetDBPath(folder), m_sortAlphabetically);
-    if (!data.Repaired()) return ToList(data.Names(list), out);
+    VProfileKey key(reading.Root(), GetDBPath(folder));
+    VProfileSubtree tree = ProfileFolderData::Wanted();
+    if (key.ReadSubtree(1, tree)) {
+      ProfileFolderData data(*reading.Root(), GetDBPath(folder), m_sortAlphabetically, tree, 0);
+      if (!data.Repaired()) return ToList(data.Names(list), out);
+    }
   }
   VProfileStore store;
   ProfileFolderData data(*store.Root(), GetDBPath(folder), m_sortAlphabetically);
   ToList(data.Names(list), out);
+}
+
+void SessionDatabase::GetFolderTree(std::vector<FolderLists>& out) {
+  out.clear();
+  std::vector<size_t> repair;  // folders whose record is out of step, listed again below
+  {
+    VProfileStore reading(true, nullptr);
+    VProfileKey top(reading.Root(), GetDBPath(""));
+    VProfileSubtree tree = ProfileFolderData::Wanted();
+    if (!top.ReadSubtree(kWholeTree, tree)) tree.Add(VProfileSubtree::kNoParent, VString());
+    // Depth first: the folder's node and its path.
+    std::vector<std::pair<size_t, CString>> pending{{0, CString()}};
+    while (!pending.empty()) {
+      auto const [node, path] = pending.back();
+      pending.pop_back();
+      ProfileFolderData const data(*reading.Root(), GetDBPath(path), m_sortAlphabetically, tree, node);
+      if (data.Repaired()) repair.push_back(out.size());
+      FolderLists& lists = out.emplace_back();
+      lists.path = path;
+      ToList(data.Names(List::Folders), lists.folders);
+      ToList(data.Names(List::Sessions), lists.sessions);
+      std::unordered_map<std::string_view, size_t> childAt;
+      for (size_t child : tree.Children(node)) childAt.emplace(tree.At(child).name.View(), child);
+      auto const& names = data.Names(List::Folders);
+      for (auto name = names.rbegin(); name != names.rend(); ++name)
+        pending.emplace_back(childAt.at(name->Str()), Join(path, *name));
+    }
+  }
+  for (size_t index : repair) {
+    FolderLists& lists = out[index];
+    lists.folders.RemoveAll();
+    lists.sessions.RemoveAll();
+    GetFolderList(lists.path, lists.folders);
+    GetSessionList(lists.path, lists.sessions);
+  }
 }
 
 void SessionDatabase::GetFolderList(CString const& folder, CStringList& out) { AppendList(folder, true, out); }
@@ -377,14 +425,22 @@ GlobalChangeTally SessionDatabase::EnumAndApplyDelta(ISessionConfig* delta,
   if (!change) return tally;
   VProfileStore store;
   if (!store.Root()->KeyExists(GetDBPath(""))) return tally;
+  // The options the delta changed are found once; each session then loads, takes and writes
+  // just those, so a change of the title bar costs no comparison of keymaps.
+  VProfileOptionTable const& table = change->ProfileTable();
+  std::vector<int> changed;
+  for (int i = 0; i < table.Count(); ++i)
+    if (change->Lookup(i)->IsModified()) changed.push_back(i);
+  SessionConfig session("", nullptr);
   VProfileKey sessions(store.Root(), GetDBPath(""));
-  WalkSessions(sessions, [&](VProfileKey& key, CString const&, CString const& name) {
+  WalkSessions(sessions, [&](VProfileKey& key, CString const&, CString const&) {
     ++tally.visited;
     if (key.IsWritable()) {
-      SessionConfig session(name, &key);
-      session.Checkpoint();
-      session.ApplyDelta(change);
-      session.Save(&key, true);
+      for (int i : changed) {
+        table.LoadMember(session, i, &key);
+        session.Lookup(i)->ApplyDelta(change->Lookup(i));
+        session.Lookup(i)->Save(&key, true);
+      }
       ++tally.updated;
     }
     if (progress) progress(tally);

@@ -13,6 +13,7 @@
 
 #include <cstddef>
 #include <functional>
+#include <vector>
 
 #include "VString.h"
 #include "database/GlobalChangeTally.h"
@@ -50,6 +51,15 @@ class SessionDatabase {
   // Append the children's names: store order when sorting alphabetically, else the user's.
   void GetFolderList(CString const& folder, CStringList& out);
   void GetSessionList(CString const& folder, CStringList& out);
+  // One folder's path and its two lists, as GetFolderList and GetSessionList give them.
+  struct FolderLists {
+    CString path;
+    CStringList folders;
+    CStringList sessions;
+  };
+  // Every folder's lists from one read of the whole tree: the root first, then each folder
+  // before its children, depth first in the order its parent lists them.
+  void GetFolderTree(std::vector<FolderLists>& out);
 
   // The session at `path`; null for a folder or a missing path, except that a missing
   // "Default" (exactly so spelt) gives the built-in default session.

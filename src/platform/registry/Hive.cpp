@@ -3,7 +3,9 @@
 #include <pthread.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <atomic>
+#include <unordered_map>
 
 #include "platform/registry/HiveLocations.h"
 #include "platform/types/FileConstants.h"
@@ -14,41 +16,57 @@ namespace {
 constexpr int kApplicationId = 0x42564852;  // "BVHR": marks a file as one of our hives
 constexpr int kBusyTimeoutMs = 10000;
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
-// A value's id packs its key and its place among the key's values (key << 24 | n), so a key's
-// values are one range of the table in creation order: reading them all is one ordered scan,
-// and adding one costs no more than a rowid table does. The check keeps every id in its range.
-constexpr int kValueIdBits = 24;
-
-std::string ValsColumns() {
-  return "(id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name BLOB NOT NULL, folded BLOB NOT NULL,"
-         " type INTEGER NOT NULL, data BLOB NOT NULL, CHECK (id >> " + std::to_string(kValueIdBits) + " = key));";
-}
-
-constexpr std::string_view kLatestIndexes =
-    "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
-    "CREATE INDEX keys_listing ON keys(parent, folded, name);";
+// Values name their value by number: each name is kept once, in `names`, with the spelling it
+// was first given; a value spelt otherwise keeps its own spelling. A key's values are one range
+// of `vals`, found by (key, name) and put in creation order by `ord`; a key with values always
+// has one at place 1. A key's first value often says what the key is (a session's mark), so
+// first values have an index of their own: reading them for a whole subtree is one ordered scan
+// of a small index, and a key missing from it has no values at all.
+constexpr char const* kValueTables =
+    "CREATE TABLE names(id INTEGER PRIMARY KEY, folded BLOB NOT NULL UNIQUE, name BLOB NOT NULL);"
+    "CREATE TABLE vals(key INTEGER NOT NULL, name INTEGER NOT NULL, ord INTEGER NOT NULL, type INTEGER NOT NULL,"
+    " data BLOB NOT NULL, spelling BLOB, PRIMARY KEY(key, name)) WITHOUT ROWID;";
+// Holding every column a read of it needs (`ord` too), the index answers without the table.
+constexpr char const* kFirstValues = "CREATE INDEX vals_first ON vals(key, name, type, data, ord) WHERE ord = 1;";
 
 std::string Schema() {
   return std::string(
              "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER,"
              " name BLOB NOT NULL, folded BLOB NOT NULL);"
-             "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
-             "CREATE TABLE vals") +
-         ValsColumns() + std::string(kLatestIndexes) +
+             "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);") +
+         kValueTables + kFirstValues +
          "INSERT INTO keys(id, parent, name, folded) VALUES(1, NULL, x'', x'');"
          "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
 }
 
-// The first layout numbered values across the whole hive; their order within a key is kept.
-std::string UpgradeFromVersion1() {
-  return "CREATE TABLE vals_next" + ValsColumns() +
-         "INSERT INTO vals_next(id, key, name, folded, type, data) SELECT (key << " + std::to_string(kValueIdBits) +
-         ") + row_number() OVER (PARTITION BY key ORDER BY id), key, name, folded, type, data FROM vals;"
-         "DROP TABLE vals;"
-         "ALTER TABLE vals_next RENAME TO vals;" +
-         std::string(kLatestIndexes) + "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
+// The first two layouts kept each value's names beside it (`old` is their vals table); a key's
+// values keep their order, numbered from 1.
+std::string OldNames(char const* table, char const* from) {
+  return std::string("INSERT OR IGNORE INTO ") + table + "(folded, name) SELECT folded, name FROM " + from +
+         " ORDER BY id;";
+}
+
+std::string UpgradeFromOldLayout() {
+  return std::string("ALTER TABLE vals RENAME TO old;") + kValueTables + OldNames("names", "old") +
+         "INSERT INTO vals(key, name, ord, type, data, spelling) SELECT old.key, names.id,"
+         " row_number() OVER (PARTITION BY old.key ORDER BY old.id), old.type, old.data,"
+         " CASE WHEN old.name = names.name THEN NULL ELSE old.name END"
+         " FROM old JOIN names ON names.folded = old.folded ORDER BY old.key, names.id;"
+         "DROP TABLE old;"
+         "DROP INDEX IF EXISTS keys_listing;" +
+         kFirstValues + "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
+}
+
+// A process that may only read an old hive sees it through the new shape, built in its own
+// temporary schema (which shadows the file's tables of the same name).
+std::string OldLayoutView() {
+  return "CREATE TEMP TABLE names(id INTEGER PRIMARY KEY, folded BLOB NOT NULL UNIQUE, name BLOB NOT NULL);" +
+         OldNames("temp.names", "main.vals") +
+         "CREATE TEMP VIEW vals AS SELECT old.key AS key, names.id AS name, old.id AS ord, old.type AS type,"
+         " old.data AS data, CASE WHEN old.name = names.name THEN NULL ELSE old.name END AS spelling"
+         " FROM main.vals AS old JOIN temp.names AS names ON names.folded = old.folded;";
 }
 
 // Counts the forks of this process, so that a connection inherited from a parent is noticed
@@ -77,9 +95,20 @@ std::string const kSubtreesBelowKey[2] = {
     SubtreeDelete("SELECT id FROM keys WHERE parent = ?1", "DELETE FROM vals WHERE key IN tree"),
     SubtreeDelete("SELECT id FROM keys WHERE parent = ?1", "DELETE FROM keys WHERE id IN tree")};
 
+// Answers the stored row's place: ?3 when the value is new.
 char const* const kInsertValue =
-    "INSERT INTO vals(key, id, name, folded, type, data) VALUES(?1, ?6, ?2, ?3, ?4, ?5)"
-    " ON CONFLICT(key, folded) DO UPDATE SET type = excluded.type, data = excluded.data";
+    "INSERT INTO vals(key, name, ord, type, data, spelling) VALUES(?1, ?2, ?3, ?4, ?5, ?6)"
+    " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data RETURNING ord";
+
+// A subtree breadth first: the queue takes each key's children in folded-name order (the
+// listing index).
+char const* const kSubtree =
+    "WITH RECURSIVE tree(id, depth) AS (SELECT ?1, 0 UNION ALL SELECT keys.id, tree.depth + 1"
+    " FROM tree JOIN keys ON keys.parent = tree.id WHERE tree.depth < ?2)"
+    " SELECT keys.id, keys.parent, keys.name, keys.folded FROM tree JOIN keys ON keys.id = tree.id";
+// A subtree holding more than this share of the hive's keys has the first values of a name
+// scanned (an ordered read of the whole index); a smaller one looks them up key by key.
+constexpr int64_t kScanShare = 8;
 
 std::string FolderOf(std::string const& path) {
   size_t const slash = path.find_last_of('/');
@@ -110,10 +139,6 @@ class Hive::Statement {
   int Step() { return sqlite3_step(m_stmt); }
   int64_t Int(int column) { return sqlite3_column_int64(m_stmt, column); }
   bool IsNull(int column) { return sqlite3_column_type(m_stmt, column) == SQLITE_NULL; }
-  // Binds the first id of a key's values at `index` and the first id past them at `index + 1`.
-  Statement& BindValueRange(int index, KeyId key) {
-    return Bind(index, key << kValueIdBits).Bind(index + 1, (key + 1) << kValueIdBits);
-  }
   std::string_view Bytes(int column) {
     auto const* data = static_cast<char const*>(sqlite3_column_blob(m_stmt, column));
     return {data ? data : "", static_cast<size_t>(sqlite3_column_bytes(m_stmt, column))};
@@ -138,6 +163,7 @@ void Hive::CloseDatabase() {
   // A connection inherited across fork belongs to the parent: drop it without touching it.
   m_db = nullptr;
   m_statements.clear();
+  m_names.Clear();
   m_state = State::Closed;
   m_txOpen = false;
 }
@@ -155,6 +181,7 @@ long Hive::ErrorFrom(int code) {
   if (m_db && m_txOpen && sqlite3_get_autocommit(m_db)) {
     // SQLite rolled the transaction back on its own: the unit of work is lost.
     m_txOpen = false;
+    m_names.Clear();
     Doom(code);
     ++m_writes;
   }
@@ -243,6 +270,8 @@ long Hive::PrepareSchema() {
   sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
   // A kept WAL file is cut back to 4 MiB after a checkpoint, so one big import does not keep its size.
   sqlite3_exec(m_db, "PRAGMA journal_size_limit=4194304", nullptr, nullptr, nullptr);
+  // Room for the first-value index and the upper levels of the tables of a large hive.
+  sqlite3_exec(m_db, "PRAGMA cache_size=-8192", nullptr, nullptr, nullptr);
   int64_t const id = ApplicationId();
   if (id < 0) {
     m_state = State::Damaged;
@@ -292,26 +321,40 @@ int64_t Hive::SchemaVersion() {
   return query && query.Step() == SQLITE_ROW ? query.Int(0) : -1;
 }
 
-// A hive of a later build is left alone; one of the first version is brought up to date once,
-// by the first process that may write it (a read-only one reads it as it is).
+// A hive of a later build is left alone; one of an older layout is brought up to date once, in
+// one transaction, by the first process that may write it (one that may only read it reads it
+// through the new shape).
 long Hive::CheckVersion() {
   int64_t const version = SchemaVersion();
   m_layout = static_cast<int>(version);
   if (version == kSchemaVersion) return ERROR_SUCCESS;
-  if (version != 1) {
+  if (version != 1 && version != 2) {
     m_state = State::Damaged;
     return ERROR_BADDB;
   }
-  if (m_state == State::ReadOnly) return ERROR_SUCCESS;
+  // A file the system lets us only read opens "writable" but refuses every write.
+  if (m_state == State::ReadOnly || sqlite3_db_readonly(m_db, "main") == 1) return ReadOldLayout();
   if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
   bool const ok = SchemaVersion() == kSchemaVersion ||
-                  sqlite3_exec(m_db, UpgradeFromVersion1().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+                  sqlite3_exec(m_db, UpgradeFromOldLayout().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
   if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
     m_layout = kSchemaVersion;
+    // The old tables' pages go back to the file system; a hive that cannot be vacuumed now
+    // (another process reading it) keeps them for its next writes.
+    sqlite3_exec(m_db, "VACUUM", nullptr, nullptr, nullptr);
     return ERROR_SUCCESS;
   }
   sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
   return ERROR_BUSY;
+}
+
+long Hive::ReadOldLayout() {
+  if (sqlite3_exec(m_db, OldLayoutView().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) {
+    m_state = State::ReadOnly;
+    return ERROR_SUCCESS;
+  }
+  m_state = State::Damaged;
+  return ERROR_BADDB;
 }
 
 int Hive::Run(char const* sql) {
@@ -343,6 +386,7 @@ long Hive::FinishTransaction(bool commit) {
   if (commit && Run(kCommit) == SQLITE_OK) return ERROR_SUCCESS;
   int const rc = sqlite3_errcode(m_db);
   Run(kRollback);
+  m_names.Clear();  // and names it added
   ++m_deletes;  // a rolled-back unit may take back keys it made
   ++m_writes;
   return commit ? ErrorFrom(rc) : ERROR_SUCCESS;
@@ -479,11 +523,48 @@ long Hive::EnsureKeyAlive(KeyId key) {
   return ERROR_SUCCESS;
 }
 
+long Hive::NameIdOf(std::string_view folded, int64_t& id) {
+  if (int64_t const* known = m_names.IdOf(folded)) {
+    id = *known;
+    return ERROR_SUCCESS;
+  }
+  Statement find(*this, "SELECT id, name FROM names WHERE folded = ?1");
+  if (!find) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = find.Bind(1, folded).Step();
+  if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  id = find.Int(0);
+  m_names.Add(id, find.Bytes(1), folded);
+  return ERROR_SUCCESS;
+}
+
+long Hive::NameOf(int64_t id, ValueNameTable::Name const*& name) {
+  name = m_names.Find(id);
+  if (name) return ERROR_SUCCESS;
+  Statement find(*this, "SELECT name, folded FROM names WHERE id = ?1");
+  if (!find) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = find.Bind(1, id).Step();
+  if (rc != SQLITE_ROW) return ErrorFrom(rc == SQLITE_DONE ? SQLITE_CORRUPT : rc);
+  m_names.Add(id, find.Bytes(0), find.Bytes(1));
+  name = m_names.Find(id);
+  return ERROR_SUCCESS;
+}
+
+long Hive::AddName(std::string_view name, std::string_view folded, int64_t& id) {
+  long rc = NameIdOf(folded, id);
+  if (rc != ERROR_FILE_NOT_FOUND) return rc;
+  Statement insert(*this, "INSERT INTO names(folded, name) VALUES(?1, ?2)");
+  if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
+  if (int const step = insert.Bind(1, folded).Bind(2, name).Step(); step != SQLITE_DONE) return ErrorFrom(step);
+  id = sqlite3_last_insert_rowid(m_db);
+  m_names.Add(id, name, folded);
+  return ERROR_SUCCESS;
+}
+
 long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, std::string_view& data) {
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
   // Inside a unit of work the second read of a key takes all its values at once (a session
-  // load reads every one of them); a single probe, such as the session mark of each child
-  // while a folder is listed, reads just that value.
+  // load reads every one of them); a single probe reads just that value.
   bool const probe = m_txOpen && !CacheIsCurrent(key) && m_probedKey != key;
   if (m_txOpen && !probe) {
     if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
@@ -493,10 +574,12 @@ long Hive::QueryValue(KeyId key, std::string_view folded, unsigned long& type, s
     data = found->data;
     return ERROR_SUCCESS;
   }
-  Statement query(*this, "SELECT type, data FROM vals WHERE key = ?1 AND folded = ?2");
-  if (!query) return ErrorFrom(sqlite3_errcode(m_db));
-  int const rc = query.Bind(1, key).Bind(2, folded).Step();
   if (probe) m_probedKey = key;
+  int64_t name = 0;
+  if (long const rc = NameIdOf(folded, name); rc != ERROR_SUCCESS) return rc;
+  Statement query(*this, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
+  if (!query) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = query.Bind(1, key).Bind(2, name).Step();
   if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
   type = static_cast<unsigned long>(query.Int(0));
@@ -513,19 +596,22 @@ long Hive::CacheValues(KeyId key) {
   if (CacheIsCurrent(key)) return ERROR_SUCCESS;
   m_cachedKey = 0;
   m_cachedValues.Clear();
-  // The key's id range comes in creation order; a first-layout hive's rows are put in order here.
-  Statement all(*this, m_layout == 1 ? "SELECT id, name, folded, type, data FROM vals WHERE key = ?1"
-                                      : "SELECT id, name, folded, type, data FROM vals WHERE id >= ?2 AND id < ?3");
+  Statement all(*this, "SELECT name, ord, type, data, spelling FROM vals WHERE key = ?1");
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
-  all.Bind(1, key).BindValueRange(2, key);
+  all.Bind(1, key);
   int rc;
   while ((rc = all.Step()) == SQLITE_ROW) {
+    ValueNameTable::Name const* name = nullptr;
+    if (long const found = NameOf(all.Int(0), name); found != ERROR_SUCCESS) {
+      m_cachedValues.Clear();
+      return found;
+    }
     KeyValueCache::Entry& entry = m_cachedValues.Append();
-    entry.id = all.Int(0);
-    entry.name.assign(all.Bytes(1));
-    entry.folded.assign(all.Bytes(2));
-    entry.type = static_cast<unsigned long>(all.Int(3));
-    entry.data.assign(all.Bytes(4));
+    entry.id = all.Int(1);
+    entry.name.assign(all.IsNull(4) ? std::string_view(name->name) : all.Bytes(4));
+    entry.folded.assign(name->folded);
+    entry.type = static_cast<unsigned long>(all.Int(2));
+    entry.data.assign(all.Bytes(3));
   }
   if (rc != SQLITE_DONE) {
     m_cachedValues.Clear();
@@ -542,7 +628,7 @@ long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, u
                     unsigned char const* data, size_t size) {
   if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
   if (m_txOpen && m_txWrite) return WriteValue(key, name, folded, type, data, size);
-  // A lone write gets a transaction of its own, so that its id is chosen under the write lock.
+  // A lone write gets a transaction of its own, so that its place is chosen under the write lock.
   long rc = BeginWork(true);
   if (rc == ERROR_SUCCESS) rc = WriteValue(key, name, folded, type, data, size);
   long const end = EndWork(true);
@@ -552,16 +638,21 @@ long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, u
 long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                       unsigned char const* data, size_t size) {
   if (long const rc = EnsureKeyAlive(key); rc != ERROR_SUCCESS) return rc;
-  int64_t id = 0;
-  if (long const rc = NextValueId(key, id); rc != ERROR_SUCCESS) return rc;
+  int64_t nameId = 0;
+  if (long const rc = AddName(name, folded, nameId); rc != ERROR_SUCCESS) return rc;
+  int64_t ord = 0;
+  if (long const rc = NextOrd(key, ord); rc != ERROR_SUCCESS) return rc;
+  ValueNameTable::Name const* known = m_names.Find(nameId);
   Statement upsert(*this, kInsertValue);
   if (!upsert) return ErrorFrom(sqlite3_errcode(m_db));
   std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);
-  int64_t const lastInsert = sqlite3_last_insert_rowid(m_db);
-  int const rc = upsert.Bind(1, key).Bind(2, name).Bind(3, folded).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes).Bind(6, id).Step();
-  if (rc != SQLITE_DONE) return ErrorFrom(rc);
-  // An update leaves the last inserted rowid alone; an insert took the id.
-  if (sqlite3_last_insert_rowid(m_db) == id && id != lastInsert) ++m_nextValueId;
+  upsert.Bind(1, key).Bind(2, nameId).Bind(3, ord).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes);
+  if (known && known->name != name) upsert.Bind(6, name);
+  int rc = upsert.Step();
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  bool const added = upsert.Int(0) == ord;
+  if ((rc = upsert.Step()) != SQLITE_DONE) return ErrorFrom(rc);
+  if (added) ++m_nextOrd;
   bool const cached = CacheIsCurrent(key);
   ++m_writes;
   if (cached) {
@@ -571,45 +662,23 @@ long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded,
   return ERROR_SUCCESS;
 }
 
-// The id a new value of `key` takes. Within a write transaction nobody else adds values, so
-// after one look at the key's range the next ids are counted here.
-long Hive::NextValueId(KeyId key, int64_t& id) {
-  if (m_nextValueKey == key && m_nextValueTx == m_txSerial) {
-    id = m_nextValueId;
+// The place a new value of `key` takes. Within a write transaction nobody else adds values, so
+// after one look at the key's values the next places are counted here, until a deletion (a
+// deleted key's id can come back as a new key's).
+long Hive::NextOrd(KeyId key, int64_t& ord) {
+  if (m_nextOrdKey == key && m_nextOrdTx == m_txSerial && m_nextOrdDeletes == m_deletes) {
+    ord = m_nextOrd;
     return ERROR_SUCCESS;
   }
-  Statement last(*this, "SELECT max(id) FROM vals WHERE id >= ?1 AND id < ?2");
+  Statement last(*this, "SELECT coalesce(max(ord), 0) FROM vals WHERE key = ?1");
   if (!last) return ErrorFrom(sqlite3_errcode(m_db));
-  int const rc = last.BindValueRange(1, key).Step();
+  int const rc = last.Bind(1, key).Step();
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
-  id = last.IsNull(0) ? (key << kValueIdBits) + 1 : last.Int(0) + 1;
-  if (id >= (key + 1) << kValueIdBits) {
-    if (long const renumbered = RenumberValues(key, id); renumbered != ERROR_SUCCESS) return renumbered;
-  }
-  m_nextValueKey = key;
-  m_nextValueTx = m_txSerial;
-  m_nextValueId = id;
-  return ERROR_SUCCESS;
-}
-
-// A key whose values were added and removed until its id range ran out gets its ids again from
-// the start of the range, in the same order.
-long Hive::RenumberValues(KeyId key, int64_t& next) {
-  if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
-  Statement clear(*this, "DELETE FROM vals WHERE key = ?1");
-  if (!clear) return ErrorFrom(sqlite3_errcode(m_db));
-  if (int const rc = clear.Bind(1, key).Step(); rc != SQLITE_DONE) return ErrorFrom(rc);
-  next = key << kValueIdBits;
-  for (size_t i = 0; i < m_cachedValues.Count(); ++i) {
-    KeyValueCache::Entry const& entry = m_cachedValues.InOrder(i);
-    Statement insert(*this, kInsertValue);
-    if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
-    int const rc = insert.Bind(1, key).Bind(2, entry.name).Bind(3, entry.folded)
-                       .Bind(4, static_cast<int64_t>(entry.type)).Bind(5, entry.data).Bind(6, ++next).Step();
-    if (rc != SQLITE_DONE) return ErrorFrom(rc);
-  }
-  ++next;
-  ++m_writes;
+  ord = last.Int(0) + 1;
+  m_nextOrdKey = key;
+  m_nextOrdTx = m_txSerial;
+  m_nextOrdDeletes = m_deletes;
+  m_nextOrd = ord;
   return ERROR_SUCCESS;
 }
 
@@ -617,11 +686,22 @@ long Hive::DeleteValue(KeyId key, std::string_view folded) {
   // A missing hive holds no value to delete; do not create its file for that.
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
   if (long const rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
-  Statement remove(*this, "DELETE FROM vals WHERE key = ?1 AND folded = ?2");
+  int64_t name = 0;
+  if (long const rc = NameIdOf(folded, name); rc != ERROR_SUCCESS) return rc;
+  Statement remove(*this, "DELETE FROM vals WHERE key = ?1 AND name = ?2 RETURNING ord");
   if (!remove) return ErrorFrom(sqlite3_errcode(m_db));
-  int const rc = remove.Bind(1, key).Bind(2, folded).Step();
-  if (rc != SQLITE_DONE) return ErrorFrom(rc);
-  if (sqlite3_changes(m_db) == 0) return ERROR_FILE_NOT_FOUND;
+  int rc = remove.Bind(1, key).Bind(2, name).Step();
+  if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  bool const wasFirst = remove.Int(0) == 1;
+  if ((rc = remove.Step()) != SQLITE_DONE) return ErrorFrom(rc);
+  if (wasFirst) {
+    // The next value takes the first place, which keeps the order and the first-value index whole.
+    Statement promote(*this, "UPDATE vals SET ord = 1 WHERE key = ?1 AND name ="
+                             " (SELECT name FROM vals WHERE key = ?1 ORDER BY ord LIMIT 1)");
+    if (!promote) return ErrorFrom(sqlite3_errcode(m_db));
+    if ((rc = promote.Bind(1, key).Step()) != SQLITE_DONE) return ErrorFrom(rc);
+  }
   bool const cached = CacheIsCurrent(key);
   ++m_writes;
   if (cached) {
@@ -645,19 +725,13 @@ long Hive::SubkeyNames(KeyId key, std::vector<std::string>& names) {
 long Hive::ValueNames(KeyId key, std::vector<std::string>& names) {
   names.clear();
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
-  // Inside a unit of work the names come with the values: whoever lists a key's values reads them next.
-  if (m_txOpen) {
-    if (long const rc = CacheValues(key); rc != ERROR_SUCCESS) return rc;
-    m_cachedValues.Names(names);
-    return ERROR_SUCCESS;
-  }
-  Statement list(*this, m_layout == 1 ? "SELECT name FROM vals WHERE key = ?1 ORDER BY id"
-                                       : "SELECT name FROM vals WHERE id >= ?2 AND id < ?3 ORDER BY id");
-  if (!list) return ErrorFrom(sqlite3_errcode(m_db));
-  list.Bind(1, key).BindValueRange(2, key);
-  int rc;
-  while ((rc = list.Step()) == SQLITE_ROW) names.emplace_back(list.Bytes(0));
-  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+  // Outside a unit of work the values are read for their names alone, in one transaction.
+  bool const own = !m_txOpen;
+  long rc = own ? BeginWork(false) : ERROR_SUCCESS;
+  if (rc == ERROR_SUCCESS) rc = CacheValues(key);
+  if (rc == ERROR_SUCCESS) m_cachedValues.Names(names);
+  if (own) EndWork(rc == ERROR_SUCCESS);
+  return rc;
 }
 
 long Hive::MaxValueSize(KeyId key, unsigned long& size) {
@@ -668,5 +742,188 @@ long Hive::MaxValueSize(KeyId key, unsigned long& size) {
   int const rc = longest.Bind(1, key).Step();
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
   size = static_cast<unsigned long>(longest.Int(0));
+  return ERROR_SUCCESS;
+}
+
+long Hive::ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& folded,
+                       std::vector<RegSubtreeKey>& keys) {
+  keys.clear();
+  if (folded.size() > kSubtreeValues) return ERROR_INVALID_PARAMETER;
+  if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rc;
+  // One read transaction, so that the keys and their values are of one moment.
+  bool const own = !m_txOpen;
+  long rc = own ? BeginWork(false) : ERROR_SUCCESS;
+  std::vector<KeyId> ids;
+  std::vector<std::string> keyFolded;
+  std::vector<FirstValue> first;
+  bool const indexed = m_layout == kSchemaVersion;
+  if (rc == ERROR_SUCCESS && indexed && depth <= 1) {
+    rc = ReadChildren(key, depth, keys, ids, keyFolded, first);
+  } else {
+    if (rc == ERROR_SUCCESS) rc = ReadSubtreeKeys(key, depth, keys, ids, keyFolded);
+    if (rc == ERROR_SUCCESS && indexed) rc = ReadFirstValues(ids, first);
+  }
+  for (RegSubtreeKey& read : keys) read.values.resize(folded.size());
+  for (size_t slot = 0; slot < folded.size() && rc == ERROR_SUCCESS; ++slot) {
+    int64_t name = 0;
+    rc = NameIdOf(folded[slot].valueName, name);
+    if (rc == ERROR_FILE_NOT_FOUND) {  // no key holds a value of that name
+      rc = ERROR_SUCCESS;
+      continue;
+    }
+    for (size_t i = 0; i < ids.size() && rc == ERROR_SUCCESS; ++i)
+      if (folded[slot].keyName.empty() || folded[slot].keyName == keyFolded[i])
+        rc = ReadWanted(ids[i], first.empty() ? nullptr : &first[i], name, keys[i].values[slot]);
+  }
+  if (own) EndWork(rc == ERROR_SUCCESS);
+  if (rc != ERROR_SUCCESS) keys.clear();
+  return rc;
+}
+
+long Hive::ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
+                           std::vector<std::string>& folded) {
+  if (depth > 1) return ReadDeepSubtreeKeys(key, depth, keys, ids, folded);
+  Statement subtree(*this, kSubtree);
+  if (!subtree) return ErrorFrom(sqlite3_errcode(m_db));
+  subtree.Bind(1, key).Bind(2, static_cast<int64_t>(depth));
+  int rc;
+  while ((rc = subtree.Step()) == SQLITE_ROW) {
+    RegSubtreeKey& added = keys.emplace_back();
+    if (keys.size() > 1) added.parent = 0;
+    added.name.assign(subtree.Bytes(2));
+    ids.push_back(subtree.Int(0));
+    folded.emplace_back(subtree.Bytes(3));
+  }
+  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+}
+
+// A deep subtree (in practice most of its hive) from one ordered read of every key, children
+// grouped under their parent in folded-name order, walked breadth first here: cheaper than a
+// recursive query that looks up each key's children by itself.
+long Hive::ReadDeepSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys,
+                               std::vector<KeyId>& ids, std::vector<std::string>& folded) {
+  Statement top(*this, "SELECT name, folded FROM keys WHERE id = ?1");
+  if (!top) return ErrorFrom(sqlite3_errcode(m_db));
+  int rc = top.Bind(1, key).Step();
+  if (rc == SQLITE_DONE) return ERROR_SUCCESS;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  struct Row {
+    KeyId id;
+    std::string name;
+    std::string folded;
+  };
+  std::vector<Row> rows;
+  std::unordered_map<KeyId, std::pair<size_t, size_t>> childrenOf;  // first row and count
+  Statement all(*this, "SELECT parent, id, name, folded FROM keys WHERE parent IS NOT NULL ORDER BY parent, folded");
+  if (!all) return ErrorFrom(sqlite3_errcode(m_db));
+  while ((rc = all.Step()) == SQLITE_ROW) {
+    auto& range = childrenOf.try_emplace(all.Int(0), rows.size(), 0).first->second;
+    ++range.second;
+    rows.push_back(Row{all.Int(1), std::string(all.Bytes(2)), std::string(all.Bytes(3))});
+  }
+  if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  keys.emplace_back().name.assign(top.Bytes(0));
+  ids.push_back(key);
+  folded.emplace_back(top.Bytes(1));
+  std::vector<unsigned long> levels{0};
+  for (size_t next = 0; next < ids.size(); ++next) {
+    auto const children = childrenOf.find(ids[next]);
+    if (levels[next] >= depth || children == childrenOf.end()) continue;
+    for (size_t row = children->second.first; row < children->second.first + children->second.second; ++row) {
+      RegSubtreeKey& added = keys.emplace_back();
+      added.parent = next;
+      added.name = std::move(rows[row].name);
+      ids.push_back(rows[row].id);
+      folded.push_back(std::move(rows[row].folded));
+      levels.push_back(levels[next] + 1);
+    }
+  }
+  return ERROR_SUCCESS;
+}
+
+// A key and its children, each with its first value, in two queries: the children's first
+// values join them from the index inside one statement.
+long Hive::ReadChildren(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
+                        std::vector<std::string>& folded, std::vector<FirstValue>& first) {
+  Statement top(*this, "SELECT keys.name, keys.folded, vals.name, vals.type, vals.data FROM keys"
+                       " LEFT JOIN vals INDEXED BY vals_first ON vals.key = keys.id AND vals.ord = 1 WHERE keys.id = ?1");
+  Statement children(*this, "SELECT keys.name, keys.folded, vals.name, vals.type, vals.data, keys.id FROM keys"
+                            " LEFT JOIN vals INDEXED BY vals_first ON vals.key = keys.id AND vals.ord = 1"
+                            " WHERE keys.parent = ?1 ORDER BY keys.folded");
+  if (!top || !children) return ErrorFrom(sqlite3_errcode(m_db));
+  auto add = [&](Statement& row, KeyId id) {
+    RegSubtreeKey& added = keys.emplace_back();
+    if (keys.size() > 1) added.parent = 0;
+    added.name.assign(row.Bytes(0));
+    ids.push_back(id);
+    folded.emplace_back(row.Bytes(1));
+    FirstValue& value = first.emplace_back();
+    value.has = !row.IsNull(2);
+    value.name = row.Int(2);
+    value.type = static_cast<unsigned long>(row.Int(3));
+    value.data.assign(row.Bytes(4));
+  };
+  int rc = top.Bind(1, key).Step();
+  if (rc == SQLITE_DONE) return ERROR_SUCCESS;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  add(top, key);
+  if (depth == 0) return ERROR_SUCCESS;
+  children.Bind(1, key);
+  while ((rc = children.Step()) == SQLITE_ROW) add(children, children.Int(5));
+  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+}
+
+// The first value of each key, if it has any values (the first is always there then): from one
+// ordered scan of the index when the subtree holds a large share of the hive, else key by key.
+long Hive::ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue>& first) {
+  first.assign(ids.size(), FirstValue());
+  Statement last(*this, "SELECT coalesce(max(id), 0) FROM keys");
+  if (!last) return ErrorFrom(sqlite3_errcode(m_db));
+  if (int const rc = last.Step(); rc != SQLITE_ROW) return ErrorFrom(rc);
+  auto take = [&](FirstValue& value, Statement& row) {
+    value.has = true;
+    value.name = row.Int(0);
+    value.type = static_cast<unsigned long>(row.Int(1));
+    value.data.assign(row.Bytes(2));
+  };
+  int rc = SQLITE_DONE;
+  if (static_cast<int64_t>(ids.size()) * kScanShare > last.Int(0)) {
+    std::unordered_map<KeyId, size_t> indexOf;
+    for (size_t i = 0; i < ids.size(); ++i) indexOf.emplace(ids[i], i);
+    Statement scan(*this, "SELECT name, type, data, key FROM vals INDEXED BY vals_first WHERE ord = 1");
+    if (!scan) return ErrorFrom(sqlite3_errcode(m_db));
+    while ((rc = scan.Step()) == SQLITE_ROW)
+      if (auto const found = indexOf.find(scan.Int(3)); found != indexOf.end()) take(first[found->second], scan);
+    return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+  }
+  for (size_t i = 0; i < ids.size() && rc == SQLITE_DONE; ++i) {
+    Statement one(*this, "SELECT name, type, data FROM vals INDEXED BY vals_first WHERE ord = 1 AND key = ?1");
+    if (!one) return ErrorFrom(sqlite3_errcode(m_db));
+    rc = one.Bind(1, ids[i]).Step();
+    if (rc == SQLITE_ROW) {
+      take(first[i], one);
+      rc = SQLITE_DONE;
+    }
+  }
+  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+}
+
+// The value `name` of one key: its first value when that is the one, nothing for a key without
+// values, else a lookup of its own (also on an older layout, which has no `first`).
+long Hive::ReadWanted(KeyId key, FirstValue const* first, int64_t name, RegSubtreeKey::Value& value) {
+  if (first && (!first->has || first->name == name)) {
+    value.found = first->has;
+    value.type = first->type;
+    value.data = first->data;
+    return ERROR_SUCCESS;
+  }
+  Statement one(*this, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
+  if (!one) return ErrorFrom(sqlite3_errcode(m_db));
+  int const rc = one.Bind(1, key).Bind(2, name).Step();
+  if (rc == SQLITE_DONE) return ERROR_SUCCESS;
+  if (rc != SQLITE_ROW) return ErrorFrom(rc);
+  value.found = true;
+  value.type = static_cast<unsigned long>(one.Int(0));
+  value.data.assign(one.Bytes(1));
   return ERROR_SUCCESS;
 }

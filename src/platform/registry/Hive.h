@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "platform/registry/KeyValueCache.h"
+#include "platform/registry/RegSubtreeKey.h"
+#include "platform/registry/ValueNameTable.h"
 #include "platform/types/WinTypes.h"
 
 using KeyId = int64_t;
@@ -44,6 +46,13 @@ class Hive {
   long SubkeyNames(KeyId key, std::vector<std::string>& names);
   long ValueNames(KeyId key, std::vector<std::string>& names);
   long MaxValueSize(KeyId key, unsigned long& size);
+
+  // The key and the keys up to `depth` levels below it, each parent before its children and
+  // siblings in enumeration order, with the values asked for (names folded; at most
+  // kSubtreeValues): one query for the keys and one ordered scan per value name.
+  static constexpr size_t kSubtreeValues = 4;
+  long ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& folded,
+                   std::vector<RegSubtreeKey>& keys);
 
   // Changes whenever this hive may hold different data than before (our writes or another
   // process's commits), so that callers can cache enumerations.
@@ -79,10 +88,27 @@ class Hive {
   long CacheValues(KeyId key);
   long WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                   unsigned char const* data, size_t size);
-  long NextValueId(KeyId key, int64_t& id);
+  long NextOrd(KeyId key, int64_t& ord);
+  long NameIdOf(std::string_view folded, int64_t& id);
+  long NameOf(int64_t id, ValueNameTable::Name const*& name);
+  long AddName(std::string_view name, std::string_view folded, int64_t& id);
+  long ReadOldLayout();
+  long ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
+                       std::vector<std::string>& folded);
+  long ReadDeepSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
+                           std::vector<std::string>& folded);
+  struct FirstValue {
+    bool has = false;
+    int64_t name = 0;
+    unsigned long type = 0;
+    std::string data;
+  };
+  long ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue>& first);
+  long ReadChildren(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
+                    std::vector<std::string>& folded, std::vector<FirstValue>& first);
+  long ReadWanted(KeyId key, FirstValue const* first, int64_t name, RegSubtreeKey::Value& value);
   long DeleteSubtrees(KeyId key, std::string const (&statements)[2]);
   long EnsureKeyAlive(KeyId key);
-  long RenumberValues(KeyId key, int64_t& next);
   bool CacheIsCurrent(KeyId key) const;
   sqlite3_stmt* Prepare(char const* sql);
   int Run(char const* sql);
@@ -117,9 +143,12 @@ class Hive {
   uint64_t m_aliveTx = 0;
   uint64_t m_aliveDeletes = 0;
 
-  KeyId m_nextValueKey = 0;
-  uint64_t m_nextValueTx = 0;
-  int64_t m_nextValueId = 0;
+  KeyId m_nextOrdKey = 0;
+  uint64_t m_nextOrdTx = 0;
+  uint64_t m_nextOrdDeletes = 0;
+  int64_t m_nextOrd = 0;
+
+  ValueNameTable m_names;
 
   std::string m_queried;  // the bytes of the last value read by its own query
   KeyId m_probedKey = 0;  // the key whose one value was last read by its own query

@@ -288,6 +288,25 @@ LSTATUS RegQueryInfoKey(HKEY key, char* keyClass, unsigned long* classLength, un
   return ERROR_SUCCESS;
 }
 
+LSTATUS RegReadSubtree(HKEY key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& values,
+                       std::vector<RegSubtreeKey>& keys) {
+  keys.clear();
+  HKEY__* handle = Resolve(key);
+  if (!handle) return ERROR_INVALID_HANDLE;
+  if ((handle->access & (KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS)) != (KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS))
+    return ERROR_ACCESS_DENIED;
+  if (values.size() > Hive::kSubtreeValues) return ERROR_INVALID_PARAMETER;
+  std::vector<RegSubtreeKey::Wanted> folded;
+  for (RegSubtreeKey::Wanted const& value : values) {
+    if (value.valueName.size() > kMaxValueNameLength || value.keyName.size() > kMaxKeyNameLength)
+      return ERROR_INVALID_PARAMETER;
+    folded.push_back({FoldName(value.valueName), value.keyName.empty() ? std::string() : FoldName(value.keyName)});
+  }
+  long const rc = handle->hive->ReadSubtree(handle->id, depth, folded, keys);
+  for (RegSubtreeKey& read : keys) read.values.resize(values.size());
+  return rc;
+}
+
 LSTATUS RegOpenHiveFile(char const* path, HKEY* root) {
   if (!root) return ERROR_INVALID_PARAMETER;
   *root = nullptr;

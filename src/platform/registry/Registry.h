@@ -24,7 +24,9 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
+#include "platform/registry/RegSubtreeKey.h"
 #include "platform/types/WinTypes.h"
 
 constexpr size_t kRegMaxKeyDepth = 512;
@@ -57,6 +59,14 @@ LSTATUS RegQueryInfoKey(HKEY key, char* keyClass, unsigned long* classLength, un
                         unsigned long* subKeys, unsigned long* maxSubKeyLength, unsigned long* maxClassLength,
                         unsigned long* values, unsigned long* maxValueNameLength, unsigned long* maxValueLength,
                         unsigned long* securityDescriptor, void* lastWriteTime);
+
+// `key` and every key up to `depth` levels below it (0: the key alone), each parent before its
+// children and siblings in RegEnumKeyEx order, each with the values asked for in `values` (at
+// most four; names as RegQueryValueEx takes them, a value with a key name read only of the
+// keys so named): one query for the keys and an ordered scan per value name, whatever the
+// number of keys. A missing hive or a deleted key gives an empty list.
+LSTATUS RegReadSubtree(HKEY key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& values,
+                       std::vector<RegSubtreeKey>& keys);
 
 // Opens a hive file anywhere (created on first write) as its own root handle; close it with
 // RegCloseKey. Two openings of the same file share one hive.

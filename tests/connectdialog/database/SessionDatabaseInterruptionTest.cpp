@@ -64,8 +64,8 @@ TEST(SessionDatabaseInterruptionTest, KilledApplyDeltaLeavesNoSessionHalfChanged
 
   pid_t const child = fork();
   if (child == 0) {
-    // About halfway: each session writes every one of its values.
-    KillingStoreFactory killing(factory, 1000L * 150);
+    // About halfway: each session writes the two values the delta changed.
+    KillingStoreFactory killing(factory, 1000L * 2);
     installed = &killing;
     db.EnumAndApplyDelta(delta);
     _exit(0);

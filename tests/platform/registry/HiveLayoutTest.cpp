@@ -82,10 +82,10 @@ TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes)
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(hive, "Other"));
   RegCloseKey(sessions);
   Release(hive);
-  EXPECT_EQ("2", Pragma(file, "PRAGMA user_version"));
+  EXPECT_EQ("3", Pragma(file, "PRAGMA user_version"));
 }
 
-TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndRenumbersAKeyWhoseIdsRanOut) {
+TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlace) {
   ScopedRoot root;
   std::string const file = root.File("full.db");
   HKEY hive = nullptr;
@@ -94,16 +94,15 @@ TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndRenumbersAKeyWhoseIdsRanOu
     ASSERT_EQ(ERROR_SUCCESS, SetSz(hive, name, name));
   Release(hive);
   EXPECT_EQ("wal", Pragma(file, "PRAGMA journal_mode"));
-  EXPECT_EQ("2", Pragma(file, "PRAGMA user_version"));
-  // The root key is 1; its last possible value id is (1 << 24) + 2^24 - 1.
-  Execute(file, "UPDATE vals SET id = 33554431 WHERE name = x'61'");
+  EXPECT_EQ("3", Pragma(file, "PRAGMA user_version"));
+  Execute(file, "UPDATE vals SET ord = 1000000 WHERE name = (SELECT id FROM names WHERE folded = x'61')");
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   for (char const* name : {"c", "d"})
     ASSERT_EQ(ERROR_SUCCESS, SetSz(hive, name, name));
   EXPECT_EQ((std::vector<std::string>{"b", "a", "c", "d"}), RegistryValueNames(hive));
   EXPECT_EQ("a", GetSz(hive, "a"));
   Release(hive);
-  EXPECT_EQ("16777220", Pragma(file, "SELECT max(id) FROM vals"));
+  EXPECT_EQ("1000002", Pragma(file, "SELECT max(ord) FROM vals"));
 }
 
 TEST(HiveLayoutTest, AHiveOfALaterLayoutIsRefusedAndLeftAsItWas) {

@@ -1,0 +1,27 @@
+// The value names of one hive as this process last read them: each kept once in the hive's
+// names table and referred to by number from the values. Names are only ever added, so what
+// was read stays true until a rolled-back unit takes back names it added (then: Clear).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+class ValueNameTable {
+ public:
+  struct Name {
+    std::string name;  // the first spelling; a value spelt otherwise keeps its own
+    std::string folded;
+  };
+
+  // Null when not known here yet.
+  Name const* Find(int64_t id) const;
+  int64_t const* IdOf(std::string_view folded) const;
+  void Add(int64_t id, std::string_view name, std::string_view folded);
+  void Clear();
+
+ private:
+  std::unordered_map<int64_t, Name> m_byId;
+  std::unordered_map<std::string, int64_t> m_byFolded;
+};

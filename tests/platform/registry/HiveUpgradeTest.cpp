@@ -1,0 +1,169 @@
+#include <sqlite3.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/registry/Registry.h"
+#include "support/FaultyDiskVfs.h"
+#include "support/RegistryValueNames.h"
+#include "support/ScopedRoot.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The second hive layout: each value with its names beside it, ids packing key and place.
+std::string SecondLayout() {
+  std::string sql =
+      "PRAGMA journal_mode=WAL;"
+      "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER, name BLOB NOT NULL, folded BLOB NOT NULL);"
+      "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
+      "CREATE TABLE vals(id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name BLOB NOT NULL, folded BLOB NOT NULL,"
+      " type INTEGER NOT NULL, data BLOB NOT NULL, CHECK (id >> 24 = key));"
+      "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
+      "CREATE INDEX keys_listing ON keys(parent, folded, name);"
+      "INSERT INTO keys VALUES(1, NULL, x'', x''), (2, 1, CAST('Sessions' AS BLOB), CAST('sessions' AS BLOB)),"
+      " (3, 1, CAST('Other' AS BLOB), CAST('other' AS BLOB));"
+      // Sessions: Zeta (text), Alpha (text), mid (number); Other: ZETA spelt its own way (bytes).
+      "INSERT INTO vals VALUES(33554433, 2, CAST('Zeta' AS BLOB), CAST('zeta' AS BLOB), 1, x'7a00'),"
+      " (33554434, 2, CAST('Alpha' AS BLOB), CAST('alpha' AS BLOB), 1, x'6100'),"
+      " (33554436, 2, CAST('mid' AS BLOB), CAST('mid' AS BLOB), 4, x'2a000000'),"
+      " (50331649, 3, CAST('ZETA' AS BLOB), CAST('zeta' AS BLOB), 3, x'00ff');";
+  // Enough values that the upgrade writes many pages.
+  for (int n = 0; n < 300; ++n)
+    sql += "INSERT INTO vals VALUES(" + std::to_string((3 << 24) + 2 + n) + ", 3, CAST('v" + std::to_string(n) +
+           "' AS BLOB), CAST('v" + std::to_string(n) + "' AS BLOB), 1, x'" + std::string(200, 'a') + "');";
+  return sql + "PRAGMA application_id = 1112950866; PRAGMA user_version = 2;";
+}
+
+void Execute(std::string const& file, std::string const& sql) {
+  sqlite3* db = nullptr;
+  ASSERT_EQ(SQLITE_OK, sqlite3_open(file.c_str(), &db));
+  EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr)) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+}
+
+// The rows of a query joined by commas.
+std::string Query(std::string const& file, char const* sql) {
+  sqlite3* db = nullptr;
+  sqlite3_stmt* query = nullptr;
+  std::string answer;
+  if (sqlite3_open(file.c_str(), &db) == SQLITE_OK && sqlite3_prepare_v2(db, sql, -1, &query, nullptr) == SQLITE_OK)
+    while (sqlite3_step(query) == SQLITE_ROW)
+      answer += (answer.empty() ? "" : ",") + std::string(reinterpret_cast<char const*>(sqlite3_column_text(query, 0)));
+  sqlite3_finalize(query);
+  sqlite3_close(db);
+  return answer;
+}
+
+// Type and bytes of a value, "<missing>" when absent.
+std::string Raw(HKEY key, char const* name) {
+  unsigned char data[512];
+  unsigned long size = sizeof data;
+  unsigned long type = 0;
+  if (RegQueryValueEx(key, name, nullptr, &type, data, &size) != ERROR_SUCCESS) return "<missing>";
+  return std::to_string(type) + ":" + std::string(reinterpret_cast<char*>(data), size);
+}
+
+HKEY Open(HKEY hive, char const* path) {
+  HKEY key = nullptr;
+  EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyEx(hive, path, 0, KEY_ALL_ACCESS, &key));
+  return key;
+}
+
+// What the old hive holds, read through the registry.
+void ExpectOldContent(HKEY hive) {
+  HKEY sessions = Open(hive, "sessions");
+  HKEY other = Open(hive, "OTHER");
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), RegistryValueNames(sessions));
+  EXPECT_EQ(std::string("1:z\0", 4), Raw(sessions, "ZETA"));
+  EXPECT_EQ(std::string("4:*\0\0\0", 6), Raw(sessions, "Mid"));
+  EXPECT_EQ(std::string("3:\0\xff", 4), Raw(other, "zeta"));
+  std::vector<std::string> const names = RegistryValueNames(other);
+  ASSERT_EQ(301u, names.size());
+  EXPECT_EQ("ZETA", names.front());
+  EXPECT_EQ("v299", names.back());
+  RegCloseKey(sessions);
+  RegCloseKey(other);
+}
+
+void Release(HKEY hive) {
+  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+}
+
+TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpellings) {
+  ScopedRoot root;
+  std::string const file = root.File("old.db");
+  Execute(file, SecondLayout());
+  HKEY hive = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  ExpectOldContent(hive);
+  HKEY sessions = Open(hive, "Sessions");
+  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(sessions, "new", 0, REG_SZ, reinterpret_cast<unsigned char const*>("n"), 2));
+  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(sessions, "alpha", 0, REG_SZ, reinterpret_cast<unsigned char const*>("A"), 2));
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
+  RegCloseKey(sessions);
+  Release(hive);
+  EXPECT_EQ("3", Query(file, "PRAGMA user_version"));
+  // Each name once; no index left that no query uses.
+  EXPECT_EQ("Zeta,Alpha,mid,v0", Query(file, "SELECT name FROM names ORDER BY id LIMIT 4"));
+  EXPECT_EQ("keys_by_parent,vals_first",
+            Query(file, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name"));
+}
+
+TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas) {
+  ScopedRoot root;
+  std::string const file = root.File("old.db");
+  Execute(file, SecondLayout() + "PRAGMA journal_mode=DELETE;");
+  std::string const before = ReadFileBytes(file);
+  {
+    FaultyDiskVfs vfs;
+    FaultyDiskVfs::Set(FaultyDiskVfs::Fault::ReadOnly);
+    HKEY hive = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+    ExpectOldContent(hive);
+    std::vector<RegSubtreeKey> keys;
+    ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(hive, 1, {{"zeta", ""}, {"mid", "sessions"}}, keys));
+    ASSERT_EQ(3u, keys.size());
+    EXPECT_EQ(std::string("z\0", 2), keys[2].values[0].data);  // Sessions after Other
+    EXPECT_EQ(std::string("\0\xff", 2), keys[1].values[0].data);
+    EXPECT_TRUE(keys[2].values[1].found);
+    EXPECT_EQ(ERROR_ACCESS_DENIED, RegSetValueEx(hive, "v", 0, REG_SZ, reinterpret_cast<unsigned char const*>("x"), 2));
+    Release(hive);
+  }
+  EXPECT_EQ(before, ReadFileBytes(file));
+}
+
+TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgrades) {
+  ScopedRoot root;
+  std::string const file = root.File("old.db");
+  Execute(file, SecondLayout());
+  pid_t const child = fork();
+  if (child == 0) {
+    FaultyDiskVfs vfs;
+    // The log's header, then the first page's frame header: well before the commit frame.
+    FaultyDiskVfs::KillAtLogWrite(3);
+    HKEY hive = nullptr;
+    HKEY key = nullptr;
+    RegOpenHiveFile(file.c_str(), &hive);
+    RegOpenKeyEx(hive, "Sessions", 0, KEY_READ, &key);
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(child, waitpid(child, &status, 0));
+  ASSERT_TRUE(WIFSIGNALED(status));
+  EXPECT_EQ("2", Query(file, "PRAGMA user_version"));
+  EXPECT_EQ("304", Query(file, "SELECT count(*) FROM vals"));
+  HKEY hive = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  ExpectOldContent(hive);
+  Release(hive);
+  EXPECT_EQ("3", Query(file, "PRAGMA user_version"));
+}
+
+}  // namespace

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/registry/Registry.h"
+#include "support/ScopedRoot.h"
+
+namespace {
+
+// One key of a subtree as the key-by-key calls see it: parent index, name and the values.
+std::string Describe(size_t parent, std::string const& name, std::vector<RegSubtreeKey::Value> const& values) {
+  std::string text = std::to_string(static_cast<long>(parent)) + " " + name;
+  for (auto const& value : values)
+    text += value.found ? " [" + std::to_string(value.type) + ":" + value.data + "]" : " -";
+  return text;
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The subtree read through RegEnumKeyEx and RegQueryValueEx, breadth first.
+std::vector<std::string> KeyByKey(HKEY top, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& wanted) {
+  struct Pending {
+    HKEY key;
+    size_t index;
+    unsigned long depth;
+    std::string name;
+    size_t parent;
+  };
+  std::vector<Pending> queue{{top, 0, 0, "", RegSubtreeKey::kNoParent}};
+  std::vector<std::string> described;
+  for (size_t next = 0; next < queue.size(); ++next) {
+    Pending const current = queue[next];
+    std::vector<RegSubtreeKey::Value> values(wanted.size());
+    for (size_t i = 0; i < wanted.size(); ++i) {
+      if (!wanted[i].keyName.empty() && Lower(wanted[i].keyName) != Lower(current.name)) continue;
+      char data[64];
+      unsigned long size = sizeof data;
+      values[i].found = RegQueryValueEx(current.key, wanted[i].valueName.c_str(), nullptr, &values[i].type,
+                                        reinterpret_cast<unsigned char*>(data), &size) == ERROR_SUCCESS;
+      if (values[i].found) values[i].data.assign(data, size);
+    }
+    described.push_back(Describe(current.parent, current.name, values));
+    char name[256];
+    for (unsigned long i = 0; current.depth < depth; ++i) {
+      unsigned long length = sizeof name;
+      if (RegEnumKeyEx(current.key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+      HKEY child = nullptr;
+      EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyEx(current.key, name, 0, KEY_READ, &child));
+      queue.push_back({child, queue.size(), current.depth + 1, std::string(name, length), current.index});
+    }
+  }
+  for (size_t i = 1; i < queue.size(); ++i) RegCloseKey(queue[i].key);
+  return described;
+}
+
+std::vector<std::string> AtOnce(HKEY top, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& wanted) {
+  std::vector<RegSubtreeKey> keys;
+  EXPECT_EQ(ERROR_SUCCESS, RegReadSubtree(top, depth, wanted, keys));
+  std::vector<std::string> described;
+  for (size_t i = 0; i < keys.size(); ++i) described.push_back(Describe(keys[i].parent, i ? keys[i].name : "", keys[i].values));
+  return described;
+}
+
+void Set(HKEY parent, std::string const& path, char const* name, std::string const& data, unsigned long type = REG_SZ) {
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(parent, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
+  if (name)
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(key, name, 0, type, reinterpret_cast<unsigned char const*>(data.data()),
+                                           static_cast<unsigned long>(data.size())));
+  RegCloseKey(key);
+}
+
+void DeleteValue(HKEY parent, std::string const& path, char const* name) {
+  HKEY key = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key));
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteValue(key, name));
+  RegCloseKey(key);
+}
+
+// A tree of folders holding marked entries (the mark first), folders without values, records
+// whose values only keys of their name are asked for, a mark that is not a key's first value
+// and one that became first when the value before it went; `entries` per folder decides whether
+// the first values are looked up or scanned.
+void Seed(HKEY top, int folders, int entries) {
+  ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(top, true));
+  for (int f = 0; f < folders; ++f) {
+    std::string const folder = (f % 2 ? "folder " : "Folder ") + std::to_string(f);
+    Set(top, folder + "\\Record", "List", "a:b:");
+    Set(top, folder + "\\Record", "Mark", std::string("\2\0\0\0", 4), REG_DWORD);
+    for (int e = 0; e < entries; ++e) {
+      std::string const entry = folder + "\\entry " + std::to_string(e);
+      if (e % 7 == 3 || e % 7 == 5) Set(top, entry, "Other", "first");
+      Set(top, entry, "Mark", std::string("\1\0\0\0", 4), REG_DWORD);
+      Set(top, entry, "Host", "h" + std::to_string(e));
+      if (e % 7 == 5) DeleteValue(top, entry, "Other");  // the mark takes the first place
+    }
+    Set(top, folder + "\\Empty\\Deeper", nullptr, "");
+  }
+  ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(top));
+}
+
+TEST(RegReadSubtreeTest, AnswersWhatTheKeyByKeyCallsAnswerAtEveryDepthAndSize) {
+  ScopedRoot root;
+  std::vector<RegSubtreeKey::Wanted> const wanted{{"MARK", ""}, {"list", "record"}, {"Absent", ""}, {"host", ""}};
+  struct Case {
+    int folders;
+    int entries;
+    unsigned long depth;
+  };
+  for (Case const c : {Case{3, 5, 0}, Case{3, 5, 1}, Case{3, 5, 2}, Case{3, 5, 99}, Case{40, 60, 99}, Case{40, 60, 1}}) {
+    SCOPED_TRACE(std::to_string(c.folders) + " folders of " + std::to_string(c.entries) + ", depth " +
+                 std::to_string(c.depth));
+    HKEY top = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, "Tree", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &top, nullptr));
+    Seed(top, c.folders, c.entries);
+    EXPECT_EQ(KeyByKey(top, c.depth, wanted), AtOnce(top, c.depth, wanted));
+    RegCloseKey(top);
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Tree"));
+  }
+}
+
+TEST(RegReadSubtreeTest, RefusesBadRequestsAndReadsNothingWhereNothingIs) {
+  ScopedRoot root;
+  std::vector<RegSubtreeKey> keys(3);
+  std::vector<RegSubtreeKey::Wanted> const five(5, {"a", ""});
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegReadSubtree(HKEY_CURRENT_USER, 1, five, keys));
+  EXPECT_TRUE(keys.empty());
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegReadSubtree(HKEY_CURRENT_USER, 1, {{std::string(16384, 'a'), ""}}, keys));
+  EXPECT_EQ(ERROR_INVALID_HANDLE, RegReadSubtree(reinterpret_cast<HKEY>(0x1234), 1, {}, keys));
+  HKEY readOnly = nullptr;
+  Set(HKEY_CURRENT_USER, "K", "v", "x");
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "K", 0, KEY_QUERY_VALUE, &readOnly));
+  EXPECT_EQ(ERROR_ACCESS_DENIED, RegReadSubtree(readOnly, 1, {}, keys));
+  RegCloseKey(readOnly);
+  HKEY gone = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "K", 0, KEY_READ, &gone));
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "K"));
+  EXPECT_EQ(ERROR_SUCCESS, RegReadSubtree(gone, 1, {{"v", ""}}, keys));
+  EXPECT_TRUE(keys.empty());
+  RegCloseKey(gone);
+}
+
+}  // namespace
+
+namespace {
+
+// A key deleted and another made in its place within one unit of work: the new key's values
+// are placed from the first again, so the subtree read finds its first value.
+TEST(RegReadSubtreeTest, AKeyMadeAfterADeletionInTheSameUnitKeepsItsFirstValue) {
+  ScopedRoot root;
+  ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
+  Set(HKEY_CURRENT_USER, "T\\gone", "Mark", "x");
+  Set(HKEY_CURRENT_USER, "T\\gone", "Other", "y");
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "T\\gone"));
+  Set(HKEY_CURRENT_USER, "T\\made", "Mark", "z");
+  ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER));
+  std::vector<RegSubtreeKey> keys;
+  ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(HKEY_CURRENT_USER, 99, {{"mark", ""}}, keys));
+  ASSERT_EQ(3u, keys.size());
+  EXPECT_EQ("made", keys[2].name);
+  EXPECT_TRUE(keys[2].values[0].found);
+}
+
+}  // namespace
