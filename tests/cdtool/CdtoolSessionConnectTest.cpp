@@ -93,7 +93,7 @@ class CdtoolSessionConnectTest : public CdtoolTest {
     EXPECT_EQ(built.exitCode, 0) << built.err;
     nlohmann::json const command = nlohmann::json::parse(built.out);
     std::string line = ShellQuoted(command["program"]) + " -F " + ShellQuoted(m_keys / "ssh_config");
-    for (std::string const& argument : command["arguments"]) line += " " + ShellQuoted(argument);
+    for (nlohmann::json const& argument : command["arguments"]) line += " " + ShellQuoted(argument.get<std::string>());
     return Output(line + " " + ShellQuoted(remote) + " 2>&1");
   }
 

@@ -70,9 +70,10 @@ std::vector<std::string> AtOnce(HKEY top, unsigned long depth, std::vector<RegSu
 void Set(HKEY parent, std::string const& path, char const* name, std::string const& data, unsigned long type = REG_SZ) {
   HKEY key = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(parent, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
-  if (name)
+  if (name) {
     ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(key, name, 0, type, reinterpret_cast<unsigned char const*>(data.data()),
                                            static_cast<unsigned long>(data.size())));
+  }
   RegCloseKey(key);
 }
 
