@@ -7,6 +7,7 @@
 #include "VProfileStore.h"
 #include "database/SessionDatabase.h"
 #include "database/SessionName.h"
+#include "platform/registry/NameFolding.h"
 #include "exchange/JumpHost.h"
 #include "session/FirewallConfig.h"
 #include "session/FirewallStore.h"
@@ -90,6 +91,7 @@ SessionImporter::Summary SessionImporter::Import(ImportBatch const& batch) {
   Summary summary;
   summary.outcomes = batch.outcomes;
   m_firewallOfHops.clear();
+  m_folders.clear();
   VProfileStore unit;
   SessionDatabase database(0);
   if (!m_folder.empty() && (!SessionDatabase::Exists(m_folder) || !database.IsFolder(m_folder))) {
@@ -98,6 +100,7 @@ SessionImporter::Summary SessionImporter::Import(ImportBatch const& batch) {
     return summary;
   }
   if (!unit.CanCommit()) return summary;
+  if (!m_folder.empty()) m_folders.insert(FoldName(m_folder));
   // Every new session starts as a copy of the default session, read once.
   m_template.reset(database.Lookup(SessionDatabase::kDefaultName));
   if (!m_template) {
@@ -126,7 +129,8 @@ ImportOutcome SessionImporter::Store(SessionDatabase& database, ImportedSession 
   ImportOutcome outcome{Kind::Refused, imported.PathText(), imported.source, {}};
   std::string const folder = FolderOf(database, imported, outcome.reason);
   if (!outcome.reason.empty()) return outcome;
-  std::string const name = ResolveConflict(database, folder, imported.path.back(), outcome);
+  bool replacing = false;
+  std::string const name = ResolveConflict(database, folder, imported.path.back(), outcome, replacing);
   if (name.empty()) return outcome;
   SessionPtr const created(m_template->Clone());
   auto* session = dynamic_cast<SessionConfig*>(created.get());
@@ -140,7 +144,7 @@ ImportOutcome SessionImporter::Store(SessionDatabase& database, ImportedSession 
   }
   if (!MakeFolders(database, imported, outcome.reason)) return outcome;
   std::string const path = folder.empty() ? name : folder + "\\" + name;
-  if (SessionDatabase::Exists(path) && !database.Remove(path))
+  if (replacing && !database.Remove(path))
     return Refused(outcome, "\"" + path + "\" could not be replaced");
   if (!database.InsertSession(folder, name, created.get(), "", true))
     return Refused(outcome, "the store did not take \"" + path + "\"");
@@ -153,12 +157,13 @@ ImportOutcome SessionImporter::Store(SessionDatabase& database, ImportedSession 
 
 // The folder path a session goes into; empty with `refusal` set when a part of it is a session.
 std::string SessionImporter::FolderOf(SessionDatabase& database, ImportedSession const& imported,
-                                      std::string& refusal) const {
+                                      std::string& refusal) {
   std::string folder = m_folder;
   for (size_t i = 0; i + 1 < imported.path.size(); ++i) {
     folder = folder.empty() ? imported.path[i] : folder + "\\" + imported.path[i];
-    if (SessionDatabase::Exists(folder) && !database.IsFolder(folder))
-      return NoName(refusal, "\"" + folder + "\" is a session, not a folder");
+    if (m_folders.contains(FoldName(folder)) || !SessionDatabase::Exists(folder)) continue;
+    if (!database.IsFolder(folder)) return NoName(refusal, "\"" + folder + "\" is a session, not a folder");
+    m_folders.insert(FoldName(folder));
   }
   return folder;
 }
@@ -167,9 +172,12 @@ bool SessionImporter::MakeFolders(SessionDatabase& database, ImportedSession con
   std::string folder = m_folder;
   for (size_t i = 0; i + 1 < imported.path.size(); ++i) {
     std::string const path = folder.empty() ? imported.path[i] : folder + "\\" + imported.path[i];
-    if (!SessionDatabase::Exists(path) && !database.InsertFolder(folder, imported.path[i], "", true)) {
-      refusal = "the store did not take the folder \"" + path + "\"";
-      return false;
+    if (!m_folders.contains(FoldName(path))) {
+      if (!database.InsertFolder(folder, imported.path[i], "", true)) {
+        refusal = "the store did not take the folder \"" + path + "\"";
+        return false;
+      }
+      m_folders.insert(FoldName(path));
     }
     folder = path;
   }
@@ -177,11 +185,14 @@ bool SessionImporter::MakeFolders(SessionDatabase& database, ImportedSession con
 }
 
 std::string SessionImporter::ResolveConflict(SessionDatabase& database, std::string const& folder,
-                                             std::string const& name, ImportOutcome& outcome) {
+                                             std::string const& name, ImportOutcome& outcome, bool& replacing) {
   std::string const path = folder.empty() ? name : folder + "\\" + name;
-  if (!SessionDatabase::Exists(folder, name)) return name;
+  // A folder still to be made holds nothing yet.
+  bool const folderExists = folder.empty() || m_folders.contains(FoldName(folder));
+  if (!folderExists || !SessionDatabase::Exists(folder, name)) return name;
   if (database.IsFolder(path)) return NoName(outcome.reason, "a folder \"" + path + "\" exists already");
-  if (m_onConflict == OnConflict::Replace) return name;
+  replacing = m_onConflict == OnConflict::Replace;
+  if (replacing) return name;
   if (m_onConflict == OnConflict::Skip) {
     outcome.kind = Kind::Skipped;
     return NoName(outcome.reason, "a session \"" + path + "\" exists already");

@@ -9,6 +9,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -41,12 +42,13 @@ class SessionImporter {
   ImportOutcome ImportOne(SessionDatabase& database, ImportedSession const& session);
   // Stores a session whose names are all allowed; `note` goes into the report.
   ImportOutcome Store(SessionDatabase& database, ImportedSession const& session, std::string note);
-  std::string FolderOf(SessionDatabase& database, ImportedSession const& session, std::string& refusal) const;
+  std::string FolderOf(SessionDatabase& database, ImportedSession const& session, std::string& refusal);
   // Makes the folders of the session's path that are missing; false with `refusal` set on failure.
   bool MakeFolders(SessionDatabase& database, ImportedSession const& session, std::string& refusal);
   // The name to store under, or empty with `outcome` set when the session is not to be stored.
+  // `replacing` is set when the name holds a session that is to be replaced.
   std::string ResolveConflict(SessionDatabase& database, std::string const& folder, std::string const& name,
-                              ImportOutcome& outcome);
+                              ImportOutcome& outcome, bool& replacing);
   // The firewall that passes `hops`, made when missing; empty with `refusal` set on failure.
   std::string JumpFirewall(std::string const& hops, std::string& refusal);
 
@@ -60,4 +62,6 @@ class SessionImporter {
 
   std::map<std::string, std::string> m_firewallOfHops;
   SessionPtr m_template;
+  // Folders (folded paths) known to exist in this import's unit of work.
+  std::set<std::string> m_folders;
 };

@@ -96,9 +96,11 @@ std::string const kSubtreesBelowKey[2] = {
     SubtreeDelete("SELECT id FROM keys WHERE parent = ?1", "DELETE FROM keys WHERE id IN tree")};
 
 // Answers the stored row's place: ?3 when the value is new.
+// A value is changed in place, else added: two plain statements, since an upsert that returns
+// whether it added needs a temporary table for every write.
+char const* const kUpdateValue = "UPDATE vals SET type = ?3, data = ?4 WHERE key = ?1 AND name = ?2";
 char const* const kInsertValue =
-    "INSERT INTO vals(key, name, ord, type, data, spelling) VALUES(?1, ?2, ?3, ?4, ?5, ?6)"
-    " ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, data = excluded.data RETURNING ord";
+    "INSERT INTO vals(key, name, ord, type, data, spelling) VALUES(?1, ?2, ?3, ?4, ?5, ?6)";
 
 // A subtree breadth first: the queue takes each key's children in folded-name order (the
 // listing index).
@@ -643,16 +645,19 @@ long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded,
   int64_t ord = 0;
   if (long const rc = NextOrd(key, ord); rc != ERROR_SUCCESS) return rc;
   ValueNameTable::Name const* known = m_names.Find(nameId);
-  Statement upsert(*this, kInsertValue);
-  if (!upsert) return ErrorFrom(sqlite3_errcode(m_db));
   std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);
-  upsert.Bind(1, key).Bind(2, nameId).Bind(3, ord).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes);
-  if (known && known->name != name) upsert.Bind(6, name);
-  int rc = upsert.Step();
-  if (rc != SQLITE_ROW) return ErrorFrom(rc);
-  bool const added = upsert.Int(0) == ord;
-  if ((rc = upsert.Step()) != SQLITE_DONE) return ErrorFrom(rc);
-  if (added) ++m_nextOrd;
+  Statement update(*this, kUpdateValue);
+  if (!update) return ErrorFrom(sqlite3_errcode(m_db));
+  int rc = update.Bind(1, key).Bind(2, nameId).Bind(3, static_cast<int64_t>(type)).Bind(4, bytes).Step();
+  if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  if (sqlite3_changes(m_db) == 0) {
+    Statement insert(*this, kInsertValue);
+    if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
+    insert.Bind(1, key).Bind(2, nameId).Bind(3, ord).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes);
+    if (known && known->name != name) insert.Bind(6, name);
+    if ((rc = insert.Step()) != SQLITE_DONE) return ErrorFrom(rc);
+    ++m_nextOrd;
+  }
   bool const cached = CacheIsCurrent(key);
   ++m_writes;
   if (cached) {
