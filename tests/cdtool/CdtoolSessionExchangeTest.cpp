@@ -117,4 +117,19 @@ TEST_F(CdtoolSessionExchangeTest, ExportsCsvAndJsonWithoutSecrets) {
   });
 }
 
+// The Connect dialog's Import command: a chosen file read in its format into the selected folder.
+TEST_F(CdtoolSessionExchangeTest, TheConnectDialogImportsIntoTheSelectedFolder) {
+  std::string const remmina = WriteSource("box.remmina", "[remmina]\nname=Box\nserver=box.lan:2200\nprotocol=SSH\n");
+  ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
+  std::string const script = m_sources / "script.json";
+  WriteFileBytes(script, R"({"steps":[{"do":"select","path":"Lab"},{"do":"command","id":2120},{"do":"close"}],)"
+                         R"("answers":["IDOK"],"texts":[")" + remmina + R"("]})");
+  CdtoolResult const result = Run("dialog connect --json --no-launch --script " + script);
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find(R"({"text":"Made 1 sessions, skipped 0, refused 0.","type":64})"), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find(R"({"path":"Lab\\Box","kind":"session","label":"Box")"), std::string::npos) << result.out;
+  EXPECT_NE(Run("session show 'Lab\\Box'").out.find("port: 2200"), std::string::npos);
+}
+
 }  // namespace

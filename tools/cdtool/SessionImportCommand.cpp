@@ -5,10 +5,8 @@
 
 #include "CommandOutput.h"
 #include "JsonOutput.h"
-#include "exchange/PuttySessionReader.h"
-#include "exchange/RemminaFileReader.h"
+#include "exchange/ImportSource.h"
 #include "exchange/SessionImporter.h"
-#include "exchange/SshConfigReader.h"
 
 namespace {
 
@@ -76,19 +74,13 @@ SessionImportCommand::SessionImportCommand(CLI::App& session, ProtocolTableLoade
       "refused.");
 }
 
-std::string SessionImportCommand::DefaultSource() const {
-  std::string const home = Environment("HOME");
-  if (m_format == "ssh-config") return home + "/.ssh/config";
-  if (m_format == "putty") return home + "/.putty/sessions";
-  std::string const data = Environment("XDG_DATA_HOME");
-  return (data.empty() ? home + "/.local/share" : data) + "/remmina";
-}
-
 ImportBatch SessionImportCommand::ReadSource() const {
-  std::string const source = m_source.empty() ? DefaultSource() : m_source;
-  if (m_format == "ssh-config") return SshConfigReader(Environment("HOME")).Read(source);
-  if (m_format == "putty") return PuttySessionReader::Read(source);
-  return RemminaFileReader::Read(source);
+  // The option's check admits the three names only.
+  ImportSource::Format const format = *ImportSource::Parse(m_format);
+  std::string const home = Environment("HOME");
+  std::string const source =
+      m_source.empty() ? ImportSource::DefaultPath(format, home, Environment("XDG_DATA_HOME")) : m_source;
+  return ImportSource::Read(format, source, home);
 }
 
 int SessionImportCommand::Import() {

@@ -18,7 +18,6 @@ class SessionImportCommand : public Command {
  private:
   int Import();
   ImportBatch ReadSource() const;
-  std::string DefaultSource() const;
 
   ProtocolTableLoader& m_loader;
   std::string m_format;

@@ -140,7 +140,7 @@ std::vector<int> ConnectDialog::CommandIds() const {
   for (int id : {kMenuNewSession, kMenuCut, kMenuCopy, kMenuPaste, kMenuDelete, kMenuProperties, kMenuNewFolder, kRename,
                  kUserArranged, kShowDescriptions})
     ids.push_back(id);
-  if (!m_browse) ids.insert(ids.end(), {kConnectTerminal, kConnectTransfer, kConnectBoth});
+  if (!m_browse) ids.insert(ids.end(), {kConnectTerminal, kConnectTransfer, kConnectBoth, kImport});
   if (IsIntegrated() && !m_systemMenu) ids.push_back(IsTerminalHost() ? kShowTransferSessions : kShowTerminalSessions);
   return ids;
 }
@@ -215,6 +215,7 @@ bool ConnectDialog::Command(int id, std::string& error) {
       break;
     case kConnectTerminal: case kConnectTransfer: case kConnectBoth: ConnectWith(id); break;
     case kShowTransferSessions: case kShowTerminalSessions: ToggleProductFilter(id); break;
+    case kImport: Import(); break;
   }
   return true;
 }

@@ -33,6 +33,8 @@ class ConnectDialog : public DialogModel {
     kMenuCut = 2103, kMenuCopy = 2104, kMenuPaste = 2105, kMenuDelete = 2106, kMenuNewFolder = 2107,
     kUserArranged = 2111, kRename = 32922, kShowDescriptions = 32771, kConnectTerminal = 32772,
     kConnectTransfer = 32773, kConnectBoth = 32774, kShowTransferSessions = 32775, kShowTerminalSessions = 32776,
+    // Brings sessions in from another tool's files, into the selected folder.
+    kImport = 2120,
   };
   enum Control { kShowOnStartup = 1339, kOpenInTab = 4002 };
 
@@ -131,6 +133,10 @@ class ConnectDialog : public DialogModel {
   void ForgetCut();
   bool PasteAllowed(FolderTreeRecord const& record, bool sourceIsFolder, std::string const& target);
   void SetPastePosition(bool sourceIsFolder, ConnectTreeItem& onto);
+
+  // Importing: asks for the file, reads it in its format and stores what it holds below the
+  // selected folder in one unit of work, then reports the counts.
+  void Import();
 
   // The toggles.
   void ToggleUserArranged();

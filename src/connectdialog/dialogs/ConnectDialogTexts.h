@@ -11,6 +11,19 @@ inline constexpr char kNumberedName[] = "%s (%d)";
 inline constexpr char kConnectionPage[] = "Connection+";
 inline constexpr char kLaunchParameters[] = "%1 /S \"%2\"";
 
+inline constexpr char kImportTitle[] = "Import Sessions";
+inline constexpr char kImportFilter[] =
+    "OpenSSH configuration (config, *.conf)|config;*.conf|Remmina connections (*.remmina)|*.remmina|"
+    "Saved sessions (~/.putty/sessions/*)|*|All Files (*.*)|*.*||";
+inline constexpr char kImportCaption[] = "Import";
+// Followed by the reason.
+inline constexpr char kImportNotRead[] = "ERROR: The sessions could not be read.\n\n";
+inline constexpr char kImportNotStored[] = "ERROR: The session database could not store the imported sessions.";
+// Followed by the counts of made, skipped and refused entries.
+inline constexpr char kImportMade[] = "Made ";
+inline constexpr char kImportSkipped[] = " sessions, skipped ";
+inline constexpr char kImportRefused[] = ", refused ";
+
 inline constexpr char kNameEmpty[] = "Rename error.\n\nName must be non-empty.";
 inline constexpr char kNameForbidden[] = "Rename error.\n\nName cannot contain: ' %c '";
 inline constexpr char kNameExists[] = "Session or folder '%s' already exists";
