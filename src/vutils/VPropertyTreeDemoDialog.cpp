@@ -1,18 +1,12 @@
 #include "VPropertyTreeDemoDialog.h"
 
+#include "VPageControls.h"
+
 namespace {
 
 using Kind = VControlKind;
 using Demo = VPropertyTreeDemoDialog;
-
-VPageControl Bound(int id, Kind kind, std::string label, std::string option) {
-  VPageControl control;
-  control.id = id;
-  control.kind = kind;
-  control.label = std::move(label);
-  control.option = std::move(option);
-  return control;
-}
+using VPageControls::Bound;
 
 VPageControl Ranged(int id, std::string label, std::string option, int minimum, int maximum) {
   VPageControl control = Bound(id, Kind::Number, std::move(label), std::move(option));

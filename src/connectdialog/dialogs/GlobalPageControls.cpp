@@ -3,35 +3,13 @@
 #include <string>
 #include <utility>
 
+#include "VPageControls.h"
 #include "library/ProductInfo.h"
 
 namespace {
 
 using Kind = VControlKind;
-
-VPageControl Bound(int id, Kind kind, std::string label, std::string option) {
-  VPageControl control;
-  control.id = id;
-  control.kind = kind;
-  control.label = std::move(label);
-  control.option = std::move(option);
-  return control;
-}
-
-VPageControl Check(int id, std::string label, std::string option) {
-  return Bound(id, Kind::Check, std::move(label), std::move(option));
-}
-
-VPageControl Edit(int id, std::string label, std::string option) {
-  return Bound(id, Kind::Text, std::move(label), std::move(option));
-}
-
-VPageControl Number(int id, std::string label, std::string option, int minimum, int maximum) {
-  VPageControl control = Bound(id, Kind::Number, std::move(label), std::move(option));
-  control.minimum = minimum;
-  control.maximum = maximum;
-  return control;
-}
+using VPageControls::Bound, VPageControls::Check, VPageControls::Edit, VPageControls::Number;
 
 // The name the running host keeps a per-host option under.
 std::string PerHost(std::string name) {

@@ -2,51 +2,14 @@
 
 #include <utility>
 
+#include "VPageControls.h"
 #include "dialogs/SessionPrintingPage.h"
 
 namespace {
 
 using Kind = VControlKind;
-using Choices = std::vector<std::pair<std::string, std::string>>;
-
-VPageControl Bound(int id, Kind kind, std::string label, std::string option) {
-  VPageControl control;
-  control.id = id;
-  control.kind = kind;
-  control.label = std::move(label);
-  control.option = std::move(option);
-  return control;
-}
-
-VPageControl Check(int id, std::string label, std::string option, int enabledBy = 0) {
-  VPageControl control = Bound(id, Kind::Check, std::move(label), std::move(option));
-  control.enabledBy = enabledBy;
-  return control;
-}
-
-VPageControl Edit(int id, std::string label, std::string option, int enabledBy = 0) {
-  VPageControl control = Bound(id, Kind::Text, std::move(label), std::move(option));
-  control.enabledBy = enabledBy;
-  return control;
-}
-
-VPageControl Number(int id, std::string label, std::string option, int minimum, int maximum, int enabledBy = 0) {
-  VPageControl control = Bound(id, Kind::Number, std::move(label), std::move(option));
-  control.minimum = minimum;
-  control.maximum = maximum;
-  control.enabledBy = enabledBy;
-  return control;
-}
-
-// A list whose choices stand for the option texts paired with them.
-VPageControl List(int id, std::string label, std::string option, Choices const& choices) {
-  VPageControl control = Bound(id, Kind::Choice, std::move(label), std::move(option));
-  for (auto const& [shown, stored] : choices) {
-    control.choices.push_back(shown);
-    control.choiceValues.push_back(stored);
-  }
-  return control;
-}
+using Choices = VPageControls::Choices;
+using VPageControls::Bound, VPageControls::Check, VPageControls::Edit, VPageControls::Number, VPageControls::List;
 
 // Raw mode prints through the printer driver, never a port: the port is off while it is on.
 VPageControl UnlessRaw(VPageControl control) {
