@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <ranges>
 #include <vector>
 
 #include "VString.h"
@@ -45,10 +44,27 @@ class VProfileSubtree {
   Node& At(size_t index) { return m_nodes[index]; }
   Node const& At(size_t index) const { return m_nodes[index]; }
   size_t Count() const { return m_nodes.size(); }
-  // The indexes of the node's children, in enumeration order.
-  auto Children(size_t index) const {
+  // The indexes of a node's children, in enumeration order (they are consecutive).
+  struct IndexRange {
+    struct Iterator {
+      size_t at;
+      size_t operator*() const { return at; }
+      Iterator& operator++() {
+        ++at;
+        return *this;
+      }
+      bool operator!=(Iterator const& other) const { return at != other.at; }
+    };
+    size_t first;
+    size_t count;
+    Iterator begin() const { return {first}; }
+    Iterator end() const { return {first + count}; }
+    size_t size() const { return count; }
+    size_t operator[](size_t i) const { return first + i; }
+  };
+  IndexRange Children(size_t index) const {
     Node const& node = m_nodes[index];
-    return std::views::iota(node.firstChild, node.firstChild + node.children);
+    return {node.firstChild, node.children};
   }
 
  private:
