@@ -5,7 +5,6 @@
 
 namespace {
 
-using Outcome = HeadlessDialogPresenter::Outcome;
 using Action = bool (*)(ConnectDialog& dialog, DialogStep const& step, std::string& error);
 using PathAction = bool (ConnectDialog::*)(std::string const& path, std::string& error);
 
@@ -29,13 +28,7 @@ bool Close(ConnectDialog& dialog, DialogStep const&, std::string&) {
   return true;
 }
 
-HeadlessDialogPresenter::StepHandler OnDialog(Action action) {
-  return [action](DialogModel& model, DialogStep const& step, std::string& error) {
-    auto* dialog = dynamic_cast<ConnectDialog*>(&model);
-    if (!dialog) return Outcome::NotMine;
-    return action(*dialog, step, error) ? Outcome::Done : Outcome::Failed;
-  };
-}
+HeadlessDialogPresenter::StepHandler OnDialog(Action action) { return HeadlessDialogPresenter::For(action); }
 
 constexpr char kPath[] = "path";
 constexpr char kText[] = "text";

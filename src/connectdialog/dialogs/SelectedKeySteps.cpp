@@ -5,7 +5,6 @@
 
 namespace {
 
-using Outcome = HeadlessDialogPresenter::Outcome;
 using Dialog = SelectedKeyDialog;
 using Action = bool (*)(Dialog& dialog, DialogStep const& step, std::string& error);
 
@@ -38,13 +37,7 @@ bool Press(Dialog& dialog, DialogStep const&, std::string& error) {
   return dialog.Command(button, error);
 }
 
-HeadlessDialogPresenter::StepHandler OnDialog(Action action) {
-  return [action](DialogModel& model, DialogStep const& step, std::string& error) {
-    auto* dialog = dynamic_cast<Dialog*>(&model);
-    if (!dialog) return Outcome::NotMine;
-    return action(*dialog, step, error) ? Outcome::Done : Outcome::Failed;
-  };
-}
+HeadlessDialogPresenter::StepHandler OnDialog(Action action) { return HeadlessDialogPresenter::For(action); }
 
 constexpr char kName[] = "name";
 constexpr char kValue[] = "value";

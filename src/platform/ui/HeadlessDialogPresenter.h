@@ -30,6 +30,17 @@ class HeadlessDialogPresenter : public DialogPresenter {
     int step = 0;
   };
 
+  // A handler for the dialogs of class `Dialog` from an action that succeeds or fails: other
+  // dialogs are not its own.
+  template <typename Dialog>
+  static StepHandler For(bool (*action)(Dialog& dialog, DialogStep const& step, std::string& error)) {
+    return [action](DialogModel& model, DialogStep const& step, std::string& error) {
+      auto* dialog = dynamic_cast<Dialog*>(&model);
+      if (!dialog) return Outcome::NotMine;
+      return action(*dialog, step, error) ? Outcome::Done : Outcome::Failed;
+    };
+  }
+
   HeadlessDialogPresenter();
 
   void AddStep(std::string const& name, StepHandler handler);
