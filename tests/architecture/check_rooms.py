@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Lists the include arrows between the rooms of src/ and fails on a cycle between rooms, or on a
-library file outside src/platform/ that includes SQLite, libsodium, ICU, dlopen or POSIX file calls.
+library file outside src/platform/ that includes SQLite, libsodium, ICU, dlopen or POSIX file calls,
+or outside src/qt/ that includes Qt.
 
 A room is a folder of src/ one level below its library: vutils, platform/registry,
 connectdialog/session, qt ... Usage: check_rooms.py SRC_DIR [--print]
@@ -13,6 +14,8 @@ INCLUDE = re.compile(r'^\s*#\s*include\s+([<"])([^>"]+)[>"]')
 # Headers that only the platform layer may use: its seam is what keeps these replaceable.
 PLATFORM_ONLY = re.compile(
     r'^(sqlite3\.h|sodium\.h|sodium/.*|unicode/.*|xkbcommon/.*|dlfcn\.h|fcntl\.h|unistd\.h|dirent\.h|glob\.h|sys/(stat|file|mman|types)\.h)$')
+# Qt's headers: only the Qt front end may use them, so the models stay free of any toolkit.
+QT_HEADER = re.compile(r'^Q[A-Za-z]*(/.*)?$')
 NESTED_LIBRARIES = ('platform', 'connectdialog')
 
 
@@ -55,6 +58,8 @@ def scan(src):
                 if kind == '<':
                     if PLATFORM_ONLY.match(name) and not path.startswith('platform/'):
                         forbidden.append(f'{path}:{number}: includes <{name}>, which only src/platform/ may use')
+                    if QT_HEADER.match(name) and not path.startswith('qt/'):
+                        forbidden.append(f'{path}:{number}: includes <{name}>, which only src/qt/ may use')
                     continue
                 target = resolve(name, path, files, search_roots)
                 if target and room_of(target) != room_of(path):
@@ -106,7 +111,7 @@ def main():
         failed = True
         print(line)
     if not failed:
-        print(f'{len(arrows)} rooms include others; no cycle, no platform header outside src/platform/')
+        print(f'{len(arrows)} rooms include others; no cycle, no platform header outside src/platform/, no Qt outside src/qt/')
     return 1 if failed else 0
 
 
