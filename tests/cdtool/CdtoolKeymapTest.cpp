@@ -10,18 +10,10 @@
 namespace {
 
 // Paths are single-quoted for the shell; none of the tests' paths hold a quote.
-class CdtoolKeymapTest : public CdtoolTest {
- protected:
-  std::string Write(std::string const& name, std::string const& bytes) {
-    WriteFileBytes(m_folder / name, bytes);
-    return m_folder / name;
-  }
-
-  TempFolder m_folder;
-};
+using CdtoolKeymapTest = CdtoolTest;
 
 TEST_F(CdtoolKeymapTest, CheckJson) {
-  std::string const file = Write("a.map", "; c\ncs vk_f1 VT_PF1\nN 0xbf \"\\e\xff\"\nN VK_F2 NOPE\n");
+  std::string const file = WriteFile("a.map", "; c\ncs vk_f1 VT_PF1\nN 0xbf \"\\e\xff\"\nN VK_F2 NOPE\n");
   CdtoolResult const result = Run("keymap check --json '" + file + "'");
   EXPECT_EQ(result.exitCode, 0) << result.err;
   nlohmann::ordered_json const json = nlohmann::ordered_json::parse(result.out);
@@ -34,7 +26,7 @@ TEST_F(CdtoolKeymapTest, CheckJson) {
             "\xEF\xBF\xBD"
             R"("},{"index":1648,"modifiers":"CS","key":"VK_F1","code":92,"function":"VT_PF1","value":""}])");
 
-  std::string const bad = Write("b.map", "x\ny\nz\nN VK_F1 VT_PF1\n");
+  std::string const bad = WriteFile("b.map", "x\ny\nz\nN VK_F1 VT_PF1\n");
   CdtoolResult const refused = Run("keymap check --json '" + bad + "'");
   EXPECT_EQ(refused.exitCode, 1);
   nlohmann::json const refusal = nlohmann::json::parse(refused.out);
@@ -44,7 +36,7 @@ TEST_F(CdtoolKeymapTest, CheckJson) {
 }
 
 TEST_F(CdtoolKeymapTest, ExitCodesAndMessages) {
-  std::string const good = Write("good.map", "N VK_F1 VT_PF1\nA VK_X MENU_EXIT\n");
+  std::string const good = WriteFile("good.map", "N VK_F1 VT_PF1\nA VK_X MENU_EXIT\n");
   struct Case {
     std::string arguments;
     int exitCode;
@@ -52,11 +44,11 @@ TEST_F(CdtoolKeymapTest, ExitCodesAndMessages) {
     std::string errPart;
   } const cases[] = {
       {"keymap check '" + good + "'", 0, "2 entries", ""},
-      {"keymap check '" + (m_folder / "none.map") + "'", 1, "", "cdtool: The file was not found."},
-      {"keymap check '" + Write("bad.map", "1\n2\n3\n") + "'", 1, "", "syntax error on line 3"},
+      {"keymap check '" + m_root.File("none.map") + "'", 1, "", "cdtool: The file was not found."},
+      {"keymap check '" + WriteFile("bad.map", "1\n2\n3\n") + "'", 1, "", "syntax error on line 3"},
       {"keymap builtin nosuch", 2, "", "no built-in keymap \"nosuch\""},
       {"keymap builtin", 2, "", "NAME is required"},
-      {"keymap convert '" + good + "' '" + (m_folder / "missing/out.map") + "'", 1, "", "cannot write"},
+      {"keymap convert '" + good + "' '" + m_root.File("missing/out.map") + "'", 1, "", "cannot write"},
       {"keymap", 2, "", ""},
   };
   for (Case const& c : cases) {
@@ -71,12 +63,12 @@ TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {
   CdtoolResult const printed = Run("keymap builtin Wyse60");
   ASSERT_EQ(printed.exitCode, 0) << printed.err;
   EXPECT_EQ(printed.out.substr(0, 38), "N\tVK_LEFT             \t\"\\010\"\r\nN\tVK_UP");
-  std::string const out = m_folder / "gate.map";
+  std::string const out = m_root.File("gate.map");
   ASSERT_EQ(Run("keymap builtin GATEHOLD -o '" + out + "'").exitCode, 0);
   std::string const saved = ReadFileBytes(out);
   EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 275);
-  std::string const messy = Write("messy.map", "; comment\n\nsc vk_f1   VT_HELP\r\nn 0x70 \"x\"\n");
-  std::string const normal = m_folder / "normal.map";
+  std::string const messy = WriteFile("messy.map", "; comment\n\nsc vk_f1   VT_HELP\r\nn 0x70 \"x\"\n");
+  std::string const normal = m_root.File("normal.map");
   ASSERT_EQ(Run("keymap convert '" + messy + "' '" + normal + "'").exitCode, 0);
   EXPECT_EQ(ReadFileBytes(normal), "N\tVK_F1               \t\"x\"\r\nCS\tVK_F1               \tVT_F15\r\n");
   ASSERT_EQ(Run("keymap convert '" + out + "' '" + normal + "'").exitCode, 0);

@@ -5,6 +5,7 @@
 
 #include "support/CdtoolRunner.h"
 #include "support/DeepKeyChain.h"
+#include "support/KeyChainPath.h"
 
 namespace {
 
@@ -87,9 +88,8 @@ TEST_F(CdtoolRegTest, ExportImportRoundTripThroughAHiveFile) {
 }
 
 TEST_F(CdtoolRegTest, AMalformedImportIsRefusedWithItsLineAndAppliesNothing) {
-  std::string const file = m_root.File("bad.reg");
-  WriteFileBytes(file, "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n; fine so far\r\n"
-                  "\"b\"=dword:123456789\r\n");
+  std::string const file = WriteFile("bad.reg", "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n"
+                                                "; fine so far\r\n\"b\"=dword:123456789\r\n");
   Result const result = Run("reg import '" + file + "'");
   EXPECT_EQ(1, result.exitCode);
   EXPECT_NE(std::string::npos, result.err.find("line 6: dword value needs 1 to 8 hex digits")) << result.err;
@@ -116,26 +116,18 @@ TEST_F(CdtoolRegTest, ListingAndTreeDocumentsHaveTheirFields) {
   EXPECT_EQ(1, Run("reg ls 'HKLM\\T'").exitCode);
 }
 
-// A key path of that many levels below its hive, as the shell passes it.
-std::string Levels(int count) {
-  std::string path = "k";
-  for (int level = 1; level < count; ++level) path += "\\k";
-  return path;
-}
-
 TEST_F(CdtoolRegTest, KeysPastTheDepthLimitAndNulNamesAreRefusedAndADeepTreePrintsEveryLevel) {
-  ASSERT_EQ(0, Run("reg set 'HKCU\\" + Levels(512) + "' v --dword 1").exitCode);
-  std::string const file = m_root.File("in.reg");
+  ASSERT_EQ(0, Run("reg set 'HKCU\\" + KeyChainPath(512) + "' v --dword 1").exitCode);
   using namespace std::string_literals;
-  WriteFileBytes(file, "REGEDIT4\n[HKCU\\T]\n\"na\0me\"=\"x\"\n"s);
-  WriteFileBytes(m_root.File("victim.reg"), "REGEDIT4\n[-HKCU\\k\0Other]\n"s);
-  WriteFileBytes(m_root.File("deep.reg"), "REGEDIT4\n[HKCU\\T]\n[HKCU\\" + Levels(513) + "]\n");
   ExpectExits({
-      {"reg set 'HKCU\\" + Levels(513) + "' v --dword 1", 1, "too deep: keys lie at most 512 levels"},
-      {"reg set 'HKCU\\" + Levels(512) + "\\k' v --dword 1", 1, "too deep"},
-      {"reg import '" + file + "'", 1, "line 3: the value name holds a NUL byte; nothing was imported"},
-      {"reg import '" + m_root.File("victim.reg") + "'", 1, "line 2: the key path holds a NUL byte"},
-      {"reg import '" + m_root.File("deep.reg") + "'", 1, "line 3: the key path is more than 512 levels deep"},
+      {"reg set 'HKCU\\" + KeyChainPath(513) + "' v --dword 1", 1, "too deep: keys lie at most 512 levels"},
+      {"reg set 'HKCU\\" + KeyChainPath(512) + "\\k' v --dword 1", 1, "too deep"},
+      {"reg import '" + WriteFile("in.reg", "REGEDIT4\n[HKCU\\T]\n\"na\0me\"=\"x\"\n"s) + "'", 1,
+       "line 3: the value name holds a NUL byte; nothing was imported"},
+      {"reg import '" + WriteFile("victim.reg", "REGEDIT4\n[-HKCU\\k\0Other]\n"s) + "'", 1,
+       "line 2: the key path holds a NUL byte"},
+      {"reg import '" + WriteFile("deep.reg", "REGEDIT4\n[HKCU\\T]\n[HKCU\\" + KeyChainPath(513) + "]\n") + "'", 1,
+       "line 3: the key path is more than 512 levels deep"},
   });
   EXPECT_EQ(1, Run("reg ls 'HKCU\\T'").exitCode);
   std::string expected = "HKEY_CURRENT_USER\\k\\\n";
@@ -146,7 +138,7 @@ TEST_F(CdtoolRegTest, KeysPastTheDepthLimitAndNulNamesAreRefusedAndADeepTreePrin
   EXPECT_EQ(0, exported.exitCode) << exported.err;
   EXPECT_EQ(0, Run("reg del 'HKCU\\k'").exitCode);
   EXPECT_EQ(0, Run("reg import '" + m_root.File("out.reg") + "'").exitCode);
-  EXPECT_EQ("1\n", Run("reg get 'HKCU\\" + Levels(512) + "' v").out);
+  EXPECT_EQ("1\n", Run("reg get 'HKCU\\" + KeyChainPath(512) + "' v").out);
 }
 
 // A hive written before the limit may hold a far deeper chain: reading it stops with a clear

@@ -1,19 +1,12 @@
 // Import from other tools' files and export for them, through the tool as people run it.
-#include <filesystem>
 #include <sstream>
 
 #include "support/CdtoolRunner.h"
-#include "support/TempFolder.h"
 
 namespace {
 
 class CdtoolSessionExchangeTest : public CdtoolTest {
  protected:
-  std::string WriteSource(std::string const& name, std::string const& text) {
-    WriteFileBytes(m_sources / name, text);
-    return m_sources / name;
-  }
-
   // What OpenSSH itself makes of `alias` under `config`: the fields an export must keep.
   static std::string SshView(std::string const& config, std::string const& alias) {
     std::string const command = "ssh -G -F " + ShellQuoted(config) + " " + ShellQuoted(alias) + " 2>/dev/null";
@@ -28,14 +21,12 @@ class CdtoolSessionExchangeTest : public CdtoolTest {
         if (line.starts_with(field)) kept += line + "\n";
     return kept;
   }
-
-  TempFolder m_sources;
 };
 
 TEST_F(CdtoolSessionExchangeTest, ImportThenExportReadsTheSameToOpenSsh) {
   if (std::system("ssh -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "the OpenSSH client is not installed";
-  std::string const included = WriteSource("hosts.conf", "Host db1 db2\n  HostName %h.db.lan\n  Port 5022\n");
-  std::string const original = WriteSource(
+  std::string const included = WriteFile("hosts.conf", "Host db1 db2\n  HostName %h.db.lan\n  Port 5022\n");
+  std::string const original = WriteFile(
       "config", "Include " + included +
                     "\nHost web\n  HostName web.example.com\n  User deploy\n  IdentityFile ~/.ssh/web_key\n"
                     "Host db1\n  ProxyJump ops@bastion:2200\nHost db2 lab/r1\n  ProxyJump ops@bastion:2200\n"
@@ -43,7 +34,7 @@ TEST_F(CdtoolSessionExchangeTest, ImportThenExportReadsTheSameToOpenSsh) {
   CdtoolResult const imported = Run("session import ssh-config " + ShellQuoted(original));
   ASSERT_EQ(imported.exitCode, 0) << imported.err;
   EXPECT_NE(imported.out.find("made 4, skipped 1, refused 0\n"), std::string::npos) << imported.out;
-  std::string const exported = m_sources / "exported";
+  std::string const exported = m_root.File("exported");
   ASSERT_EQ(Run("session export ssh-config -o " + ShellQuoted(exported)).exitCode, 0);
   for (char const* alias : {"web", "db1", "db2", "lab/r1"}) {
     std::string const view = SshView(original, alias);
@@ -58,8 +49,8 @@ TEST_F(CdtoolSessionExchangeTest, ImportThenExportReadsTheSameToOpenSsh) {
 }
 
 TEST_F(CdtoolSessionExchangeTest, ConflictsDryRunsAndTargetsAreReported) {
-  std::string const config = WriteSource("config", "Host web\n  Port 2222\nHost lab/sw\n");
-  std::string const changed = WriteSource("changed", "Host web\n  Port 3333\n");
+  std::string const config = WriteFile("config", "Host web\n  Port 2222\nHost lab/sw\n");
+  std::string const changed = WriteFile("changed", "Host web\n  Port 3333\n");
   std::string const before = Run("reg tree HKCU --json").out;
   ExpectSteps({
       {"session import ssh-config " + config + " --dry-run --json", 0,
@@ -86,8 +77,8 @@ TEST_F(CdtoolSessionExchangeTest, ConflictsDryRunsAndTargetsAreReported) {
   EXPECT_NE(Run("session show 'web (2)'").out.find("SSH2 Port\tnumber\t3333"), std::string::npos);
   ExpectExits({
       {"session import ssh-config " + config + " --into nowhere", 1, "no folder \"nowhere\""},
-      {"session import ssh-config " + (m_sources / "missing"), 1, "cannot read"},
-      {"session import putty " + (m_sources / "missing"), 1, "no file or folder"},
+      {"session import ssh-config " + m_root.File("missing"), 1, "cannot read"},
+      {"session import putty " + m_root.File("missing"), 1, "no file or folder"},
       {"session import telnet-list x", 2, ""},
       {"session import ssh-config " + config + " --on-conflict merge", 2, ""},
       {"session export", 2, "say the format"},
@@ -119,11 +110,11 @@ TEST_F(CdtoolSessionExchangeTest, ExportsCsvAndJsonWithoutSecrets) {
 
 // The Connect dialog's Import command: a chosen file read in its format into the selected folder.
 TEST_F(CdtoolSessionExchangeTest, TheConnectDialogImportsIntoTheSelectedFolder) {
-  std::string const remmina = WriteSource("box.remmina", "[remmina]\nname=Box\nserver=box.lan:2200\nprotocol=SSH\n");
+  std::string const remmina = WriteFile("box.remmina", "[remmina]\nname=Box\nserver=box.lan:2200\nprotocol=SSH\n");
   ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
-  std::string const script = m_sources / "script.json";
-  WriteFileBytes(script, R"({"steps":[{"do":"select","path":"Lab"},{"do":"command","id":2120},{"do":"close"}],)"
-                         R"("answers":["IDOK"],"texts":[")" + remmina + R"("]})");
+  std::string const script =
+      WriteFile("script.json", R"({"steps":[{"do":"select","path":"Lab"},{"do":"command","id":2120},{"do":"close"}],)"
+                               R"("answers":["IDOK"],"texts":[")" + remmina + R"("]})");
   CdtoolResult const result = Run("dialog connect --json --no-launch --script " + script);
   ASSERT_EQ(result.exitCode, 0) << result.err;
   EXPECT_NE(result.out.find(R"({"text":"Made 1 sessions, skipped 0, refused 0.","type":64})"), std::string::npos)

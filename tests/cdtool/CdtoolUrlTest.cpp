@@ -28,12 +28,16 @@ TEST_F(CdtoolUrlTest, ParsePrintsThePartsOrTheReport) {
   EXPECT_NE(refused.err.find("The URL protocol 'http' is not supported."), std::string::npos) << refused.err;
 }
 
-// The transfer session a URL or a host name makes, printed and stored.
+// The transfer session a URL or a host name makes, printed and stored. Without --product the
+// verb acts for the file-transfer host; a product without transfer protocols names the one it lacks.
 TEST_F(CdtoolUrlTest, SessionFromUrlPrintsStoresOrRefuses) {
   ExpectSteps({
-      {"--product halofyx session from-url 'sftp://me@files.example:2222/srv;type=a' --save files --json", 0,
+      {"session from-url 'sftp://me@files.example:2222/srv;type=a' --save files --json", 0,
        "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"files.example\",\"port\":2222,\"user\":\"me\","
        "\"initialDirectory\":\"srv\",\"transferType\":1}\n"},
+      {"session from-url files.example --json", 0,
+       "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"files.example\",\"port\":22,\"user\":\"\","
+       "\"initialDirectory\":\"\",\"transferType\":-1}\n"},
       {"--product halofyx session from-url 192.168.1.5 --json", 0,
        "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"192.168.1.5\",\"port\":22,\"user\":\"\","
        "\"initialDirectory\":\"\",\"transferType\":-1}\n"},
@@ -44,20 +48,6 @@ TEST_F(CdtoolUrlTest, SessionFromUrlPrintsStoresOrRefuses) {
        "cdtool: The URL protocol 'gopher' is not supported.  Supported protocols are 'ftp', 'sftp', 'ssh2', "
        "'telnet', and 'rlogin'. \n"},
       {"--product halofyx session ls", 0, "Default\nfiles\n"},
-  });
-}
-
-// Without --product the verb acts for the file-transfer host; a product without transfer
-// protocols names the protocol it lacks.
-TEST_F(CdtoolUrlTest, SessionFromUrlNeedsNoProductAndNamesAMissingProtocol) {
-  ExpectSteps({
-      {"session from-url 'sftp://me@host:2222/srv' --save s --json", 0,
-       "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"host\",\"port\":2222,\"user\":\"me\","
-       "\"initialDirectory\":\"srv\",\"transferType\":-1}\n"},
-      {"session from-url files.example --json", 0,
-       "{\"ok\":true,\"transferProtocol\":\"SFTP\",\"host\":\"files.example\",\"port\":22,\"user\":\"\","
-       "\"initialDirectory\":\"\",\"transferType\":-1}\n"},
-      {"--product halofyx session ls", 0, "Default\ns\n"},
       {"--product halokorvo session from-url sftp://host", 1, "",
        "cdtool: The protocol SFTP is not supported in this version. \n"},
       {"--product halokorvo session from-url ftp://host", 1, "",

@@ -16,9 +16,9 @@
 #include "session/ConnectConfigPtr.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/CredentialSavingPolicy.h"
-#include "session/LoadProtocolDll.h"
 #include "support/ScopedRoot.h"
 #include "support/BuiltPluginFolder.h"
+#include "support/RegisterProtocolRow.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
@@ -48,7 +48,7 @@ class ProtocolPluginsTest : public testing::Test {
     s_folder = new BuiltPluginFolder(CONNECTION_PROTOCOLS_DIR);
     GetConnectProtocolTable().RemoveAll();
     std::string const base = s_folder->Base();
-    for (Row const& row : kRows) s_loaded[row.row] = Register(base.c_str(), row.row, row.productId);
+    for (Row const& row : kRows) s_loaded[row.row] = RegisterProtocolRow(base.c_str(), row.row, row.productId);
   }
   static void TearDownTestSuite() {
     GetConnectProtocolTable().RemoveAll();
@@ -57,14 +57,6 @@ class ProtocolPluginsTest : public testing::Test {
 
   ProtocolPluginsTest() { CredentialSavingPolicy::Reset(); }
   ~ProtocolPluginsTest() override { CredentialSavingPolicy::Reset(); }
-
-  static bool Register(char const* base, int row, int productId) {
-    int index = -1;
-    bool exitRequested = false;
-    bool warn = false;
-    return LoadProtocolDll(base, row, productId, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &index,
-                           &exitRequested, &warn);
-  }
 
   static Record Make(char const* protocol, VProfileKey* key = nullptr, ICommonConfig* common = nullptr) {
     ConnectProtocolTable& table = GetConnectProtocolTable();

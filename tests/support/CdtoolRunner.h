@@ -75,6 +75,12 @@ class CdtoolTest : public ::testing::Test {
     return m_runner.Run(arguments, input);
   }
 
+  // Writes `bytes` to `name` in the test's root and returns the file's path, for the tool to read.
+  std::string WriteFile(std::string const& name, std::string const& bytes) const {
+    WriteFileBytes(m_root.File(name), bytes);
+    return m_root.File(name);
+  }
+
   void ExpectSteps(std::vector<CdtoolStep> const& steps) const {
     for (CdtoolStep const& step : steps) {
       CdtoolResult const result = Run(step.arguments, step.input);

@@ -11,6 +11,7 @@
 #include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
 #include "platform/types/WinTypes.h"
+#include "support/KeyChainPath.h"
 
 namespace {
 
@@ -32,8 +33,7 @@ TEST(VMemoryStore, MalformedPathsOpenNothing) {
 TEST(VMemoryStore, KeysLieAtMost512LevelsBelowTheRoot) {
   VMemoryStoreFactory factory;
   VProfileStore store(&factory);
-  std::string path = "k";
-  for (int level = 1; level < 512; ++level) path += "\\k";
+  std::string const path = KeyChainPath(512);
   EXPECT_FALSE(VProfileKey(store.Root(), (path + "\\k").c_str()).SetDword("n", 1));
   EXPECT_FALSE(store.Root()->KeyExists("k"));
   EXPECT_FALSE(store.Root()->DeleteKey((path + "\\k").c_str()));

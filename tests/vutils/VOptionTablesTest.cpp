@@ -22,12 +22,12 @@
 #include "library/ProductInfo.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/FirewallConfig.h"
-#include "session/LoadProtocolDll.h"
 #include "session/RemoteHostConfig.h"
 #include "session/SessionConfig.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/ScopedRoot.h"
 #include "support/BuiltPluginFolder.h"
+#include "support/RegisterProtocolRow.h"
 
 namespace {
 
@@ -139,13 +139,7 @@ class VOptionTablesTest : public testing::Test {
     } const rows[] = {{base.c_str(), 4, 3}, {base.c_str(), 5, 3},  {base.c_str(), 6, 3}, {base.c_str(), 7, 3},
                       {base.c_str(), 8, 3}, {base.c_str(), 9, 3},  {base.c_str(), 10, 6}, {base.c_str(), 11, 6},
                       {nullptr, 0, 3}};
-    for (Row const& row : rows) {
-      int index = -1;
-      bool exitRequested = false, warn = false;
-      ASSERT_TRUE(LoadProtocolDll(row.base, row.row, row.productId, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, &index, &exitRequested, &warn))
-          << row.row;
-    }
+    for (Row const& row : rows) ASSERT_TRUE(RegisterProtocolRow(row.base, row.row, row.productId)) << row.row;
   }
   static void TearDownTestSuite() {
     GetConnectProtocolTable().RemoveAll();

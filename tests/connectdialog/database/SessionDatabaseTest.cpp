@@ -10,6 +10,7 @@
 #include "database/ProfileFolderData.h"
 #include "session/SessionConfig.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/ListNames.h"
 
 namespace {
 
@@ -28,20 +29,15 @@ class SessionDatabaseTest : public testing::Test {
   }
   void AddSession(std::string const& path) { AddSession(path, m_db); }
 
-  static Names ToNames(CStringList& list) {
-    Names names;
-    for (POSITION p = list.GetHeadPosition(); p;) names.push_back(list.GetNext(p).Str());
-    return names;
-  }
   Names Sessions(char const* folder) {
     CStringList list;
     m_db.GetSessionList(folder, list);
-    return ToNames(list);
+    return ListNames(list);
   }
   Names Folders(char const* folder) {
     CStringList list;
     m_db.GetFolderList(folder, list);
-    return ToNames(list);
+    return ListNames(list);
   }
 
   static std::string ReadSz(char const* keyPath, char const* name) {
@@ -100,7 +96,7 @@ TEST_F(SessionDatabaseTest, SortingAlphabeticallyListsStoreOrderAndIgnoresPositi
   session->Release();
   CStringList list;
   sorted.GetSessionList("", list);
-  EXPECT_EQ(ToNames(list), (Names{"a", "b", "c", "d"}));
+  EXPECT_EQ(ListNames(list), (Names{"a", "b", "c", "d"}));
   // The user's order is kept all the same: appended, not placed before "a".
   EXPECT_EQ(Sessions(""), (Names{"b", "a", "c", "d"}));
 }

@@ -10,17 +10,10 @@
 #include "session/SessionConfig.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/InstalledRegistryStore.h"
+#include "support/ListNames.h"
 #include "support/ScopedRoot.h"
 
 namespace {
-
-using Names = std::vector<std::string>;
-
-Names ToNames(CStringList& list) {
-  Names names;
-  for (POSITION p = list.GetHeadPosition(); p;) names.push_back(list.GetNext(p).Str());
-  return names;
-}
 
 // Every folder's lists as the one-folder calls give them, in the tree's order.
 std::vector<std::string> OneByOne(SessionDatabase& db, std::vector<SessionDatabase::FolderLists>& tree) {
@@ -31,8 +24,8 @@ std::vector<std::string> OneByOne(SessionDatabase& db, std::vector<SessionDataba
     db.GetFolderList(lists.path, folders);
     db.GetSessionList(lists.path, sessions);
     std::string text = lists.path.Str() + ":";
-    for (auto const& name : ToNames(folders)) text += " [" + name + "]";
-    for (auto const& name : ToNames(sessions)) text += " " + name;
+    for (auto const& name : ListNames(folders)) text += " [" + name + "]";
+    for (auto const& name : ListNames(sessions)) text += " " + name;
     described.push_back(text);
   }
   return described;
@@ -42,8 +35,8 @@ std::vector<std::string> Described(std::vector<SessionDatabase::FolderLists>& tr
   std::vector<std::string> described;
   for (auto& lists : tree) {
     std::string text = lists.path.Str() + ":";
-    for (auto const& name : ToNames(lists.folders)) text += " [" + name + "]";
-    for (auto const& name : ToNames(lists.sessions)) text += " " + name;
+    for (auto const& name : ListNames(lists.folders)) text += " [" + name + "]";
+    for (auto const& name : ListNames(lists.sessions)) text += " " + name;
     described.push_back(text);
   }
   return described;

@@ -11,6 +11,7 @@
 #include "VProfileStore.h"
 #include "session/FirewallConfig.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/ListNames.h"
 
 namespace {
 
@@ -29,9 +30,7 @@ class FirewallStoreTest : public testing::Test {
   static std::vector<std::string> Names() {
     CStringList list;
     FirewallStore::GetFirewallNames(list);
-    std::vector<std::string> names;
-    for (POSITION p = list.GetHeadPosition(); p;) names.push_back(list.GetNext(p).Str());
-    return names;
+    return ListNames(list);
   }
 
   static std::string Serialized() {

@@ -7,7 +7,7 @@
 
 #include "connectdialog/session/PluginFolder.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/LoadProtocolDll.h"
+#include "support/RegisterProtocolRow.h"
 #include "vutils/MemoryKey.h"
 
 class ProtocolSides : public testing::Test {
@@ -25,11 +25,7 @@ class ProtocolSides : public testing::Test {
   ~ProtocolSides() override { GetConnectProtocolTable().RemoveAll(); }
 
   static void Register(char const* directory, int row, int productId) {
-    int index = -1;
-    bool exitRequested = false;
-    bool warn = false;
-    ASSERT_TRUE(LoadProtocolDll(directory, row, productId, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                &index, &exitRequested, &warn));
+    ASSERT_TRUE(RegisterProtocolRow(directory, row, productId)) << row;
   }
 
   PluginFolder folder;

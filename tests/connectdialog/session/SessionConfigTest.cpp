@@ -15,13 +15,11 @@
 #include "support/InstalledMemoryStore.h"
 #include "support/KeyDump.h"
 #include "support/ScopedEnv.h"
+#include "support/SessionHolder.h"
 
 namespace {
 
-struct Released {
-  void operator()(ISessionConfig* session) const { session->Release(); }
-};
-using Session = std::unique_ptr<SessionConfig, Released>;
+using Session = SessionHolder;
 
 using Value = std::variant<unsigned long, std::string>;
 

@@ -10,18 +10,14 @@
 #include "database/GlobalConfigInstance.h"
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/LoadProtocolDll.h"
 #include "session/SessionConfig.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/RegisterProtocolRow.h"
+#include "support/SessionHolder.h"
 
 namespace {
 
 constexpr char kAnonymous[] = "tester@example.org";
-
-struct Released {
-  void operator()(ISessionConfig* session) const { session->Release(); }
-};
-using Session = std::unique_ptr<SessionConfig, Released>;
 
 // The file-transfer host's protocol table (SFTP and FTP, the real plug-ins) over a fresh store
 // whose default session uses `defaultProtocol` and whose anonymous password is set.
@@ -29,13 +25,7 @@ class UrlSessionTest : public testing::Test {
  protected:
   UrlSessionTest() {
     GetConnectProtocolTable().RemoveAll();
-    for (int row : {10, 11}) {
-      int index = -1;
-      bool exitRequested = false;
-      bool warn = false;
-      EXPECT_TRUE(LoadProtocolDll(BUILT_HOST_BASE_DIR, row, 6, nullptr, nullptr, nullptr, nullptr, nullptr,
-                                  nullptr, &index, &exitRequested, &warn));
-    }
+    for (int row : {10, 11}) EXPECT_TRUE(RegisterProtocolRow(BUILT_HOST_BASE_DIR, row, 6)) << row;
     VProfileStore store;
     VProfileKey global(store.Root(), "Global");
     global.SetSz("Anonymous Password", kAnonymous);
@@ -86,7 +76,7 @@ TEST_F(UrlSessionTest, FillsTheTransferSideFromUrlsAndHosts) {
     StoreDefaultProtocol(c.defaultProtocol);
     int transferType = 99;
     VReportMessageParams report;
-    Session session(static_cast<SessionConfig*>(CreateSessionConfig(c.text, transferType, report)));
+    SessionHolder session(static_cast<SessionConfig*>(CreateSessionConfig(c.text, transferType, report)));
     ASSERT_NE(session, nullptr) << std::hex << report.GetCode();
     EXPECT_EQ(session->GetSessionName(), "Default");
     EXPECT_EQ(session->GetTransferProtocol(), c.protocol);

@@ -1,5 +1,3 @@
-#include <sqlite3.h>
-
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -7,6 +5,7 @@
 #include <vector>
 
 #include "platform/registry/Registry.h"
+#include "support/HiveFileSql.h"
 #include "support/RegistryValueNames.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
@@ -28,33 +27,8 @@ char const* const kVersion1 =
     " (3, 2, x'416c706861', x'616c706861', 1, x'61'), (4, 2, x'6d6964', x'6d6964', 1, x'6d');"  // Zeta, o, Alpha, mid
     "PRAGMA application_id = 1112950866; PRAGMA user_version = 1;";
 
-void Execute(std::string const& file, std::string const& sql) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(SQLITE_OK, sqlite3_open(file.c_str(), &db));
-  EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr)) << sqlite3_errmsg(db);
-  sqlite3_close(db);
-}
-
-std::string Pragma(std::string const& file, char const* pragma) {
-  sqlite3* db = nullptr;
-  sqlite3_stmt* query = nullptr;
-  std::string answer = "<failed>";
-  if (sqlite3_open(file.c_str(), &db) == SQLITE_OK && sqlite3_prepare_v2(db, pragma, -1, &query, nullptr) == SQLITE_OK &&
-      sqlite3_step(query) == SQLITE_ROW)
-    answer = reinterpret_cast<char const*>(sqlite3_column_text(query, 0));
-  sqlite3_finalize(query);
-  sqlite3_close(db);
-  return answer;
-}
-
 long SetSz(HKEY key, char const* name, char const* text) {
   return RegSetValueEx(key, name, 0, REG_SZ, reinterpret_cast<unsigned char const*>(text), std::strlen(text));
-}
-
-// Closes the hive's root handle and lets go of the file, so that it can be looked at directly.
-void Release(HKEY hive) {
-  RegCloseKey(hive);
-  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
 }
 
 std::string GetSz(HKEY key, char const* name) {
@@ -68,7 +42,7 @@ std::string GetSz(HKEY key, char const* name) {
 TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes) {
   ScopedRoot root;
   std::string const file = root.File("old.db");
-  Execute(file, kVersion1);
+  ExecuteSql(file, kVersion1);
   HKEY hive = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   HKEY sessions = nullptr;
@@ -81,8 +55,8 @@ TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes)
   EXPECT_EQ("Z", GetSz(sessions, "Zeta"));
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(hive, "Other"));
   RegCloseKey(sessions);
-  Release(hive);
-  EXPECT_EQ("3", Pragma(file, "PRAGMA user_version"));
+  ReleaseHive(hive);
+  EXPECT_EQ("3", QuerySql(file, "PRAGMA user_version"));
 }
 
 TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlace) {
@@ -92,30 +66,30 @@ TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlac
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   for (char const* name : {"b", "a"})
     ASSERT_EQ(ERROR_SUCCESS, SetSz(hive, name, name));
-  Release(hive);
-  EXPECT_EQ("wal", Pragma(file, "PRAGMA journal_mode"));
-  EXPECT_EQ("3", Pragma(file, "PRAGMA user_version"));
-  Execute(file, "UPDATE vals SET ord = 1000000 WHERE name = (SELECT id FROM names WHERE folded = x'61')");
+  ReleaseHive(hive);
+  EXPECT_EQ("wal", QuerySql(file, "PRAGMA journal_mode"));
+  EXPECT_EQ("3", QuerySql(file, "PRAGMA user_version"));
+  ExecuteSql(file, "UPDATE vals SET ord = 1000000 WHERE name = (SELECT id FROM names WHERE folded = x'61')");
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   for (char const* name : {"c", "d"})
     ASSERT_EQ(ERROR_SUCCESS, SetSz(hive, name, name));
   EXPECT_EQ((std::vector<std::string>{"b", "a", "c", "d"}), RegistryValueNames(hive));
   EXPECT_EQ("a", GetSz(hive, "a"));
-  Release(hive);
-  EXPECT_EQ("1000002", Pragma(file, "SELECT max(ord) FROM vals"));
+  ReleaseHive(hive);
+  EXPECT_EQ("1000002", QuerySql(file, "SELECT max(ord) FROM vals"));
 }
 
 TEST(HiveLayoutTest, AHiveOfALaterLayoutIsRefusedAndLeftAsItWas) {
   ScopedRoot root;
   std::string const file = root.File("newer.db");
-  Execute(file, std::string(kVersion1) + "PRAGMA user_version = 9; PRAGMA journal_mode=DELETE;");
+  ExecuteSql(file, std::string(kVersion1) + "PRAGMA user_version = 9; PRAGMA journal_mode=DELETE;");
   std::string const before = ReadFileBytes(file);
   HKEY hive = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   HKEY key = nullptr;
   EXPECT_EQ(ERROR_BADDB, RegOpenKeyEx(hive, "Sessions", 0, KEY_READ, &key));
   EXPECT_EQ(ERROR_BADDB, SetSz(hive, "v", "x"));
-  Release(hive);
+  ReleaseHive(hive);
   EXPECT_EQ(before, ReadFileBytes(file));
 }
 

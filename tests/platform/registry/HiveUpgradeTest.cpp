@@ -1,4 +1,3 @@
-#include <sqlite3.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -10,6 +9,7 @@
 
 #include "platform/registry/Registry.h"
 #include "support/FaultyDiskVfs.h"
+#include "support/HiveFileSql.h"
 #include "support/RegistryValueNames.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
@@ -38,26 +38,6 @@ std::string SecondLayout() {
     sql += "INSERT INTO vals VALUES(" + std::to_string((3 << 24) + 2 + n) + ", 3, CAST('v" + std::to_string(n) +
            "' AS BLOB), CAST('v" + std::to_string(n) + "' AS BLOB), 1, x'" + std::string(200, 'a') + "');";
   return sql + "PRAGMA application_id = 1112950866; PRAGMA user_version = 2;";
-}
-
-void Execute(std::string const& file, std::string const& sql) {
-  sqlite3* db = nullptr;
-  ASSERT_EQ(SQLITE_OK, sqlite3_open(file.c_str(), &db));
-  EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr)) << sqlite3_errmsg(db);
-  sqlite3_close(db);
-}
-
-// The rows of a query joined by commas.
-std::string Query(std::string const& file, char const* sql) {
-  sqlite3* db = nullptr;
-  sqlite3_stmt* query = nullptr;
-  std::string answer;
-  if (sqlite3_open(file.c_str(), &db) == SQLITE_OK && sqlite3_prepare_v2(db, sql, -1, &query, nullptr) == SQLITE_OK)
-    while (sqlite3_step(query) == SQLITE_ROW)
-      answer += (answer.empty() ? "" : ",") + std::string(reinterpret_cast<char const*>(sqlite3_column_text(query, 0)));
-  sqlite3_finalize(query);
-  sqlite3_close(db);
-  return answer;
 }
 
 // Type and bytes of a value, "<missing>" when absent.
@@ -91,15 +71,10 @@ void ExpectOldContent(HKEY hive) {
   RegCloseKey(other);
 }
 
-void Release(HKEY hive) {
-  RegCloseKey(hive);
-  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
-}
-
 TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpellings) {
   ScopedRoot root;
   std::string const file = root.File("old.db");
-  Execute(file, SecondLayout());
+  ExecuteSql(file, SecondLayout());
   HKEY hive = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   ExpectOldContent(hive);
@@ -108,18 +83,18 @@ TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpell
   ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(sessions, "alpha", 0, REG_SZ, reinterpret_cast<unsigned char const*>("A"), 2));
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
   RegCloseKey(sessions);
-  Release(hive);
-  EXPECT_EQ("3", Query(file, "PRAGMA user_version"));
+  ReleaseHive(hive);
+  EXPECT_EQ("3", QuerySql(file, "PRAGMA user_version"));
   // Each name once; no index left that no query uses.
-  EXPECT_EQ("Zeta,Alpha,mid,v0", Query(file, "SELECT name FROM names ORDER BY id LIMIT 4"));
+  EXPECT_EQ("Zeta,Alpha,mid,v0", QuerySql(file, "SELECT name FROM names ORDER BY id LIMIT 4"));
   EXPECT_EQ("keys_by_parent,vals_first",
-            Query(file, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name"));
+            QuerySql(file, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name"));
 }
 
 TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas) {
   ScopedRoot root;
   std::string const file = root.File("old.db");
-  Execute(file, SecondLayout() + "PRAGMA journal_mode=DELETE;");
+  ExecuteSql(file, SecondLayout() + "PRAGMA journal_mode=DELETE;");
   std::string const before = ReadFileBytes(file);
   {
     FaultyDiskVfs vfs;
@@ -134,7 +109,7 @@ TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas)
     EXPECT_EQ(std::string("\0\xff", 2), keys[1].values[0].data);
     EXPECT_TRUE(keys[2].values[1].found);
     EXPECT_EQ(ERROR_ACCESS_DENIED, RegSetValueEx(hive, "v", 0, REG_SZ, reinterpret_cast<unsigned char const*>("x"), 2));
-    Release(hive);
+    ReleaseHive(hive);
   }
   EXPECT_EQ(before, ReadFileBytes(file));
 }
@@ -142,7 +117,7 @@ TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas)
 TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgrades) {
   ScopedRoot root;
   std::string const file = root.File("old.db");
-  Execute(file, SecondLayout());
+  ExecuteSql(file, SecondLayout());
   pid_t const child = fork();
   if (child == 0) {
     FaultyDiskVfs vfs;
@@ -157,13 +132,13 @@ TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgra
   int status = 0;
   ASSERT_EQ(child, waitpid(child, &status, 0));
   ASSERT_TRUE(WIFSIGNALED(status));
-  EXPECT_EQ("2", Query(file, "PRAGMA user_version"));
-  EXPECT_EQ("304", Query(file, "SELECT count(*) FROM vals"));
+  EXPECT_EQ("2", QuerySql(file, "PRAGMA user_version"));
+  EXPECT_EQ("304", QuerySql(file, "SELECT count(*) FROM vals"));
   HKEY hive = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   ExpectOldContent(hive);
-  Release(hive);
-  EXPECT_EQ("3", Query(file, "PRAGMA user_version"));
+  ReleaseHive(hive);
+  EXPECT_EQ("3", QuerySql(file, "PRAGMA user_version"));
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/registry/RegHiveName.h"
 #include "platform/registry/RegKeyReader.h"
 #include "platform/registry/Registry.h"
+#include "support/KeyChainPath.h"
 #include "support/ScopedRoot.h"
 
 namespace {
@@ -113,10 +114,9 @@ TEST_F(RegFileApplierTest, NamesWithANulByteAreRefusedBeforeAnyChange) {
 
 // The file's own paths are within the limit, but the key it is imported under adds a level.
 TEST_F(RegFileApplierTest, KeysPastTheDepthLimitAreRefusedWhole) {
-  std::string path = "k";
-  for (size_t level = 1; level < kRegMaxKeyDepth; ++level) path += "\\k";
   RegFileParser parser;
-  ASSERT_TRUE(parser.Parse("REGEDIT4\n[HKCU\\A]\n\"v\"=dword:1\n[HKCU\\" + path + "]\n")) << parser.ErrorText();
+  ASSERT_TRUE(parser.Parse("REGEDIT4\n[HKCU\\A]\n\"v\"=dword:1\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth) + "]\n"))
+      << parser.ErrorText();
   for (std::string const prefix : {"", "Under"}) {
     RegFileApplier applier([&](std::string_view, HKEY& root, std::string& into) {
       root = HKEY_CURRENT_USER;

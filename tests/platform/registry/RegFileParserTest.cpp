@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/registry/Registry.h"
+#include "support/KeyChainPath.h"
 
 namespace {
 
@@ -18,13 +19,6 @@ RegFileOperation Key(std::string key, int line, Kind kind = Kind::CreateKey) {
 RegFileOperation Value(std::string name, unsigned long type, std::string data, int line,
                        std::string key = "HKEY_CURRENT_USER\\A") {
   return {Kind::SetValue, std::move(key), std::move(name), type, std::move(data), line};
-}
-
-// A key path of that many levels below its hive.
-std::string Levels(size_t count) {
-  std::string path = "k";
-  for (size_t level = 1; level < count; ++level) path += "\\k";
-  return path;
 }
 
 std::string const R4 = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n";
@@ -74,7 +68,7 @@ TEST(RegFileParserTest, GoodFilesGiveTheirSteps) {
        {Key("HKCU\\A", 3), Value("s", REG_SZ, "t\0"s, 4, "HKCU\\A")}},
       {Utf16File(u"REGEDIT4\n[HKCU\\Stra\u00DFe]\n\"\u00C4\"=\"\u20AC\"\n"),
        {Key("HKCU\\Stra\xC3\x9F" "e", 2), Value("\xC3\x84", REG_SZ, "\xE2\x82\xAC\0"s, 3, "HKCU\\Stra\xC3\x9F" "e")}},
-      {"REGEDIT4\n[HKCU\\" + Levels(kRegMaxKeyDepth) + "]\n", {Key("HKCU\\" + Levels(kRegMaxKeyDepth), 2)}},
+      {"REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth) + "]\n", {Key("HKCU\\" + KeyChainPath(kRegMaxKeyDepth), 2)}},
   };
   for (Case const& c : cases) {
     RegFileParser parser;
@@ -137,8 +131,8 @@ TEST(RegFileParserTest, MalformedFilesAreRefusedWithTheirLine) {
       {R4 + "\"\0\"=\"x\"\r\n"s, 4, "NUL"},
       {Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[-HKCU\\T\\Victim\0X]\r\n"s), 3, "NUL"},
       {Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKCU\\T]\r\n\"na\0me\"=-\r\n"s), 3, "NUL"},
-      {"REGEDIT4\n[HKCU\\" + Levels(kRegMaxKeyDepth + 1) + "]\n", 2, "more than 512 levels"},
-      {"REGEDIT4\n[-HKCU\\" + Levels(kRegMaxKeyDepth + 1) + "]\n", 2, "more than 512 levels"},
+      {"REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n", 2, "more than 512 levels"},
+      {"REGEDIT4\n[-HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n", 2, "more than 512 levels"},
   };
   for (Case const& c : cases) {
     RegFileParser parser;

@@ -6,15 +6,10 @@
 #include "platform/registry/RegKeyReader.h"
 #include "platform/registry/Registry.h"
 #include "support/DeepKeyChain.h"
+#include "support/KeyChainPath.h"
 #include "support/ScopedRoot.h"
 
 namespace {
-
-std::string Chain(size_t levels) {
-  std::string path = "k";
-  for (size_t level = 1; level < levels; ++level) path += "\\k";
-  return path;
-}
 
 long Create(HKEY parent, std::string const& path, HKEY* key = nullptr, unsigned long* disposition = nullptr) {
   HKEY created = nullptr;
@@ -37,21 +32,21 @@ TEST(RegistryDepthTest, KeysAreCreatedDownToTheLimitFromEveryKindOfHandle) {
   HKEY file = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(root.File("deep.db").c_str(), &file));
   for (HKEY hive : {HKEY_CURRENT_USER, file}) {
-    EXPECT_EQ(ERROR_BADKEY, Create(hive, Chain(kRegMaxKeyDepth + 1)));
+    EXPECT_EQ(ERROR_BADKEY, Create(hive, KeyChainPath(kRegMaxKeyDepth + 1)));
     EXPECT_FALSE(Exists(hive, "k")) << "a refused creation makes no level";
     HKEY middle = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, Create(hive, Chain(500), &middle));
-    EXPECT_EQ(ERROR_BADKEY, Create(middle, Chain(kRegMaxKeyDepth - 500 + 1)));
+    ASSERT_EQ(ERROR_SUCCESS, Create(hive, KeyChainPath(500), &middle));
+    EXPECT_EQ(ERROR_BADKEY, Create(middle, KeyChainPath(kRegMaxKeyDepth - 500 + 1)));
     HKEY bottom = nullptr;
     unsigned long disposition = 0;
-    ASSERT_EQ(ERROR_SUCCESS, Create(middle, Chain(kRegMaxKeyDepth - 500), &bottom, &disposition));
+    ASSERT_EQ(ERROR_SUCCESS, Create(middle, KeyChainPath(kRegMaxKeyDepth - 500), &bottom, &disposition));
     EXPECT_EQ(REG_CREATED_NEW_KEY, disposition);
     EXPECT_EQ(ERROR_BADKEY, Create(bottom, "below"));
     std::vector<RegFileOperation> steps;
-    EXPECT_EQ(ERROR_SUCCESS, RegKeyReader::Collect(bottom, "HKEY_CURRENT_USER\\" + Chain(kRegMaxKeyDepth), steps));
+    EXPECT_EQ(ERROR_SUCCESS, RegKeyReader::Collect(bottom, "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth), steps));
     EXPECT_EQ(1u, steps.size());
     HKEY reopened = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(hive, Chain(kRegMaxKeyDepth).c_str(), 0, KEY_ALL_ACCESS, &reopened));
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(hive, KeyChainPath(kRegMaxKeyDepth).c_str(), 0, KEY_ALL_ACCESS, &reopened));
     EXPECT_EQ(ERROR_BADKEY, Create(reopened, "below")) << "a reopened key knows its depth";
     for (HKEY key : {middle, bottom, reopened}) RegCloseKey(key);
   }
@@ -74,7 +69,7 @@ TEST(RegistryDepthTest, DeeperKeysOfAnOlderHiveOpenAndDeleteAndBoundTheWalk) {
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(path.c_str(), &file));
   HKEY deepest = nullptr;
   unsigned long disposition = 0;
-  ASSERT_EQ(ERROR_SUCCESS, Create(file, "Top\\" + Chain(levels), &deepest, &disposition));
+  ASSERT_EQ(ERROR_SUCCESS, Create(file, "Top\\" + KeyChainPath(levels), &deepest, &disposition));
   EXPECT_EQ(REG_OPENED_EXISTING_KEY, disposition);
   EXPECT_EQ(ERROR_BADKEY, Create(deepest, "below"));
   RegCloseKey(deepest);
@@ -83,8 +78,8 @@ TEST(RegistryDepthTest, DeeperKeysOfAnOlderHiveOpenAndDeleteAndBoundTheWalk) {
   EXPECT_EQ(ERROR_BADKEY, RegKeyReader::Collect(file, "HKEY_CURRENT_USER", steps));
   EXPECT_EQ(1u, steps.size()) << "a refused walk leaves its output alone";
   HKEY top = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(file, Chain(kRegMaxKeyDepth - 1).replace(0, 1, "Top").c_str(), 0, KEY_READ, &top));
-  EXPECT_EQ(ERROR_BADKEY, RegKeyReader::Collect(top, "HKEY_CURRENT_USER\\" + Chain(kRegMaxKeyDepth - 1), steps))
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(file, KeyChainPath(kRegMaxKeyDepth - 1).replace(0, 1, "Top").c_str(), 0, KEY_READ, &top));
+  EXPECT_EQ(ERROR_BADKEY, RegKeyReader::Collect(top, "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth - 1), steps))
       << "the walk counts the depth of the key it starts at";
   RegCloseKey(top);
 
