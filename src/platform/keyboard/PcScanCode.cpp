@@ -64,3 +64,21 @@ unsigned int PcScanCode::PlaceVirtualKey(unsigned int scanCode, bool extended) {
   }
   return scanCode < kPlainVirtualKeys.size() ? kPlainVirtualKeys[scanCode] : 0;
 }
+
+bool PcScanCode::FromEvdev(unsigned int evdevKey, unsigned int& scanCode, bool& extended) {
+  if (evdevKey == 0) return false;
+  // The extended keys first: their evdev codes are the ones a plain code may also give.
+  for (ExtendedKey const& key : kExtended) {
+    if (key.evdev != evdevKey) continue;
+    scanCode = key.scanCode;
+    extended = true;
+    return true;
+  }
+  for (unsigned int code = 1; code < kPlainVirtualKeys.size(); ++code) {
+    if (EvdevKey(code, false) != evdevKey) continue;
+    scanCode = code;
+    extended = false;
+    return true;
+  }
+  return false;
+}

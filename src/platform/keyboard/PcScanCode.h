@@ -9,4 +9,8 @@ class PcScanCode {
   // The virtual key of the key's place, 0 for a scan code no key has. Layouts that move
   // letters and digits change only those; everything else keeps its place's key.
   static unsigned int PlaceVirtualKey(unsigned int scanCode, bool extended);
+  // The scan code of an evdev key code, for toolkits that report only the latter. False, with
+  // both outputs untouched, for a code no PC key sends. Print Screen is the extended 55, not
+  // the plain SysRq code that shares its evdev key.
+  static bool FromEvdev(unsigned int evdevKey, unsigned int& scanCode, bool& extended);
 };
