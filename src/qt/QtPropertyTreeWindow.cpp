@@ -47,6 +47,7 @@ QtPropertyTreeWindow::QtPropertyTreeWindow(VPropertyTreeDialog& model, QWidget* 
   m_tree->setHeaderHidden(true);
   m_tree->setAccessibleName("Category");
   m_tree->setMinimumWidth(170);
+  m_tree->setMaximumWidth(220);
   m_tree->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
   m_pages->addWidget(new QWidget(m_pages));  // shown while no page is current
 
