@@ -9,6 +9,8 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <set>
+#include <utility>
 
 #include "VPropertyTreeDialog.h"
 #include "VPropertyTreePage.h"
@@ -57,19 +59,21 @@ QtPropertyTreeWindow::QtPropertyTreeWindow(VPropertyTreeDialog& model, QWidget* 
   auto* body = new QHBoxLayout;
   body->addWidget(m_tree);
   body->addLayout(right, 1);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body, 1);
-  layout->addWidget(buttons);
 
-  connect(buttons, &QDialogButtonBox::accepted, this, &QtPropertyTreeWindow::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QtPropertyTreeWindow::reject);
   connect(m_tree, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) { Selected(item); });
   connect(m_tree, &QTreeWidget::itemExpanded, this, [this](QTreeWidgetItem* item) { Expanded(item, true); });
   connect(m_tree, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* item) { Expanded(item, false); });
+  SyncTree();
+  // Every page is drawn before the buttons are made, so the tab order runs tree, page, buttons.
+  for (VTreeItem item : m_model.Tree().AllItems()) EnsurePanel(m_model.PageOf(item));
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  layout->addWidget(buttons);
+  connect(buttons, &QDialogButtonBox::accepted, this, &QtPropertyTreeWindow::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QtPropertyTreeWindow::reject);
   qApp->installEventFilter(this);
 
-  SyncTree();
   ShowCurrent();
   m_tree->setFocus(Qt::OtherFocusReason);
   resize(680, 460);
@@ -77,7 +81,7 @@ QtPropertyTreeWindow::QtPropertyTreeWindow(VPropertyTreeDialog& model, QWidget* 
 
 QtControlPanel* QtPropertyTreeWindow::Panel(VPropertyTreePage const* page) const {
   auto const found = m_panels.find(page);
-  return found == m_panels.end() ? nullptr : found->second;
+  return found == m_panels.end() ? nullptr : found->second.panel;
 }
 
 void QtPropertyTreeWindow::SyncTree() {
@@ -101,15 +105,17 @@ void QtPropertyTreeWindow::Rebuild() {
   m_items.clear();
   AddItems(VTreeControl::kRoot, nullptr);
   m_syncing = false;
-  // Pages taken out of the tree may be deleted by their owner: their panels go with them.
+  // Pages taken out of the tree may be deleted by their owner: their panels go with them, found
+  // through the tree alone, since such a page may no longer be there to ask.
+  std::set<std::pair<VPropertyTreePage const*, VTreeItem>> inTree;
+  for (VTreeItem item : m_model.Tree().AllItems()) inTree.emplace(m_model.PageOf(item), item);
   for (auto it = m_panels.begin(); it != m_panels.end();) {
-    bool const inTree = it->first->TreeItem() && m_items.count(it->first->TreeItem());
-    if (inTree) {
+    if (inTree.count({it->first, it->second.item})) {
       ++it;
       continue;
     }
-    m_pages->removeWidget(it->second);
-    it->second->deleteLater();
+    m_pages->removeWidget(it->second.panel);
+    it->second.panel->deleteLater();
     it = m_panels.erase(it);
   }
 }
@@ -132,20 +138,24 @@ void QtPropertyTreeWindow::ShowCurrent() {
     m_pages->setCurrentIndex(0);
     return;
   }
-  QtControlPanel* panel = Panel(page);
-  if (!panel) {
-    panel = new QtControlPanel(m_model, [page]() -> std::vector<VPageControl> const& { return page->Controls(); }, {},
-                               m_pages);
-    connect(panel, &QtControlPanel::Acted, this, [this] {
-      SyncTree();
-      ShowCurrent();
-      FinishIfEnded();
-    });
-    m_pages->addWidget(panel);
-    m_panels[page] = panel;
-  }
+  QtControlPanel* panel = EnsurePanel(page);
   panel->Refresh();
   m_pages->setCurrentWidget(panel);
+}
+
+QtControlPanel* QtPropertyTreeWindow::EnsurePanel(VPropertyTreePage* page) {
+  if (!page) return nullptr;
+  if (QtControlPanel* drawn = Panel(page)) return drawn;
+  auto* panel = new QtControlPanel(
+      m_model, [page]() -> std::vector<VPageControl> const& { return page->Controls(); }, {}, m_pages);
+  connect(panel, &QtControlPanel::Acted, this, [this] {
+    SyncTree();
+    ShowCurrent();
+    FinishIfEnded();
+  });
+  m_pages->addWidget(panel);
+  m_panels[page] = Drawn{panel, page->TreeItem()};
+  return panel;
 }
 
 void QtPropertyTreeWindow::Selected(QTreeWidgetItem* item) {

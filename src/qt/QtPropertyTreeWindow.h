@@ -44,6 +44,7 @@ class QtPropertyTreeWindow : public QDialog {
   void Rebuild();
   void AddItems(VTreeItem parent, QTreeWidgetItem* under);
   void ShowCurrent();
+  QtControlPanel* EnsurePanel(VPropertyTreePage* page);
   void Selected(QTreeWidgetItem* item);
   void Expanded(QTreeWidgetItem* item, bool expanded);
   // Where the model left the focus after a refusal: on the faulty control.
@@ -55,7 +56,11 @@ class QtPropertyTreeWindow : public QDialog {
   QTreeWidget* m_tree;
   QLabel* m_caption;
   QStackedWidget* m_pages;
-  std::map<VPropertyTreePage const*, QtControlPanel*> m_panels;
+  struct Drawn {
+    QtControlPanel* panel;
+    VTreeItem item;  // the page's item when the panel was made: a page put back is drawn anew
+  };
+  std::map<VPropertyTreePage const*, Drawn> m_panels;
   std::map<VTreeItem, QTreeWidgetItem*> m_items;
   Shape m_shape;
   bool m_syncing = false;

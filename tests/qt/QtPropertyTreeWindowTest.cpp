@@ -134,6 +134,24 @@ class QtPropertyTreeWindowTest : public QObject {
     QCOMPARE(int(settings.maximumColumns), before);
   }
 
+  // Tab runs from the tree through the page's fields in their order to the buttons.
+  void tabFollowsTheLayout() {
+    VPropertyTreeDemoSettings settings;
+    Demo dialog(settings);
+    QStringList order;
+    modal::WhenShown<Window>([&](Window& window) {
+      ClickItem(window, "Terminal");
+      window.Tree()->setFocus();
+      for (int i = 0; i < 4; ++i) {
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+        QWidget* focused = window.focusWidget();
+        order << (focused->accessibleName().isEmpty() ? focused->property("text").toString() : focused->accessibleName());
+      }
+    });
+    dialog.DoModal();
+    QCOMPARE(order, (QStringList{"Maximum columns", "Scrollback lines", "Defaults", "OK"}));
+  }
+
   void aCheckBoxIsTakenOnOkAndNotOnCancel_data() {
     QTest::addColumn<bool>("ok");
     QTest::newRow("OK") << true;
