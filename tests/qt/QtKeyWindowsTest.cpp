@@ -111,6 +111,8 @@ class QtKeyWindowsTest : public QObject {
                                                    << 55 << 0x100;
     QTest::newRow("Delete of the editing block is extended")
         << QList<Press>{{down, Qt::Key_Delete, Qt::NoModifier, 119}} << IDOK << 83 << 0x100;
+    QTest::newRow("Ctrl+Pause is the Pause key") << QList<Press>{{down, Qt::Key_Pause, Qt::ControlModifier, 127}}
+                                                 << IDOK << 0x45 << 0x200;
     QTest::newRow("Escape is a key like any other") << QList<Press>{{down, Qt::Key_Escape, Qt::NoModifier, 9}} << IDOK
                                                     << 1 << 0;
     QTest::newRow("a key without a native code is no key")
