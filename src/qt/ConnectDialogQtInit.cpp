@@ -1,11 +1,28 @@
 #include "qt/ConnectDialogQtInit.h"
 
+#include "VPropertyTreeDialog.h"
+#include "dialogs/NextKeyDialog.h"
+#include "dialogs/SelectedKeyDialog.h"
+#include "platform/ui/UserInterface.h"
 #include "qt/QtDialogPresenter.h"
+#include "qt/QtNextKeyWindow.h"
+#include "qt/QtPropertyTreeWindow.h"
+#include "qt/QtSelectedKeyWindow.h"
+#include "qt/QtUserInterface.h"
 
 namespace {
 
+template <typename Window, typename Model>
+std::unique_ptr<QDialog> Make(Model& model, QWidget* parent) {
+  return std::make_unique<Window>(model, parent);
+}
+
 // Every dialog model's window, derived classes first.
-void AddWindows(QtDialogPresenter&) {}
+void AddWindows(QtDialogPresenter& presenter) {
+  presenter.Add<VPropertyTreeDialog>(Make<QtPropertyTreeWindow, VPropertyTreeDialog>);
+  presenter.Add<SelectedKeyDialog>(Make<QtSelectedKeyWindow, SelectedKeyDialog>);
+  presenter.Add<NextKeyDialog>(Make<QtNextKeyWindow, NextKeyDialog>);
+}
 
 }  // namespace
 
@@ -18,4 +35,12 @@ QtDialogPresenter& GetQtDialogPresenter() {
   return *presenter;
 }
 
-void ConnectDialogQtInit() { SetDialogPresenter(&GetQtDialogPresenter()); }
+QtUserInterface& GetQtUserInterface() {
+  static QtUserInterface* const ui = new QtUserInterface;
+  return *ui;
+}
+
+void ConnectDialogQtInit() {
+  SetUserInterface(&GetQtUserInterface());
+  SetDialogPresenter(&GetQtDialogPresenter());
+}

@@ -64,3 +64,30 @@ unsigned int PcScanCode::PlaceVirtualKey(unsigned int scanCode, bool extended) {
   }
   return scanCode < kPlainVirtualKeys.size() ? kPlainVirtualKeys[scanCode] : 0;
 }
+
+bool PcScanCode::FromEvdev(unsigned int evdevKey, unsigned int& scanCode, bool& extended) {
+  if (evdevKey == 0) return false;
+  // Two keys send another code with a modifier held (Alt+Print Screen is SysRq, Ctrl+Pause is
+  // Break) and share the evdev code with it: the key itself is meant.
+  struct Shared {
+    unsigned int evdev;
+    unsigned int scanCode;
+    bool extended;
+  };
+  static constexpr Shared kShared[] = {{99, 55, true}, {119, 0x45, false}};
+  for (Shared const& key : kShared) {
+    if (key.evdev != evdevKey) continue;
+    scanCode = key.scanCode;
+    extended = key.extended;
+    return true;
+  }
+  for (bool const withE0 : {false, true}) {
+    for (unsigned int code = 1; code < kPlainVirtualKeys.size(); ++code) {
+      if (EvdevKey(code, withE0) != evdevKey) continue;
+      scanCode = code;
+      extended = withE0;
+      return true;
+    }
+  }
+  return false;
+}

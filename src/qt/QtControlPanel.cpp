@@ -1,0 +1,198 @@
+#include "qt/QtControlPanel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "platform/ui/DialogModel.h"
+#include "qt/QtRangeSpinBox.h"
+
+namespace {
+
+QString Qs(std::string const& text) { return QString::fromStdString(text); }
+
+// A label as a screen reader says it: without mnemonic marks and the trailing colon.
+QString Spoken(std::string const& label) {
+  std::string spoken;
+  for (size_t i = 0; i < label.size(); ++i) {
+    if (label[i] == '&' && i + 1 < label.size()) ++i;
+    spoken += label[i];
+  }
+  QString text = Qs(spoken).trimmed();
+  while (text.endsWith(':')) text.chop(1);
+  return text.trimmed();
+}
+
+// A label naming the value beside it ("Font:"), rather than a heading or a hint over the page.
+bool CaptionsAValue(VPageControl const& control) {
+  return control.kind == VControlKind::Label && !control.label.empty() && control.label.back() == ':';
+}
+
+bool IsInput(VControlKind kind) { return kind != VControlKind::Label && kind != VControlKind::Button; }
+
+void ShowChoices(QComboBox& box, VPageControl const& control) {
+  QStringList wanted;
+  for (std::string const& choice : control.choices) wanted << Qs(choice);
+  // A value no choice stands for is shown as it is, after the choices.
+  QString const value = Qs(control.value);
+  if (!value.isEmpty() && !wanted.contains(value)) wanted << value;
+  QStringList shown;
+  for (int i = 0; i < box.count(); ++i) shown << box.itemText(i);
+  if (shown != wanted) {
+    box.clear();
+    box.addItems(wanted);
+  }
+  box.setCurrentIndex(static_cast<int>(wanted.indexOf(value)));
+}
+
+}  // namespace
+
+QtControlPanel::QtControlPanel(DialogModel& model, Controls controls, std::vector<int> order, QWidget* parent)
+    : QWidget(parent), m_model(model), m_controls(std::move(controls)), m_grid(new QGridLayout(this)) {
+  if (order.empty())
+    for (VPageControl const& control : m_controls()) order.push_back(control.id);
+  int row = 0;
+  for (int id : order)
+    if (VPageControl const* control = Declared(id)) AddRow(*control, row++);
+  // A heading's mnemonic leads to the field below it.
+  for (size_t i = 0; i < m_rows.size(); ++i) {
+    if (m_rows[i].kind != VControlKind::Label || !m_rows[i].label) continue;
+    for (size_t next = i + 1; next < m_rows.size(); ++next) {
+      if (!IsInput(m_rows[next].kind)) continue;
+      m_rows[i].label->setBuddy(m_rows[next].field);
+      break;
+    }
+  }
+  m_grid->setColumnStretch(1, 1);
+  m_grid->setRowStretch(row, 1);
+  Refresh();
+}
+
+VPageControl const* QtControlPanel::Declared(int id) const {
+  for (VPageControl const& control : m_controls())
+    if (control.id == id) return &control;
+  return nullptr;
+}
+
+void QtControlPanel::AddRow(VPageControl const& control, int row) {
+  Row drawn{control.id, control.kind, nullptr, MakeField(control)};
+  bool const beside = control.kind == VControlKind::Label ? CaptionsAValue(control)
+                                                          : IsInput(control.kind) && control.kind != VControlKind::Check &&
+                                                                !control.label.empty();
+  if (beside) {
+    drawn.label = new QLabel(Qs(control.label), this);
+    if (control.kind != VControlKind::Label) drawn.label->setBuddy(drawn.field);
+    m_grid->addWidget(drawn.label, row, 0);
+    m_grid->addWidget(drawn.field, row, 1);
+  } else if (control.kind == VControlKind::Label && !control.label.empty()) {
+    // A heading or a hint: its own text across the page.
+    drawn.label = static_cast<QLabel*>(drawn.field);
+    drawn.label->setText(Qs(control.label));
+    m_grid->addWidget(drawn.field, row, 0, 1, 2);
+  } else {
+    m_grid->addWidget(drawn.field, row, 0, 1, 2, control.kind == VControlKind::Button ? Qt::AlignLeft : Qt::Alignment());
+  }
+  m_rows.push_back(drawn);
+}
+
+QWidget* QtControlPanel::MakeField(VPageControl const& control) {
+  int const id = control.id;
+  switch (control.kind) {
+    case VControlKind::Label: {
+      auto* label = new QLabel(this);
+      label->setWordWrap(!CaptionsAValue(control));
+      return label;
+    }
+    case VControlKind::Check: {
+      auto* box = new QCheckBox(Qs(control.label), this);
+      connect(box, &QCheckBox::clicked, this, [this, id](bool ticked) { Set(id, ticked ? "true" : "false"); });
+      return box;
+    }
+    case VControlKind::Number: {
+      auto* box = new QtRangeSpinBox(control.minimum, control.maximum, this);
+      connect(box, &QSpinBox::textChanged, this, [this, id](QString const& text) { Set(id, text.toStdString()); });
+      return box;
+    }
+    case VControlKind::Choice: {
+      auto* box = new QComboBox(this);
+      connect(box, &QComboBox::activated, this, [this, id, box](int index) { Set(id, box->itemText(index).toStdString()); });
+      return box;
+    }
+    case VControlKind::Button: {
+      auto* button = new QPushButton(Qs(control.label), this);
+      button->setAutoDefault(false);
+      connect(button, &QPushButton::clicked, this, [this, id] { Press(id); });
+      return button;
+    }
+    case VControlKind::Text: break;
+  }
+  auto* edit = new QLineEdit(this);
+  connect(edit, &QLineEdit::textEdited, this, [this, id](QString const& text) { Set(id, text.toStdString()); });
+  return edit;
+}
+
+void QtControlPanel::Refresh() {
+  m_drawing = true;
+  QString nameAbove;
+  for (Row const& row : m_rows) {
+    VPageControl const* control = Declared(row.id);
+    if (!control) continue;
+    Draw(row, *control, nameAbove.toStdString());
+    if (control->kind == VControlKind::Label)
+      nameAbove = control->label.empty() ? Qs(control->value) : Spoken(control->label);
+  }
+  m_drawing = false;
+}
+
+void QtControlPanel::Draw(Row const& row, VPageControl const& control, std::string const& nameAbove) {
+  for (QWidget* widget : {static_cast<QWidget*>(row.label), row.field}) {
+    if (!widget) continue;
+    widget->setVisible(control.visible);
+    widget->setEnabled(control.enabled);
+  }
+  QString const name = control.label.empty() ? Qs(nameAbove) : Spoken(control.label);
+  row.field->setAccessibleName(name.isEmpty() ? Qs(control.value) : name);
+  if (auto* edit = qobject_cast<QLineEdit*>(row.field)) {
+    if (edit->text() != Qs(control.value)) edit->setText(Qs(control.value));
+  } else if (auto* spin = qobject_cast<QtRangeSpinBox*>(row.field)) {
+    spin->Show(Qs(control.value));
+  } else if (auto* check = qobject_cast<QCheckBox*>(row.field)) {
+    check->setChecked(control.value == "true");
+  } else if (auto* combo = qobject_cast<QComboBox*>(row.field)) {
+    ShowChoices(*combo, control);
+  } else if (auto* label = qobject_cast<QLabel*>(row.field); label && label != row.label) {
+    label->setText(Qs(control.value));
+  }
+}
+
+void QtControlPanel::Set(int id, std::string const& value) {
+  if (m_drawing) return;
+  std::string ignored;  // a refused value is drawn back as the model holds it
+  m_model.SetControl(id, value, ignored);
+  Refresh();
+  emit Acted();
+}
+
+void QtControlPanel::Press(int id) {
+  std::string ignored;
+  m_model.Command(id, ignored);
+  Refresh();
+  emit Acted();
+}
+
+QWidget* QtControlPanel::Field(int id) const {
+  for (Row const& row : m_rows)
+    if (row.id == id) return row.field;
+  return nullptr;
+}
+
+void QtControlPanel::FocusControl(int id) {
+  if (QWidget* field = Field(id)) {
+    field->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
+    if (auto* spin = qobject_cast<QSpinBox*>(field)) spin->selectAll();
+  }
+}

@@ -1,0 +1,61 @@
+// Draws a list of declared page controls (VPageControl) as widgets in a two-column grid, label
+// beside field, and forwards what the user does to the dialog model: typing, ticking and picking
+// as SetControl, pressing as Command. After each action the model's declarations are drawn again
+// (values, choices, enabled and shown states), so rules that change other controls show at once.
+// A control the model refuses shows its value from before. Every field gets an accessible name
+// from its label (or from the label above it), and the tab order follows the grid.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "VPageControl.h"
+
+class DialogModel;
+class QGridLayout;
+class QLabel;
+
+class QtControlPanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  using Controls = std::function<std::vector<VPageControl> const&()>;
+
+  // `controls` reads the model's declarations; `order` lists the ids in the order drawn
+  // (empty: the declarations' order; ids it leaves out are not drawn).
+  QtControlPanel(DialogModel& model, Controls controls, std::vector<int> order = {}, QWidget* parent = nullptr);
+
+  // Draws the declarations' current state.
+  void Refresh();
+  // The field of control `id`; null when there is none.
+  QWidget* Field(int id) const;
+  // Puts the keyboard focus on control `id`, if it is drawn.
+  void FocusControl(int id);
+
+ signals:
+  // The model took a user action: the owner redraws what else may have changed.
+  void Acted();
+
+ private:
+  struct Row {
+    int id = 0;
+    VControlKind kind = VControlKind::Label;
+    QLabel* label = nullptr;
+    QWidget* field = nullptr;
+  };
+
+  void AddRow(VPageControl const& control, int row);
+  QWidget* MakeField(VPageControl const& control);
+  void Draw(Row const& row, VPageControl const& control, std::string const& nameAbove);
+  void Set(int id, std::string const& value);
+  void Press(int id);
+  VPageControl const* Declared(int id) const;
+
+  DialogModel& m_model;
+  Controls m_controls;
+  QGridLayout* m_grid;
+  std::vector<Row> m_rows;
+  bool m_drawing = false;
+};

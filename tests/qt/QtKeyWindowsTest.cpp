@@ -1,0 +1,142 @@
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest>
+
+#include "ModalDriver.h"
+#include "dialogs/KeyboardButton.h"
+#include "dialogs/NextKeyDialog.h"
+#include "dialogs/SelectedKeyDialog.h"
+#include "qt/ConnectDialogQtInit.h"
+#include "qt/QtControlPanel.h"
+#include "qt/QtNextKeyWindow.h"
+#include "qt/QtSelectedKeyWindow.h"
+#include "support/FakeKeyboardLayout.h"
+#include "terminal/Keymap.h"
+#include "terminal/KeymapCode.h"
+
+namespace {
+
+using Key = SelectedKeyDialog;
+
+// Moves the list down, as the arrow key does, until it shows `text`.
+void Pick(QComboBox* list, QString const& text) {
+  QVERIFY(list && list->findText(text) >= 0);
+  list->setFocus();
+  for (int steps = 0; list->currentText() != text && steps < list->count(); ++steps)
+    QTest::keyClick(list, Qt::Key_Down);
+  QCOMPARE(list->currentText(), text);
+}
+
+// A key as the X server reports it: its evdev code plus 8.
+struct Press {
+  QEvent::Type type;
+  Qt::Key key;
+  Qt::KeyboardModifiers held;
+  quint32 native;
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Press)
+
+class QtKeyWindowsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { ConnectDialogQtInit(); }
+
+  void mapSelectedKeyStoresTheChoiceOnOk_data() {
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<int>("list");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("a menu function") << "Menu Function" << int(Key::kMenuList) << "MENU_COPY"
+                                     << int(KeymapCode::MENU_COPY) << "";
+    QTest::newRow("a VT function") << "VT Function" << int(Key::kVtList) << "VT_F15 (HELP)" << int(KeymapCode::VT_F15) << "";
+    QTest::newRow("a typed string") << "Send String" << int(Key::kSendStringEdit) << "ls\\r" << int(KeymapCode::SEND)
+                                    << "ls\\r";
+    QTest::newRow("disabled") << "Disable" << 0 << "" << int(KeymapCode::DISABLED) << "";
+  }
+  void mapSelectedKeyStoresTheChoiceOnOk() {
+    QFETCH(QString, category);
+    QFETCH(int, list);
+    QFETCH(QString, entry);
+    QFETCH(int, code);
+    QFETCH(QString, value);
+    FakeKeyboardLayout layout;
+    layout.Key(82, true, 0x2D, {"", "", "", "", "", "", "", ""});
+    KeyboardButton insert(82, 1, "Insert", 1, 0);
+    Keymap keymap;
+    Key dialog(nullptr, &keymap, &insert, Keymap::kCtrl);
+    QString caption, listName;
+    modal::WhenShown<QtSelectedKeyWindow>([&](QtSelectedKeyWindow& window) {
+      caption = qobject_cast<QLabel*>(window.Panel()->Field(Key::kKeyCaption))->text();
+      Pick(qobject_cast<QComboBox*>(window.Panel()->Field(Key::kCategoryList)), category);
+      if (auto* choices = qobject_cast<QComboBox*>(window.Panel()->Field(list))) Pick(choices, entry);
+      if (auto* edit = qobject_cast<QLineEdit*>(window.Panel()->Field(list))) {
+        edit->selectAll();
+        QTest::keyClicks(edit, entry);
+      }
+      if (list) listName = window.Panel()->Field(list)->accessibleName();
+      QTest::mouseClick(window.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.DoModal(), IDOK);
+    QCOMPARE(caption, QString("Ctrl-VK_INSERT"));
+    if (list) QCOMPARE(listName, category);
+    int const index = Keymap::kCtrl | 0x2D;
+    QCOMPARE(keymap.GetKeyCode(index), code);
+    QCOMPARE(QString::fromStdString(keymap.GetKeyValue(index).Str()), value);
+    QCOMPARE(dialog.keymapWasModified(), 1);
+  }
+
+  void mapKeyCapturesThePhysicalKey_data() {
+    QTest::addColumn<QList<Press>>("presses");
+    QTest::addColumn<int>("endCode");
+    QTest::addColumn<int>("scanCode");
+    QTest::addColumn<int>("modifiers");
+    auto const down = QEvent::KeyPress;
+    auto const up = QEvent::KeyRelease;
+    QTest::newRow("Ctrl alone waits, then Ctrl+A")
+        << QList<Press>{{down, Qt::Key_Control, Qt::ControlModifier, 37}, {down, Qt::Key_A, Qt::ControlModifier, 38}}
+        << IDOK << 30 << 0x200;
+    QTest::newRow("Shift+Alt+F5") << QList<Press>{{down, Qt::Key_Shift, Qt::ShiftModifier, 50},
+                                                  {down, Qt::Key_F5, Qt::ShiftModifier | Qt::AltModifier, 71}}
+                                  << IDOK << 0x3F << 0xC00;
+    QTest::newRow("Print Screen from its release") << QList<Press>{{up, Qt::Key_Print, Qt::NoModifier, 107}} << IDOK
+                                                   << 55 << 0x100;
+    QTest::newRow("Delete of the editing block is extended")
+        << QList<Press>{{down, Qt::Key_Delete, Qt::NoModifier, 119}} << IDOK << 83 << 0x100;
+    QTest::newRow("Ctrl+Pause is the Pause key") << QList<Press>{{down, Qt::Key_Pause, Qt::ControlModifier, 127}}
+                                                 << IDOK << 0x45 << 0x200;
+    QTest::newRow("Escape is a key like any other") << QList<Press>{{down, Qt::Key_Escape, Qt::NoModifier, 9}} << IDOK
+                                                    << 1 << 0;
+    QTest::newRow("a key without a native code is no key")
+        << QList<Press>{{down, Qt::Key_A, Qt::NoModifier, 0}} << IDCANCEL << 0 << 0;
+  }
+  void mapKeyCapturesThePhysicalKey() {
+    QFETCH(QList<Press>, presses);
+    QFETCH(int, endCode);
+    QFETCH(int, scanCode);
+    QFETCH(int, modifiers);
+    FakeKeyboardLayout layout;  // no key known: every key keeps its place's virtual key
+    NextKeyDialog dialog;
+    modal::WhenShown<QtNextKeyWindow>([&](QtNextKeyWindow& window) {
+      for (Press const& press : presses) {
+        QKeyEvent event(press.type, press.key, press.held, press.native, 0, 0);
+        QApplication::sendEvent(&window, &event);
+      }
+      if (window.isVisible()) QTest::mouseClick(window.findChild<QPushButton*>(), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.DoModal(), endCode);
+    QCOMPARE(int(dialog.ScanCode()), scanCode);
+    QCOMPARE(int(dialog.Modifiers()), modifiers);
+  }
+};
+
+QTEST_MAIN(QtKeyWindowsTest)
+#include "QtKeyWindowsTest.moc"

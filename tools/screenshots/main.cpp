@@ -1,0 +1,178 @@
+// Renders the Qt windows of the dialogs to PNG files, for the README: Session Options on some of
+// its pages, Global Options, Map Selected Key and the property-tree demonstration, each over a
+// demonstration store made in a temporary folder. Usage: screenshots OUTPUT_FOLDER.
+// Runs without a display (the offscreen platform unless QT_QPA_PLATFORM says otherwise).
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTreeWidget>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+#include "VPropertyTreeDemoDialog.h"
+#include "VPropertyTreePage.h"
+#include "database/GlobalConfigInstance.h"
+#include "database/HostStartup.h"
+#include "database/SessionDatabase.h"
+#include "dialogs/GlobalOptionsDialog.h"
+#include "dialogs/KeyboardButton.h"
+#include "dialogs/SelectedKeyDialog.h"
+#include "dialogs/SessionOptionsDialog.h"
+#include "library/ProductInfo.h"
+#include "qt/ConnectDialogQtInit.h"
+#include "qt/QtPropertyTreeWindow.h"
+#include "session/BuiltInProtocol.h"
+#include "session/ConnectConfig.h"
+#include "session/LoadProtocolDll.h"
+#include "session/SessionConfig.h"
+#include "terminal/Keymap.h"
+#include "terminal/KeymapCode.h"
+
+namespace {
+
+constexpr char kSessionPath[] = "Lab\\core-router";
+
+QString g_output;
+int g_failures = 0;
+
+char const* ApplicationName() { return GetApplicationName().c_str(); }
+
+// The product's plug-ins from the build, as its host loads them at start-up.
+void LoadProtocols() {
+  std::string const base = std::string(CONNECTION_PROTOCOLS_DIR) + "/../";
+  int const product = GetCurrentAppProductID();
+  for (int row = 0; row < kBuiltInProtocolCount; ++row) {
+    if (builtInProtocols[row].productId != product) continue;
+    int index = -1;
+    bool exitRequested = false, warn = false;
+    LoadProtocolDll(base.c_str(), row, product, nullptr, nullptr, nullptr, ApplicationName, nullptr, nullptr, &index,
+                    &exitRequested, &warn);
+  }
+  LoadProtocolDll(nullptr, 0, product, nullptr, nullptr, nullptr, ApplicationName, nullptr, nullptr, nullptr, nullptr,
+                  nullptr);
+}
+
+bool SeedSession() {
+  ISessionConfig* created = CreateSessionConfig("core-router", nullptr);
+  auto* session = dynamic_cast<SessionConfig*>(created);
+  if (!session) return false;
+  session->SetRelevantProtocol("SSH2");
+  if (ConnectConfig* connection = session->GetRelevantConnectConfig()) {
+    connection->SetHostname("core1.lab.example.net");
+    connection->SetUsername("netops");
+  }
+  SessionDatabase db(false);
+  bool const stored = db.InsertFolder("", "Lab", "", true) && db.InsertSession("Lab", "core-router", created, "", true);
+  created->Release();
+  return stored;
+}
+
+void Save(QWidget& window, QString const& name) {
+  QString const path = QDir(g_output).filePath(name + ".png");
+  if (window.grab().save(path)) {
+    std::printf("%s\n", path.toLocal8Bit().constData());
+  } else {
+    std::fprintf(stderr, "cannot write %s\n", path.toLocal8Bit().constData());
+    ++g_failures;
+  }
+}
+
+// Shows each page named in `pages` that the dialog has and saves it as `prefix`-page.png.
+void ShootPages(VPropertyTreeDialog& dialog, QString const& prefix, QStringList const& pages) {
+  QTimer::singleShot(0, [&dialog, prefix, pages] {
+    auto* window = qobject_cast<QtPropertyTreeWindow*>(QApplication::activeModalWidget());
+    if (!window) return;
+    for (QString const& page : pages) {
+      QList<QTreeWidgetItem*> const found = window->Tree()->findItems(page, Qt::MatchExactly | Qt::MatchRecursive);
+      if (found.isEmpty()) continue;
+      window->Tree()->setCurrentItem(found.front());
+      QApplication::processEvents();
+      // A page that declares no controls yet has nothing to show.
+      VPropertyTreePage const* shown = dialog.CurrentPage();
+      if (shown && shown->Label() == page.toStdString() && !shown->Controls().empty())
+        Save(*window, prefix + "-" + page.toLower().replace(' ', '-'));
+    }
+    window->reject();
+  });
+  dialog.DoModal();
+}
+
+void ShootSessionOptions(GlobalConfig* config) {
+  ISessionConfig* session = SessionDatabase(false).Lookup(kSessionPath);
+  if (!session) {
+    std::fprintf(stderr, "the demonstration session was not stored\n");
+    ++g_failures;
+    return;
+  }
+  SessionOptionsDialog::DeleteStateMap();
+  SessionOptionsDialog dialog(config, session);
+  ShootPages(dialog, "session-options", {"Connection", "SSH2", "Appearance"});
+  session->Release();
+}
+
+void ShootGlobalOptions(GlobalConfig& config) {
+  GlobalOptionsDialog dialog(config, false);
+  ShootPages(dialog, "global-options", {"General", "Color Schemes"});
+}
+
+void ShootMapSelectedKey(GlobalConfig* config) {
+  Keymap keymap;
+  keymap.LoadDefault();
+  KeyboardButton key(50, 0, "M", 1, 0);  // the M key, mapped under Ctrl
+  keymap.SetKeyCode(Keymap::kCtrl | static_cast<int>(key.VirtualKey()), KeymapCode::MENU_COPY);
+  SelectedKeyDialog dialog(config, &keymap, &key, Keymap::kCtrl);
+  QTimer::singleShot(0, [] {
+    QWidget* window = QApplication::activeModalWidget();
+    if (!window) return;
+    window->adjustSize();
+    Save(*window, "map-selected-key");
+    window->close();
+  });
+  dialog.DoModal();
+}
+
+void ShootDemo() {
+  VPropertyTreeDemoSettings settings;
+  VPropertyTreeDemoDialog::DeleteStateMap();
+  VPropertyTreeDemoDialog dialog(settings);
+  ShootPages(dialog, "property-tree-demo", {"Terminal"});
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: screenshots OUTPUT_FOLDER\n");
+    return 2;
+  }
+  QTemporaryDir root;
+  if (!root.isValid() || !QDir().mkpath(argv[1])) {
+    std::fprintf(stderr, "cannot make the folders for the store and the pictures\n");
+    return 1;
+  }
+  setenv("BRIMVALE_ROOT", root.path().toLocal8Bit().constData(), 1);
+  setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  g_output = QString::fromLocal8Bit(argv[1]);
+  QApplication app(argc, argv);
+
+  HostStartup::Host host;
+  host.productId = kProductHaloKorvo;
+  host.haloKorvoOrKorvoInstalled = true;
+  host.haloFyxInstalled = true;
+  GlobalConfig* config = HostStartup::Start(host);
+  if (!config) return 1;
+  LoadProtocols();
+  ConnectDialogQtInit();
+  if (!SeedSession()) {
+    std::fprintf(stderr, "cannot store the demonstration session\n");
+    return 1;
+  }
+  ShootSessionOptions(config);
+  ShootGlobalOptions(*config);
+  ShootMapSelectedKey(config);
+  ShootDemo();
+  return g_failures == 0 ? 0 : 1;
+}
