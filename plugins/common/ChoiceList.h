@@ -19,6 +19,7 @@ class ChoiceList {
   bool Find(std::string_view name, int& code) const;
   // Null for a code outside the list.
   char const* Name(int code) const;
+  std::vector<Choice> const& Choices() const { return m_choices; }
 
  private:
   std::vector<Choice> m_choices;

@@ -49,6 +49,8 @@ SerialConfig::SerialConfig(VProfileKey* key) {
     if (!setting.choices.Name(this->*setting.member)) this->*setting.member = setting.defaultValue;
 }
 
+ChoiceList const& SerialConfig::BaudRates() { return kBaudRates; }
+
 ConnectConfig* SerialConfig::Create(VProfileKey* key, ICommonConfig*) { return new SerialConfig(key); }
 
 void SerialConfig::SaveToMap(CMapStringToPtr& map) { CarryOver::Clear(map); }

@@ -7,6 +7,7 @@
 //               [/STOP 1|1.5|2] [/FLOW none|xon-xoff|rts-cts|dsr-dtr] device
 #pragma once
 
+#include "ChoiceList.h"
 #include "CommandLineGrammar.h"
 #include "VProfile.h"
 #include "VProfile2.h"
@@ -16,6 +17,8 @@
 class SerialConfig : public ConnectConfigRecord, private CommandLineGrammar {
  public:
   static ConnectConfig* Create(VProfileKey* key, ICommonConfig* common);
+  // The line speeds a serial line may be set to, as stored.
+  static ChoiceList const& BaudRates();
 
   VProfileOptionTable const& ProfileTable() const override { return _profileOffsets; }
   ConnectConfig* Clone(ICommonConfig*) const override { return new SerialConfig(*this); }

@@ -3,10 +3,26 @@
 #include "PluginExport.h"
 #include "SSH1Config.h"
 #include "SSH2Config.h"
+#include "WizardPageDeclarations.h"
 #include "session/ProtocolPlugin.h"
+
+namespace {
+
+void AddSsh2WizardPages(CPropertySheet* wizard, ISessionConfig* session) {
+  WizardPageSet::Add(wizard, session, "SSH2", WizardPageDeclarations::Network(WizardPageDeclarations::kSsh2, "SSH2 Port"));
+}
+
+void AddSsh1WizardPages(CPropertySheet* wizard, ISessionConfig* session) {
+  WizardPageSet::Add(wizard, session, "SSH1", WizardPageDeclarations::Network(WizardPageDeclarations::kSsh1, "SSH1 Port"));
+}
+
+}  // namespace
 
 PLUGIN_EXPORT GUID const* GetProtocolGuid() { return &kProtocolPluginGuid; }
 
 PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElement* element, IHostnameResolver*) {
-  element->recordFactory = element->protocolName == "SSH1" ? SSH1Config::Create : SSH2Config::Create;
+  bool const ssh1 = element->protocolName == "SSH1";
+  element->recordFactory = ssh1 ? SSH1Config::Create : SSH2Config::Create;
+  element->addWizardPages = ssh1 ? AddSsh1WizardPages : AddSsh2WizardPages;
+  element->releaseWizardPages = WizardPageSet::Release;
 }

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "CommandOutput.h"
+#include "dialogs/NewSessionWizardSteps.h"
 #include "platform/ui/DialogModel.h"
 #include "platform/ui/DialogPresenter.h"
 #include "platform/ui/UserInterface.h"
@@ -37,6 +38,8 @@ std::string PlainText(Json const& output) {
 }
 
 }  // namespace
+
+DialogScriptRunner::DialogScriptRunner(bool json) : m_json(json) { NewSessionWizardSteps::AddTo(m_presenter); }
 
 int DialogScriptRunner::Load(std::string const& path) {
   std::ifstream file(path, std::ios::binary);

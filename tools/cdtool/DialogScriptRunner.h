@@ -16,7 +16,8 @@ class DialogModel;
 
 class DialogScriptRunner {
  public:
-  explicit DialogScriptRunner(bool json) : m_json(json) {}
+  // The New Session Wizard's steps are every script's: the Connect dialog's New Session opens it.
+  explicit DialogScriptRunner(bool json);
 
   // Where verbs add the steps of their dialogs, before Load.
   HeadlessDialogPresenter& Presenter() { return m_presenter; }

@@ -1,5 +1,6 @@
 #include "ProtocolTableLoader.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <cstring>
 
@@ -32,7 +33,7 @@ void ProtocolTableLoader::AddOption(CLI::App& command) {
 }
 
 // Hosts name their base folder and the plug-ins lie in its "Connection Protocols" folder.
-bool ProtocolTableLoader::Fill() {
+bool ProtocolTableLoader::Fill(std::vector<int> const& alsoProducts) {
   std::filesystem::path const folder = std::filesystem::absolute(m_folder).lexically_normal();
   std::filesystem::path const named = folder.has_filename() ? folder : folder.parent_path();
   if (named.filename() != kFolderName) {
@@ -43,11 +44,12 @@ bool ProtocolTableLoader::Fill() {
   int const product = GetCurrentAppProductID();
   for (int row = 0; row < kBuiltInProtocolCount; ++row) {
     BuiltInProtocol const& entry = builtInProtocols[row];
-    if (entry.productId != product) continue;
+    bool const sibling = std::find(alsoProducts.begin(), alsoProducts.end(), entry.productId) != alsoProducts.end();
+    if (entry.productId != product && !sibling) continue;
     int index = -1;
     bool exitRequested = false;
     bool warn = false;
-    bool const added = LoadProtocolDll(base.c_str(), row, product, nullptr, nullptr, nullptr, ApplicationName, nullptr,
+    bool const added = LoadProtocolDll(base.c_str(), row, entry.productId, nullptr, nullptr, nullptr, ApplicationName, nullptr,
                                        nullptr, &index, &exitRequested, &warn);
     // SSH1 is left out on purpose unless "SSH1.enable" is there: that is not a missing plug-in.
     bool const ssh1Disabled = std::strcmp(entry.protocol, "SSH1") == 0 && !std::filesystem::exists(named / "SSH1.enable");

@@ -17,8 +17,9 @@ class ProtocolTableLoader {
 
   // Adds --plugins DIR to `command`; the default is the folder the build puts the plug-ins in.
   void AddOption(CLI::App& command);
-  // False, with Error() set, when the folder is not a "Connection Protocols" folder.
-  bool Fill();
+  // False, with Error() set, when the folder is not a "Connection Protocols" folder. The rows
+  // of `alsoProducts` are loaded too, as a host does for an installed sibling.
+  bool Fill(std::vector<int> const& alsoProducts = {});
 
   std::string const& Folder() const { return m_folder; }
   std::vector<Missing> const& MissingRows() const { return m_missing; }

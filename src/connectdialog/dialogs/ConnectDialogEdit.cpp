@@ -4,6 +4,7 @@
 #include "database/SessionName.h"
 #include "dialogs/ConnectDialog.h"
 #include "dialogs/ConnectDialogTexts.h"
+#include "dialogs/NewSessionWizard.h"
 #include "library/LibraryState.h"
 #include "platform/registry/NameFolding.h"
 #include "platform/ui/UserInterface.h"
@@ -52,12 +53,13 @@ void ConnectDialog::NewSession() {
   ISessionConfig* session = database.Lookup(SessionDatabase::kDefaultName);
   if (!session) return;
   session->SetSessionPath(path.c_str());
-  std::string const name = FreeName(path, ConnectDialogTexts::kNewSession);
-  session->SetSessionName(name.c_str());
+  session->SetSessionName(FreeName(path, ConnectDialogTexts::kNewSession).c_str());
   VString const remembered = m_config->sessionOptionsTreeSelected;
   m_config->sessionOptionsTreeSelected = ConnectDialogTexts::kConnectionPage;
-  bool const accepted = CallEditSession(session, 1) == 1;
+  bool const accepted = NewSessionWizard::EditNewSession(session, *m_config) == 1;
   m_config->sessionOptionsTreeSelected = remembered;
+  // The wizard lets the user choose the name.
+  std::string const name = session->GetSessionName().Str();
   bool const stored =
       accepted && database.InsertSession(path.c_str(), name.c_str(), session, m_insertPosition.c_str(), m_insertAfter);
   session->Release();

@@ -27,6 +27,8 @@ class ConnectDialogWorld : public testing::Test {
     SetClipboard(&clipboard);
     GetGlobalConfig(config);
     config->sortAlphabetical = 0;
+    // New Session opens the host's session editor; the wizard's tests turn the wizard on.
+    config->newSessionUsesWizard = 0;
   }
   ~ConnectDialogWorld() override {
     SetUserInterface(nullptr);

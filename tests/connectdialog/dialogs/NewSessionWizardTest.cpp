@@ -1,0 +1,341 @@
+#include "dialogs/NewSessionWizard.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "connectdialog/dialogs/ConnectDialogWorld.h"
+#include "connectdialog/session/PluginFolder.h"
+#include "dialogs/NewSessionWizardSteps.h"
+#include "platform/ui/DialogPresenter.h"
+#include "platform/ui/DialogScript.h"
+#include "platform/ui/HeadlessDialogPresenter.h"
+#include "library/ProductInfo.h"
+#include "session/ConnectProtocolTable.h"
+#include "session/LoadProtocolDll.h"
+
+namespace {
+
+// What the plug-ins' wizard callbacks were asked, in order: "add SSH2", "release FTP" ...
+std::vector<std::string> calls;
+// The pages each table entry made, per wizard.
+std::map<int, std::vector<std::unique_ptr<VPropertyTreePage>>> made;
+
+// Entry i adds two pages, 20000 + 10 i and the one after it.
+template <int Index>
+void AddPages(CPropertySheet* wizard, ISessionConfig*) {
+  calls.push_back("add " + GetConnectProtocolTable()[Index].protocolName.Str());
+  for (unsigned int page : {0u, 1u}) {
+    made[Index].push_back(std::make_unique<VPropertyTreePage>(20000 + 10 * Index + page, "New Session Wizard"));
+    wizard->AddPage(made[Index].back().get());
+  }
+}
+template <int Index>
+void ReleasePages(CPropertySheet* wizard) {
+  calls.push_back("release " + GetConnectProtocolTable()[Index].protocolName.Str());
+  for (auto const& page : made[Index]) wizard->RemovePage(page.get());
+  made[Index].clear();
+}
+template <int Index>
+void Record(ConnectProtocolTableElement& entry) {
+  entry.addWizardPages = AddPages<Index>;
+  entry.releaseWizardPages = ReleasePages<Index>;
+}
+
+struct Products {
+  bool terminal;
+  bool transfer;
+};
+
+using Ids = std::vector<unsigned int>;
+
+class NewSessionWizardTest : public ConnectDialogWorld {
+ protected:
+  // SSH2 0, Telnet 1, ssh1.new 2 (after SSH2), SFTP 3, FTP 4, None 5.
+  NewSessionWizardTest() {
+    GetConnectProtocolTable().RemoveAll();
+    for (char const* file : {"SSH2.so", "Telnet.so", "SFTP.so", "FTP.so"}) folder.Install(file);
+    for (auto [row, product] : {std::pair{4, 3}, {6, 3}, {4, 3}, {10, 6}, {11, 6}}) Register(row, product);
+    Register(-1, 3);
+    ConnectProtocolTable& table = GetConnectProtocolTable();
+    table[2].protocolName = "ssh1.new";
+    Record<0>(table[0]), Record<1>(table[1]), Record<2>(table[2]), Record<3>(table[3]), Record<4>(table[4]);
+    calls.clear();
+    AddFolder("", "Lab");
+    AddSession("Lab", "core1");
+  }
+  ~NewSessionWizardTest() override {
+    Install({false, false}, kProductHaloKorvo);
+    GetConnectProtocolTable().RemoveAll();
+  }
+
+  void Register(int row, int product) {
+    int index = -1;
+    bool exitRequested = false;
+    bool warn = false;
+    ASSERT_TRUE(LoadProtocolDll(row < 0 ? nullptr : folder.Base().c_str(), row < 0 ? 0 : row, product, nullptr,
+                                nullptr, nullptr, nullptr, nullptr, nullptr, &index, &exitRequested, &warn));
+  }
+  static void Install(Products products, int running) {
+    IsHaloKorvo_Korvo_Installed(products.terminal);
+    IsHaloFyx_Installed(products.transfer);
+    GlobalConfigWorld::UseProduct(running);
+  }
+  // A new session in Lab as the Connect dialog hands it over.
+  static std::unique_ptr<SessionConfig> NewSession() {
+    auto session = std::make_unique<SessionConfig>(CString("New"), nullptr);
+    session->SetSessionPath("Lab");
+    return session;
+  }
+  // The transfer product keeps a store of its own: Lab with core1 there too.
+  static void AddTransferLab() {
+    AddFolder("", "Lab");
+    AddSession("Lab", "core1");
+  }
+  static Ids PageIds(NewSessionWizard const& wizard) {
+    Ids ids;
+    for (VPropertyTreePage* page : wizard.Pages()) ids.push_back(page->TemplateId());
+    return ids;
+  }
+  static std::vector<std::string> Choices(NewSessionWizard const& wizard) {
+    return wizard.CurrentPage()->Control(NewSessionWizard::kProtocolList)->choices;
+  }
+  // Runs the wizard's opening without a presenter, as a front end would before drawing it.
+  static void Start(NewSessionWizard& wizard) {
+    SetDialogPresenter(&idle);
+    wizard.DoModal();
+    SetDialogPresenter(nullptr);
+    wizard.Open();
+  }
+  // Actions: "next", "back", "finish", "choose:ITEM" (the protocol list), "name:TEXT".
+  static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
+    for (std::string const& action : actions) {
+      std::string error;
+      bool done = true;
+      if (action == "next") done = wizard.Command(NewSessionWizard::kNext, error);
+      if (action == "back") done = wizard.Command(NewSessionWizard::kBack, error);
+      if (action == "finish") done = wizard.Command(NewSessionWizard::kFinish, error);
+      if (action.rfind("choose:", 0) == 0) done = wizard.SetControl(NewSessionWizard::kProtocolList, action.substr(7), error);
+      if (action.rfind("name:", 0) == 0) done = wizard.SetControl(NewSessionWizard::kName, action.substr(5), error);
+      ASSERT_TRUE(done) << action << ": " << error;
+    }
+  }
+
+  // A presenter that opens nothing: the test drives the wizard itself after DoModal built it.
+  class Idle : public DialogPresenter {
+   public:
+    int RunModal(DialogModel&) override { return IDCANCEL; }
+  };
+  static inline Idle idle;
+
+  PluginFolder folder;
+};
+
+TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct) {
+  struct Case {
+    Products products;
+    int running;
+    char const* haloKorvoExePath;
+    int secondProduct;
+    Ids pages;
+    std::vector<std::string> firstChoices;
+  };
+  for (Case const& c : {
+           Case{{true, false}, 3, "", 0, {11463, 20000, 20001, 20010, 20011, 11467}, {"SSH2", "Telnet", "ssh1.new"}},
+           Case{{false, true}, 6, "", 0, {11463, 20030, 20031, 20040, 20041, 11467}, {"SFTP", "FTP"}},
+           Case{{true, true}, 3, "", 6, {11464, 11466, 20000, 20001, 20010, 20011, 20030, 20031, 20040, 20041, 11467},
+                {"SSH2", "Telnet", "ssh1.new", "None"}},
+           // The transfer host's second product: Korvo without a HaloKorvo program, which has no entries here.
+           Case{{true, true}, 6, "", 1, {11464, 11466, 20030, 20031, 20040, 20041, 11467}, {"None"}},
+           Case{{true, true}, 6, "/opt/halokorvo", 3,
+                {11464, 11466, 20000, 20001, 20010, 20011, 20030, 20031, 20040, 20041, 11467},
+                {"SSH2", "Telnet", "ssh1.new", "None"}},
+       }) {
+    Install(c.products, c.running);
+    config->haloKorvoExePath = c.haloKorvoExePath;
+    calls.clear();
+    std::unique_ptr<SessionConfig> session = NewSession();
+    {
+      NewSessionWizard wizard(session.get(), c.running);
+      Start(wizard);
+      EXPECT_EQ(PageIds(wizard), c.pages) << c.running << c.haloKorvoExePath;
+      EXPECT_EQ(wizard.SecondProductId(), c.secondProduct);
+      EXPECT_EQ(Choices(wizard), c.firstChoices);
+      EXPECT_EQ(wizard.Caption(), "New Session Wizard");
+      EXPECT_EQ(wizard.CurrentPage()->Control(3032)->label, "Do not use this &wizard when creating sessions");
+    }
+    for (std::string const& call : calls) EXPECT_NE(call, "add ssh1.new") << "SSH2's pages are there already";
+    for (std::string const& call : calls) EXPECT_NE(call, "release ssh1.new");
+    EXPECT_EQ(calls.back(), "release FTP") << "every other plug-in lets its pages go";
+    for (auto const& [index, pages] : made) EXPECT_TRUE(pages.empty()) << index;
+  }
+}
+
+TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
+  struct Case {
+    char const* name;
+    Products products;
+    int running;
+    std::vector<std::string> actions;
+    Ids shown;
+    bool back, next, finish;
+    char const* terminal;  // null: not asked
+    char const* transfer;
+  };
+  for (Case const& c : {
+           Case{"transfer only", {false, true}, 6, {"choose:FTP", "next", "next", "next"},
+                {11463, 20040, 20041, 11467}, true, false, true, nullptr, "FTP"},
+           Case{"ssh1.new stands for SSH2", {true, false}, 3, {"choose:ssh1.new", "next"},
+                {11463, 20000}, true, true, false, "ssh1.new", nullptr},
+           Case{"both clients", {true, true}, 3,
+                {"choose:Telnet", "next", "next", "next", "choose:FTP", "next", "next", "next"},
+                {11464, 20010, 20011, 11466, 20040, 20041, 11467}, true, false, true, "Telnet", "FTP"},
+           Case{"no terminal protocol", {true, true}, 3, {"choose:None", "next", "choose:SFTP", "next", "next", "next"},
+                {11464, 11466, 20030, 20031, 11467}, true, false, true, "None", "SFTP"},
+           Case{"back to the start", {false, true}, 6, {"choose:SFTP", "next", "next", "back", "back"},
+                {11463, 20030, 20031, 20030, 11463}, false, true, false, nullptr, "SFTP"},
+           Case{"back to another protocol", {false, true}, 6, {"next", "back", "choose:FTP", "next"},
+                {11463, 20030, 11463, 20040}, true, true, false, nullptr, "FTP"},
+       }) {
+    Install(c.products, c.running);
+    std::unique_ptr<SessionConfig> session = NewSession();
+    NewSessionWizard wizard(session.get(), c.running);
+    Start(wizard);
+    Walk(wizard, c.actions);
+    EXPECT_EQ(wizard.ShownPages(), c.shown) << c.name;
+    EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kBackBit), c.back) << c.name;
+    EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kNextBit), c.next) << c.name;
+    EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kFinishBit), c.finish) << c.name;
+    if (c.terminal) {
+      EXPECT_EQ(session->GetTerminalProtocol().Str(), c.terminal) << c.name;
+    }
+    if (c.transfer) {
+      EXPECT_EQ(session->GetTransferProtocol().Str(), c.transfer) << c.name;
+    }
+  }
+}
+
+TEST_F(NewSessionWizardTest, TheFinishPageRefusesBadNamesAndKeepsTheWizardOpen) {
+  Install({false, true}, 6);
+  AddTransferLab();
+  struct Case {
+    char const* typed;
+    char const* message;  // empty: accepted
+    char const* stored;
+  };
+  for (Case const& c : {
+           Case{"   ", "The session name must be specified", ""},
+           Case{"a/b\\c", "The session name contains an illegal character: ' \\ '", ""},
+           Case{"x:y|z", "The session name contains an illegal character: ' : '", ""},
+           Case{"core1", "The session name 'core1' already exists", ""},
+           Case{" CORE1 ", "The session name 'CORE1' already exists", ""},
+           Case{"  web 01  ", "", "web 01"},
+       }) {
+    std::unique_ptr<SessionConfig> session = NewSession();
+    NewSessionWizard wizard(session.get(), 6);
+    Start(wizard);
+    Walk(wizard, {"next", "next", "next", std::string("name:") + c.typed, "finish"});
+    std::vector<std::string> const messages = Messages();
+    if (*c.message) {
+      EXPECT_EQ(messages, std::vector<std::string>{c.message}) << c.typed;
+      EXPECT_FALSE(wizard.IsEnded()) << c.typed;
+      EXPECT_EQ(wizard.CurrentPage()->TemplateId(), NewSessionWizard::kFinishPage);
+      EXPECT_EQ(session->GetSessionName().Str(), "New") << "nothing written";
+    } else {
+      EXPECT_TRUE(messages.empty()) << c.typed;
+      EXPECT_EQ(wizard.EndCode(), NewSessionWizard::kFinish);
+      EXPECT_EQ(session->GetSessionName().Str(), c.stored);
+    }
+  }
+}
+
+TEST_F(NewSessionWizardTest, TheProposedNameComesFromTheHostAndIsMadeUnique) {
+  Install({false, true}, 6);
+  AddTransferLab();
+  AddSession("Lab", "web01");
+  AddSession("Lab", "web01 (1)");
+  struct Case {
+    char const* host;
+    char const* proposed;
+  };
+  for (Case const& c : {Case{"web01", "web01 (2)"}, Case{" db7 ", "db7"}, Case{"", "New"}, Case{"a/b", "a_b"},
+                        Case{"core1", "core1 (1)"}}) {
+    std::unique_ptr<SessionConfig> session = NewSession();
+    session->GetTransferConnectConfig()->SetHostname(c.host);
+    NewSessionWizard wizard(session.get(), 6);
+    Start(wizard);
+    Walk(wizard, {"next", "next", "next"});
+    EXPECT_EQ(wizard.CurrentPage()->Control(NewSessionWizard::kName)->value, c.proposed) << c.host;
+    EXPECT_TRUE(wizard.IsButtonEnabled(NewSessionWizard::kFinishBit));
+  }
+  // A typed name outlives a trip back; an emptied one disables Finish.
+  std::unique_ptr<SessionConfig> session = NewSession();
+  NewSessionWizard wizard(session.get(), 6);
+  Start(wizard);
+  Walk(wizard, {"next", "next", "next", "name:mine", "back", "next"});
+  EXPECT_EQ(wizard.CurrentPage()->Control(NewSessionWizard::kName)->value, "mine");
+  Walk(wizard, {"name:"});
+  EXPECT_FALSE(wizard.IsButtonEnabled(NewSessionWizard::kFinishBit));
+  std::string error;
+  EXPECT_FALSE(wizard.Command(NewSessionWizard::kFinish, error));
+  EXPECT_EQ(error, "the Finish button is disabled");
+  EXPECT_FALSE(wizard.Command(NewSessionWizard::kNext, error));
+  EXPECT_EQ(error, "the Next button is hidden");
+}
+
+// The Connect dialog's New Session with the wizard: a finished wizard's session is stored under
+// the name chosen there; declining the wizard stores the choice and opens the session editor.
+unsigned long editorCalls = 0;
+unsigned long CountEditor(ISessionConfig*, int isNew) {
+  editorCalls += isNew == 1 ? 1 : 100;
+  return 1;
+}
+
+TEST_F(NewSessionWizardTest, NewSessionInTheConnectDialogRunsTheWizard) {
+  Install({true, false}, 3);
+  ConnectDialogDllInit(nullptr, nullptr, &CountEditor, nullptr, nullptr);
+  struct Case {
+    std::vector<std::pair<std::string, std::string>> steps;  // name, then "control=value" for "set"
+    int usesWizardAfter;
+    unsigned long editorCalls;
+    char const* stored;
+  };
+  for (Case const& c : {
+           Case{{{"choose", "Telnet"}, {"next", ""}, {"next", ""}, {"next", ""}, {"set", "1044=gate"}, {"finish", ""}},
+                1, 0, "|core1,gate"},
+           Case{{{"set", "3032=true"}, {"close", ""}}, 0, 1, "|core1,gate,New"},
+           Case{{{"close", ""}}, 1, 0, "|core1,gate,New"},
+       }) {
+    config->newSessionUsesWizard = 1;
+    editorCalls = 0;
+    DialogScript script;
+    for (auto const& [name, argument] : c.steps) {
+      DialogStep step(name, static_cast<int>(script.steps.size()));
+      if (name == "choose") step.SetArgument("control", "1212"), step.SetArgument("item", argument);
+      if (name == "set") {
+        step.SetArgument("control", argument.substr(0, argument.find('=')));
+        step.SetArgument("value", argument.substr(argument.find('=') + 1));
+      }
+      script.steps.push_back(step);
+    }
+    HeadlessDialogPresenter presenter;
+    NewSessionWizardSteps::AddTo(presenter);
+    ASSERT_TRUE(presenter.Play(script, ui));
+    SetDialogPresenter(&presenter);
+    ConnectDialog dialog("Connect", false, false);
+    dialog.Open();
+    Do(dialog, &ConnectDialog::Select, "Lab");
+    Run(dialog, ConnectDialog::kNewSession);
+    SetDialogPresenter(nullptr);
+    EXPECT_FALSE(presenter.Finish().has_value()) << presenter.GetFailure()->error;
+    EXPECT_EQ(static_cast<int>(config->newSessionUsesWizard), c.usesWizardAfter);
+    EXPECT_EQ(editorCalls, c.editorCalls);
+    EXPECT_EQ(Stored("Lab"), c.stored);
+  }
+  ConnectDialogDllInit(nullptr, nullptr, nullptr, nullptr, nullptr);
+}
+
+}  // namespace

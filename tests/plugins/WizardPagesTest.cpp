@@ -1,0 +1,168 @@
+// Our plug-ins' New Session Wizard pages, loaded through dlopen as a host loads them: which pages
+// each protocol adds, what they write into the session, and what they refuse.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "VOptionList.h"
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "dialogs/NewSessionWizard.h"
+#include "platform/ui/DialogPresenter.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "platform/ui/UserInterface.h"
+#include "session/ConnectProtocolTable.h"
+#include "session/LoadProtocolDll.h"
+#include "session/SessionConfig.h"
+#include "support/BuiltPluginFolder.h"
+
+namespace {
+
+// Opens nothing: the test drives the wizard itself once DoModal has built its pages.
+class Idle : public DialogPresenter {
+ public:
+  int RunModal(DialogModel&) override { return IDCANCEL; }
+};
+
+class WizardPagesTest : public testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    s_folder = new BuiltPluginFolder(CONNECTION_PROTOCOLS_DIR);
+    GetConnectProtocolTable().RemoveAll();
+    for (auto [row, product] : {std::pair{4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 6}, {11, 6}}) {
+      int index = -1;
+      bool exitRequested = false;
+      bool warn = false;
+      LoadProtocolDll(s_folder->Base().c_str(), row, product, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                      &index, &exitRequested, &warn);
+    }
+  }
+  static void TearDownTestSuite() {
+    GetConnectProtocolTable().RemoveAll();
+    delete s_folder;
+  }
+
+  WizardPagesTest() { SetUserInterface(&ui); }
+  ~WizardPagesTest() override {
+    SetUserInterface(nullptr);
+    IsHaloKorvo_Korvo_Installed(false);
+    IsHaloFyx_Installed(false);
+  }
+
+  static void Use(int product) {
+    GlobalConfigWorld::UseProduct(product);
+    IsHaloKorvo_Korvo_Installed(product != kProductHaloFyx);
+    IsHaloFyx_Installed(product == kProductHaloFyx);
+  }
+  static void Start(NewSessionWizard& wizard) {
+    Idle idle;
+    SetDialogPresenter(&idle);
+    wizard.DoModal();
+    SetDialogPresenter(nullptr);
+    wizard.Open();
+  }
+  // Actions: "next", "finish", or "ID=VALUE" into the current page.
+  static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
+    for (std::string const& action : actions) {
+      std::string error;
+      size_t const equals = action.find('=');
+      bool const done = equals == std::string::npos
+                            ? wizard.Command(action == "next" ? NewSessionWizard::kNext : NewSessionWizard::kFinish, error)
+                            : wizard.SetControl(std::stoi(action.substr(0, equals)), action.substr(equals + 1), error);
+      ASSERT_TRUE(done) << action << ": " << error;
+    }
+  }
+  static std::string Option(SessionConfig& session, char const* name) {
+    VOptionList const options(session);
+    VOption const* option = options.Find(name);
+    return option ? option->Text().Str() : "(none)";
+  }
+
+  static inline BuiltPluginFolder* s_folder = nullptr;
+  GlobalConfigWorld world;
+  HeadlessUserInterface ui;
+};
+
+TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValues) {
+  struct Case {
+    int product;
+    char const* protocol;
+    std::vector<std::string> actions;  // after choosing the protocol and pressing Next
+    std::vector<unsigned int> shown;
+    char const* host;
+    char const* user;
+    char const* option;  // a protocol option and its text after finishing
+    char const* text;
+    char const* name;
+  };
+  for (Case const& c : {
+           Case{3, "SSH2", {"1501=web01", "1502=2222", "next", "1503=alice", "next", "finish"},
+                {11463, 11470, 11471, 11467}, "web01", "alice", "SSH2 Port", "2222", "web01"},
+           Case{3, "SSH1", {"1501=old", "next", "next", "finish"}, {11463, 11472, 11473, 11467}, "old", "",
+                "SSH1 Port", "22", "old"},
+           Case{3, "Telnet", {"1501=gate", "1502=2323", "next", "next", "finish"}, {11463, 11474, 11475, 11467},
+                "gate", "", "Telnet Port", "2323", "gate"},
+           Case{3, "RLogin", {"1501=r1", "next", "1503=bob", "next", "finish"}, {11463, 11476, 11477, 11467}, "r1",
+                "bob", "RLogin Port", "513", "r1"},
+           Case{3, "Serial", {"1504=/dev/ttyUSB0", "1505=115200", "next", "finish"}, {11463, 11478, 11467},
+                "/dev/ttyUSB0", "", "Serial Baud Rate", "115200", "_dev_ttyUSB0"},
+           Case{3, "TAPI", {"1506=555-0100", "next", "finish"}, {11463, 11479, 11467}, "555-0100", "",
+                "TAPI Phone Number", "555-0100", "555-0100"},
+           Case{6, "SFTP", {"1501=files", "1502=2022", "next", "1503=carol", "next", "finish"},
+                {11463, 11480, 11481, 11467}, "files", "carol", "SFTP Port", "2022", "files"},
+           Case{6, "FTP", {"1501=ftp.lab", "next", "next", "finish"}, {11463, 11482, 11483, 11467}, "ftp.lab", "",
+                "FTP Port", "21", "ftp.lab"},
+       }) {
+    Use(c.product);
+    auto session = std::make_unique<SessionConfig>(CString("New"), nullptr);
+    {
+      NewSessionWizard wizard(session.get(), c.product);
+      Start(wizard);
+      Walk(wizard, {std::string("1212=") + c.protocol, "next"});
+      Walk(wizard, c.actions);
+      EXPECT_EQ(wizard.ShownPages(), c.shown) << c.protocol;
+      EXPECT_EQ(wizard.EndCode(), NewSessionWizard::kFinish) << c.protocol;
+    }
+    ConnectConfig* record = session->GetRelevantConnectConfig();
+    ASSERT_NE(record, nullptr) << c.protocol;
+    EXPECT_EQ(session->GetRelevantProtocol().Str(), c.protocol);
+    EXPECT_EQ(record->GetHostname().Str(), c.host) << c.protocol;
+    EXPECT_EQ(record->GetUsername().Str(), c.user) << c.protocol;
+    EXPECT_EQ(Option(*session, c.option), c.text) << c.protocol;
+    EXPECT_EQ(session->GetSessionName().Str(), c.name) << c.protocol;
+    EXPECT_TRUE(ui.Shown().empty()) << ui.Shown().front().text;
+  }
+}
+
+TEST_F(WizardPagesTest, BadValuesKeepThePageAndChangeNothing) {
+  struct Case {
+    int product;
+    char const* protocol;
+    char const* typed;  // "ID=VALUE"
+    char const* message;
+    char const* option;
+    char const* unchanged;
+  };
+  for (Case const& c : {
+           Case{3, "SSH2", "1502=70000", "Please enter an integer between 1 and 65535.", "SSH2 Port", "22"},
+           Case{3, "SSH2", "1502=0", "Please enter an integer between 1 and 65535.", "SSH2 Port", "22"},
+           Case{6, "FTP", "1502=2 1", "Please enter an integer.", "FTP Port", "21"},
+           Case{3, "TAPI", "1506=call me", "\"call me\" is not a valid phone number.", "TAPI Phone Number", ""},
+       }) {
+    Use(c.product);
+    auto session = std::make_unique<SessionConfig>(CString("New"), nullptr);
+    NewSessionWizard wizard(session.get(), c.product);
+    Start(wizard);
+    Walk(wizard, {std::string("1212=") + c.protocol, "next", c.typed});
+    unsigned int const page = wizard.CurrentPage()->TemplateId();
+    size_t const before = ui.Shown().size();
+    Walk(wizard, {"next"});
+    ASSERT_EQ(ui.Shown().size(), before + 1) << c.typed;
+    EXPECT_EQ(ui.Shown().back().text, c.message);
+    EXPECT_EQ(wizard.CurrentPage()->TemplateId(), page) << c.typed;
+    EXPECT_EQ(Option(*session, c.option), c.unchanged) << c.typed;
+  }
+}
+
+}  // namespace
