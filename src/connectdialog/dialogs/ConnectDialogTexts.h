@@ -43,4 +43,6 @@ inline constexpr char kNotAddedToTree[] = "ERROR: Could not add a new session to
 // When the store refused a paste or a new session that every rule allowed.
 inline constexpr char kNotStored[] = "ERROR: The session database could not store the change.";
 
+inline constexpr char kShortcutFailed[] = "ERROR: creation of shortcut failed";
+
 }  // namespace ConnectDialogTexts

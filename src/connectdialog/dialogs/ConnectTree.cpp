@@ -1,6 +1,7 @@
 #include "dialogs/ConnectTree.h"
 
 #include <sstream>
+#include <unordered_map>
 
 #include "database/SessionDatabase.h"
 #include "platform/registry/NameFolding.h"
@@ -65,7 +66,20 @@ void ConnectTree::AddSessions(ConnectTreeItem& folder) {
 void ConnectTree::Fill() {
   m_root = Make(nullptr, Kind::Folder, kRootLabel);
   m_root->hasButton = true;
-  AddFolders(*m_root);
+  // The whole hierarchy from one read; every folder is listed before its children.
+  std::vector<SessionDatabase::FolderLists> tree;
+  SessionDatabase(m_sortAlphabetically).GetFolderTree(tree);
+  std::unordered_map<std::string, ConnectTreeItem*> items{{"", m_root.get()}};
+  for (SessionDatabase::FolderLists& lists : tree) {
+    auto const found = items.find(lists.path.Str());
+    if (found == items.end()) continue;
+    ConnectTreeItem& folder = *found->second;
+    folder.hasButton = folder.IsRoot() || !lists.folders.IsEmpty() || !lists.sessions.IsEmpty();
+    for (std::string const& name : ToVector(lists.folders)) {
+      ConnectTreeItem* child = Add(folder, Kind::Folder, name, folder.Children().size());
+      items.emplace(lists.path.IsEmpty() ? name : lists.path.Str() + "\\" + name, child);
+    }
+  }
 }
 
 void ConnectTree::FillWith(std::vector<std::string> const& sessionPaths) {
