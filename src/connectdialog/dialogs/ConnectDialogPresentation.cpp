@@ -5,6 +5,7 @@
 
 #include "database/GlobalConfig.h"
 #include "dialogs/ConnectDialog.h"
+#include "dialogs/ConnectDialogTexts.h"
 #include "session/ISessionConfig.h"
 
 namespace {
@@ -50,8 +51,6 @@ constexpr CommandText kTexts[] = {
     {1339, "&Show dialog on startup", ""},
     {4002, "&Open in a tab", ""},
     {2120, "&Import Sessions...", "Bring in sessions from OpenSSH, Remmina or saved-session files.\nImport Sessions"},
-    {IDOK, "OK", ""},
-    {IDCANCEL, "Cancel", ""},
 };
 
 CommandText const* Find(int id) {
@@ -101,7 +100,8 @@ bool ConnectDialog::IsControlShown(int id) const {
 }
 
 std::string ConnectDialog::Label(int id) const {
-  if (m_browse && (id == kConnectButton || id == kCloseButton)) return Find(id == kConnectButton ? IDOK : IDCANCEL)->label;
+  if (m_browse && id == kConnectButton) return ConnectDialogTexts::kBrowseOk;
+  if (m_browse && id == kCloseButton) return ConnectDialogTexts::kBrowseCancel;
   CommandText const* text = Find(id);
   return text ? text->label : "";
 }

@@ -15,6 +15,7 @@ int ConnectTreeDrag::ScrollAt(int y, int height) {
 }
 
 bool ConnectTreeDrag::EffectOfKeys(std::string const& keys, Effect& effect) {
+  if (keys.empty()) return false;
   bool ctrl = false, alt = false, shift = false, none = false;
   std::istringstream words(keys);
   for (std::string word; std::getline(words, word, '+');) {

@@ -9,7 +9,8 @@
 namespace {
 
 constexpr char kSuffix[] = ".desktop";
-constexpr size_t kNameMax = 255;
+// A file name's bytes, less the room the writer's temporary sibling takes ("." + name + ".N").
+constexpr size_t kNameMax = 255 - 12;
 constexpr char kGroup[] = "Desktop Entry";
 
 // Bytes that make an Exec word need quotes.

@@ -11,7 +11,7 @@
 class DesktopShortcut {
  public:
   // Whether `label` can name the file: not empty, no '/', no control byte, not starting
-  // with '.', and short enough for the file name with ".desktop".
+  // with '.', and at most 235 bytes, so that the file name with ".desktop" can be written whole.
   static bool IsSafeLabel(std::string const& label);
   // The Exec value: each word quoted where it needs it, then escaped as a key-file string.
   static std::string ExecValue(std::string const& program, std::vector<std::string> const& arguments);

@@ -39,7 +39,9 @@ TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
                            KeyCase{"none+ctrl", false, Effect::None}, KeyCase{"", false, Effect::None}}) {
     Effect effect = Effect::None;
     EXPECT_EQ(ConnectTreeDrag::EffectOfKeys(c.keys, effect), c.known) << c.keys;
-    if (c.known) EXPECT_EQ(effect, c.effect) << c.keys;
+    if (c.known) {
+      EXPECT_EQ(effect, c.effect) << c.keys;
+    }
   }
 }
 

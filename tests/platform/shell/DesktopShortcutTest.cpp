@@ -64,13 +64,14 @@ TEST(DesktopShortcutTest, WritesAnExecutableEntryAndRefusesUnsafeLabels) {
     std::string label;
     bool safe;
   };
-  for (Case const& c : {Case{"core1", true}, Case{"Lab\\core 1 (ssh)", true}, Case{std::string(247, 'a'), true},
-                        Case{std::string(248, 'a'), false}, Case{"", false}, Case{"a/b", false}, Case{"..", false},
+  for (Case const& c : {Case{"core1", true}, Case{"Lab\\core 1 (ssh)", true}, Case{std::string(235, 'a'), true},
+                        Case{std::string(236, 'a'), false}, Case{"", false}, Case{"a/b", false}, Case{"..", false},
                         Case{".hidden", false}, Case{"tab\there", false}, Case{"del\x7f", false}}) {
     DesktopShortcut shortcut;
     EXPECT_EQ(shortcut.Write(desktop / "Desktop", c.label, "/bin/h", {"/S", "x"}), c.safe) << c.label;
     EXPECT_EQ(shortcut.Report().empty(), c.safe) << shortcut.Report();
-    EXPECT_EQ(std::filesystem::exists(desktop / ("Desktop/" + c.label + ".desktop")), c.safe) << c.label;
+    std::error_code ignored;
+    EXPECT_EQ(std::filesystem::exists(desktop / ("Desktop/" + c.label + ".desktop"), ignored), c.safe) << c.label;
   }
   struct stat info {};
   ASSERT_EQ(stat((desktop / "Desktop/core1.desktop").c_str(), &info), 0);
