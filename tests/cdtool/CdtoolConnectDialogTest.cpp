@@ -59,6 +59,24 @@ TEST_F(CdtoolConnectDialogTest, BrowseModeAndTheFilter) {
       << refused.out;
 }
 
+TEST_F(CdtoolConnectDialogTest, DropsMoveAndCopyByTheKeys) {
+  CdtoolResult const moved = Dialog("", R"({"steps":[{"do":"expand","path":"Lab"},
+      {"do":"drop","source":"Lab\\core 1","target":"Zeta","zone":"on","keys":"none"},
+      {"do":"drop","source":"Zeta","target":"Lab","zone":"before","keys":"ctrl+shift"},
+      {"do":"drop","source":"Zeta\\core 1","target":"Lab","zone":"on","keys":"ctrl"}]})");
+  ASSERT_EQ(moved.exitCode, 0) << moved.err;
+  EXPECT_NE(moved.out.find(R"("selected":"Lab\\core 1")"), std::string::npos) << moved.out;
+  EXPECT_EQ(Run("session ls Zeta").out, Run("session ls Lab").out) << "moved to Zeta, copied back to Lab";
+  EXPECT_NE(Run("session ls Zeta").out.find("core 1"), std::string::npos);
+  CdtoolResult const listed = Run("session ls");
+  EXPECT_LT(listed.out.find("Lab"), listed.out.find("Zeta")) << "ctrl+shift refused the drop: " << listed.out;
+
+  CdtoolResult const refused = Dialog("", R"({"steps":[{"do":"drop","source":"Lab","target":"Zeta","zone":"under"}]})");
+  EXPECT_EQ(refused.exitCode, 1);
+  EXPECT_NE(refused.out.find(R"(zone is \"before\", \"on\" or \"after\", not \"under\")"), std::string::npos)
+      << refused.out;
+}
+
 TEST_F(CdtoolConnectDialogTest, EnterConnectsTheFirstMatch) {
   CdtoolResult const here = Dialog("", R"({"steps":[{"do":"filter","text":"10.0"},{"do":"key","keys":"Enter"}]})");
   ASSERT_EQ(here.exitCode, 0) << here.err;

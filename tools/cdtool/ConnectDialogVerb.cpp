@@ -42,8 +42,9 @@ ConnectDialogVerb::ConnectDialogVerb(CLI::App& dialog) {
   m_loader.AddOption(*m_command);
   m_command->footer(
       "Steps: select, expand, collapse, doubleClick {\"path\": P}; command {\"id\": N}; endLabelEdit {\"text\": S}; "
-      "cancelLabelEdit; filter {\"text\": S}; key {\"keys\": \"Delete\"|\"Enter\"|\"Escape\"|\"F2\"|\"Ctrl+C\"...}; "
-      "ok; close. With --json: {\"endCode\", \"messages\", \"tree\": [{\"path\", \"kind\", \"label\", \"cut\", "
+      "cancelLabelEdit; filter {\"text\": S}; drop {\"source\": P, \"target\": P, \"zone\": \"before\"|\"on\"|"
+      "\"after\", \"keys\": \"none\"|\"ctrl\"|\"alt\"|\"shift\"|\"ctrl+shift\"}; key {\"keys\": \"Delete\"|\"Enter\"|\"Escape\"|\"F2\"|\"Ctrl+C\"...}; "
+      "ok; close; in the Shortcut Name dialog set {\"control\": 1000, \"value\": LABEL} then ok. With --json: {\"endCode\", \"messages\", \"tree\": [{\"path\", \"kind\", \"label\", \"cut\", "
       "\"expanded\"}], \"selected\", \"commands\": {ID: {\"enabled\", \"checked\"}}, \"result\": {\"name\", "
       "\"path\"}, \"launched\": [{\"program\", \"args\"}], \"clipboard\": HEX}.");
 }

@@ -19,9 +19,10 @@ struct Accelerator {
 };
 
 // The dialog's accelerators, and the keys the tree handles itself.
-constexpr std::array<Accelerator, 17> kKeys{{
+constexpr std::array<Accelerator, 18> kKeys{{
     {"Alt+A", ConnectDialog::kUserArranged},   {"Ctrl+C", ConnectDialog::kMenuCopy},
-    {"Alt+D", ConnectDialog::kMenuDelete},     {"Alt+F", ConnectDialog::kMenuNewFolder},
+    {"Alt+D", ConnectDialog::kMenuDelete},     {"Alt+E", ConnectDialog::kMenuCreateShortcut},
+    {"Alt+F", ConnectDialog::kMenuNewFolder},
     {"Alt+M", ConnectDialog::kRename},
     {"Alt+N", ConnectDialog::kMenuNewSession}, {"Alt+Q", ConnectDialog::kMenuQuickConnect},
     {"Alt+R", ConnectDialog::kMenuProperties}, {"Alt+T", ConnectDialog::kConnectTerminal},
@@ -63,6 +64,8 @@ void ConnectDialog::Open() {
   m_search.reset();
   m_filterText.clear();
   m_editing = nullptr;
+  m_drag.End();
+  m_placement.reset();
   m_pasteEnabled = false;
   m_cutPath.clear();
   m_resultName.clear();
@@ -135,10 +138,11 @@ bool ConnectDialog::DoubleClick(std::string const& path, std::string& error) {
 std::vector<int> ConnectDialog::CommandIds() const {
   std::vector<int> ids;
   if (!m_browse) ids = {kConnect, kQuickConnect};
-  for (int id : {kNewSession, kCut, kCopy, kPaste, kDelete, kProperties, kNewFolder, kHelp}) ids.push_back(id);
+  for (int id : {kNewSession, kCut, kCopy, kPaste, kDelete, kProperties, kNewFolder, kCreateShortcut, kHelp})
+    ids.push_back(id);
   if (!m_browse) ids.insert(ids.end(), {kConnectButton, kMenuQuickConnect});
-  for (int id : {kMenuNewSession, kMenuCut, kMenuCopy, kMenuPaste, kMenuDelete, kMenuProperties, kMenuNewFolder, kRename,
-                 kUserArranged, kShowDescriptions})
+  for (int id : {kMenuNewSession, kMenuCut, kMenuCopy, kMenuPaste, kMenuDelete, kMenuProperties, kMenuNewFolder,
+                 kMenuCreateShortcut, kRename, kUserArranged, kShowDescriptions})
     ids.push_back(id);
   if (!m_browse) ids.insert(ids.end(), {kConnectTerminal, kConnectTransfer, kConnectBoth, kImport});
   if (IsIntegrated() && !m_systemMenu) ids.push_back(IsTerminalHost() ? kShowTransferSessions : kShowTerminalSessions);
@@ -154,7 +158,7 @@ bool ConnectDialog::IsEnabled(int id) {
     case kCut: case kMenuCut: case kCopy: case kMenuCopy: case kDelete: case kMenuDelete: case kRename:
       return item;
     case kPaste: case kMenuPaste: return m_pasteEnabled && m_selected;
-    case kProperties: case kMenuProperties: return session;
+    case kProperties: case kMenuProperties: case kCreateShortcut: case kMenuCreateShortcut: return session;
     case kConnectTerminal: return session && CanConnect(true);
     case kConnectTransfer: return session && CanConnect(false);
     case kConnectBoth: return session && CanConnect(true) && CanConnect(false);
@@ -169,6 +173,8 @@ std::optional<bool> ConnectDialog::IsChecked(int id) const {
     case kShowDescriptions: return m_showDescriptions;
     case kShowTransferSessions: return static_cast<bool>(m_config->showTransferOnlySessions);
     case kShowTerminalSessions: return static_cast<bool>(m_config->showTerminalOnlySessions);
+    case kShowOnStartup: return m_config->showConnectDialog != 0;
+    case kOpenInTab: return static_cast<bool>(m_config->openSessionsInTab);
     default: return std::nullopt;
   }
 }
@@ -206,6 +212,7 @@ bool ConnectDialog::Command(int id, std::string& error) {
     case kDelete: case kMenuDelete: Delete(); break;
     case kProperties: case kMenuProperties: Properties(); break;
     case kNewFolder: case kMenuNewFolder: NewFolder(); break;
+    case kCreateShortcut: case kMenuCreateShortcut: CreateShortcut(); break;
     case kHelp: CallHelp(nullptr, 11, 0); break;
     case kRename: BeginLabelEdit(); break;
     case kUserArranged: ToggleUserArranged(); break;
@@ -333,7 +340,10 @@ void ConnectDialog::Close(int code) {
     std::string ignored;
     CancelLabelEdit(ignored);
   }
+  m_drag.End();
   SaveTreeState();
+  // Written with the next save of the global configuration.
+  if (m_placement && m_config) m_config->connectDialogSize = *m_placement;
   EndDialog(code);
 }
 

@@ -11,12 +11,15 @@
 // The options it flips are those of the process's global configuration, which must be loaded.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "dialogs/ConnectTree.h"
+#include "dialogs/ConnectTreeDrag.h"
+#include "platform/types/WindowPlacement.h"
 #include "platform/ui/DialogModel.h"
 
 class GlobalConfig;
@@ -28,8 +31,8 @@ class ConnectDialog : public DialogModel {
  public:
   enum CommandId {
     kConnect = 2000, kQuickConnect = 2001, kProperties = 2002, kCut = 2003, kCopy = 2004, kPaste = 2005,
-    kDelete = 2006, kNewFolder = 2007, kNewSession = 2008, kHelp = 2010,
-    kConnectButton = 1044, kMenuQuickConnect = 32924, kMenuNewSession = 2101, kMenuProperties = 2102,
+    kDelete = 2006, kNewFolder = 2007, kNewSession = 2008, kCreateShortcut = 2009, kHelp = 2010,
+    kConnectButton = 1044, kCloseButton = 2, kMenuCreateShortcut = 2109, kMenuQuickConnect = 32924, kMenuNewSession = 2101, kMenuProperties = 2102,
     kMenuCut = 2103, kMenuCopy = 2104, kMenuPaste = 2105, kMenuDelete = 2106, kMenuNewFolder = 2107,
     kUserArranged = 2111, kRename = 32922, kShowDescriptions = 32771, kConnectTerminal = 32772,
     kConnectTransfer = 32773, kConnectBoth = 32774, kShowTransferSessions = 32775, kShowTerminalSessions = 32776,
@@ -37,6 +40,25 @@ class ConnectDialog : public DialogModel {
     kImport = 2120,
   };
   enum Control { kShowOnStartup = 1339, kOpenInTab = 4002 };
+  enum Icon { kFolderClosedIcon = 142, kFolderOpenIcon = 143, kSessionIcon = 216 };
+  // A separator among the toolbar buttons.
+  static constexpr int kSeparator = 0;
+  // The bytes a tree tooltip holds with its NUL; a longer description is cut to end in "...".
+  static constexpr size_t kTooltipBytes = 1024;
+  // A toolbar tooltip holds at most this many characters.
+  static constexpr size_t kToolbarTooltipChars = 79;
+
+  struct MenuEntry {
+    int id;
+    std::string label;
+    bool enabled;
+    bool checked;
+  };
+  // Sizes in dialog units.
+  struct Size {
+    int width;
+    int height;
+  };
 
   ConnectDialog(std::string title, bool systemMenu, bool noTab);
   // Browse mode: picks a folder or a session, starting at `path`.
@@ -68,6 +90,56 @@ class ConnectDialog : public DialogModel {
   // brings back the tree and the selection as they were before filtering.
   void SetFilter(std::string const& text);
 
+  // Dragging. The front end names the item under the pointer, its zone (ConnectTreeDrag::ZoneAt)
+  // and the modifier keys held; the model answers the effect, shows the drop target, opens the
+  // folder the pointer rests on and performs the drop by the paste rules.
+  // Starts dragging a shown item (not the root); false, with `error`, when it cannot be dragged.
+  bool BeginDrag(std::string const& path, std::string& error);
+  // A drag that entered from another dialog or process with its "FolderTree" record.
+  bool DragEnter(std::vector<unsigned char> const& record, std::string& error);
+  // The effect a drop would have here; None where the item is not shown, the keys refuse, or a
+  // folder would land inside itself. False, with `error`, for keys it does not know.
+  bool DragOver(std::string const& path, ConnectTreeDrag::Zone zone, std::string const& keys,
+                ConnectTreeDrag::Effect& effect, std::string& error);
+  // The front end's timer while the pointer rests: opens the folder under it once its wait is over.
+  void DragTick();
+  // Drops here and ends the drag; a refused effect changes nothing.
+  bool Drop(std::string const& path, ConnectTreeDrag::Zone zone, std::string const& keys, std::string& error);
+  // The pointer left the tree or the user pressed Escape.
+  void DragLeave() { m_drag.End(); }
+  ConnectTreeDrag const& Drag() const { return m_drag; }
+
+  // The text shown while the pointer rests on `path`: a session's description while
+  // descriptions are on and no label edit or drag is in progress; empty otherwise.
+  std::string Tooltip(std::string const& path);
+  // `text` cut to fit a buffer of `bytes` with its NUL, ending in "..." when cut, never
+  // inside a UTF-8 character.
+  static std::string FitTooltip(std::string const& text, size_t bytes);
+
+  // What the front end draws: the caption, the toolbar (ids in order, kSeparator between
+  // groups), labels, status prompts and tooltips of commands and controls, the icons.
+  std::string const& Title() const { return m_title; }
+  std::vector<int> ToolbarButtons() const;
+  bool FlatToolbar() const;
+  bool HasSystemMenu() const { return m_systemMenu; }
+  bool IsControlShown(int id) const;
+  std::string Label(int id) const;
+  std::string Prompt(int id) const;
+  std::string ToolbarTooltip(int id) const;
+  int IconOf(ConnectTreeItem const& item) const;
+  // The context menu of the selected item: "PopupSession" or "PopupFolder", and its entries
+  // (kSeparator between groups) with their enabled and checked states.
+  std::string ContextMenuName() const;
+  std::vector<MenuEntry> ContextMenu();
+
+  // The window's size: the normal rectangle of "Connect Dialog Size" in pixels, or, when
+  // either side is zero, 250 by 215 dialog units (`inDialogUnits` set).
+  Size InitialSize(bool& inDialogUnits) const;
+  // The smallest size the window takes, for bottom controls `bottomControlsWidth` wide.
+  static Size MinimumSize(int bottomControlsWidth);
+  // The window's placement as it is now; stored into "Connect Dialog Size" on closing.
+  void SetPlacement(WINDOWPLACEMENT const& placement) { m_placement = placement; }
+
   std::vector<ConnectTreeItem*> VisibleItems() { return Tree().Visible(); }
   ConnectTreeItem* Selected() const { return m_selected; }
   std::string SelectedPath() const;
@@ -78,7 +150,7 @@ class ConnectDialog : public DialogModel {
   // The toolbar buttons and menu entries the dialog shows now, in order.
   std::vector<int> CommandIds() const;
   bool IsEnabled(int id);
-  // Checked menu entries: user-arranged order, descriptions, the product filters.
+  // Checked menu entries (user-arranged order, descriptions, the product filters) and check boxes.
   std::optional<bool> IsChecked(int id) const;
 
   // Set when the dialog ended with OK: the chosen item's label and path.
@@ -131,8 +203,22 @@ class ConnectDialog : public DialogModel {
   void Paste();
   // A cut record is used up: the mark goes and Paste is disabled.
   void ForgetCut();
-  bool PasteAllowed(FolderTreeRecord const& record, bool sourceIsFolder, std::string const& target);
+  bool PasteAllowed(std::string const& source, bool move, bool sourceIsFolder, std::string const& target);
+  // Whether the record's source still exists; tells the user when not.
+  bool SourceAvailable(FolderTreeRecord const& record);
   void SetPastePosition(bool sourceIsFolder, ConnectTreeItem& onto);
+
+  // The drop and the paste: the copy rules, then the copy, move or reorder in the store.
+  // False when a rule refused. `position` sets the insert position once the source's kind is known.
+  bool Place(FolderTreeRecord const& record, bool move, ConnectTreeItem& targetFolder,
+             std::function<void(bool sourceIsFolder)> const& position);
+  ConnectTreeItem* DropFolder(ConnectTreeItem& item, ConnectTreeDrag::Zone zone);
+  ConnectTreeDrag::Effect DropEffect(ConnectTreeItem* item, ConnectTreeDrag::Zone zone, ConnectTreeDrag::Effect keys);
+  void SetDropPosition(bool sourceIsFolder, ConnectTreeItem& item, ConnectTreeDrag::Zone zone);
+  ConnectTreeDrag::Zone EffectiveZone(ConnectTreeItem const& item, ConnectTreeDrag::Zone zone) const;
+
+  // Asks for a label and writes a desktop shortcut that starts this host on the selected session.
+  void CreateShortcut();
 
   // Importing: asks for the file, reads it in its format and stores what it holds below the
   // selected folder in one unit of work, then reports the counts.
@@ -166,6 +252,9 @@ class ConnectDialog : public DialogModel {
   std::string m_cutPath;
   std::string m_insertPosition;
   bool m_insertAfter = true;
+
+  ConnectTreeDrag m_drag;
+  std::optional<WINDOWPLACEMENT> m_placement;
 
   ISessionConfig* m_current = nullptr;
   std::string m_resultName;

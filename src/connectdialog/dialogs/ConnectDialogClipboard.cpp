@@ -1,4 +1,5 @@
-// Cut, Copy and Paste in the Connect dialog, through the "FolderTree" clipboard record.
+// Cut, Copy and Paste in the Connect dialog, through the "FolderTree" clipboard record, and
+// placing a pasted or dropped entry in the store.
 #include "database/SessionDatabase.h"
 #include "dialogs/ConnectDialog.h"
 #include "dialogs/ConnectDialogTexts.h"
@@ -76,17 +77,23 @@ void ConnectDialog::SetPastePosition(bool sourceIsFolder, ConnectTreeItem& onto)
   m_insertPosition = Last(names);
 }
 
-bool ConnectDialog::PasteAllowed(FolderTreeRecord const& record, bool sourceIsFolder, std::string const& target) {
-  std::string const name = NameOf(record.path);
-  bool const otherFolder = !Same(target, ParentOf(record.path));
+bool ConnectDialog::PasteAllowed(std::string const& source, bool move, bool sourceIsFolder, std::string const& target) {
+  std::string const name = NameOf(source);
+  bool const otherFolder = !Same(target, ParentOf(source));
   std::string refusal;
-  if (sourceIsFolder && Same(target, record.path)) refusal = ConnectDialogTexts::kCopyIntoItself;
-  else if (sourceIsFolder && Within(target, record.path)) refusal = ConnectDialogTexts::kParentIntoChild;
+  if (sourceIsFolder && Same(target, source)) refusal = ConnectDialogTexts::kCopyIntoItself;
+  else if (sourceIsFolder && Within(target, source)) refusal = ConnectDialogTexts::kParentIntoChild;
   // A folder, or a moved session, never lands on an entry of its name in another folder.
-  else if ((sourceIsFolder || record.cut) && otherFolder && SessionDatabase::Exists(target.c_str(), name.c_str()))
+  else if ((sourceIsFolder || move) && otherFolder && SessionDatabase::Exists(target.c_str(), name.c_str()))
     refusal = Substitute(ConnectDialogTexts::kExistsInTarget, name);
   if (!refusal.empty()) Warn(refusal);
   return refusal.empty();
+}
+
+bool ConnectDialog::SourceAvailable(FolderTreeRecord const& record) {
+  if (!record.path.empty() && SessionDatabase::Exists(record.path.c_str())) return true;
+  GetUserInterface().MessageBox(Substitute(ConnectDialogTexts::kNoLongerAvailable, NameOf(record.path)), "", MB_OK);
+  return false;
 }
 
 void ConnectDialog::Paste() {
@@ -97,36 +104,46 @@ void ConnectDialog::Paste() {
     m_pasteEnabled = false;
     return;
   }
-  if (record.path.empty() || !SessionDatabase::Exists(record.path.c_str())) {
-    GetUserInterface().MessageBox(Substitute(ConnectDialogTexts::kNoLongerAvailable, NameOf(record.path)), "", MB_OK);
+  if (!SourceAvailable(record)) {
     if (record.cut) ForgetCut();
     return;
   }
   if (record.cut && Same(onto->Path(), record.path)) return ForgetCut();
+  bool const placed = Place(record, record.cut, *onto->Folder(),
+                            [&](bool sourceIsFolder) { SetPastePosition(sourceIsFolder, *onto); });
+  if (placed && record.cut) ForgetCut();
+}
+
+bool ConnectDialog::Place(FolderTreeRecord const& record, bool move, ConnectTreeItem& targetItem,
+                          std::function<void(bool sourceIsFolder)> const& position) {
   SessionDatabase database(m_sortAlphabetically);
   bool const sourceIsFolder = database.IsFolder(record.path.c_str());
-  ConnectTreeItem* targetItem = onto->Folder();
-  std::string const target = targetItem->Path();
-  if (!PasteAllowed(record, sourceIsFolder, target)) return;
-  SetPastePosition(sourceIsFolder, *onto);
+  std::string const target = targetItem.Path();
+  if (!PasteAllowed(record.path, move, sourceIsFolder, target)) return false;
+  position(sourceIsFolder);
   std::string placed;
   bool const sameFolder = Same(target, ParentOf(record.path));
-  if (!record.cut) {
+  if (!move) {
     placed = database.Copy(record.path.c_str(), target.c_str(), true, m_insertPosition.c_str(), m_insertAfter).Str();
   } else if (sameFolder) {
-    if (!m_sortAlphabetically) database.Reorder(record.path.c_str(), m_insertPosition.c_str(), m_insertAfter);
+    // An entry put next to itself stays where it is.
+    if (!m_sortAlphabetically && !Same(m_insertPosition, NameOf(record.path)))
+      database.Reorder(record.path.c_str(), m_insertPosition.c_str(), m_insertAfter);
     placed = record.path;
   } else if (database.Move(record.path.c_str(), target.c_str(), m_insertPosition.c_str(), m_insertAfter)) {
     placed = target.empty() ? NameOf(record.path) : target + "\\" + NameOf(record.path);
   }
-  if (record.cut) ForgetCut();
-  if (placed.empty()) return Warn(ConnectDialogTexts::kNotStored);
-  std::vector<ConnectTreeItem*> folders{targetItem};
-  if (record.cut && !sameFolder)
+  if (placed.empty()) {
+    Warn(ConnectDialogTexts::kNotStored);
+    return true;
+  }
+  std::vector<ConnectTreeItem*> folders{&targetItem};
+  if (move && !sameFolder)
     if (ConnectTreeItem* source = m_tree->Find(ParentOf(record.path)); source && !m_filtered) folders.push_back(source);
   Changed(folders, target);
   ConnectTreeItem* shown = Tree().Reveal(placed);
   bool const found = shown && Same(shown->Path(), placed);
   if (found) SelectItem(shown);
   else if (!m_filtered) Warn(ConnectDialogTexts::kNotAddedToTree);
+  return true;
 }

@@ -21,6 +21,19 @@ bool Filter(ConnectDialog& dialog, DialogStep const& step, std::string& error) {
   return true;
 }
 
+// A whole drag: picked up at the source, carried over the target and dropped in its zone.
+bool Drop(ConnectDialog& dialog, DialogStep const& step, std::string& error) {
+  std::string source, target, zoneText, keys = "none";
+  ConnectTreeDrag::Zone zone = ConnectTreeDrag::Zone::On;
+  if (!step.Text("source", source, error) || !step.Text("target", target, error)) return false;
+  if (step.Arguments().contains("zone") && (!step.Text("zone", zoneText, error) || !ConnectTreeDrag::ParseZone(zoneText, zone))) {
+    error = "zone is \"before\", \"on\" or \"after\", not \"" + zoneText + "\"";
+    return false;
+  }
+  if (step.Arguments().contains("keys") && !step.Text("keys", keys, error)) return false;
+  return dialog.BeginDrag(source, error) && dialog.Drop(target, zone, keys, error);
+}
+
 bool CancelEdit(ConnectDialog& dialog, DialogStep const&, std::string& error) { return dialog.CancelLabelEdit(error); }
 
 bool Close(ConnectDialog& dialog, DialogStep const&, std::string&) {
@@ -44,6 +57,7 @@ void ConnectDialogSteps::AddTo(HeadlessDialogPresenter& presenter) {
   presenter.AddStep("endLabelEdit", OnDialog(OnText<&ConnectDialog::EndLabelEdit, kText>));
   presenter.AddStep("cancelLabelEdit", OnDialog(CancelEdit));
   presenter.AddStep("filter", OnDialog(Filter));
+  presenter.AddStep("drop", OnDialog(Drop));
   presenter.AddStep("key", OnDialog(OnText<&ConnectDialog::Key, kKeys>));
   presenter.AddStep("close", OnDialog(Close));
 }

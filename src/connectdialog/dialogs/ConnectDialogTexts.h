@@ -43,4 +43,10 @@ inline constexpr char kNotAddedToTree[] = "ERROR: Could not add a new session to
 // When the store refused a paste or a new session that every rule allowed.
 inline constexpr char kNotStored[] = "ERROR: The session database could not store the change.";
 
+// The two buttons below the tree in browse mode.
+inline constexpr char kBrowseOk[] = "OK";
+inline constexpr char kBrowseCancel[] = "Cancel";
+
+inline constexpr char kShortcutFailed[] = "ERROR: creation of shortcut failed";
+
 }  // namespace ConnectDialogTexts

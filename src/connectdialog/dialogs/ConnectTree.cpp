@@ -1,6 +1,7 @@
 #include "dialogs/ConnectTree.h"
 
 #include <sstream>
+#include <unordered_map>
 
 #include "database/SessionDatabase.h"
 #include "platform/registry/NameFolding.h"
@@ -65,29 +66,47 @@ void ConnectTree::AddSessions(ConnectTreeItem& folder) {
 void ConnectTree::Fill() {
   m_root = Make(nullptr, Kind::Folder, kRootLabel);
   m_root->hasButton = true;
-  AddFolders(*m_root);
+  // The whole hierarchy from one read; every folder is listed before its children.
+  std::vector<SessionDatabase::FolderLists> tree;
+  SessionDatabase(m_sortAlphabetically).GetFolderTree(tree);
+  std::unordered_map<std::string, ConnectTreeItem*> items{{"", m_root.get()}};
+  for (SessionDatabase::FolderLists& lists : tree) {
+    auto const found = items.find(lists.path.Str());
+    if (found == items.end()) continue;
+    ConnectTreeItem& folder = *found->second;
+    folder.hasButton = folder.IsRoot() || !lists.folders.IsEmpty() || !lists.sessions.IsEmpty();
+    for (std::string const& name : ToVector(lists.folders)) {
+      ConnectTreeItem* child = Add(folder, Kind::Folder, name, folder.Children().size());
+      items.emplace(lists.path.IsEmpty() ? name : lists.path.Str() + "\\" + name, child);
+    }
+  }
 }
 
 void ConnectTree::FillWith(std::vector<std::string> const& sessionPaths) {
   m_root = Make(nullptr, Kind::Folder, kRootLabel);
+  // The folders made so far by their paths as the store spelt them.
+  std::unordered_map<std::string, ConnectTreeItem*> folders{{"", m_root.get()}};
   for (std::string const& path : sessionPaths) {
-    std::vector<std::string> const names = Components(path);
-    ConnectTreeItem* folder = m_root.get();
-    for (size_t i = 0; i + 1 < names.size(); ++i) {
-      ConnectTreeItem* next = folder->Child(names[i], Kind::Folder);
-      folder = next ? next : Add(*folder, Kind::Folder, names[i], folder->FolderCount());
-    }
-    if (!names.empty()) Add(*folder, Kind::Session, names.back(), folder->Children().size());
+    size_t const slash = path.rfind('\\');
+    std::string const folderPath = slash == std::string::npos ? std::string() : path.substr(0, slash);
+    ConnectTreeItem* folder = FolderFor(folderPath, folders);
+    Add(*folder, Kind::Session, path.substr(slash == std::string::npos ? 0 : slash + 1), folder->Children().size());
   }
-  std::vector<ConnectTreeItem*> folders{m_root.get()};
-  while (!folders.empty()) {
-    ConnectTreeItem* folder = folders.back();
-    folders.pop_back();
+  for (auto const& [path, folder] : folders) {
     folder->expanded = folder->sessionsLoaded = true;
     folder->hasButton = !folder->Children().empty();
-    for (auto& child : folder->Children())
-      if (child->IsFolder()) folders.push_back(child.get());
   }
+}
+
+ConnectTreeItem* ConnectTree::FolderFor(std::string const& path,
+                                        std::unordered_map<std::string, ConnectTreeItem*>& folders) {
+  if (auto const found = folders.find(path); found != folders.end()) return found->second;
+  size_t const slash = path.rfind('\\');
+  ConnectTreeItem* parent = FolderFor(slash == std::string::npos ? std::string() : path.substr(0, slash), folders);
+  std::string const name = slash == std::string::npos ? path : path.substr(slash + 1);
+  ConnectTreeItem* folder = Add(*parent, Kind::Folder, name, parent->FolderCount());
+  folders.emplace(path, folder);
+  return folder;
 }
 
 void ConnectTree::CollectExpanded(ConnectTreeItem& item, std::set<std::string>& paths) {
@@ -108,21 +127,24 @@ void ConnectTree::Refill() {
 void ConnectTree::Refresh(ConnectTreeItem& folder) {
   std::vector<std::unique_ptr<ConnectTreeItem>> old = std::move(folder.Children());
   folder.Children().clear();
+  // The stored items by kind and folded label, each taken at most once.
+  std::unordered_map<std::string, std::unique_ptr<ConnectTreeItem>*> byName;
+  for (auto& item : old)
+    if (item->stored) byName.emplace((item->IsFolder() ? "F" : "S") + FoldName(item->Label()), &item);
   auto take = [&](std::string const& name, Kind kind) -> std::unique_ptr<ConnectTreeItem> {
-    std::string const folded = FoldName(name);
-    for (auto& item : old)
-      if (item && item->stored && item->GetKind() == kind && FoldName(item->Label()) == folded) return std::move(item);
-    return nullptr;
+    auto const found = byName.find((kind == Kind::Folder ? "F" : "S") + FoldName(name));
+    if (found == byName.end() || !*found->second) return nullptr;
+    return std::move(*found->second);
   };
-  SessionDatabase database(m_sortAlphabetically);
   for (std::string const& name : StoredNames(folder, Kind::Folder)) {
     std::unique_ptr<ConnectTreeItem> item = take(name, Kind::Folder);
     bool const fresh = !item;
     if (fresh) item = Make(&folder, Kind::Folder, name);
     item->SetLabel(name);
     item->ForgetSession();
-    item->hasButton = database.HasChildren(item->Path().c_str());
     ConnectTreeItem* placed = folder.Insert(folder.Children().size(), std::move(item));
+    // A folder kept keeps its button: a change below it refreshes it too.
+    if (fresh) placed->hasButton = SessionDatabase(m_sortAlphabetically).HasChildren(placed->Path().c_str());
     if (fresh) AddFolders(*placed);
   }
   for (auto& item : old)
@@ -136,7 +158,7 @@ void ConnectTree::Refresh(ConnectTreeItem& folder) {
       folder.Insert(folder.Children().size(), std::move(item));
     }
   }
-  folder.hasButton = folder.IsRoot() || database.HasChildren(folder.Path().c_str());
+  folder.hasButton = folder.IsRoot() || SessionDatabase(m_sortAlphabetically).HasChildren(folder.Path().c_str());
 }
 
 void ConnectTree::Expand(ConnectTreeItem& folder) {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "dialogs/ConnectTreeFilter.h"
@@ -53,6 +54,8 @@ class ConnectTree {
  private:
   std::unique_ptr<ConnectTreeItem> Make(ConnectTreeItem* parent, Kind kind, std::string const& label);
   void AddFolders(ConnectTreeItem& folder);
+  // The folder item at `path` in a tree being filled, made with the folders above it when missing.
+  ConnectTreeItem* FolderFor(std::string const& path, std::unordered_map<std::string, ConnectTreeItem*>& folders);
   void AddSessions(ConnectTreeItem& folder);
   std::vector<std::string> StoredNames(ConnectTreeItem& folder, Kind kind);
   void CollectExpanded(ConnectTreeItem& item, std::set<std::string>& paths);

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "VString.h"
+
 class SessionDatabase;
 
 struct ConnectTreeFilter {
@@ -13,4 +15,7 @@ struct ConnectTreeFilter {
   bool showTerminalOnly = true;
 
   bool Hides(SessionDatabase& database, std::string const& path) const;
+  // The same from the session's stored protocol of the running host's side ("Protocol Name" in
+  // a terminal host, else "Transfer Protocol Name"), read beforehand; `found` false when absent.
+  bool HidesStored(bool found, VString protocol) const;
 };

@@ -1,14 +1,16 @@
 // What the Connect dialog's filter box searches: every session the tree may show, in tree
-// order, with its name, its folder's path and its host names case-folded as the store folds
-// names. Built once when filtering starts, so each keystroke only compares texts.
+// order, with its name, its folder's path and its host name case-folded as the store folds
+// names. Built once when filtering starts from two reads of the store (the folder tree with its
+// orders, and every session's host and protocols), so each keystroke only compares texts.
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "VProfileSubtree.h"
+#include "database/SessionDatabase.h"
 #include "dialogs/ConnectTreeFilter.h"
-
-class SessionDatabase;
 
 class SessionSearch {
  public:
@@ -23,11 +25,18 @@ class SessionSearch {
     std::string path;
     std::string name;    // folded
     std::string folder;  // folded
-    std::string hosts;   // folded, the two sides' host names joined by a line break
+    std::string hosts;   // folded
+  };
+  // The folders' lists and the stored keys below "Sessions" by their paths.
+  struct Store {
+    std::vector<SessionDatabase::FolderLists> folders;
+    std::unordered_map<std::string, size_t> folderAt;
+    VProfileSubtree keys;
+    std::unordered_map<std::string, size_t> keyAt;
   };
 
-  void AddFolder(SessionDatabase& database, std::string const& folder);
-  void AddSession(SessionDatabase& database, std::string const& folder, std::string const& name);
+  void AddFolder(Store& store, std::string const& folder);
+  void AddSession(Store& store, std::string const& folder, std::string const& name);
 
   ConnectTreeFilter m_filter;
   std::vector<Entry> m_entries;

@@ -4,6 +4,7 @@
 
 #include "connectdialog/dialogs/ConnectDialogWorld.h"
 #include "dialogs/FolderTreeRecord.h"
+#include "support/CdtoolRunner.h"
 #include "platform/types/UserInterfaceCodes.h"
 
 namespace {
@@ -136,6 +137,24 @@ TEST_F(ConnectDialogClipboardTest, ASourceRenamedMeanwhileIsNoLongerAvailable) {
   EXPECT_FALSE(dialog.IsEnabled(Dialog::kPaste));
   EXPECT_EQ(Stored("Lab"), "Inner|renamed,s2");
   EXPECT_EQ(Stored("Other"), "Lab|s1");
+}
+
+TEST_F(ConnectDialogClipboardTest, AnotherProcessRenamingTheCopiedSourceLosesNothing) {
+  Do(dialog, &Dialog::Select, Reveal("Lab\\s1"));
+  Run(dialog, Dialog::kCopy);
+  std::string const rename = ShellQuoted(CDTOOL_PATH) + " --root " + ShellQuoted(world.Root()) +
+                             " session rename 'Lab\\s1' renamed 2>&1";
+  ASSERT_EQ(std::system(rename.c_str()), 0);
+  Do(dialog, &Dialog::Select, "Other");
+  Run(dialog, Dialog::kPaste);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Item 's1' is no longer available for pasting"}));
+  EXPECT_TRUE(dialog.IsEnabled(Dialog::kPaste)) << "a copied record stays on the clipboard";
+  EXPECT_EQ(Stored("Lab"), "Inner|renamed,s2");
+  EXPECT_EQ(Stored("Other"), "Lab|s1");
+  VProfileStore store(true, nullptr);
+  VString protocol;
+  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Lab\\renamed")).GetSz("Protocol Name", protocol));
+  EXPECT_EQ(protocol.Str(), "SSH2");
 }
 
 TEST_F(ConnectDialogClipboardTest, AClipboardThatCannotBeFilledIsReported) {

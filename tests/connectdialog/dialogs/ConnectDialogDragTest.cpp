@@ -1,0 +1,216 @@
+// Dragging in the Connect dialog: the measuring rules, the effect over each target, the folder
+// that opens under a resting pointer (on a fake clock), and drops that follow the paste rules
+// with the position the zone gives, checked in the store.
+#include <gtest/gtest.h>
+
+#include "connectdialog/dialogs/ConnectDialogWorld.h"
+#include "support/FakeClock.h"
+
+namespace {
+
+using Dialog = ConnectDialog;
+using Zone = ConnectTreeDrag::Zone;
+using Effect = ConnectTreeDrag::Effect;
+
+TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
+  struct ZoneCase {
+    int y;
+    Zone zone;
+    int scroll;  // for the same y in a tree 200 pixels high
+  };
+  for (ZoneCase const& c : {ZoneCase{0, Zone::Before, -1}, ZoneCase{2, Zone::Before, -1}, ZoneCase{3, Zone::On, -1},
+                            ZoneCase{9, Zone::On, -1}, ZoneCase{10, Zone::On, 0}, ZoneCase{12, Zone::On, 0},
+                            ZoneCase{13, Zone::After, 0}, ZoneCase{15, Zone::After, 0}}) {
+    EXPECT_EQ(ConnectTreeDrag::ZoneAt(c.y, 16), c.zone) << c.y;
+    EXPECT_EQ(ConnectTreeDrag::ScrollAt(c.y, 200), c.scroll) << c.y;
+  }
+  EXPECT_EQ(ConnectTreeDrag::ScrollAt(189, 200), 0);
+  EXPECT_EQ(ConnectTreeDrag::ScrollAt(190, 200), 1);
+
+  struct KeyCase {
+    char const* keys;
+    bool known;
+    Effect effect;
+  };
+  for (KeyCase const& c : {KeyCase{"none", true, Effect::Move}, KeyCase{"alt", true, Effect::Move},
+                           KeyCase{"Ctrl", true, Effect::Copy}, KeyCase{"shift", true, Effect::None},
+                           KeyCase{"ctrl+shift", true, Effect::None}, KeyCase{"ctrl+alt", true, Effect::None},
+                           KeyCase{"alt+shift", true, Effect::None}, KeyCase{"meta", false, Effect::None},
+                           KeyCase{"none+ctrl", false, Effect::None}, KeyCase{"", false, Effect::None}}) {
+    Effect effect = Effect::None;
+    EXPECT_EQ(ConnectTreeDrag::EffectOfKeys(c.keys, effect), c.known) << c.keys;
+    if (c.known) {
+      EXPECT_EQ(effect, c.effect) << c.keys;
+    }
+  }
+}
+
+class ConnectDialogDragTest : public ConnectDialogWorld {
+ protected:
+  // Root: Lab, Other. Lab holds folder Inner and sessions s1, s2; Other holds folder Lab and s1.
+  ConnectDialogDragTest() { Seed(); }
+
+  static void Seed() {
+    SessionDatabase database(0);
+    for (std::string const top : {"Lab", "Other"}) database.Remove(top.c_str());
+    AddFolder("", "Lab");
+    AddFolder("", "Other");
+    AddFolder("Lab", "Inner");
+    AddSession("Lab", "s1");
+    AddSession("Lab", "s2");
+    AddFolder("Other", "Lab");
+    AddSession("Other", "s1", "Telnet");
+  }
+  void Reopen() {
+    dialog.Open();
+    for (std::string const folder : {"Lab", "Other"}) Do(dialog, &Dialog::Expand, folder);
+  }
+  Effect Over(std::string const& path, Zone zone, std::string const& keys = "none") {
+    Effect effect = Effect::None;
+    std::string error;
+    EXPECT_TRUE(dialog.DragOver(path, zone, keys, effect, error)) << error;
+    return effect;
+  }
+
+  Dialog dialog{"Connect", false, false};
+};
+
+TEST_F(ConnectDialogDragTest, DropsFollowThePasteRulesAtTheZonesPlace) {
+  struct Case {
+    std::string source;
+    std::string target;
+    Zone zone;
+    std::string keys;
+    std::string message;
+    std::string root, lab, other;  // Stored() afterwards
+    std::string selected;          // "" when the selection stays
+  };
+  std::string const root = "Lab,Other|", lab = "Inner|s1,s2", other = "Lab|s1";
+  Case const cases[] = {
+      {"Lab\\s2", "Lab\\s1", Zone::Before, "none", "", root, "Inner|s2,s1", other, "Lab\\s2"},
+      {"Lab\\s1", "Lab\\s2", Zone::After, "alt", "", root, "Inner|s2,s1", other, "Lab\\s1"},
+      {"Lab\\s1", "Lab\\s1", Zone::On, "none", "", root, lab, other, "Lab\\s1"},
+      {"Lab\\s1", "Lab", Zone::On, "none", "", root, "Inner|s2,s1", other, "Lab\\s1"},
+      {"Lab\\s1", "Lab\\s2", Zone::On, "ctrl", "", root, "Inner|s1,s2,s1 (1)", other, "Lab\\s1 (1)"},
+      {"Lab\\s1", "Lab\\s1", Zone::Before, "ctrl", "", root, "Inner|s1 (1),s1,s2", other, "Lab\\s1 (1)"},
+      {"Lab\\s2", "Other", Zone::On, "none", "", root, "Inner|s1", "Lab|s1,s2", "Other\\s2"},
+      {"Lab\\s2", "Other\\s1", Zone::Before, "none", "", root, "Inner|s1", "Lab|s2,s1", "Other\\s2"},
+      {"Lab\\s2", "Other\\Lab", Zone::After, "none", "", root, "Inner|s1", "Lab|s2,s1", "Other\\s2"},
+      {"Lab\\Inner", "Other\\s1", Zone::After, "none", "", root, "|s1,s2", "Lab,Inner|s1", "Other\\Inner"},
+      {"Other", "Lab", Zone::Before, "none", "", "Other,Lab|", lab, other, "Other"},
+      {"Lab\\s1", "Other", Zone::On, "none", "s1 already exists in the target folder", root, lab, other, ""},
+      {"Lab", "Other\\s1", Zone::On, "ctrl", "Lab already exists in the target folder", root, lab, other, ""},
+      {"Lab", "Lab", Zone::On, "none", "", root, lab, other, ""},
+      {"Lab", "Lab\\Inner", Zone::After, "ctrl", "", root, lab, other, ""},
+      {"Lab", "Lab", Zone::After, "none", "", root, lab, other, "Lab"},
+      {"Lab\\s1", "Other", Zone::On, "shift", "", root, lab, other, ""},
+      {"Lab\\s1", "Other", Zone::On, "ctrl+shift", "", root, lab, other, ""},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.source + " onto " + c.target + " with " + c.keys);
+    Seed();
+    Reopen();
+    Do(dialog, &Dialog::Select, "Lab\\s2");
+    Messages();
+    std::string error;
+    ASSERT_TRUE(dialog.BeginDrag(c.source, error)) << error;
+    ASSERT_TRUE(dialog.Drop(c.target, c.zone, c.keys, error)) << error;
+    EXPECT_FALSE(dialog.Drag().IsActive());
+    std::vector<std::string> const expected = c.message.empty() ? std::vector<std::string>{} : std::vector{c.message};
+    EXPECT_EQ(Messages(), expected);
+    EXPECT_EQ(Stored(""), c.root);
+    EXPECT_EQ(Stored("Lab"), c.lab);
+    EXPECT_EQ(Stored("Other"), c.other);
+    EXPECT_EQ(dialog.SelectedPath(), c.selected.empty() ? "Lab\\s2" : c.selected);
+  }
+  // The refused move kept both sessions whole.
+  VString protocol;
+  VProfileStore store(true, nullptr);
+  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Other\\s1")).GetSz("Protocol Name", protocol));
+  EXPECT_EQ(protocol.Str(), "Telnet");
+  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Lab\\s1")).GetSz("Protocol Name", protocol));
+  EXPECT_EQ(protocol.Str(), "SSH2");
+}
+
+TEST_F(ConnectDialogDragTest, AFolderIsNeverOfferedAPlaceInsideItself) {
+  Reopen();
+  std::string error;
+  ASSERT_TRUE(dialog.BeginDrag("Lab", error)) << error;
+  EXPECT_EQ(Over("Lab", Zone::On), Effect::None);
+  EXPECT_FALSE(dialog.Drag().TargetOffered());
+  EXPECT_EQ(Over("Lab\\Inner", Zone::Before), Effect::None);
+  EXPECT_EQ(Over("Lab\\s1", Zone::On, "ctrl"), Effect::None);
+  EXPECT_EQ(Over("Lab", Zone::After), Effect::Move) << "beside itself is a place in its folder";
+  EXPECT_EQ(Over("Other\\Lab", Zone::On, "ctrl"), Effect::Copy);
+  EXPECT_TRUE(dialog.Drag().TargetOffered());
+  EXPECT_EQ(dialog.Drag().TargetPath(), "Other\\Lab");
+  EXPECT_EQ(Over("Nowhere", Zone::On), Effect::None);
+  Effect effect;
+  EXPECT_FALSE(dialog.DragOver("Other", Zone::On, "meta", effect, error));
+  EXPECT_FALSE(dialog.BeginDrag("", error)) << "the root stays";
+  dialog.DragLeave();
+  EXPECT_FALSE(dialog.Drop("Other", Zone::On, "none", error)) << "nothing is dragged";
+}
+
+TEST_F(ConnectDialogDragTest, ARestingPointerOpensTheFolderAfterTheOrdersWait) {
+  FakeClock clock;
+  for (int alphabetical : {0, 1}) {
+    SCOPED_TRACE(alphabetical);
+    config->sortAlphabetical = alphabetical;
+    uint64_t const wait = alphabetical ? 750 : 1000;
+    dialog.Open();
+    std::string error;
+    ASSERT_TRUE(dialog.BeginDrag("Lab", error)) << error;
+    ConnectTreeItem* other = dialog.VisibleItems()[2];
+    ASSERT_EQ(other->Path(), "Other");
+    Over("Other", Zone::On);
+    clock.Advance(wait - 1);
+    dialog.DragTick();
+    EXPECT_FALSE(other->expanded);
+    EXPECT_EQ(dialog.Drag().HoverRemaining(), 1u);
+    // Moving to another item starts the wait again.
+    Over("Lab", Zone::On);
+    clock.Advance(1);
+    Over("Other", Zone::On);
+    clock.Advance(wait - 1);
+    dialog.DragTick();
+    EXPECT_FALSE(other->expanded);
+    clock.Advance(1);
+    Over("Other", Zone::On);
+    EXPECT_TRUE(other->expanded);
+    EXPECT_EQ(Shown(dialog), (std::vector<std::string>{"", "Lab", "Other", "Other\\Lab", "Other\\s1"}));
+    dialog.DragLeave();
+  }
+}
+
+TEST_F(ConnectDialogDragTest, AlphabeticalOrderOnlyDropsOntoItems) {
+  config->sortAlphabetical = 1;
+  Reopen();
+  std::string error;
+  ASSERT_TRUE(dialog.BeginDrag("Lab\\s2", error)) << error;
+  EXPECT_EQ(Over("Lab\\s1", Zone::Before), Effect::Move);
+  EXPECT_EQ(dialog.Drag().TargetZone(), Zone::On);
+  ASSERT_TRUE(dialog.Drop("Lab\\s1", Zone::Before, "none", error)) << error;
+  EXPECT_EQ(Stored("Lab"), "Inner|s1,s2") << "no place among siblings in alphabetical order";
+  ASSERT_TRUE(dialog.BeginDrag("Lab\\s2", error)) << error;
+  ASSERT_TRUE(dialog.Drop("Other\\s1", Zone::After, "none", error)) << error;
+  EXPECT_EQ(Stored("Other"), "Lab|s1,s2");
+}
+
+TEST_F(ConnectDialogDragTest, ARecordFromAnotherDialogDropsAsTheSameMove) {
+  Reopen();
+  FolderTreeRecord const record{77, "Lab\\s2", "Lab", false};
+  std::string error;
+  ASSERT_TRUE(dialog.DragEnter(record.Pack(), error)) << error;
+  ASSERT_TRUE(dialog.Drop("Other", Zone::On, "none", error)) << error;
+  EXPECT_EQ(Stored("Other"), "Lab|s1,s2");
+  EXPECT_FALSE(dialog.DragEnter(std::vector<unsigned char>(527, 0), error));
+
+  // The source went away in the meantime.
+  ASSERT_TRUE(dialog.DragEnter(record.Pack(), error)) << error;
+  ASSERT_TRUE(dialog.Drop("Lab", Zone::On, "none", error)) << error;
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Item 's2' is no longer available for pasting"}));
+  EXPECT_EQ(Stored("Lab"), "Inner|s1");
+}
+
+}  // namespace
