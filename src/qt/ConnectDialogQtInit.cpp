@@ -1,11 +1,16 @@
 #include "qt/ConnectDialogQtInit.h"
 
+#include "dialogs/ConnectDialog.h"
+#include "qt/QtClipboard.h"
 #include "qt/QtDialogPresenter.h"
+#include "qt/connect/ConnectDialogWindow.h"
 
 namespace {
 
 // Every dialog model's window, derived classes first.
-void AddWindows(QtDialogPresenter&) {}
+void AddWindows(QtDialogPresenter& presenter) {
+  presenter.Add<ConnectDialog>(ConnectDialogWindow::Make);
+}
 
 }  // namespace
 
@@ -18,4 +23,8 @@ QtDialogPresenter& GetQtDialogPresenter() {
   return *presenter;
 }
 
-void ConnectDialogQtInit() { SetDialogPresenter(&GetQtDialogPresenter()); }
+void ConnectDialogQtInit() {
+  static QtClipboard clipboard;
+  SetDialogPresenter(&GetQtDialogPresenter());
+  SetClipboard(&clipboard);
+}

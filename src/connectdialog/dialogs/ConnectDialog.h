@@ -68,6 +68,7 @@ class ConnectDialog : public DialogModel {
   // brings back the tree and the selection as they were before filtering.
   void SetFilter(std::string const& text);
 
+  std::string const& Title() const { return m_title; }
   std::vector<ConnectTreeItem*> VisibleItems() { return Tree().Visible(); }
   ConnectTreeItem* Selected() const { return m_selected; }
   std::string SelectedPath() const;
@@ -80,6 +81,11 @@ class ConnectDialog : public DialogModel {
   bool IsEnabled(int id);
   // Checked menu entries: user-arranged order, descriptions, the product filters.
   std::optional<bool> IsChecked(int id) const;
+  // The check boxes below the tree: their state, or none when the dialog hides the box.
+  std::optional<bool> ControlChecked(int id) const;
+  // The clipboard's content changed, perhaps from another process: Paste is enabled while it
+  // holds a "FolderTree" record.
+  void ClipboardChanged();
 
   // Set when the dialog ended with OK: the chosen item's label and path.
   std::string const& ResultName() const { return m_resultName; }
