@@ -10,7 +10,7 @@ QString QtClipboard::MimeType(std::string const& format) {
   for (size_t i = 0; i < format.size(); ++i) {
     auto const c = static_cast<unsigned char>(format[i]);
     if (!std::isalnum(c) || c > 0x7F) return {};
-    bool const wordStart = i > 0 && std::isupper(c) && std::islower(static_cast<unsigned char>(format[i - 1]));
+    bool const wordStart = i > 0 && std::isupper(c) && !std::isupper(static_cast<unsigned char>(format[i - 1]));
     if (wordStart) type += '-';
     type += static_cast<char>(std::tolower(c));
   }

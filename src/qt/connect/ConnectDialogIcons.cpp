@@ -33,7 +33,7 @@ QIcon ConnectDialogIcons::Command(int id) {
     case ConnectDialog::kProperties: return Themed("document-properties", Standard(QStyle::SP_FileDialogDetailedView));
     case ConnectDialog::kNewFolder: return Themed("folder-new", Standard(QStyle::SP_FileDialogNewFolder));
     case ConnectDialogCommandTexts::kCreateShortcut: return Themed("emblem-symbolic-link", Standard(QStyle::SP_FileLinkIcon));
-    case ConnectDialog::kHelp: return Themed("help-contents", Standard(QStyle::SP_DialogHelpButton));
+    case ConnectDialog::kHelp: return Themed("help-contents", Draw(Drawn::Help));
     default: return {};
   }
 }
@@ -62,6 +62,10 @@ QIcon ConnectDialogIcons::Draw(Drawn kind) {
       painter.setBrush(QApplication::palette().color(QPalette::Base));
       painter.drawRect(QRectF(5.5, 1, 4, 3));
       painter.drawRect(QRectF(7.5, 7.5, 7, 7));
+      break;
+    case Drawn::Help:  // a question mark in a ring
+      painter.drawEllipse(QPointF(8, 8), 6.5, 6.5);
+      painter.drawText(QRectF(0, 0, 16, 16), Qt::AlignCenter, QStringLiteral("?"));
       break;
   }
   painter.end();

@@ -15,7 +15,7 @@ class ConnectDialogIcons {
   static QIcon Command(int id);
 
  private:
-  enum class Drawn { Cut, Copy, Paste };
+  enum class Drawn { Cut, Copy, Paste, Help };
   static QIcon Themed(char const* name, QIcon const& fallback);
   static QIcon Draw(Drawn kind);
 };
