@@ -3,7 +3,9 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTimer>
@@ -104,6 +106,7 @@ class ConnectDialogWindowTest : public QObject {
     AddFolder("", "Lab");
     AddFolder("", "Other");
     for (char const* name : {"s1", "s2", "s3"}) AddSession("Lab", name);
+    QGuiApplication::clipboard()->clear();
     m_dialog = std::make_unique<ConnectDialog>("Sessions", false, false);
     m_dialog->Open();
     m_window = std::make_unique<ConnectDialogWindow>(*m_dialog, nullptr);
@@ -259,6 +262,42 @@ class ConnectDialogWindowTest : public QObject {
     QCOMPARE(QString::fromStdString(Stored("Lab")), lab);
     QCOMPARE(QString::fromStdString(Stored("Other")), other);
     QVERIFY(m_ui.Shown().empty());
+  }
+
+  void theMenuKeysOpenTheMenuOfTheSelectedKind_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("entries");
+    QTest::newRow("session, Apps key") << "Lab\\s1" << int(Qt::Key_Menu) << 0
+                                      << "-Connect T&erminal,-Connect &File Transfer,-Connect &Both,|,&Quick Connect,&New Session,|,"
+                                         "Cu&t,&Copy,-&Paste,|,&Delete,Rena&me,P&roperties"
+                                         ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
+    QTest::newRow("folder, Shift+F10") << "Lab" << int(Qt::Key_F10) << int(Qt::ShiftModifier)
+                                      << "&Quick Connect,&New Session,|,Cu&t,&Copy,-&Paste,|,&Delete,Rena&me"
+                                         ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
+    QTest::newRow("root, Apps key") << "" << int(Qt::Key_Menu) << 0
+                                   << "&Quick Connect,&New Session,|,-Cu&t,-&Copy,-&Paste,|,-&Delete,-Rena&me"
+                                      ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
+  }
+  void theMenuKeysOpenTheMenuOfTheSelectedKind() {
+    QFETCH(QString, path);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, entries);
+    SelectRow(path.toStdString());
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu);
+      for (QAction* action : menu->actions())
+        shown << (action->isSeparator() ? QStringLiteral("|")
+                                        : (action->isEnabled() ? "" : "-") + action->text().section('\t', 0, 0) +
+                                              (action->isChecked() ? "*" : ""));
+      menu->close();
+    });
+    QTest::keyClick(m_window->Tree(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(shown.join(','), entries);
   }
 
   void theDropZoneIsThreePixelsAtEachEdge() {
