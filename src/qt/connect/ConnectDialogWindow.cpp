@@ -143,7 +143,8 @@ QWidget* ConnectDialogWindow::BuildBottomRow() {
   m_close = new QPushButton(browse ? tr("Cancel") : tr("Close"), row);
   m_ok->setDefault(true);
   m_close->setAutoDefault(false);
-  for (QWidget* widget : std::initializer_list<QWidget*>{m_showOnStartup, m_openInTab}) layout->addWidget(widget);
+  layout->addWidget(m_showOnStartup);
+  layout->addWidget(m_openInTab);
   layout->addStretch(1);
   layout->addWidget(m_ok);
   layout->addWidget(m_close);

@@ -15,6 +15,7 @@ class ConnectDialog;
 class ConnectTreeModel;
 class ConnectTreeView;
 class QCheckBox;
+class QModelIndex;
 class QLineEdit;
 class QPushButton;
 class QToolBar;
@@ -51,7 +52,7 @@ class ConnectDialogWindow : public QDialog {
   void Act(Action const& action);
   void Refresh();
   void ShowSelection();
-  void ApplyExpansion(class QModelIndex const& parent);
+  void ApplyExpansion(QModelIndex const& parent);
   void UpdateControls();
   void Finish();
   void ShowMenu(QPoint const& at);

@@ -15,7 +15,9 @@ int ConnectTreeNode::Row() const {
 }
 
 bool ConnectTreeNode::SameShape(ConnectTreeNode const& other) const {
-  if (label != other.label || folder != other.folder || children.size() != other.children.size()) return false;
+  if (label != other.label || folder != other.folder || hasButton != other.hasButton ||
+      children.size() != other.children.size())
+    return false;
   for (size_t i = 0; i < children.size(); ++i)
     if (!children[i]->SameShape(*other.children[i])) return false;
   return true;

@@ -23,6 +23,7 @@ struct ConnectTreeNode {
   // The labels below the root joined with backslashes; empty for the root.
   std::string Path() const;
   int Row() const;
-  // Whether both hold the same items in the same places, whatever their states.
+  // Whether both hold the same items in the same places with the same expand buttons: a view
+  // then needs only their states again.
   bool SameShape(ConnectTreeNode const& other) const;
 };
