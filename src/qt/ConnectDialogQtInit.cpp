@@ -1,14 +1,17 @@
 #include "qt/ConnectDialogQtInit.h"
 
 #include "VPropertyTreeDialog.h"
+#include "dialogs/ConnectDialog.h"
 #include "dialogs/NextKeyDialog.h"
 #include "dialogs/SelectedKeyDialog.h"
 #include "platform/ui/UserInterface.h"
+#include "qt/QtClipboard.h"
 #include "qt/QtDialogPresenter.h"
 #include "qt/QtNextKeyWindow.h"
 #include "qt/QtPropertyTreeWindow.h"
 #include "qt/QtSelectedKeyWindow.h"
 #include "qt/QtUserInterface.h"
+#include "qt/connect/ConnectDialogWindow.h"
 
 namespace {
 
@@ -22,6 +25,7 @@ void AddWindows(QtDialogPresenter& presenter) {
   presenter.Add<VPropertyTreeDialog>(Make<QtPropertyTreeWindow, VPropertyTreeDialog>);
   presenter.Add<SelectedKeyDialog>(Make<QtSelectedKeyWindow, SelectedKeyDialog>);
   presenter.Add<NextKeyDialog>(Make<QtNextKeyWindow, NextKeyDialog>);
+  presenter.Add<ConnectDialog>(ConnectDialogWindow::Make);
 }
 
 }  // namespace
@@ -43,4 +47,6 @@ QtUserInterface& GetQtUserInterface() {
 void ConnectDialogQtInit() {
   SetUserInterface(&GetQtUserInterface());
   SetDialogPresenter(&GetQtDialogPresenter());
+  static QtClipboard clipboard;
+  SetClipboard(&clipboard);
 }

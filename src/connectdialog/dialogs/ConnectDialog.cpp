@@ -179,6 +179,13 @@ std::optional<bool> ConnectDialog::IsChecked(int id) const {
   }
 }
 
+std::optional<bool> ConnectDialog::ControlChecked(int id) const {
+  if (!m_config) return std::nullopt;
+  if (id == kShowOnStartup && !m_browse) return m_config->showConnectDialog != 0;
+  if (id == kOpenInTab && !m_noTab) return static_cast<bool>(m_config->openSessionsInTab);
+  return std::nullopt;
+}
+
 bool ConnectDialog::Runs(int id, std::string& error) {
   if (!m_tree) {
     error = "the dialog is not open";

@@ -152,6 +152,11 @@ class ConnectDialog : public DialogModel {
   bool IsEnabled(int id);
   // Checked menu entries (user-arranged order, descriptions, the product filters) and check boxes.
   std::optional<bool> IsChecked(int id) const;
+  // The check boxes below the tree: their state, or none when the dialog hides the box.
+  std::optional<bool> ControlChecked(int id) const;
+  // The clipboard's content changed, perhaps from another process: Paste is enabled while it
+  // holds a "FolderTree" record.
+  void ClipboardChanged();
 
   // Set when the dialog ended with OK: the chosen item's label and path.
   std::string const& ResultName() const { return m_resultName; }

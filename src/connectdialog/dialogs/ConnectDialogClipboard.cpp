@@ -55,6 +55,12 @@ void ConnectDialog::PutOnClipboard(bool cut) {
   m_pasteEnabled = true;
 }
 
+void ConnectDialog::ClipboardChanged() {
+  std::vector<unsigned char> bytes;
+  FolderTreeRecord record;
+  m_pasteEnabled = GetClipboard().GetData(FolderTreeRecord::kFormat, bytes) && FolderTreeRecord::Unpack(bytes, record);
+}
+
 void ConnectDialog::ForgetCut() {
   m_cutPath.clear();
   m_pasteEnabled = false;

@@ -167,4 +167,52 @@ TEST_F(ConnectDialogClipboardTest, AClipboardThatCannotBeFilledIsReported) {
   EXPECT_FALSE(dialog.IsCut(*dialog.Selected()));
 }
 
+TEST_F(ConnectDialogClipboardTest, PasteFollowsWhatTheClipboardHoldsWhenItChanges) {
+  FolderTreeRecord const fromElsewhere{7, "Lab\\s2", "Lab", false};
+  std::vector<unsigned char> truncated = fromElsewhere.Pack();
+  truncated.pop_back();
+  struct Case {
+    char const* what;
+    std::string format;
+    std::vector<unsigned char> bytes;
+    bool pasteEnabled;
+  };
+  Case const cases[] = {
+      {"a record from another process", "FolderTree", fromElsewhere.Pack(), true},
+      {"a block of another format", "Text", fromElsewhere.Pack(), false},
+      {"a record of the wrong size", "FolderTree", truncated, false},
+  };
+  for (Case const& c : cases) {
+    clipboard.Clear();
+    clipboard.SetData(c.format, c.bytes);
+    dialog.ClipboardChanged();
+    EXPECT_EQ(dialog.IsEnabled(Dialog::kPaste), c.pasteEnabled) << c.what;
+  }
+  clipboard.Clear();
+  clipboard.SetData("FolderTree", fromElsewhere.Pack());
+  dialog.ClipboardChanged();
+  Do(dialog, &Dialog::Select, "Other");
+  Run(dialog, Dialog::kPaste);
+  EXPECT_EQ(Stored("Other"), "Lab|s1,s2");
+  EXPECT_EQ(Stored("Lab"), "Inner|s1,s2");
+}
+
+TEST_F(ConnectDialogClipboardTest, TheCheckBoxesShowTheirOptionsUnlessHidden) {
+  config->showConnectDialog = 1;
+  config->openSessionsInTab = false;
+  Dialog noTab{"Connect", false, true};
+  noTab.Open();
+  std::unique_ptr<Dialog> const browser = Dialog::Browser("Pick", "Lab");
+  browser->Open();
+  EXPECT_EQ(dialog.ControlChecked(Dialog::kShowOnStartup), true);
+  EXPECT_EQ(dialog.ControlChecked(Dialog::kOpenInTab), false);
+  EXPECT_EQ(noTab.ControlChecked(Dialog::kShowOnStartup), true);
+  EXPECT_EQ(noTab.ControlChecked(Dialog::kOpenInTab), std::nullopt);
+  EXPECT_EQ(browser->ControlChecked(Dialog::kShowOnStartup), std::nullopt);
+  EXPECT_EQ(browser->ControlChecked(Dialog::kOpenInTab), std::nullopt);
+  std::string error;
+  ASSERT_TRUE(dialog.SetControl(Dialog::kOpenInTab, "1", error)) << error;
+  EXPECT_EQ(dialog.ControlChecked(Dialog::kOpenInTab), true);
+}
+
 }  // namespace

@@ -1,0 +1,408 @@
+// The Connect dialog's window driven as a user drives it (clicks, keys, typing, drops) on a
+// store of its own, checked against the dialog model and the store.
+#include <QAbstractItemModelTester>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+#include <memory>
+
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "database/GlobalConfig.h"
+#include "database/SessionDatabase.h"
+#include "dialogs/ConnectDialog.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "qt/ConnectDialogQtInit.h"
+#include "qt/QtDialogPresenter.h"
+#include "qt/connect/ConnectDialogSize.h"
+#include "qt/connect/ConnectDialogWindow.h"
+#include "qt/connect/ConnectDropZone.h"
+#include "qt/connect/ConnectTreeModel.h"
+#include "qt/connect/ConnectTreeView.h"
+#include "session/ISessionConfig.h"
+#include "session/SessionConfig.h"
+
+namespace {
+
+using Zone = ConnectDropZone::Zone;
+
+void AddFolder(std::string const& parent, std::string const& name) {
+  QVERIFY(SessionDatabase(0).InsertFolder(parent.c_str(), name.c_str(), "", true));
+}
+
+void AddSession(std::string const& folder, std::string const& name) {
+  ISessionConfig* session = CreateSessionConfig(name.c_str(), nullptr);
+  QVERIFY(SessionDatabase(0).InsertSession(folder.c_str(), name.c_str(), session, "", true));
+  session->Release();
+}
+
+// The folder's folders, then its sessions, as the store lists them: "a,b|s1,s2".
+std::string Stored(std::string const& folder) {
+  SessionDatabase database(0);
+  CStringList folders, sessions;
+  database.GetFolderList(folder.c_str(), folders);
+  database.GetSessionList(folder.c_str(), sessions);
+  auto join = [](CStringList& list) {
+    std::string joined;
+    for (POSITION at = list.GetHeadPosition(); at;) joined += (joined.empty() ? "" : ",") + list.GetNext(at).Str();
+    return joined;
+  };
+  return join(folders) + "|" + join(sessions);
+}
+
+// The paths the window's tree shows, in display order, the root as "".
+QStringList ShownRows(ConnectDialogWindow& window, QModelIndex const& parent = {}) {
+  QStringList rows;
+  ConnectTreeModel* model = window.TreeModel();
+  for (int row = 0; row < model->rowCount(parent); ++row) {
+    QModelIndex const index = model->index(row, 0, parent);
+    rows << QString::fromStdString(model->PathOf(index));
+    if (window.Tree()->isExpanded(index)) rows << ShownRows(window, index);
+  }
+  return rows;
+}
+
+QPushButton* ButtonNamed(QWidget& window, QString const& text) {
+  for (QPushButton* button : window.findChildren<QPushButton*>())
+    if (button->text() == text) return button;
+  return nullptr;
+}
+
+QToolButton* Button(QWidget& window, QString const& name) {
+  for (QToolButton* button : window.findChildren<QToolButton*>())
+    if (button->accessibleName() == name) return button;
+  return nullptr;
+}
+
+// The line edit of an in-place label edit; null when none is open.
+QLineEdit* LabelEditor(ConnectDialogWindow& window) {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  for (QLineEdit* editor : window.Tree()->viewport()->findChildren<QLineEdit*>())
+    if (editor->isVisible()) return editor;
+  return nullptr;
+}
+
+}  // namespace
+
+class ConnectDialogWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { ConnectDialogQtInit(); }
+
+  // Root: folders Lab (s1, s2, s3) and Other (empty), user-arranged.
+  void init() {
+    m_world = std::make_unique<GlobalConfigWorld>();
+    SetUserInterface(&m_ui);
+    GetGlobalConfig(m_config);
+    m_config->sortAlphabetical = 0;
+    AddFolder("", "Lab");
+    AddFolder("", "Other");
+    for (char const* name : {"s1", "s2", "s3"}) AddSession("Lab", name);
+    QGuiApplication::clipboard()->clear();
+    m_dialog = std::make_unique<ConnectDialog>("Sessions", false, false);
+    m_dialog->Open();
+    m_window = std::make_unique<ConnectDialogWindow>(*m_dialog, nullptr);
+    m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+  }
+
+  void cleanup() {
+    m_window.reset();
+    m_dialog.reset();
+    SetUserInterface(nullptr);
+    m_ui = HeadlessUserInterface();
+    m_world.reset();
+  }
+
+  void theToolbarAndButtonsFollowTheMode_data() {
+    QTest::addColumn<bool>("browse");
+    QTest::addColumn<QString>("toolbar");
+    QTest::addColumn<QString>("buttons");
+    QTest::addColumn<QString>("checks");
+    QTest::newRow("connect") << false << "Connect,Quick Connect,|,New Session,|,Cut,Copy,Paste,|,Delete,Properties,|,New Folder,|,Help"
+                             << "&Connect,Close" << "&Show dialog on startup,&Open in a tab";
+    QTest::newRow("browse") << true << "New Session,|,Cut,Copy,Paste,|,Delete,Properties,|,New Folder,|,Help"
+                            << "OK,Cancel" << "";
+  }
+  void theToolbarAndButtonsFollowTheMode() {
+    QFETCH(bool, browse);
+    QFETCH(QString, toolbar);
+    QFETCH(QString, buttons);
+    QFETCH(QString, checks);
+    std::unique_ptr<ConnectDialog> dialog = browse ? ConnectDialog::Browser("Pick", "Lab") : std::make_unique<ConnectDialog>("Sessions", false, false);
+    dialog->Open();
+    ConnectDialogWindow window(*dialog, nullptr);
+    window.show();
+    QStringList tips, pushed, checked;
+    for (QAction* action : window.findChild<QToolBar*>()->actions())
+      tips << (action->isSeparator() ? QStringLiteral("|") : action->toolTip());
+    for (QPushButton* button : window.findChildren<QPushButton*>()) pushed << button->text();
+    for (QCheckBox* box : window.findChildren<QCheckBox*>())
+      if (box->isVisible()) checked << box->text();
+    QCOMPARE(tips.join(','), toolbar);
+    QCOMPARE(pushed.join(','), buttons);
+    QCOMPARE(checked.join(','), checks);
+    QVERIFY(!Button(window, "Paste")->isEnabled());
+    // The root is selected, unless browsing from Lab.
+    QCOMPARE(Button(window, "Delete")->isEnabled(), browse);
+  }
+
+  void deletingASessionFromTheToolbarAsksFirst_data() {
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("lab");
+    QTest::addColumn<QString>("selected");
+    QTest::newRow("yes") << IDYES << "|s1,s3" << "Lab\\s3";
+    QTest::newRow("no") << IDNO << "|s1,s2,s3" << "Lab\\s2";
+  }
+  void deletingASessionFromTheToolbarAsksFirst() {
+    QFETCH(int, answer);
+    QFETCH(QString, lab);
+    QFETCH(QString, selected);
+    SelectRow("Lab\\s2");
+    m_ui.Script(answer);
+    QTest::mouseClick(Button(*m_window, "Delete"), Qt::LeftButton);
+    QCOMPARE(m_ui.Shown().size(), size_t{1});
+    QCOMPARE(m_ui.Shown()[0].text, std::string("Are you sure you want to delete this session?"));
+    QCOMPARE(QString::fromStdString(Stored("Lab")), lab);
+    QCOMPARE(QString::fromStdString(m_dialog->SelectedPath()), selected);
+    QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf(selected.toStdString()));
+    QCOMPARE(ShownRows(*m_window).contains("Lab\\s2"), answer != IDYES);
+  }
+
+  void aRefusedNameIsReportedAndTheEditStaysOpen_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("colon") << "a:b" << "Rename error.\n\nName cannot contain: ' : '";
+    QTest::newRow("slash and backslash") << "a/b\\c" << "Rename error.\n\nName cannot contain: ' \\ '";
+    QTest::newRow("blank") << "   " << "Rename error.\n\nName must be non-empty.";
+  }
+  void aRefusedNameIsReportedAndTheEditStaysOpen() {
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    SelectRow("Lab\\s1");
+    QTest::keyClick(m_window->Tree(), Qt::Key_F2);
+    QLineEdit* editor = LabelEditor(*m_window);
+    QVERIFY(editor);
+    Type(editor, typed);
+    QCOMPARE(QString::fromStdString(m_ui.Shown().back().text), message);
+    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|s1,s2,s3"));
+    QVERIFY(m_dialog->IsEditingLabel());
+    editor = LabelEditor(*m_window);
+    QVERIFY2(editor, "the edit reopens");
+    QCOMPARE(editor->text(), QStringLiteral("s1"));
+    Type(editor, "core");
+    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|core,s2,s3"));
+    QVERIFY(!m_dialog->IsEditingLabel());
+    QVERIFY(!LabelEditor(*m_window));
+    QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Lab\\core"));
+  }
+
+  void escapeInTheEditorCancelsIt() {
+    SelectRow("Lab\\s1");
+    QTest::keyClick(m_window->Tree(), Qt::Key_F2);
+    QLineEdit* editor = LabelEditor(*m_window);
+    QVERIFY(editor);
+    QTest::keyClicks(editor, "x");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    QVERIFY(!m_dialog->IsEditingLabel());
+    QVERIFY2(m_window->isVisible(), "Escape ends the edit, not the dialog");
+    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|s1,s2,s3"));
+  }
+
+  void typingIntoTheFilterShowsTheMatchesAndEscapeRestores() {
+    SelectRow("Other");
+    auto* filter = m_window->findChild<QLineEdit*>();
+    QTest::keyClicks(filter, "s2");
+    QCOMPARE(ShownRows(*m_window), (QStringList{"", "Lab", "Lab\\s2"}));
+    QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Lab\\s2"));
+    QTest::keyClick(filter, Qt::Key_Backspace);
+    QCOMPARE(ShownRows(*m_window), (QStringList{"", "Lab", "Lab\\s1", "Lab\\s2", "Lab\\s3"}));
+    QTest::keyClick(filter, Qt::Key_Escape);
+    QVERIFY(!m_dialog->IsFiltering());
+    QVERIFY(filter->text().isEmpty());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(QString::fromStdString(m_dialog->SelectedPath()), QStringLiteral("Other"));
+    QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Other"));
+  }
+
+  void dropsFollowTheirZoneAndKeys_data() {
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<int>("zone");
+    QTest::addColumn<int>("keys");
+    QTest::addColumn<QString>("lab");
+    QTest::addColumn<QString>("other");
+    QTest::newRow("before a sibling") << "Lab\\s3" << "Lab\\s2" << int(Zone::Before) << 0 << "|s1,s3,s2" << "|";
+    QTest::newRow("after a sibling") << "Lab\\s1" << "Lab\\s3" << int(Zone::After) << 0 << "|s2,s3,s1" << "|";
+    QTest::newRow("onto a folder") << "Lab\\s1" << "Other" << int(Zone::On) << 0 << "|s2,s3" << "|s1";
+    QTest::newRow("Alt moves") << "Lab\\s1" << "Other" << int(Zone::On) << int(Qt::AltModifier) << "|s2,s3" << "|s1";
+    QTest::newRow("Ctrl copies") << "Lab\\s1" << "Other" << int(Zone::On) << int(Qt::ControlModifier) << "|s1,s2,s3"
+                                 << "|s1";
+    QTest::newRow("Shift refuses") << "Lab\\s1" << "Other" << int(Zone::On) << int(Qt::ShiftModifier) << "|s1,s2,s3"
+                                   << "|";
+    QTest::newRow("a folder into itself") << "Lab" << "Lab\\s2" << int(Zone::On) << 0 << "|s1,s2,s3" << "|";
+  }
+  void dropsFollowTheirZoneAndKeys() {
+    QFETCH(QString, source);
+    QFETCH(QString, target);
+    QFETCH(int, zone);
+    QFETCH(int, keys);
+    QFETCH(QString, lab);
+    QFETCH(QString, other);
+    m_window->Tree()->expand(m_window->TreeModel()->IndexOf("Lab"));
+    Drag(source.toStdString(), target.toStdString(), static_cast<Zone>(zone), Qt::KeyboardModifiers(keys));
+    QCOMPARE(QString::fromStdString(Stored("Lab")), lab);
+    QCOMPARE(QString::fromStdString(Stored("Other")), other);
+    QVERIFY(m_ui.Shown().empty());
+  }
+
+  void theMenuKeysOpenTheMenuOfTheSelectedKind_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("entries");
+    QTest::newRow("session, Apps key") << "Lab\\s1" << int(Qt::Key_Menu) << 0
+                                      << "-Connect T&erminal,-Connect &File Transfer,-Connect &Both,|,&Quick Connect,&New Session,|,"
+                                         "Cu&t,&Copy,-&Paste,|,&Delete,Rena&me,P&roperties"
+                                         ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
+    QTest::newRow("folder, Shift+F10") << "Lab" << int(Qt::Key_F10) << int(Qt::ShiftModifier)
+                                      << "&Quick Connect,&New Session,|,Cu&t,&Copy,-&Paste,|,&Delete,Rena&me"
+                                         ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
+    QTest::newRow("root, Apps key") << "" << int(Qt::Key_Menu) << 0
+                                   << "&Quick Connect,&New Session,|,-Cu&t,-&Copy,-&Paste,|,-&Delete,-Rena&me"
+                                      ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
+  }
+  void theMenuKeysOpenTheMenuOfTheSelectedKind() {
+    QFETCH(QString, path);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, entries);
+    SelectRow(path.toStdString());
+    QStringList shown;
+    QTimer::singleShot(0, [&shown] {
+      auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+      QVERIFY(menu);
+      for (QAction* action : menu->actions())
+        shown << (action->isSeparator() ? QStringLiteral("|")
+                                        : (action->isEnabled() ? "" : "-") + action->text().section('\t', 0, 0) +
+                                              (action->isChecked() ? "*" : ""));
+      menu->close();
+    });
+    QTest::keyClick(m_window->Tree(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(shown.join(','), entries);
+  }
+
+  void theDropZoneIsThreePixelsAtEachEdge() {
+    struct Case {
+      int y;
+      Zone zone;
+    } const cases[] = {{10, Zone::Before}, {12, Zone::Before}, {13, Zone::On}, {26, Zone::On}, {27, Zone::After}, {29, Zone::After}};
+    for (Case const& c : cases) QCOMPARE(ConnectDropZone::Of(10, 20, c.y), c.zone);
+  }
+
+  void theItemModelStaysConsistentThroughFillingExpandingFilteringAndChanges() {
+    QAbstractItemModelTester tester(m_window->TreeModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+    m_window->Tree()->expand(m_window->TreeModel()->IndexOf("Lab"));
+    QCOMPARE(ShownRows(*m_window), (QStringList{"", "Lab", "Lab\\s1", "Lab\\s2", "Lab\\s3", "Other"}));
+    auto* filter = m_window->findChild<QLineEdit*>();
+    QTest::keyClicks(filter, "s3");
+    QTest::keyClick(filter, Qt::Key_Escape);
+    SelectRow("Lab\\s1");
+    m_ui.Script(IDYES);
+    QTest::keyClick(m_window->Tree(), Qt::Key_Delete);
+    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|s2,s3"));
+    QTest::keyClick(m_window->Tree(), Qt::Key_F, Qt::AltModifier);
+    QLineEdit* editor = LabelEditor(*m_window);
+    QVERIFY(editor);
+    Type(editor, "Fresh");
+    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("Fresh|s2,s3"));
+    QTest::keyClick(m_window->Tree(), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(ShownRows(*m_window).size(), 6);
+  }
+
+  void closingStoresTheSizeAndTheNextShowingTakesIt() {
+    m_window.reset();
+    m_config->connectDialogSize = WINDOWPLACEMENT{};
+    QSize shown;
+    ConnectDialog first("Sessions", false, false);
+    QTimer::singleShot(0, [&shown] {
+      auto* window = qobject_cast<ConnectDialogWindow*>(QApplication::activeModalWidget());
+      QVERIFY(window);
+      window->resize(window->minimumSize() + QSize(40, 30));
+      shown = window->size();
+      QTest::mouseClick(ButtonNamed(*window, "Close"), Qt::LeftButton);
+    });
+    QCOMPARE(GetQtDialogPresenter().RunModal(first), IDCANCEL);
+    QCOMPARE(ConnectDialogSize::Stored(m_config->connectDialogSize), std::optional<QSize>(shown));
+    ConnectDialog second("Sessions", false, false);
+    QTimer::singleShot(0, [&shown] {
+      QWidget* window = QApplication::activeModalWidget();
+      QCOMPARE(window->size(), shown);
+      QTest::keyClick(window, Qt::Key_Escape);
+    });
+    QCOMPARE(GetQtDialogPresenter().RunModal(second), IDCANCEL);
+  }
+
+  void theSmallestSizeKeepsTheBottomRowWhole() {
+    m_window->resize(1, 1);
+    QVERIFY(m_window->width() >= m_window->findChild<QPushButton*>()->parentWidget()->sizeHint().width());
+    QVERIFY(m_window->height() > 0);
+    QCOMPARE(ConnectDialogSize::Stored(ConnectDialogSize::Placement(QRect(5, 7, 300, 200))), std::optional<QSize>(QSize(300, 200)));
+    WINDOWPLACEMENT damaged{};
+    damaged.rcNormalPosition = {INT32_MIN, 0, INT32_MAX, 10};
+    QCOMPARE(ConnectDialogSize::Stored(damaged), std::nullopt);
+    QCOMPARE(ConnectDialogSize::Stored(WINDOWPLACEMENT{}), std::nullopt);
+  }
+
+ private:
+  void SelectRow(std::string const& path) {
+    for (size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1))
+      m_window->Tree()->expand(m_window->TreeModel()->IndexOf(path.substr(0, at)));
+    QModelIndex const index = m_window->TreeModel()->IndexOf(path);
+    QVERIFY(index.isValid());
+    QTest::mouseClick(m_window->Tree()->viewport(), Qt::LeftButton, {}, m_window->Tree()->visualRect(index).center());
+    QCOMPARE(m_dialog->SelectedPath(), path);
+  }
+
+  // Replaces the editor's text by `text` and presses Enter, then lets the window take the result.
+  static void Type(QLineEdit* editor, QString const& text) {
+    editor->selectAll();
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The editor commits through a posted call, and the window takes the result through another.
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents();
+  }
+
+  void Drag(std::string const& source, std::string const& target, Zone zone, Qt::KeyboardModifiers keys) {
+    ConnectTreeView* view = m_window->Tree();
+    std::unique_ptr<QMimeData> mime(m_window->TreeModel()->mimeData({m_window->TreeModel()->IndexOf(source)}));
+    QVERIFY(mime);
+    QRect const row = view->visualRect(m_window->TreeModel()->IndexOf(target));
+    QPoint const at(row.center().x(), zone == Zone::Before ? row.top() + 1 : zone == Zone::After ? row.bottom() - 1 : row.center().y());
+    Qt::DropActions const actions = Qt::MoveAction | Qt::CopyAction;
+    QDragEnterEvent enter(at, actions, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(view->viewport(), &enter);
+    QDragMoveEvent move(at, actions, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(view->viewport(), &move);
+    QDropEvent drop(QPointF(at), actions, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(view->viewport(), &drop);
+  }
+
+  std::unique_ptr<GlobalConfigWorld> m_world;
+  HeadlessUserInterface m_ui;
+  GlobalConfig* m_config = nullptr;
+  std::unique_ptr<ConnectDialog> m_dialog;
+  std::unique_ptr<ConnectDialogWindow> m_window;
+};
+
+QTEST_MAIN(ConnectDialogWindowTest)
+#include "ConnectDialogWindowTest.moc"
