@@ -1,11 +1,15 @@
 #include "qt/ConnectDialogQtInit.h"
 
+#include "dialogs/QuickConnectDialog.h"
 #include "qt/QtDialogPresenter.h"
+#include "qt/QuickConnectWindow.h"
 
 namespace {
 
 // Every dialog model's window, derived classes first.
-void AddWindows(QtDialogPresenter&) {}
+void AddWindows(QtDialogPresenter& presenter) {
+  presenter.Add<QuickConnectDialog>(&QuickConnectWindow::Make);
+}
 
 }  // namespace
 
