@@ -55,6 +55,8 @@ QuickConnectWindow::QuickConnectWindow(QuickConnectDialog& model, QWidget* paren
   layout->addLayout(form);
   layout->addWidget(save);
   layout->addWidget(buttons);
+  // Room for a full host name.
+  host->setMinimumWidth(host->fontMetrics().horizontalAdvance(QLatin1Char('x')) * 32);
   host->setFocus();
 }
 

@@ -75,7 +75,7 @@ class QuickConnectWindowTest : public QObject {
       port->selectAll();
       QTest::keyClicks(port, "2323");
       QTest::keyClicks(Line(window, "Username"), "ops");
-      QTest::mouseClick(window->findChild<QCheckBox*>(), Qt::LeftButton);
+      QTest::keyClick(window->findChild<QCheckBox*>(), Qt::Key_Space);
       QTest::mouseClick(Button(window, QDialogButtonBox::Ok), Qt::LeftButton);
     });
     ISessionConfig* session = nullptr;
