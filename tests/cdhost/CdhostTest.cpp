@@ -10,10 +10,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 
 #include "support/CdtoolRunner.h"
+#include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
 extern char** environ;
@@ -43,8 +45,11 @@ class CdhostTest : public CdtoolTest {
  protected:
   CdhostTest() {
     WriteFileBytes(bin / "ssh", "#!/bin/sh\n");
-    WriteFileBytes(bin / "terminal", "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > " + record + "\n");
-    for (char const* program : {"ssh", "terminal"})
+    WriteFileBytes(bin / "sftp", "#!/bin/sh\n");
+    // The process that started it, then its arguments, one a line.
+    WriteFileBytes(bin / "terminal",
+                   "#!/bin/sh\n{ echo $PPID; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > " + record + "\n");
+    for (char const* program : {"ssh", "sftp", "terminal"})
       std::filesystem::permissions(bin / program, std::filesystem::perms::owner_all);
     mkfifo(record.c_str(), 0600);
   }
@@ -159,9 +164,38 @@ TEST_F(CdhostTest, SlashSOpensThatSessionWithEveryValueItsOwnArgument) {
   close(fifo);
   Stop(host);
   close(errors);
-  EXPECT_EQ(argv, "-e\n" + (bin / "ssh") + "\n-p\n22\n-o\nUser=o p\n--\nh;x\n");
+  EXPECT_EQ(argv, std::to_string(host) + "\n-e\n" + (bin / "ssh") + "\n-p\n22\n-o\nUser=o p\n--\nh;x\n");
   EXPECT_FALSE(std::filesystem::exists(work / "pwned"));
   EXPECT_FALSE(std::filesystem::exists(work / "pwned2"));
+}
+
+// HaloKorvo's sibling launch (here through `cdtool launch`, as the Connect dialog's "Connect File
+// Transfer" makes it) starts the program of "HaloFyx EXE Path" with /S "PATH": the cdhost-halofyx
+// link opens the session's file-transfer side.
+TEST_F(CdhostTest, TheSiblingLaunchStartsTheOtherProductsHostOnTheSession) {
+  std::string const name = "my files; $(touch pwned)";
+  std::string const program = (std::filesystem::path(CDHOST_PATH).parent_path() / "cdhost-halofyx").string();
+  ExpectSteps({
+      {"session new " + ShellQuoted(name) + " --protocol SSH2 --host files.example", 0, ""},
+      {"--product halofyx session new " + ShellQuoted(name) + " --protocol SFTP --host files.example --port 2222 --user ops",
+       0, ""},
+      {"global set 'HaloFyx EXE Path' " + ShellQuoted(program), 0, ""},
+  });
+  ScopedEnv const terminal("TERMINAL", (bin / "terminal").c_str());
+  ScopedEnv const platform("QT_QPA_PLATFORM", "offscreen");
+  int const fifo = open(record.c_str(), O_RDONLY | O_NONBLOCK);
+  {
+    ScopedEnv const path("PATH", bin.Path().c_str());
+    // The started host keeps the output it inherited: away from the pipe the runner reads to its end.
+    ASSERT_EQ(Run("launch transfer " + ShellQuoted(name) + " >/dev/null").exitCode, 0);
+  }
+  std::string const argv = ReadUntilClosed(fifo, 60);
+  close(fifo);
+  pid_t const host = std::atoi(argv.c_str());
+  ASSERT_GT(host, 0) << argv;
+  kill(host, SIGTERM);
+  EXPECT_EQ(argv.substr(argv.find('\n') + 1), "-e\n" + (bin / "sftp") + "\n-P\n2222\n-o\nUser=ops\n--\nfiles.example\n");
+  EXPECT_FALSE(std::filesystem::exists("pwned"));
 }
 
 TEST_F(CdhostTest, SlashSWithAPathNoSessionHasStartsNothing) {

@@ -1,6 +1,7 @@
 // cdhost: a real host of the library. It starts as its product's host, shows the Connect dialog
 // when the options ask for it, and opens the chosen session's client in a terminal emulator.
 #include <QApplication>
+#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 
@@ -41,6 +42,8 @@ int main(int argc, char** argv) {
   QStringList const raw = ArgumentsOf(argc, argv);
   if (HostArguments::RunsWithoutWindow(raw)) return RunWithoutWindow(raw);
   QApplication application(argc, argv);
+  // The icon the installation puts in the desktop's theme.
+  QApplication::setWindowIcon(QIcon::fromTheme("cdhost"));
   HostArguments arguments;
   if (!arguments.Parse(QApplication::arguments())) return Usage(arguments);
   GlobalConfig* config = CdhostStartup::Start(arguments.ProductId());
