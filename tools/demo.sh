@@ -86,3 +86,10 @@ printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Brimvale\\Broken]\r\n"Port
   > "$ROOT/broken.reg"
 reg import "$ROOT/broken.reg" 2>&1 || echo "(exit code $?)"
 reg ls 'HKCU\Software\Brimvale\Broken' 2>&1 || echo "(exit code $?)"
+
+# ./x demo --gui: the same store in cdhost, the Qt host, until its window is closed.
+if [ -n "${DEMO_HOST:-}" ]; then
+  echo
+  echo "== cdhost on this demonstration store (HaloKorvo's sessions); close its window to end"
+  BRIMVALE_ROOT="$ROOT" "$DEMO_HOST"
+fi

@@ -3,6 +3,7 @@
 #include "VPropertyTreeDialog.h"
 #include "dialogs/ConnectDialog.h"
 #include "dialogs/NextKeyDialog.h"
+#include "dialogs/QuickConnectDialog.h"
 #include "dialogs/SelectedKeyDialog.h"
 #include "platform/ui/UserInterface.h"
 #include "qt/QtClipboard.h"
@@ -11,6 +12,7 @@
 #include "qt/QtPropertyTreeWindow.h"
 #include "qt/QtSelectedKeyWindow.h"
 #include "qt/QtUserInterface.h"
+#include "qt/QuickConnectWindow.h"
 #include "qt/connect/ConnectDialogWindow.h"
 
 namespace {
@@ -26,6 +28,7 @@ void AddWindows(QtDialogPresenter& presenter) {
   presenter.Add<SelectedKeyDialog>(Make<QtSelectedKeyWindow, SelectedKeyDialog>);
   presenter.Add<NextKeyDialog>(Make<QtNextKeyWindow, NextKeyDialog>);
   presenter.Add<ConnectDialog>(ConnectDialogWindow::Make);
+  presenter.Add<QuickConnectDialog>(&QuickConnectWindow::Make);
 }
 
 }  // namespace

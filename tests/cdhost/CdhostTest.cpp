@@ -1,0 +1,219 @@
+// cdhost as users and sibling hosts start it: --print-command gives what `cdtool session command`
+// gives, and "/S PATH" opens exactly that session's client, each value one argument, with
+// nothing in the path reaching a shell. A fake terminal ($TERMINAL) reports its argument vector
+// through a FIFO, so the test waits on it instead of sleeping.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+
+#include "support/CdtoolRunner.h"
+#include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
+
+extern char** environ;
+
+namespace {
+
+// What arrived on `fd` until it closed or `seconds` passed; stops early once it holds `until`.
+std::string ReadUntilClosed(int fd, int seconds, std::string const& until = "") {
+  std::string text;
+  for (int waited = 0; waited < seconds * 10;) {
+    pollfd ready{fd, POLLIN, 0};
+    int const events = poll(&ready, 1, 100);
+    if (events == 0) {
+      ++waited;
+      continue;
+    }
+    char buffer[4096];
+    ssize_t const n = read(fd, buffer, sizeof buffer);
+    if (n > 0) text.append(buffer, static_cast<size_t>(n));
+    if (n == 0 && (ready.revents & POLLHUP)) break;
+    if (!until.empty() && text.find(until) != std::string::npos) break;
+  }
+  return text;
+}
+
+class CdhostTest : public CdtoolTest {
+ protected:
+  CdhostTest() {
+    WriteFileBytes(bin / "ssh", "#!/bin/sh\n");
+    WriteFileBytes(bin / "sftp", "#!/bin/sh\n");
+    // The process that started it, then its arguments, one a line.
+    WriteFileBytes(bin / "terminal",
+                   "#!/bin/sh\n{ echo $PPID; for a in \"$@\"; do printf '%s\\n' \"$a\"; done; } > " + record + "\n");
+    for (char const* program : {"ssh", "sftp", "terminal"})
+      std::filesystem::permissions(bin / program, std::filesystem::perms::owner_all);
+    mkfifo(record.c_str(), 0600);
+  }
+
+  // cdhost (or one of its product links) through the shell, as CdtoolRunner runs the tool.
+  CdtoolResult Host(std::string const& arguments, std::string const& program = "cdhost") const {
+    std::string const path = (std::filesystem::path(CDHOST_PATH).parent_path() / program).string();
+    std::string const errFile = m_root.File("host-stderr.txt");
+    std::string const command = ShellQuoted(path) + " " + arguments + " 2>" + ShellQuoted(errFile);
+    CdtoolResult result;
+    FILE* pipe = popen(command.c_str(), "r");
+    char buffer[4096];
+    for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
+    int const status = pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = ReadFileBytes(errFile);
+    return result;
+  }
+
+  // Starts cdhost with `arguments` as its argument vector, no shell, on the offscreen platform,
+  // with only the test's programs in PATH; its stderr goes to `errors`.
+  pid_t Spawn(std::vector<std::string> arguments, int& errors) const {
+    std::map<std::string, std::string> env;
+    for (char** each = environ; *each; ++each) {
+      std::string const entry(*each);
+      env[entry.substr(0, entry.find('='))] = entry.substr(entry.find('=') + 1);
+    }
+    env["PATH"] = bin.Path();
+    env["TERMINAL"] = bin / "terminal";
+    env["QT_QPA_PLATFORM"] = "offscreen";
+    std::vector<std::string> envText;
+    for (auto const& [name, value] : env) envText.push_back(name + "=" + value);
+    arguments.insert(arguments.begin(), CDHOST_PATH);
+    std::vector<char*> argv, envp;
+    for (std::string& each : arguments) argv.push_back(each.data());
+    for (std::string& each : envText) envp.push_back(each.data());
+    argv.push_back(nullptr);
+    envp.push_back(nullptr);
+    int pipeEnds[2];
+    EXPECT_EQ(pipe(pipeEnds), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], 2);
+    posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
+    posix_spawn_file_actions_addchdir_np(&actions, work.Path().c_str());
+    pid_t pid = -1;
+    EXPECT_EQ(posix_spawn(&pid, CDHOST_PATH, &actions, nullptr, argv.data(), envp.data()), 0);
+    posix_spawn_file_actions_destroy(&actions);
+    close(pipeEnds[1]);
+    errors = pipeEnds[0];
+    return pid;
+  }
+
+  static void Stop(pid_t pid) {
+    kill(pid, SIGTERM);
+    int status = 0;
+    waitpid(pid, &status, 0);
+  }
+
+  TempFolder bin;
+  TempFolder work;
+  std::string const record = bin / "record";
+};
+
+TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
+  ExpectSteps({
+      {"firewall add Jump --type 'Jump Host' --host bastion --port 2200 --user ops", 0, ""},
+      {"session mkdir 'Lab $(x)'", 0, ""},
+      {"session new 'Lab $(x)\\core 1' --protocol SSH2 --host 10.0.0.1 --port 2222 --user 'a b'", 0, ""},
+      {"session new jumped --firewall Jump --protocol SSH2 --host 'h;x'", 0, ""},
+      {"session new tel --protocol Telnet --host t --user ops", 0, ""},
+      {"session new tapi --protocol TAPI --host 5551234", 0, ""},
+  });
+  ASSERT_EQ(Run("--product halofyx session from-url 'sftp://ops@files.example:2222/srv' --save files").exitCode, 0);
+  struct Case {
+    std::string arguments, program;
+    int exitCode;
+    std::string out, errorPart, tool;
+  };
+  for (Case const& c : std::vector<Case>{
+           {"--print-command 'Lab $(x)\\core 1'", "cdhost", 0, "ssh -p 2222 -o 'User=a b' -- 10.0.0.1\n", "",
+            "session command 'Lab $(x)\\core 1'"},
+           {"--print-command jumped", "cdhost", 0, "ssh -p 22 -J ops@bastion:2200 -- 'h;x'\n", "",
+            "session command jumped"},
+           {"--print-command tel", "cdhost", 0, "telnet -l ops -- t 23\n", "", "session command tel"},
+           {"--print-command files --product halofyx", "cdhost", 0, "sftp -P 2222 -o User=ops -- files.example\n", "",
+            "--product halofyx session command files --transfer"},
+           {"--print-command files", "cdhost-halofyx", 0, "sftp -P 2222 -o User=ops -- files.example\n", "", ""},
+           {"--print-command tapi", "cdhost", 1, "", "no client on this system opens TAPI sessions", ""},
+           {"--print-command 'Lab $(x)'", "cdhost", 1, "", "no session at \"Lab $(x)\"", ""},
+           {"--print-command missing", "cdhost", 1, "", "no session at \"missing\"", ""},
+           {"--print-command tel --product nope", "cdhost", 2, "", "--product takes korvo, halokorvo or halofyx", ""},
+           {"--print-command tel /S tel", "cdhost", 2, "", "cannot be used together", ""},
+       }) {
+    CdtoolResult const result = Host(c.arguments, c.program);
+    EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;
+    EXPECT_EQ(result.out, c.out) << c.arguments;
+    EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << c.arguments << "\n" << result.err;
+    if (!c.tool.empty()) EXPECT_EQ(Run(c.tool).out, c.out) << c.tool;
+  }
+}
+
+TEST_F(CdhostTest, SlashSOpensThatSessionWithEveryValueItsOwnArgument) {
+  std::string const folder = "it's here; $(touch pwned) `touch pwned2`";
+  ASSERT_EQ(Run("session mkdir " + ShellQuoted(folder)).exitCode, 0);
+  ASSERT_EQ(Run("session new " + ShellQuoted(folder + "\\a  b") + " --protocol SSH2 --host 'h;x' --user 'o p'").exitCode,
+            0);
+  int errors = -1;
+  pid_t const host = Spawn({"/S", folder + "\\a  b"}, errors);
+  int const fifo = open(record.c_str(), O_RDONLY | O_NONBLOCK);
+  std::string const argv = ReadUntilClosed(fifo, 60);
+  close(fifo);
+  Stop(host);
+  close(errors);
+  EXPECT_EQ(argv, std::to_string(host) + "\n-e\n" + (bin / "ssh") + "\n-p\n22\n-o\nUser=o p\n--\nh;x\n");
+  EXPECT_FALSE(std::filesystem::exists(work / "pwned"));
+  EXPECT_FALSE(std::filesystem::exists(work / "pwned2"));
+}
+
+// HaloKorvo's sibling launch (here through `cdtool launch`, as the Connect dialog's "Connect File
+// Transfer" makes it) starts the program of "HaloFyx EXE Path" with /S "PATH": the cdhost-halofyx
+// link opens the session's file-transfer side.
+TEST_F(CdhostTest, TheSiblingLaunchStartsTheOtherProductsHostOnTheSession) {
+  std::string const name = "my files; $(touch pwned)";
+  std::string const program = (std::filesystem::path(CDHOST_PATH).parent_path() / "cdhost-halofyx").string();
+  ExpectSteps({
+      {"session new " + ShellQuoted(name) + " --protocol SSH2 --host files.example", 0, ""},
+      {"--product halofyx session new " + ShellQuoted(name) + " --protocol SFTP --host files.example --port 2222 --user ops",
+       0, ""},
+      {"global set 'HaloFyx EXE Path' " + ShellQuoted(program), 0, ""},
+  });
+  ScopedEnv const terminal("TERMINAL", (bin / "terminal").c_str());
+  ScopedEnv const platform("QT_QPA_PLATFORM", "offscreen");
+  int const fifo = open(record.c_str(), O_RDONLY | O_NONBLOCK);
+  {
+    ScopedEnv const path("PATH", bin.Path().c_str());
+    // The started host keeps the output it inherited: away from the pipe the runner reads to its end.
+    ASSERT_EQ(Run("launch transfer " + ShellQuoted(name) + " >/dev/null").exitCode, 0);
+  }
+  std::string const argv = ReadUntilClosed(fifo, 60);
+  close(fifo);
+  pid_t const host = std::atoi(argv.c_str());
+  ASSERT_GT(host, 0) << argv;
+  kill(host, SIGTERM);
+  EXPECT_EQ(argv.substr(argv.find('\n') + 1), "-e\n" + (bin / "sftp") + "\n-P\n2222\n-o\nUser=ops\n--\nfiles.example\n");
+  EXPECT_FALSE(std::filesystem::exists("pwned"));
+}
+
+TEST_F(CdhostTest, SlashSWithAPathNoSessionHasStartsNothing) {
+  ASSERT_EQ(Run("session new tel --protocol Telnet --host t").exitCode, 0);
+  for (std::string const path : {"tel\" \"; $(touch pwned)", "-e", "missing"}) {
+    int errors = -1;
+    pid_t const host = Spawn({"/s", path}, errors);
+    std::string const refusal = "cdhost: no session at \"" + path + "\"\n";
+    std::string const said = ReadUntilClosed(errors, 60, refusal);
+    int const fifo = open(record.c_str(), O_RDONLY | O_NONBLOCK);
+    Stop(host);
+    EXPECT_NE(said.find(refusal), std::string::npos) << said;
+    char byte;
+    EXPECT_LE(read(fifo, &byte, 1), 0) << path;
+    close(fifo);
+    close(errors);
+    EXPECT_FALSE(std::filesystem::exists(work / "pwned"));
+  }
+}
+
+}  // namespace

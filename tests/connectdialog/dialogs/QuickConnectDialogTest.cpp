@@ -1,0 +1,215 @@
+// Quick Connect on the real plug-ins of each product: the protocols and ports it offers, every
+// refusal leaving the store as it was, and the session it makes, stored or not.
+#include "dialogs/QuickConnectDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "database/GlobalConfigInstance.h"
+#include "database/SessionDatabase.h"
+#include "library/ProductInfo.h"
+#include "platform/ui/DialogPresenter.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "session/BuiltInProtocol.h"
+#include "session/ConnectConfig.h"
+#include "session/ConnectProtocolTable.h"
+#include "session/ISessionConfig.h"
+#include "session/LoadProtocolDll.h"
+
+namespace {
+
+using Q = QuickConnectDialog;
+
+// Types the given values into the dialog, then presses OK.
+class TypingPresenter : public DialogPresenter {
+ public:
+  explicit TypingPresenter(std::vector<std::pair<int, std::string>> typed) : m_typed(std::move(typed)) {}
+  int RunModal(DialogModel& dialog) override {
+    dialog.Open();
+    std::string error;
+    for (auto const& [control, value] : m_typed) EXPECT_TRUE(dialog.SetControl(control, value, error)) << error;
+    dialog.OnOK();
+    if (!dialog.IsEnded()) dialog.OnCancel();
+    return dialog.EndCode();
+  }
+
+ private:
+  std::vector<std::pair<int, std::string>> m_typed;
+};
+
+class QuickConnectDialogTest : public ::testing::Test {
+ protected:
+  void Start(int product) {
+    world.reset();
+    world = std::make_unique<GlobalConfigWorld>(product);
+    GlobalConfig* config = nullptr;
+    GetGlobalConfig(config);
+    // The default session is stored the first time it is made, by the dialog or anything else.
+    SessionDatabase(0).Lookup(SessionDatabase::kDefaultName)->Release();
+    SetUserInterface(&ui);
+    GetConnectProtocolTable().RemoveAll();
+    for (int row = 0; row < kBuiltInProtocolCount; ++row)
+      if (builtInProtocols[row].productId == product)
+        LoadProtocolDll(BUILT_HOST_BASE_DIR, row, product, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                        nullptr, nullptr);
+    LoadProtocolDll(nullptr, 0, product, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                    nullptr);
+  }
+  ~QuickConnectDialogTest() override {
+    SetUserInterface(nullptr);
+    SetDialogPresenter(nullptr);
+    GetConnectProtocolTable().RemoveAll();
+  }
+  static void Type(Q& dialog, int control, std::string const& value) {
+    std::string error;
+    ASSERT_TRUE(dialog.SetControl(control, value, error)) << error;
+  }
+  static std::string Sessions(std::string const& folder) {
+    CStringList sessions;
+    SessionDatabase(0).GetSessionList(folder.c_str(), sessions);
+    std::string joined;
+    for (POSITION at = sessions.GetHeadPosition(); at;) joined += sessions.GetNext(at).Str() + ",";
+    return joined;
+  }
+  // "protocol host port user" of the relevant side of a stored session.
+  static std::string Stored(std::string const& path, bool terminal = true) {
+    ISessionConfig* session = SessionDatabase(0).Lookup(path.c_str());
+    if (!session) return "missing";
+    ConnectConfig* side = terminal ? session->GetTermConnectConfig() : session->GetTransferConnectConfig();
+    std::string const text = (terminal ? session->GetTerminalProtocol() : session->GetTransferProtocol()).Str() + " " +
+                             side->GetHostname().Str() + " " + std::to_string(side->GetPort()) + " " +
+                             side->GetUsername().Str();
+    session->Release();
+    return text;
+  }
+
+  std::unique_ptr<GlobalConfigWorld> world;
+  HeadlessUserInterface ui;
+};
+
+TEST_F(QuickConnectDialogTest, OffersTheHostsSideWithEachProtocolsPort) {
+  struct Case {
+    int product;
+    std::vector<std::string> protocols;
+    std::vector<std::pair<std::string, std::string>> ports;  // protocol picked, port shown
+  };
+  for (Case const& c : std::vector<Case>{
+           {kProductHaloKorvo, {"SSH2", "Telnet", "RLogin"}, {{"Telnet", "23"}, {"RLogin", "513"}, {"SSH2", "22"}}},
+           {kProductHaloFyx, {"SFTP", "FTP"}, {{"FTP", "21"}, {"SFTP", "22"}}},
+           {kProductKorvo, {"Telnet", "RLogin"}, {{"RLogin", "513"}, {"Telnet", "23"}}},
+       }) {
+    Start(c.product);
+    Q dialog("");
+    dialog.Open();
+    EXPECT_EQ(dialog.Protocols(), c.protocols) << c.product;
+    EXPECT_EQ(dialog.Value(Q::kProtocol), c.protocols.front());
+    EXPECT_EQ(dialog.Value(Q::kSave), "false");
+    for (auto const& [protocol, port] : c.ports) {
+      Type(dialog, Q::kProtocol, protocol);
+      EXPECT_EQ(dialog.Value(Q::kPort), port) << protocol;
+    }
+    std::string error;
+    EXPECT_FALSE(dialog.SetControl(Q::kProtocol, "Serial", error));
+    EXPECT_FALSE(dialog.SetControl(Q::kSave, "yes", error));
+    EXPECT_FALSE(dialog.SetControl(4711, "x", error));
+    EXPECT_EQ(dialog.Value(Q::kProtocol), c.ports.back().first);
+  }
+}
+
+TEST_F(QuickConnectDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
+  Start(kProductHaloKorvo);
+  ASSERT_TRUE(SessionDatabase(0).InsertFolder("", "Lab", "", true));
+  std::string const before = Sessions("Lab") + "|" + Sessions("");
+  struct Case {
+    std::string folder, host, port;
+    int focus;
+    std::string message;
+  };
+  for (Case const& c : std::vector<Case>{
+           {"Lab", "", "22", Q::kHostname, "Please enter the host to connect to."},
+           {"Lab", " \t", "22", Q::kHostname, "Please enter the host to connect to."},
+           {"Lab", "web lan", "22", Q::kHostname, "A host name cannot contain blanks."},
+           {"Lab", "web", "0", Q::kPort, "Please enter a port between 1 and 65535."},
+           {"Lab", "web", "65536", Q::kPort, "Please enter a port between 1 and 65535."},
+           {"Lab", "web", "-1", Q::kPort, "Please enter a port between 1 and 65535."},
+           {"Lab", "web", "+22", Q::kPort, "Please enter a port between 1 and 65535."},
+           {"Lab", "web", "22x", Q::kPort, "Please enter a port between 1 and 65535."},
+           {"Lab", "web", "", Q::kPort, "Please enter a port between 1 and 65535."},
+           {"Lab", "web", "0000022", Q::kPort, "Please enter a port between 1 and 65535."},
+           {"Gone", "web", "22", Q::kSave, "The folder to save the session in no longer exists."},
+           {"Lab", std::string(300, 'h'), "22", Q::kHostname, ""},
+       }) {
+    Q dialog(c.folder);
+    dialog.Open();
+    Type(dialog, Q::kHostname, c.host);
+    Type(dialog, Q::kPort, c.port);
+    Type(dialog, Q::kSave, "true");
+    size_t const shown = ui.Shown().size();
+    dialog.OnOK();
+    EXPECT_FALSE(dialog.IsEnded()) << c.host << " " << c.port;
+    EXPECT_EQ(dialog.Focus(), c.focus) << c.host << " " << c.port;
+    ASSERT_EQ(ui.Shown().size(), shown + 1);
+    if (!c.message.empty()) EXPECT_EQ(ui.Shown().back().text, c.message);
+    EXPECT_EQ(ui.Shown().back().caption, "Quick Connect");
+    EXPECT_EQ(dialog.TakeSession(), nullptr);
+    EXPECT_EQ(Sessions("Lab") + "|" + Sessions(""), before);
+  }
+}
+
+TEST_F(QuickConnectDialogTest, MakesTheSessionAndStoresItOnlyWhenAsked) {
+  Start(kProductHaloKorvo);
+  ASSERT_TRUE(SessionDatabase(0).InsertFolder("", "Lab", "", true));
+  struct Case {
+    std::string protocol, host, port, user, save;
+    std::string name, path, stored;
+  };
+  for (Case const& c : std::vector<Case>{
+           {"SSH2", " web.lan ", "2222", " ops ", "true", "web.lan", "Lab\\web.lan", "SSH2 web.lan 2222 ops"},
+           {"Telnet", "web.lan", "23", "", "true", "web.lan (1)", "Lab\\web.lan (1)", "Telnet web.lan 23 "},
+           {"SSH2", "fe80::1", "22", "root", "true", "fe80__1", "Lab\\fe80__1", "SSH2 fe80::1 22 root"},
+           {"RLogin", "db", "513", "x", "false", "db", "", "missing"},
+       }) {
+    Q dialog("Lab");
+    dialog.Open();
+    Type(dialog, Q::kProtocol, c.protocol);
+    Type(dialog, Q::kHostname, c.host);
+    Type(dialog, Q::kPort, c.port);
+    Type(dialog, Q::kUsername, c.user);
+    Type(dialog, Q::kSave, c.save);
+    dialog.OnOK();
+    ASSERT_TRUE(dialog.IsEnded()) << c.host;
+    EXPECT_EQ(dialog.EndCode(), IDOK);
+    ISessionConfig* session = dialog.TakeSession();
+    ASSERT_NE(session, nullptr);
+    EXPECT_EQ(dialog.TakeSession(), nullptr);
+    EXPECT_EQ(session->GetSessionName().Str(), c.name);
+    EXPECT_EQ(session->GetSessionPath().Str(), c.path);
+    EXPECT_EQ(session->GetTermConnectConfig()->GetHostname().Str(), std::string(c.host == " web.lan " ? "web.lan" : c.host));
+    session->Release();
+    EXPECT_EQ(Stored("Lab\\" + c.name), c.stored);
+  }
+  EXPECT_EQ(Sessions("Lab"), "web.lan,web.lan (1),fe80__1,");
+}
+
+TEST_F(QuickConnectDialogTest, TheCallbackHandsOverTheSessionOnlyOnOk) {
+  Start(kProductHaloFyx);
+  TypingPresenter typing({{Q::kProtocol, "FTP"}, {Q::kHostname, "files"}, {Q::kSave, "true"}});
+  SetDialogPresenter(&typing);
+  ISessionConfig* session = nullptr;
+  EXPECT_EQ(Q::Run("", &session), static_cast<unsigned long>(IDOK));
+  ASSERT_NE(session, nullptr);
+  EXPECT_EQ(session->GetSessionPath().Str(), "files");
+  session->Release();
+  EXPECT_EQ(Stored("files", false), "FTP files 21 ");
+
+  TypingPresenter refused({{Q::kHostname, ""}});
+  SetDialogPresenter(&refused);
+  ISessionConfig* untouched = reinterpret_cast<ISessionConfig*>(0x1);
+  EXPECT_EQ(Q::Run("", &untouched), static_cast<unsigned long>(IDCANCEL));
+  EXPECT_EQ(untouched, reinterpret_cast<ISessionConfig*>(0x1));
+}
+
+}  // namespace

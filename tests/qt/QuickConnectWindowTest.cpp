@@ -1,0 +1,133 @@
+// The Quick Connect window driven by keys and clicks: what is typed reaches the model, a refusal
+// keeps the window open on the refused control, OK hands over the stored session.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "database/SessionDatabase.h"
+#include "dialogs/QuickConnectDialog.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "qt/ConnectDialogQtInit.h"
+#include "qt/QtDialogPresenter.h"
+#include "session/BuiltInProtocol.h"
+#include "session/ConnectConfig.h"
+#include "session/ConnectProtocolTable.h"
+#include "session/ISessionConfig.h"
+#include "session/LoadProtocolDll.h"
+
+namespace {
+
+QLineEdit* Line(QWidget* window, char const* name) {
+  for (QLineEdit* line : window->findChildren<QLineEdit*>())
+    if (line->accessibleName() == name) return line;
+  return nullptr;
+}
+
+QPushButton* Button(QWidget* window, QDialogButtonBox::StandardButton which) {
+  return window->findChild<QDialogButtonBox*>()->button(which);
+}
+
+// Acts on the modal window once it is shown.
+void WhenShown(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act] {
+    QWidget* window = QApplication::activeModalWidget();
+    QVERIFY(window);
+    act(window);
+  });
+}
+
+}  // namespace
+
+class QuickConnectWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    m_world = std::make_unique<GlobalConfigWorld>(kProductHaloKorvo);
+    GetConnectProtocolTable().RemoveAll();
+    for (int row = 0; row < kBuiltInProtocolCount; ++row)
+      if (builtInProtocols[row].productId == kProductHaloKorvo)
+        LoadProtocolDll(BUILT_HOST_BASE_DIR, row, kProductHaloKorvo, nullptr, nullptr, nullptr, nullptr, nullptr,
+                        nullptr, nullptr, nullptr, nullptr);
+    SetDialogPresenter(&GetQtDialogPresenter());
+    SetUserInterface(&m_ui);
+  }
+  void cleanup() {
+    SetUserInterface(nullptr);
+    SetDialogPresenter(nullptr);
+    GetConnectProtocolTable().RemoveAll();
+    m_world.reset();
+  }
+
+  void typedValuesMakeTheStoredSession() {
+    WhenShown([](QWidget* window) {
+      QTest::keyClick(window->findChild<QComboBox*>(), Qt::Key_Down);  // SSH2 -> Telnet
+      QCOMPARE(Line(window, "Port")->text(), QString("23"));
+      QTest::keyClicks(Line(window, "Hostname"), "router.lab");
+      QLineEdit* port = Line(window, "Port");
+      port->selectAll();
+      QTest::keyClicks(port, "2323");
+      QTest::keyClicks(Line(window, "Username"), "ops");
+      QTest::keyClick(window->findChild<QCheckBox*>(), Qt::Key_Space);
+      QTest::mouseClick(Button(window, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    ISessionConfig* session = nullptr;
+    QCOMPARE(QuickConnectDialog::Run("", &session), static_cast<unsigned long>(IDOK));
+    QVERIFY(session);
+    QCOMPARE(session->GetSessionPath().Str(), std::string("router.lab"));
+    session->Release();
+    ISessionConfig* stored = SessionDatabase(0).Lookup("router.lab");
+    QVERIFY(stored);
+    ConnectConfig* side = stored->GetTermConnectConfig();
+    QCOMPARE(stored->GetTerminalProtocol().Str() + " " + side->GetHostname().Str() + " " +
+                 std::to_string(side->GetPort()) + " " + side->GetUsername().Str(),
+             std::string("Telnet router.lab 2323 ops"));
+    stored->Release();
+  }
+
+  void aRefusalKeepsTheWindowOnTheRefusedControl() {
+    WhenShown([this](QWidget* window) {
+      QTest::keyClicks(Line(window, "Hostname"), "web");
+      QLineEdit* port = Line(window, "Port");
+      port->selectAll();
+      QTest::keyClicks(port, "70000");
+      QTest::mouseClick(Button(window, QDialogButtonBox::Ok), Qt::LeftButton);
+      QVERIFY(window->isVisible());
+      QCOMPARE(window->focusWidget(), static_cast<QWidget*>(port));
+      QCOMPARE(m_ui.Shown().back().text, std::string("Please enter a port between 1 and 65535."));
+      QTest::mouseClick(Button(window, QDialogButtonBox::Cancel), Qt::LeftButton);
+    });
+    ISessionConfig* session = nullptr;
+    QCOMPARE(QuickConnectDialog::Run("", &session), static_cast<unsigned long>(IDCANCEL));
+    QVERIFY(!session);
+    QVERIFY(!SessionDatabase::Exists("web"));
+  }
+
+  void controlsAreNamedAndTabbedInLayoutOrder() {
+    QStringList order;
+    WhenShown([&order](QWidget* window) {
+      QWidget* at = window->findChild<QComboBox*>();
+      for (int i = 0; i < 7; ++i, at = at->nextInFocusChain()) {
+        while (at->focusPolicy() == Qt::NoFocus || !at->isVisible()) at = at->nextInFocusChain();
+        order << (at->accessibleName().isEmpty() ? at->property("text").toString() : at->accessibleName());
+      }
+      QTest::keyClick(window, Qt::Key_Escape);
+    });
+    QuickConnectDialog::Run("", nullptr);
+    QCOMPARE(order, QStringList({"Protocol", "Hostname", "Port", "Username", "Save session", "OK", "Cancel"}));
+  }
+
+ private:
+  std::unique_ptr<GlobalConfigWorld> m_world;
+  HeadlessUserInterface m_ui;
+};
+
+QTEST_MAIN(QuickConnectWindowTest)
+#include "QuickConnectWindowTest.moc"
