@@ -5,6 +5,7 @@
 #include "database/GlobalConfigInstance.h"
 #include "library/ProductInfo.h"
 #include "platform/shell/ArgumentString.h"
+#include "platform/shell/ExecutableFolder.h"
 #include "platform/shell/Shell.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "platform/ui/UserInterface.h"
@@ -21,6 +22,10 @@ void Launch(VString const& program, char const* parameters) {
   if (!started) GetUserInterface().MessageBox(kLaunchFailed, "", MB_OK | MB_ICONWARNING);
 }
 
+VString const& TerminalAppProgram(GlobalConfig const& config) {
+  return config.haloKorvoExePath.IsEmpty() ? config.korvoExePath : config.haloKorvoExePath;
+}
+
 }  // namespace
 
 bool CanLaunchTerminalApp() { return IsHaloKorvo_Korvo_Installed(); }
@@ -30,11 +35,18 @@ bool CanLaunchFileTransferApp() { return IsHaloFyx_Installed(); }
 void LaunchTerminalApp(char const* parameters) {
   GlobalConfig* config = nullptr;
   GetGlobalConfig(config);
-  Launch(config->haloKorvoExePath.IsEmpty() ? config->korvoExePath : config->haloKorvoExePath, parameters);
+  Launch(TerminalAppProgram(*config), parameters);
 }
 
 void LaunchFileTransferApp(char const* parameters) {
   GlobalConfig* config = nullptr;
   GetGlobalConfig(config);
   Launch(config->haloFyxExePath, parameters);
+}
+
+std::string RunningHostProgram() {
+  GlobalConfig* config = nullptr;
+  GetGlobalConfig(config);
+  VString const& own = GetCurrentAppProductID() == kProductHaloFyx ? config->haloFyxExePath : TerminalAppProgram(*config);
+  return own.IsEmpty() ? ExecutablePath() : std::string(own.c_str());
 }

@@ -5,6 +5,8 @@
 // Host's user-interface thread only.
 #pragma once
 
+#include <string>
+
 // Whether HaloKorvo or Korvo, and whether HaloFyx, is installed, as the host reported it.
 bool CanLaunchTerminalApp();
 bool CanLaunchFileTransferApp();
@@ -12,3 +14,6 @@ bool CanLaunchFileTransferApp();
 // `parameters` (such as: /S "Lab\core1").
 void LaunchTerminalApp(char const* parameters);
 void LaunchFileTransferApp(char const* parameters);
+// The program that starts the running host again: its product's "... EXE Path" option, else this
+// process's executable. A link such as cdhost-halofyx keeps its product only through that option.
+std::string RunningHostProgram();

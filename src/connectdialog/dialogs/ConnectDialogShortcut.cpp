@@ -2,10 +2,10 @@
 // desktop that starts this host with "/S" and the session's path.
 #include "dialogs/ConnectDialog.h"
 #include "dialogs/ConnectDialogTexts.h"
+#include "database/SiblingLaunch.h"
 #include "dialogs/ShortcutNameDialog.h"
 #include "platform/shell/DesktopFolder.h"
 #include "platform/shell/DesktopShortcut.h"
-#include "platform/shell/ExecutableFolder.h"
 #include "platform/ui/UserInterface.h"
 
 void ConnectDialog::CreateShortcut() {
@@ -14,6 +14,6 @@ void ConnectDialog::CreateShortcut() {
   ShortcutNameDialog ask(item->Path(), item->Label());
   if (ask.DoModal() != IDOK) return;
   DesktopShortcut shortcut;
-  if (!shortcut.Write(DesktopFolder::Locate(), ask.Label(), ExecutablePath(), {"/S", item->Path()}))
+  if (!shortcut.Write(DesktopFolder::Locate(), ask.Label(), RunningHostProgram(), {"/S", item->Path()}))
     GetUserInterface().MessageBox(ConnectDialogTexts::kShortcutFailed, "", MB_OK | MB_ICONEXCLAMATION);
 }

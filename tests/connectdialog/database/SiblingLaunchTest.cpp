@@ -8,6 +8,8 @@
 #include "database/ConfigurationUpgrade.h"
 #include "connectdialog/database/GlobalConfigWorld.h"
 #include "library/LibraryState.h"
+#include "library/ProductInfo.h"
+#include "platform/shell/ExecutableFolder.h"
 #include "database/SessionDatabase.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "platform/ui/HeadlessUserInterface.h"
@@ -51,6 +53,31 @@ TEST_F(SiblingLaunchTest, StartsTheConfiguredProgramWithTheSessionAsOneArgument)
     EXPECT_EQ(m_shell.started, c.started) << c.haloKorvo;
   }
   EXPECT_TRUE(m_ui.Shown().empty());
+}
+
+TEST_F(SiblingLaunchTest, TheRunningHostIsStartedThroughItsProductsOption) {
+  struct Case {
+    int product;
+    char const* haloKorvo;
+    char const* korvo;
+    char const* haloFyx;
+    std::string program;
+  };
+  int const running = GetCurrentAppProductID();
+  std::vector<Case> const cases{
+      {kProductHaloFyx, "/opt/hk", "/opt/k", "/opt/cdhost-halofyx", "/opt/cdhost-halofyx"},
+      {kProductHaloKorvo, "/opt/hk", "/opt/k", "/opt/hf", "/opt/hk"},
+      {kProductKorvo, "", "/opt/k", "/opt/hf", "/opt/k"},
+      {kProductHaloFyx, "/opt/hk", "/opt/k", "", ExecutablePath()},
+  };
+  for (Case const& c : cases) {
+    SetCurrentAppProductID(c.product);
+    Config().haloKorvoExePath = c.haloKorvo;
+    Config().korvoExePath = c.korvo;
+    Config().haloFyxExePath = c.haloFyx;
+    EXPECT_EQ(RunningHostProgram(), c.program) << c.product;
+  }
+  SetCurrentAppProductID(running);
 }
 
 TEST_F(SiblingLaunchTest, FailureShowsOneWarning) {
