@@ -530,6 +530,15 @@ long Hive::NameIdOf(std::string_view folded, int64_t& id) {
     id = *known;
     return ERROR_SUCCESS;
   }
+  if (m_txOpen) {
+    // Once caught up within the transaction, a name unknown here is new to the hive.
+    if (m_namesTx == m_txSerial) return ERROR_FILE_NOT_FOUND;
+    if (long const rc = CatchUpNames(); rc != ERROR_SUCCESS) return rc;
+    int64_t const* known = m_names.IdOf(folded);
+    if (!known) return ERROR_FILE_NOT_FOUND;
+    id = *known;
+    return ERROR_SUCCESS;
+  }
   Statement find(*this, "SELECT id, name FROM names WHERE folded = ?1");
   if (!find) return ErrorFrom(sqlite3_errcode(m_db));
   int const rc = find.Bind(1, folded).Step();
@@ -540,9 +549,32 @@ long Hive::NameIdOf(std::string_view folded, int64_t& id) {
   return ERROR_SUCCESS;
 }
 
+// Names are numbered as they are added and never taken back by a committed unit, so the ones
+// others added since our last look are those numbered above what we know: one read, once per
+// transaction, instead of a lookup for every name a session or a new value needs.
+long Hive::CatchUpNames() {
+  Statement added(*this, "SELECT id, name, folded FROM names WHERE id > ?1 ORDER BY id");
+  if (!added) return ErrorFrom(sqlite3_errcode(m_db));
+  int64_t last = m_names.KnownThrough();
+  added.Bind(1, last);
+  int rc;
+  while ((rc = added.Step()) == SQLITE_ROW) {
+    last = added.Int(0);
+    m_names.Add(last, added.Bytes(1), added.Bytes(2));
+  }
+  if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  m_names.SetKnownThrough(last);
+  m_namesTx = m_txSerial;
+  return ERROR_SUCCESS;
+}
+
 long Hive::NameOf(int64_t id, ValueNameTable::Name const*& name) {
   name = m_names.Find(id);
   if (name) return ERROR_SUCCESS;
+  if (m_txOpen && m_namesTx != m_txSerial) {
+    if (long const rc = CatchUpNames(); rc != ERROR_SUCCESS) return rc;
+    if ((name = m_names.Find(id))) return ERROR_SUCCESS;
+  }
   Statement find(*this, "SELECT name, folded FROM names WHERE id = ?1");
   if (!find) return ErrorFrom(sqlite3_errcode(m_db));
   int const rc = find.Bind(1, id).Step();
@@ -552,7 +584,8 @@ long Hive::NameOf(int64_t id, ValueNameTable::Name const*& name) {
   return ERROR_SUCCESS;
 }
 
-long Hive::AddName(std::string_view name, std::string_view folded, int64_t& id) {
+long Hive::AddName(std::string_view name, std::string_view folded, int64_t& id, bool& added) {
+  added = false;
   long rc = NameIdOf(folded, id);
   if (rc != ERROR_FILE_NOT_FOUND) return rc;
   Statement insert(*this, "INSERT INTO names(folded, name) VALUES(?1, ?2)");
@@ -560,6 +593,9 @@ long Hive::AddName(std::string_view name, std::string_view folded, int64_t& id) 
   if (int const step = insert.Bind(1, folded).Bind(2, name).Step(); step != SQLITE_DONE) return ErrorFrom(step);
   id = sqlite3_last_insert_rowid(m_db);
   m_names.Add(id, name, folded);
+  // Under the write lock nobody else numbers names: what we knew in full still is.
+  if (m_namesTx == m_txSerial && id == m_names.KnownThrough() + 1) m_names.SetKnownThrough(id);
+  added = true;
   return ERROR_SUCCESS;
 }
 
@@ -641,16 +677,21 @@ long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded,
                       unsigned char const* data, size_t size) {
   if (long const rc = EnsureKeyAlive(key); rc != ERROR_SUCCESS) return rc;
   int64_t nameId = 0;
-  if (long const rc = AddName(name, folded, nameId); rc != ERROR_SUCCESS) return rc;
+  bool newName = false;
+  if (long const rc = AddName(name, folded, nameId, newName); rc != ERROR_SUCCESS) return rc;
   int64_t ord = 0;
   if (long const rc = NextOrd(key, ord); rc != ERROR_SUCCESS) return rc;
   ValueNameTable::Name const* known = m_names.Find(nameId);
   std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);
-  Statement update(*this, kUpdateValue);
-  if (!update) return ErrorFrom(sqlite3_errcode(m_db));
-  int rc = update.Bind(1, key).Bind(2, nameId).Bind(3, static_cast<int64_t>(type)).Bind(4, bytes).Step();
-  if (rc != SQLITE_DONE) return ErrorFrom(rc);
-  if (sqlite3_changes(m_db) == 0) {
+  int rc = SQLITE_DONE;
+  // No value can hold a name the hive did not know yet.
+  if (!newName) {
+    Statement update(*this, kUpdateValue);
+    if (!update) return ErrorFrom(sqlite3_errcode(m_db));
+    rc = update.Bind(1, key).Bind(2, nameId).Bind(3, static_cast<int64_t>(type)).Bind(4, bytes).Step();
+    if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  }
+  if (newName || sqlite3_changes(m_db) == 0) {
     Statement insert(*this, kInsertValue);
     if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
     insert.Bind(1, key).Bind(2, nameId).Bind(3, ord).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes);
