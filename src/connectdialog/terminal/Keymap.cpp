@@ -59,6 +59,8 @@ void Keymap::SetKeyCode(int index, int code) {
   if (IsIndex(index) && code >= 0 && code < kCodeCount) m_codes[static_cast<size_t>(index)] = code;
 }
 
+void Keymap::ClearKeyCodes() { m_codes.fill(KeymapCode::NONE); }
+
 VString const& Keymap::GetKeyValue(int index) const {
   if (!IsIndex(index)) return kNoValue;
   for (Keymap const* keymap = this; keymap; keymap = keymap->m_fallback.get())

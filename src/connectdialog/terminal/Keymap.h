@@ -52,6 +52,8 @@ class Keymap {
   int GetKeyCode(int index) const;
   // Codes outside 0-137 and indices outside 0-4095 are ignored.
   void SetKeyCode(int index, int code);
+  // Every own code back to none; values and the fallback stay.
+  void ClearKeyCodes();
   // Own value when non-empty, else the fallback's, else "".
   VString const& GetKeyValue(int index) const;
   void SetKeyValue(int index, VString const& value);

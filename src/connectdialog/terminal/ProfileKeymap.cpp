@@ -18,11 +18,12 @@ ProfileKeymap& ProfileKeymap::operator=(ProfileKeymap const& other) {
 bool ProfileKeymap::Load(VProfileKey* key, char const* name) {
   SetName(name);
   if (!key) return true;
-  for (int index = 0; index < kIndexCount; ++index) SetKeyCode(index, KeymapCode::NONE);
-  std::vector<unsigned char> buffer(ProfileKeymapFormat::kMaxBytes);
-  unsigned long size = static_cast<unsigned long>(buffer.size());
-  if (!key->GetBinary(GetName(), buffer.data(), size) || size > buffer.size()) return false;
-  switch (ProfileKeymapFormat::Parse(buffer.data(), size, *this)) {
+  ClearKeyCodes();
+  // Every session load reads a keymap: the buffer is filled by the read, not zeroed first.
+  std::unique_ptr<unsigned char[]> const buffer(new unsigned char[ProfileKeymapFormat::kMaxBytes]);
+  unsigned long size = static_cast<unsigned long>(ProfileKeymapFormat::kMaxBytes);
+  if (!key->GetBinary(GetName(), buffer.get(), size) || size > ProfileKeymapFormat::kMaxBytes) return false;
+  switch (ProfileKeymapFormat::Parse(buffer.get(), size, *this)) {
     case ProfileKeymapFormat::ParseResult::TooShort:
       return false;
     case ProfileKeymapFormat::ParseResult::BrokenRecord:

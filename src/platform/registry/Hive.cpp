@@ -102,6 +102,12 @@ char const* const kUpdateValue = "UPDATE vals SET type = ?3, data = ?4 WHERE key
 char const* const kInsertValue =
     "INSERT INTO vals(key, name, ord, type, data, spelling) VALUES(?1, ?2, ?3, ?4, ?5, ?6)";
 
+// A key's values, and the same with their names for a process that does not know them all yet.
+char const* const kValues = "SELECT name, ord, type, data, spelling FROM vals WHERE key = ?1";
+char const* const kValuesWithNames =
+    "SELECT vals.name, vals.ord, vals.type, vals.data, vals.spelling, names.name, names.folded FROM vals"
+    " LEFT JOIN names ON names.id = vals.name WHERE vals.key = ?1";
+
 // A subtree breadth first: the queue takes each key's children in folded-name order (the
 // listing index).
 char const* const kSubtree =
@@ -272,8 +278,10 @@ long Hive::PrepareSchema() {
   sqlite3_db_config(m_db, SQLITE_DBCONFIG_ENABLE_FKEY, 0, nullptr);
   // A kept WAL file is cut back to 4 MiB after a checkpoint, so one big import does not keep its size.
   sqlite3_exec(m_db, "PRAGMA journal_size_limit=4194304", nullptr, nullptr, nullptr);
-  // Room for the first-value index and the upper levels of the tables of a large hive.
-  sqlite3_exec(m_db, "PRAGMA cache_size=-8192", nullptr, nullptr, nullptr);
+  // Room for everything a listing reads of a hive of 100,000 sessions (the keys, their index and
+  // the first-value index: about 9 MB) beside the upper levels of the values; pages are taken
+  // only as they are read, so a small hive costs no more.
+  sqlite3_exec(m_db, "PRAGMA cache_size=-32768", nullptr, nullptr, nullptr);
   int64_t const id = ApplicationId();
   if (id < 0) {
     m_state = State::Damaged;
@@ -530,6 +538,15 @@ long Hive::NameIdOf(std::string_view folded, int64_t& id) {
     id = *known;
     return ERROR_SUCCESS;
   }
+  if (m_txOpen && m_txWrite) {
+    // Once caught up within the transaction, a name unknown here is new to the hive.
+    if (m_namesTx == m_txSerial) return ERROR_FILE_NOT_FOUND;
+    if (long const rc = CatchUpNames(); rc != ERROR_SUCCESS) return rc;
+    int64_t const* known = m_names.IdOf(folded);
+    if (!known) return ERROR_FILE_NOT_FOUND;
+    id = *known;
+    return ERROR_SUCCESS;
+  }
   Statement find(*this, "SELECT id, name FROM names WHERE folded = ?1");
   if (!find) return ErrorFrom(sqlite3_errcode(m_db));
   int const rc = find.Bind(1, folded).Step();
@@ -540,19 +557,27 @@ long Hive::NameIdOf(std::string_view folded, int64_t& id) {
   return ERROR_SUCCESS;
 }
 
-long Hive::NameOf(int64_t id, ValueNameTable::Name const*& name) {
-  name = m_names.Find(id);
-  if (name) return ERROR_SUCCESS;
-  Statement find(*this, "SELECT name, folded FROM names WHERE id = ?1");
-  if (!find) return ErrorFrom(sqlite3_errcode(m_db));
-  int const rc = find.Bind(1, id).Step();
-  if (rc != SQLITE_ROW) return ErrorFrom(rc == SQLITE_DONE ? SQLITE_CORRUPT : rc);
-  m_names.Add(id, find.Bytes(0), find.Bytes(1));
-  name = m_names.Find(id);
+// Names are numbered as they are added and never taken back by a committed unit, so the ones
+// others added since our last look are those numbered above what we know: one read, once per
+// writing transaction, after which a new name needs no lookup.
+long Hive::CatchUpNames() {
+  Statement added(*this, "SELECT id, name, folded FROM names WHERE id > ?1 ORDER BY id");
+  if (!added) return ErrorFrom(sqlite3_errcode(m_db));
+  int64_t last = m_names.KnownThrough();
+  added.Bind(1, last);
+  int rc;
+  while ((rc = added.Step()) == SQLITE_ROW) {
+    last = added.Int(0);
+    m_names.Add(last, added.Bytes(1), added.Bytes(2));
+  }
+  if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  m_names.SetKnownThrough(last);
+  m_namesTx = m_txSerial;
   return ERROR_SUCCESS;
 }
 
-long Hive::AddName(std::string_view name, std::string_view folded, int64_t& id) {
+long Hive::AddName(std::string_view name, std::string_view folded, int64_t& id, bool& added) {
+  added = false;
   long rc = NameIdOf(folded, id);
   if (rc != ERROR_FILE_NOT_FOUND) return rc;
   Statement insert(*this, "INSERT INTO names(folded, name) VALUES(?1, ?2)");
@@ -560,6 +585,9 @@ long Hive::AddName(std::string_view name, std::string_view folded, int64_t& id) 
   if (int const step = insert.Bind(1, folded).Bind(2, name).Step(); step != SQLITE_DONE) return ErrorFrom(step);
   id = sqlite3_last_insert_rowid(m_db);
   m_names.Add(id, name, folded);
+  // Under the write lock nobody else numbers names: what we knew in full still is.
+  if (m_namesTx == m_txSerial && id == m_names.KnownThrough() + 1) m_names.SetKnownThrough(id);
+  added = true;
   return ERROR_SUCCESS;
 }
 
@@ -597,17 +625,35 @@ bool Hive::CacheIsCurrent(KeyId key) const {
 long Hive::CacheValues(KeyId key) {
   if (CacheIsCurrent(key)) return ERROR_SUCCESS;
   m_cachedKey = 0;
+  long rc = LoadValues(key, false);
+  if (rc == ERROR_FILE_NOT_FOUND) rc = LoadValues(key, true);
+  if (rc != ERROR_SUCCESS) {
+    m_cachedValues.Clear();
+    return rc;
+  }
+  m_cachedValues.Index();
+  m_cachedKey = key;
+  m_cachedWrites = m_writes;
+  m_cachedTx = m_txSerial;
+  return ERROR_SUCCESS;
+}
+
+// The values of `key` named from the names known here; ERROR_FILE_NOT_FOUND when one is not
+// known, unless `withNames`, which reads the names in the same query (a process's first loads).
+long Hive::LoadValues(KeyId key, bool withNames) {
   m_cachedValues.Clear();
-  Statement all(*this, "SELECT name, ord, type, data, spelling FROM vals WHERE key = ?1");
+  Statement all(*this, withNames ? kValuesWithNames : kValues);
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
   all.Bind(1, key);
   int rc;
   while ((rc = all.Step()) == SQLITE_ROW) {
-    ValueNameTable::Name const* name = nullptr;
-    if (long const found = NameOf(all.Int(0), name); found != ERROR_SUCCESS) {
-      m_cachedValues.Clear();
-      return found;
+    int64_t const id = all.Int(0);
+    ValueNameTable::Name const* name = m_names.Find(id);
+    if (!name && withNames && !all.IsNull(5)) {
+      m_names.Add(id, all.Bytes(5), all.Bytes(6));
+      name = m_names.Find(id);
     }
+    if (!name) return withNames ? ErrorFrom(SQLITE_CORRUPT) : ERROR_FILE_NOT_FOUND;
     KeyValueCache::Entry& entry = m_cachedValues.Append();
     entry.id = all.Int(1);
     entry.name.assign(all.IsNull(4) ? std::string_view(name->name) : all.Bytes(4));
@@ -615,15 +661,7 @@ long Hive::CacheValues(KeyId key) {
     entry.type = static_cast<unsigned long>(all.Int(2));
     entry.data.assign(all.Bytes(3));
   }
-  if (rc != SQLITE_DONE) {
-    m_cachedValues.Clear();
-    return ErrorFrom(rc);
-  }
-  m_cachedValues.Index();
-  m_cachedKey = key;
-  m_cachedWrites = m_writes;
-  m_cachedTx = m_txSerial;
-  return ERROR_SUCCESS;
+  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
 }
 
 long Hive::SetValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
@@ -641,16 +679,21 @@ long Hive::WriteValue(KeyId key, std::string_view name, std::string_view folded,
                       unsigned char const* data, size_t size) {
   if (long const rc = EnsureKeyAlive(key); rc != ERROR_SUCCESS) return rc;
   int64_t nameId = 0;
-  if (long const rc = AddName(name, folded, nameId); rc != ERROR_SUCCESS) return rc;
+  bool newName = false;
+  if (long const rc = AddName(name, folded, nameId, newName); rc != ERROR_SUCCESS) return rc;
   int64_t ord = 0;
   if (long const rc = NextOrd(key, ord); rc != ERROR_SUCCESS) return rc;
   ValueNameTable::Name const* known = m_names.Find(nameId);
   std::string_view const bytes(reinterpret_cast<char const*>(data), data ? size : 0);
-  Statement update(*this, kUpdateValue);
-  if (!update) return ErrorFrom(sqlite3_errcode(m_db));
-  int rc = update.Bind(1, key).Bind(2, nameId).Bind(3, static_cast<int64_t>(type)).Bind(4, bytes).Step();
-  if (rc != SQLITE_DONE) return ErrorFrom(rc);
-  if (sqlite3_changes(m_db) == 0) {
+  int rc = SQLITE_DONE;
+  // No value can hold a name the hive did not know yet.
+  if (!newName) {
+    Statement update(*this, kUpdateValue);
+    if (!update) return ErrorFrom(sqlite3_errcode(m_db));
+    rc = update.Bind(1, key).Bind(2, nameId).Bind(3, static_cast<int64_t>(type)).Bind(4, bytes).Step();
+    if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  }
+  if (newName || sqlite3_changes(m_db) == 0) {
     Statement insert(*this, kInsertValue);
     if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
     insert.Bind(1, key).Bind(2, nameId).Bind(3, ord).Bind(4, static_cast<int64_t>(type)).Bind(5, bytes);

@@ -86,12 +86,14 @@ class Hive {
   long FinishTransaction(bool commit);
   long ErrorFrom(int sqliteCode);
   long CacheValues(KeyId key);
+  long LoadValues(KeyId key, bool withNames);
   long WriteValue(KeyId key, std::string_view name, std::string_view folded, unsigned long type,
                   unsigned char const* data, size_t size);
   long NextOrd(KeyId key, int64_t& ord);
   long NameIdOf(std::string_view folded, int64_t& id);
-  long NameOf(int64_t id, ValueNameTable::Name const*& name);
-  long AddName(std::string_view name, std::string_view folded, int64_t& id);
+  long CatchUpNames();
+  // `added` tells a name new to the hive.
+  long AddName(std::string_view name, std::string_view folded, int64_t& id, bool& added);
   long ReadOldLayout();
   long ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
                        std::vector<std::string>& folded);
@@ -149,6 +151,7 @@ class Hive {
   int64_t m_nextOrd = 0;
 
   ValueNameTable m_names;
+  uint64_t m_namesTx = 0;  // the writing transaction in which m_names last caught up with the hive
 
   std::string m_queried;  // the bytes of the last value read by its own query
   KeyId m_probedKey = 0;  // the key whose one value was last read by its own query

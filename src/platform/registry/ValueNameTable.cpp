@@ -6,7 +6,7 @@ ValueNameTable::Name const* ValueNameTable::Find(int64_t id) const {
 }
 
 int64_t const* ValueNameTable::IdOf(std::string_view folded) const {
-  auto const found = m_byFolded.find(std::string(folded));
+  auto const found = m_byFolded.find(folded);
   return found == m_byFolded.end() ? nullptr : &found->second;
 }
 
@@ -18,4 +18,5 @@ void ValueNameTable::Add(int64_t id, std::string_view name, std::string_view fol
 void ValueNameTable::Clear() {
   m_byId.clear();
   m_byFolded.clear();
+  m_knownThrough = 0;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,7 +22,17 @@ class ValueNameTable {
   void Add(int64_t id, std::string_view name, std::string_view folded);
   void Clear();
 
+  // Every name numbered up to this one is known here (names are numbered as they are added).
+  int64_t KnownThrough() const { return m_knownThrough; }
+  void SetKnownThrough(int64_t id) { m_knownThrough = id; }
+
  private:
+  struct Hash {
+    using is_transparent = void;
+    size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+  };
+
   std::unordered_map<int64_t, Name> m_byId;
-  std::unordered_map<std::string, int64_t> m_byFolded;
+  std::unordered_map<std::string, int64_t, Hash, std::equal_to<>> m_byFolded;
+  int64_t m_knownThrough = 0;
 };

@@ -71,6 +71,62 @@ TEST(RegistryProcessTest, TwoProcessesWritingTheSameKeyLoseNothing) {
   RegCloseKey(key);
 }
 
+std::string ReadSz(HKEY key, char const* name) {
+  char text[32] = {};
+  unsigned long size = sizeof text;
+  return RegQueryValueEx(key, name, nullptr, nullptr, reinterpret_cast<unsigned char*>(text), &size) == ERROR_SUCCESS
+             ? std::string(text)
+             : "<missing>";
+}
+
+long WriteSz(HKEY key, char const* name, char const* text) {
+  return RegSetValueEx(key, name, 0, REG_SZ, reinterpret_cast<unsigned char const*>(text), std::strlen(text) + 1);
+}
+
+// This process knows the hive's value names after a unit of work; another process then adds
+// names between our units. Writing and reading those names here must find them, not add them twice.
+TEST(RegistryProcessTest, NamesAnotherProcessAddedBetweenOurUnitsAreFound) {
+  ScopedRoot root;
+  HKEY ours = CreateKey("Ours");
+  RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
+  ASSERT_EQ(ERROR_SUCCESS, WriteSz(ours, "Known", "k"));
+  ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
+  pid_t const child = fork();
+  if (child == 0) {
+    HKEY theirs = CreateKey("Theirs");
+    _exit(theirs && WriteSz(theirs, "Added Later", "t") == ERROR_SUCCESS && WriteSz(theirs, "Other", "o") == ERROR_SUCCESS
+              ? 0
+              : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(child, waitpid(child, &status, 0));
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  struct Case {
+    bool inUnit;
+    char const* name;
+    char const* text;
+  } const cases[] = {{true, "added later", "a"}, {false, "OTHER", "b"}, {true, "Brand New", "c"}};
+  for (Case const& c : cases) {
+    if (c.inUnit) RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
+    EXPECT_EQ(ERROR_SUCCESS, WriteSz(ours, c.name, c.text)) << c.name;
+    if (c.inUnit) {
+      EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true)) << c.name;
+    }
+    EXPECT_EQ(c.text, ReadSz(ours, c.name)) << c.name;
+  }
+  HKEY theirs = CreateKey("Theirs");
+  EXPECT_EQ("t", ReadSz(theirs, "ADDED LATER"));
+  unsigned long count = 0;
+  char name[32];
+  for (unsigned long size = sizeof name; RegEnumValue(ours, count, name, &size, nullptr, nullptr, nullptr, nullptr) ==
+                                         ERROR_SUCCESS;
+       size = sizeof name)
+    ++count;
+  EXPECT_EQ(4u, count);
+  RegCloseKey(theirs);
+  RegCloseKey(ours);
+}
+
 TEST(RegistryProcessTest, AProcessKilledInsideAUnitOfWorkLeavesAllOrNothing) {
   ScopedRoot root;
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
