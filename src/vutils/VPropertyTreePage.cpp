@@ -122,11 +122,11 @@ bool VPropertyTreePage::Refuse(int controlId, std::string const& message) {
 bool VPropertyTreePage::StoreControls() {
   std::vector<std::pair<VPageControl const*, VOption const*>> bound;
   for (VPageControl const& control : m_controls) {
-    VOption const* option = m_options && !control.option.empty() ? m_options->Find(control.option) : nullptr;
-    if (!option || !control.TakesInput()) continue;
+    if (!control.TakesInput()) continue;
     std::string message;
-    if (!control.Validate(message)) return Refuse(control.id, message);
-    if (control.value != control.shown) bound.emplace_back(&control, option);
+    if (control.enabled && !control.Validate(message)) return Refuse(control.id, message);
+    VOption const* option = m_options && !control.option.empty() ? m_options->Find(control.option) : nullptr;
+    if (option && control.value != control.shown) bound.emplace_back(&control, option);
   }
   // Taken in order; a refusal puts back what was taken before it, so the settings stay whole.
   std::vector<std::pair<VOption const*, VString>> taken;

@@ -59,6 +59,7 @@ class VPropertyTreePage : public CPropertyPage {
 
   // The settings the controls edit; must outlive the page's use.
   void BindOptions(VOptionList const* options) { m_options = options; }
+  VOptionList const* Options() const { return m_options; }
   std::vector<VPageControl> const& Controls() const { return m_controls; }
   VPageControl* Control(int id);
   VPageControl const* Control(int id) const { return const_cast<VPropertyTreePage*>(this)->Control(id); }
