@@ -44,6 +44,8 @@ class NetworkConfig : public ConnectConfigRecord, protected CommandLineGrammar {
   VString GetFirewallName() override;
   void SetFirewallName(VString name) override;
   int GetPort() const override { return m_port; }
+  // The session's remote-host record, which holds "Hostname", "Username" and "Firewall Name".
+  VProfileRecord* SharedRecord() const override;
   // Ports outside 1 to 65535 are refused; the port stays as it was.
   void SetPort(int port) override;
 

@@ -1,10 +1,22 @@
 // The FTP plug-in.
 #include "FTPConfig.h"
 #include "PluginExport.h"
+#include "ProtocolPageControls.h"
+#include "ProtocolPageSlots.h"
 #include "session/ProtocolPlugin.h"
+
+namespace {
+
+ProtocolPages& Pages() {
+  static ProtocolPages pages({11607, "FTP\nFTP", ProtocolPageControls::FTP});
+  return pages;
+}
+
+}  // namespace
 
 PLUGIN_EXPORT GUID const* GetProtocolGuid() { return &kProtocolPluginGuid; }
 
 PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElement* element, IHostnameResolver*) {
   element->recordFactory = FTPConfig::Create;
+  InstallProtocolPageSlots<Pages>(*element);
 }

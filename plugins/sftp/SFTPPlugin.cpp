@@ -1,10 +1,22 @@
 // The SFTP plug-in.
 #include "PluginExport.h"
+#include "ProtocolPageControls.h"
+#include "ProtocolPageSlots.h"
 #include "SFTPConfig.h"
 #include "session/ProtocolPlugin.h"
+
+namespace {
+
+ProtocolPages& Pages() {
+  static ProtocolPages pages({11606, "SFTP\nSFTP", ProtocolPageControls::SFTP});
+  return pages;
+}
+
+}  // namespace
 
 PLUGIN_EXPORT GUID const* GetProtocolGuid() { return &kProtocolPluginGuid; }
 
 PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElement* element, IHostnameResolver*) {
   element->recordFactory = SFTPConfig::Create;
+  InstallProtocolPageSlots<Pages>(*element);
 }

@@ -1,19 +1,27 @@
 #include "VOptionList.h"
 
+#include <algorithm>
 #include <string>
 
 #include "VProfileRecord.h"
 #include "platform/registry/NameFolding.h"
 
-VOptionList::VOptionList(VProfileRecord& record) { Walk(record); }
+VOptionList::VOptionList(VProfileRecord& record) {
+  std::vector<VProfileRecord const*> shared;
+  Walk(record, shared);
+}
 
-void VOptionList::Walk(VProfileRecord& record) {
+void VOptionList::Walk(VProfileRecord& record, std::vector<VProfileRecord const*>& shared) {
   VProfileOptionTable const& table = record.ProfileTable();
   for (int i = 0; i < table.Count(); ++i) {
     VProfileData* member = table.Member(record, i);
     if (member->Form() != VOptionForm::Nested) m_options.emplace_back(record, i);
-    if (VProfileRecord* nested = member->NestedRecord()) Walk(*nested);
+    if (VProfileRecord* nested = member->NestedRecord()) Walk(*nested, shared);
   }
+  VProfileRecord* common = record.SharedRecord();
+  if (!common || std::find(shared.begin(), shared.end(), common) != shared.end()) return;
+  shared.push_back(common);
+  Walk(*common, shared);
 }
 
 VOption const* VOptionList::Find(std::string_view name) const {

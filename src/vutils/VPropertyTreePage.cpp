@@ -1,5 +1,6 @@
 #include "VPropertyTreePage.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "VOptionList.h"
@@ -8,6 +9,10 @@
 
 VPropertyTreePage::VPropertyTreePage(unsigned int templateId, std::string caption, std::vector<VPageControl> controls)
     : m_templateId(templateId), m_caption(std::move(caption)), m_controls(std::move(controls)) {}
+
+void VPropertyTreePage::RemoveChildPage(VPropertyTreePage* page) {
+  m_children.erase(std::remove(m_children.begin(), m_children.end(), page), m_children.end());
+}
 
 bool VPropertyTreePage::Contains(VPropertyTreePage const* page) const {
   if (page == this) return true;

@@ -28,6 +28,8 @@ class VPropertyTreePage : public CPropertyPage {
   ~VPropertyTreePage() override = default;
 
   void AddChildPage(VPropertyTreePage* page) { m_children.push_back(page); }
+  // Forgets `page` as a child (a plug-in's page about to go); nothing when it is none.
+  void RemoveChildPage(VPropertyTreePage* page);
   std::vector<VPropertyTreePage*> const& ChildPages() const { return m_children; }
   // Whether `page` is this page or lies below it.
   bool Contains(VPropertyTreePage const* page) const;
