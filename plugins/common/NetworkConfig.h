@@ -14,11 +14,12 @@
 #include "CommandLineGrammar.h"
 #include "RemoteHostLink.h"
 #include "VProfile.h"
+#include "VSharedRecordSource.h"
 #include "session/ConnectConfigRecord.h"
 
 class CommandLineWriter;
 
-class NetworkConfig : public ConnectConfigRecord, protected CommandLineGrammar {
+class NetworkConfig : public ConnectConfigRecord, public VSharedRecordSource, protected CommandLineGrammar {
  public:
   struct Protocol {
     char const* commandSwitch;  // in capitals, without the slash

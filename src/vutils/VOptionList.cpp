@@ -4,6 +4,7 @@
 #include <string>
 
 #include "VProfileRecord.h"
+#include "VSharedRecordSource.h"
 #include "platform/registry/NameFolding.h"
 
 VOptionList::VOptionList(VProfileRecord& record) {
@@ -18,7 +19,8 @@ void VOptionList::Walk(VProfileRecord& record, std::vector<VProfileRecord const*
     if (member->Form() != VOptionForm::Nested) m_options.emplace_back(record, i);
     if (VProfileRecord* nested = member->NestedRecord()) Walk(*nested, shared);
   }
-  VProfileRecord* common = record.SharedRecord();
+  auto const* source = dynamic_cast<VSharedRecordSource const*>(&record);
+  VProfileRecord* common = source ? source->SharedRecord() : nullptr;
   if (!common || std::find(shared.begin(), shared.end(), common) != shared.end()) return;
   shared.push_back(common);
   Walk(*common, shared);

@@ -1,6 +1,6 @@
 // Every option of a record in one flat list, in save order: the record's own rows, the rows of
 // nested records in their place, and after a protocol choice the rows of the protocol's
-// selected record, followed by those of the record it shares (SharedRecord: the session's host,
+// selected record, followed by those of the record it shares (VSharedRecordSource: the session's host,
 // user and firewall names), listed once however many records share it. Nested records
 // themselves are not listed. Names are found ignoring case as
 // the store compares them (FoldName); where two rows share a name the first is found.

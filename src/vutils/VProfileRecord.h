@@ -40,10 +40,6 @@ class VProfileRecord : public VProfileData {
   VString ToText() const override { return VString(); }
   bool FromText(VString const& text, VString& error) override;
   VProfileRecord* NestedRecord() const override { return const_cast<VProfileRecord*>(this); }
-  // A record that keeps some of its options in another record it shares (a protocol record's
-  // host and user, held by the session's common settings) names it here, so that the option
-  // list shows those options with its own; null for none.
-  virtual VProfileRecord* SharedRecord() const { return nullptr; }
 
  protected:
   VProfileRecord() = default;
