@@ -60,6 +60,10 @@ CString NetworkConfig::CommandLine() {
 
 int NetworkConfig::CanConnect() const { return m_remoteHost->GetHostname().IsEmpty() ? 0 : 1; }
 
+VProfileRecord* NetworkConfig::SharedRecord() const {
+  return dynamic_cast<VProfileRecord*>(m_remoteHost.operator->());
+}
+
 CString NetworkConfig::GetHostname() { return CString(m_remoteHost->GetHostname().Str()); }
 
 void NetworkConfig::SetHostname(char const* hostname) { m_remoteHost->SetHostname(hostname); }

@@ -14,11 +14,12 @@
 #include "CommandLineGrammar.h"
 #include "RemoteHostLink.h"
 #include "VProfile.h"
+#include "VSharedRecordSource.h"
 #include "session/ConnectConfigRecord.h"
 
 class CommandLineWriter;
 
-class NetworkConfig : public ConnectConfigRecord, protected CommandLineGrammar {
+class NetworkConfig : public ConnectConfigRecord, public VSharedRecordSource, protected CommandLineGrammar {
  public:
   struct Protocol {
     char const* commandSwitch;  // in capitals, without the slash
@@ -44,6 +45,8 @@ class NetworkConfig : public ConnectConfigRecord, protected CommandLineGrammar {
   VString GetFirewallName() override;
   void SetFirewallName(VString name) override;
   int GetPort() const override { return m_port; }
+  // The session's remote-host record, which holds "Hostname", "Username" and "Firewall Name".
+  VProfileRecord* SharedRecord() const override;
   // Ports outside 1 to 65535 are refused; the port stays as it was.
   void SetPort(int port) override;
 

@@ -1,6 +1,8 @@
 // The FTP plug-in.
 #include "FTPConfig.h"
 #include "PluginExport.h"
+#include "ProtocolPageControls.h"
+#include "ProtocolPageSlots.h"
 #include "WizardPageDeclarations.h"
 #include "session/ProtocolPlugin.h"
 
@@ -8,6 +10,11 @@ namespace {
 
 void AddWizardPages(CPropertySheet* wizard, ISessionConfig* session) {
   WizardPageSet::Add(wizard, session, "FTP", WizardPageDeclarations::Network(WizardPageDeclarations::kFtp, "FTP Port"));
+}
+
+ProtocolPages& Pages() {
+  static ProtocolPages pages({11607, "FTP\nFTP", ProtocolPageControls::FTP});
+  return pages;
 }
 
 }  // namespace
@@ -18,4 +25,5 @@ PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElemen
   element->recordFactory = FTPConfig::Create;
   element->addWizardPages = AddWizardPages;
   element->releaseWizardPages = WizardPageSet::Release;
+  InstallProtocolPageSlots<Pages>(*element);
 }

@@ -1,6 +1,8 @@
 // The RLogin plug-in.
-#include "RLoginConfig.h"
 #include "PluginExport.h"
+#include "ProtocolPageControls.h"
+#include "ProtocolPageSlots.h"
+#include "RLoginConfig.h"
 #include "WizardPageDeclarations.h"
 #include "session/ProtocolPlugin.h"
 
@@ -8,6 +10,11 @@ namespace {
 
 void AddWizardPages(CPropertySheet* wizard, ISessionConfig* session) {
   WizardPageSet::Add(wizard, session, "RLogin", WizardPageDeclarations::Network(WizardPageDeclarations::kRLogin, "RLogin Port"));
+}
+
+ProtocolPages& Pages() {
+  static ProtocolPages pages({11604, "RLogin\nRLogin", ProtocolPageControls::RLogin});
+  return pages;
 }
 
 }  // namespace
@@ -18,4 +25,5 @@ PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElemen
   element->recordFactory = RLoginConfig::Create;
   element->addWizardPages = AddWizardPages;
   element->releaseWizardPages = WizardPageSet::Release;
+  InstallProtocolPageSlots<Pages>(*element);
 }

@@ -1,6 +1,8 @@
 // The SSH2 plug-in, which serves SSH1 as well: the library loads it once per protocol and
 // names the protocol in the element before the call.
 #include "PluginExport.h"
+#include "ProtocolPageControls.h"
+#include "ProtocolPageSlots.h"
 #include "SSH1Config.h"
 #include "SSH2Config.h"
 #include "WizardPageDeclarations.h"
@@ -16,6 +18,16 @@ void AddSsh1WizardPages(CPropertySheet* wizard, ISessionConfig* session) {
   WizardPageSet::Add(wizard, session, "SSH1", WizardPageDeclarations::Network(WizardPageDeclarations::kSsh1, "SSH1 Port"));
 }
 
+ProtocolPages& SSH2Pages() {
+  static ProtocolPages pages({11601, "SSH2\nSSH2", ProtocolPageControls::SSH2});
+  return pages;
+}
+
+ProtocolPages& SSH1Pages() {
+  static ProtocolPages pages({11602, "SSH1\nSSH1", ProtocolPageControls::SSH1});
+  return pages;
+}
+
 }  // namespace
 
 PLUGIN_EXPORT GUID const* GetProtocolGuid() { return &kProtocolPluginGuid; }
@@ -25,4 +37,9 @@ PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElemen
   element->recordFactory = ssh1 ? SSH1Config::Create : SSH2Config::Create;
   element->addWizardPages = ssh1 ? AddSsh1WizardPages : AddSsh2WizardPages;
   element->releaseWizardPages = WizardPageSet::Release;
+  if (ssh1) {
+    InstallProtocolPageSlots<SSH1Pages>(*element);
+  } else {
+    InstallProtocolPageSlots<SSH2Pages>(*element);
+  }
 }

@@ -1,21 +1,28 @@
 // The TAPI plug-in.
 #include "PluginExport.h"
+#include "ProtocolPageControls.h"
+#include "ProtocolPageSlots.h"
 #include "TAPIConfig.h"
+#include "VPageControls.h"
 #include "WizardPage.h"
 #include "WizardPageDeclarations.h"
-#include "VPageControls.h"
 #include "session/ProtocolPlugin.h"
 
 namespace {
 
-using Pages = WizardPageDeclarations;
+using Wizard = WizardPageDeclarations;
 
 // The number goes through the record's host, which takes only what can be dialled.
 void AddWizardPages(CPropertySheet* wizard, ISessionConfig* session) {
   WizardPageSet::Add(wizard, session, "TAPI",
-                     {{Pages::kTapi,
-                       {Pages::Intro("Enter the phone number the modem dials."),
-                        VPageControls::Edit(Pages::kPhoneNumber, "P&hone number:", WizardPage::kHostOption)}}});
+                     {{Wizard::kTapi,
+                       {Wizard::Intro("Enter the phone number the modem dials."),
+                        VPageControls::Edit(Wizard::kPhoneNumber, "P&hone number:", WizardPage::kHostOption)}}});
+}
+
+ProtocolPages& Pages() {
+  static ProtocolPages pages({11608, "TAPI\nTAPI", ProtocolPageControls::TAPI});
+  return pages;
 }
 
 }  // namespace
@@ -26,4 +33,5 @@ PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElemen
   element->recordFactory = TAPIConfig::Create;
   element->addWizardPages = AddWizardPages;
   element->releaseWizardPages = WizardPageSet::Release;
+  InstallProtocolPageSlots<Pages>(*element);
 }

@@ -1,6 +1,8 @@
 // The Telnet plug-in.
-#include "TelnetConfig.h"
 #include "PluginExport.h"
+#include "ProtocolPageControls.h"
+#include "ProtocolPageSlots.h"
+#include "TelnetConfig.h"
 #include "WizardPageDeclarations.h"
 #include "session/ProtocolPlugin.h"
 
@@ -8,6 +10,11 @@ namespace {
 
 void AddWizardPages(CPropertySheet* wizard, ISessionConfig* session) {
   WizardPageSet::Add(wizard, session, "Telnet", WizardPageDeclarations::Network(WizardPageDeclarations::kTelnet, "Telnet Port"));
+}
+
+ProtocolPages& Pages() {
+  static ProtocolPages pages({11603, "Telnet\nTelnet", ProtocolPageControls::Telnet});
+  return pages;
 }
 
 }  // namespace
@@ -18,4 +25,5 @@ PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElemen
   element->recordFactory = TelnetConfig::Create;
   element->addWizardPages = AddWizardPages;
   element->releaseWizardPages = WizardPageSet::Release;
+  InstallProtocolPageSlots<Pages>(*element);
 }

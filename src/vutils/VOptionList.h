@@ -1,6 +1,8 @@
 // Every option of a record in one flat list, in save order: the record's own rows, the rows of
 // nested records in their place, and after a protocol choice the rows of the protocol's
-// selected record. Nested records themselves are not listed. Names are found ignoring case as
+// selected record, followed by those of the record it shares (VSharedRecordSource: the session's host,
+// user and firewall names), listed once however many records share it. Nested records
+// themselves are not listed. Names are found ignoring case as
 // the store compares them (FoldName); where two rows share a name the first is found.
 //
 // The list points into the record and is valid while the record lives and keeps its
@@ -22,7 +24,7 @@ class VOptionList {
   VOption const* Find(std::string_view name) const;
 
  private:
-  void Walk(VProfileRecord& record);
+  void Walk(VProfileRecord& record, std::vector<VProfileRecord const*>& shared);
 
   std::vector<VOption> m_options;
 };

@@ -49,6 +49,13 @@ inline VPageControl Number(int id, std::string label, std::string option,
   control.maximum = maximum;
   return WithEnabledBy(std::move(control), enabledBy);
 }
+// A push button that runs `onClick` on its page.
+inline VPageControl Action(int id, std::string label,
+                           std::function<void(VPropertyTreePage &)> onClick) {
+  VPageControl control = Bound(id, VControlKind::Button, std::move(label), "");
+  control.onClick = std::move(onClick);
+  return control;
+}
 // A list whose choices stand for the option texts paired with them.
 inline VPageControl List(int id, std::string label, std::string option,
                          Choices const &choices) {

@@ -210,6 +210,8 @@ void VPropertyTreeDialog::HidePage(VPropertyTreePage* page) {
       m_tree.MarkSelected(0);
       ShowSelected(nullptr);
     }
+  } else if (m_current && page->Contains(m_current)) {
+    m_current = nullptr;  // a closed dialog's page going away: nothing may point to it
   }
   TakeOut(page);
 }

@@ -1,5 +1,6 @@
 #include "VPropertyTreePage.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "VOptionList.h"
@@ -8,6 +9,10 @@
 
 VPropertyTreePage::VPropertyTreePage(unsigned int templateId, std::string caption, std::vector<VPageControl> controls)
     : m_templateId(templateId), m_caption(std::move(caption)), m_controls(std::move(controls)) {}
+
+void VPropertyTreePage::RemoveChildPage(VPropertyTreePage* page) {
+  m_children.erase(std::remove(m_children.begin(), m_children.end(), page), m_children.end());
+}
 
 bool VPropertyTreePage::Contains(VPropertyTreePage const* page) const {
   if (page == this) return true;
@@ -122,11 +127,11 @@ bool VPropertyTreePage::Refuse(int controlId, std::string const& message) {
 bool VPropertyTreePage::StoreControls() {
   std::vector<std::pair<VPageControl const*, VOption const*>> bound;
   for (VPageControl const& control : m_controls) {
-    VOption const* option = m_options && !control.option.empty() ? m_options->Find(control.option) : nullptr;
-    if (!option || !control.TakesInput()) continue;
+    if (!control.TakesInput()) continue;
     std::string message;
-    if (!control.Validate(message)) return Refuse(control.id, message);
-    if (control.value != control.shown) bound.emplace_back(&control, option);
+    if (control.enabled && !control.Validate(message)) return Refuse(control.id, message);
+    VOption const* option = m_options && !control.option.empty() ? m_options->Find(control.option) : nullptr;
+    if (option && control.value != control.shown) bound.emplace_back(&control, option);
   }
   // Taken in order; a refusal puts back what was taken before it, so the settings stay whole.
   std::vector<std::pair<VOption const*, VString>> taken;

@@ -28,6 +28,8 @@ class VPropertyTreePage : public CPropertyPage {
   ~VPropertyTreePage() override = default;
 
   void AddChildPage(VPropertyTreePage* page) { m_children.push_back(page); }
+  // Forgets `page` as a child (a plug-in's page about to go); nothing when it is none.
+  void RemoveChildPage(VPropertyTreePage* page);
   std::vector<VPropertyTreePage*> const& ChildPages() const { return m_children; }
   // Whether `page` is this page or lies below it.
   bool Contains(VPropertyTreePage const* page) const;
@@ -59,6 +61,7 @@ class VPropertyTreePage : public CPropertyPage {
 
   // The settings the controls edit; must outlive the page's use.
   void BindOptions(VOptionList const* options) { m_options = options; }
+  VOptionList const* Options() const { return m_options; }
   std::vector<VPageControl> const& Controls() const { return m_controls; }
   VPageControl* Control(int id);
   VPageControl const* Control(int id) const { return const_cast<VPropertyTreePage*>(this)->Control(id); }

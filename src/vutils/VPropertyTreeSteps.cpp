@@ -1,6 +1,7 @@
 #include "VPropertyTreeSteps.h"
 
 #include "VKeyChord.h"
+#include "VPageDialog.h"
 #include "VPropertyTreeDialog.h"
 #include "VPropertyTreePage.h"
 #include "platform/ui/HeadlessDialogPresenter.h"
@@ -50,17 +51,21 @@ Outcome Key(VPropertyTreeDialog& dialog, DialogStep const& step, std::string& er
   return Outcome::Done;
 }
 
-Outcome Choose(VPropertyTreeDialog& dialog, DialogStep const& step, std::string& error) {
+// Picks the step's item in a list of `page`, which `dialog` shows.
+Outcome ChooseOn(VPropertyTreePage const* page, DialogModel& dialog, DialogStep const& step, std::string& error) {
   int id = 0;
   std::string item;
   if (!step.Integer("control", id, error) || !step.Text("item", item, error)) return Outcome::Failed;
-  VPropertyTreePage* page = dialog.CurrentPage();
   VPageControl const* control = page ? page->Control(id) : nullptr;
   if (control && control->kind != VControlKind::Choice) {
     error = "control " + std::to_string(id) + " is not a list";
     return Outcome::Failed;
   }
   return dialog.SetControl(id, item, error) ? Outcome::Done : Outcome::Failed;
+}
+
+Outcome Choose(VPropertyTreeDialog& dialog, DialogStep const& step, std::string& error) {
+  return ChooseOn(dialog.CurrentPage(), dialog, step, error);
 }
 
 HeadlessDialogPresenter::StepHandler OnTree(TreeAction action) {
@@ -78,4 +83,8 @@ void VPropertyTreeSteps::AddTo(HeadlessDialogPresenter& presenter) {
   presenter.AddStep("collapse", OnTree([](VPropertyTreeDialog& d, DialogStep const& s, std::string& e) { return Expand(d, s, e, false); }));
   presenter.AddStep("key", OnTree(Key));
   presenter.AddStep("choose", OnTree(Choose));
+  presenter.AddStep("choose", [](DialogModel& model, DialogStep const& step, std::string& error) {
+    auto* dialog = dynamic_cast<VPageDialog*>(&model);
+    return dialog ? ChooseOn(&dialog->Page(), *dialog, step, error) : Outcome::NotMine;
+  });
 }

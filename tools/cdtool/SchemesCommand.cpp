@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "CommandOutput.h"
-#include "RgbText.h"
+#include "terminal/RgbText.h"
 #include "VProfileStore.h"
 #include "terminal/ProfileColorSchemeList.h"
 

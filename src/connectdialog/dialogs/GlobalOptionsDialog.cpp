@@ -1,8 +1,17 @@
 #include "dialogs/GlobalOptionsDialog.h"
 
 #include "database/GlobalConfigInstance.h"
+#include "dialogs/DefaultSessionEditor.h"
+#include "dialogs/GlobalAnsiColorPage.h"
+#include "dialogs/GlobalColorSchemesPage.h"
+#include "dialogs/GlobalFileTypesPage.h"
+#include "dialogs/GlobalFirewallPage.h"
+#include "dialogs/GlobalFtpPage.h"
 #include "dialogs/GlobalGeneralPage.h"
 #include "dialogs/GlobalPageControls.h"
+#include "dialogs/GlobalPrintingPage.h"
+#include "dialogs/GlobalTabsPage.h"
+#include "dialogs/GlobalTransferOptionsPage.h"
 #include "dialogs/PropertyTreeState.h"
 #include "library/LibraryState.h"
 #include "library/ProductInfo.h"
@@ -17,6 +26,12 @@ std::unique_ptr<VPropertyTreePage> Page(unsigned int templateId, char const* tit
   return page;
 }
 
+template <typename P>
+std::unique_ptr<VPropertyTreePage> Titled(std::unique_ptr<P> page, char const* title) {
+  page->SetTitle(title);
+  return page;
+}
+
 // A copy to edit, its own checkpoint taken so that OK carries over only what the pages changed.
 GlobalConfig WorkingCopy(GlobalConfig const& config) {
   GlobalConfig copy(config);
@@ -28,43 +43,48 @@ GlobalConfig WorkingCopy(GlobalConfig const& config) {
 
 VPropertyPageStateMap GlobalOptionsDialog::m_pageStateMap;
 
-GlobalOptionsDialog::GlobalOptionsDialog(GlobalConfig& config, bool withFileTypes)
+GlobalOptionsDialog::GlobalOptionsDialog(GlobalConfig& config, FileTypeManager* fileTypes, IconManager* icons)
     : VPropertyTreeDialog("Global Options", VPropertyTreeIds{9999, 1300, 1301, 1302}, nullptr, &m_pageStateMap),
       m_config(config),
       m_working(WorkingCopy(config)),
       m_options(m_working) {
-  MakePages();
+  MakePages(icons ? fileTypes : nullptr);
   for (VPropertyTreePage* page : PagesInOrder()) page->BindOptions(&m_options);
   std::array<VPropertyTreePage*, kPageCount> const pages = PagesInOrder();
   PropertyTreeState::Restore({pages.begin(), pages.end()}, m_config.globalOptionsTreeState.Str(),
                              m_config.globalOptionsTreeSelected.Str(), m_pageStateMap);
-  AddPages(withFileTypes);
+  AddPages(fileTypes && icons);
   CallAddGlobalPages(this, 1);
 }
 
 GlobalOptionsDialog::~GlobalOptionsDialog() {
+  CallRemoveGlobalPages(this);
   if (m_config.GetCurrentGlobalOptionsDialog() == this) m_config.SetCurrentGlobalOptionsDialog(nullptr);
 }
 
-void GlobalOptionsDialog::MakePages() {
+void GlobalOptionsDialog::MakePages(FileTypeManager* fileTypes) {
   m_general = std::make_unique<GlobalGeneralPage>(m_working);
   m_defaultSession = Page(10002, "Default Session\nDefault Session Setup", GlobalPageControls::DefaultSession());
+  m_defaultSession->Control(GlobalPageControls::kEditDefaultSession)->onClick = [this](VPropertyTreePage&) {
+    DefaultSessionEditor::Edit(&m_working);
+  };
   m_terminal = Page(10001, "Terminal\nTerminal", GlobalPageControls::Terminal());
   m_appearance = Page(11409, "Appearance\nGlobal Appearance", GlobalPageControls::Appearance());
-  m_ansiColor = Page(11410, "ANSI Color");
-  m_colorSchemes = Page(11411, "Color Schemes");
-  m_tabs = Page(11468, "Tabs\nTabs", GlobalPageControls::Tabs());
-  m_printing = Page(11414, "Printing\nGlobal Printing");
+  m_ansiColor = std::make_unique<GlobalAnsiColorPage>(m_working);
+  m_colorSchemes = std::make_unique<GlobalColorSchemesPage>(m_working, m_config);
+  m_tabs = Titled(std::make_unique<GlobalTabsPage>(m_working), "Tabs\nTabs");
+  m_printing = Titled(std::make_unique<GlobalPrintingPage>(m_working), "Printing\nGlobal Printing");
   m_advancedPrinting = Page(11415, "Advanced\nAdvanced Global Printing", GlobalPageControls::AdvancedPrinting());
   m_webBrowser = Page(11419, "Web Browser\nWeb Browser Setup", GlobalPageControls::WebBrowser());
   m_fileTransfer = Page(11423, "File Transfer\nFile Transfer", GlobalPageControls::FileTransfer());
-  m_transferOptions = Page(11437, "Options");
+  m_transferOptions = std::make_unique<GlobalTransferOptionsPage>();
   m_transferAdvanced = Page(11424, "Advanced\nAdvanced", GlobalPageControls::TransferAdvanced());
   m_view = Page(11425, "View\nView", GlobalPageControls::View());
-  m_ftp = Page(11426, "FTP\nFTP");
+  m_ftp = Titled(std::make_unique<GlobalFtpPage>(m_working), "FTP\nFTP");
   m_sound = Page(11427, "Sound\nSound", GlobalPageControls::Sound());
-  m_fileTypes = Page(11428, "File Types\nFile Types");
-  m_firewall = Page(11462, "Firewall\nFirewall");
+  m_fileTypes = fileTypes ? Titled(std::make_unique<GlobalFileTypesPage>(*fileTypes), "File Types\nFile Types")
+                          : Page(11428, "File Types\nFile Types");
+  m_firewall = Titled(std::make_unique<GlobalFirewallPage>(), "Firewall\nFirewall");
 }
 
 void GlobalOptionsDialog::AddPages(bool withFileTypes) {
@@ -101,7 +121,6 @@ std::array<VPropertyTreePage*, GlobalOptionsDialog::kPageCount> GlobalOptionsDia
 int GlobalOptionsDialog::DoModal() {
   m_config.SetCurrentGlobalOptionsDialog(this);
   int const result = VPropertyTreeDialog::DoModal();
-  CallRemoveGlobalPages(this);
   StoreTreeState();
   m_config.SetCurrentGlobalOptionsDialog(nullptr);
   return result;
@@ -135,7 +154,7 @@ int ShowGlobalOptionsDialog(VString const& startPage, bool, bool, bool, unsigned
   GlobalConfig* config = nullptr;
   GetGlobalConfig(config);
   if (!config) return IDCANCEL;
-  GlobalOptionsDialog dialog(*config, fileTypes && icons);
+  GlobalOptionsDialog dialog(*config, fileTypes, icons);
   dialog.SetStartPage(startPage.Str());
   int const result = dialog.DoModal();
   if (changed) *changed = result == IDOK;

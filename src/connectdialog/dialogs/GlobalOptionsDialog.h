@@ -2,11 +2,14 @@
 // follow the installed products (General and Firewall always; the Terminal group with a
 // terminal client; the File Transfer group with the transfer client, its File Types page only
 // when the caller hands a file type and an icon manager). The host's own pages come through the
-// add and remove global-pages callbacks.
+// add-global-pages callback, called last in the constructor, and the remove callback, called
+// first in the destructor.
 //
 // The pages edit a working copy taken when the dialog is made; OK carries what changed into the
 // global configuration (with "Show Quick Connect Dialog" cleared while the connect dialog shows
-// on startup), Cancel drops the copy. The caller saves the configuration. While the dialog
+// on startup), Cancel drops the copy. The caller saves the configuration. Records with keys of
+// their own are stored by their editors as soon as the user confirms them: the default session
+// (DefaultSessionEditor), the colour schemes, the file types and the firewalls. While the dialog
 // runs, the configuration names it as its current Global Options dialog. The tree's state is
 // kept as the Session Options dialog keeps its own (PropertyTreeState), in "Global Options Tree
 // State" and "Global Options Tree Selected", one character per page in the order of PagesInOrder.
@@ -29,8 +32,8 @@ class GlobalOptionsDialog : public VPropertyTreeDialog {
  public:
   static constexpr int kPageCount = 18;
 
-  // `config` outlives the dialog. `withFileTypes`: the caller has a file type and an icon manager.
-  GlobalOptionsDialog(GlobalConfig& config, bool withFileTypes);
+  // `config` outlives the dialog, and so do the managers; the File Types page needs both.
+  explicit GlobalOptionsDialog(GlobalConfig& config, FileTypeManager* fileTypes = nullptr, IconManager* icons = nullptr);
   ~GlobalOptionsDialog() override;
 
   // Shows `startPage` (a tree label or a page's caption; empty: the page remembered).
@@ -47,7 +50,7 @@ class GlobalOptionsDialog : public VPropertyTreeDialog {
   static void DeleteStateMap() { m_pageStateMap.RemoveAll(); }
 
  private:
-  void MakePages();
+  void MakePages(FileTypeManager* fileTypes);
   void AddPages(bool withFileTypes);
   void StoreTreeState() const;
 

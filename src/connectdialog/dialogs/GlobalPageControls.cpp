@@ -4,16 +4,31 @@
 #include <utility>
 
 #include "VPageControls.h"
+#include "VPropertyTreePage.h"
+#include "dialogs/PrinterDialogs.h"
+#include "dialogs/ShowConnectDialog.h"
 #include "library/ProductInfo.h"
+#include "platform/ui/UserInterface.h"
 
 namespace {
 
 using Kind = VControlKind;
-using VPageControls::Bound, VPageControls::Check, VPageControls::Edit, VPageControls::Number;
+using VPageControls::Action, VPageControls::Bound, VPageControls::Check, VPageControls::Edit, VPageControls::List,
+    VPageControls::Number;
 
 // The name the running host keeps a per-host option under.
 std::string PerHost(std::string name) {
   return GetCurrentAppProductID() == kProductHaloFyx ? name + " HFYX" : name;
+}
+
+// A "..." button that puts a chosen file (or folder) into the edit box `target`.
+VPageControl Browse(int id, int target, std::string title) {
+  return Action(id, "...", [target, title](VPropertyTreePage& page) {
+    std::string path = page.Control(target)->value;
+    std::string ignored;
+    if (GetUserInterface().ChooseFile(UserInterface::FileChooser::Open, title, "", "All Files (*)|*||", path))
+      page.SetControl(target, path, ignored);
+  });
 }
 
 }  // namespace
@@ -30,12 +45,20 @@ std::vector<VPageControl> GlobalPageControls::General() {
           Check(3004, "So&rt Connect dialog entries alphabetically", "Sort Alphabetical"),
           Check(kMinimizeToTray, "Minimize to &Traymind in the system tray", "Minimize To Tray"),
           Number(kMruCount, "R&ecently used session list:", "MRU Count", 0, 9),
-          Edit(kConfigFolder, "Configuration &folder", "")};
+          Edit(kConfigFolder, "Configuration &folder", ""),
+          Browse(1425, kConfigFolder, "Configuration folder")};
 }
 
 std::vector<VPageControl> GlobalPageControls::DefaultSession() {
   return {Check(1390, "&Use auto session", PerHost("Use Auto Session")),
-          Edit(1389, "&Session name:", PerHost("Auto Session Name"))};
+          Edit(1389, "&Session name:", PerHost("Auto Session Name")),
+          Action(1391, "...",
+                 [](VPropertyTreePage& page) {
+                   CString path(page.Control(1389)->value);
+                   std::string ignored;
+                   if (ShowConnectDialogBrowseMode("Select Session", path) == IDOK) page.SetControl(1389, path.Str(), ignored);
+                 }),
+          Bound(kEditDefaultSession, VControlKind::Button, "Edit &Default Settings...", "")};
 }
 
 std::vector<VPageControl> GlobalPageControls::Terminal() {
@@ -49,7 +72,8 @@ std::vector<VPageControl> GlobalPageControls::Terminal() {
           Check(1100, "Copy on s&elect", "Copy On Select"),
           Check(1103, "&Paste on middle button", "Paste On Middle Button"),
           Check(1176, "&Hide mouse pointer on keypress", "Hide Mouse Pointer On Keypress"),
-          Edit(1428, "C&ustom menu and toolbar file", "Menu Toolbar File")};
+          Edit(1428, "C&ustom menu and toolbar file", "Menu Toolbar File"),
+          Browse(1429, 1428, "Custom menu and toolbar file")};
 }
 
 std::vector<VPageControl> GlobalPageControls::Appearance() {
@@ -69,6 +93,8 @@ std::vector<VPageControl> GlobalPageControls::Tabs() {
   return {Check(11445, "&Show status indicators", "Show Status Indicators"),
           Number(1222, "Width of status &indicators:", "Status Indicator Width", 1, 10),
           Number(1223, "Minimum &tab width:", "Min Tab Width", 20, 300),
+          List(11449, "&Double-click action:", "Double Click Action",
+               {{"Do nothing", "0"}, {"Close the tab", "1"}, {"Clone the session", "2"}}),
           Check(11450, "Confirm &when closing multiple tabs", "Confirm Close Multiple Tabs")};
 }
 
@@ -76,21 +102,31 @@ std::vector<VPageControl> GlobalPageControls::AdvancedPrinting() {
   return {Check(1251, "&Disable pass-through printing", "Disable Pass Through Printing"),
           Check(1252, "&Buffer pass-through printing", "Buffer Pass Through Printing"),
           Check(1255, "Use &raw mode", "Use Raw Mode"),
-          Check(1159, "Direct &pass-through printing to port:", "Use Printer Port")};
+          Check(1159, "Direct &pass-through printing to port:", "Use Printer Port"),
+          PrinterDialogs::PortList(1160, 1159),
+          VPageControls::WithEnabledBy(
+              Action(1441, "&Settings...", [](VPropertyTreePage& page) { PrinterDialogs::EditPort(page.Options()); }),
+              1159)};
 }
 
 std::vector<VPageControl> GlobalPageControls::WebBrowser() {
   return {Check(1010, "&Use registry setting for web browser", "HTTP Use Registry Entry"),
           Edit(1371, "", "HTTP Browser Application"),
+          Browse(1372, 1371, "Web browser"),
           Check(1374, "U&se Dynamic Data Exchange (DDE)", "HTTP Use DDE")};
 }
 
 std::vector<VPageControl> GlobalPageControls::FileTransfer() {
-  return {Check(3014, "Prompt to re&sume interrupted transfers", "Prompt to Resume on Connect"),
+  return {List(3010, "Default transfer &type:", "Transfer Type", {{"Automatic", "0"}, {"ASCII", "1"}, {"Binary", "2"}}),
+          List(3011, "Action for &existing files:", "Overwrite Action",
+               {{"Ask", "0"}, {"Overwrite", "1"}, {"Resume", "2"}, {"Skip", "3"}}),
+          Check(3014, "Prompt to re&sume interrupted transfers", "Prompt to Resume on Connect"),
           Check(3015, "Close &window on disconnect", "Close on Disconnect"),
           Check(3018, "&Restore last session directory", "Restore Session Directory"),
           Number(3016, "&Maximum number of attempts:", "Retry Attempts", 0, 32000),
           Number(3017, "&Delay between attempts (seconds):", "Retry Delay", 0, 32400),
+          List(3019, "When the editor e&xits:", "Remote Edit Upload Action",
+               {{"Ask before uploading", "0"}, {"Upload the file", "1"}, {"Do not upload", "2"}}),
           Check(3020, "&Upload when the file is saved in the editor", "Remote Edit Upload On Modify")};
 }
 
@@ -99,6 +135,7 @@ std::vector<VPageControl> GlobalPageControls::TransferAdvanced() {
           Check(3036, "&Keep connections alive", "Keep Alive"),
           Check(3035, "&Enable log output to file", "Enable Log File"),
           Edit(3031, "Log &filename:", "Log File"),
+          Browse(3030, 3031, "Log file"),
           Edit(1283, "File &permissions:", "File Permissions"),
           Edit(1286, "&Directory permissions:", "Directory Permissions")};
 }
@@ -113,12 +150,14 @@ std::vector<VPageControl> GlobalPageControls::View() {
           Check(1246, "Display the log &view", "Display Log"),
           Check(1287, "Save session &window position", "Save Session Window Attributes"),
           Number(1097, "Log window &buffer size:", "Log Buffer Size", 50, 32500),
+          List(1210, "Number &style:", "Transfer View Number Style",
+               {{"Bytes", "0"}, {"Kilobytes", "1"}, {"Automatic", "2"}}),
           Check(1055, "Display the full &path in title bar", "Display Path in Title Bar")};
 }
 
 std::vector<VPageControl> GlobalPageControls::Sound() {
-  return {Edit(1305, "&Connect:", "Connect Sound File"),
-          Edit(1308, "Unexpected &disconnect:", "Disconnect Sound File"),
-          Edit(1311, "&Transfer complete:", "Transfer Complete Sound File"),
-          Edit(1314, "&Error:", "Error Sound File")};
+  return {Edit(1305, "&Connect:", "Connect Sound File"), Browse(1306, 1305, "Connect sound"),
+          Edit(1308, "Unexpected &disconnect:", "Disconnect Sound File"), Browse(1309, 1308, "Disconnect sound"),
+          Edit(1311, "&Transfer complete:", "Transfer Complete Sound File"), Browse(1312, 1311, "Transfer complete sound"),
+          Edit(1314, "&Error:", "Error Sound File"), Browse(1315, 1314, "Error sound")};
 }

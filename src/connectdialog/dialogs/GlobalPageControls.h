@@ -13,6 +13,7 @@ class GlobalPageControls {
     kMinimizeToTray = 1397,
     kMruCount = 1352,
     kConfigFolder = 1424,
+    kEditDefaultSession = 1341,
   };
 
   static std::vector<VPageControl> General();

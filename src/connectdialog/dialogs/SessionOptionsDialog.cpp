@@ -215,7 +215,7 @@ void SessionOptionsDialog::OnOK() {
 void SessionOptionsDialog::OnDestroy() {
   if (m_destroyed || !m_session) return;
   m_destroyed = true;
+  StoreTreeState();  // before the plug-ins take their pages, which may be the one shown
   ConnectProtocolTable& table = GetConnectProtocolTable();
   for (int i = 0; i < table.GetSize(); ++i) table[i].destroySessionPages(this);
-  StoreTreeState();
 }

@@ -3,13 +3,15 @@
 #include <utility>
 
 #include "VPageControls.h"
+#include "dialogs/PrinterDialogs.h"
 #include "dialogs/SessionPrintingPage.h"
 
 namespace {
 
 using Kind = VControlKind;
 using Choices = VPageControls::Choices;
-using VPageControls::Bound, VPageControls::Check, VPageControls::Edit, VPageControls::Number, VPageControls::List;
+using VPageControls::Action, VPageControls::Bound, VPageControls::Check, VPageControls::Edit, VPageControls::Number,
+    VPageControls::List, VPageControls::WithEnabledBy;
 
 // Raw mode prints through the printer driver, never a port: the port is off while it is on.
 VPageControl UnlessRaw(VPageControl control) {
@@ -126,7 +128,10 @@ std::vector<VPageControl> SessionPageControls::Printing() {
           Edit(SessionPrintingPage::kTop, "&Top:", ""),
           Edit(SessionPrintingPage::kRight, "&Right:", ""),
           Edit(SessionPrintingPage::kBottom, "&Bottom:", ""),
-          Bound(SessionPrintingPage::kFont, Kind::Label, "Font:", "")};
+          Bound(SessionPrintingPage::kFont, Kind::Label, "Font:", ""),
+          Bound(SessionPrintingPage::kChooseFont, Kind::Button, "C&hoose...", ""),
+          Action(SessionPrintingPage::kPassThrough, "Pass-&through printing...",
+                 [](VPropertyTreePage& page) { PrinterDialogs::EditPassThrough(page.Options()); })};
 }
 
 std::vector<VPageControl> SessionPageControls::AdvancedPrinting() {
@@ -134,7 +139,10 @@ std::vector<VPageControl> SessionPageControls::AdvancedPrinting() {
           Check(1632, "&Disable pass-through printing", "Disable Pass Through Printing"),
           Check(1633, "&Buffer pass-through printing", "Buffer Pass Through Printing"),
           Check(1634, "Use &raw mode", "Use Raw Mode"),
-          UnlessRaw(Check(1635, "Direct &pass-through printing to port", "Use Printer Port"))};
+          UnlessRaw(Check(1635, "Direct &pass-through printing to port", "Use Printer Port")),
+          PrinterDialogs::PortList(1636, 1635),
+          WithEnabledBy(Action(1637, "&Settings...", [](VPropertyTreePage& page) { PrinterDialogs::EditPort(page.Options()); }),
+                        1635)};
 }
 
 std::vector<VPageControl> SessionPageControls::XModemZModem() {

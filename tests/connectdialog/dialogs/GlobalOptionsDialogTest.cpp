@@ -12,7 +12,11 @@
 #include "library/ProductInfo.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "platform/ui/UserInterface.h"
+#include "platform/ui/HeadlessImageList.h"
+#include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
+#include "transfer/FileTypeManager.h"
+#include "transfer/IconManager.h"
 
 namespace {
 
@@ -58,6 +62,7 @@ class GlobalOptionsDialogTest : public ::testing::Test {
   static bool Select(GlobalOptionsDialog& dialog, char const* label) { return dialog.SelectItem(dialog.FindItem(label)); }
 
   ScopedRoot root;
+  ScopedEnv fileTypesRoot{"BRIMVALE_FILETYPES_ROOT", TEST_DATA_DIR "/filetypes"};
   HeadlessUserInterface ui;
   GlobalConfig config{nullptr};
 };
@@ -81,7 +86,10 @@ TEST_F(GlobalOptionsDialogTest, TheTreeFollowsTheInstalledProducts) {
   for (Case const& c : {Case{true, true, true, join({terminal, withTypes})}, Case{true, false, true, join({terminal})},
                         Case{false, true, false, join({transfer})}, Case{false, true, true, join({withTypes})}}) {
     Install(c.terminal, c.transfer);
-    GlobalOptionsDialog dialog(config, c.fileTypes);
+    FileTypeManager types;
+    HeadlessImageList small, large;
+    IconManager icons(&types, &small, &large);
+    GlobalOptionsDialog dialog(config, c.fileTypes ? &types : nullptr, &icons);
     dialog.Open();
     EXPECT_EQ(Tree(dialog), c.tree);
     EXPECT_EQ(dialog.WindowTitle().Str(), "Global Options");
@@ -90,7 +98,7 @@ TEST_F(GlobalOptionsDialogTest, TheTreeFollowsTheInstalledProducts) {
 
 TEST_F(GlobalOptionsDialogTest, MaxColumnsIsRangeChecked) {
   config.maxColumns = 500;
-  GlobalOptionsDialog dialog(config, false);
+  GlobalOptionsDialog dialog(config);
   dialog.SetStartPage("Appearance");
   dialog.Open();
   std::string error;
@@ -109,7 +117,7 @@ TEST_F(GlobalOptionsDialogTest, GeneralPageChecksInItsOrder) {
   std::string const folder = root.File("configs");
   std::filesystem::create_directories(folder);
   config.showQuickConnectDialog = 1;
-  GlobalOptionsDialog dialog(config, false);
+  GlobalOptionsDialog dialog(config);
   dialog.Open();
   ASSERT_EQ(dialog.CurrentPage()->Caption(), "General");
   std::string error;
@@ -149,7 +157,7 @@ TEST_F(GlobalOptionsDialogTest, GeneralPageChecksInItsOrder) {
 
 TEST_F(GlobalOptionsDialogTest, CancelLeavesTheConfigurationUntouched) {
   std::string const before = Texts(config);
-  GlobalOptionsDialog dialog(config, true);
+  GlobalOptionsDialog dialog(config);
   dialog.Open();
   std::string error;
   for (VPropertyTreePage* page : dialog.PagesInOrder()) {

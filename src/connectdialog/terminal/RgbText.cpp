@@ -1,4 +1,4 @@
-#include "RgbText.h"
+#include "terminal/RgbText.h"
 
 #include <charconv>
 #include <cstdio>

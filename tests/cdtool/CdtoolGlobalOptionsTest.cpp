@@ -1,0 +1,58 @@
+// Runs `cdtool dialog global-options` against a temporary root: OK saves the global options,
+// Cancel saves nothing, a refused page keeps the dialog open with its message.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "support/CdtoolRunner.h"
+
+namespace {
+
+using CdtoolGlobalOptionsTest = CdtoolTest;
+
+TEST_F(CdtoolGlobalOptionsTest, OkSavesTheOptionsAndCancelSavesNothing) {
+  std::string const script = m_root.File("script.json");
+  struct Case {
+    char const* name;
+    char const* steps;
+    char const* answers;
+    std::string shown;   // a part of the output
+    char const* stored;  // "Max Columns" afterwards
+  };
+  for (Case const& c : {
+           Case{"cancelled", R"({"do":"set","control":11353,"value":"500"},{"do":"cancel"})", "",
+                R"({"endCode":2,"messages":[],"title":"Global Options","pages":[)", "132\n"},
+           Case{"refused, then cancelled", R"({"do":"set","control":11353,"value":"100"},{"do":"ok"})", "",
+                R"({"endCode":2,"messages":[{"text":"Please enter an integer between 132 and 1024.","type":)",
+                "132\n"},
+           Case{"accepted", R"({"do":"set","control":11353,"value":"100"},{"do":"ok"},)"
+                            R"({"do":"set","control":11353,"value":"240"},{"do":"ok"})",
+                "", R"("current":"Appearance")", "240\n"},
+           Case{"the start page by caption", R"({"do":"select","page":"FTP"},{"do":"ok"})", "",
+                R"("error":"no page \"FTP\" in the tree")", "240\n"},
+       }) {
+    WriteFileBytes(script, std::string(R"({"answers":[)") + c.answers + R"(],"steps":[)" + c.steps + "]}");
+    CdtoolResult const result = Run("dialog global-options --start 'Global Appearance' --json --script " + script);
+    EXPECT_NE(result.out.find(c.shown), std::string::npos) << c.name << "\n" << result.out << result.err;
+    EXPECT_EQ(Run("global get 'Max Columns'").out, c.stored) << c.name;
+  }
+}
+
+TEST_F(CdtoolGlobalOptionsTest, TheTransferClientsTreeAndItsFtpRule) {
+  std::string const script = m_root.File("script.json");
+  WriteFileBytes(script, R"({"steps":[{"do":"select","page":"FTP"},{"do":"set","control":1081,"value":"true"},)"
+                         R"({"do":"set","control":1082,"value":"1023"},{"do":"ok"},)"
+                         R"({"do":"set","control":1082,"value":"2048"},{"do":"ok"}]})");
+  CdtoolResult const result = Run("--product halofyx dialog global-options --json --script " + script);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find(R"("messages":[{"text":"Please enter a buffer size between 1024 and 65536.")"),
+            std::string::npos) << result.out;
+  for (char const* label : {"General", "Default Session", "File Transfer", "Options", "Advanced", "View", "FTP", "Sound",
+                            "File Types", "Firewall"})
+    EXPECT_NE(result.out.find(std::string(R"({"label":")") + label + "\""), std::string::npos) << label;
+  EXPECT_EQ(result.out.find(R"({"label":"Terminal")"), std::string::npos);
+  EXPECT_NE(result.out.find(R"("saved":true)"), std::string::npos);
+  EXPECT_EQ(Run("--product halofyx global get 'Receive Buffer Size'").out, "2048\n");
+}
+
+}  // namespace

@@ -1,0 +1,72 @@
+#include "GlobalOptionsVerb.h"
+
+#include <memory>
+
+#include "CommandOutput.h"
+#include "DialogScriptRunner.h"
+#include "DialogVerbRegistry.h"
+#include "PropertyTreeDialogView.h"
+#include "VPropertyTreeSteps.h"
+#include "database/GlobalConfigInstance.h"
+#include "dialogs/GlobalOptionsDialog.h"
+#include "library/ProductInfo.h"
+#include "platform/ui/HeadlessImageList.h"
+#include "transfer/FileTypeManager.h"
+#include "transfer/IconManager.h"
+
+namespace {
+
+DialogVerbRegistry::Entry const registered{
+    [](CLI::App& dialog) -> std::unique_ptr<DialogVerb> { return std::make_unique<GlobalOptionsVerb>(dialog); }};
+
+// The running product's client is the one installed, as its host reports it.
+void InstallRunningProduct() {
+  bool const transfer = GetCurrentAppProductID() == kProductHaloFyx;
+  IsHaloKorvo_Korvo_Installed(!transfer);
+  IsHaloFyx_Installed(transfer);
+}
+
+}  // namespace
+
+GlobalOptionsVerb::GlobalOptionsVerb(CLI::App& dialog) {
+  m_command = dialog.add_subcommand("global-options", "Edit the global options with the Global Options dialog");
+  m_command->add_option("--start", m_start, "The page to start on: its tree label or its caption");
+  m_command->add_option("--script", m_script, "The script: steps, answers and texts (JSON)")->required();
+  m_command->add_flag("--json", m_json, "Print one JSON document");
+  m_loader.AddOption(*m_command);
+  m_command->footer(
+      "Steps: select, expand, collapse {\"page\": LABEL}; key {\"keys\": \"Ctrl+PgDn\"}; set {\"control\": ID, "
+      "\"value\": TEXT}; choose {\"control\": ID, \"item\": TEXT}; command {\"id\": ID}; ok; cancel. Steps after a "
+      "command that opens a dialog (an editor, a prompt answered from \"texts\") go to that dialog until it ends. "
+      "With --json: {\"endCode\", \"messages\": [{\"text\", \"type\"}], \"title\", \"pages\": [{\"label\", "
+      "\"caption\", \"depth\", \"expanded\", \"selected\"}], \"current\", \"controls\": [{\"id\", \"label\", "
+      "\"value\", \"enabled\", \"visible\"}], \"saved\"}.");
+}
+
+int GlobalOptionsVerb::Run() {
+  if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
+  InstallRunningProduct();
+  DialogScriptRunner runner(m_json);
+  VPropertyTreeSteps::AddTo(runner.Presenter());
+  if (int const refused = runner.Load(m_script)) return refused;
+
+  GlobalConfig* config = nullptr;
+  GetGlobalConfig(config);
+  if (!config) return CommandOutput::Refuse("the global options cannot be loaded");
+  std::unique_ptr<FileTypeManager> types;
+  HeadlessImageList small, large;
+  std::unique_ptr<IconManager> icons;
+  if (IsHaloFyx_Installed()) {
+    types = std::make_unique<FileTypeManager>();
+    icons = std::make_unique<IconManager>(types.get(), &small, &large);
+  }
+  GlobalOptionsDialog dialog(*config, types.get(), icons.get());
+  dialog.SetStartPage(m_start);
+  return runner.Run(dialog, [&](nlohmann::ordered_json& output) {
+    output["title"] = dialog.WindowTitle().Str();
+    PropertyTreeDialogView::Describe(dialog, output);
+    bool const ok = dialog.EndCode() == IDOK;
+    if (ok) config->Save();
+    output["saved"] = ok;
+  });
+}
