@@ -12,14 +12,7 @@ void VPageDialog::OnOK() {
 }
 
 bool VPageDialog::Command(int id, std::string& error) {
-  if (id == IDOK) {
-    OnOK();
-    return true;
-  }
-  if (id == IDCANCEL) {
-    OnCancel();
-    return true;
-  }
+  if (StandardButton(id)) return true;
   return m_page.Command(id, error);
 }
 

@@ -152,14 +152,7 @@ void VPropertyTreeDialog::OnOK() {
 }
 
 bool VPropertyTreeDialog::Command(int id, std::string& error) {
-  if (id == IDOK) {
-    OnOK();
-    return true;
-  }
-  if (id == IDCANCEL) {
-    OnCancel();
-    return true;
-  }
+  if (StandardButton(id)) return true;
   if (!m_current) return DialogModel::Command(id, error);
   bool const done = m_current->Command(id, error);
   if (done) m_treeFocus = false;

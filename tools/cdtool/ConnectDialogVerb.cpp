@@ -6,36 +6,22 @@
 #include "ConnectDialogView.h"
 #include "DialogScriptRunner.h"
 #include "DialogVerbRegistry.h"
+#include "InstalledProducts.h"
 #include "LaunchRecorder.h"
 #include "dialogs/ConnectDialog.h"
 #include "dialogs/ConnectDialogSteps.h"
-#include "library/ProductInfo.h"
 
 namespace {
 
 DialogVerbRegistry::Entry const registered{
     [](CLI::App& dialog) -> std::unique_ptr<DialogVerb> { return std::make_unique<ConnectDialogVerb>(dialog); }};
 
-// Marks `product` installed, as its host would report it.
-void Install(int product) {
-  if (product == kProductKorvo) IsKorvo_Installed(true);
-  if (product == kProductKorvo || product == kProductHaloKorvo) IsHaloKorvo_Korvo_Installed(true);
-  if (product == kProductHaloFyx) IsHaloFyx_Installed(true);
-}
-
-int ProductOf(std::string name) {
-  for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return name == "korvo" ? kProductKorvo : name == "halokorvo" ? kProductHaloKorvo : kProductHaloFyx;
-}
-
 }  // namespace
 
 ConnectDialogVerb::ConnectDialogVerb(CLI::App& dialog) {
   m_command = dialog.add_subcommand("connect", "Browse, connect and edit the session tree with the Connect dialog");
   m_browseOption = m_command->add_option("--browse", m_browse, "Browse mode: pick a folder or a session, starting at PATH");
-  m_command->add_option("--installed", m_installed, "Products installed besides the running one: korvo, halokorvo, halofyx")
-      ->delimiter(',')
-      ->check(CLI::IsMember({"korvo", "halokorvo", "halofyx"}, CLI::ignore_case));
+  m_installed.AddOption(*m_command);
   m_command->add_flag("--no-launch", m_noLaunch, "Record sibling launches instead of starting them");
   m_command->add_option("--script", m_script, "The script: steps, answers and texts (JSON)")->required();
   m_command->add_flag("--json", m_json, "Print one JSON document");
@@ -55,8 +41,7 @@ int ConnectDialogVerb::Run() {
   if (int const refused = runner.Load(m_script)) return refused;
   // The sessions' connection records come from the plug-ins, as in a running host.
   if (!m_loader.Fill()) return CommandOutput::Usage(m_loader.Error());
-  Install(GetCurrentAppProductID());
-  for (std::string const& name : m_installed) Install(ProductOf(name));
+  m_installed.Install();
   LaunchRecorder launches(!m_noLaunch);
   std::unique_ptr<ConnectDialog> dialog = m_browseOption->count() ? ConnectDialog::Browser("Select Session", m_browse)
                                                                    : std::make_unique<ConnectDialog>("Connect", false, false);

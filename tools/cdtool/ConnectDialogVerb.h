@@ -5,9 +5,9 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "DialogVerb.h"
+#include "InstalledProducts.h"
 #include "ProtocolTableLoader.h"
 
 class ConnectDialogVerb : public DialogVerb {
@@ -23,7 +23,7 @@ class ConnectDialogVerb : public DialogVerb {
   CLI::Option* m_browseOption = nullptr;
   std::string m_browse;
   std::string m_script;
-  std::vector<std::string> m_installed;
+  InstalledProducts m_installed;
   bool m_noLaunch = false;
   bool m_json = false;
 };

@@ -27,6 +27,14 @@ class DialogModel {
   // `error` saying why and nothing changed, when the control cannot take it.
   virtual bool SetControl(int id, std::string const& value, std::string& error);
 
+  // OK and Cancel given as commands: true when `id` was one of them, now handled.
+  bool StandardButton(int id) {
+    if (id == IDOK) OnOK();
+    else if (id == IDCANCEL) OnCancel();
+    else return false;
+    return true;
+  }
+
   void EndDialog(int code) {
     m_endCode = code;
     m_ended = true;
