@@ -167,7 +167,7 @@ class QtPropertyTreeWindowTest : public QObject {
     GlobalConfig config{nullptr};
     int const shown = config.showConnectDialog;
     std::string const before = Texts(config);
-    GlobalOptionsDialog dialog(config, false);
+    GlobalOptionsDialog dialog(config);
     modal::WhenShown<Window>([&](Window& window) {
       QCOMPARE(Current(window), QString("General"));
       QWidget* box = window.Panel(dialog.CurrentPage())->Field(GlobalPageControls::kShowConnectDialog);

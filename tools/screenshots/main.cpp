@@ -114,7 +114,7 @@ void ShootSessionOptions(GlobalConfig* config) {
 }
 
 void ShootGlobalOptions(GlobalConfig& config) {
-  GlobalOptionsDialog dialog(config, false);
+  GlobalOptionsDialog dialog(config);
   ShootPages(dialog, "global-options", {"General", "Color Schemes"});
 }
 
