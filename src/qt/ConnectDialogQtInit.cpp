@@ -2,11 +2,13 @@
 
 #include "VPropertyTreeDialog.h"
 #include "dialogs/ConnectDialog.h"
+#include "dialogs/NewSessionWizard.h"
 #include "dialogs/NextKeyDialog.h"
 #include "dialogs/SelectedKeyDialog.h"
 #include "platform/ui/UserInterface.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtDialogPresenter.h"
+#include "qt/QtNewSessionWizardWindow.h"
 #include "qt/QtNextKeyWindow.h"
 #include "qt/QtPropertyTreeWindow.h"
 #include "qt/QtSelectedKeyWindow.h"
@@ -26,6 +28,7 @@ void AddWindows(QtDialogPresenter& presenter) {
   presenter.Add<SelectedKeyDialog>(Make<QtSelectedKeyWindow, SelectedKeyDialog>);
   presenter.Add<NextKeyDialog>(Make<QtNextKeyWindow, NextKeyDialog>);
   presenter.Add<ConnectDialog>(ConnectDialogWindow::Make);
+  presenter.Add<NewSessionWizard>(Make<QtNewSessionWizardWindow, NewSessionWizard>);
 }
 
 }  // namespace
