@@ -44,10 +44,9 @@ int g_failures = 0;
 
 char const* ApplicationName() { return GetApplicationName().c_str(); }
 
-// The product's plug-ins from the build, as its host loads them at start-up.
-void LoadProtocols() {
+// The plug-ins of `product` from the build.
+void LoadPlugins(int product) {
   std::string const base = std::string(CONNECTION_PROTOCOLS_DIR) + "/../";
-  int const product = GetCurrentAppProductID();
   for (int row = 0; row < kBuiltInProtocolCount; ++row) {
     if (builtInProtocols[row].productId != product) continue;
     int index = -1;
@@ -55,6 +54,12 @@ void LoadProtocols() {
     LoadProtocolDll(base.c_str(), row, product, nullptr, nullptr, nullptr, ApplicationName, nullptr, nullptr, &index,
                     &exitRequested, &warn);
   }
+}
+
+// The product's plug-ins from the build, as its host loads them at start-up.
+void LoadProtocols() {
+  int const product = GetCurrentAppProductID();
+  LoadPlugins(product);
   LoadProtocolDll(nullptr, 0, product, nullptr, nullptr, nullptr, ApplicationName, nullptr, nullptr, nullptr, nullptr,
                   nullptr);
 }
@@ -160,7 +165,9 @@ void ShootWizardPages(NewSessionWizard& wizard) {
 }
 
 // A new session in Lab with the host and user filled in, so the pages show what a user typed.
+// With the transfer client installed too, its plug-ins add their pages after the transfer page.
 void ShootWizard() {
+  LoadPlugins(kProductHaloFyx);
   ISessionConfig* created = SessionDatabase(false).Lookup(SessionDatabase::kDefaultName);
   auto* session = dynamic_cast<SessionConfig*>(created);
   if (!session) {
