@@ -53,9 +53,9 @@ QtNewSessionWizardWindow::QtNewSessionWizardWindow(NewSessionWizard& model, QWid
   }
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
-  m_back = AddButton("< &Back", NewSessionWizard::kBack);
-  m_next = AddButton("&Next >", NewSessionWizard::kNext);
-  m_finish = AddButton("&Finish", NewSessionWizard::kFinish);
+  m_back = AddButton("< &Back", "Back", NewSessionWizard::kBack);
+  m_next = AddButton("&Next >", "Next", NewSessionWizard::kNext);
+  m_finish = AddButton("&Finish", "Finish", NewSessionWizard::kFinish);
   m_cancel = new QPushButton("Cancel", this);
   m_cancel->setAutoDefault(false);
   connect(m_cancel, &QPushButton::clicked, this, &QtNewSessionWizardWindow::reject);
@@ -70,8 +70,9 @@ QtNewSessionWizardWindow::QtNewSessionWizardWindow(NewSessionWizard& model, QWid
   Sync();
 }
 
-QPushButton* QtNewSessionWizardWindow::AddButton(char const* text, int command) {
+QPushButton* QtNewSessionWizardWindow::AddButton(char const* text, char const* spoken, int command) {
   auto* button = new QPushButton(text, this);
+  button->setAccessibleName(spoken);  // without the arrows
   button->setAutoDefault(false);
   connect(button, &QPushButton::clicked, this, [this, command] { Press(command); });
   return button;

@@ -32,7 +32,7 @@ class QtNewSessionWizardWindow : public QDialog {
   QPushButton* CancelButton() const { return m_cancel; }
 
  private:
-  QPushButton* AddButton(char const* text, int command);
+  QPushButton* AddButton(char const* text, char const* spoken, int command);
   void Press(int command);
   // Draws the model's current page and buttons, or closes the window once the model has ended.
   void Sync();

@@ -156,6 +156,8 @@ class QtNewSessionWizardWindowTest : public QObject {
   void fromTheProtocolToFinishCreatesTheSession() {
     QList<Seen> seen;
     QStringList texts;
+    QStringList names;
+    bool tabbedToPort = false;
     int const code = Run([&](Window& window) {
       seen << Look(window);
       for (QLabel* label : window.Panel(m_wizard->CurrentPage())->findChildren<QLabel*>()) texts << label->text();
@@ -164,6 +166,12 @@ class QtNewSessionWizardWindowTest : public QObject {
       Type(window, kHost, "web01");
       Type(window, kPort, "2222");
       seen << Look(window);
+      QWidget* host = window.Panel(m_wizard->CurrentPage())->Field(kHost);
+      QWidget* port = window.Panel(m_wizard->CurrentPage())->Field(kPort);
+      names << host->accessibleName() << port->accessibleName() << window.NextButton()->accessibleName();
+      host->setFocus();
+      QTest::keyClick(host, Qt::Key_Tab);
+      tabbedToPort = window.focusWidget() == port || port->isAncestorOf(window.focusWidget());
       QTest::keyClick(&window, Qt::Key_Return);  // Enter is Next
       Type(window, kUser, "alice");
       QTest::mouseClick(window.NextButton(), Qt::LeftButton);
@@ -181,6 +189,8 @@ class QtNewSessionWizardWindowTest : public QObject {
                                 {kSsh2Host, true, true, true, true, false, false},
                                 {NewSessionWizard::kFinishPage, true, true, false, false, true, true},
                                 {NewSessionWizard::kFinishPage, true, true, false, false, true, false}}));
+    QCOMPARE(names, (QStringList{"Hostname", "Port", "Next"}));
+    QVERIFY(tabbedToPort);
     // Both id-less hints are drawn, each with its own text.
     QVERIFY2(texts.contains(NewSessionWizardTexts::kWelcome) && texts.contains(NewSessionWizardTexts::kQuestion),
              qPrintable(texts.join(" | ")));
