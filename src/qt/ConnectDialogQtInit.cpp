@@ -2,12 +2,14 @@
 
 #include "VPropertyTreeDialog.h"
 #include "dialogs/ConnectDialog.h"
+#include "dialogs/NewSessionWizard.h"
 #include "dialogs/NextKeyDialog.h"
 #include "dialogs/QuickConnectDialog.h"
 #include "dialogs/SelectedKeyDialog.h"
 #include "platform/ui/UserInterface.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtDialogPresenter.h"
+#include "qt/QtNewSessionWizardWindow.h"
 #include "qt/QtNextKeyWindow.h"
 #include "qt/QtPropertyTreeWindow.h"
 #include "qt/QtSelectedKeyWindow.h"
@@ -29,6 +31,7 @@ void AddWindows(QtDialogPresenter& presenter) {
   presenter.Add<NextKeyDialog>(Make<QtNextKeyWindow, NextKeyDialog>);
   presenter.Add<ConnectDialog>(ConnectDialogWindow::Make);
   presenter.Add<QuickConnectDialog>(&QuickConnectWindow::Make);
+  presenter.Add<NewSessionWizard>(Make<QtNewSessionWizardWindow, NewSessionWizard>);
 }
 
 }  // namespace

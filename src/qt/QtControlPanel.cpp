@@ -52,11 +52,15 @@ void ShowChoices(QComboBox& box, VPageControl const& control) {
 
 QtControlPanel::QtControlPanel(DialogModel& model, Controls controls, std::vector<int> order, QWidget* parent)
     : QWidget(parent), m_model(model), m_controls(std::move(controls)), m_grid(new QGridLayout(this)) {
+  std::vector<VPageControl> const& declared = m_controls();
+  // Rows follow declarations by position: headings and hints often share the id 0.
+  std::vector<size_t> drawn;
   if (order.empty())
-    for (VPageControl const& control : m_controls()) order.push_back(control.id);
-  int row = 0;
+    for (size_t i = 0; i < declared.size(); ++i) drawn.push_back(i);
   for (int id : order)
-    if (VPageControl const* control = Declared(id)) AddRow(*control, row++);
+    if (size_t const at = IndexOf(id); at < declared.size()) drawn.push_back(at);
+  int row = 0;
+  for (size_t at : drawn) AddRow(declared[at], at, row++);
   // A heading's mnemonic leads to the field below it.
   for (size_t i = 0; i < m_rows.size(); ++i) {
     if (m_rows[i].kind != VControlKind::Label || !m_rows[i].label) continue;
@@ -71,14 +75,15 @@ QtControlPanel::QtControlPanel(DialogModel& model, Controls controls, std::vecto
   Refresh();
 }
 
-VPageControl const* QtControlPanel::Declared(int id) const {
-  for (VPageControl const& control : m_controls())
-    if (control.id == id) return &control;
-  return nullptr;
+size_t QtControlPanel::IndexOf(int id) const {
+  std::vector<VPageControl> const& declared = m_controls();
+  size_t at = 0;
+  while (at < declared.size() && declared[at].id != id) ++at;
+  return at;
 }
 
-void QtControlPanel::AddRow(VPageControl const& control, int row) {
-  Row drawn{control.id, control.kind, nullptr, MakeField(control)};
+void QtControlPanel::AddRow(VPageControl const& control, size_t index, int row) {
+  Row drawn{control.id, index, control.kind, nullptr, MakeField(control)};
   bool const beside = control.kind == VControlKind::Label ? CaptionsAValue(control)
                                                           : IsInput(control.kind) && control.kind != VControlKind::Check &&
                                                                 !control.label.empty();
@@ -137,12 +142,13 @@ QWidget* QtControlPanel::MakeField(VPageControl const& control) {
 void QtControlPanel::Refresh() {
   m_drawing = true;
   QString nameAbove;
+  std::vector<VPageControl> const& declared = m_controls();
   for (Row const& row : m_rows) {
-    VPageControl const* control = Declared(row.id);
-    if (!control) continue;
-    Draw(row, *control, nameAbove.toStdString());
-    if (control->kind == VControlKind::Label)
-      nameAbove = control->label.empty() ? Qs(control->value) : Spoken(control->label);
+    if (row.index >= declared.size()) continue;
+    VPageControl const& control = declared[row.index];
+    Draw(row, control, nameAbove.toStdString());
+    if (control.kind == VControlKind::Label)
+      nameAbove = control.label.empty() ? Qs(control.value) : Spoken(control.label);
   }
   m_drawing = false;
 }

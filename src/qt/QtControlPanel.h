@@ -41,17 +41,19 @@ class QtControlPanel : public QWidget {
  private:
   struct Row {
     int id = 0;
+    size_t index = 0;  // of its declaration
     VControlKind kind = VControlKind::Label;
     QLabel* label = nullptr;
     QWidget* field = nullptr;
   };
 
-  void AddRow(VPageControl const& control, int row);
+  void AddRow(VPageControl const& control, size_t index, int row);
   QWidget* MakeField(VPageControl const& control);
   void Draw(Row const& row, VPageControl const& control, std::string const& nameAbove);
   void Set(int id, std::string const& value);
   void Press(int id);
-  VPageControl const* Declared(int id) const;
+  // The position of control `id` among the declarations; their count when there is none.
+  size_t IndexOf(int id) const;
 
   DialogModel& m_model;
   Controls m_controls;

@@ -1,8 +1,10 @@
 // Renders the Qt windows of the dialogs to PNG files, for the README: Session Options on some of
-// its pages, Global Options, Map Selected Key and the property-tree demonstration, each over a
-// demonstration store made in a temporary folder. Usage: screenshots OUTPUT_FOLDER.
+// its pages, Global Options, Map Selected Key, the property-tree demonstration and the New Session
+// Wizard page by page, each over a demonstration store made in a temporary folder.
+// Usage: screenshots OUTPUT_FOLDER.
 // Runs without a display (the offscreen platform unless QT_QPA_PLATFORM says otherwise).
 #include <QApplication>
+#include <QPushButton>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -19,10 +21,12 @@
 #include "database/SessionDatabase.h"
 #include "dialogs/GlobalOptionsDialog.h"
 #include "dialogs/KeyboardButton.h"
+#include "dialogs/NewSessionWizard.h"
 #include "dialogs/SelectedKeyDialog.h"
 #include "dialogs/SessionOptionsDialog.h"
 #include "library/ProductInfo.h"
 #include "qt/ConnectDialogQtInit.h"
+#include "qt/QtNewSessionWizardWindow.h"
 #include "qt/QtPropertyTreeWindow.h"
 #include "session/BuiltInProtocol.h"
 #include "session/ConnectConfig.h"
@@ -40,10 +44,9 @@ int g_failures = 0;
 
 char const* ApplicationName() { return GetApplicationName().c_str(); }
 
-// The product's plug-ins from the build, as its host loads them at start-up.
-void LoadProtocols() {
+// The plug-ins of `product` from the build.
+void LoadPlugins(int product) {
   std::string const base = std::string(CONNECTION_PROTOCOLS_DIR) + "/../";
-  int const product = GetCurrentAppProductID();
   for (int row = 0; row < kBuiltInProtocolCount; ++row) {
     if (builtInProtocols[row].productId != product) continue;
     int index = -1;
@@ -51,6 +54,12 @@ void LoadProtocols() {
     LoadProtocolDll(base.c_str(), row, product, nullptr, nullptr, nullptr, ApplicationName, nullptr, nullptr, &index,
                     &exitRequested, &warn);
   }
+}
+
+// The product's plug-ins from the build, as its host loads them at start-up.
+void LoadProtocols() {
+  int const product = GetCurrentAppProductID();
+  LoadPlugins(product);
   LoadProtocolDll(nullptr, 0, product, nullptr, nullptr, nullptr, ApplicationName, nullptr, nullptr, nullptr, nullptr,
                   nullptr);
 }
@@ -141,6 +150,46 @@ void ShootDemo() {
   ShootPages(dialog, "property-tree-demo", {"Terminal"});
 }
 
+// Saves each page the wizard shows on its way to the finish page as wizard-TEMPLATE.png.
+void ShootWizardPages(NewSessionWizard& wizard) {
+  auto* window = qobject_cast<QtNewSessionWizardWindow*>(QApplication::activeModalWidget());
+  if (!window) return;
+  for (VPropertyTreePage const* page = wizard.CurrentPage(); page;) {
+    Save(*window, QString("wizard-%1").arg(page->TemplateId()));
+    if (page->TemplateId() == NewSessionWizard::kFinishPage) break;
+    window->NextButton()->click();
+    VPropertyTreePage const* next = wizard.CurrentPage();
+    page = next == page ? nullptr : next;
+  }
+  window->reject();
+}
+
+// A new session in Lab with the host and user filled in, so the pages show what a user typed.
+// With the transfer client installed too, its plug-ins add their pages after the transfer page.
+void ShootWizard() {
+  LoadPlugins(kProductHaloFyx);
+  ISessionConfig* created = SessionDatabase(false).Lookup(SessionDatabase::kDefaultName);
+  auto* session = dynamic_cast<SessionConfig*>(created);
+  if (!session) {
+    std::fprintf(stderr, "the default session cannot be read\n");
+    ++g_failures;
+    return;
+  }
+  session->SetSessionPath("Lab");
+  session->SetSessionName("New");
+  session->SetRelevantProtocol("SSH2");
+  if (ConnectConfig* connection = session->GetRelevantConnectConfig()) {
+    connection->SetHostname("edge2.lab.example.net");
+    connection->SetUsername("netops");
+  }
+  {
+    NewSessionWizard wizard(session, GetCurrentAppProductID());
+    QTimer::singleShot(0, [&wizard] { ShootWizardPages(wizard); });
+    wizard.DoModal();
+  }
+  created->Release();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -174,5 +223,6 @@ int main(int argc, char** argv) {
   ShootGlobalOptions(*config);
   ShootMapSelectedKey(config);
   ShootDemo();
+  ShootWizard();
   return g_failures == 0 ? 0 : 1;
 }

@@ -1,0 +1,271 @@
+// The New Session Wizard's window driven as a user drives it, on the real protocol plug-ins and a
+// store of its own: the pages the model chooses, its buttons, its refusals, and what is stored.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "ModalDriver.h"
+#include "VOptionList.h"
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "database/SessionDatabase.h"
+#include "dialogs/NewSessionWizard.h"
+#include "dialogs/NewSessionWizardTexts.h"
+#include "library/ProductInfo.h"
+#include "qt/ConnectDialogQtInit.h"
+#include "qt/QtControlPanel.h"
+#include "qt/QtNewSessionWizardWindow.h"
+#include "session/ConnectConfig.h"
+#include "session/ConnectProtocolTable.h"
+#include "session/LoadProtocolDll.h"
+#include "session/SessionConfig.h"
+#include "support/BuiltPluginFolder.h"
+
+namespace {
+
+using Window = QtNewSessionWizardWindow;
+
+enum PluginControl { kHost = 1501, kPort = 1502, kUser = 1503 };
+constexpr unsigned int kSsh2Host = 11470;
+constexpr unsigned int kSsh2User = 11471;
+constexpr unsigned int kTelnetHost = 11474;
+
+struct Releaser {
+  void operator()(ISessionConfig* session) const { session->Release(); }
+};
+
+std::string Option(SessionConfig& session, char const* name) {
+  VOptionList const options(session);
+  VOption const* option = options.Find(name);
+  return option ? option->Text().Str() : "(none)";
+}
+
+std::string StoredSessions(char const* folder) {
+  CStringList sessions;
+  SessionDatabase(0).GetSessionList(folder, sessions);
+  std::string joined;
+  for (POSITION at = sessions.GetHeadPosition(); at;) joined += (joined.empty() ? "" : ",") + sessions.GetNext(at).Str();
+  return joined;
+}
+
+}  // namespace
+
+class QtNewSessionWizardWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  // What the window shows now: the model's current page and how its buttons are drawn.
+  struct Seen {
+    unsigned int page;
+    bool backShown, backEnabled, nextShown, nextEnabled, finishShown, finishEnabled;
+    bool operator==(Seen const&) const = default;
+    friend char* toString(Seen const& seen) {
+      return qstrdup(QString("page %1, back %2%3, next %4%5, finish %6%7")
+                         .arg(seen.page)
+                         .arg(seen.backShown).arg(seen.backEnabled)
+                         .arg(seen.nextShown).arg(seen.nextEnabled)
+                         .arg(seen.finishShown).arg(seen.finishEnabled)
+                         .toUtf8()
+                         .constData());
+    }
+  };
+
+  Seen Look(Window& window) const {
+    VPropertyTreePage const* page = m_wizard->CurrentPage();
+    auto drawn = [&](QPushButton* button) { return std::pair{button->isVisible(), button->isEnabled()}; };
+    auto const [backShown, backEnabled] = drawn(window.BackButton());
+    auto const [nextShown, nextEnabled] = drawn(window.NextButton());
+    auto const [finishShown, finishEnabled] = drawn(window.FinishButton());
+    bool const panelShown = page && window.Panel(page) && window.Panel(page)->isVisible();
+    return {panelShown ? page->TemplateId() : 0, backShown, backEnabled, nextShown, nextEnabled, finishShown,
+            finishEnabled};
+  }
+
+  template <typename Field>
+  Field* FieldOf(Window& window, int id) const {
+    return qobject_cast<Field*>(window.Panel(m_wizard->CurrentPage())->Field(id));
+  }
+
+  // Picks `protocol` in the protocol list with the arrow keys.
+  void Choose(Window& window, QString const& protocol) {
+    auto* list = FieldOf<QComboBox>(window, NewSessionWizard::kProtocolList);
+    QVERIFY(list);
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int i = 0; i < list->count() && list->currentText() != protocol; ++i) QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentText(), protocol);
+  }
+
+  void Type(Window& window, int id, QString const& text) {
+    QWidget* field = window.Panel(m_wizard->CurrentPage())->Field(id);
+    QVERIFY(field);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    if (text.isEmpty()) QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+  }
+
+  // Runs the wizard on a new session in Lab and stores it as the Connect dialog does when it finishes.
+  int Run(std::function<void(Window&)> act) {
+    modal::WhenShown<Window>(std::move(act));
+    NewSessionWizard wizard(m_session.get(), kProductHaloKorvo);
+    m_wizard = &wizard;
+    int const code = wizard.DoModal();
+    m_wizard = nullptr;
+    if (code == NewSessionWizard::kFinish)
+      SessionDatabase(0).InsertSession("Lab", m_session->GetSessionName(), m_session.get(), "", true);
+    return code;
+  }
+
+ private slots:
+  void initTestCase() {
+    ConnectDialogQtInit();
+    m_plugins = std::make_unique<BuiltPluginFolder>(CONNECTION_PROTOCOLS_DIR);
+    GetConnectProtocolTable().RemoveAll();
+    for (int row : {4, 5, 6, 7, 8, 9}) {
+      int index = -1;
+      bool exitRequested = false;
+      bool warn = false;
+      QVERIFY(LoadProtocolDll(m_plugins->Base().c_str(), row, kProductHaloKorvo, nullptr, nullptr, nullptr, nullptr,
+                              nullptr, nullptr, &index, &exitRequested, &warn));
+    }
+  }
+  void cleanupTestCase() {
+    GetConnectProtocolTable().RemoveAll();
+    m_plugins.reset();
+  }
+
+  void init() {
+    m_world = std::make_unique<GlobalConfigWorld>(kProductHaloKorvo);
+    IsHaloKorvo_Korvo_Installed(true);
+    IsHaloFyx_Installed(false);
+    QVERIFY(SessionDatabase(0).InsertFolder("", "Lab", "", true));
+    m_session.reset(SessionDatabase(0).Lookup(SessionDatabase::kDefaultName));
+    QVERIFY(m_session);
+    m_session->SetSessionPath("Lab");
+    m_session->SetSessionName("New");
+  }
+  void cleanup() {
+    m_session.reset();
+    IsHaloKorvo_Korvo_Installed(false);
+    m_world.reset();
+  }
+
+  void fromTheProtocolToFinishCreatesTheSession() {
+    QList<Seen> seen;
+    QStringList texts;
+    QStringList names;
+    bool tabbedToPort = false;
+    int const code = Run([&](Window& window) {
+      seen << Look(window);
+      for (QLabel* label : window.Panel(m_wizard->CurrentPage())->findChildren<QLabel*>()) texts << label->text();
+      Choose(window, "SSH2");
+      QTest::mouseClick(window.NextButton(), Qt::LeftButton);
+      Type(window, kHost, "web01");
+      Type(window, kPort, "2222");
+      seen << Look(window);
+      QWidget* host = window.Panel(m_wizard->CurrentPage())->Field(kHost);
+      QWidget* port = window.Panel(m_wizard->CurrentPage())->Field(kPort);
+      names << host->accessibleName() << port->accessibleName() << window.NextButton()->accessibleName();
+      host->setFocus();
+      QTest::keyClick(host, Qt::Key_Tab);
+      tabbedToPort = window.focusWidget() == port || port->isAncestorOf(window.focusWidget());
+      QTest::keyClick(&window, Qt::Key_Return);  // Enter is Next
+      Type(window, kUser, "alice");
+      QTest::mouseClick(window.NextButton(), Qt::LeftButton);
+      seen << Look(window);
+      auto* name = FieldOf<QLineEdit>(window, NewSessionWizard::kName);
+      QVERIFY(name);
+      QCOMPARE(name->text(), QString("web01"));  // proposed from the host
+      Type(window, NewSessionWizard::kName, "");
+      seen << Look(window);
+      Type(window, NewSessionWizard::kName, "web01 admin");
+      Type(window, NewSessionWizard::kDescription, "the front web server");
+      QTest::mouseClick(window.FinishButton(), Qt::LeftButton);
+    });
+    QCOMPARE(seen, (QList<Seen>{{NewSessionWizard::kProtocolPage, true, false, true, true, false, false},
+                                {kSsh2Host, true, true, true, true, false, false},
+                                {NewSessionWizard::kFinishPage, true, true, false, false, true, true},
+                                {NewSessionWizard::kFinishPage, true, true, false, false, true, false}}));
+    QCOMPARE(names, (QStringList{"Hostname", "Port", "Next"}));
+    QVERIFY(tabbedToPort);
+    // Both id-less hints are drawn, each with its own text.
+    QVERIFY2(texts.contains(NewSessionWizardTexts::kWelcome) && texts.contains(NewSessionWizardTexts::kQuestion),
+             qPrintable(texts.join(" | ")));
+    QCOMPARE(code, int(NewSessionWizard::kFinish));
+    QCOMPARE(StoredSessions("Lab"), std::string("web01 admin"));
+    std::unique_ptr<ISessionConfig, Releaser> stored(SessionDatabase(0).Lookup("Lab\\web01 admin"));
+    QVERIFY(stored);
+    auto& session = dynamic_cast<SessionConfig&>(*stored);
+    QCOMPARE(session.GetRelevantProtocol().Str(), std::string("SSH2"));
+    ConnectConfig* record = session.GetRelevantConnectConfig();
+    QVERIFY(record);
+    QCOMPARE(record->GetHostname().Str(), std::string("web01"));
+    QCOMPARE(record->GetUsername().Str(), std::string("alice"));
+    QCOMPARE(Option(session, "SSH2 Port"), std::string("2222"));
+    QCOMPARE(session.description.GetText(false).Str(), std::string("the front web server"));
+  }
+
+  void aRefusedPortKeepsThePageAndBackReturns() {
+    modal::Box box;
+    QList<Seen> seen;
+    QWidget* focused = nullptr;
+    QWidget* port = nullptr;
+    int const code = Run([&](Window& window) {
+      Choose(window, "Telnet");
+      QTest::mouseClick(window.NextButton(), Qt::LeftButton);
+      Type(window, kHost, "gate");
+      Type(window, kPort, "70000");
+      port = window.Panel(m_wizard->CurrentPage())->Field(kPort);
+      modal::AnswerBox(QMessageBox::Ok, box);
+      QTest::mouseClick(window.NextButton(), Qt::LeftButton);
+      seen << Look(window);
+      focused = window.focusWidget();
+      Type(window, kPort, "2323");
+      QTest::mouseClick(window.BackButton(), Qt::LeftButton);
+      seen << Look(window);
+      QCOMPARE(FieldOf<QComboBox>(window, NewSessionWizard::kProtocolList)->currentText(), QString("Telnet"));
+    });
+    QVERIFY(box.shown);
+    QVERIFY2(box.text.contains("between 1 and 65535"), qPrintable(box.text));
+    QCOMPARE(box.icon, QMessageBox::Warning);
+    QCOMPARE(seen, (QList<Seen>{{kTelnetHost, true, true, true, true, false, false},
+                                {NewSessionWizard::kProtocolPage, true, false, true, true, false, false}}));
+    QVERIFY(port && (focused == port || port->isAncestorOf(focused)));
+    QCOMPARE(code, IDCANCEL);
+  }
+
+  void cancelStoresNothing() {
+    struct Case {
+      char const* how;
+      std::function<void(Window&)> cancel;
+    };
+    for (Case const& c : {Case{"button", [](Window& w) { QTest::mouseClick(w.CancelButton(), Qt::LeftButton); }},
+                          Case{"Escape", [](Window& w) { QTest::keyClick(&w, Qt::Key_Escape); }}}) {
+      bool closed = false;
+      int const code = Run([&](Window& window) {
+        QTest::mouseClick(window.NextButton(), Qt::LeftButton);
+        Type(window, kHost, "web02");
+        QTest::keyClick(&window, Qt::Key_Return);
+        QCOMPARE(m_wizard->CurrentPage()->TemplateId(), kSsh2User);
+        c.cancel(window);
+        closed = !window.isVisible();
+      });
+      QVERIFY2(closed, c.how);
+      QCOMPARE(code, IDCANCEL);
+      QCOMPARE(StoredSessions("Lab"), std::string());
+      QCOMPARE(m_session->GetSessionName().Str(), std::string("New"));
+    }
+  }
+
+ private:
+  std::unique_ptr<BuiltPluginFolder> m_plugins;
+  std::unique_ptr<GlobalConfigWorld> m_world;
+  std::unique_ptr<ISessionConfig, Releaser> m_session;
+  NewSessionWizard* m_wizard = nullptr;
+};
+
+QTEST_MAIN(QtNewSessionWizardWindowTest)
+#include "QtNewSessionWizardWindowTest.moc"
