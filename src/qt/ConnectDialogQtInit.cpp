@@ -4,6 +4,7 @@
 #include "dialogs/ConnectDialog.h"
 #include "dialogs/NextKeyDialog.h"
 #include "dialogs/SelectedKeyDialog.h"
+#include "dialogs/ShortcutNameDialog.h"
 #include "platform/ui/UserInterface.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtDialogPresenter.h"
@@ -12,6 +13,7 @@
 #include "qt/QtSelectedKeyWindow.h"
 #include "qt/QtUserInterface.h"
 #include "qt/connect/ConnectDialogWindow.h"
+#include "qt/connect/ShortcutNameWindow.h"
 
 namespace {
 
@@ -26,6 +28,7 @@ void AddWindows(QtDialogPresenter& presenter) {
   presenter.Add<SelectedKeyDialog>(Make<QtSelectedKeyWindow, SelectedKeyDialog>);
   presenter.Add<NextKeyDialog>(Make<QtNextKeyWindow, NextKeyDialog>);
   presenter.Add<ConnectDialog>(ConnectDialogWindow::Make);
+  presenter.Add<ShortcutNameDialog>(Make<ShortcutNameWindow, ShortcutNameDialog>);
 }
 
 }  // namespace
