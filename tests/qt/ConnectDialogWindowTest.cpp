@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -18,6 +19,7 @@
 #include "database/GlobalConfig.h"
 #include "database/SessionDatabase.h"
 #include "dialogs/ConnectDialog.h"
+#include "dialogs/ShortcutNameDialog.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "qt/ConnectDialogQtInit.h"
 #include "qt/QtDialogPresenter.h"
@@ -288,6 +290,54 @@ class ConnectDialogWindowTest : public QObject {
     QVERIFY(!m_dialog->Drag().IsActive());
     QVERIFY(!m_window->Tree()->DragTimer().isActive());
     QVERIFY2(m_window->isVisible(), "Escape ends the drag, not the dialog");
+  }
+
+  void theTreeScrollsByALineInTheBandsAtItsEdges() {
+    ConnectTreeView* tree = m_window->Tree();
+    tree->expand(m_window->TreeModel()->IndexOf("Lab"));
+    tree->setFixedHeight(tree->sizeHintForRow(0) * 3);
+    QApplication::sendPostedEvents();
+    QScrollBar* bar = tree->verticalScrollBar();
+    QVERIFY(bar->maximum() >= 2);
+    bar->setValue(1);
+    std::unique_ptr<QMimeData> mime = RecordOf("Other");
+    int const height = tree->viewport()->height();
+    struct Case {
+      int y;
+      int step;
+    } const cases[] = {{height - 2, 1}, {height / 2, 0}, {1, -1}};
+    for (Case const& c : cases) {
+      int const before = bar->value();
+      DragTo(*mime, QPoint(5, c.y), Qt::NoModifier);
+      Tick();
+      QCOMPARE(bar->value() - before, c.step);
+    }
+    m_dialog->DragLeave();
+  }
+
+  void theShortcutNameWindowHandsTheTypedLabelToItsModel_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << IDOK << "edge";
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << IDCANCEL << "s1";
+  }
+  void theShortcutNameWindowHandsTheTypedLabelToItsModel() {
+    QFETCH(int, key);
+    QFETCH(int, code);
+    QFETCH(QString, label);
+    ShortcutNameDialog model("Lab\\s1", "s1");
+    QTimer::singleShot(0, [key] {
+      auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+      QVERIFY(edit);
+      QCOMPARE(edit->text(), QStringLiteral("s1"));
+      QCOMPARE(edit->accessibleName(), QString(ShortcutNameDialog::kPrompt));
+      edit->selectAll();
+      QTest::keyClicks(edit, "edge");
+      QTest::keyClick(edit, Qt::Key(key));
+    });
+    QCOMPARE(GetQtDialogPresenter().RunModal(model), code);
+    QCOMPARE(QString::fromStdString(model.Label()), label);
   }
 
   void theMenuKeysOpenTheMenuOfTheSelectedKind_data() {

@@ -242,7 +242,8 @@ void ConnectDialogWindow::ShowSelection() {
   QModelIndex const selected = m_model->IndexOf(m_dialog.SelectedPath());
   if (!selected.isValid()) return;
   m_tree->selectionModel()->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
-  m_tree->scrollTo(selected);
+  // While dragging, the pointer's scrolling bands move the tree, not the selection.
+  if (!m_dialog.Drag().IsActive()) m_tree->scrollTo(selected);
 }
 
 void ConnectDialogWindow::UpdateControls() {
