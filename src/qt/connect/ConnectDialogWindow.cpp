@@ -273,7 +273,6 @@ void ConnectDialogWindow::ShowMenuAtPointer(QPoint const& at) {
 
 void ConnectDialogWindow::ShowMenu(QPoint const& at) {
   QMenu menu(this);
-  menu.setAccessibleName(Text(m_dialog.ContextMenuName()));
   for (ConnectDialog::MenuEntry const& entry : m_dialog.ContextMenu()) {
     if (entry.id == ConnectDialog::kSeparator) {
       menu.addSeparator();
