@@ -6,6 +6,7 @@
 #include "dialogs/NextKeyDialog.h"
 #include "dialogs/QuickConnectDialog.h"
 #include "dialogs/SelectedKeyDialog.h"
+#include "dialogs/ShortcutNameDialog.h"
 #include "platform/ui/UserInterface.h"
 #include "qt/QtClipboard.h"
 #include "qt/QtDialogPresenter.h"
@@ -16,6 +17,7 @@
 #include "qt/QtUserInterface.h"
 #include "qt/QuickConnectWindow.h"
 #include "qt/connect/ConnectDialogWindow.h"
+#include "qt/connect/ShortcutNameWindow.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ void AddWindows(QtDialogPresenter& presenter) {
   presenter.Add<ConnectDialog>(ConnectDialogWindow::Make);
   presenter.Add<QuickConnectDialog>(&QuickConnectWindow::Make);
   presenter.Add<NewSessionWizard>(Make<QtNewSessionWizardWindow, NewSessionWizard>);
+  presenter.Add<ShortcutNameDialog>(Make<ShortcutNameWindow, ShortcutNameDialog>);
 }
 
 }  // namespace

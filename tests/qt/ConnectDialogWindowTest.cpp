@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -18,20 +19,20 @@
 #include "database/GlobalConfig.h"
 #include "database/SessionDatabase.h"
 #include "dialogs/ConnectDialog.h"
+#include "dialogs/ShortcutNameDialog.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "qt/ConnectDialogQtInit.h"
 #include "qt/QtDialogPresenter.h"
-#include "qt/connect/ConnectDialogSize.h"
 #include "qt/connect/ConnectDialogWindow.h"
-#include "qt/connect/ConnectDropZone.h"
 #include "qt/connect/ConnectTreeModel.h"
 #include "qt/connect/ConnectTreeView.h"
 #include "session/ISessionConfig.h"
 #include "session/SessionConfig.h"
+#include "support/FakeClock.h"
 
 namespace {
 
-using Zone = ConnectDropZone::Zone;
+using Zone = ConnectTreeDrag::Zone;
 
 void AddFolder(std::string const& parent, std::string const& name) {
   QVERIFY(SessionDatabase(0).InsertFolder(parent.c_str(), name.c_str(), "", true));
@@ -127,9 +128,9 @@ class ConnectDialogWindowTest : public QObject {
     QTest::addColumn<QString>("toolbar");
     QTest::addColumn<QString>("buttons");
     QTest::addColumn<QString>("checks");
-    QTest::newRow("connect") << false << "Connect,Quick Connect,|,New Session,|,Cut,Copy,Paste,|,Delete,Properties,|,New Folder,|,Help"
+    QTest::newRow("connect") << false << "Connect,Quick Connect,|,New Session,|,Cut,Copy,Paste,|,Delete,Properties,|,New Folder,|,Create Shortcut,|,Help"
                              << "&Connect,Close" << "&Show dialog on startup,&Open in a tab";
-    QTest::newRow("browse") << true << "New Session,|,Cut,Copy,Paste,|,Delete,Properties,|,New Folder,|,Help"
+    QTest::newRow("browse") << true << "New Session,|,Cut,Copy,Paste,|,Delete,Properties,|,New Folder,|,Create Shortcut,|,Help"
                             << "OK,Cancel" << "";
   }
   void theToolbarAndButtonsFollowTheMode() {
@@ -264,6 +265,81 @@ class ConnectDialogWindowTest : public QObject {
     QVERIFY(m_ui.Shown().empty());
   }
 
+  void aDropOntoAFolderHoldingTheSameNameIsRefusedWithItsMessage() {
+    AddSession("Other", "s1");
+    m_window->Tree()->expand(m_window->TreeModel()->IndexOf("Lab"));
+    Drag("Lab\\s1", "Other", Zone::On, Qt::NoModifier);
+    QCOMPARE(m_ui.Shown().size(), size_t{1});
+    QCOMPARE(QString::fromStdString(m_ui.Shown()[0].text), QStringLiteral("s1 already exists in the target folder"));
+    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|s1,s2,s3"));
+    QCOMPARE(QString::fromStdString(Stored("Other")), QStringLiteral("|s1"));
+    QVERIFY(!m_dialog->Drag().IsActive());
+  }
+
+  void restingOnAFolderOpensItOnceTheModelsClockSaysSo() {
+    FakeClock clock;
+    std::unique_ptr<QMimeData> mime = RecordOf("Other");
+    QCOMPARE(DragTo(*mime, PointIn("Lab", Zone::On), Qt::NoModifier), Qt::MoveAction);
+    clock.Advance(ConnectTreeDrag::kUserArrangedWait - 1);
+    Tick();
+    QVERIFY(!m_window->Tree()->isExpanded(m_window->TreeModel()->IndexOf("Lab")));
+    clock.Advance(1);
+    Tick();
+    QCOMPARE(ShownRows(*m_window), (QStringList{"", "Lab", "Lab\\s1", "Lab\\s2", "Lab\\s3", "Other"}));
+    QTest::keyClick(m_window->Tree(), Qt::Key_Escape);
+    QVERIFY(!m_dialog->Drag().IsActive());
+    QVERIFY(!m_window->Tree()->DragTimer().isActive());
+    QVERIFY2(m_window->isVisible(), "Escape ends the drag, not the dialog");
+  }
+
+  void theTreeScrollsByALineInTheBandsAtItsEdges() {
+    ConnectTreeView* tree = m_window->Tree();
+    tree->expand(m_window->TreeModel()->IndexOf("Lab"));
+    tree->setFixedHeight(tree->sizeHintForRow(0) * 3);
+    QApplication::sendPostedEvents();
+    QScrollBar* bar = tree->verticalScrollBar();
+    QVERIFY(bar->maximum() >= 2);
+    bar->setValue(1);
+    std::unique_ptr<QMimeData> mime = RecordOf("Other");
+    int const height = tree->viewport()->height();
+    struct Case {
+      int y;
+      int step;
+    } const cases[] = {{height - 2, 1}, {height / 2, 0}, {1, -1}};
+    for (Case const& c : cases) {
+      int const before = bar->value();
+      DragTo(*mime, QPoint(5, c.y), Qt::NoModifier);
+      Tick();
+      QCOMPARE(bar->value() - before, c.step);
+    }
+    m_dialog->DragLeave();
+  }
+
+  void theShortcutNameWindowHandsTheTypedLabelToItsModel_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("label");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << IDOK << "edge";
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << IDCANCEL << "s1";
+  }
+  void theShortcutNameWindowHandsTheTypedLabelToItsModel() {
+    QFETCH(int, key);
+    QFETCH(int, code);
+    QFETCH(QString, label);
+    ShortcutNameDialog model("Lab\\s1", "s1");
+    QTimer::singleShot(0, [key] {
+      auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
+      QVERIFY(edit);
+      QCOMPARE(edit->text(), QStringLiteral("s1"));
+      QCOMPARE(edit->accessibleName(), QString(ShortcutNameDialog::kPrompt));
+      edit->selectAll();
+      QTest::keyClicks(edit, "edge");
+      QTest::keyClick(edit, Qt::Key(key));
+    });
+    QCOMPARE(GetQtDialogPresenter().RunModal(model), code);
+    QCOMPARE(QString::fromStdString(model.Label()), label);
+  }
+
   void theMenuKeysOpenTheMenuOfTheSelectedKind_data() {
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("key");
@@ -272,7 +348,7 @@ class ConnectDialogWindowTest : public QObject {
     QTest::newRow("session, Apps key") << "Lab\\s1" << int(Qt::Key_Menu) << 0
                                       << "-Connect T&erminal,-Connect &File Transfer,-Connect &Both,|,&Quick Connect,&New Session,|,"
                                          "Cu&t,&Copy,-&Paste,|,&Delete,Rena&me,P&roperties"
-                                         ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
+                                         ",|,New &Folder,&Import Sessions...,Cr&eate Desktop Shortcut,|,User &Arranged Tree*,Sho&w Descriptions*";
     QTest::newRow("folder, Shift+F10") << "Lab" << int(Qt::Key_F10) << int(Qt::ShiftModifier)
                                       << "&Quick Connect,&New Session,|,Cu&t,&Copy,-&Paste,|,&Delete,Rena&me"
                                          ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
@@ -298,14 +374,6 @@ class ConnectDialogWindowTest : public QObject {
     });
     QTest::keyClick(m_window->Tree(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
     QCOMPARE(shown.join(','), entries);
-  }
-
-  void theDropZoneIsThreePixelsAtEachEdge() {
-    struct Case {
-      int y;
-      Zone zone;
-    } const cases[] = {{10, Zone::Before}, {12, Zone::Before}, {13, Zone::On}, {26, Zone::On}, {27, Zone::After}, {29, Zone::After}};
-    for (Case const& c : cases) QCOMPARE(ConnectDropZone::Of(10, 20, c.y), c.zone);
   }
 
   void theItemModelStaysConsistentThroughFillingExpandingFilteringAndChanges() {
@@ -341,7 +409,8 @@ class ConnectDialogWindowTest : public QObject {
       QTest::mouseClick(ButtonNamed(*window, "Close"), Qt::LeftButton);
     });
     QCOMPARE(GetQtDialogPresenter().RunModal(first), IDCANCEL);
-    QCOMPARE(ConnectDialogSize::Stored(m_config->connectDialogSize), std::optional<QSize>(shown));
+    RECT const& stored = m_config->connectDialogSize.Current().rcNormalPosition;
+    QCOMPARE(QSize(stored.right - stored.left, stored.bottom - stored.top), shown);
     ConnectDialog second("Sessions", false, false);
     QTimer::singleShot(0, [&shown] {
       QWidget* window = QApplication::activeModalWidget();
@@ -355,11 +424,6 @@ class ConnectDialogWindowTest : public QObject {
     m_window->resize(1, 1);
     QVERIFY(m_window->width() >= m_window->findChild<QPushButton*>()->parentWidget()->sizeHint().width());
     QVERIFY(m_window->height() > 0);
-    QCOMPARE(ConnectDialogSize::Stored(ConnectDialogSize::Placement(QRect(5, 7, 300, 200))), std::optional<QSize>(QSize(300, 200)));
-    WINDOWPLACEMENT damaged{};
-    damaged.rcNormalPosition = {INT32_MIN, 0, INT32_MAX, 10};
-    QCOMPARE(ConnectDialogSize::Stored(damaged), std::nullopt);
-    QCOMPARE(ConnectDialogSize::Stored(WINDOWPLACEMENT{}), std::nullopt);
   }
 
  private:
@@ -382,19 +446,43 @@ class ConnectDialogWindowTest : public QObject {
     QCoreApplication::sendPostedEvents();
   }
 
-  void Drag(std::string const& source, std::string const& target, Zone zone, Qt::KeyboardModifiers keys) {
-    ConnectTreeView* view = m_window->Tree();
-    std::unique_ptr<QMimeData> mime(m_window->TreeModel()->mimeData({m_window->TreeModel()->IndexOf(source)}));
-    QVERIFY(mime);
-    QRect const row = view->visualRect(m_window->TreeModel()->IndexOf(target));
-    QPoint const at(row.center().x(), zone == Zone::Before ? row.top() + 1 : zone == Zone::After ? row.bottom() - 1 : row.center().y());
+  // The point over `target` that falls in `zone`.
+  QPoint PointIn(std::string const& target, Zone zone) const {
+    QRect const row = m_window->Tree()->visualRect(m_window->TreeModel()->IndexOf(target));
+    return {row.center().x(), zone == Zone::Before ? row.top() + 1 : zone == Zone::After ? row.bottom() - 1 : row.center().y()};
+  }
+
+  // Enters the tree with the source's record, as a drag from another window brings it, and
+  // moves to `at`; returns the action the tree accepted, IgnoreAction when it refused.
+  Qt::DropAction DragTo(QMimeData const& mime, QPoint const& at, Qt::KeyboardModifiers keys) {
+    QWidget* viewport = m_window->Tree()->viewport();
     Qt::DropActions const actions = Qt::MoveAction | Qt::CopyAction;
-    QDragEnterEvent enter(at, actions, mime.get(), Qt::LeftButton, keys);
-    QApplication::sendEvent(view->viewport(), &enter);
-    QDragMoveEvent move(at, actions, mime.get(), Qt::LeftButton, keys);
-    QApplication::sendEvent(view->viewport(), &move);
-    QDropEvent drop(QPointF(at), actions, mime.get(), Qt::LeftButton, keys);
-    QApplication::sendEvent(view->viewport(), &drop);
+    QDragEnterEvent enter(at, actions, &mime, Qt::LeftButton, keys);
+    QApplication::sendEvent(viewport, &enter);
+    QDragMoveEvent move(at, actions, &mime, Qt::LeftButton, keys);
+    QApplication::sendEvent(viewport, &move);
+    return move.isAccepted() ? move.dropAction() : Qt::IgnoreAction;
+  }
+
+  std::unique_ptr<QMimeData> RecordOf(std::string const& source) {
+    return std::unique_ptr<QMimeData>(m_window->TreeModel()->mimeData({m_window->TreeModel()->IndexOf(source)}));
+  }
+
+  void Drag(std::string const& source, std::string const& target, Zone zone, Qt::KeyboardModifiers keys) {
+    std::unique_ptr<QMimeData> mime = RecordOf(source);
+    QVERIFY(mime);
+    QPoint const at = PointIn(target, zone);
+    DragTo(*mime, at, keys);
+    QDropEvent drop(QPointF(at), Qt::MoveAction | Qt::CopyAction, mime.get(), Qt::LeftButton, keys);
+    QApplication::sendEvent(m_window->Tree()->viewport(), &drop);
+  }
+
+  // Fires the tree's drag timer once, as the event loop would when its interval is over.
+  void Tick() {
+    QTimer& timer = m_window->Tree()->DragTimer();
+    QVERIFY(timer.isActive());
+    QTimerEvent event(timer.timerId());
+    QApplication::sendEvent(&timer, &event);
   }
 
   std::unique_ptr<GlobalConfigWorld> m_world;

@@ -3,11 +3,15 @@
 // Wizard page by page, each over a demonstration store made in a temporary folder.
 // Usage: screenshots OUTPUT_FOLDER.
 // Runs without a display (the offscreen platform unless QT_QPA_PLATFORM says otherwise).
+#include <QAction>
 #include <QApplication>
-#include <QPushButton>
 #include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +23,7 @@
 #include "database/GlobalConfigInstance.h"
 #include "database/HostStartup.h"
 #include "database/SessionDatabase.h"
+#include "dialogs/ConnectDialog.h"
 #include "dialogs/GlobalOptionsDialog.h"
 #include "dialogs/KeyboardButton.h"
 #include "dialogs/NewSessionWizard.h"
@@ -28,6 +33,9 @@
 #include "qt/ConnectDialogQtInit.h"
 #include "qt/QtNewSessionWizardWindow.h"
 #include "qt/QtPropertyTreeWindow.h"
+#include "qt/connect/ConnectDialogWindow.h"
+#include "qt/connect/ConnectTreeModel.h"
+#include "qt/connect/ConnectTreeView.h"
 #include "session/BuiltInProtocol.h"
 #include "session/ConnectConfig.h"
 #include "session/LoadProtocolDll.h"
@@ -190,6 +198,57 @@ void ShootWizard() {
   created->Release();
 }
 
+// A tree of folders and sessions beside the demonstration session, for the Connect dialog.
+bool SeedTree() {
+  SessionDatabase db(false);
+  bool stored = db.InsertFolder("", "Customers", "", true) && db.InsertFolder("Customers", "Acme", "", true) &&
+                db.InsertFolder("", "Staging", "", true);
+  struct Entry {
+    char const* folder;
+    char const* name;
+  } const entries[] = {{"Customers\\Acme", "acme-web"}, {"Customers\\Acme", "acme-db"}, {"Lab", "edge-switch"},
+                       {"Lab", "lab-jump"},            {"Staging", "stage-app"},       {"", "backup-nas"}};
+  for (Entry const& entry : entries) {
+    ISessionConfig* session = CreateSessionConfig(entry.name, nullptr);
+    stored = stored && db.InsertSession(entry.folder, entry.name, session, "", true);
+    session->Release();
+  }
+  return stored;
+}
+
+// Types `text` into `widget` key by key, as the user would.
+void TypeInto(QWidget& widget, QString const& text) {
+  for (QChar const c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(&widget, &press);
+  }
+}
+
+// The Connect dialog with its folders open and one session cut, then with the filter in use.
+void ShootConnectDialog() {
+  if (!SeedTree()) {
+    std::fprintf(stderr, "cannot store the demonstration tree\n");
+    ++g_failures;
+    return;
+  }
+  ConnectDialog dialog("Connect", true, false);
+  QTimer::singleShot(0, [] {
+    auto* window = qobject_cast<ConnectDialogWindow*>(QApplication::activeModalWidget());
+    if (!window) return;
+    for (char const* folder : {"Customers", "Customers\\Acme", "Lab"}) window->Tree()->expand(window->TreeModel()->IndexOf(folder));
+    window->Tree()->setCurrentIndex(window->TreeModel()->IndexOf("Lab\\edge-switch"));
+    for (QAction* action : window->findChild<QToolBar*>()->actions())
+      if (action->toolTip() == "Cut") action->trigger();
+    window->Tree()->setCurrentIndex(window->TreeModel()->IndexOf(kSessionPath));
+    Save(*window, "connect-dialog");
+    auto* filter = window->findChild<QLineEdit*>();
+    TypeInto(*filter, "acme");
+    Save(*window, "connect-dialog-filter");
+    window->reject();
+  });
+  dialog.DoModal();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -224,5 +283,6 @@ int main(int argc, char** argv) {
   ShootMapSelectedKey(config);
   ShootDemo();
   ShootWizard();
+  ShootConnectDialog();
   return g_failures == 0 ? 0 : 1;
 }

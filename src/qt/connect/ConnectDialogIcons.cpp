@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QStyle>
 
-#include "qt/connect/ConnectDialogCommandTexts.h"
+#include "dialogs/ConnectDialog.h"
 
 namespace {
 
@@ -14,12 +14,6 @@ QIcon Standard(QStyle::StandardPixmap pixmap) { return QApplication::style()->st
 }  // namespace
 
 QIcon ConnectDialogIcons::Themed(char const* name, QIcon const& fallback) { return QIcon::fromTheme(name, fallback); }
-
-QIcon ConnectDialogIcons::Folder(bool open) {
-  return open ? Themed("folder-open", Standard(QStyle::SP_DirOpenIcon)) : Themed("folder", Standard(QStyle::SP_DirClosedIcon));
-}
-
-QIcon ConnectDialogIcons::Session() { return Themed("network-server", Standard(QStyle::SP_ComputerIcon)); }
 
 QIcon ConnectDialogIcons::Command(int id) {
   switch (id) {
@@ -32,7 +26,7 @@ QIcon ConnectDialogIcons::Command(int id) {
     case ConnectDialog::kDelete: return Themed("edit-delete", Standard(QStyle::SP_TrashIcon));
     case ConnectDialog::kProperties: return Themed("document-properties", Standard(QStyle::SP_FileDialogDetailedView));
     case ConnectDialog::kNewFolder: return Themed("folder-new", Standard(QStyle::SP_FileDialogNewFolder));
-    case ConnectDialogCommandTexts::kCreateShortcut: return Themed("emblem-symbolic-link", Standard(QStyle::SP_FileLinkIcon));
+    case ConnectDialog::kCreateShortcut: return Themed("emblem-symbolic-link", Standard(QStyle::SP_FileLinkIcon));
     case ConnectDialog::kHelp: return Themed("help-contents", Draw(Drawn::Help));
     default: return {};
   }

@@ -1,6 +1,6 @@
-// The pictures of the Connect dialog: the tree's folders (closed and open) and sessions, and
-// the toolbar's commands. Each comes from the desktop's icon theme when it has one, else from
-// the style's standard pictures or one drawn here, so a bare machine still shows them all.
+// The pictures of the Connect dialog's toolbar commands. Each comes from the desktop's icon
+// theme when it has one, else from the style's standard pictures or one drawn here, so a bare
+// machine still shows them all. The tree's folders and sessions come from QtUserInterface.
 #pragma once
 
 #include <QIcon>
@@ -9,8 +9,6 @@ class QStyle;
 
 class ConnectDialogIcons {
  public:
-  static QIcon Folder(bool open);
-  static QIcon Session();
   // The toolbar picture of a command id; a null icon for an id without one.
   static QIcon Command(int id);
 

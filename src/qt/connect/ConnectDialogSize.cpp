@@ -2,13 +2,10 @@
 
 #include <QString>
 #include <algorithm>
-#include <cstdint>
 
 namespace {
 
 constexpr int kShowNormal = 1;
-// Larger than any screen: a record this size was damaged, not remembered.
-constexpr int64_t kLargest = 32767;
 
 }  // namespace
 
@@ -18,22 +15,11 @@ ConnectDialogSize::ConnectDialogSize(QFontMetrics const& metrics) {
   m_lineHeight = std::max(1, metrics.height());
 }
 
-QSize ConnectDialogSize::Units(int across, int down) const {
-  return {across * m_charWidth / 4, down * m_lineHeight / 8};
+QSize ConnectDialogSize::Pixels(ConnectDialog::Size units) const {
+  return {units.width * m_charWidth / 4, units.height * m_lineHeight / 8};
 }
 
-QSize ConnectDialogSize::Minimum(int bottomControlsWidth) const {
-  int const margin = Units(16, 0).width();
-  return {std::max(Units(225, 0).width(), bottomControlsWidth + margin), Units(0, 125).height()};
-}
-
-std::optional<QSize> ConnectDialogSize::Stored(WINDOWPLACEMENT const& placement) {
-  RECT const& normal = placement.rcNormalPosition;
-  int64_t const width = int64_t{normal.right} - normal.left;
-  int64_t const height = int64_t{normal.bottom} - normal.top;
-  if (width <= 0 || height <= 0 || width > kLargest || height > kLargest) return std::nullopt;
-  return QSize(static_cast<int>(width), static_cast<int>(height));
-}
+int ConnectDialogSize::UnitsAcross(int pixels) const { return (std::max(0, pixels) * 4 + m_charWidth - 1) / m_charWidth; }
 
 WINDOWPLACEMENT ConnectDialogSize::Placement(QRect const& normal) {
   WINDOWPLACEMENT placement{};

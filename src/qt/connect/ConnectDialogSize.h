@@ -1,29 +1,23 @@
-// The Connect dialog window's sizes in pixels: dialog units turned into pixels by the window's
-// font (a quarter of the average character width across, an eighth of the line height down),
-// the default and minimum sizes, and the size remembered in "Connect Dialog Size".
+// The Connect dialog window's sizes between the model's dialog units and pixels: a quarter of
+// the window font's average character width across, an eighth of its line height down; and
+// the placement record of a window shown normally at a rectangle.
 #pragma once
 
 #include <QFontMetrics>
 #include <QRect>
 #include <QSize>
-#include <optional>
 
+#include "dialogs/ConnectDialog.h"
 #include "platform/types/WindowPlacement.h"
 
 class ConnectDialogSize {
  public:
   explicit ConnectDialogSize(QFontMetrics const& metrics);
 
-  QSize Units(int across, int down) const;
-  // 250 by 215 dialog units.
-  QSize Default() const { return Units(250, 215); }
-  // 125 units high; as wide as the wider of 225 units and the bottom controls with a margin of 16.
-  QSize Minimum(int bottomControlsWidth) const;
+  QSize Pixels(ConnectDialog::Size units) const;
+  // The dialog units that cover `pixels` across, rounded up.
+  int UnitsAcross(int pixels) const;
 
-  // The width and height of the stored normal rectangle; none when either is zero or less
-  // or larger than any screen.
-  static std::optional<QSize> Stored(WINDOWPLACEMENT const& placement);
-  // The record that remembers a window shown normally at `normal`.
   static WINDOWPLACEMENT Placement(QRect const& normal);
 
  private:

@@ -15,16 +15,11 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "database/GlobalConfig.h"
-#include "database/GlobalConfigInstance.h"
 #include "dialogs/ConnectDialog.h"
-#include "qt/connect/ConnectDialogCommandTexts.h"
 #include "qt/connect/ConnectDialogIcons.h"
 #include "qt/connect/ConnectDialogSize.h"
 #include "qt/connect/ConnectTreeModel.h"
 #include "qt/connect/ConnectTreeView.h"
-
-namespace Texts = ConnectDialogCommandTexts;
 
 namespace {
 
@@ -33,13 +28,21 @@ constexpr QSize kIconSize(16, 16);
 
 bool Shows(std::vector<int> const& ids, int id) { return std::find(ids.begin(), ids.end(), id) != ids.end(); }
 
-bool SessionOnly(int id) { return std::find(Texts::kSessionOnly.begin(), Texts::kSessionOnly.end(), id) != Texts::kSessionOnly.end(); }
+QString Text(std::string const& text) { return QString::fromStdString(text); }
 
-GlobalConfig* Options() {
-  GlobalConfig* config = nullptr;
-  GetGlobalConfig(config);
-  return config;
-}
+// The window's accelerators: the key as Qt reads it and the name the dialog knows it by.
+struct Key {
+  char const* sequence;
+  char const* name;
+};
+
+constexpr Key kKeys[] = {
+    {"Alt+A", "Alt+A"},   {"Ctrl+C", "Ctrl+C"},   {"Alt+D", "Alt+D"},         {"Alt+E", "Alt+E"},
+    {"Alt+F", "Alt+F"},   {"Alt+M", "Alt+M"},     {"Alt+N", "Alt+N"},         {"Alt+Q", "Alt+Q"},
+    {"Alt+R", "Alt+R"},   {"Alt+T", "Alt+T"},     {"Ctrl+V", "Ctrl+V"},       {"F2", "F2"},
+    {"Alt+Return", "Alt+Enter"}, {"Alt+Enter", "Alt+Enter"}, {"Ctrl+X", "Ctrl+X"}, {"Alt+X", "Alt+X"},
+    {"Del", "Delete"},
+};
 
 }  // namespace
 
@@ -63,7 +66,7 @@ ConnectDialogWindow::ConnectDialogWindow(ConnectDialog& dialog, QWidget* parent)
   m_filter->setClearButtonEnabled(true);
   m_filter->installEventFilter(this);
   m_model = new ConnectTreeModel(dialog, this);
-  m_tree = new ConnectTreeView(this);
+  m_tree = new ConnectTreeView(dialog, this);
   m_tree->setModel(m_model);
   m_tree->setAccessibleName(tr("Sessions"));
   QWidget* bottom = BuildBottomRow();
@@ -94,22 +97,21 @@ ConnectDialogWindow::~ConnectDialogWindow() = default;
 void ConnectDialogWindow::BuildToolbar() {
   m_toolbar->setIconSize(kIconSize);
   m_toolbar->setAccessibleName(tr("Commands"));
-  GlobalConfig const* options = Options();
-  bool const flat = options && options->useFlatToolbar != 0;
-  std::vector<int> const ids = m_dialog.CommandIds();
+  bool const flat = m_dialog.FlatToolbar();
+  std::vector<int> const shown = m_dialog.CommandIds();
   bool separator = false;
-  for (Texts::Text const& button : Texts::kToolbar) {
-    if (button.id == Texts::kSeparator) {
+  for (int id : m_dialog.ToolbarButtons()) {
+    if (id == ConnectDialog::kSeparator) {
       separator = !m_buttons.empty();
       continue;
     }
-    if (!Shows(ids, button.id)) continue;
+    if (!Shows(shown, id)) continue;
     if (separator) m_toolbar->addSeparator();
     separator = false;
-    QString const tip = QString::fromUtf8(button.text).left(Texts::kTooltipLength);
-    QAction* action = m_toolbar->addAction(ConnectDialogIcons::Command(button.id), tip);
+    QString const tip = Text(m_dialog.ToolbarTooltip(id));
+    QAction* action = m_toolbar->addAction(ConnectDialogIcons::Command(id), tip);
     action->setToolTip(tip);
-    int const id = button.id;
+    action->setStatusTip(Text(m_dialog.Prompt(id)));
     connect(action, &QAction::triggered, this, [this, id] { Act([this, id](std::string& e) { return m_dialog.Command(id, e); }); });
     auto* widget = qobject_cast<QToolButton*>(m_toolbar->widgetForAction(action));
     if (widget) {
@@ -122,7 +124,7 @@ void ConnectDialogWindow::BuildToolbar() {
 }
 
 void ConnectDialogWindow::BuildAccelerators() {
-  for (Texts::Key const& key : Texts::kKeys) {
+  for (Key const& key : kKeys) {
     auto* action = new QAction(this);
     action->setShortcut(QKeySequence(QString::fromUtf8(key.sequence)));
     action->setShortcutContext(Qt::WindowShortcut);
@@ -136,11 +138,10 @@ QWidget* ConnectDialogWindow::BuildBottomRow() {
   auto* row = new QWidget(this);
   auto* layout = new QHBoxLayout(row);
   layout->setContentsMargins(0, 0, 0, 0);
-  bool const browse = m_dialog.IsBrowseMode();
-  m_showOnStartup = new QCheckBox(tr("&Show dialog on startup"), row);
-  m_openInTab = new QCheckBox(tr("&Open in a tab"), row);
-  m_ok = new QPushButton(browse ? tr("OK") : tr("&Connect"), row);
-  m_close = new QPushButton(browse ? tr("Cancel") : tr("Close"), row);
+  m_showOnStartup = new QCheckBox(Text(m_dialog.Label(ConnectDialog::kShowOnStartup)), row);
+  m_openInTab = new QCheckBox(Text(m_dialog.Label(ConnectDialog::kOpenInTab)), row);
+  m_ok = new QPushButton(Text(m_dialog.Label(ConnectDialog::kConnectButton)), row);
+  m_close = new QPushButton(Text(m_dialog.Label(ConnectDialog::kCloseButton)), row);
   m_ok->setDefault(true);
   m_close->setAutoDefault(false);
   layout->addWidget(m_showOnStartup);
@@ -150,7 +151,7 @@ QWidget* ConnectDialogWindow::BuildBottomRow() {
   layout->addWidget(m_close);
   auto checkBox = [this](QCheckBox* box, int id) {
     std::optional<bool> const checked = m_dialog.ControlChecked(id);
-    box->setVisible(checked.has_value());
+    box->setVisible(m_dialog.IsControlShown(id));
     box->setChecked(checked.value_or(false));
     connect(box, &QCheckBox::toggled, this, [this, id](bool on) {
       Act([this, id, on](std::string& e) { return m_dialog.SetControl(id, on ? "1" : "0", e); });
@@ -164,13 +165,13 @@ QWidget* ConnectDialogWindow::BuildBottomRow() {
 }
 
 void ConnectDialogWindow::ApplySize(QWidget const& bottomRow) {
-  ConnectDialogSize const sizes(fontMetrics());
-  QSize const minimum = sizes.Minimum(bottomRow.sizeHint().width());
+  ConnectDialogSize const units(fontMetrics());
+  QSize const minimum = units.Pixels(ConnectDialog::MinimumSize(units.UnitsAcross(bottomRow.sizeHint().width())));
   setMinimumSize(minimum);
-  GlobalConfig const* options = Options();
-  std::optional<QSize> const stored =
-      options ? ConnectDialogSize::Stored(static_cast<WINDOWPLACEMENT const&>(options->connectDialogSize)) : std::nullopt;
-  resize(stored.value_or(sizes.Default()).expandedTo(minimum));
+  bool inDialogUnits = false;
+  ConnectDialog::Size const initial = m_dialog.InitialSize(inDialogUnits);
+  QSize const size = inDialogUnits ? units.Pixels(initial) : QSize(initial.width, initial.height);
+  resize(size.expandedTo(minimum));
 }
 
 void ConnectDialogWindow::ConnectTree() {
@@ -195,7 +196,7 @@ void ConnectDialogWindow::ConnectTree() {
   });
   connect(m_tree, &QWidget::customContextMenuRequested, this, &ConnectDialogWindow::ShowMenuAtPointer);
   connect(m_tree, &ConnectTreeView::contextMenuWanted, this, &ConnectDialogWindow::ShowMenu);
-  connect(m_tree, &ConnectTreeView::dropped, this, &ConnectDialogWindow::Drop);
+  connect(m_tree, &ConnectTreeView::dragChanged, this, &ConnectDialogWindow::Refresh);
   connect(m_model, &ConnectTreeModel::labelEdited, this, &ConnectDialogWindow::Refresh, Qt::QueuedConnection);
   connect(m_tree->itemDelegate(), &QAbstractItemDelegate::closeEditor, this,
           [this](QWidget*, QAbstractItemDelegate::EndEditHint hint) {
@@ -207,6 +208,8 @@ void ConnectDialogWindow::ConnectTree() {
 void ConnectDialogWindow::Act(Action const& action) {
   if (m_finished) return;
   std::string error;
+  // Any action may close the dialog, which stores the placement it holds then.
+  KeepPlacement();
   // A refused action (a disabled command's key) does nothing, as a greyed button would.
   action(error);
   Refresh();
@@ -239,26 +242,27 @@ void ConnectDialogWindow::ShowSelection() {
   QModelIndex const selected = m_model->IndexOf(m_dialog.SelectedPath());
   if (!selected.isValid()) return;
   m_tree->selectionModel()->setCurrentIndex(selected, QItemSelectionModel::ClearAndSelect);
-  m_tree->scrollTo(selected);
+  // While dragging, the pointer's scrolling bands move the tree, not the selection.
+  if (!m_dialog.Drag().IsActive()) m_tree->scrollTo(selected);
 }
 
 void ConnectDialogWindow::UpdateControls() {
   for (auto const& [id, action] : m_buttons) action->setEnabled(m_dialog.IsEnabled(id));
-  std::optional<bool> const userArranged = m_dialog.IsChecked(ConnectDialog::kUserArranged);
-  m_tree->SetUserArranged(userArranged.value_or(true));
 }
 
 void ConnectDialogWindow::Finish() {
   if (m_finished) return;
   m_finished = true;
-  if (GlobalConfig* options = Options(); options && m_tree)
-    options->connectDialogSize = ConnectDialogSize::Placement(QRect(pos(), size()));
   done(m_dialog.EndCode());
 }
 
 void ConnectDialogWindow::reject() {
   if (m_finished) return QDialog::reject();
   Act([this](std::string&) { return m_dialog.OnCancel(), true; });
+}
+
+void ConnectDialogWindow::KeepPlacement() {
+  if (m_tree) m_dialog.SetPlacement(ConnectDialogSize::Placement(QRect(pos(), size())));
 }
 
 void ConnectDialogWindow::ShowMenuAtPointer(QPoint const& at) {
@@ -268,56 +272,21 @@ void ConnectDialogWindow::ShowMenuAtPointer(QPoint const& at) {
 }
 
 void ConnectDialogWindow::ShowMenu(QPoint const& at) {
-  ConnectTreeItem const* selected = m_dialog.Selected();
-  bool const session = selected && !selected->IsFolder();
-  std::vector<int> const ids = m_dialog.CommandIds();
   QMenu menu(this);
-  bool separator = false;
-  for (Texts::Text const& entry : Texts::kMenu) {
-    if (entry.id == Texts::kSeparator) {
-      separator = !menu.isEmpty();
+  for (ConnectDialog::MenuEntry const& entry : m_dialog.ContextMenu()) {
+    if (entry.id == ConnectDialog::kSeparator) {
+      menu.addSeparator();
       continue;
     }
-    if (!Shows(ids, entry.id) || (!session && SessionOnly(entry.id))) continue;
-    if (separator) menu.addSeparator();
-    separator = false;
-    QAction* action = menu.addAction(QString::fromUtf8(entry.text));
-    action->setEnabled(m_dialog.IsEnabled(entry.id));
-    if (std::optional<bool> const checked = m_dialog.IsChecked(entry.id)) {
-      action->setCheckable(true);
-      action->setChecked(*checked);
-    }
+    QAction* action = menu.addAction(Text(entry.label));
+    action->setEnabled(entry.enabled);
+    action->setStatusTip(Text(m_dialog.Prompt(entry.id)));
+    action->setCheckable(m_dialog.IsChecked(entry.id).has_value());
+    action->setChecked(entry.checked);
     int const id = entry.id;
     connect(action, &QAction::triggered, this, [this, id] { Act([this, id](std::string& e) { return m_dialog.Command(id, e); }); });
   }
   menu.exec(m_tree->viewport()->mapToGlobal(at));
-}
-
-void ConnectDialogWindow::Drop(std::string const& source, std::string const& target, ConnectDropZone::Zone zone,
-                               ConnectDropZone::Effect effect) {
-  using Zone = ConnectDropZone::Zone;
-  QModelIndex const targetIndex = m_model->IndexOf(target);
-  QModelIndex const sourceIndex = m_model->IndexOf(source);
-  ConnectTreeNode const* onto = m_model->NodeOf(targetIndex);
-  ConnectTreeNode const* moved = m_model->NodeOf(sourceIndex);
-  if (!onto || !moved) return;
-  // A paste onto a session lands right after it: "before" is a paste onto the session above.
-  if (zone != Zone::On) {
-    bool const sessions = !moved->folder && !onto->folder;
-    ConnectTreeNode const* above = nullptr;
-    for (auto const& sibling : onto->parent->children) {
-      if (sibling.get() == onto) break;
-      if (!sibling->folder && sibling.get() != moved) above = sibling.get();
-    }
-    if (!sessions || (zone == Zone::Before && !above)) return;
-    if (zone == Zone::Before) onto = above;
-  }
-  std::string const place = onto->Path();
-  int const take = effect == ConnectDropZone::Effect::Copy ? ConnectDialog::kCopy : ConnectDialog::kCut;
-  Act([this, source, place, take](std::string& e) {
-    return m_dialog.Select(source, e) && m_dialog.Command(take, e) && m_dialog.Select(place, e) &&
-           m_dialog.Command(ConnectDialog::kPaste, e);
-  });
 }
 
 bool ConnectDialogWindow::FilterKey(int key) {

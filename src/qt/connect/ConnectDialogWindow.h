@@ -9,7 +9,6 @@
 #include <memory>
 #include <string>
 
-#include "qt/connect/ConnectDropZone.h"
 
 class ConnectDialog;
 class ConnectTreeModel;
@@ -57,9 +56,8 @@ class ConnectDialogWindow : public QDialog {
   void Finish();
   void ShowMenu(QPoint const& at);
   void ShowMenuAtPointer(QPoint const& at);
-  // A drop, as the cut or copy of the source and its paste onto the item that gives its place.
-  void Drop(std::string const& source, std::string const& target, ConnectDropZone::Zone zone,
-            ConnectDropZone::Effect effect);
+  // Hands the window's normal rectangle to the model, which stores it as it closes.
+  void KeepPlacement();
   bool FilterKey(int key);
 
   ConnectDialog& m_dialog;

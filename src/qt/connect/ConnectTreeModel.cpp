@@ -6,8 +6,7 @@
 
 #include "dialogs/ConnectDialog.h"
 #include "dialogs/FolderTreeRecord.h"
-#include "qt/connect/ConnectDialogIcons.h"
-#include "session/ISessionConfig.h"
+#include "qt/QtUserInterface.h"
 
 namespace {
 
@@ -127,13 +126,12 @@ bool ConnectTreeModel::hasChildren(QModelIndex const& parent) const {
   return parent.column() == 0 && node->folder && (node->hasButton || !node->children.empty());
 }
 
-QString ConnectTreeModel::Description(QModelIndex const& index) const {
-  ConnectTreeNode const* node = Node(index);
-  std::optional<bool> const on = m_dialog.IsChecked(ConnectDialog::kShowDescriptions);
-  if (!node || node->folder || !on.value_or(false) || m_dialog.IsEditingLabel()) return {};
-  ConnectTreeItem* item = ItemOf(index);
-  ISessionConfig* session = item ? item->Session(!m_dialog.IsChecked(ConnectDialog::kUserArranged).value_or(false)) : nullptr;
-  return session ? ToQt(session->GetConnectDialogDescription().Str()) : QString();
+QIcon ConnectTreeModel::IconOf(QModelIndex const& index) const {
+  ConnectTreeItem const* item = ItemOf(index);
+  int const icon = item ? m_dialog.IconOf(*item) : ConnectDialog::kSessionIcon;
+  if (icon == ConnectDialog::kFolderOpenIcon) return QtUserInterface::StockIcon(QtUserInterface::Stock::OpenFolder);
+  if (icon == ConnectDialog::kFolderClosedIcon) return QtUserInterface::StockIcon(QtUserInterface::Stock::ClosedFolder);
+  return QtUserInterface::StockIcon(QtUserInterface::Stock::Session);
 }
 
 QVariant ConnectTreeModel::data(QModelIndex const& index, int role) const {
@@ -141,13 +139,13 @@ QVariant ConnectTreeModel::data(QModelIndex const& index, int role) const {
   if (!node) return {};
   switch (role) {
     case Qt::DisplayRole: case Qt::EditRole: case Qt::AccessibleTextRole: return ToQt(node->label);
-    case Qt::DecorationRole: return node->folder ? ConnectDialogIcons::Folder(node->expanded) : ConnectDialogIcons::Session();
+    case Qt::DecorationRole: return IconOf(index);
     case Qt::ForegroundRole:
       if (node->cut) return QApplication::palette().brush(QPalette::Disabled, QPalette::Text);
       return {};
     case Qt::ToolTipRole: {
-      QString const description = Description(index);
-      return description.isEmpty() ? QVariant() : QVariant(description);
+      std::string const tip = m_dialog.Tooltip(node->Path());
+      return tip.empty() ? QVariant() : QVariant(ToQt(tip));
     }
     default: return {};
   }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QAbstractItemModel>
+#include <QIcon>
 #include <memory>
 #include <string>
 
@@ -58,7 +59,7 @@ class ConnectTreeModel : public QAbstractItemModel {
   ConnectTreeNode* Node(QModelIndex const& index) const;
   std::unique_ptr<ConnectTreeNode> Copy(ConnectTreeItem const& item, ConnectTreeNode* parent) const;
   void TakeStates(ConnectTreeNode& kept, ConnectTreeNode const& fresh);
-  QString Description(QModelIndex const& index) const;
+  QIcon IconOf(QModelIndex const& index) const;
 
   ConnectDialog& m_dialog;
   std::unique_ptr<ConnectTreeNode> m_root;

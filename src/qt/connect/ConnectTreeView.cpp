@@ -4,119 +4,152 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
+#include <QScrollBar>
 
-#include "dialogs/FolderTreeRecord.h"
+#include "dialogs/ConnectDialog.h"
 #include "qt/connect/ConnectTreeModel.h"
 
 namespace {
 
-constexpr int kHoverExpandUserArranged = 1000;
-constexpr int kHoverExpandAlphabetical = 750;
-constexpr int kScrollMargin = 10;
+using Zone = ConnectTreeDrag::Zone;
+using Effect = ConnectTreeDrag::Effect;
 
-bool Within(std::string const& path, std::string const& folder) {
-  return path == folder || path.starts_with(folder + "\\");
+Qt::DropAction ActionOf(Effect effect) {
+  switch (effect) {
+    case Effect::Move: return Qt::MoveAction;
+    case Effect::Copy: return Qt::CopyAction;
+    case Effect::None: break;
+  }
+  return Qt::IgnoreAction;
 }
 
 }  // namespace
 
-ConnectTreeView::ConnectTreeView(QWidget* parent) : QTreeView(parent) {
+ConnectTreeView::ConnectTreeView(ConnectDialog& dialog, QWidget* parent) : QTreeView(parent), m_dialog(dialog) {
   setHeaderHidden(true);
   setDragEnabled(true);
   setAcceptDrops(true);
   setDropIndicatorShown(false);
   setDragDropMode(QAbstractItemView::DragDrop);
   setDefaultDropAction(Qt::MoveAction);
-  setAutoScrollMargin(kScrollMargin);
+  // The model's bands and wait decide scrolling and opening, not Qt's own timers.
+  setAutoScroll(false);
+  setAutoExpandDelay(-1);
   setExpandsOnDoubleClick(false);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setContextMenuPolicy(Qt::CustomContextMenu);
-  SetUserArranged(true);
+  m_tick.setInterval(kTickMs);
+  connect(&m_tick, &QTimer::timeout, this, &ConnectTreeView::Tick);
 }
 
-void ConnectTreeView::SetUserArranged(bool userArranged) {
-  m_userArranged = userArranged;
-  setAutoExpandDelay(userArranged ? kHoverExpandUserArranged : kHoverExpandAlphabetical);
-}
-
-ConnectTreeView::Target ConnectTreeView::TargetOf(QDropEvent const& event) const {
-  Target target;
+ConnectTreeView::Place ConnectTreeView::PlaceAt(QPoint const& at) const {
   auto const* tree = qobject_cast<ConnectTreeModel const*>(model());
-  QMimeData const* mime = event.mimeData();
-  FolderTreeRecord record;
-  QByteArray const bytes = mime ? mime->data(ConnectTreeModel::kMimeType) : QByteArray();
-  if (!tree || !FolderTreeRecord::Unpack(std::vector<unsigned char>(bytes.begin(), bytes.end()), record)) return target;
-  QPoint const at = event.position().toPoint();
   QModelIndex const index = indexAt(at);
-  ConnectTreeNode const* node = tree->NodeOf(index);
-  if (!node) return target;
+  if (!tree || !index.isValid()) return {};
   QRect const row = visualRect(index);
-  target.zone = m_userArranged && !node->IsRoot() ? ConnectDropZone::Of(row.top(), row.height(), at.y())
-                                                  : ConnectDropZone::Zone::On;
-  target.effect = ConnectDropZone::EffectOf(event.modifiers());
-  std::string const path = node->Path();
-  // A folder is never offered as a target inside itself, nor an item as its own target.
-  std::string const folder = target.zone == ConnectDropZone::Zone::On ? path : node->parent->Path();
-  if (target.effect == ConnectDropZone::Effect::Refused || Within(folder, record.path) || path == record.path) return target;
-  target.index = index;
-  target.source = record.path;
-  return target;
+  return {true, tree->PathOf(index), ConnectTreeDrag::ZoneAt(at.y() - row.top(), row.height())};
+}
+
+std::string ConnectTreeView::KeysOf(Qt::KeyboardModifiers modifiers) {
+  std::string keys;
+  auto add = [&keys](char const* key) { keys += (keys.empty() ? "" : "+") + std::string(key); };
+  if (modifiers & Qt::ControlModifier) add("ctrl");
+  if (modifiers & Qt::AltModifier) add("alt");
+  if (modifiers & Qt::ShiftModifier) add("shift");
+  // A key the model has no word for refuses the drop, as any other combination does.
+  if (modifiers & Qt::MetaModifier) add("meta");
+  return keys.empty() ? "none" : keys;
+}
+
+void ConnectTreeView::startDrag(Qt::DropActions actions) {
+  auto const* tree = qobject_cast<ConnectTreeModel const*>(model());
+  std::string error;
+  if (!tree || !m_dialog.BeginDrag(tree->PathOf(currentIndex()), error)) return;
+  QTreeView::startDrag(actions);
+  EndDrag();
 }
 
 void ConnectTreeView::dragEnterEvent(QDragEnterEvent* event) {
-  if (!event->mimeData()->hasFormat(ConnectTreeModel::kMimeType)) return event->ignore();
-  QTreeView::dragEnterEvent(event);
+  QByteArray const bytes = event->mimeData()->data(ConnectTreeModel::kMimeType);
+  std::string error;
+  // A drag begun here is under way already; one from elsewhere brings its record.
+  bool const ours = event->source() == this && m_dialog.Drag().IsActive();
+  if (!ours && !m_dialog.DragEnter(std::vector<unsigned char>(bytes.begin(), bytes.end()), error)) return event->ignore();
   event->acceptProposedAction();
+  m_tick.start();
 }
 
 void ConnectTreeView::dragMoveEvent(QDragMoveEvent* event) {
-  // The base view scrolls near the edges and opens a folder held under the pointer.
-  QTreeView::dragMoveEvent(event);
-  Target const target = TargetOf(*event);
-  if (m_markIndex != target.index || m_markZone != target.zone) viewport()->update();
-  m_markIndex = target.index;
-  m_markZone = target.zone;
-  if (!target.index.isValid()) return event->ignore();
-  event->setDropAction(target.effect == ConnectDropZone::Effect::Copy ? Qt::CopyAction : Qt::MoveAction);
+  QPoint const at = event->position().toPoint();
+  m_scroll = ConnectTreeDrag::ScrollAt(at.y(), viewport()->height());
+  Place const place = PlaceAt(at);
+  Effect effect = Effect::None;
+  std::string error;
+  if (place.valid) m_dialog.DragOver(place.path, place.zone, KeysOf(event->modifiers()), effect, error);
+  emit dragChanged();
+  viewport()->update();
+  if (effect == Effect::None) return event->ignore();
+  event->setDropAction(ActionOf(effect));
   event->accept();
 }
 
 void ConnectTreeView::dragLeaveEvent(QDragLeaveEvent* event) {
   QTreeView::dragLeaveEvent(event);
-  ClearMark();
+  m_dialog.DragLeave();
+  EndDrag();
 }
 
 void ConnectTreeView::dropEvent(QDropEvent* event) {
-  Target const target = TargetOf(*event);
-  stopAutoScroll();
+  Place const place = PlaceAt(event->position().toPoint());
+  Effect effect = Effect::None;
+  std::string error;
+  std::string const keys = KeysOf(event->modifiers());
+  if (place.valid) m_dialog.DragOver(place.path, place.zone, keys, effect, error);
+  if (!place.valid || !m_dialog.Drop(place.path, place.zone, keys, error)) m_dialog.DragLeave();
+  EndDrag();
   setState(NoState);
-  ClearMark();
-  if (!target.index.isValid()) return event->ignore();
-  event->setDropAction(target.effect == ConnectDropZone::Effect::Copy ? Qt::CopyAction : Qt::MoveAction);
+  if (effect == Effect::None) return event->ignore();
+  // The model has moved or copied the item itself: the source view must not remove anything.
+  event->setDropAction(Qt::CopyAction);
   event->accept();
-  auto const* tree = qobject_cast<ConnectTreeModel const*>(model());
-  emit dropped(target.source, tree->PathOf(target.index), target.zone, target.effect);
 }
 
-void ConnectTreeView::ClearMark() {
-  m_markIndex = QPersistentModelIndex();
+void ConnectTreeView::Tick() {
+  if (!m_dialog.Drag().IsActive()) return EndDrag();
+  if (m_scroll != 0) verticalScrollBar()->setValue(verticalScrollBar()->value() + m_scroll * verticalScrollBar()->singleStep());
+  m_dialog.DragTick();
+  emit dragChanged();
+}
+
+void ConnectTreeView::EndDrag() {
+  m_tick.stop();
+  m_scroll = 0;
+  emit dragChanged();
   viewport()->update();
 }
 
 void ConnectTreeView::paintEvent(QPaintEvent* event) {
   QTreeView::paintEvent(event);
-  if (!m_markIndex.isValid()) return;
-  QRect const row = visualRect(m_markIndex).adjusted(0, 0, -1, -1);
+  ConnectTreeDrag const& drag = m_dialog.Drag();
+  auto const* tree = qobject_cast<ConnectTreeModel const*>(model());
+  if (!tree || !drag.IsActive() || !drag.TargetOffered()) return;
+  QModelIndex const index = tree->IndexOf(drag.TargetPath());
+  if (!index.isValid()) return;
+  QRect const row = visualRect(index).adjusted(0, 0, -1, -1);
   QPainter painter(viewport());
   painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
-  switch (m_markZone) {
-    case ConnectDropZone::Zone::Before: painter.drawLine(row.left(), row.top(), viewport()->width(), row.top()); break;
-    case ConnectDropZone::Zone::After: painter.drawLine(row.left(), row.bottom(), viewport()->width(), row.bottom()); break;
-    case ConnectDropZone::Zone::On: painter.drawRect(row); break;
+  switch (drag.TargetZone()) {
+    case Zone::Before: painter.drawLine(row.left(), row.top(), viewport()->width(), row.top()); break;
+    case Zone::After: painter.drawLine(row.left(), row.bottom(), viewport()->width(), row.bottom()); break;
+    case Zone::On: painter.drawRect(row); break;
   }
 }
 
 void ConnectTreeView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && m_dialog.Drag().IsActive()) {
+    m_dialog.DragLeave();
+    return EndDrag();
+  }
   bool const menuKey = event->key() == Qt::Key_Menu ||
                        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
   if (!menuKey || state() == EditingState) return QTreeView::keyPressEvent(event);

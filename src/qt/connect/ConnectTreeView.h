@@ -1,32 +1,39 @@
-// The Connect dialog's tree view: a drag source and drop target that finds the zone under the
-// pointer (before, on or after an item), draws the insertion mark or the highlighted folder,
-// and reports a drop as the source's path, the target's path, the zone and the effect of the
-// keys. The Apps key and Shift+F10 ask for the context menu of the current item.
+// The Connect dialog's tree view: a drag source and drop target that measures the pointer
+// against the item under it and asks the dialog model what a drop there would do. It draws the
+// target the model shows (the insertion mark or the highlighted folder), scrolls by the model's
+// bands and lets the model's clock open the folder the pointer rests on. The Apps key and
+// Shift+F10 ask for the context menu of the current item.
 #pragma once
 
-#include <QPersistentModelIndex>
+#include <QTimer>
 #include <QTreeView>
 #include <string>
 
-#include "qt/connect/ConnectDropZone.h"
+#include "dialogs/ConnectTreeDrag.h"
+
+class ConnectDialog;
 
 class ConnectTreeView : public QTreeView {
   Q_OBJECT
 
  public:
-  explicit ConnectTreeView(QWidget* parent = nullptr);
+  // How often a resting drag asks the model whether its wait is over, and scrolls.
+  static constexpr int kTickMs = 50;
 
-  // In user-arranged order items can be dropped before and after a sibling; otherwise only onto one.
-  void SetUserArranged(bool userArranged);
+  ConnectTreeView(ConnectDialog& dialog, QWidget* parent);
+
   bool IsEditing() const { return state() == EditingState; }
+  // The timer that drives the model's hover wait and the edge scrolling during a drag.
+  QTimer& DragTimer() { return m_tick; }
 
  signals:
-  void dropped(std::string const& source, std::string const& target, ConnectDropZone::Zone zone,
-               ConnectDropZone::Effect effect);
+  // The model changed during a drag or by its drop: the window shows it again.
+  void dragChanged();
   // The context menu is wanted at `at` (viewport coordinates) for the current item.
   void contextMenuWanted(QPoint const& at);
 
  protected:
+  void startDrag(Qt::DropActions actions) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dragMoveEvent(QDragMoveEvent* event) override;
   void dragLeaveEvent(QDragLeaveEvent* event) override;
@@ -35,18 +42,19 @@ class ConnectTreeView : public QTreeView {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  struct Target {
-    QModelIndex index;
-    ConnectDropZone::Zone zone = ConnectDropZone::Zone::On;
-    ConnectDropZone::Effect effect = ConnectDropZone::Effect::Refused;
-    std::string source;
+  struct Place {
+    bool valid = false;
+    std::string path;
+    ConnectTreeDrag::Zone zone = ConnectTreeDrag::Zone::On;
   };
 
-  // What a drop at the event's position would do; an invalid index when it would be refused.
-  Target TargetOf(QDropEvent const& event) const;
-  void ClearMark();
+  // The item under the pointer and the zone of the pointer within it.
+  Place PlaceAt(QPoint const& at) const;
+  static std::string KeysOf(Qt::KeyboardModifiers modifiers);
+  void Tick();
+  void EndDrag();
 
-  bool m_userArranged = true;
-  QPersistentModelIndex m_markIndex;
-  ConnectDropZone::Zone m_markZone = ConnectDropZone::Zone::On;
+  ConnectDialog& m_dialog;
+  QTimer m_tick;
+  int m_scroll = 0;
 };
