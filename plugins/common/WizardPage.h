@@ -1,8 +1,9 @@
 // A page a protocol plug-in adds to the New Session Wizard: controls declared as data. Each time
 // it is shown it binds them to the options of the session as it is then (the protocol picked a
 // page earlier decides which records the session has), so "Serial Baud Rate" or "SSH2 Port"
-// read and write the record the session really holds. "Hostname" and "Username" belong to the
-// remote host both sides share and go through the protocol record's own accessors.
+// read and write the record the session really holds. The host and the user go through the
+// protocol record's own accessors instead (a TAPI record keeps its phone number as its host), so
+// their controls carry markers that name no option and are never bound.
 #pragma once
 
 #include <memory>
@@ -17,8 +18,8 @@ class ISessionConfig;
 
 class WizardPage : public VPropertyTreePage {
  public:
-  static constexpr char kHostOption[] = "Hostname";
-  static constexpr char kUserOption[] = "Username";
+  static constexpr char kHostOption[] = "<host>";
+  static constexpr char kUserOption[] = "<user>";
 
   // `protocol` names the record the page edits; the session must outlive the page.
   WizardPage(unsigned int templateId, std::string protocol, std::vector<VPageControl> controls,

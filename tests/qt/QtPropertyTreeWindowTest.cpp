@@ -173,7 +173,7 @@ class QtPropertyTreeWindowTest : public QObject {
       QWidget* box = window.Panel(dialog.CurrentPage())->Field(GlobalPageControls::kShowConnectDialog);
       QVERIFY(box);
       QCOMPARE(box->accessibleName(), QString("Show connect dialog on startup"));
-      QTest::mouseClick(box, Qt::LeftButton);
+      QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));  // on the indicator
       QTest::mouseClick(Button(window, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel), Qt::LeftButton);
     });
     QCOMPARE(dialog.DoModal(), ok ? IDOK : IDCANCEL);
