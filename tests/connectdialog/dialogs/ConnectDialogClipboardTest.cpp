@@ -13,15 +13,8 @@ using Dialog = ConnectDialog;
 
 class ConnectDialogClipboardTest : public ConnectDialogWorld {
  protected:
-  // Lab holds s1, s2 and folder Inner; Other holds folder Lab and session s1.
   ConnectDialogClipboardTest() {
-    AddFolder("", "Lab");
-    AddFolder("", "Other");
-    AddFolder("Lab", "Inner");
-    AddSession("Lab", "s1");
-    AddSession("Lab", "s2");
-    AddFolder("Other", "Lab");
-    AddSession("Other", "s1", "Telnet");
+    AddLabAndOther();
     dialog.Open();
   }
 

@@ -53,13 +53,7 @@ class ConnectDialogDragTest : public ConnectDialogWorld {
   static void Seed() {
     SessionDatabase database(0);
     for (std::string const top : {"Lab", "Other"}) database.Remove(top.c_str());
-    AddFolder("", "Lab");
-    AddFolder("", "Other");
-    AddFolder("Lab", "Inner");
-    AddSession("Lab", "s1");
-    AddSession("Lab", "s2");
-    AddFolder("Other", "Lab");
-    AddSession("Other", "s1", "Telnet");
+    AddLabAndOther();
   }
   void Reopen() {
     dialog.Open();

@@ -35,6 +35,16 @@ class ConnectDialogWorld : public testing::Test {
     SetClipboard(nullptr);
   }
 
+  // Lab holds s1, s2 and folder Inner; Other holds folder Lab and session s1 (Telnet).
+  static void AddLabAndOther() {
+    AddFolder("", "Lab");
+    AddFolder("", "Other");
+    AddFolder("Lab", "Inner");
+    AddSession("Lab", "s1");
+    AddSession("Lab", "s2");
+    AddFolder("Other", "Lab");
+    AddSession("Other", "s1", "Telnet");
+  }
   static void AddFolder(std::string const& parent, std::string const& name) {
     ASSERT_TRUE(SessionDatabase(0).InsertFolder(parent.c_str(), name.c_str(), "", true));
   }
