@@ -8,15 +8,11 @@
 #include "database/GlobalConfig.h"
 #include "database/HostStartup.h"
 #include "dialogs/QuickConnectDialog.h"
-#include "library/LibraryState.h"
 #include "library/ProductInfo.h"
 #include "platform/shell/ExecutableFolder.h"
-#include "session/BuiltInProtocol.h"
-#include "session/LoadProtocolDll.h"
+#include "session/LoadBuiltInProtocols.h"
 
 namespace {
-
-char const* ApplicationName() { return GetApplicationName().c_str(); }
 
 // The folder holding "Connection Protocols", ending in "/".
 std::string PluginBase() {
@@ -50,13 +46,9 @@ GlobalConfig* CdhostStartup::Start(int productId) {
 }
 
 void CdhostStartup::LoadProtocols(int productId) {
-  std::string const base = PluginBase();
-  for (int row = 0; row < kBuiltInProtocolCount; ++row)
-    if (builtInProtocols[row].productId == productId)
-      LoadProtocolDll(base.c_str(), row, productId, &HostMessageRouter::Get, nullptr, nullptr, ApplicationName, nullptr,
-                      nullptr, nullptr, nullptr, nullptr);
-  LoadProtocolDll(nullptr, 0, productId, nullptr, nullptr, nullptr, ApplicationName, nullptr, nullptr, nullptr, nullptr,
-                  nullptr);
+  LoadBuiltInProtocols(
+      PluginBase(), [productId](BuiltInProtocol const& entry) { return entry.productId == productId; },
+      &HostMessageRouter::Get);
 }
 
 void CdhostStartup::NameSiblings(GlobalConfig& config, int productId) {

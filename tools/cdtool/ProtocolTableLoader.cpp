@@ -4,17 +4,13 @@
 #include <filesystem>
 #include <cstring>
 
-#include "library/LibraryState.h"
 #include "library/ProductInfo.h"
 #include "platform/shell/ExecutableFolder.h"
-#include "session/BuiltInProtocol.h"
-#include "session/LoadProtocolDll.h"
+#include "session/LoadBuiltInProtocols.h"
 
 namespace {
 
 constexpr char kFolderName[] = "Connection Protocols";
-
-char const* ApplicationName() { return GetApplicationName().c_str(); }
 
 // Installed, the plug-ins lie at a fixed place relative to the tool; in the build, in the build folder.
 std::string DefaultFolder() {
@@ -42,20 +38,15 @@ bool ProtocolTableLoader::Fill(std::vector<int> const& alsoProducts) {
   }
   std::string const base = named.parent_path().string() + "/";
   int const product = GetCurrentAppProductID();
-  for (int row = 0; row < kBuiltInProtocolCount; ++row) {
+  auto const wanted = [&](BuiltInProtocol const& entry) {
+    return entry.productId == product ||
+           std::find(alsoProducts.begin(), alsoProducts.end(), entry.productId) != alsoProducts.end();
+  };
+  for (int row : LoadBuiltInProtocols(base, wanted)) {
     BuiltInProtocol const& entry = builtInProtocols[row];
-    bool const sibling = std::find(alsoProducts.begin(), alsoProducts.end(), entry.productId) != alsoProducts.end();
-    if (entry.productId != product && !sibling) continue;
-    int index = -1;
-    bool exitRequested = false;
-    bool warn = false;
-    bool const added = LoadProtocolDll(base.c_str(), row, entry.productId, nullptr, nullptr, nullptr, ApplicationName, nullptr,
-                                       nullptr, &index, &exitRequested, &warn);
     // SSH1 is left out on purpose unless "SSH1.enable" is there: that is not a missing plug-in.
     bool const ssh1Disabled = std::strcmp(entry.protocol, "SSH1") == 0 && !std::filesystem::exists(named / "SSH1.enable");
-    if (!added && !ssh1Disabled) m_missing.push_back({entry.protocol, (named / entry.file).string()});
+    if (!ssh1Disabled) m_missing.push_back({entry.protocol, (named / entry.file).string()});
   }
-  LoadProtocolDll(nullptr, 0, product, nullptr, nullptr, nullptr, ApplicationName, nullptr, nullptr, nullptr, nullptr,
-                  nullptr);
   return true;
 }
