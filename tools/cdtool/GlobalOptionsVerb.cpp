@@ -5,6 +5,7 @@
 #include "CommandOutput.h"
 #include "DialogScriptRunner.h"
 #include "DialogVerbRegistry.h"
+#include "InstalledProducts.h"
 #include "PropertyTreeDialogView.h"
 #include "VPropertyTreeSteps.h"
 #include "database/GlobalConfigInstance.h"
@@ -19,12 +20,6 @@ namespace {
 DialogVerbRegistry::Entry const registered{
     [](CLI::App& dialog) -> std::unique_ptr<DialogVerb> { return std::make_unique<GlobalOptionsVerb>(dialog); }};
 
-// The running product's client is the one installed, as its host reports it.
-void InstallRunningProduct() {
-  bool const transfer = GetCurrentAppProductID() == kProductHaloFyx;
-  IsHaloKorvo_Korvo_Installed(!transfer);
-  IsHaloFyx_Installed(transfer);
-}
 
 }  // namespace
 
@@ -45,7 +40,7 @@ GlobalOptionsVerb::GlobalOptionsVerb(CLI::App& dialog) {
 
 int GlobalOptionsVerb::Run() {
   if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
-  InstallRunningProduct();
+  InstalledProducts::InstallRunningOnly();
   DialogScriptRunner runner(m_json);
   VPropertyTreeSteps::AddTo(runner.Presenter());
   if (int const refused = runner.Load(m_script)) return refused;

@@ -31,3 +31,9 @@ void InstalledProducts::Install() const {
   Mark(GetCurrentAppProductID());
   for (int product : Siblings()) Mark(product);
 }
+
+void InstalledProducts::InstallRunningOnly() {
+  bool const transfer = GetCurrentAppProductID() == kProductHaloFyx;
+  IsHaloKorvo_Korvo_Installed(!transfer);
+  IsHaloFyx_Installed(transfer);
+}

@@ -15,6 +15,8 @@ class InstalledProducts {
   std::vector<int> Siblings() const;
   // Marks the running product and the siblings installed.
   void Install() const;
+  // Marks the running product's client installed and the other client not, as a lone host reports it.
+  static void InstallRunningOnly();
 
  private:
   std::vector<std::string> m_names;

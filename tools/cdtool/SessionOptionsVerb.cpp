@@ -5,6 +5,7 @@
 #include "CommandOutput.h"
 #include "DialogScriptRunner.h"
 #include "DialogVerbRegistry.h"
+#include "InstalledProducts.h"
 #include "PropertyTreeDialogView.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
@@ -12,7 +13,6 @@
 #include "database/GlobalConfigInstance.h"
 #include "database/SessionDatabase.h"
 #include "dialogs/SessionOptionsDialog.h"
-#include "library/ProductInfo.h"
 #include "library/SessionKeyPath.h"
 #include "session/SessionConfig.h"
 
@@ -26,12 +26,6 @@ CString NameOf(std::string const& path) {
   return CString(slash == std::string::npos ? path : path.substr(slash + 1));
 }
 
-// The running product's client is the one installed, as its host reports it.
-void InstallRunningProduct() {
-  bool const transfer = GetCurrentAppProductID() == kProductHaloFyx;
-  IsHaloKorvo_Korvo_Installed(!transfer);
-  IsHaloFyx_Installed(transfer);
-}
 
 }  // namespace
 
@@ -52,7 +46,7 @@ SessionOptionsVerb::SessionOptionsVerb(CLI::App& dialog) {
 
 int SessionOptionsVerb::Run() {
   if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
-  InstallRunningProduct();
+  InstalledProducts::InstallRunningOnly();
   DialogScriptRunner runner(m_json);
   VPropertyTreeSteps::AddTo(runner.Presenter());
   if (int const refused = runner.Load(m_script)) return refused;
