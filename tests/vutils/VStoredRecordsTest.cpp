@@ -27,14 +27,6 @@ class VStoredRecordsTest : public ::testing::Test, protected MemoryKey {
     if (!key->GetBinary(name, bytes.data(), size)) return "<none>";
     return Hex(bytes.substr(0, size));
   }
-
-  template <typename T>
-  T Loaded(char const* name, T const& defaultValue) {
-    VProfile2<T, VProfileBinary> value;
-    value.SetName(name);
-    value.Load(key, defaultValue);
-    return value.Current();
-  }
 };
 
 VLogFont PrinterFont() { return VLogFont(100, -13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 3, 2, 1, 0x31, "Courier New"); }
@@ -51,15 +43,6 @@ TEST_F(VStoredRecordsTest, StoredFormsByteForByte) {
   EXPECT_EQ(SavedHex("Window Placement", placement),
             "2c000000" "00000000" "01000000" "00000000" "00000000" "fcffffff" "fcffffff"
             "0a000000" "14000000" "76020000" "d6010000");
-}
-
-TEST_F(VStoredRecordsTest, RecordsRoundTripThroughTheStore) {
-  VLogFont font(100, 17, 8, 900, 900, FW_BOLD, 1, 1, 1, 204, 3, 2, 5, 0x31, "Lucida Console");
-  SavedHex("Font", font);
-  EXPECT_EQ(Loaded("Font", VLogFont(12, "Other")), font);
-  VMarginData const margins{0.125, 1e-3, -0.5, 11.0};
-  SavedHex("Margins", margins);
-  EXPECT_EQ(Loaded("Margins", VMarginData{}), margins);
 }
 
 TEST(VLogFontTest, PixelHeightConstructorAndPointSizes) {
