@@ -16,11 +16,10 @@ std::string const kPages =
     R"({"label":"Logging","caption":"  Logging","depth":0,"expanded":true,"selected":false}])";
 
 TEST_F(CdtoolDialogTest, DemoPlaysStepsAndAnswersAndPrintsWhatWasShown) {
-  std::string const script = m_root.File("script.json");
-  WriteFileBytes(script,
-                 R"({"steps":[{"do":"key","keys":"Ctrl+Shift+Tab"},{"do":"key","keys":"Ctrl+PgUp"},)"
-                 R"({"do":"set","control":1352,"value":"10"},{"do":"select","page":"Logging"},{"do":"ok"},)"
-                 R"({"do":"set","control":1353,"value":"300"}],"answers":["IDOK","IDCANCEL"]})");
+  std::string const script = WriteFile(
+      "script.json", R"({"steps":[{"do":"key","keys":"Ctrl+Shift+Tab"},{"do":"key","keys":"Ctrl+PgUp"},)"
+                     R"({"do":"set","control":1352,"value":"10"},{"do":"select","page":"Logging"},{"do":"ok"},)"
+                     R"({"do":"set","control":1353,"value":"300"}],"answers":["IDOK","IDCANCEL"]})");
   ExpectSteps({{"dialog property-tree-demo --json --script " + script, 0,
                 R"({"endCode":2,"messages":[{"text":"Please enter an integer between 132 and 1024.","type":48},)"
                 R"({"text":"Please enter an integer between 132 and 1024.","type":48}],)" +
@@ -53,9 +52,7 @@ TEST_F(CdtoolDialogTest, StepsThatCannotRunAreReportedWithTheirPlace) {
            Case{R"({"steps":[]} trailing)", R"({"error":"the script is not a JSON document"})"},
            Case{R"({"step":[]})", R"({"error":"unknown member \"step\" in the script"})"},
        }) {
-    std::string const script = m_root.File("script.json");
-    WriteFileBytes(script, c.script);
-    CdtoolResult const result = Run("dialog property-tree-demo --json --script " + script);
+    CdtoolResult const result = RunScript("dialog property-tree-demo --json", c.script);
     EXPECT_EQ(result.exitCode, 1) << c.script;
     EXPECT_EQ(result.out, std::string(c.out) + "\n") << c.script;
   }

@@ -43,14 +43,9 @@ TEST_F(CdtoolFileTypesTest, RefusesBadInput) {
     int exitCode;
   };
   Case const cases[] = {
-      {"filetypes add X --ext 'a|b'", 1},
-      {"filetypes add X --ext ''", 1},
-      {"filetypes add ' ' --ext zz", 1},
-      {"filetypes add X --ext zz --transfer text", 2},
-      {"filetypes add X", 2},
-      {"filetypes rm Missing", 1},
-      {"filetypes rm 'DOS/Windows executable'", 1},
-      {"filetypes", 2},
+      {"filetypes add X --ext 'a|b'", 1},     {"filetypes add X --ext ''", 1},     {"filetypes add ' ' --ext zz", 1},
+      {"filetypes add X --ext zz --transfer text", 2}, {"filetypes add X", 2},    {"filetypes rm Missing", 1},
+      {"filetypes rm 'DOS/Windows executable'", 1},   {"filetypes", 2},
   };
   for (Case const& c : cases) {
     CdtoolResult const result = Run(c.arguments);

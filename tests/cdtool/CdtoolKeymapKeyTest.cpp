@@ -12,11 +12,9 @@ class CdtoolKeymapKeyTest : public CdtoolTest {
   // The tool reads the layout from the environment it inherits.
   ScopedEnv m_layout{"XKB_DEFAULT_LAYOUT", "us"};
   std::string const m_keymap = m_root.File("my.key");
-  std::string const m_script = m_root.File("script.json");
 
   CdtoolResult Map(std::string const& arguments, std::string const& script) {
-    WriteFileBytes(m_script, script);
-    return Run("dialog keymap-key --json --keymap " + m_keymap + " --script " + m_script + " " + arguments);
+    return RunScript("dialog keymap-key --json --keymap " + m_keymap + " " + arguments, script);
   }
 };
 
@@ -84,8 +82,7 @@ TEST_F(CdtoolKeymapKeyTest, RefusalsLeaveTheFileAsItWas) {
   EXPECT_EQ(hidden.exitCode, 1);
   EXPECT_EQ(hidden.out, "{\"error\":\"control 1004 is hidden\",\"step\":1}\n");
   EXPECT_EQ(ReadFileBytes(m_keymap), "N VK_F5 \"five\"\n");
-  CdtoolResult const missing =
-      Run("dialog keymap-key --key VK_F5 --keymap " + m_root.File("none.key") + " --script " + m_script);
+  CdtoolResult const missing = RunScript("dialog keymap-key --key VK_F5 --keymap " + m_root.File("none.key"), "{}");
   EXPECT_EQ(missing.exitCode, 1);
   EXPECT_NE(missing.err.find("cannot read"), std::string::npos) << missing.err;
 }

@@ -37,26 +37,16 @@ TEST_F(CdtoolKeymapTest, CheckJson) {
 
 TEST_F(CdtoolKeymapTest, ExitCodesAndMessages) {
   std::string const good = WriteFile("good.map", "N VK_F1 VT_PF1\nA VK_X MENU_EXIT\n");
-  struct Case {
-    std::string arguments;
-    int exitCode;
-    std::string outPart;
-    std::string errPart;
-  } const cases[] = {
-      {"keymap check '" + good + "'", 0, "2 entries", ""},
-      {"keymap check '" + m_root.File("none.map") + "'", 1, "", "cdtool: The file was not found."},
-      {"keymap check '" + WriteFile("bad.map", "1\n2\n3\n") + "'", 1, "", "syntax error on line 3"},
-      {"keymap builtin nosuch", 2, "", "no built-in keymap \"nosuch\""},
-      {"keymap builtin", 2, "", "NAME is required"},
-      {"keymap convert '" + good + "' '" + m_root.File("missing/out.map") + "'", 1, "", "cannot write"},
-      {"keymap", 2, "", ""},
-  };
-  for (Case const& c : cases) {
-    CdtoolResult const result = Run(c.arguments);
-    EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;
-    EXPECT_NE(result.out.find(c.outPart), std::string::npos) << c.arguments << "\n" << result.out;
-    EXPECT_NE(result.err.find(c.errPart), std::string::npos) << c.arguments << "\n" << result.err;
-  }
+  EXPECT_NE(Run("keymap check '" + good + "'").out.find("2 entries"), std::string::npos);
+  ExpectExits({
+      {"keymap check '" + good + "'", 0, ""},
+      {"keymap check '" + m_root.File("none.map") + "'", 1, "cdtool: The file was not found."},
+      {"keymap check '" + WriteFile("bad.map", "1\n2\n3\n") + "'", 1, "syntax error on line 3"},
+      {"keymap builtin nosuch", 2, "no built-in keymap \"nosuch\""},
+      {"keymap builtin", 2, "NAME is required"},
+      {"keymap convert '" + good + "' '" + m_root.File("missing/out.map") + "'", 1, "cannot write"},
+      {"keymap", 2, ""},
+  });
 }
 
 TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {

@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "support/CdtoolRunner.h"
+#include "support/CommandOutput.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -44,14 +45,6 @@ bool Accepts(int port) {
   return accepted;
 }
 
-std::string Output(std::string const& command) {
-  FILE* pipe = popen(command.c_str(), "r");
-  std::string out;
-  for (char buffer[4096]; size_t n = fread(buffer, 1, sizeof buffer, pipe);) out.append(buffer, n);
-  pclose(pipe);
-  return out;
-}
-
 class CdtoolSessionConnectTest : public CdtoolTest {
  protected:
   void SetUp() override {
@@ -61,7 +54,7 @@ class CdtoolSessionConnectTest : public CdtoolTest {
     // running server may lack.
     if (geteuid() == 0) std::filesystem::create_directories("/run/sshd");
     for (char const* key : {"host", "user"})
-      ASSERT_EQ(Output("ssh-keygen -q -t ed25519 -N '' -f " + ShellQuoted(m_keys / key) + " 2>&1"), "");
+      ASSERT_EQ(CommandOutput("ssh-keygen -q -t ed25519 -N '' -f " + ShellQuoted(m_keys / key) + " 2>&1"), "");
     std::filesystem::copy_file(m_keys / "user.pub", m_keys / "authorized_keys");
     m_port = FreePort();
     WriteFileBytes(m_keys / "sshd_config",
@@ -94,7 +87,7 @@ class CdtoolSessionConnectTest : public CdtoolTest {
     nlohmann::json const command = nlohmann::json::parse(built.out);
     std::string line = ShellQuoted(command["program"]) + " -F " + ShellQuoted(m_keys / "ssh_config");
     for (nlohmann::json const& argument : command["arguments"]) line += " " + ShellQuoted(argument.get<std::string>());
-    return Output(line + " " + ShellQuoted(remote) + " 2>&1");
+    return CommandOutput(line + " " + ShellQuoted(remote) + " 2>&1");
   }
 
   static std::string UserName() {

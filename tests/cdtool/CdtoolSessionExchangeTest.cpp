@@ -2,6 +2,7 @@
 #include <sstream>
 
 #include "support/CdtoolRunner.h"
+#include "support/CommandOutput.h"
 
 namespace {
 
@@ -9,12 +10,7 @@ class CdtoolSessionExchangeTest : public CdtoolTest {
  protected:
   // What OpenSSH itself makes of `alias` under `config`: the fields an export must keep.
   static std::string SshView(std::string const& config, std::string const& alias) {
-    std::string const command = "ssh -G -F " + ShellQuoted(config) + " " + ShellQuoted(alias) + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    for (char buffer[4096]; size_t n = fread(buffer, 1, sizeof buffer, pipe);) out.append(buffer, n);
-    pclose(pipe);
-    std::istringstream lines(out);
+    std::istringstream lines(CommandOutput("ssh -G -F " + ShellQuoted(config) + " " + ShellQuoted(alias) + " 2>/dev/null"));
     std::string kept;
     for (std::string line; std::getline(lines, line);)
       for (char const* field : {"hostname ", "port ", "user ", "identityfile ", "proxyjump "})
@@ -112,14 +108,12 @@ TEST_F(CdtoolSessionExchangeTest, ExportsCsvAndJsonWithoutSecrets) {
 TEST_F(CdtoolSessionExchangeTest, TheConnectDialogImportsIntoTheSelectedFolder) {
   std::string const remmina = WriteFile("box.remmina", "[remmina]\nname=Box\nserver=box.lan:2200\nprotocol=SSH\n");
   ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
-  std::string const script =
-      WriteFile("script.json", R"({"steps":[{"do":"select","path":"Lab"},{"do":"command","id":2120},{"do":"close"}],)"
-                               R"("answers":["IDOK"],"texts":[")" + remmina + R"("]})");
-  CdtoolResult const result = Run("dialog connect --json --no-launch --script " + script);
+  CdtoolResult const result = RunScript(
+      "dialog connect --json --no-launch", R"({"steps":[{"do":"select","path":"Lab"},{"do":"command","id":2120},)"
+                                           R"({"do":"close"}],"answers":["IDOK"],"texts":[")" + remmina + R"("]})");
   ASSERT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_NE(result.out.find(R"({"text":"Made 1 sessions, skipped 0, refused 0.","type":64})"), std::string::npos)
-      << result.out;
-  EXPECT_NE(result.out.find(R"({"path":"Lab\\Box","kind":"session","label":"Box")"), std::string::npos) << result.out;
+  ExpectParts(result, {R"({"text":"Made 1 sessions, skipped 0, refused 0.","type":64})",
+                       R"({"path":"Lab\\Box","kind":"session","label":"Box")"});
   EXPECT_NE(Run("session show 'Lab\\Box'").out.find("port: 2200"), std::string::npos);
 }
 

@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <vector>
 
 #include "platform/registry/Registry.h"
 #include "support/CdtoolRunner.h"
@@ -47,9 +48,9 @@ TEST_F(CdtoolSessionRefusalTest, NamesOverTheLimitAreRefusedAndCaseOnlyRenamesKe
   }
 }
 
-// Another process holds the store's write lock for the whole move: the tool waits its bounded
-// time, says so, and the session stays where it was.
-TEST_F(CdtoolSessionRefusalTest, AMoveWhileAnotherProcessHoldsTheStoreChangesNothing) {
+// Another process holds the store's write lock throughout: each verb waits its bounded time, says
+// so, and the tree stays as it was.
+TEST_F(CdtoolSessionRefusalTest, VerbsWhileAnotherProcessHoldsTheStoreChangeNothing) {
   ASSERT_EQ(Run("session mkdir F").exitCode, 0);
   ASSERT_EQ(Run("session new S1").exitCode, 0);
   int ready[2];
@@ -73,13 +74,18 @@ TEST_F(CdtoolSessionRefusalTest, AMoveWhileAnotherProcessHoldsTheStoreChangesNot
   char signal = 0;
   ASSERT_EQ(read(ready[0], &signal, 1), 1);
   ASSERT_EQ(signal, 'y');
-  CdtoolResult const moved = Run("session mv S1 F");
+  std::vector<CdtoolResult> results;
+  for (char const* verb : {"session mv S1 F", "session set S1 'SSH2 Port=2222'", "session new S2"})
+    results.push_back(Run(verb));
   close(release[1]);
   int status = 0;
   ASSERT_EQ(waitpid(child, &status, 0), child);
-  EXPECT_EQ(moved.exitCode, 1);
-  EXPECT_NE(moved.err.find("the store is locked by another process"), std::string::npos) << moved.err;
+  for (CdtoolResult const& result : results) {
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("the store is locked by another process"), std::string::npos) << result.err;
+  }
   EXPECT_EQ(Run("session ls --tree").out, "F\\\nS1\n");
+  EXPECT_EQ(Run("session show S1 --json").out.find("2222"), std::string::npos);
 }
 
 TEST_F(CdtoolSessionRefusalTest, NewRefusesAProtocolOutsideTheProductsTable) {

@@ -13,13 +13,8 @@ class CdtoolWizardTest : public CdtoolTest {
                                    {"session mkdir Lab", 0, ""}}); }
   // `product` goes before the noun, `extra` after the verb.
   CdtoolResult Wizard(std::string const& product, std::string const& script, std::string const& extra = "") {
-    WriteFileBytes(m_script, script);
-    return Run(product + " dialog wizard --json --folder Lab --script " + m_script + " " + extra);
+    return RunScript(product + " dialog wizard --json --folder Lab " + extra, script);
   }
-  static void ExpectParts(CdtoolResult const& result, std::vector<std::string> const& parts) {
-    for (std::string const& part : parts) EXPECT_NE(result.out.find(part), std::string::npos) << part << "\n" << result.out;
-  }
-  std::string const m_script = m_root.File("script.json");
 };
 
 TEST_F(CdtoolWizardTest, TheTransferProductMakesAnSftpSessionInTheFolder) {
@@ -66,8 +61,7 @@ TEST_F(CdtoolWizardTest, BothClientsAndTheRefusals) {
     EXPECT_EQ(refused.exitCode, 1) << c.script;
     EXPECT_NE(refused.out.find(c.error), std::string::npos) << refused.out;
   }
-  WriteFileBytes(m_script, R"({"steps":[]})");
-  CdtoolResult const noFolder = Run("dialog wizard --folder Nowhere --script " + m_script);
+  CdtoolResult const noFolder = RunScript("dialog wizard --folder Nowhere", R"({"steps":[]})");
   EXPECT_EQ(noFolder.exitCode, 1);
   EXPECT_NE(noFolder.err.find("no folder at \"Nowhere\""), std::string::npos) << noFolder.err;
 }

@@ -8,9 +8,9 @@
 
 #include "VMemoryStoreFactory.h"
 #include "VProfileKey.h"
-#include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
 #include "VRegistryStoreFactory.h"
+#include "support/KeyDump.h"
 #include "support/ScopedRoot.h"
 
 namespace {
@@ -30,13 +30,6 @@ class ProfileStoreContract : public ::testing::Test {
   std::unique_ptr<VProfileStore> Open(bool readOnly = false) {
     return std::make_unique<VProfileStore>(readOnly, &m_backend.factory);
   }
-  std::vector<std::string> Names(VProfileKey* key, bool values) {
-    std::vector<std::string> names;
-    VProfileKeyIterator it(key, values);
-    VString name;
-    while (it.Next(name)) names.push_back(name.Str());
-    return names;
-  }
 
   Backend m_backend;
 };
@@ -55,7 +48,7 @@ TYPED_TEST(ProfileStoreContract, WritableOpenCreatesEveryLevelAndReadOnlyOpenCre
     unsigned long number = 7;
     EXPECT_FALSE(key.GetDword("v", number));
     EXPECT_EQ(7ul, number) << "a failed number read leaves the output alone";
-    EXPECT_TRUE(this->Names(&key, false).empty());
+    EXPECT_TRUE(KeyNames(&key, false).empty());
     EXPECT_FALSE(store->Root()->KeyExists("A"));
   }
   {
@@ -160,12 +153,12 @@ TYPED_TEST(ProfileStoreContract, NamesMatchWithoutCaseAndEnumerateInOrder) {
   std::string const longName = "A subkey name well beyond thirty-two characters";
   for (char const* name : {"beta", "Ärger", "ALPHA2", "Alpha", "Straße\\Öl", longName.c_str(), "ALPHA\\x"})
     VProfileKey child(&key, name);
-  EXPECT_EQ((std::vector<std::string>{longName, "Alpha", "ALPHA2", "beta", "Straße", "Ärger"}), this->Names(&key, false));
+  EXPECT_EQ((std::vector<std::string>{longName, "Alpha", "ALPHA2", "beta", "Straße", "Ärger"}), KeyNames(&key, false));
   key.SetSz("Zeta", "1");
   key.SetSz("alpha", "2");
   key.SetSz("ZETA", "3");
   key.SetSz("Größe", "4");
-  EXPECT_EQ((std::vector<std::string>{"Zeta", "alpha", "Größe"}), this->Names(&key, true));
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "alpha", "Größe"}), KeyNames(&key, true));
   VString text;
   EXPECT_TRUE(key.GetSz("zeta", text));
   EXPECT_EQ("3", text);
@@ -174,8 +167,8 @@ TYPED_TEST(ProfileStoreContract, NamesMatchWithoutCaseAndEnumerateInOrder) {
   EXPECT_TRUE(key.KeyExists("BETA"));
   EXPECT_TRUE(key.KeyExists("STRASSE\\öl"));
   VProfileKey empty(&key, "beta");
-  EXPECT_TRUE(this->Names(&empty, false).empty());
-  EXPECT_TRUE(this->Names(&empty, true).empty());
+  EXPECT_TRUE(KeyNames(&empty, false).empty());
+  EXPECT_TRUE(KeyNames(&empty, true).empty());
 }
 
 TYPED_TEST(ProfileStoreContract, DeleteKeyRemovesTheWholeSubtree) {

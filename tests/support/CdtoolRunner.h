@@ -81,6 +81,16 @@ class CdtoolTest : public ::testing::Test {
     return m_root.File(name);
   }
 
+  // Runs `arguments` with `script` written to the JSON script file that the dialog verbs play.
+  CdtoolResult RunScript(std::string const& arguments, std::string const& script) const {
+    return Run(arguments + " --script " + WriteFile("script.json", script));
+  }
+
+  // Every one of `parts` is somewhere in the result's standard output.
+  static void ExpectParts(CdtoolResult const& result, std::vector<std::string> const& parts) {
+    for (std::string const& part : parts) EXPECT_NE(result.out.find(part), std::string::npos) << part << "\n" << result.out;
+  }
+
   void ExpectSteps(std::vector<CdtoolStep> const& steps) const {
     for (CdtoolStep const& step : steps) {
       CdtoolResult const result = Run(step.arguments, step.input);

@@ -1,6 +1,7 @@
 // A fresh folder below $TMPDIR (or /tmp), removed with everything in it at the end of a test.
 #pragma once
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -31,6 +32,12 @@ class TempFolder {
  private:
   std::string m_path;
 };
+
+// The permission bits of `path`, 0 when it cannot be reached.
+inline mode_t FileMode(std::string const& path) {
+  struct stat info {};
+  return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
+}
 
 // A whole file's bytes ("" when it cannot be read), and a file made to hold exactly `bytes`.
 inline std::string ReadFileBytes(std::string const& path) {

@@ -34,13 +34,8 @@ TEST(VFile, ReadLineSplitsAtLineFeedsAndDropsCarriageReturns) {
     std::string bytes;
     std::string expected;
   } const cases[] = {
-      {"a\r\nb", "a|b*|*|"},
-      {"", "*|"},
-      {"\r", "*|"},
-      {"\r\n", "|*|"},
-      {"\n\n", "||*|"},
-      {"a\rb\r\r\nc\n", "ab|c|*|"},
-      {"abc\n", "abc|*|"},
+      {"a\r\nb", "a|b*|*|"}, {"", "*|"},           {"\r", "*|"},     {"\r\n", "|*|"},
+      {"\n\n", "||*|"},      {"a\rb\r\r\nc\n", "ab|c|*|"}, {"abc\n", "abc|*|"},
       {std::string("a\0b\n", 4), std::string("a\0b|*|", 6)},
       {longLine + "\r\nend", longLine + "|end*|*|"},
       {std::string(65535, 'y') + "\r\nz", std::string(65535, 'y') + "|z*|*|"},

@@ -79,14 +79,9 @@ TEST(VMemoryStore, MultiSzSplitsStoredBytes) {
     std::string bytes;
     VStringArray expected;
   } const cases[] = {
-      {std::string("a\0\0b\0\0", 6), {"a", "", "b"}},
-      {std::string("\0", 1), {}},
-      {std::string(), {}},
-      {std::string("\0\0", 2), {""}},
-      {std::string("a\0\0\0", 4), {"a", ""}},
-      {std::string("a\0b", 3), {"a", "b"}},
-      {std::string("ab", 2), {"ab"}},
-      {std::string("a\0", 2), {"a"}},
+      {std::string("a\0\0b\0\0", 6), {"a", "", "b"}}, {std::string("\0", 1), {}},   {std::string(), {}},
+      {std::string("\0\0", 2), {""}},             {std::string("a\0\0\0", 4), {"a", ""}},
+      {std::string("a\0b", 3), {"a", "b"}},        {std::string("ab", 2), {"ab"}}, {std::string("a\0", 2), {"a"}},
   };
   for (Case const& c : cases) {
     node->SetValue("v", REG_MULTI_SZ, reinterpret_cast<unsigned char const*>(c.bytes.data()), c.bytes.size());

@@ -111,37 +111,23 @@ TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndNothingIsOverwrit
   EXPECT_EQ(reloaded, "second");
 }
 
-TEST_F(VProfileCapiStringTest, LoadAndSaveThroughTheStore) {
+// The load, dirty, save protocol itself runs with every other kind of value.
+TEST_F(VProfileCapiStringTest, LoadKeepsTheSealedBlockAndRefusesWhatItCannotOpen) {
   MemoryKey memory;
   VProfileKey* key = memory.key;
-
-  VProfileCapiString missing;
-  missing.Load(key, "Password", "default");
-  EXPECT_EQ(missing, "default");
-  EXPECT_TRUE(missing.IsDirty());
-  missing.Save(key, false);
-  VString stored;
-  ASSERT_TRUE(key->GetSz("Password", stored));
-  EXPECT_TRUE(VProfileCapiString::IsProtectedForm(stored));
-
-  VProfileCapiString loaded;
-  loaded.Load(key, "Password", "unused");
-  EXPECT_EQ(loaded, "default");
-  EXPECT_FALSE(loaded.IsDirty());
-  loaded.Save(key, false);
-  VString again;
-  key->GetSz("Password", again);
-  EXPECT_EQ(again, stored) << "an unchanged value is not rewritten";
-
+  std::string const sealed = m_value.Protect("kept").Str();
+  ASSERT_TRUE(key->SetSz("Password", sealed.c_str()));
   ASSERT_TRUE(key->SetSz("Odd", "CAPI:ABC"));
-  VProfileCapiString odd;
+  ASSERT_TRUE(key->SetDword("Number", 5));
+  VProfileCapiString loaded, odd, number;
+  loaded.Load(key, "Password", "unused");
+  EXPECT_EQ(loaded, "kept");
+  loaded.Save(key, false);
+  EXPECT_EQ(memory.StoredSz("Password"), sealed) << "an unchanged value is not sealed afresh";
   odd.Load(key, "Odd", "unused");
   EXPECT_EQ(odd, "");
   EXPECT_FALSE(odd.IsDirty());
   EXPECT_EQ(odd.GetError().GetCode(), 0xE104004Eu);
-
-  ASSERT_TRUE(key->SetDword("Number", 5));
-  VProfileCapiString number;
   number.Load(key, "Number", "fallback");
   EXPECT_EQ(number, "fallback");
   EXPECT_TRUE(number.IsDirty());

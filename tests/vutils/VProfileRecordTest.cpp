@@ -11,63 +11,36 @@
 #include "SampleSession.h"
 #include "VMemoryStoreFactory.h"
 #include "VProfileKey.h"
-#include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
-#include "support/Hex.h"
+#include "support/KeyDump.h"
 
 namespace {
 
 using Stored = std::vector<std::pair<std::string, std::string>>;
 
-// A stored value as "kind:bytes": numbers in decimal, binary in hex, list elements joined by |.
-std::string Form(VProfileKey* key, std::string const& name) {
-  unsigned long number = 0;
-  if (key->GetDword(name.c_str(), number)) return "number:" + std::to_string(number);
-  VString text;
-  if (key->GetSz(name.c_str(), text)) return "text:" + text.Str();
-  VStringArray list;
-  if (key->GetMultiSz(name.c_str(), list)) {
-    std::string joined;
-    for (VString const& line : list) joined += (joined.empty() ? "" : "|") + line.Str();
-    return "list:" + joined;
+// Writes a value given in its dump form ("dword 3", "sz \"text\"", "multi_sz \"a\" \"b\"", "binary 00ff");
+// no text here holds a quote or an escape.
+void Put(VProfileKey* key, std::string const& name, std::string const& dump) {
+  std::string const kind = dump.substr(0, dump.find(' '));
+  std::string const body = dump.substr(std::min(dump.size(), kind.size() + 1));
+  VStringArray texts;
+  for (size_t open = body.find('"'), close; open != std::string::npos; open = body.find('"', close + 1)) {
+    close = body.find('"', open + 1);
+    texts.Add(body.substr(open + 1, close - open - 1));
   }
-  unsigned long size = 0;
-  key->GetBinary(name.c_str(), nullptr, size);
-  std::string bytes(size, '\0');
-  if (!key->GetBinary(name.c_str(), bytes.data(), size)) return "<none>";
-  return "binary:" + Hex(bytes);
+  std::vector<unsigned char> bytes;
+  for (size_t i = 0; kind == "binary" && i < body.size(); i += 2) bytes.push_back(std::stoul(body.substr(i, 2), nullptr, 16));
+  bool const put = kind == "dword"      ? key->SetDword(name.c_str(), std::stoul(body))
+                   : kind == "sz"       ? key->SetSz(name.c_str(), texts[0].Str().c_str())
+                   : kind == "multi_sz" ? key->SetMultiSz(name.c_str(), texts)
+                                        : key->SetBinary(name.c_str(), bytes.data(), bytes.size());
+  ASSERT_TRUE(put) << name;
 }
 
-void Put(VProfileKey* key, std::string const& name, std::string const& form) {
-  std::string const kind = form.substr(0, form.find(':'));
-  std::string const body = form.substr(kind.size() + 1);
-  if (kind == "number") {
-    ASSERT_TRUE(key->SetDword(name.c_str(), std::stoul(body)));
-  }
-  if (kind == "text") {
-    ASSERT_TRUE(key->SetSz(name.c_str(), body.c_str()));
-  }
-  if (kind == "list") {
-    VStringArray list;
-    for (size_t start = 0; start < body.size();) {
-      size_t const end = std::min(body.find('|', start), body.size());
-      list.Add(body.substr(start, end - start));
-      start = end + 1;
-    }
-    ASSERT_TRUE(key->SetMultiSz(name.c_str(), list));
-  }
-  if (kind == "binary") {
-    std::vector<unsigned char> bytes;
-    for (size_t i = 0; i < body.size(); i += 2) bytes.push_back(std::stoul(body.substr(i, 2), nullptr, 16));
-    ASSERT_TRUE(key->SetBinary(name.c_str(), bytes.data(), bytes.size()));
-  }
-}
-
-// Every value of the key in the key's order, with its stored form.
+// Every value of the key in the key's order, with its dump form.
 Stored Contents(VProfileKey* key) {
   Stored contents;
-  VProfileKeyIterator values(key, true);
-  for (VString name; values.Next(name);) contents.emplace_back(name.Str(), Form(key, name.Str()));
+  for (std::string const& name : KeyNames(key, true)) contents.emplace_back(name, DumpValue(key, name));
   return contents;
 }
 
@@ -79,33 +52,33 @@ std::vector<std::string> Names(Stored const& contents) {
 
 // Every option away from its default; an empty list and the largest unsigned number as boundaries.
 Stored const kChanged = {
-    {"Format Version", "number:3"},
-    {"Port", "number:4022"},
-    {"Colour", "number:4294967295"},
-    {"Use Title Bar", "number:0"},
-    {"Title", "text:My Host"},
-    {"Password", "text:" + VProfileEncodedString::Encode("s3cret").Str()},
-    {"Window", "binary:ffffffff0000000080070000" "38040000"},
-    {"Login Script", "list:wait login:|send me"},
-    {"Rows", "number:50"},
-    {"Beep", "number:1"},
-    {"Emulation", "text:Xterm"},
-    {"Hosts", "list:"},
+    {"Format Version", "dword 3"},
+    {"Port", "dword 4022"},
+    {"Colour", "dword 4294967295"},
+    {"Use Title Bar", "dword 0"},
+    {"Title", "sz \"My Host\""},
+    {"Password", "sz \"" + VProfileEncodedString::Encode("s3cret").Str() + "\""},
+    {"Window", "binary ffffffff0000000080070000" "38040000"},
+    {"Login Script", "multi_sz \"wait login:\" \"send me\""},
+    {"Rows", "dword 50"},
+    {"Beep", "dword 1"},
+    {"Emulation", "sz \"Xterm\""},
+    {"Hosts", "multi_sz"},
 };
 
 Stored const kDefaults = {
-    {"Format Version", "number:2"},
-    {"Port", "number:22"},
-    {"Colour", "number:16744448"},
-    {"Use Title Bar", "number:1"},
-    {"Title", "text:Untitled"},
-    {"Password", "text:"},
-    {"Window", "binary:0a00000014000000" "80020000e0010000"},
-    {"Login Script", "list:"},
-    {"Rows", "number:24"},
-    {"Beep", "number:0"},
-    {"Emulation", "text:VT100"},
-    {"Hosts", "list:a|b"},
+    {"Format Version", "dword 2"},
+    {"Port", "dword 22"},
+    {"Colour", "dword 16744448"},
+    {"Use Title Bar", "dword 1"},
+    {"Title", "sz \"Untitled\""},
+    {"Password", "sz \"\""},
+    {"Window", "binary 0a00000014000000" "80020000e0010000"},
+    {"Login Script", "multi_sz"},
+    {"Rows", "dword 24"},
+    {"Beep", "dword 0"},
+    {"Emulation", "sz \"VT100\""},
+    {"Hosts", "multi_sz \"a\" \"b\""},
 };
 
 class VProfileRecordTest : public ::testing::Test {
@@ -158,8 +131,8 @@ TEST_F(VProfileRecordTest, EveryRowRoundTripsInTableOrder) {
   Stored contents = Contents(out);
   ASSERT_EQ(Names(contents), Names(kChanged));
   std::string& password = contents[5].second;
-  EXPECT_EQ(password.size(), std::string("text:").size() + 8 + 2 * 6);
-  EXPECT_EQ(VProfileEncodedString::Decode(password.substr(5).c_str()), "s3cret");
+  EXPECT_EQ(password.size(), std::string("sz \"\"").size() + 8 + 2 * 6);
+  EXPECT_EQ(VProfileEncodedString::Decode(password.substr(4, password.size() - 5).c_str()), "s3cret");
   password = kChanged[5].second;
   EXPECT_EQ(contents, kChanged);
 }
@@ -229,16 +202,16 @@ TEST_F(VProfileRecordTest, DeltaOfADefaultRecordCarriedIntoASparseKey) {
   defaults.useTitleBar = false;
   defaults.terminal.rows = 60;
   VProfileKey* sparse = Fresh();
-  Put(sparse, "Title", "text:Kept");
-  Put(sparse, "Rows", "number:40");
+  Put(sparse, "Title", "sz \"Kept\"");
+  Put(sparse, "Rows", "dword 40");
   SampleSession session(sparse);
   session.Checkpoint();
   session.ApplyDelta(&defaults);
   session.Save(sparse, true);
   Stored expected = kDefaults;
-  expected[3].second = "number:0";
-  expected[4].second = "text:Kept";
-  expected[8].second = "number:60";
+  expected[3].second = "dword 0";
+  expected[4].second = "sz \"Kept\"";
+  expected[8].second = "dword 60";
   Stored contents = Contents(sparse);
   std::sort(contents.begin(), contents.end());
   std::sort(expected.begin(), expected.end());

@@ -9,9 +9,11 @@
 #include "VProfile.h"
 #include "VProfile2.h"
 #include "VProfileBlob.h"
+#include "VProfileCapiString.h"
 #include "VProfileEncodedString.h"
 #include "VProfileMultiLineString.h"
 #include "platform/types/VirtualKeys.h"
+#include "support/ScopedRoot.h"
 #include "terminal/ProfileKeymap.h"
 
 namespace {
@@ -55,13 +57,16 @@ struct List : Scalar<VProfile2<VStringArray, VProfileMultiSz>, List> {
   static VStringArray Variant(int n) { return n == 1 ? VStringArray{"one"} : VStringArray{"a", "", "b"}; }
 };
 
-struct Encoded {
-  using Value = VProfileEncodedString;
+template <typename V>
+struct Secret {
+  using Value = V;
   static constexpr bool kKeepsDirtyFlag = true;
   static void Load(Value& v, VProfileKey* key) { v.Load(key, "v", "one"); }
   static void Set(Value& v, int variant) { v = variant == 1 ? "one" : "two"; }
   static bool Is(Value const& v, int variant) { return v == (variant == 1 ? "one" : "two"); }
 };
+using Encoded = Secret<VProfileEncodedString>;
+using Protected = Secret<VProfileCapiString>;  // sealed with a key below the test's own root
 
 struct Lines {
   using Value = VProfileMultiLineString;
@@ -105,6 +110,7 @@ template <typename Kind>
 class VProfileValueProtocol : public ::testing::Test, protected MemoryKey {
  protected:
   using Value = typename Kind::Value;
+  ScopedRoot root;
   Value Loaded() {
     Value value;
     Kind::Load(value, key);
@@ -112,7 +118,7 @@ class VProfileValueProtocol : public ::testing::Test, protected MemoryKey {
   }
 };
 
-using Kinds = ::testing::Types<Number, Flag, Text, Encoded, RecordKind, List, Lines, Blob, Keys>;
+using Kinds = ::testing::Types<Number, Flag, Text, Encoded, Protected, RecordKind, List, Lines, Blob, Keys>;
 TYPED_TEST_SUITE(VProfileValueProtocol, Kinds);
 
 TYPED_TEST(VProfileValueProtocol, LoadDirtySaveReload) {

@@ -52,38 +52,6 @@ TEST_F(VProfileValueTest, AValueOfAnotherKindLoadsTheDefaultAndWritesIt) {
   EXPECT_EQ(StoredSz("Title"), "default");
   EXPECT_EQ(StoredDword("Port"), 23);
   EXPECT_FALSE(title.IsDirty());
-
-}
-
-// Deleting the stored value between saves shows whether a save wrote.
-TEST_F(VProfileValueTest, SaveWithoutForceWritesOnlyChangesAndDirtyValues) {
-  ASSERT_TRUE(key->SetDword("N", 5));
-  ASSERT_TRUE(key->SetSz("S", "five"));
-  VProfile<int> number;
-  number.SetName("N");
-  number.Load(key, 0);
-  Text text;
-  text.SetName("S");
-  text.Load(key, "");
-  auto saveBoth = [&](bool force) {
-    key->DeleteValue("N");
-    key->DeleteValue("S");
-    number.Save(key, force);
-    text.Save(key, force);
-    return std::to_string(StoredDword("N")) + "/" + StoredSz("S");
-  };
-  EXPECT_EQ(saveBoth(false), "-1/<none>");
-  number = 6;
-  text = "six";
-  number.Checkpoint();
-  text.Checkpoint();
-  EXPECT_TRUE(number.IsDirty());
-  EXPECT_EQ(saveBoth(false), "6/six");
-  EXPECT_EQ(saveBoth(false), "-1/<none>");
-  number = 7;
-  text = "seven";
-  EXPECT_EQ(saveBoth(false), "7/seven");
-  EXPECT_EQ(saveBoth(true), "7/seven");
 }
 
 TEST_F(VProfileValueTest, NumbersFromText) {
@@ -92,21 +60,12 @@ TEST_F(VProfileValueTest, NumbersFromText) {
     int radix;
     long expected;
   } const cases[] = {
-      {"42", 10, 42},
-      {"  \t-17xyz", 10, -17},
-      {"+8", 10, 8},
-      {"", 10, 0},
-      {"abc", 10, 0},
-      {"ff", 16, 255},
-      {"FFz", 16, 255},
-      {"0x10", 16, 0},
-      {"777", 8, 511},
-      {"2147483647", 10, 2147483647L},
-      {"2147483648", 10, 2147483647L},
-      {"99999999999999999999", 10, 2147483647L},
-      {"-2147483648", 10, -2147483648L},
-      {"-99999999999", 10, -2147483648L},
-      {"z", 36, 35},
+      {"42", 10, 42},          {"  \t-17xyz", 10, -17},    {"+8", 10, 8},
+      {"", 10, 0},             {"abc", 10, 0},             {"ff", 16, 255},
+      {"FFz", 16, 255},        {"0x10", 16, 0},            {"777", 8, 511},
+      {"z", 36, 35},           {"2147483647", 10, 2147483647L},
+      {"2147483648", 10, 2147483647L},  {"99999999999999999999", 10, 2147483647L},
+      {"-2147483648", 10, -2147483648L}, {"-99999999999", 10, -2147483648L},
   };
   FakeReport report;
   ScriptedConverter converter(false, 0);

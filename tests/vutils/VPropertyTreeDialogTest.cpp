@@ -65,6 +65,11 @@ class PropertyTreeTest : public ::testing::Test {
     pages.AddTo(*dialog);
     return dialog;
   }
+  std::unique_ptr<VPropertyTreeDialog> Opened(Pages& pages) {
+    auto dialog = Dialog(pages);
+    dialog->Open();
+    return dialog;
+  }
 
   HeadlessUserInterface ui;
   VPropertyPageStateMap map;
@@ -95,8 +100,7 @@ TEST_F(PropertyTreeTest, TitlesSplitAtTheLineFeedIntoLabelAndCaption) {
 TEST_F(PropertyTreeTest, ReopeningSelectsTheChildLeftSelectedUnderItsExpandedParent) {
   {
     Pages pages;
-    auto dialog = Dialog(pages);
-    dialog->Open();
+    auto dialog = Opened(pages);
     EXPECT_EQ(Current(*dialog), "General");
     EXPECT_EQ(Labels(*dialog, true), (std::vector<std::string>{"General", "Appearance", "Colors", "Terminal", "Logging"}));
     ASSERT_TRUE(dialog->ExpandItem(pages.general.TreeItem(), false));
@@ -106,8 +110,7 @@ TEST_F(PropertyTreeTest, ReopeningSelectsTheChildLeftSelectedUnderItsExpandedPar
     dialog->OnCancel();
   }
   Pages pages;
-  auto dialog = Dialog(pages);
-  dialog->Open();
+  auto dialog = Opened(pages);
   EXPECT_EQ(Current(*dialog), "Appearance");
   EXPECT_EQ(dialog->Tree().Selected(), pages.appearance.TreeItem());
   EXPECT_TRUE(dialog->Tree().IsExpanded(pages.general.TreeItem()));
@@ -138,8 +141,7 @@ TEST_F(PropertyTreeTest, CtrlKeysWalkTheVisibleItemsAndWrapAround) {
     char const* to;
   };
   Pages pages;
-  auto dialog = Dialog(pages);
-  dialog->Open();
+  auto dialog = Opened(pages);
   dialog->ExpandItem(pages.appearance.TreeItem(), false);  // Colors is out of sight
   for (Case const& c : std::vector<Case>{{"Logging", VK_NEXT, false, "General"},
                                          {"General", VK_PRIOR, false, "Logging"},
@@ -159,8 +161,7 @@ TEST_F(PropertyTreeTest, CtrlKeysWalkTheVisibleItemsAndWrapAround) {
 
 TEST_F(PropertyTreeTest, APageThatRefusesCannotBeLeftByClickKeyOrOk) {
   Pages pages;
-  auto dialog = Dialog(pages);
-  dialog->Open();
+  auto dialog = Opened(pages);
   pages.general.refuseToLeave = true;
   EXPECT_FALSE(dialog->SelectItem(pages.terminal.TreeItem()));
   EXPECT_TRUE(dialog->OnKey(VK_TAB, true, false, false));
@@ -176,8 +177,7 @@ TEST_F(PropertyTreeTest, APageThatRefusesCannotBeLeftByClickKeyOrOk) {
 
 TEST_F(PropertyTreeTest, HidingTheCurrentPageSelectsTheFirstRootWithoutValidating) {
   Pages pages;
-  auto dialog = Dialog(pages);
-  dialog->Open();
+  auto dialog = Opened(pages);
   ASSERT_TRUE(dialog->SelectItem(pages.terminal.TreeItem()));
   pages.terminal.refuseToLeave = true;
   int const asked = pages.terminal.killed;
@@ -196,8 +196,7 @@ TEST_F(PropertyTreeTest, HidingTheCurrentPageSelectsTheFirstRootWithoutValidatin
 
 TEST_F(PropertyTreeTest, ShowPagePutsAPageBackAtItsPlace) {
   Pages pages;
-  auto dialog = Dialog(pages);
-  dialog->Open();
+  auto dialog = Opened(pages);
   dialog->ShowPage(&pages.terminal);  // already in the tree: nothing happens
   dialog->HidePage(&pages.terminal);
   dialog->HidePage(&pages.appearance);
@@ -211,8 +210,7 @@ TEST_F(PropertyTreeTest, ShowPagePutsAPageBackAtItsPlace) {
 
 TEST_F(PropertyTreeTest, ReplacedPagesDoNotTakeTheSelection) {
   Pages pages;
-  auto dialog = Dialog(pages);
-  dialog->Open();
+  auto dialog = Opened(pages);
   ASSERT_TRUE(dialog->SelectItem(pages.logging.TreeItem()));
   dialog->HidePage(&pages.logging);
   map.Lookup("Logging")->selected = true;

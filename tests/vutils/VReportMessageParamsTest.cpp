@@ -46,15 +46,9 @@ TEST(VReportMessageParams, WideStringsBecomeUtf8) {
     std::vector<wchar_t> wide;  // without the terminator
     std::string expected;
   } const cases[] = {
-      {{L'a', L'b'}, "ab"},
-      {{0xE9}, "\xC3\xA9"},
-      {{0x20AC}, "\xE2\x82\xAC"},
-      {{0x1F600}, "\xF0\x9F\x98\x80"},
-      {{0xD83D, 0xDE00}, "\xF0\x9F\x98\x80"},
-      {{0xD83D, L'x'}, "\xEF\xBF\xBDx"},
-      {{0xDE00}, "\xEF\xBF\xBD"},
-      {{static_cast<wchar_t>(0x110000)}, "\xEF\xBF\xBD"},
-      {{}, ""},
+      {{L'a', L'b'}, "ab"},           {{0xE9}, "\xC3\xA9"},           {{0x20AC}, "\xE2\x82\xAC"},
+      {{0x1F600}, "\xF0\x9F\x98\x80"}, {{0xD83D, 0xDE00}, "\xF0\x9F\x98\x80"}, {{0xD83D, L'x'}, "\xEF\xBF\xBDx"},
+      {{0xDE00}, "\xEF\xBF\xBD"},      {{static_cast<wchar_t>(0x110000)}, "\xEF\xBF\xBD"}, {{}, ""},
   };
   for (Case const& c : cases) {
     std::vector<wchar_t> text = c.wide;

@@ -27,11 +27,6 @@ std::vector<std::string> Listing(std::string const& folder) {
   return names;
 }
 
-mode_t Mode(std::string const& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 ? info.st_mode & 07777 : 0;
-}
-
 // Makes a file or folder the unprivileged child's own (it already is when the test is not root).
 void GiveToChild(std::string const& path, mode_t mode) {
   if (geteuid() == 0) {
@@ -71,7 +66,7 @@ TEST_F(AtomicFileWriterTest, ReplacesTheFileALinkNamesAndKeepsItsMode) {
     std::string const written = c.link ? m_folder / c.link : file;
     EXPECT_EQ(Result::Replaced, m_writer.Write(written, std::string("new\0bytes", 9))) << m_writer.Report();
     EXPECT_EQ(std::string("new\0bytes", 9), ReadFileBytes(file)) << c.name;
-    EXPECT_EQ(c.mode, Mode(file)) << c.name;
+    EXPECT_EQ(c.mode, FileMode(file)) << c.name;
     if (c.link) {
       EXPECT_TRUE(fs::is_symlink(written)) << c.link;
     }
@@ -84,7 +79,7 @@ TEST_F(AtomicFileWriterTest, NewFilesAndWhatCannotBeWritten) {
   mode_t const mask = umask(027);
   EXPECT_EQ(Result::Replaced, m_writer.Write(m_folder / "new", "abc"));
   umask(mask);
-  EXPECT_EQ(0640u, Mode(m_folder / "new"));
+  EXPECT_EQ(0640u, FileMode(m_folder / "new"));
   fs::create_symlink("missing", m_folder / "dangling");
   EXPECT_EQ(Result::Replaced, m_writer.Write(m_folder / "dangling", "made"));
   EXPECT_EQ("made", ReadFileBytes(m_folder / "missing"));
@@ -112,7 +107,7 @@ TEST_F(AtomicFileWriterTest, AFolderThatTakesNoNewFileIsWrittenInPlace) {
   EXPECT_EQ('I', answer->front()) << *answer;
   EXPECT_NE(std::string::npos, answer->find("written in place")) << *answer;
   EXPECT_EQ("new", ReadFileBytes(m_folder / "closed/file"));
-  EXPECT_EQ(0640u, Mode(m_folder / "closed/file"));
+  EXPECT_EQ(0640u, FileMode(m_folder / "closed/file"));
   EXPECT_EQ(std::vector<std::string>{"file"}, Listing(m_folder / "closed"));
 }
 

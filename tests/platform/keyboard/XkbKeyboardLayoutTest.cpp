@@ -30,13 +30,10 @@ TEST(XkbKeyboardLayoutTest, LabelsFollowTheLayoutAndTheModifiersHeld) {
     char const* label;
   };
   for (Case const& c : {
-           Case{"us", 12, false, Layout::kShift, "_"},
-           Case{"de", 12, false, Layout::kShift, "?"},
+           Case{"us", 12, false, Layout::kShift, "_"}, Case{"de", 12, false, Layout::kShift, "?"},
            Case{"de", 12, false, 0, "\xC3\x9F"},  // ß
-           Case{"us", 21, false, 0, "y"},
-           Case{"de", 21, false, 0, "z"},
-           Case{"us", 3, false, Layout::kShift, "@"},
-           Case{"de", 3, false, Layout::kShift, "\""},
+           Case{"us", 21, false, 0, "y"}, Case{"de", 21, false, 0, "z"},
+           Case{"us", 3, false, Layout::kShift, "@"}, Case{"de", 3, false, Layout::kShift, "\""},
            Case{"us", 30, false, Layout::kCtrl, "\x01"},
            Case{"us", 53, true, 0, "/"},   // keypad Divide
            Case{"us", 72, true, 0, ""},    // the separate Up key types nothing

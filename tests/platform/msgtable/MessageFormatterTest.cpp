@@ -89,22 +89,10 @@ TEST(MessageFormatter, RefusesInsertsThatDoNotFit) {
     char const* pattern;
     std::vector<Arg> args;
   } const cases[] = {
-      {"%9", {"a", "b"}},
-      {"%1", {}},
-      {"%1!d!", {"text"}},
-      {"%1!s!", {5ul}},
-      {"%1", {5ul}},
-      {"%1!c!", {"a"}},
-      {"%1!d", {5ul}},
-      {"%1!!", {5ul}},
-      {"%1!q!", {5ul}},
-      {"%1!dd!", {5ul}},
-      {"%1!*d!", {5ul, 6ul}},
-      {"%1!99999d!", {5ul}},
-      {"%1!.99999s!", {"a"}},
-      {"%1!ls!", {"a"}},
-      {"%1!lc!", {5ul}},
-      {"%1!S!", {"a"}},
+      {"%9", {"a", "b"}},       {"%1", {}},         {"%1!d!", {"text"}},    {"%1!s!", {5ul}},
+      {"%1", {5ul}},            {"%1!c!", {"a"}},   {"%1!d", {5ul}},        {"%1!!", {5ul}},
+      {"%1!q!", {5ul}},         {"%1!dd!", {5ul}},  {"%1!*d!", {5ul, 6ul}}, {"%1!99999d!", {5ul}},
+      {"%1!.99999s!", {"a"}},   {"%1!ls!", {"a"}},  {"%1!lc!", {5ul}},      {"%1!S!", {"a"}},
       {"%1!n!", {5ul}},
   };
   for (Case const& c : cases) EXPECT_FALSE(FormatWith(c.pattern, c.args)) << c.pattern;

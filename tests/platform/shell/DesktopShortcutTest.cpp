@@ -73,9 +73,7 @@ TEST(DesktopShortcutTest, WritesAnExecutableEntryAndRefusesUnsafeLabels) {
     std::error_code ignored;
     EXPECT_EQ(std::filesystem::exists(desktop / ("Desktop/" + c.label + ".desktop"), ignored), c.safe) << c.label;
   }
-  struct stat info {};
-  ASSERT_EQ(stat((desktop / "Desktop/core1.desktop").c_str(), &info), 0);
-  EXPECT_TRUE(info.st_mode & S_IXUSR);
+  EXPECT_TRUE(FileMode(desktop / "Desktop/core1.desktop") & S_IXUSR);
   EXPECT_EQ(ReadFileBytes(desktop / "Desktop/core1.desktop"), DesktopShortcut::Text("core1", "/bin/h", {"/S", "x"}));
 
   // An entry of ours is replaced; a file of another kind is left alone.

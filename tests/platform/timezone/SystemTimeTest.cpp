@@ -33,17 +33,9 @@ TEST(SystemTimeTest, ValidTimesConvertBothWays) {
 }
 
 TEST(SystemTimeTest, OutOfRangeFieldsAreRefusedAndLeaveTheOutputAlone) {
-  SYSTEMTIME const bad[] = {At(1600, 12, 31),
-                            At(30828, 1, 1),
-                            At(2023, 2, 29),
-                            At(2024, 13, 1),
-                            At(2024, 0, 1),
-                            At(2024, 4, 31),
-                            At(2024, 1, 0),
-                            At(2024, 1, 1, 24),
-                            At(2024, 1, 1, 0, 60),
-                            At(2024, 1, 1, 0, 0, 60),
-                            At(2024, 1, 1, 0, 0, 0, 1000)};
+  SYSTEMTIME const bad[] = {At(1600, 12, 31),   At(30828, 1, 1),      At(2023, 2, 29),          At(2024, 13, 1),
+                            At(2024, 0, 1),     At(2024, 4, 31),      At(2024, 1, 0),           At(2024, 1, 1, 24),
+                            At(2024, 1, 1, 0, 60), At(2024, 1, 1, 0, 0, 60), At(2024, 1, 1, 0, 0, 0, 1000)};
   for (SYSTEMTIME const& time : bad) {
     FILETIME file{0xdeadbeef, 0xdeadbeef};
     EXPECT_FALSE(SystemTimeToFileTime(&time, &file)) << time.wYear << "-" << time.wMonth << "-" << time.wDay;
