@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <unordered_map>
 
 #include "platform/registry/HiveLocations.h"
 #include "platform/types/FileConstants.h"
@@ -885,23 +884,35 @@ long Hive::ReadDeepSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSu
     std::string folded;
   };
   std::vector<Row> rows;
-  std::unordered_map<KeyId, std::pair<size_t, size_t>> childrenOf;  // first row and count
+  // Each parent's children are one run of rows; the runs come in ascending parent order.
+  struct Run {
+    KeyId parent;
+    size_t first;
+    size_t count;
+  };
+  std::vector<Run> runs;
   Statement all(*this, "SELECT parent, id, name, folded FROM keys WHERE id <> 1 ORDER BY parent, folded");
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
   while ((rc = all.Step()) == SQLITE_ROW) {
-    auto& range = childrenOf.try_emplace(all.Int(0), rows.size(), 0).first->second;
-    ++range.second;
+    KeyId const parent = all.Int(0);
+    if (runs.empty() || runs.back().parent != parent) runs.push_back(Run{parent, rows.size(), 0});
+    ++runs.back().count;
     rows.push_back(Row{all.Int(1), std::string(all.Bytes(2)), std::string(all.Bytes(3))});
   }
   if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  auto const childrenOf = [&runs](KeyId parent) {
+    auto const found = std::lower_bound(runs.begin(), runs.end(), parent,
+                                        [](Run const& run, KeyId id) { return run.parent < id; });
+    return found != runs.end() && found->parent == parent ? &*found : nullptr;
+  };
   keys.emplace_back().name.assign(top.Bytes(0));
   ids.push_back(key);
   folded.emplace_back(top.Bytes(1));
   std::vector<unsigned long> levels{0};
   for (size_t next = 0; next < ids.size(); ++next) {
-    auto const children = childrenOf.find(ids[next]);
-    if (levels[next] >= depth || children == childrenOf.end()) continue;
-    for (size_t row = children->second.first; row < children->second.first + children->second.second; ++row) {
+    Run const* children = levels[next] < depth ? childrenOf(ids[next]) : nullptr;
+    if (!children) continue;
+    for (size_t row = children->first; row < children->first + children->count; ++row) {
       RegSubtreeKey& added = keys.emplace_back();
       added.parent = next;
       added.name = std::move(rows[row].name);
@@ -960,13 +971,20 @@ long Hive::ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue
   };
   int rc = SQLITE_DONE;
   if (static_cast<int64_t>(ids.size()) * kScanShare > last.Int(0)) {
-    std::unordered_map<KeyId, size_t> indexOf;
-    for (size_t i = 0; i < ids.size(); ++i) indexOf.emplace(ids[i], i);
-    Statement scan(*this, "SELECT name, type, data, key FROM vals INDEXED BY vals_first WHERE ord = 1");
+    // The scan comes in key order: walked beside the ids in the same order.
+    std::vector<std::pair<KeyId, size_t>> byId;
+    byId.reserve(ids.size());
+    for (size_t i = 0; i < ids.size(); ++i) byId.emplace_back(ids[i], i);
+    std::sort(byId.begin(), byId.end());
+    Statement scan(*this, "SELECT name, type, data, key FROM vals INDEXED BY vals_first WHERE ord = 1 ORDER BY key");
     if (!scan) return ErrorFrom(sqlite3_errcode(m_db));
-    while ((rc = scan.Step()) == SQLITE_ROW)
-      if (auto const found = indexOf.find(scan.Int(3)); found != indexOf.end()) take(first[found->second], scan);
-    return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+    auto next = byId.begin();
+    while (next != byId.end() && (rc = scan.Step()) == SQLITE_ROW) {
+      KeyId const key = scan.Int(3);
+      while (next != byId.end() && next->first < key) ++next;
+      if (next != byId.end() && next->first == key) take(first[next->second], scan);
+    }
+    return rc == SQLITE_DONE || rc == SQLITE_ROW ? ERROR_SUCCESS : ErrorFrom(rc);
   }
   for (size_t i = 0; i < ids.size() && rc == SQLITE_DONE; ++i) {
     Statement one(*this, "SELECT name, type, data FROM vals INDEXED BY vals_first WHERE ord = 1 AND key = ?1");
