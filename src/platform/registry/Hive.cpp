@@ -363,8 +363,9 @@ long Hive::CheckVersion() {
   if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
   // Another process may have upgraded it since our first look.
   int64_t const current = SchemaVersion();
+  bool const older = current >= 1 && current < kSchemaVersion;
   bool const ok = current == kSchemaVersion ||
-                  (current >= 1 && sqlite3_exec(m_db, UpgradeFrom(current).c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
+                  (older && sqlite3_exec(m_db, UpgradeFrom(current).c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
   if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
     m_layout = kSchemaVersion;
     // The old tables' pages go back to the file system; a hive that cannot be vacuumed now
