@@ -1,6 +1,7 @@
-#include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
@@ -54,9 +55,8 @@ std::string ThirdLayout() {
       " (3, 1, CAST('Other' AS BLOB), CAST('other' AS BLOB));"
       "INSERT INTO names VALUES(1, CAST('zeta' AS BLOB), CAST('Zeta' AS BLOB)),"
       " (2, CAST('alpha' AS BLOB), CAST('Alpha' AS BLOB)), (3, CAST('mid' AS BLOB), CAST('mid' AS BLOB));"
-      "INSERT INTO vals VALUES(2, 1, 1, 1, x'7a00', NULL), (2, 2, 2, 1, x'6100', NULL), (2, 3, 3, 4, x'2a000000', "
-      "NULL),"
-      " (3, 1, 1, 3, x'00ff', CAST('ZETA' AS BLOB));";
+      "INSERT INTO vals VALUES(2, 1, 1, 1, x'7a00', NULL), (2, 2, 2, 1, x'6100', NULL),"
+      " (2, 3, 3, 4, x'2a000000', NULL), (3, 1, 1, 3, x'00ff', CAST('ZETA' AS BLOB));";
   for (int n = 0; n < 300; ++n)
     sql += "INSERT INTO names VALUES(" + std::to_string(4 + n) + ", CAST('v" + std::to_string(n) +
            "' AS BLOB), CAST('v" + std::to_string(n) + "' AS BLOB)); INSERT INTO vals VALUES(3, " +
