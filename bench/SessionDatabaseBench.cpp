@@ -65,6 +65,24 @@ void BM_DatabaseFolderHierarchy(benchmark::State& state) {
 }
 BENCHMARK(BM_DatabaseFolderHierarchy)->Unit(benchmark::kMillisecond);
 
+// A process's first look at one session: the hive opened anew (its file in the page cache), then
+// the session looked up and loaded. Each run takes another session.
+void BM_DatabaseColdLookup(benchmark::State& state) {
+  Tree();
+  int n = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    RegUnloadHives();
+    std::string const path = Tree().Folders()[1 + n % (kFolders - 1)] + "\\session " + std::to_string(kBigFolder + n);
+    n = (n + 7919) % (kSessions - kBigFolder);
+    state.ResumeTiming();
+    ISessionConfig* session = SessionDatabase(0).Lookup(path);
+    if (!session) state.SkipWithError("no session");
+    else session->Release();
+  }
+}
+BENCHMARK(BM_DatabaseColdLookup)->Unit(benchmark::kMicrosecond)->Iterations(200);
+
 void LoadAndRelease(VProfileKey&, char const* path, char const*, void* context) {
   ISessionConfig* session = SessionDatabase(0).Lookup(path);
   if (session) session->Release();

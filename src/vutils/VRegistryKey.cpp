@@ -227,7 +227,9 @@ bool VRegistryKey::ReadSubtree(unsigned long depth, VProfileSubtree& out) {
   if (RegReadSubtree(m_key, depth, names, keys) != ERROR_SUCCESS || keys.empty()) return false;
   out.Reserve(keys.size());
   for (size_t i = 0; i < keys.size(); ++i) {
-    size_t const index = out.Add(i == 0 ? VProfileSubtree::kNoParent : keys[i].parent, i == 0 ? VString() : VString(keys[i].name));
+    // Named in place: a name made first would be copied into the node.
+    size_t const index = out.Add(i == 0 ? VProfileSubtree::kNoParent : keys[i].parent, VString());
+    if (i > 0) out.At(index).name = std::string_view(keys[i].name);
     for (size_t v = 0; v < wanted.size(); ++v) TakeValue(keys[i].values[v], wanted[v].kind, out.At(index).values[v]);
   }
   return true;

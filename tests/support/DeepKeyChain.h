@@ -20,7 +20,10 @@ inline bool AddDeepKeyChain(std::string const& file, std::vector<std::string> co
   sqlite3_stmt* find = nullptr;
   sqlite3_stmt* insert = nullptr;
   ok = ok && sqlite3_prepare_v2(db, "SELECT id FROM keys WHERE parent = ?1 AND folded = ?2", -1, &find, nullptr) == SQLITE_OK &&
-       sqlite3_prepare_v2(db, "INSERT INTO keys(parent, name, folded) VALUES(?1, ?2, ?2)", -1, &insert, nullptr) == SQLITE_OK;
+       sqlite3_prepare_v2(db,
+                          "INSERT INTO keys(parent, name, folded, id)"
+                          " VALUES(?1, ?2, ?2, (SELECT max(id) + 1 FROM keys)) RETURNING id",
+                          -1, &insert, nullptr) == SQLITE_OK;
   int64_t id = 1;
   for (size_t i = 0; ok && i < folded.size(); ++i) {
     sqlite3_bind_int64(find, 1, id);
@@ -32,8 +35,8 @@ inline bool AddDeepKeyChain(std::string const& file, std::vector<std::string> co
   for (int level = 0; ok && level < levels; ++level) {
     sqlite3_bind_int64(insert, 1, id);
     sqlite3_bind_blob(insert, 2, name.data(), static_cast<int>(name.size()), SQLITE_TRANSIENT);
-    ok = sqlite3_step(insert) == SQLITE_DONE;
-    id = sqlite3_last_insert_rowid(db);
+    ok = sqlite3_step(insert) == SQLITE_ROW;
+    if (ok) id = sqlite3_column_int64(insert, 0);
     sqlite3_reset(insert);
   }
   // Value names are kept once and referred to by number; the mark is the key's first value.

@@ -30,6 +30,10 @@ std::string const& RecordFolded() {
 // every one) is folded here without the full folding of a folder of thousands.
 bool IsRecordName(std::string_view name) {
   std::string_view const record = RecordFolded();
+  // An ASCII character folds to itself in lower case alone, so most names differ at once.
+  if (name.empty() || (static_cast<unsigned char>(name[0]) < 0x80 &&
+                       std::tolower(static_cast<unsigned char>(name[0])) != record[0]))
+    return false;
   bool ascii = true;
   for (char c : name) ascii &= static_cast<unsigned char>(c) < 0x80;
   if (!ascii) return FoldName(name) == record;
@@ -113,15 +117,24 @@ void ProfileFolderData::Enumerate(VProfileSubtree const& tree, size_t folder) {
   }
 }
 
-// One pass over the record and one over the children, whatever their number.
+// One pass over the record and one over the children, whatever their number. A record in
+// step lists the children in their own order; names are looked up only from where it is not.
 bool ProfileFolderData::Merge(VString const& stored, NameList const& children, NameList& arranged) {
-  std::unordered_map<std::string_view, size_t> childAt;
-  childAt.reserve(children.size());
-  for (size_t i = 0; i < children.size(); ++i) childAt.emplace(children[i].Str(), i);
-  std::vector<bool> listed(children.size());
-  bool repaired = false;
   std::string_view text(stored.c_str(), stored.Length());
+  arranged.reserve(children.size());
+  size_t inStep = 0;
   // A last name without its colon is not part of the record.
+  for (size_t colon; inStep < children.size() && (colon = text.find(':')) != std::string_view::npos &&
+                     text.substr(0, colon) == children[inStep].Str();
+       text.remove_prefix(colon + 1))
+    arranged.push_back(children[inStep++]);
+  if (inStep == children.size() && text.find(':') == std::string_view::npos) return false;
+  std::unordered_map<std::string_view, size_t> childAt;
+  childAt.reserve(children.size() - inStep);
+  for (size_t i = inStep; i < children.size(); ++i) childAt.emplace(children[i].Str(), i);
+  std::vector<bool> listed(children.size());
+  std::fill(listed.begin(), listed.begin() + static_cast<std::ptrdiff_t>(inStep), true);
+  bool repaired = false;
   for (size_t colon; (colon = text.find(':')) != std::string_view::npos; text.remove_prefix(colon + 1)) {
     auto const found = childAt.find(text.substr(0, colon));
     if (found == childAt.end() || listed[found->second]) {
@@ -131,7 +144,7 @@ bool ProfileFolderData::Merge(VString const& stored, NameList const& children, N
     listed[found->second] = true;
     arranged.push_back(children[found->second]);
   }
-  for (size_t i = 0; i < children.size(); ++i) {
+  for (size_t i = inStep; i < children.size(); ++i) {
     if (listed[i]) continue;
     repaired = true;
     arranged.push_back(children[i]);

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <unordered_map>
 
 #include "platform/registry/HiveLocations.h"
 #include "platform/types/FileConstants.h"
@@ -16,7 +15,15 @@ namespace {
 constexpr int kApplicationId = 0x42564852;  // "BVHR": marks a file as one of our hives
 constexpr int kBusyTimeoutMs = 10000;
 
-constexpr int kSchemaVersion = 3;
+constexpr int kSchemaVersion = 4;
+
+// Keys are kept in listing order: a key's children are one range of the table, found and read
+// with their names and ids without a second lookup; the root has parent 0. Ids stay as they
+// were (values refer to them) and are found through their own index.
+constexpr char const* kKeyTable =
+    "CREATE TABLE keys(parent INTEGER NOT NULL, folded BLOB NOT NULL, name BLOB NOT NULL, id INTEGER NOT NULL,"
+    " PRIMARY KEY(parent, folded)) WITHOUT ROWID;"
+    "CREATE UNIQUE INDEX keys_by_id ON keys(id);";
 
 // Values name their value by number: each name is kept once, in `names`, with the spelling it
 // was first given; a value spelt otherwise keeps its own spelling. A key's values are one range
@@ -31,14 +38,11 @@ constexpr char const* kValueTables =
 // Holding every column a read of it needs (`ord` too), the index answers without the table.
 constexpr char const* kFirstValues = "CREATE INDEX vals_first ON vals(key, name, type, data, ord) WHERE ord = 1;";
 
+std::string SchemaVersionIs(int version) { return "PRAGMA user_version = " + std::to_string(version) + ";"; }
+
 std::string Schema() {
-  return std::string(
-             "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER,"
-             " name BLOB NOT NULL, folded BLOB NOT NULL);"
-             "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);") +
-         kValueTables + kFirstValues +
-         "INSERT INTO keys(id, parent, name, folded) VALUES(1, NULL, x'', x'');"
-         "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
+  return std::string(kKeyTable) + kValueTables + kFirstValues +
+         "INSERT INTO keys(parent, folded, name, id) VALUES(0, x'', x'', 1);" + SchemaVersionIs(kSchemaVersion);
 }
 
 // The first two layouts kept each value's names beside it (`old` is their vals table); a key's
@@ -48,15 +52,27 @@ std::string OldNames(char const* table, char const* from) {
          " ORDER BY id;";
 }
 
-std::string UpgradeFromOldLayout() {
+std::string UpgradeValues() {
   return std::string("ALTER TABLE vals RENAME TO old;") + kValueTables + OldNames("names", "old") +
          "INSERT INTO vals(key, name, ord, type, data, spelling) SELECT old.key, names.id,"
          " row_number() OVER (PARTITION BY old.key ORDER BY old.id), old.type, old.data,"
          " CASE WHEN old.name = names.name THEN NULL ELSE old.name END"
          " FROM old JOIN names ON names.folded = old.folded ORDER BY old.key, names.id;"
-         "DROP TABLE old;"
-         "DROP INDEX IF EXISTS keys_listing;" +
-         kFirstValues + "PRAGMA user_version = " + std::to_string(kSchemaVersion) + ";";
+         "DROP TABLE old;" +
+         kFirstValues;
+}
+
+// The first three layouts kept keys by id, with an index of (parent, folded) beside them; the
+// table goes, and its indexes with it.
+std::string UpgradeKeys() {
+  return std::string("ALTER TABLE keys RENAME TO old;") + kKeyTable +
+         "INSERT INTO keys(parent, folded, name, id) SELECT coalesce(parent, 0), folded, name, id FROM old;"
+         "DROP TABLE old;";
+}
+
+// The upgrade from `version` to the present layout, run in one transaction.
+std::string UpgradeFrom(int64_t version) {
+  return (version < 3 ? UpgradeValues() : std::string()) + UpgradeKeys() + SchemaVersionIs(kSchemaVersion);
 }
 
 // A process that may only read an old hive sees it through the new shape, built in its own
@@ -338,15 +354,18 @@ long Hive::CheckVersion() {
   int64_t const version = SchemaVersion();
   m_layout = static_cast<int>(version);
   if (version == kSchemaVersion) return ERROR_SUCCESS;
-  if (version != 1 && version != 2) {
+  if (version < 1 || version > kSchemaVersion) {
     m_state = State::Damaged;
     return ERROR_BADDB;
   }
   // A file the system lets us only read opens "writable" but refuses every write.
   if (m_state == State::ReadOnly || sqlite3_db_readonly(m_db, "main") == 1) return ReadOldLayout();
   if (sqlite3_exec(m_db, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK) return ERROR_BUSY;
-  bool const ok = SchemaVersion() == kSchemaVersion ||
-                  sqlite3_exec(m_db, UpgradeFromOldLayout().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK;
+  // Another process may have upgraded it since our first look.
+  int64_t const current = SchemaVersion();
+  bool const older = current >= 1 && current < kSchemaVersion;
+  bool const ok = current == kSchemaVersion ||
+                  (older && sqlite3_exec(m_db, UpgradeFrom(current).c_str(), nullptr, nullptr, nullptr) == SQLITE_OK);
   if (ok && sqlite3_exec(m_db, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK) {
     m_layout = kSchemaVersion;
     // The old tables' pages go back to the file system; a hive that cannot be vacuumed now
@@ -358,8 +377,10 @@ long Hive::CheckVersion() {
   return ERROR_BUSY;
 }
 
+// The third layout reads through the same statements as this one; the first two need their
+// values seen in the new shape.
 long Hive::ReadOldLayout() {
-  if (sqlite3_exec(m_db, OldLayoutView().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) {
+  if (m_layout == 3 || sqlite3_exec(m_db, OldLayoutView().c_str(), nullptr, nullptr, nullptr) == SQLITE_OK) {
     m_state = State::ReadOnly;
     return ERROR_SUCCESS;
   }
@@ -465,11 +486,14 @@ long Hive::CreateKey(KeyId parent, std::string_view name, std::string_view folde
   if (rc = EnsureOpen(true); rc != ERROR_SUCCESS) return rc;
   if (rc = FindKey(parent, folded, id); rc != ERROR_FILE_NOT_FOUND) return rc;
   if (rc = EnsureKeyAlive(parent); rc != ERROR_SUCCESS) return rc;
-  Statement insert(*this, "INSERT INTO keys(parent, name, folded) VALUES(?1, ?2, ?3)");
+  // A new key takes the number after the highest, as a rowid would.
+  Statement insert(*this, "INSERT INTO keys(parent, folded, name, id)"
+                          " VALUES(?1, ?2, ?3, (SELECT coalesce(max(id), 0) + 1 FROM keys)) RETURNING id");
   if (!insert) return ErrorFrom(sqlite3_errcode(m_db));
-  int const step = insert.Bind(1, parent).Bind(2, name).Bind(3, folded).Step();
-  if (step != SQLITE_DONE) return ErrorFrom(step);
-  id = sqlite3_last_insert_rowid(m_db);
+  int step = insert.Bind(1, parent).Bind(2, folded).Bind(3, name).Step();
+  if (step != SQLITE_ROW) return ErrorFrom(step);
+  id = insert.Int(0);
+  if ((step = insert.Step()) != SQLITE_DONE) return ErrorFrom(step);
   created = true;
   ++m_writes;
   return ERROR_SUCCESS;
@@ -804,7 +828,7 @@ long Hive::ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey
   std::vector<KeyId> ids;
   std::vector<std::string> keyFolded;
   std::vector<FirstValue> first;
-  bool const indexed = m_layout == kSchemaVersion;
+  bool const indexed = m_layout >= 3;  // with the first-value index
   if (rc == ERROR_SUCCESS && indexed && depth <= 1) {
     rc = ReadChildren(key, depth, keys, ids, keyFolded, first);
   } else {
@@ -861,23 +885,35 @@ long Hive::ReadDeepSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSu
     std::string folded;
   };
   std::vector<Row> rows;
-  std::unordered_map<KeyId, std::pair<size_t, size_t>> childrenOf;  // first row and count
-  Statement all(*this, "SELECT parent, id, name, folded FROM keys WHERE parent IS NOT NULL ORDER BY parent, folded");
+  // Each parent's children are one run of rows; the runs come in ascending parent order.
+  struct Run {
+    KeyId parent;
+    size_t first;
+    size_t count;
+  };
+  std::vector<Run> runs;
+  Statement all(*this, "SELECT parent, id, name, folded FROM keys WHERE id <> 1 ORDER BY parent, folded");
   if (!all) return ErrorFrom(sqlite3_errcode(m_db));
   while ((rc = all.Step()) == SQLITE_ROW) {
-    auto& range = childrenOf.try_emplace(all.Int(0), rows.size(), 0).first->second;
-    ++range.second;
+    KeyId const parent = all.Int(0);
+    if (runs.empty() || runs.back().parent != parent) runs.push_back(Run{parent, rows.size(), 0});
+    ++runs.back().count;
     rows.push_back(Row{all.Int(1), std::string(all.Bytes(2)), std::string(all.Bytes(3))});
   }
   if (rc != SQLITE_DONE) return ErrorFrom(rc);
+  auto const childrenOf = [&runs](KeyId parent) {
+    auto const found = std::lower_bound(runs.begin(), runs.end(), parent,
+                                        [](Run const& run, KeyId id) { return run.parent < id; });
+    return found != runs.end() && found->parent == parent ? &*found : nullptr;
+  };
   keys.emplace_back().name.assign(top.Bytes(0));
   ids.push_back(key);
   folded.emplace_back(top.Bytes(1));
   std::vector<unsigned long> levels{0};
   for (size_t next = 0; next < ids.size(); ++next) {
-    auto const children = childrenOf.find(ids[next]);
-    if (levels[next] >= depth || children == childrenOf.end()) continue;
-    for (size_t row = children->second.first; row < children->second.first + children->second.second; ++row) {
+    Run const* children = levels[next] < depth ? childrenOf(ids[next]) : nullptr;
+    if (!children) continue;
+    for (size_t row = children->first; row < children->first + children->count; ++row) {
       RegSubtreeKey& added = keys.emplace_back();
       added.parent = next;
       added.name = std::move(rows[row].name);
@@ -936,13 +972,20 @@ long Hive::ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue
   };
   int rc = SQLITE_DONE;
   if (static_cast<int64_t>(ids.size()) * kScanShare > last.Int(0)) {
-    std::unordered_map<KeyId, size_t> indexOf;
-    for (size_t i = 0; i < ids.size(); ++i) indexOf.emplace(ids[i], i);
-    Statement scan(*this, "SELECT name, type, data, key FROM vals INDEXED BY vals_first WHERE ord = 1");
+    // The scan comes in key order: walked beside the ids in the same order.
+    std::vector<std::pair<KeyId, size_t>> byId;
+    byId.reserve(ids.size());
+    for (size_t i = 0; i < ids.size(); ++i) byId.emplace_back(ids[i], i);
+    std::sort(byId.begin(), byId.end());
+    Statement scan(*this, "SELECT name, type, data, key FROM vals INDEXED BY vals_first WHERE ord = 1 ORDER BY key");
     if (!scan) return ErrorFrom(sqlite3_errcode(m_db));
-    while ((rc = scan.Step()) == SQLITE_ROW)
-      if (auto const found = indexOf.find(scan.Int(3)); found != indexOf.end()) take(first[found->second], scan);
-    return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+    auto next = byId.begin();
+    while (next != byId.end() && (rc = scan.Step()) == SQLITE_ROW) {
+      KeyId const key = scan.Int(3);
+      while (next != byId.end() && next->first < key) ++next;
+      if (next != byId.end() && next->first == key) take(first[next->second], scan);
+    }
+    return rc == SQLITE_DONE || rc == SQLITE_ROW ? ERROR_SUCCESS : ErrorFrom(rc);
   }
   for (size_t i = 0; i < ids.size() && rc == SQLITE_DONE; ++i) {
     Statement one(*this, "SELECT name, type, data FROM vals INDEXED BY vals_first WHERE ord = 1 AND key = ?1");

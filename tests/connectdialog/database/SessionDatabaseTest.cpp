@@ -76,6 +76,13 @@ TEST_F(SessionDatabaseTest, OrderRecordIsMergedWithTheChildrenAndRewritten) {
       {"A:B", {"A", "B"}, {"A", "B"}, "A:B:"},
       {"", {"B", "A"}, {"A", "B"}, "A:B:"},
       {"B:A:", {"A", "B"}, {"B", "A"}, "B:A:"},
+      // A record in step with the children, then names it should not hold.
+      {"A:B:A:", {"A", "B"}, {"A", "B"}, "A:B:"},
+      {"A:A:B:", {"A", "B"}, {"A", "B"}, "A:B:"},
+      {"A:B:Gone:", {"A", "B"}, {"A", "B"}, "A:B:"},
+      {"A:B:", {"A", "B", "C"}, {"A", "B", "C"}, "A:B:C:"},
+      {"A:C:B:", {"A", "B", "C"}, {"A", "C", "B"}, "A:C:B:"},
+      {"A:B:C", {"A", "B", "C"}, {"A", "B", "C"}, "A:B:C:"},
   };
   int n = 0;
   for (Case const& c : cases) {

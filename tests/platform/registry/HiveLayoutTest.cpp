@@ -56,7 +56,7 @@ TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes)
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(hive, "Other"));
   RegCloseKey(sessions);
   ReleaseHive(hive);
-  EXPECT_EQ("3", QuerySql(file, "PRAGMA user_version"));
+  EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
 }
 
 TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlace) {
@@ -68,7 +68,7 @@ TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlac
     ASSERT_EQ(ERROR_SUCCESS, SetSz(hive, name, name));
   ReleaseHive(hive);
   EXPECT_EQ("wal", QuerySql(file, "PRAGMA journal_mode"));
-  EXPECT_EQ("3", QuerySql(file, "PRAGMA user_version"));
+  EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
   ExecuteSql(file, "UPDATE vals SET ord = 1000000 WHERE name = (SELECT id FROM names WHERE folded = x'61')");
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   for (char const* name : {"c", "d"})

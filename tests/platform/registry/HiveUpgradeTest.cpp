@@ -40,6 +40,36 @@ std::string SecondLayout() {
   return sql + "PRAGMA application_id = 1112950866; PRAGMA user_version = 2;";
 }
 
+// The third layout, holding the same: keys by id beside an index of their listing, each value
+// name kept once.
+std::string ThirdLayout() {
+  std::string sql =
+      "PRAGMA journal_mode=WAL;"
+      "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER, name BLOB NOT NULL, folded BLOB NOT NULL);"
+      "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
+      "CREATE TABLE names(id INTEGER PRIMARY KEY, folded BLOB NOT NULL UNIQUE, name BLOB NOT NULL);"
+      "CREATE TABLE vals(key INTEGER NOT NULL, name INTEGER NOT NULL, ord INTEGER NOT NULL, type INTEGER NOT NULL,"
+      " data BLOB NOT NULL, spelling BLOB, PRIMARY KEY(key, name)) WITHOUT ROWID;"
+      "CREATE INDEX vals_first ON vals(key, name, type, data, ord) WHERE ord = 1;"
+      "INSERT INTO keys VALUES(1, NULL, x'', x''), (2, 1, CAST('Sessions' AS BLOB), CAST('sessions' AS BLOB)),"
+      " (3, 1, CAST('Other' AS BLOB), CAST('other' AS BLOB));"
+      "INSERT INTO names VALUES(1, CAST('zeta' AS BLOB), CAST('Zeta' AS BLOB)),"
+      " (2, CAST('alpha' AS BLOB), CAST('Alpha' AS BLOB)), (3, CAST('mid' AS BLOB), CAST('mid' AS BLOB));"
+      "INSERT INTO vals VALUES(2, 1, 1, 1, x'7a00', NULL), (2, 2, 2, 1, x'6100', NULL),"
+      " (2, 3, 3, 4, x'2a000000', NULL), (3, 1, 1, 3, x'00ff', CAST('ZETA' AS BLOB));";
+  for (int n = 0; n < 300; ++n)
+    sql += "INSERT INTO names VALUES(" + std::to_string(4 + n) + ", CAST('v" + std::to_string(n) +
+           "' AS BLOB), CAST('v" + std::to_string(n) + "' AS BLOB)); INSERT INTO vals VALUES(3, " +
+           std::to_string(4 + n) + ", " + std::to_string(2 + n) + ", 1, x'" + std::string(200, 'a') + "', NULL);";
+  return sql + "PRAGMA application_id = 1112950866; PRAGMA user_version = 3;";
+}
+
+struct OldLayout {
+  char const* version;
+  std::string (*sql)();
+};
+OldLayout const kOldLayouts[] = {{"2", SecondLayout}, {"3", ThirdLayout}};
+
 // Type and bytes of a value, "<missing>" when absent.
 std::string Raw(HKEY key, char const* name) {
   unsigned char data[512];
@@ -84,61 +114,69 @@ TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpell
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
   RegCloseKey(sessions);
   ReleaseHive(hive);
-  EXPECT_EQ("3", QuerySql(file, "PRAGMA user_version"));
-  // Each name once; no index left that no query uses.
+  EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
+  // Each name once; no index left that no query uses; ids kept, the root's parent 0.
   EXPECT_EQ("Zeta,Alpha,mid,v0", QuerySql(file, "SELECT name FROM names ORDER BY id LIMIT 4"));
-  EXPECT_EQ("keys_by_parent,vals_first",
+  EXPECT_EQ("0:1,1:2,1:3", QuerySql(file, "SELECT parent || ':' || id FROM keys ORDER BY id"));
+  EXPECT_EQ("keys_by_id,vals_first",
             QuerySql(file, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name"));
 }
 
 TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas) {
-  ScopedRoot root;
-  std::string const file = root.File("old.db");
-  ExecuteSql(file, SecondLayout() + "PRAGMA journal_mode=DELETE;");
-  std::string const before = ReadFileBytes(file);
-  {
-    FaultyDiskVfs vfs;
-    FaultyDiskVfs::Set(FaultyDiskVfs::Fault::ReadOnly);
-    HKEY hive = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
-    ExpectOldContent(hive);
-    std::vector<RegSubtreeKey> keys;
-    ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(hive, 1, {{"zeta", ""}, {"mid", "sessions"}}, keys));
-    ASSERT_EQ(3u, keys.size());
-    EXPECT_EQ(std::string("z\0", 2), keys[2].values[0].data);  // Sessions after Other
-    EXPECT_EQ(std::string("\0\xff", 2), keys[1].values[0].data);
-    EXPECT_TRUE(keys[2].values[1].found);
-    EXPECT_EQ(ERROR_ACCESS_DENIED, RegSetValueEx(hive, "v", 0, REG_SZ, reinterpret_cast<unsigned char const*>("x"), 2));
-    ReleaseHive(hive);
+  for (OldLayout const& layout : kOldLayouts) {
+    SCOPED_TRACE(layout.version);
+    ScopedRoot root;
+    std::string const file = root.File("old.db");
+    ExecuteSql(file, layout.sql() + "PRAGMA journal_mode=DELETE;");
+    std::string const before = ReadFileBytes(file);
+    {
+      FaultyDiskVfs vfs;
+      FaultyDiskVfs::Set(FaultyDiskVfs::Fault::ReadOnly);
+      HKEY hive = nullptr;
+      ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+      ExpectOldContent(hive);
+      std::vector<RegSubtreeKey> keys;
+      ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(hive, 1, {{"zeta", ""}, {"mid", "sessions"}}, keys));
+      ASSERT_EQ(3u, keys.size());
+      EXPECT_EQ(std::string("z\0", 2), keys[2].values[0].data);  // Sessions after Other
+      EXPECT_EQ(std::string("\0\xff", 2), keys[1].values[0].data);
+      EXPECT_TRUE(keys[2].values[1].found);
+      EXPECT_EQ(ERROR_ACCESS_DENIED,
+                RegSetValueEx(hive, "v", 0, REG_SZ, reinterpret_cast<unsigned char const*>("x"), 2));
+      ReleaseHive(hive);
+    }
+    EXPECT_EQ(before, ReadFileBytes(file));
   }
-  EXPECT_EQ(before, ReadFileBytes(file));
 }
 
 TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgrades) {
-  ScopedRoot root;
-  std::string const file = root.File("old.db");
-  ExecuteSql(file, SecondLayout());
-  pid_t const child = fork();
-  if (child == 0) {
-    FaultyDiskVfs vfs;
-    // The log's header, then the first page's frame header: well before the commit frame.
-    FaultyDiskVfs::KillAtLogWrite(3);
+  for (OldLayout const& layout : kOldLayouts) {
+    SCOPED_TRACE(layout.version);
+    ScopedRoot root;
+    std::string const file = root.File("old.db");
+    ExecuteSql(file, layout.sql());
+    pid_t const child = fork();
+    if (child == 0) {
+      FaultyDiskVfs vfs;
+      // The log's header, then the first page's frame header: well before the commit frame.
+      FaultyDiskVfs::KillAtLogWrite(3);
+      HKEY hive = nullptr;
+      HKEY key = nullptr;
+      RegOpenHiveFile(file.c_str(), &hive);
+      RegOpenKeyEx(hive, "Sessions", 0, KEY_READ, &key);
+      _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(layout.version, QuerySql(file, "PRAGMA user_version"));
+    EXPECT_EQ("304", QuerySql(file, "SELECT count(*) FROM vals"));
     HKEY hive = nullptr;
-    HKEY key = nullptr;
-    RegOpenHiveFile(file.c_str(), &hive);
-    RegOpenKeyEx(hive, "Sessions", 0, KEY_READ, &key);
-    _exit(0);
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+    ExpectOldContent(hive);
+    ReleaseHive(hive);
+    EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
   }
-  int status = 0;
-  ASSERT_EQ(child, waitpid(child, &status, 0));
-  ASSERT_TRUE(WIFSIGNALED(status));
-  EXPECT_EQ("2", QuerySql(file, "PRAGMA user_version"));
-  EXPECT_EQ("304", QuerySql(file, "SELECT count(*) FROM vals"));
-  HKEY hive = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
-  ExpectOldContent(hive);
-  ReleaseHive(hive);
-  EXPECT_EQ("3", QuerySql(file, "PRAGMA user_version"));
 }
 
 }  // namespace
