@@ -15,7 +15,8 @@
 #include "platform/ui/HeadlessDialogPresenter.h"
 #include "library/ProductInfo.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/LoadProtocolDll.h"
+#include "support/RegisterProtocolRow.h"
+#include "support/StartWizard.h"
 
 namespace {
 
@@ -45,10 +46,7 @@ void Record(ConnectProtocolTableElement& entry) {
   entry.releaseWizardPages = ReleasePages<Index>;
 }
 
-struct Products {
-  bool terminal;
-  bool transfer;
-};
+struct Products { bool terminal; bool transfer; };
 
 using Ids = std::vector<unsigned int>;
 
@@ -58,8 +56,9 @@ class NewSessionWizardTest : public ConnectDialogWorld {
   NewSessionWizardTest() {
     GetConnectProtocolTable().RemoveAll();
     for (char const* file : {"SSH2.so", "Telnet.so", "SFTP.so", "FTP.so"}) folder.Install(file);
-    for (auto [row, product] : {std::pair{4, 3}, {6, 3}, {4, 3}, {10, 6}, {11, 6}}) Register(row, product);
-    Register(-1, 3);
+    for (auto [row, product] : {std::pair{4, 3}, {6, 3}, {4, 3}, {10, 6}, {11, 6}})
+      EXPECT_TRUE(RegisterProtocolRow(folder.Base().c_str(), row, product));
+    EXPECT_TRUE(RegisterProtocolRow(nullptr, 0, 3));
     ConnectProtocolTable& table = GetConnectProtocolTable();
     table[2].protocolName = "ssh1.new";
     Record<0>(table[0]), Record<1>(table[1]), Record<2>(table[2]), Record<3>(table[3]), Record<4>(table[4]);
@@ -72,13 +71,6 @@ class NewSessionWizardTest : public ConnectDialogWorld {
     GetConnectProtocolTable().RemoveAll();
   }
 
-  void Register(int row, int product) {
-    int index = -1;
-    bool exitRequested = false;
-    bool warn = false;
-    ASSERT_TRUE(LoadProtocolDll(row < 0 ? nullptr : folder.Base().c_str(), row < 0 ? 0 : row, product, nullptr,
-                                nullptr, nullptr, nullptr, nullptr, nullptr, &index, &exitRequested, &warn));
-  }
   static void Install(Products products, int running) {
     IsHaloKorvo_Korvo_Installed(products.terminal);
     IsHaloFyx_Installed(products.transfer);
@@ -103,13 +95,6 @@ class NewSessionWizardTest : public ConnectDialogWorld {
   static std::vector<std::string> Choices(NewSessionWizard const& wizard) {
     return wizard.CurrentPage()->Control(NewSessionWizard::kProtocolList)->choices;
   }
-  // Runs the wizard's opening without a presenter, as a front end would before drawing it.
-  static void Start(NewSessionWizard& wizard) {
-    SetDialogPresenter(&idle);
-    wizard.DoModal();
-    SetDialogPresenter(nullptr);
-    wizard.Open();
-  }
   // Actions: "next", "back", "finish", "choose:ITEM" (the protocol list), "name:TEXT".
   static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
     for (std::string const& action : actions) {
@@ -123,13 +108,6 @@ class NewSessionWizardTest : public ConnectDialogWorld {
       ASSERT_TRUE(done) << action << ": " << error;
     }
   }
-
-  // A presenter that opens nothing: the test drives the wizard itself after DoModal built it.
-  class Idle : public DialogPresenter {
-   public:
-    int RunModal(DialogModel&) override { return IDCANCEL; }
-  };
-  static inline Idle idle;
 
   PluginFolder folder;
 };
@@ -160,7 +138,7 @@ TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct)
     std::unique_ptr<SessionConfig> session = NewSession();
     {
       NewSessionWizard wizard(session.get(), c.running);
-      Start(wizard);
+      StartWizard(wizard);
       EXPECT_EQ(PageIds(wizard), c.pages) << c.running << c.haloKorvoExePath;
       EXPECT_EQ(wizard.SecondProductId(), c.secondProduct);
       EXPECT_EQ(Choices(wizard), c.firstChoices);
@@ -203,7 +181,7 @@ TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
     Install(c.products, c.running);
     std::unique_ptr<SessionConfig> session = NewSession();
     NewSessionWizard wizard(session.get(), c.running);
-    Start(wizard);
+    StartWizard(wizard);
     Walk(wizard, c.actions);
     EXPECT_EQ(wizard.ShownPages(), c.shown) << c.name;
     EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kBackBit), c.back) << c.name;
@@ -231,12 +209,11 @@ TEST_F(NewSessionWizardTest, TheFinishPageRefusesBadNamesAndKeepsTheWizardOpen) 
            Case{"a/b\\c", "The session name contains an illegal character: ' \\ '", ""},
            Case{"x:y|z", "The session name contains an illegal character: ' : '", ""},
            Case{"core1", "The session name 'core1' already exists", ""},
-           Case{" CORE1 ", "The session name 'CORE1' already exists", ""},
-           Case{"  web 01  ", "", "web 01"},
+           Case{" CORE1 ", "The session name 'CORE1' already exists", ""}, Case{"  web 01  ", "", "web 01"},
        }) {
     std::unique_ptr<SessionConfig> session = NewSession();
     NewSessionWizard wizard(session.get(), 6);
-    Start(wizard);
+    StartWizard(wizard);
     Walk(wizard, {"next", "next", "next", std::string("name:") + c.typed, "finish"});
     std::vector<std::string> const messages = Messages();
     if (*c.message) {
@@ -257,16 +234,13 @@ TEST_F(NewSessionWizardTest, TheProposedNameComesFromTheHostAndIsMadeUnique) {
   AddTransferLab();
   AddSession("Lab", "web01");
   AddSession("Lab", "web01 (1)");
-  struct Case {
-    char const* host;
-    char const* proposed;
-  };
+  struct Case { char const* host; char const* proposed; };
   for (Case const& c : {Case{"web01", "web01 (2)"}, Case{" db7 ", "db7"}, Case{"", "New"}, Case{"a/b", "a_b"},
                         Case{"core1", "core1 (1)"}}) {
     std::unique_ptr<SessionConfig> session = NewSession();
     session->GetTransferConnectConfig()->SetHostname(c.host);
     NewSessionWizard wizard(session.get(), 6);
-    Start(wizard);
+    StartWizard(wizard);
     Walk(wizard, {"next", "next", "next"});
     EXPECT_EQ(wizard.CurrentPage()->Control(NewSessionWizard::kName)->value, c.proposed) << c.host;
     EXPECT_TRUE(wizard.IsButtonEnabled(NewSessionWizard::kFinishBit));
@@ -274,7 +248,7 @@ TEST_F(NewSessionWizardTest, TheProposedNameComesFromTheHostAndIsMadeUnique) {
   // A typed name outlives a trip back; an emptied one disables Finish.
   std::unique_ptr<SessionConfig> session = NewSession();
   NewSessionWizard wizard(session.get(), 6);
-  Start(wizard);
+  StartWizard(wizard);
   Walk(wizard, {"next", "next", "next", "name:mine", "back", "next"});
   EXPECT_EQ(wizard.CurrentPage()->Control(NewSessionWizard::kName)->value, "mine");
   Walk(wizard, {"name:"});
