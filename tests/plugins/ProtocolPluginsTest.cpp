@@ -30,12 +30,7 @@ struct Releaser {
 };
 using Record = std::unique_ptr<ConnectConfig, Releaser>;
 
-struct Row {
-  int row;
-  int productId;
-  char const* protocol;
-  int port;
-};
+struct Row { int row; int productId; char const* protocol; int port; };
 // Every row of the built-in list, in order.
 Row const kRows[] = {{0, 1, "Telnet", 23}, {1, 1, "RLogin", 513}, {2, 1, "Serial", -1}, {3, 1, "TAPI", -1},
                      {4, 3, "SSH2", 22},   {5, 3, "SSH1", 22},    {6, 3, "Telnet", 23}, {7, 3, "RLogin", 513},
@@ -242,15 +237,9 @@ TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
     ConnectConfig* ssh2 = side;
     ASSERT_EQ(Parse(*ssh2, "/SSH2 /L user /P 2222 host"), "");
 
-    struct Step {
-      char const* protocol;
-      char const* host;
-      char const* user;
-      int port;
-    };
+    struct Step { char const* protocol; char const* host; char const* user; int port; };
     Step const steps[] = {{"SSH1", "host", "user", 2222},
-                          {"Telnet", "host", "user", 23},
-                          {"Serial", "/dev/ttyS0", "", -1},
+                          {"Telnet", "host", "user", 23}, {"Serial", "/dev/ttyS0", "", -1},
                           {"RLogin", c.host, c.user, 513},
                           {"SSH2", "host", "user", 2222}};
     for (Step const& step : steps) {

@@ -27,11 +27,7 @@ TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
   EXPECT_EQ(ConnectTreeDrag::ScrollAt(189, 200), 0);
   EXPECT_EQ(ConnectTreeDrag::ScrollAt(190, 200), 1);
 
-  struct KeyCase {
-    char const* keys;
-    bool known;
-    Effect effect;
-  };
+  struct KeyCase { char const* keys; bool known; Effect effect; };
   for (KeyCase const& c : {KeyCase{"none", true, Effect::Move}, KeyCase{"alt", true, Effect::Move},
                            KeyCase{"Ctrl", true, Effect::Copy}, KeyCase{"shift", true, Effect::None},
                            KeyCase{"ctrl+shift", true, Effect::None}, KeyCase{"ctrl+alt", true, Effect::None},
@@ -117,13 +113,7 @@ TEST_F(ConnectDialogDragTest, DropsFollowThePasteRulesAtTheZonesPlace) {
     EXPECT_EQ(Stored("Other"), c.other);
     EXPECT_EQ(dialog.SelectedPath(), c.selected.empty() ? "Lab\\s2" : c.selected);
   }
-  // The refused move kept both sessions whole.
-  VString protocol;
-  VProfileStore store(true, nullptr);
-  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Other\\s1")).GetSz("Protocol Name", protocol));
-  EXPECT_EQ(protocol.Str(), "Telnet");
-  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Lab\\s1")).GetSz("Protocol Name", protocol));
-  EXPECT_EQ(protocol.Str(), "SSH2");
+  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"), "Telnet,SSH2") << "a refused move keeps both";
 }
 
 TEST_F(ConnectDialogDragTest, AFolderIsNeverOfferedAPlaceInsideItself) {

@@ -23,12 +23,7 @@ std::string appName;
 char const* AppName() { return appName.c_str(); }
 char const* HostText() { return "txt"; }
 
-struct Outcome {
-  bool result;
-  int index;
-  bool exitRequested;
-  bool warn;
-};
+struct Outcome { bool result; int index; bool exitRequested; bool warn; };
 
 class LoadProtocolDllTest : public testing::Test {
  protected:
@@ -166,8 +161,7 @@ TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
   Case const cases[] = {
       {false, UpgradeChoice::Download, true, true, page + older + "&guid=7b1ccc31-4e5b-43fb-a766-a8c90b0c4ed2"},
       {true, UpgradeChoice::Download, true, true, page + newer + "&guid=01234567-89ab-cdef-0123-456789abcdef"},
-      {false, UpgradeChoice::Continue, false, false, ""},
-      {true, UpgradeChoice::Exit, true, true, ""},
+      {false, UpgradeChoice::Continue, false, false, ""}, {true, UpgradeChoice::Exit, true, true, ""},
   };
   for (Case const& c : cases) {
     PluginFolder own;

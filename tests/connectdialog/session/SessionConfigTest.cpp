@@ -57,20 +57,12 @@ TEST_F(SessionConfigTest, NullKeyGivesTheDefaultsInSaveOrder) {
 }
 
 TEST_F(SessionConfigTest, LoadingRepairsStoredValues) {
-  struct Case {
-    std::map<std::string, Value> stored;
-    char const* name;
-    long loaded;
-  };
+  struct Case { std::map<std::string, Value> stored; char const* name; long loaded; };
   Case const cases[] = {
-      {{{"Idle Timeout", 5ul}}, "Idle Timeout", 10},
-      {{{"Idle Timeout", 20000000ul}}, "Idle Timeout", 9999999},
-      {{{"Idle Timeout", 0ul}}, "Idle Timeout", 300},
-      {{{"Idle Timeout", 0xFFFFFFFFul}}, "Idle Timeout", 10},
-      {{{"Idle NO-OP Timeout", 9ul}}, "Idle NO-OP Timeout", 10},
-      {{{"Idle Timeout", 120ul}}, "Idle Check", 1},
-      {{{"Idle Timeout", 120ul}, {"Idle Check", 0ul}}, "Idle Check", 0},
-      {{{"Idle Timeout", 0ul}}, "Idle Check", 0},
+      {{{"Idle Timeout", 5ul}}, "Idle Timeout", 10}, {{{"Idle Timeout", 20000000ul}}, "Idle Timeout", 9999999},
+      {{{"Idle Timeout", 0ul}}, "Idle Timeout", 300}, {{{"Idle Timeout", 0xFFFFFFFFul}}, "Idle Timeout", 10},
+      {{{"Idle NO-OP Timeout", 9ul}}, "Idle NO-OP Timeout", 10}, {{{"Idle Timeout", 120ul}}, "Idle Check", 1},
+      {{{"Idle Timeout", 120ul}, {"Idle Check", 0ul}}, "Idle Check", 0}, {{{"Idle Timeout", 0ul}}, "Idle Check", 0},
       {{{"Max Transfer Buffers", 0ul}}, "Max Transfer Buffers", 4},
       {{{"Max Transfer Buffers", 9ul}}, "Max Transfer Buffers", 4},
       {{{"Max Transfer Buffers", 8ul}}, "Max Transfer Buffers", 8},

@@ -26,10 +26,7 @@ struct Parsed {
 };
 
 TEST(URL, ParsesAcceptedUrls) {
-  struct Case {
-    char const* text;
-    Parsed expected;
-  } const cases[] = {
+  struct Case { char const* text; Parsed expected; } const cases[] = {
       {"ftp://host/pub", {URL::kFtp, "ftp", "host", 21, true, "anonymous", kDefaultPassword, "pub", -1}},
       {"sftp://user:p%3Aw@[fe80::1]:2222/home;type=a", {URL::kSftp, "sftp", "fe80::1", 2222, false, "user", "p:w", "home", 1}},
       {" \tSSH2://u@h\r\n", {URL::kSsh2, "SSH2", "h", 22, true, "u", "", "", -1}},
@@ -83,12 +80,8 @@ TEST(URL, RefusesBadText) {
     unsigned long code;
     char const* schemeInsert;  // %1 of the report, null when it has none
   } const cases[] = {
-      {nullptr, kNotAUrl, nullptr},
-      {"", kNotAUrl, nullptr},
-      {"host", kNotAUrl, nullptr},
-      {"ftp:", kNotAUrl, nullptr},
-      {"ftp: \t", kNotAUrl, nullptr},
-      {":x", kNotAUrl, nullptr},
+      {nullptr, kNotAUrl, nullptr}, {"", kNotAUrl, nullptr}, {"host", kNotAUrl, nullptr}, {"ftp:", kNotAUrl, nullptr},
+      {"ftp: \t", kNotAUrl, nullptr}, {":x", kNotAUrl, nullptr},
       {"ftp://", kBadSyntax, nullptr},
       {"ftp://host:21x/", kBadSyntax, nullptr},
       {"ftp://h:-1", kBadSyntax, nullptr},
@@ -97,8 +90,7 @@ TEST(URL, RefusesBadText) {
       {"ftp://h%zz/", kBadSyntax, nullptr},
       {"ftp://u%4@h", kBadSyntax, nullptr},
       {"ftp://u:p%@h", kBadSyntax, nullptr},
-      {"file:x/y", kBadSyntax, nullptr},
-      {"foo:bar", kUnsupported, "foo"},
+      {"file:x/y", kBadSyntax, nullptr}, {"foo:bar", kUnsupported, "foo"},
       {"http://host/", kUnsupported, "http"},
       {"HTTPS://host/", kUnsupported, "HTTPS"},
       {"file://x/y", kUnsupported, "file"},

@@ -99,8 +99,7 @@ TEST_F(UrlSessionTest, RefusesWithTheReport) {
     unsigned long code;
     char const* insert;  // %1, null when the report has none
   } const cases[] = {
-      {"FTP", nullptr, 0xE160000D, nullptr},
-      {"FTP", "", 0xE160000D, nullptr},
+      {"FTP", nullptr, 0xE160000D, nullptr}, {"FTP", "", 0xE160000D, nullptr},
       {"FTP", "ftp://ho[st/", 0xE160000E, nullptr},
       {"FTP", "ftp://h:21x", 0xE160000E, nullptr},
       {"FTP", "http://host/", 0xE160000F, "http"},

@@ -20,11 +20,7 @@
 
 namespace {
 
-struct Routed {
-  unsigned long code;
-  int kind;
-  std::string insert;
-};
+struct Routed { unsigned long code; int kind; std::string insert; };
 std::vector<Routed> routed;
 
 class RecordingRouter : public VReportMessageRouter {
@@ -151,8 +147,7 @@ TEST_F(TerminalConfigTest, SizeClampsAndResizeMode) {
     int loadedScrollback, loadedResize, loadedSyncRows, loadedSyncCols;
   };
   Case const cases[] = {
-      {132, 200, 32001, {}, 0, 0, 132, true, 32000, 2, 0, 0},
-      {250, 200, 32000, {}, 0, 1, 200, false, 32000, 0, 0, 1},
+      {132, 200, 32001, {}, 0, 0, 132, true, 32000, 2, 0, 0}, {250, 200, 32000, {}, 0, 1, 200, false, 32000, 0, 0, 1},
       {250, 251, 500, 1, 1, 1, 250, true, 500, 1, 0, 0},
   };
   for (Case const& c : cases) {
@@ -231,12 +226,7 @@ TEST_F(TerminalConfigTest, UserFontMapFile) {
 
   auto const map = TerminalConfig::LoadUserFontMap((folder / "map").c_str());
   ASSERT_NE(map, nullptr);
-  EXPECT_EQ((*map)[0], 0x41);
-  EXPECT_EQ((*map)[1], 0);
-  EXPECT_EQ((*map)[2], 0x2500);
-  EXPECT_EQ((*map)[3], 0xFFFF);
-  EXPECT_EQ((*map)[4], 0xFFFF);
-  EXPECT_EQ((*map)[5], 0);
+  EXPECT_EQ(std::vector<int>(map->begin(), map->begin() + 6), (std::vector<int>{0x41, 0, 0x2500, 0xFFFF, 0xFFFF, 0}));
   auto const full = TerminalConfig::LoadUserFontMap((folder / "many").c_str());
   ASSERT_NE(full, nullptr);
   EXPECT_EQ((*full)[255], 5);
@@ -257,12 +247,7 @@ TEST_F(TerminalConfigTest, UserFontMapFile) {
 }
 
 TEST(TerminalConfigStatic, ParseXtermPosition) {
-  struct Case {
-    char const* text;
-    bool ok;
-    int value;
-    bool negative;
-  };
+  struct Case { char const* text; bool ok; int value; bool negative; };
   Case const cases[] = {
       {"-20", true, 20, true},          {"20", true, 20, false},          {"", true, 0, false},
       {"+7", true, 7, false},           {" 5", true, 5, false},           {"2147483647", true, 2147483647, false},

@@ -31,14 +31,11 @@ TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
   Case const cases[] = {
       {"%H_%Y%M%D.log", "fe80::1", "s", kMarch2, "UTC0", "fe80__1_20240302.log"},
       {"%M-%m %h:%s", "h", "s", kMarch2, "UTC0", "03-05 13:09"},
-      {"%Y-%M-%D %h", "h", "s", kNewYear, "JST-9", "2025-01-01 08"},
-      {"100%%", "h", "s", kMarch2, "UTC0", "100%"},
-      {"%x", "h", "s", kMarch2, "UTC0", ""},
-      {"a%", "h", "s", kMarch2, "UTC0", "a"},
+      {"%Y-%M-%D %h", "h", "s", kNewYear, "JST-9", "2025-01-01 08"}, {"100%%", "h", "s", kMarch2, "UTC0", "100%"},
+      {"%x", "h", "s", kMarch2, "UTC0", ""}, {"a%", "h", "s", kMarch2, "UTC0", "a"},
       {"[%S][%H]", nullptr, nullptr, kMarch2, "UTC0", "[][]"},
       {"%S", "h", "a:b%Y", kMarch2, "UTC0", "a:b%Y"},  // the session is taken as it is
-      {"%Y%h|%S", "h", "s", std::nullopt, "UTC0", "|s"},
-      {"%Y", "h", "s", INT64_MAX, "UTC0", ""},
+      {"%Y%h|%S", "h", "s", std::nullopt, "UTC0", "|s"}, {"%Y", "h", "s", INT64_MAX, "UTC0", ""},
       // The environment comes first; codes inside a value are expanded after.
       {"%CDTEST_LOGDIR%/%S.log", "h:1", "x", kMarch2, "UTC0", "/var/log/h_1/x.log"},
       // An unknown name stays (its "%C" is then a code); its closing sign may open the next reference.
@@ -55,13 +52,9 @@ TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
 TEST(LogFileExpandTest, EnvironmentExpansionIsCutAt511CharactersBeforeTheCodes) {
   ScopedTimeZone zone("UTC0");
   ScopedEnv longValue("CDTEST_LONG", std::string(600, 'x').c_str());
-  struct Case {
-    std::string pattern;
-    std::string expected;
-  };
+  struct Case { std::string pattern; std::string expected; };
   Case const cases[] = {
-      {"%CDTEST_LONG%", std::string(511, 'x')},
-      {std::string(511, 'a') + "b", std::string(511, 'a')},
+      {"%CDTEST_LONG%", std::string(511, 'x')}, {std::string(511, 'a') + "b", std::string(511, 'a')},
       {std::string(509, 'a') + "%Y%%tail", std::string(509, 'a') + "2024"},
       {std::string(510, 'a') + "\xC3\xA9", std::string(510, 'a')},  // no half of a character
   };
@@ -85,8 +78,7 @@ TEST_F(LogFileTest, TheChooserAppearsForAnEmptyPathOrWhenAlwaysAsked) {
     std::optional<std::string> chosen;  // none: the user cancels
   };
   Case const cases[] = {
-      {"", 0, std::nullopt},
-      {"", LogFile::kAppend, m_dir / "picked.log"},
+      {"", 0, std::nullopt}, {"", LogFile::kAppend, m_dir / "picked.log"},
       {m_dir / "given.log", LogFile::kAlwaysAsk, m_dir / "picked.log"},
   };
   for (Case const& c : cases) {
@@ -120,10 +112,8 @@ TEST_F(LogFileTest, OpenFailuresAreReportedWithTheirCause) {
     std::string message;  // empty: opens
   };
   Case const cases[] = {
-      {LogFile::kAppend, file, LogFile::kAppend | LogFile::kAppendEachWrite, ""},
-      {LogFile::kAppend, file, 0, inUse},
-      {0, file, LogFile::kAppend, inUse},
-      {0, file, 0, inUse},
+      {LogFile::kAppend, file, LogFile::kAppend | LogFile::kAppendEachWrite, ""}, {LogFile::kAppend, file, 0, inUse},
+      {0, file, LogFile::kAppend, inUse}, {0, file, 0, inUse},
       {std::nullopt, m_dir / "missing/s.log", 0, "Unable to open log file: " + m_dir / "missing/s.log\nError code: 2"},
       {std::nullopt, m_dir.Path(), LogFile::kAppend, "Unable to open log file: " + m_dir.Path() + "\nError code: 21"},
   };
@@ -166,10 +156,7 @@ TEST_F(LogFileTest, TheFirstFailedWriteIsReportedOnceAndEndsLogging) {
 
 // Two writers take turns on a file that held "old".
 TEST_F(LogFileTest, WritesLandWhereTheModeSays) {
-  struct Case {
-    int mode;
-    std::string expected;
-  };
+  struct Case { int mode; std::string expected; };
   Case const cases[] = {
       {0, "1-333"},                                                  // emptied; the second is kept out
       {LogFile::kAppend, "old22333"},                                // each writer keeps its own position
