@@ -119,13 +119,9 @@ TEST_F(ProtocolPluginsTest, EveryRowRegistersARecordOfItsProtocol) {
 }
 
 TEST_F(ProtocolPluginsTest, CommandLinesParseStoreAndRoundTrip) {
-  struct Case {
-    char const* protocol;
-    char const* input;
-    char const* left;         // the first argument not taken
-    char const* commandLine;  // CommandLine() afterwards
-    std::map<std::string, std::string> stored;
-  };
+  // left: the first argument not taken; commandLine: CommandLine() afterwards.
+  struct Case { char const* protocol; char const* input; char const* left; char const* commandLine;
+      std::map<std::string, std::string> stored; };
   Case const cases[] = {
       {"SSH2", "/SSH2 /L user /P 2222 host", "", "/SSH2 /L user /P 2222 host",
        {{"Hostname", "host"}, {"Username", "user"}, {"SSH2 Port", "2222"}, {"SSH2 Password", ""}}},
@@ -221,11 +217,8 @@ TEST_F(ProtocolPluginsTest, ForbiddenPasswordsAreHeldInMemoryAndErasedFromTheSto
 }
 
 TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
-  struct Case {
-    bool sharedCommon;
-    char const* host;  // what RLogin finds after a switch from Serial, which hands nothing on
-    char const* user;
-  };
+  // host: what RLogin finds after a switch from Serial, which hands nothing on.
+  struct Case { bool sharedCommon; char const* host; char const* user; };
   for (Case const c : {Case{false, "", ""}, Case{true, "host", "user"}}) {
     SCOPED_TRACE(c.sharedCommon);
     std::optional<CommonConfig> common;

@@ -62,17 +62,9 @@ class WizardPagesTest : public testing::Test {
 };
 
 TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValues) {
-  struct Case {
-    int product;
-    char const* protocol;
-    std::vector<std::string> actions;  // after choosing the protocol and pressing Next
-    std::vector<unsigned int> shown;
-    char const* host;
-    char const* user;
-    char const* option;  // a protocol option and its text after finishing
-    char const* text;
-    char const* name;
-  };
+  // actions: after choosing the protocol and pressing Next; option, text: a protocol option after finishing.
+  struct Case { int product; char const* protocol; std::vector<std::string> actions; std::vector<unsigned int> shown;
+      char const* host; char const* user; char const* option; char const* text; char const* name; };
   for (Case const& c : {
            Case{3, "SSH2", {"1501=web01", "1502=2222", "next", "1503=alice", "next", "finish"},
                 {11463, 11470, 11471, 11467}, "web01", "alice", "SSH2 Port", "2222", "web01"},
@@ -113,14 +105,9 @@ TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValues) {
 }
 
 TEST_F(WizardPagesTest, BadValuesKeepThePageAndChangeNothing) {
-  struct Case {
-    int product;
-    char const* protocol;
-    char const* typed;  // "ID=VALUE"
-    char const* message;
-    char const* option;
-    char const* unchanged;
-  };
+  // typed: "ID=VALUE".
+  struct Case { int product; char const* protocol; char const* typed; char const* message; char const* option;
+      char const* unchanged; };
   for (Case const& c : {
            Case{3, "SSH2", "1502=70000", "Please enter an integer between 1 and 65535.", "SSH2 Port", "22"},
            Case{3, "SSH2", "1502=0", "Please enter an integer between 1 and 65535.", "SSH2 Port", "22"},

@@ -12,13 +12,8 @@ using Buttons = QList<QMessageBox::StandardButton>;
 
 HICON const kUntouched = reinterpret_cast<HICON>(0xDEADBEEF);
 
-struct MessageCase {
-  unsigned type;
-  QMessageBox::Icon icon;
-  Buttons buttons;
-  QMessageBox::StandardButton byDefault, press;
-  int answer;
-};
+struct MessageCase { unsigned type; QMessageBox::Icon icon; Buttons buttons;
+    QMessageBox::StandardButton byDefault, press; int answer; };
 
 }  // namespace
 

@@ -64,14 +64,9 @@ TEST_F(ConnectDialogClipboardTest, TheRecordIs528BytesAsTheFormatLaysThemOut) {
 }
 
 TEST_F(ConnectDialogClipboardTest, PasteFollowsItsRules) {
-  struct Case {
-    std::string source;
-    bool cut;
-    std::string target;
-    std::string message;
-    std::string lab, other;  // Stored() of both folders afterwards
-    std::string selected;
-  };
+  // lab, other: Stored() of both folders afterwards.
+  struct Case { std::string source; bool cut; std::string target; std::string message; std::string lab, other;
+      std::string selected; };
   std::string const lab = "Inner|s1,s2", other = "Lab|s1";
   Case const cases[] = {
       {"Lab\\s1", false, "Lab\\s2", "", "Inner|s1,s2,s1 (1)", other, "Lab\\s1 (1)"},

@@ -13,11 +13,8 @@ using Zone = ConnectTreeDrag::Zone;
 using Effect = ConnectTreeDrag::Effect;
 
 TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
-  struct ZoneCase {
-    int y;
-    Zone zone;
-    int scroll;  // for the same y in a tree 200 pixels high
-  };
+  // scroll: for the same y in a tree 200 pixels high.
+  struct ZoneCase { int y; Zone zone; int scroll; };
   for (ZoneCase const& c : {ZoneCase{0, Zone::Before, -1}, ZoneCase{2, Zone::Before, -1}, ZoneCase{3, Zone::On, -1},
                             ZoneCase{9, Zone::On, -1}, ZoneCase{10, Zone::On, 0}, ZoneCase{12, Zone::On, 0},
                             ZoneCase{13, Zone::After, 0}, ZoneCase{15, Zone::After, 0}}) {
@@ -66,15 +63,9 @@ class ConnectDialogDragTest : public ConnectDialogWorld {
 };
 
 TEST_F(ConnectDialogDragTest, DropsFollowThePasteRulesAtTheZonesPlace) {
-  struct Case {
-    std::string source;
-    std::string target;
-    Zone zone;
-    std::string keys;
-    std::string message;
-    std::string root, lab, other;  // Stored() afterwards
-    std::string selected;          // "" when the selection stays
-  };
+  // root, lab, other: Stored() afterwards; selected: "" when the selection stays.
+  struct Case { std::string source; std::string target; Zone zone; std::string keys; std::string message;
+      std::string root, lab, other; std::string selected; };
   std::string const root = "Lab,Other|", lab = "Inner|s1,s2", other = "Lab|s1";
   Case const cases[] = {
       {"Lab\\s2", "Lab\\s1", Zone::Before, "none", "", root, "Inner|s2,s1", other, "Lab\\s2"},

@@ -64,14 +64,9 @@ TEST_F(ConnectDialogTreeTest, EnablesCommandsForWhatIsSelected) {
 }
 
 TEST_F(ConnectDialogTreeTest, RenamesByTheRulesInTheirOrder) {
-  struct Case {
-    std::string item;
-    std::string typed;
-    std::vector<std::string> messages;
-    bool stillEditing;
-    std::string stored;  // the root afterwards
-    std::string selected;
-  };
+  // stored: the root afterwards.
+  struct Case { std::string item; std::string typed; std::vector<std::string> messages; bool stillEditing;
+      std::string stored; std::string selected; };
   std::string const kept = "Zeta,Lab,Alpha|";
   Case const cases[] = {
       {"Lab", "lab", {}, false, "Zeta,lab,Alpha|", "lab"},

@@ -27,15 +27,8 @@ class KeyButtonTest : public ::testing::Test {
 };
 
 TEST_F(KeyButtonTest, LabelsVirtualKeysAndDefaultSendStrings) {
-  struct Case {
-    unsigned int scanCode;
-    bool extended;
-    char const* caption;
-    B::Modifier modifier;
-    unsigned int virtualKey;
-    char const* label;
-    char const* sent;
-  };
+  struct Case { unsigned int scanCode; bool extended; char const* caption; B::Modifier modifier;
+      unsigned int virtualKey; char const* label; char const* sent; };
   for (Case const& c : {
            Case{30, false, "A", B::kNone, 'A', "a", "a"}, Case{30, false, "A", B::kShift, 'A', "A", "A"},
            Case{30, false, "A", B::kCtrl, 'A', "\x01", "\\001"}, Case{30, false, "A", B::kAlt, 'A', "", ""},
@@ -88,13 +81,8 @@ TEST(KeyModifiersTest, BitsToCombinationAndText) {
 
 TEST(NextKeyDialogTest, CapturesTheFirstKeyThatIsNotAModifier) {
   using K = KeyMessage::Kind;
-  struct Case {
-    char const* what;
-    std::vector<KeyMessage> messages;
-    bool captured;
-    unsigned int scanCode;
-    unsigned int modifiers;
-  };
+  struct Case { char const* what; std::vector<KeyMessage> messages; bool captured; unsigned int scanCode;
+      unsigned int modifiers; };
   for (Case const& c : {
            Case{"Ctrl alone", {{K::KeyDown, 0x11, 1, 29, 0x200}}, false, 0, 0},
            Case{"Ctrl then Ctrl+A", {{K::KeyDown, 0x11, 1, 29, 0x200}, {K::KeyDown, 'A', 1, 30, 0x200}}, true, 30, 0x200},

@@ -113,14 +113,8 @@ class NewSessionWizardTest : public ConnectDialogWorld {
 };
 
 TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct) {
-  struct Case {
-    Products products;
-    int running;
-    char const* haloKorvoExePath;
-    int secondProduct;
-    Ids pages;
-    std::vector<std::string> firstChoices;
-  };
+  struct Case { Products products; int running; char const* haloKorvoExePath; int secondProduct; Ids pages;
+      std::vector<std::string> firstChoices; };
   for (Case const& c : {
            Case{{true, false}, 3, "", 0, {11463, 20000, 20001, 20010, 20011, 11467}, {"SSH2", "Telnet", "ssh1.new"}},
            Case{{false, true}, 6, "", 0, {11463, 20030, 20031, 20040, 20041, 11467}, {"SFTP", "FTP"}},
@@ -153,16 +147,9 @@ TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct)
 }
 
 TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
-  struct Case {
-    char const* name;
-    Products products;
-    int running;
-    std::vector<std::string> actions;
-    Ids shown;
-    bool back, next, finish;
-    char const* terminal;  // null: not asked
-    char const* transfer;
-  };
+  // terminal, transfer: null when not asked.
+  struct Case { char const* name; Products products; int running; std::vector<std::string> actions; Ids shown;
+      bool back, next, finish; char const* terminal; char const* transfer; };
   for (Case const& c : {
            Case{"transfer only", {false, true}, 6, {"choose:FTP", "next", "next", "next"},
                 {11463, 20040, 20041, 11467}, true, false, true, nullptr, "FTP"},
@@ -199,11 +186,8 @@ TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
 TEST_F(NewSessionWizardTest, TheFinishPageRefusesBadNamesAndKeepsTheWizardOpen) {
   Install({false, true}, 6);
   AddTransferLab();
-  struct Case {
-    char const* typed;
-    char const* message;  // empty: accepted
-    char const* stored;
-  };
+  // message: empty when the name is accepted.
+  struct Case { char const* typed; char const* message; char const* stored; };
   for (Case const& c : {
            Case{"   ", "The session name must be specified", ""},
            Case{"a/b\\c", "The session name contains an illegal character: ' \\ '", ""},
@@ -271,12 +255,9 @@ unsigned long CountEditor(ISessionConfig*, int isNew) {
 TEST_F(NewSessionWizardTest, NewSessionInTheConnectDialogRunsTheWizard) {
   Install({true, false}, 3);
   ConnectDialogDllInit(nullptr, nullptr, &CountEditor, nullptr, nullptr);
-  struct Case {
-    std::vector<std::pair<std::string, std::string>> steps;  // name, then "control=value" for "set"
-    int usesWizardAfter;
-    unsigned long editorCalls;
-    char const* stored;
-  };
+  // steps: name, then "control=value" for "set".
+  struct Case { std::vector<std::pair<std::string, std::string>> steps; int usesWizardAfter;
+      unsigned long editorCalls; char const* stored; };
   for (Case const& c : {
            Case{{{"choose", "Telnet"}, {"next", ""}, {"next", ""}, {"next", ""}, {"set", "1044=gate"}, {"finish", ""}},
                 1, 0, "|core1,gate"},

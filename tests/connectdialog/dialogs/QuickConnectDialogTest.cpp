@@ -89,11 +89,9 @@ class QuickConnectDialogTest : public ::testing::Test {
 };
 
 TEST_F(QuickConnectDialogTest, OffersTheHostsSideWithEachProtocolsPort) {
-  struct Case {
-    int product;
-    std::vector<std::string> protocols;
-    std::vector<std::pair<std::string, std::string>> ports;  // protocol picked, port shown
-  };
+  // ports: the protocol picked, the port shown.
+  struct Case { int product; std::vector<std::string> protocols;
+      std::vector<std::pair<std::string, std::string>> ports; };
   for (Case const& c : std::vector<Case>{
            {kProductHaloKorvo, {"SSH2", "Telnet", "RLogin"}, {{"Telnet", "23"}, {"RLogin", "513"}, {"SSH2", "22"}}},
            {kProductHaloFyx, {"SFTP", "FTP"}, {{"FTP", "21"}, {"SFTP", "22"}}},

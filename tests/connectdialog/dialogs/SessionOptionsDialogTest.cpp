@@ -101,15 +101,8 @@ class SessionOptionsDialogTest : public ::testing::Test {
 };
 
 TEST_F(SessionOptionsDialogTest, PagesFollowTheInstalledProductsAndTheProtocols) {
-  struct Case {
-    Products products;
-    bool scriptingDisabled;
-    char const* terminal;
-    char const* transfer;
-    unsigned int connectionTemplate;
-    std::vector<std::string> tree;
-    char const* terminalAfter;
-  };
+  struct Case { Products products; bool scriptingDisabled; char const* terminal; char const* transfer;
+      unsigned int connectionTemplate; std::vector<std::string> tree; char const* terminalAfter; };
   std::vector<std::string> const terminalTree{"Terminal@0", "Emulation@1", "Modes@2", "Emacs@2", "Mapped Keys@2",
                                               "Advanced@2", "Appearance@1", "Window@2", "Log File@1", "Printing@1",
                                               "Advanced@2", "Xmodem/Zmodem@1"};
@@ -165,13 +158,8 @@ TEST_F(SessionOptionsDialogTest, ProtocolPicksSwitchTheSessionAndItsPages) {
   EXPECT_EQ(dialog.ConnectionPage()->Control(SessionConnectPage::kTerminalList)->choices,
             (std::vector<std::string>{"SSH2", "Telnet", "TAPI", "Serial", "None"}));
   std::string error;
-  struct Step {
-    int list;
-    char const* item;
-    std::vector<std::string> calls;
-    bool transferEnabled;
-    char const* transferShown;
-  };
+  struct Step { int list; char const* item; std::vector<std::string> calls; bool transferEnabled;
+      char const* transferShown; };
   for (Step const& s : {
            Step{SessionConnectPage::kTerminalList, "TAPI", {"hide SSH2", "show TAPI", "hide SFTP"}, false, "None"},
            Step{SessionConnectPage::kTerminalList, "Telnet", {"hide TAPI", "show Telnet", "show SFTP"}, true, "SFTP"},

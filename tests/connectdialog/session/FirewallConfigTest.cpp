@@ -69,11 +69,8 @@ TEST_F(FirewallConfigTest, TypeNamesMatchTheTableExactly) {
 TEST_F(FirewallConfigTest, ProtectedPasswordIsRewrittenEncodedOnLoad) {
   VProfileCapiString protector;
   std::string const protectedForm = protector.Protect("pw").Str();
-  struct Case {
-    std::string stored;
-    bool rewritten;        // else the stored text stays as it was
-    char const* password;  // null: not checked
-  };
+  // rewritten: else the stored text stays as it was; password: null when not checked.
+  struct Case { std::string stored; bool rewritten; char const* password; };
   Case const cases[] = {
       {protectedForm, true, "pw"},
       {"capi:" + protectedForm.substr(5), false, nullptr},  // only the exact prefix marks the form

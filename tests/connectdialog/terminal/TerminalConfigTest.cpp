@@ -67,15 +67,9 @@ class TerminalConfigTest : public ::testing::Test {
 };
 
 TEST_F(TerminalConfigTest, EmulationDecidesColoursFontAndKeymapDefaults) {
-  struct Case {
-    char const* stored;  // null: no key at all
-    char const* emulation;
-    int ansiColor, foreground, background;
-    char const* face;
-    int pointSize;
-    char const* keymapName;
-    int useAlternateKeyboard;
-  };
+  // stored: null for no key at all.
+  struct Case { char const* stored; char const* emulation; int ansiColor, foreground, background; char const* face;
+      int pointSize; char const* keymapName; int useAlternateKeyboard; };
   Case const cases[] = {
       {nullptr, "VT100", 0, 0, 0xFFFFFF, "vt100", 97, "Default", 0},
       {"ANSI", "ANSI", 1, 0xFFFFFF, 0, "Terminal", 90, "Default", 0},
@@ -116,12 +110,8 @@ TEST_F(TerminalConfigTest, EmulationDecidesColoursFontAndKeymapDefaults) {
 }
 
 TEST_F(TerminalConfigTest, KeymapNameAndAlternateKeyboard) {
-  struct Case {
-    char const* name;
-    std::optional<unsigned long> useAlternate;
-    char const* loadedName;
-    int loadedAlternate;
-  };
+  struct Case { char const* name; std::optional<unsigned long> useAlternate; char const* loadedName;
+      int loadedAlternate; };
   Case const cases[] = {
       {"custom", 0, "custom", 1}, {"SCO-ANSI", 0, "SCOANSI", 0}, {"SCO-ANSI", {}, "SCOANSI", 1},
       {"Xterm", {}, "Xterm", 1},  {"Xterm", 0, "Xterm", 0},      {"default", {}, "default", 0},
@@ -138,14 +128,9 @@ TEST_F(TerminalConfigTest, KeymapNameAndAlternateKeyboard) {
 }
 
 TEST_F(TerminalConfigTest, SizeClampsAndResizeMode) {
-  struct Case {
-    unsigned long maxColumns, cols, scrollback;
-    std::optional<unsigned long> resize;
-    unsigned long syncRows, syncCols;
-    int loadedCols;
-    bool colsDirty;
-    int loadedScrollback, loadedResize, loadedSyncRows, loadedSyncCols;
-  };
+  struct Case { unsigned long maxColumns, cols, scrollback; std::optional<unsigned long> resize;
+      unsigned long syncRows, syncCols; int loadedCols; bool colsDirty;
+      int loadedScrollback, loadedResize, loadedSyncRows, loadedSyncCols; };
   Case const cases[] = {
       {132, 200, 32001, {}, 0, 0, 132, true, 32000, 2, 0, 0}, {250, 200, 32000, {}, 0, 1, 200, false, 32000, 0, 0, 1},
       {250, 251, 500, 1, 1, 1, 250, true, 500, 1, 0, 0},

@@ -14,13 +14,8 @@ std::vector<std::string> Strings(VStringArray const& list) {
 }
 
 TEST(FileTypeStoredFormTest, ReadsEachPositionAndRoundTrips) {
-  struct Case {
-    VStringArray stored;
-    std::vector<std::string> extensions;
-    int iconIndex;
-    int openAction;
-    int transferType;
-  };
+  struct Case { VStringArray stored; std::vector<std::string> extensions; int iconIndex; int openAction;
+      int transferType; };
   Case const cases[] = {
       {{"open %1", "3", "icon", "txt|log", "2", "1"}, {"txt", "log"}, 3, 2, 1},
       {{"", " 12abc", "", " \t|txt||tar.gz|", "+4", "x"}, {"txt", "tar.gz"}, 12, 4, 0},

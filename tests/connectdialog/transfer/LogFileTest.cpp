@@ -20,14 +20,8 @@ constexpr VTime kNewYear = 1735689598;  // 2024-12-31 23:59:58 UTC, already 2025
 
 TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
   ScopedEnv logDir("CDTEST_LOGDIR", "/var/log/%H");
-  struct Case {
-    std::string pattern;
-    char const* host;
-    char const* session;
-    std::optional<VTime> time;
-    char const* zone;
-    std::string expected;
-  };
+  struct Case { std::string pattern; char const* host; char const* session; std::optional<VTime> time;
+      char const* zone; std::string expected; };
   Case const cases[] = {
       {"%H_%Y%M%D.log", "fe80::1", "s", kMarch2, "UTC0", "fe80__1_20240302.log"},
       {"%M-%m %h:%s", "h", "s", kMarch2, "UTC0", "03-05 13:09"},
@@ -72,11 +66,8 @@ class LogFileTest : public ::testing::Test {
 };
 
 TEST_F(LogFileTest, TheChooserAppearsForAnEmptyPathOrWhenAlwaysAsked) {
-  struct Case {
-    std::string path;
-    int mode;
-    std::optional<std::string> chosen;  // none: the user cancels
-  };
+  // chosen: none when the user cancels.
+  struct Case { std::string path; int mode; std::optional<std::string> chosen; };
   Case const cases[] = {
       {"", 0, std::nullopt}, {"", LogFile::kAppend, m_dir / "picked.log"},
       {m_dir / "given.log", LogFile::kAlwaysAsk, m_dir / "picked.log"},
@@ -105,12 +96,8 @@ TEST_F(LogFileTest, TheChooserAppearsForAnEmptyPathOrWhenAlwaysAsked) {
 TEST_F(LogFileTest, OpenFailuresAreReportedWithTheirCause) {
   std::string const file = m_dir / "shared.log";
   std::string const inUse = "Unable to open log file: " + file + "\nFile already in use.";
-  struct Case {
-    std::optional<int> holder;  // the mode another writer holds the file with
-    std::string path;
-    int mode;
-    std::string message;  // empty: opens
-  };
+  // holder: the mode another writer holds the file with; message: empty when it opens.
+  struct Case { std::optional<int> holder; std::string path; int mode; std::string message; };
   Case const cases[] = {
       {LogFile::kAppend, file, LogFile::kAppend | LogFile::kAppendEachWrite, ""}, {LogFile::kAppend, file, 0, inUse},
       {0, file, LogFile::kAppend, inUse}, {0, file, 0, inUse},
