@@ -12,7 +12,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <map>
 
 #include "support/CdtoolRunner.h"
 #include "support/ScopedEnv.h"
@@ -72,22 +71,12 @@ class CdhostTest : public CdtoolTest {
   // Starts cdhost with `arguments` as its argument vector, no shell, on the offscreen platform,
   // with only the test's programs in PATH; its stderr goes to `errors`.
   pid_t Spawn(std::vector<std::string> arguments, int& errors) const {
-    std::map<std::string, std::string> env;
-    for (char** each = environ; *each; ++each) {
-      std::string const entry(*each);
-      env[entry.substr(0, entry.find('='))] = entry.substr(entry.find('=') + 1);
-    }
-    env["PATH"] = bin.Path();
-    env["TERMINAL"] = bin / "terminal";
-    env["QT_QPA_PLATFORM"] = "offscreen";
-    std::vector<std::string> envText;
-    for (auto const& [name, value] : env) envText.push_back(name + "=" + value);
+    ScopedEnv const path("PATH", bin.Path().c_str()), platform("QT_QPA_PLATFORM", "offscreen");
+    ScopedEnv const terminal("TERMINAL", (bin / "terminal").c_str());
     arguments.insert(arguments.begin(), CDHOST_PATH);
-    std::vector<char*> argv, envp;
+    std::vector<char*> argv;
     for (std::string& each : arguments) argv.push_back(each.data());
-    for (std::string& each : envText) envp.push_back(each.data());
     argv.push_back(nullptr);
-    envp.push_back(nullptr);
     int pipeEnds[2];
     EXPECT_EQ(pipe(pipeEnds), 0);
     posix_spawn_file_actions_t actions;
@@ -96,7 +85,7 @@ class CdhostTest : public CdtoolTest {
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     posix_spawn_file_actions_addchdir_np(&actions, work.Path().c_str());
     pid_t pid = -1;
-    EXPECT_EQ(posix_spawn(&pid, CDHOST_PATH, &actions, nullptr, argv.data(), envp.data()), 0);
+    EXPECT_EQ(posix_spawn(&pid, CDHOST_PATH, &actions, nullptr, argv.data(), environ), 0);
     posix_spawn_file_actions_destroy(&actions);
     close(pipeEnds[1]);
     errors = pipeEnds[0];
@@ -124,11 +113,7 @@ TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
       {"session new tapi --protocol TAPI --host 5551234", 0, ""},
   });
   ASSERT_EQ(Run("--product halofyx session from-url 'sftp://ops@files.example:2222/srv' --save files").exitCode, 0);
-  struct Case {
-    std::string arguments, program;
-    int exitCode;
-    std::string out, errorPart, tool;
-  };
+  struct Case { std::string arguments, program; int exitCode; std::string out, errorPart, tool; };
   for (Case const& c : std::vector<Case>{
            {"--print-command 'Lab $(x)\\core 1'", "cdhost", 0, "ssh -p 2222 -o 'User=a b' -- 10.0.0.1\n", "",
             "session command 'Lab $(x)\\core 1'"},

@@ -30,12 +30,7 @@ struct Releaser {
 };
 using Record = std::unique_ptr<ConnectConfig, Releaser>;
 
-struct Row {
-  int row;
-  int productId;
-  char const* protocol;
-  int port;
-};
+struct Row { int row; int productId; char const* protocol; int port; };
 // Every row of the built-in list, in order.
 Row const kRows[] = {{0, 1, "Telnet", 23}, {1, 1, "RLogin", 513}, {2, 1, "Serial", -1}, {3, 1, "TAPI", -1},
                      {4, 3, "SSH2", 22},   {5, 3, "SSH1", 22},    {6, 3, "Telnet", 23}, {7, 3, "RLogin", 513},
@@ -124,13 +119,9 @@ TEST_F(ProtocolPluginsTest, EveryRowRegistersARecordOfItsProtocol) {
 }
 
 TEST_F(ProtocolPluginsTest, CommandLinesParseStoreAndRoundTrip) {
-  struct Case {
-    char const* protocol;
-    char const* input;
-    char const* left;         // the first argument not taken
-    char const* commandLine;  // CommandLine() afterwards
-    std::map<std::string, std::string> stored;
-  };
+  // left: the first argument not taken; commandLine: CommandLine() afterwards.
+  struct Case { char const* protocol; char const* input; char const* left; char const* commandLine;
+      std::map<std::string, std::string> stored; };
   Case const cases[] = {
       {"SSH2", "/SSH2 /L user /P 2222 host", "", "/SSH2 /L user /P 2222 host",
        {{"Hostname", "host"}, {"Username", "user"}, {"SSH2 Port", "2222"}, {"SSH2 Password", ""}}},
@@ -226,11 +217,8 @@ TEST_F(ProtocolPluginsTest, ForbiddenPasswordsAreHeldInMemoryAndErasedFromTheSto
 }
 
 TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
-  struct Case {
-    bool sharedCommon;
-    char const* host;  // what RLogin finds after a switch from Serial, which hands nothing on
-    char const* user;
-  };
+  // host: what RLogin finds after a switch from Serial, which hands nothing on.
+  struct Case { bool sharedCommon; char const* host; char const* user; };
   for (Case const c : {Case{false, "", ""}, Case{true, "host", "user"}}) {
     SCOPED_TRACE(c.sharedCommon);
     std::optional<CommonConfig> common;
@@ -242,15 +230,9 @@ TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
     ConnectConfig* ssh2 = side;
     ASSERT_EQ(Parse(*ssh2, "/SSH2 /L user /P 2222 host"), "");
 
-    struct Step {
-      char const* protocol;
-      char const* host;
-      char const* user;
-      int port;
-    };
+    struct Step { char const* protocol; char const* host; char const* user; int port; };
     Step const steps[] = {{"SSH1", "host", "user", 2222},
-                          {"Telnet", "host", "user", 23},
-                          {"Serial", "/dev/ttyS0", "", -1},
+                          {"Telnet", "host", "user", 23}, {"Serial", "/dev/ttyS0", "", -1},
                           {"RLogin", c.host, c.user, 513},
                           {"SSH2", "host", "user", 2222}};
     for (Step const& step : steps) {

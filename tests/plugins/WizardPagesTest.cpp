@@ -6,37 +6,26 @@
 #include <string>
 #include <vector>
 
-#include "VOptionList.h"
 #include "connectdialog/database/GlobalConfigWorld.h"
 #include "dialogs/NewSessionWizard.h"
-#include "platform/ui/DialogPresenter.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "platform/ui/UserInterface.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/LoadProtocolDll.h"
 #include "session/SessionConfig.h"
 #include "support/BuiltPluginFolder.h"
+#include "support/OptionText.h"
+#include "support/RegisterProtocolRow.h"
+#include "support/StartWizard.h"
 
 namespace {
-
-// Opens nothing: the test drives the wizard itself once DoModal has built its pages.
-class Idle : public DialogPresenter {
- public:
-  int RunModal(DialogModel&) override { return IDCANCEL; }
-};
 
 class WizardPagesTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     s_folder = new BuiltPluginFolder(CONNECTION_PROTOCOLS_DIR);
     GetConnectProtocolTable().RemoveAll();
-    for (auto [row, product] : {std::pair{4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 6}, {11, 6}}) {
-      int index = -1;
-      bool exitRequested = false;
-      bool warn = false;
-      LoadProtocolDll(s_folder->Base().c_str(), row, product, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                      &index, &exitRequested, &warn);
-    }
+    for (auto [row, product] : {std::pair{4, 3}, {5, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}, {10, 6}, {11, 6}})
+      RegisterProtocolRow(s_folder->Base().c_str(), row, product);
   }
   static void TearDownTestSuite() {
     GetConnectProtocolTable().RemoveAll();
@@ -55,13 +44,6 @@ class WizardPagesTest : public testing::Test {
     IsHaloKorvo_Korvo_Installed(product != kProductHaloFyx);
     IsHaloFyx_Installed(product == kProductHaloFyx);
   }
-  static void Start(NewSessionWizard& wizard) {
-    Idle idle;
-    SetDialogPresenter(&idle);
-    wizard.DoModal();
-    SetDialogPresenter(nullptr);
-    wizard.Open();
-  }
   // Actions: "next", "finish", or "ID=VALUE" into the current page.
   static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
     for (std::string const& action : actions) {
@@ -73,11 +55,6 @@ class WizardPagesTest : public testing::Test {
       ASSERT_TRUE(done) << action << ": " << error;
     }
   }
-  static std::string Option(SessionConfig& session, char const* name) {
-    VOptionList const options(session);
-    VOption const* option = options.Find(name);
-    return option ? option->Text().Str() : "(none)";
-  }
 
   static inline BuiltPluginFolder* s_folder = nullptr;
   GlobalConfigWorld world;
@@ -85,17 +62,9 @@ class WizardPagesTest : public testing::Test {
 };
 
 TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValues) {
-  struct Case {
-    int product;
-    char const* protocol;
-    std::vector<std::string> actions;  // after choosing the protocol and pressing Next
-    std::vector<unsigned int> shown;
-    char const* host;
-    char const* user;
-    char const* option;  // a protocol option and its text after finishing
-    char const* text;
-    char const* name;
-  };
+  // actions: after choosing the protocol and pressing Next; option, text: a protocol option after finishing.
+  struct Case { int product; char const* protocol; std::vector<std::string> actions; std::vector<unsigned int> shown;
+      char const* host; char const* user; char const* option; char const* text; char const* name; };
   for (Case const& c : {
            Case{3, "SSH2", {"1501=web01", "1502=2222", "next", "1503=alice", "next", "finish"},
                 {11463, 11470, 11471, 11467}, "web01", "alice", "SSH2 Port", "2222", "web01"},
@@ -118,7 +87,7 @@ TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValues) {
     auto session = std::make_unique<SessionConfig>(CString("New"), nullptr);
     {
       NewSessionWizard wizard(session.get(), c.product);
-      Start(wizard);
+      StartWizard(wizard);
       Walk(wizard, {std::string("1212=") + c.protocol, "next"});
       Walk(wizard, c.actions);
       EXPECT_EQ(wizard.ShownPages(), c.shown) << c.protocol;
@@ -129,21 +98,16 @@ TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValues) {
     EXPECT_EQ(session->GetRelevantProtocol().Str(), c.protocol);
     EXPECT_EQ(record->GetHostname().Str(), c.host) << c.protocol;
     EXPECT_EQ(record->GetUsername().Str(), c.user) << c.protocol;
-    EXPECT_EQ(Option(*session, c.option), c.text) << c.protocol;
+    EXPECT_EQ(OptionText(*session, c.option), c.text) << c.protocol;
     EXPECT_EQ(session->GetSessionName().Str(), c.name) << c.protocol;
     EXPECT_TRUE(ui.Shown().empty()) << ui.Shown().front().text;
   }
 }
 
 TEST_F(WizardPagesTest, BadValuesKeepThePageAndChangeNothing) {
-  struct Case {
-    int product;
-    char const* protocol;
-    char const* typed;  // "ID=VALUE"
-    char const* message;
-    char const* option;
-    char const* unchanged;
-  };
+  // typed: "ID=VALUE".
+  struct Case { int product; char const* protocol; char const* typed; char const* message; char const* option;
+      char const* unchanged; };
   for (Case const& c : {
            Case{3, "SSH2", "1502=70000", "Please enter an integer between 1 and 65535.", "SSH2 Port", "22"},
            Case{3, "SSH2", "1502=0", "Please enter an integer between 1 and 65535.", "SSH2 Port", "22"},
@@ -153,7 +117,7 @@ TEST_F(WizardPagesTest, BadValuesKeepThePageAndChangeNothing) {
     Use(c.product);
     auto session = std::make_unique<SessionConfig>(CString("New"), nullptr);
     NewSessionWizard wizard(session.get(), c.product);
-    Start(wizard);
+    StartWizard(wizard);
     Walk(wizard, {std::string("1212=") + c.protocol, "next", c.typed});
     unsigned int const page = wizard.CurrentPage()->TemplateId();
     size_t const before = ui.Shown().size();
@@ -161,7 +125,7 @@ TEST_F(WizardPagesTest, BadValuesKeepThePageAndChangeNothing) {
     ASSERT_EQ(ui.Shown().size(), before + 1) << c.typed;
     EXPECT_EQ(ui.Shown().back().text, c.message);
     EXPECT_EQ(wizard.CurrentPage()->TemplateId(), page) << c.typed;
-    EXPECT_EQ(Option(*session, c.option), c.unchanged) << c.typed;
+    EXPECT_EQ(OptionText(*session, c.option), c.unchanged) << c.typed;
   }
 }
 

@@ -29,10 +29,18 @@
 #include "session/ISessionConfig.h"
 #include "session/SessionConfig.h"
 #include "support/FakeClock.h"
+#include "support/ListNames.h"
 
 namespace {
 
 using Zone = ConnectTreeDrag::Zone;
+
+// One row of each table below: QTest hands it to the test whole, as one column.
+struct Mode { bool browse; QString toolbar, buttons, checks; };
+struct Deletion { int answer; QString lab, selected; };
+struct Drop { QString source, target; Zone zone; Qt::KeyboardModifiers keys; QString lab, other; };
+struct ShortcutKey { Qt::Key key; int code; QString label; };
+struct MenuKey { QString path; Qt::Key key; Qt::KeyboardModifiers modifiers; QString entries; };
 
 void AddFolder(std::string const& parent, std::string const& name) {
   QVERIFY(SessionDatabase(0).InsertFolder(parent.c_str(), name.c_str(), "", true));
@@ -45,15 +53,15 @@ void AddSession(std::string const& folder, std::string const& name) {
 }
 
 // The folder's folders, then its sessions, as the store lists them: "a,b|s1,s2".
-std::string Stored(std::string const& folder) {
+QString Stored(std::string const& folder) {
   SessionDatabase database(0);
   CStringList folders, sessions;
   database.GetFolderList(folder.c_str(), folders);
   database.GetSessionList(folder.c_str(), sessions);
   auto join = [](CStringList& list) {
-    std::string joined;
-    for (POSITION at = list.GetHeadPosition(); at;) joined += (joined.empty() ? "" : ",") + list.GetNext(at).Str();
-    return joined;
+    QStringList names;
+    for (std::string const& name : ListNames(list)) names << QString::fromStdString(name);
+    return names.join(',');
   };
   return join(folders) + "|" + join(sessions);
 }
@@ -92,6 +100,12 @@ QLineEdit* LabelEditor(ConnectDialogWindow& window) {
 
 }  // namespace
 
+Q_DECLARE_METATYPE(Mode)
+Q_DECLARE_METATYPE(Deletion)
+Q_DECLARE_METATYPE(Drop)
+Q_DECLARE_METATYPE(ShortcutKey)
+Q_DECLARE_METATYPE(MenuKey)
+
 class ConnectDialogWindowTest : public QObject {
   Q_OBJECT
 
@@ -124,20 +138,15 @@ class ConnectDialogWindowTest : public QObject {
   }
 
   void theToolbarAndButtonsFollowTheMode_data() {
-    QTest::addColumn<bool>("browse");
-    QTest::addColumn<QString>("toolbar");
-    QTest::addColumn<QString>("buttons");
-    QTest::addColumn<QString>("checks");
-    QTest::newRow("connect") << false << "Connect,Quick Connect,|,New Session,|,Cut,Copy,Paste,|,Delete,Properties,|,New Folder,|,Create Shortcut,|,Help"
-                             << "&Connect,Close" << "&Show dialog on startup,&Open in a tab";
-    QTest::newRow("browse") << true << "New Session,|,Cut,Copy,Paste,|,Delete,Properties,|,New Folder,|,Create Shortcut,|,Help"
-                            << "OK,Cancel" << "";
+    QString const common = "New Session,|,Cut,Copy,Paste,|,Delete,Properties,|,New Folder,|,Create Shortcut,|,Help";
+    QTest::addColumn<Mode>("mode");
+    QTest::newRow("connect") << Mode{false, "Connect,Quick Connect,|," + common, "&Connect,Close",
+                                     "&Show dialog on startup,&Open in a tab"};
+    QTest::newRow("browse") << Mode{true, common, "OK,Cancel", ""};
   }
   void theToolbarAndButtonsFollowTheMode() {
-    QFETCH(bool, browse);
-    QFETCH(QString, toolbar);
-    QFETCH(QString, buttons);
-    QFETCH(QString, checks);
+    QFETCH(Mode, mode);
+    bool const browse = mode.browse;
     std::unique_ptr<ConnectDialog> dialog = browse ? ConnectDialog::Browser("Pick", "Lab") : std::make_unique<ConnectDialog>("Sessions", false, false);
     dialog->Open();
     ConnectDialogWindow window(*dialog, nullptr);
@@ -148,59 +157,47 @@ class ConnectDialogWindowTest : public QObject {
     for (QPushButton* button : window.findChildren<QPushButton*>()) pushed << button->text();
     for (QCheckBox* box : window.findChildren<QCheckBox*>())
       if (box->isVisible()) checked << box->text();
-    QCOMPARE(tips.join(','), toolbar);
-    QCOMPARE(pushed.join(','), buttons);
-    QCOMPARE(checked.join(','), checks);
+    QCOMPARE(tips.join(','), mode.toolbar);
+    QCOMPARE(pushed.join(','), mode.buttons);
+    QCOMPARE(checked.join(','), mode.checks);
     QVERIFY(!Button(window, "Paste")->isEnabled());
     // The root is selected, unless browsing from Lab.
     QCOMPARE(Button(window, "Delete")->isEnabled(), browse);
   }
 
   void deletingASessionFromTheToolbarAsksFirst_data() {
-    QTest::addColumn<int>("answer");
-    QTest::addColumn<QString>("lab");
-    QTest::addColumn<QString>("selected");
-    QTest::newRow("yes") << IDYES << "|s1,s3" << "Lab\\s3";
-    QTest::newRow("no") << IDNO << "|s1,s2,s3" << "Lab\\s2";
+    QTest::addColumn<Deletion>("c");
+    QTest::newRow("yes") << Deletion{IDYES, "|s1,s3", "Lab\\s3"};
+    QTest::newRow("no") << Deletion{IDNO, "|s1,s2,s3", "Lab\\s2"};
   }
   void deletingASessionFromTheToolbarAsksFirst() {
-    QFETCH(int, answer);
-    QFETCH(QString, lab);
-    QFETCH(QString, selected);
+    QFETCH(Deletion, c);
     SelectRow("Lab\\s2");
-    m_ui.Script(answer);
+    m_ui.Script(c.answer);
     QTest::mouseClick(Button(*m_window, "Delete"), Qt::LeftButton);
     QCOMPARE(m_ui.Shown().size(), size_t{1});
     QCOMPARE(m_ui.Shown()[0].text, std::string("Are you sure you want to delete this session?"));
-    QCOMPARE(QString::fromStdString(Stored("Lab")), lab);
-    QCOMPARE(QString::fromStdString(m_dialog->SelectedPath()), selected);
-    QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf(selected.toStdString()));
-    QCOMPARE(ShownRows(*m_window).contains("Lab\\s2"), answer != IDYES);
+    QCOMPARE(Stored("Lab"), c.lab);
+    QCOMPARE(QString::fromStdString(m_dialog->SelectedPath()), c.selected);
+    QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf(c.selected.toStdString()));
+    QCOMPARE(ShownRows(*m_window).contains("Lab\\s2"), c.answer != IDYES);
   }
 
-  void aRefusedNameIsReportedAndTheEditStaysOpen_data() {
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("colon") << "a:b" << "Rename error.\n\nName cannot contain: ' : '";
-    QTest::newRow("slash and backslash") << "a/b\\c" << "Rename error.\n\nName cannot contain: ' \\ '";
-    QTest::newRow("blank") << "   " << "Rename error.\n\nName must be non-empty.";
-  }
+  // Each refusal's message is the dialog model's test; here the window's part: the edit reopens.
   void aRefusedNameIsReportedAndTheEditStaysOpen() {
-    QFETCH(QString, typed);
-    QFETCH(QString, message);
     SelectRow("Lab\\s1");
     QTest::keyClick(m_window->Tree(), Qt::Key_F2);
     QLineEdit* editor = LabelEditor(*m_window);
     QVERIFY(editor);
-    Type(editor, typed);
-    QCOMPARE(QString::fromStdString(m_ui.Shown().back().text), message);
-    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|s1,s2,s3"));
+    Type(editor, "a:b");
+    QCOMPARE(m_ui.Shown().back().text, std::string("Rename error.\n\nName cannot contain: ' : '"));
+    QCOMPARE(Stored("Lab"), QStringLiteral("|s1,s2,s3"));
     QVERIFY(m_dialog->IsEditingLabel());
     editor = LabelEditor(*m_window);
     QVERIFY2(editor, "the edit reopens");
     QCOMPARE(editor->text(), QStringLiteral("s1"));
     Type(editor, "core");
-    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|core,s2,s3"));
+    QCOMPARE(Stored("Lab"), QStringLiteral("|core,s2,s3"));
     QVERIFY(!m_dialog->IsEditingLabel());
     QVERIFY(!LabelEditor(*m_window));
     QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Lab\\core"));
@@ -215,7 +212,7 @@ class ConnectDialogWindowTest : public QObject {
     QTest::keyClick(editor, Qt::Key_Escape);
     QVERIFY(!m_dialog->IsEditingLabel());
     QVERIFY2(m_window->isVisible(), "Escape ends the edit, not the dialog");
-    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|s1,s2,s3"));
+    QCOMPARE(Stored("Lab"), QStringLiteral("|s1,s2,s3"));
   }
 
   void typingIntoTheFilterShowsTheMatchesAndEscapeRestores() {
@@ -235,45 +232,22 @@ class ConnectDialogWindowTest : public QObject {
   }
 
   void dropsFollowTheirZoneAndKeys_data() {
-    QTest::addColumn<QString>("source");
-    QTest::addColumn<QString>("target");
-    QTest::addColumn<int>("zone");
-    QTest::addColumn<int>("keys");
-    QTest::addColumn<QString>("lab");
-    QTest::addColumn<QString>("other");
-    QTest::newRow("before a sibling") << "Lab\\s3" << "Lab\\s2" << int(Zone::Before) << 0 << "|s1,s3,s2" << "|";
-    QTest::newRow("after a sibling") << "Lab\\s1" << "Lab\\s3" << int(Zone::After) << 0 << "|s2,s3,s1" << "|";
-    QTest::newRow("onto a folder") << "Lab\\s1" << "Other" << int(Zone::On) << 0 << "|s2,s3" << "|s1";
-    QTest::newRow("Alt moves") << "Lab\\s1" << "Other" << int(Zone::On) << int(Qt::AltModifier) << "|s2,s3" << "|s1";
-    QTest::newRow("Ctrl copies") << "Lab\\s1" << "Other" << int(Zone::On) << int(Qt::ControlModifier) << "|s1,s2,s3"
-                                 << "|s1";
-    QTest::newRow("Shift refuses") << "Lab\\s1" << "Other" << int(Zone::On) << int(Qt::ShiftModifier) << "|s1,s2,s3"
-                                   << "|";
-    QTest::newRow("a folder into itself") << "Lab" << "Lab\\s2" << int(Zone::On) << 0 << "|s1,s2,s3" << "|";
+    QTest::addColumn<Drop>("c");
+    QTest::newRow("before a sibling") << Drop{"Lab\\s3", "Lab\\s2", Zone::Before, {}, "|s1,s3,s2", "|"};
+    QTest::newRow("after a sibling") << Drop{"Lab\\s1", "Lab\\s3", Zone::After, {}, "|s2,s3,s1", "|"};
+    QTest::newRow("onto a folder") << Drop{"Lab\\s1", "Other", Zone::On, {}, "|s2,s3", "|s1"};
+    QTest::newRow("Alt moves") << Drop{"Lab\\s1", "Other", Zone::On, Qt::AltModifier, "|s2,s3", "|s1"};
+    QTest::newRow("Ctrl copies") << Drop{"Lab\\s1", "Other", Zone::On, Qt::ControlModifier, "|s1,s2,s3", "|s1"};
+    QTest::newRow("Shift refuses") << Drop{"Lab\\s1", "Other", Zone::On, Qt::ShiftModifier, "|s1,s2,s3", "|"};
+    QTest::newRow("a folder into itself") << Drop{"Lab", "Lab\\s2", Zone::On, {}, "|s1,s2,s3", "|"};
   }
   void dropsFollowTheirZoneAndKeys() {
-    QFETCH(QString, source);
-    QFETCH(QString, target);
-    QFETCH(int, zone);
-    QFETCH(int, keys);
-    QFETCH(QString, lab);
-    QFETCH(QString, other);
+    QFETCH(Drop, c);
     m_window->Tree()->expand(m_window->TreeModel()->IndexOf("Lab"));
-    Drag(source.toStdString(), target.toStdString(), static_cast<Zone>(zone), Qt::KeyboardModifiers(keys));
-    QCOMPARE(QString::fromStdString(Stored("Lab")), lab);
-    QCOMPARE(QString::fromStdString(Stored("Other")), other);
+    Drag(c.source.toStdString(), c.target.toStdString(), c.zone, c.keys);
+    QCOMPARE(Stored("Lab"), c.lab);
+    QCOMPARE(Stored("Other"), c.other);
     QVERIFY(m_ui.Shown().empty());
-  }
-
-  void aDropOntoAFolderHoldingTheSameNameIsRefusedWithItsMessage() {
-    AddSession("Other", "s1");
-    m_window->Tree()->expand(m_window->TreeModel()->IndexOf("Lab"));
-    Drag("Lab\\s1", "Other", Zone::On, Qt::NoModifier);
-    QCOMPARE(m_ui.Shown().size(), size_t{1});
-    QCOMPARE(QString::fromStdString(m_ui.Shown()[0].text), QStringLiteral("s1 already exists in the target folder"));
-    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|s1,s2,s3"));
-    QCOMPARE(QString::fromStdString(Stored("Other")), QStringLiteral("|s1"));
-    QVERIFY(!m_dialog->Drag().IsActive());
   }
 
   void restingOnAFolderOpensItOnceTheModelsClockSaysSo() {
@@ -302,10 +276,7 @@ class ConnectDialogWindowTest : public QObject {
     bar->setValue(1);
     std::unique_ptr<QMimeData> mime = RecordOf("Other");
     int const height = tree->viewport()->height();
-    struct Case {
-      int y;
-      int step;
-    } const cases[] = {{height - 2, 1}, {height / 2, 0}, {1, -1}};
+    struct Case { int y; int step; } const cases[] = {{height - 2, 1}, {height / 2, 0}, {1, -1}};
     for (Case const& c : cases) {
       int const before = bar->value();
       DragTo(*mime, QPoint(5, c.y), Qt::NoModifier);
@@ -316,52 +287,40 @@ class ConnectDialogWindowTest : public QObject {
   }
 
   void theShortcutNameWindowHandsTheTypedLabelToItsModel_data() {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("label");
-    QTest::newRow("Enter") << int(Qt::Key_Return) << IDOK << "edge";
-    QTest::newRow("Escape") << int(Qt::Key_Escape) << IDCANCEL << "s1";
+    QTest::addColumn<ShortcutKey>("c");
+    QTest::newRow("Enter") << ShortcutKey{Qt::Key_Return, IDOK, "edge"};
+    QTest::newRow("Escape") << ShortcutKey{Qt::Key_Escape, IDCANCEL, "s1"};
   }
   void theShortcutNameWindowHandsTheTypedLabelToItsModel() {
-    QFETCH(int, key);
-    QFETCH(int, code);
-    QFETCH(QString, label);
+    QFETCH(ShortcutKey, c);
     ShortcutNameDialog model("Lab\\s1", "s1");
-    QTimer::singleShot(0, [key] {
+    QTimer::singleShot(0, [key = c.key] {
       auto* edit = QApplication::activeModalWidget()->findChild<QLineEdit*>();
       QVERIFY(edit);
       QCOMPARE(edit->text(), QStringLiteral("s1"));
       QCOMPARE(edit->accessibleName(), QString(ShortcutNameDialog::kPrompt));
       edit->selectAll();
       QTest::keyClicks(edit, "edge");
-      QTest::keyClick(edit, Qt::Key(key));
+      QTest::keyClick(edit, key);
     });
-    QCOMPARE(GetQtDialogPresenter().RunModal(model), code);
-    QCOMPARE(QString::fromStdString(model.Label()), label);
+    QCOMPARE(GetQtDialogPresenter().RunModal(model), c.code);
+    QCOMPARE(QString::fromStdString(model.Label()), c.label);
   }
 
   void theMenuKeysOpenTheMenuOfTheSelectedKind_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
-    QTest::addColumn<QString>("entries");
-    QTest::newRow("session, Apps key") << "Lab\\s1" << int(Qt::Key_Menu) << 0
-                                      << "-Connect T&erminal,-Connect &File Transfer,-Connect &Both,|,&Quick Connect,&New Session,|,"
-                                         "Cu&t,&Copy,-&Paste,|,&Delete,Rena&me,P&roperties"
-                                         ",|,New &Folder,&Import Sessions...,Cr&eate Desktop Shortcut,|,User &Arranged Tree*,Sho&w Descriptions*";
-    QTest::newRow("folder, Shift+F10") << "Lab" << int(Qt::Key_F10) << int(Qt::ShiftModifier)
-                                      << "&Quick Connect,&New Session,|,Cu&t,&Copy,-&Paste,|,&Delete,Rena&me"
-                                         ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
-    QTest::newRow("root, Apps key") << "" << int(Qt::Key_Menu) << 0
-                                   << "&Quick Connect,&New Session,|,-Cu&t,-&Copy,-&Paste,|,-&Delete,-Rena&me"
-                                      ",|,New &Folder,&Import Sessions...,|,User &Arranged Tree*,Sho&w Descriptions*";
+    QString const tail = ",|,User &Arranged Tree*,Sho&w Descriptions*";
+    QTest::addColumn<MenuKey>("c");
+    QTest::newRow("session, Apps key") << MenuKey{"Lab\\s1", Qt::Key_Menu, {},
+        "-Connect T&erminal,-Connect &File Transfer,-Connect &Both,|,&Quick Connect,&New Session,|,Cu&t,&Copy,-&Paste,|,"
+        "&Delete,Rena&me,P&roperties,|,New &Folder,&Import Sessions...,Cr&eate Desktop Shortcut" + tail};
+    QTest::newRow("folder, Shift+F10") << MenuKey{"Lab", Qt::Key_F10, Qt::ShiftModifier,
+        "&Quick Connect,&New Session,|,Cu&t,&Copy,-&Paste,|,&Delete,Rena&me,|,New &Folder,&Import Sessions..." + tail};
+    QTest::newRow("root, Apps key") << MenuKey{"", Qt::Key_Menu, {},
+        "&Quick Connect,&New Session,|,-Cu&t,-&Copy,-&Paste,|,-&Delete,-Rena&me,|,New &Folder,&Import Sessions..." + tail};
   }
   void theMenuKeysOpenTheMenuOfTheSelectedKind() {
-    QFETCH(QString, path);
-    QFETCH(int, key);
-    QFETCH(int, modifiers);
-    QFETCH(QString, entries);
-    SelectRow(path.toStdString());
+    QFETCH(MenuKey, c);
+    SelectRow(c.path.toStdString());
     QStringList shown;
     QTimer::singleShot(0, [&shown] {
       auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -372,8 +331,8 @@ class ConnectDialogWindowTest : public QObject {
                                               (action->isChecked() ? "*" : ""));
       menu->close();
     });
-    QTest::keyClick(m_window->Tree(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(shown.join(','), entries);
+    QTest::keyClick(m_window->Tree(), c.key, c.modifiers);
+    QCOMPARE(shown.join(','), c.entries);
   }
 
   void theItemModelStaysConsistentThroughFillingExpandingFilteringAndChanges() {
@@ -386,12 +345,12 @@ class ConnectDialogWindowTest : public QObject {
     SelectRow("Lab\\s1");
     m_ui.Script(IDYES);
     QTest::keyClick(m_window->Tree(), Qt::Key_Delete);
-    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("|s2,s3"));
+    QCOMPARE(Stored("Lab"), QStringLiteral("|s2,s3"));
     QTest::keyClick(m_window->Tree(), Qt::Key_F, Qt::AltModifier);
     QLineEdit* editor = LabelEditor(*m_window);
     QVERIFY(editor);
     Type(editor, "Fresh");
-    QCOMPARE(QString::fromStdString(Stored("Lab")), QStringLiteral("Fresh|s2,s3"));
+    QCOMPARE(Stored("Lab"), QStringLiteral("Fresh|s2,s3"));
     QTest::keyClick(m_window->Tree(), Qt::Key_A, Qt::AltModifier);
     QCOMPARE(ShownRows(*m_window).size(), 6);
   }

@@ -44,10 +44,7 @@ class QtClipboardTest : public QObject {
 
  private slots:
   void formatNamesBecomeMimeTypes() {
-    struct Case {
-      char const* format;
-      char const* type;
-    } const cases[] = {
+    struct Case { char const* format; char const* type; } const cases[] = {
         {"FolderTree", "application/x-folder-tree"}, {"Text", "application/x-text"},
         {"HTMLFormat", "application/x-htmlformat"},  {"Tree2Items", "application/x-tree2-items"},
         {"", ""}, {"Folder Tree", ""}, {"Folder/Tree", ""}, {"Folder\xC3\xA9", ""},

@@ -32,16 +32,15 @@ void Pick(QComboBox* list, QString const& text) {
 }
 
 // A key as the X server reports it: its evdev code plus 8.
-struct Press {
-  QEvent::Type type;
-  Qt::Key key;
-  Qt::KeyboardModifiers held;
-  quint32 native;
-};
+struct Press { QEvent::Type type; Qt::Key key; Qt::KeyboardModifiers held; quint32 native; };
+
+// A category picked in the Map Selected Key window, and the entry picked or typed in its list.
+struct Mapping { QString category; int list; QString entry; int code; QString value; };
 
 }  // namespace
 
 Q_DECLARE_METATYPE(Press)
+Q_DECLARE_METATYPE(Mapping)
 
 class QtKeyWindowsTest : public QObject {
   Q_OBJECT
@@ -50,24 +49,14 @@ class QtKeyWindowsTest : public QObject {
   void initTestCase() { ConnectDialogQtInit(); }
 
   void mapSelectedKeyStoresTheChoiceOnOk_data() {
-    QTest::addColumn<QString>("category");
-    QTest::addColumn<int>("list");
-    QTest::addColumn<QString>("entry");
-    QTest::addColumn<int>("code");
-    QTest::addColumn<QString>("value");
-    QTest::newRow("a menu function") << "Menu Function" << int(Key::kMenuList) << "MENU_COPY"
-                                     << int(KeymapCode::MENU_COPY) << "";
-    QTest::newRow("a VT function") << "VT Function" << int(Key::kVtList) << "VT_F15 (HELP)" << int(KeymapCode::VT_F15) << "";
-    QTest::newRow("a typed string") << "Send String" << int(Key::kSendStringEdit) << "ls\\r" << int(KeymapCode::SEND)
-                                    << "ls\\r";
-    QTest::newRow("disabled") << "Disable" << 0 << "" << int(KeymapCode::DISABLED) << "";
+    QTest::addColumn<Mapping>("c");
+    QTest::newRow("a menu function") << Mapping{"Menu Function", Key::kMenuList, "MENU_COPY", KeymapCode::MENU_COPY, ""};
+    QTest::newRow("a VT function") << Mapping{"VT Function", Key::kVtList, "VT_F15 (HELP)", KeymapCode::VT_F15, ""};
+    QTest::newRow("a typed string") << Mapping{"Send String", Key::kSendStringEdit, "ls\\r", KeymapCode::SEND, "ls\\r"};
+    QTest::newRow("disabled") << Mapping{"Disable", 0, "", KeymapCode::DISABLED, ""};
   }
   void mapSelectedKeyStoresTheChoiceOnOk() {
-    QFETCH(QString, category);
-    QFETCH(int, list);
-    QFETCH(QString, entry);
-    QFETCH(int, code);
-    QFETCH(QString, value);
+    QFETCH(Mapping, c);
     FakeKeyboardLayout layout;
     layout.Key(82, true, 0x2D, {"", "", "", "", "", "", "", ""});
     KeyboardButton insert(82, 1, "Insert", 1, 0);
@@ -76,21 +65,21 @@ class QtKeyWindowsTest : public QObject {
     QString caption, listName;
     modal::WhenShown<QtSelectedKeyWindow>([&](QtSelectedKeyWindow& window) {
       caption = qobject_cast<QLabel*>(window.Panel()->Field(Key::kKeyCaption))->text();
-      Pick(qobject_cast<QComboBox*>(window.Panel()->Field(Key::kCategoryList)), category);
-      if (auto* choices = qobject_cast<QComboBox*>(window.Panel()->Field(list))) Pick(choices, entry);
-      if (auto* edit = qobject_cast<QLineEdit*>(window.Panel()->Field(list))) {
+      Pick(qobject_cast<QComboBox*>(window.Panel()->Field(Key::kCategoryList)), c.category);
+      if (auto* choices = qobject_cast<QComboBox*>(window.Panel()->Field(c.list))) Pick(choices, c.entry);
+      if (auto* edit = qobject_cast<QLineEdit*>(window.Panel()->Field(c.list))) {
         edit->selectAll();
-        QTest::keyClicks(edit, entry);
+        QTest::keyClicks(edit, c.entry);
       }
-      if (list) listName = window.Panel()->Field(list)->accessibleName();
+      if (c.list) listName = window.Panel()->Field(c.list)->accessibleName();
       QTest::mouseClick(window.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
     QCOMPARE(dialog.DoModal(), IDOK);
     QCOMPARE(caption, QString("Ctrl-VK_INSERT"));
-    if (list) QCOMPARE(listName, category);
+    if (c.list) QCOMPARE(listName, c.category);
     int const index = Keymap::kCtrl | 0x2D;
-    QCOMPARE(keymap.GetKeyCode(index), code);
-    QCOMPARE(QString::fromStdString(keymap.GetKeyValue(index).Str()), value);
+    QCOMPARE(keymap.GetKeyCode(index), c.code);
+    QCOMPARE(QString::fromStdString(keymap.GetKeyValue(index).Str()), c.value);
     QCOMPARE(dialog.keymapWasModified(), 1);
   }
 

@@ -10,7 +10,6 @@
 #include <memory>
 
 #include "ModalDriver.h"
-#include "VOptionList.h"
 #include "connectdialog/database/GlobalConfigWorld.h"
 #include "database/SessionDatabase.h"
 #include "dialogs/NewSessionWizard.h"
@@ -21,9 +20,12 @@
 #include "qt/QtNewSessionWizardWindow.h"
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/LoadProtocolDll.h"
 #include "session/SessionConfig.h"
 #include "support/BuiltPluginFolder.h"
+#include "support/ListNames.h"
+#include "support/OptionText.h"
+#include "support/SessionHolder.h"
+#include "support/RegisterProtocolRow.h"
 
 namespace {
 
@@ -34,21 +36,11 @@ constexpr unsigned int kSsh2Host = 11470;
 constexpr unsigned int kSsh2User = 11471;
 constexpr unsigned int kTelnetHost = 11474;
 
-struct Releaser {
-  void operator()(ISessionConfig* session) const { session->Release(); }
-};
-
-std::string Option(SessionConfig& session, char const* name) {
-  VOptionList const options(session);
-  VOption const* option = options.Find(name);
-  return option ? option->Text().Str() : "(none)";
-}
-
 std::string StoredSessions(char const* folder) {
   CStringList sessions;
   SessionDatabase(0).GetSessionList(folder, sessions);
   std::string joined;
-  for (POSITION at = sessions.GetHeadPosition(); at;) joined += (joined.empty() ? "" : ",") + sessions.GetNext(at).Str();
+  for (std::string const& name : ListNames(sessions)) joined += (joined.empty() ? "" : ",") + name;
   return joined;
 }
 
@@ -124,13 +116,7 @@ class QtNewSessionWizardWindowTest : public QObject {
     ConnectDialogQtInit();
     m_plugins = std::make_unique<BuiltPluginFolder>(CONNECTION_PROTOCOLS_DIR);
     GetConnectProtocolTable().RemoveAll();
-    for (int row : {4, 5, 6, 7, 8, 9}) {
-      int index = -1;
-      bool exitRequested = false;
-      bool warn = false;
-      QVERIFY(LoadProtocolDll(m_plugins->Base().c_str(), row, kProductHaloKorvo, nullptr, nullptr, nullptr, nullptr,
-                              nullptr, nullptr, &index, &exitRequested, &warn));
-    }
+    for (int row : {4, 5, 6, 7, 8, 9}) QVERIFY(RegisterProtocolRow(m_plugins->Base().c_str(), row, kProductHaloKorvo));
   }
   void cleanupTestCase() {
     GetConnectProtocolTable().RemoveAll();
@@ -142,7 +128,7 @@ class QtNewSessionWizardWindowTest : public QObject {
     IsHaloKorvo_Korvo_Installed(true);
     IsHaloFyx_Installed(false);
     QVERIFY(SessionDatabase(0).InsertFolder("", "Lab", "", true));
-    m_session.reset(SessionDatabase(0).Lookup(SessionDatabase::kDefaultName));
+    m_session.reset(static_cast<SessionConfig*>(SessionDatabase(0).Lookup(SessionDatabase::kDefaultName)));
     QVERIFY(m_session);
     m_session->SetSessionPath("Lab");
     m_session->SetSessionName("New");
@@ -196,15 +182,15 @@ class QtNewSessionWizardWindowTest : public QObject {
              qPrintable(texts.join(" | ")));
     QCOMPARE(code, int(NewSessionWizard::kFinish));
     QCOMPARE(StoredSessions("Lab"), std::string("web01 admin"));
-    std::unique_ptr<ISessionConfig, Releaser> stored(SessionDatabase(0).Lookup("Lab\\web01 admin"));
+    SessionHolder stored(static_cast<SessionConfig*>(SessionDatabase(0).Lookup("Lab\\web01 admin")));
     QVERIFY(stored);
-    auto& session = dynamic_cast<SessionConfig&>(*stored);
+    SessionConfig& session = *stored;
     QCOMPARE(session.GetRelevantProtocol().Str(), std::string("SSH2"));
     ConnectConfig* record = session.GetRelevantConnectConfig();
     QVERIFY(record);
     QCOMPARE(record->GetHostname().Str(), std::string("web01"));
     QCOMPARE(record->GetUsername().Str(), std::string("alice"));
-    QCOMPARE(Option(session, "SSH2 Port"), std::string("2222"));
+    QCOMPARE(OptionText(session, "SSH2 Port"), std::string("2222"));
     QCOMPARE(session.description.GetText(false).Str(), std::string("the front web server"));
   }
 
@@ -263,7 +249,7 @@ class QtNewSessionWizardWindowTest : public QObject {
  private:
   std::unique_ptr<BuiltPluginFolder> m_plugins;
   std::unique_ptr<GlobalConfigWorld> m_world;
-  std::unique_ptr<ISessionConfig, Releaser> m_session;
+  SessionHolder m_session;
   NewSessionWizard* m_wizard = nullptr;
 };
 

@@ -12,87 +12,63 @@ using Buttons = QList<QMessageBox::StandardButton>;
 
 HICON const kUntouched = reinterpret_cast<HICON>(0xDEADBEEF);
 
+struct MessageCase { unsigned type; QMessageBox::Icon icon; Buttons buttons;
+    QMessageBox::StandardButton byDefault, press; int answer; };
+
 }  // namespace
+
+Q_DECLARE_METATYPE(MessageCase)
 
 class QtUserInterfaceTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void filtersTakeQtsForm_data() {
-    QTest::addColumn<QString>("filter");
-    QTest::addColumn<QStringList>("filters");
-    QTest::newRow("script files") << "Script Files (*.vbs;*.js;*.pl)|*.vbs;*.js;*.pl|All Files (*.*)|*.*||"
-                                  << QStringList{"Script Files (*.vbs *.js *.pl)", "All Files (*)"};
-    QTest::newRow("the patterns, not what the name shows") << "Keymaps (*.key)|*.key; *.KEY||"
-                                                           << QStringList{"Keymaps (*.key *.KEY)"};
-    QTest::newRow("a name without patterns shown") << "Text|*.txt||" << QStringList{"Text (*.txt)"};
-    QTest::newRow("a pair without patterns is left out") << "Broken||All|*||" << QStringList{"All (*)"};
-    QTest::newRow("a name missing its patterns") << "Lonely" << QStringList{};
-    QTest::newRow("empty") << "" << QStringList{};
-  }
+  // The patterns are taken, not what the name shows; a pair or a name without patterns is left out.
   void filtersTakeQtsForm() {
-    QFETCH(QString, filter);
-    QFETCH(QStringList, filters);
-    QCOMPARE(QtFileFilter::Filters(filter.toStdString()), filters);
+    struct Case { char const* filter; QStringList filters; };
+    for (Case const& c : {Case{"Script Files (*.vbs;*.js;*.pl)|*.vbs;*.js;*.pl|All Files (*.*)|*.*||",
+                               {"Script Files (*.vbs *.js *.pl)", "All Files (*)"}},
+                          Case{"Keymaps (*.key)|*.key; *.KEY||", {"Keymaps (*.key *.KEY)"}},
+                          Case{"Text|*.txt||", {"Text (*.txt)"}}, Case{"Broken||All|*||", {"All (*)"}},
+                          Case{"Lonely", {}}, Case{"", {}}})
+      QCOMPARE(QtFileFilter::Filters(c.filter), c.filters);
   }
 
-  void defaultSuffixes_data() {
-    QTest::addColumn<QString>("extensions");
-    QTest::addColumn<QString>("suffix");
-    QTest::newRow("a list") << "*.vbs; *.js; *.pl" << "vbs";
-    QTest::newRow("a dot") << ".reg" << "reg";
-    QTest::newRow("a bare name") << "ini" << "ini";
-    QTest::newRow("every file names none") << "*.*" << "";
-    QTest::newRow("empty") << "" << "";
-  }
   void defaultSuffixes() {
-    QFETCH(QString, extensions);
-    QFETCH(QString, suffix);
-    QCOMPARE(QtFileFilter::DefaultSuffix(extensions.toStdString()), suffix);
+    struct Case { char const* extensions; QString suffix; };
+    for (Case const& c : {Case{"*.vbs; *.js; *.pl", "vbs"}, Case{".reg", "reg"}, Case{"ini", "ini"}, Case{"*.*", ""},
+                          Case{"", ""}})
+      QCOMPARE(QtFileFilter::DefaultSuffix(c.extensions), c.suffix);
   }
 
   void messageBoxesFollowTheirType_data() {
-    QTest::addColumn<uint>("type");
-    QTest::addColumn<QMessageBox::Icon>("icon");
-    QTest::addColumn<Buttons>("buttons");
-    QTest::addColumn<QMessageBox::StandardButton>("byDefault");
-    QTest::addColumn<QMessageBox::StandardButton>("press");
-    QTest::addColumn<int>("answer");
-    QTest::newRow("OK, warning") << uint(MB_OK | MB_ICONWARNING) << QMessageBox::Warning << Buttons{QMessageBox::Ok}
-                                 << QMessageBox::Ok << QMessageBox::Ok << IDOK;
-    QTest::newRow("OK Cancel, Cancel pressed") << uint(MB_OKCANCEL | MB_ICONERROR) << QMessageBox::Critical
-                                               << Buttons{QMessageBox::Ok, QMessageBox::Cancel} << QMessageBox::Ok
-                                               << QMessageBox::Cancel << IDCANCEL;
-    QTest::newRow("Yes No, No by default") << uint(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) << QMessageBox::Question
-                                           << Buttons{QMessageBox::Yes, QMessageBox::No} << QMessageBox::No
-                                           << QMessageBox::Yes << IDYES;
+    using B = QMessageBox;
+    QTest::addColumn<MessageCase>("c");
+    QTest::newRow("OK, warning") << MessageCase{MB_OK | MB_ICONWARNING, B::Warning, {B::Ok}, B::Ok, B::Ok, IDOK};
+    QTest::newRow("OK Cancel, Cancel pressed")
+        << MessageCase{MB_OKCANCEL | MB_ICONERROR, B::Critical, {B::Ok, B::Cancel}, B::Ok, B::Cancel, IDCANCEL};
+    QTest::newRow("Yes No, No by default")
+        << MessageCase{MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, B::Question, {B::Yes, B::No}, B::No, B::Yes, IDYES};
     QTest::newRow("Yes No Cancel, the third by default")
-        << uint(MB_YESNOCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON3) << QMessageBox::Information
-        << Buttons{QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel} << QMessageBox::Cancel << QMessageBox::No
-        << IDNO;
+        << MessageCase{MB_YESNOCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON3, B::Information, {B::Yes, B::No, B::Cancel},
+                       B::Cancel, B::No, IDNO};
     QTest::newRow("a default past the buttons is the first")
-        << uint(MB_YESNO | MB_DEFBUTTON3) << QMessageBox::NoIcon << Buttons{QMessageBox::Yes, QMessageBox::No}
-        << QMessageBox::Yes << QMessageBox::No << IDNO;
+        << MessageCase{MB_YESNO | MB_DEFBUTTON3, B::NoIcon, {B::Yes, B::No}, B::Yes, B::No, IDNO};
   }
   void messageBoxesFollowTheirType() {
-    QFETCH(uint, type);
-    QFETCH(QMessageBox::Icon, icon);
-    QFETCH(Buttons, buttons);
-    QFETCH(QMessageBox::StandardButton, byDefault);
-    QFETCH(QMessageBox::StandardButton, press);
-    QFETCH(int, answer);
+    QFETCH(MessageCase, c);
     QtUserInterface ui;
     modal::Box box;
-    modal::AnswerBox(press, box);
-    QCOMPARE(ui.MessageBox("first line\r\nsecond line", "Caption", type), answer);
+    modal::AnswerBox(c.press, box);
+    QCOMPARE(ui.MessageBox("first line\r\nsecond line", "Caption", c.type), c.answer);
     QVERIFY(box.shown);
     QCOMPARE(box.title, QString("Caption"));
     QCOMPARE(box.text, QString("first line\nsecond line"));
-    QCOMPARE(box.icon, icon);
+    QCOMPARE(box.icon, c.icon);
     std::sort(box.buttons.begin(), box.buttons.end());
-    std::sort(buttons.begin(), buttons.end());
-    QCOMPARE(box.buttons, buttons);
-    QCOMPARE(box.byDefault, byDefault);
+    std::sort(c.buttons.begin(), c.buttons.end());
+    QCOMPARE(box.buttons, c.buttons);
+    QCOMPARE(box.byDefault, c.byDefault);
   }
 
   void anEmptyCaptionIsTheApplicationsName() {
@@ -118,13 +94,13 @@ class QtUserInterfaceTest : public QObject {
     QCOMPARE(ui.LiveIcons(), 1);
   }
 
+  // A path to nothing, a theme name of no icon, a second icon of a file, no name.
   void missingIconsLeaveTheOutputsAlone_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("index");
-    QTest::newRow("a path to nothing") << "/nonexistent/icon.png" << 0;
-    QTest::newRow("a theme name of no icon") << "no-such-icon-name-anywhere" << 0;
-    QTest::newRow("a second icon of a file") << "/nonexistent/icon.png" << 1;
-    QTest::newRow("no name") << "" << 0;
+    for (auto [file, index] : {std::pair{"/nonexistent/icon.png", 0}, {"no-such-icon-name-anywhere", 0},
+                               {"/nonexistent/icon.png", 1}, {"", 0}})
+      QTest::addRow("%s %d", file, index) << QString(file) << index;
   }
   void missingIconsLeaveTheOutputsAlone() {
     QFETCH(QString, file);

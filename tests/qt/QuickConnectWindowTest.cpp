@@ -10,17 +10,19 @@
 #include <QtTest>
 #include <memory>
 
+#include "ModalDriver.h"
 #include "connectdialog/database/GlobalConfigWorld.h"
 #include "database/SessionDatabase.h"
 #include "dialogs/QuickConnectDialog.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "qt/ConnectDialogQtInit.h"
 #include "qt/QtDialogPresenter.h"
+#include "qt/QuickConnectWindow.h"
 #include "session/BuiltInProtocol.h"
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/ISessionConfig.h"
-#include "session/LoadProtocolDll.h"
+#include "support/RegisterProtocolRow.h"
 
 namespace {
 
@@ -34,13 +36,9 @@ QPushButton* Button(QWidget* window, QDialogButtonBox::StandardButton which) {
   return window->findChild<QDialogButtonBox*>()->button(which);
 }
 
-// Acts on the modal window once it is shown.
+// Acts on the Quick Connect window once it is shown.
 void WhenShown(std::function<void(QWidget*)> act) {
-  QTimer::singleShot(0, [act] {
-    QWidget* window = QApplication::activeModalWidget();
-    QVERIFY(window);
-    act(window);
-  });
+  modal::WhenShown<QuickConnectWindow>([act](QuickConnectWindow& window) { act(&window); });
 }
 
 }  // namespace
@@ -54,8 +52,7 @@ class QuickConnectWindowTest : public QObject {
     GetConnectProtocolTable().RemoveAll();
     for (int row = 0; row < kBuiltInProtocolCount; ++row)
       if (builtInProtocols[row].productId == kProductHaloKorvo)
-        LoadProtocolDll(BUILT_HOST_BASE_DIR, row, kProductHaloKorvo, nullptr, nullptr, nullptr, nullptr, nullptr,
-                        nullptr, nullptr, nullptr, nullptr);
+        RegisterProtocolRow(BUILT_HOST_BASE_DIR, row, kProductHaloKorvo);
     SetDialogPresenter(&GetQtDialogPresenter());
     SetUserInterface(&m_ui);
   }

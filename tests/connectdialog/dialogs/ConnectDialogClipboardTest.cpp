@@ -64,14 +64,9 @@ TEST_F(ConnectDialogClipboardTest, TheRecordIs528BytesAsTheFormatLaysThemOut) {
 }
 
 TEST_F(ConnectDialogClipboardTest, PasteFollowsItsRules) {
-  struct Case {
-    std::string source;
-    bool cut;
-    std::string target;
-    std::string message;
-    std::string lab, other;  // Stored() of both folders afterwards
-    std::string selected;
-  };
+  // lab, other: Stored() of both folders afterwards.
+  struct Case { std::string source; bool cut; std::string target; std::string message; std::string lab, other;
+      std::string selected; };
   std::string const lab = "Inner|s1,s2", other = "Lab|s1";
   Case const cases[] = {
       {"Lab\\s1", false, "Lab\\s2", "", "Inner|s1,s2,s1 (1)", other, "Lab\\s1 (1)"},
@@ -106,16 +101,7 @@ TEST_F(ConnectDialogClipboardTest, PasteFollowsItsRules) {
     ASSERT_EQ(Stored("Other"), other);
     dialog.Open();
   }
-}
-
-TEST_F(ConnectDialogClipboardTest, AMoveRefusedForANameTakenKeepsBothSessionsWhole) {
-  CopyThenPaste("Lab\\s1", true, "Other");
-  VProfileStore store(true, nullptr);
-  VString protocol;
-  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Other\\s1")).GetSz("Protocol Name", protocol));
-  EXPECT_EQ(protocol.Str(), "Telnet");
-  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Lab\\s1")).GetSz("Protocol Name", protocol));
-  EXPECT_EQ(protocol.Str(), "SSH2");
+  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"), "Telnet,SSH2") << "a refused move keeps both";
 }
 
 TEST_F(ConnectDialogClipboardTest, ASourceRenamedMeanwhileIsNoLongerAvailable) {
@@ -144,10 +130,7 @@ TEST_F(ConnectDialogClipboardTest, AnotherProcessRenamingTheCopiedSourceLosesNot
   EXPECT_TRUE(dialog.IsEnabled(Dialog::kPaste)) << "a copied record stays on the clipboard";
   EXPECT_EQ(Stored("Lab"), "Inner|renamed,s2");
   EXPECT_EQ(Stored("Other"), "Lab|s1");
-  VProfileStore store(true, nullptr);
-  VString protocol;
-  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Lab\\renamed")).GetSz("Protocol Name", protocol));
-  EXPECT_EQ(protocol.Str(), "SSH2");
+  EXPECT_EQ(StoredProtocol("Lab\\renamed"), "SSH2");
 }
 
 TEST_F(ConnectDialogClipboardTest, AClipboardThatCannotBeFilledIsReported) {
@@ -164,12 +147,7 @@ TEST_F(ConnectDialogClipboardTest, PasteFollowsWhatTheClipboardHoldsWhenItChange
   FolderTreeRecord const fromElsewhere{7, "Lab\\s2", "Lab", false};
   std::vector<unsigned char> truncated = fromElsewhere.Pack();
   truncated.pop_back();
-  struct Case {
-    char const* what;
-    std::string format;
-    std::vector<unsigned char> bytes;
-    bool pasteEnabled;
-  };
+  struct Case { char const* what; std::string format; std::vector<unsigned char> bytes; bool pasteEnabled; };
   Case const cases[] = {
       {"a record from another process", "FolderTree", fromElsewhere.Pack(), true},
       {"a block of another format", "Text", fromElsewhere.Pack(), false},

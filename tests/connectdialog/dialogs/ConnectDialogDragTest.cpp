@@ -13,11 +13,8 @@ using Zone = ConnectTreeDrag::Zone;
 using Effect = ConnectTreeDrag::Effect;
 
 TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
-  struct ZoneCase {
-    int y;
-    Zone zone;
-    int scroll;  // for the same y in a tree 200 pixels high
-  };
+  // scroll: for the same y in a tree 200 pixels high.
+  struct ZoneCase { int y; Zone zone; int scroll; };
   for (ZoneCase const& c : {ZoneCase{0, Zone::Before, -1}, ZoneCase{2, Zone::Before, -1}, ZoneCase{3, Zone::On, -1},
                             ZoneCase{9, Zone::On, -1}, ZoneCase{10, Zone::On, 0}, ZoneCase{12, Zone::On, 0},
                             ZoneCase{13, Zone::After, 0}, ZoneCase{15, Zone::After, 0}}) {
@@ -27,11 +24,7 @@ TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
   EXPECT_EQ(ConnectTreeDrag::ScrollAt(189, 200), 0);
   EXPECT_EQ(ConnectTreeDrag::ScrollAt(190, 200), 1);
 
-  struct KeyCase {
-    char const* keys;
-    bool known;
-    Effect effect;
-  };
+  struct KeyCase { char const* keys; bool known; Effect effect; };
   for (KeyCase const& c : {KeyCase{"none", true, Effect::Move}, KeyCase{"alt", true, Effect::Move},
                            KeyCase{"Ctrl", true, Effect::Copy}, KeyCase{"shift", true, Effect::None},
                            KeyCase{"ctrl+shift", true, Effect::None}, KeyCase{"ctrl+alt", true, Effect::None},
@@ -70,15 +63,9 @@ class ConnectDialogDragTest : public ConnectDialogWorld {
 };
 
 TEST_F(ConnectDialogDragTest, DropsFollowThePasteRulesAtTheZonesPlace) {
-  struct Case {
-    std::string source;
-    std::string target;
-    Zone zone;
-    std::string keys;
-    std::string message;
-    std::string root, lab, other;  // Stored() afterwards
-    std::string selected;          // "" when the selection stays
-  };
+  // root, lab, other: Stored() afterwards; selected: "" when the selection stays.
+  struct Case { std::string source; std::string target; Zone zone; std::string keys; std::string message;
+      std::string root, lab, other; std::string selected; };
   std::string const root = "Lab,Other|", lab = "Inner|s1,s2", other = "Lab|s1";
   Case const cases[] = {
       {"Lab\\s2", "Lab\\s1", Zone::Before, "none", "", root, "Inner|s2,s1", other, "Lab\\s2"},
@@ -117,13 +104,7 @@ TEST_F(ConnectDialogDragTest, DropsFollowThePasteRulesAtTheZonesPlace) {
     EXPECT_EQ(Stored("Other"), c.other);
     EXPECT_EQ(dialog.SelectedPath(), c.selected.empty() ? "Lab\\s2" : c.selected);
   }
-  // The refused move kept both sessions whole.
-  VString protocol;
-  VProfileStore store(true, nullptr);
-  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Other\\s1")).GetSz("Protocol Name", protocol));
-  EXPECT_EQ(protocol.Str(), "Telnet");
-  EXPECT_TRUE(VProfileKey(store.Root(), SessionKeyPath::Of("Lab\\s1")).GetSz("Protocol Name", protocol));
-  EXPECT_EQ(protocol.Str(), "SSH2");
+  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"), "Telnet,SSH2") << "a refused move keeps both";
 }
 
 TEST_F(ConnectDialogDragTest, AFolderIsNeverOfferedAPlaceInsideItself) {

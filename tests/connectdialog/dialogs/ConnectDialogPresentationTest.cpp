@@ -6,9 +6,9 @@
 #include "connectdialog/dialogs/ConnectDialogWorld.h"
 #include "platform/shell/DesktopShortcut.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/LoadProtocolDll.h"
 #include "platform/shell/ExecutableFolder.h"
 #include "platform/ui/HeadlessDialogPresenter.h"
+#include "support/RegisterProtocolRow.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -18,11 +18,7 @@ using Dialog = ConnectDialog;
 
 TEST(ConnectDialogTooltipTest, ALongDescriptionIsCutToEndInAnEllipsis) {
   std::string const e = "\xC3\xA9";  // one character, two bytes
-  struct Case {
-    std::string text;
-    size_t bytes;
-    std::string shown;
-  };
+  struct Case { std::string text; size_t bytes; std::string shown; };
   for (Case const& c : {Case{"abc", 1024, "abc"}, Case{std::string(1023, 'a'), 1024, std::string(1023, 'a')},
                         Case{std::string(1024, 'a'), 1024, std::string(1020, 'a') + "..."},
                         Case{std::string(1019, 'a') + e + "bbbb", 1024, std::string(1019, 'a') + "..."},
@@ -37,10 +33,7 @@ class ConnectDialogPresentationTest : public ConnectDialogWorld {
   // A terminal host's table with the SSH2 plug-in, so that sessions have a connection.
   ConnectDialogPresentationTest() {
     GetConnectProtocolTable().RemoveAll();
-    int index = -1;
-    bool exitRequested = false, warn = false;
-    EXPECT_TRUE(LoadProtocolDll(BUILT_HOST_BASE_DIR, 4, 3, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &index,
-                                &exitRequested, &warn));
+    EXPECT_TRUE(RegisterProtocolRow(BUILT_HOST_BASE_DIR, 4, 3));
     AddFolder("", "Lab");
     AddSession("Lab", "core1");
     ISessionConfig* session = SessionDatabase(0).Lookup("Lab\\core1");

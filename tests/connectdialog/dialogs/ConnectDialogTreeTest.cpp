@@ -45,10 +45,7 @@ TEST_F(ConnectDialogTreeTest, OpensWithFoldersAtOnceAndSessionsOnFirstExpansion)
 TEST_F(ConnectDialogTreeTest, EnablesCommandsForWhatIsSelected) {
   Dialog dialog("Connect", false, false);
   dialog.Open();
-  struct Case {
-    std::string selected;
-    bool item, properties;
-  };
+  struct Case { std::string selected; bool item, properties; };
   for (Case const& c : {Case{"", false, false}, Case{"Lab", true, false}, Case{"Lab\\core1", true, true}}) {
     SCOPED_TRACE(c.selected);
     Do(dialog, &Dialog::Expand, "Lab");
@@ -67,20 +64,14 @@ TEST_F(ConnectDialogTreeTest, EnablesCommandsForWhatIsSelected) {
 }
 
 TEST_F(ConnectDialogTreeTest, RenamesByTheRulesInTheirOrder) {
-  struct Case {
-    std::string item;
-    std::string typed;
-    std::vector<std::string> messages;
-    bool stillEditing;
-    std::string stored;  // the root afterwards
-    std::string selected;
-  };
+  // stored: the root afterwards.
+  struct Case { std::string item; std::string typed; std::vector<std::string> messages; bool stillEditing;
+      std::string stored; std::string selected; };
   std::string const kept = "Zeta,Lab,Alpha|";
   Case const cases[] = {
       {"Lab", "lab", {}, false, "Zeta,lab,Alpha|", "lab"},
       {"Lab", "  Bench\t", {}, false, "Zeta,Bench,Alpha|", "Bench"},
-      {"Zeta", "Omega", {}, false, "Omega,Lab,Alpha|", "Omega"},
-      {"Lab", "Lab", {}, false, kept, "Lab"},
+      {"Zeta", "Omega", {}, false, "Omega,Lab,Alpha|", "Omega"}, {"Lab", "Lab", {}, false, kept, "Lab"},
       {"Lab", "La:b", {"Rename error.\n\nName cannot contain: ' : '"}, true, kept, "Lab"},
       {"Lab", "a/b\\c", {"Rename error.\n\nName cannot contain: ' \\ '"}, true, kept, "Lab"},
       {"Lab", "<|>", {"Rename error.\n\nName cannot contain: ' < '"}, true, kept, "Lab"},
@@ -162,10 +153,7 @@ TEST_F(ConnectDialogTreeTest, DeleteAsksThenSelectsTheNextThePreviousOrTheParent
   EXPECT_EQ(Messages(), (std::vector<std::string>{"Are you sure you want to delete this session?"}));
   EXPECT_EQ(ui.Shown().back().type, static_cast<unsigned>(MB_YESNO | MB_ICONEXCLAMATION));
   EXPECT_EQ(Stored("Lab"), "|core1,core2");
-  struct Case {
-    std::string selected;
-    std::string after;
-  };
+  struct Case { std::string selected; std::string after; };
   for (Case const& c : {Case{"Lab\\core1", "Lab\\core2"}, Case{"Lab\\core2", "Lab"}, Case{"Alpha", "Lab"}}) {
     Do(dialog, &Dialog::Select, c.selected);
     ui.Script(IDYES);
@@ -271,11 +259,7 @@ TEST_F(ConnectDialogTreeTest, BrowseModeReturnsTheChosenFolderOrSession) {
 }
 
 TEST_F(ConnectDialogTreeTest, ClosingRemembersTheSelectionAndWhetherItIsOpen) {
-  struct Case {
-    std::string selected;
-    bool expand;
-    int isExpanded;
-  };
+  struct Case { std::string selected; bool expand; int isExpanded; };
   for (Case const& c : {Case{"Lab", true, 1}, Case{"Lab", false, 0}, Case{"Lab\\core2", false, 0}}) {
     Dialog dialog("Connect", false, false);
     dialog.Open();

@@ -69,6 +69,13 @@ class ConnectDialogWorld : public testing::Test {
     for (POSITION at = list.GetHeadPosition(); at;) joined += (joined.empty() ? "" : ",") + list.GetNext(at).Str();
     return joined;
   }
+  // The protocol a stored session names; "<none>" when it names none.
+  static std::string StoredProtocol(std::string const& path) {
+    VString protocol;
+    VProfileStore store(true, nullptr);
+    bool const found = VProfileKey(store.Root(), SessionKeyPath::Of(path.c_str())).GetSz("Protocol Name", protocol);
+    return found ? protocol.Str() : "<none>";
+  }
   // The visible items' paths, root as "", in display order.
   static std::vector<std::string> Shown(ConnectDialog& dialog) {
     std::vector<std::string> paths;

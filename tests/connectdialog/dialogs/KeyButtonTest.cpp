@@ -27,33 +27,18 @@ class KeyButtonTest : public ::testing::Test {
 };
 
 TEST_F(KeyButtonTest, LabelsVirtualKeysAndDefaultSendStrings) {
-  struct Case {
-    unsigned int scanCode;
-    bool extended;
-    char const* caption;
-    B::Modifier modifier;
-    unsigned int virtualKey;
-    char const* label;
-    char const* sent;
-  };
+  struct Case { unsigned int scanCode; bool extended; char const* caption; B::Modifier modifier;
+      unsigned int virtualKey; char const* label; char const* sent; };
   for (Case const& c : {
-           Case{30, false, "A", B::kNone, 'A', "a", "a"},
-           Case{30, false, "A", B::kShift, 'A', "A", "A"},
-           Case{30, false, "A", B::kCtrl, 'A', "\x01", "\\001"},
-           Case{30, false, "A", B::kAlt, 'A', "", ""},
-           Case{30, false, "A", B::kCtrlAlt, 'A', "\x01", "\\001"},
-           Case{1, false, "Esc", B::kNone, 0x1B, "Esc", ""},
-           Case{1, false, "Esc", B::kCtrl, 0x1B, "\x1B", "\\033"},
-           Case{59, false, "F1", B::kNone, 0x70, "F1", ""},
+           Case{30, false, "A", B::kNone, 'A', "a", "a"}, Case{30, false, "A", B::kShift, 'A', "A", "A"},
+           Case{30, false, "A", B::kCtrl, 'A', "\x01", "\\001"}, Case{30, false, "A", B::kAlt, 'A', "", ""},
+           Case{30, false, "A", B::kCtrlAlt, 'A', "\x01", "\\001"}, Case{1, false, "Esc", B::kNone, 0x1B, "Esc", ""},
+           Case{1, false, "Esc", B::kCtrl, 0x1B, "\x1B", "\\033"}, Case{59, false, "F1", B::kNone, 0x70, "F1", ""},
            Case{72, false, "8", B::kNone, 0x26, "8", ""},  // a keypad cursor key offers nothing
-           Case{53, true, "/", B::kNone, 111, "/", "/"},
-           Case{53, true, "/", B::kCtrl, 111, "", ""},
-           Case{69, false, "Pause", B::kCtrl, 19, "Pause", ""},
-           Case{69, false, "Pause", B::kAlt, 19, "", ""},
-           Case{55, true, "PrtSc", B::kNone, 44, "Print", ""},
-           Case{2, false, "1", B::kShift, '1', "\xC2\xAC", ""},
-           Case{3, false, "2", B::kCtrlShift, '2', "ab", ""},
-           Case{99, false, "?", B::kNone, 0, "?", "?"},
+           Case{53, true, "/", B::kNone, 111, "/", "/"}, Case{53, true, "/", B::kCtrl, 111, "", ""},
+           Case{69, false, "Pause", B::kCtrl, 19, "Pause", ""}, Case{69, false, "Pause", B::kAlt, 19, "", ""},
+           Case{55, true, "PrtSc", B::kNone, 44, "Print", ""}, Case{2, false, "1", B::kShift, '1', "\xC2\xAC", ""},
+           Case{3, false, "2", B::kCtrlShift, '2', "ab", ""}, Case{99, false, "?", B::kNone, 0, "?", "?"},
        }) {
     B const button(c.scanCode, c.extended, c.caption, 1, 0);
     B::KeyState const& state = button.GetKeyState(c.modifier);
@@ -85,11 +70,7 @@ TEST_F(KeyButtonTest, FixedLabelsNumpadKeysAndOnePressedButton) {
 }
 
 TEST(KeyModifiersTest, BitsToCombinationAndText) {
-  struct Case {
-    unsigned int bits;
-    B::Modifier modifier;
-    char const* text;
-  };
+  struct Case { unsigned int bits; B::Modifier modifier; char const* text; };
   for (Case const& c : {Case{0, B::kNone, ""}, Case{0x100, B::kNone, "Extended-"}, Case{0x200, B::kCtrl, "Ctrl-"},
                         Case{0x400, B::kShift, "Shift-"}, Case{0x800, B::kAlt, "Alt-"},
                         Case{0xF00, B::kCtrlShiftAlt, "Alt-Ctrl-Shift-Extended-"}, Case{0xA00, B::kCtrlAlt, "Alt-Ctrl-"}}) {
@@ -100,13 +81,8 @@ TEST(KeyModifiersTest, BitsToCombinationAndText) {
 
 TEST(NextKeyDialogTest, CapturesTheFirstKeyThatIsNotAModifier) {
   using K = KeyMessage::Kind;
-  struct Case {
-    char const* what;
-    std::vector<KeyMessage> messages;
-    bool captured;
-    unsigned int scanCode;
-    unsigned int modifiers;
-  };
+  struct Case { char const* what; std::vector<KeyMessage> messages; bool captured; unsigned int scanCode;
+      unsigned int modifiers; };
   for (Case const& c : {
            Case{"Ctrl alone", {{K::KeyDown, 0x11, 1, 29, 0x200}}, false, 0, 0},
            Case{"Ctrl then Ctrl+A", {{K::KeyDown, 0x11, 1, 29, 0x200}, {K::KeyDown, 'A', 1, 30, 0x200}}, true, 30, 0x200},

@@ -15,7 +15,8 @@
 #include "platform/ui/HeadlessDialogPresenter.h"
 #include "library/ProductInfo.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/LoadProtocolDll.h"
+#include "support/RegisterProtocolRow.h"
+#include "support/StartWizard.h"
 
 namespace {
 
@@ -45,10 +46,7 @@ void Record(ConnectProtocolTableElement& entry) {
   entry.releaseWizardPages = ReleasePages<Index>;
 }
 
-struct Products {
-  bool terminal;
-  bool transfer;
-};
+struct Products { bool terminal; bool transfer; };
 
 using Ids = std::vector<unsigned int>;
 
@@ -58,8 +56,9 @@ class NewSessionWizardTest : public ConnectDialogWorld {
   NewSessionWizardTest() {
     GetConnectProtocolTable().RemoveAll();
     for (char const* file : {"SSH2.so", "Telnet.so", "SFTP.so", "FTP.so"}) folder.Install(file);
-    for (auto [row, product] : {std::pair{4, 3}, {6, 3}, {4, 3}, {10, 6}, {11, 6}}) Register(row, product);
-    Register(-1, 3);
+    for (auto [row, product] : {std::pair{4, 3}, {6, 3}, {4, 3}, {10, 6}, {11, 6}})
+      EXPECT_TRUE(RegisterProtocolRow(folder.Base().c_str(), row, product));
+    EXPECT_TRUE(RegisterProtocolRow(nullptr, 0, 3));
     ConnectProtocolTable& table = GetConnectProtocolTable();
     table[2].protocolName = "ssh1.new";
     Record<0>(table[0]), Record<1>(table[1]), Record<2>(table[2]), Record<3>(table[3]), Record<4>(table[4]);
@@ -72,13 +71,6 @@ class NewSessionWizardTest : public ConnectDialogWorld {
     GetConnectProtocolTable().RemoveAll();
   }
 
-  void Register(int row, int product) {
-    int index = -1;
-    bool exitRequested = false;
-    bool warn = false;
-    ASSERT_TRUE(LoadProtocolDll(row < 0 ? nullptr : folder.Base().c_str(), row < 0 ? 0 : row, product, nullptr,
-                                nullptr, nullptr, nullptr, nullptr, nullptr, &index, &exitRequested, &warn));
-  }
   static void Install(Products products, int running) {
     IsHaloKorvo_Korvo_Installed(products.terminal);
     IsHaloFyx_Installed(products.transfer);
@@ -103,13 +95,6 @@ class NewSessionWizardTest : public ConnectDialogWorld {
   static std::vector<std::string> Choices(NewSessionWizard const& wizard) {
     return wizard.CurrentPage()->Control(NewSessionWizard::kProtocolList)->choices;
   }
-  // Runs the wizard's opening without a presenter, as a front end would before drawing it.
-  static void Start(NewSessionWizard& wizard) {
-    SetDialogPresenter(&idle);
-    wizard.DoModal();
-    SetDialogPresenter(nullptr);
-    wizard.Open();
-  }
   // Actions: "next", "back", "finish", "choose:ITEM" (the protocol list), "name:TEXT".
   static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
     for (std::string const& action : actions) {
@@ -124,25 +109,12 @@ class NewSessionWizardTest : public ConnectDialogWorld {
     }
   }
 
-  // A presenter that opens nothing: the test drives the wizard itself after DoModal built it.
-  class Idle : public DialogPresenter {
-   public:
-    int RunModal(DialogModel&) override { return IDCANCEL; }
-  };
-  static inline Idle idle;
-
   PluginFolder folder;
 };
 
 TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct) {
-  struct Case {
-    Products products;
-    int running;
-    char const* haloKorvoExePath;
-    int secondProduct;
-    Ids pages;
-    std::vector<std::string> firstChoices;
-  };
+  struct Case { Products products; int running; char const* haloKorvoExePath; int secondProduct; Ids pages;
+      std::vector<std::string> firstChoices; };
   for (Case const& c : {
            Case{{true, false}, 3, "", 0, {11463, 20000, 20001, 20010, 20011, 11467}, {"SSH2", "Telnet", "ssh1.new"}},
            Case{{false, true}, 6, "", 0, {11463, 20030, 20031, 20040, 20041, 11467}, {"SFTP", "FTP"}},
@@ -160,7 +132,7 @@ TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct)
     std::unique_ptr<SessionConfig> session = NewSession();
     {
       NewSessionWizard wizard(session.get(), c.running);
-      Start(wizard);
+      StartWizard(wizard);
       EXPECT_EQ(PageIds(wizard), c.pages) << c.running << c.haloKorvoExePath;
       EXPECT_EQ(wizard.SecondProductId(), c.secondProduct);
       EXPECT_EQ(Choices(wizard), c.firstChoices);
@@ -175,16 +147,9 @@ TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct)
 }
 
 TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
-  struct Case {
-    char const* name;
-    Products products;
-    int running;
-    std::vector<std::string> actions;
-    Ids shown;
-    bool back, next, finish;
-    char const* terminal;  // null: not asked
-    char const* transfer;
-  };
+  // terminal, transfer: null when not asked.
+  struct Case { char const* name; Products products; int running; std::vector<std::string> actions; Ids shown;
+      bool back, next, finish; char const* terminal; char const* transfer; };
   for (Case const& c : {
            Case{"transfer only", {false, true}, 6, {"choose:FTP", "next", "next", "next"},
                 {11463, 20040, 20041, 11467}, true, false, true, nullptr, "FTP"},
@@ -203,7 +168,7 @@ TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
     Install(c.products, c.running);
     std::unique_ptr<SessionConfig> session = NewSession();
     NewSessionWizard wizard(session.get(), c.running);
-    Start(wizard);
+    StartWizard(wizard);
     Walk(wizard, c.actions);
     EXPECT_EQ(wizard.ShownPages(), c.shown) << c.name;
     EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kBackBit), c.back) << c.name;
@@ -221,22 +186,18 @@ TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
 TEST_F(NewSessionWizardTest, TheFinishPageRefusesBadNamesAndKeepsTheWizardOpen) {
   Install({false, true}, 6);
   AddTransferLab();
-  struct Case {
-    char const* typed;
-    char const* message;  // empty: accepted
-    char const* stored;
-  };
+  // message: empty when the name is accepted.
+  struct Case { char const* typed; char const* message; char const* stored; };
   for (Case const& c : {
            Case{"   ", "The session name must be specified", ""},
            Case{"a/b\\c", "The session name contains an illegal character: ' \\ '", ""},
            Case{"x:y|z", "The session name contains an illegal character: ' : '", ""},
            Case{"core1", "The session name 'core1' already exists", ""},
-           Case{" CORE1 ", "The session name 'CORE1' already exists", ""},
-           Case{"  web 01  ", "", "web 01"},
+           Case{" CORE1 ", "The session name 'CORE1' already exists", ""}, Case{"  web 01  ", "", "web 01"},
        }) {
     std::unique_ptr<SessionConfig> session = NewSession();
     NewSessionWizard wizard(session.get(), 6);
-    Start(wizard);
+    StartWizard(wizard);
     Walk(wizard, {"next", "next", "next", std::string("name:") + c.typed, "finish"});
     std::vector<std::string> const messages = Messages();
     if (*c.message) {
@@ -257,16 +218,13 @@ TEST_F(NewSessionWizardTest, TheProposedNameComesFromTheHostAndIsMadeUnique) {
   AddTransferLab();
   AddSession("Lab", "web01");
   AddSession("Lab", "web01 (1)");
-  struct Case {
-    char const* host;
-    char const* proposed;
-  };
+  struct Case { char const* host; char const* proposed; };
   for (Case const& c : {Case{"web01", "web01 (2)"}, Case{" db7 ", "db7"}, Case{"", "New"}, Case{"a/b", "a_b"},
                         Case{"core1", "core1 (1)"}}) {
     std::unique_ptr<SessionConfig> session = NewSession();
     session->GetTransferConnectConfig()->SetHostname(c.host);
     NewSessionWizard wizard(session.get(), 6);
-    Start(wizard);
+    StartWizard(wizard);
     Walk(wizard, {"next", "next", "next"});
     EXPECT_EQ(wizard.CurrentPage()->Control(NewSessionWizard::kName)->value, c.proposed) << c.host;
     EXPECT_TRUE(wizard.IsButtonEnabled(NewSessionWizard::kFinishBit));
@@ -274,7 +232,7 @@ TEST_F(NewSessionWizardTest, TheProposedNameComesFromTheHostAndIsMadeUnique) {
   // A typed name outlives a trip back; an emptied one disables Finish.
   std::unique_ptr<SessionConfig> session = NewSession();
   NewSessionWizard wizard(session.get(), 6);
-  Start(wizard);
+  StartWizard(wizard);
   Walk(wizard, {"next", "next", "next", "name:mine", "back", "next"});
   EXPECT_EQ(wizard.CurrentPage()->Control(NewSessionWizard::kName)->value, "mine");
   Walk(wizard, {"name:"});
@@ -297,12 +255,9 @@ unsigned long CountEditor(ISessionConfig*, int isNew) {
 TEST_F(NewSessionWizardTest, NewSessionInTheConnectDialogRunsTheWizard) {
   Install({true, false}, 3);
   ConnectDialogDllInit(nullptr, nullptr, &CountEditor, nullptr, nullptr);
-  struct Case {
-    std::vector<std::pair<std::string, std::string>> steps;  // name, then "control=value" for "set"
-    int usesWizardAfter;
-    unsigned long editorCalls;
-    char const* stored;
-  };
+  // steps: name, then "control=value" for "set".
+  struct Case { std::vector<std::pair<std::string, std::string>> steps; int usesWizardAfter;
+      unsigned long editorCalls; char const* stored; };
   for (Case const& c : {
            Case{{{"choose", "Telnet"}, {"next", ""}, {"next", ""}, {"next", ""}, {"set", "1044=gate"}, {"finish", ""}},
                 1, 0, "|core1,gate"},

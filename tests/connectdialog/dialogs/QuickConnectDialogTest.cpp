@@ -17,7 +17,8 @@
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/ISessionConfig.h"
-#include "session/LoadProtocolDll.h"
+#include "support/ListNames.h"
+#include "support/RegisterProtocolRow.h"
 
 namespace {
 
@@ -52,11 +53,8 @@ class QuickConnectDialogTest : public ::testing::Test {
     SetUserInterface(&ui);
     GetConnectProtocolTable().RemoveAll();
     for (int row = 0; row < kBuiltInProtocolCount; ++row)
-      if (builtInProtocols[row].productId == product)
-        LoadProtocolDll(BUILT_HOST_BASE_DIR, row, product, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                        nullptr, nullptr);
-    LoadProtocolDll(nullptr, 0, product, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                    nullptr);
+      if (builtInProtocols[row].productId == product) RegisterProtocolRow(BUILT_HOST_BASE_DIR, row, product);
+    RegisterProtocolRow(nullptr, 0, product);
   }
   ~QuickConnectDialogTest() override {
     SetUserInterface(nullptr);
@@ -71,7 +69,7 @@ class QuickConnectDialogTest : public ::testing::Test {
     CStringList sessions;
     SessionDatabase(0).GetSessionList(folder.c_str(), sessions);
     std::string joined;
-    for (POSITION at = sessions.GetHeadPosition(); at;) joined += sessions.GetNext(at).Str() + ",";
+    for (std::string const& name : ListNames(sessions)) joined += name + ",";
     return joined;
   }
   // "protocol host port user" of the relevant side of a stored session.
@@ -91,11 +89,9 @@ class QuickConnectDialogTest : public ::testing::Test {
 };
 
 TEST_F(QuickConnectDialogTest, OffersTheHostsSideWithEachProtocolsPort) {
-  struct Case {
-    int product;
-    std::vector<std::string> protocols;
-    std::vector<std::pair<std::string, std::string>> ports;  // protocol picked, port shown
-  };
+  // ports: the protocol picked, the port shown.
+  struct Case { int product; std::vector<std::string> protocols;
+      std::vector<std::pair<std::string, std::string>> ports; };
   for (Case const& c : std::vector<Case>{
            {kProductHaloKorvo, {"SSH2", "Telnet", "RLogin"}, {{"Telnet", "23"}, {"RLogin", "513"}, {"SSH2", "22"}}},
            {kProductHaloFyx, {"SFTP", "FTP"}, {{"FTP", "21"}, {"SFTP", "22"}}},
@@ -123,22 +119,15 @@ TEST_F(QuickConnectDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
   Start(kProductHaloKorvo);
   ASSERT_TRUE(SessionDatabase(0).InsertFolder("", "Lab", "", true));
   std::string const before = Sessions("Lab") + "|" + Sessions("");
-  struct Case {
-    std::string folder, host, port;
-    int focus;
-    std::string message;
-  };
+  struct Case { std::string folder, host, port; int focus; std::string message; };
+  std::string const host = "Please enter the host to connect to.", port = "Please enter a port between 1 and 65535.";
   for (Case const& c : std::vector<Case>{
-           {"Lab", "", "22", Q::kHostname, "Please enter the host to connect to."},
-           {"Lab", " \t", "22", Q::kHostname, "Please enter the host to connect to."},
+           {"Lab", "", "22", Q::kHostname, host}, {"Lab", " \t", "22", Q::kHostname, host},
            {"Lab", "web lan", "22", Q::kHostname, "A host name cannot contain blanks."},
-           {"Lab", "web", "0", Q::kPort, "Please enter a port between 1 and 65535."},
-           {"Lab", "web", "65536", Q::kPort, "Please enter a port between 1 and 65535."},
-           {"Lab", "web", "-1", Q::kPort, "Please enter a port between 1 and 65535."},
-           {"Lab", "web", "+22", Q::kPort, "Please enter a port between 1 and 65535."},
-           {"Lab", "web", "22x", Q::kPort, "Please enter a port between 1 and 65535."},
-           {"Lab", "web", "", Q::kPort, "Please enter a port between 1 and 65535."},
-           {"Lab", "web", "0000022", Q::kPort, "Please enter a port between 1 and 65535."},
+           {"Lab", "web", "0", Q::kPort, port}, {"Lab", "web", "65536", Q::kPort, port},
+           {"Lab", "web", "-1", Q::kPort, port}, {"Lab", "web", "+22", Q::kPort, port},
+           {"Lab", "web", "22x", Q::kPort, port}, {"Lab", "web", "", Q::kPort, port},
+           {"Lab", "web", "0000022", Q::kPort, port},
            {"Gone", "web", "22", Q::kSave, "The folder to save the session in no longer exists."},
            {"Lab", std::string(300, 'h'), "22", Q::kHostname, ""},
        }) {
@@ -162,10 +151,7 @@ TEST_F(QuickConnectDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
 TEST_F(QuickConnectDialogTest, MakesTheSessionAndStoresItOnlyWhenAsked) {
   Start(kProductHaloKorvo);
   ASSERT_TRUE(SessionDatabase(0).InsertFolder("", "Lab", "", true));
-  struct Case {
-    std::string protocol, host, port, user, save;
-    std::string name, path, stored;
-  };
+  struct Case { std::string protocol, host, port, user, save; std::string name, path, stored; };
   for (Case const& c : std::vector<Case>{
            {"SSH2", " web.lan ", "2222", " ops ", "true", "web.lan", "Lab\\web.lan", "SSH2 web.lan 2222 ops"},
            {"Telnet", "web.lan", "23", "", "true", "web.lan (1)", "Lab\\web.lan (1)", "Telnet web.lan 23 "},

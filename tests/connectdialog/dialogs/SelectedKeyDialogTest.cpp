@@ -29,25 +29,14 @@ DialogStep Step(char const* name, std::vector<std::pair<char const*, char const*
   return step;
 }
 
-// One run of the dialog on a keymap prepared by `prepare`, played from steps and answers.
+// One run of the dialog on a keymap prepared by `prepare`, played from steps and answers; then
+// what it ends with, leaves at its key index, and the category shown at the end ("" if never opened).
 struct Case {
   char const* what;
   std::function<void(Keymap&)> prepare;
-  unsigned int scanCode;
-  bool extended;
-  int modifiers;
-  bool scriptingDisabled;
-  std::vector<DialogStep> steps;
-  std::vector<int> answers;
-  std::vector<std::string> texts;
-  // What the dialog ends with and leaves at its key index.
-  int endCode;
-  int index;
-  int code;
-  char const* value;
-  int modified;
-  char const* shown;  // the category shown when the dialog ended ("" when it never opened)
-  size_t messages;
+  unsigned int scanCode; bool extended; int modifiers; bool scriptingDisabled;
+  std::vector<DialogStep> steps; std::vector<int> answers; std::vector<std::string> texts;
+  int endCode; int index; int code; char const* value; int modified; char const* shown; size_t messages;
 };
 
 class SelectedKeyDialogTest : public ::testing::Test {

@@ -17,9 +17,9 @@
 #include "platform/ui/HeadlessUserInterface.h"
 #include "platform/ui/UserInterface.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/LoadProtocolDll.h"
 #include "session/SessionConfig.h"
 #include "support/KeyDump.h"
+#include "support/RegisterProtocolRow.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
@@ -45,10 +45,7 @@ void Record(ConnectProtocolTableElement& entry) {
   entry.destroySessionPages = DestroyPages<Index>;
 }
 
-struct Products {
-  bool terminal;
-  bool transfer;
-};
+struct Products { bool terminal; bool transfer; };
 
 // The tree as "label@depth" in display order.
 std::vector<std::string> Tree(VPropertyTreeDialog const& dialog) {
@@ -65,8 +62,9 @@ class SessionOptionsDialogTest : public ::testing::Test {
     SessionOptionsDialog::DeleteStateMap();
     GetConnectProtocolTable().RemoveAll();
     for (char const* file : {"SSH2.so", "Telnet.so", "TAPI.so", "Serial.so", "SFTP.so", "FTP.so"}) folder.Install(file);
-    for (auto [row, product] : {std::pair{4, 3}, {6, 3}, {9, 3}, {8, 3}, {10, 6}, {11, 6}}) Register(row, product);
-    Register(-1, 3);
+    for (auto [row, product] : {std::pair{4, 3}, {6, 3}, {9, 3}, {8, 3}, {10, 6}, {11, 6}})
+      EXPECT_TRUE(RegisterProtocolRow(folder.Base().c_str(), row, product));
+    EXPECT_TRUE(RegisterProtocolRow(nullptr, 0, 3));
     ConnectProtocolTable& table = GetConnectProtocolTable();
     Record<0>(table[0]), Record<1>(table[1]), Record<2>(table[2]), Record<3>(table[3]);
     Record<4>(table[4]), Record<5>(table[5]), Record<6>(table[6]);
@@ -82,13 +80,6 @@ class SessionOptionsDialogTest : public ::testing::Test {
     GetConnectProtocolTable().RemoveAll();
   }
 
-  void Register(int row, int product) {
-    int index = -1;
-    bool exitRequested = false;
-    bool warn = false;
-    ASSERT_TRUE(LoadProtocolDll(row < 0 ? nullptr : folder.Base().c_str(), row < 0 ? 0 : row, product, nullptr,
-                                nullptr, nullptr, nullptr, nullptr, nullptr, &index, &exitRequested, &warn));
-  }
   static void Install(Products products) {
     IsHaloKorvo_Korvo_Installed(products.terminal);
     IsHaloFyx_Installed(products.transfer);
@@ -110,15 +101,8 @@ class SessionOptionsDialogTest : public ::testing::Test {
 };
 
 TEST_F(SessionOptionsDialogTest, PagesFollowTheInstalledProductsAndTheProtocols) {
-  struct Case {
-    Products products;
-    bool scriptingDisabled;
-    char const* terminal;
-    char const* transfer;
-    unsigned int connectionTemplate;
-    std::vector<std::string> tree;
-    char const* terminalAfter;
-  };
+  struct Case { Products products; bool scriptingDisabled; char const* terminal; char const* transfer;
+      unsigned int connectionTemplate; std::vector<std::string> tree; char const* terminalAfter; };
   std::vector<std::string> const terminalTree{"Terminal@0", "Emulation@1", "Modes@2", "Emacs@2", "Mapped Keys@2",
                                               "Advanced@2", "Appearance@1", "Window@2", "Log File@1", "Printing@1",
                                               "Advanced@2", "Xmodem/Zmodem@1"};
@@ -150,24 +134,17 @@ TEST_F(SessionOptionsDialogTest, PagesFollowTheInstalledProductsAndTheProtocols)
 }
 
 TEST_F(SessionOptionsDialogTest, OpeningShowsThePagesOfTheSessionsProtocols) {
-  struct Case {
-    char const* terminal;
-    char const* transfer;
-    std::vector<std::string> calls;
-  };
+  struct Case { char const* terminal; char const* transfer; std::vector<std::string> calls; };
   for (Case const& c : {
-           Case{"SSH2", "SFTP", {"show SSH2"}},
-           Case{"Telnet", "SFTP", {"show Telnet", "show SFTP"}},
-           Case{"SSH2", "FTP", {"show SSH2", "show FTP"}},
-           Case{"None", "SFTP", {"show None", "show SFTP"}},
+           Case{"SSH2", "SFTP", {"show SSH2"}}, Case{"Telnet", "SFTP", {"show Telnet", "show SFTP"}},
+           Case{"SSH2", "FTP", {"show SSH2", "show FTP"}}, Case{"None", "SFTP", {"show None", "show SFTP"}},
        }) {
     calls.clear();
     std::unique_ptr<SessionConfig> session = Stored(c.terminal, c.transfer);
     SessionOptionsDialog dialog(&config, session.get());
     dialog.Open();
     EXPECT_EQ(calls, c.calls) << c.terminal << "/" << c.transfer;
-    EXPECT_EQ(dialog.Ssh2Index(), 0);
-    EXPECT_EQ(dialog.SftpIndex(), 4);
+    EXPECT_EQ(std::pair(dialog.Ssh2Index(), dialog.SftpIndex()), std::pair(0, 4));
   }
 }
 
@@ -181,13 +158,8 @@ TEST_F(SessionOptionsDialogTest, ProtocolPicksSwitchTheSessionAndItsPages) {
   EXPECT_EQ(dialog.ConnectionPage()->Control(SessionConnectPage::kTerminalList)->choices,
             (std::vector<std::string>{"SSH2", "Telnet", "TAPI", "Serial", "None"}));
   std::string error;
-  struct Step {
-    int list;
-    char const* item;
-    std::vector<std::string> calls;
-    bool transferEnabled;
-    char const* transferShown;
-  };
+  struct Step { int list; char const* item; std::vector<std::string> calls; bool transferEnabled;
+      char const* transferShown; };
   for (Step const& s : {
            Step{SessionConnectPage::kTerminalList, "TAPI", {"hide SSH2", "show TAPI", "hide SFTP"}, false, "None"},
            Step{SessionConnectPage::kTerminalList, "Telnet", {"hide TAPI", "show Telnet", "show SFTP"}, true, "SFTP"},
@@ -214,7 +186,6 @@ TEST_F(SessionOptionsDialogTest, ProtocolPicksSwitchTheSessionAndItsPages) {
 TEST_F(SessionOptionsDialogTest, AProtocolMissingFromTheTableCannotBePickedBack) {
   SessionConfig session(CString("lab"), nullptr);
   session.SetTerminalProtocol("Gopher");
-  ASSERT_EQ(session.GetTerminalProtocol().Str(), "Gopher");
   SessionOptionsDialog dialog(&config, &session);
   dialog.Open();
   ASSERT_TRUE(Select(dialog, "Connection"));

@@ -34,12 +34,7 @@ TEST(SessionWritersTest, CsvFieldsAreQuotedOnlyWhenTheyMustBe) {
 }
 
 TEST(SessionWritersTest, JumpHostsTakeTheFirstHop) {
-  struct Case {
-    char const* hops;
-    char const* user;
-    char const* host;
-    int port;
-  };
+  struct Case { char const* hops; char const* user; char const* host; int port; };
   Case const good[] = {
       {"bastion", "", "bastion", 22},          {"me@b:2200", "me", "b", 2200},
       {"ssh://me@b:2", "me", "b", 2},          {"a@b@c", "a@b", "c", 22},

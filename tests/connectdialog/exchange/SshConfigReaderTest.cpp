@@ -22,25 +22,13 @@ std::string Outcomes(ImportBatch const& batch) {
 }
 
 TEST(SshConfigLineTest, SplitsAsSshDoes) {
-  struct Case {
-    char const* line;
-    char const* keyword;
-    std::vector<std::string> arguments;
-  };
+  struct Case { char const* line; char const* keyword; std::vector<std::string> arguments; };
   Case const cases[] = {
-      {"Port 22", "Port", {"22"}},
-      {"  port=22", "port", {"22"}},
-      {"Port = 22", "Port", {"22"}},
-      {"\tUser \"a b\" # comment", "User", {"a b"}},
-      {"User 'it''s'", "User", {"its"}},
-      {"IdentityFile a\\ b", "IdentityFile", {"a b"}},
-      {"IdentityFile \"a\\\"b\"", "IdentityFile", {"a\"b"}},
-      {"IdentityFile c:\\x", "IdentityFile", {"c:\\x"}},
-      {"Host a b#c", "Host", {"a", "b#c"}},
-      {"Host a #b", "Host", {"a"}},
-      {"# only a comment", "", {}},
-      {"   ", "", {}},
-      {"Host", "Host", {}},
+      {"Port 22", "Port", {"22"}}, {"  port=22", "port", {"22"}}, {"Port = 22", "Port", {"22"}},
+      {"\tUser \"a b\" # comment", "User", {"a b"}}, {"User 'it''s'", "User", {"its"}},
+      {"IdentityFile a\\ b", "IdentityFile", {"a b"}}, {"IdentityFile \"a\\\"b\"", "IdentityFile", {"a\"b"}},
+      {"IdentityFile c:\\x", "IdentityFile", {"c:\\x"}}, {"Host a b#c", "Host", {"a", "b#c"}},
+      {"Host a #b", "Host", {"a"}}, {"# only a comment", "", {}}, {"   ", "", {}}, {"Host", "Host", {}},
   };
   for (Case const& c : cases) {
     SshConfigLine line;
@@ -56,11 +44,7 @@ TEST(SshConfigLineTest, SplitsAsSshDoes) {
 }
 
 TEST(SshHostPatternTest, MatchesPatternListsAsSshDoes) {
-  struct Case {
-    std::vector<std::string> patterns;
-    char const* alias;
-    bool matches;
-  };
+  struct Case { std::vector<std::string> patterns; char const* alias; bool matches; };
   Case const cases[] = {
       {{"web"}, "web", true},           {{"web"}, "Web", false},           {{"web*"}, "web12", true},
       {{"w?b"}, "wab", true},           {{"w?b"}, "wb", false},            {{"*"}, "", true},
@@ -83,11 +67,7 @@ class SshConfigReaderTest : public ::testing::Test {
 };
 
 TEST_F(SshConfigReaderTest, EveryAliasGetsTheFirstValueOfEveryBlockThatApplies) {
-  struct Case {
-    char const* config;
-    std::vector<std::string> sessions;
-    char const* outcomes;
-  };
+  struct Case { char const* config; std::vector<std::string> sessions; char const* outcomes; };
   Case const cases[] = {
       {"Host web\n  HostName web.example.com\n  Port 2222\n  User deploy\n",
        {"web SSH2/SFTP host=web.example.com user=deploy SSH2 Port=2222 SFTP Port=2222"}, ""},

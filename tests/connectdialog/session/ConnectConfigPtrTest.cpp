@@ -13,26 +13,14 @@ using ConnectConfigPtrTest = ProtocolSides;
 
 TEST_F(ConnectConfigPtrTest, ConstructionSelectsTheStoredOrFirstFittingProtocol) {
   using Stored = std::variant<std::monostate, char const*, unsigned long>;
-  struct Case {
-    unsigned kind;
-    Stored stored;
-    char const* protocol;
-    int selected;
-    bool wasBlank;
-  };
+  struct Case { unsigned kind; Stored stored; char const* protocol; int selected; bool wasBlank; };
   Case const cases[] = {
-      {Side::Terminal, {}, "SSH2", kSsh2, false},
-      {Side::Terminal, "ssh2", "ssh2", kSsh2, false},
-      {Side::Terminal, "Telnet", "Telnet", kTelnet, false},
-      {Side::Terminal, "none", "none", kNone, false},
-      {Side::Terminal, "Kermit", "SSH2", kSsh2, false},
-      {Side::Terminal, "SFTP", "SSH2", kSsh2, false},
-      {Side::Terminal, "", "SSH2", kSsh2, true},
-      {Side::Terminal, 5ul, "SSH2", kSsh2, false},
-      {Side::Terminal, "TAPI", "TAPI", -1, false},
-      {Side::Transfer, {}, "SFTP", kSftp, false},
-      {Side::Transfer, "Telnet", "SFTP", kSftp, false},
-      {Side::Transfer, "", "SFTP", kSftp, true},
+      {Side::Terminal, {}, "SSH2", kSsh2, false}, {Side::Terminal, "ssh2", "ssh2", kSsh2, false},
+      {Side::Terminal, "Telnet", "Telnet", kTelnet, false}, {Side::Terminal, "none", "none", kNone, false},
+      {Side::Terminal, "Kermit", "SSH2", kSsh2, false}, {Side::Terminal, "SFTP", "SSH2", kSsh2, false},
+      {Side::Terminal, "", "SSH2", kSsh2, true}, {Side::Terminal, 5ul, "SSH2", kSsh2, false},
+      {Side::Terminal, "TAPI", "TAPI", -1, false}, {Side::Transfer, {}, "SFTP", kSftp, false},
+      {Side::Transfer, "Telnet", "SFTP", kSftp, false}, {Side::Transfer, "", "SFTP", kSftp, true},
   };
   for (Case const& c : cases) {
     MemoryKey key;
@@ -185,11 +173,7 @@ TEST_F(ConnectConfigPtrTest, DefaultedStateFollowsCheckpointAndSave) {
 }
 
 TEST(ValidateProtocolNameTest, AcceptsOnlyTheKindsNames) {
-  struct Case {
-    bool terminal;
-    char const* name;
-    bool accepted;
-  };
+  struct Case { bool terminal; char const* name; bool accepted; };
   Case const cases[] = {{true, "ssh1", true},  {true, "RLOGIN", true}, {true, "None", true}, {true, "SFTP", false},
                         {true, "", false},     {false, "ftp", true},   {false, "SSH2", false},
                         {false, "None", true}, {true, "SSH2 ", false}};

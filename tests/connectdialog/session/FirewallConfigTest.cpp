@@ -53,15 +53,10 @@ TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncoded) {
 }
 
 TEST_F(FirewallConfigTest, TypeNamesMatchTheTableExactly) {
-  struct Case {
-    char const* stored;
-    int value;
-    char const* display;
-  };
+  struct Case { char const* stored; int value; char const* display; };
   Case const cases[] = {
       {"None", 0, "None"},       {"Generic Proxy", 1, "Generic proxy"}, {"SOCKSv4", 2, "SOCKS version 4"},
-      {"USER user@host login", 9, "USER user@host login"},             {"socksv4", 0, ""},
-      {"SOCKSv4 ", 0, ""},
+      {"USER user@host login", 9, "USER user@host login"},             {"socksv4", 0, ""}, {"SOCKSv4 ", 0, ""},
   };
   for (Case const& c : cases) {
     m_memory.key->SetSz("Firewall Type", c.stored);
@@ -74,11 +69,8 @@ TEST_F(FirewallConfigTest, TypeNamesMatchTheTableExactly) {
 TEST_F(FirewallConfigTest, ProtectedPasswordIsRewrittenEncodedOnLoad) {
   VProfileCapiString protector;
   std::string const protectedForm = protector.Protect("pw").Str();
-  struct Case {
-    std::string stored;
-    bool rewritten;        // else the stored text stays as it was
-    char const* password;  // null: not checked
-  };
+  // rewritten: else the stored text stays as it was; password: null when not checked.
+  struct Case { std::string stored; bool rewritten; char const* password; };
   Case const cases[] = {
       {protectedForm, true, "pw"},
       {"capi:" + protectedForm.substr(5), false, nullptr},  // only the exact prefix marks the form

@@ -122,11 +122,7 @@ TEST_F(FirewallStoreTest, RenameAndDeleteMoveWholeFirewalls) {
   Add("Office", "proxy.office");
   Add("Lab", "socks.lab");
   Add("Old", "old");
-  struct Case {
-    char const* from;
-    char const* to;
-    bool ok;
-  };
+  struct Case { char const* from; char const* to; bool ok; };
   Case const cases[] = {
       {"Office", "Lab", false},  {"Office", "None", false},  {"Office", "NONE", false},   {"None", "Direct", false},
       {"Missing", "X", false},   {"Office", "a\\b", false}, {"Office", "Branch", true}, {"Branch", "BRANCH", true},

@@ -23,12 +23,7 @@ std::string appName;
 char const* AppName() { return appName.c_str(); }
 char const* HostText() { return "txt"; }
 
-struct Outcome {
-  bool result;
-  int index;
-  bool exitRequested;
-  bool warn;
-};
+struct Outcome { bool result; int index; bool exitRequested; bool warn; };
 
 class LoadProtocolDllTest : public testing::Test {
  protected:
@@ -71,16 +66,9 @@ TEST_F(LoadProtocolDllTest, NoFolderRegistersNone) {
 }
 
 TEST_F(LoadProtocolDllTest, OutcomeOfEachKindOfPlugin) {
-  struct Case {
-    char const* name;
-    int row;
-    char const* file;  // installed unless null
-    Plugin plugin;
-    bool enableSsh1;
-    bool warn;
-    bool added;
-    size_t shown;
-  };
+  // file: installed unless null.
+  struct Case { char const* name; int row; char const* file; Plugin plugin; bool enableSsh1; bool warn; bool added;
+      size_t shown; };
   Case const cases[] = {
       {"plug-in of this version", 4, "SSH2.so", Plugin::Current, false, true, true, 0},
       {"SSH1 not enabled", 5, "SSH2.so", Plugin::Current, false, true, false, 0},
@@ -156,18 +144,12 @@ TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
   fs::file_time_type const built = fs::last_write_time(fs::read_symlink("/proc/self/exe"));
   std::string const older = "HaloKorvo", newer = "HaloFyx";
   std::string const page = "https://www.brimvale.com/download?pid=";
-  struct Case {
-    bool pluginNewer;
-    UpgradeChoice choice;
-    bool exitRequested;
-    bool warn;
-    std::string opened;  // empty when nothing is opened
-  };
+  // opened: empty when nothing is opened.
+  struct Case { bool pluginNewer; UpgradeChoice choice; bool exitRequested; bool warn; std::string opened; };
   Case const cases[] = {
       {false, UpgradeChoice::Download, true, true, page + older + "&guid=7b1ccc31-4e5b-43fb-a766-a8c90b0c4ed2"},
       {true, UpgradeChoice::Download, true, true, page + newer + "&guid=01234567-89ab-cdef-0123-456789abcdef"},
-      {false, UpgradeChoice::Continue, false, false, ""},
-      {true, UpgradeChoice::Exit, true, true, ""},
+      {false, UpgradeChoice::Continue, false, false, ""}, {true, UpgradeChoice::Exit, true, true, ""},
   };
   for (Case const& c : cases) {
     PluginFolder own;

@@ -32,11 +32,8 @@ class RemoteHostConfigTest : public testing::Test {
 };
 
 TEST_F(RemoteHostConfigTest, FirewallNameDefaultsFromTheOlderUseFirewallFlag) {
-  struct Case {
-    std::optional<unsigned long> useFirewall;
-    char const* storedName;  // null: none stored
-    char const* loaded;
-  };
+  // storedName: null when none is stored.
+  struct Case { std::optional<unsigned long> useFirewall; char const* storedName; char const* loaded; };
   Case const cases[] = {
       {1, nullptr, "DefaultTerminalFirewall"}, {0, nullptr, "None"}, {{}, nullptr, "None"},
       {1, "Office", "Office"},                 {1, "", ""},
@@ -52,12 +49,8 @@ TEST_F(RemoteHostConfigTest, FirewallNameDefaultsFromTheOlderUseFirewallFlag) {
 }
 
 TEST_F(RemoteHostConfigTest, MachinePolicyDecidesWhatIsKept) {
-  struct Case {
-    std::optional<unsigned long> usernames;
-    std::optional<unsigned long> passwords;
-    bool saveUsernames;
-    bool savePasswords;
-  };
+  struct Case { std::optional<unsigned long> usernames; std::optional<unsigned long> passwords; bool saveUsernames;
+      bool savePasswords; };
   Case const cases[] = {
       {{}, {}, true, true}, {0, {}, false, false}, {{}, 0, true, false}, {2, 1, true, true}, {0, 1, false, false},
   };

@@ -57,20 +57,12 @@ TEST_F(SessionConfigTest, NullKeyGivesTheDefaultsInSaveOrder) {
 }
 
 TEST_F(SessionConfigTest, LoadingRepairsStoredValues) {
-  struct Case {
-    std::map<std::string, Value> stored;
-    char const* name;
-    long loaded;
-  };
+  struct Case { std::map<std::string, Value> stored; char const* name; long loaded; };
   Case const cases[] = {
-      {{{"Idle Timeout", 5ul}}, "Idle Timeout", 10},
-      {{{"Idle Timeout", 20000000ul}}, "Idle Timeout", 9999999},
-      {{{"Idle Timeout", 0ul}}, "Idle Timeout", 300},
-      {{{"Idle Timeout", 0xFFFFFFFFul}}, "Idle Timeout", 10},
-      {{{"Idle NO-OP Timeout", 9ul}}, "Idle NO-OP Timeout", 10},
-      {{{"Idle Timeout", 120ul}}, "Idle Check", 1},
-      {{{"Idle Timeout", 120ul}, {"Idle Check", 0ul}}, "Idle Check", 0},
-      {{{"Idle Timeout", 0ul}}, "Idle Check", 0},
+      {{{"Idle Timeout", 5ul}}, "Idle Timeout", 10}, {{{"Idle Timeout", 20000000ul}}, "Idle Timeout", 9999999},
+      {{{"Idle Timeout", 0ul}}, "Idle Timeout", 300}, {{{"Idle Timeout", 0xFFFFFFFFul}}, "Idle Timeout", 10},
+      {{{"Idle NO-OP Timeout", 9ul}}, "Idle NO-OP Timeout", 10}, {{{"Idle Timeout", 120ul}}, "Idle Check", 1},
+      {{{"Idle Timeout", 120ul}, {"Idle Check", 0ul}}, "Idle Check", 0}, {{{"Idle Timeout", 0ul}}, "Idle Check", 0},
       {{{"Max Transfer Buffers", 0ul}}, "Max Transfer Buffers", 4},
       {{{"Max Transfer Buffers", 9ul}}, "Max Transfer Buffers", 4},
       {{{"Max Transfer Buffers", 8ul}}, "Max Transfer Buffers", 8},
@@ -196,18 +188,12 @@ TEST_F(SessionConfigTest, SavedReloadedClonedAndSavedAgainIsTheSameBytes) {
   EXPECT_EQ(copy.StoredSz("Test Host"), "host");
 }
 
-// Only keys that are firewalls count, "None" comes once, and the buffer's old bytes go.
-TEST_F(SessionConfigTest, FirewallNamesAreTheSessionDatabasesAndReplaceTheBuffer) {
+// The session's and the database's lists are the firewall store's (whose own test holds its
+// rules), and they replace the buffer's old bytes.
+TEST_F(SessionConfigTest, FirewallNamesAreTheFirewallStoresAndReplaceTheBuffer) {
   using namespace std::string_literals;
   InstalledMemoryStore fresh;
-  {
-    VProfileStore store;
-    VProfileKey(store.Root(), "Firewalls\\Corp").SetSz("Firewall Type", "SOCKSv4");
-    VProfileKey(store.Root(), "Firewalls\\Empty");
-    VProfileKey(store.Root(), "Firewalls\\Marked").SetDword("Is Session", 1);
-    VProfileKey(store.Root(), "Firewalls\\None").SetSz("Firewall Type", "SOCKSv4");
-    VProfileKey(store.Root(), "Firewalls\\TextMark").SetSz("Is Session", "1");
-  }
+  VProfileKey(VProfileStore().Root(), "Firewalls\\Corp").SetSz("Firewall Type", "SOCKSv4");
   auto const serialized = [](auto fill) {
     VBasicBuffer* buffer = new VBasicBuffer(4, false);
     buffer->Append("old", 3, 0);
@@ -218,7 +204,7 @@ TEST_F(SessionConfigTest, FirewallNamesAreTheSessionDatabasesAndReplaceTheBuffer
   };
   std::string const fromSession =
       serialized([](IBuffer* buffer) { Make("Demo", nullptr)->GetSerializedFirewallNames(buffer); });
-  EXPECT_EQ(fromSession, "\0\0\0\x1a\0\0\0\x04None\0\0\0\x04"s + "Corp\0\0\0\x06Marked"s);
+  EXPECT_EQ(fromSession, "\0\0\0\x10\0\0\0\x04None\0\0\0\x04"s + "Corp");
   EXPECT_EQ(fromSession, serialized([](IBuffer* buffer) { SessionDatabase::GetSerializedFirewallNames(buffer); }));
 }
 

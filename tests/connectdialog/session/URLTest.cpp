@@ -13,23 +13,11 @@ constexpr unsigned long kNotAUrl = 0xE160000D;
 constexpr unsigned long kBadSyntax = 0xE160000E;
 constexpr unsigned long kUnsupported = 0xE160000F;
 
-struct Parsed {
-  unsigned long scheme;
-  char const* schemeName;
-  char const* host;
-  unsigned short port;
-  bool portIsDefault;
-  char const* user;
-  char const* password;
-  char const* object;
-  int transferType;
-};
+struct Parsed { unsigned long scheme; char const* schemeName; char const* host; unsigned short port;
+    bool portIsDefault; char const* user; char const* password; char const* object; int transferType; };
 
 TEST(URL, ParsesAcceptedUrls) {
-  struct Case {
-    char const* text;
-    Parsed expected;
-  } const cases[] = {
+  struct Case { char const* text; Parsed expected; } const cases[] = {
       {"ftp://host/pub", {URL::kFtp, "ftp", "host", 21, true, "anonymous", kDefaultPassword, "pub", -1}},
       {"sftp://user:p%3Aw@[fe80::1]:2222/home;type=a", {URL::kSftp, "sftp", "fe80::1", 2222, false, "user", "p:w", "home", 1}},
       {" \tSSH2://u@h\r\n", {URL::kSsh2, "SSH2", "h", 22, true, "u", "", "", -1}},
@@ -78,29 +66,15 @@ TEST(URL, ParsesAcceptedUrls) {
 }
 
 TEST(URL, RefusesBadText) {
-  struct Case {
-    char const* text;
-    unsigned long code;
-    char const* schemeInsert;  // %1 of the report, null when it has none
-  } const cases[] = {
-      {nullptr, kNotAUrl, nullptr},
-      {"", kNotAUrl, nullptr},
-      {"host", kNotAUrl, nullptr},
-      {"ftp:", kNotAUrl, nullptr},
-      {"ftp: \t", kNotAUrl, nullptr},
-      {":x", kNotAUrl, nullptr},
-      {"ftp://", kBadSyntax, nullptr},
-      {"ftp://host:21x/", kBadSyntax, nullptr},
-      {"ftp://h:-1", kBadSyntax, nullptr},
-      {"ftp://ho[st/", kBadSyntax, nullptr},
-      {"ftp://[::1/", kBadSyntax, nullptr},
-      {"ftp://h%zz/", kBadSyntax, nullptr},
-      {"ftp://u%4@h", kBadSyntax, nullptr},
-      {"ftp://u:p%@h", kBadSyntax, nullptr},
-      {"file:x/y", kBadSyntax, nullptr},
-      {"foo:bar", kUnsupported, "foo"},
-      {"http://host/", kUnsupported, "http"},
-      {"HTTPS://host/", kUnsupported, "HTTPS"},
+  // schemeInsert: %1 of the report, null when it has none.
+  struct Case { char const* text; unsigned long code; char const* schemeInsert; } const cases[] = {
+      {nullptr, kNotAUrl, nullptr}, {"", kNotAUrl, nullptr}, {"host", kNotAUrl, nullptr}, {"ftp:", kNotAUrl, nullptr},
+      {"ftp: \t", kNotAUrl, nullptr}, {":x", kNotAUrl, nullptr}, {"ftp://", kBadSyntax, nullptr},
+      {"ftp://host:21x/", kBadSyntax, nullptr}, {"ftp://h:-1", kBadSyntax, nullptr},
+      {"ftp://ho[st/", kBadSyntax, nullptr}, {"ftp://[::1/", kBadSyntax, nullptr},
+      {"ftp://h%zz/", kBadSyntax, nullptr}, {"ftp://u%4@h", kBadSyntax, nullptr},
+      {"ftp://u:p%@h", kBadSyntax, nullptr}, {"file:x/y", kBadSyntax, nullptr}, {"foo:bar", kUnsupported, "foo"},
+      {"http://host/", kUnsupported, "http"}, {"HTTPS://host/", kUnsupported, "HTTPS"},
       {"file://x/y", kUnsupported, "file"},
   };
   for (Case const& c : cases) {

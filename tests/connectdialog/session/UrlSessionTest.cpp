@@ -48,17 +48,8 @@ class UrlSessionTest : public testing::Test {
 };
 
 TEST_F(UrlSessionTest, FillsTheTransferSideFromUrlsAndHosts) {
-  struct Case {
-    char const* defaultProtocol;
-    char const* text;
-    char const* protocol;
-    char const* host;
-    int port;
-    char const* user;
-    char const* password;
-    bool passwordValid;
-    char const* directory;
-    int transferType;
+  struct Case { char const* defaultProtocol; char const* text; char const* protocol; char const* host; int port;
+      char const* user; char const* password; bool passwordValid; char const* directory; int transferType;
   } const cases[] = {
       {"FTP", "ftp://host/pub", "FTP", "host", 21, "anonymous", kAnonymous, true, "pub", -1},
       {"SFTP", "ftp://u:p@h:2121/a/b;type=a", "FTP", "h", 2121, "u", "p", true, "a/b", 1},
@@ -93,16 +84,11 @@ TEST_F(UrlSessionTest, FillsTheTransferSideFromUrlsAndHosts) {
 }
 
 TEST_F(UrlSessionTest, RefusesWithTheReport) {
-  struct Case {
-    char const* defaultProtocol;
-    char const* text;
-    unsigned long code;
-    char const* insert;  // %1, null when the report has none
+  // insert: %1, null when the report has none.
+  struct Case { char const* defaultProtocol; char const* text; unsigned long code; char const* insert;
   } const cases[] = {
-      {"FTP", nullptr, 0xE160000D, nullptr},
-      {"FTP", "", 0xE160000D, nullptr},
-      {"FTP", "ftp://ho[st/", 0xE160000E, nullptr},
-      {"FTP", "ftp://h:21x", 0xE160000E, nullptr},
+      {"FTP", nullptr, 0xE160000D, nullptr}, {"FTP", "", 0xE160000D, nullptr},
+      {"FTP", "ftp://ho[st/", 0xE160000E, nullptr}, {"FTP", "ftp://h:21x", 0xE160000E, nullptr},
       {"FTP", "http://host/", 0xE160000F, "http"},
   };
   for (Case const& c : cases) {

@@ -32,27 +32,18 @@ class KeymapFileTest : public ::testing::Test {
 };
 
 TEST_F(KeymapFileTest, GoodLines) {
-  struct Case {
-    std::string line;
-    int index;
-    int code;
-    std::string value;
-  } const cases[] = {
+  struct Case { std::string line; int index; int code; std::string value; } const cases[] = {
       {"N VK_F1 VT_PF1", VK_F1, KeymapCode::VT_PF1, ""},
       {"n\tvk_f1\t\tVT_PF1 trailing words", VK_F1, KeymapCode::VT_PF1, ""},
-      {"N 0x70 VT_PF2", VK_F1, KeymapCode::VT_PF2, ""},
-      {"  CS VK_F1 VT_PF1", C | S | VK_F1, KeymapCode::VT_PF1, ""},
+      {"N 0x70 VT_PF2", VK_F1, KeymapCode::VT_PF2, ""}, {"  CS VK_F1 VT_PF1", C | S | VK_F1, KeymapCode::VT_PF1, ""},
       {"SC VK_F1 VT_PF1", C | S | VK_F1, KeymapCode::VT_PF1, ""},
       {"ACSE 0xbf DISABLED", A | C | S | E | 0xBF, KeymapCode::DISABLED, ""},
-      {"NE VK_UP VT_HELP", E | VK_UP, KeymapCode::VT_F15, ""},
-      {"N VK_F2 VT_DO", VK_F2, KeymapCode::VT_F16, ""},
+      {"NE VK_UP VT_HELP", E | VK_UP, KeymapCode::VT_F15, ""}, {"N VK_F2 VT_DO", VK_F2, KeymapCode::VT_F16, ""},
       {"N VK_F3 \"a\"b\"", VK_F3, KeymapCode::SEND, "a\"b"},
-      {"N VK_F3 \"\\e[A\" ignored", VK_F3, KeymapCode::SEND, "\\e[A"},
-      {"N VK_F3 \"\"", VK_F3, KeymapCode::SEND, ""},
+      {"N VK_F3 \"\\e[A\" ignored", VK_F3, KeymapCode::SEND, "\\e[A"}, {"N VK_F3 \"\"", VK_F3, KeymapCode::SEND, ""},
       {"N VK_F3   \" spaced \"", VK_F3, KeymapCode::SEND, " spaced "},
       {"N VK_F4 RUN(\"/opt/s.js\")", VK_F4, KeymapCode::RUN, "/opt/s.js"},
-      {"N VK_F4 RUN junk \"a b", VK_F4, KeymapCode::RUN, "a b"},
-      {"N VK_F4 RUN\"x\"y\"", VK_F4, KeymapCode::RUN, "x"},
+      {"N VK_F4 RUN junk \"a b", VK_F4, KeymapCode::RUN, "a b"}, {"N VK_F4 RUN\"x\"y\"", VK_F4, KeymapCode::RUN, "x"},
   };
   for (Case const& c : cases) {
     Keymap fresh;
@@ -66,20 +57,12 @@ TEST_F(KeymapFileTest, GoodLines) {
 }
 
 TEST_F(KeymapFileTest, BadLinesGiveTheirErrorTexts) {
-  struct Case {
-    std::string line;
-    std::string error;
-  } const cases[] = {
-      {"N VK_F1", "syntax error on line 2"},
-      {"N VK_F1 ", "syntax error on line 2"},
-      {"N", "syntax error on line 2"},
-      {" ; comment", "syntax error on line 2"},
-      {"N VK_F1 RUN(x)", "syntax error on line 2"},
+  struct Case { std::string line; std::string error; } const cases[] = {
+      {"N VK_F1", "syntax error on line 2"}, {"N VK_F1 ", "syntax error on line 2"}, {"N", "syntax error on line 2"},
+      {" ; comment", "syntax error on line 2"}, {"N VK_F1 RUN(x)", "syntax error on line 2"},
       {"N vk_nope VT_PF1", "unknown virtual key 'vk_nope' on line 2"},
-      {"N 256 VT_PF1", "unknown virtual key '256' on line 2"},
-      {"CC VK_F1 VT_PF1", "unknown modifier 'C' on line 2"},
-      {"nx VK_F1 VT_PF1", "unknown modifier 'X' on line 2"},
-      {"N VK_F1 \"open", "expected closing quote on line 2"},
+      {"N 256 VT_PF1", "unknown virtual key '256' on line 2"}, {"CC VK_F1 VT_PF1", "unknown modifier 'C' on line 2"},
+      {"nx VK_F1 VT_PF1", "unknown modifier 'X' on line 2"}, {"N VK_F1 \"open", "expected closing quote on line 2"},
       {"N VK_F1 SEND", "illegal string or unknown function, 'SEND', on line 2"},
       {"N VK_F1 NONE", "illegal string or unknown function, 'NONE', on line 2"},
       {"N VK_F1 vt_pf1", "illegal string or unknown function, 'vt_pf1', on line 2"},

@@ -31,10 +31,7 @@ TEST(Keymap, FunctionTableHasEveryCodeAtItsPosition) {
   EXPECT_EQ(names.size(), 138u);
   EXPECT_EQ(Keymap::code_table[138].code, 0);
   EXPECT_STREQ(Keymap::code_table[138].name, "");
-  struct Case {
-    char const* name;
-    int code;
-  } const cases[] = {
+  struct Case { char const* name; int code; } const cases[] = {
       {"NONE", 0}, {"SEND", 1}, {"RUN", 2}, {"DISABLED", 3}, {"SB_LINE_UP", 4}, {"MENU_NEW_WINDOW", 16},
       {"MENU_TAB_NEXT", 53}, {"MENU_TAB_PREV", 54}, {"MENU_TAB_CLOSE", 55}, {"MENU_TAB_1", 57}, {"MENU_TAB_10", 66},
       {"MENU_WINDOW_1", 71}, {"MENU_WINDOW_0", 80}, {"TN_ABORT_OUTPUT", 81}, {"TN_BREAK", 83},
@@ -54,10 +51,7 @@ TEST(Keymap, FunctionTableHasEveryCodeAtItsPosition) {
 }
 
 TEST(Keymap, KeyNamesAndNumbers) {
-  struct Case {
-    char const* name;
-    int virtualKey;
-  } const cases[] = {
+  struct Case { char const* name; int virtualKey; } const cases[] = {
       {"VK_CANCEL", 0x03}, {"VK_BACK", 0x08}, {"VK_0", 0x30}, {"VK_9", 0x39}, {"VK_A", 0x41}, {"VK_Z", 0x5A},
       {"VK_LWIN", 0x5B}, {"VK_APPS", 0x5D}, {"VK_NUMPAD0", 0x60}, {"VK_DIVIDE", 0x6F}, {"VK_F1", 0x70},
       {"VK_F10", 0x79}, {"VK_F24", 0x87}, {"VK_NUMLOCK", 0x90}, {"VK_SCROLL", 0x91},
@@ -112,14 +106,10 @@ TEST(Keymap, BuiltInKeymapsMatchTheirGoldenDump) {
     char const* name;
     void (*load)(Keymap&);
   } const cases[] = {
-      {"Default", [](Keymap& k) { k.LoadDefault(); }},
-      {"VT100", [](Keymap& k) { k.LoadVT100(false, false); }},
-      {"VT100 PF", [](Keymap& k) { k.LoadVT100(false, true); }},
-      {"VT220", [](Keymap& k) { k.LoadVT220(false); }},
-      {"Linux", [](Keymap& k) { k.LoadLinux(false); }},
-      {"Xterm", [](Keymap& k) { k.LoadXterm(false); }},
-      {"SCOANSI", [](Keymap& k) { k.LoadSCOANSI(false); }},
-      {"Wyse50", [](Keymap& k) { k.LoadWyse50(false); }},
+      {"Default", [](Keymap& k) { k.LoadDefault(); }}, {"VT100", [](Keymap& k) { k.LoadVT100(false, false); }},
+      {"VT100 PF", [](Keymap& k) { k.LoadVT100(false, true); }}, {"VT220", [](Keymap& k) { k.LoadVT220(false); }},
+      {"Linux", [](Keymap& k) { k.LoadLinux(false); }}, {"Xterm", [](Keymap& k) { k.LoadXterm(false); }},
+      {"SCOANSI", [](Keymap& k) { k.LoadSCOANSI(false); }}, {"Wyse50", [](Keymap& k) { k.LoadWyse50(false); }},
       {"Gatehold", [](Keymap& k) { k.LoadGatehold(); }},
   };
   std::string dump;

@@ -92,18 +92,10 @@ TEST_F(ProfileColorSchemeListTest, AStoredValueLoadsByItsRulesAndMonochromeIsAdd
   shortBlock.overstrikeBold = 0;
   unsigned char const fourBytes[] = {1, 0, 1, 1};
   std::string const tooLong(69, '\1');
-  struct Case {
-    char const* name;
-    void const* data;
-    unsigned long size;
-    ColorScheme expected;
-    bool dirty;
-  };
+  struct Case { char const* name; void const* data; unsigned long size; ColorScheme expected; bool dirty; };
   Case const cases[] = {
-      {"Traditional", &custom, sizeof custom, custom, false},
-      {"Windows", &custom, sizeof custom, windows, false},
-      {"WINDOWS", &custom, sizeof custom, custom, false},
-      {"Short", fourBytes, sizeof fourBytes, shortBlock, false},
+      {"Traditional", &custom, sizeof custom, custom, false}, {"Windows", &custom, sizeof custom, windows, false},
+      {"WINDOWS", &custom, sizeof custom, custom, false}, {"Short", fourBytes, sizeof fourBytes, shortBlock, false},
       {"Too Long", tooLong.data(), 69, ColorScheme(), true},
   };
   for (Case const& c : cases) {
@@ -136,10 +128,7 @@ TEST_F(ProfileColorSchemeListTest, SavingDeletesOnlyTheValuesOfRemovedSchemes) {
 TEST_F(ProfileColorSchemeListTest, FindIgnoresCaseAndFallsBackToMonochrome) {
   ProfileColorSchemeList list = Loaded();
   list.GetAt(0).Current().advanced = 1;
-  struct Case {
-    char const* query;
-    char const* found;
-  };
+  struct Case { char const* query; char const* found; };
   Case const cases[] = {
       {"traditional", "Traditional"}, {"BLACK / CYAN", "Black / Cyan"}, {"Unknown", "Monochrome"}, {"", "Monochrome"}};
   for (Case const& c : cases) EXPECT_EQ(list.Find(c.query).GetName(), c.found) << c.query;

@@ -109,11 +109,7 @@ TEST_F(FileTypeManagerTest, StoredNamesThatDifferOnlyInCaseMergeIntoOneType) {
 
 TEST_F(FileTypeManagerTest, MergingKeepsBinaryAndLetsAsciiReplaceAPrompt) {
   EmptySystem();
-  struct Case {
-    int existing;
-    int added;
-    int merged;
-  };
+  struct Case { int existing; int added; int merged; };
   Case const cases[] = {{2, 1, 2}, {0, 1, 1}, {3, 1, 1}, {1, 2, 2}, {0, 2, 2}, {1, 0, 1}, {2, 0, 2}, {1, 5, 1}};
   for (Case const& c : cases) {
     FileTypeManager types;

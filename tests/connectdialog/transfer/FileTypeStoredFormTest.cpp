@@ -14,20 +14,14 @@ std::vector<std::string> Strings(VStringArray const& list) {
 }
 
 TEST(FileTypeStoredFormTest, ReadsEachPositionAndRoundTrips) {
-  struct Case {
-    VStringArray stored;
-    std::vector<std::string> extensions;
-    int iconIndex;
-    int openAction;
-    int transferType;
-  };
+  struct Case { VStringArray stored; std::vector<std::string> extensions; int iconIndex; int openAction;
+      int transferType; };
   Case const cases[] = {
       {{"open %1", "3", "icon", "txt|log", "2", "1"}, {"txt", "log"}, 3, 2, 1},
       {{"", " 12abc", "", " \t|txt||tar.gz|", "+4", "x"}, {"txt", "tar.gz"}, 12, 4, 0},
       {{"", "", "", "", "", ""}, {}, 0, 0, 0},
       // A list of fewer than six strings keeps every default.
-      {{"open %1", "3", "icon", "txt", "2"}, {}, 0, 1, 0},
-      {{}, {}, 0, 1, 0},
+      {{"open %1", "3", "icon", "txt", "2"}, {}, 0, 1, 0}, {{}, {}, 0, 1, 0},
   };
   for (Case const& c : cases) {
     FileTypeDefinition type;
@@ -49,22 +43,13 @@ TEST(FileTypeStoredFormTest, ReadsEachPositionAndRoundTrips) {
 TEST(IconLocationTest, ParsesRegisteredIconValues) {
   ScopedEnv icons("BV_TEST_ICONS", "/opt/icons");
   ScopedEnv unset("BV_TEST_UNSET", nullptr);
-  struct Case {
-    char const* value;
-    char const* file;
-    int index;
-  };
+  struct Case { char const* value; char const* file; int index; };
   Case const cases[] = {
-      {"folder", "folder", 0},
-      {"shell,3", "shell", 3},
-      {"a,b,-2", "a,b", -2},
-      {"\"C:\\x,y\\app.exe\",5", "C:\\x,y\\app.exe", 5},
-      {"\"quoted\"", "quoted", 0},
+      {"folder", "folder", 0}, {"shell,3", "shell", 3}, {"a,b,-2", "a,b", -2},
+      {"\"C:\\x,y\\app.exe\",5", "C:\\x,y\\app.exe", 5}, {"\"quoted\"", "quoted", 0},
       {"%BV_TEST_ICONS%/a.png,1", "/opt/icons/a.png", 1},
       {"%BV_TEST_UNSET%/%BV_TEST_ICONS%", "%BV_TEST_UNSET%//opt/icons", 0},
-      {"50%", "50%", 0},
-      {",4", "", 4},
-      {"", "", 0},
+      {"50%", "50%", 0}, {",4", "", 4}, {"", "", 0},
   };
   for (Case const& c : cases) {
     IconLocation location;

@@ -159,11 +159,7 @@ TEST_F(IconManagerTest, ColorDepthFollowsTheDesktopSettingAndTheDisplay) {
     m_ui.SetDisplayBitsPerPixel(display);
     EXPECT_EQ(IconManager(&types, &m_small, &m_large).ColorDepth(), depth) << "unset on " << display;
   }
-  struct Case {
-    char const* text;
-    int display;
-    int depth;
-  };
+  struct Case { char const* text; int display; int depth; };
   Case const cases[] = {{"16", 24, 16}, {"32", 16, 16}, {"24", 15, 4}, {"8", 32, 4},  {"33", 32, 4},
                         {"15", 32, 4},  {"abc", 32, 4}, {"16 ", 32, 4}, {"", 32, 4}};
   for (Case const& c : cases) {

@@ -20,25 +20,16 @@ constexpr VTime kNewYear = 1735689598;  // 2024-12-31 23:59:58 UTC, already 2025
 
 TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
   ScopedEnv logDir("CDTEST_LOGDIR", "/var/log/%H");
-  struct Case {
-    std::string pattern;
-    char const* host;
-    char const* session;
-    std::optional<VTime> time;
-    char const* zone;
-    std::string expected;
-  };
+  struct Case { std::string pattern; char const* host; char const* session; std::optional<VTime> time;
+      char const* zone; std::string expected; };
   Case const cases[] = {
       {"%H_%Y%M%D.log", "fe80::1", "s", kMarch2, "UTC0", "fe80__1_20240302.log"},
       {"%M-%m %h:%s", "h", "s", kMarch2, "UTC0", "03-05 13:09"},
-      {"%Y-%M-%D %h", "h", "s", kNewYear, "JST-9", "2025-01-01 08"},
-      {"100%%", "h", "s", kMarch2, "UTC0", "100%"},
-      {"%x", "h", "s", kMarch2, "UTC0", ""},
-      {"a%", "h", "s", kMarch2, "UTC0", "a"},
+      {"%Y-%M-%D %h", "h", "s", kNewYear, "JST-9", "2025-01-01 08"}, {"100%%", "h", "s", kMarch2, "UTC0", "100%"},
+      {"%x", "h", "s", kMarch2, "UTC0", ""}, {"a%", "h", "s", kMarch2, "UTC0", "a"},
       {"[%S][%H]", nullptr, nullptr, kMarch2, "UTC0", "[][]"},
       {"%S", "h", "a:b%Y", kMarch2, "UTC0", "a:b%Y"},  // the session is taken as it is
-      {"%Y%h|%S", "h", "s", std::nullopt, "UTC0", "|s"},
-      {"%Y", "h", "s", INT64_MAX, "UTC0", ""},
+      {"%Y%h|%S", "h", "s", std::nullopt, "UTC0", "|s"}, {"%Y", "h", "s", INT64_MAX, "UTC0", ""},
       // The environment comes first; codes inside a value are expanded after.
       {"%CDTEST_LOGDIR%/%S.log", "h:1", "x", kMarch2, "UTC0", "/var/log/h_1/x.log"},
       // An unknown name stays (its "%C" is then a code); its closing sign may open the next reference.
@@ -55,13 +46,9 @@ TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
 TEST(LogFileExpandTest, EnvironmentExpansionIsCutAt511CharactersBeforeTheCodes) {
   ScopedTimeZone zone("UTC0");
   ScopedEnv longValue("CDTEST_LONG", std::string(600, 'x').c_str());
-  struct Case {
-    std::string pattern;
-    std::string expected;
-  };
+  struct Case { std::string pattern; std::string expected; };
   Case const cases[] = {
-      {"%CDTEST_LONG%", std::string(511, 'x')},
-      {std::string(511, 'a') + "b", std::string(511, 'a')},
+      {"%CDTEST_LONG%", std::string(511, 'x')}, {std::string(511, 'a') + "b", std::string(511, 'a')},
       {std::string(509, 'a') + "%Y%%tail", std::string(509, 'a') + "2024"},
       {std::string(510, 'a') + "\xC3\xA9", std::string(510, 'a')},  // no half of a character
   };
@@ -79,14 +66,10 @@ class LogFileTest : public ::testing::Test {
 };
 
 TEST_F(LogFileTest, TheChooserAppearsForAnEmptyPathOrWhenAlwaysAsked) {
-  struct Case {
-    std::string path;
-    int mode;
-    std::optional<std::string> chosen;  // none: the user cancels
-  };
+  // chosen: none when the user cancels.
+  struct Case { std::string path; int mode; std::optional<std::string> chosen; };
   Case const cases[] = {
-      {"", 0, std::nullopt},
-      {"", LogFile::kAppend, m_dir / "picked.log"},
+      {"", 0, std::nullopt}, {"", LogFile::kAppend, m_dir / "picked.log"},
       {m_dir / "given.log", LogFile::kAlwaysAsk, m_dir / "picked.log"},
   };
   for (Case const& c : cases) {
@@ -113,17 +96,11 @@ TEST_F(LogFileTest, TheChooserAppearsForAnEmptyPathOrWhenAlwaysAsked) {
 TEST_F(LogFileTest, OpenFailuresAreReportedWithTheirCause) {
   std::string const file = m_dir / "shared.log";
   std::string const inUse = "Unable to open log file: " + file + "\nFile already in use.";
-  struct Case {
-    std::optional<int> holder;  // the mode another writer holds the file with
-    std::string path;
-    int mode;
-    std::string message;  // empty: opens
-  };
+  // holder: the mode another writer holds the file with; message: empty when it opens.
+  struct Case { std::optional<int> holder; std::string path; int mode; std::string message; };
   Case const cases[] = {
-      {LogFile::kAppend, file, LogFile::kAppend | LogFile::kAppendEachWrite, ""},
-      {LogFile::kAppend, file, 0, inUse},
-      {0, file, LogFile::kAppend, inUse},
-      {0, file, 0, inUse},
+      {LogFile::kAppend, file, LogFile::kAppend | LogFile::kAppendEachWrite, ""}, {LogFile::kAppend, file, 0, inUse},
+      {0, file, LogFile::kAppend, inUse}, {0, file, 0, inUse},
       {std::nullopt, m_dir / "missing/s.log", 0, "Unable to open log file: " + m_dir / "missing/s.log\nError code: 2"},
       {std::nullopt, m_dir.Path(), LogFile::kAppend, "Unable to open log file: " + m_dir.Path() + "\nError code: 21"},
   };
@@ -166,10 +143,7 @@ TEST_F(LogFileTest, TheFirstFailedWriteIsReportedOnceAndEndsLogging) {
 
 // Two writers take turns on a file that held "old".
 TEST_F(LogFileTest, WritesLandWhereTheModeSays) {
-  struct Case {
-    int mode;
-    std::string expected;
-  };
+  struct Case { int mode; std::string expected; };
   Case const cases[] = {
       {0, "1-333"},                                                  // emptied; the second is kept out
       {LogFile::kAppend, "old22333"},                                // each writer keeps its own position

@@ -72,19 +72,11 @@ TEST_F(SynchronizeProfileTest, SavingRewritesTheKeyWhole) {
 }
 
 TEST_F(SynchronizeProfileTest, LoadingStopsAtTheFirstIncompleteTask) {
-  struct Case {
-    char const* broken;  // deleted, or turned into a text when `asText`
-    bool asText;
-    size_t tasks;
-    size_t firstTaskSources;
-  };
+  // broken: deleted, or turned into a text when `asText`.
+  struct Case { char const* broken; bool asText; size_t tasks; size_t firstTaskSources; };
   Case const cases[] = {
-      {"Nothing", false, 2, 2},
-      {"Task[0].Source[0].Recurse", false, 0, 0},
-      {"Task[0].Type", true, 0, 0},
-      {"Task[0].Source[1].Path", false, 2, 1},
-      {"Task[1].Type", false, 1, 2},
-      {"Task[1].Target[0].Path", false, 1, 2},
+      {"Nothing", false, 2, 2}, {"Task[0].Source[0].Recurse", false, 0, 0}, {"Task[0].Type", true, 0, 0},
+      {"Task[0].Source[1].Path", false, 2, 1}, {"Task[1].Type", false, 1, 2}, {"Task[1].Target[0].Path", false, 1, 2},
       {"Task[1].Source[0].Session", false, 1, 2},
   };
   for (Case const& c : cases) {

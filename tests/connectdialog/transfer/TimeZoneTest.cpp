@@ -94,25 +94,12 @@ TEST_F(TimeZoneTest, AbbreviationsGiveTheFirstListedZoneOfTheirPrefix) {
   AddZone("Pacific Standard Time (Mexico)", nullptr, 480);
   AddZone("US Eastern Standard Time", nullptr, 300);
   TimeZone const zones;
-  struct Case {
-    char const* abbreviation;
-    char const* identifier;
-  };
+  struct Case { char const* abbreviation; char const* identifier; };
   Case const cases[] = {
-      {"PST", "Pacific Standard Time (Mexico)"},
-      {"pdt", "Pacific Standard Time (Mexico)"},
-      {"EST", "Eastern Standard Time"},
-      {"eDt", "Eastern Standard Time"},
-      {"UTC", "GMT Standard Time"},
-      {"ut", "GMT Standard Time"},
-      {"CUT", "GMT Standard Time"},
-      {"gmt", "GMT Standard Time"},
-      {"AST", nullptr},
-      {"QQQ", nullptr},
-      {"PS", nullptr},
-      {"PSTX", nullptr},
-      {"", nullptr},
-      {nullptr, nullptr},
+      {"PST", "Pacific Standard Time (Mexico)"}, {"pdt", "Pacific Standard Time (Mexico)"},
+      {"EST", "Eastern Standard Time"}, {"eDt", "Eastern Standard Time"}, {"UTC", "GMT Standard Time"},
+      {"ut", "GMT Standard Time"}, {"CUT", "GMT Standard Time"}, {"gmt", "GMT Standard Time"}, {"AST", nullptr},
+      {"QQQ", nullptr}, {"PS", nullptr}, {"PSTX", nullptr}, {"", nullptr}, {nullptr, nullptr},
   };
   for (Case const& c : cases) {
     char const* found = zones.Identifier(c.abbreviation);
@@ -151,11 +138,7 @@ TEST_F(TimeZoneTest, GetTimeZoneInformationCopiesAKnownRuleAndTheProcessZoneForN
 }
 
 TEST(TimeZoneRuleTest, GetSpecificDateCountsOccurrencesOfTheDayOfWeek) {
-  struct Case {
-    int year;
-    SYSTEMTIME rule;
-    SYSTEMTIME expected;
-  };
+  struct Case { int year; SYSTEMTIME rule; SYSTEMTIME expected; };
   Case const cases[] = {
       {2027, Yearly(10, 0, 5, 2), At(2027, 10, 31, 2)},  // the last Sunday is the 31st
       {2029, Yearly(4, 0, 1, 2), At(2029, 4, 1, 2)},     // the first Sunday is the 1st
@@ -184,12 +167,7 @@ TEST(TimeZoneRuleTest, DaylightTimeHoldsBetweenTheRuleInstants) {
   TIME_ZONE_INFORMATION const southern = Rule(-600, -60, Yearly(4, 0, 1, 3), Yearly(10, 0, 1, 2));
   TIME_ZONE_INFORMATION const none = Rule(-540, -60, SYSTEMTIME{}, Yearly(3, 0, 2, 2));
   TIME_ZONE_INFORMATION const absolute = Rule(-120, -60, At(2026, 10, 25, 2), At(2026, 3, 27, 2));
-  struct Case {
-    char const* what;
-    TIME_ZONE_INFORMATION const& info;
-    SYSTEMTIME utc;
-    bool daylight;
-  };
+  struct Case { char const* what; TIME_ZONE_INFORMATION const& info; SYSTEMTIME utc; bool daylight; };
   Case const cases[] = {
       {"northern, a second before the start", northern, At(2026, 3, 8, 9, 59, 59), false},
       {"northern, at the start", northern, At(2026, 3, 8, 10), true},
@@ -212,12 +190,7 @@ TEST(TimeZoneRuleTest, DaylightTimeHoldsBetweenTheRuleInstants) {
 TEST(TimeZoneRuleTest, GetOffsetTruncatesTowardZero) {
   // Daylight time from the first to the last representable instant: "now" is always inside.
   TIME_ZONE_INFORMATION const summerAllYear = Rule(480, -60, At(30827, 12, 31, 23), At(1601, 1, 2, 0));
-  struct Case {
-    TIME_ZONE_INFORMATION info;
-    int mode;
-    int hours;
-    int minutes;
-  };
+  struct Case { TIME_ZONE_INFORMATION info; int mode; int hours; int minutes; };
   Case const cases[] = {
       {Rule(300, -60), 0, 5, 0},   {Rule(480, -60), 0, 8, 0}, {Rule(-330, 0), 0, -5, -30},
       {Rule(-345, 0), 0, -5, -45}, {Rule(480, -60), 1, 7, 0}, {Rule(30, -60), 1, 0, -30},
