@@ -2,7 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <system_error>
 
 #include "platform/files/AtomicFileWriter.h"
@@ -94,14 +94,29 @@ bool UrlSchemeHandler::Register(std::string const& scheme, std::string const& de
     m_report = "\"" + desktopId + "\" cannot name a desktop entry";
     return false;
   }
-  if (!WriteFile(EntryPath(desktopId), EntryText(name, scheme, program, arguments))) return false;
+  std::string old;
+  if (!ReadList(old) || !WriteFile(EntryPath(desktopId), EntryText(name, scheme, program, arguments))) return false;
+  return WriteFile(ListPath(), WithDefault(old, "x-scheme-handler/" + scheme, desktopId));
+}
+
+bool UrlSchemeHandler::ReadList(std::string& text) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  fs::file_status const status = fs::status(ListPath(), error);
+  if (status.type() == fs::file_type::not_found) return true;
   std::ifstream in(ListPath(), std::ios::binary);
-  std::string const old{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (!fs::is_regular_file(status) || !in) {
+    m_report = ListPath() + " is not a file that can be read";
+    return false;
+  }
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
   if (in.bad()) {
     m_report = "cannot read " + ListPath();
     return false;
   }
-  return WriteFile(ListPath(), WithDefault(old, "x-scheme-handler/" + scheme, desktopId));
+  text = bytes.str();
+  return true;
 }
 
 bool UrlSchemeHandler::WriteFile(std::string const& path, std::string const& text) {

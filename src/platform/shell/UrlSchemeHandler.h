@@ -35,6 +35,8 @@ class UrlSchemeHandler {
   std::string ListPath() const { return m_locations.configHome + "/mimeapps.list"; }
 
  private:
+  // The list's bytes; none when there is no list. False, with the report, for one that cannot be read.
+  bool ReadList(std::string& text);
   bool WriteFile(std::string const& path, std::string const& text);
 
   XdgLocations m_locations;
