@@ -88,10 +88,11 @@ class PrinterDialogsTest : public ::testing::Test {
     GlobalOptionsDialog::DeleteStateMap();
     GetConnectProtocolTable().RemoveAll();
     IsHaloKorvo_Korvo_Installed(true);
-    for (int row : {4, -1}) {
+    IsHaloFyx_Installed(true);
+    for (auto [row, product] : {std::pair{4, 3}, {10, 6}, {-1, 3}}) {
       int index = -1;
       bool exitRequested = false, warn = false;
-      EXPECT_TRUE(LoadProtocolDll(row < 0 ? nullptr : BUILT_HOST_BASE_DIR, row < 0 ? 0 : row, 3, nullptr, nullptr,
+      EXPECT_TRUE(LoadProtocolDll(row < 0 ? nullptr : BUILT_HOST_BASE_DIR, row < 0 ? 0 : row, product, nullptr, nullptr,
                                   nullptr, nullptr, nullptr, nullptr, &index, &exitRequested, &warn));
     }
     SetUserInterface(&ui);
@@ -102,6 +103,7 @@ class PrinterDialogsTest : public ::testing::Test {
     SetDialogPresenter(nullptr);
     SetUserInterface(nullptr);
     IsHaloKorvo_Korvo_Installed(false);
+    IsHaloFyx_Installed(false);
     GetConnectProtocolTable().RemoveAll();
     SessionOptionsDialog::DeleteStateMap();
     GlobalOptionsDialog::DeleteStateMap();
@@ -141,6 +143,7 @@ TEST_F(PrinterDialogsTest, TheSessionsPrintingDialogsStoreOnlyWhenAllAreConfirme
   auto storeFresh = [this] {
     SessionConfig fresh(CString("lab"), nullptr);
     fresh.SetTerminalProtocol("SSH2");
+    fresh.SetTransferProtocol("SFTP");
     fresh.usePrinterPort = 1;
     fresh.Save(memory.key, true);
   };
