@@ -27,7 +27,7 @@ TEST_F(CdtoolSSH2GlobalOptionsTest, ThePageStoresWhatTheCommandUses) {
     EXPECT_EQ(result.exitCode, 0) << result.err;
     size_t const firewall = result.out.find(R"({"label":"Firewall")");
     EXPECT_NE(firewall, std::string::npos) << result.out;
-    EXPECT_NE(result.out.find(R"({"label":"SSH2","caption":"SSH2 Global Options")", firewall), std::string::npos)
+    EXPECT_NE(result.out.find(R"({"label":"SSH2","caption":"  SSH2 Global Options")", firewall), std::string::npos)
         << result.out;
     EXPECT_EQ(Run("session command plain").out, c.command) << c.end;
   }
