@@ -2,6 +2,7 @@
 // SSH2-wide options, which the page stores when the dialog ends with OK.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "VOptionList.h"
