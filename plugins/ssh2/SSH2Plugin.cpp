@@ -5,6 +5,7 @@
 #include "ProtocolPageSlots.h"
 #include "SSH1Config.h"
 #include "SSH2Config.h"
+#include "SSH2GlobalPages.h"
 #include "WizardPageDeclarations.h"
 #include "session/ProtocolPlugin.h"
 
@@ -41,5 +42,7 @@ PLUGIN_EXPORT void LoadProtocol(HostCallbacks const*, ConnectProtocolTableElemen
     InstallProtocolPageSlots<SSH1Pages>(*element);
   } else {
     InstallProtocolPageSlots<SSH2Pages>(*element);
+    element->addGlobalPages = [](IPropertyTreeDialog* dialog, int flag) { SSH2GlobalPages::Instance().Add(dialog, flag); };
+    element->removeGlobalPages = [](IPropertyTreeDialog* dialog) { SSH2GlobalPages::Instance().Remove(dialog); };
   }
 }

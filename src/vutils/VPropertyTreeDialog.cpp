@@ -146,6 +146,8 @@ void VPropertyTreeDialog::OnOK() {
   if (!m_current) return;
   if (m_current->OnKillActive()) {
     EndDialog(IDOK);
+    for (VTreeItem item : m_tree.AllItems())
+      if (VPropertyTreePage* page = PageOf(item)) page->OnOK();
   } else {
     m_treeFocus = false;
   }

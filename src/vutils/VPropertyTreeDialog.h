@@ -40,7 +40,8 @@ class VPropertyTreeDialog : public DialogModel, public IPropertyTreeDialog {
   void SetReplacingPages(bool replacing) { m_replacingPages = replacing; }
 
   void Open() override;
-  // Ends with IDOK when the current page lets itself be left; without a current page nothing.
+  // Ends with IDOK when the current page lets itself be left, then tells every page in the tree
+  // (VPropertyTreePage::OnOK); without a current page nothing.
   void OnOK() override;
   // IDOK and IDCANCEL act as OK and Cancel; any other id goes to the current page.
   bool Command(int id, std::string& error) override;

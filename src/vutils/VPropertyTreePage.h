@@ -78,6 +78,9 @@ class VPropertyTreePage : public CPropertyPage {
   virtual bool OnSetActive();
   // The page is about to be left; false keeps it.
   virtual bool OnKillActive();
+  // The dialog has ended with OK, every page's controls already in its settings: a page that
+  // keeps a record of its own (a plug-in's page) stores it here.
+  virtual void OnOK() {}
   // Settings into the controls (false) or the controls' values into the settings (true).
   // Saving validates everything first and changes nothing when a control is refused; a
   // control the user left as it was shown stores nothing, so a stored form stays as it was.

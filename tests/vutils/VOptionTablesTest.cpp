@@ -23,6 +23,7 @@
 #include "session/ConnectProtocolTable.h"
 #include "session/FirewallConfig.h"
 #include "session/RemoteHostConfig.h"
+#include "session/SSH2GlobalConfig.h"
 #include "session/SessionConfig.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/ScopedRoot.h"
@@ -92,6 +93,12 @@ std::vector<Subject> Subjects() {
        [](VProfileKey& root) {
          VProfileKey key(&root, "Firewalls\\fw");
          return Made(std::make_shared<FirewallConfig>("fw", &key));
+       },
+       {}, {}},
+      {"SSH2-wide options", "Global\\SSH2",
+       [](VProfileKey& root) {
+         VProfileKey key(&root, "Global\\SSH2");
+         return Made(std::make_shared<SSH2GlobalConfig>(&key));
        },
        {}, {}},
       {"remote host", "Host",

@@ -8,6 +8,7 @@
 #include "session/FirewallConfig.h"
 #include "session/FirewallStore.h"
 #include "session/FirewallType.h"
+#include "session/SSH2GlobalConfig.h"
 #include "session/SessionConfig.h"
 
 namespace {
@@ -23,21 +24,58 @@ ClientCommand Failed(std::string error) {
   return command;
 }
 
-// The options ssh and sftp share: port, user, identity file, compression, authentication order.
-// The identity, compression and methods are the SSH2 record's, which an SFTP session has when
-// its terminal side is SSH2.
-void AddSshOptions(ConnectConfig& side, VOptionList const& options, char const* portSwitch, ClientCommand& command) {
+// ssh reads an -o value as a line of its configuration: a file name with blanks goes in double
+// quotes and a '%' is doubled, as its tokens would otherwise be expanded; quotes and
+// backslashes cannot be passed through. Empty when `path` cannot be passed.
+std::string ConfigFileValue(std::string const& path) {
+  if (path.find_first_of("\"\\") != std::string::npos) return {};
+  std::string value;
+  for (char c : path) value += c == '%' ? std::string("%%") : std::string(1, c);
+  return path.find_first_of(" \t") == std::string::npos ? value : "\"" + value + "\"";
+}
+
+// The product's SSH2-wide options; false, with the command's error set, for a stored value ssh
+// cannot take.
+bool AddGlobalSshOptions(SSH2GlobalConfig const& global, bool ownIdentity, ClientCommand& command) {
+  static char const* const kChecking[] = {"ask", "accept-new", "yes", "no"};
+  auto& args = command.arguments;
+  if (std::string const identity = global.defaultIdentityFile.Str(); !ownIdentity && !identity.empty())
+    args.insert(args.end(), {"-i", identity});
+  if (std::string const known = global.knownHostsFile.Str(); !known.empty()) {
+    std::string const value = ConfigFileValue(known);
+    if (value.empty()) {
+      command.error = "the known-hosts file \"" + known + "\" holds a quote or a backslash, which ssh cannot take";
+      return false;
+    }
+    args.insert(args.end(), {"-o", "UserKnownHostsFile=" + value});
+  }
+  int const checking = global.strictHostKeyChecking;
+  if (checking < SSH2GlobalConfig::kAsk || checking > SSH2GlobalConfig::kNo) {
+    command.error = "\"SSH2 Strict Host Key Checking\" holds " + std::to_string(checking) + ", which is none of 0 to 3";
+    return false;
+  }
+  if (checking != SSH2GlobalConfig::kAsk) args.insert(args.end(), {"-o", std::string("StrictHostKeyChecking=") + kChecking[checking]});
+  if (int const interval = global.keepAliveInterval; interval > 0)
+    args.insert(args.end(), {"-o", "ServerAliveInterval=" + std::to_string(interval)});
+  return true;
+}
+
+// The options ssh and sftp share: port, user, identity file, compression, authentication order,
+// then the product's SSH2-wide options. The identity, compression and methods are the SSH2
+// record's, which an SFTP session has when its terminal side is SSH2.
+bool AddSshOptions(ConnectConfig& side, VOptionList const& options, char const* portSwitch, ClientCommand& command) {
   auto& args = command.arguments;
   args.insert(args.end(), {portSwitch, std::to_string(side.GetPort())});
   if (std::string const user = side.GetUsername().Str(); !user.empty()) args.insert(args.end(), {"-o", "User=" + user});
-  if (std::string const identity = Text(options, "SSH2 Identity Filename"); !identity.empty())
-    args.insert(args.end(), {"-i", identity});
+  std::string const identity = Text(options, "SSH2 Identity Filename");
+  if (!identity.empty()) args.insert(args.end(), {"-i", identity});
   if (Text(options, "SSH2 Compression") == "true") args.push_back("-C");
   VOption const* order = options.Find("SSH2 Authentication Order");
   std::string methods = order && !order->IsDefault() ? order->Text().Str() : std::string();
   if (size_t const at = ("," + methods + ",").find(",gssapi,"); at != std::string::npos)
     methods.replace(at, 6, "gssapi-with-mic");
   if (!methods.empty()) args.insert(args.end(), {"-o", "PreferredAuthentications=" + methods});
+  return AddGlobalSshOptions(*SSH2GlobalConfig::LoadStored(), !identity.empty(), command);
 }
 
 // netcat's -X for the proxy kinds an SSH client can pass through; empty for the others.
@@ -73,16 +111,14 @@ ClientCommand ClientCommandBuilder::For(SessionConfig& session, bool terminal) c
 
 ClientCommand ClientCommandBuilder::Ssh(ConnectConfig& side, VOptionList const& options) const {
   ClientCommand command{"ssh", {}, "openssh-client", {}};
-  AddSshOptions(side, options, "-p", command);
-  if (!AddFirewall(side, command)) return command;
+  if (!AddSshOptions(side, options, "-p", command) || !AddFirewall(side, command)) return command;
   command.arguments.insert(command.arguments.end(), {"--", side.GetHostname().Str()});
   return command;
 }
 
 ClientCommand ClientCommandBuilder::Sftp(ConnectConfig& side, VOptionList const& options) const {
   ClientCommand command{"sftp", {}, "openssh-client", {}};
-  AddSshOptions(side, options, "-P", command);
-  if (!AddFirewall(side, command)) return command;
+  if (!AddSshOptions(side, options, "-P", command) || !AddFirewall(side, command)) return command;
   command.arguments.insert(command.arguments.end(), {"--", side.GetHostname().Str()});
   return command;
 }

@@ -5,8 +5,10 @@
 
 #include "VPageControls.h"
 #include "VPropertyTreePage.h"
+#include "dialogs/DefaultTelnetApplication.h"
 #include "dialogs/PrinterDialogs.h"
 #include "dialogs/ShowConnectDialog.h"
+#include "dialogs/SoundFilePlayback.h"
 #include "library/ProductInfo.h"
 #include "platform/ui/UserInterface.h"
 
@@ -29,6 +31,11 @@ VPageControl Browse(int id, int target, std::string title) {
     if (GetUserInterface().ChooseFile(UserInterface::FileChooser::Open, title, "", "All Files (*)|*||", path))
       page.SetControl(target, path, ignored);
   });
+}
+
+// A button that plays the sound file named in the edit box `target`.
+VPageControl Play(int id, int target) {
+  return Action(id, "Play", [target](VPropertyTreePage& page) { SoundFilePlayback::Play(page.Control(target)->value); });
 }
 
 }  // namespace
@@ -113,7 +120,9 @@ std::vector<VPageControl> GlobalPageControls::WebBrowser() {
   return {Check(1010, "&Use registry setting for web browser", "HTTP Use Registry Entry"),
           Edit(1371, "", "HTTP Browser Application"),
           Browse(1372, 1371, "Web browser"),
-          Check(1374, "U&se Dynamic Data Exchange (DDE)", "HTTP Use DDE")};
+          Check(1374, "U&se Dynamic Data Exchange (DDE)", "HTTP Use DDE"),
+          Action(kMakeDefaultTelnet, "&Make Korvo Your Default Telnet Application",
+                 [](VPropertyTreePage&) { DefaultTelnetApplication::Make(); })};
 }
 
 std::vector<VPageControl> GlobalPageControls::FileTransfer() {
@@ -156,8 +165,10 @@ std::vector<VPageControl> GlobalPageControls::View() {
 }
 
 std::vector<VPageControl> GlobalPageControls::Sound() {
-  return {Edit(1305, "&Connect:", "Connect Sound File"), Browse(1306, 1305, "Connect sound"),
+  return {Edit(1305, "&Connect:", "Connect Sound File"), Browse(1306, 1305, "Connect sound"), Play(1307, 1305),
           Edit(1308, "Unexpected &disconnect:", "Disconnect Sound File"), Browse(1309, 1308, "Disconnect sound"),
+          Play(1310, 1308),
           Edit(1311, "&Transfer complete:", "Transfer Complete Sound File"), Browse(1312, 1311, "Transfer complete sound"),
-          Edit(1314, "&Error:", "Error Sound File"), Browse(1315, 1314, "Error sound")};
+          Play(1313, 1311),
+          Edit(1314, "&Error:", "Error Sound File"), Browse(1315, 1314, "Error sound"), Play(1316, 1314)};
 }

@@ -14,6 +14,7 @@ class GlobalPageControls {
     kMruCount = 1352,
     kConfigFolder = 1424,
     kEditDefaultSession = 1341,
+    kMakeDefaultTelnet = 1373,
   };
 
   static std::vector<VPageControl> General();

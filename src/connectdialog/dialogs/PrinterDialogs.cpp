@@ -1,5 +1,6 @@
 #include "dialogs/PrinterDialogs.h"
 
+#include "VOptionList.h"
 #include "VPageControls.h"
 #include "VPageDialog.h"
 #include "VPropertyTreePage.h"
@@ -71,7 +72,16 @@ std::vector<VPageControl> PrinterDialogs::PortControls() {
 }
 
 bool PrinterDialogs::EditPassThrough(VOptionList const* options) {
-  return Run("Pass-Through Printing", PassThroughControls(), options);
+  if (!options) return false;
+  // The port settings inside write when they are confirmed: cancelling this dialog takes them back.
+  std::vector<std::pair<VOption const*, VString>> port;
+  for (VPageControl const& control : PortControls())
+    if (VOption const* option = options->Find(control.option)) port.emplace_back(option, option->Text());
+  if (Run("Pass-Through Printing", PassThroughControls(), options)) return true;
+  VString ignored;
+  for (auto const& [option, text] : port)
+    if (option->Text() != text) option->FromText(text, ignored);
+  return false;
 }
 
 bool PrinterDialogs::EditPort(VOptionList const* options) { return Run("Printer Port Settings", PortControls(), options); }

@@ -43,7 +43,8 @@ class PrinterDialogs {
   static std::vector<VPageControl> SetupControls();
 
   // Runs the dialog on `options`; true when the user confirmed (the options then hold the
-  // values shown). A null list runs nothing.
+  // values shown). A null list runs nothing. A cancelled pass-through dialog also takes back
+  // what the port settings opened from it changed.
   static bool EditPassThrough(VOptionList const* options);
   static bool EditPort(VOptionList const* options);
   static bool EditSetup(VOptionList const* options);
