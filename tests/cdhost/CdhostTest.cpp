@@ -128,6 +128,13 @@ TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
            {"--print-command missing", "cdhost", 1, "", "no session at \"missing\"", ""},
            {"--print-command tel --product nope", "cdhost", 2, "", "--product takes korvo, halokorvo or halofyx", ""},
            {"--print-command tel /S tel", "cdhost", 2, "", "cannot be used together", ""},
+           // A desktop's link handler: a terminal session made as Quick Connect makes it, nothing stored.
+           {"--print-command telnet://ops@t.example:2323", "cdhost", 0, "telnet -l ops -- t.example 2323\n", "", ""},
+           {"--print-command ssh://root@10.0.0.9", "cdhost", 0, "ssh -p 22 -o User=root -- 10.0.0.9\n", "", ""},
+           {"--print-command sftp://ops@f.example", "cdhost-halofyx", 0, "sftp -P 22 -o User=ops -- f.example\n", "", ""},
+           {"--print-command ftp://f.example", "cdhost", 1, "", "a terminal session cannot be made from the URL scheme \"ftp\"", ""},
+           {"--print-command telnet://", "cdhost", 1, "", "", ""},
+           {"telnet://a telnet://b", "cdhost", 2, "", "a session is opened with /S PATH", ""},
        }) {
     CdtoolResult const result = Host(c.arguments, c.program);
     EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;

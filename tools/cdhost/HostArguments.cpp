@@ -11,7 +11,7 @@ std::map<QString, int> const kProducts = {
     {"korvo", kProductKorvo}, {"halokorvo", kProductHaloKorvo}, {"halofyx", kProductHaloFyx}};
 
 QCommandLineOption const kProduct("product", "Run as this product: korvo, halokorvo or halofyx.", "product");
-QCommandLineOption const kPrintCommand("print-command", "Print the command that opens the session at PATH, and end.",
+QCommandLineOption const kPrintCommand("print-command", "Print the command that opens the session at PATH (or a connection URL), and end.",
                                        "PATH");
 
 // "cdhost-halofyx" is HaloFyx: a sibling launch starts a program, so the program names the product.
@@ -29,6 +29,7 @@ HostArguments::HostArguments() {
   m_parser.addOptions({kProduct, kPrintCommand});
   m_parser.addHelpOption();
   m_parser.addPositionalArgument("/S PATH", "Open the session at PATH at start.");
+  m_parser.addPositionalArgument("URL", "Or open a connection URL (telnet://, ssh://, rlogin://, sftp://, ftp://) at start.");
   // Whatever follows /S is the path, even when it begins with a dash.
   m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsPositionalArguments);
 }
@@ -55,6 +56,12 @@ bool HostArguments::Parse(QStringList const& arguments) {
   if (m_parser.isSet(kPrintCommand)) m_printCommand = m_parser.value(kPrintCommand).toStdString();
   QStringList const words = m_parser.positionalArguments();
   if (words.isEmpty()) return true;
+  // A desktop's URL handler hands the link alone.
+  if (words.size() == 1 && words.front().contains("://")) {
+    if (m_printCommand) return Refuse("--print-command and a URL cannot be used together");
+    m_open = words.front().toStdString();
+    return true;
+  }
   if (words.size() != 2 || words.front().compare("/S", Qt::CaseInsensitive) != 0)
     return Refuse("unexpected \"" + words.join(' ').toStdString() + "\": a session is opened with /S PATH");
   if (m_printCommand) return Refuse("--print-command and /S cannot be used together");

@@ -1,6 +1,7 @@
 // cdhost's command line: --product korvo|halokorvo|halofyx (else the product the program's name
 // ends in: cdhost-halofyx runs as HaloFyx; plain cdhost as HaloKorvo), --print-command PATH, and
-// "/S PATH", the form in which a sibling host and desktop shortcuts hand it a session to open.
+// "/S PATH", the form in which a sibling host and desktop shortcuts hand it a session to open,
+// or a connection URL alone, as a desktop's link handler passes it.
 #pragma once
 
 #include <QCommandLineParser>
@@ -22,7 +23,7 @@ class HostArguments {
   bool Help() const { return m_help; }
   // The session whose command to print; empty unless --print-command was given.
   std::optional<std::string> const& PrintCommand() const { return m_printCommand; }
-  // The session that /S names.
+  // The session that /S names, or the URL given.
   std::optional<std::string> const& Open() const { return m_open; }
   std::string const& Error() const { return m_error; }
   std::string HelpText() const;

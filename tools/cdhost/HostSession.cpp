@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "HostUrlSession.h"
 #include "VStoreFailure.h"
 #include "clients/ClientCommandBuilder.h"
 #include "clients/ClientLauncher.h"
@@ -20,6 +21,7 @@ ClientCommand Refusal(std::string error) {
 }  // namespace
 
 ISessionConfig* HostSession::Load(std::string const& path, std::string& error) {
+  if (HostUrlSession::IsUrl(path)) return HostUrlSession::Make(path, error);
   VStoreFailure::Clear();
   ISessionConfig* session = nullptr;
   if (!path.empty() && SessionDatabase::Exists(path.c_str()) && !SessionDatabase(0).IsFolder(path.c_str()))

@@ -11,7 +11,8 @@ class ISessionConfig;
 
 class HostSession {
  public:
-  // The session at `path`, one reference for the caller; null with `error` set when there is none.
+  // The session at `path`, or the one a connection URL names, one reference for the caller; null
+  // with `error` set when there is none.
   static ISessionConfig* Load(std::string const& path, std::string& error);
   // The command for the host's side; its `error` says why there is none.
   static ClientCommand CommandFor(ISessionConfig& session);
