@@ -20,8 +20,7 @@ std::string HostOf(ConnectConfig* connection) { return connection ? connection->
 
 }  // namespace
 
-SessionSearch::SessionSearch(bool sortAlphabetically, ConnectTreeFilter filter)
-    : m_filter(filter) {
+SessionSearch::SessionSearch(bool sortAlphabetically, ConnectTreeFilter filter) : m_filter(filter) {
   Store store{{}, {}, SessionDatabase::FolderTreeReading({{"Hostname", VProfileSubtree::Kind::Sz}}), {}};
   SessionDatabase(sortAlphabetically).GetFolderTree(store.folders, store.keys);
   for (size_t i = 0; i < store.folders.size(); ++i) store.folderAt.emplace(store.folders[i].path.Str(), i);
