@@ -40,7 +40,7 @@ class VProfileSubtree {
   void Reserve(size_t nodes) { m_nodes.reserve(nodes); }
   // Appends a node below `parent` (kNoParent for the first) and answers its index. A node's
   // children are added one after the other, as a breadth-first read gives them.
-  size_t Add(size_t parent, VString const& name);
+  size_t Add(size_t parent, VString name);
   Node& At(size_t index) { return m_nodes[index]; }
   Node const& At(size_t index) const { return m_nodes[index]; }
   size_t Count() const { return m_nodes.size(); }

@@ -26,6 +26,25 @@ constexpr char const* kRenamingName = "(renaming)";
 constexpr unsigned long kWholeTree = ~0UL;
 using List = ProfileFolderData::List;
 
+// A node's children by their names as read; only those without the session mark (slot 0)
+// unless `sessions`.
+std::unordered_map<std::string_view, size_t> ChildNodes(VProfileSubtree const& tree, size_t node, bool sessions) {
+  std::unordered_map<std::string_view, size_t> childAt;
+  for (size_t child : tree.Children(node))
+    if (sessions || !tree.At(child).values[0].found) childAt.emplace(tree.At(child).name.View(), child);
+  return childAt;
+}
+
+std::vector<size_t> NodesOf(std::unordered_map<std::string_view, size_t> const& childAt, CStringList& names) {
+  std::vector<size_t> nodes;
+  nodes.reserve(static_cast<size_t>(names.GetCount()));
+  for (POSITION at = names.GetHeadPosition(); at;) {
+    auto const found = childAt.find(names.GetNext(at).Str());
+    nodes.push_back(found == childAt.end() ? VProfileSubtree::kNoParent : found->second);
+  }
+  return nodes;
+}
+
 std::vector<VString> SubkeyNames(VProfileKey& key) {
   std::vector<VString> names;
   VProfileKeyIterator children(&key, false);
@@ -179,12 +198,27 @@ void SessionDatabase::AppendList(CString const& folder, bool folders, CStringLis
 }
 
 void SessionDatabase::GetFolderTree(std::vector<FolderLists>& out) {
+  VProfileSubtree tree = FolderTreeReading({});
+  ReadFolderTree(out, tree, false);
+}
+
+void SessionDatabase::GetFolderTree(std::vector<FolderLists>& out, VProfileSubtree& tree) {
+  ReadFolderTree(out, tree, true);
+}
+
+VProfileSubtree SessionDatabase::FolderTreeReading(std::vector<VProfileSubtree::Wanted> const& more) {
+  std::vector<VProfileSubtree::Wanted> wanted = ProfileFolderData::Wanted().WantedValues();
+  wanted.insert(wanted.end(), more.begin(), more.end());
+  return VProfileSubtree(std::move(wanted));
+}
+
+void SessionDatabase::ReadFolderTree(std::vector<FolderLists>& out, VProfileSubtree& tree, bool withNodes) {
   out.clear();
   std::vector<size_t> repair;  // folders whose record is out of step, listed again below
+  std::vector<size_t> nodes;   // each folder's node
   {
     VProfileStore reading(true, nullptr);
     VProfileKey top(reading.Root(), GetDBPath(""));
-    VProfileSubtree tree = ProfileFolderData::Wanted();
     if (!top.ReadSubtree(kWholeTree, tree)) tree.Add(VProfileSubtree::kNoParent, VString());
     // Depth first: the folder's node and its path.
     std::vector<std::pair<size_t, CString>> pending{{0, CString()}};
@@ -193,12 +227,13 @@ void SessionDatabase::GetFolderTree(std::vector<FolderLists>& out) {
       pending.pop_back();
       ProfileFolderData const data(*reading.Root(), GetDBPath(path), m_sortAlphabetically, tree, node);
       if (data.Repaired()) repair.push_back(out.size());
+      nodes.push_back(node);
       FolderLists& lists = out.emplace_back();
       lists.path = path;
       ToList(data.Names(List::Folders), lists.folders);
       ToList(data.Names(List::Sessions), lists.sessions);
-      std::unordered_map<std::string_view, size_t> childAt;
-      for (size_t child : tree.Children(node)) childAt.emplace(tree.At(child).name.View(), child);
+      std::unordered_map<std::string_view, size_t> const childAt = ChildNodes(tree, node, withNodes);
+      if (withNodes) lists.sessionNodes = NodesOf(childAt, lists.sessions);
       auto const& names = data.Names(List::Folders);
       for (auto name = names.rbegin(); name != names.rend(); ++name)
         pending.emplace_back(childAt.at(name->Str()), Join(path, *name));
@@ -210,6 +245,7 @@ void SessionDatabase::GetFolderTree(std::vector<FolderLists>& out) {
     lists.sessions.RemoveAll();
     GetFolderList(lists.path, lists.folders);
     GetSessionList(lists.path, lists.sessions);
+    if (withNodes) lists.sessionNodes = NodesOf(ChildNodes(tree, nodes[index], true), lists.sessions);
   }
 }
 

@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "VProfileSubtree.h"
 #include "VString.h"
 #include "database/GlobalChangeTally.h"
 #include "platform/types/CString.h"
@@ -56,10 +57,19 @@ class SessionDatabase {
     CString path;
     CStringList folders;
     CStringList sessions;
+    // With a caller's reading: each session's node in it, kNoParent for one not found there.
+    std::vector<size_t> sessionNodes;
   };
   // Every folder's lists from one read of the whole tree: the root first, then each folder
   // before its children, depth first in the order its parent lists them.
   void GetFolderTree(std::vector<FolderLists>& out);
+  // The values GetFolderTree reads of every key come first; a caller's own follow them, from
+  // slot kFolderTreeSlots on (at most four slots in all read in one pass).
+  static constexpr size_t kFolderTreeSlots = 3;
+  static VProfileSubtree FolderTreeReading(std::vector<VProfileSubtree::Wanted> const& more);
+  // The same lists from one read into `tree` (made by FolderTreeReading), which keeps every key
+  // read with the caller's values too; the lists also get their sessions' nodes.
+  void GetFolderTree(std::vector<FolderLists>& out, VProfileSubtree& tree);
 
   // The session at `path`; null for a folder or a missing path, except that a missing
   // "Default" (exactly so spelt) gives the built-in default session.
@@ -142,6 +152,8 @@ class SessionDatabase {
   static bool IsWithin(CString const& folder, CString const& path);
 
   void AppendList(CString const& folder, bool folders, CStringList& out);
+  // GetFolderTree into `tree`; the sessions' nodes only when `withNodes`.
+  void ReadFolderTree(std::vector<FolderLists>& out, VProfileSubtree& tree, bool withNodes);
   Children ListChildren(CString const& folder);
   bool CopyChildren(CString const& from, Children& children, CString const& to, bool makeUnique);
   // One step of Rename: copies the entry beside itself as `newName`, then removes it.

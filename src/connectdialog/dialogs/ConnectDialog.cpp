@@ -256,9 +256,9 @@ bool ConnectDialog::Key(std::string const& keys, std::string& error) {
   for (Accelerator const& key : kKeys) {
     if (keys != key.keys) continue;
     if (key.id == IDOK && m_filtered) {
-      std::vector<std::string> const matches = m_search->Matches(m_filterText);
-      if (!matches.empty()) SelectItem(Tree().Find(matches.front()));
-      if (!matches.empty()) Connect();
+      if (m_matches.empty()) return true;
+      SelectItem(Tree().Find(m_search->Path(m_matches.front())));
+      Connect();
       return true;
     }
     if (key.id == IDCANCEL && m_filtered) {
@@ -288,12 +288,34 @@ void ConnectDialog::SetFilter(std::string const& text) {
 }
 
 void ConnectDialog::ApplyFilter() {
-  if (!m_search) m_search = std::make_unique<SessionSearch>(m_sortAlphabetically, ProductFilter());
-  std::vector<std::string> const matches = m_search->Matches(m_filterText);
+  std::string const text = FoldName(m_filterText);
   m_selected = nullptr;
-  m_filtered = std::make_unique<ConnectTree>(m_sortAlphabetically, ProductFilter());
-  m_filtered->FillWith(matches);
-  m_selected = matches.empty() ? &m_filtered->Root() : m_filtered->Find(matches.front());
+  if (Narrows(text)) {
+    std::vector<size_t> matches = m_search->Find(text, &m_matches);
+    // Both lists ascend: each earlier match stays exactly when it is met again.
+    std::vector<bool> keep(m_matches.size());
+    for (size_t i = 0, j = 0; i < m_matches.size() && j < matches.size(); ++i) {
+      if (m_matches[i] != matches[j]) continue;
+      keep[i] = true;
+      ++j;
+    }
+    m_filtered->Narrow(keep);
+    m_matches = std::move(matches);
+  } else {
+    if (!m_search) m_search = std::make_unique<SessionSearch>(m_sortAlphabetically, ProductFilter());
+    m_matches = m_search->Find(text);
+    std::vector<std::string> paths;
+    paths.reserve(m_matches.size());
+    for (size_t session : m_matches) paths.push_back(m_search->Path(session));
+    m_filtered = std::make_unique<ConnectTree>(m_sortAlphabetically, ProductFilter());
+    m_filtered->FillWith(paths);
+  }
+  m_matchedText = text;
+  m_selected = m_matches.empty() ? &m_filtered->Root() : m_filtered->Find(m_search->Path(m_matches.front()));
+}
+
+bool ConnectDialog::Narrows(std::string const& text) const {
+  return m_search && m_filtered && !m_editing && text.find(m_matchedText) != std::string::npos;
 }
 
 void ConnectDialog::Changed(std::vector<ConnectTreeItem*> const& folders, std::string const& path) {

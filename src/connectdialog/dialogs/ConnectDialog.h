@@ -178,6 +178,9 @@ class ConnectDialog : public DialogModel {
   void Refill();
   // Shows the sessions that match the filter text, the first one selected.
   void ApplyFilter();
+  // Whether the filtered tree shows what FillWith made of the matches of a text that the
+  // folded `text` holds, so that dropping what no longer matches gives the new tree.
+  bool Narrows(std::string const& text) const;
   // After the store took a change: shows it and selects `path` (or what is left of it).
   void Changed(std::vector<ConnectTreeItem*> const& folders, std::string const& path);
 
@@ -247,6 +250,9 @@ class ConnectDialog : public DialogModel {
   std::unique_ptr<ConnectTree> m_filtered;
   std::unique_ptr<SessionSearch> m_search;
   std::string m_filterText;
+  // The folded text the filtered tree was made for, and its matches.
+  std::string m_matchedText;
+  std::vector<size_t> m_matches;
   std::string m_pathBeforeFilter;
   bool m_changedWhileFiltering = false;
 

@@ -98,6 +98,36 @@ void ConnectTree::FillWith(std::vector<std::string> const& sessionPaths) {
   }
 }
 
+void ConnectTree::Narrow(std::vector<bool> const& keep) {
+  size_t next = 0;
+  DropUnkept(*m_root, keep, next);
+  m_root->ForgetSession();
+  m_nextHandle = m_root->Handle() + 1;
+  Renumber(*m_root);
+}
+
+void ConnectTree::DropUnkept(ConnectTreeItem& folder, std::vector<bool> const& keep, size_t& next) {
+  auto& children = folder.Children();
+  size_t kept = 0;
+  // FillWith placed the sessions in display order; a folder's own come after its folders'.
+  for (auto& child : children) {
+    if (child->IsFolder()) DropUnkept(*child, keep, next);
+    bool const stays = child->IsFolder() ? !child->Children().empty() : next < keep.size() && keep[next];
+    if (!child->IsFolder()) ++next;
+    if (stays) children[kept++] = std::move(child);
+  }
+  children.resize(kept);
+}
+
+void ConnectTree::Renumber(ConnectTreeItem& folder) {
+  folder.expanded = folder.sessionsLoaded = true;
+  folder.hasButton = !folder.Children().empty();
+  for (auto& child : folder.Children()) {
+    child->SetHandle(m_nextHandle++);
+    if (child->IsFolder()) Renumber(*child);
+  }
+}
+
 ConnectTreeItem* ConnectTree::FolderFor(std::string const& path,
                                         std::unordered_map<std::string, ConnectTreeItem*>& folders) {
   if (auto const found = folders.find(path); found != folders.end()) return found->second;

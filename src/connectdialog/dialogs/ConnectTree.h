@@ -24,6 +24,9 @@ class ConnectTree {
   void Fill();
   // Root and the folders on the way to each of `sessionPaths` (in order), all expanded.
   void FillWith(std::vector<std::string> const& sessionPaths);
+  // After FillWith, keeps the sessions whose flag is set (one for each, in the order they were
+  // filled) and the folders on their way: the tree FillWith would make of those alone.
+  void Narrow(std::vector<bool> const& keep);
   // The order and the product filter of every later filling.
   void Configure(bool sortAlphabetically, ConnectTreeFilter filter) {
     m_sortAlphabetically = sortAlphabetically;
@@ -59,6 +62,11 @@ class ConnectTree {
   void AddSessions(ConnectTreeItem& folder);
   std::vector<std::string> StoredNames(ConnectTreeItem& folder, Kind kind);
   void CollectExpanded(ConnectTreeItem& item, std::set<std::string>& paths);
+  // Drops the sessions below `folder` whose flag, counted from `next` in display order, is
+  // clear, and the folders left empty.
+  void DropUnkept(ConnectTreeItem& folder, std::vector<bool> const& keep, size_t& next);
+  // Numbers the items below `folder` and shows every folder open, as FillWith leaves them.
+  void Renumber(ConnectTreeItem& folder);
   void AddVisible(ConnectTreeItem& item, std::vector<ConnectTreeItem*>& out);
 
   bool m_sortAlphabetically;

@@ -10,7 +10,7 @@ bool ConnectTreeFilter::Hides(SessionDatabase& database, std::string const& path
 }
 
 bool ConnectTreeFilter::HidesStored(bool found, VString protocol) const {
-  if (terminalHost ? showTransferOnly : showTerminalOnly) return false;
+  if (!NeedsProtocol()) return false;
   // As the session database judges a stored protocol: a known one of the side, other than "None".
   if (!found || !ConnectConfigPtr::ValidateProtocolName(terminalHost, protocol)) return true;
   return protocol.IsEmpty() || protocol == "None";

@@ -15,6 +15,8 @@ struct ConnectTreeFilter {
   bool showTerminalOnly = true;
 
   bool Hides(SessionDatabase& database, std::string const& path) const;
+  // Whether a session's protocol decides if it is shown (the running host's option is off).
+  bool NeedsProtocol() const { return !(terminalHost ? showTransferOnly : showTerminalOnly); }
   // The same from the session's stored protocol of the running host's side ("Protocol Name" in
   // a terminal host, else "Transfer Protocol Name"), read beforehand; `found` false when absent.
   bool HidesStored(bool found, VString protocol) const;

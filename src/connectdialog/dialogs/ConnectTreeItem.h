@@ -27,6 +27,7 @@ class ConnectTreeItem {
   void SetLabel(std::string label) { m_label = std::move(label); }
   ConnectTreeItem* Parent() const { return m_parent; }
   uint32_t Handle() const { return m_handle; }
+  void SetHandle(uint32_t handle) { m_handle = handle; }
   // The labels below the root joined with backslashes; empty for the root.
   std::string Path() const;
   // The folder an action on this item works in: itself when a folder, else its parent.

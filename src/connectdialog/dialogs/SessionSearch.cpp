@@ -10,9 +10,9 @@
 namespace {
 
 constexpr unsigned long kWholeTree = ~0UL;
-// The values read of every key, in this order. Both sides share the remote-host record, whose
-// host name every network protocol keeps as "Hostname".
-enum Wanted { kHost, kTerminalProtocol, kTransferProtocol };
+// Both sides share the remote-host record, whose host name every network protocol keeps as
+// "Hostname": the value read of every key after the folder tree's own.
+constexpr size_t kHost = SessionDatabase::kFolderTreeSlots;
 
 std::string Join(std::string const& folder, std::string const& name) { return folder.empty() ? name : folder + "\\" + name; }
 
@@ -21,65 +21,89 @@ std::string HostOf(ConnectConfig* connection) { return connection ? connection->
 }  // namespace
 
 SessionSearch::SessionSearch(bool sortAlphabetically, ConnectTreeFilter filter) : m_filter(filter) {
-  Store store{{},
-              {},
-              VProfileSubtree({{"Hostname", VProfileSubtree::Kind::Sz},
-                               {"Protocol Name", VProfileSubtree::Kind::Sz},
-                               {"Transfer Protocol Name", VProfileSubtree::Kind::Sz}}),
-              {}};
-  SessionDatabase(sortAlphabetically).GetFolderTree(store.folders);
+  Store store{{}, {}, SessionDatabase::FolderTreeReading({{"Hostname", VProfileSubtree::Kind::Sz}}), {}};
+  SessionDatabase(sortAlphabetically).GetFolderTree(store.folders, store.keys);
   for (size_t i = 0; i < store.folders.size(); ++i) store.folderAt.emplace(store.folders[i].path.Str(), i);
+  if (m_filter.NeedsProtocol()) store.protocols = ReadProtocols(m_filter.terminalHost);
+  AddFolder(store, "");
+}
+
+std::unordered_map<std::string, VProfileSubtree::Value> SessionSearch::ReadProtocols(bool terminalHost) {
+  VProfileSubtree keys({{terminalHost ? "Protocol Name" : "Transfer Protocol Name", VProfileSubtree::Kind::Sz}});
   {
     VProfileStore reading(true, nullptr);
     VProfileKey top(reading.Root(), SessionKeyPath::Of(""));
-    if (!top.ReadSubtree(kWholeTree, store.keys)) store.keys.Clear();
+    if (!top.ReadSubtree(kWholeTree, keys)) keys.Clear();
   }
   // Node 0 is "Sessions" itself; every other node comes after its parent.
-  std::vector<std::string> paths(store.keys.Count());
-  for (size_t node = 1; node < store.keys.Count(); ++node) {
-    VProfileSubtree::Node const& key = store.keys.At(node);
+  std::vector<std::string> paths(keys.Count());
+  std::unordered_map<std::string, VProfileSubtree::Value> protocols;
+  for (size_t node = 1; node < keys.Count(); ++node) {
+    VProfileSubtree::Node& key = keys.At(node);
     paths[node] = key.parent == 0 ? key.name.Str() : paths[key.parent] + "\\" + key.name.Str();
-    store.keyAt.emplace(paths[node], node);
+    protocols.emplace(paths[node], std::move(key.values.front()));
   }
-  AddFolder(store, "");
+  return protocols;
 }
 
 void SessionSearch::AddFolder(Store& store, std::string const& folder) {
   auto const at = store.folderAt.find(folder);
   if (at == store.folderAt.end()) return;
+  size_t const index = m_folders.size();
+  m_folders.push_back(FoldName(folder));
   SessionDatabase::FolderLists& lists = store.folders[at->second];
   for (POSITION p = lists.folders.GetHeadPosition(); p;) AddFolder(store, Join(folder, lists.folders.GetNext(p).Str()));
-  for (POSITION p = lists.sessions.GetHeadPosition(); p;) AddSession(store, folder, lists.sessions.GetNext(p).Str());
+  size_t session = 0;
+  for (POSITION p = lists.sessions.GetHeadPosition(); p; ++session)
+    AddSession(store, index, folder, lists.sessions.GetNext(p).Str(), lists.sessionNodes[session]);
 }
 
-void SessionSearch::AddSession(Store& store, std::string const& folder, std::string const& name) {
-  std::string const path = Join(folder, name);
-  Entry entry{path, FoldName(name), FoldName(folder), {}};
-  auto const at = store.keyAt.find(path);
-  if (at != store.keyAt.end()) {
-    auto const& values = store.keys.At(at->second).values;
-    bool const terminal = m_filter.terminalHost;
-    VProfileSubtree::Value const& protocol = values[terminal ? kTerminalProtocol : kTransferProtocol];
-    if (m_filter.HidesStored(protocol.found, protocol.text)) return;
-    entry.hosts = FoldName(values[kHost].text.Str());
-  } else {
+void SessionSearch::AddSession(Store& store, size_t folder, std::string const& folderPath, std::string const& name,
+                               size_t node) {
+  std::string path = Join(folderPath, name);
+  if (Hidden(store, path)) return;
+  Entry entry{std::move(path), FoldName(name), folder, {}};
+  if (node != VProfileSubtree::kNoParent) {
+    entry.hosts = FoldName(store.keys.At(node).values[kHost].text.View());
+  } else if (ISessionConfig* session = SessionDatabase(false).GetSessionConfig(entry.path.c_str(), name.c_str())) {
     // Listed under another spelling than its key's: read the session itself.
-    SessionDatabase database(false);
-    if (m_filter.Hides(database, path)) return;
-    if (ISessionConfig* session = database.GetSessionConfig(path.c_str(), name.c_str())) {
-      entry.hosts = FoldName(HostOf(session->GetTermConnectConfig()) + "\n" + HostOf(session->GetTransferConnectConfig()));
-      session->Release();
-    }
+    entry.hosts = FoldName(HostOf(session->GetTermConnectConfig()) + "\n" + HostOf(session->GetTransferConnectConfig()));
+    session->Release();
   }
   m_entries.push_back(std::move(entry));
 }
 
+bool SessionSearch::Hidden(Store& store, std::string const& path) const {
+  if (!m_filter.NeedsProtocol()) return false;
+  auto const at = store.protocols.find(path);
+  if (at == store.protocols.end()) {
+    SessionDatabase database(false);
+    return m_filter.Hides(database, path);
+  }
+  return m_filter.HidesStored(at->second.found, at->second.text);
+}
+
+std::vector<size_t> SessionSearch::Find(std::string const& folded, std::vector<size_t> const* among) const {
+  std::vector<char> folderHolds(m_folders.size());
+  for (size_t i = 0; i < m_folders.size(); ++i) folderHolds[i] = m_folders[i].find(folded) != std::string::npos;
+  auto holds = [&](size_t session) {
+    Entry const& entry = m_entries[session];
+    return folderHolds[entry.folder] || entry.name.find(folded) != std::string::npos ||
+           entry.hosts.find(folded) != std::string::npos;
+  };
+  std::vector<size_t> found;
+  if (among) {
+    for (size_t session : *among)
+      if (holds(session)) found.push_back(session);
+    return found;
+  }
+  for (size_t session = 0; session < m_entries.size(); ++session)
+    if (holds(session)) found.push_back(session);
+  return found;
+}
+
 std::vector<std::string> SessionSearch::Matches(std::string const& text) const {
-  std::string const folded = FoldName(text);
   std::vector<std::string> paths;
-  for (Entry const& entry : m_entries)
-    if (entry.name.find(folded) != std::string::npos || entry.folder.find(folded) != std::string::npos ||
-        entry.hosts.find(folded) != std::string::npos)
-      paths.push_back(entry.path);
+  for (size_t session : Find(FoldName(text))) paths.push_back(m_entries[session].path);
   return paths;
 }

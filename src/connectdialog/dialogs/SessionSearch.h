@@ -1,7 +1,9 @@
 // What the Connect dialog's filter box searches: every session the tree may show, in tree
-// order, with its name, its folder's path and its host name case-folded as the store folds
-// names. Built once when filtering starts from two reads of the store (the folder tree with its
-// orders, and every session's host and protocols), so each keystroke only compares texts.
+// order, with its name and host name case-folded as the store folds names, and its folder,
+// whose folded path is kept once for all its sessions. Built once when filtering starts from
+// one read of the store (the folder tree with its orders and every key's host name; a second
+// one of the protocols only while the product filter needs them), so that each keystroke only
+// compares texts, and one that extends the text tests only what the shorter text matched.
 #pragma once
 
 #include <string>
@@ -16,6 +18,10 @@ class SessionSearch {
  public:
   SessionSearch(bool sortAlphabetically, ConnectTreeFilter filter);
 
+  // The sessions (as indexes, ascending in tree order) whose name, folder path or host name
+  // holds `folded`, a text folded as the store folds names; only those of `among` when given.
+  std::vector<size_t> Find(std::string const& folded, std::vector<size_t> const* among = nullptr) const;
+  std::string const& Path(size_t session) const { return m_entries[session].path; }
   // The paths of the sessions whose name, folder path or host name holds `text`, in tree
   // order; every session for an empty text.
   std::vector<std::string> Matches(std::string const& text) const;
@@ -23,21 +29,25 @@ class SessionSearch {
  private:
   struct Entry {
     std::string path;
-    std::string name;    // folded
-    std::string folder;  // folded
-    std::string hosts;   // folded
+    std::string name;  // folded
+    size_t folder;     // in m_folders
+    std::string hosts;  // folded
   };
-  // The folders' lists and the stored keys below "Sessions" by their paths.
+  // The folders' lists, and every key with its host name after the folder values.
   struct Store {
     std::vector<SessionDatabase::FolderLists> folders;
     std::unordered_map<std::string, size_t> folderAt;
     VProfileSubtree keys;
-    std::unordered_map<std::string, size_t> keyAt;
+    // The running host's protocol of every key by path, read only while the product filter needs it.
+    std::unordered_map<std::string, VProfileSubtree::Value> protocols;
   };
 
+  static std::unordered_map<std::string, VProfileSubtree::Value> ReadProtocols(bool terminalHost);
   void AddFolder(Store& store, std::string const& folder);
-  void AddSession(Store& store, std::string const& folder, std::string const& name);
+  void AddSession(Store& store, size_t folder, std::string const& folderPath, std::string const& name, size_t node);
+  bool Hidden(Store& store, std::string const& path) const;
 
   ConnectTreeFilter m_filter;
+  std::vector<std::string> m_folders;  // folded paths
   std::vector<Entry> m_entries;
 };

@@ -88,6 +88,36 @@ TEST(SessionFolderTreeTest, EveryFolderListsAsItsOwnCallsListItOnBothStores) {
   }
 }
 
+TEST(SessionFolderTreeTest, ACallersReadingKeepsItsValuesAndGivesEachSessionsNode) {
+  for (bool registry : {false, true}) {
+    SCOPED_TRACE(registry ? "registry" : "memory");
+    ScopedRoot root;
+    std::unique_ptr<InstalledMemoryStore> memory;
+    std::unique_ptr<InstalledRegistryStore> hive;
+    if (registry) hive = std::make_unique<InstalledRegistryStore>("Software\\Brimvale\\Tree");
+    else memory = std::make_unique<InstalledMemoryStore>();
+    SessionDatabase db(0);
+    Seed(db);
+    std::vector<SessionDatabase::FolderLists> plain;
+    db.GetFolderTree(plain);
+    std::vector<SessionDatabase::FolderLists> lists;
+    VProfileSubtree tree = SessionDatabase::FolderTreeReading({{"Hostname", VProfileSubtree::Kind::Sz}});
+    db.GetFolderTree(lists, tree);
+    EXPECT_EQ(Described(lists), Described(plain));
+    // Every session, the one of the repaired folder c too, with its node's name and host.
+    std::vector<std::string> nodes;
+    for (auto& folder : lists) {
+      ASSERT_EQ(static_cast<size_t>(folder.sessions.GetCount()), folder.sessionNodes.size());
+      std::vector<std::string> const names = ListNames(folder.sessions);
+      for (size_t i = 0; i < names.size(); ++i) {
+        VProfileSubtree::Node const& node = tree.At(folder.sessionNodes[i]);
+        nodes.push_back(names[i] + "=" + node.name.Str() + ":" + node.values[SessionDatabase::kFolderTreeSlots].text.Str());
+      }
+    }
+    EXPECT_EQ(nodes, (std::vector<std::string>{"top=top:", "x=x:", "late=late:h", "two=two:", "one=one:", "deep=deep:"}));
+  }
+}
+
 TEST(SessionFolderTreeTest, AnEmptyStoreGivesTheRootAlone) {
   ScopedRoot root;
   InstalledRegistryStore hive("Software\\Brimvale\\Empty");
