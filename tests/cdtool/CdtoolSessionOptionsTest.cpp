@@ -57,7 +57,8 @@ TEST_F(CdtoolSessionOptionsTest, OkStoresTheSessionAndCancelStoresNothing) {
 TEST_F(CdtoolSessionOptionsTest, KeyButtonsMapTheSessionsKeys) {
   ASSERT_EQ(Run("session new core --protocol SSH2 --host gate").exitCode, 0);
   std::string const script = m_root.File("keys.json");
-  WriteFileBytes(script, R"({"steps":[{"do":"select","page":"Mapped Keys"},{"do":"set","control":1564,"value":"true"},)"
+  WriteFileBytes(script, R"({"steps":[{"do":"expand","page":"Emulation"},{"do":"select","page":"Mapped Keys"},)"
+                         R"({"do":"set","control":1564,"value":"true"},)"
                          R"({"do":"key-button","scan":30,"extended":false},{"do":"category","name":"Menu Function"},)"
                          R"({"do":"function","name":"MENU_COPY"},{"do":"ok"},{"do":"command","id":1567},)"
                          R"({"do":"press","scan":59,"held":"shift"},{"do":"string","value":"x"},{"do":"ok"},)"
@@ -72,10 +73,11 @@ TEST_F(CdtoolSessionOptionsTest, KeyButtonsMapTheSessionsKeys) {
             "Keymap\tbytes\t00000002" "00000241" "4d454e555f434f505900" "00"
             "00000470" "53454e4400" "7800");
 
-  WriteFileBytes(script, R"({"steps":[{"do":"select","page":"Mapped Keys"},{"do":"key-button","scan":29}]})");
+  WriteFileBytes(script, R"({"steps":[{"do":"expand","page":"Emulation"},{"do":"select","page":"Mapped Keys"},)"
+                         R"({"do":"key-button","scan":29}]})");
   CdtoolResult const modifier = Run("dialog session-options core --json --script " + script);
   EXPECT_EQ(modifier.exitCode, 1);
-  EXPECT_EQ(modifier.out, "{\"error\":\"the keyboard has no key button with the scan code 29\",\"step\":1}\n");
+  EXPECT_EQ(modifier.out, "{\"error\":\"the keyboard has no key button with the scan code 29\",\"step\":2}\n");
 }
 
 }  // namespace

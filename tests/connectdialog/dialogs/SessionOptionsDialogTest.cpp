@@ -391,7 +391,8 @@ TEST_F(SessionOptionsDialogTest, MappedKeysReachTheSessionOnOkOnly) {
     std::string const before = DumpKey(memory.key);
     session->Checkpoint();
     SessionOptionsDialog dialog(&config, session.get());
-    ASSERT_TRUE(presenter.Play(DialogScript{{Step("select", {{"page", "Mapped Keys"}}),
+    ASSERT_TRUE(presenter.Play(DialogScript{{Step("expand", {{"page", "Emulation"}}),
+                                             Step("select", {{"page", "Mapped Keys"}}),
                                              Step("set", {{"control", "1565"}, {"value", "true"}}),
                                              Step("key-button", {{"scan", "30"}, {"extended", "false"}}),
                                              Step("category", {{"name", "Menu Function"}}),
