@@ -31,7 +31,9 @@ bool CaptionsAValue(VPageControl const& control) {
   return control.kind == VControlKind::Label && !control.label.empty() && control.label.back() == ':';
 }
 
-bool IsInput(VControlKind kind) { return kind != VControlKind::Label && kind != VControlKind::Button; }
+bool IsInput(VControlKind kind) {
+  return kind != VControlKind::Label && kind != VControlKind::Button && kind != VControlKind::Keyboard;
+}
 
 void ShowChoices(QComboBox& box, VPageControl const& control) {
   QStringList wanted;
@@ -50,8 +52,13 @@ void ShowChoices(QComboBox& box, VPageControl const& control) {
 
 }  // namespace
 
-QtControlPanel::QtControlPanel(DialogModel& model, Controls controls, std::vector<int> order, QWidget* parent)
-    : QWidget(parent), m_model(model), m_controls(std::move(controls)), m_grid(new QGridLayout(this)) {
+QtControlPanel::QtControlPanel(DialogModel& model, Controls controls, std::vector<int> order, QWidget* parent,
+                               FieldMaker custom)
+    : QWidget(parent),
+      m_model(model),
+      m_controls(std::move(controls)),
+      m_custom(std::move(custom)),
+      m_grid(new QGridLayout(this)) {
   std::vector<VPageControl> const& declared = m_controls();
   // Rows follow declarations by position: headings and hints often share the id 0.
   std::vector<size_t> drawn;
@@ -83,7 +90,8 @@ size_t QtControlPanel::IndexOf(int id) const {
 }
 
 void QtControlPanel::AddRow(VPageControl const& control, size_t index, int row) {
-  Row drawn{control.id, index, control.kind, nullptr, MakeField(control)};
+  Row drawn{control.id, index, control.kind, nullptr, nullptr, {}};
+  drawn.field = control.kind == VControlKind::Keyboard ? MakeCustom(control, drawn.refresh) : MakeField(control);
   bool const beside = control.kind == VControlKind::Label ? CaptionsAValue(control)
                                                           : IsInput(control.kind) && control.kind != VControlKind::Check &&
                                                                 !control.label.empty();
@@ -132,11 +140,18 @@ QWidget* QtControlPanel::MakeField(VPageControl const& control) {
       connect(button, &QPushButton::clicked, this, [this, id] { Press(id); });
       return button;
     }
-    case VControlKind::Text: break;
+    case VControlKind::Text:
+    case VControlKind::Keyboard: break;
   }
   auto* edit = new QLineEdit(this);
   connect(edit, &QLineEdit::textEdited, this, [this, id](QString const& text) { Set(id, text.toStdString()); });
   return edit;
+}
+
+QWidget* QtControlPanel::MakeCustom(VPageControl const& control, std::function<void()>& refresh) {
+  CustomField made = m_custom ? m_custom(control, this) : CustomField{};
+  refresh = std::move(made.refresh);
+  return made.widget ? made.widget : new QWidget(this);
 }
 
 void QtControlPanel::Refresh() {
@@ -171,6 +186,8 @@ void QtControlPanel::Draw(Row const& row, VPageControl const& control, std::stri
     ShowChoices(*combo, control);
   } else if (auto* label = qobject_cast<QLabel*>(row.field); label && label != row.label) {
     label->setText(Qs(control.value));
+  } else if (row.refresh) {
+    row.refresh();
   }
 }
 

@@ -22,10 +22,19 @@ class QtControlPanel : public QWidget {
 
  public:
   using Controls = std::function<std::vector<VPageControl> const&()>;
+  // A control that its page draws itself (the on-screen keyboard): its widget, and what redraws
+  // it from the page's model whenever the panel is drawn.
+  struct CustomField {
+    QWidget* widget = nullptr;
+    std::function<void()> refresh;
+  };
+  using FieldMaker = std::function<CustomField(VPageControl const& control, QWidget* parent)>;
 
   // `controls` reads the model's declarations; `order` lists the ids in the order drawn
-  // (empty: the declarations' order; ids it leaves out are not drawn).
-  QtControlPanel(DialogModel& model, Controls controls, std::vector<int> order = {}, QWidget* parent = nullptr);
+  // (empty: the declarations' order; ids it leaves out are not drawn). `custom` draws the
+  // controls of kinds the panel cannot draw from their declaration; without it they stay empty.
+  QtControlPanel(DialogModel& model, Controls controls, std::vector<int> order = {}, QWidget* parent = nullptr,
+                 FieldMaker custom = {});
 
   // Draws the declarations' current state.
   void Refresh();
@@ -45,10 +54,12 @@ class QtControlPanel : public QWidget {
     VControlKind kind = VControlKind::Label;
     QLabel* label = nullptr;
     QWidget* field = nullptr;
+    std::function<void()> refresh;  // of a custom field
   };
 
   void AddRow(VPageControl const& control, size_t index, int row);
   QWidget* MakeField(VPageControl const& control);
+  QWidget* MakeCustom(VPageControl const& control, std::function<void()>& refresh);
   void Draw(Row const& row, VPageControl const& control, std::string const& nameAbove);
   void Set(int id, std::string const& value);
   void Press(int id);
@@ -57,6 +68,7 @@ class QtControlPanel : public QWidget {
 
   DialogModel& m_model;
   Controls m_controls;
+  FieldMaker m_custom;
   QGridLayout* m_grid;
   std::vector<Row> m_rows;
   bool m_drawing = false;

@@ -14,8 +14,10 @@
 
 #include "VPropertyTreeDialog.h"
 #include "VPropertyTreePage.h"
+#include "dialogs/SessionMappedKeysPage.h"
 #include "platform/types/VirtualKeys.h"
 #include "qt/QtControlPanel.h"
+#include "qt/QtOnScreenKeyboard.h"
 
 namespace {
 
@@ -35,6 +37,16 @@ QLabel* MakeCaption(QWidget* parent) {
   caption->setMargin(3);
   caption->setAccessibleName("Page caption");
   return caption;
+}
+
+// The on-screen keyboard of a key mapping page; nothing for other pages.
+QtControlPanel::FieldMaker KeyboardOf(VPropertyTreePage* page) {
+  auto* keys = dynamic_cast<SessionMappedKeysPage*>(page);
+  if (!keys) return {};
+  return [keys](VPageControl const&, QWidget* parent) {
+    auto* keyboard = new QtOnScreenKeyboard(keys->Keyboard(), parent);
+    return QtControlPanel::CustomField{keyboard, [keyboard] { keyboard->Refresh(); }};
+  };
 }
 
 }  // namespace
@@ -147,7 +159,8 @@ QtControlPanel* QtPropertyTreeWindow::EnsurePanel(VPropertyTreePage* page) {
   if (!page) return nullptr;
   if (QtControlPanel* drawn = Panel(page)) return drawn;
   auto* panel = new QtControlPanel(
-      m_model, [page]() -> std::vector<VPageControl> const& { return page->Controls(); }, {}, m_pages);
+      m_model, [page]() -> std::vector<VPageControl> const& { return page->Controls(); }, {}, m_pages,
+      KeyboardOf(page));
   connect(panel, &QtControlPanel::Acted, this, [this] {
     SyncTree();
     ShowCurrent();

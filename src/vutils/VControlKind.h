@@ -8,4 +8,5 @@ enum class VControlKind {
   Check,   // a check box: "true" or "false"
   Choice,  // a drop-down list of fixed choices
   Button,  // a push button
+  Keyboard,  // the on-screen keyboard of a key mapping page, drawn from the page's own model
 };

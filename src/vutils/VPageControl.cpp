@@ -23,6 +23,7 @@ bool VPageControl::Accepts(std::string const& text, std::string& error) const {
   switch (kind) {
     case VControlKind::Label:
     case VControlKind::Button:
+    case VControlKind::Keyboard:
       error = name + " takes no input";
       return false;
     case VControlKind::Check:

@@ -47,5 +47,7 @@ class VPageControl {
   void Load(std::string const& optionText);
   // The value as the option takes it; `numeric` for a check box bound to a number ("1", "0").
   std::string OptionText(bool numeric) const;
-  bool TakesInput() const { return kind != VControlKind::Label && kind != VControlKind::Button; }
+  bool TakesInput() const {
+    return kind != VControlKind::Label && kind != VControlKind::Button && kind != VControlKind::Keyboard;
+  }
 };

@@ -12,6 +12,8 @@
 #include "VPropertyTreeSteps.h"
 #include "database/GlobalConfigInstance.h"
 #include "database/SessionDatabase.h"
+#include "dialogs/MappedKeysSteps.h"
+#include "dialogs/SelectedKeySteps.h"
 #include "dialogs/SessionOptionsDialog.h"
 #include "library/SessionKeyPath.h"
 #include "session/SessionConfig.h"
@@ -38,7 +40,9 @@ SessionOptionsVerb::SessionOptionsVerb(CLI::App& dialog) {
   m_loader.AddOption(*m_command);
   m_command->footer(
       "Steps: select, expand, collapse {\"page\": LABEL}; key {\"keys\": \"Ctrl+PgDn\"}; set {\"control\": ID, "
-      "\"value\": TEXT}; choose {\"control\": ID, \"item\": TEXT}; command {\"id\": ID}; ok; cancel. With --json: "
+      "\"value\": TEXT}; choose {\"control\": ID, \"item\": TEXT}; command {\"id\": ID}; ok; cancel. Mapped Keys: "
+      "key-button {\"scan\": N, \"extended\": BOOL}; press {\"scan\": N, \"extended\": BOOL, \"held\": \"ctrl,shift,alt\"} "
+      "in Map Key (after command 1567); then the steps of dialog keymap-key in Map Selected Key. With --json: "
       "{\"endCode\", \"messages\": [{\"text\", \"type\"}], \"title\", \"pages\": [{\"label\", \"caption\", "
       "\"depth\", \"expanded\", \"selected\"}], \"current\", \"controls\": [{\"id\", \"label\", \"value\", "
       "\"enabled\", \"visible\"}], \"saved\"}.");
@@ -49,6 +53,8 @@ int SessionOptionsVerb::Run() {
   InstalledProducts::InstallRunningOnly();
   DialogScriptRunner runner(m_json);
   VPropertyTreeSteps::AddTo(runner.Presenter());
+  MappedKeysSteps::AddTo(runner.Presenter());
+  SelectedKeySteps::AddTo(runner.Presenter());
   if (int const refused = runner.Load(m_script)) return refused;
 
   CString newName;

@@ -1,5 +1,5 @@
 // Renders the Qt windows of the dialogs to PNG files, for the README: Session Options on some of
-// its pages, Global Options, Map Selected Key, the property-tree demonstration and the New Session
+// its pages (Mapped Keys with two keys of the session mapped), Global Options, Map Selected Key, the property-tree demonstration and the New Session
 // Wizard page by page, each over a demonstration store made in a temporary folder.
 // Usage: screenshots OUTPUT_FOLDER.
 // Runs without a display (the offscreen platform unless QT_QPA_PLATFORM says otherwise).
@@ -81,6 +81,10 @@ bool SeedSession() {
     connection->SetHostname("core1.lab.example.net");
     connection->SetUsername("netops");
   }
+  // Two keys of its own, which the Mapped Keys page marks: F5 sends a command, Home goes to the top.
+  session->terminal.keymap.SetKeyCode(0x74, KeymapCode::SEND);
+  session->terminal.keymap.SetKeyValue(0x74, "uptime\\r");
+  session->terminal.keymap.SetKeyCode(Keymap::kExtended | 0x24, KeymapCode::SB_BEGIN);
   SessionDatabase db(false);
   bool const stored = db.InsertFolder("", "Lab", "", true) && db.InsertSession("Lab", "core-router", created, "", true);
   created->Release();
@@ -105,6 +109,8 @@ void ShootPages(VPropertyTreeDialog& dialog, QString const& prefix, QStringList 
     for (QString const& page : pages) {
       QList<QTreeWidgetItem*> const found = window->Tree()->findItems(page, Qt::MatchExactly | Qt::MatchRecursive);
       if (found.isEmpty()) continue;
+      // Opened down to the page first, as a user reaches a page inside a collapsed one.
+      for (QTreeWidgetItem* above = found.front()->parent(); above; above = above->parent()) above->setExpanded(true);
       window->Tree()->setCurrentItem(found.front());
       QApplication::processEvents();
       // A page that declares no controls yet has nothing to show.
@@ -126,7 +132,7 @@ void ShootSessionOptions(GlobalConfig* config) {
   }
   SessionOptionsDialog::DeleteStateMap();
   SessionOptionsDialog dialog(config, session);
-  ShootPages(dialog, "session-options", {"Connection", "SSH2", "Appearance"});
+  ShootPages(dialog, "session-options", {"Connection", "SSH2", "Appearance", "Mapped Keys"});
   session->Release();
 }
 

@@ -10,6 +10,14 @@ KeyboardButton::Modifier mapModifiers(unsigned int modifiers) {
   return static_cast<KeyboardButton::Modifier>(combination);
 }
 
+unsigned int modifierBits(KeyboardButton::Modifier combination) {
+  unsigned int bits = 0;
+  if (combination & KeyboardButton::kCtrl) bits |= Keymap::kCtrl;
+  if (combination & KeyboardButton::kShift) bits |= Keymap::kShift;
+  if (combination & KeyboardButton::kAlt) bits |= Keymap::kAlt;
+  return bits;
+}
+
 CString mapModifiersToString(unsigned int modifiers) {
   CString text;
   if (modifiers & Keymap::kAlt) text += "Alt-";

@@ -64,7 +64,8 @@ void SessionOptionsDialog::MakePages() {
   m_emulation = Page(11442, "Emulation\nEmulation", SessionPageControls::Emulation());
   m_modes = Page(11443, "Modes\nEmulation Modes", SessionPageControls::Modes());
   m_emacs = Page(11444, "Emacs\nEmacs Compatibility", SessionPageControls::Emacs());
-  m_mappedKeys = Page(11445, "Mapped Keys\nMapped Keys", SessionPageControls::MappedKeys());
+  m_mappedKeys = std::make_unique<SessionMappedKeysPage>(m_config, *m_session);
+  m_mappedKeys->SetTitle("Mapped Keys\nMapped Keys");
   m_emulationAdvanced = Page(11449, "Advanced\nAdvanced Emulation", SessionPageControls::EmulationAdvanced());
   m_appearance = Page(11450, "Appearance\nWindow and Text Appearance", SessionPageControls::Appearance());
   m_window = Page(11452, "Window\nSession Window", SessionPageControls::Window());
@@ -83,8 +84,9 @@ void SessionOptionsDialog::AddPages() {
   if (IsHaloKorvo_Korvo_Installed()) {
     AddPage(m_terminal.get());
     m_terminal->AddChildPage(m_emulation.get());
-    for (VPropertyTreePage* page : {m_modes.get(), m_emacs.get(), m_mappedKeys.get(), m_emulationAdvanced.get()})
-      m_emulation->AddChildPage(page);
+    VPropertyTreePage* const emulationChildren[] = {m_modes.get(), m_emacs.get(), m_mappedKeys.get(),
+                                                    m_emulationAdvanced.get()};
+    for (VPropertyTreePage* page : emulationChildren) m_emulation->AddChildPage(page);
     m_terminal->AddChildPage(m_appearance.get());
     m_appearance->AddChildPage(m_window.get());
     m_terminal->AddChildPage(m_logFile.get());
@@ -210,6 +212,7 @@ void SessionOptionsDialog::OnOK() {
   VPropertyTreePage* current = CurrentPage();
   if (current && current != m_terminal.get() && !current->UpdateData(true)) return;
   VPropertyTreeDialog::OnOK();
+  if (m_mappedKeys && IsEnded() && EndCode() == IDOK) m_mappedKeys->StoreKeymap();
 }
 
 void SessionOptionsDialog::OnDestroy() {

@@ -5,7 +5,8 @@
 // through the protocol table's callbacks, and those pages follow the protocols the user picks.
 //
 // Pages write into the session as they are left; the caller checkpoints the session before
-// DoModal and rolls it back after Cancel. The dialog holds one reference to the session.
+// DoModal and rolls it back after Cancel. The keys mapped on the Mapped Keys page go into the
+// session's keymap on OK only. The dialog holds one reference to the session.
 //
 // The tree's state outlives the dialog in two ways: for the rest of the process in this class's
 // page state map (the framework's), and across runs in two global options (PropertyTreeState's
@@ -29,6 +30,7 @@
 #include "VPropertyPageStateMap.h"
 #include "VPropertyTreeDialog.h"
 #include "VPropertyTreePage.h"
+#include "dialogs/SessionMappedKeysPage.h"
 #include "dialogs/SessionPrintingPage.h"
 
 class GlobalConfig;
@@ -70,6 +72,7 @@ class SessionOptionsDialog : public VPropertyTreeDialog {
   int Ssh2Index() const { return m_ssh2Index; }
   int SftpIndex() const { return m_sftpIndex; }
   SessionConnectPage* ConnectionPage() const { return m_connection.get(); }
+  SessionMappedKeysPage* MappedKeysPage() const { return m_mappedKeys.get(); }
   // Every page of the table in its order, present or not.
   std::array<VPropertyTreePage*, kPageCount> PagesInOrder() const;
 
@@ -92,8 +95,9 @@ class SessionOptionsDialog : public VPropertyTreeDialog {
   bool m_destroyed = false;
   std::unique_ptr<VOptionList> m_options;
   std::unique_ptr<SessionConnectPage> m_connection;
-  std::unique_ptr<VPropertyTreePage> m_logonScripts, m_terminal, m_emulation, m_modes, m_emacs, m_mappedKeys,
-      m_emulationAdvanced, m_appearance, m_window, m_logFile;
+  std::unique_ptr<VPropertyTreePage> m_logonScripts, m_terminal, m_emulation, m_modes, m_emacs;
+  std::unique_ptr<SessionMappedKeysPage> m_mappedKeys;
+  std::unique_ptr<VPropertyTreePage> m_emulationAdvanced, m_appearance, m_window, m_logFile;
   std::unique_ptr<SessionPrintingPage> m_printing;
   std::unique_ptr<VPropertyTreePage> m_advancedPrinting, m_xmodem, m_fileTransfer, m_ftpSftp;
 

@@ -4,6 +4,7 @@
 
 #include "VPageControls.h"
 #include "dialogs/PrinterDialogs.h"
+#include "dialogs/SessionMappedKeysPage.h"
 #include "dialogs/SessionPrintingPage.h"
 
 namespace {
@@ -72,9 +73,21 @@ std::vector<VPageControl> SessionPageControls::Emacs() {
 }
 
 std::vector<VPageControl> SessionPageControls::MappedKeys() {
-  return {Check(1561, "&Backspace sends delete", "Map Backspace"),
-          Check(1562, "&Delete sends backspace", "Map Delete"),
-          Check(1563, "Use &Windows copy and paste hot keys", "CUA Copy Paste")};
+  using Page = SessionMappedKeysPage;
+  // The combination check boxes edit no option: they choose which labels the keyboard shows.
+  auto combination = [](int id, char const* label) {
+    VPageControl control = Check(id, label, "");
+    control.value = "false";
+    return control;
+  };
+  return {Check(Page::kMapBackspace, "&Backspace sends delete", "Map Backspace"),
+          Check(Page::kMapDelete, "&Delete sends backspace", "Map Delete"),
+          Check(Page::kCuaCopyPaste, "Use &Windows copy and paste hot keys", "CUA Copy Paste"),
+          combination(Page::kCtrl, "C&trl"),
+          combination(Page::kShift, "S&hift"),
+          combination(Page::kAlt, "&Alt"),
+          Bound(Page::kMapKey, Kind::Button, "Map a &Key...", ""),
+          Bound(Page::kKeyboard, Kind::Keyboard, "Keyboard", "")};
 }
 
 std::vector<VPageControl> SessionPageControls::EmulationAdvanced() {

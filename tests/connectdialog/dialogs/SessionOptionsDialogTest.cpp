@@ -8,18 +8,27 @@
 
 #include "VOptionList.h"
 #include "VOptionText.h"
+#include "VPropertyTreeSteps.h"
 #include "connectdialog/session/PluginFolder.h"
 #include "database/GlobalConfig.h"
+#include "dialogs/MappedKeysSteps.h"
+#include "dialogs/OnScreenKeyboard.h"
+#include "dialogs/SelectedKeySteps.h"
 #include "dialogs/SessionConnectPage.h"
+#include "dialogs/SessionMappedKeysPage.h"
 #include "dialogs/SessionPrintingPage.h"
 #include "library/LibraryState.h"
 #include "library/ProductInfo.h"
+#include "platform/ui/DialogPresenter.h"
+#include "platform/ui/HeadlessDialogPresenter.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "platform/ui/UserInterface.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/SessionConfig.h"
+#include "support/FakeKeyboardLayout.h"
 #include "support/KeyDump.h"
 #include "support/RegisterProtocolRow.h"
+#include "terminal/KeymapCode.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
@@ -326,3 +335,57 @@ TEST_F(SessionOptionsDialogTest, TheTreeStateOutlivesTheProcessThroughTheGlobalO
 }
 
 }  // namespace
+
+namespace {
+
+DialogStep Step(char const* name, std::vector<std::pair<char const*, char const*>> arguments = {}) {
+  DialogStep step(name, 0);
+  for (auto const& [key, value] : arguments) step.SetArgument(key, value);
+  return step;
+}
+
+}  // namespace
+
+// A key mapped on the Mapped Keys page reaches the session's keymap on OK only, as one record;
+// after Cancel the session's keymap was never touched and the store is as it was, byte for byte.
+TEST_F(SessionOptionsDialogTest, MappedKeysReachTheSessionOnOkOnly) {
+  FakeKeyboardLayout layout;
+  layout.Key(30, false, 'A', {"a", "\x01", "A", "\x01", "", "", "", ""});
+  HeadlessDialogPresenter presenter;
+  VPropertyTreeSteps::AddTo(presenter);
+  MappedKeysSteps::AddTo(presenter);
+  SelectedKeySteps::AddTo(presenter);
+  SetDialogPresenter(&presenter);
+  for (bool const ok : {false, true}) {
+    SCOPED_TRACE(ok ? "OK" : "Cancel");
+    std::unique_ptr<SessionConfig> session = Stored("SSH2", "SFTP");
+    std::string const before = DumpKey(memory.key);
+    session->Checkpoint();
+    SessionOptionsDialog dialog(&config, session.get());
+    ASSERT_TRUE(presenter.Play(DialogScript{{Step("expand", {{"page", "Emulation"}}),
+                                             Step("select", {{"page", "Mapped Keys"}}),
+                                             Step("set", {{"control", "1565"}, {"value", "true"}}),
+                                             Step("key-button", {{"scan", "30"}, {"extended", "false"}}),
+                                             Step("category", {{"name", "Menu Function"}}),
+                                             Step("function", {{"name", "MENU_COPY"}}), Step("ok"),
+                                             Step(ok ? "ok" : "cancel")},
+                                            {}, {}},
+                               ui));
+    EXPECT_EQ(dialog.DoModal(), ok ? IDOK : IDCANCEL);
+    EXPECT_FALSE(presenter.Finish().has_value()) << presenter.GetFailure()->error;
+    OnScreenKeyboard const& keys = dialog.MappedKeysPage()->Keyboard();
+    EXPECT_TRUE(keys.IsMapped(keys.Find(30, false)));
+    EXPECT_EQ(dialog.MappedKeysPage()->EditedKeymap().GetOwnKeyCode(0x441), KeymapCode::MENU_COPY);
+    EXPECT_EQ(session->terminal.keymap.IsModified(), ok);
+    if (!ok) session->Rollback();
+    session->Save(memory.key, false);
+    if (!ok) {
+      EXPECT_EQ(DumpKey(memory.key), before);
+      continue;
+    }
+    // The record count, the key index Shift+A, the function's name and an empty value.
+    std::string const record("\0\0\0\1\0\0\x04\x41MENU_COPY\0\0", 19);
+    EXPECT_EQ(DumpValue(memory.key, "Keymap"), "binary " + Hex(record));
+  }
+  SetDialogPresenter(nullptr);
+}

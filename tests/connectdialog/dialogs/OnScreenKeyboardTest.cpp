@@ -1,0 +1,168 @@
+#include "dialogs/OnScreenKeyboard.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+#include "dialogs/MappedKeysSteps.h"
+#include "dialogs/SelectedKeySteps.h"
+#include "platform/ui/DialogPresenter.h"
+#include "platform/ui/HeadlessDialogPresenter.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "support/FakeKeyboardLayout.h"
+#include "terminal/Keymap.h"
+#include "terminal/KeymapCode.h"
+
+namespace {
+
+class TestKeymap : public Keymap {};
+
+DialogStep Step(char const* name, std::vector<std::pair<char const*, char const*>> arguments = {}) {
+  DialogStep step(name, 0);
+  for (auto const& [key, value] : arguments) step.SetArgument(key, value);
+  return step;
+}
+
+class OnScreenKeyboardTest : public ::testing::Test {
+ protected:
+  // A US layout for the keys the tests look at.
+  OnScreenKeyboardTest() {
+    layout.Key(30, false, 'A', {"a", "\x01", "A", "\x01", "", "", "", ""});
+    layout.Key(1, false, 0x1B, {"\x1B", "\x1B", "\x1B", "\x1B", "", "", "", ""});
+    layout.Key(28, false, 0x0D, {"\r", "\n", "\r", "", "", "", "", ""});
+    layout.Key(59, false, 0x70, {"", "", "", "", "", "", "", ""});
+    layout.Key(57, false, 0x20, {" ", " ", " ", " ", "", "", "", ""});
+    layout.Key(26, false, 0xDB, {"[", "\x1B", "{", "", "", "", "", ""});
+    layout.Key(82, true, 0x2D, {"", "", "", "", "", "", "", ""});
+    layout.Key(71, false, 0x24, {"7", "", "", "", "", "", "", ""});
+    MappedKeysSteps::AddTo(presenter);
+    SelectedKeySteps::AddTo(presenter);
+    SetDialogPresenter(&presenter);
+    SetUserInterface(&ui);
+  }
+  ~OnScreenKeyboardTest() override {
+    SetDialogPresenter(nullptr);
+    SetUserInterface(nullptr);
+  }
+
+  FakeKeyboardLayout layout;
+  HeadlessDialogPresenter presenter;
+  HeadlessUserInterface ui;
+  TestKeymap keymap;
+};
+
+TEST_F(OnScreenKeyboardTest, EveryKeyHasOnePlaceOnTheGridAndNoModifierKeyIsAKey) {
+  OnScreenKeyboard keyboard(nullptr, keymap);
+  std::set<std::pair<unsigned int, bool>> keys;
+  std::set<std::pair<int, int>> cells;  // (row, quarter column) taken
+  for (OnScreenKeyboard::Key const& key : keyboard.Keys()) {
+    SCOPED_TRACE(key.button->Caption());
+    EXPECT_TRUE(keys.emplace(key.button->ScanCode(), key.button->Extended()).second);
+    EXPECT_GE(key.column, 0);
+    EXPECT_LE(key.column + key.width, OnScreenKeyboard::kColumns);
+    EXPECT_LE(key.row + key.height, OnScreenKeyboard::kRows);
+    for (int row = key.row; row < key.row + key.height; ++row)
+      for (int column = key.column; column < key.column + key.width; ++column)
+        EXPECT_TRUE(cells.emplace(row, column).second) << row << "," << column;
+  }
+  EXPECT_EQ(keys.size(), 98u);
+  for (auto modifier : {std::pair{29u, false}, {29u, true}, {42u, false}, {54u, false}, {56u, false}, {56u, true}})
+    EXPECT_EQ(keyboard.Find(modifier.first, modifier.second), keyboard.Keys().size());
+}
+
+TEST_F(OnScreenKeyboardTest, LabelsFacesAndKeyIndexesFollowTheCombination) {
+  using M = KeyboardButton;
+  struct Case {
+    unsigned int scanCode;
+    bool extended;
+    KeyboardButton::Modifier combination;
+    char const* label;
+    char const* face;
+    bool dimmed;
+    int index;
+  };
+  OnScreenKeyboard keyboard(nullptr, keymap);
+  for (Case const& c : std::vector<Case>{
+           {30, false, M::kNone, "a", "a", false, 0x41},
+           {30, false, M::kShift, "A", "A", false, 0x441},
+           {30, false, M::kAlt, "", "A", true, 0x841},
+           {30, false, M::kCtrlShiftAlt, "", "A", true, 0xE41},
+           {30, false, M::kCtrl, "\x01", "^A", false, 0x241},
+           {26, false, M::kCtrl, "\x1B", "^[", false, 0x2DB},
+           {1, false, M::kNone, "Esc", "Esc", false, 0x1B},
+           {1, false, M::kShift, "\x1B", "Esc", false, 0x41B},
+           {28, false, M::kCtrl, "\n", "Enter", false, 0x20D},
+           {59, false, M::kShift, "", "F1", true, 0x470},
+           {57, false, M::kNone, " ", "Space", false, 0x20},
+           {82, true, M::kCtrl, "", "Ins", true, 0x32D},
+           {71, false, M::kShift, "7", "7", false, 0x467},   // the pad's own key, not the layout's Home
+           {53, true, M::kAlt, "/", "/", false, 0x96F},
+           {69, true, M::kNone, "Num", "Num", false, 0x190},
+           {28, true, M::kShift, "Enter", "Enter", false, 0x50D},
+       }) {
+    SCOPED_TRACE(std::to_string(c.scanCode) + (c.extended ? "e" : "") + " under " + std::to_string(c.combination));
+    keyboard.SetCombination(c.combination);
+    size_t const key = keyboard.Find(c.scanCode, c.extended);
+    ASSERT_LT(key, keyboard.Keys().size());
+    EXPECT_EQ(keyboard.Label(key), c.label);
+    OnScreenKeyboard::Face const face = keyboard.FaceOf(key);
+    EXPECT_EQ(face.text, c.face);
+    EXPECT_EQ(face.dimmed, c.dimmed);
+    EXPECT_EQ(keyboard.KeyIndex(key), c.index);
+  }
+}
+
+// A click maps the key under the shown combination; "Map a Key" maps the captured one and shows
+// its combination; a cancelled capture or a key the keyboard lacks changes nothing.
+TEST_F(OnScreenKeyboardTest, ClicksAndCapturesMapTheKeymapTheKeyboardEdits) {
+  struct Case {
+    char const* what;
+    bool capture;
+    KeyboardButton::Modifier shown;
+    std::vector<DialogStep> steps;
+    int endCode;
+    int index;  // of the entry mapped; 0 for none
+    KeyboardButton::Modifier shownAfter;
+  };
+  std::vector<DialogStep> const toCopy{Step("category", {{"name", "Menu Function"}}),
+                                       Step("function", {{"name", "MENU_COPY"}}), Step("ok")};
+  auto then = [&toCopy](std::vector<DialogStep> first) {
+    first.insert(first.end(), toCopy.begin(), toCopy.end());
+    return first;
+  };
+  for (Case const& c : std::vector<Case>{
+           {"click under Shift", false, KeyboardButton::kShift, toCopy, IDOK, 0x441, KeyboardButton::kShift},
+           {"click on Insert under Ctrl", false, KeyboardButton::kCtrl, toCopy, IDOK, 0x32D, KeyboardButton::kCtrl},
+           {"click cancelled", false, KeyboardButton::kNone,
+            {Step("category", {{"name", "Disable"}}), Step("cancel")}, IDCANCEL, 0, KeyboardButton::kNone},
+           {"Ctrl alone keeps waiting, then Ctrl+A", true, KeyboardButton::kShift,
+            then({Step("press", {{"scan", "29"}, {"held", "ctrl"}}), Step("press", {{"scan", "30"}, {"held", "ctrl"}})}),
+            IDOK, 0x241, KeyboardButton::kCtrl},
+           {"a captured keypad key", true, KeyboardButton::kNone, then({Step("press", {{"scan", "71"}})}), IDOK, 0x67,
+            KeyboardButton::kNone},
+           {"capture cancelled", true, KeyboardButton::kAlt, {Step("cancel")}, IDCANCEL, 0, KeyboardButton::kAlt},
+           {"a key without a button", true, KeyboardButton::kAlt, {Step("press", {{"scan", "86"}})}, IDCANCEL, 0,
+            KeyboardButton::kAlt},
+       }) {
+    SCOPED_TRACE(c.what);
+    TestKeymap edited;
+    OnScreenKeyboard keyboard(nullptr, edited);
+    keyboard.SetCombination(c.shown);
+    ASSERT_TRUE(presenter.Play(DialogScript{c.steps, {}, {}}, ui));
+    size_t const clicked = keyboard.Find(c.shown == KeyboardButton::kCtrl ? 82 : 30, c.shown == KeyboardButton::kCtrl);
+    EXPECT_EQ(c.capture ? keyboard.MapNextKey() : keyboard.Click(clicked), c.endCode);
+    EXPECT_FALSE(presenter.Finish().has_value()) << presenter.GetFailure()->error;
+    EXPECT_EQ(keyboard.Combination(), c.shownAfter);
+    int mapped = 0;
+    for (int index = 0; index < Keymap::kIndexCount; ++index)
+      if (edited.GetOwnKeyCode(index)) mapped = mapped ? -1 : index;
+    EXPECT_EQ(mapped, c.index);
+    EXPECT_EQ(mapped > 0 ? edited.GetOwnKeyCode(mapped) : KeymapCode::MENU_COPY, KeymapCode::MENU_COPY);
+    size_t mappedKeys = 0;
+    for (size_t key = 0; key < keyboard.Keys().size(); ++key) mappedKeys += keyboard.IsMapped(key) ? 1 : 0;
+    EXPECT_EQ(mappedKeys, c.index ? 1u : 0u);
+  }
+}
+
+}  // namespace
