@@ -46,7 +46,9 @@ TEST(VColorTextTest, EachFormTakesItsOwnTextAndGivesItBackByteForByte) {
     COLORREF color = 0xABCDEF;
     EXPECT_EQ(VColorText::Parse(c.form, c.text, color), c.taken) << c.text;
     EXPECT_EQ(color, c.taken ? c.color : 0xABCDEF) << c.text;
-    if (c.taken) EXPECT_EQ(VColorText::Format(c.form, color), c.formatted) << c.text;
+    if (c.taken) {
+      EXPECT_EQ(VColorText::Format(c.form, color), c.formatted) << c.text;
+    }
     VPageControl control = VPageControls::Color(1, "C&olor:", "", c.form);
     std::string error, message;
     ASSERT_TRUE(control.Accepts(c.text, error)) << c.text;  // refused when the page is left
