@@ -195,6 +195,7 @@ QWidget* QtControlPanel::MakeField(VPageControl const& control) {
 QPushButton* QtControlPanel::MakeBrowse(VPageControl const& control) {
   auto* button = new QPushButton("...", this);
   button->setAutoDefault(false);
+  button->setMaximumWidth(button->fontMetrics().horizontalAdvance("...") + 24);
   button->setToolTip(control.kind == VControlKind::Folder ? "Browse for a folder" : "Browse for a file");
   int const id = control.browseId;
   connect(button, &QPushButton::clicked, this, [this, id] { Press(id); });
