@@ -1,5 +1,6 @@
 #include "qt/ConnectDialogQtInit.h"
 
+#include "VPageDialog.h"
 #include "VPropertyTreeDialog.h"
 #include "dialogs/ConnectDialog.h"
 #include "dialogs/NewSessionWizard.h"
@@ -12,6 +13,7 @@
 #include "qt/QtDialogPresenter.h"
 #include "qt/QtNewSessionWizardWindow.h"
 #include "qt/QtNextKeyWindow.h"
+#include "qt/QtPageDialogWindow.h"
 #include "qt/QtPropertyTreeWindow.h"
 #include "qt/QtSelectedKeyWindow.h"
 #include "qt/QtUserInterface.h"
@@ -35,6 +37,7 @@ void AddWindows(QtDialogPresenter& presenter) {
   presenter.Add<QuickConnectDialog>(&QuickConnectWindow::Make);
   presenter.Add<NewSessionWizard>(Make<QtNewSessionWizardWindow, NewSessionWizard>);
   presenter.Add<ShortcutNameDialog>(Make<ShortcutNameWindow, ShortcutNameDialog>);
+  presenter.Add<VPageDialog>(Make<QtPageDialogWindow, VPageDialog>);
 }
 
 }  // namespace

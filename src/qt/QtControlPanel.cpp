@@ -1,10 +1,13 @@
 #include "qt/QtControlPanel.h"
 
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 
 #include "platform/ui/DialogModel.h"
@@ -33,6 +36,37 @@ bool CaptionsAValue(VPageControl const& control) {
 
 bool IsInput(VControlKind kind) {
   return kind != VControlKind::Label && kind != VControlKind::Button && kind != VControlKind::Keyboard;
+}
+
+bool IsPath(VControlKind kind) { return kind == VControlKind::File || kind == VControlKind::Folder; }
+
+QColor QColorOf(COLORREF color) {
+  return QColor(static_cast<int>(color & 0xFF), static_cast<int>(color >> 8 & 0xFF), static_cast<int>(color >> 16 & 0xFF));
+}
+
+COLORREF ColorRefOf(QColor const& color) {
+  return static_cast<COLORREF>(color.red()) | static_cast<COLORREF>(color.green()) << 8 |
+         static_cast<COLORREF>(color.blue()) << 16;
+}
+
+QIcon Swatch(QColor const& color) {
+  QPixmap swatch(32, 14);
+  swatch.fill(color);
+  QPainter border(&swatch);
+  border.setPen(Qt::black);
+  border.drawRect(swatch.rect().adjusted(0, 0, -1, -1));
+  return QIcon(swatch);
+}
+
+// The colour as the button shows it: its swatch and #RRGGBB; a text that is no colour as it is.
+void ShowColor(QPushButton& button, VPageControl const& control) {
+  COLORREF color = 0;
+  bool const valid = control.ColorValue(color);
+  QString const text = valid ? QColorOf(color).name(QColor::HexRgb).toUpper() : Qs(control.value);
+  if (button.text() == text) return;
+  button.setText(text);
+  button.setIcon(valid ? Swatch(QColorOf(color)) : QIcon());
+  button.setAccessibleDescription(text);
 }
 
 void ShowChoices(QComboBox& box, VPageControl const& control) {
@@ -90,8 +124,15 @@ size_t QtControlPanel::IndexOf(int id) const {
 }
 
 void QtControlPanel::AddRow(VPageControl const& control, size_t index, int row) {
-  Row drawn{control.id, index, control.kind, nullptr, nullptr, {}};
+  Row drawn{control.id, index, control.kind, nullptr, nullptr, {}, control.browseId, nullptr};
   drawn.field = control.kind == VControlKind::Keyboard ? MakeCustom(control, drawn.refresh) : MakeField(control);
+  QHBoxLayout* path = nullptr;
+  if (IsPath(control.kind)) {
+    drawn.browse = MakeBrowse(control);
+    path = new QHBoxLayout;
+    path->addWidget(drawn.field, 1);
+    path->addWidget(drawn.browse);
+  }
   bool const beside = control.kind == VControlKind::Label ? CaptionsAValue(control)
                                                           : IsInput(control.kind) && control.kind != VControlKind::Check &&
                                                                 !control.label.empty();
@@ -99,7 +140,10 @@ void QtControlPanel::AddRow(VPageControl const& control, size_t index, int row) 
     drawn.label = new QLabel(Qs(control.label), this);
     if (control.kind != VControlKind::Label) drawn.label->setBuddy(drawn.field);
     m_grid->addWidget(drawn.label, row, 0);
-    m_grid->addWidget(drawn.field, row, 1);
+    if (path) m_grid->addLayout(path, row, 1);
+    else m_grid->addWidget(drawn.field, row, 1, control.kind == VControlKind::Color ? Qt::AlignLeft : Qt::Alignment());
+  } else if (path) {
+    m_grid->addLayout(path, row, 0, 1, 2);
   } else if (control.kind == VControlKind::Label && !control.label.empty()) {
     // A heading or a hint: its own text across the page.
     drawn.label = static_cast<QLabel*>(drawn.field);
@@ -140,8 +184,17 @@ QWidget* QtControlPanel::MakeField(VPageControl const& control) {
       connect(button, &QPushButton::clicked, this, [this, id] { Press(id); });
       return button;
     }
+    case VControlKind::Color: {
+      auto* button = new QPushButton(this);
+      button->setAutoDefault(false);
+      button->setMinimumWidth(110);
+      connect(button, &QPushButton::clicked, this, [this, id] { ChooseColor(id); });
+      return button;
+    }
     case VControlKind::Text:
-    case VControlKind::Keyboard: break;
+    case VControlKind::Keyboard:
+    case VControlKind::File:
+    case VControlKind::Folder: break;
   }
   auto* edit = new QLineEdit(this);
   connect(edit, &QLineEdit::textEdited, this, [this, id](QString const& text) { Set(id, text.toStdString()); });
@@ -152,6 +205,31 @@ QWidget* QtControlPanel::MakeCustom(VPageControl const& control, std::function<v
   CustomField made = m_custom ? m_custom(control, this) : CustomField{};
   refresh = std::move(made.refresh);
   return made.widget ? made.widget : new QWidget(this);
+}
+
+QPushButton* QtControlPanel::MakeBrowse(VPageControl const& control) {
+  auto* button = new QPushButton("...", this);
+  button->setAutoDefault(false);
+  button->setMaximumWidth(button->fontMetrics().horizontalAdvance("...") + 24);
+  button->setToolTip(control.kind == VControlKind::Folder ? "Browse for a folder" : "Browse for a file");
+  int const id = control.browseId;
+  connect(button, &QPushButton::clicked, this, [this, id] { Press(id); });
+  return button;
+}
+
+void QtControlPanel::ChooseColor(int id) {
+  size_t const at = IndexOf(id);
+  std::vector<VPageControl> const& declared = m_controls();
+  if (at >= declared.size()) return;
+  COLORREF current = 0;
+  QColorDialog chooser(declared[at].ColorValue(current) ? QColorOf(current) : QColor(Qt::white), this);
+  chooser.setOption(QColorDialog::DontUseNativeDialog);
+  chooser.setWindowTitle(Spoken(declared[at].label));
+  if (chooser.exec() != QDialog::Accepted) return;
+  // The declarations are read again: the chooser's event loop may have run other actions.
+  std::vector<VPageControl> const& now = m_controls();
+  size_t const still = IndexOf(id);
+  if (still < now.size()) Set(id, now[still].ColorText(ColorRefOf(chooser.selectedColor())));
 }
 
 void QtControlPanel::Refresh() {
@@ -169,14 +247,17 @@ void QtControlPanel::Refresh() {
 }
 
 void QtControlPanel::Draw(Row const& row, VPageControl const& control, std::string const& nameAbove) {
-  for (QWidget* widget : {static_cast<QWidget*>(row.label), row.field}) {
+  for (QWidget* widget : {static_cast<QWidget*>(row.label), row.field, static_cast<QWidget*>(row.browse)}) {
     if (!widget) continue;
     widget->setVisible(control.visible);
     widget->setEnabled(control.enabled);
   }
   QString const name = control.label.empty() ? Qs(nameAbove) : Spoken(control.label);
   row.field->setAccessibleName(name.isEmpty() ? Qs(control.value) : name);
-  if (auto* edit = qobject_cast<QLineEdit*>(row.field)) {
+  if (row.browse) row.browse->setAccessibleName("Browse for " + (name.isEmpty() ? QString("a path") : name));
+  if (row.kind == VControlKind::Color) {
+    ShowColor(*static_cast<QPushButton*>(row.field), control);
+  } else if (auto* edit = qobject_cast<QLineEdit*>(row.field)) {
     if (edit->text() != Qs(control.value)) edit->setText(Qs(control.value));
   } else if (auto* spin = qobject_cast<QtRangeSpinBox*>(row.field)) {
     spin->Show(Qs(control.value));
@@ -207,8 +288,10 @@ void QtControlPanel::Press(int id) {
 }
 
 QWidget* QtControlPanel::Field(int id) const {
-  for (Row const& row : m_rows)
+  for (Row const& row : m_rows) {
     if (row.id == id) return row.field;
+    if (row.browse && row.browseId == id) return row.browse;
+  }
   return nullptr;
 }
 

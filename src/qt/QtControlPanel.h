@@ -1,6 +1,8 @@
 // Draws a list of declared page controls (VPageControl) as widgets in a two-column grid, label
 // beside field, and forwards what the user does to the dialog model: typing, ticking and picking
-// as SetControl, pressing as Command. After each action the model's declarations are drawn again
+// as SetControl, pressing as Command. A colour is a button showing its swatch that opens a colour
+// chooser; a file or folder field is an edit box with a browse button whose chooser the model
+// runs through the user interface. After each action the model's declarations are drawn again
 // (values, choices, enabled and shown states), so rules that change other controls show at once.
 // A control the model refuses shows its value from before. Every field gets an accessible name
 // from its label (or from the label above it), and the tab order follows the grid.
@@ -16,6 +18,7 @@
 class DialogModel;
 class QGridLayout;
 class QLabel;
+class QPushButton;
 
 class QtControlPanel : public QWidget {
   Q_OBJECT
@@ -38,7 +41,8 @@ class QtControlPanel : public QWidget {
 
   // Draws the declarations' current state.
   void Refresh();
-  // The field of control `id`; null when there is none.
+  // The field of control `id`, or the browse button `id` of a file or folder field; null when
+  // there is none.
   QWidget* Field(int id) const;
   // Puts the keyboard focus on control `id`, if it is drawn.
   void FocusControl(int id);
@@ -55,11 +59,17 @@ class QtControlPanel : public QWidget {
     QLabel* label = nullptr;
     QWidget* field = nullptr;
     std::function<void()> refresh;  // of a custom field
+    int browseId = 0;
+    QPushButton* browse = nullptr;
   };
 
   void AddRow(VPageControl const& control, size_t index, int row);
   QWidget* MakeField(VPageControl const& control);
   QWidget* MakeCustom(VPageControl const& control, std::function<void()>& refresh);
+  // The browse button beside a file or folder field.
+  QPushButton* MakeBrowse(VPageControl const& control);
+  // Lets the user pick the colour of control `id` in a colour chooser.
+  void ChooseColor(int id);
   void Draw(Row const& row, VPageControl const& control, std::string const& nameAbove);
   void Set(int id, std::string const& value);
   void Press(int id);

@@ -104,9 +104,11 @@ int QtUserInterface::MessageBox(std::string const& text, std::string const& capt
 bool QtUserInterface::ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
                                  std::string const& filter, std::string& path, std::string const& defaultExtension) {
   QFileDialog chooser(Owner(), QString::fromStdString(title));
-  bool const opening = kind == FileChooser::Open;
-  chooser.setAcceptMode(opening ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
-  chooser.setFileMode(opening ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  bool const saving = kind == FileChooser::Save;
+  chooser.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  chooser.setFileMode(saving ? QFileDialog::AnyFile
+                      : kind == FileChooser::Folder ? QFileDialog::Directory : QFileDialog::ExistingFile);
+  if (kind == FileChooser::Folder) chooser.setOption(QFileDialog::ShowDirsOnly);
   QStringList const filters = QtFileFilter::Filters(filter);
   if (!filters.isEmpty()) chooser.setNameFilters(filters);
   chooser.setDefaultSuffix(QtFileFilter::DefaultSuffix(defaultExtension));

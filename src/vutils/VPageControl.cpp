@@ -36,6 +36,9 @@ bool VPageControl::Accepts(std::string const& text, std::string& error) const {
       return false;
     case VControlKind::Text:
     case VControlKind::Number:
+    case VControlKind::Color:
+    case VControlKind::File:
+    case VControlKind::Folder:
       if (text.find('\0') == std::string::npos) return true;
       error = name + " takes no zero bytes";
       return false;
@@ -49,6 +52,11 @@ void VPageControl::Take(std::string const& text) {
 }
 
 bool VPageControl::Validate(std::string& message) const {
+  COLORREF ignored = 0;
+  if (kind == VControlKind::Color && !ColorValue(ignored)) {
+    message = VColorText::Refusal(colorForm);
+    return false;
+  }
   if (kind != VControlKind::Number) return true;
   long long number = 0;
   if (!ParseDecimal(value, number)) {

@@ -56,6 +56,38 @@ inline VPageControl Action(int id, std::string label,
   control.onClick = std::move(onClick);
   return control;
 }
+// A colour button whose text takes the form the option keeps.
+inline VPageControl Color(int id, std::string label, std::string option,
+                          VColorText::Form form = VColorText::Form::Rgb,
+                          int enabledBy = 0) {
+  VPageControl control =
+      Bound(id, VControlKind::Color, std::move(label), std::move(option));
+  control.colorForm = form;
+  return WithEnabledBy(std::move(control), enabledBy);
+}
+// A path's edit box with its browse button `browseId`, which opens a chooser
+// titled `title`.
+inline VPageControl Path(VControlKind kind, int id, std::string label,
+                         std::string option, int browseId, std::string title) {
+  VPageControl control = Bound(id, kind, std::move(label), std::move(option));
+  control.browseId = browseId;
+  control.chooserTitle = std::move(title);
+  return control;
+}
+// `filter`: the chooser's file types, "Name (*.ext)|*.ext||".
+inline VPageControl File(int id, std::string label, std::string option,
+                         int browseId, std::string title,
+                         std::string filter = "All Files (*)|*||") {
+  VPageControl control = Path(VControlKind::File, id, std::move(label),
+                              std::move(option), browseId, std::move(title));
+  control.filter = std::move(filter);
+  return control;
+}
+inline VPageControl Folder(int id, std::string label, std::string option,
+                           int browseId, std::string title) {
+  return Path(VControlKind::Folder, id, std::move(label), std::move(option),
+              browseId, std::move(title));
+}
 // A list whose choices stand for the option texts paired with them.
 inline VPageControl List(int id, std::string label, std::string option,
                          Choices const &choices) {

@@ -75,17 +75,32 @@ bool VPropertyTreePage::SetControl(int id, std::string const& value, std::string
   return true;
 }
 
-bool VPropertyTreePage::Command(int id, std::string& error) {
+VPageControl* VPropertyTreePage::Pressed(int id, std::string& error) {
+  for (VPageControl& field : m_controls)
+    if (field.BrowsesWith(id)) return UsableControl(field.id, error);
   VPageControl* control = UsableControl(id, error);
   if (control && control->kind != VControlKind::Button) {
     error = "control " + std::to_string(id) + " is not a button";
     control = nullptr;
   }
+  return control;
+}
+
+bool VPropertyTreePage::Command(int id, std::string& error) {
+  VPageControl* control = Pressed(id, error);
   if (!control) return false;
   m_focus = id;
-  if (control->onClick) control->onClick(*this);
+  if (control->BrowsesWith(id)) Browse(*control);
+  else if (control->onClick) control->onClick(*this);
   UpdateEnabled();
   return true;
+}
+
+void VPropertyTreePage::Browse(VPageControl& field) {
+  std::string path = field.value;
+  auto const chooser = field.kind == VControlKind::Folder ? UserInterface::FileChooser::Folder : UserInterface::FileChooser::Open;
+  std::string ignored;  // a chosen path is text like any typed one
+  if (GetUserInterface().ChooseFile(chooser, field.chooserTitle, "", field.filter, path)) SetControl(field.id, path, ignored);
 }
 
 void VPropertyTreePage::ResetControl(int id) {

@@ -67,7 +67,9 @@ class VPropertyTreePage : public CPropertyPage {
   VPageControl const* Control(int id) const { return const_cast<VPropertyTreePage*>(this)->Control(id); }
   // The user puts `value` into control `id`; false, with `error`, when it cannot take it.
   bool SetControl(int id, std::string const& value, std::string& error);
-  // The user presses button `id`; false, with `error`, when there is no enabled button `id`.
+  // The user presses button `id`, or the browse button `id` of a file or folder field, whose
+  // chooser puts the path picked into the field; false, with `error`, when there is no enabled
+  // button `id`.
   bool Command(int id, std::string& error);
   // Puts the default of the option control `id` edits into it, as a Defaults button does.
   void ResetControl(int id);
@@ -94,6 +96,9 @@ class VPropertyTreePage : public CPropertyPage {
 
  private:
   VPageControl* UsableControl(int id, std::string& error);
+  // The control pressing `id` acts on: a button, or the field browsing with `id`.
+  VPageControl* Pressed(int id, std::string& error);
+  void Browse(VPageControl& field);
   void UpdateEnabled();
   bool StoreControls();
 

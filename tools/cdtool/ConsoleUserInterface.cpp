@@ -61,10 +61,10 @@ UpgradeChoice ConsoleUserInterface::OfferUpgrade(UpgradeOffer const& offer) {
   }
 }
 
-bool ConsoleUserInterface::ChooseFile(FileChooser, std::string const& title, std::string const& proposedName,
+bool ConsoleUserInterface::ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
                                       std::string const& filter, std::string& path, std::string const&) {
   if (path.empty()) path = proposedName;
-  return PromptText("File (" + filter + ")", title, path);
+  return PromptText(kind == FileChooser::Folder ? "Folder" : "File (" + filter + ")", title, path);
 }
 
 bool ConsoleUserInterface::PromptText(std::string const& prompt, std::string const& caption, std::string& text) {

@@ -1,5 +1,6 @@
 // Renders the Qt windows of the dialogs to PNG files, for the README: Session Options on some of
-// its pages (Mapped Keys with two keys of the session mapped), Global Options, Map Selected Key, the property-tree demonstration and the New Session
+// its pages (Mapped Keys with two keys of the session mapped), Global Options and its colour scheme
+// editor, Map Selected Key, the property-tree demonstration and the New Session
 // Wizard page by page, each over a demonstration store made in a temporary folder.
 // Usage: screenshots OUTPUT_FOLDER.
 // Runs without a display (the offscreen platform unless QT_QPA_PLATFORM says otherwise).
@@ -24,6 +25,7 @@
 #include "database/HostStartup.h"
 #include "database/SessionDatabase.h"
 #include "dialogs/ConnectDialog.h"
+#include "dialogs/GlobalColorSchemesPage.h"
 #include "dialogs/GlobalOptionsDialog.h"
 #include "dialogs/KeyboardButton.h"
 #include "dialogs/NewSessionWizard.h"
@@ -31,7 +33,9 @@
 #include "dialogs/SessionOptionsDialog.h"
 #include "library/ProductInfo.h"
 #include "qt/ConnectDialogQtInit.h"
+#include "qt/QtControlPanel.h"
 #include "qt/QtNewSessionWizardWindow.h"
+#include "qt/QtPageDialogWindow.h"
 #include "qt/QtPropertyTreeWindow.h"
 #include "qt/connect/ConnectDialogWindow.h"
 #include "qt/connect/ConnectTreeModel.h"
@@ -139,6 +143,32 @@ void ShootSessionOptions(GlobalConfig* config) {
 void ShootGlobalOptions(GlobalConfig& config) {
   GlobalOptionsDialog dialog(config);
   ShootPages(dialog, "global-options", {"General", "Color Schemes"});
+}
+
+// The colour scheme editor over Global Options, opened by Edit on the Color Schemes page.
+void ShootSchemeEditor(GlobalConfig& config) {
+  GlobalOptionsDialog dialog(config);
+  dialog.SetStartPage("Color Schemes");
+  QTimer::singleShot(0, [&dialog] {
+    auto* window = qobject_cast<QtPropertyTreeWindow*>(QApplication::activeModalWidget());
+    if (!window) return;
+    QtControlPanel* panel = window->Panel(dialog.CurrentPage());
+    auto* edit = panel ? qobject_cast<QPushButton*>(panel->Field(GlobalColorSchemesPage::kEdit)) : nullptr;
+    QTimer::singleShot(0, [] {
+      auto* editor = qobject_cast<QtPageDialogWindow*>(QApplication::activeModalWidget());
+      if (!editor) return;
+      Save(*editor, "color-scheme-editor");
+      editor->reject();
+    });
+    if (edit) {
+      edit->click();
+    } else {
+      std::fprintf(stderr, "the Color Schemes page has no Edit button\n");
+      ++g_failures;
+    }
+    window->reject();
+  });
+  dialog.DoModal();
 }
 
 void ShootMapSelectedKey(GlobalConfig* config) {
@@ -286,6 +316,7 @@ int main(int argc, char** argv) {
   }
   ShootSessionOptions(config);
   ShootGlobalOptions(*config);
+  ShootSchemeEditor(*config);
   ShootMapSelectedKey(config);
   ShootDemo();
   ShootWizard();

@@ -24,15 +24,15 @@ ColorSchemeEditorPage::ColorSchemeEditorPage(ColorScheme& scheme)
     : VPropertyTreePage(0, "Color Scheme", Declarations()), m_scheme(scheme) {}
 
 std::vector<VPageControl> ColorSchemeEditorPage::Declarations() {
-  using VPageControls::Check, VPageControls::Edit;
+  using VPageControls::Check, VPageControls::Color;
   std::vector<VPageControl> controls{Check(kAdvanced, "&Advanced: colors for each attribute", ""),
                                      Check(kOverstrikeBold, "Overstrike &bold", ""),
                                      Check(kShowUnderline, "Show &underline", ""),
                                      Check(kEnableBlink, "Enable b&link", "")};
   for (int i = 0; i < ColorScheme::kEntries; ++i) {
     int const enabledBy = i == 0 ? 0 : kAdvanced;
-    controls.push_back(Edit(kFirstForeground + i, std::string(kAttributes[i]) + " foreground:", "", enabledBy));
-    controls.push_back(Edit(kFirstBackground + i, std::string(kAttributes[i]) + " background:", "", enabledBy));
+    controls.push_back(Color(kFirstForeground + i, std::string(kAttributes[i]) + " foreground:", "", VColorText::Form::Rgb, enabledBy));
+    controls.push_back(Color(kFirstBackground + i, std::string(kAttributes[i]) + " background:", "", VColorText::Form::Rgb, enabledBy));
   }
   return controls;
 }

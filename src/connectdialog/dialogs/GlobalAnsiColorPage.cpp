@@ -32,10 +32,10 @@ GlobalAnsiColorPage::GlobalAnsiColorPage(GlobalConfig& options)
 
 std::vector<VPageControl> GlobalAnsiColorPage::Declarations() {
   std::vector<VPageControl> controls{VPageControls::Bound(1238, VControlKind::Label, "&Normal colors", "")};
-  for (int i = 0; i < 8; ++i) controls.push_back(VPageControls::Edit(kFirstNormal + i, kNames[i], ""));
+  for (int i = 0; i < 8; ++i) controls.push_back(VPageControls::Color(kFirstNormal + i, kNames[i], ""));
   controls.push_back(VPageControls::Bound(kNormalDefaults, VControlKind::Button, "&Default", ""));
   controls.push_back(VPageControls::Bound(1239, VControlKind::Label, "&Bold colors", ""));
-  for (int i = 0; i < 8; ++i) controls.push_back(VPageControls::Edit(kFirstBold + i, kNames[i], ""));
+  for (int i = 0; i < 8; ++i) controls.push_back(VPageControls::Color(kFirstBold + i, kNames[i], ""));
   controls.push_back(VPageControls::Bound(kBoldDefaults, VControlKind::Button, "D&efault", ""));
   return controls;
 }

@@ -15,15 +15,15 @@
 namespace {
 
 using Kind = VControlKind;
-using VPageControls::Action, VPageControls::Bound, VPageControls::Check, VPageControls::Edit, VPageControls::List,
-    VPageControls::Number;
+using VPageControls::Action, VPageControls::Bound, VPageControls::Check, VPageControls::Edit, VPageControls::File,
+    VPageControls::List, VPageControls::Number;
 
 // The name the running host keeps a per-host option under.
 std::string PerHost(std::string name) {
   return GetCurrentAppProductID() == kProductHaloFyx ? name + " HFYX" : name;
 }
 
-// A "..." button that puts a chosen file (or folder) into the edit box `target`.
+// A "..." button that puts a chosen file into the edit box `target`.
 VPageControl Browse(int id, int target, std::string title) {
   return Action(id, "...", [target, title](VPropertyTreePage& page) {
     std::string path = page.Control(target)->value;
@@ -52,8 +52,7 @@ std::vector<VPageControl> GlobalPageControls::General() {
           Check(3004, "So&rt Connect dialog entries alphabetically", "Sort Alphabetical"),
           Check(kMinimizeToTray, "Minimize to &Traymind in the system tray", "Minimize To Tray"),
           Number(kMruCount, "R&ecently used session list:", "MRU Count", 0, 9),
-          Edit(kConfigFolder, "Configuration &folder", ""),
-          Browse(1425, kConfigFolder, "Configuration folder")};
+          VPageControls::Folder(kConfigFolder, "Configuration &folder", "", 1425, "Configuration folder")};
 }
 
 std::vector<VPageControl> GlobalPageControls::DefaultSession() {
@@ -79,8 +78,7 @@ std::vector<VPageControl> GlobalPageControls::Terminal() {
           Check(1100, "Copy on s&elect", "Copy On Select"),
           Check(1103, "&Paste on middle button", "Paste On Middle Button"),
           Check(1176, "&Hide mouse pointer on keypress", "Hide Mouse Pointer On Keypress"),
-          Edit(1428, "C&ustom menu and toolbar file", "Menu Toolbar File"),
-          Browse(1429, 1428, "Custom menu and toolbar file")};
+          File(1428, "C&ustom menu and toolbar file", "Menu Toolbar File", 1429, "Custom menu and toolbar file")};
 }
 
 std::vector<VPageControl> GlobalPageControls::Appearance() {
@@ -143,8 +141,7 @@ std::vector<VPageControl> GlobalPageControls::TransferAdvanced() {
   return {Check(3034, "&Move deleted local files to the Recycle Bin", "Move Files To Recycle Bin"),
           Check(3036, "&Keep connections alive", "Keep Alive"),
           Check(3035, "&Enable log output to file", "Enable Log File"),
-          Edit(3031, "Log &filename:", "Log File"),
-          Browse(3030, 3031, "Log file"),
+          File(3031, "Log &filename:", "Log File", 3030, "Log file"),
           Edit(1283, "File &permissions:", "File Permissions"),
           Edit(1286, "&Directory permissions:", "Directory Permissions")};
 }

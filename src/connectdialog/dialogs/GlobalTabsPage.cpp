@@ -13,7 +13,7 @@ std::vector<VPageControl> Declarations() {
   VPageControl tabs = VPageControls::List(GlobalTabsPage::kTabs, "Click on each tab below to set its status indicator color.",
                                           "", {{"Connected", ""}, {"Disconnected", ""}, {"New input", ""}});
   tabs.choiceValues.clear();
-  std::vector<VPageControl> controls{tabs, VPageControls::Edit(GlobalTabsPage::kColor, "Status indicator &color:", "")};
+  std::vector<VPageControl> controls{tabs, VPageControls::Color(GlobalTabsPage::kColor, "Status indicator &color:", "")};
   for (VPageControl& control : GlobalPageControls::Tabs()) controls.push_back(std::move(control));
   return controls;
 }

@@ -109,7 +109,7 @@ std::vector<VPageControl> SessionPageControls::Appearance() {
           List(1585, "C&ursor:", "Cursor Style", {{"Block", "0"}, {"Underline", "1"}, {"Vertical bar", "2"}}),
           Check(1586, "&Blinking cursor", "Blinking Cursor"),
           Check(1587, "Use c&olor cursor", "Use Cursor Color"),
-          Number(1588, "Cursor co&lor (0xBBGGRR as a number):", "Cursor Color", 0, 0xFFFFFF, 1587)};
+          VPageControls::Color(1588, "Cursor co&lor:", "Cursor Color", VColorText::Form::Number, 1587)};
 }
 
 std::vector<VPageControl> SessionPageControls::Window() {

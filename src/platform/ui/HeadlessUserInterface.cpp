@@ -77,7 +77,9 @@ bool HeadlessUserInterface::Ask(ShownDialog dialog, std::string& value) {
 bool HeadlessUserInterface::ChooseFile(FileChooser kind, std::string const& title, std::string const& proposedName,
                                        std::string const& filter, std::string& path,
                                        std::string const& defaultExtension) {
-  auto const shown = kind == FileChooser::Open ? ShownDialog::Kind::OpenFile : ShownDialog::Kind::SaveFile;
+  auto const shown = kind == FileChooser::Open     ? ShownDialog::Kind::OpenFile
+                     : kind == FileChooser::Folder ? ShownDialog::Kind::Folder
+                                                   : ShownDialog::Kind::SaveFile;
   ShownDialog dialog = ShownDialog::Of(shown, filter, title);
   dialog.initial = path;
   dialog.proposedName = proposedName;

@@ -5,7 +5,7 @@
 #include <vector>
 
 struct ShownDialog {
-  enum class Kind { MessageBox, OpenFile, SaveFile, TextPrompt, UpgradeOffer };
+  enum class Kind { MessageBox, OpenFile, SaveFile, TextPrompt, UpgradeOffer, Folder };
 
   Kind kind = Kind::MessageBox;
   std::string text;          // the message, the prompt or the chooser's filter; an offer's

@@ -11,7 +11,7 @@
 
 class UserInterface {
  public:
-  enum class FileChooser { Open, Save };
+  enum class FileChooser { Open, Save, Folder };
 
   virtual ~UserInterface() = default;
 
@@ -20,7 +20,7 @@ class UserInterface {
   // application's name.
   virtual int MessageBox(std::string const& text, std::string const& caption, unsigned int type) = 0;
 
-  // Lets the user pick a file in a chooser titled `title` (empty: the toolkit's own title) that
+  // Lets the user pick a file (or, for Folder, a folder) in a chooser titled `title` (empty: the toolkit's own title) that
   // proposes the file name `proposedName`. `filter` is in the "Name (*.ext)|*.ext||" form; `path`
   // holds the initial path and receives the choice; `defaultExtension` is the extension the
   // chooser suggests for a name typed without one. False, with `path` untouched, when cancelled.

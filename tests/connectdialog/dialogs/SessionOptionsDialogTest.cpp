@@ -240,6 +240,7 @@ TEST_F(SessionOptionsDialogTest, EveryControlRoundTripsThroughTheStore) {
       if (control.kind == VControlKind::Check) value = control.value == "true" ? "false" : "true";
       if (control.kind == VControlKind::Number) value = std::to_string(control.value == std::to_string(control.minimum) ? control.maximum : control.minimum);
       if (control.kind == VControlKind::Choice) value = control.choices[control.value == control.choices[0] ? 1 : 0];
+      if (control.kind == VControlKind::Color) value = control.ColorText(control.value == control.ColorText(0x123456) ? 0x654321 : 0x123456);
       if (control.id >= SessionPrintingPage::kLeft && control.id <= SessionPrintingPage::kBottom) {
         value = std::to_string(control.id - SessionPrintingPage::kLeft + 1) + ".25";
         margins.push_back(control.id);

@@ -1,0 +1,241 @@
+// One-page dialogs in their Qt window, with the colour buttons and the file and folder fields
+// that pages declare: the choosers driven as a user would, the effect checked on the model and
+// on the store.
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "ModalDriver.h"
+#include "VPageControls.h"
+#include "VPageDialog.h"
+#include "VProfileStore.h"
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "dialogs/ColorSchemeEditorPage.h"
+#include "dialogs/GlobalColorSchemesPage.h"
+#include "dialogs/GlobalOptionsDialog.h"
+#include "qt/ConnectDialogQtInit.h"
+#include "qt/QtControlPanel.h"
+#include "qt/QtPageDialogWindow.h"
+#include "qt/QtPropertyTreeWindow.h"
+#include "support/KeyDump.h"
+#include "terminal/ProfileColorSchemeList.h"
+
+namespace {
+
+using Form = VColorText::Form;
+
+enum Id { kRgb = 10, kNumber = 11, kFile = 12, kFileBrowse = 13, kFolder = 14, kFolderBrowse = 15, kLast = 16 };
+
+std::vector<VPageControl> Sample() {
+  std::vector<VPageControl> controls{
+      VPageControls::Color(kRgb, "&Text color:", ""), VPageControls::Color(kNumber, "&Cursor color:", "", Form::Number),
+      VPageControls::File(kFile, "&Log file:", "", kFileBrowse, "Log file", "Logs (*.log)|*.log||"),
+      VPageControls::Folder(kFolder, "&Downloads:", "", kFolderBrowse, "Downloads"), VPageControls::Edit(kLast, "&Note:", "")};
+  controls[0].value = "FF8000";
+  controls[1].value = "255";
+  return controls;
+}
+
+QPushButton* ButtonOf(QDialog& window, QDialogButtonBox::StandardButton which) {
+  return window.findChild<QDialogButtonBox*>()->button(which);
+}
+
+// Accepts the next colour chooser with `color`, recording the colour it opened on.
+void PickColor(QColor color, QColor* opened) {
+  modal::WhenShown<QColorDialog>([color, opened](QColorDialog& chooser) {
+    *opened = chooser.currentColor();
+    chooser.setCurrentColor(color);
+    chooser.accept();
+  });
+}
+
+// The whole store as text, to compare byte for byte.
+std::string DumpStore() {
+  VProfileStore store(true, nullptr);
+  return DumpKey(store.Root());
+}
+
+}  // namespace
+
+class QtPageDialogWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { ConnectDialogQtInit(); }
+
+  // The swatch button opens the chooser on the colour shown and puts the colour picked back in
+  // the form the control keeps; a chooser cancelled changes nothing.
+  void colorButtonsChooseInTheirForm_data() {
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<QString>("after");
+    QTest::newRow("RRGGBB") << int(kRgb) << "FF8000" << true << "112233";
+    QTest::newRow("0xBBGGRR as a number") << int(kNumber) << "255" << true << "3351057";
+    QTest::newRow("cancelled") << int(kNumber) << "255" << false << "255";
+  }
+  void colorButtonsChooseInTheirForm() {
+    QFETCH(int, id);
+    QFETCH(QString, before);
+    QFETCH(bool, accepted);
+    QFETCH(QString, after);
+    VPropertyTreePage page(1, "Sample", Sample());
+    QCOMPARE(QString::fromStdString(page.Control(id)->value), before);
+    VPageDialog dialog("Sample", page);
+    QColor opened;
+    QString shown;
+    modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
+      auto* button = qobject_cast<QPushButton*>(window.Panel()->Field(id));
+      QVERIFY(button);
+      if (accepted) PickColor(QColor(0x11, 0x22, 0x33), &opened);
+      else modal::WhenShown<QColorDialog>([&](QColorDialog& chooser) { opened = chooser.currentColor(); });
+      QTest::mouseClick(button, Qt::LeftButton);
+      shown = button->text();
+      QTest::mouseClick(ButtonOf(window, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.DoModal(), IDOK);
+    QCOMPARE(opened, QColor(id == kRgb ? "#ff8000" : "#ff0000"));
+    QCOMPARE(shown, accepted ? QString("#112233") : QString("#FF0000"));
+    QCOMPARE(QString::fromStdString(page.Control(id)->value), after);
+  }
+
+  // A colour that is none cannot leave the page: the message shows, the window stays, the
+  // focus goes to its button.
+  void aBadColorKeepsTheWindow() {
+    VPropertyTreePage page(1, "Sample", Sample());
+    page.Control(kRgb)->value = "12345";
+    VPageDialog dialog("Sample", page);
+    modal::Box box;
+    bool stayed = false, focused = false;
+    QString shown;
+    modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
+      shown = qobject_cast<QPushButton*>(window.Panel()->Field(kRgb))->text();
+      modal::AnswerBox(QMessageBox::Ok, box);
+      QTest::mouseClick(ButtonOf(window, QDialogButtonBox::Ok), Qt::LeftButton);
+      stayed = window.isVisible() && !dialog.IsEnded();
+      focused = window.focusWidget() == window.Panel()->Field(kRgb);
+    });
+    QCOMPARE(dialog.DoModal(), IDCANCEL);
+    QCOMPARE(shown, QString("12345"));
+    QCOMPARE(box.text, QString("Please enter a color as six hexadecimal digits (RRGGBB)."));
+    QVERIFY(stayed);
+    QVERIFY(focused);
+  }
+
+  // A browse button opens the file or folder chooser where the field points and fills the field.
+  void browseButtonsFillTheirField_data() {
+    QTest::addColumn<int>("browse");
+    QTest::addColumn<int>("field");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("file") << int(kFileBrowse) << int(kFile) << int(QFileDialog::ExistingFile);
+    QTest::newRow("folder") << int(kFolderBrowse) << int(kFolder) << int(QFileDialog::Directory);
+  }
+  void browseButtonsFillTheirField() {
+    QFETCH(int, browse);
+    QFETCH(int, field);
+    QFETCH(int, mode);
+    QTemporaryDir folder;
+    QString const file = folder.filePath("session.log");
+    QFile(file).open(QIODevice::WriteOnly);
+    QString const chosen = field == kFile ? file : folder.path();
+    VPropertyTreePage page(1, "Sample", Sample());
+    VPageDialog dialog("Sample", page);
+    int shownMode = -1;
+    QString title, typed, browseName;
+    modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
+      modal::WhenShown<QFileDialog>([&](QFileDialog& chooser) {
+        shownMode = chooser.fileMode();
+        title = chooser.windowTitle();
+        chooser.selectFile(chosen);
+        static_cast<QDialog&>(chooser).accept();  // QFileDialog keeps its override protected
+      });
+      QWidget* button = window.Panel()->Field(browse);
+      QVERIFY(button);
+      browseName = button->accessibleName();
+      QTest::mouseClick(button, Qt::LeftButton);
+      typed = qobject_cast<QLineEdit*>(window.Panel()->Field(field))->text();
+      QTest::mouseClick(ButtonOf(window, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    QCOMPARE(dialog.DoModal(), IDOK);
+    QCOMPARE(shownMode, mode);
+    QCOMPARE(title, field == kFile ? QString("Log file") : QString("Downloads"));
+    QCOMPARE(browseName, field == kFile ? QString("Browse for Log file") : QString("Browse for Downloads"));
+    QCOMPARE(typed, chosen);
+    QCOMPARE(QString::fromStdString(page.Control(field)->value), chosen);
+  }
+
+  // Tab runs through the fields in their order, a path's browse button right after its edit
+  // box; each field is named after its label.
+  void tabOrderAndNamesFollowTheLabels() {
+    VPropertyTreePage page(1, "Sample", Sample());
+    VPageDialog dialog("Sample", page);
+    QStringList order;
+    modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
+      window.Panel()->FocusControl(kRgb);
+      order << window.focusWidget()->accessibleName();
+      for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+        order << window.focusWidget()->accessibleName();
+      }
+    });
+    dialog.DoModal();
+    QCOMPARE(order, (QStringList{"Text color", "Cursor color", "Log file", "Browse for Log file", "Downloads",
+                                 "Browse for Downloads", "Note"}));
+  }
+
+  // Global Options > Color Schemes > Edit: a colour changed in the editor is stored on its OK;
+  // Cancel leaves the store as it was.
+  void theSchemeEditorStoresOnOkOnly_data() {
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("OK") << true;
+    QTest::newRow("Cancel") << false;
+  }
+  void theSchemeEditorStoresOnOkOnly() {
+    QFETCH(bool, ok);
+    GlobalConfigWorld world;
+    IsHaloKorvo_Korvo_Installed(true);
+    GlobalOptionsDialog::DeleteStateMap();
+    GlobalConfig* config = nullptr;
+    GetGlobalConfig(config);
+    config->Save();
+    std::string const before = DumpStore();
+    GlobalOptionsDialog dialog(*config);
+    dialog.SetStartPage("Color Schemes");
+    std::string scheme;
+    QString title;
+    QColor opened;
+    modal::WhenShown<QtPropertyTreeWindow>([&](QtPropertyTreeWindow& window) {
+      VPropertyTreePage* page = dialog.CurrentPage();
+      QVERIFY(page && page->Caption() == "Color Schemes");
+      scheme = page->Control(GlobalColorSchemesPage::kList)->value;
+      modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& editor) {
+        title = editor.windowTitle();
+        PickColor(QColor(0x10, 0x20, 0x30), &opened);
+        QTest::mouseClick(editor.Panel()->Field(ColorSchemeEditorPage::kFirstForeground), Qt::LeftButton);
+        QTest::mouseClick(ButtonOf(editor, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel), Qt::LeftButton);
+      });
+      QTest::mouseClick(window.Panel(page)->Field(GlobalColorSchemesPage::kEdit), Qt::LeftButton);
+      QTest::mouseClick(ButtonOf(window, QDialogButtonBox::Cancel), Qt::LeftButton);
+    });
+    dialog.DoModal();
+    IsHaloKorvo_Korvo_Installed(false);
+    QVERIFY(!scheme.empty());
+    QCOMPARE(title, QString::fromStdString("Color Scheme - " + scheme));
+    QVERIFY(opened.isValid());
+    if (!ok) {
+      QCOMPARE(DumpStore(), before);
+      return;
+    }
+    ProfileColorSchemeList stored;
+    stored.Load(nullptr, ProfileColorSchemeList::kKeyName);
+    QCOMPARE(ColorScheme(stored.Find(scheme.c_str())).foreground[0], COLORREF(0x302010));
+  }
+};
+
+QTEST_MAIN(QtPageDialogWindowTest)
+#include "QtPageDialogWindowTest.moc"

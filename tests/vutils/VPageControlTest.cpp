@@ -1,0 +1,123 @@
+// Colour and path controls of a dialog page: the colour texts each form takes and gives back, and
+// the browse buttons of file and folder fields through the user interface's chooser.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "VPageControls.h"
+#include "VPropertyTreePage.h"
+#include "platform/types/UserInterfaceCodes.h"
+#include "platform/ui/HeadlessUserInterface.h"
+
+namespace {
+
+using Form = VColorText::Form;
+
+TEST(VColorTextTest, EachFormTakesItsOwnTextAndGivesItBackByteForByte) {
+  struct Case {
+    Form form;
+    std::string text;
+    bool taken;
+    COLORREF color;
+    std::string formatted;  // what the colour taken is written as
+  };
+  Case const cases[] = {
+      {Form::Rgb, "000000", true, 0x000000, "000000"},
+      {Form::Rgb, "FFFFFF", true, 0xFFFFFF, "FFFFFF"},
+      {Form::Rgb, "ff8000", true, 0x0080FF, "FF8000"},  // red lands in the low byte
+      {Form::Rgb, "123456", true, 0x563412, "123456"},
+      {Form::Rgb, "12345", false, 0, ""},
+      {Form::Rgb, "1234567", false, 0, ""},
+      {Form::Rgb, "12345G", false, 0, ""},
+      {Form::Rgb, "+12345", false, 0, ""},
+      {Form::Rgb, " 12345", false, 0, ""},
+      {Form::Rgb, "", false, 0, ""},
+      {Form::Number, "0", true, 0, "0"},
+      {Form::Number, "16777215", true, 0xFFFFFF, "16777215"},
+      {Form::Number, "255", true, 0x0000FF, "255"},
+      {Form::Number, "007", true, 7, "7"},
+      {Form::Number, "16777216", false, 0, ""},
+      {Form::Number, "-1", false, 0, ""},
+      {Form::Number, "0x10", false, 0, ""},
+      {Form::Number, "FF", false, 0, ""},
+      {Form::Number, "", false, 0, ""},
+  };
+  for (Case const& c : cases) {
+    COLORREF color = 0xABCDEF;
+    EXPECT_EQ(VColorText::Parse(c.form, c.text, color), c.taken) << c.text;
+    EXPECT_EQ(color, c.taken ? c.color : 0xABCDEF) << c.text;
+    if (c.taken) {
+      EXPECT_EQ(VColorText::Format(c.form, color), c.formatted) << c.text;
+    }
+    VPageControl control = VPageControls::Color(1, "C&olor:", "", c.form);
+    std::string error, message;
+    ASSERT_TRUE(control.Accepts(c.text, error)) << c.text;  // refused when the page is left
+    control.Take(c.text);
+    EXPECT_EQ(control.Validate(message), c.taken) << c.text;
+    EXPECT_EQ(message, c.taken ? "" : VColorText::Refusal(c.form)) << c.text;
+  }
+  EXPECT_EQ(VColorText::Format(Form::Number, 0xFF123456), "1193046");  // the high byte is no colour
+}
+
+class PathFieldTest : public ::testing::Test {
+ protected:
+  PathFieldTest() { SetUserInterface(&ui); }
+  ~PathFieldTest() override { SetUserInterface(nullptr); }
+
+  HeadlessUserInterface ui;
+  VPropertyTreePage page{1, "Files",
+                         {VPageControls::Check(10, "&Log", ""),
+                          VPageControls::File(11, "&File:", "", 12, "Pick a log", "Logs (*.log)|*.log||"),
+                          VPageControls::Folder(13, "F&older:", "", 14, "Pick a folder"),
+                          VPageControls::WithEnabledBy(VPageControls::File(15, "&Other:", "", 16, "Other"), 10)}};
+};
+
+TEST_F(PathFieldTest, BrowseButtonsAskTheChooserOfTheirKindAndFillTheirField) {
+  page.OnSetActive();
+  std::string error;
+  ASSERT_TRUE(page.SetControl(11, "/var/old.log", error));
+  ui.SeparateTexts();
+  ui.ScriptText("/var/new.log");
+  ASSERT_TRUE(page.Command(12, error)) << error;
+  ui.ScriptText("/srv/data");
+  ASSERT_TRUE(page.Command(14, error)) << error;
+  EXPECT_EQ(page.FocusControl(), 13);  // the field filled, as if typed
+  ASSERT_TRUE(page.Command(14, error));  // cancelled: nothing scripted
+  ASSERT_EQ(ui.Shown().size(), 3u);
+  ShownDialog const& file = ui.Shown()[0];
+  EXPECT_EQ(file.kind, ShownDialog::Kind::OpenFile);
+  EXPECT_EQ(file.caption, "Pick a log");
+  EXPECT_EQ(file.text, "Logs (*.log)|*.log||");
+  EXPECT_EQ(file.initial, "/var/old.log");
+  EXPECT_EQ(ui.Shown()[1].kind, ShownDialog::Kind::Folder);
+  EXPECT_EQ(ui.Shown()[1].caption, "Pick a folder");
+  EXPECT_EQ(ui.Shown()[2].initial, "/srv/data");
+  EXPECT_EQ(page.Control(11)->value, "/var/new.log");
+  EXPECT_EQ(page.Control(13)->value, "/srv/data");
+}
+
+TEST_F(PathFieldTest, BrowseIdsAreButtonsOnlyWhileTheirFieldIsUsable) {
+  page.OnSetActive();
+  struct Case {
+    int id;
+    bool pressed;
+    std::string error;
+  };
+  Case const cases[] = {
+      {16, false, "control 15 is disabled"},
+      {11, false, "control 11 is not a button"},
+      {99, false, "page \"Files\" has no control 99"},
+  };
+  for (Case const& c : cases) {
+    std::string error;
+    EXPECT_EQ(page.Command(c.id, error), c.pressed) << c.id;
+    EXPECT_EQ(error, c.error) << c.id;
+  }
+  std::string error;
+  EXPECT_FALSE(page.SetControl(12, "/x", error));  // a browse button holds no text
+  ASSERT_TRUE(page.SetControl(10, "true", error));
+  EXPECT_TRUE(page.Command(16, error)) << error;
+  EXPECT_TRUE(ui.Shown().size() == 1u && ui.Shown()[0].caption == "Other");
+}
+
+}  // namespace
