@@ -134,7 +134,7 @@ TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
            {"--print-command sftp://ops@f.example", "cdhost-halofyx", 0, "sftp -P 22 -o User=ops -- f.example\n", "", ""},
            {"--print-command ftp://f.example", "cdhost", 1, "", "a terminal session cannot be made from the URL scheme \"ftp\"", ""},
            {"--print-command telnet://", "cdhost", 1, "", "", ""},
-           {"telnet://a telnet://b", "cdhost", 2, "", "a session is opened with /S PATH", ""},
+           {"--print-command tel telnet://b", "cdhost", 2, "", "--print-command and a URL cannot be used together", ""},
        }) {
     CdtoolResult const result = Host(c.arguments, c.program);
     EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;

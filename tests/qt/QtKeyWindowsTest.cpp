@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "ComboPick.h"
 #include "ModalDriver.h"
 #include "dialogs/KeyboardButton.h"
 #include "dialogs/NextKeyDialog.h"
@@ -21,15 +22,6 @@
 namespace {
 
 using Key = SelectedKeyDialog;
-
-// Moves the list down, as the arrow key does, until it shows `text`.
-void Pick(QComboBox* list, QString const& text) {
-  QVERIFY(list && list->findText(text) >= 0);
-  list->setFocus();
-  for (int steps = 0; list->currentText() != text && steps < list->count(); ++steps)
-    QTest::keyClick(list, Qt::Key_Down);
-  QCOMPARE(list->currentText(), text);
-}
 
 // A key as the X server reports it: its evdev code plus 8.
 struct Press { QEvent::Type type; Qt::Key key; Qt::KeyboardModifiers held; quint32 native; };

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "ComboPick.h"
 #include "ModalDriver.h"
 #include "database/GlobalConfig.h"
 #include "dialogs/SelectedKeyDialog.h"
@@ -32,15 +33,6 @@
 namespace {
 
 using Page = SessionMappedKeysPage;
-
-// Moves the list down, as the arrow key does, until it shows `text`.
-void Pick(QComboBox* list, QString const& text) {
-  QVERIFY(list && list->findText(text) >= 0);
-  list->setFocus();
-  for (int steps = 0; list->currentText() != text && steps < list->count(); ++steps)
-    QTest::keyClick(list, Qt::Key_Down);
-  QCOMPARE(list->currentText(), text);
-}
 
 QPushButton* Button(QDialog& window, QDialogButtonBox::StandardButton which) {
   return window.findChild<QDialogButtonBox*>()->button(which);

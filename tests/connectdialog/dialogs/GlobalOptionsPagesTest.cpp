@@ -29,6 +29,7 @@
 #include "session/FirewallConfig.h"
 #include "session/FirewallStore.h"
 #include "session/SessionConfig.h"
+#include "support/DialogSteps.h"
 #include "support/KeyDump.h"
 #include "terminal/ProfileColorSchemeList.h"
 #include "terminal/RgbText.h"
@@ -36,15 +37,6 @@
 #include "transfer/IconManager.h"
 
 namespace {
-
-DialogStep Step(char const* name, std::vector<std::pair<char const*, std::string>> arguments = {}) {
-  DialogStep step(name, 0);
-  for (auto const& [key, value] : arguments) step.SetArgument(key, value);
-  return step;
-}
-DialogStep Set(int id, std::string value) { return Step("set", {{"control", std::to_string(id)}, {"value", value}}); }
-DialogStep Press(int id) { return Step("command", {{"id", std::to_string(id)}}); }
-DialogStep Select(char const* page) { return Step("select", {{"page", page}}); }
 
 // The whole store as text, to compare byte for byte.
 std::string DumpStore() {
@@ -74,14 +66,9 @@ class GlobalOptionsPagesTest : public ::testing::Test {
     SessionOptionsDialog::DeleteStateMap();
   }
   // Runs `dialog` on the headless presenter with the steps, the message-box answers and the texts.
-  int Run(DialogModel& dialog, std::vector<DialogStep> steps, std::vector<int> answers = {},
+  int Run(DialogModel& dialog, std::vector<DialogStep> const& steps, std::vector<int> answers = {},
           std::vector<std::string> texts = {}) {
-    for (size_t i = 0; i < steps.size(); ++i) steps[i] = [&] {
-        DialogStep numbered(steps[i].Name(), static_cast<int>(i));
-        for (auto const& [key, value] : steps[i].Arguments()) numbered.SetArgument(key, value);
-        return numbered;
-      }();
-    EXPECT_TRUE(presenter.Play(DialogScript{steps, answers, texts}, ui));
+    EXPECT_TRUE(presenter.Play(DialogScript{Numbered(steps), answers, texts}, ui));
     int const code = dialog.DoModal();
     EXPECT_FALSE(presenter.Finish()) << presenter.GetFailure()->error << " at step " << presenter.GetFailure()->step;
     return code;

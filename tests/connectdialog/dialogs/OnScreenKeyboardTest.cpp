@@ -10,6 +10,7 @@
 #include "platform/ui/DialogPresenter.h"
 #include "platform/ui/HeadlessDialogPresenter.h"
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/DialogSteps.h"
 #include "support/FakeKeyboardLayout.h"
 #include "terminal/Keymap.h"
 #include "terminal/KeymapCode.h"
@@ -18,11 +19,6 @@ namespace {
 
 class TestKeymap : public Keymap {};
 
-DialogStep Step(char const* name, std::vector<std::pair<char const*, char const*>> arguments = {}) {
-  DialogStep step(name, 0);
-  for (auto const& [key, value] : arguments) step.SetArgument(key, value);
-  return step;
-}
 
 class OnScreenKeyboardTest : public ::testing::Test {
  protected:

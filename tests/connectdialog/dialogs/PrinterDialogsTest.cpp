@@ -24,21 +24,11 @@
 #include "session/ConnectProtocolTable.h"
 #include "session/LoadProtocolDll.h"
 #include "session/SessionConfig.h"
+#include "support/DialogSteps.h"
 #include "support/KeyDump.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
-
-DialogStep Step(char const* name, std::vector<std::pair<char const*, std::string>> arguments = {}) {
-  DialogStep step(name, 0);
-  for (auto const& [key, value] : arguments) step.SetArgument(key, value);
-  return step;
-}
-DialogStep Set(int id, std::string value) { return Step("set", {{"control", std::to_string(id)}, {"value", value}}); }
-DialogStep Choose(int id, std::string item) { return Step("choose", {{"control", std::to_string(id)}, {"item", item}}); }
-DialogStep Press(int id) { return Step("command", {{"id", std::to_string(id)}}); }
-DialogStep Select(char const* page) { return Step("select", {{"page", page}}); }
-DialogStep Expand(char const* page) { return Step("expand", {{"page", page}}); }
 
 // Both dialogs have more than one page labelled "Advanced": the printing one is reached from Printing.
 std::vector<DialogStep> const kToPrinting{Expand("Terminal"), Expand("Printing"), Select("Printing")};
@@ -108,13 +98,8 @@ class PrinterDialogsTest : public ::testing::Test {
     SessionOptionsDialog::DeleteStateMap();
     GlobalOptionsDialog::DeleteStateMap();
   }
-  int Run(DialogModel& dialog, std::vector<DialogStep> steps) {
-    for (size_t i = 0; i < steps.size(); ++i) {
-      DialogStep numbered(steps[i].Name(), static_cast<int>(i));
-      for (auto const& [key, value] : steps[i].Arguments()) numbered.SetArgument(key, value);
-      steps[i] = numbered;
-    }
-    EXPECT_TRUE(presenter.Play(DialogScript{steps, {}, {}}, ui));
+  int Run(DialogModel& dialog, std::vector<DialogStep> const& steps) {
+    EXPECT_TRUE(presenter.Play(DialogScript{Numbered(steps), {}, {}}, ui));
     int const code = dialog.DoModal();
     EXPECT_FALSE(presenter.Finish()) << presenter.GetFailure()->error << " at step " << presenter.GetFailure()->step;
     return code;

@@ -12,6 +12,7 @@
 #include "platform/ui/DialogPresenter.h"
 #include "platform/ui/HeadlessDialogPresenter.h"
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/DialogSteps.h"
 #include "support/FakeKeyboardLayout.h"
 #include "terminal/Keymap.h"
 #include "terminal/KeymapCode.h"
@@ -23,11 +24,6 @@ constexpr char kScriptingDisabledText[] =
 
 class TestKeymap : public Keymap {};
 
-DialogStep Step(char const* name, std::vector<std::pair<char const*, char const*>> arguments = {}) {
-  DialogStep step(name, 0);
-  for (auto const& [key, value] : arguments) step.SetArgument(key, value);
-  return step;
-}
 
 // One run of the dialog on a keymap prepared by `prepare`, played from steps and answers; then
 // what it ends with, leaves at its key index, and the category shown at the end ("" if never opened).

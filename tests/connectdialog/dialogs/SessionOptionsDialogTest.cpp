@@ -25,6 +25,7 @@
 #include "platform/ui/UserInterface.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/SessionConfig.h"
+#include "support/DialogSteps.h"
 #include "support/FakeKeyboardLayout.h"
 #include "support/KeyDump.h"
 #include "support/RegisterProtocolRow.h"
@@ -333,16 +334,6 @@ TEST_F(SessionOptionsDialogTest, TheTreeStateOutlivesTheProcessThroughTheGlobalO
   SessionOptionsDialog again(&config, session.get());
   again.Open();
   EXPECT_EQ(again.CurrentPage()->Caption(), "Session Window");
-}
-
-}  // namespace
-
-namespace {
-
-DialogStep Step(char const* name, std::vector<std::pair<char const*, char const*>> arguments = {}) {
-  DialogStep step(name, 0);
-  for (auto const& [key, value] : arguments) step.SetArgument(key, value);
-  return step;
 }
 
 }  // namespace
