@@ -6,7 +6,7 @@
 
 namespace {
 
-using VPageControls::Check, VPageControls::Edit, VPageControls::List, VPageControls::Number;
+using VPageControls::Check, VPageControls::Edit, VPageControls::File, VPageControls::List, VPageControls::Number;
 using Choices = VPageControls::Choices;
 
 VPageControl Host(int id) { return Edit(id, "&Hostname:", "Hostname"); }
@@ -31,12 +31,12 @@ std::vector<VPageControl> ProtocolPageControls::SSH2() {
                       "keyboard-interactive,password,publickey", "password,keyboard-interactive,publickey",
                       "publickey", "keyboard-interactive", "password",
                       "gssapi,publickey,keyboard-interactive,password"})),
-          Edit(2105, "&Identity file:", "SSH2 Identity Filename"),
+          File(2105, "&Identity file:", "SSH2 Identity Filename", 2107, "Identity File"),
           Check(2106, "Use &compression", "SSH2 Compression")};
 }
 
 std::vector<VPageControl> ProtocolPageControls::SSH1() {
-  return {Host(2111), Port(2112, "SSH1"), User(2113), Edit(2114, "&Identity file:", "SSH1 Identity Filename"),
+  return {Host(2111), Port(2112, "SSH1"), User(2113), File(2114, "&Identity file:", "SSH1 Identity Filename", 2116, "Identity File"),
           List(2115, "&Cipher:", "SSH1 Cipher", Plain({"3DES", "Blowfish", "DES"}))};
 }
 

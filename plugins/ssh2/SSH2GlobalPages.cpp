@@ -11,9 +11,10 @@ SSH2GlobalPages& SSH2GlobalPages::Instance() {
 }
 
 std::vector<VPageControl> SSH2GlobalPages::Controls() {
-  using VPageControls::Edit, VPageControls::List, VPageControls::Number;
-  return {Edit(kKnownHostsFile, "&Known hosts file:", "SSH2 Known Hosts File"),
-          Edit(kDefaultIdentityFile, "Default &identity file:", "SSH2 Default Identity Filename"),
+  using VPageControls::File, VPageControls::List, VPageControls::Number;
+  return {File(kKnownHostsFile, "&Known hosts file:", "SSH2 Known Hosts File", kBrowseKnownHosts, "Known Hosts File"),
+          File(kDefaultIdentityFile, "Default &identity file:", "SSH2 Default Identity Filename", kBrowseIdentity,
+               "Default Identity File"),
           Number(kKeepAliveInterval, "Keep-&alive interval (seconds, 0 for none):", "SSH2 Keep Alive Interval", 0,
                  SSH2GlobalConfig::kMaxKeepAliveInterval),
           List(kStrictHostKeyChecking, "Unknown &host keys:", "SSH2 Strict Host Key Checking",

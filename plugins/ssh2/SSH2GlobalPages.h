@@ -18,7 +18,10 @@ class VPropertyTreePage;
 
 class SSH2GlobalPages {
  public:
-  enum ControlId { kKnownHostsFile = 2201, kDefaultIdentityFile, kKeepAliveInterval, kStrictHostKeyChecking };
+  enum ControlId {
+    kKnownHostsFile = 2201, kDefaultIdentityFile, kKeepAliveInterval, kStrictHostKeyChecking,
+    kBrowseKnownHosts, kBrowseIdentity
+  };
 
   static SSH2GlobalPages& Instance();
   static std::vector<VPageControl> Controls();

@@ -77,7 +77,7 @@ TEST_F(ProtocolPagesTest, EachProtocolsPageEditsItsOptions) {
   for (Case const& c : {
            Case{"SSH2",
                 {{2101, "gate.example"}, {2102, "2222"}, {2103, "ops"}, {2104, "publickey"},
-                 {2105, "/home/ops/.ssh/id_ed25519"}, {2106, "true"}},
+                 {2107, "/home/ops/.ssh/id_ed25519"}, {2106, "true"}},
                 {{"Hostname", "gate.example"}, {"SSH2 Port", "2222"}, {"Username", "ops"},
                  {"SSH2 Authentication Order", "publickey"}, {"SSH2 Identity Filename", "/home/ops/.ssh/id_ed25519"},
                  {"SSH2 Compression", "true"}}},
@@ -97,7 +97,11 @@ TEST_F(ProtocolPagesTest, EachProtocolsPageEditsItsOptions) {
     EXPECT_EQ(Below(dialog), (std::vector<std::string>{"Logon Scripts", c.protocol}));
     ASSERT_TRUE(dialog.SelectItem(dialog.FindItem(c.protocol))) << c.protocol;
     std::string error;
-    for (auto const& [id, value] : c.values) ASSERT_TRUE(dialog.SetControl(id, value, error)) << error;
+    for (auto const& [id, value] : c.values) {
+      // The identity file is browsed for (2107), the chooser answering with the path.
+      if (id == 2107) ui.Script(IDOK, value);
+      ASSERT_TRUE(id == 2107 ? dialog.Command(id, error) : dialog.SetControl(id, value, error)) << id << " " << error;
+    }
     dialog.OnOK();
     ASSERT_EQ(dialog.EndCode(), IDOK) << c.protocol;
     dialog.OnDestroy();
