@@ -10,7 +10,6 @@
 #include "dialogs/ShowConnectDialog.h"
 #include "dialogs/SoundFilePlayback.h"
 #include "library/ProductInfo.h"
-#include "platform/ui/UserInterface.h"
 
 namespace {
 
@@ -21,16 +20,6 @@ using VPageControls::Action, VPageControls::Bound, VPageControls::Check, VPageCo
 // The name the running host keeps a per-host option under.
 std::string PerHost(std::string name) {
   return GetCurrentAppProductID() == kProductHaloFyx ? name + " HFYX" : name;
-}
-
-// A "..." button that puts a chosen file into the edit box `target`.
-VPageControl Browse(int id, int target, std::string title) {
-  return Action(id, "...", [target, title](VPropertyTreePage& page) {
-    std::string path = page.Control(target)->value;
-    std::string ignored;
-    if (GetUserInterface().ChooseFile(UserInterface::FileChooser::Open, title, "", "All Files (*)|*||", path))
-      page.SetControl(target, path, ignored);
-  });
 }
 
 // A button that plays the sound file named in the edit box `target`.
@@ -116,8 +105,7 @@ std::vector<VPageControl> GlobalPageControls::AdvancedPrinting() {
 
 std::vector<VPageControl> GlobalPageControls::WebBrowser() {
   return {Check(1010, "&Use registry setting for web browser", "HTTP Use Registry Entry"),
-          Edit(1371, "", "HTTP Browser Application"),
-          Browse(1372, 1371, "Web browser"),
+          File(1371, "Web &browser:", "HTTP Browser Application", 1372, "Web browser"),
           Check(1374, "U&se Dynamic Data Exchange (DDE)", "HTTP Use DDE"),
           Action(kMakeDefaultTelnet, "&Make Korvo Your Default Telnet Application",
                  [](VPropertyTreePage&) { DefaultTelnetApplication::Make(); })};
@@ -162,10 +150,9 @@ std::vector<VPageControl> GlobalPageControls::View() {
 }
 
 std::vector<VPageControl> GlobalPageControls::Sound() {
-  return {Edit(1305, "&Connect:", "Connect Sound File"), Browse(1306, 1305, "Connect sound"), Play(1307, 1305),
-          Edit(1308, "Unexpected &disconnect:", "Disconnect Sound File"), Browse(1309, 1308, "Disconnect sound"),
-          Play(1310, 1308),
-          Edit(1311, "&Transfer complete:", "Transfer Complete Sound File"), Browse(1312, 1311, "Transfer complete sound"),
+  return {File(1305, "&Connect:", "Connect Sound File", 1306, "Connect sound"), Play(1307, 1305),
+          File(1308, "Unexpected &disconnect:", "Disconnect Sound File", 1309, "Disconnect sound"), Play(1310, 1308),
+          File(1311, "&Transfer complete:", "Transfer Complete Sound File", 1312, "Transfer complete sound"),
           Play(1313, 1311),
-          Edit(1314, "&Error:", "Error Sound File"), Browse(1315, 1314, "Error sound"), Play(1316, 1314)};
+          File(1314, "&Error:", "Error Sound File", 1315, "Error sound"), Play(1316, 1314)};
 }

@@ -106,4 +106,22 @@ TEST_F(GlobalPageActionsTest, ThePlayButtonsPlayTheirFields) {
   }
 }
 
+// The browse button fills its field through the file chooser; its play button then plays that file.
+TEST_F(GlobalPageActionsTest, ABrowsedSoundIsWhatPlays) {
+  FakeSoundPlayer player;
+  TempFolder sounds;
+  WriteFileBytes(sounds / "oops.wav", "RIFF");
+  GlobalOptionsDialog dialog(*config);
+  dialog.Open();
+  std::string error;
+  ASSERT_TRUE(dialog.SelectItem(dialog.FindItem("Sound")));
+  ui.Script(IDOK, sounds / "oops.wav");
+  ASSERT_TRUE(dialog.Command(1315, error)) << error;
+  ASSERT_TRUE(dialog.Command(1316, error)) << error;
+  dialog.OnCancel();
+  EXPECT_EQ(ui.Shown().back().kind, ShownDialog::Kind::OpenFile);
+  EXPECT_EQ(ui.Shown().back().caption, "Error sound");
+  EXPECT_EQ(player.played, std::vector<std::string>{sounds / "oops.wav"});
+}
+
 }  // namespace
