@@ -37,6 +37,19 @@ TEST_F(CdtoolGlobalOptionsTest, OkSavesTheOptionsAndCancelSavesNothing) {
   }
 }
 
+// The default session's Session Options, opened from its page, maps keys as a stored session's does.
+TEST_F(CdtoolGlobalOptionsTest, TheDefaultSessionsKeysAreMappedThroughItsSessionOptions) {
+  CdtoolResult const result = RunScript(
+      "dialog global-options --json",
+      R"({"answers":["IDNO"],"steps":[{"do":"select","page":"Default Session"},{"do":"command","id":1341},)"
+      R"({"do":"expand","page":"Emulation"},{"do":"select","page":"Mapped Keys"},)"
+      R"({"do":"key-button","scan":30},{"do":"category","name":"Menu Function"},)"
+      R"({"do":"function","name":"MENU_COPY"},{"do":"ok"},{"do":"ok"},{"do":"ok"}]})");
+  EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+  EXPECT_NE(Run("session show Default").out.find("\nKeymap\tbytes\t00000001" "00000041" "4d454e555f434f505900" "00\n"),
+            std::string::npos);
+}
+
 TEST_F(CdtoolGlobalOptionsTest, TheTransferClientsTreeAndItsFtpRule) {
   CdtoolResult const result =
       RunScript("--product halofyx dialog global-options --json",

@@ -10,6 +10,8 @@
 #include "VPropertyTreeSteps.h"
 #include "database/GlobalConfigInstance.h"
 #include "dialogs/GlobalOptionsDialog.h"
+#include "dialogs/MappedKeysSteps.h"
+#include "dialogs/SelectedKeySteps.h"
 #include "library/ProductInfo.h"
 #include "platform/ui/HeadlessImageList.h"
 #include "transfer/FileTypeManager.h"
@@ -32,7 +34,8 @@ GlobalOptionsVerb::GlobalOptionsVerb(CLI::App& dialog) {
   m_command->footer(
       "Steps: select, expand, collapse {\"page\": LABEL}; key {\"keys\": \"Ctrl+PgDn\"}; set {\"control\": ID, "
       "\"value\": TEXT}; choose {\"control\": ID, \"item\": TEXT}; command {\"id\": ID}; ok; cancel. Steps after a "
-      "command that opens a dialog (an editor, a prompt answered from \"texts\") go to that dialog until it ends. "
+      "command that opens a dialog (an editor, a prompt answered from \"texts\") go to that dialog until it ends; "
+      "the default session's Session Options (command 1341) takes the Mapped Keys steps of dialog session-options. "
       "With --json: {\"endCode\", \"messages\": [{\"text\", \"type\"}], \"title\", \"pages\": [{\"label\", "
       "\"caption\", \"depth\", \"expanded\", \"selected\"}], \"current\", \"controls\": [{\"id\", \"label\", "
       "\"value\", \"enabled\", \"visible\"}], \"saved\"}.");
@@ -43,6 +46,9 @@ int GlobalOptionsVerb::Run() {
   InstalledProducts::InstallRunningOnly();
   DialogScriptRunner runner(m_json);
   VPropertyTreeSteps::AddTo(runner.Presenter());
+  // The default session's Session Options has the Mapped Keys page too.
+  MappedKeysSteps::AddTo(runner.Presenter());
+  SelectedKeySteps::AddTo(runner.Presenter());
   if (int const refused = runner.Load(m_script)) return refused;
 
   GlobalConfig* config = nullptr;
