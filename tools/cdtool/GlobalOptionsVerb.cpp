@@ -6,12 +6,10 @@
 #include "DialogScriptRunner.h"
 #include "DialogVerbRegistry.h"
 #include "InstalledProducts.h"
+#include "OptionsDialogScript.h"
 #include "PropertyTreeDialogView.h"
-#include "VPropertyTreeSteps.h"
 #include "database/GlobalConfigInstance.h"
 #include "dialogs/GlobalOptionsDialog.h"
-#include "dialogs/MappedKeysSteps.h"
-#include "dialogs/SelectedKeySteps.h"
 #include "library/ProductInfo.h"
 #include "platform/ui/HeadlessImageList.h"
 #include "transfer/FileTypeManager.h"
@@ -31,24 +29,17 @@ GlobalOptionsVerb::GlobalOptionsVerb(CLI::App& dialog) {
   m_command->add_option("--script", m_script, "The script: steps, answers and texts (JSON)")->required();
   m_command->add_flag("--json", m_json, "Print one JSON document");
   m_loader.AddOption(*m_command);
-  m_command->footer(
-      "Steps: select, expand, collapse {\"page\": LABEL}; key {\"keys\": \"Ctrl+PgDn\"}; set {\"control\": ID, "
-      "\"value\": TEXT}; choose {\"control\": ID, \"item\": TEXT}; command {\"id\": ID}; ok; cancel. Steps after a "
-      "command that opens a dialog (an editor, a prompt answered from \"texts\") go to that dialog until it ends; "
-      "the default session's Session Options (command 1341) takes the Mapped Keys steps of dialog session-options. "
-      "With --json: {\"endCode\", \"messages\": [{\"text\", \"type\"}], \"title\", \"pages\": [{\"label\", "
-      "\"caption\", \"depth\", \"expanded\", \"selected\"}], \"current\", \"controls\": [{\"id\", \"label\", "
-      "\"value\", \"enabled\", \"visible\"}], \"saved\"}.");
+  m_command->footer(OptionsDialogScript::Footer(
+      "Steps after a command that opens a dialog (an editor, a prompt answered from \"texts\") go to that dialog "
+      "until it ends; the default session's Session Options (command 1341) takes the Mapped Keys steps of dialog "
+      "session-options."));
 }
 
 int GlobalOptionsVerb::Run() {
   if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
   InstalledProducts::InstallRunningOnly();
   DialogScriptRunner runner(m_json);
-  VPropertyTreeSteps::AddTo(runner.Presenter());
-  // The default session's Session Options has the Mapped Keys page too.
-  MappedKeysSteps::AddTo(runner.Presenter());
-  SelectedKeySteps::AddTo(runner.Presenter());
+  OptionsDialogScript::AddSteps(runner.Presenter());
   if (int const refused = runner.Load(m_script)) return refused;
 
   GlobalConfig* config = nullptr;

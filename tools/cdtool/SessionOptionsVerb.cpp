@@ -6,14 +6,12 @@
 #include "DialogScriptRunner.h"
 #include "DialogVerbRegistry.h"
 #include "InstalledProducts.h"
+#include "OptionsDialogScript.h"
 #include "PropertyTreeDialogView.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "VPropertyTreeSteps.h"
 #include "database/GlobalConfigInstance.h"
 #include "database/SessionDatabase.h"
-#include "dialogs/MappedKeysSteps.h"
-#include "dialogs/SelectedKeySteps.h"
 #include "dialogs/SessionOptionsDialog.h"
 #include "library/SessionKeyPath.h"
 #include "session/SessionConfig.h"
@@ -38,23 +36,17 @@ SessionOptionsVerb::SessionOptionsVerb(CLI::App& dialog) {
   m_command->add_option("--script", m_script, "The script: steps, answers and texts (JSON)")->required();
   m_command->add_flag("--json", m_json, "Print one JSON document");
   m_loader.AddOption(*m_command);
-  m_command->footer(
-      "Steps: select, expand, collapse {\"page\": LABEL}; key {\"keys\": \"Ctrl+PgDn\"}; set {\"control\": ID, "
-      "\"value\": TEXT}; choose {\"control\": ID, \"item\": TEXT}; command {\"id\": ID}; ok; cancel. Mapped Keys: "
-      "key-button {\"scan\": N, \"extended\": BOOL}; press {\"scan\": N, \"extended\": BOOL, \"held\": \"ctrl,shift,alt\"} "
-      "in Map Key (after command 1567); then the steps of dialog keymap-key in Map Selected Key. With --json: "
-      "{\"endCode\", \"messages\": [{\"text\", \"type\"}], \"title\", \"pages\": [{\"label\", \"caption\", "
-      "\"depth\", \"expanded\", \"selected\"}], \"current\", \"controls\": [{\"id\", \"label\", \"value\", "
-      "\"enabled\", \"visible\"}], \"saved\"}.");
+  m_command->footer(OptionsDialogScript::Footer(
+      "Mapped Keys: key-button {\"scan\": N, \"extended\": BOOL}; press {\"scan\": N, \"extended\": BOOL, "
+      "\"held\": \"ctrl,shift,alt\"} in Map Key (after command 1567); then the steps of dialog keymap-key in Map "
+      "Selected Key."));
 }
 
 int SessionOptionsVerb::Run() {
   if (!m_loader.Fill()) return CommandOutput::Refuse(m_loader.Error());
   InstalledProducts::InstallRunningOnly();
   DialogScriptRunner runner(m_json);
-  VPropertyTreeSteps::AddTo(runner.Presenter());
-  MappedKeysSteps::AddTo(runner.Presenter());
-  SelectedKeySteps::AddTo(runner.Presenter());
+  OptionsDialogScript::AddSteps(runner.Presenter());
   if (int const refused = runner.Load(m_script)) return refused;
 
   CString newName;
