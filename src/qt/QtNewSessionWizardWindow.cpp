@@ -1,32 +1,16 @@
 #include "qt/QtNewSessionWizardWindow.h"
 
-#include <QFrame>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
+#include <QWizardPage>
 
 #include "dialogs/NewSessionWizard.h"
 #include "qt/QtControlPanel.h"
 
 namespace {
 
-QLabel* MakeCaption(QWidget* parent) {
-  auto* caption = new QLabel(parent);
-  QFont bold = caption->font();
-  bold.setWeight(QFont::Bold);
-  caption->setFont(bold);
-  caption->setAccessibleName("Page caption");
-  return caption;
-}
-
-QFrame* MakeRule(QWidget* parent) {
-  auto* rule = new QFrame(parent);
-  rule->setFrameShape(QFrame::HLine);
-  rule->setFrameShadow(QFrame::Sunken);
-  return rule;
-}
+constexpr int kSheetId = 0;
 
 void FocusFirstField(QWidget& panel) {
   for (QWidget* child : panel.findChildren<QWidget*>()) {
@@ -40,10 +24,13 @@ void FocusFirstField(QWidget& panel) {
 }  // namespace
 
 QtNewSessionWizardWindow::QtNewSessionWizardWindow(NewSessionWizard& model, QWidget* parent)
-    : QDialog(parent), m_model(model), m_caption(MakeCaption(this)), m_pages(new QStackedWidget(this)) {
+    : QWizard(parent), m_model(model), m_sheet(new QWizardPage), m_pages(new QStackedWidget(m_sheet)) {
   setWindowTitle(QString::fromStdString(model.Caption()));
+  setWizardStyle(QWizard::ClassicStyle);
+  setOptions(QWizard::HaveNextButtonOnLastPage | QWizard::HaveFinishButtonOnEarlyPages);
+  setButtonLayout({QWizard::Stretch, QWizard::BackButton, QWizard::NextButton, QWizard::FinishButton,
+                   QWizard::CancelButton});
   m_pages->addWidget(new QWidget(m_pages));  // shown while no page is current
-  // Every page is drawn before the buttons are made, so the tab order runs page, then buttons.
   for (VPropertyTreePage* page : m_model.Pages()) {
     auto* panel = new QtControlPanel(
         m_model, [page]() -> std::vector<VPageControl> const& { return page->Controls(); }, {}, m_pages);
@@ -51,31 +38,30 @@ QtNewSessionWizardWindow::QtNewSessionWizardWindow(NewSessionWizard& model, QWid
     m_panels[page] = panel;
     connect(panel, &QtControlPanel::Acted, this, &QtNewSessionWizardWindow::DrawButtons);
   }
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  m_back = AddButton("< &Back", "Back", NewSessionWizard::kBack);
-  m_next = AddButton("&Next >", "Next", NewSessionWizard::kNext);
-  m_finish = AddButton("&Finish", "Finish", NewSessionWizard::kFinish);
-  m_cancel = new QPushButton("Cancel", this);
-  m_cancel->setAutoDefault(false);
-  connect(m_cancel, &QPushButton::clicked, this, &QtNewSessionWizardWindow::reject);
-  for (QPushButton* button : {m_back, m_next, m_finish, m_cancel}) buttons->addWidget(button);
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_caption);
-  layout->addWidget(m_pages, 1);
-  layout->addWidget(MakeRule(this));
-  layout->addLayout(buttons);
-  resize(560, 380);
+  auto* layout = new QVBoxLayout(m_sheet);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_pages);
+  setPage(kSheetId, m_sheet);
+  TakeButton(QWizard::BackButton, "< &Back", "Back", NewSessionWizard::kBack);
+  TakeButton(QWizard::NextButton, "&Next >", "Next", NewSessionWizard::kNext);
+  setButtonText(QWizard::FinishButton, "&Finish");
+  setButtonText(QWizard::CancelButton, "Cancel");
+  FinishButton()->setAccessibleName("Finish");
+  resize(560, 400);
   Sync();
 }
 
-QPushButton* QtNewSessionWizardWindow::AddButton(char const* text, char const* spoken, int command) {
-  auto* button = new QPushButton(text, this);
-  button->setAccessibleName(spoken);  // without the arrows
-  button->setAutoDefault(false);
-  connect(button, &QPushButton::clicked, this, [this, command] { Press(command); });
-  return button;
+QPushButton* QtNewSessionWizardWindow::Button(WizardButton which) const {
+  return qobject_cast<QPushButton*>(button(which));
+}
+
+// Back and Next go to the model, not to QWizard's history; Finish and Cancel reach accept and reject.
+void QtNewSessionWizardWindow::TakeButton(WizardButton which, char const* text, char const* spoken, int command) {
+  setButtonText(which, text);
+  QAbstractButton* taken = button(which);
+  taken->setAccessibleName(spoken);  // without the arrows
+  disconnect(taken, nullptr, this, nullptr);
+  connect(taken, &QAbstractButton::clicked, this, [this, command] { Press(command); });
 }
 
 QtControlPanel* QtNewSessionWizardWindow::Panel(VPropertyTreePage const* page) const {
@@ -89,14 +75,17 @@ void QtNewSessionWizardWindow::Press(int command) {
   Sync();
 }
 
-void QtNewSessionWizardWindow::accept() {
-  m_model.OnOK();
-  Sync();
-}
+void QtNewSessionWizardWindow::accept() { Press(NewSessionWizard::kFinish); }
 
 void QtNewSessionWizardWindow::reject() {
   m_model.OnCancel();
   Sync();
+}
+
+// QWizard draws its buttons by its own rules when it is shown; the model's are drawn over them.
+void QtNewSessionWizardWindow::setVisible(bool visible) {
+  QWizard::setVisible(visible);
+  if (visible && !m_model.IsEnded()) DrawButtons();
 }
 
 void QtNewSessionWizardWindow::Sync() {
@@ -105,7 +94,7 @@ void QtNewSessionWizardWindow::Sync() {
   QtControlPanel* panel = Panel(page);
   if (panel) panel->Refresh();
   m_pages->setCurrentWidget(panel ? static_cast<QWidget*>(panel) : m_pages->widget(0));
-  m_caption->setText(page ? QString::fromStdString(page->CaptionPart()) : QString());
+  m_sheet->setTitle(page ? QString::fromStdString(page->CaptionPart()) : QString());
   DrawButtons();
   if (!panel) return;
   // A new page starts at its first field; a page kept after a refusal focuses its faulty control.
@@ -116,8 +105,8 @@ void QtNewSessionWizardWindow::Sync() {
 
 // A wizard that ended while its window was being made (it had no page) closes once shown.
 void QtNewSessionWizardWindow::Close() {
-  if (isVisible()) return done(m_model.EndCode());
-  QMetaObject::invokeMethod(this, [this] { done(m_model.EndCode()); }, Qt::QueuedConnection);
+  if (isVisible()) return QDialog::done(m_model.EndCode());
+  QMetaObject::invokeMethod(this, [this] { QDialog::done(m_model.EndCode()); }, Qt::QueuedConnection);
 }
 
 void QtNewSessionWizardWindow::DrawButtons() {
@@ -125,12 +114,12 @@ void QtNewSessionWizardWindow::DrawButtons() {
     QPushButton* button;
     NewSessionWizard::ButtonBit bit;
   };
-  for (Drawn const& each : {Drawn{m_back, NewSessionWizard::kBackBit}, Drawn{m_next, NewSessionWizard::kNextBit},
-                            Drawn{m_finish, NewSessionWizard::kFinishBit}}) {
+  for (Drawn const& each : {Drawn{BackButton(), NewSessionWizard::kBackBit}, Drawn{NextButton(), NewSessionWizard::kNextBit},
+                            Drawn{FinishButton(), NewSessionWizard::kFinishBit}}) {
     each.button->setVisible(m_model.IsButtonShown(each.bit));
     each.button->setEnabled(m_model.IsButtonEnabled(each.bit));
   }
   bool const finishing = m_model.IsButtonShown(NewSessionWizard::kFinishBit);
-  m_next->setDefault(!finishing);
-  m_finish->setDefault(finishing);
+  NextButton()->setDefault(!finishing);
+  FinishButton()->setDefault(finishing);
 }

@@ -152,6 +152,7 @@ class QtNewSessionWizardWindowTest : public QObject {
       Type(window, kHost, "web01");
       Type(window, kPort, "2222");
       seen << Look(window);
+      QCOMPARE(window.currentPage()->title().toStdString(), m_wizard->CurrentPage()->CaptionPart());
       QWidget* host = window.Panel(m_wizard->CurrentPage())->Field(kHost);
       QWidget* port = window.Panel(m_wizard->CurrentPage())->Field(kPort);
       names << host->accessibleName() << port->accessibleName() << window.NextButton()->accessibleName();
