@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
+#include <map>
 
 #include "platform/ui/DialogModel.h"
 #include "qt/QtRangeSpinBox.h"
@@ -236,23 +237,28 @@ void QtControlPanel::Refresh() {
   m_drawing = true;
   QString nameAbove;
   std::vector<VPageControl> const& declared = m_controls();
+  std::map<std::string, int> labelUses;
+  for (VPageControl const& control : declared)
+    if (!control.label.empty()) ++labelUses[control.label];
   for (Row const& row : m_rows) {
     if (row.index >= declared.size()) continue;
     VPageControl const& control = declared[row.index];
-    Draw(row, control, nameAbove.toStdString());
+    Draw(row, control, nameAbove.toStdString(), labelUses[control.label] > 1);
     if (control.kind == VControlKind::Label)
       nameAbove = control.label.empty() ? Qs(control.value) : Spoken(control.label);
   }
   m_drawing = false;
 }
 
-void QtControlPanel::Draw(Row const& row, VPageControl const& control, std::string const& nameAbove) {
+void QtControlPanel::Draw(Row const& row, VPageControl const& control, std::string const& nameAbove, bool repeated) {
   for (QWidget* widget : {static_cast<QWidget*>(row.label), row.field, static_cast<QWidget*>(row.browse)}) {
     if (!widget) continue;
     widget->setVisible(control.visible);
     widget->setEnabled(control.enabled);
   }
-  QString const name = control.label.empty() ? Qs(nameAbove) : Spoken(control.label);
+  QString name = control.label.empty() ? Qs(nameAbove) : Spoken(control.label);
+  // A label a page uses twice (the normal and the bold "Black") is told apart by its heading.
+  if (repeated && !nameAbove.empty()) name = Qs(nameAbove) + ": " + name;
   row.field->setAccessibleName(name.isEmpty() ? Qs(control.value) : name);
   if (row.browse) row.browse->setAccessibleName("Browse for " + (name.isEmpty() ? QString("a path") : name));
   if (row.kind == VControlKind::Color) {

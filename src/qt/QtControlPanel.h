@@ -70,7 +70,7 @@ class QtControlPanel : public QWidget {
   QPushButton* MakeBrowse(VPageControl const& control);
   // Lets the user pick the colour of control `id` in a colour chooser.
   void ChooseColor(int id);
-  void Draw(Row const& row, VPageControl const& control, std::string const& nameAbove);
+  void Draw(Row const& row, VPageControl const& control, std::string const& nameAbove, bool repeated);
   void Set(int id, std::string const& value);
   void Press(int id);
   // The position of control `id` among the declarations; their count when there is none.

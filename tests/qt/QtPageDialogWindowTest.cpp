@@ -188,6 +188,22 @@ class QtPageDialogWindowTest : public QObject {
                                  "Browse for Downloads", "Note"}));
   }
 
+  // A label used twice on a page (the normal and the bold colours) is named with its heading.
+  void aRepeatedLabelIsNamedWithItsHeading() {
+    VPropertyTreePage page(1, "Sample", {VPageControls::Bound(10, VControlKind::Label, "&Normal colors", ""),
+                                         VPageControls::Color(11, "Black", ""), VPageControls::Color(12, "Red", ""),
+                                         VPageControls::Bound(20, VControlKind::Label, "&Bold colors", ""),
+                                         VPageControls::Color(21, "Black", "")});
+    VPageDialog dialog("Sample", page);
+    QStringList names;
+    modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
+      for (int id : {11, 12, 21}) names << window.Panel()->Field(id)->accessibleName();
+      window.reject();
+    });
+    dialog.DoModal();
+    QCOMPARE(names, (QStringList{"Normal colors: Black", "Red", "Bold colors: Black"}));
+  }
+
   // Global Options > Color Schemes > Edit: a colour changed in the editor is stored on its OK;
   // Cancel leaves the store as it was.
   void theSchemeEditorStoresOnOkOnly_data() {
