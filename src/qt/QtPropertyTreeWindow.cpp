@@ -152,7 +152,18 @@ void QtPropertyTreeWindow::ShowCurrent() {
   }
   QtControlPanel* panel = EnsurePanel(page);
   panel->Refresh();
+  FitTo(panel);
   m_pages->setCurrentWidget(panel);
+}
+
+// Only the page shown sets the window's minimum, so one wide page (the on-screen keyboard) widens
+// the window when it is chosen instead of every page being drawn at its width.
+void QtPropertyTreeWindow::FitTo(QWidget* shown) {
+  for (int i = 0; i < m_pages->count(); ++i) {
+    QWidget* each = m_pages->widget(i);
+    QSizePolicy::Policy const policy = each == shown ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+    each->setSizePolicy(policy, policy);
+  }
 }
 
 QtControlPanel* QtPropertyTreeWindow::EnsurePanel(VPropertyTreePage* page) {

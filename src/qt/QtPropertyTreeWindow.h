@@ -44,6 +44,7 @@ class QtPropertyTreeWindow : public QDialog {
   void Rebuild();
   void AddItems(VTreeItem parent, QTreeWidgetItem* under);
   void ShowCurrent();
+  void FitTo(QWidget* shown);
   QtControlPanel* EnsurePanel(VPropertyTreePage* page);
   void Selected(QTreeWidgetItem* item);
   void Expanded(QTreeWidgetItem* item, bool expanded);

@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLayout>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -89,11 +90,16 @@ class QtMappedKeysPageTest : public QObject {
       QList<QTreeWidgetItem*> const items = window.Tree()->findItems("Mapped Keys", Qt::MatchExactly | Qt::MatchRecursive);
       QCOMPARE(items.size(), 1);
       for (QTreeWidgetItem* above = items.front()->parent(); above; above = above->parent()) above->setExpanded(true);
+      int const narrower = window.width();
       window.Tree()->setCurrentItem(items.front());
       QtControlPanel* panel = window.Panel(dialog.MappedKeysPage());
       QVERIFY(panel && panel->isVisible());
       auto* keyboard = qobject_cast<QtOnScreenKeyboard*>(panel->Field(Page::kKeyboard));
       QVERIFY(keyboard);
+      // Only this page is as wide as its keyboard: the window widens when it is chosen.
+      window.layout()->activate();
+      QVERIFY(narrower < keyboard->minimumSizeHint().width());
+      QVERIFY(keyboard->width() >= keyboard->minimumSizeHint().width());
       QtKeyButton* key = keyboard->Button(30, false);
       QVERIFY(key);
       faces << key->accessibleName();
