@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-#include <vector>
-
 #include "FakeReport.h"
 #include "MemoryKey.h"
 #include "ScriptedConverter.h"
@@ -44,8 +40,7 @@ TEST_F(VProfileValueTest, AValueOfAnotherKindLoadsTheDefaultAndWritesIt) {
   port.Load(key, 23);
   EXPECT_EQ(title, "default");
   EXPECT_EQ(port, 23);
-  EXPECT_TRUE(title.IsDirty());
-  EXPECT_TRUE(port.IsDirty());
+  EXPECT_TRUE(title.IsDirty() && port.IsDirty());
   EXPECT_FALSE(title.IsModified());
   title.Save(key, false);
   port.Save(key, false);
@@ -55,16 +50,11 @@ TEST_F(VProfileValueTest, AValueOfAnotherKindLoadsTheDefaultAndWritesIt) {
 }
 
 TEST_F(VProfileValueTest, NumbersFromText) {
-  struct Case {
-    char const* text;
-    int radix;
-    long expected;
-  } const cases[] = {
-      {"42", 10, 42},          {"  \t-17xyz", 10, -17},    {"+8", 10, 8},
-      {"", 10, 0},             {"abc", 10, 0},             {"ff", 16, 255},
-      {"FFz", 16, 255},        {"0x10", 16, 0},            {"777", 8, 511},
-      {"z", 36, 35},           {"2147483647", 10, 2147483647L},
-      {"2147483648", 10, 2147483647L},  {"99999999999999999999", 10, 2147483647L},
+  struct Case { char const* text; int radix; long expected; };
+  Case const cases[] = {
+      {"42", 10, 42},  {"  \t-17xyz", 10, -17}, {"+8", 10, 8},     {"", 10, 0},     {"abc", 10, 0},
+      {"ff", 16, 255}, {"FFz", 16, 255},        {"0x10", 16, 0},   {"777", 8, 511}, {"z", 36, 35},
+      {"2147483647", 10, 2147483647L},  {"2147483648", 10, 2147483647L},  {"99999999999999999999", 10, 2147483647L},
       {"-2147483648", 10, -2147483648L}, {"-99999999999", 10, -2147483648L},
   };
   FakeReport report;
@@ -84,18 +74,11 @@ TEST_F(VProfileValueTest, NumbersFromText) {
   EXPECT_FALSE(wide.SetFromText("1", converter, report));
 }
 
-TEST_F(VProfileValueTest, TextsFromTextThroughTheConverter) {
-  struct Case {
-    bool succeed;
-    unsigned long failureCode;
-    bool result;
-    char const* value;
-    unsigned long codeAfter;
-  } const cases[] = {
-      {true, 0, true, "converted:in", 0},
-      {false, 0xE1040047, true, "in", 0},
-      {false, 0xE1040048, false, "before", 0xE1040048},
-  };
+TEST_F(VProfileValueTest, TextsBoolsAndListsFromTextThroughTheConverter) {
+  // A text the converter cannot convert is taken as it is, unless its failure is another one.
+  struct Case { bool succeed; unsigned long failureCode; bool result; char const* value; unsigned long codeAfter; };
+  Case const cases[] = {{true, 0, true, "converted:in", 0}, {false, 0xE1040047, true, "in", 0},
+                        {false, 0xE1040048, false, "before", 0xE1040048}};
   for (Case const& c : cases) {
     FakeReport report;
     ScriptedConverter converter(c.succeed, c.failureCode);
@@ -108,19 +91,14 @@ TEST_F(VProfileValueTest, TextsFromTextThroughTheConverter) {
     EXPECT_EQ(text.IsDirty(), !c.result);
     EXPECT_EQ(text.IsModified(), !c.result);
   }
-}
-
-TEST_F(VProfileValueTest, BoolsAndListsFromTextThroughTheConverter) {
   FakeReport report;
-  ScriptedConverter yes(true, 0);
-  ScriptedConverter no(false, 0xE1040047);
+  ScriptedConverter yes(true, 0), no(false, 0xE1040047);
   VProfile<bool> flag;
   EXPECT_TRUE(flag.SetFromText("yes", yes, report));
   EXPECT_TRUE(flag);
   EXPECT_FALSE(flag.IsModified());
   EXPECT_FALSE(flag.SetFromText("no", no, report));
   EXPECT_TRUE(flag);
-
   VProfileMultiLineString lines;
   EXPECT_TRUE(lines.SetFromText("a", yes, report));
   EXPECT_TRUE(lines.Current() == (VStringArray{"a", "converted"}));
@@ -129,9 +107,7 @@ TEST_F(VProfileValueTest, BoolsAndListsFromTextThroughTheConverter) {
   EXPECT_EQ(report.Resets(), 0);
 }
 
-struct Record {
-  uint32_t a, b, c;
-};
+struct Record { uint32_t a, b, c; };
 
 struct LooseRecord {
   uint32_t key, ignored;
@@ -144,32 +120,27 @@ TEST_F(VProfileValueTest, RecordsStoreExactlyTheirBytes) {
   record.Load(key, Record{1, 2, 3});
   EXPECT_TRUE(record.IsDirty());
   record.Save(key, false);
-  unsigned char bytes[16] = {};
-  unsigned long size = sizeof bytes;
-  ASSERT_TRUE(key->GetBinary("R", bytes, size));
-  unsigned char const expected[12] = {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0};
-  ASSERT_EQ(size, 12UL);
-  EXPECT_EQ(std::vector<unsigned char>(bytes, bytes + 12), std::vector<unsigned char>(expected, expected + 12));
-
-  // A shorter block fills its length; the rest keeps what the record held before.
+  std::vector<unsigned char> bytes(16);
+  unsigned long size = bytes.size();
+  ASSERT_TRUE(key->GetBinary("R", bytes.data(), size));
+  bytes.resize(size);
+  EXPECT_EQ(bytes, (std::vector<unsigned char>{1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0}));
+  // A shorter block fills its length; the rest keeps what the record held before. A longer one is refused.
   uint32_t const shortBlock = 9;
+  unsigned char const longBlock[16] = {5};
   ASSERT_TRUE(key->SetBinary("Short", &shortBlock, 4));
-  VProfile2<Record, VProfileBinary> partial;
+  ASSERT_TRUE(key->SetBinary("Long", longBlock, 16));
+  VProfile2<Record, VProfileBinary> partial, tooLong;
   partial = Record{7, 7, 7};
   partial.SetName("Short");
   partial.Load(key, Record{0, 0, 0});
   EXPECT_EQ(partial.a, 9u);
   EXPECT_EQ(partial.c, 7u);
   EXPECT_FALSE(partial.IsDirty());
-
-  unsigned char const longBlock[16] = {5};
-  ASSERT_TRUE(key->SetBinary("Long", longBlock, 16));
-  VProfile2<Record, VProfileBinary> tooLong;
   tooLong.SetName("Long");
   tooLong.Load(key, Record{4, 4, 4});
   EXPECT_EQ(tooLong.a, 4u);
   EXPECT_TRUE(tooLong.IsDirty());
-
   VProfile2<LooseRecord, VProfileBinary> loose;
   loose.Load(nullptr, LooseRecord{1, 1});
   loose.ignored = 2;
@@ -179,19 +150,11 @@ TEST_F(VProfileValueTest, RecordsStoreExactlyTheirBytes) {
 }
 
 TEST_F(VProfileValueTest, MultiLineTextSplitsAndJoins) {
-  struct Case {
-    char const* text;
-    VStringArray lines;
-    char const* lf;
-    char const* crlf;
-  } const cases[] = {
-      {"a\r\nb", {"a", "b"}, "a\nb", "a\r\nb"},
-      {"a\nb", {"a", "b"}, "a\nb", "a\r\nb"},
-      {"", {}, "", ""},
-      {"one", {"one"}, "one", "one"},
-      {"a\n\nb\n", {"a", "", "b", ""}, "a\n\nb\n", "a\r\n\r\nb\r\n"},
-      {"a\rb\r", {"a\rb"}, "a\rb", "a\rb"},
-      {"\n", {"", ""}, "\n", "\r\n"},
+  struct Case { char const* text; VStringArray lines; char const *lf, *crlf; };
+  Case const cases[] = {
+      {"a\r\nb", {"a", "b"}, "a\nb", "a\r\nb"}, {"a\nb", {"a", "b"}, "a\nb", "a\r\nb"}, {"", {}, "", ""},
+      {"one", {"one"}, "one", "one"},           {"a\n\nb\n", {"a", "", "b", ""}, "a\n\nb\n", "a\r\n\r\nb\r\n"},
+      {"a\rb\r", {"a\rb"}, "a\rb", "a\rb"},     {"\n", {"", ""}, "\n", "\r\n"},
   };
   for (Case const& c : cases) {
     VProfileMultiLineString value;
@@ -200,7 +163,6 @@ TEST_F(VProfileValueTest, MultiLineTextSplitsAndJoins) {
     EXPECT_EQ(value.GetText(false), c.lf) << c.text;
     EXPECT_EQ(value.GetText(true), c.crlf) << c.text;
   }
-
 }
 
 }  // namespace
