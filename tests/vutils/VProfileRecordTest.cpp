@@ -2,13 +2,71 @@
 
 #include <algorithm>
 
-#include "EmptyRecord.h"
-#include "SampleSession.h"
 #include "VMemoryStoreFactory.h"
+#include "VProfile2.h"
+#include "VProfileEncodedString.h"
+#include "VProfileMultiLineString.h"
 #include "VProfileStore.h"
+#include "VProfileTable.h"
 #include "support/KeyDump.h"
 
 namespace {
+
+// A record without persisted members.
+struct EmptyRecord : VProfileRecord {
+  explicit EmptyRecord(VProfileKey* key = nullptr) { Load(key); }
+  VProfileOptionTable const& ProfileTable() const override { return _profileOffsets; }
+  static VProfileTable<EmptyRecord> const _profileOffsets;
+};
+VProfileTable<EmptyRecord> const EmptyRecord::_profileOffsets{};
+
+// A record made to be nested: its options go into the enclosing record's key.
+struct SampleTerminal : VProfileRecord {
+  explicit SampleTerminal(VProfileKey* key = nullptr) { Load(key); }
+  VProfileOptionTable const& ProfileTable() const override { return _profileOffsets; }
+  VProfile<int> rows;
+  VProfile<bool> beep;
+  VProfile2<VString, VProfileSz> emulation;
+  static VProfileTable<SampleTerminal> const _profileOffsets;
+};
+VProfileTable<SampleTerminal> const SampleTerminal::_profileOffsets{
+    {"Rows", &SampleTerminal::rows, 24}, {"Beep", &SampleTerminal::beep, false},
+    {"Emulation", &SampleTerminal::emulation, "VT100"}};
+
+struct SampleRect {
+  int32_t left, top, right, bottom;
+  bool operator==(SampleRect const&) const = default;
+};
+
+// A record with one option of every kind, a nested record in the middle of its table, and a
+// version number outside the table that it loads by hand and writes from SaveExtra.
+struct SampleSession : VProfileRecord {
+  explicit SampleSession(VProfileKey* key = nullptr) {
+    Load(key);
+    version.SetName("Format Version");
+    version.Load(key, 2);
+  }
+  VProfileOptionTable const& ProfileTable() const override { return _profileOffsets; }
+  void SaveExtra(VProfileKey* key, bool force) override { version.Save(key, force); }
+  VProfile<int> port;
+  VProfile<unsigned int> colour;
+  VProfile<bool> useTitleBar;
+  VProfile2<VString, VProfileSz> title;
+  VProfileEncodedString password;
+  VProfile2<SampleRect, VProfileBinary> window;
+  VProfileMultiLineString loginScript;
+  SampleTerminal terminal;
+  VProfile2<VStringArray, VProfileMultiSz> hosts;
+  VProfile<int> version;
+  static VProfileTable<SampleSession> const _profileOffsets;
+};
+VProfileTable<SampleSession> const SampleSession::_profileOffsets{
+    {"Port", &SampleSession::port, 22}, {"Colour", &SampleSession::colour, 0x00FF8000u},
+    {"Use Title Bar", &SampleSession::useTitleBar, true}, {"Title", &SampleSession::title, "Untitled"},
+    {"Password", &SampleSession::password, ""}, {"Window", &SampleSession::window, SampleRect{10, 20, 640, 480}},
+    {"Login Script", &SampleSession::loginScript}, {&SampleSession::terminal},
+    {"Hosts", &SampleSession::hosts, VStringArray{"a", "b"}},
+};
 
 using Stored = std::vector<std::pair<std::string, std::string>>;
 using NameList = std::vector<std::string>;

@@ -15,17 +15,12 @@ class VValidateMarginsTest : public ::testing::Test {
  protected:
   VValidateMarginsTest() { SetUserInterface(&ui); }
   ~VValidateMarginsTest() override { SetUserInterface(nullptr); }
-
   HeadlessUserInterface ui;
   FakePrinter printer;
 };
 
 TEST_F(VValidateMarginsTest, PrinterFailuresAreShownAsWarnings) {
-  struct Case {
-    bool present;
-    bool opens;
-    unsigned long code;
-  };
+  struct Case { bool present, opens; unsigned long code; };
   Case const cases[] = {{false, true, 0xE104004B}, {true, false, 0xE104004A}};
   for (Case const& c : cases) {
     printer.present = c.present;
@@ -55,11 +50,7 @@ TEST_F(VValidateMarginsTest, MarginsBecomeDevicePositionsFromThePrintableCorner)
 }
 
 TEST_F(VValidateMarginsTest, MinimumChecksInOrder) {
-  struct Case {
-    VMarginData margins;
-    char const* message;  // empty: the check passes
-    double minimum;
-  };
+  struct Case { VMarginData margins; char const* message; double minimum; };  // an empty message: the check passes
   Case const cases[] = {
       {{0.5, 0.5, 0.5, 0.5}, "", -1},
       {{0.25, 1.0 / 3, 0.3, 0.2}, "", -1},  // exactly the printable area
@@ -82,10 +73,7 @@ TEST_F(VValidateMarginsTest, MinimumChecksInOrder) {
 }
 
 TEST_F(VValidateMarginsTest, LayoutCheck) {
-  struct Case {
-    VMarginData margins;
-    bool passes;
-  };
+  struct Case { VMarginData margins; bool passes; };
   Case const cases[] = {
       {{0.5, 0.5, 0.5, 0.5}, true},
       {{4.25, 4.25, 0.5, 0.5}, true},  // left meets right
