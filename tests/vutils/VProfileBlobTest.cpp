@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "MemoryKey.h"
 #include "VProfileBlob.h"
 
@@ -12,22 +9,15 @@ std::string Bytes(VProfileBlob const& blob) {
   return std::string(reinterpret_cast<char const*>(blob.Data()), blob.Length());
 }
 
-TEST(VProfileBlob, LoadCases) {
-  MemoryKey memory;
-  VProfileKey* key = memory.key;
+class VProfileBlobTest : public ::testing::Test, protected MemoryKey {};
+
+TEST_F(VProfileBlobTest, LoadCases) {
   ASSERT_TRUE(key->SetBinary("Block", "\x01\x00\x02", 3));
   ASSERT_TRUE(key->SetBinary("Empty", "", 0));
   ASSERT_TRUE(key->SetSz("Text", "abc"));
-  struct Case {
-    char const* name;
-    bool result;
-    std::string bytes;
-  } const cases[] = {
-      {"Block", true, std::string("\x01\x00\x02", 3)},
-      {"Missing", false, ""},
-      {"Empty", false, ""},
-      {"Text", false, ""},
-  };
+  struct Case { char const* name; bool result; std::string bytes; };
+  Case const cases[] = {
+      {"Block", true, std::string("\x01\x00\x02", 3)}, {"Missing", false, ""}, {"Empty", false, ""}, {"Text", false, ""}};
   for (Case const& c : cases) {
     VProfileBlob blob;
     blob.Assign("old", 3);
@@ -41,9 +31,7 @@ TEST(VProfileBlob, LoadCases) {
   EXPECT_EQ(Bytes(keyless), "kept");
 }
 
-TEST(VProfileBlob, SaveWritesWheneverThereAreBytes) {
-  MemoryKey memory;
-  VProfileKey* key = memory.key;
+TEST_F(VProfileBlobTest, SaveWritesWheneverThereAreBytes) {
   VProfileBlob blob;
   blob.Load(key, "Blob");
   blob.Save(key, true);
@@ -51,14 +39,12 @@ TEST(VProfileBlob, SaveWritesWheneverThereAreBytes) {
   unsigned long size = 0;
   EXPECT_FALSE(key->GetBinary("Blob", &probe, size));
   EXPECT_EQ(size, 0UL);
-
   blob.Assign("xyz", 3);
   blob.Checkpoint();
   blob.Save(key, false);
   VProfileBlob again;
   EXPECT_TRUE(again.Load(key, "Blob"));
   EXPECT_EQ(Bytes(again), "xyz");
-
   // The empty text clears the stored value; a blob that was merely left empty keeps it.
   VProfileBlob leftEmpty;
   leftEmpty.Load(nullptr, "Blob");
@@ -71,7 +57,7 @@ TEST(VProfileBlob, SaveWritesWheneverThereAreBytes) {
 }
 
 // Rollback, delta and copies follow the shared protocol; a blob compares length and bytes.
-TEST(VProfileBlob, ModifiedComparesEveryByteAndTheLength) {
+TEST_F(VProfileBlobTest, ModifiedComparesEveryByteAndTheLength) {
   VProfileBlob blob;
   EXPECT_FALSE(blob.IsModified());
   blob.Assign("abc", 3);

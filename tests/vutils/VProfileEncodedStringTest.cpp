@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <string>
 
 #include "MemoryKey.h"
 #include "VProfileEncodedString.h"
@@ -27,21 +26,14 @@ TEST(VProfileEncodedString, EncodedFormOfAbc) {
 
 TEST(VProfileEncodedString, DecodeOfKnownForms) {
   std::string const longest = "00000000" + std::string(2038, '6');   // 2,046 characters
-  struct Case {
-    std::string stored;
-    std::string text;
-  } const cases[] = {
-      {"", ""},
-      {"12345678", ""},
-      {"1234", ""},
-      {"01020304606060", "abc"},
+  struct Case { std::string stored, text; };
+  Case const cases[] = {
+      {"", ""}, {"12345678", ""}, {"1234", ""}, {"01020304606060", "abc"},
       {"0102030460606067", "abcc"},  // the key repeats every four bytes
-      {"00000000616200", "ab"},      // a zero byte ends the text
-      {"000000006162006364", "ab"},
+      {"00000000616200", "ab"}, {"000000006162006364", "ab"},  // a zero byte ends the text
       {"0000000061z2", "a\x02"},     // a non-hex digit counts as 0
       {"000000006", "`"},            // a last odd digit pairs with 0
-      {"0000000041", "A"},
-      {longest, std::string(1019, 'f')},
+      {"0000000041", "A"}, {longest, std::string(1019, 'f')},
       {longest + "6", ""},           // past the 1,023-byte block: rejected
   };
   for (Case const& c : cases)

@@ -43,7 +43,6 @@ TEST(VStringTest, ASensitiveStringWipesWhatItLetsGo) {
   secret.Empty();
   EXPECT_EQ(bytes, secret.c_str()) << "the buffer is kept, so it can be inspected";
   for (size_t i = 0; i < length; ++i) EXPECT_EQ('\0', bytes[i]) << i;
-
   VString copy(secret);
   EXPECT_TRUE(copy.IsSensitive()) << "copies keep the mark";
   VString plain("x");

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "FakeReport.h"
 #include "MemoryKey.h"
 #include "ScriptedConverter.h"
@@ -13,30 +11,30 @@ namespace {
 using Layout = VProfileListViewState::Layout;
 using Frame = VProfileExplorerFrameState::Numbers;
 
-class VViewStateTextTest : public ::testing::Test, protected MemoryKey {};
+class VViewStateTextTest : public ::testing::Test, protected MemoryKey {
+ protected:
+  template <typename State>
+  void Load(State& state, char const* name) {
+    state.SetName(name);
+    state.Load(key, "");
+  }
+};
 
 Layout TwoColumns() { return Layout{1, -1, 4000000000u, 0, {{120, 1, 0}, {-80, 255, 1}}}; }
 
 TEST_F(VViewStateTextTest, NumbersAreStoredAsCommaSeparatedText) {
-  VProfileListViewState list;
-  list.SetName("Remote ListView State");
-  list.Load(key, "");
+  VProfileListViewState list, listAgain;
+  VProfileExplorerFrameState frame, frameAgain;
+  Load(list, "Remote ListView State");
+  Load(frame, "Remote ExplorerFrame State");
   list.SetLayout(TwoColumns());
-  VProfileExplorerFrameState frame;
-  frame.SetName("Remote ExplorerFrame State");
-  frame.Load(key, "");
   frame.SetNumbers({1, -1, 200});
   list.Save(key, false);
   frame.Save(key, false);
   EXPECT_EQ(StoredSz("Remote ListView State"), "1,-1,4000000000,0,2,120,1,0,-80,255,1");
   EXPECT_EQ(StoredSz("Remote ExplorerFrame State"), "1,-1,200");
-
-  VProfileListViewState listAgain;
-  listAgain.SetName("Remote ListView State");
-  listAgain.Load(key, "");
-  VProfileExplorerFrameState frameAgain;
-  frameAgain.SetName("Remote ExplorerFrame State");
-  frameAgain.Load(key, "");
+  Load(listAgain, "Remote ListView State");
+  Load(frameAgain, "Remote ExplorerFrame State");
   EXPECT_EQ(listAgain.GetLayout(), TwoColumns());
   EXPECT_EQ(frameAgain.GetNumbers(), (Frame{1, -1, 200}));
   EXPECT_FALSE(listAgain.IsDirty() || frameAgain.IsDirty());
@@ -48,9 +46,8 @@ TEST_F(VViewStateTextTest, TextsThatDoNotHoldTheNumbersKeepThePreviousOnes) {
   for (char const* text : badFrames) {
     ASSERT_TRUE(key->SetSz("Frame", text));
     VProfileExplorerFrameState frame;
-    frame.SetName("Frame");
     frame.SetNumbers({7, 8, 9});
-    frame.Load(key, "");
+    Load(frame, "Frame");
     EXPECT_EQ(frame.GetNumbers(), (Frame{7, 8, 9})) << text;
     EXPECT_EQ(frame, text);  // the stored text itself is kept
   }
@@ -59,35 +56,29 @@ TEST_F(VViewStateTextTest, TextsThatDoNotHoldTheNumbersKeepThePreviousOnes) {
   for (char const* text : badLists) {
     ASSERT_TRUE(key->SetSz("List", text));
     VProfileListViewState list;
-    list.SetName("List");
     list.SetLayout(TwoColumns());
-    list.Load(key, "");
+    Load(list, "List");
     EXPECT_EQ(list.GetLayout(), TwoColumns()) << text;
   }
   ASSERT_TRUE(key->SetSz("List", "-2147483648,2147483647,4294967295,0,0"));
   VProfileListViewState edges;
-  edges.SetName("List");
-  edges.Load(key, "");
+  Load(edges, "List");
   EXPECT_EQ(edges.GetLayout(), (Layout{INT32_MIN, INT32_MAX, UINT32_MAX, 0, {}}));
 }
 
 TEST_F(VViewStateTextTest, RollbackApplyDeltaAndSetFromTextKeepNumbersAndTextTogether) {
   ASSERT_TRUE(key->SetSz("Frame", "1,1000,200"));
-  VProfileExplorerFrameState frame;
-  frame.SetName("Frame");
-  frame.Load(key, "");
+  VProfileExplorerFrameState frame, other;
+  Load(frame, "Frame");
   frame.SetNumbers({5, 5, 5});
   EXPECT_TRUE(frame.IsModified());
   frame.Rollback();
   EXPECT_EQ(frame.GetNumbers(), (Frame{1, 1000, 200}));
   EXPECT_FALSE(frame.IsModified());
-
-  VProfileExplorerFrameState other;
   other.SetNumbers({3, -3, 30});
   frame.ApplyDelta(&other);
   EXPECT_EQ(frame.GetNumbers(), (Frame{3, -3, 30}));
   EXPECT_TRUE(frame.IsModified());
-
   ScriptedConverter converter(false, 0xE1040047);  // not a text it converts: taken as it is
   FakeReport report;
   VProfileListViewState list;
