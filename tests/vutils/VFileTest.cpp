@@ -110,33 +110,32 @@ TEST(VFile, WriteAndSeekSeeTheLogicalPosition) {
   WriteFileBytes(path, "one\ntwo\nthree\n");
   VFile file;
   ASSERT_TRUE(file.Open(path.c_str(), GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING));
-  VString line;
-  ASSERT_TRUE(file.ReadLine(line));
+  auto next = [&file] {
+    VString line;
+    EXPECT_TRUE(file.ReadLine(line));
+    return line.Str();
+  };
+  EXPECT_EQ(next(), "one");
   unsigned long written = 0;
   ASSERT_TRUE(file.Write("TWO\n", 4, written));
   EXPECT_EQ(written, 4u);
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "three");
+  EXPECT_EQ(next(), "three");
   ASSERT_TRUE(file.Seek(4, nullptr, FILE_BEGIN));
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "TWO");
+  EXPECT_EQ(next(), "TWO");
   ASSERT_TRUE(file.Seek(-6, nullptr, FILE_END));
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "three");
+  EXPECT_EQ(next(), "three");
   ASSERT_TRUE(file.Seek(0, nullptr, FILE_BEGIN));
   EXPECT_FALSE(file.Seek(-1, nullptr, FILE_CURRENT));
   EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_NEGATIVE_SEEK));
   EXPECT_FALSE(file.Seek(0, nullptr, 3));
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "one") << "failed seeks leave the position";
+  EXPECT_EQ(next(), "one") << "failed seeks leave the position";
   long high = 1;
   ASSERT_TRUE(file.Seek(8, &high, FILE_BEGIN));
   EXPECT_EQ(high, 1);
   high = -2;  // back by 0x100000004, as a 64-bit distance
   ASSERT_TRUE(file.Seek(static_cast<long>(0xFFFFFFFCL), &high, FILE_CURRENT));
   EXPECT_EQ(high, 0);
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "TWO");
+  EXPECT_EQ(next(), "TWO");
   file.Close();
   EXPECT_EQ(ReadFileBytes(path), "one\nTWO\nthree\n");
 }

@@ -35,12 +35,8 @@ struct Scalar {
   }
 };
 
-struct Number : Scalar<VProfile<int>, Number> {
-  static int Variant(int n) { return n == 1 ? 1 : -7; }
-};
-struct Flag : Scalar<VProfile<bool>, Flag> {
-  static bool Variant(int n) { return n == 2; }
-};
+struct Number : Scalar<VProfile<int>, Number> { static int Variant(int n) { return n == 1 ? 1 : -7; } };
+struct Flag : Scalar<VProfile<bool>, Flag> { static bool Variant(int n) { return n == 2; } };
 struct Text : Scalar<VProfile2<VString, VProfileSz>, Text> {
   static VString Variant(int n) { return n == 1 ? "one" : "two words"; }
 };
@@ -51,13 +47,11 @@ struct List : Scalar<VProfile2<VStringArray, VProfileMultiSz>, List> {
   static VStringArray Variant(int n) { return n == 1 ? VStringArray{"one"} : VStringArray{"a", "", "b"}; }
 };
 
+// Secrets take their default with their name.
 template <typename V>
-struct Secret {
-  using Value = V;
-  static constexpr bool kKeepsDirtyFlag = true;
-  static void Load(Value& v, VProfileKey* key) { v.Load(key, "v", "one"); }
-  static void Set(Value& v, int variant) { v = variant == 1 ? "one" : "two"; }
-  static bool Is(Value const& v, int variant) { return v == (variant == 1 ? "one" : "two"); }
+struct Secret : Scalar<V, Secret<V>> {
+  static VString Variant(int n) { return n == 1 ? "one" : "two"; }
+  static void Load(V& v, VProfileKey* key) { v.Load(key, "v", "one"); }
 };
 using Encoded = Secret<VProfileEncodedString>;
 using Protected = Secret<VProfileCapiString>;  // sealed with a key below the test's own root

@@ -5,6 +5,7 @@
 #include "VProfileStore.h"
 #include "VRegistryStoreFactory.h"
 #include "platform/registry/Registry.h"
+#include "support/KeyDump.h"
 #include "support/ScopedRoot.h"
 
 namespace {
@@ -79,16 +80,10 @@ TEST(VRegistryStoreTest, TextStopsAtTheFirstZeroByteAndMultiSzSplitsLikeTheRegis
   VRegistryStoreFactory factory(HKEY_CURRENT_USER, "Software");
   VProfileStore store(true, &factory);
   VProfileKey raw(store.Root(), "Raw");
-  VString text;
-  ASSERT_TRUE(raw.GetSz("sz", text));
-  EXPECT_EQ("ab", text);
-  ASSERT_TRUE(raw.GetSz("unterminated", text));
-  EXPECT_EQ("xyz", text);
-  VStringArray list;
-  ASSERT_TRUE(raw.GetMultiSz("multi", list));
-  EXPECT_TRUE((list == VStringArray{"a", "b"}));
-  ASSERT_TRUE(raw.GetMultiSz("empty", list));
-  EXPECT_EQ(0, list.GetSize());
+  EXPECT_EQ(DumpValue(&raw, "sz"), "sz \"ab\"");
+  EXPECT_EQ(DumpValue(&raw, "unterminated"), "sz \"xyz\"");
+  EXPECT_EQ(DumpValue(&raw, "multi"), "multi_sz \"a\" \"b\"");
+  EXPECT_EQ(DumpValue(&raw, "empty"), "multi_sz");
 }
 
 TEST(VRegistryStoreTest, LibraryRootFollowsTheFourProbes) {
