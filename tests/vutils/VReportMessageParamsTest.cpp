@@ -102,8 +102,7 @@ TEST(VReportMessageParams, TextIsMadeOnceUntilTheCodeChanges) {
 }
 
 // Counts destructions, so that a double free or a leak shows as a wrong count.
-class CountedReport : public VReportMessageParams {
- public:
+struct CountedReport : VReportMessageParams {
   explicit CountedReport(std::atomic<int>& destroyed) : m_destroyed(destroyed) { AddString("owned"); }
   ~CountedReport() override { ++m_destroyed; }
   std::atomic<int>& m_destroyed;
@@ -122,8 +121,7 @@ TEST(VReportMessageParams, ReleasesFromManyThreadsDestroyOnce) {
   }
 }
 
-class KeepingRouter : public VReportMessageRouter {
- public:
+struct KeepingRouter : VReportMessageRouter {
   void Report(IReportMessageParams* report) override { kept.push_back(report); report->AddRef(); }
   ~KeepingRouter() override { for (IReportMessageParams* r : kept) r->Release(); }
   std::vector<IReportMessageParams*> kept;
