@@ -184,7 +184,8 @@ TEST_F(VProfileRecordTest, SaveWithoutForceWritesOnlyChangedOrDirtyMembers) {
       {"two", [](SampleSession& s) { s.hosts.Add("c"); s.terminal.beep = false; }, true, {"Beep", "Hosts"}},
       {"by hand", [](SampleSession& s) { s.version = 4; }, false, {"Format Version"}},
       {"rolled back",
-       [](SampleSession& s) { s.port = 23; s.terminal.beep = false; s.loginScript.RemoveAll(); s.Rollback(); }, false, {}},
+       [](SampleSession& s) { s.port = 23; s.terminal.beep = false; s.loginScript.RemoveAll(); s.Rollback(); }, false,
+       {}},
       {"checkpointed", [](SampleSession& s) { s.title = "t"; s.terminal.emulation = "e"; s.Checkpoint(); },
        false, {"Title", "Emulation"}},
   };
@@ -248,7 +249,6 @@ TEST_F(VProfileRecordTest, RecordWithoutMembersIsNeverModifiedNorWritten) {
   record.Checkpoint();
   record.Rollback();
   record.ApplyDelta(&other);
-  EXPECT_EQ(record.ProfileTable().Count(), 0);
   EXPECT_FALSE(record.IsModified());
   EXPECT_TRUE(Written(record, false).empty());
   EXPECT_TRUE(Written(record, true).empty());

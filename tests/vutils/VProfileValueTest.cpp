@@ -292,7 +292,8 @@ TEST_F(VProfileBlobTest, LoadCases) {
   ASSERT_TRUE(key->SetSz("Text", "abc"));
   struct Case { char const* name; bool result; std::string bytes; };
   Case const cases[] = {
-      {"Block", true, std::string("\x01\x00\x02", 3)}, {"Missing", false, ""}, {"Empty", false, ""}, {"Text", false, ""}};
+      {"Block", true, std::string("\x01\x00\x02", 3)}, {"Missing", false, ""}, {"Empty", false, ""},
+      {"Text", false, ""}};
   for (Case const& c : cases) {
     VProfileBlob blob;
     blob.Assign("old", 3);

@@ -87,7 +87,7 @@ TEST(VRegistryStoreTest, TextStopsAtTheFirstZeroByteAndMultiSzSplitsLikeTheRegis
 }
 
 TEST(VRegistryStoreTest, LibraryRootFollowsTheFourProbes) {
-  struct Case { char const* what; HKEY existingHive; char const* existingPath; HKEY expectedHive; char const* expected; };
+  struct Case { char const* what; HKEY existingHive; char const* existingPath; HKEY expectedHive; char const* path; };
   Case const cases[] = {
       {"nothing anywhere", nullptr, nullptr, HKEY_CURRENT_USER, "SOFTWARE\\Brimvale"},
       {"machine only", HKEY_LOCAL_MACHINE, "SOFTWARE\\Brimvale", HKEY_LOCAL_MACHINE, "SOFTWARE\\Brimvale"},
@@ -103,7 +103,7 @@ TEST(VRegistryStoreTest, LibraryRootFollowsTheFourProbes) {
     ResetLibraryRegistryFactory();
     VRegistryStoreFactory* factory = GetLibraryRegistryFactory();
     EXPECT_EQ(c.expectedHive, factory->Hive()) << c.what;
-    EXPECT_EQ(c.expected, factory->BasePath()) << c.what;
+    EXPECT_EQ(c.path, factory->BasePath()) << c.what;
     EXPECT_EQ(factory, GetLibraryRegistryFactory()) << "chosen once";
     ResetLibraryRegistryFactory();
   }

@@ -39,7 +39,7 @@ TEST(VReportMessageParams, InsertsGrowAndKeepTheirOrderAndKinds) {
 TEST(VReportMessageParams, WideStringsBecomeUtf8) {
   struct Case { std::wstring wide; std::string expected; };
   Case const cases[] = {
-      {L"ab", "ab"},          {L"\xE9", "\xC3\xA9"},         {L"\x20AC", "\xE2\x82\xAC"}, {L"\x1F600", "\xF0\x9F\x98\x80"},
+      {L"ab", "ab"}, {L"\xE9", "\xC3\xA9"}, {L"\x20AC", "\xE2\x82\xAC"}, {L"\x1F600", "\xF0\x9F\x98\x80"},
       {L"\xD83D\xDE00", "\xF0\x9F\x98\x80"}, {L"\xD83Dx", "\xEF\xBF\xBDx"}, {L"\xDE00", "\xEF\xBF\xBD"},
       {std::wstring(1, static_cast<wchar_t>(0x110000)), "\xEF\xBF\xBD"}, {L"", ""},
   };
