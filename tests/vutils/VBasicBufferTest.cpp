@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <memory>
-#include <string>
 
 #include "VBasicBuffer.h"
 #include "platform/types/LastError.h"
@@ -16,14 +14,8 @@ struct Releaser {
 using BufferPtr = std::unique_ptr<VBasicBuffer, Releaser>;
 
 TEST(VBasicBuffer, SetLengthClampsToTheCapacity) {
-  struct Case {
-    int length;
-    bool result;
-    unsigned int after;
-    unsigned long error;
-  } const cases[] = {
-      {0, true, 0, 0}, {5, true, 5, 0}, {8, true, 8, 0}, {9, false, 8, 122}, {-1, false, 3, 87},
-  };
+  struct Case { int length; bool result; unsigned int after; unsigned long error; };
+  Case const cases[] = {{0, true, 0, 0}, {5, true, 5, 0}, {8, true, 8, 0}, {9, false, 8, 122}, {-1, false, 3, 87}};
   for (Case const& c : cases) {
     BufferPtr buffer(new VBasicBuffer(8, false));
     buffer->SetLength(3);
@@ -47,7 +39,6 @@ TEST(VBasicBuffer, AppendGrowsByCountAndExtra) {
   buffer->Append("f", 1, 0);
   EXPECT_EQ(std::string(reinterpret_cast<char const*>(buffer->Data()), buffer->Length()), "abcdef");
   EXPECT_EQ(buffer->Capacity(), 15u);
-
   SetLastError(0);
   EXPECT_EQ(buffer->Append(nullptr, 0xFFFFFFF0u, 0x100), nullptr);
   EXPECT_EQ(GetLastError(), 8UL);

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "platform/types/FileConstants.h"
 #include "platform/types/LastError.h"
 #include "platform/types/WinTypes.h"
@@ -30,10 +27,8 @@ std::string ReadAll(std::string const& path) {
 TEST(VFile, ReadLineSplitsAtLineFeedsAndDropsCarriageReturns) {
   TempFolder folder;
   std::string const longLine(70000, 'x');
-  struct Case {
-    std::string bytes;
-    std::string expected;
-  } const cases[] = {
+  struct Case { std::string bytes, expected; };
+  Case const cases[] = {
       {"a\r\nb", "a|b*|*|"}, {"", "*|"},           {"\r", "*|"},     {"\r\n", "|*|"},
       {"\n\n", "||*|"},      {"a\rb\r\r\nc\n", "ab|c|*|"}, {"abc\n", "abc|*|"},
       {std::string("a\0b\n", 4), std::string("a\0b|*|", 6)},
@@ -48,28 +43,18 @@ TEST(VFile, ReadLineSplitsAtLineFeedsAndDropsCarriageReturns) {
 
 TEST(VFile, OpenFollowsTheDisposition) {
   TempFolder folder;
-  struct Case {
-    bool exists;
-    unsigned long access;
-    unsigned long disposition;
-    bool opens;
-    unsigned long error;
-    std::string contentAfter;  // "-" when the file must not exist
-  } const cases[] = {
-      {false, GENERIC_READ, OPEN_EXISTING, false, ERROR_FILE_NOT_FOUND, "-"},
-      {true, GENERIC_READ, OPEN_EXISTING, true, 0, "old"},
-      {false, GENERIC_WRITE, CREATE_NEW, true, 0, ""},
-      {true, GENERIC_WRITE, CREATE_NEW, false, ERROR_FILE_EXISTS, "old"},
-      {true, GENERIC_WRITE, CREATE_ALWAYS, true, 0, ""},
-      {false, GENERIC_READ | GENERIC_WRITE, CREATE_ALWAYS, true, 0, ""},
-      {true, GENERIC_READ, OPEN_ALWAYS, true, 0, "old"},
-      {false, GENERIC_READ, OPEN_ALWAYS, true, 0, ""},
-      {true, GENERIC_WRITE, TRUNCATE_EXISTING, true, 0, ""},
-      {false, GENERIC_WRITE, TRUNCATE_EXISTING, false, ERROR_FILE_NOT_FOUND, "-"},
-      {true, GENERIC_READ, TRUNCATE_EXISTING, false, ERROR_INVALID_PARAMETER, "old"},
-      {true, GENERIC_READ, CREATE_ALWAYS, false, ERROR_INVALID_PARAMETER, "old"},
-      {true, GENERIC_READ, 0, false, ERROR_INVALID_PARAMETER, "old"},
-      {true, GENERIC_READ, 6, false, ERROR_INVALID_PARAMETER, "old"},
+  // After the open the file holds `content`; "-" when it must not exist.
+  struct Case { bool exists; unsigned long access, disposition; bool opens; unsigned long error; std::string content; };
+  unsigned long const R = GENERIC_READ, W = GENERIC_WRITE;
+  Case const cases[] = {
+      {false, R, OPEN_EXISTING, false, ERROR_FILE_NOT_FOUND, "-"}, {true, R, OPEN_EXISTING, true, 0, "old"},
+      {false, W, CREATE_NEW, true, 0, ""},           {true, W, CREATE_NEW, false, ERROR_FILE_EXISTS, "old"},
+      {true, W, CREATE_ALWAYS, true, 0, ""},         {false, R | W, CREATE_ALWAYS, true, 0, ""},
+      {true, R, OPEN_ALWAYS, true, 0, "old"},        {false, R, OPEN_ALWAYS, true, 0, ""},
+      {true, W, TRUNCATE_EXISTING, true, 0, ""},     {false, W, TRUNCATE_EXISTING, false, ERROR_FILE_NOT_FOUND, "-"},
+      {true, R, TRUNCATE_EXISTING, false, ERROR_INVALID_PARAMETER, "old"},
+      {true, R, CREATE_ALWAYS, false, ERROR_INVALID_PARAMETER, "old"},
+      {true, R, 0, false, ERROR_INVALID_PARAMETER, "old"}, {true, R, 6, false, ERROR_INVALID_PARAMETER, "old"},
   };
   for (Case const& c : cases) {
     std::string path = folder / "f";
@@ -78,17 +63,13 @@ TEST(VFile, OpenFollowsTheDisposition) {
     VFile file;
     SetLastError(0);
     bool opened = file.Open(path.c_str(), c.access, c.disposition);
-    std::string where = std::to_string(c.disposition) + (c.exists ? " existing" : " missing");
-    EXPECT_EQ(opened, c.opens) << where;
-    EXPECT_EQ(file.IsOpen(), c.opens) << where;
-    if (!opened) {
-      EXPECT_EQ(GetLastError(), c.error) << where;
-    } else {
-      EXPECT_EQ(file.GetSize(), c.contentAfter.size()) << where;
-      EXPECT_EQ(file.GetFileName(), path.c_str());
-    }
+    SCOPED_TRACE(std::to_string(c.disposition) + (c.exists ? " existing" : " missing"));
+    EXPECT_EQ(opened, c.opens);
+    EXPECT_EQ(file.IsOpen(), c.opens);
+    EXPECT_EQ(opened ? file.GetFileName().Str() : path, path);
+    EXPECT_EQ(opened ? file.GetSize() : GetLastError(), opened ? c.content.size() : c.error);
     file.Close();
-    EXPECT_EQ(std::filesystem::exists(path) ? ReadFileBytes(path) : "-", c.contentAfter) << where;
+    EXPECT_EQ(std::filesystem::exists(path) ? ReadFileBytes(path) : "-", c.content);
   }
 }
 
@@ -101,7 +82,6 @@ TEST(VFile, BadTargetsFailCleanly) {
   EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_FILE_NOT_FOUND));
   EXPECT_FALSE(file.Open(nullptr, GENERIC_READ, OPEN_EXISTING));
   EXPECT_FALSE(file.Open("", GENERIC_READ, OPEN_EXISTING));
-
   VString line;
   unsigned long written = 7;
   EXPECT_FALSE(file.ReadLine(line));
@@ -130,36 +110,32 @@ TEST(VFile, WriteAndSeekSeeTheLogicalPosition) {
   WriteFileBytes(path, "one\ntwo\nthree\n");
   VFile file;
   ASSERT_TRUE(file.Open(path.c_str(), GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING));
-  VString line;
-  ASSERT_TRUE(file.ReadLine(line));
+  auto next = [&file] {
+    VString line;
+    EXPECT_TRUE(file.ReadLine(line));
+    return line.Str();
+  };
+  EXPECT_EQ(next(), "one");
   unsigned long written = 0;
   ASSERT_TRUE(file.Write("TWO\n", 4, written));
   EXPECT_EQ(written, 4u);
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "three");
-
+  EXPECT_EQ(next(), "three");
   ASSERT_TRUE(file.Seek(4, nullptr, FILE_BEGIN));
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "TWO");
+  EXPECT_EQ(next(), "TWO");
   ASSERT_TRUE(file.Seek(-6, nullptr, FILE_END));
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "three");
-
+  EXPECT_EQ(next(), "three");
   ASSERT_TRUE(file.Seek(0, nullptr, FILE_BEGIN));
   EXPECT_FALSE(file.Seek(-1, nullptr, FILE_CURRENT));
   EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_NEGATIVE_SEEK));
   EXPECT_FALSE(file.Seek(0, nullptr, 3));
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "one") << "failed seeks leave the position";
-
+  EXPECT_EQ(next(), "one") << "failed seeks leave the position";
   long high = 1;
   ASSERT_TRUE(file.Seek(8, &high, FILE_BEGIN));
   EXPECT_EQ(high, 1);
   high = -2;  // back by 0x100000004, as a 64-bit distance
   ASSERT_TRUE(file.Seek(static_cast<long>(0xFFFFFFFCL), &high, FILE_CURRENT));
   EXPECT_EQ(high, 0);
-  ASSERT_TRUE(file.ReadLine(line));
-  EXPECT_EQ(line, "TWO");
+  EXPECT_EQ(next(), "TWO");
   file.Close();
   EXPECT_EQ(ReadFileBytes(path), "one\nTWO\nthree\n");
 }

@@ -1,10 +1,6 @@
 // What only the memory store does; the key contract both stores keep runs in tests/contract.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "VMemoryKey.h"
 #include "VMemoryStoreFactory.h"
 #include "VProfileKey.h"
@@ -45,40 +41,11 @@ TEST(VMemoryStore, KeysLieAtMost512LevelsBelowTheRoot) {
   EXPECT_FALSE(store.Root()->KeyExists("k"));
 }
 
-TEST(VMemoryStore, StoredBytesFollowTheRegistryForms) {
-  auto node = std::make_shared<VMemoryNode>("");
-  VMemoryKey key(node, false);
-  ASSERT_TRUE(key.SetSz("sz", "ab"));
-  ASSERT_TRUE(key.SetDword("dword", 0x1234567890ABCDEFUL));
-  ASSERT_TRUE(key.SetMultiSz("multi", VStringArray{"a", "", "bc"}));
-  ASSERT_TRUE(key.SetMultiSz("empty", VStringArray{}));
-  ASSERT_TRUE(key.SetMultiSz("one empty", VStringArray{""}));
-  struct Case {
-    char const* name;
-    unsigned long type;
-    std::vector<unsigned char> bytes;
-  } const cases[] = {
-      {"sz", REG_SZ, {'a', 'b', 0}},
-      {"dword", REG_DWORD, {0xEF, 0xCD, 0xAB, 0x90}},
-      {"multi", REG_MULTI_SZ, {'a', 0, 0, 'b', 'c', 0, 0}},
-      {"empty", REG_MULTI_SZ, {0}},
-      {"one empty", REG_MULTI_SZ, {0, 0}},
-  };
-  for (Case const& c : cases) {
-    VMemoryNode::Value const* value = node->FindValue(c.name);
-    ASSERT_NE(value, nullptr) << c.name;
-    EXPECT_EQ(value->type, c.type) << c.name;
-    EXPECT_EQ(value->data, c.bytes) << c.name;
-  }
-}
-
 TEST(VMemoryStore, MultiSzSplitsStoredBytes) {
   auto node = std::make_shared<VMemoryNode>("");
   VMemoryKey key(node, false);
-  struct Case {
-    std::string bytes;
-    VStringArray expected;
-  } const cases[] = {
+  struct Case { std::string bytes; VStringArray expected; };
+  Case const cases[] = {
       {std::string("a\0\0b\0\0", 6), {"a", "", "b"}}, {std::string("\0", 1), {}},   {std::string(), {}},
       {std::string("\0\0", 2), {""}},             {std::string("a\0\0\0", 4), {"a", ""}},
       {std::string("a\0b", 3), {"a", "b"}},        {std::string("ab", 2), {"ab"}}, {std::string("a\0", 2), {"a"}},
@@ -98,13 +65,11 @@ TEST(VMemoryStore, DeleteKeyStopsAtAKeyThatCannotBeRemoved) {
   for (char const* path : {"S\\a", "S\\b\\inner", "S\\c"}) VProfileKey open(root, path);
   ASSERT_TRUE(factory.SetUndeletable("s\\B\\inner"));
   EXPECT_FALSE(factory.SetUndeletable("S\\missing"));
-
   EXPECT_FALSE(root->DeleteKey("S"));
   EXPECT_TRUE(root->KeyExists("S\\b\\inner"));
   // Walked from the last name down: c went before the failure, a was never tried.
   EXPECT_FALSE(root->KeyExists("S\\c"));
   EXPECT_TRUE(root->KeyExists("S\\a"));
-
   ASSERT_TRUE(factory.SetUndeletable("S\\b\\inner", false));
   EXPECT_TRUE(root->DeleteKey("S"));
   EXPECT_FALSE(root->KeyExists("S"));

@@ -3,17 +3,10 @@
 // through its text and through the store, and secrets never show.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <functional>
-#include <map>
-#include <memory>
 #include <set>
-#include <string>
 
 #include "VMemoryStoreFactory.h"
 #include "VOptionList.h"
-#include "VOptionText.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "database/GlobalConfig.h"
@@ -25,44 +18,45 @@
 #include "session/RemoteHostConfig.h"
 #include "session/SSH2GlobalConfig.h"
 #include "session/SessionConfig.h"
-#include "support/InstalledMemoryStore.h"
-#include "support/ScopedRoot.h"
 #include "support/BuiltPluginFolder.h"
+#include "support/InstalledMemoryStore.h"
 #include "support/RegisterProtocolRow.h"
+#include "support/ScopedRoot.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 using Made = std::shared_ptr<VProfileRecord>;
 
-template <typename R>
-Made Released(R* record) {
-  return Made(record, [record](VProfileRecord*) { record->Release(); });
-}
-
-// A record class under test: built from the key at `path` below the store's root, then given
-// its protocols (the reload reads them from the store).
-struct Subject {
-  char const* label;
-  char const* path;
-  std::function<Made(VProfileKey& root)> make;
-  std::map<std::string, std::string> protocols;
-  // Options whose sample value the record's load rules repair.
-  std::set<std::string> repaired;
-};
-
-Made Session(VProfileKey& root) {
-  VProfileKey key(&root, "Sessions\\Lab");
-  return Released(new SessionConfig("Lab", &key));
+// The record of class R made from the key at `path`; the reference-counted ones are let go by Release.
+template <typename R, typename... Args>
+Made Open(VProfileKey& root, char const* path, Args... args) {
+  VProfileKey key(&root, path);
+  if constexpr (requires(R* r) { r->Release(); }) {
+    R* record = new R(args..., &key);
+    return Made(record, [record](VProfileRecord*) { record->Release(); });
+  } else {
+    return std::make_shared<R>(args..., &key);
+  }
 }
 
 Made Global(VProfileKey& root, int productId) {
   SetCurrentAppProductID(productId);
   ConnectDialogDllInitApplicationName(LookupProductName(productId));
-  VProfileKey key(&root, "Global");
-  return std::make_shared<GlobalConfig>(&key);
+  return Open<GlobalConfig>(root, "Global");
 }
+
+// A record class under test: built from the key at `path` below the store's root, then given its
+// protocols (the reload reads them from the store); `repaired` holds the options whose sample value
+// the record's load rules repair.
+struct Subject {
+  char const* label;
+  char const* path;
+  std::function<Made(VProfileKey& root)> make;
+  std::map<std::string, std::string> protocols;
+  std::set<std::string> repaired;
+};
+
+Made LabSession(VProfileKey& root) { return Open<SessionConfig>(root, "Sessions\\Lab", "Lab"); }
 
 // A session is always a session; its terminal and protocols know only the emulations, ciphers
 // and authentication methods they have.
@@ -70,46 +64,28 @@ std::set<std::string> const kSessionRepairs = {"Is Session", "Idle Timeout", "Id
                                                "Emulation", "SSH2 Authentication Order", "SSH1 Cipher"};
 
 Subject Session(char const* terminal, char const* transfer, std::set<std::string> repaired = kSessionRepairs) {
-  return {"session", "Sessions\\Lab", [](VProfileKey& root) { return Session(root); },
-          {{"Protocol Name", terminal}, {"Transfer Protocol Name", transfer}}, std::move(repaired)};
+  return {"session", "Sessions\\Lab", LabSession, {{"Protocol Name", terminal}, {"Transfer Protocol Name", transfer}},
+          std::move(repaired)};
 }
 
 std::vector<Subject> Subjects() {
   std::set<std::string> serial = kSessionRepairs;
   serial.insert({"Serial Baud Rate", "Serial Parity", "Serial Stop Bits", "Serial Flow Control"});
   return {
-      Session("SSH2", "SFTP"),
-      Session("SSH1", "FTP"),
-      Session("Telnet", "SFTP"),
-      Session("RLogin", "FTP"),
-      Session("Serial", "SFTP", serial),
-      Session("TAPI", "FTP"),
-      Session("None", "FTP"),
-      {"terminal host's global options", "Global", [](VProfileKey& root) { return Global(root, kProductHaloKorvo); },
-       {}, {"Max Columns"}},
-      {"file-transfer host's global options", "Global",
-       [](VProfileKey& root) { return Global(root, kProductHaloFyx); }, {}, {"Max Columns"}},
-      {"firewall", "Firewalls\\fw",
-       [](VProfileKey& root) {
-         VProfileKey key(&root, "Firewalls\\fw");
-         return Made(std::make_shared<FirewallConfig>("fw", &key));
-       },
+      Session("SSH2", "SFTP"), Session("SSH1", "FTP"), Session("Telnet", "SFTP"), Session("RLogin", "FTP"),
+      Session("Serial", "SFTP", serial), Session("TAPI", "FTP"), Session("None", "FTP"),
+      {"terminal host's global options", "Global", [](VProfileKey& r) { return Global(r, kProductHaloKorvo); }, {},
+       {"Max Columns"}},
+      {"file-transfer host's global options", "Global", [](VProfileKey& r) { return Global(r, kProductHaloFyx); }, {},
+       {"Max Columns"}},
+      {"firewall", "Firewalls\\fw", [](VProfileKey& r) { return Open<FirewallConfig>(r, "Firewalls\\fw", "fw"); }, {},
+       {}},
+      {"SSH2-wide options", "Global\\SSH2", [](VProfileKey& r) { return Open<SSH2GlobalConfig>(r, "Global\\SSH2"); },
        {}, {}},
-      {"SSH2-wide options", "Global\\SSH2",
-       [](VProfileKey& root) {
-         VProfileKey key(&root, "Global\\SSH2");
-         return Made(std::make_shared<SSH2GlobalConfig>(&key));
-       },
-       {}, {}},
-      {"remote host", "Host",
-       [](VProfileKey& root) {
-         VProfileKey key(&root, "Host");
-         return Released(new RemoteHostConfig(&key));
-       },
-       {}, {}},
+      {"remote host", "Host", [](VProfileKey& r) { return Open<RemoteHostConfig>(r, "Host"); }, {}, {}},
       // The lists are merged with the folder's real children, which it has none of.
       {"folder order", "Folder\\__FolderData__",
-       [](VProfileKey& root) { return Made(std::make_shared<ProfileFolderData>(root, "Folder", false)); }, {},
+       [](VProfileKey& r) { return Made(std::make_shared<ProfileFolderData>(r, "Folder", false)); }, {},
        {"Folder List", "Session List"}},
   };
 }
@@ -139,25 +115,17 @@ class VOptionTablesTest : public testing::Test {
     s_folder = new BuiltPluginFolder(CONNECTION_PROTOCOLS_DIR);
     GetConnectProtocolTable().RemoveAll();
     std::string const base = s_folder->Base();
-    struct Row {
-      char const* base;
-      int row;
-      int productId;
-    } const rows[] = {{base.c_str(), 4, 3}, {base.c_str(), 5, 3},  {base.c_str(), 6, 3}, {base.c_str(), 7, 3},
-                      {base.c_str(), 8, 3}, {base.c_str(), 9, 3},  {base.c_str(), 10, 6}, {base.c_str(), 11, 6},
-                      {nullptr, 0, 3}};
-    for (Row const& row : rows) ASSERT_TRUE(RegisterProtocolRow(row.base, row.row, row.productId)) << row.row;
+    for (int row = 4; row <= 11; ++row) ASSERT_TRUE(RegisterProtocolRow(base.c_str(), row, row < 10 ? 3 : 6)) << row;
+    ASSERT_TRUE(RegisterProtocolRow(nullptr, 0, 3));
   }
   static void TearDownTestSuite() {
     GetConnectProtocolTable().RemoveAll();
     delete s_folder;
   }
-
   ~VOptionTablesTest() override {
     SetCurrentAppProductID(-1);
     ConnectDialogDllInitApplicationName("");
   }
-
   static void SetProtocols(VProfileRecord& record, std::map<std::string, std::string> const& protocols) {
     for (auto const& [name, protocol] : protocols) {
       VOptionList const list(record);
@@ -165,7 +133,6 @@ class VOptionTablesTest : public testing::Test {
       ASSERT_NE(option, nullptr) << name;
       VString error;
       ASSERT_TRUE(option->FromText(VString(protocol), error)) << error;
-      EXPECT_EQ(option->Text().Str(), protocol);
     }
   }
 
@@ -222,7 +189,6 @@ TEST_F(VOptionTablesTest, EveryValueRoundTripsThroughItsTextAndTheStore) {
     VProfileKey key(store.Root(), subject.path);
     record->Save(&key, true);
     record->Checkpoint();
-
     std::map<std::string, std::string> texts;
     VOptionList const list(*record);
     for (VOption const& option : list.Options()) {
@@ -244,21 +210,19 @@ TEST_F(VOptionTablesTest, EveryValueRoundTripsThroughItsTextAndTheStore) {
     }
     EXPECT_TRUE(record->IsModified());
     record->Save(&key, false);
-
     Made loaded = subject.make(*store.Root());
     VOptionList const reloaded(*loaded);
     for (VOption const& option : reloaded.Options()) {
       SCOPED_TRACE(option.Name());
       ASSERT_TRUE(texts.contains(option.Name())) << "an option the saved record did not have";
-      if (!subject.repaired.contains(option.Name())) {
-        EXPECT_EQ(option.Text().Str(), texts[option.Name()]);
-      }
+      EXPECT_TRUE(subject.repaired.contains(option.Name()) || option.Text().Str() == texts[option.Name()])
+          << option.Text().Str() << " saved as " << texts[option.Name()];
     }
   }
 }
 
 TEST_F(VOptionTablesTest, NamesAreFoundIgnoringCaseAndRefusalsNameTheOption) {
-  Made record = Session(*store.Root());
+  Made record = LabSession(*store.Root());
   SetProtocols(*record, {{"Protocol Name", "SSH2"}});
   VOptionList const list(*record);
   VOption const* port = list.Find("ssh2 PORT");

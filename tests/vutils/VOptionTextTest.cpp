@@ -1,11 +1,6 @@
 // Taking option values from text: one table of inputs over every value class, and the list form.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "VMarginData.h"
 #include "VOptionText.h"
 #include "VProfile.h"
@@ -24,35 +19,32 @@ enum class Value { Number, Unsigned, Flag, Text, Encoded, Protected, Margins, Bl
 
 // A value named "Opt" holding its default, with a checkpoint.
 std::unique_ptr<VProfileData> Make(Value value) {
-  auto named = [](auto made) {
-    made->SetName("Opt");
-    made->Checkpoint();
-    return std::unique_ptr<VProfileData>(std::move(made));
-  };
-  switch (value) {
-    case Value::Number: return named(std::make_unique<VProfile<int>>());
-    case Value::Unsigned: return named(std::make_unique<VProfile<unsigned int>>());
-    case Value::Flag: return named(std::make_unique<VProfile<bool>>());
-    case Value::Text: return named(std::make_unique<VProfile2<VString, VProfileSz>>());
-    case Value::Encoded: return named(std::make_unique<VProfileEncodedString>());
-    case Value::Protected: return named(std::make_unique<VProfileCapiString>());
-    case Value::Margins: return named(std::make_unique<VProfile2<VMarginData, VProfileBinary>>());
-    case Value::Blob: return named(std::make_unique<VProfileBlob>());
-    case Value::Lines: return named(std::make_unique<VProfileMultiLineString>());
-    case Value::ListView: return named(std::make_unique<VProfileListViewState>());
-    case Value::Frame: return named(std::make_unique<VProfileExplorerFrameState>());
-  }
-  return nullptr;
+  auto made = [value]() -> std::unique_ptr<VProfileData> {
+    switch (value) {
+      case Value::Number: return std::make_unique<VProfile<int>>();
+      case Value::Unsigned: return std::make_unique<VProfile<unsigned int>>();
+      case Value::Flag: return std::make_unique<VProfile<bool>>();
+      case Value::Text: return std::make_unique<VProfile2<VString, VProfileSz>>();
+      case Value::Encoded: return std::make_unique<VProfileEncodedString>();
+      case Value::Protected: return std::make_unique<VProfileCapiString>();
+      case Value::Margins: return std::make_unique<VProfile2<VMarginData, VProfileBinary>>();
+      case Value::Blob: return std::make_unique<VProfileBlob>();
+      case Value::Lines: return std::make_unique<VProfileMultiLineString>();
+      case Value::ListView: return std::make_unique<VProfileListViewState>();
+      case Value::Frame: return std::make_unique<VProfileExplorerFrameState>();
+    }
+    return nullptr;
+  }();
+  made->SetName("Opt");
+  made->Checkpoint();
+  return made;
 }
 
 std::string const kMargins = "000000000000e03f" + std::string(48, '0');
 
 TEST(VOptionTextTest, OneParserPerFormWithOneRefusal) {
-  struct Taken {
-    Value value;
-    std::string input;
-    std::string text;  // the value's text afterwards
-  } const taken[] = {
+  struct Taken { Value value; std::string input, text; };  // `text`: the value's text afterwards
+  Taken const taken[] = {
       {Value::Number, "2147483647", "2147483647"},   {Value::Number, "-2147483648", "-2147483648"},
       {Value::Number, "0xffffffff", "-1"},           {Value::Number, "0X80000000", "-2147483648"},
       {Value::Number, "0x0000000000ff", "255"},      {Value::Number, "-0", "0"},
@@ -82,10 +74,8 @@ TEST(VOptionTextTest, OneParserPerFormWithOneRefusal) {
     EXPECT_EQ(value->ToText().Str(), c.text);
     EXPECT_EQ(error, "untouched");
   }
-  struct Refused {
-    Value value;
-    std::vector<std::string> inputs;
-  } const refused[] = {
+  struct Refused { Value value; std::vector<std::string> inputs; };
+  Refused const refused[] = {
       {Value::Number, {"2147483648", "-2147483649", "4294967295", "0x100000000", "0x-5", "-0x5", "0x", "", "-", "+1",
                        " 1", "1 ", "1e3", "99999999999999999999999"}},
       {Value::Unsigned, {"4294967296", "-1", "-0"}},
@@ -125,7 +115,6 @@ TEST(VOptionTextTest, TakingTextChangesTheCurrentValueOnly) {
   EXPECT_TRUE(number.IsModified());
   number.Rollback();
   EXPECT_EQ(number.ToText(), "22");
-
   VProfileEncodedString secret;
   secret.SetName("Password");
   secret.Load(nullptr, "Password", "hunter2");

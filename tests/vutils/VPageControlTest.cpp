@@ -2,8 +2,6 @@
 // the browse buttons of file and folder fields through the user interface's chooser.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "VPageControls.h"
 #include "VPropertyTreePage.h"
 #include "platform/types/UserInterfaceCodes.h"
@@ -14,47 +12,30 @@ namespace {
 using Form = VColorText::Form;
 
 TEST(VColorTextTest, EachFormTakesItsOwnTextAndGivesItBackByteForByte) {
-  struct Case {
-    Form form;
-    std::string text;
-    bool taken;
-    COLORREF color;
-    std::string formatted;  // what the colour taken is written as
-  };
+  // `formatted` is what the colour taken is written as; empty where the text is refused.
+  struct Case { Form form; std::string text; COLORREF color; std::string formatted; };
   Case const cases[] = {
-      {Form::Rgb, "000000", true, 0x000000, "000000"},
-      {Form::Rgb, "FFFFFF", true, 0xFFFFFF, "FFFFFF"},
-      {Form::Rgb, "ff8000", true, 0x0080FF, "FF8000"},  // red lands in the low byte
-      {Form::Rgb, "123456", true, 0x563412, "123456"},
-      {Form::Rgb, "12345", false, 0, ""},
-      {Form::Rgb, "1234567", false, 0, ""},
-      {Form::Rgb, "12345G", false, 0, ""},
-      {Form::Rgb, "+12345", false, 0, ""},
-      {Form::Rgb, " 12345", false, 0, ""},
-      {Form::Rgb, "", false, 0, ""},
-      {Form::Number, "0", true, 0, "0"},
-      {Form::Number, "16777215", true, 0xFFFFFF, "16777215"},
-      {Form::Number, "255", true, 0x0000FF, "255"},
-      {Form::Number, "007", true, 7, "7"},
-      {Form::Number, "16777216", false, 0, ""},
-      {Form::Number, "-1", false, 0, ""},
-      {Form::Number, "0x10", false, 0, ""},
-      {Form::Number, "FF", false, 0, ""},
-      {Form::Number, "", false, 0, ""},
+      {Form::Rgb, "000000", 0x000000, "000000"}, {Form::Rgb, "FFFFFF", 0xFFFFFF, "FFFFFF"},
+      {Form::Rgb, "ff8000", 0x0080FF, "FF8000"},  // red lands in the low byte
+      {Form::Rgb, "123456", 0x563412, "123456"}, {Form::Rgb, "12345", 0, ""}, {Form::Rgb, "1234567", 0, ""},
+      {Form::Rgb, "12345G", 0, ""}, {Form::Rgb, "+12345", 0, ""}, {Form::Rgb, " 12345", 0, ""}, {Form::Rgb, "", 0, ""},
+      {Form::Number, "0", 0, "0"}, {Form::Number, "16777215", 0xFFFFFF, "16777215"}, {Form::Number, "255", 0xFF, "255"},
+      {Form::Number, "007", 7, "7"}, {Form::Number, "16777216", 0, ""}, {Form::Number, "-1", 0, ""},
+      {Form::Number, "0x10", 0, ""}, {Form::Number, "FF", 0, ""}, {Form::Number, "", 0, ""},
   };
   for (Case const& c : cases) {
+    SCOPED_TRACE(c.text);
+    bool const taken = !c.formatted.empty();
     COLORREF color = 0xABCDEF;
-    EXPECT_EQ(VColorText::Parse(c.form, c.text, color), c.taken) << c.text;
-    EXPECT_EQ(color, c.taken ? c.color : 0xABCDEF) << c.text;
-    if (c.taken) {
-      EXPECT_EQ(VColorText::Format(c.form, color), c.formatted) << c.text;
-    }
+    EXPECT_EQ(VColorText::Parse(c.form, c.text, color), taken);
+    EXPECT_EQ(color, taken ? c.color : 0xABCDEF);
+    EXPECT_EQ(taken ? VColorText::Format(c.form, color) : "", c.formatted);
     VPageControl control = VPageControls::Color(1, "C&olor:", "", c.form);
     std::string error, message;
-    ASSERT_TRUE(control.Accepts(c.text, error)) << c.text;  // refused when the page is left
+    ASSERT_TRUE(control.Accepts(c.text, error));  // refused when the page is left
     control.Take(c.text);
-    EXPECT_EQ(control.Validate(message), c.taken) << c.text;
-    EXPECT_EQ(message, c.taken ? "" : VColorText::Refusal(c.form)) << c.text;
+    EXPECT_EQ(control.Validate(message), taken);
+    EXPECT_EQ(message, taken ? "" : VColorText::Refusal(c.form));
   }
   EXPECT_EQ(VColorText::Format(Form::Number, 0xFF123456), "1193046");  // the high byte is no colour
 }
@@ -63,7 +44,6 @@ class PathFieldTest : public ::testing::Test {
  protected:
   PathFieldTest() { SetUserInterface(&ui); }
   ~PathFieldTest() override { SetUserInterface(nullptr); }
-
   HeadlessUserInterface ui;
   VPropertyTreePage page{1, "Files",
                          {VPageControls::Check(10, "&Log", ""),
@@ -98,22 +78,13 @@ TEST_F(PathFieldTest, BrowseButtonsAskTheChooserOfTheirKindAndFillTheirField) {
 
 TEST_F(PathFieldTest, BrowseIdsAreButtonsOnlyWhileTheirFieldIsUsable) {
   page.OnSetActive();
-  struct Case {
-    int id;
-    bool pressed;
-    std::string error;
-  };
-  Case const cases[] = {
-      {16, false, "control 15 is disabled"},
-      {11, false, "control 11 is not a button"},
-      {99, false, "page \"Files\" has no control 99"},
-  };
-  for (Case const& c : cases) {
-    std::string error;
-    EXPECT_EQ(page.Command(c.id, error), c.pressed) << c.id;
-    EXPECT_EQ(error, c.error) << c.id;
-  }
+  std::pair<int, std::string> const refusals[] = {
+      {16, "control 15 is disabled"}, {11, "control 11 is not a button"}, {99, "page \"Files\" has no control 99"}};
   std::string error;
+  for (auto const& [id, refusal] : refusals) {
+    EXPECT_FALSE(page.Command(id, error)) << id;
+    EXPECT_EQ(error, refusal) << id;
+  }
   EXPECT_FALSE(page.SetControl(12, "/x", error));  // a browse button holds no text
   ASSERT_TRUE(page.SetControl(10, "true", error));
   EXPECT_TRUE(page.Command(16, error)) << error;

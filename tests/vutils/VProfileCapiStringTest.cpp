@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <string>
 
 #include "MemoryKey.h"
 #include "VTraceFile.h"
@@ -17,15 +16,12 @@
 namespace {
 
 // A private world: the key below a temporary root, the trace file in a temporary TMPDIR.
-class VProfileCapiStringTest : public testing::Test {
+class VProfileCapiStringTest : public testing::Test, protected MemoryKey {
  protected:
-  VProfileCapiStringTest() : m_root("BRIMVALE_ROOT", m_folder.Path().c_str()), m_tmp("TMPDIR", m_folder.Path().c_str()) {
-    m_value.SetName("Password");
-  }
+  VProfileCapiStringTest() { m_value.SetName("Password"); }
   std::string KeyPath() const { return m_folder / "user/protect/user.key"; }
-
   TempFolder m_folder;
-  ScopedEnv m_root, m_tmp;
+  ScopedEnv m_root{"BRIMVALE_ROOT", m_folder.Path().c_str()}, m_tmp{"TMPDIR", m_folder.Path().c_str()};
   VProfileCapiString m_value;
 };
 
@@ -37,7 +33,6 @@ TEST_F(VProfileCapiStringTest, StoredFormIsPrefixAndUppercaseHexOfTheSealedBlock
   EXPECT_EQ(stored.size(), 5 + 2 * sealedBytes);
   EXPECT_EQ(stored.find_first_not_of("0123456789ABCDEF", 5), std::string::npos);
   EXPECT_EQ(m_value.GetError().GetCode(), 0u);
-
   EXPECT_EQ(m_value.Unprotect(stored), "secret");
   EXPECT_EQ(m_value.Unprotect(stored.substr(5)), "secret") << "the prefix is optional";
   EXPECT_TRUE(m_value.Unprotect(stored).IsSensitive());
@@ -54,29 +49,24 @@ TEST_F(VProfileCapiStringTest, BadStoredFormsGiveEmptyTextAReportAndATraceLine) 
   std::string flipped = good;
   flipped.back() = flipped.back() == '0' ? '1' : '0';
   std::string const malformed = "The value Password does not hold a whole number of hexadecimal digit pairs.";
-  struct Case {
-    std::string stored;
-    unsigned long code;
-    std::string textStart;
-  } const cases[] = {
-      {"CAPI:ABC", 0xE104004E, malformed},
-      {"A", 0xE104004E, malformed},
-      {"CAPI:ZZ", 0xE104004E, malformed},
-      {"CAPI:12 4", 0xE104004E, malformed},
-      {"capi:" + good.substr(5), 0xE104004E, malformed},
+  struct Case { std::string stored; unsigned long code; std::string textStart; };
+  Case const cases[] = {
+      {"CAPI:ABC", 0xE104004E, malformed}, {"A", 0xE104004E, malformed}, {"CAPI:ZZ", 0xE104004E, malformed},
+      {"CAPI:12 4", 0xE104004E, malformed}, {"capi:" + good.substr(5), 0xE104004E, malformed},
       {flipped, 0xE104004D, "Could not unprotect the value Password: the protected block was sealed with another"},
       {"CAPI:00", 0xE104004D, "Could not unprotect the value Password: the data is not a protected block"},
       {good.substr(0, 81), 0xE104004D, "Could not unprotect the value Password: the protected block is truncated"},
   };
   for (Case const& c : cases) {
+    SCOPED_TRACE(c.stored);
     std::string traceBefore = ReadFileBytes(VTraceFile::Path());
-    EXPECT_EQ(m_value.Unprotect(c.stored), "") << c.stored;
+    EXPECT_EQ(m_value.Unprotect(c.stored), "");
     VReportMessageParams& error = m_value.GetError();
-    EXPECT_EQ(error.GetCode(), c.code) << c.stored;
-    EXPECT_EQ(error.GetInsertCount(), c.code == 0xE104004E ? 1 : 2) << c.stored;
+    EXPECT_EQ(error.GetCode(), c.code);
+    EXPECT_EQ(error.GetInsertCount(), c.code == 0xE104004E ? 1 : 2);
     std::string text = error.GetText();
-    EXPECT_EQ(text.rfind(c.textStart, 0), 0u) << text;
-    EXPECT_EQ(ReadFileBytes(VTraceFile::Path()), traceBefore + text + "\n") << c.stored;
+    EXPECT_TRUE(text.starts_with(c.textStart)) << text;
+    EXPECT_EQ(ReadFileBytes(VTraceFile::Path()), traceBefore + text + "\n");
   }
   m_value.Unprotect(good);
   EXPECT_EQ(m_value.GetError().GetCode(), 0u) << "a success clears the report";
@@ -84,26 +74,18 @@ TEST_F(VProfileCapiStringTest, BadStoredFormsGiveEmptyTextAReportAndATraceLine) 
 }
 
 TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndNothingIsOverwritten) {
-  MemoryKey memory;
-  VProfileKey* key = memory.key;
   m_value = "first";
   m_value.Save(key, true);
-  VString stored;
-  ASSERT_TRUE(key->GetSz("Password", stored));
+  std::string const stored = StoredSz("Password");
   ASSERT_EQ(chmod(KeyPath().c_str(), 0644), 0);
-
   EXPECT_EQ(m_value.Protect("x"), "");
   EXPECT_EQ(m_value.GetError().GetCode(), 0xE104004Cu);
   std::string text = m_value.GetError().GetText();
-  EXPECT_EQ(text.rfind("Could not protect the value Password: refusing the protection key file ", 0), 0u) << text;
-
+  EXPECT_TRUE(text.starts_with("Could not protect the value Password: refusing the protection key file ")) << text;
   m_value = "second";
   m_value.Save(key, false);
-  VString after;
-  ASSERT_TRUE(key->GetSz("Password", after));
-  EXPECT_EQ(after, stored) << "a failed protection must not replace the stored secret";
+  EXPECT_EQ(StoredSz("Password"), stored) << "a failed protection must not replace the stored secret";
   EXPECT_TRUE(m_value.IsModified());
-
   ASSERT_EQ(chmod(KeyPath().c_str(), 0600), 0);
   m_value.Save(key, false);
   VProfileCapiString reloaded;
@@ -113,8 +95,6 @@ TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndNothingIsOverwrit
 
 // The load, dirty, save protocol itself runs with every other kind of value.
 TEST_F(VProfileCapiStringTest, LoadKeepsTheSealedBlockAndRefusesWhatItCannotOpen) {
-  MemoryKey memory;
-  VProfileKey* key = memory.key;
   std::string const sealed = m_value.Protect("kept").Str();
   ASSERT_TRUE(key->SetSz("Password", sealed.c_str()));
   ASSERT_TRUE(key->SetSz("Odd", "CAPI:ABC"));
@@ -123,7 +103,7 @@ TEST_F(VProfileCapiStringTest, LoadKeepsTheSealedBlockAndRefusesWhatItCannotOpen
   loaded.Load(key, "Password", "unused");
   EXPECT_EQ(loaded, "kept");
   loaded.Save(key, false);
-  EXPECT_EQ(memory.StoredSz("Password"), sealed) << "an unchanged value is not sealed afresh";
+  EXPECT_EQ(StoredSz("Password"), sealed) << "an unchanged value is not sealed afresh";
   odd.Load(key, "Odd", "unused");
   EXPECT_EQ(odd, "");
   EXPECT_FALSE(odd.IsDirty());

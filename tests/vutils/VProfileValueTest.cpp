@@ -1,19 +1,61 @@
+// The value kinds' own rules; the load, dirty, save, reload protocol they share is in
+// VProfileValueProtocolTest.
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <string>
-#include <vector>
+#include <cctype>
 
-#include "FakeReport.h"
+#include "IProfileTextConverter.h"
 #include "MemoryKey.h"
-#include "ScriptedConverter.h"
 #include "VProfile.h"
 #include "VProfile2.h"
+#include "VProfileBlob.h"
+#include "VProfileEncodedString.h"
+#include "VProfileExplorerFrameState.h"
+#include "VProfileListViewState.h"
 #include "VProfileMultiLineString.h"
+#include "VReportMessageParams.h"
+#include "support/KeyDump.h"
 
 namespace {
 
-class VProfileValueTest : public ::testing::Test, protected MemoryKey {};
+// A converter that answers every request with one scripted outcome: success with a fixed
+// result, or failure with a given report code.
+class ScriptedConverter : public IProfileTextConverter {
+ public:
+  ScriptedConverter(bool succeed, unsigned long failureCode) : m_succeed(succeed), m_failureCode(failureCode) {}
+  bool TextToList(VStringArray& out, VString const& text, IReportMessageParams& report, bool) override {
+    out = VStringArray{text, "converted"};
+    return Answer(report);
+  }
+  bool TextToString(VString& out, VString const& text, IReportMessageParams& report, bool) override {
+    out = VString("converted:") + text;
+    return Answer(report);
+  }
+  bool TextToBool(bool* out, VString const& text, IReportMessageParams& report) override {
+    *out = text == "yes";
+    return Answer(report);
+  }
+
+ private:
+  bool Answer(IReportMessageParams& report) {
+    if (!m_succeed) report.SetCode(m_failureCode);
+    return m_succeed;
+  }
+  bool m_succeed;
+  unsigned long m_failureCode;
+};
+
+class VProfileValueTest : public ::testing::Test, protected MemoryKey {
+ protected:
+  template <typename State>
+  void Load(State& state, char const* name) {
+    state.SetName(name);
+    state.Load(key, "");
+  }
+};
+using VViewStateTextTest = VProfileValueTest;
+using VProfileBlobTest = VProfileValueTest;
+using VProfileEncodedStringTest = VProfileValueTest;
 
 using Text = VProfile2<VString, VProfileSz>;
 
@@ -44,8 +86,7 @@ TEST_F(VProfileValueTest, AValueOfAnotherKindLoadsTheDefaultAndWritesIt) {
   port.Load(key, 23);
   EXPECT_EQ(title, "default");
   EXPECT_EQ(port, 23);
-  EXPECT_TRUE(title.IsDirty());
-  EXPECT_TRUE(port.IsDirty());
+  EXPECT_TRUE(title.IsDirty() && port.IsDirty());
   EXPECT_FALSE(title.IsModified());
   title.Save(key, false);
   port.Save(key, false);
@@ -55,19 +96,14 @@ TEST_F(VProfileValueTest, AValueOfAnotherKindLoadsTheDefaultAndWritesIt) {
 }
 
 TEST_F(VProfileValueTest, NumbersFromText) {
-  struct Case {
-    char const* text;
-    int radix;
-    long expected;
-  } const cases[] = {
-      {"42", 10, 42},          {"  \t-17xyz", 10, -17},    {"+8", 10, 8},
-      {"", 10, 0},             {"abc", 10, 0},             {"ff", 16, 255},
-      {"FFz", 16, 255},        {"0x10", 16, 0},            {"777", 8, 511},
-      {"z", 36, 35},           {"2147483647", 10, 2147483647L},
-      {"2147483648", 10, 2147483647L},  {"99999999999999999999", 10, 2147483647L},
+  struct Case { char const* text; int radix; long expected; };
+  Case const cases[] = {
+      {"42", 10, 42},  {"  \t-17xyz", 10, -17}, {"+8", 10, 8},     {"", 10, 0},     {"abc", 10, 0},
+      {"ff", 16, 255}, {"FFz", 16, 255},        {"0x10", 16, 0},   {"777", 8, 511}, {"z", 36, 35},
+      {"2147483647", 10, 2147483647L},  {"2147483648", 10, 2147483647L},  {"99999999999999999999", 10, 2147483647L},
       {"-2147483648", 10, -2147483648L}, {"-99999999999", 10, -2147483648L},
   };
-  FakeReport report;
+  VReportMessageParams report;
   ScriptedConverter converter(false, 0);
   for (Case const& c : cases) {
     VProfile<int> number;
@@ -84,20 +120,13 @@ TEST_F(VProfileValueTest, NumbersFromText) {
   EXPECT_FALSE(wide.SetFromText("1", converter, report));
 }
 
-TEST_F(VProfileValueTest, TextsFromTextThroughTheConverter) {
-  struct Case {
-    bool succeed;
-    unsigned long failureCode;
-    bool result;
-    char const* value;
-    unsigned long codeAfter;
-  } const cases[] = {
-      {true, 0, true, "converted:in", 0},
-      {false, 0xE1040047, true, "in", 0},
-      {false, 0xE1040048, false, "before", 0xE1040048},
-  };
+TEST_F(VProfileValueTest, TextsBoolsAndListsFromTextThroughTheConverter) {
+  // A text the converter cannot convert is taken as it is, unless its failure is another one.
+  struct Case { bool succeed; unsigned long failureCode; bool result; char const* value; unsigned long codeAfter; };
+  Case const cases[] = {{true, 0, true, "converted:in", 0}, {false, 0xE1040047, true, "in", 0},
+                        {false, 0xE1040048, false, "before", 0xE1040048}};
   for (Case const& c : cases) {
-    FakeReport report;
+    VReportMessageParams report;
     ScriptedConverter converter(c.succeed, c.failureCode);
     Text text;
     text = "before";
@@ -108,30 +137,24 @@ TEST_F(VProfileValueTest, TextsFromTextThroughTheConverter) {
     EXPECT_EQ(text.IsDirty(), !c.result);
     EXPECT_EQ(text.IsModified(), !c.result);
   }
-}
-
-TEST_F(VProfileValueTest, BoolsAndListsFromTextThroughTheConverter) {
-  FakeReport report;
-  ScriptedConverter yes(true, 0);
-  ScriptedConverter no(false, 0xE1040047);
+  VReportMessageParams report;
+  report.AddString("kept");  // a reset would drop it
+  ScriptedConverter yes(true, 0), no(false, 0xE1040047);
   VProfile<bool> flag;
   EXPECT_TRUE(flag.SetFromText("yes", yes, report));
   EXPECT_TRUE(flag);
   EXPECT_FALSE(flag.IsModified());
   EXPECT_FALSE(flag.SetFromText("no", no, report));
   EXPECT_TRUE(flag);
-
   VProfileMultiLineString lines;
   EXPECT_TRUE(lines.SetFromText("a", yes, report));
   EXPECT_TRUE(lines.Current() == (VStringArray{"a", "converted"}));
   EXPECT_FALSE(lines.IsModified());
   EXPECT_FALSE(lines.SetFromText("b", no, report));
-  EXPECT_EQ(report.Resets(), 0);
+  EXPECT_EQ(report.GetInsertCount(), 1) << "flags and lists leave a failed conversion's report whole";
 }
 
-struct Record {
-  uint32_t a, b, c;
-};
+struct Record { uint32_t a, b, c; };
 
 struct LooseRecord {
   uint32_t key, ignored;
@@ -144,32 +167,27 @@ TEST_F(VProfileValueTest, RecordsStoreExactlyTheirBytes) {
   record.Load(key, Record{1, 2, 3});
   EXPECT_TRUE(record.IsDirty());
   record.Save(key, false);
-  unsigned char bytes[16] = {};
-  unsigned long size = sizeof bytes;
-  ASSERT_TRUE(key->GetBinary("R", bytes, size));
-  unsigned char const expected[12] = {1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0};
-  ASSERT_EQ(size, 12UL);
-  EXPECT_EQ(std::vector<unsigned char>(bytes, bytes + 12), std::vector<unsigned char>(expected, expected + 12));
-
-  // A shorter block fills its length; the rest keeps what the record held before.
+  std::vector<unsigned char> bytes(16);
+  unsigned long size = bytes.size();
+  ASSERT_TRUE(key->GetBinary("R", bytes.data(), size));
+  bytes.resize(size);
+  EXPECT_EQ(bytes, (std::vector<unsigned char>{1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0}));
+  // A shorter block fills its length; the rest keeps what the record held before. A longer one is refused.
   uint32_t const shortBlock = 9;
+  unsigned char const longBlock[16] = {5};
   ASSERT_TRUE(key->SetBinary("Short", &shortBlock, 4));
-  VProfile2<Record, VProfileBinary> partial;
+  ASSERT_TRUE(key->SetBinary("Long", longBlock, 16));
+  VProfile2<Record, VProfileBinary> partial, tooLong;
   partial = Record{7, 7, 7};
   partial.SetName("Short");
   partial.Load(key, Record{0, 0, 0});
   EXPECT_EQ(partial.a, 9u);
   EXPECT_EQ(partial.c, 7u);
   EXPECT_FALSE(partial.IsDirty());
-
-  unsigned char const longBlock[16] = {5};
-  ASSERT_TRUE(key->SetBinary("Long", longBlock, 16));
-  VProfile2<Record, VProfileBinary> tooLong;
   tooLong.SetName("Long");
   tooLong.Load(key, Record{4, 4, 4});
   EXPECT_EQ(tooLong.a, 4u);
   EXPECT_TRUE(tooLong.IsDirty());
-
   VProfile2<LooseRecord, VProfileBinary> loose;
   loose.Load(nullptr, LooseRecord{1, 1});
   loose.ignored = 2;
@@ -179,19 +197,11 @@ TEST_F(VProfileValueTest, RecordsStoreExactlyTheirBytes) {
 }
 
 TEST_F(VProfileValueTest, MultiLineTextSplitsAndJoins) {
-  struct Case {
-    char const* text;
-    VStringArray lines;
-    char const* lf;
-    char const* crlf;
-  } const cases[] = {
-      {"a\r\nb", {"a", "b"}, "a\nb", "a\r\nb"},
-      {"a\nb", {"a", "b"}, "a\nb", "a\r\nb"},
-      {"", {}, "", ""},
-      {"one", {"one"}, "one", "one"},
-      {"a\n\nb\n", {"a", "", "b", ""}, "a\n\nb\n", "a\r\n\r\nb\r\n"},
-      {"a\rb\r", {"a\rb"}, "a\rb", "a\rb"},
-      {"\n", {"", ""}, "\n", "\r\n"},
+  struct Case { char const* text; VStringArray lines; char const *lf, *crlf; };
+  Case const cases[] = {
+      {"a\r\nb", {"a", "b"}, "a\nb", "a\r\nb"}, {"a\nb", {"a", "b"}, "a\nb", "a\r\nb"}, {"", {}, "", ""},
+      {"one", {"one"}, "one", "one"},           {"a\n\nb\n", {"a", "", "b", ""}, "a\n\nb\n", "a\r\n\r\nb\r\n"},
+      {"a\rb\r", {"a\rb"}, "a\rb", "a\rb"},     {"\n", {"", ""}, "\n", "\r\n"},
   };
   for (Case const& c : cases) {
     VProfileMultiLineString value;
@@ -200,7 +210,184 @@ TEST_F(VProfileValueTest, MultiLineTextSplitsAndJoins) {
     EXPECT_EQ(value.GetText(false), c.lf) << c.text;
     EXPECT_EQ(value.GetText(true), c.crlf) << c.text;
   }
+}
 
+using Layout = VProfileListViewState::Layout;
+using Frame = VProfileExplorerFrameState::Numbers;
+
+Layout TwoColumns() { return Layout{1, -1, 4000000000u, 0, {{120, 1, 0}, {-80, 255, 1}}}; }
+
+TEST_F(VViewStateTextTest, NumbersAreStoredAsCommaSeparatedText) {
+  VProfileListViewState list, listAgain;
+  VProfileExplorerFrameState frame, frameAgain;
+  Load(list, "Remote ListView State");
+  Load(frame, "Remote ExplorerFrame State");
+  list.SetLayout(TwoColumns());
+  frame.SetNumbers({1, -1, 200});
+  list.Save(key, false);
+  frame.Save(key, false);
+  EXPECT_EQ(StoredSz("Remote ListView State"), "1,-1,4000000000,0,2,120,1,0,-80,255,1");
+  EXPECT_EQ(StoredSz("Remote ExplorerFrame State"), "1,-1,200");
+  Load(listAgain, "Remote ListView State");
+  Load(frameAgain, "Remote ExplorerFrame State");
+  EXPECT_EQ(listAgain.GetLayout(), TwoColumns());
+  EXPECT_EQ(frameAgain.GetNumbers(), (Frame{1, -1, 200}));
+  EXPECT_FALSE(listAgain.IsDirty() || frameAgain.IsDirty());
+}
+
+TEST_F(VViewStateTextTest, TextsThatDoNotHoldTheNumbersKeepThePreviousOnes) {
+  char const* const badFrames[] = {"", "1,2", "1,2,3,4", "1,,3", "1, 2,3", "+1,2,3", "1,2,3,", "a,b,c",
+                                   "2147483648,0,0", "0,-2147483649,0", "1;2;3"};
+  for (char const* text : badFrames) {
+    ASSERT_TRUE(key->SetSz("Frame", text));
+    VProfileExplorerFrameState frame;
+    frame.SetNumbers({7, 8, 9});
+    Load(frame, "Frame");
+    EXPECT_EQ(frame.GetNumbers(), (Frame{7, 8, 9})) << text;
+    EXPECT_EQ(frame, text);  // the stored text itself is kept
+  }
+  char const* const badLists[] = {"1,1,1,0", "1,1,1,0,1", "1,1,1,0,1,5,1", "1,1,1,0,1,5,1,0,9", "1,1,1,0,-1",
+                                  "1,1,-1,0,0", "1,1,4294967296,0,0", "1,1,1,0,1,5,256,0", "1,1,1,0,1,5,-1,0"};
+  for (char const* text : badLists) {
+    ASSERT_TRUE(key->SetSz("List", text));
+    VProfileListViewState list;
+    list.SetLayout(TwoColumns());
+    Load(list, "List");
+    EXPECT_EQ(list.GetLayout(), TwoColumns()) << text;
+  }
+  ASSERT_TRUE(key->SetSz("List", "-2147483648,2147483647,4294967295,0,0"));
+  VProfileListViewState edges;
+  Load(edges, "List");
+  EXPECT_EQ(edges.GetLayout(), (Layout{INT32_MIN, INT32_MAX, UINT32_MAX, 0, {}}));
+}
+
+TEST_F(VViewStateTextTest, RollbackApplyDeltaAndSetFromTextKeepNumbersAndTextTogether) {
+  ASSERT_TRUE(key->SetSz("Frame", "1,1000,200"));
+  VProfileExplorerFrameState frame, other;
+  Load(frame, "Frame");
+  frame.SetNumbers({5, 5, 5});
+  EXPECT_TRUE(frame.IsModified());
+  frame.Rollback();
+  EXPECT_EQ(frame.GetNumbers(), (Frame{1, 1000, 200}));
+  EXPECT_FALSE(frame.IsModified());
+  other.SetNumbers({3, -3, 30});
+  frame.ApplyDelta(&other);
+  EXPECT_EQ(frame.GetNumbers(), (Frame{3, -3, 30}));
+  EXPECT_TRUE(frame.IsModified());
+  ScriptedConverter converter(false, 0xE1040047);  // not a text it converts: taken as it is
+  VReportMessageParams report;
+  VProfileListViewState list;
+  list.SetName("List");
+  ASSERT_TRUE(list.SetFromText("0,0,7,0,1,50,0,2", converter, report));
+  EXPECT_EQ(list.GetLayout(), (Layout{0, 0, 7, 0, {{50, 0, 2}}}));
+  EXPECT_FALSE(list.IsModified());
+}
+
+std::string Bytes(VProfileBlob const& blob) { return {reinterpret_cast<char const*>(blob.Data()), blob.Length()}; }
+
+TEST_F(VProfileBlobTest, LoadCases) {
+  ASSERT_TRUE(key->SetBinary("Block", "\x01\x00\x02", 3));
+  ASSERT_TRUE(key->SetBinary("Empty", "", 0));
+  ASSERT_TRUE(key->SetSz("Text", "abc"));
+  struct Case { char const* name; bool result; std::string bytes; };
+  Case const cases[] = {
+      {"Block", true, std::string("\x01\x00\x02", 3)}, {"Missing", false, ""}, {"Empty", false, ""},
+      {"Text", false, ""}};
+  for (Case const& c : cases) {
+    VProfileBlob blob;
+    blob.Assign("old", 3);
+    EXPECT_EQ(blob.Load(key, c.name), c.result) << c.name;
+    EXPECT_EQ(Bytes(blob), c.bytes) << c.name;
+    EXPECT_EQ(blob.GetName(), c.name);
+  }
+  VProfileBlob keyless;
+  keyless.Assign("kept", 4);
+  EXPECT_TRUE(keyless.Load(nullptr, "Any"));
+  EXPECT_EQ(Bytes(keyless), "kept");
+}
+
+TEST_F(VProfileBlobTest, SaveWritesWheneverThereAreBytes) {
+  VProfileBlob blob;
+  blob.Load(key, "Blob");
+  blob.Save(key, true);
+  EXPECT_EQ(DumpValue(key, "Blob"), "<none>");
+  blob.Assign("xyz", 3);
+  blob.Checkpoint();
+  blob.Save(key, false);
+  VProfileBlob again;
+  EXPECT_TRUE(again.Load(key, "Blob"));
+  EXPECT_EQ(Bytes(again), "xyz");
+  // The empty text clears the stored value; a blob that was merely left empty keeps it.
+  VProfileBlob leftEmpty;
+  leftEmpty.Load(nullptr, "Blob");
+  leftEmpty.Save(key, true);
+  EXPECT_TRUE(VProfileBlob().Load(key, "Blob"));
+  VString error;
+  ASSERT_TRUE(again.FromText("", error)) << error;
+  again.Save(key, false);
+  EXPECT_FALSE(VProfileBlob().Load(key, "Blob"));
+}
+
+// Rollback, delta and copies follow the shared protocol; a blob compares length and bytes.
+TEST_F(VProfileBlobTest, ModifiedComparesEveryByteAndTheLength) {
+  VProfileBlob blob;
+  EXPECT_FALSE(blob.IsModified());
+  blob.Assign("abc", 3);
+  EXPECT_TRUE(blob.IsModified()) << "before any checkpoint, against the empty blob";
+  blob.Checkpoint();
+  blob.Assign("abd", 3);
+  EXPECT_TRUE(blob.IsModified());
+  blob.Assign("abcd", 4);
+  EXPECT_TRUE(blob.IsModified());
+  blob.Rollback();
+  EXPECT_TRUE(blob.IsDirty()) << "bytes copied back in are written again";
+}
+
+unsigned HexByte(std::string const& text, size_t pair) { return std::stoul(text.substr(pair * 2, 2), nullptr, 16); }
+
+TEST_F(VProfileEncodedStringTest, EncodedFormOfAbc) {
+  std::string const stored = VProfileEncodedString::Encode("abc").Str();
+  ASSERT_EQ(stored.size(), 14u);
+  EXPECT_EQ(stored.find_first_not_of("0123456789abcdef"), std::string::npos) << stored;
+  unsigned const pad[3] = {HexByte(stored, 0), HexByte(stored, 1), HexByte(stored, 2)};
+  EXPECT_EQ(HexByte(stored, 4), 0x61u ^ pad[0]);
+  EXPECT_EQ(HexByte(stored, 5), 0x62u ^ pad[1]);
+  EXPECT_EQ(HexByte(stored, 6), 0x63u ^ pad[2]);
+  EXPECT_EQ(VProfileEncodedString::Decode(stored), "abc");
+  std::string upper = stored;
+  for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  EXPECT_EQ(VProfileEncodedString::Decode(upper), "abc");
+  EXPECT_EQ(VProfileEncodedString::Encode(""), "");
+}
+
+TEST_F(VProfileEncodedStringTest, DecodeOfKnownForms) {
+  std::string const longest = "00000000" + std::string(2038, '6');   // 2,046 characters
+  struct Case { std::string stored, text; };
+  Case const cases[] = {
+      {"", ""}, {"12345678", ""}, {"1234", ""}, {"01020304606060", "abc"},
+      {"0102030460606067", "abcc"},  // the key repeats every four bytes
+      {"00000000616200", "ab"}, {"000000006162006364", "ab"},  // a zero byte ends the text
+      {"0000000061z2", "a\x02"},     // a non-hex digit counts as 0
+      {"000000006", "`"},            // a last odd digit pairs with 0
+      {"0000000041", "A"}, {longest, std::string(1019, 'f')},
+      {longest + "6", ""},           // past the 1,023-byte block: rejected
+  };
+  for (Case const& c : cases)
+    EXPECT_EQ(VProfileEncodedString::Decode(c.stored).Str(), c.text) << c.stored.substr(0, 20);
+}
+
+// Load, dirty and save are the shared value protocol's; here what is particular to the form.
+TEST_F(VProfileEncodedStringTest, StoredFormIsEncodedAfreshAtEveryWrite) {
+  VProfileEncodedString password;
+  password.Load(key, "Password", "fallback");
+  EXPECT_TRUE(password.IsSensitive());
+  password.Save(key, false);
+  std::string const first = StoredSz("Password");
+  EXPECT_EQ(VProfileEncodedString::Decode(first), "fallback");
+  EXPECT_EQ(first.size(), 8u + 2 * 8);
+  password.Save(key, true);
+  EXPECT_EQ(VProfileEncodedString::Decode(StoredSz("Password")), "fallback");
+  EXPECT_NE(StoredSz("Password"), first);
 }
 
 }  // namespace

@@ -2,28 +2,19 @@
 // framework's demonstration dialog.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "VPropertyPageStateMap.h"
 #include "VPropertyTreeDemoDialog.h"
-#include "VPropertyTreeDialog.h"
-#include "VPropertyTreePage.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "platform/types/VirtualKeys.h"
 #include "platform/ui/HeadlessUserInterface.h"
-#include "platform/ui/UserInterface.h"
 
 namespace {
 
+using Labels = std::vector<std::string>;
+
 // A page that counts how often it is asked to be left and may refuse.
-class CountingPage : public VPropertyTreePage {
- public:
+struct CountingPage : VPropertyTreePage {
   using VPropertyTreePage::VPropertyTreePage;
-  bool OnKillActive() override {
-    ++killed;
-    return !refuseToLeave;
-  }
+  bool OnKillActive() override { ++killed; return !refuseToLeave; }
   int killed = 0;
   bool refuseToLeave = false;
 };
@@ -31,18 +22,11 @@ class CountingPage : public VPropertyTreePage {
 // General > (Appearance > Colors), Terminal, Logging: fresh pages each time, as a dialog owner
 // makes them for every run.
 struct Pages {
-  CountingPage general{1, "General"};
-  CountingPage appearance{2, "Appearance"};
-  CountingPage colors{3, "Colors"};
-  CountingPage terminal{4, "Terminal"};
-  CountingPage logging{5, "Logging"};
-
+  CountingPage general{1, "General"}, appearance{2, "Appearance"}, colors{3, "Colors"};
+  CountingPage terminal{4, "Terminal"}, logging{5, "Logging"};
   Pages() {
     general.AddChildPage(&appearance);
     appearance.AddChildPage(&colors);
-  }
-  void AddTo(VPropertyTreeDialog& dialog) {
-    for (VPropertyTreePage* page : {&general, &terminal, &logging}) dialog.AddPage(page);
   }
 };
 
@@ -50,9 +34,8 @@ class PropertyTreeTest : public ::testing::Test {
  protected:
   PropertyTreeTest() { SetUserInterface(&ui); }
   ~PropertyTreeTest() override { SetUserInterface(nullptr); }
-
-  static std::vector<std::string> Labels(VPropertyTreeDialog const& dialog, bool visibleOnly) {
-    std::vector<std::string> labels;
+  static Labels Items(VPropertyTreeDialog const& dialog, bool visibleOnly) {
+    Labels labels;
     VTreeControl const& tree = dialog.Tree();
     for (VTreeItem item : visibleOnly ? tree.VisibleItems() : tree.AllItems()) labels.push_back(tree.Label(item));
     return labels;
@@ -60,28 +43,21 @@ class PropertyTreeTest : public ::testing::Test {
   static std::string Current(VPropertyTreeDialog const& dialog) {
     return dialog.CurrentPage() ? dialog.CurrentPage()->Label() : "";
   }
-  std::unique_ptr<VPropertyTreeDialog> Dialog(Pages& pages) {
-    auto dialog = std::make_unique<VPropertyTreeDialog>("Options", VPropertyTreeIds{100, 1000, 1010, 1011}, nullptr, &map);
-    pages.AddTo(*dialog);
-    return dialog;
-  }
-  std::unique_ptr<VPropertyTreeDialog> Opened(Pages& pages) {
-    auto dialog = Dialog(pages);
-    dialog->Open();
+  std::unique_ptr<VPropertyTreeDialog> Dialog(Pages& with, bool open = true) {
+    auto dialog = std::make_unique<VPropertyTreeDialog>("Options", VPropertyTreeIds{100, 1000, 1010, 1011}, nullptr,
+                                                         &map);
+    for (VPropertyTreePage* page : {&with.general, &with.terminal, &with.logging}) dialog->AddPage(page);
+    if (open) dialog->Open();
     return dialog;
   }
 
   HeadlessUserInterface ui;
   VPropertyPageStateMap map;
+  Pages pages;
 };
 
 TEST_F(PropertyTreeTest, TitlesSplitAtTheLineFeedIntoLabelAndCaption) {
-  struct Case {
-    char const* caption;
-    char const* title;
-    char const* label;
-    char const* shown;
-  };
+  struct Case { char const *caption, *title, *label, *shown; };
   for (Case const& c : std::vector<Case>{{"General", "General\nGeneral", "General", "  General"},
                                          {"Terminal", "Terminal\nTerminal Size", "Terminal", "  Terminal Size"},
                                          {"Logging", "", "Logging", "  Logging"},
@@ -99,18 +75,17 @@ TEST_F(PropertyTreeTest, TitlesSplitAtTheLineFeedIntoLabelAndCaption) {
 
 TEST_F(PropertyTreeTest, ReopeningSelectsTheChildLeftSelectedUnderItsExpandedParent) {
   {
-    Pages pages;
-    auto dialog = Opened(pages);
+    Pages first;
+    auto dialog = Dialog(first);
     EXPECT_EQ(Current(*dialog), "General");
-    EXPECT_EQ(Labels(*dialog, true), (std::vector<std::string>{"General", "Appearance", "Colors", "Terminal", "Logging"}));
-    ASSERT_TRUE(dialog->ExpandItem(pages.general.TreeItem(), false));
-    ASSERT_TRUE(dialog->ExpandItem(pages.general.TreeItem(), true));
-    ASSERT_TRUE(dialog->ExpandItem(pages.appearance.TreeItem(), false));
-    ASSERT_TRUE(dialog->SelectItem(pages.appearance.TreeItem()));
+    EXPECT_EQ(Items(*dialog, true), (Labels{"General", "Appearance", "Colors", "Terminal", "Logging"}));
+    ASSERT_TRUE(dialog->ExpandItem(first.general.TreeItem(), false));
+    ASSERT_TRUE(dialog->ExpandItem(first.general.TreeItem(), true));
+    ASSERT_TRUE(dialog->ExpandItem(first.appearance.TreeItem(), false));
+    ASSERT_TRUE(dialog->SelectItem(first.appearance.TreeItem()));
     dialog->OnCancel();
   }
-  Pages pages;
-  auto dialog = Opened(pages);
+  auto dialog = Dialog(pages);
   EXPECT_EQ(Current(*dialog), "Appearance");
   EXPECT_EQ(dialog->Tree().Selected(), pages.appearance.TreeItem());
   EXPECT_TRUE(dialog->Tree().IsExpanded(pages.general.TreeItem()));
@@ -123,8 +98,7 @@ TEST_F(PropertyTreeTest, ReopeningSelectsTheChildLeftSelectedUnderItsExpandedPar
 
 TEST_F(PropertyTreeTest, StartOnFirstPageOverridesTheRememberedSelection) {
   map.SetAt("Colors", {true, true});
-  Pages pages;
-  auto dialog = Dialog(pages);
+  auto dialog = Dialog(pages, false);
   dialog->SetStartOnFirstPage(true);
   dialog->Open();
   EXPECT_EQ(Current(*dialog), "General");
@@ -134,19 +108,12 @@ TEST_F(PropertyTreeTest, StartOnFirstPageOverridesTheRememberedSelection) {
 }
 
 TEST_F(PropertyTreeTest, CtrlKeysWalkTheVisibleItemsAndWrapAround) {
-  struct Case {
-    char const* from;
-    int key;
-    bool shift;
-    char const* to;
-  };
-  Pages pages;
-  auto dialog = Opened(pages);
+  struct Case { char const* from; int key; bool shift; char const* to; };
+  auto dialog = Dialog(pages);
   dialog->ExpandItem(pages.appearance.TreeItem(), false);  // Colors is out of sight
   for (Case const& c : std::vector<Case>{{"Logging", VK_NEXT, false, "General"},
                                          {"General", VK_PRIOR, false, "Logging"},
-                                         {"General", VK_TAB, true, "Logging"},
-                                         {"Logging", VK_TAB, false, "General"},
+                                         {"General", VK_TAB, true, "Logging"}, {"Logging", VK_TAB, false, "General"},
                                          {"Appearance", VK_NEXT, false, "Terminal"},
                                          {"Terminal", VK_PRIOR, false, "Appearance"},
                                          {"Terminal", VK_PRIOR, true, "Appearance"}}) {
@@ -160,8 +127,7 @@ TEST_F(PropertyTreeTest, CtrlKeysWalkTheVisibleItemsAndWrapAround) {
 }
 
 TEST_F(PropertyTreeTest, APageThatRefusesCannotBeLeftByClickKeyOrOk) {
-  Pages pages;
-  auto dialog = Opened(pages);
+  auto dialog = Dialog(pages);
   pages.general.refuseToLeave = true;
   EXPECT_FALSE(dialog->SelectItem(pages.terminal.TreeItem()));
   EXPECT_TRUE(dialog->OnKey(VK_TAB, true, false, false));
@@ -176,8 +142,7 @@ TEST_F(PropertyTreeTest, APageThatRefusesCannotBeLeftByClickKeyOrOk) {
 }
 
 TEST_F(PropertyTreeTest, HidingTheCurrentPageSelectsTheFirstRootWithoutValidating) {
-  Pages pages;
-  auto dialog = Opened(pages);
+  auto dialog = Dialog(pages);
   ASSERT_TRUE(dialog->SelectItem(pages.terminal.TreeItem()));
   pages.terminal.refuseToLeave = true;
   int const asked = pages.terminal.killed;
@@ -186,31 +151,29 @@ TEST_F(PropertyTreeTest, HidingTheCurrentPageSelectsTheFirstRootWithoutValidatin
   EXPECT_EQ(Current(*dialog), "General");
   EXPECT_EQ(pages.terminal.TreeItem(), 0);
   EXPECT_FALSE(pages.terminal.IsSelected());
-  EXPECT_EQ(Labels(*dialog, false), (std::vector<std::string>{"General", "Appearance", "Colors", "Logging"}));
+  EXPECT_EQ(Items(*dialog, false), (Labels{"General", "Appearance", "Colors", "Logging"}));
   // Hiding the first root while a child of it is current moves on to the next root.
   ASSERT_TRUE(dialog->SelectItem(pages.colors.TreeItem()));
   dialog->HidePage(&pages.general);
   EXPECT_EQ(Current(*dialog), "Logging");
-  EXPECT_EQ(Labels(*dialog, false), (std::vector<std::string>{"Logging"}));
+  EXPECT_EQ(Items(*dialog, false), (Labels{"Logging"}));
 }
 
 TEST_F(PropertyTreeTest, ShowPagePutsAPageBackAtItsPlace) {
-  Pages pages;
-  auto dialog = Opened(pages);
+  auto dialog = Dialog(pages);
   dialog->ShowPage(&pages.terminal);  // already in the tree: nothing happens
   dialog->HidePage(&pages.terminal);
   dialog->HidePage(&pages.appearance);
   dialog->ShowPage(&pages.terminal);
-  EXPECT_EQ(Labels(*dialog, false), (std::vector<std::string>{"General", "Terminal", "Logging"}));
+  EXPECT_EQ(Items(*dialog, false), (Labels{"General", "Terminal", "Logging"}));
   dialog->ShowPage(&pages.colors);  // its parent is out of the tree
   dialog->ShowPage(&pages.appearance);
-  EXPECT_EQ(Labels(*dialog, false), (std::vector<std::string>{"General", "Appearance", "Colors", "Terminal", "Logging"}));
+  EXPECT_EQ(Items(*dialog, false), (Labels{"General", "Appearance", "Colors", "Terminal", "Logging"}));
   EXPECT_TRUE(dialog->Tree().IsExpanded(pages.general.TreeItem()));
 }
 
 TEST_F(PropertyTreeTest, ReplacedPagesDoNotTakeTheSelection) {
-  Pages pages;
-  auto dialog = Opened(pages);
+  auto dialog = Dialog(pages);
   ASSERT_TRUE(dialog->SelectItem(pages.logging.TreeItem()));
   dialog->HidePage(&pages.logging);
   map.Lookup("Logging")->selected = true;
@@ -221,12 +184,9 @@ TEST_F(PropertyTreeTest, ReplacedPagesDoNotTakeTheSelection) {
 }
 
 TEST_F(PropertyTreeTest, InterfaceAddsRemovesAndIgnoresOperationFour) {
-  Pages pages;
   VPropertyTreeDialog dialog("Options", {}, nullptr, &map);
   IPropertyTreeDialog& host = dialog;
-  host.AddPage(&pages.terminal);
-  host.AddPage(&pages.logging);
-  host.AddPage(&pages.terminal);
+  for (VPropertyTreePage* page : {&pages.terminal, &pages.logging, &pages.terminal}) host.AddPage(page);
   host.RemovePage(&pages.terminal);
   host.Reserved(0xFFFFFFFF);
   EXPECT_EQ(dialog.Pages(), (std::vector<VPropertyTreePage*>{&pages.logging, &pages.terminal}));
@@ -240,31 +200,25 @@ class PropertyTreeDemoTest : public PropertyTreeTest {
   ~PropertyTreeDemoTest() override { VPropertyTreeDemoDialog::DeleteStateMap(); }
   VPropertyTreeDemoSettings settings;
   VPropertyTreeDemoDialog dialog{settings};
+  std::string error;
 };
 
 TEST_F(PropertyTreeDemoTest, NumbersOutsideTheirRangeKeepThePageAndTheSettings) {
   dialog.Open();
   ASSERT_TRUE(dialog.SelectItem(dialog.FindItem("Terminal")));
   EXPECT_EQ(dialog.CaptionText(), "  Terminal Size");
-  struct Case {
-    char const* value;
-    char const* message;
-  };
-  std::string error;
-  for (Case const& c : std::vector<Case>{{"131", "Please enter an integer between 132 and 1024."},
-                                         {"1025", "Please enter an integer between 132 and 1024."},
-                                         {"12x", "Please enter an integer."},
-                                         {"", "Please enter an integer."},
-                                         {"99999999999999999999", "Please enter an integer."}}) {
-    ASSERT_TRUE(dialog.SetControl(VPropertyTreeDemoDialog::kMaximumColumns, c.value, error)) << error;
+  std::string const range = "Please enter an integer between 132 and 1024.", integer = "Please enter an integer.";
+  for (auto const& [value, message] : std::vector<std::pair<char const*, std::string>>{
+           {"131", range}, {"1025", range}, {"12x", integer}, {"", integer}, {"99999999999999999999", integer}}) {
+    ASSERT_TRUE(dialog.SetControl(VPropertyTreeDemoDialog::kMaximumColumns, value, error)) << error;
     ASSERT_TRUE(dialog.SetControl(VPropertyTreeDemoDialog::kScrollbackLines, "10", error));
     dialog.OnOK();
     EXPECT_FALSE(dialog.IsEnded());
     EXPECT_FALSE(dialog.SelectItem(dialog.FindItem("Logging")));
-    EXPECT_EQ(ui.Shown().back().text, c.message);
+    EXPECT_EQ(ui.Shown().back().text, message);
     EXPECT_EQ(ui.Shown().back().type, MB_OK | MB_ICONWARNING);
     EXPECT_EQ(dialog.CurrentPage()->FocusControl(), VPropertyTreeDemoDialog::kMaximumColumns);
-    EXPECT_FALSE(settings.IsModified()) << c.value;
+    EXPECT_FALSE(settings.IsModified()) << value;
   }
   for (char const* edge : {"132", "1024"}) {
     ASSERT_TRUE(dialog.SetControl(VPropertyTreeDemoDialog::kMaximumColumns, edge, error));
@@ -283,7 +237,6 @@ TEST_F(PropertyTreeDemoTest, NumbersOutsideTheirRangeKeepThePageAndTheSettings) 
 TEST_F(PropertyTreeDemoTest, ControlsRefuseWhatTheyCannotTake) {
   dialog.Open();
   EXPECT_EQ(VPropertyTreeDemoDialog::PageStateMap().GetCount(), 5);
-  std::string error;
   EXPECT_FALSE(dialog.SetControl(VPropertyTreeDemoDialog::kAudibleBell, "maybe", error));
   EXPECT_FALSE(dialog.SetControl(4242, "x", error));
   EXPECT_EQ(error, "page \"General\" has no control 4242");

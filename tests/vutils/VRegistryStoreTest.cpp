@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
+#include "VMemoryKey.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "VRegistryKey.h"
 #include "VRegistryStoreFactory.h"
 #include "platform/registry/Registry.h"
+#include "support/KeyDump.h"
 #include "support/ScopedRoot.h"
 
 namespace {
@@ -28,32 +27,40 @@ void MakeKey(HKEY hive, char const* path) {
   RegCloseKey(key);
 }
 
-TEST(VRegistryStoreTest, ValuesAreStoredInTheRegistryForms) {
+// The memory store keeps the registry's byte forms too: numbers cut to 32 bits, lists ended twice.
+TEST(VRegistryStoreTest, BothStoresKeepValuesInTheRegistryForms) {
   ScopedRoot root;
   VRegistryStoreFactory factory(HKEY_CURRENT_USER, "Software\\Forms");
+  auto node = std::make_shared<VMemoryNode>("");
+  VMemoryKey memory(node, false);
+  auto write = [](auto& key) {
+    ASSERT_TRUE(key.SetSz("sz", "abc"));
+    ASSERT_TRUE(key.SetDword("dword", 0x1234567801020304UL));
+    ASSERT_TRUE(key.SetMultiSz("multi", VStringArray{"a", "", "bc"}));
+    ASSERT_TRUE(key.SetMultiSz("none", VStringArray{}));
+    ASSERT_TRUE(key.SetMultiSz("one empty", VStringArray{""}));
+    ASSERT_TRUE(key.SetBinary("bin", "\x00\x01", 2));
+  };
   {
     VProfileStore store(&factory);
     VProfileKey key(store.Root(), "S");
-    key.SetSz("sz", "abc");
-    key.SetDword("dword", 0x01020304);
-    key.SetMultiSz("multi", VStringArray{"a", "", "bc"});
-    key.SetMultiSz("none", VStringArray{});
-    key.SetBinary("bin", "\x00\x01", 2);
+    write(key);
   }
-  struct Case {
-    char const* name;
-    unsigned long type;
-    std::string bytes;
-  };
-  Case const cases[] = {{"sz", REG_SZ, std::string("abc\0", 4)},
-                        {"dword", REG_DWORD, std::string("\x04\x03\x02\x01", 4)},
-                        {"multi", REG_MULTI_SZ, std::string("a\0\0bc\0\0", 7)},
-                        {"none", REG_MULTI_SZ, std::string("\0", 1)},
-                        {"bin", REG_BINARY, std::string("\x00\x01", 2)}};
+  write(memory);
+  struct Case { char const* name; unsigned long type; std::string bytes; };
+  Case const cases[] = {
+      {"sz", REG_SZ, std::string("abc\0", 4)},           {"dword", REG_DWORD, std::string("\x04\x03\x02\x01", 4)},
+      {"multi", REG_MULTI_SZ, std::string("a\0\0bc\0\0", 7)}, {"none", REG_MULTI_SZ, std::string("\0", 1)},
+      {"one empty", REG_MULTI_SZ, std::string("\0\0", 2)}, {"bin", REG_BINARY, std::string("\x00\x01", 2)}};
   for (Case const& c : cases) {
+    SCOPED_TRACE(c.name);
     unsigned long type = 0;
-    EXPECT_EQ(c.bytes, Raw("Software\\Forms\\S", c.name, type)) << c.name;
-    EXPECT_EQ(c.type, type) << c.name;
+    EXPECT_EQ(Raw("Software\\Forms\\S", c.name, type), c.bytes);
+    EXPECT_EQ(type, c.type);
+    VMemoryNode::Value const* value = node->FindValue(c.name);
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(value->type, c.type);
+    EXPECT_EQ(std::string(value->data.begin(), value->data.end()), c.bytes);
   }
 }
 
@@ -73,26 +80,14 @@ TEST(VRegistryStoreTest, TextStopsAtTheFirstZeroByteAndMultiSzSplitsLikeTheRegis
   VRegistryStoreFactory factory(HKEY_CURRENT_USER, "Software");
   VProfileStore store(true, &factory);
   VProfileKey raw(store.Root(), "Raw");
-  VString text;
-  ASSERT_TRUE(raw.GetSz("sz", text));
-  EXPECT_EQ("ab", text);
-  ASSERT_TRUE(raw.GetSz("unterminated", text));
-  EXPECT_EQ("xyz", text);
-  VStringArray list;
-  ASSERT_TRUE(raw.GetMultiSz("multi", list));
-  EXPECT_TRUE((list == VStringArray{"a", "b"}));
-  ASSERT_TRUE(raw.GetMultiSz("empty", list));
-  EXPECT_EQ(0, list.GetSize());
+  EXPECT_EQ(DumpValue(&raw, "sz"), "sz \"ab\"");
+  EXPECT_EQ(DumpValue(&raw, "unterminated"), "sz \"xyz\"");
+  EXPECT_EQ(DumpValue(&raw, "multi"), "multi_sz \"a\" \"b\"");
+  EXPECT_EQ(DumpValue(&raw, "empty"), "multi_sz");
 }
 
 TEST(VRegistryStoreTest, LibraryRootFollowsTheFourProbes) {
-  struct Case {
-    char const* what;
-    HKEY existingHive;
-    char const* existingPath;
-    HKEY expectedHive;
-    char const* expectedPath;
-  };
+  struct Case { char const* what; HKEY existingHive; char const* existingPath; HKEY expectedHive; char const* path; };
   Case const cases[] = {
       {"nothing anywhere", nullptr, nullptr, HKEY_CURRENT_USER, "SOFTWARE\\Brimvale"},
       {"machine only", HKEY_LOCAL_MACHINE, "SOFTWARE\\Brimvale", HKEY_LOCAL_MACHINE, "SOFTWARE\\Brimvale"},
@@ -108,7 +103,7 @@ TEST(VRegistryStoreTest, LibraryRootFollowsTheFourProbes) {
     ResetLibraryRegistryFactory();
     VRegistryStoreFactory* factory = GetLibraryRegistryFactory();
     EXPECT_EQ(c.expectedHive, factory->Hive()) << c.what;
-    EXPECT_EQ(c.expectedPath, factory->BasePath()) << c.what;
+    EXPECT_EQ(c.path, factory->BasePath()) << c.what;
     EXPECT_EQ(factory, GetLibraryRegistryFactory()) << "chosen once";
     ResetLibraryRegistryFactory();
   }

@@ -4,19 +4,14 @@
 
 #include <atomic>
 #include <cstdint>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "VReportMessageRouter.h"
 #include "platform/msgtable/StaticMessageTable.h"
 
 namespace {
 
-constexpr MessageEntry kEntries[] = {
-    {0xA1700001, "Copied %1 and %2!d!.\r\n"},
-    {0xA1700002, "Kind test"},
-};
+constexpr MessageEntry kEntries[] = {{0xA1700001, "Copied %1 and %2!d!.\r\n"}, {0xA1700002, "Kind test"}};
 StaticMessageTable const table(kEntries);
 MessageModule const module("libsample.so", &table);
 
@@ -42,19 +37,15 @@ TEST(VReportMessageParams, InsertsGrowAndKeepTheirOrderAndKinds) {
 }
 
 TEST(VReportMessageParams, WideStringsBecomeUtf8) {
-  struct Case {
-    std::vector<wchar_t> wide;  // without the terminator
-    std::string expected;
-  } const cases[] = {
-      {{L'a', L'b'}, "ab"},           {{0xE9}, "\xC3\xA9"},           {{0x20AC}, "\xE2\x82\xAC"},
-      {{0x1F600}, "\xF0\x9F\x98\x80"}, {{0xD83D, 0xDE00}, "\xF0\x9F\x98\x80"}, {{0xD83D, L'x'}, "\xEF\xBF\xBDx"},
-      {{0xDE00}, "\xEF\xBF\xBD"},      {{static_cast<wchar_t>(0x110000)}, "\xEF\xBF\xBD"}, {{}, ""},
+  struct Case { std::wstring wide; std::string expected; };
+  Case const cases[] = {
+      {L"ab", "ab"}, {L"\xE9", "\xC3\xA9"}, {L"\x20AC", "\xE2\x82\xAC"}, {L"\x1F600", "\xF0\x9F\x98\x80"},
+      {L"\xD83D\xDE00", "\xF0\x9F\x98\x80"}, {L"\xD83Dx", "\xEF\xBF\xBDx"}, {L"\xDE00", "\xEF\xBF\xBD"},
+      {std::wstring(1, static_cast<wchar_t>(0x110000)), "\xEF\xBF\xBD"}, {L"", ""},
   };
   for (Case const& c : cases) {
-    std::vector<wchar_t> text = c.wide;
-    text.push_back(0);
     VReportMessageParams report;
-    report.AddWideString(text.data());
+    report.AddWideString(c.wide.c_str());
     EXPECT_EQ(InsertText(report, 0), c.expected);
   }
   VReportMessageParams report;
@@ -77,7 +68,6 @@ TEST(VReportMessageParams, CopiesAreDeepAndIndependent) {
   VReportMessageParams operatorCopy;
   operatorCopy = *source;
   source->Release();
-
   for (VReportMessageParams* r : {&copied, &assigned, &operatorCopy}) {
     EXPECT_EQ(r->GetCode(), 0xA1700001u);
     EXPECT_EQ(r->GetModule(), &module);
@@ -86,7 +76,6 @@ TEST(VReportMessageParams, CopiesAreDeepAndIndependent) {
   }
   EXPECT_EQ(copied.GetKind(), 3);
   EXPECT_EQ(assigned.GetKind(), 9) << "Assign leaves the kind";
-
   assigned.Assign(&assigned);
   EXPECT_EQ(assigned.GetInsertCount(), 2);
 }
@@ -101,11 +90,9 @@ TEST(VReportMessageParams, TextIsMadeOnceUntilTheCodeChanges) {
   report.AddNumber(2);
   EXPECT_EQ(report.GetText(), first);
   EXPECT_STREQ(report.GetTextSingleLine(), "Copied a and 1.\r\n") << "one kept text for both forms";
-
   report.SetCode(0xA1700002);
   EXPECT_EQ(report.GetInsertCount(), 3);
   EXPECT_STREQ(report.GetText(), "Kind test");
-
   report.SetKind(100);
   report.Reset(0xA1700001);
   EXPECT_EQ(report.GetInsertCount(), 0);
@@ -115,12 +102,9 @@ TEST(VReportMessageParams, TextIsMadeOnceUntilTheCodeChanges) {
 }
 
 // Counts destructions, so that a double free or a leak shows as a wrong count.
-class CountedReport : public VReportMessageParams {
- public:
+struct CountedReport : VReportMessageParams {
   explicit CountedReport(std::atomic<int>& destroyed) : m_destroyed(destroyed) { AddString("owned"); }
   ~CountedReport() override { ++m_destroyed; }
-
- private:
   std::atomic<int>& m_destroyed;
 };
 
@@ -137,15 +121,9 @@ TEST(VReportMessageParams, ReleasesFromManyThreadsDestroyOnce) {
   }
 }
 
-class KeepingRouter : public VReportMessageRouter {
- public:
-  void Report(IReportMessageParams* report) override {
-    report->AddRef();
-    kept.push_back(report);
-  }
-  ~KeepingRouter() override {
-    for (IReportMessageParams* r : kept) r->Release();
-  }
+struct KeepingRouter : VReportMessageRouter {
+  void Report(IReportMessageParams* report) override { kept.push_back(report); report->AddRef(); }
+  ~KeepingRouter() override { for (IReportMessageParams* r : kept) r->Release(); }
   std::vector<IReportMessageParams*> kept;
 };
 
@@ -156,7 +134,6 @@ TEST(ReportMessage, HandsACopyWithTheKindToTheRouter) {
   VReportMessageParams report(0xA1700001, &module);
   report.AddString("routed");
   report.AddNumber(2);
-
   SetReportMessageRouterGetter(nullptr);
   ReportMessage(0, report);  // no getter: dropped
   KeepingRouter router;
@@ -166,7 +143,6 @@ TEST(ReportMessage, HandsACopyWithTheKindToTheRouter) {
   ReportMessage(100, report);
   SetReportMessageRouterGetter(nullptr);
   installedRouter = nullptr;
-
   ASSERT_EQ(router.kept.size(), 1u);
   IReportMessageParams* copy = router.kept[0];
   EXPECT_NE(copy, &report);

@@ -2,7 +2,6 @@
 
 #include <climits>
 #include <cstring>
-#include <string>
 
 #include "MemoryKey.h"
 #include "VLogFont.h"
@@ -30,10 +29,8 @@ VLogFont PrinterFont() { return VLogFont(100, -13, 0, 0, 0, FW_NORMAL, 0, 0, 0, 
 
 TEST_F(VStoredRecordsTest, StoredFormsByteForByte) {
   EXPECT_EQ(Saved("Printer Font", PrinterFont()),
-            "binary f3ffffff" "00000000" "00000000" "00000000" "90010000"
-            "0000000003020131"
-            "436f7572696572204e6577000000000000000000000000000000000000000000"
-            "64000000");
+            "binary f3ffffff" "00000000" "00000000" "00000000" "90010000" "0000000003020131"
+            "436f7572696572204e6577000000000000000000000000000000000000000000" "64000000");
   EXPECT_EQ(Saved("Page Margins", VMarginData{0.5, 0.25, 1.0, 2.0}),
             "binary 000000000000e03f" "000000000000d03f" "000000000000f03f" "0000000000000040");
   WINDOWPLACEMENT const placement{sizeof(WINDOWPLACEMENT), 0, 1, {0, 0}, {-4, -4}, {10, 20, 630, 470}};
@@ -47,19 +44,16 @@ TEST(VLogFontTest, PixelHeightConstructorAndPointSizes) {
   EXPECT_EQ(VLogFont(16, "Courier New"),
             VLogFont(120, -16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New"));
 
-  struct Case {
-    int32_t height;
-    int32_t pointSize;
-  };
-  Case const cases[] = {{-16, 120}, {16, 120}, {-13, 97}, {13, 97}, {-1, 7}, {0, 0}, {INT_MIN, INT_MAX}};
-  for (Case const& c : cases) {
+  std::pair<int32_t, int32_t> const pointSizes[] = {{-16, 120}, {16, 120}, {-13, 97}, {13, 97}, {-1, 7}, {0, 0},
+                                                     {INT_MIN, INT_MAX}};  // by height
+  for (auto const& [height, pointSize] : pointSizes) {
     LOGFONT logical{};
-    logical.lfHeight = c.height;
+    logical.lfHeight = height;
     VLogFont assigned(20, "x");
     assigned = logical;
-    EXPECT_EQ(assigned.pointSize, c.pointSize) << c.height;
-    EXPECT_EQ(assigned.lfHeight, c.height);
-    EXPECT_EQ(VLogFont(static_cast<int>(-int64_t{c.height}), "x").pointSize, c.pointSize) << c.height;
+    EXPECT_EQ(assigned.pointSize, pointSize) << height;
+    EXPECT_EQ(assigned.lfHeight, height);
+    EXPECT_EQ(VLogFont(static_cast<int>(-int64_t{height}), "x").pointSize, pointSize) << height;
   }
   LOGFONT logical{};
   logical.lfHeight = -13;
@@ -71,7 +65,6 @@ TEST(VLogFontTest, FaceNamesAreBoundedAndZeroFilled) {
   VLogFont const truncated(10, longFace);
   EXPECT_EQ(std::string(truncated.lfFaceName), std::string(longFace, 31));
   EXPECT_EQ(VLogFont(10, nullptr).lfFaceName[0], '\0');
-
   LOGFONT logical{};
   std::memset(logical.lfFaceName, 'Z', LF_FACESIZE);  // unterminated
   std::memcpy(logical.lfFaceName, "Mono", 5);
@@ -87,18 +80,15 @@ TEST(VLogFontTest, FaceNamesAreBoundedAndZeroFilled) {
 TEST(VLogFontTest, EqualityCoversEveryFieldAndTheFaceCase) {
   VLogFont const base = PrinterFont();
   EXPECT_EQ(base, PrinterFont());
-  VLogFont other = base;
-  std::memcpy(other.lfFaceName, "courier new", 12);
-  EXPECT_NE(base, other);
-  other = base;
-  other.pointSize = 101;
-  EXPECT_NE(base, other);
-  other = base;
-  other.lfPitchAndFamily = 0x30;
-  EXPECT_NE(base, other);
-  other = base;
-  other.lfFaceName[20] = 'q';  // behind the terminator
-  EXPECT_EQ(base, other);
+  std::pair<std::function<void(VLogFont&)>, bool> const edits[] = {
+      {[](VLogFont& f) { std::memcpy(f.lfFaceName, "courier new", 12); }, false},
+      {[](VLogFont& f) { f.pointSize = 101; }, false}, {[](VLogFont& f) { f.lfPitchAndFamily = 0x30; }, false},
+      {[](VLogFont& f) { f.lfFaceName[20] = 'q'; }, true}};  // behind the terminator
+  for (auto const& [edit, equal] : edits) {
+    VLogFont other = base;
+    edit(other);
+    EXPECT_EQ(base == other, equal);
+  }
 }
 
 }  // namespace

@@ -15,17 +15,12 @@ class VValidateMarginsTest : public ::testing::Test {
  protected:
   VValidateMarginsTest() { SetUserInterface(&ui); }
   ~VValidateMarginsTest() override { SetUserInterface(nullptr); }
-
   HeadlessUserInterface ui;
   FakePrinter printer;
 };
 
 TEST_F(VValidateMarginsTest, PrinterFailuresAreShownAsWarnings) {
-  struct Case {
-    bool present;
-    bool opens;
-    unsigned long code;
-  };
+  struct Case { bool present, opens; unsigned long code; };
   Case const cases[] = {{false, true, 0xE104004B}, {true, false, 0xE104004A}};
   for (Case const& c : cases) {
     printer.present = c.present;
@@ -47,19 +42,14 @@ TEST_F(VValidateMarginsTest, MarginsBecomeDevicePositionsFromThePrintableCorner)
   printer.metrics = Letter();
   VValidateMargins validate;
   ASSERT_TRUE(validate.Setup(VMarginData{0.5, 1.0, 0.75, 0.25}, nullptr));
-  EXPECT_EQ(validate.Left(), 300 - 150);
-  EXPECT_EQ(validate.Right(), 5100 - 600 - 150);
-  EXPECT_EQ(validate.Top(), 225 - 90);
-  EXPECT_EQ(validate.Bottom(), 3300 - 75 - 90);
+  // Left, right, top and bottom.
+  EXPECT_EQ((std::vector<int64_t>{validate.Left(), validate.Right(), validate.Top(), validate.Bottom()}),
+            (std::vector<int64_t>{300 - 150, 5100 - 600 - 150, 225 - 90, 3300 - 75 - 90}));
   EXPECT_TRUE(ui.Shown().empty());
 }
 
 TEST_F(VValidateMarginsTest, MinimumChecksInOrder) {
-  struct Case {
-    VMarginData margins;
-    char const* message;  // empty: the check passes
-    double minimum;
-  };
+  struct Case { VMarginData margins; char const* message; double minimum; };  // an empty message: the check passes
   Case const cases[] = {
       {{0.5, 0.5, 0.5, 0.5}, "", -1},
       {{0.25, 1.0 / 3, 0.3, 0.2}, "", -1},  // exactly the printable area
@@ -82,10 +72,7 @@ TEST_F(VValidateMarginsTest, MinimumChecksInOrder) {
 }
 
 TEST_F(VValidateMarginsTest, LayoutCheck) {
-  struct Case {
-    VMarginData margins;
-    bool passes;
-  };
+  struct Case { VMarginData margins; bool passes; };
   Case const cases[] = {
       {{0.5, 0.5, 0.5, 0.5}, true},
       {{4.25, 4.25, 0.5, 0.5}, true},  // left meets right
@@ -111,10 +98,9 @@ TEST_F(VValidateMarginsTest, AFontIsMeasuredAtThePrinterResolution) {
   font.lfWidth = 8;
   VValidateMargins validate;
   ASSERT_TRUE(validate.Setup(VMarginData{0.5, 0.5, 0.5, 0.5}, &font));
-  EXPECT_EQ(printer.lastFont.lfHeight, -50);  // 16 screen pixels at 300 dpi
-  EXPECT_EQ(printer.lastFont.lfWidth, 50);    // 8 at 600 dpi
-  EXPECT_EQ(printer.lastDpiY, 300);
-  EXPECT_EQ(validate.GetLineHeight(), 52);
+  // Height: 16 screen pixels at 300 dpi; width: 8 at 600 dpi.
+  EXPECT_EQ((std::vector<int>{printer.lastFont.lfHeight, printer.lastFont.lfWidth, printer.lastDpiY,
+                              validate.GetLineHeight()}), (std::vector<int>{-50, 50, 300, 52}));
 }
 
 }  // namespace

@@ -1,3 +1,0 @@
-#include "EmptyRecord.h"
-
-VProfileTable<EmptyRecord> const EmptyRecord::_profileOffsets{};
