@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "support/CdtoolRunner.h"
+#include "support/CdtoolTranscript.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -53,13 +53,13 @@ class CdhostTest : public CdtoolTest {
     mkfifo(record.c_str(), 0600);
   }
 
-  // cdhost (or one of its product links) through the shell, as CdtoolRunner runs the tool.
-  CdtoolResult Host(std::string const& arguments, std::string const& program = "cdhost") const {
-    std::string const path = (std::filesystem::path(CDHOST_PATH).parent_path() / program).string();
+  // cdhost or one of its product links, the command's first word, through the shell as CdtoolRunner runs the tool.
+  CdtoolResult Host(std::string const& command) const {
     std::string const errFile = m_root.File("host-stderr.txt");
-    std::string const command = ShellQuoted(path) + " " + arguments + " 2>" + ShellQuoted(errFile);
+    std::string const folder = std::filesystem::path(CDHOST_PATH).parent_path().string();
+    std::string const line = ShellQuoted(folder) + "/" + command + " 2>" + ShellQuoted(errFile);
     CdtoolResult result;
-    FILE* pipe = popen(command.c_str(), "r");
+    FILE* pipe = popen(line.c_str(), "r");
     char buffer[4096];
     for (size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) result.out.append(buffer, n);
     int const status = pclose(pipe);
@@ -94,8 +94,7 @@ class CdhostTest : public CdtoolTest {
 
   static void Stop(pid_t pid) {
     kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    waitpid(pid, nullptr, 0);
   }
 
   TempFolder bin;
@@ -104,44 +103,33 @@ class CdhostTest : public CdtoolTest {
 };
 
 TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
-  ExpectSteps({
-      {"firewall add Jump --type 'Jump Host' --host bastion --port 2200 --user ops", 0, ""},
-      {"session mkdir 'Lab $(x)'", 0, ""},
-      {"session new 'Lab $(x)\\core 1' --protocol SSH2 --host 10.0.0.1 --port 2222 --user 'a b'", 0, ""},
-      {"session new jumped --firewall Jump --protocol SSH2 --host 'h;x'", 0, ""},
-      {"session new tel --protocol Telnet --host t --user ops", 0, ""},
-      {"session new tapi --protocol TAPI --host 5551234", 0, ""},
-  });
+  ExpectSteps({{"firewall add Jump --type 'Jump Host' --host bastion --port 2200 --user ops", 0, ""},
+               {"session mkdir 'Lab $(x)'", 0, ""},
+               {"session new 'Lab $(x)\\core 1' --protocol SSH2 --host 10.0.0.1 --port 2222 --user 'a b'", 0, ""},
+               {"session new jumped --firewall Jump --protocol SSH2 --host 'h;x'", 0, ""},
+               {"session new tel --protocol Telnet --host t --user ops", 0, ""},
+               {"session new tapi --protocol TAPI --host 5551234", 0, ""}});
   ASSERT_EQ(Run("--product halofyx session from-url 'sftp://ops@files.example:2222/srv' --save files").exitCode, 0);
-  struct Case { std::string arguments, program; int exitCode; std::string out, errorPart, tool; };
-  for (Case const& c : std::vector<Case>{
-           {"--print-command 'Lab $(x)\\core 1'", "cdhost", 0, "ssh -p 2222 -o 'User=a b' -- 10.0.0.1\n", "",
-            "session command 'Lab $(x)\\core 1'"},
-           {"--print-command jumped", "cdhost", 0, "ssh -p 22 -J ops@bastion:2200 -- 'h;x'\n", "",
-            "session command jumped"},
-           {"--print-command tel", "cdhost", 0, "telnet -l ops -- t 23\n", "", "session command tel"},
-           {"--print-command files --product halofyx", "cdhost", 0, "sftp -P 2222 -o User=ops -- files.example\n", "",
-            "--product halofyx session command files --transfer"},
-           {"--print-command files", "cdhost-halofyx", 0, "sftp -P 2222 -o User=ops -- files.example\n", "", ""},
-           {"--print-command tapi", "cdhost", 1, "", "no client on this system opens TAPI sessions", ""},
-           {"--print-command 'Lab $(x)'", "cdhost", 1, "", "no session at \"Lab $(x)\"", ""},
-           {"--print-command missing", "cdhost", 1, "", "no session at \"missing\"", ""},
-           {"--print-command tel --product nope", "cdhost", 2, "", "--product takes korvo, halokorvo or halofyx", ""},
-           {"--print-command tel /S tel", "cdhost", 2, "", "cannot be used together", ""},
-           // A desktop's link handler: a terminal session made as Quick Connect makes it, nothing stored.
-           {"--print-command telnet://ops@t.example:2323", "cdhost", 0, "telnet -l ops -- t.example 2323\n", "", ""},
-           {"--print-command ssh://root@10.0.0.9", "cdhost", 0, "ssh -p 22 -o User=root -- 10.0.0.9\n", "", ""},
-           {"--print-command sftp://ops@f.example", "cdhost-halofyx", 0, "sftp -P 22 -o User=ops -- f.example\n", "", ""},
-           {"--print-command ftp://f.example", "cdhost", 1, "", "a terminal session cannot be made from the URL scheme \"ftp\"", ""},
-           {"--print-command telnet://", "cdhost", 1, "", "", ""},
-           {"--print-command tel telnet://b", "cdhost", 2, "", "--print-command and a URL cannot be used together", ""},
-       }) {
-    CdtoolResult const result = Host(c.arguments, c.program);
-    EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;
-    EXPECT_EQ(result.out, c.out) << c.arguments;
-    EXPECT_NE(result.err.find(c.errorPart), std::string::npos) << c.arguments << "\n" << result.err;
-    if (!c.tool.empty()) EXPECT_EQ(Run(c.tool).out, c.out) << c.tool;
-  }
+  // A desktop's link handler gives a URL: a terminal session made as Quick Connect makes it, nothing stored.
+  ExpectGolden("cdhost/print_command.txt",
+               Transcript({"cdhost --print-command 'Lab $(x)\\core 1'", "cdhost --print-command jumped",
+                           "cdhost --print-command tel", "cdhost --print-command files --product halofyx",
+                           "cdhost-halofyx --print-command files", "cdhost --print-command tapi",
+                           "cdhost --print-command 'Lab $(x)'", "cdhost --print-command missing",
+                           "cdhost --print-command tel --product nope", "cdhost --print-command tel /S tel",
+                           "cdhost --print-command telnet://ops@t.example:2323",
+                           "cdhost --print-command ssh://root@10.0.0.9",
+                           "cdhost-halofyx --print-command sftp://ops@f.example",
+                           "cdhost --print-command ftp://f.example",
+                           "cdhost --print-command telnet://", "cdhost --print-command tel telnet://b"},
+                          [this](std::string const& command) { return Host(command); }));
+  for (auto const& [host, tool] : {std::pair{"cdhost --print-command 'Lab $(x)\\core 1'",
+                                             "session command 'Lab $(x)\\core 1'"},
+                                   {"cdhost --print-command jumped", "session command jumped"},
+                                   {"cdhost --print-command tel", "session command tel"},
+                                   {"cdhost --print-command files --product halofyx",
+                                    "--product halofyx session command files --transfer"}})
+    EXPECT_EQ(Host(host).out, Run(tool).out) << tool;
 }
 
 TEST_F(CdhostTest, SlashSOpensThatSessionWithEveryValueItsOwnArgument) {

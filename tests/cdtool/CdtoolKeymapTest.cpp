@@ -1,52 +1,27 @@
-// Runs `cdtool keymap` on files in a temporary folder and checks exit codes and output.
-#include <gtest/gtest.h>
-
+// `cdtool keymap` on files in the test's root, and `dialog keymap-key` mapping one key of a file.
 #include <algorithm>
-#include <nlohmann/json.hpp>
-#include <string>
 
-#include "support/CdtoolRunner.h"
+#include "support/CdtoolTranscript.h"
+#include "support/ScopedEnv.h"
 
 namespace {
 
 // Paths are single-quoted for the shell; none of the tests' paths hold a quote.
-using CdtoolKeymapTest = CdtoolTest;
+using CdtoolKeymapTest = CdtoolTranscriptTest;
 
 TEST_F(CdtoolKeymapTest, CheckJson) {
-  std::string const file = WriteFile("a.map", "; c\ncs vk_f1 VT_PF1\nN 0xbf \"\\e\xff\"\nN VK_F2 NOPE\n");
-  CdtoolResult const result = Run("keymap check --json '" + file + "'");
-  EXPECT_EQ(result.exitCode, 0) << result.err;
-  nlohmann::ordered_json const json = nlohmann::ordered_json::parse(result.out);
-  EXPECT_EQ(json["ok"], true);
-  EXPECT_EQ(json["code"], "0xA1600008");
-  EXPECT_EQ(json["text"], "The following lines had errors and were ignored when loading keymap file:\r\n" + file +
-                              "\r\n\r\nillegal string or unknown function, 'NOPE', on line 4");
-  EXPECT_EQ(json["entries"].dump(),
-            R"([{"index":191,"modifiers":"N","key":"0xBF","code":1,"function":"SEND","value":"\\e)"
-            "\xEF\xBF\xBD"
-            R"("},{"index":1648,"modifiers":"CS","key":"VK_F1","code":92,"function":"VT_PF1","value":""}])");
-
-  std::string const bad = WriteFile("b.map", "x\ny\nz\nN VK_F1 VT_PF1\n");
-  CdtoolResult const refused = Run("keymap check --json '" + bad + "'");
-  EXPECT_EQ(refused.exitCode, 1);
-  nlohmann::json const refusal = nlohmann::json::parse(refused.out);
-  EXPECT_EQ(refusal["ok"], false);
-  EXPECT_EQ(refusal["code"], "0xE1600007");
-  EXPECT_TRUE(refusal["entries"].empty());
+  std::string const errors = WriteFile("a.map", "; c\ncs vk_f1 VT_PF1\nN 0xbf \"\\e\xff\"\nN VK_F2 NOPE\n");
+  std::string const refused = WriteFile("b.map", "x\ny\nz\nN VK_F1 VT_PF1\n");
+  ExpectTranscript("keymap_check.txt", {"keymap check --json " + errors, "keymap check --json " + refused});
 }
 
 TEST_F(CdtoolKeymapTest, ExitCodesAndMessages) {
   std::string const good = WriteFile("good.map", "N VK_F1 VT_PF1\nA VK_X MENU_EXIT\n");
-  EXPECT_NE(Run("keymap check '" + good + "'").out.find("2 entries"), std::string::npos);
-  ExpectExits({
-      {"keymap check '" + good + "'", 0, ""},
-      {"keymap check '" + m_root.File("none.map") + "'", 1, "cdtool: The file was not found."},
-      {"keymap check '" + WriteFile("bad.map", "1\n2\n3\n") + "'", 1, "syntax error on line 3"},
-      {"keymap builtin nosuch", 2, "no built-in keymap \"nosuch\""},
-      {"keymap builtin", 2, "NAME is required"},
-      {"keymap convert '" + good + "' '" + m_root.File("missing/out.map") + "'", 1, "cannot write"},
-      {"keymap", 2, ""},
-  });
+  ExpectTranscript("keymap_exits.txt",
+                   {"keymap check '" + good + "'", "keymap check '" + m_root.File("none.map") + "'",
+                    "keymap check '" + WriteFile("bad.map", "1\n2\n3\n") + "'", "keymap builtin nosuch",
+                    "keymap builtin",
+                    "keymap convert '" + good + "' '" + m_root.File("missing/out.map") + "'", "keymap"});
 }
 
 TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {
@@ -66,16 +41,70 @@ TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {
 }
 
 TEST_F(CdtoolKeymapTest, NamesListsTheVocabulary) {
-  CdtoolResult const result = Run("keymap names --json");
-  ASSERT_EQ(result.exitCode, 0) << result.err;
-  nlohmann::ordered_json const json = nlohmann::ordered_json::parse(result.out);
-  ASSERT_EQ(json["functions"].size(), 138u);
-  EXPECT_EQ(json["functions"][137].dump(), R"({"code":137,"name":"VT_NEXT_SCREEN"})");
-  ASSERT_EQ(json["keys"].size(), 108u);
-  EXPECT_EQ(json["keys"][0].dump(), R"({"virtualKey":3,"name":"VK_CANCEL"})");
-  CdtoolResult const plain = Run("keymap names");
-  EXPECT_NE(plain.out.find("\n92 VT_PF1\n"), std::string::npos);
-  EXPECT_NE(plain.out.find("\n0x70 VK_F1\n"), std::string::npos);
+  ExpectTranscript("keymap_names.txt", {"keymap names --json", "keymap names"});
+}
+
+class CdtoolKeymapKeyTest : public CdtoolTest {
+ protected:
+  // The tool reads the layout from the environment it inherits.
+  ScopedEnv m_layout{"XKB_DEFAULT_LAYOUT", "us"};
+  std::string const m_keymap = m_root.File("my.key");
+
+  CdtoolResult Map(std::string const& arguments, std::string const& script) {
+    return RunScript("dialog keymap-key --json --keymap " + m_keymap + " " + arguments, script);
+  }
+};
+
+TEST_F(CdtoolKeymapKeyTest, OkSavesTheChangedKeyAndNothingElseTouchesTheFile) {
+  std::string const before = "S VK_F5 \"five\"\nN VK_F7 RUN(\"/s/go.pl\")\n";
+  WriteFileBytes(m_keymap, before);
+  struct Case { char const* arguments; char const* script; char const* outPart; bool saved; };
+  for (Case const& c : {
+           Case{"--key VK_F6", R"({"steps":[{"do":"ok"}]})", R"("current":"Send String")", false},
+           Case{"--key VK_F5 --mods shift", R"({"steps":[{"do":"category","name":"Disable"},{"do":"cancel"}]})",
+                R"("endCode":2,)", false},
+           Case{"--key vk_f7 --scripting-disabled", R"({"answers":["IDCANCEL"]})",
+                R"({"endCode":2,"messages":[{"text":"Scripting has been administratively disabled.\r\n)"
+                R"(The Run Script function is no longer available.\r\n","type":49}],"current":"","controls":[])", false},
+           Case{"--key VK_F7", R"({"steps":[{"do":"category","name":"Run Script"},{"do":"browse"},{"do":"ok"}]})",
+                R"("modified":false,"saved":false)", false},
+           Case{"--key VK_INSERT --mods CTRL",
+                R"({"steps":[{"do":"category","name":"Menu Function"},{"do":"function","name":"MENU_COPY"},{"do":"ok"}]})",
+                R"("current":"Menu Function",)", true},
+       }) {
+    CdtoolResult const result = Map(c.arguments, c.script);
+    EXPECT_EQ(result.exitCode, 0) << c.arguments << "\n" << result.err;
+    EXPECT_NE(result.out.find(c.outPart), std::string::npos) << c.arguments << "\n" << result.out;
+    EXPECT_NE(result.out.find(c.saved ? R"("saved":true})" : R"("saved":false})"), std::string::npos) << result.out;
+    if (!c.saved) { EXPECT_EQ(ReadFileBytes(m_keymap), before) << c.arguments; }
+  }
+  EXPECT_EQ(ReadFileBytes(m_keymap),
+            "N\tVK_F7               \tRUN(\"/s/go.pl\")\r\nC\tVK_INSERT           \tMENU_COPY\r\n"
+            "S\tVK_F5               \t\"five\"\r\n");
+}
+
+TEST_F(CdtoolKeymapKeyTest, RefusalsLeaveTheFileAsItWas) {
+  std::string const commented = "; mine\nN VK_F5 \"five\"\n";
+  WriteFileBytes(m_keymap, commented);
+  std::string const ok = R"({"steps":[{"do":"string","value":"x"},{"do":"ok"}]})";
+  struct Case { char const* arguments; int exitCode; char const* errPart; };
+  for (Case const& c : {Case{"--key VK_F5", 1, "has comment lines, which saving would drop"},
+                        Case{"--key VK_NOPE", 2, "unknown key \"VK_NOPE\""},
+                        Case{"--key VK_F5 --mods ctrl,hyper", 2, "--mods takes ctrl, shift, alt and extended"},
+                        Case{"--key VK_SELECT", 1, "no key of the keyboard is VK_SELECT"}}) {
+    CdtoolResult const result = Map(c.arguments, ok);
+    EXPECT_EQ(result.exitCode, c.exitCode) << c.arguments << "\n" << result.err;
+    EXPECT_NE(result.err.find(c.errPart), std::string::npos) << c.arguments << "\n" << result.err;
+  }
+  EXPECT_EQ(ReadFileBytes(m_keymap), commented);
+  WriteFileBytes(m_keymap, "N VK_F5 \"five\"\n");
+  CdtoolResult const hidden = Map("--key VK_F5", R"({"steps":[{"do":"string","value":"y"},{"do":"browse"},{"do":"ok"}]})");
+  EXPECT_EQ(hidden.exitCode, 1);
+  EXPECT_EQ(hidden.out, "{\"error\":\"control 1004 is hidden\",\"step\":1}\n");
+  EXPECT_EQ(ReadFileBytes(m_keymap), "N VK_F5 \"five\"\n");
+  CdtoolResult const missing = RunScript("dialog keymap-key --key VK_F5 --keymap " + m_root.File("none.key"), "{}");
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_NE(missing.err.find("cannot read"), std::string::npos) << missing.err;
 }
 
 }  // namespace

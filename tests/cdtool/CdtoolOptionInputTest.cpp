@@ -1,12 +1,7 @@
 // One table of option inputs run against `session set`, `session apply-default` and
 // `global set`: every verb where the option exists gives the same exit code and, for a refusal,
 // the same message, and a value taken reads back the same.
-#include <gtest/gtest.h>
-
 #include <nlohmann/json.hpp>
-
-#include <string>
-#include <vector>
 
 #include "support/CdtoolRunner.h"
 
@@ -22,19 +17,17 @@ class CdtoolOptionInputTest : public CdtoolTest {
       if (option["name"] == name) return option["value"];
     return nullptr;
   }
-
   nlohmann::json GlobalValue(std::string const& name) const {
     return nlohmann::json::parse(Run("global get " + ShellQuoted(name) + " --json").out)["value"];
   }
 };
 
+// readBack: the value shown after it was taken.
 struct Row {
-  std::string name;
-  std::string value;
-  bool inSession;
-  bool inGlobal;
+  std::string name, value;
+  bool inSession, inGlobal;
   int exitCode;
-  nlohmann::json readBack;  // after a value was taken
+  nlohmann::json readBack;
 };
 
 TEST_F(CdtoolOptionInputTest, EveryVerbTakesAndRefusesTheSameInputs) {

@@ -1,67 +1,33 @@
-// Runs the cdtool program against a temporary root and checks exit codes and output.
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "support/CdtoolRunner.h"
+// `cdtool reg` against the test's root: typed values and their JSON, key paths, .reg files and
+// the depth limits.
+#include "support/CdtoolTranscript.h"
 #include "support/DeepKeyChain.h"
 #include "support/KeyChainPath.h"
 
 namespace {
 
-using Result = CdtoolResult;
-using CdtoolRegTest = CdtoolTest;
+using CdtoolRegTest = CdtoolTranscriptTest;
 
 TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {
-  struct Case {
-    std::string setArguments;
-    std::string json;
-  };
-  Case const cases[] = {
-      {"--dword 4294967295", R"({"name":"v","type":"REG_DWORD","data":4294967295})"},
-      {"--dword 0x2A", R"({"name":"v","type":"REG_DWORD","data":42})"},
-      {"--sz 'a \"b\" \\ c'", R"({"name":"v","type":"REG_SZ","data":"a \"b\" \\ c"})"},
-      {"--sz ''", R"({"name":"v","type":"REG_SZ","data":""})"},
-      {"--binary 00,Ff,10", R"({"name":"v","type":"REG_BINARY","data":"00ff10"})"},
-      {"--multi-sz one 'two words'", R"({"name":"v","type":"REG_MULTI_SZ","data":["one","two words"]})"},
-      {"--multi-sz", R"({"name":"v","type":"REG_MULTI_SZ","data":[]})"},
-      {"--multi-sz '{}'", R"({"name":"v","type":"REG_MULTI_SZ","data":[]})"},
-      {"--multi-sz a '' b", R"({"name":"v","type":"REG_MULTI_SZ","data":["a","","b"]})"},
-      {"--multi-sz '' a ''", R"({"name":"v","type":"REG_MULTI_SZ","data":["","a",""]})"},
-      {"--multi-sz ''", R"({"name":"v","type":"REG_MULTI_SZ","data":[""]})"},
-  };
-  for (Case const& c : cases) {
-    Result const set = Run("reg set 'HKCU\\Software\\T' v " + c.setArguments);
-    ASSERT_EQ(0, set.exitCode) << c.setArguments << set.err;
-    Result const get = Run("reg get 'HKEY_CURRENT_USER\\software\\t' v --json");
-    EXPECT_EQ(0, get.exitCode) << get.err;
-    EXPECT_EQ(c.json + "\n", get.out) << c.setArguments;
+  std::vector<std::string> commands;
+  for (char const* data : {"--dword 4294967295", "--dword 0x2A", "--sz 'a \"b\" \\ c'", "--sz ''", "--binary 00,Ff,10",
+                           "--multi-sz one 'two words'", "--multi-sz", "--multi-sz '{}'", "--multi-sz a '' b",
+                           "--multi-sz '' a ''", "--multi-sz ''"}) {
+    commands.push_back("reg set 'HKCU\\Software\\T' v " + std::string(data));
+    commands.push_back("reg get 'HKEY_CURRENT_USER\\software\\t' v --json");
   }
+  ExpectTranscript("reg_set_get.txt", commands);
 }
 
 TEST_F(CdtoolRegTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
-  ASSERT_EQ(0, Run("reg set 'HKCU\\A' v --sz x").exitCode);
-  ExpectExits({
-      {"reg get 'HKCU\\X' v", 1, "no such key: HKCU\\X"},
-      {"reg get 'HKCU\\A' w", 1, "no such value"},
-      {"reg ls 'HKXX\\A'", 1, "unknown hive"},
-      {"reg ls 'HKCU\\A\\'", 1, "empty part"},
-      {"reg del 'HKCU\\X'", 1, "no such key"},
-      {"reg del HKCU", 1, "whole hive"},
-      {"reg del 'HKCU\\A' w", 1, "no such value"},
-      {"reg set 'HKCU\\A' v --dword 4294967296", 2, "--dword"},
-      {"reg set 'HKCU\\A' v --dword -1", 2, "--dword"},
-      {"reg set 'HKCU\\A' v --binary 0g", 2, "--binary"},
-      {"reg set 'HKCU\\A' v --binary 012", 2, "even number"},
-      {"reg set 'HKCU\\A' v", 2, ""},
-      {"reg set 'HKCU\\A' v --sz a --dword 1", 2, ""},
-      {"reg set 'HKCU\\A' v --multi-sz a '' --binary 00", 2, ""},
-      {"reg frobnicate", 2, ""},
-      {"reg", 2, ""},
-      {"reg import '/nonexistent/file.reg'", 1, "cannot read"},
-      {"reg get 'HKCU\\A' v --help", 0, ""},
-  });
-  EXPECT_EQ("x\n", Run("reg get 'HKCU\\A' v").out);
+  ExpectTranscript("reg_refusals.txt",
+                   {"reg set 'HKCU\\A' v --sz x", "reg get 'HKCU\\X' v", "reg get 'HKCU\\A' w", "reg ls 'HKXX\\A'",
+                    "reg ls 'HKCU\\A\\'", "reg del 'HKCU\\X'", "reg del HKCU", "reg del 'HKCU\\A' w",
+                    "reg set 'HKCU\\A' v --dword 4294967296", "reg set 'HKCU\\A' v --dword -1",
+                    "reg set 'HKCU\\A' v --binary 0g", "reg set 'HKCU\\A' v --binary 012", "reg set 'HKCU\\A' v",
+                    "reg set 'HKCU\\A' v --sz a --dword 1", "reg set 'HKCU\\A' v --multi-sz a '' --binary 00",
+                    "reg frobnicate", "reg", "reg import '/nonexistent/file.reg'", "reg get 'HKCU\\A' v"});
+  EXPECT_EQ(Run("reg get 'HKCU\\A' v --help").exitCode, 0);
 }
 
 TEST_F(CdtoolRegTest, ExportImportRoundTripThroughAHiveFile) {
@@ -75,7 +41,7 @@ TEST_F(CdtoolRegTest, ExportImportRoundTripThroughAHiveFile) {
     ASSERT_EQ(0, Run(std::string("reg export 'HKCU\\S' -o '") + file + "'" + v5).exitCode);
     EXPECT_EQ(ReadFileBytes(file), Run(std::string("reg export 'HKCU\\S'") + v5).out);
     std::string const hive = "FILE:" + m_root.File(std::string("copy") + v5 + ".db");
-    Result const imported = Run("reg import '" + file + "' --into '" + hive + "'");
+    CdtoolResult const imported = Run("reg import '" + file + "' --into '" + hive + "'");
     ASSERT_EQ(0, imported.exitCode) << imported.err;
     std::string copy = Run("reg tree '" + hive + "\\S' --json").out;
     std::size_t const prefix = copy.find("FILE:");
@@ -90,7 +56,7 @@ TEST_F(CdtoolRegTest, ExportImportRoundTripThroughAHiveFile) {
 TEST_F(CdtoolRegTest, AMalformedImportIsRefusedWithItsLineAndAppliesNothing) {
   std::string const file = WriteFile("bad.reg", "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n"
                                                 "; fine so far\r\n\"b\"=dword:123456789\r\n");
-  Result const result = Run("reg import '" + file + "'");
+  CdtoolResult const result = Run("reg import '" + file + "'");
   EXPECT_EQ(1, result.exitCode);
   EXPECT_NE(std::string::npos, result.err.find("line 6: dword value needs 1 to 8 hex digits")) << result.err;
   EXPECT_EQ(1, Run("reg ls 'HKCU\\New'").exitCode);
@@ -100,20 +66,9 @@ TEST_F(CdtoolRegTest, AMalformedImportIsRefusedWithItsLineAndAppliesNothing) {
 }
 
 TEST_F(CdtoolRegTest, ListingAndTreeDocumentsHaveTheirFields) {
-  ASSERT_EQ(0, Run("reg set 'HKLM\\T\\Sub' '' --sz d").exitCode);
-  ASSERT_EQ(0, Run("reg set 'HKLM\\T' n --dword 7").exitCode);
-  EXPECT_EQ(R"({"path":"HKEY_LOCAL_MACHINE\\T","subkeys":["Sub"],"values":[{"name":"n","type":"REG_DWORD","data":7}]})"
-            "\n",
-            Run("reg ls 'HKLM\\T' --json").out);
-  EXPECT_EQ(R"({"name":"T","path":"HKEY_LOCAL_MACHINE\\T","values":[{"name":"n","type":"REG_DWORD","data":7}],)"
-            R"("subkeys":[{"name":"Sub","path":"HKEY_LOCAL_MACHINE\\T\\Sub","values":[{"name":"","type":"REG_SZ",)"
-            R"("data":"d"}],"subkeys":[]}]})"
-            "\n",
-            Run("reg tree 'HKLM\\T' --json").out);
-  EXPECT_EQ("Sub\\\nn  REG_DWORD  7\n", Run("reg ls 'HKLM\\T'").out);
-  EXPECT_EQ(0, Run("reg del 'HKLM\\T' n").exitCode);
-  EXPECT_EQ(0, Run("reg del 'HKLM\\T'").exitCode);
-  EXPECT_EQ(1, Run("reg ls 'HKLM\\T'").exitCode);
+  ExpectTranscript("reg_listing.txt", {"reg set 'HKLM\\T\\Sub' '' --sz d", "reg set 'HKLM\\T' n --dword 7",
+                                       "reg ls 'HKLM\\T' --json", "reg tree 'HKLM\\T' --json", "reg ls 'HKLM\\T'",
+                                       "reg del 'HKLM\\T' n", "reg del 'HKLM\\T'", "reg ls 'HKLM\\T'"});
 }
 
 TEST_F(CdtoolRegTest, KeysPastTheDepthLimitAndNulNamesAreRefusedAndADeepTreePrintsEveryLevel) {
@@ -134,7 +89,7 @@ TEST_F(CdtoolRegTest, KeysPastTheDepthLimitAndNulNamesAreRefusedAndADeepTreePrin
   for (int level = 1; level < 512; ++level) expected += std::string(2 * level, ' ') + "k\\\n";
   expected += std::string(2 * 512, ' ') + "v  REG_DWORD  1\n";
   EXPECT_EQ(expected, Run("reg tree 'HKCU\\k'").out);
-  Result const exported = Run("reg export 'HKCU\\k' -o '" + m_root.File("out.reg") + "'");
+  CdtoolResult const exported = Run("reg export 'HKCU\\k' -o '" + m_root.File("out.reg") + "'");
   EXPECT_EQ(0, exported.exitCode) << exported.err;
   EXPECT_EQ(0, Run("reg del 'HKCU\\k'").exitCode);
   EXPECT_EQ(0, Run("reg import '" + m_root.File("out.reg") + "'").exitCode);

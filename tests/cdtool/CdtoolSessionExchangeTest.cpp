@@ -1,12 +1,12 @@
 // Import from other tools' files and export for them, through the tool as people run it.
 #include <sstream>
 
-#include "support/CdtoolRunner.h"
+#include "support/CdtoolTranscript.h"
 #include "support/CommandOutput.h"
 
 namespace {
 
-class CdtoolSessionExchangeTest : public CdtoolTest {
+class CdtoolSessionExchangeTest : public CdtoolTranscriptTest {
  protected:
   // What OpenSSH itself makes of `alias` under `config`: the fields an export must keep.
   static std::string SshView(std::string const& config, std::string const& alias) {
@@ -48,60 +48,29 @@ TEST_F(CdtoolSessionExchangeTest, ConflictsDryRunsAndTargetsAreReported) {
   std::string const config = WriteFile("config", "Host web\n  Port 2222\nHost lab/sw\n");
   std::string const changed = WriteFile("changed", "Host web\n  Port 3333\n");
   std::string const before = Run("reg tree HKCU --json").out;
-  ExpectSteps({
-      {"session import ssh-config " + config + " --dry-run --json", 0,
-       "{\"dryRun\":true,\"made\":2,\"skipped\":0,\"refused\":0,\"entries\":[{\"outcome\":\"made\",\"subject\":\"web\","
-       "\"source\":\"" + config + ":1\",\"reason\":\"\"},{\"outcome\":\"made\",\"subject\":\"lab/sw\",\"source\":\"" +
-           config + ":3\",\"reason\":\"\"}]}\n"},
-  });
+  ExpectTranscript("import_dry_run.txt", {"session import ssh-config " + config + " --dry-run --json"});
   EXPECT_EQ(Run("reg tree HKCU --json").out, before) << "a dry run changed the store";
-  ExpectSteps({
-      {"session import ssh-config " + config, 0,
-       "made\tweb\t" + config + ":1\nmade\tlab/sw\t" + config + ":3\nmade 2, skipped 0, refused 0\n"},
-      {"session import ssh-config " + changed, 0,
-       "skipped\tweb\t" + changed + ":1\ta session \"web\" exists already\nmade 0, skipped 1, refused 0\n"},
-      {"session import ssh-config " + changed + " --on-conflict rename", 0,
-       "made\tweb\t" + changed + ":1\tstored as \"web (2)\", since the name was taken\nmade 1, skipped 0, refused 0\n"},
-      {"session import ssh-config " + changed + " --on-conflict replace --into lab", 0,
-       "made\tweb\t" + changed + ":1\nmade 1, skipped 0, refused 0\n"},
-      {"session import ssh-config " + changed + " --on-conflict replace --into lab", 0,
-       "made\tweb\t" + changed + ":1\nmade 1, skipped 0, refused 0\n"},
-      // New sessions copy the default session, which the first import writes down as a host does.
-      {"session ls", 0, "lab\\\nDefault\nweb\nweb (2)\n"},
-      {"session ls lab", 0, "sw\nweb\n"},
-  });
+  // New sessions copy the default session, which the first import writes down as a host does.
+  ExpectTranscript("import_conflicts.txt",
+                   {"session import ssh-config " + config, "session import ssh-config " + changed,
+                    "session import ssh-config " + changed + " --on-conflict rename",
+                    "session import ssh-config " + changed + " --on-conflict replace --into lab",
+                    "session import ssh-config " + changed + " --on-conflict replace --into lab", "session ls",
+                    "session ls lab", "session import ssh-config " + config + " --into nowhere",
+                    "session import ssh-config " + m_root.File("missing"),
+                    "session import putty " + m_root.File("missing"),
+                    "session import telnet-list x", "session import ssh-config " + config + " --on-conflict merge",
+                    "session export", "session export ssh-config a b", "session export --format csv nowhere"});
   EXPECT_NE(Run("session show 'web (2)'").out.find("SSH2 Port\tnumber\t3333"), std::string::npos);
-  ExpectExits({
-      {"session import ssh-config " + config + " --into nowhere", 1, "no folder \"nowhere\""},
-      {"session import ssh-config " + m_root.File("missing"), 1, "cannot read"},
-      {"session import putty " + m_root.File("missing"), 1, "no file or folder"},
-      {"session import telnet-list x", 2, ""},
-      {"session import ssh-config " + config + " --on-conflict merge", 2, ""},
-      {"session export", 2, "say the format"},
-      {"session export ssh-config a b", 2, "one folder at most"},
-      {"session export --format csv nowhere", 1, "no folder \"nowhere\""},
-  });
 }
 
 TEST_F(CdtoolSessionExchangeTest, ExportsCsvAndJsonWithoutSecrets) {
-  ExpectSteps({
-      {"session mkdir 'Lab, east'", 0, ""},
-      {"session new 'Lab, east\\sw 1' --protocol Telnet --host 10.0.0.1 --port 2323 --user ops", 0, ""},
-      {"session set 'Lab, east\\sw 1' 'Description=[\"rack \\\"4\\\"\",\"row 2\"]'", 0, ""},
-      {"session new top --protocol SSH2 --host top.lan", 0, ""},
-      {"session set top 'SSH2 Password=secret'", 0, ""},
-      {"session export --format csv", 0,
-       "path,terminal protocol,transfer protocol,host,port,user,description\r\n"
-       "\"Lab, east\\sw 1\",Telnet,,10.0.0.1,2323,ops,\"rack \"\"4\"\"\nrow 2\"\r\n"
-       "top,SSH2,,top.lan,22,,\r\n"},
-      {"session export json 'Lab, east'", 0,
-       "[\n  {\n    \"path\": \"Lab, east\\\\sw 1\",\n    \"terminalProtocol\": \"Telnet\",\n    "
-       "\"transferProtocol\": \"\",\n    \"host\": \"10.0.0.1\",\n    \"port\": 2323,\n    \"user\": \"ops\",\n    "
-       "\"description\": \"rack \\\"4\\\"\\nrow 2\"\n  }\n]\n"},
-      {"session export ssh-config", 0,
-       "# Sessions exported by cdtool. Passwords are not exported.\n\n# Session: top\nHost top\n  HostName top.lan\n"
-       "  Port 22\n"},
-  });
+  ExpectTranscript("export.txt",
+                   {"session mkdir 'Lab, east'",
+                    "session new 'Lab, east\\sw 1' --protocol Telnet --host 10.0.0.1 --port 2323 --user ops",
+                    "session set 'Lab, east\\sw 1' 'Description=[\"rack \\\"4\\\"\",\"row 2\"]'",
+                    "session new top --protocol SSH2 --host top.lan", "session set top 'SSH2 Password=secret'",
+                    "session export --format csv", "session export json 'Lab, east'", "session export ssh-config"});
 }
 
 // The Connect dialog's Import command: a chosen file read in its format into the selected folder.

@@ -1,31 +1,36 @@
-// Runs `cdtool protocols` and `cdtool session` against a temporary root with the built plug-ins.
-#include <gtest/gtest.h>
+// `cdtool protocols` and the session verbs with the built plug-ins: what they store, what they
+// refuse (changing nothing), and stores they cannot use.
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 
-#include <string>
-
-#include "support/CdtoolRunner.h"
+#include "platform/registry/Registry.h"
+#include "support/CdtoolTranscript.h"
 
 namespace {
 
+using CdtoolSessionTreeTest = CdtoolTranscriptTest;
+using CdtoolSessionRefusalTest = CdtoolTranscriptTest;
+using CdtoolStoreFailureTest = CdtoolTest;
+
 class CdtoolSessionTest : public CdtoolTest {
  protected:
-  CdtoolSessionTest() {
-    // The product's store lives in its configuration folder; `reg set` reaches it as a hive file.
-    std::string const store = nlohmann::json::parse(Run("global show --json").out)["store"];
-    m_key = "'FILE:" + store + "\\Sessions\\Work\\Box'";
-    Run("reg set " + m_key + " 'Protocol Name' --sz Telnet");
+  // The product's store lives in its configuration folder; `reg set` reaches it as a hive file.
+  CdtoolSessionTest() { Run("reg set " + Key("Work\\Box") + " 'Protocol Name' --sz Telnet"); }
+
+  std::string Key(std::string const& path) const { return "'FILE:" + m_store + "\\Sessions\\" + path + "'"; }
+  std::map<std::string, nlohmann::json> Options(std::string const& path = "Work\\Box") const {
+    nlohmann::json const shown = nlohmann::json::parse(Run("session show " + ShellQuoted(path) + " --json").out);
+    std::map<std::string, nlohmann::json> values;
+    for (auto const& option : shown["options"]) values[option["name"]] = option["value"];
+    return values;
   }
 
-  nlohmann::json Options() {
-    nlohmann::json const shown = nlohmann::json::parse(Run("session show 'Work\\Box' --json").out);
-    nlohmann::json options;
-    for (auto const& option : shown["options"]) options[option["name"].get<std::string>()] = option;
-    return options;
-  }
-
-  std::string m_key;
+  std::string const m_store = nlohmann::json::parse(Run("global show --json").out)["store"];
 };
 
 TEST_F(CdtoolSessionTest, ProtocolsAreTheProductsRowsAndNone) {
@@ -36,13 +41,12 @@ TEST_F(CdtoolSessionTest, ProtocolsAreTheProductsRowsAndNone) {
   for (auto const& entry : listed["protocols"]) names += entry["protocol"].get<std::string>() + " ";
   EXPECT_EQ(names, "SSH2 Telnet RLogin Serial TAPI None ");
   EXPECT_TRUE(listed["missing"].empty());
-
   EXPECT_EQ(Run("--product halofyx protocols").out.substr(0, 7), "0\tSFTP\t");
   EXPECT_EQ(Run("protocols --plugins " + m_root.Path()).exitCode, 1);
 }
 
 TEST_F(CdtoolSessionTest, ShowDerivesFromTheStoredSession) {
-  Run("reg set " + m_key + " Hostname --sz box.example");
+  Run("reg set " + Key("Work\\Box") + " Hostname --sz box.example");
   CdtoolResult const shown = Run("session show 'Work\\Box' --json");
   ASSERT_EQ(shown.exitCode, 0) << shown.err;
   nlohmann::json const session = nlohmann::json::parse(shown.out);
@@ -51,7 +55,7 @@ TEST_F(CdtoolSessionTest, ShowDerivesFromTheStoredSession) {
   EXPECT_EQ(session["port"], 23);
   EXPECT_EQ(session["commandLine"], "/S \"Work\\Box\"");
   EXPECT_EQ(session["description"], "Hostname: box.example");
-  EXPECT_EQ(Options()["Idle Timeout"]["value"], 300);
+  EXPECT_EQ(Options()["Idle Timeout"], 300);
   EXPECT_EQ(Run("session show 'Work\\None'").exitCode, 1);
 }
 
@@ -61,22 +65,179 @@ TEST_F(CdtoolSessionTest, SetTakesTheProtocolFirstAndIsAllOrNothing) {
   for (std::string const refused : {"'Idle Timeout=120' 'Idle Check=maybe'", "'Idle Timeout=120' 'No Such Option=1'",
                                     "'Protocol Name=SFTP' 'Idle Timeout=120'", "'Idle Timeout'"}) {
     EXPECT_EQ(Run("session set 'Work\\Box' " + refused).exitCode, 1) << refused;
-    EXPECT_EQ(Options()["Idle Timeout"]["value"], 300) << refused;
+    EXPECT_EQ(Options()["Idle Timeout"], 300) << refused;
   }
   CdtoolResult const set =
       Run("session set 'Work\\Box' 'SSH2 Port=2222' 'idle timeout=120' 'Login Script=hi' 'Protocol Name=ssh2'");
   ASSERT_EQ(set.exitCode, 0) << set.err;
-  nlohmann::json options = Options();
-  EXPECT_EQ(options["Idle Timeout"]["value"], 120);
-  EXPECT_EQ(options["Protocol Name"]["value"], "SSH2");
-  EXPECT_EQ(options["SSH2 Port"]["value"], 2222);
-  EXPECT_EQ(options["Login Script"]["value"], "********");
-  std::string const stored = Run("reg get " + m_key + " 'Login Script'").out;
+  auto options = Options();
+  EXPECT_EQ(options["Idle Timeout"], 120);
+  EXPECT_EQ(options["Protocol Name"], "SSH2");
+  EXPECT_EQ(options["SSH2 Port"], 2222);
+  EXPECT_EQ(options["Login Script"], "********");
+  std::string const stored = Run("reg get " + Key("Work\\Box") + " 'Login Script'").out;
   EXPECT_EQ(stored.find("hi"), std::string::npos);
   // The mask fed back keeps the secret.
   ASSERT_EQ(Run("session set 'Work\\Box' 'Login Script=********' 'Idle Timeout=60'").exitCode, 0);
-  EXPECT_EQ(Run("reg get " + m_key + " 'Login Script'").out, stored);
-  EXPECT_EQ(Options()["Idle Timeout"]["value"], 60);
+  EXPECT_EQ(Run("reg get " + Key("Work\\Box") + " 'Login Script'").out, stored);
+  EXPECT_EQ(Options()["Idle Timeout"], 60);
+}
+
+// The tool starts the library as the product's host does, so that sessions keep what that host
+// keeps: a Gatehold session stays Gatehold through every verb that saves it.
+TEST_F(CdtoolSessionTest, EverySessionVerbKeepsAGateholdSessionGatehold) {
+  ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
+  ASSERT_EQ(Run("session mkdir Other").exitCode, 0);
+  ASSERT_EQ(Run("session new 'Lab\\Gate' --protocol Telnet --host gate.example").exitCode, 0);
+  ASSERT_EQ(Run("reg set " + Key("Lab\\Gate") + " Emulation --sz Gatehold").exitCode, 0);
+  // The values the emulation decides, as the registry holds them.
+  auto const stored = [this](std::string const& path) {
+    std::string values;
+    for (char const* name : {"Emulation", "ANSI Color", "Keymap Name"})
+      values += Run("reg get " + Key(path) + " '" + name + "' --json").out;
+    return values;
+  };
+  std::string const before = stored("Lab\\Gate");
+  ASSERT_NE(before.find("\"data\":\"Gatehold\""), std::string::npos) << before;
+  for (auto const& [verb, savedAt] : {std::pair{"session set 'Lab\\Gate' 'Idle Timeout=120'", "Lab\\Gate"},
+                                      {"session cp 'Lab\\Gate' Other", "Other\\Gate"},
+                                      {"session mv 'Other\\Gate' ''", "Gate"}, {"session rename Gate Moved", "Moved"},
+                                      {"session apply-default 'Idle Timeout=77' --yes", "Lab\\Gate"}}) {
+    CdtoolResult const result = Run(verb);
+    ASSERT_EQ(result.exitCode, 0) << verb << "\n" << result.err;
+    EXPECT_EQ(stored(savedAt), before) << verb;
+  }
+  EXPECT_EQ(stored("Moved"), before) << "apply-default visits every session";
+}
+
+// A session tree built, arranged and changed step by step; every question is declined.
+TEST_F(CdtoolSessionTreeTest, ArrangesTheTreeStepByStep) {
+  ExpectTranscript("session_tree.txt",
+                   {"session mkdir Lab", "session mkdir 'Lab\\Routers'",
+                    "session new 'Lab\\core 1' --protocol ssh2 --host 10.0.0.1 --port 2222 --user me", "session new b",
+                    "session new a", "session ls --tree", "session ls --alpha", "session reorder a b --before",
+                    "session ls", "session cp a Lab --unique", "session cp a Lab --unique", "session cp a Lab",
+                    "session mv a Lab", "session mv Lab 'Lab\\Routers'", "session mv b 'Lab\\Routers'",
+                    "session rename 'Lab\\a (1)' A2", "session rename Lab lab", "session ls --tree",
+                    "session rename a 'x:y'", "session new 'nowhere\\s'", "session new s --protocol Gopher",
+                    "session rm lab", "session rm 'lab\\Routers' --yes", "session rm missing --yes",
+                    "session ls lab --json", "session apply-default 'Title Bar=hi' 'idle string=x' --yes",
+                    "session apply-default 'Title Bar' --yes", "session apply-default 'Use Title Bar=many' --yes",
+                    "session set-all 'Log Multiple Sessions' 1", "session set-all X 2", "launch terminal missing",
+                    "launch transfer a", "session reorder a nothing --after"},
+                   "n\n");
+  // The default's change reached a session, and only the options named.
+  std::map<std::string, nlohmann::json> values;
+  nlohmann::json const shown = nlohmann::json::parse(Run("session show 'lab\\A2' --json").out);
+  for (auto const& option : shown["options"]) values[option["name"]] = option["value"];
+  EXPECT_EQ(values["Title Bar"], "hi");
+  EXPECT_EQ(values["Idle String"], "x");
+  EXPECT_EQ(values["Log Multiple Sessions"], true);
+  EXPECT_EQ(values["Description"], nlohmann::json::array());
+}
+
+TEST_F(CdtoolSessionRefusalTest, NamesOverTheLimitAreRefusedAndCaseOnlyRenamesKeepValues) {
+  std::string const longest(255, 'n');
+  std::string const session(245, 's');
+  std::string const folder(245, 'f');
+  std::string const upperFolder(245, 'F');
+  ASSERT_EQ(Run("session new S1 --host h1").exitCode, 0);
+  ASSERT_EQ(Run("session new " + std::string(252, 'c')).exitCode, 0);
+  ExpectExits({{"session new " + longest + "n", 1, "too long: a name has at most 255 bytes, this one 256"},
+               {"session mkdir " + longest + "n", 1, "too long"}, {"session rename S1 " + longest + "n", 1, "too long"},
+               {"session cp " + std::string(252, 'c') + " '' --unique", 1, "the copy cannot be named"},
+               {"session new " + longest, 0, ""}});
+  ExpectSteps({{"session new " + session + " --host h2", 0, ""}, {"session mkdir " + folder, 0, ""},
+               {"session new '" + folder + "\\inner' --host h3", 0, ""},
+               {"session rename " + session + " " + std::string(245, 'S'), 0, ""},
+               {"session rename " + folder + " " + upperFolder, 0, ""}, {"session ls " + upperFolder, 0, "inner\n"}});
+  for (auto const& [path, host] : {std::pair{std::string("S1"), "h1"}, std::pair{std::string(245, 'S'), "h2"},
+                                   std::pair{upperFolder + "\\inner", "h3"}}) {
+    CdtoolResult const shown = Run("session show " + ShellQuoted(path) + " --json");
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_EQ(nlohmann::json::parse(shown.out)["host"], host) << path;
+  }
+}
+
+// Another process holds the store's write lock throughout: each verb waits its bounded time, says
+// so, and the tree stays as it was.
+TEST_F(CdtoolSessionRefusalTest, VerbsWhileAnotherProcessHoldsTheStoreChangeNothing) {
+  ASSERT_EQ(Run("session mkdir F").exitCode, 0);
+  ASSERT_EQ(Run("session new S1").exitCode, 0);
+  int ready[2];
+  int release[2];
+  ASSERT_EQ(pipe(ready), 0);
+  ASSERT_EQ(pipe(release), 0);
+  pid_t const child = fork();
+  if (child == 0) {
+    close(release[1]);
+    HKEY root = nullptr;
+    RegOpenHiveFile(m_root.File("user/HaloKorvo/config.db").c_str(), &root);
+    RegBeginUnitOfWork(root, true);
+    unsigned char const one[4] = {1, 0, 0, 0};
+    char signal = RegSetValueEx(root, "held", 0, REG_DWORD, one, 4) == ERROR_SUCCESS ? 'y' : 'n';
+    bool const told = write(ready[1], &signal, 1) == 1;
+    bool const released = read(release[0], &signal, 1) >= 0;
+    _exit(told && released ? 0 : 1);
+  }
+  close(release[0]);
+  char signal = 0;
+  ASSERT_EQ(read(ready[0], &signal, 1), 1);
+  ASSERT_EQ(signal, 'y');
+  std::vector<CdtoolResult> results;
+  for (char const* verb : {"session mv S1 F", "session set S1 'SSH2 Port=2222'", "session new S2"})
+    results.push_back(Run(verb));
+  close(release[1]);
+  ASSERT_EQ(waitpid(child, nullptr, 0), child);
+  for (CdtoolResult const& result : results) {
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find("the store is locked by another process"), std::string::npos) << result.err;
+  }
+  EXPECT_EQ(Run("session ls --tree").out, "F\\\nS1\n");
+  EXPECT_EQ(Run("session show S1 --json").out.find("2222"), std::string::npos);
+}
+
+TEST_F(CdtoolSessionRefusalTest, NewRefusesAProtocolOutsideTheProductsTable) {
+  ExpectTranscript("session_new_protocols.txt",
+                   {"--product korvo session new K --protocol SSH2 --host h", "session new K --protocol SSH1 --host h",
+                    "--product halofyx session new K --protocol SSH2", "--product korvo session ls", "session ls",
+                    "--product korvo session new K --protocol telnet --host h --port 2323"});
+  nlohmann::json const shown = nlohmann::json::parse(Run("--product korvo session show K --json").out);
+  EXPECT_EQ(shown["terminalProtocol"], "Telnet");
+  EXPECT_EQ(shown["host"], "h");
+  EXPECT_EQ(shown["port"], 2323);
+}
+
+// A configuration store that is damaged or foreign is reported as such by every session verb,
+// with exit 1: never an empty tree, a missing session or "updated N of N".
+TEST_F(CdtoolStoreFailureTest, EverySessionVerbReportsADamagedStore) {
+  std::pair<char const*, std::function<void(std::string const&)>> const damages[] = {
+      {"truncated", [](std::string const& file) { std::filesystem::resize_file(file, 1000); }},
+      {"random bytes", [](std::string const& file) {
+         std::ofstream out(file, std::ios::binary | std::ios::trunc);
+         for (int i = 0; i < 20000; ++i) out.put(static_cast<char>((i * 7919 + 13) % 251));
+       }}};
+  char const* const verbs[] = {"session ls", "session show Lab\\\\one", "session new Lab\\\\two", "session mkdir Work",
+                               "session set Lab\\\\one 'Title Bar=x'", "session set-all 'Use Auto Session' 1",
+                               "session apply-default --yes 'Title Bar=x'", "session rename Lab\\\\one uno",
+                               "session cp --unique Lab\\\\one Lab"};
+  for (auto const& [name, damage] : damages) {
+    SCOPED_TRACE(name);
+    ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
+    ASSERT_EQ(Run("session new Lab\\\\one --protocol Telnet --host h").exitCode, 0);
+    std::string store;
+    for (auto const& entry : std::filesystem::recursive_directory_iterator(m_root.Path()))
+      if (store.empty() && entry.path().filename() == "config.db") store = entry.path().string();
+    ASSERT_FALSE(store.empty());
+    damage(store);
+    for (char const* verb : verbs) {
+      CdtoolResult const result = Run(verb);
+      EXPECT_EQ(result.exitCode, 1) << verb << "\n" << result.out << result.err;
+      EXPECT_NE(result.err.find("is damaged or is not a store"), std::string::npos) << verb << "\n" << result.err;
+      EXPECT_EQ(result.out, "") << verb;
+    }
+    std::filesystem::remove(store);
+  }
 }
 
 }  // namespace

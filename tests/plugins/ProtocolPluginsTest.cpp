@@ -2,8 +2,6 @@
 // "Connection Protocols" folder holding the built modules (and "SSH1.enable").
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <optional>
@@ -18,17 +16,13 @@
 #include "session/CredentialSavingPolicy.h"
 #include "support/ScopedRoot.h"
 #include "support/BuiltPluginFolder.h"
+#include "support/Golden.h"
 #include "support/RegisterProtocolRow.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-struct Releaser {
-  void operator()(ConnectConfig* record) const { record->Release(); }
-};
-using Record = std::unique_ptr<ConnectConfig, Releaser>;
+using Record = std::unique_ptr<ConnectConfig, decltype([](ConnectConfig* record) { record->Release(); })>;
 
 struct Row { int row; int productId; char const* protocol; int port; };
 // Every row of the built-in list, in order.
@@ -89,12 +83,6 @@ class ProtocolPluginsTest : public testing::Test {
     return (record.GetFirewallName() == "None" ? "" : "/FIREWALL ") + record.CommandLine().Str();
   }
 
-  static void SetPasswordPolicy(unsigned long allowed) {
-    VRegistryStoreFactory factory(HKEY_LOCAL_MACHINE, "SOFTWARE\\Brimvale\\Global");
-    VProfileStore store(&factory);
-    ASSERT_TRUE(store.Root()->SetDword("Save Passwords", allowed));
-  }
-
   inline static BuiltPluginFolder* s_folder = nullptr;
   inline static std::map<int, bool> s_loaded;
   ScopedRoot root;
@@ -118,72 +106,46 @@ TEST_F(ProtocolPluginsTest, EveryRowRegistersARecordOfItsProtocol) {
   }
 }
 
+// Each command line as the record took it: the first argument it left, its CommandLine()
+// afterwards and every value it stored.
 TEST_F(ProtocolPluginsTest, CommandLinesParseStoreAndRoundTrip) {
-  // left: the first argument not taken; commandLine: CommandLine() afterwards.
-  struct Case { char const* protocol; char const* input; char const* left; char const* commandLine;
-      std::map<std::string, std::string> stored; };
-  Case const cases[] = {
-      {"SSH2", "/SSH2 /L user /P 2222 host", "", "/SSH2 /L user /P 2222 host",
-       {{"Hostname", "host"}, {"Username", "user"}, {"SSH2 Port", "2222"}, {"SSH2 Password", ""}}},
-      {"SSH2", R"(/ssh2 host 2200 /Z /AUTH Password,publickey /I "/home/a b/id" /PASSWORD pw /S "x")", "/S",
-       R"(/SSH2 /P 2200 /I "/home/a b/id" /Z /AUTH password,publickey host)",
-       {{"SSH2 Compression", "1"}, {"SSH2 Authentication Order", "password,publickey"},
-        {"SSH2 Identity Filename", "/home/a b/id"}, {"SSH2 Password", ""}}},
-      {"SSH2", R"(/FIREWALL "Office Wall" /SSH2 host)", "", R"("Office Wall" /SSH2 host)",
-       {{"Firewall Name", "Office Wall"}, {"SSH2 Authentication Order", "publickey,keyboard-interactive,password"}}},
-      {"SSH2", "/SSH2 /P 70000 host", "/P", "/SSH2", {{"Hostname", ""}, {"SSH2 Port", "22"}}},
-      {"SSH2", "/SSH2 /AUTH password,password host", "/AUTH", "/SSH2", {}},
-      {"SSH1", R"(/SSH1 /C blowfish /L root /I "C:\my keys\\" host)", "",
-       R"(/SSH1 /L root /I "C:\my keys\\" /C Blowfish host)",
-       {{"SSH1 Cipher", "Blowfish"}, {"SSH1 Identity Filename", R"(C:\my keys\)"}, {"SSH1 Port", "22"}}},
-      {"SSH1", "/SSH1 /C rc4 host", "/C", "/SSH1", {{"SSH1 Cipher", "3DES"}}},
-      {"Telnet", "/TELNET host 23", "", "/TELNET host", {{"Hostname", "host"}, {"Telnet Port", "23"}}},
-      {"Telnet", "/TELNET host 2323 extra", "extra", "/TELNET /P 2323 host", {{"Telnet Port", "2323"}}},
-      {"Telnet", "/TELNET host port", "port", "/TELNET host", {}},
-      {"Telnet", "/TELNET /L", "/L", "/TELNET", {{"Username", ""}}},
-      {"RLogin", "/RLOGIN /L me server", "", "/RLOGIN /L me server", {{"RLogin Port", "513"}, {"Username", "me"}}},
-      {"Serial", "/SERIAL /BAUD 115200 /PARITY Even /STOP 1.5 /FLOW rts-cts /dev/ttyUSB0", "",
-       "/SERIAL /BAUD 115200 /PARITY even /STOP 1.5 /FLOW rts-cts /dev/ttyUSB0",
-       {{"Serial Port", "/dev/ttyUSB0"}, {"Serial Baud Rate", "115200"}, {"Serial Data Bits", "8"},
-        {"Serial Parity", "2"}, {"Serial Stop Bits", "1"}, {"Serial Flow Control", "2"}}},
-      {"Serial", "/SERIAL /BAUD 9601 COM1", "/BAUD", "/SERIAL /dev/ttyS0", {{"Serial Baud Rate", "9600"}}},
-      {"Serial", "/SERIAL /DATA 7 COM1 COM2", "COM2", "/SERIAL /DATA 7 COM1", {{"Serial Data Bits", "7"}}},
-      {"TAPI", R"(/TAPI /MODEM "USR Courier" "+1 (555) 123-4567")", "",
-       R"(/TAPI /MODEM "USR Courier" "+1 (555) 123-4567")",
-       {{"TAPI Phone Number", "+1 (555) 123-4567"}, {"TAPI Modem", "USR Courier"}}},
-      {"TAPI", "/TAPI call-me", "call-me", "/TAPI", {{"TAPI Phone Number", ""}}},
-      {"SFTP", R"(/SFTP /L u /DIR "/srv/my files" host)", "", R"(/SFTP /L u /DIR "/srv/my files" host)",
-       {{"SFTP Initial Directory", "/srv/my files"}, {"SFTP Port", "22"}}},
-      {"FTP", "/FTP /ANONYMOUS /ACTIVE /ACCOUNT acct /P 2121 host", "",
-       "/FTP /P 2121 /ACTIVE /ANONYMOUS /ACCOUNT acct host",
-       {{"FTP Passive Mode", "0"}, {"FTP Anonymous Login", "1"}, {"FTP Account", "acct"}, {"FTP Port", "2121"}}},
-      {"FTP", "/FTP host 0", "0", "/FTP host", {{"FTP Passive Mode", "1"}, {"FTP Initial Directory", ""}}},
-  };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.input);
-    Record parsed = Make(c.protocol);
+  std::string text;
+  for (auto const& [protocol, input] : std::initializer_list<std::pair<char const*, char const*>>{
+           {"SSH2", "/SSH2 /L user /P 2222 host"},
+           {"SSH2", R"(/ssh2 host 2200 /Z /AUTH Password,publickey /I "/home/a b/id" /PASSWORD pw /S "x")"},
+           {"SSH2", R"(/FIREWALL "Office Wall" /SSH2 host)"}, {"SSH2", "/SSH2 /P 70000 host"},
+           {"SSH2", "/SSH2 /AUTH password,password host"},
+           {"SSH1", R"(/SSH1 /C blowfish /L root /I "C:\my keys\\" host)"},
+           {"SSH1", "/SSH1 /C rc4 host"}, {"Telnet", "/TELNET host 23"}, {"Telnet", "/TELNET host 2323 extra"},
+           {"Telnet", "/TELNET host port"}, {"Telnet", "/TELNET /L"}, {"RLogin", "/RLOGIN /L me server"},
+           {"Serial", "/SERIAL /BAUD 115200 /PARITY Even /STOP 1.5 /FLOW rts-cts /dev/ttyUSB0"},
+           {"Serial", "/SERIAL /BAUD 9601 COM1"}, {"Serial", "/SERIAL /DATA 7 COM1 COM2"},
+           {"TAPI", R"(/TAPI /MODEM "USR Courier" "+1 (555) 123-4567")"}, {"TAPI", "/TAPI call-me"},
+           {"SFTP", R"(/SFTP /L u /DIR "/srv/my files" host)"},
+           {"FTP", "/FTP /ANONYMOUS /ACTIVE /ACCOUNT acct /P 2121 host"},
+           {"FTP", "/FTP host 0"}}) {
+    SCOPED_TRACE(input);
+    Record parsed = Make(protocol);
     ASSERT_TRUE(parsed);
-    EXPECT_EQ(Parse(*parsed, c.input), c.left);
-    EXPECT_EQ(parsed->CommandLine(), c.commandLine);
-
-    Record again = Make(c.protocol);
+    std::string const left = Parse(*parsed, input);
+    text += std::string("## ") + protocol + " " + input + "\nleft: " + left + "\ncommand line: " +
+            parsed->CommandLine().Str() + "\n";
+    Record again = Make(protocol);
     EXPECT_EQ(Parse(*again, HostCommandLine(*parsed).c_str()), "");
-    EXPECT_EQ(again->CommandLine(), c.commandLine) << "the command line reads back as itself";
-
+    EXPECT_EQ(again->CommandLine(), parsed->CommandLine()) << "the command line reads back as itself";
     MemoryKey saved;
     parsed->Save(saved.key, true);
     std::map<std::string, std::string> const values = Stored(saved.key);
-    for (auto const& [name, value] : c.stored)
-      EXPECT_EQ(values.count(name) ? values.at(name) : "<none>", value) << name;
-
+    for (auto const& [name, value] : values) text += name + "=" + value + "\n";
     // Reloaded, cloned and saved elsewhere: the same stored values.
-    Record reloaded = Make(c.protocol, saved.key);
+    Record reloaded = Make(protocol, saved.key);
     Record clone(reloaded->Clone(nullptr));
     MemoryKey copy;
     clone->Save(copy.key, true);
     EXPECT_EQ(Stored(copy.key), values);
-    EXPECT_EQ(clone->CommandLine(), c.commandLine);
+    EXPECT_EQ(clone->CommandLine(), parsed->CommandLine());
   }
+  ExpectGolden("plugins/command_lines.txt", text);
 }
 
 TEST_F(ProtocolPluginsTest, TemporaryPasswordIsUsedButNeverStored) {
@@ -194,7 +156,6 @@ TEST_F(ProtocolPluginsTest, TemporaryPasswordIsUsedButNeverStored) {
   record->SetPassword("kept");
   record->SetTemporaryPassword("once");
   EXPECT_EQ(record->GetPassword(), "once");
-
   MemoryKey saved;
   record->Save(saved.key, false);
   EXPECT_EQ(Stored(saved.key).at("SSH2 Password"), "kept");
@@ -203,17 +164,18 @@ TEST_F(ProtocolPluginsTest, TemporaryPasswordIsUsedButNeverStored) {
 }
 
 TEST_F(ProtocolPluginsTest, ForbiddenPasswordsAreHeldInMemoryAndErasedFromTheStore) {
-  MemoryKey saved;
-  saved.key->SetSz("FTP Password", VProfileEncodedString::Encode("old"));
-  SetPasswordPolicy(0);
-  Record record = Make("FTP", saved.key);
-  EXPECT_EQ(record->GetPassword(), "");
-  EXPECT_FALSE(record->IsPasswordValid());
-  record->SetPassword("typed");
-  EXPECT_EQ(record->GetPassword(), "typed");
-  EXPECT_FALSE(record->IsModified()) << "nothing to save";
-  record->Save(saved.key, false);
-  EXPECT_EQ(Stored(saved.key).at("FTP Password"), "");
+  MemoryKey ftp;
+  ftp.key->SetSz("FTP Password", VProfileEncodedString::Encode("old"));
+  VRegistryStoreFactory factory(HKEY_LOCAL_MACHINE, "SOFTWARE\\Brimvale\\Global");
+  ASSERT_TRUE(VProfileStore(&factory).Root()->SetDword("Save Passwords", 0));
+  Record forbidden = Make("FTP", ftp.key);
+  EXPECT_EQ(forbidden->GetPassword(), "");
+  EXPECT_FALSE(forbidden->IsPasswordValid());
+  forbidden->SetPassword("typed");
+  EXPECT_EQ(forbidden->GetPassword(), "typed");
+  EXPECT_FALSE(forbidden->IsModified()) << "nothing to save";
+  forbidden->Save(ftp.key, false);
+  EXPECT_EQ(Stored(ftp.key).at("FTP Password"), "");
 }
 
 TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {

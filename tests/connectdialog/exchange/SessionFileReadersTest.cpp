@@ -5,15 +5,17 @@
 #include "connectdialog/exchange/ImportedSessionSummary.h"
 #include "exchange/PuttySessionReader.h"
 #include "exchange/RemminaFileReader.h"
+#include "support/Golden.h"
 #include "support/TempFolder.h"
 
 namespace {
 
-std::vector<std::string> Lines(ImportBatch const& batch) {
-  std::vector<std::string> lines;
-  for (ImportedSession const& session : batch.sessions) lines.push_back(Summary(session));
+// The sessions made, then the outcomes as "kind subject: reason", a line each.
+std::string Lines(ImportBatch const& batch) {
+  std::string lines;
+  for (ImportedSession const& session : batch.sessions) lines += Summary(session) + "\n";
   for (ImportOutcome const& outcome : batch.outcomes)
-    lines.push_back(std::string(ImportOutcome::KindName(outcome.kind)) + " " + outcome.subject + ": " + outcome.reason);
+    lines += std::string(ImportOutcome::KindName(outcome.kind)) + " " + outcome.subject + ": " + outcome.reason + "\n";
   return lines;
 }
 
@@ -30,17 +32,7 @@ TEST(PuttySessionReaderTest, ReadsEverySessionFileOfTheFolder) {
   WriteFileBytes(folder / "noproto", "HostName=z\n");
   WriteFileBytes(folder / ".hidden", "HostName=h\n");
   std::filesystem::create_directory(folder / "sub");
-  EXPECT_EQ(Lines(PuttySessionReader::Read(folder.Path())),
-            (std::vector<std::string>{
-                "badport RLogin/None host=y user= note=PortNumber \"99999\" is not a port; the protocol's own is kept",
-                "console Serial/None host= user= Serial Port=/dev/ttyUSB0 Serial Baud Rate=115200",
-                "noproto SSH2/SFTP host=z user=",
-                "old-switch Telnet/None host=10.0.0.9 user=ops Telnet Port=23",
-                "web/prod one SSH2/SFTP host=web.example.com user=admin SSH2 Port=2222 SFTP Port=2222 SSH2 Identity "
-                "Filename=/k/id.ppk SSH2 Compression=true Use Terminal Type=1 Terminal Type=xterm-256color",
-                "skipped Default Settings: the client's default settings, not a host",
-                "skipped raw: the protocol \"raw\" has no session kind here",
-            }));
+  ExpectGolden("exchange/putty_folder.txt", Lines(PuttySessionReader::Read(folder.Path())));
   EXPECT_EQ(PuttySessionReader::Read(folder / "missing").error, "no file or folder " + (folder / "missing"));
 }
 
@@ -59,14 +51,7 @@ TEST(RemminaFileReaderTest, ReadsSshAndSftpConnectionsAndSkipsTheRest) {
   WriteFileBytes(folder / "c.remmina", "[remmina]\nname=Desktop\nserver=pc\nprotocol=RDP\n");
   WriteFileBytes(folder / "d.remmina", "[remmina]\nname=Broken\nserver=h:port\nprotocol=SSH\n");
   WriteFileBytes(folder / "notes.txt", "[remmina]\nprotocol=SSH\nserver=ignored\n");
-  EXPECT_EQ(Lines(RemminaFileReader::Read(folder.Path())),
-            (std::vector<std::string>{
-                "Lab/Linux/Build box SSH2/SFTP host=build.lan user=ci SSH2 Port=2200 SFTP Port=2200 SSH2 Identity "
-                "Filename=/home/ci/.ssh/id",
-                "b SSH2/SFTP host=fd00::5 user= SSH2 Port=22 SFTP Port=22",
-                "skipped Desktop: the protocol \"RDP\" has no session kind here",
-                "refused Broken: the server \"h:port\" is not host[:port]",
-            }));
+  ExpectGolden("exchange/remmina_folder.txt", Lines(RemminaFileReader::Read(folder.Path())));
 }
 
 }  // namespace

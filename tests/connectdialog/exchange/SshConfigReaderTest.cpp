@@ -6,6 +6,7 @@
 #include "exchange/SshConfigLine.h"
 #include "exchange/SshConfigReader.h"
 #include "exchange/SshHostPattern.h"
+#include "support/Golden.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -66,51 +67,28 @@ class SshConfigReaderTest : public ::testing::Test {
   TempFolder m_home;
 };
 
+// Each config, then the sessions it made and its outcomes.
 TEST_F(SshConfigReaderTest, EveryAliasGetsTheFirstValueOfEveryBlockThatApplies) {
-  struct Case { char const* config; std::vector<std::string> sessions; char const* outcomes; };
-  Case const cases[] = {
-      {"Host web\n  HostName web.example.com\n  Port 2222\n  User deploy\n",
-       {"web SSH2/SFTP host=web.example.com user=deploy SSH2 Port=2222 SFTP Port=2222"}, ""},
-      // The first value wins, whichever block gives it; a later general block fills the gaps.
-      {"Host a b\n User one\nHost a\n User two\n Port 1\nHost *\n User three\n Port 9\n",
-       {"a SSH2/SFTP host=a user=one SSH2 Port=1 SFTP Port=1", "b SSH2/SFTP host=b user=one SSH2 Port=9 SFTP Port=9"},
-       "skipped * 6: a pattern, not one host\n"},
-      {"Port 7\nHost a\n Port 8\n", {"a SSH2/SFTP host=a user= SSH2 Port=7 SFTP Port=7"}, ""},
-      {"HOSTNAME=%h.lan\nhost x y\n", {"x SSH2/SFTP host=x.lan user=", "y SSH2/SFTP host=y.lan user="}, ""},
-      {"Host *.lan !db.lan\n User lan\nHost db.lan web.lan\n",
-       {"db.lan SSH2/SFTP host=db.lan user=", "web.lan SSH2/SFTP host=web.lan user=lan"},
-       "skipped *.lan 1: a pattern, not one host\nskipped !db.lan 1: a pattern, not one host\n"},
-      {"Host k\n IdentityFile ~/.ssh/k1\n IdentityFile ~/.ssh/k2\n Compression YES\n",
-       {"k SSH2/SFTP host=k user= SSH2 Identity Filename=~/.ssh/k1 SSH2 Compression=true"}, ""},
-      {"Host m\n PreferredAuthentications hostbased,gssapi-with-mic,password,password\n",
-       {"m SSH2/SFTP host=m user= SSH2 Authentication Order=gssapi,password note=authentication methods left out: "
-        "hostbased"},
-       ""},
-      {"Host j\n ProxyJump me@bastion:2200,inner\nHost n\n ProxyJump none\n",
-       {"j SSH2/SFTP host=j user= jump=me@bastion:2200,inner", "n SSH2/SFTP host=n user="}, ""},
-      {"Host lab/core/r1\n", {"lab/core/r1 SSH2/SFTP host=lab/core/r1 user="}, ""},
-      {"Match host x\n User m\nHost after\n", {"after SSH2/SFTP host=after user="},
-       "skipped Match 1: Match blocks are not imported\n"},
-      {"Host p\n Port 0\n Port 70000\n Port ssh\n Compression maybe\n User\n User a b\n",
-       {"p SSH2/SFTP host=p user="},
-       "refused Port 2: Port \"0\" is not a port (1 to 65535)\nrefused Port 3: Port \"70000\" is not a port (1 to "
-       "65535)\nrefused Port 4: Port \"ssh\" is not a port (1 to 65535)\nrefused Compression 5: Compression "
-       "\"maybe\" is neither yes nor no\nrefused User 6: User has no value\nrefused User 7: User has more than one "
-       "value\n"},
-      {"Host\nHost /a a//b\n", {},
-       "refused Host 1: Host names no host\nrefused /a 2: an empty folder or session name between slashes\nrefused "
-       "a//b 2: an empty folder or session name between slashes\n"},
-      {"Host q\n User \"unclosed\n", {"q SSH2/SFTP host=q user="},
-       "refused line 2: the quotes of \"User\" are not closed\n"},
-  };
-  for (Case const& c : cases) {
-    ImportBatch const batch = Read(c.config);
-    ASSERT_EQ(batch.error, "") << c.config;
-    std::vector<std::string> sessions;
-    for (ImportedSession const& session : batch.sessions) sessions.push_back(Summary(session));
-    EXPECT_EQ(sessions, c.sessions) << c.config;
-    EXPECT_EQ(Outcomes(batch), c.outcomes) << c.config;
+  std::string text;
+  for (char const* config : {
+           "Host web\n  HostName web.example.com\n  Port 2222\n  User deploy\n",
+           // The first value wins, whichever block gives it; a later general block fills the gaps.
+           "Host a b\n User one\nHost a\n User two\n Port 1\nHost *\n User three\n Port 9\n",
+           "Port 7\nHost a\n Port 8\n", "HOSTNAME=%h.lan\nhost x y\n",
+           "Host *.lan !db.lan\n User lan\nHost db.lan web.lan\n",
+           "Host k\n IdentityFile ~/.ssh/k1\n IdentityFile ~/.ssh/k2\n Compression YES\n",
+           "Host m\n PreferredAuthentications hostbased,gssapi-with-mic,password,password\n",
+           "Host j\n ProxyJump me@bastion:2200,inner\nHost n\n ProxyJump none\n", "Host lab/core/r1\n",
+           "Match host x\n User m\nHost after\n",
+           "Host p\n Port 0\n Port 70000\n Port ssh\n Compression maybe\n User\n User a b\n", "Host\nHost /a a//b\n",
+           "Host q\n User \"unclosed\n"}) {
+    ImportBatch const batch = Read(config);
+    EXPECT_EQ(batch.error, "") << config;
+    text += "## config\n" + std::string(config) + "## read\n";
+    for (ImportedSession const& session : batch.sessions) text += Summary(session) + "\n";
+    text += Outcomes(batch);
   }
+  ExpectGolden("exchange/ssh_config_reader.txt", text);
 }
 
 TEST_F(SshConfigReaderTest, IncludeReadsInPlaceWithinTheBlockAroundIt) {
@@ -120,17 +98,14 @@ TEST_F(SshConfigReaderTest, IncludeReadsInPlaceWithinTheBlockAroundIt) {
   std::string const absolute = Write("abs.conf", "Host abs\n");
   ImportBatch const batch =
       Read("Include conf.d/*.conf " + absolute + " missing*.conf\nHost first\n Include only-a\nHost last\n");
-  std::vector<std::string> sessions;
-  for (ImportedSession const& session : batch.sessions) sessions.push_back(Summary(session));
+  std::string sessions;
+  for (ImportedSession const& session : batch.sessions) sessions += Summary(session) + "\n";
   // b.conf starts where the Include stands, not inside a.conf's last block; "hidden" lies in a
   // file included inside "Host first", so that file's Port applies to "first" alone. (ssh -G agrees.)
-  EXPECT_EQ(sessions, (std::vector<std::string>{
-                          "inc SSH2/SFTP host=inc user=fromb SSH2 Port=2022 SFTP Port=2022",
-                          "abs SSH2/SFTP host=abs user=fromb",
-                          "first SSH2/SFTP host=first user=fromb SSH2 Port=3000 SFTP Port=3000",
-                          "hidden SSH2/SFTP host=hidden user=fromb",
-                          "last SSH2/SFTP host=last user=fromb",
-                      }));
+  EXPECT_EQ(sessions, "inc SSH2/SFTP host=inc user=fromb SSH2 Port=2022 SFTP Port=2022\n"
+                      "abs SSH2/SFTP host=abs user=fromb\n"
+                      "first SSH2/SFTP host=first user=fromb SSH2 Port=3000 SFTP Port=3000\n"
+                      "hidden SSH2/SFTP host=hidden user=fromb\nlast SSH2/SFTP host=last user=fromb\n");
   EXPECT_EQ(Outcomes(batch), "");
 }
 

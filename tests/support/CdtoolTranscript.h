@@ -1,0 +1,41 @@
+// A run of commands compared with a golden file (Golden.h): each command after "$ ", its
+// standard output as it came, each line of its standard error after "! ", and "[exit N]" when it
+// did not exit 0. In the tool's transcripts the test's root folder stands as "<root>".
+#pragma once
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/CdtoolRunner.h"
+#include "support/Golden.h"
+
+inline std::string Transcript(std::vector<std::string> const& commands,
+                              std::function<CdtoolResult(std::string const&)> const& run) {
+  std::string text;
+  for (std::string const& command : commands) {
+    CdtoolResult const result = run(command);
+    text += "$ " + command + "\n" + result.out;
+    if (!result.out.empty() && !result.out.ends_with('\n')) text += "[no newline at the end]\n";
+    for (size_t at = 0; at < result.err.size();) {
+      size_t const end = std::min(result.err.find('\n', at), result.err.size());
+      text += "! " + result.err.substr(at, end - at) + "\n";
+      at = end + 1;
+    }
+    if (result.exitCode != 0) text += "[exit " + std::to_string(result.exitCode) + "]\n";
+  }
+  return text;
+}
+
+class CdtoolTranscriptTest : public CdtoolTest {
+ protected:
+  // Every command reads `input` on its standard input.
+  void ExpectTranscript(std::string const& golden, std::vector<std::string> const& commands,
+                        std::string const& input = "") const {
+    std::string text = Transcript(commands, [&](std::string const& command) { return Run(command, input); });
+    for (size_t at = 0; (at = text.find(m_root.Path(), at)) != std::string::npos;)
+      text.replace(at, m_root.Path().size(), "<root>");
+    ExpectGolden("cdtool/" + golden, text);
+  }
+};
