@@ -219,7 +219,7 @@ bool VRegistryKey::ReadSubtree(unsigned long depth, VProfileSubtree& out) {
   out.Clear();
   auto const& wanted = out.WantedValues();
   if (!m_key) return false;
-  if (wanted.size() > 4) return VProfilePrivateKey::ReadSubtree(depth, out);
+  if (wanted.size() > RegSubtreeKey::kMostValues) return VProfilePrivateKey::ReadSubtree(depth, out);
   std::vector<RegSubtreeKey::Wanted> names;
   for (VProfileSubtree::Wanted const& value : wanted)
     names.push_back({value.name ? value.name : "", value.keyName ? value.keyName : ""});

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 
 #include "VProfileKey.h"
 #include "VProfileKeyIterator.h"
@@ -94,8 +95,8 @@ void ProfileFolderData::SetRecordPath(CString const& folderKeyPath) {
 
 void ProfileFolderData::Settle(bool recordMissing) {
   bool repaired = recordMissing;
-  repaired |= Merge(folderList, m_folders, m_arrangedFolders);
-  repaired |= Merge(sessionList, m_sessions, m_arrangedSessions);
+  repaired |= Merge(folderList, m_folders, m_arrangedFolders, m_inStep[static_cast<int>(List::Folders)]);
+  repaired |= Merge(sessionList, m_sessions, m_arrangedSessions, m_inStep[static_cast<int>(List::Sessions)]);
   m_repaired = repaired;
   if (repaired && m_root->IsWritable()) Save();
 }
@@ -119,42 +120,57 @@ void ProfileFolderData::Enumerate(VProfileSubtree const& tree, size_t folder) {
 
 // One pass over the record and one over the children, whatever their number. A record in
 // step lists the children in their own order; names are looked up only from where it is not.
-bool ProfileFolderData::Merge(VString const& stored, NameList const& children, NameList& arranged) {
+bool ProfileFolderData::Merge(VString const& stored, NameList const& children, NameList& arranged, bool& inStep) {
   std::string_view text(stored.c_str(), stored.Length());
-  arranged.reserve(children.size());
-  size_t inStep = 0;
+  size_t listed = 0;
   // A last name without its colon is not part of the record.
-  for (size_t colon; inStep < children.size() && (colon = text.find(':')) != std::string_view::npos &&
-                     text.substr(0, colon) == children[inStep].Str();
+  for (size_t colon; listed < children.size() && (colon = text.find(':')) != std::string_view::npos &&
+                     text.substr(0, colon) == children[listed].Str();
        text.remove_prefix(colon + 1))
-    arranged.push_back(children[inStep++]);
-  if (inStep == children.size() && text.find(':') == std::string_view::npos) return false;
+    ++listed;
+  inStep = listed == children.size() && text.find(':') == std::string_view::npos;
+  if (inStep) return false;
+  arranged.reserve(children.size());
+  arranged.assign(children.begin(), children.begin() + static_cast<std::ptrdiff_t>(listed));
   std::unordered_map<std::string_view, size_t> childAt;
-  childAt.reserve(children.size() - inStep);
-  for (size_t i = inStep; i < children.size(); ++i) childAt.emplace(children[i].Str(), i);
-  std::vector<bool> listed(children.size());
-  std::fill(listed.begin(), listed.begin() + static_cast<std::ptrdiff_t>(inStep), true);
+  childAt.reserve(children.size() - listed);
+  for (size_t i = listed; i < children.size(); ++i) childAt.emplace(children[i].Str(), i);
+  std::vector<bool> taken(children.size());
+  std::fill(taken.begin(), taken.begin() + static_cast<std::ptrdiff_t>(listed), true);
   bool repaired = false;
   for (size_t colon; (colon = text.find(':')) != std::string_view::npos; text.remove_prefix(colon + 1)) {
     auto const found = childAt.find(text.substr(0, colon));
-    if (found == childAt.end() || listed[found->second]) {
+    if (found == childAt.end() || taken[found->second]) {
       repaired = true;
       continue;
     }
-    listed[found->second] = true;
+    taken[found->second] = true;
     arranged.push_back(children[found->second]);
   }
-  for (size_t i = inStep; i < children.size(); ++i) {
-    if (listed[i]) continue;
+  for (size_t i = listed; i < children.size(); ++i) {
+    if (taken[i]) continue;
     repaired = true;
     arranged.push_back(children[i]);
   }
   return repaired;
 }
 
+ProfileFolderData::NameList& ProfileFolderData::Arranged(List list) {
+  NameList& arranged = list == List::Folders ? m_arrangedFolders : m_arrangedSessions;
+  if (bool& inStep = m_inStep[static_cast<int>(list)]; inStep) {
+    arranged = Children(list);
+    inStep = false;
+  }
+  return arranged;
+}
+
+ProfileFolderData::NameList const& ProfileFolderData::Arranged(List list) const {
+  if (m_inStep[static_cast<int>(list)]) return Children(list);
+  return list == List::Folders ? m_arrangedFolders : m_arrangedSessions;
+}
+
 std::vector<CString> const& ProfileFolderData::Names(List list) const {
-  if (m_sortAlphabetically) return list == List::Folders ? m_folders : m_sessions;
-  return Arranged(list);
+  return m_sortAlphabetically ? Children(list) : Arranged(list);
 }
 
 bool ProfileFolderData::IsListed(List list, CString const& name) const {
@@ -198,8 +214,8 @@ VString ProfileFolderData::Join(NameList const& names) {
 }
 
 void ProfileFolderData::Save() {
-  folderList = Join(m_arrangedFolders);
-  sessionList = Join(m_arrangedSessions);
+  folderList = Join(std::as_const(*this).Arranged(List::Folders));
+  sessionList = Join(std::as_const(*this).Arranged(List::Sessions));
   VProfileKey record(m_root, m_recordKeyPath);
   VProfileRecord::Save(&record, true);
 }

@@ -63,11 +63,14 @@ class ProfileFolderData : public VProfileRecord {
   void SetRecordPath(CString const& folderKeyPath);
   // Merges the loaded record with the children and writes it back when it was repaired.
   void Settle(bool recordMissing);
-  // Returns whether the stored text disagreed with the children.
-  static bool Merge(VString const& stored, NameList const& children, NameList& arranged);
+  // Returns whether the stored text disagreed with the children. `inStep`: the text lists the
+  // children exactly, in their order; `arranged` is then left empty.
+  static bool Merge(VString const& stored, NameList const& children, NameList& arranged, bool& inStep);
   static VString Join(NameList const& names);
-  NameList& Arranged(List list) { return list == List::Folders ? m_arrangedFolders : m_arrangedSessions; }
-  NameList const& Arranged(List list) const { return list == List::Folders ? m_arrangedFolders : m_arrangedSessions; }
+  NameList const& Children(List list) const { return list == List::Folders ? m_folders : m_sessions; }
+  // A list in step with the children is theirs until it changes.
+  NameList& Arranged(List list);
+  NameList const& Arranged(List list) const;
 
   static VProfileTable<ProfileFolderData> const _profileOffsets;
 
@@ -75,6 +78,7 @@ class ProfileFolderData : public VProfileRecord {
   NameList m_sessions;
   NameList m_arrangedFolders;
   NameList m_arrangedSessions;
+  bool m_inStep[2] = {false, false};  // by List
   CString m_recordKeyPath;
   bool m_sortAlphabetically;
   bool m_repaired = false;

@@ -26,23 +26,38 @@ constexpr char const* kRenamingName = "(renaming)";
 constexpr unsigned long kWholeTree = ~0UL;
 using List = ProfileFolderData::List;
 
-// A node's children by their names as read; only those without the session mark (slot 0)
-// unless `sessions`.
-std::unordered_map<std::string_view, size_t> ChildNodes(VProfileSubtree const& tree, size_t node, bool sessions) {
-  std::unordered_map<std::string_view, size_t> childAt;
-  for (size_t child : tree.Children(node))
-    if (sessions || !tree.At(child).values[0].found) childAt.emplace(tree.At(child).name.View(), child);
-  return childAt;
-}
-
-std::vector<size_t> NodesOf(std::unordered_map<std::string_view, size_t> const& childAt, CStringList& names) {
+// Each name's node among the children of `node`, kNoParent where none is so named: a walk along
+// the children while the names come in their order (as a record in step lists them), and a
+// table of the children from the first name that does not.
+std::vector<size_t> NodesNamed(VProfileSubtree const& tree, size_t node, std::vector<CString> const& names) {
+  auto const children = tree.Children(node);
   std::vector<size_t> nodes;
-  nodes.reserve(static_cast<size_t>(names.GetCount()));
-  for (POSITION at = names.GetHeadPosition(); at;) {
-    auto const found = childAt.find(names.GetNext(at).Str());
+  nodes.reserve(names.size());
+  std::unordered_map<std::string_view, size_t> childAt;
+  size_t next = 0;
+  for (CString const& name : names) {
+    std::string_view const wanted = name.Str();
+    if (childAt.empty()) {
+      size_t at = next;
+      while (at < children.size() && tree.At(children[at]).name.View() != wanted) ++at;
+      if (at < children.size()) {
+        nodes.push_back(children[at]);
+        next = at + 1;
+        continue;
+      }
+      for (size_t child : children) childAt.emplace(tree.At(child).name.View(), child);
+    }
+    auto const found = childAt.find(wanted);
     nodes.push_back(found == childAt.end() ? VProfileSubtree::kNoParent : found->second);
   }
   return nodes;
+}
+
+std::vector<CString> Names(CStringList& list) {
+  std::vector<CString> names;
+  names.reserve(static_cast<size_t>(list.GetCount()));
+  for (POSITION at = list.GetHeadPosition(); at;) names.push_back(list.GetNext(at));
+  return names;
 }
 
 std::vector<VString> SubkeyNames(VProfileKey& key) {
@@ -232,11 +247,12 @@ void SessionDatabase::ReadFolderTree(std::vector<FolderLists>& out, VProfileSubt
       lists.path = path;
       ToList(data.Names(List::Folders), lists.folders);
       ToList(data.Names(List::Sessions), lists.sessions);
-      std::unordered_map<std::string_view, size_t> const childAt = ChildNodes(tree, node, withNodes);
-      if (withNodes) lists.sessionNodes = NodesOf(childAt, lists.sessions);
+      if (withNodes) lists.sessionNodes = NodesNamed(tree, node, data.Names(List::Sessions));
+      // Every listed folder is one of the children read.
       auto const& names = data.Names(List::Folders);
-      for (auto name = names.rbegin(); name != names.rend(); ++name)
-        pending.emplace_back(childAt.at(name->Str()), Join(path, *name));
+      std::vector<size_t> const folderNodes = NodesNamed(tree, node, names);
+      for (size_t i = names.size(); i-- > 0;)
+        if (folderNodes[i] != VProfileSubtree::kNoParent) pending.emplace_back(folderNodes[i], Join(path, names[i]));
     }
   }
   for (size_t index : repair) {
@@ -245,7 +261,7 @@ void SessionDatabase::ReadFolderTree(std::vector<FolderLists>& out, VProfileSubt
     lists.sessions.RemoveAll();
     GetFolderList(lists.path, lists.folders);
     GetSessionList(lists.path, lists.sessions);
-    if (withNodes) lists.sessionNodes = NodesOf(ChildNodes(tree, nodes[index], true), lists.sessions);
+    if (withNodes) lists.sessionNodes = NodesNamed(tree, nodes[index], Names(lists.sessions));
   }
 }
 

@@ -64,7 +64,7 @@ class SessionDatabase {
   // before its children, depth first in the order its parent lists them.
   void GetFolderTree(std::vector<FolderLists>& out);
   // The values GetFolderTree reads of every key come first; a caller's own follow them, from
-  // slot kFolderTreeSlots on (at most four slots in all read in one pass).
+  // slot kFolderTreeSlots on (at most RegSubtreeKey::kMostValues slots in all read in one pass).
   static constexpr size_t kFolderTreeSlots = 3;
   static VProfileSubtree FolderTreeReading(std::vector<VProfileSubtree::Wanted> const& more);
   // The same lists from one read into `tree` (made by FolderTreeReading), which keeps every key

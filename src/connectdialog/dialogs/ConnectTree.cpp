@@ -1,6 +1,7 @@
 #include "dialogs/ConnectTree.h"
 
 #include <sstream>
+#include <string_view>
 #include <unordered_map>
 
 #include "database/SessionDatabase.h"
@@ -86,10 +87,14 @@ void ConnectTree::FillWith(std::vector<std::string> const& sessionPaths) {
   m_root = Make(nullptr, Kind::Folder, kRootLabel);
   // The folders made so far by their paths as the store spelt them.
   std::unordered_map<std::string, ConnectTreeItem*> folders{{"", m_root.get()}};
+  // The paths come folder by folder: a session in the folder of the one before needs no lookup.
+  std::string_view lastFolderPath;
+  ConnectTreeItem* folder = m_root.get();
   for (std::string const& path : sessionPaths) {
     size_t const slash = path.rfind('\\');
-    std::string const folderPath = slash == std::string::npos ? std::string() : path.substr(0, slash);
-    ConnectTreeItem* folder = FolderFor(folderPath, folders);
+    std::string_view const folderPath = std::string_view(path).substr(0, slash == std::string::npos ? 0 : slash);
+    if (folderPath != lastFolderPath) folder = FolderFor(std::string(folderPath), folders);
+    lastFolderPath = folderPath;
     Add(*folder, Kind::Session, path.substr(slash == std::string::npos ? 0 : slash + 1), folder->Children().size());
   }
   for (auto const& [path, folder] : folders) {

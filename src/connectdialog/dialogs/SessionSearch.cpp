@@ -1,18 +1,15 @@
 #include "dialogs/SessionSearch.h"
 
-#include "VProfileKey.h"
-#include "VProfileStore.h"
-#include "library/SessionKeyPath.h"
 #include "platform/registry/NameFolding.h"
 #include "session/ConnectConfig.h"
 #include "session/ISessionConfig.h"
 
 namespace {
 
-constexpr unsigned long kWholeTree = ~0UL;
 // Both sides share the remote-host record, whose host name every network protocol keeps as
-// "Hostname": the value read of every key after the folder tree's own.
+// "Hostname": the value read of every key after the folder tree's own, then the protocol.
 constexpr size_t kHost = SessionDatabase::kFolderTreeSlots;
+constexpr size_t kProtocol = kHost + 1;
 
 std::string Join(std::string const& folder, std::string const& name) { return folder.empty() ? name : folder + "\\" + name; }
 
@@ -21,29 +18,13 @@ std::string HostOf(ConnectConfig* connection) { return connection ? connection->
 }  // namespace
 
 SessionSearch::SessionSearch(bool sortAlphabetically, ConnectTreeFilter filter) : m_filter(filter) {
-  Store store{{}, {}, SessionDatabase::FolderTreeReading({{"Hostname", VProfileSubtree::Kind::Sz}}), {}};
+  std::vector<VProfileSubtree::Wanted> wanted{{"Hostname", VProfileSubtree::Kind::Sz}};
+  if (m_filter.NeedsProtocol())
+    wanted.push_back({m_filter.terminalHost ? "Protocol Name" : "Transfer Protocol Name", VProfileSubtree::Kind::Sz});
+  Store store{{}, {}, SessionDatabase::FolderTreeReading(wanted)};
   SessionDatabase(sortAlphabetically).GetFolderTree(store.folders, store.keys);
   for (size_t i = 0; i < store.folders.size(); ++i) store.folderAt.emplace(store.folders[i].path.Str(), i);
-  if (m_filter.NeedsProtocol()) store.protocols = ReadProtocols(m_filter.terminalHost);
   AddFolder(store, "");
-}
-
-std::unordered_map<std::string, VProfileSubtree::Value> SessionSearch::ReadProtocols(bool terminalHost) {
-  VProfileSubtree keys({{terminalHost ? "Protocol Name" : "Transfer Protocol Name", VProfileSubtree::Kind::Sz}});
-  {
-    VProfileStore reading(true, nullptr);
-    VProfileKey top(reading.Root(), SessionKeyPath::Of(""));
-    if (!top.ReadSubtree(kWholeTree, keys)) keys.Clear();
-  }
-  // Node 0 is "Sessions" itself; every other node comes after its parent.
-  std::vector<std::string> paths(keys.Count());
-  std::unordered_map<std::string, VProfileSubtree::Value> protocols;
-  for (size_t node = 1; node < keys.Count(); ++node) {
-    VProfileSubtree::Node& key = keys.At(node);
-    paths[node] = key.parent == 0 ? key.name.Str() : paths[key.parent] + "\\" + key.name.Str();
-    protocols.emplace(paths[node], std::move(key.values.front()));
-  }
-  return protocols;
 }
 
 void SessionSearch::AddFolder(Store& store, std::string const& folder) {
@@ -61,7 +42,7 @@ void SessionSearch::AddFolder(Store& store, std::string const& folder) {
 void SessionSearch::AddSession(Store& store, size_t folder, std::string const& folderPath, std::string const& name,
                                size_t node) {
   std::string path = Join(folderPath, name);
-  if (Hidden(store, path)) return;
+  if (Hidden(store, path, node)) return;
   Entry entry{std::move(path), FoldName(name), folder, {}};
   if (node != VProfileSubtree::kNoParent) {
     entry.hosts = FoldName(store.keys.At(node).values[kHost].text.View());
@@ -73,14 +54,14 @@ void SessionSearch::AddSession(Store& store, size_t folder, std::string const& f
   m_entries.push_back(std::move(entry));
 }
 
-bool SessionSearch::Hidden(Store& store, std::string const& path) const {
+bool SessionSearch::Hidden(Store const& store, std::string const& path, size_t node) const {
   if (!m_filter.NeedsProtocol()) return false;
-  auto const at = store.protocols.find(path);
-  if (at == store.protocols.end()) {
+  if (node == VProfileSubtree::kNoParent) {
     SessionDatabase database(false);
     return m_filter.Hides(database, path);
   }
-  return m_filter.HidesStored(at->second.found, at->second.text);
+  VProfileSubtree::Value const& protocol = store.keys.At(node).values[kProtocol];
+  return m_filter.HidesStored(protocol.found, protocol.text);
 }
 
 std::vector<size_t> SessionSearch::Find(std::string const& folded, std::vector<size_t> const* among) const {

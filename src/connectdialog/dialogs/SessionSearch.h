@@ -1,9 +1,9 @@
 // What the Connect dialog's filter box searches: every session the tree may show, in tree
 // order, with its name and host name case-folded as the store folds names, and its folder,
 // whose folded path is kept once for all its sessions. Built once when filtering starts from
-// one read of the store (the folder tree with its orders and every key's host name; a second
-// one of the protocols only while the product filter needs them), so that each keystroke only
-// compares texts, and one that extends the text tests only what the shorter text matched.
+// one read of the store (the folder tree with its orders and every key's host name, and its
+// protocol while the product filter needs it), so that each keystroke only compares texts, and
+// one that extends the text tests only what the shorter text matched.
 #pragma once
 
 #include <string>
@@ -33,19 +33,17 @@ class SessionSearch {
     size_t folder;     // in m_folders
     std::string hosts;  // folded
   };
-  // The folders' lists, and every key with its host name after the folder values.
+  // The folders' lists, and every key with its host name after the folder values, then the
+  // running host's protocol while the product filter needs it.
   struct Store {
     std::vector<SessionDatabase::FolderLists> folders;
     std::unordered_map<std::string, size_t> folderAt;
     VProfileSubtree keys;
-    // The running host's protocol of every key by path, read only while the product filter needs it.
-    std::unordered_map<std::string, VProfileSubtree::Value> protocols;
   };
 
-  static std::unordered_map<std::string, VProfileSubtree::Value> ReadProtocols(bool terminalHost);
   void AddFolder(Store& store, std::string const& folder);
   void AddSession(Store& store, size_t folder, std::string const& folderPath, std::string const& name, size_t node);
-  bool Hidden(Store& store, std::string const& path) const;
+  bool Hidden(Store const& store, std::string const& path, size_t node) const;
 
   ConnectTreeFilter m_filter;
   std::vector<std::string> m_folders;  // folded paths

@@ -134,6 +134,20 @@ char const* const kSubtree =
 // scanned (an ordered read of the whole index); a smaller one looks them up key by key.
 constexpr int64_t kScanShare = 8;
 
+// Name numbers start at 1: this one stands for a name no key holds.
+constexpr int64_t kNoName = 0;
+
+// Whether an asked value applies to a key of this folded name (asked of every key, or of its name).
+bool AskedOf(RegSubtreeKey::Wanted const& wanted, std::string_view keyFolded) {
+  return wanted.keyName.empty() || wanted.keyName == keyFolded;
+}
+
+void Take(RegSubtreeKey::Value& value, unsigned long type, std::string_view data) {
+  value.found = true;
+  value.type = type;
+  value.data.assign(data);
+}
+
 std::string FolderOf(std::string const& path) {
   size_t const slash = path.find_last_of('/');
   return slash == std::string::npos ? "." : path.substr(0, slash);
@@ -825,30 +839,62 @@ long Hive::ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey
   // One read transaction, so that the keys and their values are of one moment.
   bool const own = !m_txOpen;
   long rc = own ? BeginWork(false) : ERROR_SUCCESS;
-  std::vector<KeyId> ids;
-  std::vector<std::string> keyFolded;
-  std::vector<FirstValue> first;
+  std::vector<int64_t> names;
+  if (rc == ERROR_SUCCESS) rc = NameIdsOf(folded, names);
   bool const indexed = m_layout >= 3;  // with the first-value index
-  if (rc == ERROR_SUCCESS && indexed && depth <= 1) {
-    rc = ReadChildren(key, depth, keys, ids, keyFolded, first);
-  } else {
-    if (rc == ERROR_SUCCESS) rc = ReadSubtreeKeys(key, depth, keys, ids, keyFolded);
-    if (rc == ERROR_SUCCESS && indexed) rc = ReadFirstValues(ids, first);
-  }
-  for (RegSubtreeKey& read : keys) read.values.resize(folded.size());
-  for (size_t slot = 0; slot < folded.size() && rc == ERROR_SUCCESS; ++slot) {
-    int64_t name = 0;
-    rc = NameIdOf(folded[slot].valueName, name);
-    if (rc == ERROR_FILE_NOT_FOUND) {  // no key holds a value of that name
-      rc = ERROR_SUCCESS;
-      continue;
-    }
-    for (size_t i = 0; i < ids.size() && rc == ERROR_SUCCESS; ++i)
-      if (folded[slot].keyName.empty() || folded[slot].keyName == keyFolded[i])
-        rc = ReadWanted(ids[i], first.empty() ? nullptr : &first[i], name, keys[i].values[slot]);
-  }
+  if (rc == ERROR_SUCCESS)
+    rc = indexed && depth <= 1 ? ReadChildren(key, depth, folded, names, keys) : ReadDeep(key, depth, folded, names, keys);
   if (own) EndWork(rc == ERROR_SUCCESS);
   if (rc != ERROR_SUCCESS) keys.clear();
+  return rc;
+}
+
+long Hive::NameIdsOf(std::vector<RegSubtreeKey::Wanted> const& folded, std::vector<int64_t>& names) {
+  names.assign(folded.size(), kNoName);
+  for (size_t slot = 0; slot < folded.size(); ++slot)
+    if (long const rc = NameIdOf(folded[slot].valueName, names[slot]); rc != ERROR_SUCCESS && rc != ERROR_FILE_NOT_FOUND)
+      return rc;
+  return ERROR_SUCCESS;
+}
+
+// The keys first, then their first values, then each asked value that is not a key's first.
+long Hive::ReadDeep(KeyId key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& folded,
+                    std::vector<int64_t> const& names, std::vector<RegSubtreeKey>& keys) {
+  std::vector<KeyId> ids;
+  std::vector<std::string> keyFolded;
+  long rc = ReadSubtreeKeys(key, depth, keys, ids, keyFolded);
+  for (RegSubtreeKey& read : keys) read.values.resize(folded.size());
+  bool const indexed = m_layout >= 3;
+  std::vector<size_t> byId;  // the keys in id order, the order of the hive's indexes
+  std::vector<FirstValue> first;
+  int64_t lastId = 0;
+  if (rc == ERROR_SUCCESS && indexed) {
+    byId.resize(ids.size());
+    for (size_t i = 0; i < ids.size(); ++i) byId[i] = i;
+    std::sort(byId.begin(), byId.end(), [&ids](size_t a, size_t b) { return ids[a] < ids[b]; });
+    rc = ReadFirstValues(ids, byId, first, lastId);
+  }
+  for (size_t slot = 0; slot < folded.size() && rc == ERROR_SUCCESS; ++slot) {
+    if (names[slot] == kNoName) continue;
+    std::vector<char> own(keys.size());  // the keys whose value is not their first
+    size_t owned = 0;
+    for (size_t i = 0; i < keys.size(); ++i) {
+      if (!AskedOf(folded[slot], keyFolded[i]) || (indexed && !first[i].has)) continue;
+      if (indexed && first[i].name == names[slot]) {
+        Take(keys[i].values[slot], first[i].type, first[i].data);
+      } else {
+        own[i] = 1;
+        ++owned;
+      }
+    }
+    // Many at once come from one statement (on the layout with keys by id), a few key by key.
+    if (m_layout >= 4 && static_cast<int64_t>(owned) * kScanShare > lastId) {
+      rc = ReadValueOfKeys(names[slot], ids, byId, own, slot, keys);
+      continue;
+    }
+    for (size_t i = 0; i < keys.size() && rc == ERROR_SUCCESS; ++i)
+      if (own[i]) rc = ReadValue(ids[i], names[slot], keys[i].values[slot]);
+  }
   return rc;
 }
 
@@ -906,6 +952,10 @@ long Hive::ReadDeepSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSu
                                         [](Run const& run, KeyId id) { return run.parent < id; });
     return found != runs.end() && found->parent == parent ? &*found : nullptr;
   };
+  // At most every key read and the top one: no list grows by steps.
+  keys.reserve(rows.size() + 1);
+  ids.reserve(rows.size() + 1);
+  folded.reserve(rows.size() + 1);
   keys.emplace_back().name.assign(top.Bytes(0));
   ids.push_back(key);
   folded.emplace_back(top.Bytes(1));
@@ -926,44 +976,64 @@ long Hive::ReadDeepSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSu
 }
 
 // A key and its children, each with its first value, in two queries: the children's first
-// values join them from the index inside one statement.
-long Hive::ReadChildren(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
-                        std::vector<std::string>& folded, std::vector<FirstValue>& first) {
-  Statement top(*this, "SELECT keys.name, keys.folded, vals.name, vals.type, vals.data FROM keys"
-                       " LEFT JOIN vals INDEXED BY vals_first ON vals.key = keys.id AND vals.ord = 1 WHERE keys.id = ?1");
-  Statement children(*this, "SELECT keys.name, keys.folded, vals.name, vals.type, vals.data, keys.id FROM keys"
-                            " LEFT JOIN vals INDEXED BY vals_first ON vals.key = keys.id AND vals.ord = 1"
-                            " WHERE keys.parent = ?1 ORDER BY keys.folded");
-  if (!top || !children) return ErrorFrom(sqlite3_errcode(m_db));
-  auto add = [&](Statement& row, KeyId id) {
-    RegSubtreeKey& added = keys.emplace_back();
-    if (keys.size() > 1) added.parent = 0;
-    added.name.assign(row.Bytes(0));
-    ids.push_back(id);
-    folded.emplace_back(row.Bytes(1));
-    FirstValue& value = first.emplace_back();
-    value.has = !row.IsNull(2);
-    value.name = row.Int(2);
-    value.type = static_cast<unsigned long>(row.Int(3));
-    value.data.assign(row.Bytes(4));
+// values join them from the index inside one statement. An asked value that is not a key's
+// first is looked up by itself once both are read.
+long Hive::ReadChildren(KeyId key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& folded,
+                        std::vector<int64_t> const& names, std::vector<RegSubtreeKey>& keys) {
+  struct Own {
+    size_t key;
+    size_t slot;
+    KeyId id;
   };
-  int rc = top.Bind(1, key).Step();
-  if (rc == SQLITE_DONE) return ERROR_SUCCESS;
-  if (rc != SQLITE_ROW) return ErrorFrom(rc);
-  add(top, key);
-  if (depth == 0) return ERROR_SUCCESS;
-  children.Bind(1, key);
-  while ((rc = children.Step()) == SQLITE_ROW) add(children, children.Int(5));
-  return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
+  std::vector<Own> own;
+  auto add = [&](Statement& row, KeyId id) {
+    size_t const index = keys.size();
+    RegSubtreeKey& added = keys.emplace_back();
+    if (index > 0) added.parent = 0;
+    added.name.assign(row.Bytes(0));
+    added.values.resize(folded.size());
+    if (row.IsNull(2)) return;  // a key without values
+    std::string_view const keyFolded = row.Bytes(1);
+    int64_t const first = row.Int(2);
+    for (size_t slot = 0; slot < folded.size(); ++slot) {
+      if (names[slot] == kNoName || !AskedOf(folded[slot], keyFolded)) continue;
+      if (names[slot] == first) Take(added.values[slot], static_cast<unsigned long>(row.Int(3)), row.Bytes(4));
+      else own.push_back(Own{index, slot, id});
+    }
+  };
+  {
+    Statement top(*this, "SELECT keys.name, keys.folded, vals.name, vals.type, vals.data FROM keys"
+                         " LEFT JOIN vals INDEXED BY vals_first ON vals.key = keys.id AND vals.ord = 1 WHERE keys.id = ?1");
+    Statement children(*this, "SELECT keys.name, keys.folded, vals.name, vals.type, vals.data, keys.id FROM keys"
+                              " LEFT JOIN vals INDEXED BY vals_first ON vals.key = keys.id AND vals.ord = 1"
+                              " WHERE keys.parent = ?1 ORDER BY keys.folded");
+    if (!top || !children) return ErrorFrom(sqlite3_errcode(m_db));
+    int rc = top.Bind(1, key).Step();
+    if (rc == SQLITE_DONE) return ERROR_SUCCESS;
+    if (rc != SQLITE_ROW) return ErrorFrom(rc);
+    add(top, key);
+    if (depth > 0) {
+      children.Bind(1, key);
+      while ((rc = children.Step()) == SQLITE_ROW) add(children, children.Int(5));
+      if (rc != SQLITE_DONE) return ErrorFrom(rc);
+    }
+  }
+  for (Own const& value : own)
+    if (long const rc = ReadValue(value.id, names[value.slot], keys[value.key].values[value.slot]); rc != ERROR_SUCCESS)
+      return rc;
+  return ERROR_SUCCESS;
 }
 
 // The first value of each key, if it has any values (the first is always there then): from one
 // ordered scan of the index when the subtree holds a large share of the hive, else key by key.
-long Hive::ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue>& first) {
+// `byId` puts the keys in id order; `lastId` is the highest id of the hive.
+long Hive::ReadFirstValues(std::vector<KeyId> const& ids, std::vector<size_t> const& byId,
+                           std::vector<FirstValue>& first, int64_t& lastId) {
   first.assign(ids.size(), FirstValue());
   Statement last(*this, "SELECT coalesce(max(id), 0) FROM keys");
   if (!last) return ErrorFrom(sqlite3_errcode(m_db));
   if (int const rc = last.Step(); rc != SQLITE_ROW) return ErrorFrom(rc);
+  lastId = last.Int(0);
   auto take = [&](FirstValue& value, Statement& row) {
     value.has = true;
     value.name = row.Int(0);
@@ -971,19 +1041,15 @@ long Hive::ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue
     value.data.assign(row.Bytes(2));
   };
   int rc = SQLITE_DONE;
-  if (static_cast<int64_t>(ids.size()) * kScanShare > last.Int(0)) {
+  if (static_cast<int64_t>(ids.size()) * kScanShare > lastId) {
     // The scan comes in key order: walked beside the ids in the same order.
-    std::vector<std::pair<KeyId, size_t>> byId;
-    byId.reserve(ids.size());
-    for (size_t i = 0; i < ids.size(); ++i) byId.emplace_back(ids[i], i);
-    std::sort(byId.begin(), byId.end());
     Statement scan(*this, "SELECT name, type, data, key FROM vals INDEXED BY vals_first WHERE ord = 1 ORDER BY key");
     if (!scan) return ErrorFrom(sqlite3_errcode(m_db));
     auto next = byId.begin();
     while (next != byId.end() && (rc = scan.Step()) == SQLITE_ROW) {
       KeyId const key = scan.Int(3);
-      while (next != byId.end() && next->first < key) ++next;
-      if (next != byId.end() && next->first == key) take(first[next->second], scan);
+      while (next != byId.end() && ids[*next] < key) ++next;
+      if (next != byId.end() && ids[*next] == key) take(first[*next], scan);
     }
     return rc == SQLITE_DONE || rc == SQLITE_ROW ? ERROR_SUCCESS : ErrorFrom(rc);
   }
@@ -999,22 +1065,32 @@ long Hive::ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue
   return rc == SQLITE_DONE ? ERROR_SUCCESS : ErrorFrom(rc);
 }
 
-// The value `name` of one key: its first value when that is the one, nothing for a key without
-// values, else a lookup of its own (also on an older layout, which has no `first`).
-long Hive::ReadWanted(KeyId key, FirstValue const* first, int64_t name, RegSubtreeKey::Value& value) {
-  if (first && (!first->has || first->name == name)) {
-    value.found = first->has;
-    value.type = first->type;
-    value.data = first->data;
-    return ERROR_SUCCESS;
-  }
+// The value `name` of one key, by a lookup of its own.
+long Hive::ReadValue(KeyId key, int64_t name, RegSubtreeKey::Value& value) {
   Statement one(*this, "SELECT type, data FROM vals WHERE key = ?1 AND name = ?2");
   if (!one) return ErrorFrom(sqlite3_errcode(m_db));
   int const rc = one.Bind(1, key).Bind(2, name).Step();
   if (rc == SQLITE_DONE) return ERROR_SUCCESS;
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
-  value.found = true;
-  value.type = static_cast<unsigned long>(one.Int(0));
-  value.data.assign(one.Bytes(1));
+  Take(value, static_cast<unsigned long>(one.Int(0)), one.Bytes(1));
   return ERROR_SUCCESS;
+}
+
+// The value `name` of the keys marked in `own`, in one statement: every key of the hive in id
+// order, each with its value found by (key, name) in the same step, walked beside the keys.
+long Hive::ReadValueOfKeys(int64_t name, std::vector<KeyId> const& ids, std::vector<size_t> const& byId,
+                           std::vector<char> const& own, size_t slot, std::vector<RegSubtreeKey>& keys) {
+  Statement scan(*this, "SELECT vals.key, vals.type, vals.data FROM keys INDEXED BY keys_by_id CROSS JOIN vals"
+                        " ON vals.key = keys.id AND vals.name = ?1 ORDER BY keys.id");
+  if (!scan) return ErrorFrom(sqlite3_errcode(m_db));
+  scan.Bind(1, name);
+  int rc = SQLITE_DONE;
+  auto next = byId.begin();
+  while (next != byId.end() && (rc = scan.Step()) == SQLITE_ROW) {
+    KeyId const key = scan.Int(0);
+    while (next != byId.end() && ids[*next] < key) ++next;
+    if (next != byId.end() && ids[*next] == key && own[*next])
+      Take(keys[*next].values[slot], static_cast<unsigned long>(scan.Int(1)), scan.Bytes(2));
+  }
+  return rc == SQLITE_DONE || rc == SQLITE_ROW ? ERROR_SUCCESS : ErrorFrom(rc);
 }

@@ -50,7 +50,7 @@ class Hive {
   // The key and the keys up to `depth` levels below it, each parent before its children and
   // siblings in enumeration order, with the values asked for (names folded; at most
   // kSubtreeValues): one query for the keys and one ordered scan per value name.
-  static constexpr size_t kSubtreeValues = 4;
+  static constexpr size_t kSubtreeValues = RegSubtreeKey::kMostValues;
   long ReadSubtree(KeyId key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& folded,
                    std::vector<RegSubtreeKey>& keys);
 
@@ -95,6 +95,9 @@ class Hive {
   // `added` tells a name new to the hive.
   long AddName(std::string_view name, std::string_view folded, int64_t& id, bool& added);
   long ReadOldLayout();
+  long NameIdsOf(std::vector<RegSubtreeKey::Wanted> const& folded, std::vector<int64_t>& names);
+  long ReadDeep(KeyId key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& folded,
+                std::vector<int64_t> const& names, std::vector<RegSubtreeKey>& keys);
   long ReadSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
                        std::vector<std::string>& folded);
   long ReadDeepSubtreeKeys(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
@@ -105,10 +108,13 @@ class Hive {
     unsigned long type = 0;
     std::string data;
   };
-  long ReadFirstValues(std::vector<KeyId> const& ids, std::vector<FirstValue>& first);
-  long ReadChildren(KeyId key, unsigned long depth, std::vector<RegSubtreeKey>& keys, std::vector<KeyId>& ids,
-                    std::vector<std::string>& folded, std::vector<FirstValue>& first);
-  long ReadWanted(KeyId key, FirstValue const* first, int64_t name, RegSubtreeKey::Value& value);
+  long ReadFirstValues(std::vector<KeyId> const& ids, std::vector<size_t> const& byId, std::vector<FirstValue>& first,
+                       int64_t& lastId);
+  long ReadChildren(KeyId key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& folded,
+                    std::vector<int64_t> const& names, std::vector<RegSubtreeKey>& keys);
+  long ReadValue(KeyId key, int64_t name, RegSubtreeKey::Value& value);
+  long ReadValueOfKeys(int64_t name, std::vector<KeyId> const& ids, std::vector<size_t> const& byId,
+                       std::vector<char> const& own, size_t slot, std::vector<RegSubtreeKey>& keys);
   long DeleteSubtrees(KeyId key, std::string const (&statements)[2]);
   long EnsureKeyAlive(KeyId key);
   bool CacheIsCurrent(KeyId key) const;

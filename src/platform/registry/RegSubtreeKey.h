@@ -19,6 +19,8 @@ struct RegSubtreeKey {
   };
 
   static constexpr size_t kNoParent = static_cast<size_t>(-1);
+  // The most values one read may ask of each key.
+  static constexpr size_t kMostValues = 8;
 
   size_t parent = kNoParent;  // the index of the parent key in the same list; the first key has none
   std::string name;

@@ -62,9 +62,10 @@ LSTATUS RegQueryInfoKey(HKEY key, char* keyClass, unsigned long* classLength, un
 
 // `key` and every key up to `depth` levels below it (0: the key alone), each parent before its
 // children and siblings in RegEnumKeyEx order, each with the values asked for in `values` (at
-// most four; names as RegQueryValueEx takes them, a value with a key name read only of the
-// keys so named): one query for the keys and an ordered scan per value name, whatever the
-// number of keys. A missing hive or a deleted key gives an empty list.
+// most RegSubtreeKey::kMostValues; names as RegQueryValueEx takes them, a value with a key name
+// read only of the keys so named): one query for the keys, one ordered scan of first values,
+// and for a value many keys hold elsewhere one statement, whatever the number of keys. A
+// missing hive or a deleted key gives an empty list.
 LSTATUS RegReadSubtree(HKEY key, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& values,
                        std::vector<RegSubtreeKey>& keys);
 

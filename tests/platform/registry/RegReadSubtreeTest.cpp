@@ -108,7 +108,9 @@ void Seed(HKEY top, int folders, int entries) {
 
 TEST(RegReadSubtreeTest, AnswersWhatTheKeyByKeyCallsAnswerAtEveryDepthAndSize) {
   ScopedRoot root;
-  std::vector<RegSubtreeKey::Wanted> const wanted{{"MARK", ""}, {"list", "record"}, {"Absent", ""}, {"host", ""}};
+  // More values than a key's first: looked up one by one in a small tree, all at once in a large one.
+  std::vector<RegSubtreeKey::Wanted> const wanted{{"MARK", ""},  {"list", "record"}, {"Absent", ""},
+                                                  {"host", ""},  {"other", ""},      {"Mark", "RECORD"}};
   struct Case {
     int folders;
     int entries;
@@ -129,8 +131,8 @@ TEST(RegReadSubtreeTest, AnswersWhatTheKeyByKeyCallsAnswerAtEveryDepthAndSize) {
 TEST(RegReadSubtreeTest, RefusesBadRequestsAndReadsNothingWhereNothingIs) {
   ScopedRoot root;
   std::vector<RegSubtreeKey> keys(3);
-  std::vector<RegSubtreeKey::Wanted> const five(5, {"a", ""});
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegReadSubtree(HKEY_CURRENT_USER, 1, five, keys));
+  std::vector<RegSubtreeKey::Wanted> const tooMany(RegSubtreeKey::kMostValues + 1, {"a", ""});
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegReadSubtree(HKEY_CURRENT_USER, 1, tooMany, keys));
   EXPECT_TRUE(keys.empty());
   EXPECT_EQ(ERROR_INVALID_PARAMETER, RegReadSubtree(HKEY_CURRENT_USER, 1, {{std::string(16384, 'a'), ""}}, keys));
   EXPECT_EQ(ERROR_INVALID_HANDLE, RegReadSubtree(reinterpret_cast<HKEY>(0x1234), 1, {}, keys));
