@@ -10,11 +10,11 @@
 #include "connectdialog/dialogs/ConnectDialogWorld.h"
 #include "connectdialog/session/PluginFolder.h"
 #include "dialogs/NewSessionWizardSteps.h"
-#include "platform/ui/DialogPresenter.h"
-#include "platform/ui/DialogScript.h"
-#include "platform/ui/HeadlessDialogPresenter.h"
 #include "library/ProductInfo.h"
+#include "platform/ui/DialogPresenter.h"
+#include "platform/ui/HeadlessDialogPresenter.h"
 #include "session/ConnectProtocolTable.h"
+#include "support/DialogSteps.h"
 #include "support/RegisterProtocolRow.h"
 #include "support/StartWizard.h"
 
@@ -255,35 +255,22 @@ unsigned long CountEditor(ISessionConfig*, int isNew) {
 TEST_F(NewSessionWizardTest, NewSessionInTheConnectDialogRunsTheWizard) {
   Install({true, false}, 3);
   ConnectDialogDllInit(nullptr, nullptr, &CountEditor, nullptr, nullptr);
-  // steps: name, then "control=value" for "set".
-  struct Case { std::vector<std::pair<std::string, std::string>> steps; int usesWizardAfter;
-      unsigned long editorCalls; char const* stored; };
+  struct Case { std::vector<DialogStep> steps; int usesWizardAfter; unsigned long editorCalls; char const* stored; };
   for (Case const& c : {
-           Case{{{"choose", "Telnet"}, {"next", ""}, {"next", ""}, {"next", ""}, {"set", "1044=gate"}, {"finish", ""}},
+           Case{{Choose(1212, "Telnet"), Step("next"), Step("next"), Step("next"), Set(1044, "gate"), Step("finish")},
                 1, 0, "|core1,gate"},
-           Case{{{"set", "3032=true"}, {"close", ""}}, 0, 1, "|core1,gate,New"},
-           Case{{{"close", ""}}, 1, 0, "|core1,gate,New"},
+           Case{{Set(3032, "true"), Step("close")}, 0, 1, "|core1,gate,New"},
+           Case{{Step("close")}, 1, 0, "|core1,gate,New"},
        }) {
     config->newSessionUsesWizard = 1;
     editorCalls = 0;
-    DialogScript script;
-    for (auto const& [name, argument] : c.steps) {
-      DialogStep step(name, static_cast<int>(script.steps.size()));
-      if (name == "choose") step.SetArgument("control", "1212"), step.SetArgument("item", argument);
-      if (name == "set") {
-        step.SetArgument("control", argument.substr(0, argument.find('=')));
-        step.SetArgument("value", argument.substr(argument.find('=') + 1));
-      }
-      script.steps.push_back(step);
-    }
     HeadlessDialogPresenter presenter;
     NewSessionWizardSteps::AddTo(presenter);
-    ASSERT_TRUE(presenter.Play(script, ui));
+    ASSERT_TRUE(presenter.Play(DialogScript{Numbered(c.steps), {}, {}}, ui));
     SetDialogPresenter(&presenter);
-    ConnectDialog dialog("Connect", false, false);
     dialog.Open();
-    Do(dialog, &ConnectDialog::Select, "Lab");
-    Run(dialog, ConnectDialog::kNewSession);
+    Select("Lab");
+    Run(ConnectDialog::kNewSession);
     SetDialogPresenter(nullptr);
     EXPECT_FALSE(presenter.Finish().has_value()) << presenter.GetFailure()->error;
     EXPECT_EQ(static_cast<int>(config->newSessionUsesWizard), c.usesWizardAfter);
