@@ -9,11 +9,8 @@
 #include "database/GlobalConfigInstance.h"
 #include "dialogs/KeyboardButton.h"
 #include "dialogs/SelectedKeySteps.h"
-#include "platform/ui/DialogPresenter.h"
-#include "platform/ui/HeadlessDialogPresenter.h"
-#include "platform/ui/HeadlessUserInterface.h"
-#include "support/DialogSteps.h"
 #include "support/FakeKeyboardLayout.h"
+#include "support/HeadlessDialogs.h"
 #include "terminal/Keymap.h"
 #include "terminal/KeymapCode.h"
 
@@ -23,7 +20,6 @@ constexpr char kScriptingDisabledText[] =
     "Scripting has been administratively disabled.\r\nThe Run Script function is no longer available.\r\n";
 
 class TestKeymap : public Keymap {};
-
 
 // One run of the dialog on a keymap prepared by `prepare`, played from steps and answers; then
 // what it ends with, leaves at its key index, and the category shown at the end ("" if never opened).
@@ -43,30 +39,19 @@ class SelectedKeyDialogTest : public ::testing::Test {
     layout.Key(82, true, 0x2D, {"", "", "", "", "", "", "", ""});
     layout.Key(14, false, 0x08, {"\b", "\x7F", "\b", "", "", "", "", ""});
     layout.Key(61, false, 0x72, {"", "", "", "", "", "", "", ""});
-    SelectedKeySteps::AddTo(presenter);
-    SetDialogPresenter(&presenter);
-    SetUserInterface(&ui);
-    config.reset(CreateGlobalConfig(nullptr));
-  }
-  ~SelectedKeyDialogTest() override {
-    SetDialogPresenter(nullptr);
-    SetUserInterface(nullptr);
+    SelectedKeySteps::AddTo(dialogs.presenter);
   }
 
   FakeKeyboardLayout layout;
-  HeadlessDialogPresenter presenter;
-  HeadlessUserInterface ui;
-  std::unique_ptr<GlobalConfig> config;
+  HeadlessDialogs dialogs{false, false};
+  std::unique_ptr<GlobalConfig> config{CreateGlobalConfig(nullptr)};
 };
 
 void Empty(Keymap&) {}
 
 TEST_F(SelectedKeyDialogTest, OpensOnTheCurrentMappingAndWritesTheChoiceOnOk) {
   auto const mapped = [](int index, int code, char const* value) {
-    return [=](Keymap& keymap) {
-      keymap.SetKeyCode(index, code);
-      keymap.SetKeyValue(index, value);
-    };
+    return [=](Keymap& keymap) { keymap.SetKeyCode(index, code); keymap.SetKeyValue(index, value); };
   };
   for (Case const& c : std::vector<Case>{
            {"unmapped key left on its empty suggestion", Empty, 63, false, 0, false, {Step("ok")}, {}, {},
@@ -108,10 +93,10 @@ TEST_F(SelectedKeyDialogTest, OpensOnTheCurrentMappingAndWritesTheChoiceOnOk) {
     c.prepare(keymap);
     config->DisableAllScripting(c.scriptingDisabled);
     KeyboardButton button(c.scanCode, c.extended, "Key", 1, 0);
-    ASSERT_TRUE(presenter.Play(DialogScript{c.steps, c.answers, c.texts}, user));
+    ASSERT_TRUE(dialogs.presenter.Play(DialogScript{c.steps, c.answers, c.texts}, user));
     SelectedKeyDialog dialog(config.get(), &keymap, &button, c.modifiers);
     EXPECT_EQ(dialog.DoModal(), c.endCode);
-    EXPECT_FALSE(presenter.Finish().has_value()) << presenter.GetFailure()->error;
+    EXPECT_FALSE(dialogs.presenter.Finish().has_value()) << dialogs.presenter.GetFailure()->error;
     EXPECT_EQ(dialog.KeyIndex(), c.index);
     EXPECT_EQ(keymap.GetKeyCode(c.index), c.code);
     EXPECT_EQ(keymap.GetKeyValue(c.index).Str(), c.value);
@@ -124,7 +109,7 @@ TEST_F(SelectedKeyDialogTest, OpensOnTheCurrentMappingAndWritesTheChoiceOnOk) {
       EXPECT_EQ(user.Shown()[0].type, static_cast<unsigned int>(MB_OKCANCEL | MB_ICONWARNING));
     }
   }
-  SetUserInterface(&ui);
+  SetUserInterface(&dialogs.ui);
 }
 
 TEST_F(SelectedKeyDialogTest, ListsCaptionsAndTheScriptChooser) {
@@ -154,8 +139,8 @@ TEST_F(SelectedKeyDialogTest, ListsCaptionsAndTheScriptChooser) {
   EXPECT_FALSE(dialog.FindControl(SelectedKeyDialog::kDefaultButton)->visible);
   EXPECT_EQ(dialog.FindControl(SelectedKeyDialog::kCategoryLabel)->value, "Run Script");
   EXPECT_TRUE(dialog.Command(SelectedKeyDialog::kBrowseButton, error));
-  ASSERT_EQ(ui.Shown().size(), 1u);
-  ShownDialog const& chooser = ui.Shown()[0];
+  ASSERT_EQ(dialogs.ui.Shown().size(), 1u);
+  ShownDialog const& chooser = dialogs.ui.Shown()[0];
   EXPECT_EQ(chooser.kind, ShownDialog::Kind::OpenFile);
   EXPECT_EQ(chooser.caption, "Select Script File");
   EXPECT_EQ(chooser.defaultExtension, "*.vbs; *.js; *.pl");
