@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "VOptionList.h"
+#include "VOptionText.h"
 #include "VPropertyTreeSteps.h"
 #include "dialogs/GlobalOptionsDialog.h"
 #include "dialogs/SessionOptionsDialog.h"
@@ -71,6 +73,23 @@ class HeadlessDialogs {
   static void Click(DialogModel& dialog, int id) {
     std::string error;
     ASSERT_TRUE(dialog.Command(id, error)) << id << ": " << error;
+  }
+  // A value other than the control's own that it takes: the other state of a check, the other end
+  // of a number's range, the other of the first two choices, another colour, or its text and "7".
+  static std::string OtherValue(VPageControl const& control) {
+    switch (control.kind) {
+      case VControlKind::Check: return control.value == "true" ? "false" : "true";
+      case VControlKind::Number:
+        return std::to_string(control.value == std::to_string(control.minimum) ? control.maximum : control.minimum);
+      case VControlKind::Choice: return control.choices[control.value == control.choices[0] ? 1 : 0];
+      case VControlKind::Color: return control.ColorText(control.value == control.ColorText(0x123456) ? 0x654321 : 0x123456);
+      default: return control.value + "7";
+    }
+  }
+  // How the option a control is bound to shows the control's value once stored; secrets masked.
+  static std::string StoredText(VPageControl const& control, VOption const& option) {
+    if (option.Form() == VOptionForm::EncodedText) return VOptionText::kMask;
+    return control.OptionText(option.Form() == VOptionForm::Number || option.Form() == VOptionForm::Unsigned);
   }
   // The tree as "label@depth" in display order.
   static std::vector<std::string> Tree(VPropertyTreeDialog const& dialog) {
