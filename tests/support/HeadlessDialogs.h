@@ -82,7 +82,8 @@ class HeadlessDialogs {
       case VControlKind::Number:
         return std::to_string(control.value == std::to_string(control.minimum) ? control.maximum : control.minimum);
       case VControlKind::Choice: return control.choices[control.value == control.choices[0] ? 1 : 0];
-      case VControlKind::Color: return control.ColorText(control.value == control.ColorText(0x123456) ? 0x654321 : 0x123456);
+      case VControlKind::Color:
+        return control.ColorText(control.value == control.ColorText(0x123456) ? 0x654321 : 0x123456);
       default: return control.value + "7";
     }
   }

@@ -96,7 +96,8 @@ TEST_F(ConnectDialogClipboardTest, PasteFollowsItsRules) {
     ASSERT_EQ(Stored("Other"), other);
     dialog.Open();
   }
-  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"), "Telnet,SSH2") << "a refused move keeps both";
+  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"),
+      "Telnet,SSH2") << "a refused move keeps both";
 }
 
 TEST_F(ConnectDialogClipboardTest, ASourceRenamedMeanwhileIsNoLongerAvailable) {

@@ -24,8 +24,10 @@ TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
   EXPECT_EQ(ConnectTreeDrag::ScrollAt(190, 200), 1);
 
   struct KeyCase { char const* keys; bool known; Effect effect; };
-  for (KeyCase const& c : {KeyCase{"none", true, Effect::Move}, {"alt", true, Effect::Move}, {"Ctrl", true, Effect::Copy},
-                           {"shift", true, Effect::None}, {"ctrl+shift", true, Effect::None}, {"ctrl+alt", true, Effect::None},
+  for (KeyCase const& c : {KeyCase{"none", true, Effect::Move}, {"alt", true, Effect::Move},
+      {"Ctrl", true, Effect::Copy},
+                           {"shift", true, Effect::None}, {"ctrl+shift", true, Effect::None},
+                               {"ctrl+alt", true, Effect::None},
                            {"alt+shift", true, Effect::None}, {"meta", false, Effect::None},
                            {"none+ctrl", false, Effect::None}, {"", false, Effect::None}}) {
     Effect effect = Effect::None;
@@ -100,7 +102,8 @@ TEST_F(ConnectDialogDragTest, DropsFollowThePasteRulesAtTheZonesPlace) {
     EXPECT_EQ(Stored("Other"), c.other);
     EXPECT_EQ(dialog.SelectedPath(), c.selected.empty() ? "Lab\\s2" : c.selected);
   }
-  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"), "Telnet,SSH2") << "a refused move keeps both";
+  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"),
+      "Telnet,SSH2") << "a refused move keeps both";
 }
 
 TEST_F(ConnectDialogDragTest, AFolderIsNeverOfferedAPlaceInsideItself) {

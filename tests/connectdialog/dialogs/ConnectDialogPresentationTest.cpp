@@ -45,7 +45,8 @@ class ConnectDialogPresentationTest : public ConnectDialogWorld {
   std::string States(std::vector<Dialog::MenuEntry> const& menu) {
     std::string text;
     for (Dialog::MenuEntry const& entry : menu)
-      text += std::to_string(entry.id) + (entry.id == 0 ? "" : entry.enabled ? "+" : "-") + (entry.checked ? "v " : " ");
+      text += std::to_string(entry.id) + (entry.id == 0 ? "" : entry.enabled ? "+" : "-") +
+              (entry.checked ? "v " : " ");
     return text;
   }
 };
@@ -130,7 +131,8 @@ TEST_F(ConnectDialogPresentationTest, CreatesADesktopShortcutThatOpensTheSession
   HeadlessDialogPresenter presenter;
   SetDialogPresenter(&presenter);
   // The names typed for the three shortcuts asked for: the last one cancelled.
-  std::vector<DialogStep> const names{Set(1000, "My core"), Step("ok"), Set(1000, "../escape"), Step("ok"), Step("cancel")};
+  std::vector<DialogStep> const names{Set(1000, "My core"), Step("ok"), Set(1000, "../escape"), Step("ok"),
+      Step("cancel")};
   ASSERT_TRUE(presenter.Play(DialogScript{Numbered(names), {}, {}}, ui));
   dialog.Open();
   Expand("Lab");

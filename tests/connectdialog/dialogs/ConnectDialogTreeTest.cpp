@@ -46,7 +46,8 @@ TEST_F(ConnectDialogTreeTest, EnablesCommandsForWhatIsSelected) {
     SCOPED_TRACE(c.selected);
     Expand("Lab");
     Select(c.selected);
-    for (int id : {Dialog::kCut, Dialog::kCopy, Dialog::kDelete, Dialog::kRename, Dialog::kMenuCut, Dialog::kMenuDelete})
+    for (int id : {Dialog::kCut, Dialog::kCopy, Dialog::kDelete, Dialog::kRename, Dialog::kMenuCut,
+        Dialog::kMenuDelete})
       EXPECT_EQ(dialog.IsEnabled(id), c.item) << id;
     EXPECT_EQ(dialog.IsEnabled(Dialog::kProperties), c.properties);
     EXPECT_FALSE(dialog.IsEnabled(Dialog::kPaste)) << "Paste starts disabled";
@@ -59,10 +60,12 @@ TEST_F(ConnectDialogTreeTest, EnablesCommandsForWhatIsSelected) {
 
 TEST_F(ConnectDialogTreeTest, RenamesByTheRulesInTheirOrder) {
   // stored: the root afterwards.
-  struct Case { std::string item, typed; std::vector<std::string> messages; bool stillEditing; std::string stored, selected; };
+  struct Case { std::string item, typed; std::vector<std::string> messages; bool stillEditing;
+      std::string stored, selected; };
   std::string const kept = "Zeta,Lab,Alpha|";
   Case const cases[] = {
-      {"Lab", "lab", {}, false, "Zeta,lab,Alpha|", "lab"}, {"Lab", "  Bench\t", {}, false, "Zeta,Bench,Alpha|", "Bench"},
+      {"Lab", "lab", {}, false, "Zeta,lab,Alpha|", "lab"},
+          {"Lab", "  Bench\t", {}, false, "Zeta,Bench,Alpha|", "Bench"},
       {"Zeta", "Omega", {}, false, "Omega,Lab,Alpha|", "Omega"}, {"Lab", "Lab", {}, false, kept, "Lab"},
       {"Lab", "La:b", {"Rename error.\n\nName cannot contain: ' : '"}, true, kept, "Lab"},
       {"Lab", "a/b\\c", {"Rename error.\n\nName cannot contain: ' \\ '"}, true, kept, "Lab"},
@@ -82,7 +85,8 @@ TEST_F(ConnectDialogTreeTest, RenamesByTheRulesInTheirOrder) {
     EXPECT_EQ(dialog.SelectedPath(), c.selected);
     std::string error;
     EXPECT_TRUE(!c.stillEditing || dialog.CancelLabelEdit(error));
-    ASSERT_TRUE(c.selected == c.item || SessionDatabase(0).Rename(c.selected.c_str(), c.item.c_str(), c.selected.c_str()));
+    ASSERT_TRUE(c.selected == c.item || SessionDatabase(0).Rename(c.selected.c_str(), c.item.c_str(),
+        c.selected.c_str()));
     ASSERT_EQ(Stored(""), kept);
   }
   // A case-only rename steps aside under "__Lab__": with that name taken, nothing changes.
@@ -210,7 +214,8 @@ TEST_F(ConnectDialogTreeTest, TheTerminalHostHidesTransferOnlySessionsUnlessAske
   for (bool show : {false, true}) {
     config->showTransferOnlySessions = show;
     dialog.Open();
-    EXPECT_EQ(Shown(), (show ? Paths{"", "Zeta", "Lab", "Alpha", "ftp", "shell"} : Paths{"", "Zeta", "Lab", "Alpha", "shell"}));
+    EXPECT_EQ(Shown(),
+        (show ? Paths{"", "Zeta", "Lab", "Alpha", "ftp", "shell"} : Paths{"", "Zeta", "Lab", "Alpha", "shell"}));
   }
 }
 

@@ -134,14 +134,17 @@ std::vector<Typed> TypedControls() {
        [](GlobalConfig const& c) { return RgbText::Format(static_cast<int>(c.newInputColor)); }, "123456"},
       {"Printing", {{1102, "1.25"}, {1104, "2.5"}, {1103, "0"}, {1105, "100"}}, margins,
        "1.250000 2.500000 0.000000 100.000000"},
-      {"FTP", {{1081, "true"}, {1082, "4096"}}, [](GlobalConfig const& c) { return std::to_string(c.receiveBufferSize); }, "4096"},
-      {"FTP", {{1084, "true"}, {1085, "65536"}}, [](GlobalConfig const& c) { return std::to_string(c.sendBufferSize); }, "65536"},
+      {"FTP", {{1081, "true"}, {1082, "4096"}},
+          [](GlobalConfig const& c) { return std::to_string(c.receiveBufferSize); }, "4096"},
+      {"FTP", {{1084, "true"}, {1085, "65536"}},
+          [](GlobalConfig const& c) { return std::to_string(c.sendBufferSize); }, "65536"},
       {"FTP", {{1153, "false"}}, [](GlobalConfig const& c) { return std::to_string(c.dataConnectionType); }, "1"},
   };
   for (int i = 0; i < 16; ++i) {
     std::string const color = RgbText::Format(0x010203u * static_cast<unsigned>(i + 1));
     typed.push_back({"ANSI Color", {{1220 + i, color}},
-                     [i](GlobalConfig const& c) { return RgbText::Format(GlobalConfig::ColorTable(c.ansiColorRgb)[i]); }, color});
+                     [i](GlobalConfig const& c) { return RgbText::Format(GlobalConfig::ColorTable(c.ansiColorRgb)[i]);
+                         }, color});
   }
   return typed;
 }
@@ -215,14 +218,17 @@ TEST_F(GlobalOptionsDialogTest, EveryControlRoundTripsThroughTheStoreOnOkOnly) {
 TEST_F(GlobalOptionsDialogTest, RangeChecksOnOk) {
   std::string const buffer = "Please enter a buffer size between 1024 and 65536.";
   struct Case { char const* page; int stored; Values typed; char const* message; int storedAfter; };
-  for (Case const& c : {Case{"FTP", -1, {}, nullptr, -1}, Case{"FTP", -1, {{1081, "true"}, {1082, "1023"}}, buffer.c_str(), -1},
+  for (Case const& c : {Case{"FTP", -1, {}, nullptr, -1},
+      Case{"FTP", -1, {{1081, "true"}, {1082, "1023"}}, buffer.c_str(), -1},
                         Case{"FTP", -1, {{1081, "true"}, {1082, "65537"}}, buffer.c_str(), -1},
                         Case{"FTP", -1, {{1081, "true"}, {1082, "12k"}}, buffer.c_str(), -1},
                         Case{"FTP", -1, {{1081, "true"}, {1082, "1024"}}, nullptr, 1024},
-                        Case{"FTP", 4096, {{1080, "true"}}, nullptr, -1}, Case{"FTP", 4096, {{1082, "65536"}}, nullptr, 65536},
+                        Case{"FTP", 4096, {{1080, "true"}}, nullptr, -1},
+                            Case{"FTP", 4096, {{1082, "65536"}}, nullptr, 65536},
                         Case{"Appearance", 500, {{11353, "100"}}, "Please enter an integer between 132 and 1024.", 500},
                         Case{"Appearance", 500, {{11353, "132"}}, nullptr, 132}}) {
-    SCOPED_TRACE(std::string(c.page) + " " + std::to_string(c.stored) + " " + (c.typed.empty() ? "" : c.typed.back().second));
+    SCOPED_TRACE(std::string(c.page) + " " + std::to_string(c.stored) + " " +
+                 (c.typed.empty() ? "" : c.typed.back().second));
     auto& stored = std::string(c.page) == "FTP" ? config->receiveBufferSize : config->maxColumns;
     stored = c.stored;
     GlobalOptionsDialog dialog(*config);
@@ -251,7 +257,8 @@ TEST_F(GlobalOptionsDialogTest, OptionsPageRefusesFoldersThatCannotBeUsed) {
   };
   struct Case { int control; std::string value, message; };  // message empty: accepted
   for (Case const& c : {Case{1059, "relative/folder", notValid("relative/folder")}, Case{1140, file, notValid(file)},
-                        Case{1042, "/no/such/cache", notValid("/no/such/cache")}, Case{1042, "", ""}, Case{1140, folder, ""}}) {
+                        Case{1042, "/no/such/cache", notValid("/no/such/cache")}, Case{1042, "", ""},
+                            Case{1140, folder, ""}}) {
     GlobalOptionsDialog dialog(*config);
     Open(dialog, "Options");
     H::Type(dialog, {{c.control, c.value}});
@@ -274,7 +281,8 @@ TEST_F(GlobalOptionsDialogTest, GeneralPageChecksInItsOrder) {
   struct Step { int control; char const* value; char const* message; bool left; };  // message: what leaving shows
   for (Step const& s : {
            Step{GlobalPageControls::kMruCount, "10", "Please enter an integer between 0 and 9.", false},
-           Step{GlobalPageControls::kConfigFolder, "/no/such/folder", "Please enter an integer between 0 and 9.", false},
+           Step{GlobalPageControls::kConfigFolder, "/no/such/folder", "Please enter an integer between 0 and 9.",
+               false},
            Step{GlobalPageControls::kMruCount, "9",
                 "The folder is not valid:\r\n\r\n'/no/such/folder'\r\n\r\nPlease choose another folder.\r\n", false},
            Step{GlobalPageControls::kConfigFolder, configs.c_str(), nullptr, false},
@@ -338,7 +346,8 @@ TEST_F(GlobalOptionsDialogTest, EditingTheDefaultSessionAppliesToEverySessionWhe
     SCOPED_TRACE(c.name);
     GlobalOptionsDialog dialog(*config);
     std::string const before = DumpStore();
-    auto const steps = Joined({{Select("Default Session"), Press(GlobalPageControls::kEditDefaultSession)}, c.inner, {Step("cancel")}});
+    auto const steps = Joined({{Select("Default Session"), Press(GlobalPageControls::kEditDefaultSession)}, c.inner,
+        {Step("cancel")}});
     EXPECT_EQ(dialogs.Run(dialog, steps, c.answers), IDCANCEL);
     if (std::string(c.name) == "cancelled") {
       EXPECT_EQ(DumpStore(), before);
@@ -381,7 +390,8 @@ TEST_F(GlobalOptionsDialogTest, ListEditsAreStoredWhenConfirmed) {
                 std::to_string(0x332211)},
            Case{"Color Schemes", "a taken name", {Press(1344)}, {}, {"ocean"},
                 {"A color scheme named \"ocean\" already exists."}, std::to_string(0x332211)},
-           Case{"Color Schemes", "edited", {Choose(1343, "Ocean"), Press(1141), Set(1910, "FFEEDD"), Step("ok")}, {}, {}, {},
+           Case{"Color Schemes", "edited", {Choose(1343, "Ocean"), Press(1141), Set(1910, "FFEEDD"), Step("ok")}, {},
+               {}, {},
                 std::to_string(0xDDEEFF)},
            Case{"Color Schemes", "a built-in one kept", {Choose(1343, "Monochrome"), Press(1345)}, {}, {},
                 {"The color scheme \"Monochrome\" cannot be deleted."}, std::to_string(0xDDEEFF)},
@@ -389,18 +399,23 @@ TEST_F(GlobalOptionsDialogTest, ListEditsAreStoredWhenConfirmed) {
                 {"Delete the color scheme \"Ocean\"?"}, "-"},
            Case{"Firewall", "added", {Press(11430), Set(1971, "corp"), Choose(1972, "SOCKS version 4"),
                 Set(1973, "gw.example"), Set(1974, "3128"), Step("ok")}, {}, {}, {}, "None,corp,"},
-           Case{"Firewall", "the direct name refused", {Press(11430), Set(1971, "NONE"), Step("ok"), Step("cancel")}, {}, {},
+           Case{"Firewall", "the direct name refused", {Press(11430), Set(1971, "NONE"), Step("ok"), Step("cancel")},
+               {}, {},
                 {"\"NONE\" stands for a direct connection; please choose another name."}, "None,corp,"},
            Case{"Firewall", "a port out of range", {Choose(11429, "corp"), Press(11431), Set(1974, "70000"), Step("ok"),
                 Step("cancel")}, {}, {}, {"Please enter an integer between 1 and 65535."}, "None,corp,"},
-           Case{"Firewall", "renamed", {Choose(11429, "corp"), Press(11431), Set(1971, "corp2"), Step("ok")}, {}, {}, {},
+           Case{"Firewall", "renamed", {Choose(11429, "corp"), Press(11431), Set(1971, "corp2"), Step("ok")}, {}, {},
+               {},
                 "None,corp2,"},
            Case{"Firewall", "deleted", {Press(11432)}, {IDYES}, {}, {"Delete the firewall \"corp2\"?"}, "None,"},
-           Case{"File Types", "added", {Press(1961), Set(1951, "Notes"), Set(1952, "note1, .note2"), Step("ok")}, {}, {}, {},
+           Case{"File Types", "added", {Press(1961), Set(1951, "Notes"), Set(1952, "note1, .note2"), Step("ok")}, {},
+               {}, {},
                 "Notes"},
            Case{"File Types", "an extension of another type", {Press(1961), Set(1951, "More"), Set(1952, "note2"),
-                Step("ok"), Step("cancel")}, {}, {}, {"The extension \"note2\" belongs to the file type \"Notes\"."}, "Notes"},
-           Case{"File Types", "renamed", {Choose(1960, "Notes"), Press(1962), Set(1951, "Jottings"), Step("ok")}, {}, {}, {},
+                Step("ok"), Step("cancel")}, {}, {}, {"The extension \"note2\" belongs to the file type \"Notes\"."},
+                    "Notes"},
+           Case{"File Types", "renamed", {Choose(1960, "Notes"), Press(1962), Set(1951, "Jottings"), Step("ok")}, {},
+               {}, {},
                 "Jottings"},
        }) {
     SCOPED_TRACE(std::string(c.page) + ": " + c.name);
@@ -457,14 +472,16 @@ TEST_F(GlobalOptionsDialogTest, HostPagesAndTheCurrentDialog) {
 
 TEST_F(GlobalOptionsDialogTest, TheSsh2PageComesLastAndOnlyOKStoresIt) {
   LoadSsh2();
-  Values const all{{2201, "/home/ops/my hosts"}, {2202, "/home/ops/.ssh/id_ed25519"}, {2203, "30"}, {2204, "Accept new keys"}};
+  Values const all{{2201, "/home/ops/my hosts"}, {2202, "/home/ops/.ssh/id_ed25519"}, {2203, "30"},
+      {2204, "Accept new keys"}};
   std::string const stored =
       "SSH2 Known Hosts File = sz \"/home/ops/my hosts\"\n"
       "SSH2 Default Identity Filename = sz \"/home/ops/.ssh/id_ed25519\"\n"
       "SSH2 Keep Alive Interval = dword 30\n"
       "SSH2 Strict Host Key Checking = dword 1\n";
   // key: "Global\SSH2" afterwards; empty: the whole store as it was.
-  struct Case { char const* name; Values values; bool ok; int endCode; std::string key; std::vector<std::string> messages; };
+  struct Case { char const* name; Values values; bool ok; int endCode; std::string key;
+      std::vector<std::string> messages; };
   for (Case const& c : {Case{"Cancel", all, false, IDCANCEL, "", {}}, Case{"OK untouched", {}, true, IDOK, "", {}},
                         Case{"interval past its range", {{2203, "3601"}}, true, 0, "",
                              {"Please enter an integer between 0 and 3600."}},
@@ -495,14 +512,17 @@ TEST_F(GlobalOptionsDialogTest, TheSessionCommandsTakeTheSsh2Options) {
       char const* sessionIdentity; std::vector<std::string> extra; std::string error; };
   for (Case const& c : {
            Case{"defaults", "", "", 0, 0, "", {}, ""},
-           Case{"every option", "/k/known_hosts", "/k/id", 45, 3, "", {"-i", "/k/id", "-o", "UserKnownHostsFile=/k/known_hosts",
+           Case{"every option", "/k/known_hosts", "/k/id", 45, 3, "",
+               {"-i", "/k/id", "-o", "UserKnownHostsFile=/k/known_hosts",
                 "-o", "StrictHostKeyChecking=no", "-o", "ServerAliveInterval=45"}, ""},
-           Case{"the session's own identity wins", "", "/k/id", 0, 1, "/mine", {"-i", "/mine", "-o", "StrictHostKeyChecking=accept-new"}, ""},
+           Case{"the session's own identity wins", "", "/k/id", 0, 1, "/mine",
+               {"-i", "/mine", "-o", "StrictHostKeyChecking=accept-new"}, ""},
            Case{"blanks quoted, percent doubled", "/k/my 100% hosts", "", 0, 2, "",
                 {"-o", "UserKnownHostsFile=\"/k/my 100%% hosts\"", "-o", "StrictHostKeyChecking=yes"}, ""},
            Case{"a quote refused", "/k/\"q", "", 0, 0, "", {},
                 "the known-hosts file \"/k/\"q\" holds a quote or a backslash, which ssh cannot take"},
-           Case{"checking out of range", "", "", 0, 4, "", {}, "\"SSH2 Strict Host Key Checking\" holds 4, which is none of 0 to 3"},
+           Case{"checking out of range", "", "", 0, 4, "", {},
+               "\"SSH2 Strict Host Key Checking\" holds 4, which is none of 0 to 3"},
        }) {
     SCOPED_TRACE(c.name);
     SSH2GlobalConfig global(nullptr);
@@ -519,7 +539,8 @@ TEST_F(GlobalOptionsDialogTest, TheSessionCommandsTakeTheSsh2Options) {
     ASSERT_TRUE(options.Find("Hostname")->FromText("gate.example", error)) << error.Str();
     ASSERT_TRUE(options.Find("SSH2 Identity Filename")->FromText(c.sessionIdentity, error)) << error.Str();
     for (bool terminal : {true, false}) {
-      ClientCommand const command = ClientCommandBuilder([](std::string const&) { return true; }).For(session, terminal);
+      ClientCommand const command = ClientCommandBuilder([](std::string const&) { return true; }).For(session,
+          terminal);
       EXPECT_EQ(command.error, c.error);
       if (!c.error.empty()) continue;
       std::vector<std::string> expected{terminal ? "-p" : "-P", "22"};
@@ -540,10 +561,12 @@ TEST_F(GlobalOptionsDialogTest, TheHostBecomesTheTelnetApplication) {
   WriteFileBytes(list, "[Default Applications]\nx-scheme-handler/telnet=putty.desktop\ntext/html=web.desktop\n");
   PressOn("Web Browser", GlobalPageControls::kMakeDefaultTelnet);
   EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{"HaloKorvo now opens the telnet: links of this desktop."});
-  EXPECT_EQ(ReadFileBytes(list), "[Default Applications]\nx-scheme-handler/telnet=halokorvo-telnet.desktop\ntext/html=web.desktop\n");
+  EXPECT_EQ(ReadFileBytes(list),
+      "[Default Applications]\nx-scheme-handler/telnet=halokorvo-telnet.desktop\ntext/html=web.desktop\n");
   EXPECT_EQ(ReadFileBytes(world.Root() + "/data/applications/halokorvo-telnet.desktop"),
             "[Desktop Entry]\nType=Application\nVersion=1.0\nName=HaloKorvo\n"
-            "Exec=/opt/brimvale/cdhost-halokorvo %u\nTerminal=false\nMimeType=x-scheme-handler/telnet;\nNoDisplay=true\n");
+            "Exec=/opt/brimvale/cdhost-halokorvo %u\nTerminal=false\nMimeType=x-scheme-handler/telnet;\n"
+            "NoDisplay=true\n");
   // No folder for the entry: said, and the list keeps its bytes.
   std::string const before = ReadFileBytes(list);
   std::filesystem::remove_all(world.Root() + "/data");
@@ -551,7 +574,8 @@ TEST_F(GlobalOptionsDialogTest, TheHostBecomesTheTelnetApplication) {
   PressOn("Web Browser", GlobalPageControls::kMakeDefaultTelnet);
   std::vector<std::string> const failed = dialogs.Messages();
   ASSERT_EQ(failed.size(), 1u);
-  EXPECT_TRUE(failed[0].starts_with("HaloKorvo could not be made the default telnet application:\r\n\r\n")) << failed[0];
+  EXPECT_TRUE(failed[0].starts_with("HaloKorvo could not be made the default telnet application:\r\n\r\n"))
+      << failed[0];
   EXPECT_EQ(ReadFileBytes(list), before);
 }
 
@@ -561,12 +585,14 @@ TEST_F(GlobalOptionsDialogTest, ThePlayButtonsPlayTheirFields) {
   WriteFileBytes(sounds / "oops.wav", "RIFF");
   FakeSoundPlayer player;
   std::string const ding = sounds / "ding.wav", gone = sounds / "gone.wav";
-  struct Case { char const* name; int field, play; std::string value, failure; std::vector<std::string> played, messages; };
+  struct Case { char const* name; int field, play; std::string value, failure;
+      std::vector<std::string> played, messages; };
   for (Case const& c : {
            Case{"connect", 1305, 1307, ding, "", {ding}, {}},
            Case{"empty field", 1308, 1310, "", "", {}, {"Choose a sound file to play first."}},
            Case{"missing file", 1311, 1313, gone, "", {}, {"The sound file \"" + gone + "\" does not exist."}},
-           Case{"a folder", 1311, 1313, sounds.Path(), "", {}, {"The sound file \"" + sounds.Path() + "\" does not exist."}},
+           Case{"a folder", 1311, 1313, sounds.Path(), "", {},
+               {"The sound file \"" + sounds.Path() + "\" does not exist."}},
            Case{"no player", 1305, 1307, ding, "no sound player is installed", {ding},
                 {"The sound file \"" + ding + "\" cannot be played: no sound player is installed."}},
        }) {

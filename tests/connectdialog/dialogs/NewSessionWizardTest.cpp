@@ -97,13 +97,15 @@ class NewSessionWizardTest : public ConnectDialogWorld {
   // Actions: "next", "back", "finish", "choose:ITEM" (the protocol list), "name:TEXT".
   static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
     std::map<std::string, int> const ids{{"next", NewSessionWizard::kNext}, {"back", NewSessionWizard::kBack},
-                                         {"finish", NewSessionWizard::kFinish}, {"choose", NewSessionWizard::kProtocolList},
+                                         {"finish", NewSessionWizard::kFinish},
+                                             {"choose", NewSessionWizard::kProtocolList},
                                          {"name", NewSessionWizard::kName}};
     for (std::string const& action : actions) {
       std::string error;
       size_t const colon = action.find(':');
       int const id = ids.at(action.substr(0, colon));
-      bool const done = colon == std::string::npos ? wizard.Command(id, error) : wizard.SetControl(id, action.substr(colon + 1), error);
+      bool const done = colon == std::string::npos ? wizard.Command(id, error) : wizard.SetControl(id,
+          action.substr(colon + 1), error);
       ASSERT_TRUE(done) << action << ": " << error;
     }
   }

@@ -95,7 +95,8 @@ TEST_F(OnScreenKeyboardTest, LabelsFacesAndKeyIndexesFollowTheCombination) {
 // its combination; a cancelled capture or a key the keyboard lacks changes nothing.
 TEST_F(OnScreenKeyboardTest, ClicksAndCapturesMapTheKeymapTheKeyboardEdits) {
   // index: of the entry mapped; 0 for none.
-  struct Case { char const* what; bool capture; KeyboardButton::Modifier shown; std::vector<DialogStep> steps; int endCode;
+  struct Case { char const* what; bool capture; KeyboardButton::Modifier shown; std::vector<DialogStep> steps;
+      int endCode;
       int index; KeyboardButton::Modifier shownAfter; };
   std::vector<DialogStep> const toCopy{Step("category", {{"name", "Menu Function"}}),
                                        Step("function", {{"name", "MENU_COPY"}}), Step("ok")};
@@ -106,7 +107,8 @@ TEST_F(OnScreenKeyboardTest, ClicksAndCapturesMapTheKeymapTheKeyboardEdits) {
            {"click cancelled", false, KeyboardButton::kNone,
             {Step("category", {{"name", "Disable"}}), Step("cancel")}, IDCANCEL, 0, KeyboardButton::kNone},
            {"Ctrl alone keeps waiting, then Ctrl+A", true, KeyboardButton::kShift,
-            then({Step("press", {{"scan", "29"}, {"held", "ctrl"}}), Step("press", {{"scan", "30"}, {"held", "ctrl"}})}),
+            then({Step("press", {{"scan", "29"}, {"held", "ctrl"}}),
+                Step("press", {{"scan", "30"}, {"held", "ctrl"}})}),
             IDOK, 0x241, KeyboardButton::kCtrl},
            {"a captured keypad key", true, KeyboardButton::kNone, then({Step("press", {{"scan", "71"}})}), IDOK, 0x67,
             KeyboardButton::kNone},

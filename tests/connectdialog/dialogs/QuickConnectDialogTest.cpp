@@ -142,7 +142,8 @@ TEST_F(QuickConnectDialogTest, MakesTheSessionAndStoresItOnlyWhenAsked) {
     EXPECT_EQ(dialog.TakeSession(), nullptr);
     EXPECT_EQ(session->GetSessionName().Str(), c.name);
     EXPECT_EQ(session->GetSessionPath().Str(), c.path);
-    EXPECT_EQ(session->GetTermConnectConfig()->GetHostname().Str(), std::string(c.host == " web.lan " ? "web.lan" : c.host));
+    EXPECT_EQ(session->GetTermConnectConfig()->GetHostname().Str(),
+        std::string(c.host == " web.lan " ? "web.lan" : c.host));
     session->Release();
     EXPECT_EQ(Stored("Lab\\" + c.name), c.stored);
   }
@@ -153,7 +154,8 @@ TEST_F(QuickConnectDialogTest, TheCallbackHandsOverTheSessionOnlyOnOk) {
   Start(kProductHaloFyx);
   // What the user types, then OK; a refused OK leaves the dialog to be cancelled.
   ASSERT_TRUE(dialogs.presenter.Play(
-      DialogScript{Numbered({Set(Q::kProtocol, "FTP"), Set(Q::kHostname, "files"), Set(Q::kSave, "true"), Step("ok")}), {}, {}},
+      DialogScript{Numbered({Set(Q::kProtocol, "FTP"), Set(Q::kHostname, "files"), Set(Q::kSave, "true"), Step("ok")}),
+          {}, {}},
       dialogs.ui));
   ISessionConfig* session = nullptr;
   EXPECT_EQ(Q::Run("", &session), static_cast<unsigned long>(IDOK));

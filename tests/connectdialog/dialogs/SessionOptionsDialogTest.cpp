@@ -90,10 +90,12 @@ TEST_F(SessionOptionsDialogTest, PagesFollowTheInstalledProductsAndTheProtocols)
   std::vector<std::string> const transferOnly{"Connection@0", "File Transfer@0", "FTP/SFTP@1"};
   for (Case const& c : {
            Case{true, true, false, "SSH2", "SFTP", 11459,
-                with(with({"Connection@0", "Logon Scripts@1"}, terminalTree), {"File Transfer@0", "FTP/SFTP@1"}), "SSH2"},
+                with(with({"Connection@0", "Logon Scripts@1"}, terminalTree), {"File Transfer@0", "FTP/SFTP@1"}),
+                    "SSH2"},
            Case{true, true, true, "Telnet", "None", 11459, with({"Connection@0"}, terminalTree), "Telnet"},
            Case{true, true, false, "None", "FTP", 11459, transferOnly, "None"},
-           Case{true, false, false, "SSH2", "SFTP", 11438, with({"Connection@0", "Logon Scripts@1"}, terminalTree), "SSH2"},
+           Case{true, false, false, "SSH2", "SFTP", 11438, with({"Connection@0", "Logon Scripts@1"}, terminalTree),
+               "SSH2"},
            // Logon Scripts is the Connection page's child, and goes with a terminal protocol of "None".
            Case{false, true, false, "SSH2", "SFTP", 11438, transferOnly, "None"},
        }) {
@@ -116,7 +118,8 @@ TEST_F(SessionOptionsDialogTest, PagesFollowTheInstalledProductsAndTheProtocols)
 TEST_F(SessionOptionsDialogTest, OpeningShowsThePagesOfTheSessionsProtocols) {
   struct Case { char const* terminal; char const* transfer; std::vector<std::string> calls; };
   for (Case const& c : {Case{"SSH2", "SFTP", {"show SSH2"}}, Case{"Telnet", "SFTP", {"show Telnet", "show SFTP"}},
-                        Case{"SSH2", "FTP", {"show SSH2", "show FTP"}}, Case{"None", "SFTP", {"show None", "show SFTP"}}}) {
+                        Case{"SSH2", "FTP", {"show SSH2", "show FTP"}},
+                            Case{"None", "SFTP", {"show None", "show SFTP"}}}) {
     calls.clear();
     std::unique_ptr<SessionConfig> session = Stored(c.terminal, c.transfer);
     SessionOptionsDialog dialog(&config, session.get());
@@ -136,7 +139,8 @@ TEST_F(SessionOptionsDialogTest, ProtocolPicksSwitchTheSessionAndItsPages) {
   EXPECT_EQ(dialog.ConnectionPage()->Control(SessionConnectPage::kTerminalList)->choices,
             (std::vector<std::string>{"SSH2", "Telnet", "TAPI", "Serial", "None"}));
   int const terminalList = SessionConnectPage::kTerminalList, transferList = SessionConnectPage::kTransferList;
-  struct Pick { int list; char const* item; std::vector<std::string> calls; bool transferEnabled; char const* transferShown; };
+  struct Pick { int list; char const* item; std::vector<std::string> calls; bool transferEnabled;
+      char const* transferShown; };
   for (Pick const& p : {
            Pick{terminalList, "TAPI", {"hide SSH2", "show TAPI", "hide SFTP"}, false, "None"},
            Pick{terminalList, "Telnet", {"hide TAPI", "show Telnet", "show SFTP"}, true, "SFTP"},
@@ -200,7 +204,8 @@ TEST_F(SessionOptionsDialogTest, EveryControlRoundTripsThroughTheStoreOnOkOnly) 
         if (control.disabledBy) set(control.disabledBy, "false");
         bool const margin = control.id >= SessionPrintingPage::kLeft && control.id <= SessionPrintingPage::kBottom;
         if (margin) margins.push_back(control.id);
-        set(control.id, margin ? std::to_string(control.id - SessionPrintingPage::kLeft + 1) + ".25" : H::OtherValue(control));
+        set(control.id,
+            margin ? std::to_string(control.id - SessionPrintingPage::kLeft + 1) + ".25" : H::OtherValue(control));
       }
     }
   };
@@ -295,7 +300,8 @@ TEST_F(SessionOptionsDialogTest, MappedKeysReachTheSessionOnOkOnly) {
     SessionOptionsDialog dialog(&config, session.get());
     EXPECT_EQ(dialogs.Run(dialog, {Expand("Emulation"), Select("Mapped Keys"), Set(1565, "true"),
                                    Step("key-button", {{"scan", "30"}, {"extended", "false"}}),
-                                   Step("category", {{"name", "Menu Function"}}), Step("function", {{"name", "MENU_COPY"}}),
+                                   Step("category", {{"name", "Menu Function"}}),
+                                       Step("function", {{"name", "MENU_COPY"}}),
                                    Step("ok"), Step(ok ? "ok" : "cancel")}),
               ok ? IDOK : IDCANCEL);
     OnScreenKeyboard const& keys = dialog.MappedKeysPage()->Keyboard();
@@ -305,7 +311,8 @@ TEST_F(SessionOptionsDialogTest, MappedKeysReachTheSessionOnOkOnly) {
     if (!ok) session->Rollback();
     session->Save(memory.key, false);
     // The record count, the key index Shift+A, the function's name and an empty value.
-    if (ok) EXPECT_EQ(DumpValue(memory.key, "Keymap"), "binary " + Hex(std::string("\0\0\0\1\0\0\x04\x41MENU_COPY\0\0", 19)));
+    if (ok) EXPECT_EQ(DumpValue(memory.key, "Keymap"),
+        "binary " + Hex(std::string("\0\0\0\1\0\0\x04\x41MENU_COPY\0\0", 19)));
     else EXPECT_EQ(DumpKey(memory.key), before);
   }
 }
