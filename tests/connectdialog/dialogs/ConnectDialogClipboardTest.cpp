@@ -4,8 +4,9 @@
 
 #include "connectdialog/dialogs/ConnectDialogWorld.h"
 #include "dialogs/FolderTreeRecord.h"
-#include "support/CdtoolRunner.h"
 #include "platform/types/UserInterfaceCodes.h"
+#include "support/CdtoolRunner.h"
+#include "support/Hex.h"
 
 namespace {
 
@@ -20,10 +21,10 @@ class ConnectDialogClipboardTest : public ConnectDialogWorld {
 
   // Puts `source` on the clipboard (cut or copied), then pastes onto `target`.
   void CopyThenPaste(std::string const& source, bool cut, std::string const& target) {
-    Do(dialog, &Dialog::Select, Reveal(source));
-    Run(dialog, cut ? Dialog::kCut : Dialog::kCopy);
-    Do(dialog, &Dialog::Select, Reveal(target));
-    Run(dialog, Dialog::kPaste);
+    Select(Reveal(source));
+    Run(cut ? Dialog::kCut : Dialog::kCopy);
+    Select(Reveal(target));
+    Run(Dialog::kPaste);
   }
   // Expands the folders on the way so that `path` is shown.
   std::string Reveal(std::string const& path) {
@@ -33,24 +34,18 @@ class ConnectDialogClipboardTest : public ConnectDialogWorld {
     }
     return path;
   }
-
-  Dialog dialog{"Connect", false, false};
 };
 
 TEST_F(ConnectDialogClipboardTest, TheRecordIs528BytesAsTheFormatLaysThemOut) {
-  Do(dialog, &Dialog::Select, Reveal("Lab\\s2"));
-  Run(dialog, Dialog::kCut);
+  Select(Reveal("Lab\\s2"));
+  Run(Dialog::kCut);
   std::vector<unsigned char> bytes;
   ASSERT_TRUE(clipboard.GetData("FolderTree", bytes));
-  ASSERT_EQ(bytes.size(), 528u);
-  uint32_t const handle = dialog.Selected()->Handle();
-  EXPECT_EQ(bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<uint32_t>(bytes[3]) << 24, handle);
-  EXPECT_EQ(std::string(reinterpret_cast<char const*>(&bytes[4])), "Lab\\s2");
-  EXPECT_EQ(std::string(reinterpret_cast<char const*>(&bytes[264])), "Lab");
-  EXPECT_EQ(bytes[524], 1);
-  EXPECT_EQ(bytes[525] | bytes[526] | bytes[527], 0);
-  for (size_t i = 4 + 6; i < 264; ++i) ASSERT_EQ(bytes[i], 0) << i;
-
+  // The handle (little-endian), the path and its parent in 260 bytes each, NUL-padded, and the cut flag.
+  std::string expected(528, '\0');
+  for (int i = 0; i < 4; ++i) expected[i] = static_cast<char>(dialog.Selected()->Handle() >> 8 * i);
+  expected.replace(4, 6, "Lab\\s2").replace(264, 3, "Lab")[524] = 1;
+  EXPECT_EQ(Hex(std::string(bytes.begin(), bytes.end())), Hex(expected));
   FolderTreeRecord read;
   EXPECT_TRUE(FolderTreeRecord::Unpack(bytes, read));
   EXPECT_EQ(read.Pack(), bytes);
@@ -101,17 +96,18 @@ TEST_F(ConnectDialogClipboardTest, PasteFollowsItsRules) {
     ASSERT_EQ(Stored("Other"), other);
     dialog.Open();
   }
-  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"), "Telnet,SSH2") << "a refused move keeps both";
+  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"),
+      "Telnet,SSH2") << "a refused move keeps both";
 }
 
 TEST_F(ConnectDialogClipboardTest, ASourceRenamedMeanwhileIsNoLongerAvailable) {
-  Do(dialog, &Dialog::Select, Reveal("Lab\\s1"));
-  Run(dialog, Dialog::kCut);
+  Select(Reveal("Lab\\s1"));
+  Run(Dialog::kCut);
   EXPECT_TRUE(dialog.IsCut(*dialog.Selected()));
   // Another process renames the source before the paste.
   ASSERT_TRUE(SessionDatabase(0).Rename("Lab\\s1", "renamed", "s1"));
-  Do(dialog, &Dialog::Select, "Other");
-  Run(dialog, Dialog::kPaste);
+  Select("Other");
+  Run(Dialog::kPaste);
   EXPECT_EQ(Messages(), (std::vector<std::string>{"Item 's1' is no longer available for pasting"}));
   EXPECT_FALSE(dialog.IsEnabled(Dialog::kPaste));
   EXPECT_EQ(Stored("Lab"), "Inner|renamed,s2");
@@ -119,13 +115,13 @@ TEST_F(ConnectDialogClipboardTest, ASourceRenamedMeanwhileIsNoLongerAvailable) {
 }
 
 TEST_F(ConnectDialogClipboardTest, AnotherProcessRenamingTheCopiedSourceLosesNothing) {
-  Do(dialog, &Dialog::Select, Reveal("Lab\\s1"));
-  Run(dialog, Dialog::kCopy);
+  Select(Reveal("Lab\\s1"));
+  Run(Dialog::kCopy);
   std::string const rename = ShellQuoted(CDTOOL_PATH) + " --root " + ShellQuoted(world.Root()) +
                              " session rename 'Lab\\s1' renamed 2>&1";
   ASSERT_EQ(std::system(rename.c_str()), 0);
-  Do(dialog, &Dialog::Select, "Other");
-  Run(dialog, Dialog::kPaste);
+  Select("Other");
+  Run(Dialog::kPaste);
   EXPECT_EQ(Messages(), (std::vector<std::string>{"Item 's1' is no longer available for pasting"}));
   EXPECT_TRUE(dialog.IsEnabled(Dialog::kPaste)) << "a copied record stays on the clipboard";
   EXPECT_EQ(Stored("Lab"), "Inner|renamed,s2");
@@ -135,8 +131,8 @@ TEST_F(ConnectDialogClipboardTest, AnotherProcessRenamingTheCopiedSourceLosesNot
 
 TEST_F(ConnectDialogClipboardTest, AClipboardThatCannotBeFilledIsReported) {
   clipboard.Refuse(true);
-  Do(dialog, &Dialog::Select, "Lab");
-  Run(dialog, Dialog::kCopy);
+  Select("Lab");
+  Run(Dialog::kCopy);
   EXPECT_EQ(Messages(), (std::vector<std::string>{"ERROR: Unable to copy item to clipboard"}));
   EXPECT_EQ(ui.Shown().back().type, static_cast<unsigned>(MB_OK | MB_ICONEXCLAMATION));
   EXPECT_FALSE(dialog.IsEnabled(Dialog::kPaste));
@@ -162,8 +158,8 @@ TEST_F(ConnectDialogClipboardTest, PasteFollowsWhatTheClipboardHoldsWhenItChange
   clipboard.Clear();
   clipboard.SetData("FolderTree", fromElsewhere.Pack());
   dialog.ClipboardChanged();
-  Do(dialog, &Dialog::Select, "Other");
-  Run(dialog, Dialog::kPaste);
+  Select("Other");
+  Run(Dialog::kPaste);
   EXPECT_EQ(Stored("Other"), "Lab|s1,s2");
   EXPECT_EQ(Stored("Lab"), "Inner|s1,s2");
 }

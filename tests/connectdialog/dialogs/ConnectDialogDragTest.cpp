@@ -15,9 +15,8 @@ using Effect = ConnectTreeDrag::Effect;
 TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
   // scroll: for the same y in a tree 200 pixels high.
   struct ZoneCase { int y; Zone zone; int scroll; };
-  for (ZoneCase const& c : {ZoneCase{0, Zone::Before, -1}, ZoneCase{2, Zone::Before, -1}, ZoneCase{3, Zone::On, -1},
-                            ZoneCase{9, Zone::On, -1}, ZoneCase{10, Zone::On, 0}, ZoneCase{12, Zone::On, 0},
-                            ZoneCase{13, Zone::After, 0}, ZoneCase{15, Zone::After, 0}}) {
+  for (ZoneCase const& c : {ZoneCase{0, Zone::Before, -1}, {2, Zone::Before, -1}, {3, Zone::On, -1}, {9, Zone::On, -1},
+                            {10, Zone::On, 0}, {12, Zone::On, 0}, {13, Zone::After, 0}, {15, Zone::After, 0}}) {
     EXPECT_EQ(ConnectTreeDrag::ZoneAt(c.y, 16), c.zone) << c.y;
     EXPECT_EQ(ConnectTreeDrag::ScrollAt(c.y, 200), c.scroll) << c.y;
   }
@@ -25,16 +24,15 @@ TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
   EXPECT_EQ(ConnectTreeDrag::ScrollAt(190, 200), 1);
 
   struct KeyCase { char const* keys; bool known; Effect effect; };
-  for (KeyCase const& c : {KeyCase{"none", true, Effect::Move}, KeyCase{"alt", true, Effect::Move},
-                           KeyCase{"Ctrl", true, Effect::Copy}, KeyCase{"shift", true, Effect::None},
-                           KeyCase{"ctrl+shift", true, Effect::None}, KeyCase{"ctrl+alt", true, Effect::None},
-                           KeyCase{"alt+shift", true, Effect::None}, KeyCase{"meta", false, Effect::None},
-                           KeyCase{"none+ctrl", false, Effect::None}, KeyCase{"", false, Effect::None}}) {
+  for (KeyCase const& c : {KeyCase{"none", true, Effect::Move}, {"alt", true, Effect::Move},
+      {"Ctrl", true, Effect::Copy},
+                           {"shift", true, Effect::None}, {"ctrl+shift", true, Effect::None},
+                               {"ctrl+alt", true, Effect::None},
+                           {"alt+shift", true, Effect::None}, {"meta", false, Effect::None},
+                           {"none+ctrl", false, Effect::None}, {"", false, Effect::None}}) {
     Effect effect = Effect::None;
     EXPECT_EQ(ConnectTreeDrag::EffectOfKeys(c.keys, effect), c.known) << c.keys;
-    if (c.known) {
-      EXPECT_EQ(effect, c.effect) << c.keys;
-    }
+    EXPECT_EQ(effect, c.effect) << c.keys;  // left as it was when the keys are not known
   }
 }
 
@@ -50,7 +48,7 @@ class ConnectDialogDragTest : public ConnectDialogWorld {
   }
   void Reopen() {
     dialog.Open();
-    for (std::string const folder : {"Lab", "Other"}) Do(dialog, &Dialog::Expand, folder);
+    for (std::string const folder : {"Lab", "Other"}) Expand(folder);
   }
   Effect Over(std::string const& path, Zone zone, std::string const& keys = "none") {
     Effect effect = Effect::None;
@@ -58,14 +56,16 @@ class ConnectDialogDragTest : public ConnectDialogWorld {
     EXPECT_TRUE(dialog.DragOver(path, zone, keys, effect, error)) << error;
     return effect;
   }
-
-  Dialog dialog{"Connect", false, false};
+  void Begin(std::string const& path) { Do(dialog, &Dialog::BeginDrag, path); }
+  void DropOn(std::string const& target, Zone zone, std::string const& keys = "none") {
+    std::string error;
+    ASSERT_TRUE(dialog.Drop(target, zone, keys, error)) << error;
+  }
 };
 
 TEST_F(ConnectDialogDragTest, DropsFollowThePasteRulesAtTheZonesPlace) {
   // root, lab, other: Stored() afterwards; selected: "" when the selection stays.
-  struct Case { std::string source; std::string target; Zone zone; std::string keys; std::string message;
-      std::string root, lab, other; std::string selected; };
+  struct Case { std::string source, target; Zone zone; std::string keys, message, root, lab, other, selected; };
   std::string const root = "Lab,Other|", lab = "Inner|s1,s2", other = "Lab|s1";
   Case const cases[] = {
       {"Lab\\s2", "Lab\\s1", Zone::Before, "none", "", root, "Inner|s2,s1", other, "Lab\\s2"},
@@ -91,26 +91,24 @@ TEST_F(ConnectDialogDragTest, DropsFollowThePasteRulesAtTheZonesPlace) {
     SCOPED_TRACE(c.source + " onto " + c.target + " with " + c.keys);
     Seed();
     Reopen();
-    Do(dialog, &Dialog::Select, "Lab\\s2");
+    Select("Lab\\s2");
     Messages();
-    std::string error;
-    ASSERT_TRUE(dialog.BeginDrag(c.source, error)) << error;
-    ASSERT_TRUE(dialog.Drop(c.target, c.zone, c.keys, error)) << error;
+    Begin(c.source);
+    DropOn(c.target, c.zone, c.keys);
     EXPECT_FALSE(dialog.Drag().IsActive());
-    std::vector<std::string> const expected = c.message.empty() ? std::vector<std::string>{} : std::vector{c.message};
-    EXPECT_EQ(Messages(), expected);
+    EXPECT_EQ(Messages(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
     EXPECT_EQ(Stored(""), c.root);
     EXPECT_EQ(Stored("Lab"), c.lab);
     EXPECT_EQ(Stored("Other"), c.other);
     EXPECT_EQ(dialog.SelectedPath(), c.selected.empty() ? "Lab\\s2" : c.selected);
   }
-  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"), "Telnet,SSH2") << "a refused move keeps both";
+  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"),
+      "Telnet,SSH2") << "a refused move keeps both";
 }
 
 TEST_F(ConnectDialogDragTest, AFolderIsNeverOfferedAPlaceInsideItself) {
   Reopen();
-  std::string error;
-  ASSERT_TRUE(dialog.BeginDrag("Lab", error)) << error;
+  Begin("Lab");
   EXPECT_EQ(Over("Lab", Zone::On), Effect::None);
   EXPECT_FALSE(dialog.Drag().TargetOffered());
   EXPECT_EQ(Over("Lab\\Inner", Zone::Before), Effect::None);
@@ -121,6 +119,7 @@ TEST_F(ConnectDialogDragTest, AFolderIsNeverOfferedAPlaceInsideItself) {
   EXPECT_EQ(dialog.Drag().TargetPath(), "Other\\Lab");
   EXPECT_EQ(Over("Nowhere", Zone::On), Effect::None);
   Effect effect;
+  std::string error;
   EXPECT_FALSE(dialog.DragOver("Other", Zone::On, "meta", effect, error));
   EXPECT_FALSE(dialog.BeginDrag("", error)) << "the root stays";
   dialog.DragLeave();
@@ -134,8 +133,7 @@ TEST_F(ConnectDialogDragTest, ARestingPointerOpensTheFolderAfterTheOrdersWait) {
     config->sortAlphabetical = alphabetical;
     uint64_t const wait = alphabetical ? 750 : 1000;
     dialog.Open();
-    std::string error;
-    ASSERT_TRUE(dialog.BeginDrag("Lab", error)) << error;
+    Begin("Lab");
     ConnectTreeItem* other = dialog.VisibleItems()[2];
     ASSERT_EQ(other->Path(), "Other");
     Over("Other", Zone::On);
@@ -153,7 +151,7 @@ TEST_F(ConnectDialogDragTest, ARestingPointerOpensTheFolderAfterTheOrdersWait) {
     clock.Advance(1);
     Over("Other", Zone::On);
     EXPECT_TRUE(other->expanded);
-    EXPECT_EQ(Shown(dialog), (std::vector<std::string>{"", "Lab", "Other", "Other\\Lab", "Other\\s1"}));
+    EXPECT_EQ(Shown(), (std::vector<std::string>{"", "Lab", "Other", "Other\\Lab", "Other\\s1"}));
     dialog.DragLeave();
   }
 }
@@ -161,14 +159,13 @@ TEST_F(ConnectDialogDragTest, ARestingPointerOpensTheFolderAfterTheOrdersWait) {
 TEST_F(ConnectDialogDragTest, AlphabeticalOrderOnlyDropsOntoItems) {
   config->sortAlphabetical = 1;
   Reopen();
-  std::string error;
-  ASSERT_TRUE(dialog.BeginDrag("Lab\\s2", error)) << error;
+  Begin("Lab\\s2");
   EXPECT_EQ(Over("Lab\\s1", Zone::Before), Effect::Move);
   EXPECT_EQ(dialog.Drag().TargetZone(), Zone::On);
-  ASSERT_TRUE(dialog.Drop("Lab\\s1", Zone::Before, "none", error)) << error;
+  DropOn("Lab\\s1", Zone::Before);
   EXPECT_EQ(Stored("Lab"), "Inner|s1,s2") << "no place among siblings in alphabetical order";
-  ASSERT_TRUE(dialog.BeginDrag("Lab\\s2", error)) << error;
-  ASSERT_TRUE(dialog.Drop("Other\\s1", Zone::After, "none", error)) << error;
+  Begin("Lab\\s2");
+  DropOn("Other\\s1", Zone::After);
   EXPECT_EQ(Stored("Other"), "Lab|s1,s2");
 }
 
@@ -177,13 +174,12 @@ TEST_F(ConnectDialogDragTest, ARecordFromAnotherDialogDropsAsTheSameMove) {
   FolderTreeRecord const record{77, "Lab\\s2", "Lab", false};
   std::string error;
   ASSERT_TRUE(dialog.DragEnter(record.Pack(), error)) << error;
-  ASSERT_TRUE(dialog.Drop("Other", Zone::On, "none", error)) << error;
+  DropOn("Other", Zone::On);
   EXPECT_EQ(Stored("Other"), "Lab|s1,s2");
   EXPECT_FALSE(dialog.DragEnter(std::vector<unsigned char>(527, 0), error));
-
   // The source went away in the meantime.
   ASSERT_TRUE(dialog.DragEnter(record.Pack(), error)) << error;
-  ASSERT_TRUE(dialog.Drop("Lab", Zone::On, "none", error)) << error;
+  DropOn("Lab", Zone::On);
   EXPECT_EQ(Messages(), (std::vector<std::string>{"Item 's2' is no longer available for pasting"}));
   EXPECT_EQ(Stored("Lab"), "Inner|s1");
 }

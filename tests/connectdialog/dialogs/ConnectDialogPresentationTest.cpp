@@ -5,9 +5,10 @@
 
 #include "connectdialog/dialogs/ConnectDialogWorld.h"
 #include "platform/shell/DesktopShortcut.h"
-#include "session/ConnectProtocolTable.h"
 #include "platform/shell/ExecutableFolder.h"
 #include "platform/ui/HeadlessDialogPresenter.h"
+#include "session/ConnectProtocolTable.h"
+#include "support/DialogSteps.h"
 #include "support/RegisterProtocolRow.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
@@ -19,13 +20,12 @@ using Dialog = ConnectDialog;
 TEST(ConnectDialogTooltipTest, ALongDescriptionIsCutToEndInAnEllipsis) {
   std::string const e = "\xC3\xA9";  // one character, two bytes
   struct Case { std::string text; size_t bytes; std::string shown; };
-  for (Case const& c : {Case{"abc", 1024, "abc"}, Case{std::string(1023, 'a'), 1024, std::string(1023, 'a')},
-                        Case{std::string(1024, 'a'), 1024, std::string(1020, 'a') + "..."},
-                        Case{std::string(1019, 'a') + e + "bbbb", 1024, std::string(1019, 'a') + "..."},
-                        Case{std::string(1018, 'a') + e + "bbbb", 1024, std::string(1018, 'a') + e + "..."},
-                        Case{"abcdef", 4, "..."}, Case{"abc", 4, "abc"}, Case{"abcdef", 3, ""}}) {
+  for (Case const& c : {Case{"abc", 1024, "abc"}, {std::string(1023, 'a'), 1024, std::string(1023, 'a')},
+                        {std::string(1024, 'a'), 1024, std::string(1020, 'a') + "..."},
+                        {std::string(1019, 'a') + e + "bbbb", 1024, std::string(1019, 'a') + "..."},
+                        {std::string(1018, 'a') + e + "bbbb", 1024, std::string(1018, 'a') + e + "..."},
+                        {"abcdef", 4, "..."}, {"abc", 4, "abc"}, {"abcdef", 3, ""}})
     EXPECT_EQ(Dialog::FitTooltip(c.text, c.bytes), c.shown) << c.text.size() << " in " << c.bytes;
-  }
 }
 
 class ConnectDialogPresentationTest : public ConnectDialogWorld {
@@ -45,37 +45,35 @@ class ConnectDialogPresentationTest : public ConnectDialogWorld {
   std::string States(std::vector<Dialog::MenuEntry> const& menu) {
     std::string text;
     for (Dialog::MenuEntry const& entry : menu)
-      text += std::to_string(entry.id) + (entry.id == 0 ? "" : entry.enabled ? "+" : "-") + (entry.checked ? "v " : " ");
+      text += std::to_string(entry.id) + (entry.id == 0 ? "" : entry.enabled ? "+" : "-") +
+              (entry.checked ? "v " : " ");
     return text;
   }
 };
 
 TEST_F(ConnectDialogPresentationTest, DescriptionsShowOnlyWhenOnAndNothingElseIsGoingOn) {
-  Dialog dialog("Connect", false, false);
   dialog.Open();
-  Do(dialog, &Dialog::Expand, "Lab");
+  Expand("Lab");
   std::string const tip = dialog.Tooltip("Lab\\core1");
   EXPECT_EQ(tip.size(), 1023u);
   EXPECT_TRUE(tip.starts_with("Hostname: \nddd")) << tip.substr(0, 20);
   EXPECT_TRUE(tip.ends_with("ddd...")) << tip.substr(1000);
   EXPECT_EQ(dialog.Tooltip("Lab"), "") << "folders have none";
-  Run(dialog, Dialog::kShowDescriptions);
+  Run(Dialog::kShowDescriptions);
   EXPECT_EQ(static_cast<int>(config->showDetailsOnConnectDialog), 0);
   EXPECT_EQ(dialog.Tooltip("Lab\\core1"), "") << "descriptions turned off";
-  Run(dialog, Dialog::kShowDescriptions);
-  std::string error;
-  ASSERT_TRUE(dialog.BeginDrag("Lab", error)) << error;
+  Run(Dialog::kShowDescriptions);
+  Do(dialog, &Dialog::BeginDrag, "Lab");
   EXPECT_EQ(dialog.Tooltip("Lab\\core1"), "") << "not while dragging";
   dialog.DragLeave();
-  Do(dialog, &Dialog::Select, "Lab\\core1");
-  Run(dialog, Dialog::kRename);
+  Select("Lab\\core1");
+  Run(Dialog::kRename);
   EXPECT_EQ(dialog.Tooltip("Lab\\core1"), "") << "not while a label is edited";
 }
 
 TEST_F(ConnectDialogPresentationTest, ToolbarAndContextMenusFollowTheSelection) {
-  Dialog dialog("Connect", false, false);
   dialog.Open();
-  Do(dialog, &Dialog::Expand, "Lab");
+  Expand("Lab");
   EXPECT_EQ(dialog.ToolbarButtons(),
             (std::vector<int>{2000, 2001, 0, 2008, 0, 2003, 2004, 2005, 0, 2006, 2002, 0, 2007, 0, 2009, 0, 2010}));
   EXPECT_EQ(dialog.ToolbarTooltip(2009), "Create Shortcut");
@@ -87,9 +85,9 @@ TEST_F(ConnectDialogPresentationTest, ToolbarAndContextMenusFollowTheSelection) 
   EXPECT_EQ(dialog.ContextMenuName(), "PopupFolder");
   EXPECT_EQ(States(dialog.ContextMenu()),
             "32924+ 2101+ 0 2103- 2104- 2105- 0 2106- 32922- 0 2107+ 2120+ 0 2111+v 32771+v ") << "the root";
-  Do(dialog, &Dialog::Select, "Lab\\core1");
-  Run(dialog, Dialog::kCopy);
-  Run(dialog, Dialog::kShowDescriptions);
+  Select("Lab\\core1");
+  Run(Dialog::kCopy);
+  Run(Dialog::kShowDescriptions);
   EXPECT_EQ(dialog.ContextMenuName(), "PopupSession");
   EXPECT_EQ(States(dialog.ContextMenu()),
             "32772- 32773- 32774- 0 32924+ 2101+ 0 2103+ 2104+ 2105+ 0 2106+ 32922+ 2102+ 0 2107+ 2120+ 2109+ 0 "
@@ -111,7 +109,6 @@ TEST_F(ConnectDialogPresentationTest, TheSizeComesFromThePlacementStoredOnClosin
   EXPECT_EQ(Dialog::MinimumSize(100).width, 225);
   EXPECT_EQ(Dialog::MinimumSize(220).width, 236);
   EXPECT_EQ(Dialog::MinimumSize(220).height, 125);
-  Dialog dialog("Connect", false, false);
   dialog.Open();
   bool dialogUnits = false;
   Dialog::Size size = dialog.InitialSize(dialogUnits);
@@ -133,34 +130,24 @@ TEST_F(ConnectDialogPresentationTest, CreatesADesktopShortcutThatOpensTheSession
   ScopedEnv homeVariable("HOME", home.Path().c_str());
   HeadlessDialogPresenter presenter;
   SetDialogPresenter(&presenter);
-  auto const answer = [&](std::vector<std::string> const& labels) {
-    std::vector<DialogStep> steps;
-    for (std::string const& label : labels) {
-      DialogStep step(label.empty() ? "cancel" : "set", static_cast<int>(steps.size()));
-      step.SetArgument("control", "1000");
-      step.SetArgument("value", label);
-      steps.push_back(step);
-      if (!label.empty()) steps.emplace_back("ok", static_cast<int>(steps.size()));
-    }
-    ASSERT_TRUE(presenter.Play(DialogScript{steps, {}, {}}, ui));
-  };
-  Dialog dialog("Connect", false, false);
+  // The names typed for the three shortcuts asked for: the last one cancelled.
+  std::vector<DialogStep> const names{Set(1000, "My core"), Step("ok"), Set(1000, "../escape"), Step("ok"),
+      Step("cancel")};
+  ASSERT_TRUE(presenter.Play(DialogScript{Numbered(names), {}, {}}, ui));
   dialog.Open();
-  Do(dialog, &Dialog::Expand, "Lab");
-  Do(dialog, &Dialog::Select, "Lab\\core1");
-  answer({"My core", "../escape", ""});
-  Run(dialog, Dialog::kCreateShortcut);
+  Expand("Lab");
+  Select("Lab\\core1");
+  Run(Dialog::kCreateShortcut);
   std::string const file = home / "Desktop/My core.desktop";
   EXPECT_EQ(ReadFileBytes(file), DesktopShortcut::Text("My core", ExecutablePath(), {"/S", "Lab\\core1"}));
   EXPECT_NE(ReadFileBytes(file).find(" /S \"Lab\\\\\\\\core1\"\n"), std::string::npos);
   EXPECT_TRUE(Messages().empty());
-  std::string error;
-  ASSERT_TRUE(dialog.Key("Alt+E", error)) << error;
+  Key("Alt+E");
   EXPECT_EQ(Messages(), (std::vector<std::string>{"ERROR: creation of shortcut failed"}));
-  Run(dialog, Dialog::kMenuCreateShortcut);
+  Run(Dialog::kMenuCreateShortcut);
   EXPECT_TRUE(Messages().empty()) << "cancelled";
   EXPECT_FALSE(std::filesystem::exists(home / "escape.desktop"));
-  Do(dialog, &Dialog::Select, "Lab");
+  Select("Lab");
   EXPECT_FALSE(dialog.IsEnabled(Dialog::kCreateShortcut)) << "for sessions only";
   SetDialogPresenter(nullptr);
 }

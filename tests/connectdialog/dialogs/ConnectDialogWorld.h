@@ -1,6 +1,6 @@
 // An isolated world for the Connect dialog: a temporary store with a running terminal host,
-// a headless user interface and clipboard installed, user-arranged order, and helpers that
-// build a session tree and read it back as the store lists it.
+// a headless user interface and clipboard installed, user-arranged order, a dialog to open, and
+// helpers that build a session tree, drive the dialog and read the tree back as the store lists it.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -82,6 +82,7 @@ class ConnectDialogWorld : public testing::Test {
     for (ConnectTreeItem* item : dialog.VisibleItems()) paths.push_back(item->Path());
     return paths;
   }
+  std::vector<std::string> Shown() { return Shown(dialog); }
   // The texts of the message boxes shown since the last call.
   std::vector<std::string> Messages() {
     std::vector<std::string> texts;
@@ -98,11 +99,19 @@ class ConnectDialogWorld : public testing::Test {
     std::string error;
     ASSERT_TRUE(dialog.Command(command, error)) << error;
   }
+  // The same on the world's dialog.
+  void Select(std::string const& path) { Do(dialog, &ConnectDialog::Select, path); }
+  void Expand(std::string const& path) { Do(dialog, &ConnectDialog::Expand, path); }
+  void Collapse(std::string const& path) { Do(dialog, &ConnectDialog::Collapse, path); }
+  void EndEdit(std::string const& text) { Do(dialog, &ConnectDialog::EndLabelEdit, text); }
+  void Key(std::string const& keys) { Do(dialog, &ConnectDialog::Key, keys); }
+  void Run(int command) { Run(dialog, command); }
 
   GlobalConfigWorld world;
   HeadlessUserInterface ui;
   HeadlessClipboard clipboard;
   GlobalConfig* config = nullptr;
+  ConnectDialog dialog{"Connect", false, false};  // opened by each test, once the world is set
 
  private:
   size_t m_seen = 0;

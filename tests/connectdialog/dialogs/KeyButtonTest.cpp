@@ -73,7 +73,8 @@ TEST(KeyModifiersTest, BitsToCombinationAndText) {
   struct Case { unsigned int bits; B::Modifier modifier; char const* text; };
   for (Case const& c : {Case{0, B::kNone, ""}, Case{0x100, B::kNone, "Extended-"}, Case{0x200, B::kCtrl, "Ctrl-"},
                         Case{0x400, B::kShift, "Shift-"}, Case{0x800, B::kAlt, "Alt-"},
-                        Case{0xF00, B::kCtrlShiftAlt, "Alt-Ctrl-Shift-Extended-"}, Case{0xA00, B::kCtrlAlt, "Alt-Ctrl-"}}) {
+                        Case{0xF00, B::kCtrlShiftAlt, "Alt-Ctrl-Shift-Extended-"},
+                            Case{0xA00, B::kCtrlAlt, "Alt-Ctrl-"}}) {
     EXPECT_EQ(mapModifiers(c.bits), c.modifier) << c.bits;
     EXPECT_EQ(mapModifiersToString(c.bits), c.text) << c.bits;
   }
@@ -85,12 +86,14 @@ TEST(NextKeyDialogTest, CapturesTheFirstKeyThatIsNotAModifier) {
       unsigned int modifiers; };
   for (Case const& c : {
            Case{"Ctrl alone", {{K::KeyDown, 0x11, 1, 29, 0x200}}, false, 0, 0},
-           Case{"Ctrl then Ctrl+A", {{K::KeyDown, 0x11, 1, 29, 0x200}, {K::KeyDown, 'A', 1, 30, 0x200}}, true, 30, 0x200},
+           Case{"Ctrl then Ctrl+A", {{K::KeyDown, 0x11, 1, 29, 0x200}, {K::KeyDown, 'A', 1, 30, 0x200}}, true, 30,
+               0x200},
            Case{"Print Screen from its key-up", {{K::KeyUp, 0x2C, 1, 55 | 0x100, 0}}, true, 55, 0x100},
            Case{"other key-ups", {{K::KeyUp, 'A', 1, 30, 0}, {K::SysKeyUp, 0x2C, 1, 55, 0}}, false, 0, 0},
            Case{"Alt+F4", {{K::SysKeyDown, 0x12, 1, 56, 0x800}, {K::SysKeyDown, 0x73, 1, 62, 0x800}}, true, 62, 0x800},
            Case{"right Ctrl+Shift+Insert",
-                {{K::KeyDown, 0xA3, 1, 29 | 0x100, 0x200}, {K::KeyDown, 0x2D, 1, 82 | 0x100, 0x600 | 0x100}}, true, 82, 0x700},
+                {{K::KeyDown, 0xA3, 1, 29 | 0x100, 0x200}, {K::KeyDown, 0x2D, 1, 82 | 0x100, 0x600 | 0x100}}, true, 82,
+                    0x700},
        }) {
     NextKeyDialog dialog;
     dialog.Open();

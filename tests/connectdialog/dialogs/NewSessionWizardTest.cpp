@@ -10,11 +10,11 @@
 #include "connectdialog/dialogs/ConnectDialogWorld.h"
 #include "connectdialog/session/PluginFolder.h"
 #include "dialogs/NewSessionWizardSteps.h"
-#include "platform/ui/DialogPresenter.h"
-#include "platform/ui/DialogScript.h"
-#include "platform/ui/HeadlessDialogPresenter.h"
 #include "library/ProductInfo.h"
+#include "platform/ui/DialogPresenter.h"
+#include "platform/ui/HeadlessDialogPresenter.h"
 #include "session/ConnectProtocolTable.h"
+#include "support/DialogSteps.h"
 #include "support/RegisterProtocolRow.h"
 #include "support/StartWizard.h"
 
@@ -46,8 +46,7 @@ void Record(ConnectProtocolTableElement& entry) {
   entry.releaseWizardPages = ReleasePages<Index>;
 }
 
-struct Products { bool terminal; bool transfer; };
-
+struct Products { bool terminal, transfer; };
 using Ids = std::vector<unsigned int>;
 
 class NewSessionWizardTest : public ConnectDialogWorld {
@@ -97,14 +96,16 @@ class NewSessionWizardTest : public ConnectDialogWorld {
   }
   // Actions: "next", "back", "finish", "choose:ITEM" (the protocol list), "name:TEXT".
   static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
+    std::map<std::string, int> const ids{{"next", NewSessionWizard::kNext}, {"back", NewSessionWizard::kBack},
+                                         {"finish", NewSessionWizard::kFinish},
+                                             {"choose", NewSessionWizard::kProtocolList},
+                                         {"name", NewSessionWizard::kName}};
     for (std::string const& action : actions) {
       std::string error;
-      bool done = true;
-      if (action == "next") done = wizard.Command(NewSessionWizard::kNext, error);
-      if (action == "back") done = wizard.Command(NewSessionWizard::kBack, error);
-      if (action == "finish") done = wizard.Command(NewSessionWizard::kFinish, error);
-      if (action.rfind("choose:", 0) == 0) done = wizard.SetControl(NewSessionWizard::kProtocolList, action.substr(7), error);
-      if (action.rfind("name:", 0) == 0) done = wizard.SetControl(NewSessionWizard::kName, action.substr(5), error);
+      size_t const colon = action.find(':');
+      int const id = ids.at(action.substr(0, colon));
+      bool const done = colon == std::string::npos ? wizard.Command(id, error) : wizard.SetControl(id,
+          action.substr(colon + 1), error);
       ASSERT_TRUE(done) << action << ": " << error;
     }
   }
@@ -174,42 +175,34 @@ TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
     EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kBackBit), c.back) << c.name;
     EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kNextBit), c.next) << c.name;
     EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kFinishBit), c.finish) << c.name;
-    if (c.terminal) {
-      EXPECT_EQ(session->GetTerminalProtocol().Str(), c.terminal) << c.name;
-    }
-    if (c.transfer) {
-      EXPECT_EQ(session->GetTransferProtocol().Str(), c.transfer) << c.name;
-    }
+    EXPECT_EQ(c.terminal ? session->GetTerminalProtocol().Str() : "", c.terminal ? c.terminal : "") << c.name;
+    EXPECT_EQ(c.transfer ? session->GetTransferProtocol().Str() : "", c.transfer ? c.transfer : "") << c.name;
   }
 }
 
 TEST_F(NewSessionWizardTest, TheFinishPageRefusesBadNamesAndKeepsTheWizardOpen) {
   Install({false, true}, 6);
   AddTransferLab();
-  // message: empty when the name is accepted.
+  // message: empty when the name is accepted; a refused name writes nothing ("New" stays).
   struct Case { char const* typed; char const* message; char const* stored; };
   for (Case const& c : {
-           Case{"   ", "The session name must be specified", ""},
-           Case{"a/b\\c", "The session name contains an illegal character: ' \\ '", ""},
-           Case{"x:y|z", "The session name contains an illegal character: ' : '", ""},
-           Case{"core1", "The session name 'core1' already exists", ""},
-           Case{" CORE1 ", "The session name 'CORE1' already exists", ""}, Case{"  web 01  ", "", "web 01"},
+           Case{"   ", "The session name must be specified", "New"},
+           Case{"a/b\\c", "The session name contains an illegal character: ' \\ '", "New"},
+           Case{"x:y|z", "The session name contains an illegal character: ' : '", "New"},
+           Case{"core1", "The session name 'core1' already exists", "New"},
+           Case{" CORE1 ", "The session name 'CORE1' already exists", "New"}, Case{"  web 01  ", "", "web 01"},
        }) {
+    SCOPED_TRACE(c.typed);
     std::unique_ptr<SessionConfig> session = NewSession();
     NewSessionWizard wizard(session.get(), 6);
     StartWizard(wizard);
     Walk(wizard, {"next", "next", "next", std::string("name:") + c.typed, "finish"});
-    std::vector<std::string> const messages = Messages();
-    if (*c.message) {
-      EXPECT_EQ(messages, std::vector<std::string>{c.message}) << c.typed;
-      EXPECT_FALSE(wizard.IsEnded()) << c.typed;
-      EXPECT_EQ(wizard.CurrentPage()->TemplateId(), NewSessionWizard::kFinishPage);
-      EXPECT_EQ(session->GetSessionName().Str(), "New") << "nothing written";
-    } else {
-      EXPECT_TRUE(messages.empty()) << c.typed;
-      EXPECT_EQ(wizard.EndCode(), NewSessionWizard::kFinish);
-      EXPECT_EQ(session->GetSessionName().Str(), c.stored);
-    }
+    bool const refused = *c.message;
+    EXPECT_EQ(Messages(), refused ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+    EXPECT_EQ(wizard.IsEnded(), !refused);
+    EXPECT_EQ(session->GetSessionName().Str(), c.stored);
+    if (refused) EXPECT_EQ(wizard.CurrentPage()->TemplateId(), NewSessionWizard::kFinishPage);
+    else EXPECT_EQ(wizard.EndCode(), NewSessionWizard::kFinish);
   }
 }
 
@@ -255,35 +248,22 @@ unsigned long CountEditor(ISessionConfig*, int isNew) {
 TEST_F(NewSessionWizardTest, NewSessionInTheConnectDialogRunsTheWizard) {
   Install({true, false}, 3);
   ConnectDialogDllInit(nullptr, nullptr, &CountEditor, nullptr, nullptr);
-  // steps: name, then "control=value" for "set".
-  struct Case { std::vector<std::pair<std::string, std::string>> steps; int usesWizardAfter;
-      unsigned long editorCalls; char const* stored; };
+  struct Case { std::vector<DialogStep> steps; int usesWizardAfter; unsigned long editorCalls; char const* stored; };
   for (Case const& c : {
-           Case{{{"choose", "Telnet"}, {"next", ""}, {"next", ""}, {"next", ""}, {"set", "1044=gate"}, {"finish", ""}},
+           Case{{Choose(1212, "Telnet"), Step("next"), Step("next"), Step("next"), Set(1044, "gate"), Step("finish")},
                 1, 0, "|core1,gate"},
-           Case{{{"set", "3032=true"}, {"close", ""}}, 0, 1, "|core1,gate,New"},
-           Case{{{"close", ""}}, 1, 0, "|core1,gate,New"},
+           Case{{Set(3032, "true"), Step("close")}, 0, 1, "|core1,gate,New"},
+           Case{{Step("close")}, 1, 0, "|core1,gate,New"},
        }) {
     config->newSessionUsesWizard = 1;
     editorCalls = 0;
-    DialogScript script;
-    for (auto const& [name, argument] : c.steps) {
-      DialogStep step(name, static_cast<int>(script.steps.size()));
-      if (name == "choose") step.SetArgument("control", "1212"), step.SetArgument("item", argument);
-      if (name == "set") {
-        step.SetArgument("control", argument.substr(0, argument.find('=')));
-        step.SetArgument("value", argument.substr(argument.find('=') + 1));
-      }
-      script.steps.push_back(step);
-    }
     HeadlessDialogPresenter presenter;
     NewSessionWizardSteps::AddTo(presenter);
-    ASSERT_TRUE(presenter.Play(script, ui));
+    ASSERT_TRUE(presenter.Play(DialogScript{Numbered(c.steps), {}, {}}, ui));
     SetDialogPresenter(&presenter);
-    ConnectDialog dialog("Connect", false, false);
     dialog.Open();
-    Do(dialog, &ConnectDialog::Select, "Lab");
-    Run(dialog, ConnectDialog::kNewSession);
+    Select("Lab");
+    Run(ConnectDialog::kNewSession);
     SetDialogPresenter(nullptr);
     EXPECT_FALSE(presenter.Finish().has_value()) << presenter.GetFailure()->error;
     EXPECT_EQ(static_cast<int>(config->newSessionUsesWizard), c.usesWizardAfter);

@@ -7,18 +7,14 @@
 
 #include "dialogs/MappedKeysSteps.h"
 #include "dialogs/SelectedKeySteps.h"
-#include "platform/ui/DialogPresenter.h"
-#include "platform/ui/HeadlessDialogPresenter.h"
-#include "platform/ui/HeadlessUserInterface.h"
-#include "support/DialogSteps.h"
 #include "support/FakeKeyboardLayout.h"
+#include "support/HeadlessDialogs.h"
 #include "terminal/Keymap.h"
 #include "terminal/KeymapCode.h"
 
 namespace {
 
 class TestKeymap : public Keymap {};
-
 
 class OnScreenKeyboardTest : public ::testing::Test {
  protected:
@@ -32,19 +28,12 @@ class OnScreenKeyboardTest : public ::testing::Test {
     layout.Key(26, false, 0xDB, {"[", "\x1B", "{", "", "", "", "", ""});
     layout.Key(82, true, 0x2D, {"", "", "", "", "", "", "", ""});
     layout.Key(71, false, 0x24, {"7", "", "", "", "", "", "", ""});
-    MappedKeysSteps::AddTo(presenter);
-    SelectedKeySteps::AddTo(presenter);
-    SetDialogPresenter(&presenter);
-    SetUserInterface(&ui);
-  }
-  ~OnScreenKeyboardTest() override {
-    SetDialogPresenter(nullptr);
-    SetUserInterface(nullptr);
+    MappedKeysSteps::AddTo(dialogs.presenter);
+    SelectedKeySteps::AddTo(dialogs.presenter);
   }
 
   FakeKeyboardLayout layout;
-  HeadlessDialogPresenter presenter;
-  HeadlessUserInterface ui;
+  HeadlessDialogs dialogs{false, false};
   TestKeymap keymap;
 };
 
@@ -69,15 +58,8 @@ TEST_F(OnScreenKeyboardTest, EveryKeyHasOnePlaceOnTheGridAndNoModifierKeyIsAKey)
 
 TEST_F(OnScreenKeyboardTest, LabelsFacesAndKeyIndexesFollowTheCombination) {
   using M = KeyboardButton;
-  struct Case {
-    unsigned int scanCode;
-    bool extended;
-    KeyboardButton::Modifier combination;
-    char const* label;
-    char const* face;
-    bool dimmed;
-    int index;
-  };
+  struct Case { unsigned int scanCode; bool extended; KeyboardButton::Modifier combination; char const* label, *face;
+      bool dimmed; int index; };
   OnScreenKeyboard keyboard(nullptr, keymap);
   for (Case const& c : std::vector<Case>{
            {30, false, M::kNone, "a", "a", false, 0x41},
@@ -112,28 +94,21 @@ TEST_F(OnScreenKeyboardTest, LabelsFacesAndKeyIndexesFollowTheCombination) {
 // A click maps the key under the shown combination; "Map a Key" maps the captured one and shows
 // its combination; a cancelled capture or a key the keyboard lacks changes nothing.
 TEST_F(OnScreenKeyboardTest, ClicksAndCapturesMapTheKeymapTheKeyboardEdits) {
-  struct Case {
-    char const* what;
-    bool capture;
-    KeyboardButton::Modifier shown;
-    std::vector<DialogStep> steps;
-    int endCode;
-    int index;  // of the entry mapped; 0 for none
-    KeyboardButton::Modifier shownAfter;
-  };
+  // index: of the entry mapped; 0 for none.
+  struct Case { char const* what; bool capture; KeyboardButton::Modifier shown; std::vector<DialogStep> steps;
+      int endCode;
+      int index; KeyboardButton::Modifier shownAfter; };
   std::vector<DialogStep> const toCopy{Step("category", {{"name", "Menu Function"}}),
                                        Step("function", {{"name", "MENU_COPY"}}), Step("ok")};
-  auto then = [&toCopy](std::vector<DialogStep> first) {
-    first.insert(first.end(), toCopy.begin(), toCopy.end());
-    return first;
-  };
+  auto then = [&toCopy](std::vector<DialogStep> first) { return Joined({first, toCopy}); };
   for (Case const& c : std::vector<Case>{
            {"click under Shift", false, KeyboardButton::kShift, toCopy, IDOK, 0x441, KeyboardButton::kShift},
            {"click on Insert under Ctrl", false, KeyboardButton::kCtrl, toCopy, IDOK, 0x32D, KeyboardButton::kCtrl},
            {"click cancelled", false, KeyboardButton::kNone,
             {Step("category", {{"name", "Disable"}}), Step("cancel")}, IDCANCEL, 0, KeyboardButton::kNone},
            {"Ctrl alone keeps waiting, then Ctrl+A", true, KeyboardButton::kShift,
-            then({Step("press", {{"scan", "29"}, {"held", "ctrl"}}), Step("press", {{"scan", "30"}, {"held", "ctrl"}})}),
+            then({Step("press", {{"scan", "29"}, {"held", "ctrl"}}),
+                Step("press", {{"scan", "30"}, {"held", "ctrl"}})}),
             IDOK, 0x241, KeyboardButton::kCtrl},
            {"a captured keypad key", true, KeyboardButton::kNone, then({Step("press", {{"scan", "71"}})}), IDOK, 0x67,
             KeyboardButton::kNone},
@@ -145,10 +120,10 @@ TEST_F(OnScreenKeyboardTest, ClicksAndCapturesMapTheKeymapTheKeyboardEdits) {
     TestKeymap edited;
     OnScreenKeyboard keyboard(nullptr, edited);
     keyboard.SetCombination(c.shown);
-    ASSERT_TRUE(presenter.Play(DialogScript{c.steps, {}, {}}, ui));
+    ASSERT_TRUE(dialogs.presenter.Play(DialogScript{c.steps, {}, {}}, dialogs.ui));
     size_t const clicked = keyboard.Find(c.shown == KeyboardButton::kCtrl ? 82 : 30, c.shown == KeyboardButton::kCtrl);
     EXPECT_EQ(c.capture ? keyboard.MapNextKey() : keyboard.Click(clicked), c.endCode);
-    EXPECT_FALSE(presenter.Finish().has_value()) << presenter.GetFailure()->error;
+    EXPECT_FALSE(dialogs.presenter.Finish().has_value()) << dialogs.presenter.GetFailure()->error;
     EXPECT_EQ(keyboard.Combination(), c.shownAfter);
     int mapped = 0;
     for (int index = 0; index < Keymap::kIndexCount; ++index)

@@ -11,35 +11,17 @@
 #include "database/GlobalConfigInstance.h"
 #include "database/SessionDatabase.h"
 #include "library/ProductInfo.h"
-#include "platform/ui/DialogPresenter.h"
-#include "platform/ui/HeadlessUserInterface.h"
 #include "session/BuiltInProtocol.h"
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/ISessionConfig.h"
+#include "support/HeadlessDialogs.h"
 #include "support/ListNames.h"
-#include "support/RegisterProtocolRow.h"
 
 namespace {
 
 using Q = QuickConnectDialog;
-
-// Types the given values into the dialog, then presses OK.
-class TypingPresenter : public DialogPresenter {
- public:
-  explicit TypingPresenter(std::vector<std::pair<int, std::string>> typed) : m_typed(std::move(typed)) {}
-  int RunModal(DialogModel& dialog) override {
-    dialog.Open();
-    std::string error;
-    for (auto const& [control, value] : m_typed) EXPECT_TRUE(dialog.SetControl(control, value, error)) << error;
-    dialog.OnOK();
-    if (!dialog.IsEnded()) dialog.OnCancel();
-    return dialog.EndCode();
-  }
-
- private:
-  std::vector<std::pair<int, std::string>> m_typed;
-};
+using H = HeadlessDialogs;
 
 class QuickConnectDialogTest : public ::testing::Test {
  protected:
@@ -50,20 +32,10 @@ class QuickConnectDialogTest : public ::testing::Test {
     GetGlobalConfig(config);
     // The default session is stored the first time it is made, by the dialog or anything else.
     SessionDatabase(0).Lookup(SessionDatabase::kDefaultName)->Release();
-    SetUserInterface(&ui);
     GetConnectProtocolTable().RemoveAll();
     for (int row = 0; row < kBuiltInProtocolCount; ++row)
       if (builtInProtocols[row].productId == product) RegisterProtocolRow(BUILT_HOST_BASE_DIR, row, product);
     RegisterProtocolRow(nullptr, 0, product);
-  }
-  ~QuickConnectDialogTest() override {
-    SetUserInterface(nullptr);
-    SetDialogPresenter(nullptr);
-    GetConnectProtocolTable().RemoveAll();
-  }
-  static void Type(Q& dialog, int control, std::string const& value) {
-    std::string error;
-    ASSERT_TRUE(dialog.SetControl(control, value, error)) << error;
   }
   static std::string Sessions(std::string const& folder) {
     CStringList sessions;
@@ -85,7 +57,7 @@ class QuickConnectDialogTest : public ::testing::Test {
   }
 
   std::unique_ptr<GlobalConfigWorld> world;
-  HeadlessUserInterface ui;
+  HeadlessDialogs dialogs{false, false};
 };
 
 TEST_F(QuickConnectDialogTest, OffersTheHostsSideWithEachProtocolsPort) {
@@ -104,7 +76,7 @@ TEST_F(QuickConnectDialogTest, OffersTheHostsSideWithEachProtocolsPort) {
     EXPECT_EQ(dialog.Value(Q::kProtocol), c.protocols.front());
     EXPECT_EQ(dialog.Value(Q::kSave), "false");
     for (auto const& [protocol, port] : c.ports) {
-      Type(dialog, Q::kProtocol, protocol);
+      H::Type(dialog, {{Q::kProtocol, protocol}});
       EXPECT_EQ(dialog.Value(Q::kPort), port) << protocol;
     }
     std::string error;
@@ -129,20 +101,20 @@ TEST_F(QuickConnectDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
            {"Lab", "web", "22x", Q::kPort, port}, {"Lab", "web", "", Q::kPort, port},
            {"Lab", "web", "0000022", Q::kPort, port},
            {"Gone", "web", "22", Q::kSave, "The folder to save the session in no longer exists."},
-           {"Lab", std::string(300, 'h'), "22", Q::kHostname, ""},
+           {"Lab", std::string(300, 'h'), "22", Q::kHostname,
+            "\"" + std::string(300, 'h') + "\" is too long: a name has at most 255 bytes, this one 300"},
        }) {
     Q dialog(c.folder);
     dialog.Open();
-    Type(dialog, Q::kHostname, c.host);
-    Type(dialog, Q::kPort, c.port);
-    Type(dialog, Q::kSave, "true");
-    size_t const shown = ui.Shown().size();
+    SCOPED_TRACE(c.host + " " + c.port);
+    H::Type(dialog, {{Q::kHostname, c.host}, {Q::kPort, c.port}, {Q::kSave, "true"}});
+    size_t const shown = dialogs.ui.Shown().size();
     dialog.OnOK();
-    EXPECT_FALSE(dialog.IsEnded()) << c.host << " " << c.port;
-    EXPECT_EQ(dialog.Focus(), c.focus) << c.host << " " << c.port;
-    ASSERT_EQ(ui.Shown().size(), shown + 1);
-    if (!c.message.empty()) EXPECT_EQ(ui.Shown().back().text, c.message);
-    EXPECT_EQ(ui.Shown().back().caption, "Quick Connect");
+    EXPECT_FALSE(dialog.IsEnded());
+    EXPECT_EQ(dialog.Focus(), c.focus);
+    ASSERT_EQ(dialogs.ui.Shown().size(), shown + 1);
+    EXPECT_EQ(dialogs.ui.Shown().back().text, c.message);
+    EXPECT_EQ(dialogs.ui.Shown().back().caption, "Quick Connect");
     EXPECT_EQ(dialog.TakeSession(), nullptr);
     EXPECT_EQ(Sessions("Lab") + "|" + Sessions(""), before);
   }
@@ -160,11 +132,8 @@ TEST_F(QuickConnectDialogTest, MakesTheSessionAndStoresItOnlyWhenAsked) {
        }) {
     Q dialog("Lab");
     dialog.Open();
-    Type(dialog, Q::kProtocol, c.protocol);
-    Type(dialog, Q::kHostname, c.host);
-    Type(dialog, Q::kPort, c.port);
-    Type(dialog, Q::kUsername, c.user);
-    Type(dialog, Q::kSave, c.save);
+    H::Type(dialog, {{Q::kProtocol, c.protocol}, {Q::kHostname, c.host}, {Q::kPort, c.port}, {Q::kUsername, c.user},
+                     {Q::kSave, c.save}});
     dialog.OnOK();
     ASSERT_TRUE(dialog.IsEnded()) << c.host;
     EXPECT_EQ(dialog.EndCode(), IDOK);
@@ -173,7 +142,8 @@ TEST_F(QuickConnectDialogTest, MakesTheSessionAndStoresItOnlyWhenAsked) {
     EXPECT_EQ(dialog.TakeSession(), nullptr);
     EXPECT_EQ(session->GetSessionName().Str(), c.name);
     EXPECT_EQ(session->GetSessionPath().Str(), c.path);
-    EXPECT_EQ(session->GetTermConnectConfig()->GetHostname().Str(), std::string(c.host == " web.lan " ? "web.lan" : c.host));
+    EXPECT_EQ(session->GetTermConnectConfig()->GetHostname().Str(),
+        std::string(c.host == " web.lan " ? "web.lan" : c.host));
     session->Release();
     EXPECT_EQ(Stored("Lab\\" + c.name), c.stored);
   }
@@ -182,8 +152,11 @@ TEST_F(QuickConnectDialogTest, MakesTheSessionAndStoresItOnlyWhenAsked) {
 
 TEST_F(QuickConnectDialogTest, TheCallbackHandsOverTheSessionOnlyOnOk) {
   Start(kProductHaloFyx);
-  TypingPresenter typing({{Q::kProtocol, "FTP"}, {Q::kHostname, "files"}, {Q::kSave, "true"}});
-  SetDialogPresenter(&typing);
+  // What the user types, then OK; a refused OK leaves the dialog to be cancelled.
+  ASSERT_TRUE(dialogs.presenter.Play(
+      DialogScript{Numbered({Set(Q::kProtocol, "FTP"), Set(Q::kHostname, "files"), Set(Q::kSave, "true"), Step("ok")}),
+          {}, {}},
+      dialogs.ui));
   ISessionConfig* session = nullptr;
   EXPECT_EQ(Q::Run("", &session), static_cast<unsigned long>(IDOK));
   ASSERT_NE(session, nullptr);
@@ -191,8 +164,7 @@ TEST_F(QuickConnectDialogTest, TheCallbackHandsOverTheSessionOnlyOnOk) {
   session->Release();
   EXPECT_EQ(Stored("files", false), "FTP files 21 ");
 
-  TypingPresenter refused({{Q::kHostname, ""}});
-  SetDialogPresenter(&refused);
+  ASSERT_TRUE(dialogs.presenter.Play(DialogScript{Numbered({Set(Q::kHostname, ""), Step("ok")}), {}, {}}, dialogs.ui));
   ISessionConfig* untouched = reinterpret_cast<ISessionConfig*>(0x1);
   EXPECT_EQ(Q::Run("", &untouched), static_cast<unsigned long>(IDCANCEL));
   EXPECT_EQ(untouched, reinterpret_cast<ISessionConfig*>(0x1));

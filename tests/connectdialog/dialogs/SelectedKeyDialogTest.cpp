@@ -9,11 +9,8 @@
 #include "database/GlobalConfigInstance.h"
 #include "dialogs/KeyboardButton.h"
 #include "dialogs/SelectedKeySteps.h"
-#include "platform/ui/DialogPresenter.h"
-#include "platform/ui/HeadlessDialogPresenter.h"
-#include "platform/ui/HeadlessUserInterface.h"
-#include "support/DialogSteps.h"
 #include "support/FakeKeyboardLayout.h"
+#include "support/HeadlessDialogs.h"
 #include "terminal/Keymap.h"
 #include "terminal/KeymapCode.h"
 
@@ -23,7 +20,6 @@ constexpr char kScriptingDisabledText[] =
     "Scripting has been administratively disabled.\r\nThe Run Script function is no longer available.\r\n";
 
 class TestKeymap : public Keymap {};
-
 
 // One run of the dialog on a keymap prepared by `prepare`, played from steps and answers; then
 // what it ends with, leaves at its key index, and the category shown at the end ("" if never opened).
@@ -43,60 +39,56 @@ class SelectedKeyDialogTest : public ::testing::Test {
     layout.Key(82, true, 0x2D, {"", "", "", "", "", "", "", ""});
     layout.Key(14, false, 0x08, {"\b", "\x7F", "\b", "", "", "", "", ""});
     layout.Key(61, false, 0x72, {"", "", "", "", "", "", "", ""});
-    SelectedKeySteps::AddTo(presenter);
-    SetDialogPresenter(&presenter);
-    SetUserInterface(&ui);
-    config.reset(CreateGlobalConfig(nullptr));
-  }
-  ~SelectedKeyDialogTest() override {
-    SetDialogPresenter(nullptr);
-    SetUserInterface(nullptr);
+    SelectedKeySteps::AddTo(dialogs.presenter);
   }
 
   FakeKeyboardLayout layout;
-  HeadlessDialogPresenter presenter;
-  HeadlessUserInterface ui;
-  std::unique_ptr<GlobalConfig> config;
+  HeadlessDialogs dialogs{false, false};
+  std::unique_ptr<GlobalConfig> config{CreateGlobalConfig(nullptr)};
 };
 
 void Empty(Keymap&) {}
 
 TEST_F(SelectedKeyDialogTest, OpensOnTheCurrentMappingAndWritesTheChoiceOnOk) {
   auto const mapped = [](int index, int code, char const* value) {
-    return [=](Keymap& keymap) {
-      keymap.SetKeyCode(index, code);
-      keymap.SetKeyValue(index, value);
-    };
+    return [=](Keymap& keymap) { keymap.SetKeyCode(index, code); keymap.SetKeyValue(index, value); };
   };
   for (Case const& c : std::vector<Case>{
            {"unmapped key left on its empty suggestion", Empty, 63, false, 0, false, {Step("ok")}, {}, {},
             IDOK, 0x74, 0, "", 0, "Send String", 0},
            {"unmapped key left on its suggestion", Empty, 30, false, 0x200, false, {Step("ok")}, {}, {},
             IDOK, 0x241, 1, "\\001", 1, "Send String", 0},
-           {"a string typed", Empty, 63, false, 0x400, false, {Step("string", {{"value", "\\e[15~"}}), Step("ok")}, {}, {},
+           {"a string typed", Empty, 63, false, 0x400, false, {Step("string", {{"value", "\\e[15~"}}), Step("ok")}, {},
+               {},
             IDOK, 0x474, 1, "\\e[15~", 1, "Send String", 0},
            {"Ctrl+Insert to MENU_COPY", Empty, 82, true, 0x200, false,
-            {Step("category", {{"name", "Menu Function"}}), Step("function", {{"name", "MENU_COPY"}}), Step("ok")}, {}, {},
+            {Step("category", {{"name", "Menu Function"}}), Step("function", {{"name", "MENU_COPY"}}), Step("ok")}, {},
+                {},
             IDOK, 0x22D, KeymapCode::MENU_COPY, "", 1, "Menu Function", 0},
            {"Extended only when passed", Empty, 82, true, 0x300, false,
-            {Step("category", {{"name", "Menu Function"}}), Step("function", {{"name", "MENU_COPY"}}), Step("ok")}, {}, {},
+            {Step("category", {{"name", "Menu Function"}}), Step("function", {{"name", "MENU_COPY"}}), Step("ok")}, {},
+                {},
             IDOK, 0x32D, KeymapCode::MENU_COPY, "", 1, "Menu Function", 0},
            {"a function category with nothing chosen", Empty, 63, false, 0, false,
-            {Step("category", {{"name", "SSH Function"}}), Step("ok")}, {}, {}, IDOK, 0x74, 0, "", 0, "SSH Function", 0},
+            {Step("category", {{"name", "SSH Function"}}), Step("ok")}, {}, {}, IDOK, 0x74, 0, "", 0, "SSH Function",
+                0},
            {"VT_F16 shown as DO", mapped(0x74, KeymapCode::VT_F16, ""), 63, false, 0, false, {Step("ok")}, {}, {},
             IDOK, 0x74, KeymapCode::VT_F16, "", 0, "VT Function", 0},
-           {"disabled", mapped(0x74, 1, "x"), 63, false, 0, false, {Step("category", {{"name", "Disable"}}), Step("ok")},
+           {"disabled", mapped(0x74, 1, "x"), 63, false, 0, false,
+               {Step("category", {{"name", "Disable"}}), Step("ok")},
             {}, {}, IDOK, 0x74, KeymapCode::DISABLED, "", 1, "Disable", 0},
            {"a script browsed for", Empty, 63, false, 0, false,
             {Step("category", {{"name", "Run Script"}}), Step("browse"), Step("ok")}, {}, {"/home/u/go.pl"},
             IDOK, 0x74, KeymapCode::RUN, "/home/u/go.pl", 1, "Run Script", 0},
            {"cancel changes nothing", mapped(0x74, 1, "x"), 63, false, 0, false,
             {Step("category", {{"name", "Disable"}}), Step("cancel")}, {}, {}, IDCANCEL, 0x74, 1, "x", 0, "Disable", 0},
-           {"the fallback's action shown", [](Keymap& k) { k.LoadVT220(true); }, 61, false, 0, false, {Step("ok")}, {}, {},
+           {"the fallback's action shown", [](Keymap& k) { k.LoadVT220(true); }, 61, false, 0, false, {Step("ok")}, {},
+               {},
             IDOK, 0x72, KeymapCode::VT_PF3, "", 0, "VT Function", 0},
            {"Default shows the default keymap's mapping", mapped(0x08, 1, "x"), 14, false, 0, false,
             {Step("default"), Step("ok")}, {}, {}, IDOK, 0x08, 1, "\\010", 1, "Send String", 0},
-           {"scripting disabled: Cancel before opening", mapped(0x74, 2, "a.pl"), 63, false, 0, true, {}, {IDCANCEL}, {},
+           {"scripting disabled: Cancel before opening", mapped(0x74, 2, "a.pl"), 63, false, 0, true, {}, {IDCANCEL},
+               {},
             IDCANCEL, 0x74, KeymapCode::RUN, "a.pl", 0, "", 1},
            {"scripting disabled: OK opens on the suggestion", mapped(0x74, 2, "a.pl"), 63, false, 0, true,
             {Step("string", {{"value", "go"}}), Step("ok")}, {IDOK}, {}, IDOK, 0x74, 1, "go", 1, "Send String", 1},
@@ -108,10 +100,10 @@ TEST_F(SelectedKeyDialogTest, OpensOnTheCurrentMappingAndWritesTheChoiceOnOk) {
     c.prepare(keymap);
     config->DisableAllScripting(c.scriptingDisabled);
     KeyboardButton button(c.scanCode, c.extended, "Key", 1, 0);
-    ASSERT_TRUE(presenter.Play(DialogScript{c.steps, c.answers, c.texts}, user));
+    ASSERT_TRUE(dialogs.presenter.Play(DialogScript{c.steps, c.answers, c.texts}, user));
     SelectedKeyDialog dialog(config.get(), &keymap, &button, c.modifiers);
     EXPECT_EQ(dialog.DoModal(), c.endCode);
-    EXPECT_FALSE(presenter.Finish().has_value()) << presenter.GetFailure()->error;
+    EXPECT_FALSE(dialogs.presenter.Finish().has_value()) << dialogs.presenter.GetFailure()->error;
     EXPECT_EQ(dialog.KeyIndex(), c.index);
     EXPECT_EQ(keymap.GetKeyCode(c.index), c.code);
     EXPECT_EQ(keymap.GetKeyValue(c.index).Str(), c.value);
@@ -124,7 +116,7 @@ TEST_F(SelectedKeyDialogTest, OpensOnTheCurrentMappingAndWritesTheChoiceOnOk) {
       EXPECT_EQ(user.Shown()[0].type, static_cast<unsigned int>(MB_OKCANCEL | MB_ICONWARNING));
     }
   }
-  SetUserInterface(&ui);
+  SetUserInterface(&dialogs.ui);
 }
 
 TEST_F(SelectedKeyDialogTest, ListsCaptionsAndTheScriptChooser) {
@@ -154,8 +146,8 @@ TEST_F(SelectedKeyDialogTest, ListsCaptionsAndTheScriptChooser) {
   EXPECT_FALSE(dialog.FindControl(SelectedKeyDialog::kDefaultButton)->visible);
   EXPECT_EQ(dialog.FindControl(SelectedKeyDialog::kCategoryLabel)->value, "Run Script");
   EXPECT_TRUE(dialog.Command(SelectedKeyDialog::kBrowseButton, error));
-  ASSERT_EQ(ui.Shown().size(), 1u);
-  ShownDialog const& chooser = ui.Shown()[0];
+  ASSERT_EQ(dialogs.ui.Shown().size(), 1u);
+  ShownDialog const& chooser = dialogs.ui.Shown()[0];
   EXPECT_EQ(chooser.kind, ShownDialog::Kind::OpenFile);
   EXPECT_EQ(chooser.caption, "Select Script File");
   EXPECT_EQ(chooser.defaultExtension, "*.vbs; *.js; *.pl");
