@@ -20,9 +20,7 @@ struct RegistryBackend {
   VRegistryStoreFactory factory{HKEY_CURRENT_USER, "Software\\Brimvale\\Contract"};
 };
 
-struct MemoryBackend {
-  VMemoryStoreFactory factory;
-};
+struct MemoryBackend { VMemoryStoreFactory factory; };
 
 template <typename Backend>
 class ProfileStoreContract : public ::testing::Test {

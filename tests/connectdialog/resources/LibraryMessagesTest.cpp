@@ -8,10 +8,7 @@
 
 namespace {
 
-struct Golden {
-  unsigned long code;
-  std::string text;
-};
+struct Golden { unsigned long code; std::string text; };
 
 // Each text exactly as the library ships it.
 Golden const kGolden[] = {

@@ -22,13 +22,7 @@ struct IsolatedLayout {
 };
 
 TEST(XkbKeyboardLayoutTest, LabelsFollowTheLayoutAndTheModifiersHeld) {
-  struct Case {
-    char const* layout;
-    unsigned int scanCode;
-    bool extended;
-    unsigned int modifiers;
-    char const* label;
-  };
+  struct Case { char const* layout; unsigned int scanCode; bool extended; unsigned int modifiers; char const* label; };
   for (Case const& c : {
            Case{"us", 12, false, Layout::kShift, "_"}, Case{"de", 12, false, Layout::kShift, "?"},
            Case{"de", 12, false, 0, "\xC3\x9F"},  // ß
@@ -48,20 +42,14 @@ TEST(XkbKeyboardLayoutTest, LabelsFollowTheLayoutAndTheModifiersHeld) {
 }
 
 TEST(XkbKeyboardLayoutTest, VirtualKeysMoveWithLettersAndKeepTheirPlaceOtherwise) {
-  struct Case {
-    char const* layout;
-    unsigned int scanCode;
-    bool extended;
-    unsigned int virtualKey;
-  };
+  struct Case { char const* layout; unsigned int scanCode; bool extended; unsigned int virtualKey; };
   for (Case const& c : {
            Case{"us", 21, false, 'Y'}, Case{"de", 21, false, 'Z'}, Case{"de", 44, false, 'Y'},
            Case{"fr", 16, false, 'A'}, Case{"fr", 2, false, '1'},  // AZERTY: '&' sits on the 1 key
            Case{"us", 12, false, 0xBD}, Case{"de", 12, false, 0xBD}, Case{"us", 72, false, 0x26},
            Case{"us", 72, true, 0x26}, Case{"us", 28, true, 0x0D}, Case{"us", 69, false, 0x13},
            Case{"us", 69, true, 0x90}, Case{"us", 55, true, 0x2C}, Case{"us", 0x76, false, 0x87},
-           Case{"us", 84, true, 0},
-           Case{"us", 500, false, 0},
+           Case{"us", 84, true, 0}, Case{"us", 500, false, 0},
        }) {
     IsolatedLayout layout(c.layout);
     EXPECT_EQ(layout.xkb.VirtualKey(c.scanCode, c.extended), c.virtualKey)

@@ -37,45 +37,22 @@ constexpr int kSingle = MessageFormatter::kSingleLine;
 constexpr int kIgnore = MessageFormatter::kIgnoreInserts;
 
 TEST(MessageFormatter, FillsInserts) {
-  struct Case {
-    char const* pattern;
-    std::vector<Arg> args;
-    int flags;
-    char const* expected;
-  } const cases[] = {
-      {"plain", {}, 0, "plain"},
-      {"%1 and %2", {"a", "b"}, 0, "a and b"},
-      {"%2%1", {"a", "b"}, 0, "ba"},
-      {"%1!d! of %2!u!", {12ul, 3ul}, 0, "12 of 3"},
-      {"%1!d!", {0xFFFFFFFFul}, 0, "-1"},
-      {"%1!u!", {0x1FFFFFFFFul}, 0, "4294967295"},
-      {"%1!lu!", {7ul}, 0, "7"},
-      {"%1!I64u!", {0x100000000ul}, 0, "4294967296"},
-      {"%1!lld!", {0xFFFFFFFFFFFFFFFFul}, 0, "-1"},
-      {"0x%1!08x!", {0xA1600004ul}, 0, "0xa1600004"},
-      {"%1!08X!", {0xbeeful}, 0, "0000BEEF"},
-      {"%1!02x!:%2!02X!", {0xaul, 0xfful}, 0, "0a:FF"},
-      {"%1!x!", {0x1234567890ul}, 0, "34567890"},
-      {"%1!hd!", {0x18000ul}, 0, "-32768"},
-      {"%1!#o!", {8ul}, 0, "010"},
-      {"[%1!5d!][%1!-5d!][%1!+d!]", {42ul}, 0, "[   42][42   ][+42]"},
-      {"%1!c!%2!c!", {'o', 0x16Bul}, 0, "ok"},
-      {"[%1!.2s!][%1!6s!][%1!s!]", {"abc"}, 0, "[ab][   abc][abc]"},
-      {"%1!.3d!", {5ul}, 0, "005"},
+  struct Case { char const* pattern; std::vector<Arg> args; int flags; char const* expected; } const cases[] = {
+      {"plain", {}, 0, "plain"}, {"%1 and %2", {"a", "b"}, 0, "a and b"}, {"%2%1", {"a", "b"}, 0, "ba"},
+      {"%1!d! of %2!u!", {12ul, 3ul}, 0, "12 of 3"}, {"%1!d!", {0xFFFFFFFFul}, 0, "-1"},
+      {"%1!u!", {0x1FFFFFFFFul}, 0, "4294967295"}, {"%1!lu!", {7ul}, 0, "7"},
+      {"%1!I64u!", {0x100000000ul}, 0, "4294967296"}, {"%1!lld!", {0xFFFFFFFFFFFFFFFFul}, 0, "-1"},
+      {"0x%1!08x!", {0xA1600004ul}, 0, "0xa1600004"}, {"%1!08X!", {0xbeeful}, 0, "0000BEEF"},
+      {"%1!02x!:%2!02X!", {0xaul, 0xfful}, 0, "0a:FF"}, {"%1!x!", {0x1234567890ul}, 0, "34567890"},
+      {"%1!hd!", {0x18000ul}, 0, "-32768"}, {"%1!#o!", {8ul}, 0, "010"},
+      {"[%1!5d!][%1!-5d!][%1!+d!]", {42ul}, 0, "[   42][42   ][+42]"}, {"%1!c!%2!c!", {'o', 0x16Bul}, 0, "ok"},
+      {"[%1!.2s!][%1!6s!][%1!s!]", {"abc"}, 0, "[ab][   abc][abc]"}, {"%1!.3d!", {5ul}, 0, "005"},
       {"%10", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}, 0, "j"},
-      {"%100", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}, 0, "j0"},
-      {"%1!d!!", {1ul}, 0, "1!"},
-      {"100%% %. %! %b%t%r", {}, 0, "100% . !  \t\r"},
-      {"%q %", {}, 0, "q "},
-      {"a%nb", {}, 0, "a\r\nb"},
-      {"a%nb", {}, kSingle, "ab"},
-      {"a%0b%nc", {}, 0, "a"},
-      {"a\r\nb\nc\rd\r\n", {}, 0, "a\r\nb\nc\rd\r\n"},
-      {"a\r\nb\nc\rd\r\n\r\n", {}, kSingle, "a b c d  "},
-      {"%1", {"x\r\ny"}, kSingle, "x\r\ny"},
-      {"%1!d! %2 %%", {}, kIgnore, "%1!d! %2 %"},
-      {"%1 %9!x", {"a"}, kIgnore, "%1 %9!x"},
-      {"", {}, 0, ""},
+      {"%100", {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j"}, 0, "j0"}, {"%1!d!!", {1ul}, 0, "1!"},
+      {"100%% %. %! %b%t%r", {}, 0, "100% . !  \t\r"}, {"%q %", {}, 0, "q "}, {"a%nb", {}, 0, "a\r\nb"},
+      {"a%nb", {}, kSingle, "ab"}, {"a%0b%nc", {}, 0, "a"}, {"a\r\nb\nc\rd\r\n", {}, 0, "a\r\nb\nc\rd\r\n"},
+      {"a\r\nb\nc\rd\r\n\r\n", {}, kSingle, "a b c d  "}, {"%1", {"x\r\ny"}, kSingle, "x\r\ny"},
+      {"%1!d! %2 %%", {}, kIgnore, "%1!d! %2 %"}, {"%1 %9!x", {"a"}, kIgnore, "%1 %9!x"}, {"", {}, 0, ""},
   };
   for (Case const& c : cases) {
     auto got = FormatWith(c.pattern, c.args, c.flags);
@@ -85,15 +62,11 @@ TEST(MessageFormatter, FillsInserts) {
 }
 
 TEST(MessageFormatter, RefusesInsertsThatDoNotFit) {
-  struct Case {
-    char const* pattern;
-    std::vector<Arg> args;
-  } const cases[] = {
+  struct Case { char const* pattern; std::vector<Arg> args; } const cases[] = {
       {"%9", {"a", "b"}},       {"%1", {}},         {"%1!d!", {"text"}},    {"%1!s!", {5ul}},
       {"%1", {5ul}},            {"%1!c!", {"a"}},   {"%1!d", {5ul}},        {"%1!!", {5ul}},
       {"%1!q!", {5ul}},         {"%1!dd!", {5ul}},  {"%1!*d!", {5ul, 6ul}}, {"%1!99999d!", {5ul}},
-      {"%1!.99999s!", {"a"}},   {"%1!ls!", {"a"}},  {"%1!lc!", {5ul}},      {"%1!S!", {"a"}},
-      {"%1!n!", {5ul}},
+      {"%1!.99999s!", {"a"}},   {"%1!ls!", {"a"}},  {"%1!lc!", {5ul}},      {"%1!S!", {"a"}}, {"%1!n!", {5ul}},
   };
   for (Case const& c : cases) EXPECT_FALSE(FormatWith(c.pattern, c.args)) << c.pattern;
 }

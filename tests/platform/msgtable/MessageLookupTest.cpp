@@ -12,14 +12,11 @@
 namespace {
 
 constexpr MessageEntry kModuleEntries[] = {
-    {0xA1700001, "Module %1!d! text.\r\nSecond line.\r\n"},
-    {0xA1700002, "%0Only an end"},
-    {0xA1700003, "Ask for %9 here."},
-    {0xA1700004, "Module wins"},
+    {0xA1700001, "Module %1!d! text.\r\nSecond line.\r\n"}, {0xA1700002, "%0Only an end"},
+    {0xA1700003, "Ask for %9 here."}, {0xA1700004, "Module wins"},
 };
 constexpr MessageEntry kExecutableEntries[] = {
-    {0xA1700002, "From the executable"},
-    {0xA1700004, "Executable loses"},
+    {0xA1700002, "From the executable"}, {0xA1700004, "Executable loses"},
 };
 StaticMessageTable const moduleTable(kModuleEntries);
 StaticMessageTable const executableTable(kExecutableEntries);
@@ -51,13 +48,10 @@ TEST(MessageLookup, SearchesSystemModuleExecutableThenFallsBack) {
       {0xA1700001, &module, 1, false, "Module 7 text.\r\nSecond line.\r\n"},
       {0xA1700001, &module, 1, true, "Module 7 text. Second line. "},
       {0xA1700001, &module, 0, false, "Module %1!d! text.\r\nSecond line.\r\n"},
-      {0xA1700003, &module, 2, false, "Ask for %9 here."},
-      {0xA1700004, &module, 0, false, "Module wins"},
-      {0xA1700002, &module, 0, false, "From the executable"},
-      {0xA1700004, nullptr, 0, false, "Executable loses"},
+      {0xA1700003, &module, 2, false, "Ask for %9 here."}, {0xA1700004, &module, 0, false, "Module wins"},
+      {0xA1700002, &module, 0, false, "From the executable"}, {0xA1700004, nullptr, 0, false, "Executable loses"},
       {38, &module, 0, false, "The end of the file has been reached."},
-      {2, nullptr, 0, false, "The file was not found."},
-      {ENOTTY, nullptr, 0, false, "Inappropriate ioctl for device"},
+      {2, nullptr, 0, false, "The file was not found."}, {ENOTTY, nullptr, 0, false, "Inappropriate ioctl for device"},
       {kCodeProtectFailed, nullptr, 0, false, "Could not protect the value %1: %2"},
       {kCodeMalformedHex, nullptr, 2, false, "The value %1 does not hold a whole number of hexadecimal digit pairs."},
       {0xE17000FF, &module, 0, false,

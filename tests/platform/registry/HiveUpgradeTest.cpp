@@ -3,65 +3,59 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/registry/Registry.h"
 #include "support/FaultyDiskVfs.h"
 #include "support/HiveFileSql.h"
+#include "support/RegistryCalls.h"
 #include "support/RegistryValueNames.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
 
 namespace {
 
+// The keys both old layouts hold, and the rows 0 to 299 that give the key Other enough values
+// for an upgrade to write many pages.
+std::string const kKeys =
+    "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER, name BLOB NOT NULL, folded BLOB NOT NULL);"
+    "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
+    "INSERT INTO keys VALUES(1, NULL, x'', x''), (2, 1, CAST('Sessions' AS BLOB), CAST('sessions' AS BLOB)),"
+    " (3, 1, CAST('Other' AS BLOB), CAST('other' AS BLOB));";
+std::string const kRows = "WITH RECURSIVE n(i) AS (SELECT 0 UNION ALL SELECT i + 1 FROM n WHERE i < 299) ";
+
 // The second hive layout: each value with its names beside it, ids packing key and place.
+// Sessions: Zeta (text), Alpha (text), mid (number); Other: ZETA spelt its own way (bytes).
 std::string SecondLayout() {
-  std::string sql =
-      "PRAGMA journal_mode=WAL;"
-      "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER, name BLOB NOT NULL, folded BLOB NOT NULL);"
-      "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
-      "CREATE TABLE vals(id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name BLOB NOT NULL, folded BLOB NOT NULL,"
-      " type INTEGER NOT NULL, data BLOB NOT NULL, CHECK (id >> 24 = key));"
-      "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
-      "CREATE INDEX keys_listing ON keys(parent, folded, name);"
-      "INSERT INTO keys VALUES(1, NULL, x'', x''), (2, 1, CAST('Sessions' AS BLOB), CAST('sessions' AS BLOB)),"
-      " (3, 1, CAST('Other' AS BLOB), CAST('other' AS BLOB));"
-      // Sessions: Zeta (text), Alpha (text), mid (number); Other: ZETA spelt its own way (bytes).
-      "INSERT INTO vals VALUES(33554433, 2, CAST('Zeta' AS BLOB), CAST('zeta' AS BLOB), 1, x'7a00'),"
-      " (33554434, 2, CAST('Alpha' AS BLOB), CAST('alpha' AS BLOB), 1, x'6100'),"
-      " (33554436, 2, CAST('mid' AS BLOB), CAST('mid' AS BLOB), 4, x'2a000000'),"
-      " (50331649, 3, CAST('ZETA' AS BLOB), CAST('zeta' AS BLOB), 3, x'00ff');";
-  // Enough values that the upgrade writes many pages.
-  for (int n = 0; n < 300; ++n)
-    sql += "INSERT INTO vals VALUES(" + std::to_string((3 << 24) + 2 + n) + ", 3, CAST('v" + std::to_string(n) +
-           "' AS BLOB), CAST('v" + std::to_string(n) + "' AS BLOB), 1, x'" + std::string(200, 'a') + "');";
-  return sql + "PRAGMA application_id = 1112950866; PRAGMA user_version = 2;";
+  return "PRAGMA journal_mode=WAL;" + kKeys +
+         "CREATE TABLE vals(id INTEGER PRIMARY KEY, key INTEGER NOT NULL, name BLOB NOT NULL, folded BLOB NOT NULL,"
+         " type INTEGER NOT NULL, data BLOB NOT NULL, CHECK (id >> 24 = key));"
+         "CREATE UNIQUE INDEX vals_by_key ON vals(key, folded);"
+         "CREATE INDEX keys_listing ON keys(parent, folded, name);"
+         "INSERT INTO vals VALUES(33554433, 2, CAST('Zeta' AS BLOB), CAST('zeta' AS BLOB), 1, x'7a00'),"
+         " (33554434, 2, CAST('Alpha' AS BLOB), CAST('alpha' AS BLOB), 1, x'6100'),"
+         " (33554436, 2, CAST('mid' AS BLOB), CAST('mid' AS BLOB), 4, x'2a000000'),"
+         " (50331649, 3, CAST('ZETA' AS BLOB), CAST('zeta' AS BLOB), 3, x'00ff');" +
+         kRows + "INSERT INTO vals SELECT (3 << 24) + 2 + i, 3, CAST('v' || i AS BLOB), CAST('v' || i AS BLOB), 1,"
+         " zeroblob(100) FROM n; PRAGMA application_id = 1112950866; PRAGMA user_version = 2;";
 }
 
 // The third layout, holding the same: keys by id beside an index of their listing, each value
 // name kept once.
 std::string ThirdLayout() {
-  std::string sql =
-      "PRAGMA journal_mode=WAL;"
-      "CREATE TABLE keys(id INTEGER PRIMARY KEY, parent INTEGER, name BLOB NOT NULL, folded BLOB NOT NULL);"
-      "CREATE UNIQUE INDEX keys_by_parent ON keys(parent, folded);"
-      "CREATE TABLE names(id INTEGER PRIMARY KEY, folded BLOB NOT NULL UNIQUE, name BLOB NOT NULL);"
-      "CREATE TABLE vals(key INTEGER NOT NULL, name INTEGER NOT NULL, ord INTEGER NOT NULL, type INTEGER NOT NULL,"
-      " data BLOB NOT NULL, spelling BLOB, PRIMARY KEY(key, name)) WITHOUT ROWID;"
-      "CREATE INDEX vals_first ON vals(key, name, type, data, ord) WHERE ord = 1;"
-      "INSERT INTO keys VALUES(1, NULL, x'', x''), (2, 1, CAST('Sessions' AS BLOB), CAST('sessions' AS BLOB)),"
-      " (3, 1, CAST('Other' AS BLOB), CAST('other' AS BLOB));"
-      "INSERT INTO names VALUES(1, CAST('zeta' AS BLOB), CAST('Zeta' AS BLOB)),"
-      " (2, CAST('alpha' AS BLOB), CAST('Alpha' AS BLOB)), (3, CAST('mid' AS BLOB), CAST('mid' AS BLOB));"
-      "INSERT INTO vals VALUES(2, 1, 1, 1, x'7a00', NULL), (2, 2, 2, 1, x'6100', NULL),"
-      " (2, 3, 3, 4, x'2a000000', NULL), (3, 1, 1, 3, x'00ff', CAST('ZETA' AS BLOB));";
-  for (int n = 0; n < 300; ++n)
-    sql += "INSERT INTO names VALUES(" + std::to_string(4 + n) + ", CAST('v" + std::to_string(n) +
-           "' AS BLOB), CAST('v" + std::to_string(n) + "' AS BLOB)); INSERT INTO vals VALUES(3, " +
-           std::to_string(4 + n) + ", " + std::to_string(2 + n) + ", 1, x'" + std::string(200, 'a') + "', NULL);";
-  return sql + "PRAGMA application_id = 1112950866; PRAGMA user_version = 3;";
+  return "PRAGMA journal_mode=WAL;" + kKeys +
+         "CREATE TABLE names(id INTEGER PRIMARY KEY, folded BLOB NOT NULL UNIQUE, name BLOB NOT NULL);"
+         "CREATE TABLE vals(key INTEGER NOT NULL, name INTEGER NOT NULL, ord INTEGER NOT NULL, type INTEGER NOT NULL,"
+         " data BLOB NOT NULL, spelling BLOB, PRIMARY KEY(key, name)) WITHOUT ROWID;"
+         "CREATE INDEX vals_first ON vals(key, name, type, data, ord) WHERE ord = 1;"
+         "INSERT INTO names VALUES(1, CAST('zeta' AS BLOB), CAST('Zeta' AS BLOB)),"
+         " (2, CAST('alpha' AS BLOB), CAST('Alpha' AS BLOB)), (3, CAST('mid' AS BLOB), CAST('mid' AS BLOB));"
+         "INSERT INTO vals VALUES(2, 1, 1, 1, x'7a00', NULL), (2, 2, 2, 1, x'6100', NULL),"
+         " (2, 3, 3, 4, x'2a000000', NULL), (3, 1, 1, 3, x'00ff', CAST('ZETA' AS BLOB));" +
+         kRows + "INSERT INTO names SELECT 4 + i, CAST('v' || i AS BLOB), CAST('v' || i AS BLOB) FROM n;" + kRows +
+         "INSERT INTO vals SELECT 3, 4 + i, 2 + i, 1, zeroblob(100), NULL FROM n;"
+         "PRAGMA application_id = 1112950866; PRAGMA user_version = 3;";
 }
 
 struct OldLayout {
@@ -69,15 +63,6 @@ struct OldLayout {
   std::string (*sql)();
 };
 OldLayout const kOldLayouts[] = {{"2", SecondLayout}, {"3", ThirdLayout}};
-
-// Type and bytes of a value, "<missing>" when absent.
-std::string Raw(HKEY key, char const* name) {
-  unsigned char data[512];
-  unsigned long size = sizeof data;
-  unsigned long type = 0;
-  if (RegQueryValueEx(key, name, nullptr, &type, data, &size) != ERROR_SUCCESS) return "<missing>";
-  return std::to_string(type) + ":" + std::string(reinterpret_cast<char*>(data), size);
-}
 
 HKEY Open(HKEY hive, char const* path) {
   HKEY key = nullptr;
@@ -90,9 +75,9 @@ void ExpectOldContent(HKEY hive) {
   HKEY sessions = Open(hive, "sessions");
   HKEY other = Open(hive, "OTHER");
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), RegistryValueNames(sessions));
-  EXPECT_EQ(std::string("1:z\0", 4), Raw(sessions, "ZETA"));
-  EXPECT_EQ(std::string("4:*\0\0\0", 6), Raw(sessions, "Mid"));
-  EXPECT_EQ(std::string("3:\0\xff", 4), Raw(other, "zeta"));
+  EXPECT_EQ(std::string("1:z\0", 4), RawValue(sessions, "ZETA"));
+  EXPECT_EQ(std::string("4:*\0\0\0", 6), RawValue(sessions, "Mid"));
+  EXPECT_EQ(std::string("3:\0\xff", 4), RawValue(other, "zeta"));
   std::vector<std::string> const names = RegistryValueNames(other);
   ASSERT_EQ(301u, names.size());
   EXPECT_EQ("ZETA", names.front());
@@ -109,8 +94,8 @@ TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpell
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
   ExpectOldContent(hive);
   HKEY sessions = Open(hive, "Sessions");
-  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(sessions, "new", 0, REG_SZ, reinterpret_cast<unsigned char const*>("n"), 2));
-  ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(sessions, "alpha", 0, REG_SZ, reinterpret_cast<unsigned char const*>("A"), 2));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(sessions, "new", "n"));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(sessions, "alpha", "A"));
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
   RegCloseKey(sessions);
   ReleaseHive(hive);
@@ -141,8 +126,7 @@ TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas)
       EXPECT_EQ(std::string("z\0", 2), keys[2].values[0].data);  // Sessions after Other
       EXPECT_EQ(std::string("\0\xff", 2), keys[1].values[0].data);
       EXPECT_TRUE(keys[2].values[1].found);
-      EXPECT_EQ(ERROR_ACCESS_DENIED,
-                RegSetValueEx(hive, "v", 0, REG_SZ, reinterpret_cast<unsigned char const*>("x"), 2));
+      EXPECT_EQ(ERROR_ACCESS_DENIED, SetText(hive, "v", "x"));
       ReleaseHive(hive);
     }
     EXPECT_EQ(before, ReadFileBytes(file));

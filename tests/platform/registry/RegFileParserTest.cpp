@@ -33,13 +33,9 @@ std::string Utf16File(std::u16string const& text) {
 
 TEST(RegFileParserTest, GoodFilesGiveTheirSteps) {
   using namespace std::string_literals;
-  struct Case {
-    std::string file;
-    std::vector<RegFileOperation> expected;
-  };
+  struct Case { std::string file; std::vector<RegFileOperation> expected; };
   Case const cases[] = {
-      {"REGEDIT4", {}},
-      {"REGEDIT4\n; only a comment\n\n", {}},
+      {"REGEDIT4", {}}, {"REGEDIT4\n; only a comment\n\n", {}},
       {"\xEF\xBB\xBF" "REGEDIT4\n[HKLM\\X\\Y]", {Key("HKLM\\X\\Y", 2)}},
       {R4 + "\"s\"=\"a \\\"q\\\" \\\\ b\"\r\n",
        {Key("HKEY_CURRENT_USER\\A", 3), Value("s", REG_SZ, "a \"q\" \\ b\0"s, 4)}},
@@ -79,55 +75,29 @@ TEST(RegFileParserTest, GoodFilesGiveTheirSteps) {
 
 TEST(RegFileParserTest, MalformedFilesAreRefusedWithTheirLine) {
   using namespace std::string_literals;
-  struct Case {
-    std::string file;
-    int line;
-    std::string reasonPart;
-  };
+  struct Case { std::string file; int line; std::string reasonPart; };
   Case const cases[] = {
-      {"", 1, "first line"},
-      {"regedit4\n", 1, "first line"},
-      {"REGEDIT4 \n", 1, "first line"},
-      {"\nREGEDIT4\n", 1, "first line"},
-      {"Windows Registry Editor Version 5.0\n", 1, "first line"},
-      {"\xFE\xFF\0R"s, 1, "big-endian"},
-      {"\xFF\xFE" "R\0\n\0\x00\xDC"s, 2, "UTF-16"},
-      {"\xFF\xFE" "R\0E"s, 1, "UTF-16"},
-      {"REGEDIT4\n\"a\"=\"b\"\n", 2, "before any [key]"},
-      {"REGEDIT4\n[HKCU\\A\n", 2, "closing ]"},
-      {"REGEDIT4\n[]\n", 2, "empty"},
-      {"REGEDIT4\n[HKEY_USERS\\A]\n", 2, "unknown hive"},
-      {"REGEDIT4\n[HKCU\\A\\\\B]\n", 2, "empty part"},
-      {"REGEDIT4\n[HKCU\\A\\]\n", 2, "empty part"},
-      {"REGEDIT4\n[-HKCU]\n", 2, "whole hive"},
-      {"REGEDIT4\n[-HKCU\\A]\n\"a\"=\"b\"\n", 3, "deletion"},
-      {R4 + "x=1\r\n", 4, "expected a key"},
-      {R4 + "\"a\"\"b\"\r\n", 4, "expected ="},
-      {R4 + "\"a=\"b\"\r\n", 4, "expected ="},
-      {R4 + "\"a\"=\"b\r\n", 4, "no closing quote"},
-      {R4 + "\"a\\n\"=\"b\"\r\n", 4, "backslash"},
-      {R4 + "\"a\"=\"b\" c\r\n", 4, "unexpected text"},
-      {R4 + "\"a\"=dword:\r\n", 4, "1 to 8 hex digits"},
-      {R4 + "\"a\"=dword:123456789\r\n", 4, "1 to 8 hex digits"},
-      {R4 + "\"a\"=dword:12g\r\n", 4, "1 to 8 hex digits"},
-      {R4 + "\"a\"=dword:-1\r\n", 4, "1 to 8 hex digits"},
-      {R4 + "\"a\"=qword:1\r\n", 4, "unknown value data"},
-      {R4 + "\"a\"=hex():00\r\n", 4, "hex(N)"},
-      {R4 + "\"a\"=hex(123456789):00\r\n", 4, "hex(N)"},
-      {R4 + "\"a\"=hex(2:00\r\n", 4, "hex(N)"},
-      {R4 + "\"a\"=hex:0\r\n", 4, "two-digit"},
-      {R4 + "\"a\"=hex:000\r\n", 4, "two-digit"},
-      {R4 + "\"a\"=hex:00;01,zz\r\n\"b\"=hex:00 01\r\n", 5, "two-digit"},
-      {R4 + "\"a\"=hex:00,\r\n", 4, "ends with a comma"},
-      {R4 + "\"a\"=hex:00,,01\r\n", 4, "two-digit"},
-      {R4 + "\"a\"=hex:00,\\\r\n", 4, "file ends"},
-      {R4 + "\"a\"=hex:00,\\\r\n\r\n\"b\"=-\r\n", 5, "empty line"},
-      {R4 + "\"a\"=hex:00,\\\r\n  01,\\\r\n  zz\r\n", 6, "two-digit"},
-      {R4 + "\"a\"=- x\r\n", 4, "unexpected text"},
-      {V5 + "\"m\"=hex(7):61,00,62\n", 4, "UTF-16LE"},
-      {V5 + "\"m\"=hex(1):00,d8,00,00\n", 4, "UTF-16LE"},
-      {"REGEDIT4\n[-HKCU\\T\\Victim\0NotThisOne]\n"s, 2, "NUL"},
-      {R4 + "\"na\0me\"=\"x\"\r\n"s, 4, "NUL"},
+      {"", 1, "first line"}, {"regedit4\n", 1, "first line"}, {"REGEDIT4 \n", 1, "first line"},
+      {"\nREGEDIT4\n", 1, "first line"}, {"Windows Registry Editor Version 5.0\n", 1, "first line"},
+      {"\xFE\xFF\0R"s, 1, "big-endian"}, {"\xFF\xFE" "R\0\n\0\x00\xDC"s, 2, "UTF-16"},
+      {"\xFF\xFE" "R\0E"s, 1, "UTF-16"}, {"REGEDIT4\n\"a\"=\"b\"\n", 2, "before any [key]"},
+      {"REGEDIT4\n[HKCU\\A\n", 2, "closing ]"}, {"REGEDIT4\n[]\n", 2, "empty"},
+      {"REGEDIT4\n[HKEY_USERS\\A]\n", 2, "unknown hive"}, {"REGEDIT4\n[HKCU\\A\\\\B]\n", 2, "empty part"},
+      {"REGEDIT4\n[HKCU\\A\\]\n", 2, "empty part"}, {"REGEDIT4\n[-HKCU]\n", 2, "whole hive"},
+      {"REGEDIT4\n[-HKCU\\A]\n\"a\"=\"b\"\n", 3, "deletion"}, {R4 + "x=1\r\n", 4, "expected a key"},
+      {R4 + "\"a\"\"b\"\r\n", 4, "expected ="}, {R4 + "\"a=\"b\"\r\n", 4, "expected ="},
+      {R4 + "\"a\"=\"b\r\n", 4, "no closing quote"}, {R4 + "\"a\\n\"=\"b\"\r\n", 4, "backslash"},
+      {R4 + "\"a\"=\"b\" c\r\n", 4, "unexpected text"}, {R4 + "\"a\"=dword:\r\n", 4, "1 to 8 hex digits"},
+      {R4 + "\"a\"=dword:123456789\r\n", 4, "1 to 8 hex digits"}, {R4 + "\"a\"=dword:12g\r\n", 4, "1 to 8 hex digits"},
+      {R4 + "\"a\"=dword:-1\r\n", 4, "1 to 8 hex digits"}, {R4 + "\"a\"=qword:1\r\n", 4, "unknown value data"},
+      {R4 + "\"a\"=hex():00\r\n", 4, "hex(N)"}, {R4 + "\"a\"=hex(123456789):00\r\n", 4, "hex(N)"},
+      {R4 + "\"a\"=hex(2:00\r\n", 4, "hex(N)"}, {R4 + "\"a\"=hex:0\r\n", 4, "two-digit"},
+      {R4 + "\"a\"=hex:000\r\n", 4, "two-digit"}, {R4 + "\"a\"=hex:00;01,zz\r\n\"b\"=hex:00 01\r\n", 5, "two-digit"},
+      {R4 + "\"a\"=hex:00,\r\n", 4, "ends with a comma"}, {R4 + "\"a\"=hex:00,,01\r\n", 4, "two-digit"},
+      {R4 + "\"a\"=hex:00,\\\r\n", 4, "file ends"}, {R4 + "\"a\"=hex:00,\\\r\n\r\n\"b\"=-\r\n", 5, "empty line"},
+      {R4 + "\"a\"=hex:00,\\\r\n  01,\\\r\n  zz\r\n", 6, "two-digit"}, {R4 + "\"a\"=- x\r\n", 4, "unexpected text"},
+      {V5 + "\"m\"=hex(7):61,00,62\n", 4, "UTF-16LE"}, {V5 + "\"m\"=hex(1):00,d8,00,00\n", 4, "UTF-16LE"},
+      {"REGEDIT4\n[-HKCU\\T\\Victim\0NotThisOne]\n"s, 2, "NUL"}, {R4 + "\"na\0me\"=\"x\"\r\n"s, 4, "NUL"},
       {R4 + "\"\0\"=\"x\"\r\n"s, 4, "NUL"},
       {Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[-HKCU\\T\\Victim\0X]\r\n"s), 3, "NUL"},
       {Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKCU\\T]\r\n\"na\0me\"=-\r\n"s), 3, "NUL"},

@@ -51,10 +51,7 @@ TEST(RegFileWriterTest, WritesTheGoldenTextInBothFormats) {
 }
 
 TEST(RegFileWriterTest, HexWrapsAtEightyColumnsWithABackslashAndTwoSpaces) {
-  struct Case {
-    std::size_t bytes;
-    std::vector<std::size_t> bytesPerLine;
-  };
+  struct Case { std::size_t bytes; std::vector<std::size_t> bytesPerLine; };
   // "n"=hex: takes 8 columns; a wrapped line ends in "xx,\", continuation lines start with two spaces;
   // the last line needs no backslash, so one more byte fits there.
   Case const cases[] = {{0, {0}}, {24, {24}}, {25, {23, 2}}, {48, {23, 25}}, {49, {23, 26}}, {50, {23, 25, 2}}, {100, {23, 25, 25, 25, 2}}};
@@ -108,13 +105,9 @@ TEST(RegFileWriterTest, ExportsParseBackToTheSameSteps) {
 }
 
 TEST(RegFileWriterTest, RefusesWhatTheFormatCannotHold) {
-  struct Case {
-    RegFileFormat format;
-    RegFileOperation step;
-  };
+  struct Case { RegFileFormat format; RegFileOperation step; };
   Case const cases[] = {
-      {RegFileFormat::Regedit4, Value("two\nlines", REG_SZ, "x\0"s)},
-      {RegFileFormat::Regedit4, Key("HKCU\\a\rb")},
+      {RegFileFormat::Regedit4, Value("two\nlines", REG_SZ, "x\0"s)}, {RegFileFormat::Regedit4, Key("HKCU\\a\rb")},
       {RegFileFormat::Version5, Value("v", REG_SZ, "\xff\0"s)},
       {RegFileFormat::Version5, Value("v", REG_MULTI_SZ, "\xc3\0\0"s)},
       {RegFileFormat::Version5, Value("\xff", REG_DWORD, "\0\0\0\0"s)},

@@ -25,13 +25,7 @@ std::string Lower(std::string text) {
 
 // The subtree read through RegEnumKeyEx and RegQueryValueEx, breadth first.
 std::vector<std::string> KeyByKey(HKEY top, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& wanted) {
-  struct Pending {
-    HKEY key;
-    size_t index;
-    unsigned long depth;
-    std::string name;
-    size_t parent;
-  };
+  struct Pending { HKEY key; size_t index; unsigned long depth; std::string name; size_t parent; };
   std::vector<Pending> queue{{top, 0, 0, "", RegSubtreeKey::kNoParent}};
   std::vector<std::string> described;
   for (size_t next = 0; next < queue.size(); ++next) {
@@ -109,11 +103,7 @@ void Seed(HKEY top, int folders, int entries) {
 TEST(RegReadSubtreeTest, AnswersWhatTheKeyByKeyCallsAnswerAtEveryDepthAndSize) {
   ScopedRoot root;
   std::vector<RegSubtreeKey::Wanted> const wanted{{"MARK", ""}, {"list", "record"}, {"Absent", ""}, {"host", ""}};
-  struct Case {
-    int folders;
-    int entries;
-    unsigned long depth;
-  };
+  struct Case { int folders; int entries; unsigned long depth; };
   for (Case const c : {Case{3, 5, 0}, Case{3, 5, 1}, Case{3, 5, 2}, Case{3, 5, 99}, Case{40, 60, 99}, Case{40, 60, 1}}) {
     SCOPED_TRACE(std::to_string(c.folders) + " folders of " + std::to_string(c.entries) + ", depth " +
                  std::to_string(c.depth));

@@ -12,18 +12,13 @@
 namespace {
 
 TEST(DesktopFolderTest, ReadsTheUserDirsFileOrFallsBackToDesktop) {
-  struct Case {
-    char const* text;
-    char const* folder;
-  };
+  struct Case { char const* text; char const* folder; };
   for (Case const& c : {
            Case{"XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n", "/home/u/Bureau"},
            Case{"# comment\nXDG_MUSIC_DIR=\"$HOME/Music\"\n  XDG_DESKTOP_DIR=\"/data/desk/\"\n", "/data/desk"},
            Case{"XDG_DESKTOP_DIR=\"$HOME/My \\\"Desk\\\"\"", "/home/u/My \"Desk\""},
-           Case{"XDG_DESKTOP_DIR=\"$HOME\"\n", "/home/u"},
-           Case{"XDG_DESKTOP_DIR=\"$HOMEWARD/x\"\n", ""},
-           Case{"XDG_DESKTOP_DIR=\"relative/x\"\n", ""},
-           Case{"XDG_DESKTOP_DIR=\"$HOME/open\n", ""},
+           Case{"XDG_DESKTOP_DIR=\"$HOME\"\n", "/home/u"}, Case{"XDG_DESKTOP_DIR=\"$HOMEWARD/x\"\n", ""},
+           Case{"XDG_DESKTOP_DIR=\"relative/x\"\n", ""}, Case{"XDG_DESKTOP_DIR=\"$HOME/open\n", ""},
            Case{"XDG_DESKTOP_DIR=$HOME/bare\n", ""},
            Case{"XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n", "/two"},
        }) {
@@ -40,17 +35,12 @@ TEST(DesktopFolderTest, ReadsTheUserDirsFileOrFallsBackToDesktop) {
 }
 
 TEST(DesktopShortcutTest, TheEntryQuotesAndEscapesEveryArgument) {
-  struct Case {
-    std::string program;
-    std::vector<std::string> arguments;
-    std::string exec;
-  };
+  struct Case { std::string program; std::vector<std::string> arguments; std::string exec; };
   for (Case const& c : {
            Case{"/usr/bin/halokorvo", {"/S", "Lab\\core1"}, R"(/usr/bin/halokorvo /S "Lab\\\\core1")"},
            Case{"/opt/Halo Korvo/bin", {"/S", "a b"}, R"("/opt/Halo Korvo/bin" /S "a b")"},
            Case{"/bin/x", {"/S", "100% \"$HOME\" `id`"}, R"(/bin/x /S "100%% \\"\\$HOME\\" \\`id\\`")"},
-           Case{"/bin/x", {""}, R"(/bin/x "")"},
-           Case{"/bin/x", {"line\nbreak"}, R"(/bin/x "line\nbreak")"},
+           Case{"/bin/x", {""}, R"(/bin/x "")"}, Case{"/bin/x", {"line\nbreak"}, R"(/bin/x "line\nbreak")"},
        }) {
     EXPECT_EQ(DesktopShortcut::ExecValue(c.program, c.arguments), c.exec) << c.exec;
   }
@@ -60,10 +50,7 @@ TEST(DesktopShortcutTest, TheEntryQuotesAndEscapesEveryArgument) {
 
 TEST(DesktopShortcutTest, WritesAnExecutableEntryAndRefusesUnsafeLabels) {
   TempFolder desktop;
-  struct Case {
-    std::string label;
-    bool safe;
-  };
+  struct Case { std::string label; bool safe; };
   for (Case const& c : {Case{"core1", true}, Case{"Lab\\core 1 (ssh)", true}, Case{std::string(235, 'a'), true},
                         Case{std::string(236, 'a'), false}, Case{"", false}, Case{"a/b", false}, Case{"..", false},
                         Case{".hidden", false}, Case{"tab\there", false}, Case{"del\x7f", false}}) {

@@ -12,11 +12,7 @@ namespace {
 constexpr char kType[] = "x-scheme-handler/telnet";
 
 TEST(UrlSchemeHandlerTest, TheListKeepsEveryOtherLine) {
-  struct Case {
-    char const* name;
-    std::string before;
-    std::string after;
-  };
+  struct Case { char const* name; std::string before; std::string after; };
   for (Case const& c : {
            Case{"no file", "", "[Default Applications]\nx-scheme-handler/telnet=k.desktop\n"},
            Case{"another group only, no final line feed", "[Added Associations]\ntext/plain=ed.desktop",

@@ -22,15 +22,10 @@ void FakeXdgOpen(TempFolder const& folder, int status) {
 }
 
 TEST(XdgShellTest, OpenHandsTheTargetToXdgOpenAsOneWordAndReportsItsExit) {
-  struct Case {
-    char const* target;
-    int exitStatus;
-    bool opened;
-  } const cases[] = {
+  struct Case { char const* target; int exitStatus; bool opened; } const cases[] = {
       {"/tmp/a file; $(touch pwned) `id` 'q' \"d\"", 0, true},
       {"https://example.invalid/?a=1&b=2", 0, true},
-      {"", 0, true},
-      {"/tmp/missing.txt", 4, false},
+      {"", 0, true}, {"/tmp/missing.txt", 4, false},
   };
   for (Case const& c : cases) {
     TempFolder folder;

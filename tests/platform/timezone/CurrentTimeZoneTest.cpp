@@ -9,18 +9,12 @@
 namespace {
 
 TEST(CurrentTimeZoneTest, FollowsTheProcessTimeZone) {
-  struct Case {
-    char const* tz;
-    int bias;
-    int daylightMonth;
-    char16_t const* standardName;
-  };
+  struct Case { char const* tz; int bias; int daylightMonth; char16_t const* standardName; };
   Case const cases[] = {
       {"America/New_York", 300, 3, u"Eastern Standard Time"},
       // Names keep 31 characters and the terminator.
       {":Australia/Sydney", -600, 10, u"Australian Eastern Standard Tim"},
-      {"Asia/Kolkata", -330, 0, u"India Standard Time"},
-      {"UTC", 0, 0, u"Coordinated Universal Time"},
+      {"Asia/Kolkata", -330, 0, u"India Standard Time"}, {"UTC", 0, 0, u"Coordinated Universal Time"},
   };
   for (Case const& c : cases) {
     ScopedEnv const tz("TZ", c.tz);

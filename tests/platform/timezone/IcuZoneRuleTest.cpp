@@ -11,12 +11,7 @@ using Form = ZoneYearRule::Form;
 
 // Settled rules only, so that newer tz data keeps them.
 TEST(IcuZoneRuleTest, TransitionsBecomeYearlyOrAbsoluteRules) {
-  struct Case {
-    char const* zone;
-    int year;
-    Form form;
-    REG_TZI_FORMAT tzi;
-  };
+  struct Case { char const* zone; int year; Form form; REG_TZI_FORMAT tzi; };
   SYSTEMTIME const none{};
   Case const cases[] = {
       // Sunday on or after the 8th of March, first Sunday of November; times are the clock
@@ -50,10 +45,7 @@ TEST(IcuZoneRuleTest, TransitionsBecomeYearlyOrAbsoluteRules) {
 }
 
 TEST(IcuZoneRuleTest, UnknownZonesAndYearsAreRefused) {
-  struct Case {
-    char const* zone;
-    int year;
-  };
+  struct Case { char const* zone; int year; };
   Case const cases[] = {
       {"Nowhere/Zone", 2026}, {"", 2026}, {"Etc/Unknown", 2026}, {"Europe/Paris", 1600}, {"Europe/Paris", 30828}};
   for (Case const& c : cases) {

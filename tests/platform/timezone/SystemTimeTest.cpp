@@ -8,16 +8,10 @@
 namespace {
 
 TEST(SystemTimeTest, ValidTimesConvertBothWays) {
-  struct Case {
-    SYSTEMTIME time;
-    uint64_t ticks;
-    int dayOfWeek;
-  };
+  struct Case { SYSTEMTIME time; uint64_t ticks; int dayOfWeek; };
   Case const cases[] = {
-      {At(1601, 1, 1), 0, 1},
-      {At(1970, 1, 1), 116444736000000000ull, 4},
-      {At(2024, 2, 29, 23, 59, 59, 999), 133537247999990000ull, 4},
-      {At(2026, 3, 8, 10), 134174376000000000ull, 0},
+      {At(1601, 1, 1), 0, 1}, {At(1970, 1, 1), 116444736000000000ull, 4},
+      {At(2024, 2, 29, 23, 59, 59, 999), 133537247999990000ull, 4}, {At(2026, 3, 8, 10), 134174376000000000ull, 0},
       {At(30827, 12, 31, 23, 59, 59, 999), 9223149887999990000ull, 5},
   };
   for (Case const& c : cases) {

@@ -15,11 +15,7 @@ std::string Describe(std::vector<WindowsZone> const& zones) {
 }
 
 TEST(WindowsZonesFileTest, ParsesGroupsWithTheirDisplayComments) {
-  struct Case {
-    char const* name;
-    char const* xml;
-    char const* zones;
-  };
+  struct Case { char const* name; char const* xml; char const* zones; };
   Case const cases[] = {
       {"groups and regional rows",
        "<?xml version=\"1.0\"?>\n<!-- copyright -->\n<supplementalData><windowsZones><mapTimezones>\n"

@@ -18,15 +18,10 @@ TEST(HeadlessUserInterfaceTest, MessageBoxAnswersFromTheScriptOrWithTheDefaultBu
     int expected;
   };
   Case const cases[] = {
-      {MB_OK | MB_ICONWARNING, {}, IDOK},
-      {MB_OKCANCEL, {}, IDOK},
-      {MB_OKCANCEL, {IDCANCEL}, IDCANCEL},
-      {MB_YESNO | MB_ICONQUESTION, {}, IDYES},
-      {MB_YESNO | MB_DEFBUTTON2, {}, IDNO},
-      {MB_YESNO, {IDNO}, IDNO},
+      {MB_OK | MB_ICONWARNING, {}, IDOK}, {MB_OKCANCEL, {}, IDOK}, {MB_OKCANCEL, {IDCANCEL}, IDCANCEL},
+      {MB_YESNO | MB_ICONQUESTION, {}, IDYES}, {MB_YESNO | MB_DEFBUTTON2, {}, IDNO}, {MB_YESNO, {IDNO}, IDNO},
       {MB_YESNO, {IDOK}, IDYES},  // a button the box does not offer
-      {MB_YESNOCANCEL | MB_DEFBUTTON3, {}, IDCANCEL},
-      {MB_YESNOCANCEL, {IDCANCEL}, IDCANCEL},
+      {MB_YESNOCANCEL | MB_DEFBUTTON3, {}, IDCANCEL}, {MB_YESNOCANCEL, {IDCANCEL}, IDCANCEL},
       {MB_OK | MB_DEFBUTTON3, {}, IDOK},  // a default beyond the buttons falls back to the first
   };
   for (Case const& c : cases) {
