@@ -1,11 +1,17 @@
 #include "platform/registry/Registry.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/registry/RegKeyReader.h"
+#include "support/DeepKeyChain.h"
+#include "support/KeyChainPath.h"
 #include "support/RegistryCalls.h"
 #include "support/RegistryValueNames.h"
 #include "support/ScopedRoot.h"
@@ -24,6 +30,28 @@ long CreateChild(HKEY parent, std::string const& path) {
   long const rc = RegCreateKeyEx(parent, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr);
   if (child) RegCloseKey(child);
   return rc;
+}
+
+bool Exists(HKEY parent, std::string const& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyEx(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+unsigned long CountValues(char const* path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyEx(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
+  unsigned long values = 0;
+  RegQueryInfoKey(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  return values;
+}
+
+// A forked child's exit code, -1 when it did not exit.
+int ExitOf(pid_t child) {
+  int status = 0;
+  return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class RegistryTest : public ::testing::Test {
@@ -246,6 +274,145 @@ TEST_F(RegistryTest, UnitsOfWorkNestAndRollBackWhole) {
   EXPECT_EQ("3", TextValue(key, "c"));
   RegCloseKey(key);
   EXPECT_EQ(ERROR_INVALID_PARAMETER, RegEndUnitOfWork(HKEY_CURRENT_USER, true)) << "unbalanced end";
+}
+
+TEST_F(RegistryTest, KeysAreCreatedDownToTheDepthLimitFromEveryKindOfHandle) {
+  HKEY file = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(m_root.File("deep.db").c_str(), &file));
+  for (HKEY hive : {HKEY_CURRENT_USER, file}) {
+    EXPECT_EQ(ERROR_BADKEY, CreateChild(hive, KeyChainPath(kRegMaxKeyDepth + 1)));
+    EXPECT_FALSE(Exists(hive, "k")) << "a refused creation makes no level";
+    HKEY middle = CreateKey(hive, KeyChainPath(500));
+    ASSERT_NE(nullptr, middle);
+    EXPECT_EQ(ERROR_BADKEY, CreateChild(middle, KeyChainPath(kRegMaxKeyDepth - 500 + 1)));
+    HKEY bottom = nullptr;
+    unsigned long disposition = 0;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(middle, KeyChainPath(kRegMaxKeyDepth - 500).c_str(), 0, nullptr, 0,
+                                            KEY_ALL_ACCESS, nullptr, &bottom, &disposition));
+    EXPECT_EQ(REG_CREATED_NEW_KEY, disposition);
+    EXPECT_EQ(ERROR_BADKEY, CreateChild(bottom, "below"));
+    std::vector<RegFileOperation> steps;
+    EXPECT_EQ(ERROR_SUCCESS, RegKeyReader::Collect(bottom, "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth), steps));
+    EXPECT_EQ(1u, steps.size());
+    HKEY reopened = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(hive, KeyChainPath(kRegMaxKeyDepth).c_str(), 0, KEY_ALL_ACCESS, &reopened));
+    EXPECT_EQ(ERROR_BADKEY, CreateChild(reopened, "below")) << "a reopened key knows its depth";
+    for (HKEY key : {middle, bottom, reopened}) RegCloseKey(key);
+  }
+  RegCloseKey(file);
+}
+
+// A hive written before the limit may hold deeper keys: they open, walks over them stop with an
+// answer instead of exhausting the stack, and they can be deleted.
+TEST_F(RegistryTest, DeeperKeysOfAnOlderHiveOpenAndDeleteAndBoundTheWalk) {
+  std::string const path = m_root.File("old.db");
+  HKEY file = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(path.c_str(), &file));
+  ASSERT_EQ(ERROR_SUCCESS, CreateChild(file, "Top"));
+  RegCloseKey(file);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  int const levels = 100000;
+  ASSERT_TRUE(AddDeepKeyChain(path, {"top"}, levels, "k", false));
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(path.c_str(), &file));
+  HKEY deepest = nullptr;
+  unsigned long disposition = 0;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(file, ("Top\\" + KeyChainPath(levels)).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                          nullptr, &deepest, &disposition));
+  EXPECT_EQ(REG_OPENED_EXISTING_KEY, disposition);
+  EXPECT_EQ(ERROR_BADKEY, CreateChild(deepest, "below"));
+  RegCloseKey(deepest);
+  std::vector<RegFileOperation> steps(1);
+  EXPECT_EQ(ERROR_BADKEY, RegKeyReader::Collect(file, "HKEY_CURRENT_USER", steps));
+  EXPECT_EQ(1u, steps.size()) << "a refused walk leaves its output alone";
+  HKEY top = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(file, KeyChainPath(kRegMaxKeyDepth - 1).replace(0, 1, "Top").c_str(), 0, KEY_READ, &top));
+  EXPECT_EQ(ERROR_BADKEY, RegKeyReader::Collect(top, "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth - 1), steps))
+      << "the walk counts the depth of the key it starts at";
+  RegCloseKey(top);
+  EXPECT_EQ(ERROR_SUCCESS, RegDeleteTree(file, "top"));
+  EXPECT_FALSE(Exists(file, "top"));
+  RegCloseKey(file);
+}
+
+// Each writer commits every value on its own, as a host saving one setting at a time does.
+TEST_F(RegistryTest, TwoProcessesWritingTheSameKeyLoseNothing) {
+  RegCloseKey(CreateKey(HKEY_CURRENT_USER, "Shared"));
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives()) << "no connection may cross fork";
+  constexpr int kCount = 2000;
+  pid_t children[2];
+  for (char prefix : {'a', 'b'}) {
+    if ((children[prefix - 'a'] = fork()) != 0) continue;
+    HKEY key = CreateKey(HKEY_CURRENT_USER, "Shared");
+    bool ok = key != nullptr;
+    for (int i = 0; ok && i < kCount; ++i) ok = SetNumber(key, prefix + std::to_string(i), i) == ERROR_SUCCESS;
+    _exit(ok ? 0 : 1);
+  }
+  for (pid_t child : children) EXPECT_EQ(0, ExitOf(child));
+  EXPECT_EQ(2u * kCount, CountValues("Shared"));
+  HKEY key = CreateKey(HKEY_CURRENT_USER, "Shared");
+  for (std::string const name : {"a0", "a999", "a1999", "b0", "b999", "b1999"}) {
+    uint32_t const i = std::stoul(name.substr(1));
+    EXPECT_EQ("4:" + std::string(reinterpret_cast<char const*>(&i), 4), RawValue(key, name.c_str())) << name;
+  }
+  RegCloseKey(key);
+}
+
+// This process knows the hive's value names after a unit of work; another process then adds
+// names between our units. Writing and reading those names here must find them, not add them twice.
+TEST_F(RegistryTest, NamesAnotherProcessAddedBetweenOurUnitsAreFound) {
+  HKEY ours = CreateKey(HKEY_CURRENT_USER, "Ours");
+  RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
+  ASSERT_EQ(ERROR_SUCCESS, SetText(ours, "Known", "k"));
+  ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
+  pid_t const child = fork();
+  if (child == 0) {
+    HKEY theirs = CreateKey(HKEY_CURRENT_USER, "Theirs");
+    _exit(theirs && SetText(theirs, "Added Later", "t") == ERROR_SUCCESS && SetText(theirs, "Other", "o") == 0 ? 0 : 1);
+  }
+  ASSERT_EQ(0, ExitOf(child));
+  struct Case { bool inUnit; char const* name; char const* text; };
+  for (Case const& c : {Case{true, "added later", "a"}, Case{false, "OTHER", "b"}, Case{true, "Brand New", "c"}}) {
+    if (c.inUnit) RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
+    EXPECT_EQ(ERROR_SUCCESS, SetText(ours, c.name, c.text)) << c.name;
+    EXPECT_EQ(ERROR_SUCCESS, c.inUnit ? RegEndUnitOfWork(HKEY_CURRENT_USER, true) : ERROR_SUCCESS) << c.name;
+    EXPECT_EQ(c.text, TextValue(ours, c.name)) << c.name;
+  }
+  HKEY theirs = CreateKey(HKEY_CURRENT_USER, "Theirs");
+  EXPECT_EQ("t", TextValue(theirs, "ADDED LATER"));
+  EXPECT_EQ(4u, RegistryValueNames(ours).size());
+  RegCloseKey(theirs);
+  RegCloseKey(ours);
+}
+
+TEST_F(RegistryTest, AProcessKilledInsideAUnitOfWorkLeavesAllOrNothing) {
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  int ready[2];
+  ASSERT_EQ(0, pipe(ready));
+  constexpr int kCount = 3000;
+  pid_t const child = fork();
+  if (child == 0) {
+    close(ready[0]);
+    for (char const* path : {"Committed", "Pending"}) {
+      RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
+      HKEY key = CreateKey(HKEY_CURRENT_USER, path);
+      for (int i = 0; i < kCount; ++i) SetNumber(key, "v" + std::to_string(i), 1);
+      if (path[0] == 'C') RegEndUnitOfWork(HKEY_CURRENT_USER, true);
+    }
+    if (write(ready[1], "x", 1) != 1) _exit(1);
+    for (;;) pause();
+  }
+  close(ready[1]);
+  char signal = 0;
+  ASSERT_EQ(1, read(ready[0], &signal, 1));
+  close(ready[0]);
+  kill(child, SIGKILL);
+  EXPECT_EQ(-1, ExitOf(child));
+  EXPECT_EQ(static_cast<unsigned long>(kCount), CountValues("Committed"));
+  HKEY pending = nullptr;
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Pending", 0, KEY_READ, &pending));
+  HKEY after = CreateKey(HKEY_CURRENT_USER, "After");
+  EXPECT_EQ(ERROR_SUCCESS, SetNumber(after, "v", 1)) << "the hive opens and takes writes after the crash";
+  RegCloseKey(after);
 }
 
 }  // namespace
