@@ -91,7 +91,8 @@ inline FaultyDiskVfs::FaultyDiskVfs() {
            nullptr, Open, ForwardVfs<&V::xDelete, char const*, int>, ForwardVfs<&V::xAccess, char const*, int, int*>,
            ForwardVfs<&V::xFullPathname, char const*, int, char*>, nullptr, nullptr, nullptr, nullptr,
            ForwardVfs<&V::xRandomness, int, char*>, ForwardVfs<&V::xSleep, int>, ForwardVfs<&V::xCurrentTime, double*>,
-           ForwardVfs<&V::xGetLastError, int, char*>, ForwardVfs<&V::xCurrentTimeInt64, sqlite3_int64*>};
+           ForwardVfs<&V::xGetLastError, int, char*>, ForwardVfs<&V::xCurrentTimeInt64, sqlite3_int64*>, nullptr, nullptr,
+           nullptr};
   sqlite3_vfs_register(&m_vfs, 1);
 }
 
