@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <fstream>
-#include <memory>
 #include <string>
 
 #include "platform/registry/RegKeyReader.h"
@@ -12,6 +11,7 @@
 #include "platform/timezone/SystemTime.h"
 #include "platform/timezone/TimeZoneListWriter.h"
 #include "platform/timezone/WindowsZonesFile.h"
+#include "support/RegistryCalls.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
 #include "support/SystemTimes.h"
@@ -211,8 +211,6 @@ TEST(WindowsZonesFileTest, TheInstalledFileGivesTheKnownZones) {
   for (WindowsZone const& zone : zones) EXPECT_EQ("(UTC", zone.display.substr(0, 4)) << zone.identifier;
 }
 
-using KeyHolder = std::unique_ptr<HKEY__, decltype(&RegCloseKey)>;
-
 std::string const kList = TimeZoneListWriter::kKeyPath;
 
 class TimeZoneListWriterTest : public ::testing::Test {
@@ -229,30 +227,26 @@ class TimeZoneListWriterTest : public ::testing::Test {
   static std::string Value(std::string const& key, std::string const& name, unsigned long expectedType) {
     HKEY handle = nullptr;
     if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return "<no key>";
-    KeyHolder const holder(handle, &RegCloseKey);
-    unsigned long type = 0;
-    std::string data;
-    if (RegKeyReader::QueryValue(handle, name, type, data) != ERROR_SUCCESS) return "<no value>";
-    return type == expectedType ? data : "<type " + std::to_string(type) + ">";
+    std::string const raw = RawValue(handle, name.c_str());
+    RegCloseKey(handle);
+    std::string const type = std::to_string(expectedType) + ":";
+    if (raw == "<missing>") return "<no value>";
+    return raw.starts_with(type) ? raw.substr(type.size()) : "<type " + raw.substr(0, raw.find(':')) + ">";
   }
 
   static std::vector<std::string> Zones() {
     HKEY handle = nullptr;
     std::vector<std::string> names;
     if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, kList.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return names;
-    KeyHolder const holder(handle, &RegCloseKey);
     RegKeyReader::SubkeyNames(handle, names);
+    RegCloseKey(handle);
     return names;
   }
 
-  static void SetText(std::string const& key, char const* name, std::string const& text) {
-    HKEY handle = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                            &handle, nullptr));
-    KeyHolder const holder(handle, &RegCloseKey);
-    ASSERT_EQ(ERROR_SUCCESS,
-              RegSetValueEx(handle, name, 0, REG_SZ, reinterpret_cast<unsigned char const*>(text.c_str()),
-                            static_cast<unsigned long>(text.size() + 1)));
+  static void SetValue(std::string const& key, char const* name, std::string const& text) {
+    HKEY handle = CreateKey(HKEY_LOCAL_MACHINE, key);
+    ASSERT_EQ(ERROR_SUCCESS, SetText(handle, name, text));
+    RegCloseKey(handle);
   }
 
   ScopedEnv m_tz{"TZ", "UTC"};
@@ -281,7 +275,7 @@ TEST_F(TimeZoneListWriterTest, WritesEachMappedZoneWithItsStoredForms) {
 TEST_F(TimeZoneListWriterTest, AStampedListIsRenewedOnlyWhenItsSourcesChange) {
   std::string const pacific = kList + "\\Pacific Standard Time";
   ASSERT_EQ(ERROR_SUCCESS, TimeZoneListWriter(m_mapping).EnsureWritten());
-  SetText(pacific, "Display", "edited");
+  SetValue(pacific, "Display", "edited");
   ASSERT_EQ(ERROR_SUCCESS, TimeZoneListWriter(m_mapping).EnsureWritten());
   EXPECT_EQ(std::string("edited\0", 7), Value(pacific, "Display", REG_SZ));
 
@@ -293,7 +287,7 @@ TEST_F(TimeZoneListWriterTest, AStampedListIsRenewedOnlyWhenItsSourcesChange) {
 }
 
 TEST_F(TimeZoneListWriterTest, AListWithoutAStampIsKeptAsItStands) {
-  SetText(kList + "\\Hand Made", "Std", "mine");
+  SetValue(kList + "\\Hand Made", "Std", "mine");
   ASSERT_EQ(ERROR_SUCCESS, TimeZoneListWriter(m_mapping).EnsureWritten());
   EXPECT_EQ(std::vector<std::string>{"Hand Made"}, Zones());
   EXPECT_EQ("<no value>", Value(kList, TimeZoneListWriter::kStampValue, REG_SZ));
