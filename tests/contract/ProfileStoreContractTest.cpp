@@ -117,13 +117,8 @@ TYPED_TEST(ProfileStoreContract, BinaryReadsReportTheStoredLength) {
   for (auto const& [name, bytes] : {std::pair{"forty", &forty}, {"fortyEight", &fortyEight}, {"ten", &ten}})
     key.SetBinary(name, bytes->data(), bytes->size());
   key.SetBinary("empty", nullptr, 0);
-  struct Case {
-    char const* name;
-    unsigned long capacity;
-    bool ok;
-    unsigned long size;
-    unsigned char byte;  // what every stored byte holds
-  };
+  // byte: what every stored byte holds
+  struct Case { char const* name; unsigned long capacity; bool ok; unsigned long size; unsigned char byte; };
   Case const cases[] = {{"forty", 44, true, 40, 0x11},  {"fortyEight", 44, false, 48, 0x22}, {"ten", 0, false, 10, 0x33},
                         {"ten", 10, true, 10, 0x33},    {"empty", 0, true, 0, 0},            {"missing", 44, false, 44, 0}};
   for (Case const& c : cases) {

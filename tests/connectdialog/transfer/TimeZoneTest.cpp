@@ -217,10 +217,8 @@ TEST(TimeZoneRuleTest, GetOffsetTruncatesTowardZero) {
 constexpr double kMillisPerDay = 86400000.0;
 constexpr uint64_t kUnixEpochTicks = 116444736000000000ull;
 
-struct IcuChange {
-  uint64_t ticks;  // UTC, file-time ticks
-  bool toDaylight;
-};
+// ticks: UTC, file-time ticks
+struct IcuChange { uint64_t ticks; bool toDaylight; };
 
 double YearStart(int year) {
   using namespace std::chrono;

@@ -17,11 +17,8 @@ namespace {
 using Kind = ShownDialog::Kind;
 
 TEST(HeadlessUserInterfaceTest, MessageBoxAnswersFromTheScriptOrWithTheDefaultButton) {
-  struct Case {
-    unsigned int type;
-    std::vector<int> script;  // empty: nobody answers
-    int expected;
-  };
+  // script: empty: nobody answers
+  struct Case { unsigned int type; std::vector<int> script; int expected; };
   Case const cases[] = {
       {MB_OK | MB_ICONWARNING, {}, IDOK}, {MB_OKCANCEL, {}, IDOK}, {MB_OKCANCEL, {IDCANCEL}, IDCANCEL},
       {MB_YESNO | MB_ICONQUESTION, {}, IDYES}, {MB_YESNO | MB_DEFBUTTON2, {}, IDNO}, {MB_YESNO, {IDNO}, IDNO},
