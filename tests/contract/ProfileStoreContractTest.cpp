@@ -1,7 +1,6 @@
 // The key contract every profile store implementation keeps, run against each of them.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,10 +18,7 @@ struct RegistryBackend {
   ScopedRoot root;
   VRegistryStoreFactory factory{HKEY_CURRENT_USER, "Software\\Brimvale\\Contract"};
 };
-
-struct MemoryBackend {
-  VMemoryStoreFactory factory;
-};
+struct MemoryBackend { VMemoryStoreFactory factory; };
 
 template <typename Backend>
 class ProfileStoreContract : public ::testing::Test {
@@ -65,12 +61,8 @@ TYPED_TEST(ProfileStoreContract, WritableOpenCreatesEveryLevelAndReadOnlyOpenCre
   // Another store of the same factory sees what the first one wrote.
   auto reader = this->Open(true);
   VProfileKey again(reader->Root(), "A\\B");
-  VString text;
-  EXPECT_TRUE(again.GetSz("v", text));
-  EXPECT_EQ("x", text);
-  unsigned long number = 0;
-  EXPECT_TRUE(again.GetDword("n", number));
-  EXPECT_EQ(0xFFFFFFFFul, number);
+  EXPECT_EQ("sz \"x\"", DumpValue(&again, "v"));
+  EXPECT_EQ("dword 4294967295", DumpValue(&again, "n"));
 }
 
 TYPED_TEST(ProfileStoreContract, ReadsAreKindStrict) {
@@ -122,17 +114,11 @@ TYPED_TEST(ProfileStoreContract, BinaryReadsReportTheStoredLength) {
   auto store = this->Open();
   VProfileKey key(store->Root(), "Binary");
   std::vector<unsigned char> const forty(40, 0x11), fortyEight(48, 0x22), ten(10, 0x33);
-  key.SetBinary("forty", forty.data(), 40);
-  key.SetBinary("fortyEight", fortyEight.data(), 48);
-  key.SetBinary("ten", ten.data(), 10);
+  for (auto const& [name, bytes] : {std::pair{"forty", &forty}, {"fortyEight", &fortyEight}, {"ten", &ten}})
+    key.SetBinary(name, bytes->data(), bytes->size());
   key.SetBinary("empty", nullptr, 0);
-  struct Case {
-    char const* name;
-    unsigned long capacity;
-    bool ok;
-    unsigned long size;
-    unsigned char byte;  // what every stored byte holds
-  };
+  // byte: what every stored byte holds
+  struct Case { char const* name; unsigned long capacity; bool ok; unsigned long size; unsigned char byte; };
   Case const cases[] = {{"forty", 44, true, 40, 0x11},  {"fortyEight", 44, false, 48, 0x22}, {"ten", 0, false, 10, 0x33},
                         {"ten", 10, true, 10, 0x33},    {"empty", 0, true, 0, 0},            {"missing", 44, false, 44, 0}};
   for (Case const& c : cases) {
@@ -154,16 +140,10 @@ TYPED_TEST(ProfileStoreContract, NamesMatchWithoutCaseAndEnumerateInOrder) {
   for (char const* name : {"beta", "Ärger", "ALPHA2", "Alpha", "Straße\\Öl", longName.c_str(), "ALPHA\\x"})
     VProfileKey child(&key, name);
   EXPECT_EQ((std::vector<std::string>{longName, "Alpha", "ALPHA2", "beta", "Straße", "Ärger"}), KeyNames(&key, false));
-  key.SetSz("Zeta", "1");
-  key.SetSz("alpha", "2");
-  key.SetSz("ZETA", "3");
-  key.SetSz("Größe", "4");
+  for (auto [name, text] : {std::pair{"Zeta", "1"}, {"alpha", "2"}, {"ZETA", "3"}, {"Größe", "4"}}) key.SetSz(name, text);
   EXPECT_EQ((std::vector<std::string>{"Zeta", "alpha", "Größe"}), KeyNames(&key, true));
-  VString text;
-  EXPECT_TRUE(key.GetSz("zeta", text));
-  EXPECT_EQ("3", text);
-  EXPECT_TRUE(key.GetSz("GRÖSSE", text));
-  EXPECT_EQ("4", text);
+  EXPECT_EQ("sz \"3\"", DumpValue(&key, "zeta"));
+  EXPECT_EQ("sz \"4\"", DumpValue(&key, "GRÖSSE"));
   EXPECT_TRUE(key.KeyExists("BETA"));
   EXPECT_TRUE(key.KeyExists("STRASSE\\öl"));
   VProfileKey empty(&key, "beta");
@@ -189,8 +169,7 @@ TYPED_TEST(ProfileStoreContract, DeleteKeyRemovesTheWholeSubtree) {
   VProfileKey kept(store->Root(), "Kept");
   kept.SetDword("v", 1);
   EXPECT_TRUE(kept.DeleteValue("V"));
-  unsigned long number = 0;
-  EXPECT_FALSE(kept.GetDword("v", number));
+  EXPECT_EQ("<none>", DumpValue(&kept, "v"));
 }
 
 }  // namespace

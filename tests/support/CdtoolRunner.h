@@ -20,11 +20,7 @@ inline std::string ShellQuoted(std::string const& text) {
   return quoted + "'";
 }
 
-struct CdtoolResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
+struct CdtoolResult { int exitCode = -1; std::string out; std::string err; };
 
 class CdtoolRunner {
  public:
@@ -58,16 +54,11 @@ struct CdtoolStep {
   std::string arguments;
   int exitCode;
   std::string out;
-  std::string err = "";
-  std::string input = "";
+  std::string err = "", input = "";
 };
 
 // A call the tool refuses or accepts by its exit code, with a part its standard error must hold.
-struct CdtoolExit {
-  std::string arguments;
-  int exitCode;
-  std::string errorPart;
-};
+struct CdtoolExit { std::string arguments; int exitCode; std::string errorPart; };
 
 class CdtoolTest : public ::testing::Test {
  protected:

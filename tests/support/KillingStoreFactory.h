@@ -16,9 +16,7 @@ class KillingStoreFactory : public VProfileStoreFactory {
   VProfilePrivateStore* CreateStore() override { return new Store(m_inner.CreateStore(), *this); }
 
  private:
-  void Wrote() {
-    if (--m_writesLeft <= 0) raise(SIGKILL);
-  }
+  void Wrote() { if (--m_writesLeft <= 0) raise(SIGKILL); }
 
   class Key : public VProfilePrivateKey {
    public:
@@ -46,10 +44,7 @@ class KillingStoreFactory : public VProfileStoreFactory {
     VProfilePrivateKeyIterator* CreateIterator(bool values) override { return m_inner->CreateIterator(values); }
 
    private:
-    bool Wrote(bool result) {
-      m_owner.Wrote();
-      return result;
-    }
+    bool Wrote(bool result) { return m_owner.Wrote(), result; }
     VProfilePrivateKey* m_inner;
     KillingStoreFactory& m_owner;
   };

@@ -2,44 +2,25 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "VReportMessageParams.h"
+#include "support/Golden.h"
+#include "support/KeyDump.h"
 
 namespace {
 
-struct Golden {
-  unsigned long code;
-  std::string text;
-};
-
-// Each text exactly as the library ships it.
-Golden const kGolden[] = {
-      {0xA1600004, "Of your %1!d! sessions, %2!d! could not be updated because they are currently read-only.\r\n"},
-      {0xA1600005, "%1\r\n"},
-      {0xA1600008, "The following lines had errors and were ignored when loading keymap file:\r\n%1\r\n\r\n%2\r\n"},
-      {0xA1600009, "Scripting has been administratively disabled.\r\nThe Run Script function is no longer available.\r\n"},
-      {0xA1600010, "%1 is currently not integrated with %2.  The selected folder is the same\r\nas %2, which would cause %1 to be integrated with %2.  If you \r\nchoose to integrate, the %1 sessions will have to be copied manually to the \r\nselected folder if you want to continue using them.  \r\n\r\nWould you like to integrate?\r\n"},
-      {0xE1600001, "Access to the following folder is denied:\r\n\r\n'%1'\r\n\r\nPlease choose another folder.\r\n"},
-      {0xE1600002, "The folder is not valid:\r\n\r\n'%1'\r\n\r\nPlease choose another folder.\r\n"},
-      {0xE1600003, "Do you want to apply the changes that you made to the default session to ALL of your sessions?\r\n\r\nWARNING: There is no UNDO for this change.\r\n"},
-      {0xE1600006, "User font mapping file not found:\r\n\r\n   %1\r\n\r\nNo map file loaded. Using default font map.\r\n"},
-      {0xE1600007, "Unable to load keymap file: %1\r\n\r\n%2\r\n"},
-      {0xE160000A, "The config path for Korvo is the same as the config path for HaloFyx.\r\nIntegration of Korvo and HaloFyx is not supported.\r\nPlease select a different config path for Korvo. \r\n"},
-      {0xE160000B, "The config path for HaloFyx is the same as the config path for Korvo.\r\nIntegration of HaloFyx and Korvo is not supported.\r\nPlease select a different config path for HaloFyx. \r\n"},
-      {0xE160000C, "The protocol %1 is not supported in this version.\r\n"},
-      {0xE160000D, "The specified string is not a URL.\r\n"},
-      {0xE160000E, "The specified URL has an invalid syntax.\r\n"},
-      {0xE160000F, "The URL protocol '%1' is not supported.\r\n\r\nSupported protocols are 'ftp', 'sftp', 'ssh2', 'telnet', and 'rlogin'.\r\n"},
-};
-
+// Each text exactly as the library ships it, in the table's order.
 TEST(LibraryMessages, EveryTextIsShippedByteForByte) {
-  auto entries = LibraryMessageModule::Table().Entries();
-  ASSERT_EQ(entries.size(), std::size(kGolden));
-  for (Golden const& golden : kGolden) {
-    VReportMessageParams report(golden.code, &LibraryMessageModule::Get());
-    EXPECT_EQ(std::string(report.GetText()), golden.text) << std::hex << golden.code;
+  std::string dump;
+  for (MessageEntry const& entry : LibraryMessageModule::Table().Entries()) {
+    VReportMessageParams report(entry.code, &LibraryMessageModule::Get());
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08lX ", entry.code);
+    dump += code + DumpText(report.GetText()) + "\n";
   }
+  ExpectGolden("library_messages.txt", dump);
 }
 
 TEST(LibraryMessages, LibraryIsTheDefaultSourceModule) {

@@ -43,6 +43,15 @@ class FileTypeManagerTest : public ::testing::Test {
     return extensions;
   }
 
+  // A type as "name|extensions|open command|icon file|icon index|open action|transfer type".
+  static std::string Describe(FileTypeDefinition const* type) {
+    std::string extensions;
+    for (std::string const& e : Extensions(type)) extensions += (extensions.empty() ? "" : ",") + e;
+    return type->typeName.Str() + "|" + extensions + "|" + type->openCommand.Str() + "|" + type->iconFile.Str() + "|" +
+           std::to_string(type->iconIndex) + "|" + std::to_string(type->openAction) + "|" +
+           std::to_string(type->transferType);
+  }
+
   static FileTypeDefinition Type(char const* name, std::vector<char const*> extensions, int transfer = 0) {
     FileTypeDefinition type;
     type.SetTypeName(name);
@@ -73,13 +82,8 @@ TEST_F(FileTypeManagerTest, LoadsStoredTypesInTheStoresOrder) {
   Store("Bare", {});
   FileTypeManager const types;
   ASSERT_EQ(types.FindFileTypeIndex("notes", false), 0);
-  FileTypeDefinition const* notes = types.Definition(0);
-  EXPECT_EQ(notes->typeName, "Notes");
-  EXPECT_EQ(Extensions(notes), (std::vector<std::string>{"txt", "md"}));
-  EXPECT_EQ(notes->openCommand, "notepad %1");
-  EXPECT_EQ(notes->iconFile, "note-icon");
-  EXPECT_EQ(notes->openAction, 2);
-  EXPECT_EQ(notes->transferType, FileTypeDefinition::kTransferAscii);
+  EXPECT_EQ(Describe(types.Definition(0)),
+            "Notes|txt,md|notepad %1|note-icon|0|2|" + std::to_string(FileTypeDefinition::kTransferAscii));
   EXPECT_EQ(types.Definition(1)->openCommand, "");  // fewer than six strings: defaults
   EXPECT_EQ(types.Definition(2)->typeName, "Bare");
   // The executable, icon and library types come from the system at every load.
@@ -97,14 +101,9 @@ TEST_F(FileTypeManagerTest, StoredNamesThatDifferOnlyInCaseMergeIntoOneType) {
                         {"NOTES", {"other", "3", "other-icon", "note|TXT", "4", "2"}}});
   FileTypeManager const types;
   ASSERT_EQ(types.GetDefinitionCount(), 4);  // with the executable, icon and library types
-  FileTypeDefinition const* notes = types.Definition(0);
-  EXPECT_EQ(notes->typeName, "Notes");
-  EXPECT_EQ(Extensions(notes), (std::vector<std::string>{"txt", "md", "note"}));
-  // Only extensions and the transfer type merge.
-  EXPECT_EQ(notes->openCommand, "notepad %1");
-  EXPECT_EQ(notes->iconFile, "note-icon");
-  EXPECT_EQ(notes->openAction, 2);
-  EXPECT_EQ(notes->transferType, FileTypeDefinition::kTransferBinary);
+  // Only extensions and the transfer type (binary) merge.
+  EXPECT_EQ(Describe(types.Definition(0)), "Notes|txt,md,note|notepad %1|note-icon|0|2|" +
+                                               std::to_string(FileTypeDefinition::kTransferBinary));
 }
 
 TEST_F(FileTypeManagerTest, MergingKeepsBinaryAndLetsAsciiReplaceAPrompt) {

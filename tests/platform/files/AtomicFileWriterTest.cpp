@@ -48,11 +48,8 @@ class AtomicFileWriterTest : public ::testing::Test {
 };
 
 TEST_F(AtomicFileWriterTest, ReplacesTheFileALinkNamesAndKeepsItsMode) {
-  struct Case {
-    char const* name;
-    mode_t mode;
-    char const* link;  // written through instead of the file, when set
-  };
+  // link: written through instead of the file, when set
+  struct Case { char const* name; mode_t mode; char const* link; };
   Case const cases[] = {{"private", 0600, nullptr}, {"script", 0755, nullptr}, {"linked", 0600, "sub/to-linked"},
                         {"chained", 0640, "sub/to-to-chained"}};
   fs::create_directory(m_folder / "sub");

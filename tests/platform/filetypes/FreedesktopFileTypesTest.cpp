@@ -76,8 +76,7 @@ TEST(FreedesktopFileTypesTest, ListsEveryExtensionOnceInItsGlobSpelling) {
 TEST(FreedesktopFileTypesTest, ExecLinesBecomeOpenCommands) {
   std::pair<char const*, char const*> const cases[] = {
       {"app %f", "app %1"},       {"app %U", "app %1"},  {"app", "app %1"},
-      {"app %i %c %k", "app %1"}, {"app 50%%", "app 50% %1"}, {"", ""},
-      {"app %", "app % %1"},
+      {"app %i %c %k", "app %1"}, {"app 50%%", "app 50% %1"}, {"", ""}, {"app %", "app % %1"},
   };
   for (auto const& [exec, command] : cases) EXPECT_EQ(DefaultApplications::CommandOfExec(exec), command) << exec;
 }

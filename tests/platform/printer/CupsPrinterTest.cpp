@@ -8,11 +8,7 @@ namespace {
 
 // Line heights need no printer: they come from the font alone.
 TEST(CupsPrinterTest, LineHeightAddsAFifthOfTheCharacterHeight) {
-  struct Case {
-    int32_t height;
-    int dpiY;
-    int expected;
-  };
+  struct Case { int32_t height; int dpiY; int expected; };
   Case const cases[] = {
       {-50, 600, 60},         // character height: a fifth more
       {-13, 600, 16},         // 2.6 rounds to 3

@@ -46,11 +46,8 @@ TEST(SodiumDataProtection, AnyAlteredOrShortBlockIsRefused) {
   TempFolder folder;
   SodiumDataProtection service(folder / "keys");
   Bytes const sealed = Seal(service, "secret", "desc");
-  struct Case {
-    char const* what;
-    size_t offset;  // byte to flip; npos: truncate instead
-    size_t keep;
-  };
+  // offset: byte to flip; npos: truncate instead
+  struct Case { char const* what; size_t offset; size_t keep; };
   size_t const nonce = 10, cipher = 34, tag = sealed.size() - 1;
   Case const cases[] = {
       {"magic", 0, 0},         {"version", 3, 0},      {"description length", 4, 0},
@@ -100,12 +97,9 @@ TEST(SodiumDataProtection, KeyFileIsPrivateAndNeverRewritten) {
 }
 
 TEST(SodiumDataProtection, UnsafeOrDamagedKeyFileIsRefused) {
-  struct Case {
-    char const* what;
-    char const* path;  // relative to the temporary folder
-    mode_t mode;       // 0: cut the file short instead
-    char const* reason;
-  } const cases[] = {
+  // path: relative to the temporary folder
+  // mode: 0: cut the file short instead
+  struct Case { char const* what; char const* path; mode_t mode; char const* reason; } const cases[] = {
       {"group-readable key", "keys/user.key", 0640, "refusing"}, {"world-readable key", "keys/user.key", 0604, "refusing"},
       {"group-writable key", "keys/user.key", 0620, "refusing"}, {"world-writable folder", "keys", 0703, "refusing"},
       {"group-writable folder", "keys", 0770, "refusing"},       {"short key", "keys/user.key", 0, "damaged"},

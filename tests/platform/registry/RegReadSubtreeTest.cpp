@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "platform/registry/Registry.h"
+#include "support/RegistryCalls.h"
 #include "support/ScopedRoot.h"
 
 namespace {
@@ -13,8 +13,7 @@ namespace {
 // One key of a subtree as the key-by-key calls see it: parent index, name and the values.
 std::string Describe(size_t parent, std::string const& name, std::vector<RegSubtreeKey::Value> const& values) {
   std::string text = std::to_string(static_cast<long>(parent)) + " " + name;
-  for (auto const& value : values)
-    text += value.found ? " [" + std::to_string(value.type) + ":" + value.data + "]" : " -";
+  for (auto const& value : values) text += value.found ? " [" + std::to_string(value.type) + ":" + value.data + "]" : " -";
   return text;
 }
 
@@ -25,13 +24,7 @@ std::string Lower(std::string text) {
 
 // The subtree read through RegEnumKeyEx and RegQueryValueEx, breadth first.
 std::vector<std::string> KeyByKey(HKEY top, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& wanted) {
-  struct Pending {
-    HKEY key;
-    size_t index;
-    unsigned long depth;
-    std::string name;
-    size_t parent;
-  };
+  struct Pending { HKEY key; size_t index; unsigned long depth; std::string name; size_t parent; };
   std::vector<Pending> queue{{top, 0, 0, "", RegSubtreeKey::kNoParent}};
   std::vector<std::string> described;
   for (size_t next = 0; next < queue.size(); ++next) {
@@ -39,11 +32,11 @@ std::vector<std::string> KeyByKey(HKEY top, unsigned long depth, std::vector<Reg
     std::vector<RegSubtreeKey::Value> values(wanted.size());
     for (size_t i = 0; i < wanted.size(); ++i) {
       if (!wanted[i].keyName.empty() && Lower(wanted[i].keyName) != Lower(current.name)) continue;
-      char data[64];
-      unsigned long size = sizeof data;
-      values[i].found = RegQueryValueEx(current.key, wanted[i].valueName.c_str(), nullptr, &values[i].type,
-                                        reinterpret_cast<unsigned char*>(data), &size) == ERROR_SUCCESS;
-      if (values[i].found) values[i].data.assign(data, size);
+      std::string const raw = RawValue(current.key, wanted[i].valueName.c_str());
+      if ((values[i].found = raw != "<missing>")) {
+        values[i].type = std::stoul(raw);
+        values[i].data = raw.substr(raw.find(':') + 1);
+      }
     }
     described.push_back(Describe(current.parent, current.name, values));
     char name[256];
@@ -67,23 +60,6 @@ std::vector<std::string> AtOnce(HKEY top, unsigned long depth, std::vector<RegSu
   return described;
 }
 
-void Set(HKEY parent, std::string const& path, char const* name, std::string const& data, unsigned long type = REG_SZ) {
-  HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(parent, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
-  if (name) {
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(key, name, 0, type, reinterpret_cast<unsigned char const*>(data.data()),
-                                           static_cast<unsigned long>(data.size())));
-  }
-  RegCloseKey(key);
-}
-
-void DeleteValue(HKEY parent, std::string const& path, char const* name) {
-  HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(parent, path.c_str(), 0, KEY_ALL_ACCESS, &key));
-  ASSERT_EQ(ERROR_SUCCESS, RegDeleteValue(key, name));
-  RegCloseKey(key);
-}
-
 // A tree of folders holding marked entries (the mark first), folders without values, records
 // whose values only keys of their name are asked for, a mark that is not a key's first value
 // and one that became first when the value before it went; `entries` per folder decides whether
@@ -92,16 +68,21 @@ void Seed(HKEY top, int folders, int entries) {
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(top, true));
   for (int f = 0; f < folders; ++f) {
     std::string const folder = (f % 2 ? "folder " : "Folder ") + std::to_string(f);
-    Set(top, folder + "\\Record", "List", "a:b:");
-    Set(top, folder + "\\Record", "Mark", std::string("\2\0\0\0", 4), REG_DWORD);
+    HKEY record = CreateKey(top, folder + "\\Record");
+    ASSERT_EQ(ERROR_SUCCESS, SetText(record, "List", "a:b:", false));
+    ASSERT_EQ(ERROR_SUCCESS, SetNumber(record, "Mark", 2));
+    RegCloseKey(record);
     for (int e = 0; e < entries; ++e) {
-      std::string const entry = folder + "\\entry " + std::to_string(e);
-      if (e % 7 == 3 || e % 7 == 5) Set(top, entry, "Other", "first");
-      Set(top, entry, "Mark", std::string("\1\0\0\0", 4), REG_DWORD);
-      Set(top, entry, "Host", "h" + std::to_string(e));
-      if (e % 7 == 5) DeleteValue(top, entry, "Other");  // the mark takes the first place
+      HKEY entry = CreateKey(top, folder + "\\entry " + std::to_string(e));
+      bool const other = e % 7 == 3 || e % 7 == 5;
+      ASSERT_EQ(ERROR_SUCCESS, other ? SetText(entry, "Other", "first", false) : ERROR_SUCCESS);
+      ASSERT_EQ(ERROR_SUCCESS, SetNumber(entry, "Mark", 1));
+      ASSERT_EQ(ERROR_SUCCESS, SetText(entry, "Host", "h" + std::to_string(e), false));
+      // The mark takes the first place.
+      ASSERT_EQ(ERROR_SUCCESS, e % 7 == 5 ? RegDeleteValue(entry, "Other") : ERROR_SUCCESS);
+      RegCloseKey(entry);
     }
-    Set(top, folder + "\\Empty\\Deeper", nullptr, "");
+    RegCloseKey(CreateKey(top, folder + "\\Empty\\Deeper"));
   }
   ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(top));
 }
@@ -111,16 +92,11 @@ TEST(RegReadSubtreeTest, AnswersWhatTheKeyByKeyCallsAnswerAtEveryDepthAndSize) {
   // More values than a key's first: looked up one by one in a small tree, all at once in a large one.
   std::vector<RegSubtreeKey::Wanted> const wanted{{"MARK", ""},  {"list", "record"}, {"Absent", ""},
                                                   {"host", ""},  {"other", ""},      {"Mark", "RECORD"}};
-  struct Case {
-    int folders;
-    int entries;
-    unsigned long depth;
-  };
+  struct Case { int folders; int entries; unsigned long depth; };
   for (Case const c : {Case{3, 5, 0}, Case{3, 5, 1}, Case{3, 5, 2}, Case{3, 5, 99}, Case{40, 60, 99}, Case{40, 60, 1}}) {
     SCOPED_TRACE(std::to_string(c.folders) + " folders of " + std::to_string(c.entries) + ", depth " +
                  std::to_string(c.depth));
-    HKEY top = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(HKEY_CURRENT_USER, "Tree", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &top, nullptr));
+    HKEY top = CreateKey(HKEY_CURRENT_USER, "Tree");
     Seed(top, c.folders, c.entries);
     EXPECT_EQ(KeyByKey(top, c.depth, wanted), AtOnce(top, c.depth, wanted));
     RegCloseKey(top);
@@ -136,8 +112,10 @@ TEST(RegReadSubtreeTest, RefusesBadRequestsAndReadsNothingWhereNothingIs) {
   EXPECT_TRUE(keys.empty());
   EXPECT_EQ(ERROR_INVALID_PARAMETER, RegReadSubtree(HKEY_CURRENT_USER, 1, {{std::string(16384, 'a'), ""}}, keys));
   EXPECT_EQ(ERROR_INVALID_HANDLE, RegReadSubtree(reinterpret_cast<HKEY>(0x1234), 1, {}, keys));
+  HKEY key = CreateKey(HKEY_CURRENT_USER, "K");
+  ASSERT_EQ(ERROR_SUCCESS, SetText(key, "v", "x", false));
+  RegCloseKey(key);
   HKEY readOnly = nullptr;
-  Set(HKEY_CURRENT_USER, "K", "v", "x");
   ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "K", 0, KEY_QUERY_VALUE, &readOnly));
   EXPECT_EQ(ERROR_ACCESS_DENIED, RegReadSubtree(readOnly, 1, {}, keys));
   RegCloseKey(readOnly);
@@ -149,19 +127,19 @@ TEST(RegReadSubtreeTest, RefusesBadRequestsAndReadsNothingWhereNothingIs) {
   RegCloseKey(gone);
 }
 
-}  // namespace
-
-namespace {
-
 // A key deleted and another made in its place within one unit of work: the new key's values
 // are placed from the first again, so the subtree read finds its first value.
 TEST(RegReadSubtreeTest, AKeyMadeAfterADeletionInTheSameUnitKeepsItsFirstValue) {
   ScopedRoot root;
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
-  Set(HKEY_CURRENT_USER, "T\\gone", "Mark", "x");
-  Set(HKEY_CURRENT_USER, "T\\gone", "Other", "y");
+  HKEY gone = CreateKey(HKEY_CURRENT_USER, "T\\gone");
+  SetText(gone, "Mark", "x", false);
+  SetText(gone, "Other", "y", false);
+  RegCloseKey(gone);
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "T\\gone"));
-  Set(HKEY_CURRENT_USER, "T\\made", "Mark", "z");
+  HKEY made = CreateKey(HKEY_CURRENT_USER, "T\\made");
+  SetText(made, "Mark", "z", false);
+  RegCloseKey(made);
   ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER));
   std::vector<RegSubtreeKey> keys;
   ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(HKEY_CURRENT_USER, 99, {{"mark", ""}}, keys));

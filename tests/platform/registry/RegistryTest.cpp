@@ -1,60 +1,75 @@
 #include "platform/registry/Registry.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/registry/RegKeyReader.h"
+#include "support/DeepKeyChain.h"
+#include "support/KeyChainPath.h"
+#include "support/RegistryCalls.h"
 #include "support/RegistryValueNames.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
 
 namespace {
 
+bool HasSubkeys(HKEY key) {
+  char name[300];
+  unsigned long length = sizeof(name);
+  return RegEnumKeyEx(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+long CreateChild(HKEY parent, std::string const& path) {
+  HKEY child = nullptr;
+  long const rc = RegCreateKeyEx(parent, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr);
+  if (child) RegCloseKey(child);
+  return rc;
+}
+
+bool Exists(HKEY parent, std::string const& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyEx(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+unsigned long CountValues(char const* path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyEx(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
+  unsigned long values = 0;
+  RegQueryInfoKey(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  return values;
+}
+
+// A forked child's exit code, -1 when it did not exit.
+int ExitOf(pid_t child) {
+  int status = 0;
+  return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 class RegistryTest : public ::testing::Test {
  protected:
-  HKEY Create(HKEY parent, char const* path) {
-    HKEY key = nullptr;
-    EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyEx(parent, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
-    return key;
-  }
-  static long SetSz(HKEY key, char const* name, char const* text) {
-    return RegSetValueEx(key, name, 0, REG_SZ, reinterpret_cast<unsigned char const*>(text), std::strlen(text) + 1);
-  }
-  static std::string GetSz(HKEY key, char const* name) {
-    char buffer[256] = {};
-    unsigned long size = sizeof(buffer);
-    unsigned long type = 0;
-    if (RegQueryValueEx(key, name, nullptr, &type, reinterpret_cast<unsigned char*>(buffer), &size) != ERROR_SUCCESS)
-      return "<missing>";
-    return buffer;
-  }
-  static bool HasSubkeys(HKEY key) {
-    char name[300];
-    unsigned long length = sizeof(name);
-    return RegEnumKeyEx(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-  }
-
   ScopedRoot m_root;
 };
 
 TEST_F(RegistryTest, ShortBuffersGetTheMoreDataAnswerWithTheNeededSize) {
-  HKEY key = Create(HKEY_CURRENT_USER, "Buffers");
-  std::string const longName(40, 'k');
-  RegCloseKey(Create(key, longName.c_str()));
-  ASSERT_EQ(ERROR_SUCCESS, SetSz(key, "v", "0123456789"));
-
-  char name[32];
-  unsigned long length = sizeof(name);
+  HKEY key = CreateKey(HKEY_CURRENT_USER, "Buffers");
+  RegCloseKey(CreateKey(key, std::string(40, 'k')));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(key, "v", "0123456789"));
+  char name[64];
+  unsigned long length = 32;
   EXPECT_EQ(ERROR_MORE_DATA, RegEnumKeyEx(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr));
-  char bigName[64];
-  length = sizeof(bigName);
-  EXPECT_EQ(ERROR_SUCCESS, RegEnumKeyEx(key, 0, bigName, &length, nullptr, nullptr, nullptr, nullptr));
+  length = sizeof(name);
+  EXPECT_EQ(ERROR_SUCCESS, RegEnumKeyEx(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr));
   EXPECT_EQ(40u, length);
-  EXPECT_EQ(ERROR_NO_MORE_ITEMS, RegEnumKeyEx(key, 1, bigName, &length, nullptr, nullptr, nullptr, nullptr));
-
+  EXPECT_EQ(ERROR_NO_MORE_ITEMS, RegEnumKeyEx(key, 1, name, &length, nullptr, nullptr, nullptr, nullptr));
   unsigned char data[4] = {0xde, 0xad, 0xbe, 0xef};
   unsigned long size = sizeof(data);
   unsigned long type = 0;
@@ -69,21 +84,13 @@ TEST_F(RegistryTest, ShortBuffersGetTheMoreDataAnswerWithTheNeededSize) {
 }
 
 TEST_F(RegistryTest, NameLimitsAndLargeValues) {
-  HKEY key = Create(HKEY_CURRENT_USER, "Limits");
-  std::string const maxValueName(16383, 'v');
-  std::string const tooLongValueName(16384, 'v');
-  std::string const maxKeyName(255, 'k');
-  std::string const tooLongKeyName(256, 'k');
-  EXPECT_EQ(ERROR_SUCCESS, SetSz(key, maxValueName.c_str(), "fits"));
-  EXPECT_EQ("fits", GetSz(key, maxValueName.c_str()));
-  EXPECT_EQ(ERROR_INVALID_PARAMETER, SetSz(key, tooLongValueName.c_str(), "refused"));
-  HKEY child = nullptr;
-  EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyEx(key, maxKeyName.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr));
-  RegCloseKey(child);
-  for (char const* bad : {tooLongKeyName.c_str(), "a\\\\b", "a\\", "\\a"})
-    EXPECT_EQ(ERROR_INVALID_PARAMETER, RegCreateKeyEx(key, bad, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr))
-        << bad;
-
+  HKEY key = CreateKey(HKEY_CURRENT_USER, "Limits");
+  EXPECT_EQ(ERROR_SUCCESS, SetText(key, std::string(16383, 'v').c_str(), "fits"));
+  EXPECT_EQ("fits", TextValue(key, std::string(16383, 'v').c_str()));
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, SetText(key, std::string(16384, 'v').c_str(), "refused"));
+  EXPECT_EQ(ERROR_SUCCESS, CreateChild(key, std::string(255, 'k')));
+  for (std::string const& bad : {std::string(256, 'k'), std::string("a\\\\b"), std::string("a\\"), std::string("\\a")})
+    EXPECT_EQ(ERROR_INVALID_PARAMETER, CreateChild(key, bad)) << bad;
   std::vector<unsigned char> big(1 << 20);
   for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<unsigned char>(i * 7);
   ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(key, "big", 0, REG_BINARY, big.data(), big.size()));
@@ -95,56 +102,53 @@ TEST_F(RegistryTest, NameLimitsAndLargeValues) {
 }
 
 TEST_F(RegistryTest, AccessMasksAndStaleHandlesAreEnforced) {
-  HKEY writable = Create(HKEY_CURRENT_USER, "Access");
+  HKEY writable = CreateKey(HKEY_CURRENT_USER, "Access");
   HKEY reader = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "Access", 0, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS, &reader));
-  EXPECT_EQ(ERROR_ACCESS_DENIED, SetSz(reader, "x", "y"));
-  HKEY child = nullptr;
-  EXPECT_EQ(ERROR_ACCESS_DENIED, RegCreateKeyEx(reader, "New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr));
+  EXPECT_EQ(ERROR_ACCESS_DENIED, SetText(reader, "x", "y"));
+  EXPECT_EQ(ERROR_ACCESS_DENIED, CreateChild(reader, "New"));
   RegCloseKey(reader);
-  EXPECT_EQ(ERROR_INVALID_HANDLE, SetSz(reader, "x", "y")) << "a closed handle is refused, not followed";
+  EXPECT_EQ(ERROR_INVALID_HANDLE, SetText(reader, "x", "y")) << "a closed handle is refused, not followed";
   EXPECT_EQ(ERROR_INVALID_HANDLE, RegCloseKey(reader));
-
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteKey(HKEY_CURRENT_USER, "Access"));
-  EXPECT_EQ(ERROR_KEY_DELETED, SetSz(writable, "x", "y"));
-  EXPECT_EQ("<missing>", GetSz(writable, "x"));
+  EXPECT_EQ(ERROR_KEY_DELETED, SetText(writable, "x", "y"));
+  EXPECT_EQ("<missing>", TextValue(writable, "x"));
   RegCloseKey(writable);
-
   // The same inside one unit, after the key has taken writes in that unit.
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
-  writable = Create(HKEY_CURRENT_USER, "Access");
-  EXPECT_EQ(ERROR_SUCCESS, SetSz(writable, "x", "y"));
+  writable = CreateKey(HKEY_CURRENT_USER, "Access");
+  EXPECT_EQ(ERROR_SUCCESS, SetText(writable, "x", "y"));
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Access"));
-  EXPECT_EQ(ERROR_KEY_DELETED, SetSz(writable, "x", "z"));
-  EXPECT_EQ(ERROR_KEY_DELETED, RegCreateKeyEx(writable, "New", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr));
+  EXPECT_EQ(ERROR_KEY_DELETED, SetText(writable, "x", "z"));
+  EXPECT_EQ(ERROR_KEY_DELETED, CreateChild(writable, "New"));
   RegCloseKey(writable);
-  writable = Create(HKEY_CURRENT_USER, "Access");
-  EXPECT_EQ("<missing>", GetSz(writable, "x")) << "a key made again starts empty";
+  writable = CreateKey(HKEY_CURRENT_USER, "Access");
+  EXPECT_EQ("<missing>", TextValue(writable, "x")) << "a key made again starts empty";
   EXPECT_FALSE(HasSubkeys(writable));
   RegCloseKey(writable);
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
 }
 
 TEST_F(RegistryTest, DeleteKeyRefusesSubkeysWhileDeleteTreeRemovesAll) {
-  HKEY leaf = Create(HKEY_CURRENT_USER, "Tree\\A\\B");
-  SetSz(leaf, "v", "x");
+  HKEY leaf = CreateKey(HKEY_CURRENT_USER, "Tree\\A\\B");
+  SetText(leaf, "v", "x");
   RegCloseKey(leaf);
   EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKey(HKEY_CURRENT_USER, "Tree"));
   EXPECT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Tree"));
   HKEY gone = nullptr;
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Tree\\A", 0, KEY_READ, &gone));
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteKey(HKEY_CURRENT_USER, "Tree"));
-  leaf = Create(HKEY_CURRENT_USER, "Tree\\A\\B");
-  EXPECT_EQ("<missing>", GetSz(leaf, "v")) << "nothing of the deleted tree is left to reappear";
+  leaf = CreateKey(HKEY_CURRENT_USER, "Tree\\A\\B");
+  EXPECT_EQ("<missing>", TextValue(leaf, "v")) << "nothing of the deleted tree is left to reappear";
   RegCloseKey(leaf);
-  HKEY tree = Create(HKEY_CURRENT_USER, "Tree");
-  SetSz(tree, "kept", "1");
+  HKEY tree = CreateKey(HKEY_CURRENT_USER, "Tree");
+  SetText(tree, "kept", "1");
   EXPECT_EQ(ERROR_SUCCESS, RegDeleteTree(tree, nullptr)) << "emptying a key clears its subtrees and values";
   EXPECT_FALSE(HasSubkeys(tree));
-  EXPECT_EQ("<missing>", GetSz(tree, "kept"));
+  EXPECT_EQ("<missing>", TextValue(tree, "kept"));
   RegCloseKey(tree);
-  leaf = Create(HKEY_CURRENT_USER, "Tree\\A\\B");
-  EXPECT_EQ("<missing>", GetSz(leaf, "v"));
+  leaf = CreateKey(HKEY_CURRENT_USER, "Tree\\A\\B");
+  EXPECT_EQ("<missing>", TextValue(leaf, "v"));
   RegCloseKey(leaf);
 }
 
@@ -155,129 +159,260 @@ TEST_F(RegistryTest, MissingHiveReadsEmptyAndIsCreatedOnFirstWrite) {
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteValue(HKEY_CURRENT_USER, "x"));
   EXPECT_FALSE(HasSubkeys(HKEY_CURRENT_USER));
   EXPECT_FALSE(std::filesystem::exists(file));
-  RegCloseKey(Create(HKEY_CURRENT_USER, "Software"));
+  RegCloseKey(CreateKey(HKEY_CURRENT_USER, "Software"));
   EXPECT_TRUE(std::filesystem::exists(file));
   EXPECT_EQ(file, RegHivePath(HKEY_CURRENT_USER));
 }
 
 TEST_F(RegistryTest, DamagedOrForeignHiveFilesFailCleanlyAndAreNotOverwritten) {
-  struct Case {
-    char const* what;
-    std::string bytes;
-  };
-  std::string sqliteHeaderOnly("SQLite format 3\0", 16);
-  sqliteHeaderOnly += std::string(84, '\x01');
-  Case const cases[] = {{"garbage", std::string(4096, 'g')},
-                        {"truncated database header", sqliteHeaderOnly},
-                        {"short", "SQLite"}};
-  for (Case const& c : cases) {
-    std::string const file = m_root.File(std::string(c.what) + ".db");
-    WriteFileBytes(file, c.bytes);
+  std::string const sqliteHeaderOnly = std::string("SQLite format 3\0", 16) + std::string(84, '\x01');
+  std::pair<char const*, std::string> const cases[] = {
+      {"garbage", std::string(4096, 'g')}, {"truncated database header", sqliteHeaderOnly}, {"short", "SQLite"}};
+  for (auto const& [what, bytes] : cases) {
+    std::string const file = m_root.File(std::string(what) + ".db");
+    WriteFileBytes(file, bytes);
     HKEY hive = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
     HKEY key = nullptr;
-    EXPECT_NE(ERROR_SUCCESS, RegCreateKeyEx(hive, "X", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr)) << c.what;
-    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyEx(hive, "X", 0, KEY_READ, &key)) << c.what;
-    EXPECT_NE(ERROR_SUCCESS, SetSz(hive, "v", "x")) << c.what;
+    EXPECT_NE(ERROR_SUCCESS, CreateChild(hive, "X")) << what;
+    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyEx(hive, "X", 0, KEY_READ, &key)) << what;
+    EXPECT_NE(ERROR_SUCCESS, SetText(hive, "v", "x")) << what;
     EXPECT_FALSE(HasSubkeys(hive));
     RegCloseKey(hive);
-    EXPECT_EQ(c.bytes, ReadFileBytes(file)) << c.what;
+    EXPECT_EQ(bytes, ReadFileBytes(file)) << what;
   }
 }
 
 TEST_F(RegistryTest, AHiveInAReadOnlyFolderStillReadsAndRefusesOrTakesWritesCleanly) {
+  namespace fs = std::filesystem;
   std::string const folder = m_root.File("locked");
-  std::filesystem::create_directories(folder);
+  fs::create_directories(folder);
   std::string const file = folder + "/hive.db";
   HKEY hive = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
-  ASSERT_EQ(ERROR_SUCCESS, SetSz(hive, "kept", "yes"));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(hive, "kept", "yes"));
   RegCloseKey(hive);
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
-  std::filesystem::permissions(file, std::filesystem::perms::owner_read);
-  std::filesystem::permissions(folder, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-
+  fs::permissions(file, fs::perms::owner_read);
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
-  EXPECT_EQ("yes", GetSz(hive, "kept"));
+  EXPECT_EQ("yes", TextValue(hive, "kept"));
   // Whoever may still write here (an administrator) gets the write; anybody else a clean refusal.
-  long const rc = SetSz(hive, "new", "x");
+  long const rc = SetText(hive, "new", "x");
   EXPECT_TRUE(rc == ERROR_SUCCESS || rc == ERROR_ACCESS_DENIED) << rc;
-  EXPECT_EQ(rc == ERROR_SUCCESS ? "x" : "<missing>", GetSz(hive, "new"));
+  EXPECT_EQ(rc == ERROR_SUCCESS ? "x" : "<missing>", TextValue(hive, "new"));
   RegCloseKey(hive);
   RegUnloadHives();
-  std::filesystem::permissions(folder, std::filesystem::perms::owner_all);
-  std::filesystem::permissions(file, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+  fs::permissions(folder, fs::perms::owner_all);
+  fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(RegistryTest, HiveFilesAreSharedByPathAndSeparateFromTheUserHive) {
-  std::string const file = m_root.File("folder/config.db");
   std::filesystem::create_directories(m_root.File("folder"));
   HKEY first = nullptr;
   HKEY second = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &first));
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(m_root.File("folder/config.db").c_str(), &first));
   ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile((m_root.Path() + "/folder/../folder/config.db").c_str(), &second));
-  SetSz(first, "v", "shared");
-  EXPECT_EQ("shared", GetSz(second, "v"));
-  EXPECT_EQ("<missing>", GetSz(HKEY_CURRENT_USER, "v"));
+  SetText(first, "v", "shared");
+  EXPECT_EQ("shared", TextValue(second, "v"));
+  EXPECT_EQ("<missing>", TextValue(HKEY_CURRENT_USER, "v"));
   RegCloseKey(first);
   RegCloseKey(second);
 }
 
 TEST_F(RegistryTest, ReadsInsideAUnitSeeEveryWriteOfThatUnitThroughAnyHandle) {
-  HKEY first = Create(HKEY_CURRENT_USER, "Cache");
-  SetSz(first, "a", "1");
-  SetSz(first, "b", "2");
+  HKEY first = CreateKey(HKEY_CURRENT_USER, "Cache");
+  SetText(first, "a", "1");
+  SetText(first, "b", "2");
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
-  HKEY second = Create(HKEY_CURRENT_USER, "CACHE");
+  HKEY second = CreateKey(HKEY_CURRENT_USER, "CACHE");
   // A first read probes one value by its own query; the next ones come from the key's cache.
-  EXPECT_EQ("<missing>", GetSz(first, "zz"));
-  EXPECT_EQ("1", GetSz(first, "a"));
-  EXPECT_EQ("2", GetSz(second, "b"));
-  SetSz(second, "A", "changed");
+  EXPECT_EQ("<missing>", TextValue(first, "zz"));
+  EXPECT_EQ("1", TextValue(first, "a"));
+  EXPECT_EQ("2", TextValue(second, "b"));
+  SetText(second, "A", "changed");
   RegDeleteValue(second, "b");
-  SetSz(second, "c", "new");
-  EXPECT_EQ("changed", GetSz(first, "a"));
-  EXPECT_EQ("<missing>", GetSz(first, "b"));
-  EXPECT_EQ("new", GetSz(first, "C"));
+  SetText(second, "c", "new");
+  EXPECT_EQ("changed", TextValue(first, "a"));
+  EXPECT_EQ("<missing>", TextValue(first, "b"));
+  EXPECT_EQ("new", TextValue(first, "C"));
   EXPECT_EQ((std::vector<std::string>{"a", "c"}), RegistryValueNames(first)) << "creation order, spelling of creation";
-  for (int i = 0; i < 40; ++i) SetSz(second, ("n" + std::to_string(i)).c_str(), "many");
+  for (int i = 0; i < 40; ++i) SetText(second, ("n" + std::to_string(i)).c_str(), "many");
   EXPECT_EQ(42u, RegistryValueNames(first).size());
   EXPECT_EQ("n39", RegistryValueNames(first).back());
-  EXPECT_EQ("changed", GetSz(second, "a"));
+  EXPECT_EQ("changed", TextValue(second, "a"));
   RegDeleteTree(HKEY_CURRENT_USER, "Cache");
-  EXPECT_EQ("<missing>", GetSz(first, "a")) << "a deleted key holds nothing";
+  EXPECT_EQ("<missing>", TextValue(first, "a")) << "a deleted key holds nothing";
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, false));
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, false));
   EXPECT_EQ((std::vector<std::string>{"a", "b"}), RegistryValueNames(second)) << "listing first fills the cache";
-  EXPECT_EQ("1", GetSz(first, "a")) << "the rolled-back unit left the old values";
-  EXPECT_EQ("2", GetSz(second, "b"));
+  EXPECT_EQ("1", TextValue(first, "a")) << "the rolled-back unit left the old values";
+  EXPECT_EQ("2", TextValue(second, "b"));
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
   RegCloseKey(first);
   RegCloseKey(second);
 }
 
 TEST_F(RegistryTest, UnitsOfWorkNestAndRollBackWhole) {
-  RegCloseKey(Create(HKEY_CURRENT_USER, "Work"));
+  RegCloseKey(CreateKey(HKEY_CURRENT_USER, "Work"));
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
-  HKEY key = Create(HKEY_CURRENT_USER, "Work\\Inner");
-  SetSz(key, "a", "1");
+  HKEY key = CreateKey(HKEY_CURRENT_USER, "Work\\Inner");
+  SetText(key, "a", "1");
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
-  SetSz(key, "b", "2");
+  SetText(key, "b", "2");
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, false));
-  EXPECT_EQ("2", GetSz(key, "b")) << "inside the unit its own writes are visible";
+  EXPECT_EQ("2", TextValue(key, "b")) << "inside the unit its own writes are visible";
   EXPECT_EQ(ERROR_REQUEST_ABORTED, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
-  EXPECT_EQ("<missing>", GetSz(key, "a"));
+  EXPECT_EQ("<missing>", TextValue(key, "a"));
   RegCloseKey(key);
   HKEY gone = nullptr;
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Work\\Inner", 0, KEY_READ, &gone));
-
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, false));
-  key = Create(HKEY_CURRENT_USER, "Work\\Kept");
+  key = CreateKey(HKEY_CURRENT_USER, "Work\\Kept");
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
-  EXPECT_EQ(ERROR_SUCCESS, SetSz(key, "c", "3"));
-  EXPECT_EQ("3", GetSz(key, "c"));
+  EXPECT_EQ(ERROR_SUCCESS, SetText(key, "c", "3"));
+  EXPECT_EQ("3", TextValue(key, "c"));
   RegCloseKey(key);
   EXPECT_EQ(ERROR_INVALID_PARAMETER, RegEndUnitOfWork(HKEY_CURRENT_USER, true)) << "unbalanced end";
+}
+
+TEST_F(RegistryTest, KeysAreCreatedDownToTheDepthLimitFromEveryKindOfHandle) {
+  HKEY file = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(m_root.File("deep.db").c_str(), &file));
+  for (HKEY hive : {HKEY_CURRENT_USER, file}) {
+    EXPECT_EQ(ERROR_BADKEY, CreateChild(hive, KeyChainPath(kRegMaxKeyDepth + 1)));
+    EXPECT_FALSE(Exists(hive, "k")) << "a refused creation makes no level";
+    HKEY middle = CreateKey(hive, KeyChainPath(500));
+    ASSERT_NE(nullptr, middle);
+    EXPECT_EQ(ERROR_BADKEY, CreateChild(middle, KeyChainPath(kRegMaxKeyDepth - 500 + 1)));
+    HKEY bottom = nullptr;
+    unsigned long disposition = 0;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(middle, KeyChainPath(kRegMaxKeyDepth - 500).c_str(), 0, nullptr, 0,
+                                            KEY_ALL_ACCESS, nullptr, &bottom, &disposition));
+    EXPECT_EQ(REG_CREATED_NEW_KEY, disposition);
+    EXPECT_EQ(ERROR_BADKEY, CreateChild(bottom, "below"));
+    std::vector<RegFileOperation> steps;
+    EXPECT_EQ(ERROR_SUCCESS, RegKeyReader::Collect(bottom, "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth), steps));
+    EXPECT_EQ(1u, steps.size());
+    HKEY reopened = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(hive, KeyChainPath(kRegMaxKeyDepth).c_str(), 0, KEY_ALL_ACCESS, &reopened));
+    EXPECT_EQ(ERROR_BADKEY, CreateChild(reopened, "below")) << "a reopened key knows its depth";
+    for (HKEY key : {middle, bottom, reopened}) RegCloseKey(key);
+  }
+  RegCloseKey(file);
+}
+
+// A hive written before the limit may hold deeper keys: they open, walks over them stop with an
+// answer instead of exhausting the stack, and they can be deleted.
+TEST_F(RegistryTest, DeeperKeysOfAnOlderHiveOpenAndDeleteAndBoundTheWalk) {
+  std::string const path = m_root.File("old.db");
+  HKEY file = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(path.c_str(), &file));
+  ASSERT_EQ(ERROR_SUCCESS, CreateChild(file, "Top"));
+  RegCloseKey(file);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  int const levels = 100000;
+  ASSERT_TRUE(AddDeepKeyChain(path, {"top"}, levels, "k", false));
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(path.c_str(), &file));
+  HKEY deepest = nullptr;
+  unsigned long disposition = 0;
+  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(file, ("Top\\" + KeyChainPath(levels)).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                          nullptr, &deepest, &disposition));
+  EXPECT_EQ(REG_OPENED_EXISTING_KEY, disposition);
+  EXPECT_EQ(ERROR_BADKEY, CreateChild(deepest, "below"));
+  RegCloseKey(deepest);
+  std::vector<RegFileOperation> steps(1);
+  EXPECT_EQ(ERROR_BADKEY, RegKeyReader::Collect(file, "HKEY_CURRENT_USER", steps));
+  EXPECT_EQ(1u, steps.size()) << "a refused walk leaves its output alone";
+  HKEY top = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(file, KeyChainPath(kRegMaxKeyDepth - 1).replace(0, 1, "Top").c_str(), 0, KEY_READ, &top));
+  EXPECT_EQ(ERROR_BADKEY, RegKeyReader::Collect(top, "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth - 1), steps))
+      << "the walk counts the depth of the key it starts at";
+  RegCloseKey(top);
+  EXPECT_EQ(ERROR_SUCCESS, RegDeleteTree(file, "top"));
+  EXPECT_FALSE(Exists(file, "top"));
+  RegCloseKey(file);
+}
+
+// Each writer commits every value on its own, as a host saving one setting at a time does.
+TEST_F(RegistryTest, TwoProcessesWritingTheSameKeyLoseNothing) {
+  RegCloseKey(CreateKey(HKEY_CURRENT_USER, "Shared"));
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives()) << "no connection may cross fork";
+  constexpr int kCount = 2000;
+  pid_t children[2];
+  for (char prefix : {'a', 'b'}) {
+    if ((children[prefix - 'a'] = fork()) != 0) continue;
+    HKEY key = CreateKey(HKEY_CURRENT_USER, "Shared");
+    bool ok = key != nullptr;
+    for (int i = 0; ok && i < kCount; ++i) ok = SetNumber(key, prefix + std::to_string(i), i) == ERROR_SUCCESS;
+    _exit(ok ? 0 : 1);
+  }
+  for (pid_t child : children) EXPECT_EQ(0, ExitOf(child));
+  EXPECT_EQ(2u * kCount, CountValues("Shared"));
+  HKEY key = CreateKey(HKEY_CURRENT_USER, "Shared");
+  for (std::string const name : {"a0", "a999", "a1999", "b0", "b999", "b1999"}) {
+    uint32_t const i = std::stoul(name.substr(1));
+    EXPECT_EQ("4:" + std::string(reinterpret_cast<char const*>(&i), 4), RawValue(key, name.c_str())) << name;
+  }
+  RegCloseKey(key);
+}
+
+// This process knows the hive's value names after a unit of work; another process then adds
+// names between our units. Writing and reading those names here must find them, not add them twice.
+TEST_F(RegistryTest, NamesAnotherProcessAddedBetweenOurUnitsAreFound) {
+  HKEY ours = CreateKey(HKEY_CURRENT_USER, "Ours");
+  RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
+  ASSERT_EQ(ERROR_SUCCESS, SetText(ours, "Known", "k"));
+  ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
+  pid_t const child = fork();
+  if (child == 0) {
+    HKEY theirs = CreateKey(HKEY_CURRENT_USER, "Theirs");
+    _exit(theirs && SetText(theirs, "Added Later", "t") == ERROR_SUCCESS && SetText(theirs, "Other", "o") == 0 ? 0 : 1);
+  }
+  ASSERT_EQ(0, ExitOf(child));
+  struct Case { bool inUnit; char const* name; char const* text; };
+  for (Case const& c : {Case{true, "added later", "a"}, Case{false, "OTHER", "b"}, Case{true, "Brand New", "c"}}) {
+    if (c.inUnit) RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
+    EXPECT_EQ(ERROR_SUCCESS, SetText(ours, c.name, c.text)) << c.name;
+    EXPECT_EQ(ERROR_SUCCESS, c.inUnit ? RegEndUnitOfWork(HKEY_CURRENT_USER, true) : ERROR_SUCCESS) << c.name;
+    EXPECT_EQ(c.text, TextValue(ours, c.name)) << c.name;
+  }
+  HKEY theirs = CreateKey(HKEY_CURRENT_USER, "Theirs");
+  EXPECT_EQ("t", TextValue(theirs, "ADDED LATER"));
+  EXPECT_EQ(4u, RegistryValueNames(ours).size());
+  RegCloseKey(theirs);
+  RegCloseKey(ours);
+}
+
+TEST_F(RegistryTest, AProcessKilledInsideAUnitOfWorkLeavesAllOrNothing) {
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  int ready[2];
+  ASSERT_EQ(0, pipe(ready));
+  constexpr int kCount = 3000;
+  pid_t const child = fork();
+  if (child == 0) {
+    close(ready[0]);
+    for (char const* path : {"Committed", "Pending"}) {
+      RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
+      HKEY key = CreateKey(HKEY_CURRENT_USER, path);
+      for (int i = 0; i < kCount; ++i) SetNumber(key, "v" + std::to_string(i), 1);
+      if (path[0] == 'C') RegEndUnitOfWork(HKEY_CURRENT_USER, true);
+    }
+    if (write(ready[1], "x", 1) != 1) _exit(1);
+    for (;;) pause();
+  }
+  close(ready[1]);
+  char signal = 0;
+  ASSERT_EQ(1, read(ready[0], &signal, 1));
+  close(ready[0]);
+  kill(child, SIGKILL);
+  EXPECT_EQ(-1, ExitOf(child));
+  EXPECT_EQ(static_cast<unsigned long>(kCount), CountValues("Committed"));
+  HKEY pending = nullptr;
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Pending", 0, KEY_READ, &pending));
+  HKEY after = CreateKey(HKEY_CURRENT_USER, "After");
+  EXPECT_EQ(ERROR_SUCCESS, SetNumber(after, "v", 1)) << "the hive opens and takes writes after the crash";
+  RegCloseKey(after);
 }
 
 }  // namespace

@@ -11,11 +11,7 @@ TEST(CountdownTest, IsDueExactlyWhenItsLengthHasPassed) {
   Countdown countdown;
   EXPECT_FALSE(countdown.IsDue()) << "never started";
   countdown.Start(750);
-  struct Step {
-    uint64_t advance;
-    bool due;
-    uint64_t remaining;
-  };
+  struct Step { uint64_t advance; bool due; uint64_t remaining; };
   for (Step const& step : {Step{0, false, 750}, Step{749, false, 1}, Step{1, true, 0}, Step{5000, true, 0}}) {
     clock.Advance(step.advance);
     EXPECT_EQ(countdown.IsDue(), step.due);

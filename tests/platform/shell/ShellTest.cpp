@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/shell/ArgumentString.h"
+#include "platform/shell/DesktopFolder.h"
+#include "platform/shell/DesktopShortcut.h"
+#include "platform/shell/UrlSchemeHandler.h"
+#include "platform/shell/XdgShell.h"
+#include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+// The desktop shell runs xdg-open and programs without a command interpreter: a target or an
+// argument reaches the program as one word, byte for byte, and a failure is reported.
+
+// A PATH of one folder holding an xdg-open that records its arguments and exits with `status`.
+void FakeXdgOpen(TempFolder const& folder, int status) {
+  WriteFileBytes(folder / "xdg-open", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.args\"\nexit " +
+                                          std::to_string(status) + "\n");
+  std::filesystem::permissions(folder / "xdg-open", std::filesystem::perms::owner_all);
+}
+
+TEST(XdgShellTest, OpenHandsTheTargetToXdgOpenAsOneWordAndReportsItsExit) {
+  struct Case { char const* target; int exitStatus; bool opened; } const cases[] = {
+      {"/tmp/a file; $(touch pwned) `id` 'q' \"d\"", 0, true},
+      {"https://example.invalid/?a=1&b=2", 0, true},
+      {"", 0, true}, {"/tmp/missing.txt", 4, false},
+  };
+  for (Case const& c : cases) {
+    TempFolder folder;
+    FakeXdgOpen(folder, c.exitStatus);
+    ScopedEnv path("PATH", folder.Path().c_str());
+    EXPECT_EQ(XdgShell().Open(c.target), c.opened) << c.target;
+    EXPECT_EQ(ReadFileBytes(folder / "xdg-open.args"), std::string(c.target) + "|") << c.target;
+    EXPECT_FALSE(std::filesystem::exists(folder / "pwned"));
+  }
+  TempFolder empty;
+  ScopedEnv path("PATH", empty.Path().c_str());
+  EXPECT_FALSE(XdgShell().Open("/tmp/x")) << "no xdg-open to start";
+}
+
+TEST(XdgShellTest, StartPassesTheArgumentVectorUnchangedAndRefusesAMissingProgram) {
+  TempFolder folder;
+  std::string const fifo = folder / "words";
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::vector<std::string> const words{"two words", "$(id)", "'q'", "", "a\\b"};
+  std::vector<std::string> arguments{"-c", "printf '%s|' \"$@\" > " + fifo, "sh"};
+  arguments.insert(arguments.end(), words.begin(), words.end());
+  ASSERT_TRUE(XdgShell().Start("/bin/sh", arguments));
+  // Reading the pipe waits for the program, which does not wait for us.
+  std::string expected;
+  for (std::string const& word : words) expected += word + "|";
+  EXPECT_EQ(ReadFileBytes(fifo), expected);
+
+  EXPECT_FALSE(XdgShell().Start(folder / "no-such-program", {}));
+  ScopedEnv path("PATH", folder.Path().c_str());
+  EXPECT_FALSE(XdgShell().Start("no-such-program", {"x"}));
+}
+
+TEST(XdgShellTest, AnInstalledShellServesUntilNullRestoresTheDesktops) {
+  XdgShell installed;
+  SetShell(&installed);
+  EXPECT_EQ(&GetShell(), &installed);
+  SetShell(nullptr);
+  EXPECT_NE(&GetShell(), &installed);
+  EXPECT_NE(dynamic_cast<XdgShell*>(&GetShell()), nullptr);
+}
+
+TEST(ArgumentStringTest, SplitsLikeAProgramReceivesIt) {
+  using Words = std::vector<std::string>;
+  struct Case { char const* text; Words words; };
+  std::vector<Case> const cases{
+      {"", {}}, {"   ", {}}, {"/S \"Lab\\core 1\"", {"/S", "Lab\\core 1"}}, {"a\tb  c", {"a", "b", "c"}},
+      {"\"\"", {""}}, {"x\"y z\"w", {"xy zw"}}, {"say \\\"hi\\\"", {"say", "\"hi\""}},
+      {"$(reboot) ; `id` | &", {"$(reboot)", ";", "`id`", "|", "&"}}, {"\"unterminated quote", {"unterminated quote"}},
+      {"trailing\\", {"trailing\\"}},
+  };
+  for (Case const& c : cases) EXPECT_EQ(ArgumentString::Split(c.text), c.words) << c.text;
+}
+
+// Desktop shortcuts: the desktop folder as the user's folders name it, the entry's text byte for
+// byte (the Exec line's quoting and escaping), the labels that cannot name a file, and the file
+// written executable without harming a file of another kind.
+
+TEST(DesktopFolderTest, ReadsTheUserDirsFileOrFallsBackToDesktop) {
+  struct Case { char const* text; char const* folder; };
+  for (Case const& c : {
+           Case{"XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n", "/home/u/Bureau"},
+           Case{"# comment\nXDG_MUSIC_DIR=\"$HOME/Music\"\n  XDG_DESKTOP_DIR=\"/data/desk/\"\n", "/data/desk"},
+           Case{"XDG_DESKTOP_DIR=\"$HOME/My \\\"Desk\\\"\"", "/home/u/My \"Desk\""},
+           Case{"XDG_DESKTOP_DIR=\"$HOME\"\n", "/home/u"}, Case{"XDG_DESKTOP_DIR=\"$HOMEWARD/x\"\n", ""},
+           Case{"XDG_DESKTOP_DIR=\"relative/x\"\n", ""}, Case{"XDG_DESKTOP_DIR=\"$HOME/open\n", ""},
+           Case{"XDG_DESKTOP_DIR=$HOME/bare\n", ""},
+           Case{"XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n", "/two"},
+       }) {
+    EXPECT_EQ(DesktopFolder::FromUserDirs(c.text, "/home/u"), c.folder) << c.text;
+  }
+
+  TempFolder home;
+  ScopedEnv homeVariable("HOME", home.Path().c_str());
+  ScopedEnv config("XDG_CONFIG_HOME", (home / "cfg").c_str());
+  EXPECT_EQ(DesktopFolder::Locate(), home / "Desktop") << "no user-dirs.dirs";
+  std::filesystem::create_directories(home / "cfg");
+  WriteFileBytes(home / "cfg/user-dirs.dirs", "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n");
+  EXPECT_EQ(DesktopFolder::Locate(), home / "Schreibtisch");
+}
+
+TEST(DesktopShortcutTest, TheEntryQuotesAndEscapesEveryArgument) {
+  struct Case { std::string program; std::vector<std::string> arguments; std::string exec; };
+  for (Case const& c : {
+           Case{"/usr/bin/halokorvo", {"/S", "Lab\\core1"}, R"(/usr/bin/halokorvo /S "Lab\\\\core1")"},
+           Case{"/opt/Halo Korvo/bin", {"/S", "a b"}, R"("/opt/Halo Korvo/bin" /S "a b")"},
+           Case{"/bin/x", {"/S", "100% \"$HOME\" `id`"}, R"(/bin/x /S "100%% \\"\\$HOME\\" \\`id\\`")"},
+           Case{"/bin/x", {""}, R"(/bin/x "")"}, Case{"/bin/x", {"line\nbreak"}, R"(/bin/x "line\nbreak")"},
+       }) {
+    EXPECT_EQ(DesktopShortcut::ExecValue(c.program, c.arguments), c.exec) << c.exec;
+  }
+  EXPECT_EQ(DesktopShortcut::Text(" core\\1", "/bin/h", {"/S", "core"}),
+            "[Desktop Entry]\nType=Application\nVersion=1.0\nName=\\score\\\\1\nExec=/bin/h /S core\nTerminal=false\n");
+}
+
+TEST(DesktopShortcutTest, WritesAnExecutableEntryAndRefusesUnsafeLabels) {
+  TempFolder desktop;
+  struct Case { std::string label; bool safe; };
+  for (Case const& c : {Case{"core1", true}, Case{"Lab\\core 1 (ssh)", true}, Case{std::string(235, 'a'), true},
+                        Case{std::string(236, 'a'), false}, Case{"", false}, Case{"a/b", false}, Case{"..", false},
+                        Case{".hidden", false}, Case{"tab\there", false}, Case{"del\x7f", false}}) {
+    DesktopShortcut shortcut;
+    EXPECT_EQ(shortcut.Write(desktop / "Desktop", c.label, "/bin/h", {"/S", "x"}), c.safe) << c.label;
+    EXPECT_EQ(shortcut.Report().empty(), c.safe) << shortcut.Report();
+    std::error_code ignored;
+    EXPECT_EQ(std::filesystem::exists(desktop / ("Desktop/" + c.label + ".desktop"), ignored), c.safe) << c.label;
+  }
+  EXPECT_TRUE(FileMode(desktop / "Desktop/core1.desktop") & S_IXUSR);
+  EXPECT_EQ(ReadFileBytes(desktop / "Desktop/core1.desktop"), DesktopShortcut::Text("core1", "/bin/h", {"/S", "x"}));
+
+  // An entry of ours is replaced; a file of another kind is left alone.
+  DesktopShortcut shortcut;
+  EXPECT_TRUE(shortcut.Write(desktop / "Desktop", "core1", "/bin/h", {"/S", "y"}));
+  WriteFileBytes(desktop / "Desktop/notes.desktop", "my notes\n");
+  EXPECT_FALSE(shortcut.Write(desktop / "Desktop", "notes", "/bin/h", {"/S", "y"}));
+  EXPECT_EQ(ReadFileBytes(desktop / "Desktop/notes.desktop"), "my notes\n");
+}
+
+constexpr char kType[] = "x-scheme-handler/telnet";
+
+TEST(UrlSchemeHandlerTest, TheListKeepsEveryOtherLine) {
+  struct Case { char const* name; std::string before; std::string after; };
+  for (Case const& c : {
+           Case{"no file", "", "[Default Applications]\nx-scheme-handler/telnet=k.desktop\n"},
+           Case{"another group only, no final line feed", "[Added Associations]\ntext/plain=ed.desktop",
+                "[Added Associations]\ntext/plain=ed.desktop\n\n[Default Applications]\nx-scheme-handler/telnet=k.desktop\n"},
+           Case{"the type's line replaced in place, its twin left",
+                "# mine\n[Default Applications]\ntext/html=web.desktop\n x-scheme-handler/telnet = old.desktop;\n"
+                "x-scheme-handler/telnet=twin.desktop\n",
+                "# mine\n[Default Applications]\ntext/html=web.desktop\nx-scheme-handler/telnet=k.desktop\n"
+                "x-scheme-handler/telnet=twin.desktop\n"},
+           Case{"added after the group's last line, before the blank and the next group",
+                "[Default Applications]\ntext/html=web.desktop\n\n[Removed Associations]\nx-scheme-handler/telnet=k.desktop\n",
+                "[Default Applications]\ntext/html=web.desktop\nx-scheme-handler/telnet=k.desktop\n\n"
+                "[Removed Associations]\nx-scheme-handler/telnet=k.desktop\n"},
+           Case{"a look-alike key is another type", "[Default Applications]\nx-scheme-handler/telnets=t.desktop\r\n",
+                "[Default Applications]\nx-scheme-handler/telnets=t.desktop\r\nx-scheme-handler/telnet=k.desktop\n"},
+       }) {
+    EXPECT_EQ(UrlSchemeHandler::WithDefault(c.before, kType, "k.desktop"), c.after) << c.name;
+  }
+}
+
+TEST(UrlSchemeHandlerTest, RegisterWritesTheEntryAndTheDefault) {
+  TempFolder root;
+  XdgLocations locations = XdgLocations::UnderRoot(root.Path());
+  UrlSchemeHandler handler(locations);
+  std::filesystem::create_directories(locations.configHome);
+  WriteFileBytes(handler.ListPath(), "[Added Associations]\ntext/plain=ed.desktop;\n");
+
+  ASSERT_TRUE(handler.Register("telnet", "korvo-telnet.desktop", "Korvo", "/opt/my hosts/cdhost-korvo", {}))
+      << handler.Report();
+  EXPECT_EQ(ReadFileBytes(handler.EntryPath("korvo-telnet.desktop")),
+            "[Desktop Entry]\nType=Application\nVersion=1.0\nName=Korvo\nExec=\"/opt/my hosts/cdhost-korvo\" %u\n"
+            "Terminal=false\nMimeType=x-scheme-handler/telnet;\nNoDisplay=true\n");
+  EXPECT_EQ(ReadFileBytes(handler.ListPath()),
+            "[Added Associations]\ntext/plain=ed.desktop;\n\n[Default Applications]\n"
+            "x-scheme-handler/telnet=korvo-telnet.desktop\n");
+
+  std::string const list = ReadFileBytes(handler.ListPath());
+  for (char const* bad : {"", "../up.desktop", ".hidden.desktop", "no-suffix"}) {
+    EXPECT_FALSE(handler.Register("telnet", bad, "Korvo", "/bin/true", {})) << bad;
+    EXPECT_FALSE(handler.Report().empty()) << bad;
+  }
+  EXPECT_EQ(ReadFileBytes(handler.ListPath()), list);
+  // A list that cannot be replaced is reported and left as it is.
+  std::filesystem::remove(handler.ListPath());
+  std::filesystem::create_directory(handler.ListPath());
+  EXPECT_FALSE(handler.Register("telnet", "korvo-telnet.desktop", "Korvo", "/bin/true", {}));
+  EXPECT_FALSE(handler.Report().empty());
+  EXPECT_TRUE(std::filesystem::is_directory(handler.ListPath()));
+}
+
+}  // namespace
