@@ -6,7 +6,7 @@
 #include <new>
 #include <string>
 
-#include "VProfileCapiString.h"
+#include "VProfileCapiUpgrade.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "library/LibraryState.h"
@@ -18,7 +18,6 @@
 namespace {
 
 constexpr char kDefaultSession[] = "Default";
-constexpr char kLoginScript[] = "Login Script";
 constexpr int kIdleTimeoutWhenZero = 300;
 constexpr int kNoXModemPacketSize = 128;
 constexpr int kMaxTransferBuffers = 8;
@@ -47,15 +46,9 @@ void SessionConfig::ApplyLoadRules(VProfileKey* key) {
 }
 
 // Older hosts kept the script protected for the user, which another machine cannot read; the
-// encoded form travels with exported sessions, so the key is rewritten at once.
-void SessionConfig::MigrateLoginScript(VProfileKey* key) {
-  VString stored;
-  if (key == nullptr || !key->GetSz(kLoginScript, stored) || !stored.View().starts_with("CAPI:")) return;
-  VProfileCapiString protectedScript;
-  protectedScript.Load(key, kLoginScript, VString());
-  loginScript = protectedScript.Current();
-  loginScript.Save(key, true);
-}
+// encoded form travels with exported sessions, so the key is rewritten at once. A script this
+// user cannot read stays stored as it was, for whoever can.
+void SessionConfig::MigrateLoginScript(VProfileKey* key) { VProfileCapiUpgrade::Upgrade(loginScript, key); }
 
 // Sessions from before "Idle Check" existed checked whenever they had a timeout.
 void SessionConfig::ApplyIdleRules(VProfileKey* key) {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <string>
+#include <map>
 
 #include "GlobalConfigWorld.h"
 #include "database/ProductSettings.h"
@@ -16,15 +16,10 @@ namespace {
 using Verdict = ConfigFolderValidator::Verdict;
 
 TEST(ConfigFolderValidatorTest, IntegrationAndUnsupportedSharingFollowTheRunningProduct) {
-  struct Case {
-    int product;
-    int integrated;  // -1: missing
-    char const* newPath;
-    int answer;  // the scripted button, 0 when nothing should be asked
-    Verdict verdict;
-    unsigned long shown;  // the message's first words identify it; 0: nothing shown
-    int integratedAfter;
-  };
+  // integrated -1: missing; answer: the scripted button, 0 when nothing should be asked; shown: the
+  // message's code, 0 when nothing is shown.
+  struct Case { int product, integrated; char const* newPath; int answer; Verdict verdict; unsigned long shown;
+      int integratedAfter; };
   Case const cases[] = {
       {kProductHaloKorvo, 0, "Cfg/FYX", IDYES, Verdict::Accepted, 0xA1600010, 1},
       {kProductHaloKorvo, 0, "cfg/fyx", IDNO, Verdict::RejectedRefocus, 0xA1600010, 0},
@@ -45,7 +40,6 @@ TEST(ConfigFolderValidatorTest, IntegrationAndUnsupportedSharingFollowTheRunning
   for (char const* folder : {"Cfg/FYX", "cfg/fyx", "cfg/other", "cfg/halokorvo", "CFG/KORVO", "cfg/FYX"})
     std::filesystem::create_directories(base / folder);
   std::ofstream(base / "cfg/file") << "not a folder";
-  auto const absolute = [&](char const* path) { return std::string(*path ? base / path : ""); };
   for (Case const& c : cases) {
     GlobalConfigWorld world(c.product);
     ProductSettings::SetConfigPath("Korvo", (base / "cfg/korvo").c_str());
@@ -55,7 +49,7 @@ TEST(ConfigFolderValidatorTest, IntegrationAndUnsupportedSharingFollowTheRunning
     HeadlessUserInterface ui;
     if (c.answer) ui.Script(c.answer);
     SetUserInterface(&ui);
-    std::string const newPath = std::string(c.newPath) == "relative" ? "relative" : absolute(c.newPath);
+    std::string const newPath = *c.newPath && std::string(c.newPath) != "relative" ? base / c.newPath : c.newPath;
     EXPECT_EQ(c.verdict, ConfigFolderValidator::Check(newPath)) << c.product << " " << newPath;
     SetUserInterface(nullptr);
     EXPECT_EQ(0u, ui.PendingAnswers()) << "a scripted answer was not asked for";
@@ -63,22 +57,15 @@ TEST(ConfigFolderValidatorTest, IntegrationAndUnsupportedSharingFollowTheRunning
     ASSERT_EQ(c.shown ? 1u : 0u, ui.Shown().size()) << c.product << " " << c.newPath;
     if (!c.shown) continue;
     std::string const& text = ui.Shown()[0].text;
-    unsigned int const type = ui.Shown()[0].type;
-    if (c.shown == 0xA1600010) {
-      std::string const running = c.product == kProductHaloFyx ? "HaloFyx" : "HaloKorvo";
-      std::string const other = c.product == kProductHaloFyx ? "HaloKorvo" : "HaloFyx";
-      EXPECT_EQ(running + " is currently not integrated with " + other + ".  The selected folder is the same\r\n",
-                text.substr(0, text.find('\n') + 1));
-      EXPECT_EQ(MB_YESNO | MB_ICONQUESTION, type);
-    } else if (c.shown == 0xE1600002) {
-      EXPECT_EQ("The folder is not valid:\r\n\r\n'" + newPath + "'\r\n\r\nPlease choose another folder.\r\n", text);
-      EXPECT_EQ(MB_OK | MB_ICONERROR, type);
-    } else {
-      char const* const first = c.shown == 0xE160000A ? "The config path for Korvo is the same"
-                                                      : "The config path for HaloFyx is the same";
-      EXPECT_EQ(0u, text.find(first)) << text;
-      EXPECT_EQ(MB_OK | MB_ICONERROR, type);
-    }
+    std::string const running = c.product == kProductHaloFyx ? "HaloFyx" : "HaloKorvo";
+    std::string const other = c.product == kProductHaloFyx ? "HaloKorvo" : "HaloFyx";
+    // Each message's first words; all of it for the invalid folder.
+    std::map<unsigned long, std::string> const shown{
+        {0xA1600010, running + " is currently not integrated with " + other + ".  The selected folder is the same\r\n"},
+        {0xE1600002, "The folder is not valid:\r\n\r\n'" + newPath + "'\r\n\r\nPlease choose another folder.\r\n"},
+        {0xE160000A, "The config path for Korvo is the same"}, {0xE160000B, "The config path for HaloFyx is the same"}};
+    EXPECT_EQ(c.shown == 0xE1600002 ? text : text.substr(0, shown.at(c.shown).size()), shown.at(c.shown));
+    EXPECT_EQ(ui.Shown()[0].type, c.shown == 0xA1600010 ? MB_YESNO | MB_ICONQUESTION : MB_OK | MB_ICONERROR);
   }
 }
 

@@ -1,24 +1,22 @@
 #include "database/GlobalConfig.h"
 
 #include <gtest/gtest.h>
-
-#include "platform/registry/Registry.h"
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <cstring>
 #include <set>
-#include <string>
-#include <vector>
 
 #include "GlobalConfigWorld.h"
 #include "database/ConfigFolder.h"
+#include "database/GlobalConfigChangeListener.h"
 #include "database/ProductSettings.h"
+#include "platform/registry/Registry.h"
 #include "support/Golden.h"
-#include "support/KeyDump.h"
 
 namespace {
+
+GlobalConfig& Config() { return GlobalConfigWorld::Config(); }
+long Stored(char const* name) { return GlobalConfigWorld::StoredDword(name); }
 
 // Every row but the schemes (their own key) and the empty toolbar blob, which stores nothing;
 // the printer port's row stands for the values of its own table.
@@ -26,7 +24,13 @@ int SavedValueCount(GlobalConfig const& config) {
   return config.ProfileTable().Count() - 3 + config.printerSerialPort.ProfileTable().Count();
 }
 
-TEST(GlobalConfigTest, TablesNameEveryOptionOnceAndDifferOnlyInThePerHostNames) {
+// Waits for a forked child and tells whether it exited with 0.
+bool ExitedCleanly(pid_t child) {
+  int status = 0;
+  return waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(GlobalConfigTest, TablesDifferOnlyInThePerHostNames) {
   GlobalConfigWorld terminalWorld(kProductHaloKorvo);
   GlobalConfig terminal(nullptr);
   GlobalConfigWorld::UseProduct(kProductHaloFyx);
@@ -34,72 +38,52 @@ TEST(GlobalConfigTest, TablesNameEveryOptionOnceAndDifferOnlyInThePerHostNames) 
   VProfileOptionTable const& a = terminal.ProfileTable();
   VProfileOptionTable const& b = transfer.ProfileTable();
   ASSERT_EQ(a.Count(), b.Count());
-  std::set<std::string> names;
-  std::set<std::string> renamed;
+  std::set<std::string> renamed;  // names are unique: VOptionTablesTest checks every table
   for (int i = 0; i < a.Count(); ++i) {
-    EXPECT_TRUE(names.insert(a.Name(i)).second) << a.Name(i);
     EXPECT_EQ(a.Kind(i), b.Kind(i));
-    if (std::string(a.Name(i)) != b.Name(i)) {
-      EXPECT_EQ(std::string(a.Name(i)) + " HFYX", b.Name(i));
-      renamed.insert(a.Name(i));
-    }
+    if (std::string(a.Name(i)) == b.Name(i)) continue;
+    EXPECT_EQ(std::string(a.Name(i)) + " HFYX", b.Name(i));
+    renamed.insert(a.Name(i));
   }
-  std::set<std::string> const perHost{"Use Flat Toolbar", "Show Toolbar",     "Show Menu Bar",
-                                      "Show Status Bar",  "Use Auto Session", "Auto Session Name"};
-  EXPECT_EQ(perHost, renamed);
+  EXPECT_EQ(renamed, (std::set<std::string>{"Use Flat Toolbar", "Show Toolbar", "Show Menu Bar", "Show Status Bar",
+                                            "Use Auto Session", "Auto Session Name"}));
 }
 
 TEST(GlobalConfigTest, ANewStoreYieldsDefaultsAndTheFirstSaveWritesEveryValue) {
   GlobalConfigWorld world;
-  GlobalConfig* config = nullptr;
-  GetGlobalConfig(config);
-  ASSERT_NE(nullptr, config);
-  EXPECT_EQ(7, config->colorSchemes.GetCount());
+  EXPECT_EQ(7, Config().colorSchemes.GetCount());
   EXPECT_EQ(0, GlobalConfigWorld::CountValues("Global")) << "loading writes nothing";
-
   // The printer port's values follow "Use Printer Port"; the headless desktop smooths fonts.
   EXPECT_TRUE(SaveGlobalConfig());
-  {
-    VProfileStore store(true, nullptr);
-    VProfileKey global(store.Root(), "Global");
-    ExpectGolden("default_global.txt", DumpKey(&global));
-  }
-  EXPECT_EQ(SavedValueCount(*config), GlobalConfigWorld::CountValues("Global"));
-  EXPECT_EQ(7, GlobalConfigWorld::CountValues("Color Schemes"));
   VProfileStore store(true, nullptr);
+  VProfileKey global(store.Root(), "Global");
+  ExpectGolden("default_global.txt", DumpKey(&global));
+  EXPECT_EQ(SavedValueCount(Config()), GlobalConfigWorld::CountValues("Global"));
+  EXPECT_EQ(7, GlobalConfigWorld::CountValues("Color Schemes"));
   EXPECT_TRUE(CheckGlobalConfigVersion(store));
 }
 
 TEST(GlobalConfigTest, EachHostReadsAndWritesItsOwnPerHostNames) {
-  struct Case {
-    int product;
-    char const* own;
-    char const* other;
-  };
+  struct Case { int product; char const* own; char const* other; };
   Case const cases[] = {{kProductHaloKorvo, "Show Toolbar", "Show Toolbar HFYX"},
                         {kProductKorvo, "Show Toolbar", "Show Toolbar HFYX"},
                         {kProductHaloFyx, "Show Toolbar HFYX", "Show Toolbar"}};
   for (Case const& c : cases) {
+    SCOPED_TRACE(c.own);
     GlobalConfigWorld world(c.product);
     GlobalConfigWorld::WriteDword(c.own, 7);
     GlobalConfigWorld::WriteDword(c.other, 9);
-    GlobalConfig* config = nullptr;
-    GetGlobalConfig(config);
-    EXPECT_EQ(7, config->showToolbar) << c.own;
-    config->showToolbar = 0;
-    SaveGlobalConfig();
-    unsigned long own = 1, other = 0;
-    EXPECT_TRUE(GlobalConfigWorld::ReadDword(c.own, own));
-    EXPECT_TRUE(GlobalConfigWorld::ReadDword(c.other, other));
-    EXPECT_EQ(0u, own) << c.own;
-    EXPECT_EQ(9u, other) << c.other;
+    EXPECT_EQ(7, Config().showToolbar);
+    Config().showToolbar = 0;
+    ASSERT_TRUE(SaveGlobalConfig());
+    EXPECT_EQ(0, Stored(c.own));
+    EXPECT_EQ(9, Stored(c.other));
   }
 }
 
 TEST(GlobalConfigTest, PrinterPortValuesLoadBack) {
   GlobalConfigWorld world;
-  GlobalConfig* config = nullptr;
-  GetGlobalConfig(config);
+  GlobalConfig* config = &Config();
   ASSERT_TRUE(SaveGlobalConfig());
   GlobalConfigWorld::WriteDword("Printer Baud Rate", 9600);
   GlobalConfigWorld::WriteDword("Printer CTS Flow", 0);
@@ -110,34 +94,24 @@ TEST(GlobalConfigTest, PrinterPortValuesLoadBack) {
 }
 
 TEST(GlobalConfigTest, LimitedOptionsAreClampedOnLoadAndWrittenBackInRange) {
-  struct Case {
-    char const* name;
-    int32_t stored;
-    int loaded;
-    VProfile<int> GlobalConfig::*member;
-  };
+  struct Case { char const* name; VProfile<int> GlobalConfig::*member; std::vector<std::pair<int32_t, int>> loaded; };
   Case const cases[] = {
-      {"Max Columns", 80, 132, &GlobalConfig::maxColumns},     {"Max Columns", 132, 132, &GlobalConfig::maxColumns},
-      {"Max Columns", 133, 133, &GlobalConfig::maxColumns},    {"Max Columns", 5000, 1024, &GlobalConfig::maxColumns},
-      {"MRU Count", 0, 0, &GlobalConfig::mruCount},            {"MRU Count", 12, 9, &GlobalConfig::mruCount},
-      {"MRU Count", -3, 0, &GlobalConfig::mruCount},           {"MRU Count", 1, 1, &GlobalConfig::mruCount},
-      {"View Left Margin", -1, 0, &GlobalConfig::viewLeftMargin},
-      {"View Left Margin", 21, 20, &GlobalConfig::viewLeftMargin},
-      {"Max Com Ports", 4, 4, &GlobalConfig::maxComPorts},     {"Max Com Ports", 1, 4, &GlobalConfig::maxComPorts},
-      {"Max Com Ports", 5, 5, &GlobalConfig::maxComPorts},     {"Max Com Ports", 51, 50, &GlobalConfig::maxComPorts},
+      {"Max Columns", &GlobalConfig::maxColumns, {{80, 132}, {132, 132}, {133, 133}, {5000, 1024}}},
+      {"MRU Count", &GlobalConfig::mruCount, {{0, 0}, {12, 9}, {-3, 0}, {1, 1}}},
+      {"View Left Margin", &GlobalConfig::viewLeftMargin, {{-1, 0}, {21, 20}}},
+      {"Max Com Ports", &GlobalConfig::maxComPorts, {{4, 4}, {1, 4}, {5, 5}, {51, 50}}},
   };
   for (Case const& c : cases) {
-    GlobalConfigWorld world;
-    GlobalConfigWorld::WriteDword(c.name, static_cast<uint32_t>(c.stored));
-    GlobalConfig* config = nullptr;
-    GetGlobalConfig(config);
-    EXPECT_EQ(c.loaded, config->*c.member) << c.name << " " << c.stored;
-    (config->*c.member).Rollback();
-    EXPECT_EQ(c.loaded, config->*c.member) << "the clamped value is the checkpoint";
-    SaveGlobalConfig();
-    unsigned long stored = 0;
-    GlobalConfigWorld::ReadDword(c.name, stored);
-    EXPECT_EQ(c.loaded, static_cast<int32_t>(stored)) << c.name << " " << c.stored;
+    for (auto const [stored, loaded] : c.loaded) {
+      SCOPED_TRACE(std::string(c.name) + " " + std::to_string(stored));
+      GlobalConfigWorld world;
+      GlobalConfigWorld::WriteDword(c.name, static_cast<uint32_t>(stored));
+      EXPECT_EQ(loaded, Config().*c.member);
+      (Config().*c.member).Rollback();
+      EXPECT_EQ(loaded, Config().*c.member) << "the clamped value is the checkpoint";
+      SaveGlobalConfig();
+      EXPECT_EQ(loaded, static_cast<int32_t>(Stored(c.name)));
+    }
   }
 }
 
@@ -145,24 +119,18 @@ TEST(GlobalConfigTest, OverrideFlagsKeepRunOnlyValuesOutOfTheStore) {
   GlobalConfigWorld world;
   GlobalConfigWorld::WriteDword("Transfer Type", 1);
   GlobalConfigWorld::WriteDword("Retry Attempts", 3);
-  GlobalConfig* config = nullptr;
-  GetGlobalConfig(config);
-  config->overrideTransferType = true;
-  config->overrideRetry = true;
-  config->transferType = 2;
-  config->retryAttempts = 99;
-  config->retryDelay = 99;
-  config->overwriteAction = 4;  // no override: saved
+  GlobalConfig& config = Config();
+  config.overrideTransferType = true;
+  config.overrideRetry = true;
+  config.transferType = 2;
+  config.retryAttempts = 99;
+  config.retryDelay = 99;
+  config.overwriteAction = 4;  // no override: saved
   SaveGlobalConfig();
-  unsigned long transferType = 0, retryAttempts = 0, retryDelay = 0, overwriteAction = 0;
-  GlobalConfigWorld::ReadDword("Transfer Type", transferType);
-  GlobalConfigWorld::ReadDword("Retry Attempts", retryAttempts);
-  GlobalConfigWorld::ReadDword("Retry Delay", retryDelay);
-  GlobalConfigWorld::ReadDword("Overwrite Action", overwriteAction);
-  EXPECT_EQ(1u, transferType);
-  EXPECT_EQ(3u, retryAttempts);
-  EXPECT_EQ(10u, retryDelay);
-  EXPECT_EQ(4u, overwriteAction);
+  EXPECT_EQ(1, Stored("Transfer Type"));
+  EXPECT_EQ(3, Stored("Retry Attempts"));
+  EXPECT_EQ(10, Stored("Retry Delay"));
+  EXPECT_EQ(4, Stored("Overwrite Action"));
 }
 
 TEST(GlobalConfigTest, ConfigPathMovesTogetherForProductsThatSharedTheOldFolder) {
@@ -170,28 +138,23 @@ TEST(GlobalConfigTest, ConfigPathMovesTogetherForProductsThatSharedTheOldFolder)
   ProductSettings::SetConfigPath("HaloKorvo", "/data/shared");
   ProductSettings::SetConfigPath("HaloFyx", "/data/shared");
   ProductSettings::SetConfigPath("Korvo", "/data/Shared");
-  GlobalConfig* config = nullptr;
-  GetGlobalConfig(config);
-  EXPECT_EQ(VString("/data/shared"), config->configPath);
-  config->configPath = world.Root() + "/moved";
+  EXPECT_EQ(VString("/data/shared"), Config().configPath);
+  Config().configPath = world.Root() + "/moved";
   SaveGlobalConfig();
   EXPECT_EQ(VString(world.Root() + "/moved"), ProductSettings::ConfigPath("HaloKorvo"));
   EXPECT_EQ(VString(world.Root() + "/moved"), ProductSettings::ConfigPath("HaloFyx"));
   EXPECT_EQ(VString("/data/Shared"), ProductSettings::ConfigPath("Korvo")) << "paths compare exactly";
   EXPECT_EQ(world.Root() + "/moved/config.db", ConfigFolder::StoreFile());
-  EXPECT_EQ(SavedValueCount(*config), GlobalConfigWorld::CountValues("Global")) << "the options go to the new folder";
+  EXPECT_EQ(SavedValueCount(Config()), GlobalConfigWorld::CountValues("Global")) << "the options go to the new folder";
 }
 
 TEST(GlobalConfigTest, ReloadAndResetDropTheInstanceUnsaved) {
   GlobalConfigWorld world;
   GlobalConfigWorld::WriteDword("Timeout", 60);
-  GlobalConfig* config = nullptr;
   EXPECT_FALSE(SaveGlobalConfig()) << "no instance yet";
-  GetGlobalConfig(config);
+  GlobalConfig* config = &Config();
   config->timeout = 1;
-  GlobalConfig* again = nullptr;
-  GetGlobalConfig(again);
-  EXPECT_EQ(config, again);
+  EXPECT_EQ(config, &Config());
   ReloadGlobalConfig(config);
   EXPECT_EQ(60, config->timeout);
   ResetGlobalConfig(config);
@@ -201,16 +164,12 @@ TEST(GlobalConfigTest, ReloadAndResetDropTheInstanceUnsaved) {
 }
 
 TEST(GlobalConfigTest, CheckGlobalConfigVersionComparesExactly) {
-  struct Case {
-    char const* version;  // null: missing
-    bool expected;
-  };
+  struct Case { char const* version; bool expected; };  // version null: missing
   Case const cases[] = {{"7B2F2717-85C8-4729-8394-3B7697039CEB", true},
                         {"0311ABC6-1CDD-46fc-A08A-0D7C00242FCA", true},
                         {"7b2f2717-85c8-4729-8394-3b7697039ceb", false},
                         {"0311ABC6-1CDD-46FC-A08A-0D7C00242FCA", false},
-                        {"", false},
-                        {nullptr, false}};
+                        {"", false}, {nullptr, false}};
   for (Case const& c : cases) {
     GlobalConfigWorld world;
     VProfileStore store;
@@ -223,8 +182,7 @@ TEST(GlobalConfigTest, CheckGlobalConfigVersionComparesExactly) {
 // options of two different saves together.
 TEST(GlobalConfigTest, AReaderReloadingWhileAnotherProcessSavesNeverSeesAMixture) {
   GlobalConfigWorld world;
-  GlobalConfig* config = nullptr;
-  GetGlobalConfig(config);
+  GlobalConfig* config = &Config();
   config->timeout = 0;
   config->lineSendDelay = 0;
   config->connectExpandPath = "0";
@@ -234,18 +192,15 @@ TEST(GlobalConfigTest, AReaderReloadingWhileAnotherProcessSavesNeverSeesAMixture
   constexpr int kSaves = 300;
   pid_t const writer = fork();
   if (writer == 0) {
-    GlobalConfig* own = nullptr;
-    GetGlobalConfig(own);
     for (int k = 1; k <= kSaves; ++k) {
-      own->timeout = k;
-      own->lineSendDelay = k;
-      own->connectExpandPath = std::to_string(k).c_str();
-      own->Save();
+      Config().timeout = k;
+      Config().lineSendDelay = k;
+      Config().connectExpandPath = std::to_string(k).c_str();
+      Config().Save();
     }
     _exit(0);
   }
-  int reads = 0;
-  int last = 0;
+  int reads = 0, last = 0;
   bool consistent = true;
   while (last < kSaves && consistent) {
     ReloadGlobalConfig(config);
@@ -254,11 +209,26 @@ TEST(GlobalConfigTest, AReaderReloadingWhileAnotherProcessSavesNeverSeesAMixture
     last = config ? config->timeout : 0;
     ++reads;
   }
-  int status = 0;
-  ASSERT_EQ(writer, waitpid(writer, &status, 0));
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_TRUE(ExitedCleanly(writer));
   EXPECT_TRUE(consistent) << "mixed save after " << reads << " reads: timeout " << last;
   EXPECT_EQ(kSaves, last);
+}
+
+TEST(GlobalConfigChangeListenerTest, AnotherHostsAnnouncementIsHeardAndOwnOnesAreNot) {
+  GlobalConfigWorld world;
+  GlobalConfigChangeListener listener;
+  ASSERT_TRUE(listener.IsOpen());
+  EXPECT_EQ(1, AnnounceGlobalConfigChange());
+  EXPECT_FALSE(listener.Wait(0)) << "a host does not hear itself";
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  pid_t const child = fork();
+  if (child == 0) {
+    PostBroadcast(GlobalConfig::GetTraymindShowSelectionMessage(), 0, 0);
+    _exit(AnnounceGlobalConfigChange() == 1 ? 0 : 1);
+  }
+  EXPECT_TRUE(listener.Wait(10000));
+  EXPECT_TRUE(ExitedCleanly(child));
+  EXPECT_FALSE(listener.Wait(0)) << "the other message was passed over";
 }
 
 }  // namespace

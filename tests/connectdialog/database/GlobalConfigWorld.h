@@ -6,12 +6,12 @@
 #include <string>
 
 #include "VProfileKey.h"
-#include "VProfileKeyIterator.h"
 #include "VProfileStore.h"
 #include "database/ConfigFolderStoreFactory.h"
 #include "database/GlobalConfigInstance.h"
 #include "library/LibraryState.h"
 #include "library/ProductInfo.h"
+#include "support/KeyDump.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
 
@@ -35,10 +35,17 @@ class GlobalConfigWorld {
     ConnectDialogDllInitApplicationName(LookupProductName(productId));
   }
 
-  static bool ReadDword(char const* name, unsigned long& value) {
+  // The process's instance, loaded on first use.
+  static GlobalConfig& Config() {
+    GlobalConfig* config = nullptr;
+    GetGlobalConfig(config);
+    return *config;
+  }
+  // The number `name` of "Global", -1 when none is stored.
+  static long StoredDword(char const* name) {
     VProfileStore store(true, nullptr);
-    VProfileKey global(store.Root(), "Global");
-    return global.GetDword(name, value);
+    unsigned long value = 0;
+    return VProfileKey(store.Root(), "Global").GetDword(name, value) ? static_cast<long>(value) : -1;
   }
   static void WriteDword(char const* name, unsigned long value) {
     VProfileStore store;
@@ -47,10 +54,7 @@ class GlobalConfigWorld {
   static int CountValues(char const* keyName) {
     VProfileStore store(true, nullptr);
     VProfileKey key(store.Root(), keyName);
-    VProfileKeyIterator names(&key, true);
-    int count = 0;
-    for (VString name; names.Next(name);) ++count;
-    return count;
+    return static_cast<int>(KeyNames(&key, true).size());
   }
 
   std::string const& Root() const { return m_root.Path(); }

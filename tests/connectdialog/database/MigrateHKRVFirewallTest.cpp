@@ -15,30 +15,29 @@ namespace {
 
 struct OlderSettings {
   char const* type;  // null: none stored
-  char const* socksHost;
-  char const* proxyHost;
+  char const* socksHost, *proxyHost;
   std::optional<unsigned long> socksPort, proxyPort;
 };
 
-void StoreGlobal(OlderSettings const& older) {
-  VProfileStore store;
-  VProfileKey global(store.Root(), "Global");
-  if (older.type) global.SetSz("Firewall Type", older.type);
-  global.SetSz("SOCKS Hostname", older.socksHost);
-  global.SetSz("Proxy Hostname", older.proxyHost);
-  if (older.socksPort) global.SetDword("SOCKS Port", *older.socksPort);
-  if (older.proxyPort) global.SetDword("Proxy Port", *older.proxyPort);
-  global.SetSz("Proxy Prompt", "ok>");
-  global.SetSz("Proxy Command", "open %h");
+// Stores the older global settings, migrates them and gives the firewall they became.
+std::unique_ptr<FirewallConfig> Migrated(OlderSettings const& older) {
+  {
+    VProfileStore store;
+    VProfileKey global(store.Root(), "Global");
+    if (older.type) global.SetSz("Firewall Type", older.type);
+    global.SetSz("SOCKS Hostname", older.socksHost);
+    global.SetSz("Proxy Hostname", older.proxyHost);
+    if (older.socksPort) global.SetDword("SOCKS Port", *older.socksPort);
+    if (older.proxyPort) global.SetDword("Proxy Port", *older.proxyPort);
+    global.SetSz("Proxy Prompt", "ok>");
+    global.SetSz("Proxy Command", "open %h");
+  }
+  MigrateHKRVFirewall();
+  return std::unique_ptr<FirewallConfig>(FirewallStore::LookupFirewall("DefaultTerminalFirewall"));
 }
 
 TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewall) {
-  struct Case {
-    OlderSettings older;
-    char const* type;
-    char const* address;
-    int port;
-  };
+  struct Case { OlderSettings older; char const* type; char const* address; int port; };
   Case const cases[] = {
       {{"Generic Proxy", "socks", "proxy", 1081, 3128}, "Generic Proxy", "proxy", 3128},
       {{"generic proxy", "socks", "proxy", {}, {}}, "Generic Proxy", "proxy", 0},
@@ -49,14 +48,13 @@ TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewal
       {{nullptr, "socks", "", {}, {}}, "None", "socks", 1080},
   };
   for (Case const& c : cases) {
+    SCOPED_TRACE(c.type);
     InstalledMemoryStore store;
-    StoreGlobal(c.older);
-    MigrateHKRVFirewall();
-    std::unique_ptr<FirewallConfig> firewall(FirewallStore::LookupFirewall("DefaultTerminalFirewall"));
-    ASSERT_TRUE(firewall) << c.type;
+    std::unique_ptr<FirewallConfig> const firewall = Migrated(c.older);
+    ASSERT_TRUE(firewall);
     EXPECT_EQ(firewall->GetFirewallType(), c.type);
-    EXPECT_EQ(firewall->GetFirewallHostname(), c.address) << c.type;
-    EXPECT_EQ(firewall->GetFirewallPort(), c.port) << c.type;
+    EXPECT_EQ(firewall->GetFirewallHostname(), c.address);
+    EXPECT_EQ(firewall->GetFirewallPort(), c.port);
     EXPECT_EQ(firewall->GetFirewallPrompt(), "ok>");
     EXPECT_EQ(firewall->GetFirewallCommand(), "open %h");
   }
@@ -64,11 +62,8 @@ TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewal
 
 TEST(MigrateHKRVFirewallTest, RunsUntilThereIsSomethingToMigrateAndThenNeverAgain) {
   InstalledMemoryStore store;
-  for (char const* socksHost : {"", "first", "second"}) {
-    StoreGlobal({"SOCKSv4", socksHost, "", {}, {}});
-    MigrateHKRVFirewall();
-  }
-  std::unique_ptr<FirewallConfig> firewall(FirewallStore::LookupFirewall("DefaultTerminalFirewall"));
+  for (char const* socksHost : {"", "first"}) Migrated({"SOCKSv4", socksHost, "", {}, {}});
+  std::unique_ptr<FirewallConfig> const firewall = Migrated({"SOCKSv4", "second", "", {}, {}});
   ASSERT_TRUE(firewall);
   EXPECT_EQ(firewall->GetFirewallHostname(), "first");
 }

@@ -1,42 +1,26 @@
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <string>
-#include <vector>
+#include <optional>
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "database/SessionDatabase.h"
-#include "session/SessionConfig.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/InstalledRegistryStore.h"
-#include "support/ListNames.h"
 #include "support/ScopedRoot.h"
+#include "support/SessionTree.h"
 
 namespace {
 
-// Every folder's lists as the one-folder calls give them, in the tree's order.
-std::vector<std::string> OneByOne(SessionDatabase& db, std::vector<SessionDatabase::FolderLists>& tree) {
-  std::vector<std::string> described;
-  for (auto& lists : tree) {
-    CStringList folders;
-    CStringList sessions;
-    db.GetFolderList(lists.path, folders);
-    db.GetSessionList(lists.path, sessions);
-    std::string text = lists.path.Str() + ":";
-    for (auto const& name : ListNames(folders)) text += " [" + name + "]";
-    for (auto const& name : ListNames(sessions)) text += " " + name;
-    described.push_back(text);
-  }
-  return described;
-}
+using Lines = std::vector<std::string>;
 
-std::vector<std::string> Described(std::vector<SessionDatabase::FolderLists>& tree) {
-  std::vector<std::string> described;
+// Every folder's lists in the tree's order: as read with the tree, or as `db`'s one-folder calls give them.
+Lines Described(std::vector<SessionDatabase::FolderLists>& tree, SessionDatabase* db = nullptr) {
+  Lines described;
   for (auto& lists : tree) {
-    std::string text = lists.path.Str() + ":";
-    for (auto const& name : ListNames(lists.folders)) text += " [" + name + "]";
-    for (auto const& name : ListNames(lists.sessions)) text += " " + name;
+    std::string const path = lists.path.Str();
+    std::string text = path + ":";
+    for (auto const& name : db ? FolderNames(*db, path) : ListNames(lists.folders)) text += " [" + name + "]";
+    for (auto const& name : db ? SessionNames(*db, path) : ListNames(lists.sessions)) text += " " + name;
     described.push_back(text);
   }
   return described;
@@ -45,15 +29,9 @@ std::vector<std::string> Described(std::vector<SessionDatabase::FolderLists>& tr
 // Folders in the user's order, nested folders, a record naming the dead and missing the living,
 // a key without the session mark (a folder), and one that holds the mark but is not first.
 void Seed(SessionDatabase& db) {
-  ISessionConfig* session = CreateSessionConfig("s", nullptr);
   for (char const* folder : {"b", "A", "c"}) db.InsertFolder("", folder, "", true);
   db.InsertFolder("A", "inner", "", true);
-  for (char const* path : {"A\\two", "A\\one", "A\\inner\\deep", "c\\x", "top"}) {
-    std::string const p(path);
-    size_t const slash = p.rfind('\\');
-    db.InsertSession(slash == std::string::npos ? "" : p.substr(0, slash), p.substr(slash + 1), session, "", true);
-  }
-  session->Release();
+  for (char const* path : {"A\\two", "A\\one", "A\\inner\\deep", "c\\x", "top"}) AddSession(db, path);
   db.Reorder("c", "b", false);
   VProfileStore store;
   VProfileKey(store.Root(), "Sessions\\c\\__FolderData__").SetSz("Session List", "gone:x:gone:");
@@ -63,58 +41,42 @@ void Seed(SessionDatabase& db) {
   late.SetDword("Is Session", 1);
 }
 
-TEST(SessionFolderTreeTest, EveryFolderListsAsItsOwnCallsListItOnBothStores) {
+TEST(SessionFolderTreeTest, TheTreeListsAsTheOneFolderCallsAndGivesEachSessionsNodeOnBothStores) {
   for (bool registry : {false, true}) {
     for (int sorted : {0, 1}) {
       SCOPED_TRACE(std::string(registry ? "registry" : "memory") + (sorted ? ", sorted" : ""));
       ScopedRoot root;
-      std::unique_ptr<InstalledMemoryStore> memory;
-      std::unique_ptr<InstalledRegistryStore> hive;
-      if (registry) hive = std::make_unique<InstalledRegistryStore>("Software\\Brimvale\\Tree");
-      else memory = std::make_unique<InstalledMemoryStore>();
+      std::optional<InstalledMemoryStore> memory;
+      std::optional<InstalledRegistryStore> hive;
+      if (registry) hive.emplace("Software\\Brimvale\\Tree");
+      else memory.emplace();
       SessionDatabase db(sorted);
       Seed(db);
-      std::vector<SessionDatabase::FolderLists> tree;
-      db.GetFolderTree(tree);
-      std::vector<std::string> const atOnce = Described(tree);
-      EXPECT_EQ(OneByOne(db, tree), atOnce);
+      std::vector<SessionDatabase::FolderLists> plain;
+      db.GetFolderTree(plain);
+      Lines const atOnce = Described(plain);
+      EXPECT_EQ(Described(plain, &db), atOnce);
       ASSERT_EQ(6u, atOnce.size());
-      if (!sorted) {
-        EXPECT_EQ(": [c] [b] [A] top", atOnce[0]);
-        EXPECT_EQ("c: x", atOnce[1]);
-        EXPECT_EQ("b: [bare] late", atOnce[2]);
+      if (sorted) continue;
+      EXPECT_EQ(Lines(atOnce.begin(), atOnce.begin() + 3), (Lines{": [c] [b] [A] top", "c: x", "b: [bare] late"}));
+      // A caller's reading keeps its values: every session, the one of the repaired folder c too,
+      // with its node's name and host.
+      std::vector<SessionDatabase::FolderLists> lists;
+      VProfileSubtree tree = SessionDatabase::FolderTreeReading({{"Hostname", VProfileSubtree::Kind::Sz}});
+      db.GetFolderTree(lists, tree);
+      EXPECT_EQ(Described(lists), atOnce);
+      Lines nodes;
+      for (auto& folder : lists) {
+        ASSERT_EQ(static_cast<size_t>(folder.sessions.GetCount()), folder.sessionNodes.size());
+        Lines const names = ListNames(folder.sessions);
+        for (size_t i = 0; i < names.size(); ++i) {
+          VProfileSubtree::Node const& node = tree.At(folder.sessionNodes[i]);
+          std::string const host = node.values[SessionDatabase::kFolderTreeSlots].text.Str();
+          nodes.push_back(names[i] + "=" + node.name.Str() + ":" + host);
+        }
       }
+      EXPECT_EQ(nodes, (Lines{"top=top:", "x=x:", "late=late:h", "two=two:", "one=one:", "deep=deep:"}));
     }
-  }
-}
-
-TEST(SessionFolderTreeTest, ACallersReadingKeepsItsValuesAndGivesEachSessionsNode) {
-  for (bool registry : {false, true}) {
-    SCOPED_TRACE(registry ? "registry" : "memory");
-    ScopedRoot root;
-    std::unique_ptr<InstalledMemoryStore> memory;
-    std::unique_ptr<InstalledRegistryStore> hive;
-    if (registry) hive = std::make_unique<InstalledRegistryStore>("Software\\Brimvale\\Tree");
-    else memory = std::make_unique<InstalledMemoryStore>();
-    SessionDatabase db(0);
-    Seed(db);
-    std::vector<SessionDatabase::FolderLists> plain;
-    db.GetFolderTree(plain);
-    std::vector<SessionDatabase::FolderLists> lists;
-    VProfileSubtree tree = SessionDatabase::FolderTreeReading({{"Hostname", VProfileSubtree::Kind::Sz}});
-    db.GetFolderTree(lists, tree);
-    EXPECT_EQ(Described(lists), Described(plain));
-    // Every session, the one of the repaired folder c too, with its node's name and host.
-    std::vector<std::string> nodes;
-    for (auto& folder : lists) {
-      ASSERT_EQ(static_cast<size_t>(folder.sessions.GetCount()), folder.sessionNodes.size());
-      std::vector<std::string> const names = ListNames(folder.sessions);
-      for (size_t i = 0; i < names.size(); ++i) {
-        VProfileSubtree::Node const& node = tree.At(folder.sessionNodes[i]);
-        nodes.push_back(names[i] + "=" + node.name.Str() + ":" + node.values[SessionDatabase::kFolderTreeSlots].text.Str());
-      }
-    }
-    EXPECT_EQ(nodes, (std::vector<std::string>{"top=top:", "x=x:", "late=late:h", "two=two:", "one=one:", "deep=deep:"}));
   }
 }
 

@@ -2,18 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "database/ConfigurationUpgrade.h"
 #include "connectdialog/database/GlobalConfigWorld.h"
-#include "library/LibraryState.h"
-#include "library/ProductInfo.h"
-#include "platform/shell/ExecutableFolder.h"
-#include "database/SessionDatabase.h"
-#include "platform/types/UserInterfaceCodes.h"
-#include "platform/ui/HeadlessUserInterface.h"
 #include "connectdialog/session/RecordingShell.h"
+#include "database/ConfigurationUpgrade.h"
+#include "platform/shell/ExecutableFolder.h"
+#include "platform/ui/HeadlessUserInterface.h"
 
 namespace {
 
@@ -23,48 +16,31 @@ class SiblingLaunchTest : public testing::Test {
  protected:
   SiblingLaunchTest() { SetUserInterface(&m_ui); }
   ~SiblingLaunchTest() override { SetUserInterface(nullptr); }
-
-  static GlobalConfig& Config() {
-    GlobalConfig* config = nullptr;
-    GetGlobalConfig(config);
-    return *config;
+  // The three hosts' program options.
+  static void Programs(char const* haloKorvo, char const* korvo, char const* haloFyx) {
+    GlobalConfigWorld::Config().haloKorvoExePath = haloKorvo;
+    GlobalConfigWorld::Config().korvoExePath = korvo;
+    GlobalConfigWorld::Config().haloFyxExePath = haloFyx;
   }
-
   GlobalConfigWorld m_world;
   HeadlessUserInterface m_ui;
   RecordingShell m_shell;
 };
 
 TEST_F(SiblingLaunchTest, StartsTheConfiguredProgramWithTheSessionAsOneArgument) {
-  struct Case {
-    char const* haloKorvo;
-    char const* korvo;
-    Words started;
-  };
-  std::vector<Case> const cases{
-      {"/opt/hk", "/opt/k", {"/opt/hk", "/S", "Lab\\a b; rm -rf ~"}},
-      {"", "/opt/k", {"/opt/k", "/S", "Lab\\a b; rm -rf ~"}},
-  };
-  for (Case const& c : cases) {
+  for (char const* haloKorvo : {"/opt/hk", ""}) {
     m_shell.started.clear();
-    Config().haloKorvoExePath = c.haloKorvo;
-    Config().korvoExePath = c.korvo;
+    Programs(haloKorvo, "/opt/k", "");
     LaunchTerminalApp("/S \"Lab\\a b; rm -rf ~\"");
-    EXPECT_EQ(m_shell.started, c.started) << c.haloKorvo;
+    EXPECT_EQ(m_shell.started, (Words{*haloKorvo ? "/opt/hk" : "/opt/k", "/S", "Lab\\a b; rm -rf ~"})) << haloKorvo;
   }
   EXPECT_TRUE(m_ui.Shown().empty());
 }
 
 TEST_F(SiblingLaunchTest, TheRunningHostIsStartedThroughItsProductsOption) {
-  struct Case {
-    int product;
-    char const* haloKorvo;
-    char const* korvo;
-    char const* haloFyx;
-    std::string program;
-  };
+  struct Case { int product; char const* haloKorvo; char const* korvo; char const* haloFyx; std::string program; };
   int const running = GetCurrentAppProductID();
-  std::vector<Case> const cases{
+  Case const cases[] = {
       {kProductHaloFyx, "/opt/hk", "/opt/k", "/opt/cdhost-halofyx", "/opt/cdhost-halofyx"},
       {kProductHaloKorvo, "/opt/hk", "/opt/k", "/opt/hf", "/opt/hk"},
       {kProductKorvo, "", "/opt/k", "/opt/hf", "/opt/k"},
@@ -72,18 +48,16 @@ TEST_F(SiblingLaunchTest, TheRunningHostIsStartedThroughItsProductsOption) {
   };
   for (Case const& c : cases) {
     SetCurrentAppProductID(c.product);
-    Config().haloKorvoExePath = c.haloKorvo;
-    Config().korvoExePath = c.korvo;
-    Config().haloFyxExePath = c.haloFyx;
+    Programs(c.haloKorvo, c.korvo, c.haloFyx);
     EXPECT_EQ(RunningHostProgram(), c.program) << c.product;
   }
   SetCurrentAppProductID(running);
 }
 
 TEST_F(SiblingLaunchTest, FailureShowsOneWarning) {
-  Config().haloFyxExePath = "";
+  Programs("", "", "");
   LaunchFileTransferApp("/S \"x\"");
-  Config().haloFyxExePath = "/opt/hf";
+  Programs("", "", "/opt/hf");
   m_shell.startSucceeds = false;
   LaunchFileTransferApp("/S \"x\"");
   ASSERT_EQ(m_ui.Shown().size(), 2u);
@@ -100,10 +74,10 @@ TEST_F(SiblingLaunchTest, UpgradeRunsOnlyForALoadedConfigurationOfTheOlderVersio
   UpgradeConfiguration();
   EXPECT_EQ(LoadedGlobalConfig(), nullptr);
   SetConfigurationUpgrade(&UpgradeConfiguration);
-  EXPECT_EQ(Config().version, older);
+  EXPECT_EQ(GlobalConfigWorld::Config().version, older);
   ConnectDialogDllInit(nullptr, nullptr, nullptr, nullptr, nullptr);
   SetConfigurationUpgrade(nullptr);
-  EXPECT_EQ(Config().version, GlobalConfig::kCurrentVersion);
+  EXPECT_EQ(GlobalConfigWorld::Config().version, GlobalConfig::kCurrentVersion);
   VProfileStore store(true, nullptr);
   VString stored;
   VProfileKey(store.Root(), "Global").GetSz("Version", stored);

@@ -1,10 +1,10 @@
 #include "session/ConnectConfigPtr.h"
 
-#include <optional>
 #include <variant>
 
 #include "connectdialog/session/ProtocolSides.h"
 #include "session/CommonConfig.h"
+#include "session/NoneConfig.h"
 
 namespace {
 
@@ -56,7 +56,6 @@ TEST_F(ConnectConfigPtrTest, RecordLoadsFromTheSessionKeyAndSavesIntoIt) {
   EXPECT_EQ(memory.StoredDword("Test Port"), -1);
   side.Save(memory.key, false);
   EXPECT_EQ(memory.StoredDword("Test Port"), 22) << "the missing option is written with its default";
-
   MemoryKey target;
   side.Save(target.key, true);
   EXPECT_EQ(target.StoredSz("Protocol Name"), "Telnet");
@@ -64,17 +63,24 @@ TEST_F(ConnectConfigPtrTest, RecordLoadsFromTheSessionKeyAndSavesIntoIt) {
   EXPECT_EQ(target.StoredDword("Test Port"), 22);
 }
 
-TEST_F(ConnectConfigPtrTest, NoneSavesOnlyItsNameAndIsNeverModified) {
+TEST_F(ConnectConfigPtrTest, ABuiltSideSavesEverythingOnceAndNoneOnlyItsName) {
   Side side(nullptr, Side::Terminal, nullptr);
   side.Checkpoint();
-  side.SetProtocol("None", nullptr);
-  EXPECT_EQ(side.SelectedIndex(), kNone);
-  EXPECT_FALSE(side.IsModified());
+  EXPECT_TRUE(side.IsDirty()) << "built from nothing: everything must be written";
   side.Save(memory.key, false);
-  EXPECT_EQ(memory.StoredSz("Protocol Name"), "None");
-  EXPECT_EQ(memory.StoredSz("Test Host"), "<none>");
-  side.SetProtocol("Telnet", nullptr);
-  EXPECT_TRUE(side.IsModified());
+  EXPECT_FALSE(side.IsDirty());
+  EXPECT_EQ(memory.StoredSz("Protocol Name"), "SSH2");
+  Side none(nullptr, Side::Terminal, nullptr);
+  none.Checkpoint();
+  none.SetProtocol("None", nullptr);
+  EXPECT_EQ(none.SelectedIndex(), kNone);
+  EXPECT_FALSE(none.IsModified()) << "None is never modified";
+  MemoryKey saved;
+  none.Save(saved.key, false);
+  EXPECT_EQ(saved.StoredSz("Protocol Name"), "None");
+  EXPECT_EQ(saved.StoredSz("Test Host"), "<none>");
+  none.SetProtocol("Telnet", nullptr);
+  EXPECT_TRUE(none.IsModified());
 }
 
 TEST_F(ConnectConfigPtrTest, SwitchingCarriesSettingsAndKeepsEarlierRecords) {
@@ -82,42 +88,34 @@ TEST_F(ConnectConfigPtrTest, SwitchingCarriesSettingsAndKeepsEarlierRecords) {
   ConnectConfig* ssh2 = side;
   ssh2->SetHostname("alpha");
   ssh2->IsDefaultSession(1);
-
   side.SetProtocol("Telnet", nullptr);
   ConnectConfig* telnet = side;
   ASSERT_NE(telnet, ssh2);
   EXPECT_EQ(telnet->GetHostname(), "alpha");
   EXPECT_EQ(telnet->IsDefaultSession(), 1);
   telnet->SetHostname("beta");
-
   side.SetProtocol("Telnet", nullptr);
   EXPECT_EQ(static_cast<ConnectConfig*>(side), telnet) << "the same name changes nothing";
-
   side.SetProtocol("SSH2", nullptr);
   EXPECT_EQ(static_cast<ConnectConfig*>(side), ssh2);
   EXPECT_EQ(ssh2->GetHostname(), "beta");
-
   side.SetProtocol("telnet", nullptr);
   EXPECT_EQ(side.Protocol(), "telnet");
   EXPECT_EQ(side.SelectedIndex(), -1) << "the search after a switch is case-sensitive";
   EXPECT_EQ(side.operator->(), nullptr);
 }
 
-TEST_F(ConnectConfigPtrTest, RollbackReturnsToTheCheckpointedProtocol) {
-  Side side(nullptr, Side::Terminal, nullptr);
-  side.Checkpoint();
-  side.SetProtocol("Telnet", nullptr);
-  side->SetPort(2323);
-  side.Rollback();
-  EXPECT_EQ(side.Protocol(), "SSH2");
-  EXPECT_EQ(side.SelectedIndex(), kSsh2);
-  side.SetProtocol("Telnet", nullptr);
-  EXPECT_EQ(side->GetPort(), 22) << "records of other protocols roll back too";
-}
-
-TEST_F(ConnectConfigPtrTest, DeltaAppliesOnlyBetweenSidesOfTheSameProtocol) {
+TEST_F(ConnectConfigPtrTest, RollbackReturnsToTheCheckpointAndDeltasApplyOnlyOnTheSameProtocol) {
   Side target(nullptr, Side::Terminal, nullptr);
   target.Checkpoint();
+  target.SetProtocol("Telnet", nullptr);
+  target->SetPort(2323);
+  target.Rollback();
+  EXPECT_EQ(target.Protocol(), "SSH2");
+  EXPECT_EQ(target.SelectedIndex(), kSsh2);
+  target.SetProtocol("Telnet", nullptr);
+  EXPECT_EQ(target->GetPort(), 22) << "records of other protocols roll back too";
+  target.Rollback();
   for (char const* protocol : {"Telnet", "SSH2"}) {
     Side delta(nullptr, Side::Terminal, nullptr);
     delta.SetProtocol(protocol, nullptr);
@@ -128,7 +126,6 @@ TEST_F(ConnectConfigPtrTest, DeltaAppliesOnlyBetweenSidesOfTheSameProtocol) {
   EXPECT_EQ(target->GetPort(), 2222);
   EXPECT_TRUE(target.IsModified());
   EXPECT_EQ(target.Protocol(), "SSH2");
-
   Side other(nullptr, Side::Terminal, nullptr);
   other.Checkpoint();
   other.SetProtocol("Telnet", nullptr);
@@ -143,7 +140,6 @@ TEST_F(ConnectConfigPtrTest, CopiesTakeOnlyTheSelectedRecord) {
   side->SetHostname("alpha");
   side.SetProtocol("Telnet", nullptr);
   side->SetPort(2323);
-
   Side copy(side, nullptr);
   EXPECT_EQ(copy.Protocol(), "Telnet");
   ASSERT_NE(static_cast<ConnectConfig*>(copy), static_cast<ConnectConfig*>(side));
@@ -151,25 +147,14 @@ TEST_F(ConnectConfigPtrTest, CopiesTakeOnlyTheSelectedRecord) {
   EXPECT_EQ(copy->GetHostname(), "alpha");
   copy.SetProtocol("SSH2", nullptr);
   EXPECT_EQ(copy->GetPort(), 22) << "a fresh SSH2 record: the original's was not copied";
-
   Side target(nullptr, Side::Terminal, nullptr);
   target.SetConnectConfig(side, nullptr);
   EXPECT_EQ(target.Protocol(), "Telnet");
   EXPECT_EQ(target->GetPort(), 2323);
-
   side.SetProtocol("telnet", nullptr);
   target.SetConnectConfig(side, nullptr);
   EXPECT_EQ(target.Protocol(), "");
   EXPECT_EQ(target.operator->(), nullptr);
-}
-
-TEST_F(ConnectConfigPtrTest, DefaultedStateFollowsCheckpointAndSave) {
-  Side side(nullptr, Side::Terminal, nullptr);
-  side.Checkpoint();
-  EXPECT_TRUE(side.IsDirty()) << "built from nothing: everything must be written";
-  side.Save(memory.key, false);
-  EXPECT_FALSE(side.IsDirty());
-  EXPECT_EQ(memory.StoredSz("Protocol Name"), "SSH2");
 }
 
 TEST(ValidateProtocolNameTest, AcceptsOnlyTheKindsNames) {
@@ -182,6 +167,28 @@ TEST(ValidateProtocolNameTest, AcceptsOnlyTheKindsNames) {
     EXPECT_EQ(ConnectConfigPtr::ValidateProtocolName(c.terminal, name), c.accepted) << c.name;
     EXPECT_EQ(name, c.accepted ? c.name : "") << c.name;
   }
+}
+
+TEST(ConnectConfigTest, CountsReferencesCopiesItsFlagsAndNoneKeepsTheBaseAnswers) {
+  ConnectConfig* none = NoneConfig::Create(nullptr, nullptr);
+  void* object = none;
+  EXPECT_EQ(none->QueryInterface(IID{}, &object), E_NOINTERFACE);
+  EXPECT_EQ(object, nullptr);
+  EXPECT_FALSE(none->IsModified());
+  EXPECT_EQ(none->GetFirewallName(), "None");
+  EXPECT_EQ(none->GetPort(), -1);
+  EXPECT_EQ(none->CanConnect(), 0);
+  none->IsDefaultSession(1);
+  none->HasCommandLine(2);
+  none->PluginField(3);
+  EXPECT_EQ(none->AddRef(), 2u);
+  ConnectConfig* clone = none->Clone(nullptr);
+  EXPECT_EQ(clone->IsDefaultSession(), 1);
+  EXPECT_EQ(clone->HasCommandLine(), 2);
+  EXPECT_EQ(clone->PluginField(), 3);
+  EXPECT_EQ(clone->Release(), 0u) << "a copy starts with one reference";
+  EXPECT_EQ(none->Release(), 1u);
+  EXPECT_EQ(none->Release(), 0u);
 }
 
 }  // namespace

@@ -1,17 +1,24 @@
+// Firewalls: their records and the store that keeps them by name.
 #include "session/FirewallStore.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "VBasicBuffer.h"
+#include "VProfileCapiString.h"
+#include "VProfileEncodedString.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
+#include "VStringReceiver.h"
+#include "database/SessionDatabase.h"
 #include "session/FirewallConfig.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/ListNames.h"
+#include "support/ScopedEnv.h"
+#include "support/ScopedRoot.h"
+#include "support/SessionHolder.h"
+#include "vutils/MemoryKey.h"
 
 namespace {
 
@@ -22,36 +29,33 @@ class FirewallStoreTest : public testing::Test {
     firewall.SetFirewallHostname(address);
     ASSERT_TRUE(FirewallStore::SaveFirewall(&firewall, false));
   }
-
   static std::unique_ptr<FirewallConfig> Lookup(char const* name) {
     return std::unique_ptr<FirewallConfig>(FirewallStore::LookupFirewall(name));
   }
-
   static std::vector<std::string> Names() {
     CStringList list;
     FirewallStore::GetFirewallNames(list);
     return ListNames(list);
   }
-
-  static std::string Serialized() {
+  // The bytes that `fill` leaves in a buffer that held others.
+  template <typename Fill>
+  static std::string Serialized(Fill fill) {
     VBasicBuffer* buffer = new VBasicBuffer(4, false);
     buffer->Append("old", 3, 0);
-    FirewallStore::GetSerializedFirewallNames(buffer);
+    fill(buffer);
     std::string bytes(reinterpret_cast<char const*>(buffer->Data()), buffer->Length());
     buffer->Release();
     return bytes;
   }
-
+  static std::string Serialized() { return Serialized(&FirewallStore::GetSerializedFirewallNames); }
   static bool Split(std::string const& bytes, CStringList& out) {
     return FirewallStore::SplitSerializedFirewallNames(reinterpret_cast<unsigned char const*>(bytes.data()),
                                                        static_cast<unsigned int>(bytes.size()), out);
   }
-
   static bool RootHas(char const* path) {
     VProfileStore store;
     return store.Root()->KeyExists(path);
   }
-
   InstalledMemoryStore m_store;
 };
 
@@ -70,6 +74,7 @@ TEST_F(FirewallStoreTest, NoneAndBadNamesNeverReachTheStore) {
   EXPECT_FALSE(RootHas("Firewalls"));
 }
 
+// The session's and the database's lists are the store's.
 TEST_F(FirewallStoreTest, SerializedNamesAreBigEndianLengthPrefixedAndSplitBack) {
   EXPECT_EQ(Serialized(), std::string("\0\0\0\x08\0\0\0\x04None", 12));
   Add("Office", "proxy.office");
@@ -77,12 +82,13 @@ TEST_F(FirewallStoreTest, SerializedNamesAreBigEndianLengthPrefixedAndSplitBack)
   // The store lists its keys in folded-name order.
   std::string const expected("\0\0\0\x19\0\0\0\x04None\0\0\0\x03Lab\0\0\0\x06Office", 29);
   EXPECT_EQ(Serialized(), expected);
-
+  SessionHolder session(static_cast<SessionConfig*>(CreateSessionConfig("Demo", nullptr)));
+  EXPECT_EQ(Serialized([&](IBuffer* buffer) { session->GetSerializedFirewallNames(buffer); }), expected);
+  EXPECT_EQ(Serialized(&SessionDatabase::GetSerializedFirewallNames), expected);
   CStringList split;
   ASSERT_TRUE(Split(expected, split));
   ASSERT_EQ(split.GetCount(), 3);
   EXPECT_EQ(split.GetAt(split.GetHeadPosition()), "None");
-
   std::string const malformed[] = {
       std::string("\0\0\0", 3),
       std::string("\0\0\0\x09\0\0\0\x04None", 12),  // count beyond the bytes
@@ -134,6 +140,74 @@ TEST_F(FirewallStoreTest, RenameAndDeleteMoveWholeFirewalls) {
   EXPECT_EQ(Names(), (std::vector<std::string>{"None", "BRANCH", "Lab"})) << "the new spelling is kept";
   EXPECT_EQ(Lookup("BRANCH")->GetFirewallHostname(), "proxy.office");
   EXPECT_EQ(Lookup("Lab")->GetFirewallHostname(), "socks.lab");
+}
+
+// The protection key and the trace file live in the test's own root.
+class FirewallConfigTest : public testing::Test {
+ protected:
+  ScopedRoot m_root;
+  ScopedEnv m_tmp{"TMPDIR", m_root.Path().c_str()};
+  MemoryKey m_memory;
+};
+
+VString Password(FirewallConfig const& firewall) {
+  VStringReceiver out;
+  EXPECT_TRUE(firewall.GetFirewallPassword(&out));
+  return out.Text();
+}
+
+TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncoded) {
+  FirewallConfig firewall("Office", nullptr);
+  firewall.Save(m_memory.key, false);
+  EXPECT_EQ(m_memory.StoredSz("Firewall Type"), "None");
+  EXPECT_EQ(m_memory.StoredDword("Firewall Port"), 1080);
+  EXPECT_EQ(m_memory.StoredSz("Firewall Password"), "");
+  firewall.SetFirewallType("SOCKSv5_USERPASS");
+  firewall.SetFirewallPort(65535);
+  firewall.SetFirewallUsername("ann");
+  firewall.SetFirewallPassword("s3cret");
+  firewall.Save(m_memory.key, false);
+  std::string const stored = m_memory.StoredSz("Firewall Password");
+  EXPECT_EQ(stored.size(), 8u + 2 * 6);
+  EXPECT_EQ(VProfileEncodedString::Decode(stored), "s3cret");
+  FirewallConfig loaded("Office", m_memory.key);
+  EXPECT_EQ(loaded.GetFirewallType(), "SOCKSv5_USERPASS");
+  EXPECT_EQ(loaded.GetFirewallPort(), 65535);
+  VStringReceiver user;
+  EXPECT_TRUE(loaded.GetFirewallUsername(&user));
+  EXPECT_EQ(user.Text(), "ann");
+  EXPECT_EQ(Password(loaded), "s3cret");
+}
+
+TEST_F(FirewallConfigTest, TypeNamesMatchTheTableExactly) {
+  struct Case { char const* stored; int value; char const* display; };
+  Case const cases[] = {{"None", 0, "None"}, {"Generic Proxy", 1, "Generic proxy"}, {"SOCKSv4", 2, "SOCKS version 4"},
+                        {"USER user@host login", 9, "USER user@host login"}, {"socksv4", 0, ""}, {"SOCKSv4 ", 0, ""}};
+  for (Case const& c : cases) {
+    m_memory.key->SetSz("Firewall Type", c.stored);
+    FirewallConfig firewall("f", m_memory.key);
+    EXPECT_EQ(firewall.GetIntFirewallType(), c.value) << c.stored;
+    EXPECT_STREQ(firewall.GetFirewallTypeDisplayName(), c.display) << c.stored;
+  }
+}
+
+// Only the exact prefix marks the protected form; an unreadable one is kept for whoever can read it.
+TEST_F(FirewallConfigTest, ProtectedPasswordIsRewrittenEncodedOnLoad) {
+  std::string const protectedForm = VProfileCapiString().Protect("pw").Str();
+  struct Case { std::string stored; bool rewritten; char const* password; };  // password: null when not checked
+  Case const cases[] = {{protectedForm, true, "pw"}, {"capi:" + protectedForm.substr(5), false, nullptr},
+                        {"CAPI:00", false, ""}, {"CAPI:0", false, ""}};
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.stored);
+    m_memory.key->SetSz("Firewall Password", c.stored.c_str());
+    FirewallConfig firewall("f", m_memory.key);
+    std::string const after = m_memory.StoredSz("Firewall Password");
+    if (c.password) EXPECT_EQ(Password(firewall), c.password);
+    EXPECT_EQ(after == c.stored, !c.rewritten);
+    if (c.rewritten) EXPECT_EQ(VProfileEncodedString::Decode(after), "pw");
+    firewall.Save(m_memory.key, false);
+    EXPECT_EQ(m_memory.StoredSz("Firewall Password"), after) << "loading leaves nothing to write";
+  }
 }
 
 }  // namespace

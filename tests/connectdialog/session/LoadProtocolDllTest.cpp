@@ -9,9 +9,7 @@
 #include "platform/types/IndexOutOfRange.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/GuidText.h"
 #include "session/NoneConfig.h"
-#include "session/ProtocolPlugin.h"
 #include "connectdialog/session/PluginFolder.h"
 #include "connectdialog/session/RecordingShell.h"
 
@@ -40,7 +38,6 @@ class LoadProtocolDllTest : public testing::Test {
     SetUserInterface(nullptr);
     GetConnectProtocolTable().RemoveAll();
   }
-
   Outcome Load(char const* directory, int row, int productId, bool warn) {
     Outcome outcome{false, 99, true, warn};
     outcome.result = LoadProtocolDll(directory, row, productId, nullptr, nullptr, nullptr, AppName, HostText, nullptr,
@@ -48,13 +45,12 @@ class LoadProtocolDllTest : public testing::Test {
     return outcome;
   }
   Outcome Load(int row, bool warn = true) { return Load(folder.Base().c_str(), row, 3, warn); }
-
   PluginFolder folder;
   HeadlessUserInterface ui;
   RecordingShell shell;
 };
 
-TEST_F(LoadProtocolDllTest, NoFolderRegistersNone) {
+TEST_F(LoadProtocolDllTest, NoFolderRegistersNoneAndTheTableRefusesOtherIndexes) {
   Outcome const outcome = Load(nullptr, 4, 3, true);
   ASSERT_TRUE(outcome.result);
   ASSERT_EQ(outcome.index, 0);
@@ -63,6 +59,8 @@ TEST_F(LoadProtocolDllTest, NoFolderRegistersNone) {
   EXPECT_EQ(none.filePath, "");
   EXPECT_EQ(none.productId, 3);
   EXPECT_EQ(none.recordFactory, &NoneConfig::Create);
+  EXPECT_THROW(GetConnectProtocolTable()[-1], IndexOutOfRange);
+  EXPECT_THROW(GetConnectProtocolTable()[1], IndexOutOfRange);
 }
 
 TEST_F(LoadProtocolDllTest, OutcomeOfEachKindOfPlugin) {
@@ -86,9 +84,7 @@ TEST_F(LoadProtocolDllTest, OutcomeOfEachKindOfPlugin) {
     if (c.enableSsh1) WriteFileBytes(own.Protocols() + "SSH1.enable", "");
     size_t const shownBefore = ui.Shown().size();
     int const sizeBefore = GetConnectProtocolTable().GetSize();
-
     Outcome const outcome = Load(own.Base().c_str(), c.row, 3, c.warn);
-
     EXPECT_EQ(outcome.result, c.added) << c.name;
     EXPECT_EQ(outcome.index, c.added ? sizeBefore : -1) << c.name;
     EXPECT_FALSE(outcome.exitRequested) << c.name;
@@ -109,31 +105,27 @@ TEST_F(LoadProtocolDllTest, PluginFillsTheElementFromTheHostCallbacks) {
   EXPECT_EQ(element.pluginFields[0], 9);
   EXPECT_EQ(element.pluginFields[1], 3);
   EXPECT_EQ(element.pluginFields[2], 0);
-
   ConnectConfig* record = element.CreateRecord(nullptr, nullptr);
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->GetPort(), 22);
   record->Release();
 }
 
-TEST_F(LoadProtocolDllTest, OwnPluginFailureShowsTheWarning) {
+// Another product's plug-in failing is silent (unless integrated: below).
+TEST_F(LoadProtocolDllTest, OnlyTheOwnPluginsFailureShowsTheWarning) {
   Load(6);
   ASSERT_EQ(ui.Shown().size(), 1u);
-  ShownDialog const& shown = ui.Shown()[0];
-  EXPECT_EQ(shown.text, "Unable to load " + folder.Protocols() +
-                            "Telnet.so.\n\nPlease reinstall HaloKorvo or manually remove the DLL so that this "
-                            "warning message will no longer be displayed.\n\nYou can continue, but the Telnet "
-                            "protocol will not be available.");
-  EXPECT_EQ(shown.type, MB_OK | MB_ICONWARNING);
-}
-
-TEST_F(LoadProtocolDllTest, OtherProductsFailureIsSilentUnlessIntegrated) {
+  EXPECT_EQ(ui.Shown()[0].text, "Unable to load " + folder.Protocols() +
+                                    "Telnet.so.\n\nPlease reinstall HaloKorvo or manually remove the DLL so that this "
+                                    "warning message will no longer be displayed.\n\nYou can continue, but the Telnet "
+                                    "protocol will not be available.");
+  EXPECT_EQ(ui.Shown()[0].type, MB_OK | MB_ICONWARNING);
   appName = "HaloFyx";
   folder.Install("Telnet.so", Plugin::Foreign);
   Outcome const outcome = Load(6);
   EXPECT_FALSE(outcome.result);
   EXPECT_TRUE(outcome.warn);
-  EXPECT_TRUE(ui.Shown().empty());
+  EXPECT_EQ(ui.Shown().size(), 1u);
 }
 
 TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
@@ -157,9 +149,7 @@ TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
     fs::last_write_time(path, c.pluginNewer ? built + std::chrono::hours(1) : built - std::chrono::hours(1));
     shell.opened.clear();
     ui.Script(c.choice);
-
     Outcome const outcome = Load(own.Base().c_str(), 6, 3, true);
-
     EXPECT_FALSE(outcome.result);
     EXPECT_EQ(outcome.exitRequested, c.exitRequested);
     EXPECT_EQ(outcome.warn, c.warn);
@@ -194,23 +184,10 @@ TEST_F(LoadProtocolDllTest, Ssh2RowHandsOverTheGlobalPagesEvenWhenItFails) {
   EXPECT_FALSE(Load(4, false).result);
   CallAddGlobalPages(dialog, 5);
   EXPECT_EQ(marker, 0) << "the do-nothing default replaced the earlier callback";
-
   folder.Install("SSH2.so");
   EXPECT_TRUE(Load(4, false).result);
   CallAddGlobalPages(dialog, 5);
   EXPECT_EQ(marker, 5) << "the plug-in's callback";
-}
-
-TEST_F(LoadProtocolDllTest, TableIndexOutsideItsElementsThrows) {
-  Load(nullptr, 0, 3, false);
-  ConnectProtocolTable& table = GetConnectProtocolTable();
-  EXPECT_THROW(table[-1], IndexOutOfRange);
-  EXPECT_THROW(table[1], IndexOutOfRange);
-  EXPECT_NO_THROW(table[0]);
-}
-
-TEST(GuidTextTest, LowerCaseGroupsWithoutBraces) {
-  EXPECT_EQ(GuidText(kProtocolPluginGuid), "7b1ccc31-4e5b-43fb-a766-a8c90b0c4ed2");
 }
 
 }  // namespace

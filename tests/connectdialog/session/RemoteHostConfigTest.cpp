@@ -16,17 +16,13 @@ class RemoteHostConfigTest : public testing::Test {
  protected:
   RemoteHostConfigTest() { CredentialSavingPolicy::Reset(); }
   ~RemoteHostConfigTest() override { CredentialSavingPolicy::Reset(); }
-
   // Stores `value` under `name`, or removes the value when there is none.
   static void SetMachinePolicy(char const* name, std::optional<unsigned long> value) {
     VRegistryStoreFactory factory(HKEY_LOCAL_MACHINE, "SOFTWARE\\Brimvale\\Global");
     VProfileStore store(&factory);
-    if (value)
-      ASSERT_TRUE(store.Root()->SetDword(name, *value));
-    else
-      store.Root()->DeleteValue(name);
+    if (value) ASSERT_TRUE(store.Root()->SetDword(name, *value));
+    else store.Root()->DeleteValue(name);
   }
-
   ScopedRoot root;
   MemoryKey memory;
 };
@@ -34,10 +30,8 @@ class RemoteHostConfigTest : public testing::Test {
 TEST_F(RemoteHostConfigTest, FirewallNameDefaultsFromTheOlderUseFirewallFlag) {
   // storedName: null when none is stored.
   struct Case { std::optional<unsigned long> useFirewall; char const* storedName; char const* loaded; };
-  Case const cases[] = {
-      {1, nullptr, "DefaultTerminalFirewall"}, {0, nullptr, "None"}, {{}, nullptr, "None"},
-      {1, "Office", "Office"},                 {1, "", ""},
-  };
+  Case const cases[] = {{1, nullptr, "DefaultTerminalFirewall"}, {0, nullptr, "None"}, {{}, nullptr, "None"},
+                        {1, "Office", "Office"}, {1, "", ""}};
   for (Case const& c : cases) {
     MemoryKey key;
     if (c.useFirewall) key.key->SetDword("Use Firewall", *c.useFirewall);
@@ -48,12 +42,10 @@ TEST_F(RemoteHostConfigTest, FirewallNameDefaultsFromTheOlderUseFirewallFlag) {
   }
 }
 
-TEST_F(RemoteHostConfigTest, MachinePolicyDecidesWhatIsKept) {
-  struct Case { std::optional<unsigned long> usernames; std::optional<unsigned long> passwords; bool saveUsernames;
-      bool savePasswords; };
-  Case const cases[] = {
-      {{}, {}, true, true}, {0, {}, false, false}, {{}, 0, true, false}, {2, 1, true, true}, {0, 1, false, false},
-  };
+TEST_F(RemoteHostConfigTest, MachinePolicyReadOncePerProcessDecidesWhatIsKept) {
+  struct Case { std::optional<unsigned long> usernames, passwords; bool saveUsernames, savePasswords; };
+  Case const cases[] = {{{}, {}, true, true}, {0, {}, false, false}, {{}, 0, true, false}, {2, 1, true, true},
+                        {0, 1, false, false}};
   for (Case const& c : cases) {
     CredentialSavingPolicy::Reset();
     SetMachinePolicy("Save Usernames", c.usernames);
@@ -65,14 +57,10 @@ TEST_F(RemoteHostConfigTest, MachinePolicyDecidesWhatIsKept) {
     EXPECT_EQ(host->GetUsername(), c.saveUsernames ? "bob" : "");
     host->Release();
   }
-}
-
-TEST_F(RemoteHostConfigTest, PolicyIsReadOncePerProcess) {
-  EXPECT_TRUE(CredentialSavingPolicy::SaveUsernames());
-  SetMachinePolicy("Save Usernames", 0);
-  EXPECT_TRUE(CredentialSavingPolicy::SaveUsernames());
+  SetMachinePolicy("Save Usernames", {});
+  EXPECT_FALSE(CredentialSavingPolicy::SaveUsernames()) << "the policy is read once";
   CredentialSavingPolicy::Reset();
-  EXPECT_FALSE(CredentialSavingPolicy::SaveUsernames());
+  EXPECT_TRUE(CredentialSavingPolicy::SaveUsernames());
 }
 
 int madeShared = 0;
@@ -96,7 +84,6 @@ TEST_F(RemoteHostConfigTest, CommonSettingsMakeEachObjectOnceAndCopyThem) {
   first->SetHostname("beta");
   EXPECT_EQ(again->Release(), 2u) << "the common settings keep their own reference";
   first->Release();
-
   madeShared = 0;
   auto* one = static_cast<SharedCounter*>(common.GetSharedObject(nullptr, false, MakeShared));
   auto* oneAgain = static_cast<SharedCounter*>(common.GetSharedObject(nullptr, false, MakeShared));
@@ -105,7 +92,6 @@ TEST_F(RemoteHostConfigTest, CommonSettingsMakeEachObjectOnceAndCopyThem) {
   EXPECT_EQ(one->value, 1);
   EXPECT_EQ(two->value, 12);
   for (SharedCounter* shared : {one, oneAgain, two}) shared->Release();
-
   CommonConfig copy(common);
   IRemoteHostConfig* copied = copy.GetRemoteHostConfig(nullptr);
   EXPECT_NE(copied, first);

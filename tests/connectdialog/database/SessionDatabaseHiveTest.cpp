@@ -1,0 +1,256 @@
+// The session database on the real hive files: moves and renames, trees deeper than the registry
+// allows, a process killed halfway through a change, and stores that fail.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "VRegistryStoreFactory.h"
+#include "VStoreFailure.h"
+#include "platform/types/FileConstants.h"
+#include "support/DeepKeyChain.h"
+#include "support/FaultyDiskVfs.h"
+#include "support/InstalledRegistryStore.h"
+#include "support/KillingStoreFactory.h"
+#include "support/ScopedRoot.h"
+#include "support/SessionTree.h"
+
+namespace {
+
+constexpr char kKey[] = "SOFTWARE\\Brimvale\\Hive";
+
+class SessionDatabaseHiveTest : public testing::Test {
+ protected:
+  // The title bar stored at `path`, "<missing>" when no key is there.
+  static std::string Title(std::string const& path) {
+    VProfileStore store(true, nullptr);
+    if (!store.Root()->KeyExists(("Sessions\\" + path).c_str())) return "<missing>";
+    VString title;
+    return VProfileKey(store.Root(), ("Sessions\\" + path).c_str()).GetSz("Title Bar", title) ? title.Str() : "";
+  }
+  // The names below `folder` as stored (the real spelling, not the asked one), folders first.
+  std::string StoredNames(std::string const& folder) {
+    std::string names;
+    for (auto const& name : FolderNames(m_db, folder)) names += name + ":";
+    for (auto const& name : SessionNames(m_db, folder)) names += name + ":";
+    return names;
+  }
+  ScopedRoot m_root;
+  InstalledRegistryStore m_store{kKey};
+  SessionDatabase m_db{0};
+};
+
+using SessionDatabaseMoveTest = SessionDatabaseHiveTest;
+
+TEST_F(SessionDatabaseMoveTest, RefusedRenamesAndMovesKeepTheSource) {
+  std::string const longest(SessionDatabase::kMaxNameBytes, 'n');
+  ASSERT_TRUE(AddSession(m_db, "S1", "one") && AddSession(m_db, "S2", "two") && AddSession(m_db, "F\\inner", "in"));
+  EXPECT_FALSE(m_db.InsertFolder("", longest + "n", "", true));
+  EXPECT_FALSE(m_db.Rename("S1", longest + "n", "S1"));
+  EXPECT_FALSE(m_db.Rename("S1", "s2", "S1")) << "another entry's name";
+  EXPECT_FALSE(m_db.Move("S1", "", "", true)) << "its own folder";
+  EXPECT_FALSE(m_db.Move("F", "f", "", true)) << "into itself";
+  EXPECT_EQ(StoredNames(""), "F:S1:S2:");
+  EXPECT_EQ(StoredNames("F"), "inner:");
+  EXPECT_EQ(Title("S1"), "one");
+  EXPECT_EQ(Title("S2"), "two");
+  EXPECT_EQ(Title("F\\inner"), "in");
+}
+
+TEST_F(SessionDatabaseMoveTest, ACaseOnlyRenameOfTheLongestNameKeepsEverything) {
+  std::string const lower(SessionDatabase::kMaxNameBytes, 'a');
+  std::string const upper(SessionDatabase::kMaxNameBytes, 'A');
+  ASSERT_TRUE(AddSession(m_db, lower, "kept") && AddSession(m_db, "Lab\\x", "inside") && AddSession(m_db, "z", "last"));
+  EXPECT_TRUE(m_db.Rename(lower, upper, lower));
+  EXPECT_TRUE(m_db.Rename("Lab", "LAB", "Lab"));
+  EXPECT_EQ(StoredNames(""), "LAB:" + upper + ":z:");
+  EXPECT_EQ(Title(upper), "kept");
+  EXPECT_EQ(Title("LAB\\x"), "inside");
+  EXPECT_TRUE(m_db.Move(upper, "LAB", "", true));
+  EXPECT_EQ(StoredNames("LAB"), "x:" + upper + ":");
+  EXPECT_EQ(Title("LAB\\" + upper), "kept");
+  EXPECT_EQ(Title(lower), "<missing>");
+}
+
+struct Visited {
+  std::vector<std::string> names;
+  size_t longestPath = 0;
+};
+
+void Record(VProfileKey&, char const* path, char const* name, void* context) {
+  auto& visited = *static_cast<Visited*>(context);
+  visited.names.push_back(name);
+  visited.longestPath = std::max(visited.longestPath, std::string(path).size());
+}
+
+using SessionDatabaseDepthTest = SessionDatabaseHiveTest;
+
+// Session trees that an older build let grow deeper than the registry now allows: every walk finishes.
+TEST_F(SessionDatabaseDepthTest, EveryWalkFinishesOnATreeDeeperThanTheLimit) {
+  constexpr int kLevels = 100000;
+  ASSERT_TRUE(AddSession(m_db, "top") && m_db.InsertFolder("", "deep", "", true));
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  ASSERT_TRUE(AddDeepKeyChain(m_root.File("user/registry.db"), {"software", "brimvale", "hive", "sessions", "deep"},
+                              kLevels, "f", true));
+  // Made first: the default session it stands for may be stored on the way.
+  SessionHolder delta(static_cast<SessionConfig*>(CreateSessionConfig("Default", nullptr)));
+  ASSERT_NE(nullptr, delta);
+  delta->Checkpoint();
+  delta->titleBar = "applied";
+  // "deep" and every level below it are folders; the last level is the session "f".
+  Visited all;
+  SessionDatabase::EnumAllSessions(&Record, &all);
+  ASSERT_FALSE(all.names.empty());
+  EXPECT_EQ("f", all.names.front());
+  EXPECT_EQ("top", all.names.back());
+  EXPECT_EQ(4u + 2 * kLevels, all.longestPath) << "the path of the deepest session is whole";
+  m_db.EnumAndSetAllBoolValues("Flag", true);
+  Visited flagged;
+  SessionDatabase::EnumAllSessions(
+      [](VProfileKey& key, char const*, char const* name, void* context) {
+        unsigned long flag = 0;
+        if (key.GetDword("Flag", flag) && flag == 1) static_cast<Visited*>(context)->names.push_back(name);
+      },
+      &flagged);
+  EXPECT_EQ(all.names, flagged.names);
+  GlobalChangeTally const tally = m_db.EnumAndApplyDelta(delta.get());
+  EXPECT_EQ(static_cast<int>(all.names.size()), tally.visited);
+  EXPECT_EQ(tally.visited, tally.updated);
+  EXPECT_TRUE(m_db.Remove("deep"));
+  EXPECT_FALSE(SessionDatabase::Exists("deep"));
+  Visited left;
+  SessionDatabase::EnumAllSessions(&Record, &left);
+  all.names.erase(all.names.begin());
+  EXPECT_EQ(all.names, left.names);
+}
+
+struct Seen {
+  int updated = 0, unchanged = 0, mixed = 0;
+};
+
+void Classify(VProfileKey& key, char const*, char const*, void* context) {
+  VString title, idle;
+  key.GetSz("Title Bar", title);
+  key.GetSz("Idle String", idle);
+  Seen& seen = *static_cast<Seen*>(context);
+  bool const newTitle = title == "new title";
+  bool const newIdle = idle == "new idle";
+  ++(newTitle && newIdle ? seen.updated : !newTitle && !newIdle ? seen.unchanged : seen.mixed);
+}
+
+// A process killed halfway through applying a change to 2,000 sessions leaves no session half
+// changed, and the tree still reads.
+using SessionDatabaseInterruptionTest = SessionDatabaseHiveTest;
+TEST_F(SessionDatabaseInterruptionTest, KilledApplyDeltaLeavesNoSessionHalfChanged) {
+  {
+    VProfileStore seeding;
+    SessionHolder session(static_cast<SessionConfig*>(CreateSessionConfig("s", nullptr)));
+    for (int folder = 0; folder < 20; ++folder) {
+      std::string const name = "folder" + std::to_string(folder);
+      m_db.InsertFolder("", name, "", true);
+      for (int n = 0; n < 100; ++n) m_db.InsertSession(name, "s" + std::to_string(n), session.get(), "", true);
+    }
+  }
+  SessionHolder delta(static_cast<SessionConfig*>(m_db.Lookup("Default")));
+  delta->Checkpoint();
+  delta->titleBar = "new title";
+  delta->idleString = "new idle";
+  ASSERT_EQ(RegUnloadHives(), ERROR_SUCCESS);
+  pid_t const child = fork();
+  if (child == 0) {
+    // About halfway: each session writes the two values the delta changed.
+    static VRegistryStoreFactory hive(HKEY_CURRENT_USER, kKey);
+    static KillingStoreFactory killing(hive, 1000L * 2);
+    SetProfileStoreFactoryGetter([]() -> VProfileStoreFactory* { return &killing; });
+    m_db.EnumAndApplyDelta(delta.get());
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status));
+  Seen seen;
+  SessionDatabase::EnumAllSessions(&Classify, &seen);
+  EXPECT_EQ(seen.mixed, 0);
+  EXPECT_EQ(seen.updated + seen.unchanged, 2001);
+  EXPECT_EQ(FolderNames(m_db, "").size(), 20u);
+}
+
+// A store that fails (full disk, read-only file, damaged file) is reported as what it is: the
+// database answers "not done" and VStoreFailure names the failure, never an empty or partial
+// tree presented as the truth.
+class SessionDatabaseStoreFailureTest : public SessionDatabaseHiveTest {
+ protected:
+  SessionDatabaseStoreFailureTest() {
+    for (int i = 0; i < kSessions; ++i) AddSession(m_db, "Lab\\s" + std::to_string(i));
+    RegUnloadHives();  // the next call opens the file afresh, through whatever disk is installed
+    VStoreFailure::Clear();
+  }
+  ~SessionDatabaseStoreFailureTest() override { RegUnloadHives(); }
+  int SessionCount() { return static_cast<int>(SessionNames(m_db, "Lab").size()); }
+  static constexpr int kSessions = 40;
+};
+
+TEST_F(SessionDatabaseStoreFailureTest, WritesThatTheDiskRefusesAreReportedAndChangeNothing) {
+  struct Case { FaultyDiskVfs::Fault fault; long code; };
+  for (Case const c : {Case{FaultyDiskVfs::Fault::DiskFull, ERROR_DISK_FULL},
+                       Case{FaultyDiskVfs::Fault::ReadOnly, ERROR_ACCESS_DENIED}}) {
+    SCOPED_TRACE(static_cast<int>(c.fault));
+    {
+      FaultyDiskVfs disk;
+      FaultyDiskVfs::Set(c.fault);
+      RegUnloadHives();
+      VStoreFailure::Clear();
+      EXPECT_EQ(SessionCount(), kSessions) << "reading needs no write";
+      EXPECT_FALSE(VStoreFailure::Any()) << VStoreFailure::Describe();
+      EXPECT_FALSE(AddSession(m_db, "Lab\\new"));
+      EXPECT_EQ(VStoreFailure::Code(), c.code);
+      VStoreFailure::Clear();
+      EXPECT_FALSE(m_db.Remove("Lab\\s1"));
+      EXPECT_EQ(VStoreFailure::Code(), c.code);
+      EXPECT_NE(VStoreFailure::Describe().find("registry.db"), std::string::npos) << VStoreFailure::Describe();
+      RegUnloadHives();
+    }
+    EXPECT_EQ(SessionCount(), kSessions);
+    EXPECT_TRUE(m_db.Exists("Lab\\s1"));
+    EXPECT_FALSE(m_db.Exists("Lab\\new"));
+  }
+}
+
+TEST_F(SessionDatabaseStoreFailureTest, ADamagedFileIsReportedNotListedAsEmptyOrAsFolders) {
+  struct Case { char const* name; std::function<void(std::fstream&)> damage; };
+  Case const cases[] = {
+      {"three zeroed pages in the middle",
+       [](std::fstream& f) {
+         f.seekg(0, std::ios::end);
+         f.seekp((static_cast<long>(f.tellg()) / 2) / 4096 * 4096);
+         std::string const zeros(3 * 4096, '\0');
+         f.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
+       }},
+      {"garbage over the header", [](std::fstream& f) { f.write("not a store at all, just text", 29); }},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      std::fstream f(m_root.File("user/registry.db"), std::ios::in | std::ios::out | std::ios::binary);
+      ASSERT_TRUE(f.is_open());
+      c.damage(f);
+    }
+    VStoreFailure::Clear();
+    size_t const folders = FolderNames(m_db, "Lab").size();
+    int const listed = SessionCount();
+    int found = 0;
+    for (int i = 0; i < kSessions; ++i) {
+      SessionHolder session(static_cast<SessionConfig*>(m_db.Lookup(("Lab\\s" + std::to_string(i)).c_str())));
+      found += session != nullptr;
+    }
+    EXPECT_EQ(VStoreFailure::Code(), ERROR_BADDB)
+        << "listed " << listed << " sessions and " << folders << " folders, found " << found;
+    RegUnloadHives();
+  }
+}
+
+}  // namespace
