@@ -3,28 +3,23 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QtTest>
-#include <memory>
 
 #include "connectdialog/database/GlobalConfigWorld.h"
 #include "database/SessionDatabase.h"
 #include "qt/QtClipboard.h"
-#include "session/ISessionConfig.h"
 #include "session/SessionConfig.h"
+#include "support/ListNames.h"
 
 namespace {
 
 constexpr int kTimeoutMs = 60000;
 
-// The folder's sessions as the store lists them: "s1,s2".
-std::string Sessions(char const* folder) {
+// The folder's sessions as the store lists them.
+std::vector<std::string> Sessions(char const* folder) {
   CStringList names;
   SessionDatabase(0).GetSessionList(folder, names);
-  std::string joined;
-  for (POSITION at = names.GetHeadPosition(); at;) joined += (joined.empty() ? "" : ",") + names.GetNext(at).Str();
-  return joined;
+  return ListNames(names);
 }
 
 // Reads the process's standard output until a line equal to `line` arrives; false at its end
@@ -72,8 +67,7 @@ class QtClipboardTest : public QObject {
     QString const xvfb = QStandardPaths::findExecutable("Xvfb");
     if (xvfb.isEmpty()) QFAIL("Xvfb is not installed: ./x setup installs it");
     GlobalConfigWorld world;
-    QVERIFY(SessionDatabase(0).InsertFolder("", "Lab", "", true));
-    QVERIFY(SessionDatabase(0).InsertFolder("", "Other", "", true));
+    for (char const* name : {"Lab", "Other"}) QVERIFY(SessionDatabase(0).InsertFolder("", name, "", true));
     ISessionConfig* session = CreateSessionConfig("s1", nullptr);
     QVERIFY(SessionDatabase(0).InsertSession("Lab", "s1", session, "", true));
     session->Release();
@@ -89,14 +83,11 @@ class QtClipboardTest : public QObject {
     environment.insert("DISPLAY", QString::fromLatin1(display));
     environment.insert("QT_QPA_PLATFORM", "xcb");
 
-    QProcess copying;
-    copying.setProcessEnvironment(environment);
+    QProcess copying, pasting;
+    for (QProcess* peer : {&copying, &pasting}) peer->setProcessEnvironment(environment);
     copying.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     copying.start(CLIPBOARD_PEER, {"copy", "Lab\\s1"});
     QVERIFY2(WaitForLine(copying, "copied"), "the first process did not copy");
-
-    QProcess pasting;
-    pasting.setProcessEnvironment(environment);
     pasting.setProcessChannelMode(QProcess::ForwardedChannels);
     pasting.start(CLIPBOARD_PEER, {"paste", "Other"});
     QVERIFY(pasting.waitForFinished(kTimeoutMs));
@@ -109,8 +100,8 @@ class QtClipboardTest : public QObject {
     QVERIFY(server.waitForFinished(kTimeoutMs));
 
     RegUnloadHives();
-    QCOMPARE(Sessions("Other"), std::string("s1"));
-    QCOMPARE(Sessions("Lab"), std::string("s1"));
+    QCOMPARE(Sessions("Other"), std::vector<std::string>{"s1"});
+    QCOMPARE(Sessions("Lab"), std::vector<std::string>{"s1"});
   }
 };
 

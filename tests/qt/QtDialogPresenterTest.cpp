@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include "platform/ui/DialogModel.h"
@@ -38,45 +37,30 @@ std::unique_ptr<QDialog> MakeOkWindow(CountingModel& model, QWidget* parent) {
   return window;
 }
 
-// Clicks the named button of the modal window once it is shown.
-void ClickWhenShown(char const* name) {
-  QTimer::singleShot(0, [name] {
-    QWidget* window = QApplication::activeModalWidget();
-    QVERIFY(window);
-    QTest::mouseClick(window->findChild<QPushButton*>(name), Qt::LeftButton);
-  });
-}
-
 }  // namespace
 
 class QtDialogPresenterTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void endsWithTheModelsCode() {
+  // The model's window runs until the model ends, with its code; a window closed without the
+  // model's consent cancels the model all the same; a model without a window is cancelled.
+  void runsTheModelsWindowUntilTheModelEnds() {
     QtDialogPresenter presenter;
     presenter.Add<CountingModel>(MakeOkWindow);
     CountingModel model;
-    ClickWhenShown("ok");
+    QTimer::singleShot(0, [] {
+      QTest::mouseClick(QApplication::activeModalWidget()->findChild<QPushButton*>("ok"), Qt::LeftButton);
+    });
     QCOMPARE(presenter.RunModal(model), IDOK);
     QCOMPARE(model.opened, 1);
-  }
-
-  void aWindowClosedWithoutTheModelCancelsIt() {
-    QtDialogPresenter presenter;
-    presenter.Add<CountingModel>(MakeOkWindow);
-    CountingModel model;
-    model.refuseCancel = true;
+    CountingModel refusing;
+    refusing.refuseCancel = true;
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    QCOMPARE(presenter.RunModal(model), IDCANCEL);
-    QVERIFY(model.IsEnded());
-  }
-
-  void aModelWithoutWindowIsCancelled() {
-    QtDialogPresenter presenter;
-    presenter.Add<CountingModel>(MakeOkWindow);
-    OtherModel model;
-    QCOMPARE(presenter.RunModal(model), IDCANCEL);
+    QCOMPARE(presenter.RunModal(refusing), IDCANCEL);
+    QVERIFY(refusing.IsEnded());
+    OtherModel other;
+    QCOMPARE(presenter.RunModal(other), IDCANCEL);
   }
 };
 

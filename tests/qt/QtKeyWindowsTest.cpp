@@ -1,122 +1,186 @@
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
+// The key windows: Map Selected Key, the Map Key capture and the Mapped Keys page of Session
+// Options, on the build's SSH2 plug-in so that the terminal pages show.
+#include <memory>
 
 #include "ComboPick.h"
+#include "Controls.h"
 #include "ModalDriver.h"
+#include "database/GlobalConfig.h"
 #include "dialogs/KeyboardButton.h"
 #include "dialogs/NextKeyDialog.h"
 #include "dialogs/SelectedKeyDialog.h"
+#include "dialogs/SessionMappedKeysPage.h"
+#include "dialogs/SessionOptionsDialog.h"
+#include "library/LibraryState.h"
+#include "library/ProductInfo.h"
 #include "qt/ConnectDialogQtInit.h"
 #include "qt/QtControlPanel.h"
+#include "qt/QtKeyButton.h"
 #include "qt/QtNextKeyWindow.h"
+#include "qt/QtOnScreenKeyboard.h"
+#include "qt/QtPropertyTreeWindow.h"
 #include "qt/QtSelectedKeyWindow.h"
+#include "session/ConnectProtocolTable.h"
+#include "session/LoadProtocolDll.h"
+#include "session/SessionConfig.h"
+#include "support/BuiltPluginFolder.h"
 #include "support/FakeKeyboardLayout.h"
+#include "support/KeyDump.h"
 #include "terminal/Keymap.h"
 #include "terminal/KeymapCode.h"
-
-namespace {
+#include "vutils/MemoryKey.h"
 
 using Key = SelectedKeyDialog;
-
-// A key as the X server reports it: its evdev code plus 8.
-struct Press { QEvent::Type type; Qt::Key key; Qt::KeyboardModifiers held; quint32 native; };
-
-// A category picked in the Map Selected Key window, and the entry picked or typed in its list.
-struct Mapping { QString category; int list; QString entry; int code; QString value; };
-
-}  // namespace
-
-Q_DECLARE_METATYPE(Press)
-Q_DECLARE_METATYPE(Mapping)
 
 class QtKeyWindowsTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { ConnectDialogQtInit(); }
-
-  void mapSelectedKeyStoresTheChoiceOnOk_data() {
-    QTest::addColumn<Mapping>("c");
-    QTest::newRow("a menu function") << Mapping{"Menu Function", Key::kMenuList, "MENU_COPY", KeymapCode::MENU_COPY, ""};
-    QTest::newRow("a VT function") << Mapping{"VT Function", Key::kVtList, "VT_F15 (HELP)", KeymapCode::VT_F15, ""};
-    QTest::newRow("a typed string") << Mapping{"Send String", Key::kSendStringEdit, "ls\\r", KeymapCode::SEND, "ls\\r"};
-    QTest::newRow("disabled") << Mapping{"Disable", 0, "", KeymapCode::DISABLED, ""};
+  void initTestCase() {
+    ConnectDialogQtInit();
+    m_plugins = std::make_unique<BuiltPluginFolder>(CONNECTION_PROTOCOLS_DIR);
+    GetConnectProtocolTable().RemoveAll();
+    SetCurrentAppProductID(kProductHaloKorvo);
+    ConnectDialogDllInitApplicationName("HaloKorvo");
+    IsHaloKorvo_Korvo_Installed(true);
+    int index = -1;
+    bool exitRequested = false, warn = false;
+    QVERIFY(LoadProtocolDll(m_plugins->Base().c_str(), 4, kProductHaloKorvo, nullptr, nullptr, nullptr, nullptr,
+                            nullptr, nullptr, &index, &exitRequested, &warn));
   }
+  void cleanupTestCase() {
+    IsHaloKorvo_Korvo_Installed(false);
+    GetConnectProtocolTable().RemoveAll();
+    m_plugins.reset();
+  }
+
+  // A category picked in the Map Selected Key window, and the entry picked or typed in its list.
   void mapSelectedKeyStoresTheChoiceOnOk() {
-    QFETCH(Mapping, c);
-    FakeKeyboardLayout layout;
-    layout.Key(82, true, 0x2D, {"", "", "", "", "", "", "", ""});
-    KeyboardButton insert(82, 1, "Insert", 1, 0);
-    Keymap keymap;
-    Key dialog(nullptr, &keymap, &insert, Keymap::kCtrl);
-    QString caption, listName;
-    modal::WhenShown<QtSelectedKeyWindow>([&](QtSelectedKeyWindow& window) {
-      caption = qobject_cast<QLabel*>(window.Panel()->Field(Key::kKeyCaption))->text();
-      Pick(qobject_cast<QComboBox*>(window.Panel()->Field(Key::kCategoryList)), c.category);
-      if (auto* choices = qobject_cast<QComboBox*>(window.Panel()->Field(c.list))) Pick(choices, c.entry);
-      if (auto* edit = qobject_cast<QLineEdit*>(window.Panel()->Field(c.list))) {
-        edit->selectAll();
-        QTest::keyClicks(edit, c.entry);
-      }
-      if (c.list) listName = window.Panel()->Field(c.list)->accessibleName();
-      QTest::mouseClick(window.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
-    });
-    QCOMPARE(dialog.DoModal(), IDOK);
-    QCOMPARE(caption, QString("Ctrl-VK_INSERT"));
-    if (c.list) QCOMPARE(listName, c.category);
-    int const index = Keymap::kCtrl | 0x2D;
-    QCOMPARE(keymap.GetKeyCode(index), c.code);
-    QCOMPARE(QString::fromStdString(keymap.GetKeyValue(index).Str()), c.value);
-    QCOMPARE(dialog.keymapWasModified(), 1);
+    struct Mapping { QString category; int list; QString entry; int code; QString value; };
+    Mapping const cases[] = {
+        {"Menu Function", Key::kMenuList, "MENU_COPY", KeymapCode::MENU_COPY, ""},
+        {"VT Function", Key::kVtList, "VT_F15 (HELP)", KeymapCode::VT_F15, ""},
+        {"Send String", Key::kSendStringEdit, "ls\\r", KeymapCode::SEND, "ls\\r"},
+        {"Disable", 0, "", KeymapCode::DISABLED, ""},
+    };
+    for (Mapping const& c : cases) {
+      FakeKeyboardLayout layout;
+      layout.Key(82, true, 0x2D, {"", "", "", "", "", "", "", ""});
+      KeyboardButton insert(82, 1, "Insert", 1, 0);
+      Keymap keymap;
+      Key dialog(nullptr, &keymap, &insert, Keymap::kCtrl);
+      QString caption, listName;
+      modal::WhenShown<QtSelectedKeyWindow>([&](QtSelectedKeyWindow& window) {
+        caption = qobject_cast<QLabel*>(window.Panel()->Field(Key::kKeyCaption))->text();
+        Pick(qobject_cast<QComboBox*>(window.Panel()->Field(Key::kCategoryList)), c.category);
+        if (auto* choices = qobject_cast<QComboBox*>(window.Panel()->Field(c.list))) Pick(choices, c.entry);
+        if (auto* edit = qobject_cast<QLineEdit*>(window.Panel()->Field(c.list))) {
+          edit->selectAll();
+          QTest::keyClicks(edit, c.entry);
+        }
+        if (c.list) listName = window.Panel()->Field(c.list)->accessibleName();
+        QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
+      });
+      QCOMPARE(dialog.DoModal(), IDOK);
+      QCOMPARE(caption, QString("Ctrl-VK_INSERT"));
+      if (c.list) QCOMPARE(listName, c.category);
+      QCOMPARE(keymap.GetKeyCode(Keymap::kCtrl | 0x2D), c.code);
+      QCOMPARE(QString::fromStdString(keymap.GetKeyValue(Keymap::kCtrl | 0x2D).Str()), c.value);
+      QCOMPARE(dialog.keymapWasModified(), 1);
+    }
   }
 
-  void mapKeyCapturesThePhysicalKey_data() {
-    QTest::addColumn<QList<Press>>("presses");
-    QTest::addColumn<int>("endCode");
-    QTest::addColumn<int>("scanCode");
-    QTest::addColumn<int>("modifiers");
-    auto const down = QEvent::KeyPress;
-    auto const up = QEvent::KeyRelease;
-    QTest::newRow("Ctrl alone waits, then Ctrl+A")
-        << QList<Press>{{down, Qt::Key_Control, Qt::ControlModifier, 37}, {down, Qt::Key_A, Qt::ControlModifier, 38}}
-        << IDOK << 30 << 0x200;
-    QTest::newRow("Shift+Alt+F5") << QList<Press>{{down, Qt::Key_Shift, Qt::ShiftModifier, 50},
-                                                  {down, Qt::Key_F5, Qt::ShiftModifier | Qt::AltModifier, 71}}
-                                  << IDOK << 0x3F << 0xC00;
-    QTest::newRow("Print Screen from its release") << QList<Press>{{up, Qt::Key_Print, Qt::NoModifier, 107}} << IDOK
-                                                   << 55 << 0x100;
-    QTest::newRow("Delete of the editing block is extended")
-        << QList<Press>{{down, Qt::Key_Delete, Qt::NoModifier, 119}} << IDOK << 83 << 0x100;
-    QTest::newRow("Ctrl+Pause is the Pause key") << QList<Press>{{down, Qt::Key_Pause, Qt::ControlModifier, 127}}
-                                                 << IDOK << 0x45 << 0x200;
-    QTest::newRow("Escape is a key like any other") << QList<Press>{{down, Qt::Key_Escape, Qt::NoModifier, 9}} << IDOK
-                                                    << 1 << 0;
-    QTest::newRow("a key without a native code is no key")
-        << QList<Press>{{down, Qt::Key_A, Qt::NoModifier, 0}} << IDCANCEL << 0 << 0;
-  }
+  // A key as the X server reports it (its evdev code plus 8) becomes the scan code and modifiers.
   void mapKeyCapturesThePhysicalKey() {
-    QFETCH(QList<Press>, presses);
-    QFETCH(int, endCode);
-    QFETCH(int, scanCode);
-    QFETCH(int, modifiers);
-    FakeKeyboardLayout layout;  // no key known: every key keeps its place's virtual key
-    NextKeyDialog dialog;
-    modal::WhenShown<QtNextKeyWindow>([&](QtNextKeyWindow& window) {
-      for (Press const& press : presses) {
-        QKeyEvent event(press.type, press.key, press.held, press.native, 0, 0);
-        QApplication::sendEvent(&window, &event);
-      }
-      if (window.isVisible()) QTest::mouseClick(window.findChild<QPushButton*>(), Qt::LeftButton);
-    });
-    QCOMPARE(dialog.DoModal(), endCode);
-    QCOMPARE(int(dialog.ScanCode()), scanCode);
-    QCOMPARE(int(dialog.Modifiers()), modifiers);
+    struct Press { QEvent::Type type; Qt::Key key; Qt::KeyboardModifiers held; quint32 native; };
+    struct Case { char const* what; QList<Press> presses; int endCode, scanCode, modifiers; };
+    auto const down = QEvent::KeyPress;
+    Case const cases[] = {
+        {"Ctrl alone waits, then Ctrl+A",
+         {{down, Qt::Key_Control, Qt::ControlModifier, 37}, {down, Qt::Key_A, Qt::ControlModifier, 38}},
+         IDOK, 30, 0x200},
+        {"Shift+Alt+F5",
+         {{down, Qt::Key_Shift, Qt::ShiftModifier, 50}, {down, Qt::Key_F5, Qt::ShiftModifier | Qt::AltModifier, 71}},
+         IDOK, 0x3F, 0xC00},
+        {"Print Screen from its release", {{QEvent::KeyRelease, Qt::Key_Print, {}, 107}}, IDOK, 55, 0x100},
+        {"Delete of the editing block is extended", {{down, Qt::Key_Delete, {}, 119}}, IDOK, 83, 0x100},
+        {"Ctrl+Pause is the Pause key", {{down, Qt::Key_Pause, Qt::ControlModifier, 127}}, IDOK, 0x45, 0x200},
+        {"Escape is a key like any other", {{down, Qt::Key_Escape, {}, 9}}, IDOK, 1, 0},
+        {"a key without a native code is no key", {{down, Qt::Key_A, {}, 0}}, IDCANCEL, 0, 0},
+    };
+    for (Case const& c : cases) {
+      FakeKeyboardLayout layout;  // no key known: every key keeps its place's virtual key
+      NextKeyDialog dialog;
+      modal::WhenShown<QtNextKeyWindow>([&](QtNextKeyWindow& window) {
+        for (Press const& press : c.presses) {
+          QKeyEvent event(press.type, press.key, press.held, press.native, 0, 0);
+          QApplication::sendEvent(&window, &event);
+        }
+        if (window.isVisible()) QTest::mouseClick(window.findChild<QPushButton*>(), Qt::LeftButton);
+      });
+      int const end = dialog.DoModal();
+      QString const row = QString(c.what) + ": %1 %2 %3";
+      QCOMPARE(row.arg(end).arg(dialog.ScanCode()).arg(dialog.Modifiers()),
+               row.arg(c.endCode).arg(c.scanCode).arg(c.modifiers));
+    }
   }
+
+  // Shift chosen, the A key clicked and mapped to MENU_COPY: the key shows its mark at once, and
+  // the session holds the key after OK only.
+  void aClickedKeyOnTheMappedKeysPageIsMappedInTheSessionOnOk() {
+    for (bool const ok : {true, false}) {
+      FakeKeyboardLayout layout;
+      layout.Key(30, false, 'A', {"a", "\x01", "A", "\x01", "", "", "", ""});
+      MemoryKey memory;
+      SessionConfig made(CString("lab"), nullptr);
+      made.SetTerminalProtocol("SSH2");
+      made.Save(memory.key, true);
+      SessionConfig session(CString("lab"), memory.key);
+      std::string const before = DumpValue(memory.key, "Keymap");
+      SessionOptionsDialog::DeleteStateMap();
+      GlobalConfig config{nullptr};
+      SessionOptionsDialog dialog(&config, &session);
+      QStringList faces;
+      bool markedAtOnce = false;
+      modal::WhenShown<QtPropertyTreeWindow>([&](QtPropertyTreeWindow& window) {
+        auto const items = window.Tree()->findItems("Mapped Keys", Qt::MatchExactly | Qt::MatchRecursive);
+        QCOMPARE(items.size(), 1);
+        for (QTreeWidgetItem* above = items.front()->parent(); above; above = above->parent()) above->setExpanded(true);
+        int const narrower = window.width();
+        window.Tree()->setCurrentItem(items.front());
+        QtControlPanel* panel = window.Panel(dialog.MappedKeysPage());
+        QVERIFY(panel && panel->isVisible());
+        auto* keyboard = qobject_cast<QtOnScreenKeyboard*>(panel->Field(SessionMappedKeysPage::kKeyboard));
+        QtKeyButton* key = keyboard ? keyboard->Button(30, false) : nullptr;
+        QVERIFY(key);
+        // Only this page is as wide as its keyboard: the window widens when it is chosen.
+        window.layout()->activate();
+        QVERIFY(narrower < keyboard->minimumSizeHint().width() && keyboard->width() >= keyboard->minimumSizeHint().width());
+        faces << key->accessibleName();
+        ClickIndicator(panel->Field(SessionMappedKeysPage::kShift));
+        faces << key->accessibleName();
+        modal::WhenShown<QtSelectedKeyWindow>([](QtSelectedKeyWindow& mapping) {
+          Pick(qobject_cast<QComboBox*>(mapping.Panel()->Field(Key::kCategoryList)), "Menu Function");
+          Pick(qobject_cast<QComboBox*>(mapping.Panel()->Field(Key::kMenuList)), "MENU_COPY");
+          QTest::mouseClick(DialogButton(mapping, QDialogButtonBox::Ok), Qt::LeftButton);
+        });
+        QTest::mouseClick(key, Qt::LeftButton);
+        markedAtOnce = key->ShowsMapped() && key->isChecked();
+        QTest::mouseClick(DialogButton(window, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel), Qt::LeftButton);
+      });
+      QCOMPARE(dialog.DoModal(), ok ? IDOK : IDCANCEL);
+      QCOMPARE(faces, (QStringList{"a", "A"}));
+      QVERIFY(markedAtOnce);
+      QCOMPARE(session.terminal.keymap.GetOwnKeyCode(Keymap::kShift | 'A'), ok ? int(KeymapCode::MENU_COPY) : 0);
+      session.Save(memory.key, false);
+      std::string const record("\0\0\0\1\0\0\x04\x41MENU_COPY\0\0", 19);
+      QCOMPARE(QString::fromStdString(DumpValue(memory.key, "Keymap")),
+               QString::fromStdString(ok ? "binary " + Hex(record) : before));
+    }
+  }
+
+ private:
+  std::unique_ptr<BuiltPluginFolder> m_plugins;
 };
 
 QTEST_MAIN(QtKeyWindowsTest)

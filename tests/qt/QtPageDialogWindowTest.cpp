@@ -1,15 +1,7 @@
 // One-page dialogs in their Qt window, with the colour buttons and the file and folder fields
 // that pages declare: the choosers driven as a user would, the effect checked on the model and
 // on the store.
-#include <QColorDialog>
-#include <QDialogButtonBox>
-#include <QFile>
-#include <QFileDialog>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
-
+#include "Controls.h"
 #include "ModalDriver.h"
 #include "VPageControls.h"
 #include "VPageDialog.h"
@@ -18,6 +10,7 @@
 #include "dialogs/ColorSchemeEditorPage.h"
 #include "dialogs/GlobalColorSchemesPage.h"
 #include "dialogs/GlobalOptionsDialog.h"
+#include "library/ProductInfo.h"
 #include "qt/ConnectDialogQtInit.h"
 #include "qt/QtControlPanel.h"
 #include "qt/QtPageDialogWindow.h"
@@ -41,14 +34,12 @@ std::vector<VPageControl> Sample() {
   return controls;
 }
 
-QPushButton* ButtonOf(QDialog& window, QDialogButtonBox::StandardButton which) {
-  return window.findChild<QDialogButtonBox*>()->button(which);
-}
-
-// Accepts the next colour chooser with `color`, recording the colour it opened on.
+// Accepts the next colour chooser with `color` (cancels it when `color` is invalid), recording
+// the colour it opened on.
 void PickColor(QColor color, QColor* opened) {
   modal::WhenShown<QColorDialog>([color, opened](QColorDialog& chooser) {
     *opened = chooser.currentColor();
+    if (!color.isValid()) return;
     chooser.setCurrentColor(color);
     chooser.accept();
   });
@@ -70,38 +61,28 @@ class QtPageDialogWindowTest : public QObject {
 
   // The swatch button opens the chooser on the colour shown and puts the colour picked back in
   // the form the control keeps; a chooser cancelled changes nothing.
-  void colorButtonsChooseInTheirForm_data() {
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("before");
-    QTest::addColumn<bool>("accepted");
-    QTest::addColumn<QString>("after");
-    QTest::newRow("RRGGBB") << int(kRgb) << "FF8000" << true << "112233";
-    QTest::newRow("0xBBGGRR as a number") << int(kNumber) << "255" << true << "3351057";
-    QTest::newRow("cancelled") << int(kNumber) << "255" << false << "255";
-  }
   void colorButtonsChooseInTheirForm() {
-    QFETCH(int, id);
-    QFETCH(QString, before);
-    QFETCH(bool, accepted);
-    QFETCH(QString, after);
-    VPropertyTreePage page(1, "Sample", Sample());
-    QCOMPARE(QString::fromStdString(page.Control(id)->value), before);
-    VPageDialog dialog("Sample", page);
-    QColor opened;
-    QString shown;
-    modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
-      auto* button = qobject_cast<QPushButton*>(window.Panel()->Field(id));
-      QVERIFY(button);
-      if (accepted) PickColor(QColor(0x11, 0x22, 0x33), &opened);
-      else modal::WhenShown<QColorDialog>([&](QColorDialog& chooser) { opened = chooser.currentColor(); });
-      QTest::mouseClick(button, Qt::LeftButton);
-      shown = button->text();
-      QTest::mouseClick(ButtonOf(window, QDialogButtonBox::Ok), Qt::LeftButton);
-    });
-    QCOMPARE(dialog.DoModal(), IDOK);
-    QCOMPARE(opened, QColor(id == kRgb ? "#ff8000" : "#ff0000"));
-    QCOMPARE(shown, accepted ? QString("#112233") : QString("#FF0000"));
-    QCOMPARE(QString::fromStdString(page.Control(id)->value), after);
+    struct Case { int id; char const* before; bool accepted; char const* after; };
+    for (Case const& c : {Case{kRgb, "FF8000", true, "112233"}, Case{kNumber, "255", true, "3351057"},  // 0xBBGGRR
+                          Case{kNumber, "255", false, "255"}}) {
+      VPropertyTreePage page(1, "Sample", Sample());
+      QCOMPARE(page.Control(c.id)->value, std::string(c.before));
+      VPageDialog dialog("Sample", page);
+      QColor opened;
+      QString shown;
+      modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
+        auto* button = qobject_cast<QPushButton*>(window.Panel()->Field(c.id));
+        QVERIFY(button);
+        PickColor(c.accepted ? QColor(0x11, 0x22, 0x33) : QColor(), &opened);
+        QTest::mouseClick(button, Qt::LeftButton);
+        shown = button->text();
+        QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
+      });
+      QCOMPARE(dialog.DoModal(), IDOK);
+      QCOMPARE(opened, QColor(c.id == kRgb ? "#ff8000" : "#ff0000"));
+      QCOMPARE(shown, c.accepted ? QString("#112233") : QString("#FF0000"));
+      QCOMPARE(page.Control(c.id)->value, std::string(c.after));
+    }
   }
 
   // A colour that is none cannot leave the page: the message shows, the window stays, the
@@ -116,7 +97,7 @@ class QtPageDialogWindowTest : public QObject {
     modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
       shown = qobject_cast<QPushButton*>(window.Panel()->Field(kRgb))->text();
       modal::AnswerBox(QMessageBox::Ok, box);
-      QTest::mouseClick(ButtonOf(window, QDialogButtonBox::Ok), Qt::LeftButton);
+      QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
       stayed = window.isVisible() && !dialog.IsEnded();
       focused = window.focusWidget() == window.Panel()->Field(kRgb);
     });
@@ -128,45 +109,38 @@ class QtPageDialogWindowTest : public QObject {
   }
 
   // A browse button opens the file or folder chooser where the field points and fills the field.
-  void browseButtonsFillTheirField_data() {
-    QTest::addColumn<int>("browse");
-    QTest::addColumn<int>("field");
-    QTest::addColumn<int>("mode");
-    QTest::newRow("file") << int(kFileBrowse) << int(kFile) << int(QFileDialog::ExistingFile);
-    QTest::newRow("folder") << int(kFolderBrowse) << int(kFolder) << int(QFileDialog::Directory);
-  }
   void browseButtonsFillTheirField() {
-    QFETCH(int, browse);
-    QFETCH(int, field);
-    QFETCH(int, mode);
     QTemporaryDir folder;
     QString const file = folder.filePath("session.log");
     QFile(file).open(QIODevice::WriteOnly);
-    QString const chosen = field == kFile ? file : folder.path();
-    VPropertyTreePage page(1, "Sample", Sample());
-    VPageDialog dialog("Sample", page);
-    int shownMode = -1;
-    QString title, typed, browseName;
-    modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
-      modal::WhenShown<QFileDialog>([&](QFileDialog& chooser) {
-        shownMode = chooser.fileMode();
-        title = chooser.windowTitle();
-        chooser.selectFile(chosen);
-        static_cast<QDialog&>(chooser).accept();  // QFileDialog keeps its override protected
+    struct Case { int browse, field; QFileDialog::FileMode mode; QString title, chosen; };
+    for (Case const& c : {Case{kFileBrowse, kFile, QFileDialog::ExistingFile, "Log file", file},
+                          Case{kFolderBrowse, kFolder, QFileDialog::Directory, "Downloads", folder.path()}}) {
+      VPropertyTreePage page(1, "Sample", Sample());
+      VPageDialog dialog("Sample", page);
+      QFileDialog::FileMode shownMode{};
+      QString title, typed, browseName;
+      modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
+        modal::WhenShown<QFileDialog>([&](QFileDialog& chooser) {
+          shownMode = chooser.fileMode();
+          title = chooser.windowTitle();
+          chooser.selectFile(c.chosen);
+          static_cast<QDialog&>(chooser).accept();  // QFileDialog keeps its override protected
+        });
+        QWidget* button = window.Panel()->Field(c.browse);
+        QVERIFY(button);
+        browseName = button->accessibleName();
+        QTest::mouseClick(button, Qt::LeftButton);
+        typed = qobject_cast<QLineEdit*>(window.Panel()->Field(c.field))->text();
+        QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
       });
-      QWidget* button = window.Panel()->Field(browse);
-      QVERIFY(button);
-      browseName = button->accessibleName();
-      QTest::mouseClick(button, Qt::LeftButton);
-      typed = qobject_cast<QLineEdit*>(window.Panel()->Field(field))->text();
-      QTest::mouseClick(ButtonOf(window, QDialogButtonBox::Ok), Qt::LeftButton);
-    });
-    QCOMPARE(dialog.DoModal(), IDOK);
-    QCOMPARE(shownMode, mode);
-    QCOMPARE(title, field == kFile ? QString("Log file") : QString("Downloads"));
-    QCOMPARE(browseName, field == kFile ? QString("Browse for Log file") : QString("Browse for Downloads"));
-    QCOMPARE(typed, chosen);
-    QCOMPARE(QString::fromStdString(page.Control(field)->value), chosen);
+      QCOMPARE(dialog.DoModal(), IDOK);
+      QCOMPARE(shownMode, c.mode);
+      QCOMPARE(title, c.title);
+      QCOMPARE(browseName, "Browse for " + c.title);
+      QCOMPARE(typed, c.chosen);
+      QCOMPARE(QString::fromStdString(page.Control(c.field)->value), c.chosen);
+    }
   }
 
   // Tab runs through the fields in their order, a path's browse button right after its edit
@@ -177,9 +151,8 @@ class QtPageDialogWindowTest : public QObject {
     QStringList order;
     modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
       window.Panel()->FocusControl(kRgb);
-      order << window.focusWidget()->accessibleName();
-      for (int i = 0; i < 6; ++i) {
-        QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
+      for (int i = 0; i < 7; ++i) {
+        if (i) QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
         order << window.focusWidget()->accessibleName();
       }
     });
@@ -206,50 +179,46 @@ class QtPageDialogWindowTest : public QObject {
 
   // Global Options > Color Schemes > Edit: a colour changed in the editor is stored on its OK;
   // Cancel leaves the store as it was.
-  void theSchemeEditorStoresOnOkOnly_data() {
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("OK") << true;
-    QTest::newRow("Cancel") << false;
-  }
   void theSchemeEditorStoresOnOkOnly() {
-    QFETCH(bool, ok);
-    GlobalConfigWorld world;
-    IsHaloKorvo_Korvo_Installed(true);
-    GlobalOptionsDialog::DeleteStateMap();
-    GlobalConfig* config = nullptr;
-    GetGlobalConfig(config);
-    config->Save();
-    std::string const before = DumpStore();
-    GlobalOptionsDialog dialog(*config);
-    dialog.SetStartPage("Color Schemes");
-    std::string scheme;
-    QString title;
-    QColor opened;
-    modal::WhenShown<QtPropertyTreeWindow>([&](QtPropertyTreeWindow& window) {
-      VPropertyTreePage* page = dialog.CurrentPage();
-      QVERIFY(page && page->Caption() == "Color Schemes");
-      scheme = page->Control(GlobalColorSchemesPage::kList)->value;
-      modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& editor) {
-        title = editor.windowTitle();
-        PickColor(QColor(0x10, 0x20, 0x30), &opened);
-        QTest::mouseClick(editor.Panel()->Field(ColorSchemeEditorPage::kFirstForeground), Qt::LeftButton);
-        QTest::mouseClick(ButtonOf(editor, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel), Qt::LeftButton);
+    for (bool const ok : {true, false}) {
+      GlobalConfigWorld world;
+      IsHaloKorvo_Korvo_Installed(true);
+      GlobalOptionsDialog::DeleteStateMap();
+      GlobalConfig* config = nullptr;
+      GetGlobalConfig(config);
+      config->Save();
+      std::string const before = DumpStore();
+      GlobalOptionsDialog dialog(*config);
+      dialog.SetStartPage("Color Schemes");
+      std::string scheme;
+      QString title;
+      QColor opened;
+      modal::WhenShown<QtPropertyTreeWindow>([&](QtPropertyTreeWindow& window) {
+        VPropertyTreePage* page = dialog.CurrentPage();
+        QVERIFY(page && page->Caption() == "Color Schemes");
+        scheme = page->Control(GlobalColorSchemesPage::kList)->value;
+        modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& editor) {
+          title = editor.windowTitle();
+          PickColor(QColor(0x10, 0x20, 0x30), &opened);
+          QTest::mouseClick(editor.Panel()->Field(ColorSchemeEditorPage::kFirstForeground), Qt::LeftButton);
+          QTest::mouseClick(DialogButton(editor, ok ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel), Qt::LeftButton);
+        });
+        QTest::mouseClick(window.Panel(page)->Field(GlobalColorSchemesPage::kEdit), Qt::LeftButton);
+        QTest::mouseClick(DialogButton(window, QDialogButtonBox::Cancel), Qt::LeftButton);
       });
-      QTest::mouseClick(window.Panel(page)->Field(GlobalColorSchemesPage::kEdit), Qt::LeftButton);
-      QTest::mouseClick(ButtonOf(window, QDialogButtonBox::Cancel), Qt::LeftButton);
-    });
-    dialog.DoModal();
-    IsHaloKorvo_Korvo_Installed(false);
-    QVERIFY(!scheme.empty());
-    QCOMPARE(title, QString::fromStdString("Color Scheme - " + scheme));
-    QVERIFY(opened.isValid());
-    if (!ok) {
-      QCOMPARE(DumpStore(), before);
-      return;
+      dialog.DoModal();
+      IsHaloKorvo_Korvo_Installed(false);
+      QVERIFY(!scheme.empty());
+      QCOMPARE(title, QString::fromStdString("Color Scheme - " + scheme));
+      QVERIFY(opened.isValid());
+      if (!ok) {
+        QCOMPARE(DumpStore(), before);
+        continue;
+      }
+      ProfileColorSchemeList stored;
+      stored.Load(nullptr, ProfileColorSchemeList::kKeyName);
+      QCOMPARE(ColorScheme(stored.Find(scheme.c_str())).foreground[0], COLORREF(0x302010));
     }
-    ProfileColorSchemeList stored;
-    stored.Load(nullptr, ProfileColorSchemeList::kKeyName);
-    QCOMPARE(ColorScheme(stored.Find(scheme.c_str())).foreground[0], COLORREF(0x302010));
   }
 };
 

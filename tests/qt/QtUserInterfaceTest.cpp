@@ -1,5 +1,3 @@
-#include <QApplication>
-#include <QtTest>
 #include <algorithm>
 
 #include "ModalDriver.h"
@@ -8,16 +6,9 @@
 
 namespace {
 
-using Buttons = QList<QMessageBox::StandardButton>;
-
 HICON const kUntouched = reinterpret_cast<HICON>(0xDEADBEEF);
 
-struct MessageCase { unsigned type; QMessageBox::Icon icon; Buttons buttons;
-    QMessageBox::StandardButton byDefault, press; int answer; };
-
 }  // namespace
-
-Q_DECLARE_METATYPE(MessageCase)
 
 class QtUserInterfaceTest : public QObject {
   Q_OBJECT
@@ -32,52 +23,40 @@ class QtUserInterfaceTest : public QObject {
                           Case{"Text|*.txt||", {"Text (*.txt)"}}, Case{"Broken||All|*||", {"All (*)"}},
                           Case{"Lonely", {}}, Case{"", {}}})
       QCOMPARE(QtFileFilter::Filters(c.filter), c.filters);
+    for (auto [extensions, suffix] : {std::pair{"*.vbs; *.js; *.pl", "vbs"}, {".reg", "reg"}, {"ini", "ini"},
+                                      {"*.*", ""}, {"", ""}})
+      QCOMPARE(QtFileFilter::DefaultSuffix(extensions), QString(suffix));
   }
 
-  void defaultSuffixes() {
-    struct Case { char const* extensions; QString suffix; };
-    for (Case const& c : {Case{"*.vbs; *.js; *.pl", "vbs"}, Case{".reg", "reg"}, Case{"ini", "ini"}, Case{"*.*", ""},
-                          Case{"", ""}})
-      QCOMPARE(QtFileFilter::DefaultSuffix(c.extensions), c.suffix);
-  }
-
-  void messageBoxesFollowTheirType_data() {
-    using B = QMessageBox;
-    QTest::addColumn<MessageCase>("c");
-    QTest::newRow("OK, warning") << MessageCase{MB_OK | MB_ICONWARNING, B::Warning, {B::Ok}, B::Ok, B::Ok, IDOK};
-    QTest::newRow("OK Cancel, Cancel pressed")
-        << MessageCase{MB_OKCANCEL | MB_ICONERROR, B::Critical, {B::Ok, B::Cancel}, B::Ok, B::Cancel, IDCANCEL};
-    QTest::newRow("Yes No, No by default")
-        << MessageCase{MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, B::Question, {B::Yes, B::No}, B::No, B::Yes, IDYES};
-    QTest::newRow("Yes No Cancel, the third by default")
-        << MessageCase{MB_YESNOCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON3, B::Information, {B::Yes, B::No, B::Cancel},
-                       B::Cancel, B::No, IDNO};
-    QTest::newRow("a default past the buttons is the first")
-        << MessageCase{MB_YESNO | MB_DEFBUTTON3, B::NoIcon, {B::Yes, B::No}, B::Yes, B::No, IDNO};
-  }
+  // Icon, buttons and the default button follow the type; the answer is the button pressed; the
+  // text's CR LF become line feeds; an empty caption is the application's name.
   void messageBoxesFollowTheirType() {
-    QFETCH(MessageCase, c);
-    QtUserInterface ui;
-    modal::Box box;
-    modal::AnswerBox(c.press, box);
-    QCOMPARE(ui.MessageBox("first line\r\nsecond line", "Caption", c.type), c.answer);
-    QVERIFY(box.shown);
-    QCOMPARE(box.title, QString("Caption"));
-    QCOMPARE(box.text, QString("first line\nsecond line"));
-    QCOMPARE(box.icon, c.icon);
-    std::sort(box.buttons.begin(), box.buttons.end());
-    std::sort(c.buttons.begin(), c.buttons.end());
-    QCOMPARE(box.buttons, c.buttons);
-    QCOMPARE(box.byDefault, c.byDefault);
-  }
-
-  void anEmptyCaptionIsTheApplicationsName() {
+    using B = QMessageBox;
+    struct Case { unsigned type; B::Icon icon; QList<B::StandardButton> buttons; B::StandardButton byDefault, press;
+                  int answer; char const* caption; };
     QApplication::setApplicationDisplayName("HaloKorvo");
-    QtUserInterface ui;
-    modal::Box box;
-    modal::AnswerBox(QMessageBox::Ok, box);
-    ui.MessageBox("text", "", MB_OK);
-    QCOMPARE(box.title, QString("HaloKorvo"));
+    Case const cases[] = {
+        {MB_OK | MB_ICONWARNING, B::Warning, {B::Ok}, B::Ok, B::Ok, IDOK, "Caption"},
+        {MB_OKCANCEL | MB_ICONERROR, B::Critical, {B::Ok, B::Cancel}, B::Ok, B::Cancel, IDCANCEL, "Caption"},
+        {MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2, B::Question, {B::Yes, B::No}, B::No, B::Yes, IDYES, "Caption"},
+        {MB_YESNOCANCEL | MB_ICONINFORMATION | MB_DEFBUTTON3, B::Information, {B::Yes, B::No, B::Cancel}, B::Cancel,
+         B::No, IDNO, "Caption"},
+        {MB_YESNO | MB_DEFBUTTON3, B::NoIcon, {B::Yes, B::No}, B::Yes, B::No, IDNO, ""},  // past the buttons: the first
+    };
+    for (Case c : cases) {
+      QtUserInterface ui;
+      modal::Box box;
+      modal::AnswerBox(c.press, box);
+      QCOMPARE(ui.MessageBox("first line\r\nsecond line", c.caption, c.type), c.answer);
+      QVERIFY(box.shown);
+      QCOMPARE(box.title, QString(*c.caption ? c.caption : "HaloKorvo"));
+      QCOMPARE(box.text, QString("first line\nsecond line"));
+      QCOMPARE(box.icon, c.icon);
+      std::sort(box.buttons.begin(), box.buttons.end());
+      std::sort(c.buttons.begin(), c.buttons.end());
+      QCOMPARE(box.buttons, c.buttons);
+      QCOMPARE(box.byDefault, c.byDefault);
+    }
   }
 
   void iconsLiveUntilDestroyed() {
@@ -95,25 +74,19 @@ class QtUserInterfaceTest : public QObject {
   }
 
   // A path to nothing, a theme name of no icon, a second icon of a file, no name.
-  void missingIconsLeaveTheOutputsAlone_data() {
-    QTest::addColumn<QString>("file");
-    QTest::addColumn<int>("index");
-    for (auto [file, index] : {std::pair{"/nonexistent/icon.png", 0}, {"no-such-icon-name-anywhere", 0},
-                               {"/nonexistent/icon.png", 1}, {"", 0}})
-      QTest::addRow("%s %d", file, index) << QString(file) << index;
-  }
   void missingIconsLeaveTheOutputsAlone() {
-    QFETCH(QString, file);
-    QFETCH(int, index);
-    QtUserInterface ui;
-    HICON large = kUntouched, small = kUntouched;
-    QVERIFY(!ui.ExtractIcons(file.toStdString(), index, 32, &large, &small));
-    QCOMPARE(large, kUntouched);
-    QCOMPARE(small, kUntouched);
-    QVERIFY(!ui.ExtractShellIcons(5, &large, &small));
-    QCOMPARE(large, kUntouched);
-    QCOMPARE(ui.LoadResourceIcon(101, 16), HICON());
-    QCOMPARE(ui.LiveIcons(), 0);
+    for (auto [file, index] : {std::pair{"/nonexistent/icon.png", 0}, {"no-such-icon-name-anywhere", 0},
+                               {"/nonexistent/icon.png", 1}, {"", 0}}) {
+      QtUserInterface ui;
+      HICON large = kUntouched, small = kUntouched;
+      QVERIFY(!ui.ExtractIcons(file, index, 32, &large, &small));
+      QCOMPARE(large, kUntouched);
+      QCOMPARE(small, kUntouched);
+      QVERIFY(!ui.ExtractShellIcons(5, &large, &small));
+      QCOMPARE(large, kUntouched);
+      QCOMPARE(ui.LoadResourceIcon(101, 16), HICON());
+      QCOMPARE(ui.LiveIcons(), 0);
+    }
   }
 
   void anImageFileIsAnIcon() {

@@ -1,15 +1,8 @@
 // The Quick Connect window driven by keys and clicks: what is typed reaches the model, a refusal
 // keeps the window open on the refused control, OK hands over the stored session.
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
-#include <QtTest>
 #include <memory>
 
+#include "Controls.h"
 #include "ModalDriver.h"
 #include "connectdialog/database/GlobalConfigWorld.h"
 #include "database/SessionDatabase.h"
@@ -26,19 +19,12 @@
 
 namespace {
 
-QLineEdit* Line(QWidget* window, char const* name) {
-  for (QLineEdit* line : window->findChildren<QLineEdit*>())
-    if (line->accessibleName() == name) return line;
-  return nullptr;
-}
+using modal::WhenShown;
+using Window = QuickConnectWindow;
 
-QPushButton* Button(QWidget* window, QDialogButtonBox::StandardButton which) {
-  return window->findChild<QDialogButtonBox*>()->button(which);
-}
-
-// Acts on the Quick Connect window once it is shown.
-void WhenShown(std::function<void(QWidget*)> act) {
-  modal::WhenShown<QuickConnectWindow>([act](QuickConnectWindow& window) { act(&window); });
+void Retype(QLineEdit* line, QString const& text) {
+  line->selectAll();
+  QTest::keyClicks(line, text);
 }
 
 }  // namespace
@@ -64,16 +50,14 @@ class QuickConnectWindowTest : public QObject {
   }
 
   void typedValuesMakeTheStoredSession() {
-    WhenShown([](QWidget* window) {
-      QTest::keyClick(window->findChild<QComboBox*>(), Qt::Key_Down);  // SSH2 -> Telnet
-      QCOMPARE(Line(window, "Port")->text(), QString("23"));
-      QTest::keyClicks(Line(window, "Hostname"), "router.lab");
-      QLineEdit* port = Line(window, "Port");
-      port->selectAll();
-      QTest::keyClicks(port, "2323");
-      QTest::keyClicks(Line(window, "Username"), "ops");
-      QTest::keyClick(window->findChild<QCheckBox*>(), Qt::Key_Space);
-      QTest::mouseClick(Button(window, QDialogButtonBox::Ok), Qt::LeftButton);
+    WhenShown<Window>([](Window& window) {
+      QTest::keyClick(window.findChild<QComboBox*>(), Qt::Key_Down);  // SSH2 -> Telnet
+      QCOMPARE(Named<QLineEdit>(window, "Port")->text(), QString("23"));
+      QTest::keyClicks(Named<QLineEdit>(window, "Hostname"), "router.lab");
+      Retype(Named<QLineEdit>(window, "Port"), "2323");
+      QTest::keyClicks(Named<QLineEdit>(window, "Username"), "ops");
+      QTest::keyClick(window.findChild<QCheckBox*>(), Qt::Key_Space);
+      QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
     });
     ISessionConfig* session = nullptr;
     QCOMPARE(QuickConnectDialog::Run("", &session), static_cast<unsigned long>(IDOK));
@@ -90,16 +74,14 @@ class QuickConnectWindowTest : public QObject {
   }
 
   void aRefusalKeepsTheWindowOnTheRefusedControl() {
-    WhenShown([this](QWidget* window) {
-      QTest::keyClicks(Line(window, "Hostname"), "web");
-      QLineEdit* port = Line(window, "Port");
-      port->selectAll();
-      QTest::keyClicks(port, "70000");
-      QTest::mouseClick(Button(window, QDialogButtonBox::Ok), Qt::LeftButton);
-      QVERIFY(window->isVisible());
-      QCOMPARE(window->focusWidget(), static_cast<QWidget*>(port));
+    WhenShown<Window>([this](Window& window) {
+      QTest::keyClicks(Named<QLineEdit>(window, "Hostname"), "web");
+      Retype(Named<QLineEdit>(window, "Port"), "70000");
+      QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
+      QVERIFY(window.isVisible());
+      QCOMPARE(window.focusWidget(), Named<QLineEdit>(window, "Port"));
       QCOMPARE(m_ui.Shown().back().text, std::string("Please enter a port between 1 and 65535."));
-      QTest::mouseClick(Button(window, QDialogButtonBox::Cancel), Qt::LeftButton);
+      QTest::mouseClick(DialogButton(window, QDialogButtonBox::Cancel), Qt::LeftButton);
     });
     ISessionConfig* session = nullptr;
     QCOMPARE(QuickConnectDialog::Run("", &session), static_cast<unsigned long>(IDCANCEL));
@@ -109,13 +91,13 @@ class QuickConnectWindowTest : public QObject {
 
   void controlsAreNamedAndTabbedInLayoutOrder() {
     QStringList order;
-    WhenShown([&order](QWidget* window) {
-      QWidget* at = window->findChild<QComboBox*>();
+    WhenShown<Window>([&order](Window& window) {
+      QWidget* at = window.findChild<QComboBox*>();
       for (int i = 0; i < 7; ++i, at = at->nextInFocusChain()) {
         while (at->focusPolicy() == Qt::NoFocus || !at->isVisible()) at = at->nextInFocusChain();
-        order << (at->accessibleName().isEmpty() ? at->property("text").toString() : at->accessibleName());
+        order << SpokenName(at);
       }
-      QTest::keyClick(window, Qt::Key_Escape);
+      QTest::keyClick(&window, Qt::Key_Escape);
     });
     QuickConnectDialog::Run("", nullptr);
     QCOMPARE(order, QStringList({"Protocol", "Hostname", "Port", "Username", "Save session", "OK", "Cancel"}));

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -49,17 +48,12 @@ class ProfileColorSchemeListTest : public ::testing::Test {
     return names;
   }
 
-  // "Color Schemes" as the store holds it.
-  static std::string Stored() {
+  // The key "Color Schemes" of the store, opened afresh for one statement.
+  struct Stored {
+    VProfileKey* Key() { return &key; }
     VProfileStore store;
-    VProfileKey key(store.Root(), "Color Schemes");
-    return DumpKey(&key);
-  }
-
-  void StoreBinary(char const* name, void const* data, unsigned long size) {
-    VProfileStore store;
-    ASSERT_TRUE(VProfileKey(store.Root(), "Color Schemes").SetBinary(name, data, size));
-  }
+    VProfileKey key{store.Root(), "Color Schemes"};
+  };
 
   DesktopColors m_ui;
   InstalledMemoryStore m_store;
@@ -67,18 +61,15 @@ class ProfileColorSchemeListTest : public ::testing::Test {
 
 TEST_F(ProfileColorSchemeListTest, ANewStoreGetsTheBuiltInSchemesAndSavesThemAs68Bytes) {
   ProfileColorSchemeList list = Loaded();
-  std::vector<std::string> const builtIns = {"Monochrome",  "Black / Floral White", "Yellow / Black",
-                                             "Traditional", "Windows",              "Black / Cyan",
-                                             "Floral White / Dark Cyan"};
+  std::vector<std::string> const builtIns = {"Monochrome", "Black / Floral White", "Yellow / Black", "Traditional",
+                                             "Windows", "Black / Cyan", "Floral White / Dark Cyan"};
   ASSERT_EQ(Names(list), builtIns);
   for (int i = 0; i < list.GetCount(); ++i) EXPECT_TRUE(list.GetAt(i).IsDirty()) << builtIns[i];
   ColorScheme windows;
   windows.SetColors(0xABCDEF, 0x123456);
   EXPECT_EQ(list.GetAt(4).Current(), windows);
-
   list.Save(nullptr, false);
-  ExpectGolden("builtin_color_schemes.txt", Stored());
-
+  ExpectGolden("builtin_color_schemes.txt", DumpKey(Stored().Key()));
   EXPECT_FALSE(Loaded().GetAt(6).IsDirty());
 }
 
@@ -100,7 +91,7 @@ TEST_F(ProfileColorSchemeListTest, AStoredValueLoadsByItsRulesAndMonochromeIsAdd
   };
   for (Case const& c : cases) {
     InstalledMemoryStore fresh;
-    StoreBinary(c.name, c.data, c.size);
+    ASSERT_TRUE(Stored().Key()->SetBinary(c.name, c.data, c.size));
     ProfileColorSchemeList const list = Loaded();
     ASSERT_EQ(Names(list), (std::vector<std::string>{c.name, "Monochrome"})) << c.name;
     EXPECT_EQ(list.GetAt(0).Current(), c.expected) << c.name;
@@ -116,12 +107,9 @@ TEST_F(ProfileColorSchemeListTest, SavingDeletesOnlyTheValuesOfRemovedSchemes) {
   list.GetAt(list.IndexOf("Traditional")).SetName("TRADITIONAL");
   list.Add("Plain", ColorScheme());
   list.Save(nullptr, false);
-
-  VProfileStore store;
-  VProfileKey key(store.Root(), "Color Schemes");
-  std::vector<std::string> const names = KeyNames(&key, true);
-  EXPECT_EQ(names, (std::vector<std::string>{"Monochrome", "Black / Floral White", "Traditional", "Windows",
-                                             "Black / Cyan", "Floral White / Dark Cyan", "Plain"}));
+  std::vector<std::string> const kept = {"Monochrome", "Black / Floral White", "Traditional", "Windows", "Black / Cyan",
+                                         "Floral White / Dark Cyan", "Plain"};
+  EXPECT_EQ(KeyNames(Stored().Key(), true), kept);
   EXPECT_THROW(list.RemoveAt(list.GetCount()), std::out_of_range);
 }
 
@@ -133,7 +121,6 @@ TEST_F(ProfileColorSchemeListTest, FindIgnoresCaseAndFallsBackToMonochrome) {
       {"traditional", "Traditional"}, {"BLACK / CYAN", "Black / Cyan"}, {"Unknown", "Monochrome"}, {"", "Monochrome"}};
   for (Case const& c : cases) EXPECT_EQ(list.Find(c.query).GetName(), c.found) << c.query;
   EXPECT_EQ(list.Find("unknown").Current().advanced, 1);
-
   list.RemoveAt(0);
   EXPECT_FALSE(list.Exists("MONOCHROME"));
   auto const fallback = list.Find("Unknown");
@@ -151,7 +138,6 @@ TEST_F(ProfileColorSchemeListTest, IsModifiedComparesColoursAndCountButNotNames)
   list.Rollback();
   EXPECT_FALSE(list.IsModified());
   EXPECT_EQ(list.GetAt(3).Current().background[7], 0u);
-
   ProfileColorSchemeList edited = list;
   edited.Add("New", Custom());
   EXPECT_TRUE(edited.IsModified());

@@ -60,8 +60,8 @@ TEST_F(ProfileKeymapTest, StoredFormByteForByte) {
 
 TEST_F(ProfileKeymapTest, LoadCases) {
   std::string const good = std::string("\0\0\0\x02\0\0\0\x70VT_PF1\0\0\0\0\0\x71SEND\0x\0", 4 + 12 + 11);
-  struct Case { char const* what; std::string bytes; bool result; int f1, f2; bool checkpoint; char const* trace;
-  } const cases[] = {
+  struct Case { char const* what; std::string bytes; bool result; int f1, f2; bool checkpoint; char const* trace; };
+  Case const cases[] = {
       {"whole", good, true, KeymapCode::VT_PF1, KeymapCode::SEND, true, ""},
       {"count promises more", std::string("\0\0\0\x09", 4) + good.substr(4), true, KeymapCode::VT_PF1,
        KeymapCode::SEND, true, ""},

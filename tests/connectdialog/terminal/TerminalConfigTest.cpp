@@ -34,19 +34,22 @@ class RecordingRouter : public VReportMessageRouter {
 RecordingRouter router;
 VReportMessageRouter* Router() { return &router; }
 
+void ResetGlobal() {
+  GlobalConfig* global = nullptr;
+  ResetGlobalConfig(global);
+}
+
 class TerminalConfigTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    GlobalConfig* global = nullptr;
-    ResetGlobalConfig(global);
+    ResetGlobal();
     TerminalNameLists::Build("HaloKorvo");
     routed.clear();
     SetReportMessageRouterGetter(&Router);
   }
   void TearDown() override {
     SetReportMessageRouterGetter(nullptr);
-    GlobalConfig* global = nullptr;
-    ResetGlobalConfig(global);
+    ResetGlobal();
   }
 
   // The key of a new session.
@@ -54,9 +57,6 @@ class TerminalConfigTest : public ::testing::Test {
     m_session.reset();
     m_session.emplace(m_store.Root(), ("Sessions\\S" + std::to_string(++m_counter)).c_str());
     return *m_session;
-  }
-  void SetMaxColumns(unsigned long columns) {
-    VProfileKey(m_store.Root(), "Global").SetDword("Max Columns", columns);
   }
 
   ScopedRoot m_root;
@@ -137,9 +137,8 @@ TEST_F(TerminalConfigTest, SizeClampsAndResizeMode) {
   };
   for (Case const& c : cases) {
     SCOPED_TRACE(c.cols);
-    GlobalConfig* global = nullptr;
-    ResetGlobalConfig(global);
-    SetMaxColumns(c.maxColumns);
+    ResetGlobal();
+    VProfileKey(m_store.Root(), "Global").SetDword("Max Columns", c.maxColumns);
     VProfileKey& key = Session();
     key.SetDword("Cols", c.cols);
     key.SetDword("Scrollback", c.scrollback);
@@ -208,7 +207,6 @@ TEST_F(TerminalConfigTest, UserFontMapFile) {
   std::string many;
   for (int i = 0; i < 300; ++i) many += std::to_string(i % 10) + "\n";
   WriteFileBytes(folder / "many", many);
-
   auto const map = TerminalConfig::LoadUserFontMap((folder / "map").c_str());
   ASSERT_NE(map, nullptr);
   EXPECT_EQ(std::vector<int>(map->begin(), map->begin() + 6), (std::vector<int>{0x41, 0, 0x2500, 0xFFFF, 0xFFFF, 0}));
@@ -216,13 +214,11 @@ TEST_F(TerminalConfigTest, UserFontMapFile) {
   ASSERT_NE(full, nullptr);
   EXPECT_EQ((*full)[255], 5);
   EXPECT_TRUE(routed.empty());
-
   VProfileKey& key = Session();
   key.SetSz("User Font Map", (folder / "map").c_str());
   TerminalConfig const config(&key);
   ASSERT_NE(config.GetFontMap(), nullptr);
   EXPECT_EQ(TerminalConfig(config).GetFontMap(), config.GetFontMap());  // copies share one map
-
   key.SetSz("User Font Map", (folder / "missing").c_str());
   EXPECT_EQ(TerminalConfig(&key).GetFontMap(), nullptr);
   ASSERT_EQ(routed.size(), 1u);
