@@ -1,5 +1,7 @@
 #include "VProfile2.h"
 
+#include <utility>
+
 #include "IProfileTextConverter.h"
 #include "IReportMessageParams.h"
 #include "VTextList.h"
@@ -7,8 +9,14 @@
 
 bool VProfile2<VString, VProfileSz>::Load(VProfileKey* key, VString const& defaultValue) {
   VString stored;
-  bool const found = ReadSz(key, stored);
-  TakeLoaded(found, stored, defaultValue);
+  if (!ReadSz(key, stored)) {
+    TakeLoaded(false, stored, defaultValue);
+    return true;
+  }
+  // The text read becomes the value itself: a session load copies each text once, into its checkpoint.
+  VString::operator=(std::move(stored));
+  SetDirty(false);
+  m_checkpoint = Current();
   return true;
 }
 

@@ -77,9 +77,8 @@ void ProfileKeymap::TakeEntries(ProfileKeymap const& other) {
 }
 
 std::unique_ptr<ProfileKeymap> ProfileKeymap::Snapshot() const {
-  auto copy = std::make_unique<ProfileKeymap>();
+  std::unique_ptr<ProfileKeymap> copy(new ProfileKeymap(static_cast<Keymap const&>(*this)));
   copy->SetName(GetName());
-  copy->Keymap::operator=(*this);
   return copy;
 }
 

@@ -50,6 +50,8 @@ class ProfileKeymap : public VProfileData, public Keymap {
   static bool SameEntries(Keymap const& a, Keymap const& b);
 
  private:
+  // The entries copied straight in, without clearing the codes first.
+  explicit ProfileKeymap(Keymap const& entries) : Keymap(entries) {}
   void TakeEntries(ProfileKeymap const& other);
   // A copy of name and entries without a checkpoint of its own.
   std::unique_ptr<ProfileKeymap> Snapshot() const;

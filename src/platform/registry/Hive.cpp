@@ -482,13 +482,40 @@ std::pair<uint64_t, int64_t> Hive::Version() {
 
 long Hive::FindKey(KeyId parent, std::string_view folded, KeyId& id) {
   if (long const rc = EnsureOpen(false); rc != ERROR_SUCCESS) return rc;
+  if (KeyId const* known = FoundBefore(parent, folded)) {
+    id = *known;
+    return ERROR_SUCCESS;
+  }
   Statement find(*this, "SELECT id FROM keys WHERE parent = ?1 AND folded = ?2");
   if (!find) return ErrorFrom(sqlite3_errcode(m_db));
   int const rc = find.Bind(1, parent).Bind(2, folded).Step();
   if (rc == SQLITE_DONE) return ERROR_FILE_NOT_FOUND;
   if (rc != SQLITE_ROW) return ErrorFrom(rc);
   id = find.Int(0);
+  RememberFound(parent, folded, id);
   return ERROR_SUCCESS;
+}
+
+KeyId const* Hive::FoundBefore(KeyId parent, std::string_view folded) {
+  if (!m_txOpen) return nullptr;
+  if (m_foundTx != m_txSerial || m_foundDeletes != m_deletes) {
+    for (FoundKey& found : m_found) found.id = 0;
+    m_foundTx = m_txSerial;
+    m_foundDeletes = m_deletes;
+    return nullptr;
+  }
+  for (FoundKey const& found : m_found)
+    if (found.id != 0 && found.parent == parent && found.folded == folded) return &found.id;
+  return nullptr;
+}
+
+void Hive::RememberFound(KeyId parent, std::string_view folded, KeyId id) {
+  if (!m_txOpen || m_foundTx != m_txSerial || m_foundDeletes != m_deletes) return;
+  FoundKey& slot = m_found[m_foundNext];
+  m_foundNext = (m_foundNext + 1) % kFoundKeys;
+  slot.parent = parent;
+  slot.folded.assign(folded);
+  slot.id = id;
 }
 
 long Hive::CreateKey(KeyId parent, std::string_view name, std::string_view folded, KeyId& id, bool& created) {

@@ -118,6 +118,8 @@ class Hive {
   long DeleteSubtrees(KeyId key, std::string const (&statements)[2]);
   long EnsureKeyAlive(KeyId key);
   bool CacheIsCurrent(KeyId key) const;
+  KeyId const* FoundBefore(KeyId parent, std::string_view folded);
+  void RememberFound(KeyId parent, std::string_view folded, KeyId id);
   sqlite3_stmt* Prepare(char const* sql);
   int Run(char const* sql);
   void CloseDatabase();
@@ -150,6 +152,19 @@ class Hive {
   KeyId m_aliveKey = 0;
   uint64_t m_aliveTx = 0;
   uint64_t m_aliveDeletes = 0;
+
+  // Inside a transaction a key found stays where it was until a deletion: the last few found
+  // answer again without a query (a session's path is opened several times when it loads).
+  struct FoundKey {
+    KeyId parent = 0;
+    std::string folded;
+    KeyId id = 0;
+  };
+  static constexpr size_t kFoundKeys = 8;
+  FoundKey m_found[kFoundKeys];
+  size_t m_foundNext = 0;
+  uint64_t m_foundTx = 0;
+  uint64_t m_foundDeletes = 0;
 
   KeyId m_nextOrdKey = 0;
   uint64_t m_nextOrdTx = 0;

@@ -22,6 +22,17 @@ bool IsAscii(std::string_view name) {
 
 }  // namespace
 
+std::string_view FoldName(std::string_view name, std::string& scratch) {
+  if (!IsAscii(name)) {
+    scratch = FoldName(name);
+    return scratch;
+  }
+  scratch.assign(name);
+  for (char& c : scratch)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return scratch;
+}
+
 std::string FoldName(std::string_view name) {
   if (IsAscii(name)) return FoldAscii(name);
   UErrorCode status = U_ZERO_ERROR;

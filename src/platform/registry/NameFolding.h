@@ -6,3 +6,6 @@
 #include <string_view>
 
 std::string FoldName(std::string_view name);
+// The same folding into `scratch`, whose room is reused from call to call: a lookup by name
+// then costs no allocation. The view lasts until `scratch` changes.
+std::string_view FoldName(std::string_view name, std::string& scratch);

@@ -166,7 +166,10 @@ LSTATUS RegQueryValueEx(HKEY key, char const* name, unsigned long*, unsigned lon
   if (long const rc = ValueName(name, valueName); rc != ERROR_SUCCESS) return rc;
   unsigned long storedType = 0;
   std::string_view bytes;
-  if (long const rc = handle->hive->QueryValue(handle->id, FoldName(valueName), storedType, bytes); rc != ERROR_SUCCESS)
+  // Every option of a record loaded is one call here: its folded name reuses one buffer.
+  thread_local std::string folded;
+  if (long const rc = handle->hive->QueryValue(handle->id, FoldName(valueName, folded), storedType, bytes);
+      rc != ERROR_SUCCESS)
     return rc;
   if (type) *type = storedType;
   unsigned long const length = static_cast<unsigned long>(bytes.size());

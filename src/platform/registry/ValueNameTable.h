@@ -4,10 +4,11 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 class ValueNameTable {
  public:
@@ -27,12 +28,14 @@ class ValueNameTable {
   void SetKnownThrough(int64_t id) { m_knownThrough = id; }
 
  private:
-  struct Hash {
-    using is_transparent = void;
-    size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
-  };
+  // Ids below this are found by place; a hive numbers its names from 1 without gaps, so larger
+  // ones come only from a file edited by hand.
+  static constexpr int64_t kDenseIds = 1 << 16;
 
-  std::unordered_map<int64_t, Name> m_byId;
-  std::unordered_map<std::string, int64_t, Hash, std::equal_to<>> m_byFolded;
+  // A deque keeps each name where it was put, so the index by folded name can view its bytes.
+  std::deque<Name> m_names;
+  std::vector<Name const*> m_dense;
+  std::unordered_map<int64_t, Name const*> m_sparse;
+  std::unordered_map<std::string_view, int64_t> m_byFolded;
   int64_t m_knownThrough = 0;
 };
