@@ -258,14 +258,14 @@ TEST_F(RegistryTest, KeysFoundInsideAUnitFollowDeletionsAndNewKeys) {
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
   for (char const* value : {"first", "second", "third"}) {
     // A key made between takes the next ids, so a stale answer would name a key that is gone.
-    RegCloseKey(Create(HKEY_CURRENT_USER, (std::string("Other ") + value).c_str()));
-    HKEY made = Create(HKEY_CURRENT_USER, "Found\\Again");
-    EXPECT_EQ("<missing>", GetSz(made, "v")) << "a key made again holds nothing of the deleted one";
-    ASSERT_EQ(ERROR_SUCCESS, SetSz(made, "v", value));
+    RegCloseKey(CreateKey(HKEY_CURRENT_USER, std::string("Other ") + value));
+    HKEY made = CreateKey(HKEY_CURRENT_USER, "Found\\Again");
+    EXPECT_EQ("<missing>", TextValue(made, "v")) << "a key made again holds nothing of the deleted one";
+    ASSERT_EQ(ERROR_SUCCESS, SetText(made, "v", value));
     RegCloseKey(made);
     HKEY opened = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "FOUND\\again", 0, KEY_READ, &opened));
-    EXPECT_EQ(value, GetSz(opened, "v"));
+    EXPECT_EQ(value, TextValue(opened, "v"));
     RegCloseKey(opened);
     ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Found"));
     EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Found\\Again", 0, KEY_READ, &opened));
