@@ -3,25 +3,19 @@
 // focus on the faulty control.
 #pragma once
 
-#include <QDialog>
+#include "qt/QtPanelWindow.h"
 
-class QtControlPanel;
 class VPageDialog;
 
-class QtPageDialogWindow : public QDialog {
+class QtPageDialogWindow : public QtPanelWindow {
   Q_OBJECT
 
  public:
   QtPageDialogWindow(VPageDialog& model, QWidget* parent = nullptr);
 
-  void accept() override;
-  void reject() override;
-
-  QtControlPanel* Panel() const { return m_panel; }
+ protected:
+  int RefusedControl() const override;
 
  private:
-  void FinishIfEnded();
-
   VPageDialog& m_model;
-  QtControlPanel* m_panel;
 };

@@ -3,25 +3,13 @@
 // with its browse button), "&Default", and OK and Cancel. Drawn from the model's declarations.
 #pragma once
 
-#include <QDialog>
+#include "qt/QtPanelWindow.h"
 
-class QtControlPanel;
 class SelectedKeyDialog;
 
-class QtSelectedKeyWindow : public QDialog {
+class QtSelectedKeyWindow : public QtPanelWindow {
   Q_OBJECT
 
  public:
   QtSelectedKeyWindow(SelectedKeyDialog& model, QWidget* parent = nullptr);
-
-  void accept() override;
-  void reject() override;
-
-  QtControlPanel* Panel() const { return m_panel; }
-
- private:
-  void FinishIfEnded();
-
-  SelectedKeyDialog& m_model;
-  QtControlPanel* m_panel;
 };
