@@ -5,8 +5,11 @@
 // ratios is printed after the runs. Beside the raw key calls, (a) and (d) are timed as the
 // product does them too: SessionDatabase::Lookup of a session (its store, its mark, its record)
 // and GetSessionList (the children with their session marks, merged with the folder's order
-// record). Our sessions carry the session mark besides their 170 values.
+// record). Our sessions carry the session mark besides their 170 values. Below the table, SQLite
+// alone opens the hive's file and reads one session's rows: the floor of any store kept in it,
+// in the hive's own write-ahead-log mode and in a copy switched to a rollback journal.
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
 #include <QDir>
 #include <QSettings>
@@ -77,11 +80,15 @@ class Seeded {
     SeedSingleIni();
     SeedIniPerSession();
     RegUnloadHives();
+    m_hive = RegHivePath(HKEY_CURRENT_USER);
+    CopyWithRollbackJournal();
     std::printf("seeded three stores in %.1f s\n",
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
   }
 
   QString SingleIni() const { return Q(m_root.File("all.ini")); }
+  std::string const& HiveFile() const { return m_hive; }
+  std::string RollbackCopy() const { return m_root.File("rollback-journal.db"); }
   QString PerSessionDir() const { return Q(m_root.File("sessions")); }
   QString SessionFile(int n) const {
     return PerSessionDir() + "/" + Q(FolderName(FolderOf(n))) + "/" + Q(SessionName(n)) + ".ini";
@@ -125,7 +132,16 @@ class Seeded {
     std::filesystem::remove(model);
   }
 
+  void CopyWithRollbackJournal() {
+    std::filesystem::copy_file(m_hive, RollbackCopy());
+    sqlite3* db = nullptr;
+    sqlite3_open(RollbackCopy().c_str(), &db);
+    sqlite3_exec(db, "PRAGMA journal_mode=DELETE", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+  }
+
   ScopedRoot m_root;
+  std::string m_hive;
 };
 
 Seeded& Data() {
@@ -247,6 +263,52 @@ void ColdIniPerSession(benchmark::State& state) {
     n = (n + 7919) % kSessions;
   }
 }
+
+// SQLite alone: open the file, walk the session's path by folded names, read its rows with their
+// names, close. Returns the rows read.
+long ReadWithSqliteAlone(std::string const& file, int n) {
+  sqlite3* db = nullptr;
+  long count = 0;
+  if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) == SQLITE_OK) {
+    sqlite3_stmt* child = nullptr;
+    sqlite3_stmt* values = nullptr;
+    sqlite3_prepare_v2(db, "SELECT id FROM keys WHERE parent = ?1 AND folded = ?2", -1, &child, nullptr);
+    sqlite3_prepare_v2(db,
+                       "SELECT names.name, vals.type, vals.data FROM vals JOIN names ON names.id = vals.name"
+                       " WHERE vals.key = ?1",
+                       -1, &values, nullptr);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_int64 key = 1;
+    for (std::string part : {std::string("software"), std::string("brimvale"), std::string("bench"),
+                             std::string("sessions"), "folder " + std::to_string(FolderOf(n)), SessionName(n)}) {
+      sqlite3_bind_int64(child, 1, key);
+      sqlite3_bind_blob(child, 2, part.data(), static_cast<int>(part.size()), SQLITE_STATIC);
+      key = sqlite3_step(child) == SQLITE_ROW ? sqlite3_column_int64(child, 0) : 0;
+      sqlite3_reset(child);
+    }
+    sqlite3_bind_int64(values, 1, key);
+    while (sqlite3_step(values) == SQLITE_ROW) {
+      benchmark::DoNotOptimize(sqlite3_column_blob(values, 2));
+      count += sqlite3_column_int(values, 1) == 1 ? 1 : 0;  // the text values, as the peers count
+    }
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_finalize(child);
+    sqlite3_finalize(values);
+  }
+  sqlite3_close(db);
+  return count;
+}
+
+void ColdSqliteAlone(benchmark::State& state, std::string const& file) {
+  int n = 0;
+  for (auto _ : state) {
+    Expect(state, ReadWithSqliteAlone(file, n), kValues);
+    n = (n + 7919) % kSessions;
+  }
+}
+
+void ColdSqliteWal(benchmark::State& state) { ColdSqliteAlone(state, Data().HiveFile()); }
+void ColdSqliteRollbackJournal(benchmark::State& state) { ColdSqliteAlone(state, Data().RollbackCopy()); }
 
 // QSettings parses an INI section on its first use; (b) to (d) time the single file already open.
 std::unique_ptr<QSettings> OpenSingleIni() {
@@ -456,6 +518,8 @@ int main(int argc, char** argv) {
     Register(std::string(op.name) + "/single_ini", op.single, op.singleIterations);
     Register(std::string(op.name) + "/ini_per_session", op.perSession, op.perSessionIterations);
   }
+  Register("ColdFloor/sqlite_wal", ColdSqliteWal, 2000);
+  Register("ColdFloor/sqlite_rollback_journal", ColdSqliteRollbackJournal, 2000);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   RatioReporter reporter;
@@ -473,6 +537,13 @@ int main(int argc, char** argv) {
                 Figure(perSession).c_str(), ratio, op.target, ratio >= op.target ? "met" : "MISSED");
     std::printf("%-34s %12s %11.1fx %15.1fx\n", "  peer/ours", "", single / ours, perSession / ours);
   }
+  double const wal = reporter.Seconds("ColdFloor/sqlite_wal");
+  double const rollback = reporter.Seconds("ColdFloor/sqlite_rollback_journal");
+  double const peer = reporter.Seconds("Cold/ini_per_session");
+  if (wal > 0 && rollback > 0 && peer > 0)
+    std::printf("\nSQLite alone, open and read one session: %s in the hive's WAL mode (%.1fx the per-session peer), "
+                "%s with a rollback journal (%.1fx)\n",
+                Figure(wal).c_str(), peer / wal, Figure(rollback).c_str(), peer / rollback);
   benchmark::Shutdown();
   return 0;
 }

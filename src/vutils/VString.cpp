@@ -14,11 +14,7 @@ VString::VString(std::string_view text) { Append(text.data(), text.size()); }
 
 VString::VString(VString const& other) : m_sensitive(other.m_sensitive) { Append(other.c_str(), other.m_length); }
 
-VString::VString(VString&& other) noexcept
-    : m_data(other.m_data), m_length(other.m_length), m_capacity(other.m_capacity), m_sensitive(other.m_sensitive) {
-  other.m_data = nullptr;
-  other.m_length = other.m_capacity = 0;
-}
+VString::VString(VString&& other) noexcept : m_sensitive(other.m_sensitive) { Steal(other); }
 
 VString::~VString() { Release(); }
 
@@ -33,16 +29,25 @@ VString& VString::operator=(VString const& other) {
 
 VString& VString::operator=(VString&& other) noexcept {
   if (this != &other) {
-    bool const sensitive = m_sensitive || other.m_sensitive;
+    m_sensitive = m_sensitive || other.m_sensitive;
     Release();
-    m_data = other.m_data;
-    m_length = other.m_length;
-    m_capacity = other.m_capacity;
-    m_sensitive = sensitive;
-    other.m_data = nullptr;
-    other.m_length = other.m_capacity = 0;
+    Steal(other);
   }
   return *this;
+}
+
+void VString::Steal(VString& other) noexcept {
+  if (other.IsInline()) {
+    std::memcpy(m_inline, other.m_inline, sizeof m_inline);
+    m_data = m_inline;
+    if (other.m_sensitive) SecureWipe(other.m_inline, sizeof other.m_inline);
+  } else {
+    m_data = other.m_data;
+  }
+  m_length = other.m_length;
+  m_capacity = other.m_capacity;
+  other.m_data = nullptr;
+  other.m_length = other.m_capacity = 0;
 }
 
 VString& VString::operator=(char const* text) { return *this = std::string_view(text ? text : ""); }
@@ -97,7 +102,13 @@ void VString::ReleaseBuffer() {
 }
 
 void VString::Reserve(size_t capacity) {
-  capacity = std::max<size_t>(capacity, 15);
+  if (!m_data && capacity <= kInlineCapacity) {
+    std::memset(m_inline, 0, sizeof m_inline);
+    m_data = m_inline;
+    m_capacity = kInlineCapacity;
+    return;
+  }
+  capacity = std::max(capacity, kInlineCapacity * 2);
   char* fresh = new char[capacity + 1];
   if (m_data) std::memcpy(fresh, m_data, m_length);
   std::memset(fresh + m_length, 0, capacity + 1 - m_length);
@@ -109,7 +120,7 @@ void VString::Reserve(size_t capacity) {
 void VString::Release() {
   if (!m_data) return;
   if (m_sensitive) SecureWipe(m_data, m_capacity + 1);
-  delete[] m_data;
+  if (!IsInline()) delete[] m_data;
   m_data = nullptr;
   m_capacity = 0;
 }

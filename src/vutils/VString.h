@@ -1,5 +1,6 @@
 // The library's byte string (UTF-8 on this platform): length-counted, may hold zero bytes,
 // and, once marked sensitive, overwrites every buffer it lets go of (passwords, user names).
+// Short texts (most option values and names) live inside the object, without an allocation.
 #pragma once
 
 #include <cstddef>
@@ -57,13 +58,19 @@ class VString {
   int Compare(std::string_view other) const { return View().compare(other); }
 
  private:
+  static constexpr size_t kInlineCapacity = 22;
+
+  bool IsInline() const { return m_data == m_inline; }
   void Reserve(size_t capacity);
   void Release();
+  // Takes `other`'s text and buffer, leaving it empty.
+  void Steal(VString& other) noexcept;
 
   char* m_data = nullptr;
   size_t m_length = 0;
   size_t m_capacity = 0;
   bool m_sensitive = false;
+  char m_inline[kInlineCapacity + 1] = {};
 };
 
 inline bool operator==(VString const& a, VString const& b) { return a.View() == b.View(); }

@@ -21,6 +21,39 @@ TEST(VStringTest, HoldsBytesWithZerosAndAppendsItself) {
   EXPECT_EQ(std::string(100, 'x'), grown.Str());
 }
 
+// Texts up to 22 bytes live in the object; these cross that boundary both ways.
+TEST(VStringTest, TextsAroundTheInlineRoomKeepTheirBytesThroughCopiesMovesAndGrowth) {
+  for (size_t length : {0, 1, 21, 22, 23, 24, 45, 200}) {
+    SCOPED_TRACE(length);
+    std::string const bytes(length, 'k');
+    VString text(bytes);
+    VString copied(text);
+    VString moved(std::move(copied));
+    EXPECT_EQ(bytes, moved.Str());
+    EXPECT_TRUE(copied.IsEmpty());
+    EXPECT_STREQ("", copied.c_str());
+    copied = std::move(moved);
+    EXPECT_EQ(bytes, copied.Str());
+    copied += copied;
+    EXPECT_EQ(bytes + bytes, copied.Str());
+    text = copied.View().substr(length);
+    EXPECT_EQ(bytes, text.Str());
+    text = text.View().substr(length / 2);
+    EXPECT_EQ(bytes.substr(length / 2), text.Str());
+    EXPECT_EQ('\0', text.c_str()[text.Length()]);
+  }
+}
+
+TEST(VStringTest, ASensitiveInlineTextIsWipedWhenMovedAway) {
+  VString secret;
+  secret.SetSensitive();
+  secret = "pin 1234";
+  char const* bytes = secret.c_str();
+  VString taken(std::move(secret));
+  EXPECT_EQ("pin 1234", taken);
+  EXPECT_EQ(std::string(8, '\0'), std::string(bytes, 8)) << "the moved-from object's own room";
+}
+
 TEST(VStringTest, GetBufferLetsACallerFillInPlace) {
   VString text("keep");
   char* buffer = text.GetBuffer(40);
@@ -31,6 +64,11 @@ TEST(VStringTest, GetBufferLetsACallerFillInPlace) {
   buffer[2] = '\0';
   text.ReleaseBuffer();
   EXPECT_EQ("ke", text);
+  VString reused("twenty-two bytes here!");
+  VString away(std::move(reused));
+  reused.GetBuffer(5);
+  reused.ReleaseBuffer();
+  EXPECT_TRUE(reused.IsEmpty()) << "a fresh buffer reads as empty, whatever the room held before";
 }
 
 TEST(VStringTest, ASensitiveStringWipesWhatItLetsGo) {

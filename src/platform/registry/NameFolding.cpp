@@ -22,14 +22,17 @@ bool IsAscii(std::string_view name) {
 
 }  // namespace
 
+// One pass folds the ASCII letters and notices any other byte; names are nearly always ASCII.
 std::string_view FoldName(std::string_view name, std::string& scratch) {
-  if (!IsAscii(name)) {
-    scratch = FoldName(name);
-    return scratch;
+  scratch.resize(name.size());
+  char* out = scratch.data();
+  unsigned char seen = 0;
+  for (size_t i = 0; i < name.size(); ++i) {
+    unsigned char const c = static_cast<unsigned char>(name[i]);
+    seen |= c;
+    out[i] = static_cast<char>(c - 'A' < 26u ? c + ('a' - 'A') : c);
   }
-  scratch.assign(name);
-  for (char& c : scratch)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  if (seen >= 0x80) scratch = FoldName(name);
   return scratch;
 }
 
