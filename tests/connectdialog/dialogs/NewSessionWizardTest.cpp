@@ -96,16 +96,15 @@ class NewSessionWizardTest : public ConnectDialogWorld {
   }
   // Actions: "next", "back", "finish", "choose:ITEM" (the protocol list), "name:TEXT".
   static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
-    std::map<std::string, int> const ids{{"next", NewSessionWizard::kNext}, {"back", NewSessionWizard::kBack},
-                                         {"finish", NewSessionWizard::kFinish},
-                                             {"choose", NewSessionWizard::kProtocolList},
-                                         {"name", NewSessionWizard::kName}};
+    using W = NewSessionWizard;
+    std::map<std::string, int> const ids{{"next", W::kNext}, {"back", W::kBack}, {"finish", W::kFinish},
+                                         {"choose", W::kProtocolList}, {"name", W::kName}};
     for (std::string const& action : actions) {
       std::string error;
       size_t const colon = action.find(':');
       int const id = ids.at(action.substr(0, colon));
-      bool const done = colon == std::string::npos ? wizard.Command(id, error) : wizard.SetControl(id,
-          action.substr(colon + 1), error);
+      bool const done = colon == std::string::npos ? wizard.Command(id, error)
+                                                   : wizard.SetControl(id, action.substr(colon + 1), error);
       ASSERT_TRUE(done) << action << ": " << error;
     }
   }
@@ -140,8 +139,8 @@ TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct)
       EXPECT_EQ(wizard.Caption(), "New Session Wizard");
       EXPECT_EQ(wizard.CurrentPage()->Control(3032)->label, "Do not use this &wizard when creating sessions");
     }
-    for (std::string const& call : calls) EXPECT_NE(call, "add ssh1.new") << "SSH2's pages are there already";
-    for (std::string const& call : calls) EXPECT_NE(call, "release ssh1.new");
+    for (std::string const& call : calls)
+      EXPECT_TRUE(call != "add ssh1.new" && call != "release ssh1.new") << "SSH2's pages are there already";
     EXPECT_EQ(calls.back(), "release FTP") << "every other plug-in lets its pages go";
     for (auto const& [index, pages] : made) EXPECT_TRUE(pages.empty()) << index;
   }

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "database/GlobalConfig.h"
 #include "database/GlobalConfigInstance.h"
@@ -53,45 +54,39 @@ TEST_F(SelectedKeyDialogTest, OpensOnTheCurrentMappingAndWritesTheChoiceOnOk) {
   auto const mapped = [](int index, int code, char const* value) {
     return [=](Keymap& keymap) { keymap.SetKeyCode(index, code); keymap.SetKeyValue(index, value); };
   };
+  auto const category = [](char const* name) { return Step("category", {{"name", name}}); };
+  DialogStep const ok = Step("ok");
+  std::vector<DialogStep> const copy{category("Menu Function"), Step("function", {{"name", "MENU_COPY"}}), ok};
+  int const run = KeymapCode::RUN, menuCopy = KeymapCode::MENU_COPY;
   for (Case const& c : std::vector<Case>{
-           {"unmapped key left on its empty suggestion", Empty, 63, false, 0, false, {Step("ok")}, {}, {},
+           {"unmapped key left on its empty suggestion", Empty, 63, false, 0, false, {ok}, {}, {},
             IDOK, 0x74, 0, "", 0, "Send String", 0},
-           {"unmapped key left on its suggestion", Empty, 30, false, 0x200, false, {Step("ok")}, {}, {},
+           {"unmapped key left on its suggestion", Empty, 30, false, 0x200, false, {ok}, {}, {},
             IDOK, 0x241, 1, "\\001", 1, "Send String", 0},
-           {"a string typed", Empty, 63, false, 0x400, false, {Step("string", {{"value", "\\e[15~"}}), Step("ok")}, {},
-               {},
+           {"a string typed", Empty, 63, false, 0x400, false, {Step("string", {{"value", "\\e[15~"}}), ok}, {}, {},
             IDOK, 0x474, 1, "\\e[15~", 1, "Send String", 0},
-           {"Ctrl+Insert to MENU_COPY", Empty, 82, true, 0x200, false,
-            {Step("category", {{"name", "Menu Function"}}), Step("function", {{"name", "MENU_COPY"}}), Step("ok")}, {},
-                {},
-            IDOK, 0x22D, KeymapCode::MENU_COPY, "", 1, "Menu Function", 0},
-           {"Extended only when passed", Empty, 82, true, 0x300, false,
-            {Step("category", {{"name", "Menu Function"}}), Step("function", {{"name", "MENU_COPY"}}), Step("ok")}, {},
-                {},
-            IDOK, 0x32D, KeymapCode::MENU_COPY, "", 1, "Menu Function", 0},
-           {"a function category with nothing chosen", Empty, 63, false, 0, false,
-            {Step("category", {{"name", "SSH Function"}}), Step("ok")}, {}, {}, IDOK, 0x74, 0, "", 0, "SSH Function",
-                0},
-           {"VT_F16 shown as DO", mapped(0x74, KeymapCode::VT_F16, ""), 63, false, 0, false, {Step("ok")}, {}, {},
+           {"Ctrl+Insert to MENU_COPY", Empty, 82, true, 0x200, false, copy, {}, {},
+            IDOK, 0x22D, menuCopy, "", 1, "Menu Function", 0},
+           {"Extended only when passed", Empty, 82, true, 0x300, false, copy, {}, {},
+            IDOK, 0x32D, menuCopy, "", 1, "Menu Function", 0},
+           {"a function category with nothing chosen", Empty, 63, false, 0, false, {category("SSH Function"), ok}, {},
+            {}, IDOK, 0x74, 0, "", 0, "SSH Function", 0},
+           {"VT_F16 shown as DO", mapped(0x74, KeymapCode::VT_F16, ""), 63, false, 0, false, {ok}, {}, {},
             IDOK, 0x74, KeymapCode::VT_F16, "", 0, "VT Function", 0},
-           {"disabled", mapped(0x74, 1, "x"), 63, false, 0, false,
-               {Step("category", {{"name", "Disable"}}), Step("ok")},
-            {}, {}, IDOK, 0x74, KeymapCode::DISABLED, "", 1, "Disable", 0},
-           {"a script browsed for", Empty, 63, false, 0, false,
-            {Step("category", {{"name", "Run Script"}}), Step("browse"), Step("ok")}, {}, {"/home/u/go.pl"},
-            IDOK, 0x74, KeymapCode::RUN, "/home/u/go.pl", 1, "Run Script", 0},
-           {"cancel changes nothing", mapped(0x74, 1, "x"), 63, false, 0, false,
-            {Step("category", {{"name", "Disable"}}), Step("cancel")}, {}, {}, IDCANCEL, 0x74, 1, "x", 0, "Disable", 0},
-           {"the fallback's action shown", [](Keymap& k) { k.LoadVT220(true); }, 61, false, 0, false, {Step("ok")}, {},
-               {},
+           {"disabled", mapped(0x74, 1, "x"), 63, false, 0, false, {category("Disable"), ok}, {}, {},
+            IDOK, 0x74, KeymapCode::DISABLED, "", 1, "Disable", 0},
+           {"a script browsed for", Empty, 63, false, 0, false, {category("Run Script"), Step("browse"), ok}, {},
+            {"/home/u/go.pl"}, IDOK, 0x74, run, "/home/u/go.pl", 1, "Run Script", 0},
+           {"cancel changes nothing", mapped(0x74, 1, "x"), 63, false, 0, false, {category("Disable"), Step("cancel")},
+            {}, {}, IDCANCEL, 0x74, 1, "x", 0, "Disable", 0},
+           {"the fallback's action shown", [](Keymap& k) { k.LoadVT220(true); }, 61, false, 0, false, {ok}, {}, {},
             IDOK, 0x72, KeymapCode::VT_PF3, "", 0, "VT Function", 0},
            {"Default shows the default keymap's mapping", mapped(0x08, 1, "x"), 14, false, 0, false,
-            {Step("default"), Step("ok")}, {}, {}, IDOK, 0x08, 1, "\\010", 1, "Send String", 0},
+            {Step("default"), ok}, {}, {}, IDOK, 0x08, 1, "\\010", 1, "Send String", 0},
            {"scripting disabled: Cancel before opening", mapped(0x74, 2, "a.pl"), 63, false, 0, true, {}, {IDCANCEL},
-               {},
-            IDCANCEL, 0x74, KeymapCode::RUN, "a.pl", 0, "", 1},
+            {}, IDCANCEL, 0x74, run, "a.pl", 0, "", 1},
            {"scripting disabled: OK opens on the suggestion", mapped(0x74, 2, "a.pl"), 63, false, 0, true,
-            {Step("string", {{"value", "go"}}), Step("ok")}, {IDOK}, {}, IDOK, 0x74, 1, "go", 1, "Send String", 1},
+            {Step("string", {{"value", "go"}}), ok}, {IDOK}, {}, IDOK, 0x74, 1, "go", 1, "Send String", 1},
        }) {
     SCOPED_TRACE(c.what);
     HeadlessUserInterface user;
@@ -104,12 +99,11 @@ TEST_F(SelectedKeyDialogTest, OpensOnTheCurrentMappingAndWritesTheChoiceOnOk) {
     SelectedKeyDialog dialog(config.get(), &keymap, &button, c.modifiers);
     EXPECT_EQ(dialog.DoModal(), c.endCode);
     EXPECT_FALSE(dialogs.presenter.Finish().has_value()) << dialogs.presenter.GetFailure()->error;
-    EXPECT_EQ(dialog.KeyIndex(), c.index);
-    EXPECT_EQ(keymap.GetKeyCode(c.index), c.code);
-    EXPECT_EQ(keymap.GetKeyValue(c.index).Str(), c.value);
-    EXPECT_EQ(dialog.keymapWasModified(), c.modified);
-    EXPECT_EQ(dialog.Controls().empty() ? "" : SelectedKeyDialog::CategoryName(dialog.CurrentCategory()),
-              std::string(c.shown));
+    std::string const shown =
+        dialog.Controls().empty() ? "" : SelectedKeyDialog::CategoryName(dialog.CurrentCategory());
+    EXPECT_EQ(std::tuple(dialog.KeyIndex(), keymap.GetKeyCode(c.index), keymap.GetKeyValue(c.index).Str(),
+                         dialog.keymapWasModified(), shown),
+              std::tuple(c.index, c.code, std::string(c.value), c.modified, std::string(c.shown)));
     ASSERT_EQ(user.Shown().size(), c.messages + c.texts.size());
     if (c.messages) {
       EXPECT_EQ(user.Shown()[0].text, kScriptingDisabledText);
