@@ -76,7 +76,7 @@ TEST_F(OnScreenKeyboardTest, LabelsFacesAndKeyIndexesFollowTheCombination) {
     OnScreenKeyboard::Face const face = keyboard.FaceOf(key);
     dump += std::to_string(scanCode) + (extended ? "e" : "") + " under " + std::to_string(combination) + ": " +
             DumpText(keyboard.Label(key)) + " " + DumpText(face.text) + (face.dimmed ? " dimmed " : " ") +
-            std::to_string(keyboard.KeyIndex(key)) + "\n";
+            Hex(std::string{char(keyboard.KeyIndex(key) >> 8), char(keyboard.KeyIndex(key))}) + "\n";
   }
   ExpectGolden("dialogs/keyboard_faces.txt", dump);
 }
