@@ -137,12 +137,9 @@ TEST_F(ConnectDialogClipboardTest, PasteFollowsWhatTheClipboardHoldsWhenItChange
   std::vector<unsigned char> truncated = fromElsewhere.Pack();
   truncated.pop_back();
   struct Case { char const* what; std::string format; std::vector<unsigned char> bytes; bool pasteEnabled; };
-  Case const cases[] = {
-      {"a record from another process", "FolderTree", fromElsewhere.Pack(), true},
-      {"a block of another format", "Text", fromElsewhere.Pack(), false},
-      {"a record of the wrong size", "FolderTree", truncated, false},
-  };
-  for (Case const& c : cases) {
+  for (Case const& c : {Case{"a record from another process", "FolderTree", fromElsewhere.Pack(), true},
+                        Case{"a block of another format", "Text", fromElsewhere.Pack(), false},
+                        Case{"a record of the wrong size", "FolderTree", truncated, false}}) {
     clipboard.Clear();
     clipboard.SetData(c.format, c.bytes);
     dialog.ClipboardChanged();

@@ -61,19 +61,17 @@ TEST_F(ConnectDialogTreeTest, EnablesCommandsForWhatIsSelected) {
 TEST_F(ConnectDialogTreeTest, RenamesByTheRulesInTheirOrder) {
   // stored: the root afterwards.
   struct Case { std::string item, typed; std::vector<std::string> messages; bool stillEditing;
-      std::string stored, selected; };
+                std::string stored, selected; };
   std::string const kept = "Zeta,Lab,Alpha|";
-  Case const cases[] = {
+  for (Case const& c : std::vector<Case>{
       {"Lab", "lab", {}, false, "Zeta,lab,Alpha|", "lab"},
-          {"Lab", "  Bench\t", {}, false, "Zeta,Bench,Alpha|", "Bench"},
+      {"Lab", "  Bench\t", {}, false, "Zeta,Bench,Alpha|", "Bench"},
       {"Zeta", "Omega", {}, false, "Omega,Lab,Alpha|", "Omega"}, {"Lab", "Lab", {}, false, kept, "Lab"},
       {"Lab", "La:b", {"Rename error.\n\nName cannot contain: ' : '"}, true, kept, "Lab"},
       {"Lab", "a/b\\c", {"Rename error.\n\nName cannot contain: ' \\ '"}, true, kept, "Lab"},
       {"Lab", "<|>", {"Rename error.\n\nName cannot contain: ' < '"}, true, kept, "Lab"},
       {"Lab", " \t ", {"Rename error.\n\nName must be non-empty."}, true, kept, "Lab"},
-      {"Lab", "zeta", {"Session or folder 'zeta' already exists"}, true, kept, "Lab"},
-  };
-  for (Case const& c : cases) {
+      {"Lab", "zeta", {"Session or folder 'zeta' already exists"}, true, kept, "Lab"}}) {
     SCOPED_TRACE(c.item + " -> " + c.typed);
     dialog.Open();
     Select(c.item);
@@ -85,8 +83,8 @@ TEST_F(ConnectDialogTreeTest, RenamesByTheRulesInTheirOrder) {
     EXPECT_EQ(dialog.SelectedPath(), c.selected);
     std::string error;
     EXPECT_TRUE(!c.stillEditing || dialog.CancelLabelEdit(error));
-    ASSERT_TRUE(c.selected == c.item || SessionDatabase(0).Rename(c.selected.c_str(), c.item.c_str(),
-        c.selected.c_str()));
+    ASSERT_TRUE(c.selected == c.item ||
+                SessionDatabase(0).Rename(c.selected.c_str(), c.item.c_str(), c.selected.c_str()));
     ASSERT_EQ(Stored(""), kept);
   }
   // A case-only rename steps aside under "__Lab__": with that name taken, nothing changes.

@@ -517,10 +517,9 @@ TEST_F(GlobalOptionsDialogTest, TheSessionCommandsTakeTheSsh2Options) {
     dump += std::string(c.name) + ":\n";
     for (bool terminal : {true, false}) {
       ClientCommand const command = builder.For(session, terminal);
-      if (!command.error.empty()) dump += "  refused: " + command.error + "\n";
-      if (!command.error.empty()) continue;
-      dump += "  " + command.program;
-      for (std::string const& argument : command.arguments) dump += " " + DumpText(argument);
+      dump += "  " + (command.error.empty() ? command.program : "refused: " + command.error);
+      if (command.error.empty())
+        for (std::string const& argument : command.arguments) dump += " " + DumpText(argument);
       dump += "\n";
     }
   }
