@@ -2,6 +2,8 @@
 // the property-tree demonstration, the Connect dialog, the New Session Wizard, Global Options
 // and Session Options. Each test is a golden transcript, with what the tool reads back from the
 // store afterwards; the rules themselves are checked on the dialogs' models.
+#include <filesystem>
+
 #include "support/CdtoolTranscript.h"
 
 namespace {
@@ -15,8 +17,10 @@ class CdtoolDialogTest : public CdtoolTranscriptTest {
       size_t const at = command.find(" --script {");
       return at == std::string::npos ? Run(command) : RunScript(command.substr(0, at), command.substr(at + 10));
     });
-    for (size_t at = 0; (at = text.find(m_root.Path(), at)) != std::string::npos;)
-      text.replace(at, m_root.Path().size(), "<root>");
+    // The tool's own folder holds its default transfer folders.
+    std::string const tool = std::filesystem::path(CDTOOL_PATH).parent_path();
+    for (auto const& [path, name] : {std::pair{m_root.Path(), "<root>"}, {tool, "<executable folder>"}})
+      for (size_t at = 0; (at = text.find(path, at)) != std::string::npos;) text.replace(at, path.size(), name);
     ExpectGolden("cdtool/" + golden, text);
   }
 };
@@ -108,7 +112,8 @@ TEST_F(CdtoolDialogTest, TheWizardMakesTheSessionOfEachProduct) {
 TEST_F(CdtoolDialogTest, GlobalOptionsSavesOnOkOnly) {
   std::string const appearance = R"(dialog global-options --start 'Global Appearance' --json --script {"steps":[)";
   std::string const ssh2 = R"(dialog global-options --json --script {"steps":[{"do":"select","page":"SSH2"},)"
-                           R"({"do":"set","control":2203,"value":"20"},{"do":"choose","control":2204,"item":"Refuse"},)";
+                           R"({"do":"set","control":2203,"value":"20"},)"
+                           R"({"do":"choose","control":2204,"item":"Refuse"},)";
   ExpectScripted("dialog_global_options.txt", {
       appearance + R"({"do":"set","control":11353,"value":"500"},{"do":"cancel"}]})", "global get 'Max Columns'",
       appearance + R"({"do":"set","control":11353,"value":"100"},{"do":"ok"}]})", "global get 'Max Columns'",
