@@ -2,10 +2,13 @@
 // paste rule with what it tells the user and what it leaves in the store.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "connectdialog/dialogs/ConnectDialogWorld.h"
 #include "dialogs/FolderTreeRecord.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "support/CdtoolRunner.h"
+#include "support/Golden.h"
 #include "support/Hex.h"
 
 namespace {
@@ -58,46 +61,36 @@ TEST_F(ConnectDialogClipboardTest, TheRecordIs528BytesAsTheFormatLaysThemOut) {
   EXPECT_EQ(longest.Pack().size(), 528u);
 }
 
+// Each row pastes on the starting tree: "source cut|copy target". The golden file holds, per row,
+// the messages, Lab and Other afterwards and the selection.
 TEST_F(ConnectDialogClipboardTest, PasteFollowsItsRules) {
-  // lab, other: Stored() of both folders afterwards.
-  struct Case { std::string source; bool cut; std::string target; std::string message; std::string lab, other;
-      std::string selected; };
-  std::string const lab = "Inner|s1,s2", other = "Lab|s1";
-  Case const cases[] = {
-      {"Lab\\s1", false, "Lab\\s2", "", "Inner|s1,s2,s1 (1)", other, "Lab\\s1 (1)"},
-      {"Lab\\s1", false, "Lab", "", "Inner|s1,s2,s1 (1)", other, "Lab\\s1 (1)"},
-      {"Lab\\s2", false, "Other", "", lab, "Lab|s1,s2", "Other\\s2"},
-      {"Lab", false, "Other\\s1", "Lab already exists in the target folder", lab, other, "Other\\s1"},
-      {"Lab", false, "Lab", "Cannot copy a folder into itself", lab, other, "Lab"},
-      {"Lab", true, "Lab\\Inner", "Cannot copy or move a parent folder into a child", lab, other, "Lab\\Inner"},
-      {"Lab\\s1", true, "Other", "s1 already exists in the target folder", lab, other, "Other"},
-      {"Lab\\s2", true, "Other\\s1", "", "Inner|s1", "Lab|s1,s2", "Other\\s2"},
-      {"Lab\\s2", true, "Lab\\s2", "", lab, other, "Lab\\s2"},
-      {"Lab\\Inner", false, "Lab\\s1", "", "Inner,Inner (1)|s1,s2", other, "Lab\\Inner (1)"},
-  };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.source + (c.cut ? " cut onto " : " copied onto ") + c.target);
+  std::string dump;
+  for (char const* row : {"Lab\\s1 copy Lab\\s2", "Lab\\s1 copy Lab", "Lab\\s2 copy Other", "Lab copy Other\\s1",
+                          "Lab copy Lab", "Lab cut Lab\\Inner", "Lab\\s1 cut Other", "Lab\\s2 cut Other\\s1",
+                          "Lab\\s2 cut Lab\\s2", "Lab\\Inner copy Lab\\s1"}) {
+    SCOPED_TRACE(row);
+    std::istringstream words(row);
+    std::string source, how, target;
+    ASSERT_TRUE(words >> source >> how >> target);
     Messages();
-    CopyThenPaste(c.source, c.cut, c.target);
-    std::vector<std::string> const expected = c.message.empty() ? std::vector<std::string>{} : std::vector{c.message};
-    EXPECT_EQ(Messages(), expected);
-    EXPECT_EQ(Stored("Lab"), c.lab);
-    EXPECT_EQ(Stored("Other"), c.other);
-    EXPECT_EQ(dialog.SelectedPath(), c.selected);
-    if (c.cut && c.message.empty()) {
+    CopyThenPaste(source, how == "cut", target);
+    std::vector<std::string> const messages = Messages();
+    dump += std::string(row) + ":";
+    for (std::string const& message : messages) dump += " \"" + message + "\"";
+    dump += " " + Stored("Lab") + " " + Stored("Other") + " " + dialog.SelectedPath() + "\n";
+    if (how == "cut" && messages.empty()) {
       EXPECT_FALSE(dialog.IsEnabled(Dialog::kPaste)) << "a cut record is used once";
       for (ConnectTreeItem* item : dialog.VisibleItems()) EXPECT_FALSE(dialog.IsCut(*item)) << item->Path();
     }
-    // Back to the starting tree for the next case.
+    // Back to the starting tree for the next row.
     SessionDatabase database(0);
     for (std::string const extra : {"Lab\\s1 (1)", "Other\\s2", "Lab\\Inner (1)"}) database.Remove(extra.c_str());
     if (!SessionDatabase::Exists("Lab\\s2")) AddSession("Lab", "s2");
-    ASSERT_EQ(Stored("Lab"), lab);
-    ASSERT_EQ(Stored("Other"), other);
+    ASSERT_EQ(Stored("Lab") + " " + Stored("Other"), "Inner|s1,s2 Lab|s1");
     dialog.Open();
   }
-  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"),
-      "Telnet,SSH2") << "a refused move keeps both";
+  ExpectGolden("dialogs/pastes.txt", dump);
+  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"), "Telnet,SSH2") << "refused moves keep both";
 }
 
 TEST_F(ConnectDialogClipboardTest, ASourceRenamedMeanwhileIsNoLongerAvailable) {
@@ -144,12 +137,9 @@ TEST_F(ConnectDialogClipboardTest, PasteFollowsWhatTheClipboardHoldsWhenItChange
   std::vector<unsigned char> truncated = fromElsewhere.Pack();
   truncated.pop_back();
   struct Case { char const* what; std::string format; std::vector<unsigned char> bytes; bool pasteEnabled; };
-  Case const cases[] = {
-      {"a record from another process", "FolderTree", fromElsewhere.Pack(), true},
-      {"a block of another format", "Text", fromElsewhere.Pack(), false},
-      {"a record of the wrong size", "FolderTree", truncated, false},
-  };
-  for (Case const& c : cases) {
+  for (Case const& c : {Case{"a record from another process", "FolderTree", fromElsewhere.Pack(), true},
+                        Case{"a block of another format", "Text", fromElsewhere.Pack(), false},
+                        Case{"a record of the wrong size", "FolderTree", truncated, false}}) {
     clipboard.Clear();
     clipboard.SetData(c.format, c.bytes);
     dialog.ClipboardChanged();

@@ -3,8 +3,11 @@
 // with the position the zone gives, checked in the store.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "connectdialog/dialogs/ConnectDialogWorld.h"
 #include "support/FakeClock.h"
+#include "support/Golden.h"
 
 namespace {
 
@@ -22,14 +25,12 @@ TEST(ConnectTreeDragTest, MeasuresZonesScrollingAndKeys) {
   }
   EXPECT_EQ(ConnectTreeDrag::ScrollAt(189, 200), 0);
   EXPECT_EQ(ConnectTreeDrag::ScrollAt(190, 200), 1);
-
   struct KeyCase { char const* keys; bool known; Effect effect; };
-  for (KeyCase const& c : {KeyCase{"none", true, Effect::Move}, {"alt", true, Effect::Move},
-      {"Ctrl", true, Effect::Copy},
-                           {"shift", true, Effect::None}, {"ctrl+shift", true, Effect::None},
-                               {"ctrl+alt", true, Effect::None},
-                           {"alt+shift", true, Effect::None}, {"meta", false, Effect::None},
-                           {"none+ctrl", false, Effect::None}, {"", false, Effect::None}}) {
+  Effect const move = Effect::Move, copy = Effect::Copy, none = Effect::None;
+  for (KeyCase const& c : {KeyCase{"none", true, move}, {"alt", true, move}, {"Ctrl", true, copy},
+                           {"shift", true, none}, {"ctrl+shift", true, none}, {"ctrl+alt", true, none},
+                           {"alt+shift", true, none}, {"meta", false, none}, {"none+ctrl", false, none},
+                           {"", false, none}}) {
     Effect effect = Effect::None;
     EXPECT_EQ(ConnectTreeDrag::EffectOfKeys(c.keys, effect), c.known) << c.keys;
     EXPECT_EQ(effect, c.effect) << c.keys;  // left as it was when the keys are not known
@@ -63,47 +64,34 @@ class ConnectDialogDragTest : public ConnectDialogWorld {
   }
 };
 
+// Each row drops on the starting tree, Lab\s2 selected: "source target zone keys". The golden file
+// holds, per row, the messages, the root, Lab and Other afterwards and the selection.
 TEST_F(ConnectDialogDragTest, DropsFollowThePasteRulesAtTheZonesPlace) {
-  // root, lab, other: Stored() afterwards; selected: "" when the selection stays.
-  struct Case { std::string source, target; Zone zone; std::string keys, message, root, lab, other, selected; };
-  std::string const root = "Lab,Other|", lab = "Inner|s1,s2", other = "Lab|s1";
-  Case const cases[] = {
-      {"Lab\\s2", "Lab\\s1", Zone::Before, "none", "", root, "Inner|s2,s1", other, "Lab\\s2"},
-      {"Lab\\s1", "Lab\\s2", Zone::After, "alt", "", root, "Inner|s2,s1", other, "Lab\\s1"},
-      {"Lab\\s1", "Lab\\s1", Zone::On, "none", "", root, lab, other, "Lab\\s1"},
-      {"Lab\\s1", "Lab", Zone::On, "none", "", root, "Inner|s2,s1", other, "Lab\\s1"},
-      {"Lab\\s1", "Lab\\s2", Zone::On, "ctrl", "", root, "Inner|s1,s2,s1 (1)", other, "Lab\\s1 (1)"},
-      {"Lab\\s1", "Lab\\s1", Zone::Before, "ctrl", "", root, "Inner|s1 (1),s1,s2", other, "Lab\\s1 (1)"},
-      {"Lab\\s2", "Other", Zone::On, "none", "", root, "Inner|s1", "Lab|s1,s2", "Other\\s2"},
-      {"Lab\\s2", "Other\\s1", Zone::Before, "none", "", root, "Inner|s1", "Lab|s2,s1", "Other\\s2"},
-      {"Lab\\s2", "Other\\Lab", Zone::After, "none", "", root, "Inner|s1", "Lab|s2,s1", "Other\\s2"},
-      {"Lab\\Inner", "Other\\s1", Zone::After, "none", "", root, "|s1,s2", "Lab,Inner|s1", "Other\\Inner"},
-      {"Other", "Lab", Zone::Before, "none", "", "Other,Lab|", lab, other, "Other"},
-      {"Lab\\s1", "Other", Zone::On, "none", "s1 already exists in the target folder", root, lab, other, ""},
-      {"Lab", "Other\\s1", Zone::On, "ctrl", "Lab already exists in the target folder", root, lab, other, ""},
-      {"Lab", "Lab", Zone::On, "none", "", root, lab, other, ""},
-      {"Lab", "Lab\\Inner", Zone::After, "ctrl", "", root, lab, other, ""},
-      {"Lab", "Lab", Zone::After, "none", "", root, lab, other, "Lab"},
-      {"Lab\\s1", "Other", Zone::On, "shift", "", root, lab, other, ""},
-      {"Lab\\s1", "Other", Zone::On, "ctrl+shift", "", root, lab, other, ""},
-  };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.source + " onto " + c.target + " with " + c.keys);
+  std::string dump;
+  for (char const* row : {"Lab\\s2 Lab\\s1 before none", "Lab\\s1 Lab\\s2 after alt", "Lab\\s1 Lab\\s1 on none",
+                          "Lab\\s1 Lab on none", "Lab\\s1 Lab\\s2 on ctrl", "Lab\\s1 Lab\\s1 before ctrl",
+                          "Lab\\s2 Other on none", "Lab\\s2 Other\\s1 before none", "Lab\\s2 Other\\Lab after none",
+                          "Lab\\Inner Other\\s1 after none", "Other Lab before none", "Lab\\s1 Other on none",
+                          "Lab Other\\s1 on ctrl", "Lab Lab on none", "Lab Lab\\Inner after ctrl",
+                          "Lab Lab after none", "Lab\\s1 Other on shift", "Lab\\s1 Other on ctrl+shift"}) {
+    SCOPED_TRACE(row);
+    std::istringstream words(row);
+    std::string source, target, zoneName, keys;
+    Zone zone;
+    ASSERT_TRUE(words >> source >> target >> zoneName >> keys && ConnectTreeDrag::ParseZone(zoneName, zone));
     Seed();
     Reopen();
     Select("Lab\\s2");
     Messages();
-    Begin(c.source);
-    DropOn(c.target, c.zone, c.keys);
+    Begin(source);
+    DropOn(target, zone, keys);
     EXPECT_FALSE(dialog.Drag().IsActive());
-    EXPECT_EQ(Messages(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
-    EXPECT_EQ(Stored(""), c.root);
-    EXPECT_EQ(Stored("Lab"), c.lab);
-    EXPECT_EQ(Stored("Other"), c.other);
-    EXPECT_EQ(dialog.SelectedPath(), c.selected.empty() ? "Lab\\s2" : c.selected);
+    dump += std::string(row) + ":";
+    for (std::string const& message : Messages()) dump += " \"" + message + "\"";
+    dump += " " + Stored("") + " " + Stored("Lab") + " " + Stored("Other") + " " + dialog.SelectedPath() + "\n";
   }
-  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"),
-      "Telnet,SSH2") << "a refused move keeps both";
+  ExpectGolden("dialogs/drops.txt", dump);
+  EXPECT_EQ(StoredProtocol("Other\\s1") + "," + StoredProtocol("Lab\\s1"), "Telnet,SSH2") << "refused moves keep both";
 }
 
 TEST_F(ConnectDialogDragTest, AFolderIsNeverOfferedAPlaceInsideItself) {

@@ -61,19 +61,17 @@ TEST_F(ConnectDialogTreeTest, EnablesCommandsForWhatIsSelected) {
 TEST_F(ConnectDialogTreeTest, RenamesByTheRulesInTheirOrder) {
   // stored: the root afterwards.
   struct Case { std::string item, typed; std::vector<std::string> messages; bool stillEditing;
-      std::string stored, selected; };
+                std::string stored, selected; };
   std::string const kept = "Zeta,Lab,Alpha|";
-  Case const cases[] = {
+  for (Case const& c : std::vector<Case>{
       {"Lab", "lab", {}, false, "Zeta,lab,Alpha|", "lab"},
-          {"Lab", "  Bench\t", {}, false, "Zeta,Bench,Alpha|", "Bench"},
+      {"Lab", "  Bench\t", {}, false, "Zeta,Bench,Alpha|", "Bench"},
       {"Zeta", "Omega", {}, false, "Omega,Lab,Alpha|", "Omega"}, {"Lab", "Lab", {}, false, kept, "Lab"},
       {"Lab", "La:b", {"Rename error.\n\nName cannot contain: ' : '"}, true, kept, "Lab"},
       {"Lab", "a/b\\c", {"Rename error.\n\nName cannot contain: ' \\ '"}, true, kept, "Lab"},
       {"Lab", "<|>", {"Rename error.\n\nName cannot contain: ' < '"}, true, kept, "Lab"},
       {"Lab", " \t ", {"Rename error.\n\nName must be non-empty."}, true, kept, "Lab"},
-      {"Lab", "zeta", {"Session or folder 'zeta' already exists"}, true, kept, "Lab"},
-  };
-  for (Case const& c : cases) {
+      {"Lab", "zeta", {"Session or folder 'zeta' already exists"}, true, kept, "Lab"}}) {
     SCOPED_TRACE(c.item + " -> " + c.typed);
     dialog.Open();
     Select(c.item);
@@ -85,8 +83,8 @@ TEST_F(ConnectDialogTreeTest, RenamesByTheRulesInTheirOrder) {
     EXPECT_EQ(dialog.SelectedPath(), c.selected);
     std::string error;
     EXPECT_TRUE(!c.stillEditing || dialog.CancelLabelEdit(error));
-    ASSERT_TRUE(c.selected == c.item || SessionDatabase(0).Rename(c.selected.c_str(), c.item.c_str(),
-        c.selected.c_str()));
+    ASSERT_TRUE(c.selected == c.item ||
+                SessionDatabase(0).Rename(c.selected.c_str(), c.item.c_str(), c.selected.c_str()));
     ASSERT_EQ(Stored(""), kept);
   }
   // A case-only rename steps aside under "__Lab__": with that name taken, nothing changes.
@@ -208,17 +206,6 @@ TEST_F(ConnectDialogTreeTest, TheOrderToggleResortsKeepsWhatIsOpenAndDisablesPas
   EXPECT_EQ(Shown(), (Paths{"", "Zeta", "Lab", "Lab\\core1", "Lab\\core2", "Alpha"}));
 }
 
-TEST_F(ConnectDialogTreeTest, TheTerminalHostHidesTransferOnlySessionsUnlessAsked) {
-  AddSession("", "ftp", "None");
-  AddSession("", "shell", "SSH2");
-  for (bool show : {false, true}) {
-    config->showTransferOnlySessions = show;
-    dialog.Open();
-    EXPECT_EQ(Shown(),
-        (show ? Paths{"", "Zeta", "Lab", "Alpha", "ftp", "shell"} : Paths{"", "Zeta", "Lab", "Alpha", "shell"}));
-  }
-}
-
 TEST_F(ConnectDialogTreeTest, BrowseModeReturnsTheChosenFolderOrSession) {
   for (std::string const path : {"Lab", "Lab\\core2", ""}) {
     auto browser = ConnectDialog::Browser("Pick", "Lab\\core1");
@@ -337,16 +324,20 @@ TEST_F(ConnectDialogFilterTest, TypingLetterByLetterShowsWhatTheWholeTextShows) 
   }
 }
 
-TEST_F(ConnectDialogFilterTest, MatchesLeaveOutWhatTheProductFilterHides) {
+// The terminal host hides transfer-only sessions from the tree and from the matches unless asked.
+TEST_F(ConnectDialogFilterTest, TheTerminalHostHidesTransferOnlySessionsUnlessAsked) {
+  AddSession("", "ftp", "None");
   AddSession("Lab", "edge ftp", "None");
   for (bool show : {false, true}) {
+    SCOPED_TRACE(show);
     config->showTransferOnlySessions = show;
     dialog.Open();
+    Paths top{"", "Zeta", "Lab", "Alpha", "ROUTE66"}, matches = edges;
+    if (show) top.push_back("ftp"), matches.push_back("Lab\\edge ftp");
+    EXPECT_EQ(Shown(), top);
     dialog.SetFilter("ed");
     dialog.SetFilter("edge");
-    Paths expected = edges;
-    if (show) expected.push_back("Lab\\edge ftp");
-    EXPECT_EQ(Shown(), expected) << show;
+    EXPECT_EQ(Shown(), matches);
   }
 }
 

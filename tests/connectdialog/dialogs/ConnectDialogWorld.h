@@ -19,6 +19,8 @@
 #include "platform/ui/HeadlessUserInterface.h"
 #include "session/ISessionConfig.h"
 #include "session/SessionConfig.h"
+#include "support/JoinedText.h"
+#include "support/ListNames.h"
 
 class ConnectDialogWorld : public testing::Test {
  protected:
@@ -62,12 +64,7 @@ class ConnectDialogWorld : public testing::Test {
     CStringList folders, sessions;
     database.GetFolderList(folder.c_str(), folders);
     database.GetSessionList(folder.c_str(), sessions);
-    return Join(folders) + "|" + Join(sessions);
-  }
-  static std::string Join(CStringList& list) {
-    std::string joined;
-    for (POSITION at = list.GetHeadPosition(); at;) joined += (joined.empty() ? "" : ",") + list.GetNext(at).Str();
-    return joined;
+    return JoinedText(ListNames(folders), ",") + "|" + JoinedText(ListNames(sessions), ",");
   }
   // The protocol a stored session names; "<none>" when it names none.
   static std::string StoredProtocol(std::string const& path) {

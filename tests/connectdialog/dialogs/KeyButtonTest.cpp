@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "dialogs/KeyMessage.h"
 #include "dialogs/KeyModifiers.h"
 #include "dialogs/KeyboardButton.h"
@@ -28,7 +30,7 @@ class KeyButtonTest : public ::testing::Test {
 
 TEST_F(KeyButtonTest, LabelsVirtualKeysAndDefaultSendStrings) {
   struct Case { unsigned int scanCode; bool extended; char const* caption; B::Modifier modifier;
-      unsigned int virtualKey; char const* label; char const* sent; };
+                unsigned int virtualKey; char const* label; char const* sent; };
   for (Case const& c : {
            Case{30, false, "A", B::kNone, 'A', "a", "a"}, Case{30, false, "A", B::kShift, 'A', "A", "A"},
            Case{30, false, "A", B::kCtrl, 'A', "\x01", "\\001"}, Case{30, false, "A", B::kAlt, 'A', "", ""},
@@ -43,10 +45,8 @@ TEST_F(KeyButtonTest, LabelsVirtualKeysAndDefaultSendStrings) {
     B const button(c.scanCode, c.extended, c.caption, 1, 0);
     B::KeyState const& state = button.GetKeyState(c.modifier);
     SCOPED_TRACE(std::string(c.caption) + " combination " + std::to_string(c.modifier));
-    EXPECT_EQ(state.scanCode, c.scanCode);
-    EXPECT_EQ(state.virtualKey, c.virtualKey);
-    EXPECT_EQ(state.label, c.label);
-    EXPECT_EQ(button.DefaultSendString(c.modifier), c.sent);
+    EXPECT_EQ(std::tuple(state.scanCode, state.virtualKey, state.label, button.DefaultSendString(c.modifier)),
+              std::tuple(c.scanCode, c.virtualKey, std::string(c.label), std::string(c.sent)));
   }
 }
 
@@ -57,7 +57,6 @@ TEST_F(KeyButtonTest, FixedLabelsNumpadKeysAndOnePressedButton) {
   EXPECT_EQ(seven.VirtualKey(), 0x67u);
   EXPECT_EQ(seven.GetKeyState(B::kCtrlShiftAlt).label, "7");
   EXPECT_EQ(seven.DefaultSendString(B::kAlt), "7");
-
   B first(30, false, "A", 1, 0);
   B second(59, false, "F1", 1, 0);
   first.SetState(1);
@@ -73,8 +72,7 @@ TEST(KeyModifiersTest, BitsToCombinationAndText) {
   struct Case { unsigned int bits; B::Modifier modifier; char const* text; };
   for (Case const& c : {Case{0, B::kNone, ""}, Case{0x100, B::kNone, "Extended-"}, Case{0x200, B::kCtrl, "Ctrl-"},
                         Case{0x400, B::kShift, "Shift-"}, Case{0x800, B::kAlt, "Alt-"},
-                        Case{0xF00, B::kCtrlShiftAlt, "Alt-Ctrl-Shift-Extended-"},
-                            Case{0xA00, B::kCtrlAlt, "Alt-Ctrl-"}}) {
+                        Case{0xF00, B::kCtrlShiftAlt, "Alt-Ctrl-Shift-Extended-"}, {0xA00, B::kCtrlAlt, "Alt-Ctrl-"}}) {
     EXPECT_EQ(mapModifiers(c.bits), c.modifier) << c.bits;
     EXPECT_EQ(mapModifiersToString(c.bits), c.text) << c.bits;
   }
@@ -82,28 +80,21 @@ TEST(KeyModifiersTest, BitsToCombinationAndText) {
 
 TEST(NextKeyDialogTest, CapturesTheFirstKeyThatIsNotAModifier) {
   using K = KeyMessage::Kind;
-  struct Case { char const* what; std::vector<KeyMessage> messages; bool captured; unsigned int scanCode;
-      unsigned int modifiers; };
+  struct Case { char const* what; std::vector<KeyMessage> messages; bool captured; unsigned int scanCode, modifiers; };
   for (Case const& c : {
            Case{"Ctrl alone", {{K::KeyDown, 0x11, 1, 29, 0x200}}, false, 0, 0},
-           Case{"Ctrl then Ctrl+A", {{K::KeyDown, 0x11, 1, 29, 0x200}, {K::KeyDown, 'A', 1, 30, 0x200}}, true, 30,
-               0x200},
+           Case{"Ctrl, Ctrl+A", {{K::KeyDown, 0x11, 1, 29, 0x200}, {K::KeyDown, 'A', 1, 30, 0x200}}, true, 30, 0x200},
            Case{"Print Screen from its key-up", {{K::KeyUp, 0x2C, 1, 55 | 0x100, 0}}, true, 55, 0x100},
            Case{"other key-ups", {{K::KeyUp, 'A', 1, 30, 0}, {K::SysKeyUp, 0x2C, 1, 55, 0}}, false, 0, 0},
            Case{"Alt+F4", {{K::SysKeyDown, 0x12, 1, 56, 0x800}, {K::SysKeyDown, 0x73, 1, 62, 0x800}}, true, 62, 0x800},
            Case{"right Ctrl+Shift+Insert",
-                {{K::KeyDown, 0xA3, 1, 29 | 0x100, 0x200}, {K::KeyDown, 0x2D, 1, 82 | 0x100, 0x600 | 0x100}}, true, 82,
-                    0x700},
+                {{K::KeyDown, 0xA3, 1, 29 | 0x100, 0x200}, {K::KeyDown, 0x2D, 1, 82 | 0x100, 0x700}}, true, 82, 0x700},
        }) {
     NextKeyDialog dialog;
     dialog.Open();
     for (KeyMessage const& message : c.messages) dialog.PreTranslateMessage(message);
-    EXPECT_EQ(dialog.IsEnded(), c.captured) << c.what;
-    EXPECT_EQ(dialog.ScanCode(), c.scanCode) << c.what;
-    EXPECT_EQ(dialog.Modifiers(), c.modifiers) << c.what;
-    if (c.captured) {
-      EXPECT_EQ(dialog.EndCode(), IDOK) << c.what;
-    }
+    EXPECT_EQ(std::tuple(dialog.IsEnded(), dialog.EndCode(), dialog.ScanCode(), dialog.Modifiers()),
+              std::tuple(c.captured, c.captured ? IDOK : dialog.EndCode(), c.scanCode, c.modifiers)) << c.what;
   }
 }
 

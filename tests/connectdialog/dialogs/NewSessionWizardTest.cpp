@@ -15,6 +15,9 @@
 #include "platform/ui/HeadlessDialogPresenter.h"
 #include "session/ConnectProtocolTable.h"
 #include "support/DialogSteps.h"
+#include "support/Golden.h"
+#include "support/JoinedText.h"
+#include "support/KeyDump.h"
 #include "support/RegisterProtocolRow.h"
 #include "support/StartWizard.h"
 
@@ -91,21 +94,25 @@ class NewSessionWizardTest : public ConnectDialogWorld {
     for (VPropertyTreePage* page : wizard.Pages()) ids.push_back(page->TemplateId());
     return ids;
   }
+  static std::string Listed(Ids const& ids) {
+    std::string text;
+    for (unsigned int id : ids) text += (text.empty() ? "" : " ") + std::to_string(id);
+    return text;
+  }
   static std::vector<std::string> Choices(NewSessionWizard const& wizard) {
     return wizard.CurrentPage()->Control(NewSessionWizard::kProtocolList)->choices;
   }
   // Actions: "next", "back", "finish", "choose:ITEM" (the protocol list), "name:TEXT".
   static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
-    std::map<std::string, int> const ids{{"next", NewSessionWizard::kNext}, {"back", NewSessionWizard::kBack},
-                                         {"finish", NewSessionWizard::kFinish},
-                                             {"choose", NewSessionWizard::kProtocolList},
-                                         {"name", NewSessionWizard::kName}};
+    using W = NewSessionWizard;
+    std::map<std::string, int> const ids{{"next", W::kNext}, {"back", W::kBack}, {"finish", W::kFinish},
+                                         {"choose", W::kProtocolList}, {"name", W::kName}};
     for (std::string const& action : actions) {
       std::string error;
       size_t const colon = action.find(':');
       int const id = ids.at(action.substr(0, colon));
-      bool const done = colon == std::string::npos ? wizard.Command(id, error) : wizard.SetControl(id,
-          action.substr(colon + 1), error);
+      bool const done = colon == std::string::npos ? wizard.Command(id, error)
+                                                   : wizard.SetControl(id, action.substr(colon + 1), error);
       ASSERT_TRUE(done) << action << ": " << error;
     }
   }
@@ -113,20 +120,14 @@ class NewSessionWizardTest : public ConnectDialogWorld {
   PluginFolder folder;
 };
 
+// Per row (terminal and transfer products installed, the running one, the HaloKorvo program), the
+// golden file holds the pages, the second product and the first page's protocols. Row 4 is the
+// transfer host's second product: Korvo without a HaloKorvo program, which has no entries here.
 TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct) {
-  struct Case { Products products; int running; char const* haloKorvoExePath; int secondProduct; Ids pages;
-      std::vector<std::string> firstChoices; };
-  for (Case const& c : {
-           Case{{true, false}, 3, "", 0, {11463, 20000, 20001, 20010, 20011, 11467}, {"SSH2", "Telnet", "ssh1.new"}},
-           Case{{false, true}, 6, "", 0, {11463, 20030, 20031, 20040, 20041, 11467}, {"SFTP", "FTP"}},
-           Case{{true, true}, 3, "", 6, {11464, 11466, 20000, 20001, 20010, 20011, 20030, 20031, 20040, 20041, 11467},
-                {"SSH2", "Telnet", "ssh1.new", "None"}},
-           // The transfer host's second product: Korvo without a HaloKorvo program, which has no entries here.
-           Case{{true, true}, 6, "", 1, {11464, 11466, 20030, 20031, 20040, 20041, 11467}, {"None"}},
-           Case{{true, true}, 6, "/opt/halokorvo", 3,
-                {11464, 11466, 20000, 20001, 20010, 20011, 20030, 20031, 20040, 20041, 11467},
-                {"SSH2", "Telnet", "ssh1.new", "None"}},
-       }) {
+  struct Case { Products products; int running; char const* haloKorvoExePath; };
+  std::string dump;
+  for (Case const& c : {Case{{true, false}, 3, ""}, Case{{false, true}, 6, ""}, Case{{true, true}, 3, ""},
+                        Case{{true, true}, 6, ""}, Case{{true, true}, 6, "/opt/halokorvo"}}) {
     Install(c.products, c.running);
     config->haloKorvoExePath = c.haloKorvoExePath;
     calls.clear();
@@ -134,50 +135,46 @@ TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct)
     {
       NewSessionWizard wizard(session.get(), c.running);
       StartWizard(wizard);
-      EXPECT_EQ(PageIds(wizard), c.pages) << c.running << c.haloKorvoExePath;
-      EXPECT_EQ(wizard.SecondProductId(), c.secondProduct);
-      EXPECT_EQ(Choices(wizard), c.firstChoices);
+      dump += std::to_string(c.products.terminal) + std::to_string(c.products.transfer) + " " +
+              std::to_string(c.running) + " " + DumpText(c.haloKorvoExePath) + ": " + Listed(PageIds(wizard)) +
+              "; second " + std::to_string(wizard.SecondProductId()) + "; " + JoinedText(Choices(wizard)) + "\n";
       EXPECT_EQ(wizard.Caption(), "New Session Wizard");
       EXPECT_EQ(wizard.CurrentPage()->Control(3032)->label, "Do not use this &wizard when creating sessions");
     }
-    for (std::string const& call : calls) EXPECT_NE(call, "add ssh1.new") << "SSH2's pages are there already";
-    for (std::string const& call : calls) EXPECT_NE(call, "release ssh1.new");
+    for (std::string const& call : calls)
+      EXPECT_TRUE(call != "add ssh1.new" && call != "release ssh1.new") << "SSH2's pages are there already";
     EXPECT_EQ(calls.back(), "release FTP") << "every other plug-in lets its pages go";
     for (auto const& [index, pages] : made) EXPECT_TRUE(pages.empty()) << index;
   }
+  ExpectGolden("dialogs/wizard_pages.txt", dump);
 }
 
+// Per walk, the golden file holds the pages shown, the buttons enabled and the session's protocols.
 TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
-  // terminal, transfer: null when not asked.
-  struct Case { char const* name; Products products; int running; std::vector<std::string> actions; Ids shown;
-      bool back, next, finish; char const* terminal; char const* transfer; };
+  struct Case { char const* name; Products products; int running; std::vector<std::string> actions; };
+  std::string dump;
   for (Case const& c : {
-           Case{"transfer only", {false, true}, 6, {"choose:FTP", "next", "next", "next"},
-                {11463, 20040, 20041, 11467}, true, false, true, nullptr, "FTP"},
-           Case{"ssh1.new stands for SSH2", {true, false}, 3, {"choose:ssh1.new", "next"},
-                {11463, 20000}, true, true, false, "ssh1.new", nullptr},
+           Case{"transfer only", {false, true}, 6, {"choose:FTP", "next", "next", "next"}},
+           Case{"ssh1.new stands for SSH2", {true, false}, 3, {"choose:ssh1.new", "next"}},
            Case{"both clients", {true, true}, 3,
-                {"choose:Telnet", "next", "next", "next", "choose:FTP", "next", "next", "next"},
-                {11464, 20010, 20011, 11466, 20040, 20041, 11467}, true, false, true, "Telnet", "FTP"},
-           Case{"no terminal protocol", {true, true}, 3, {"choose:None", "next", "choose:SFTP", "next", "next", "next"},
-                {11464, 11466, 20030, 20031, 11467}, true, false, true, "None", "SFTP"},
-           Case{"back to the start", {false, true}, 6, {"choose:SFTP", "next", "next", "back", "back"},
-                {11463, 20030, 20031, 20030, 11463}, false, true, false, nullptr, "SFTP"},
-           Case{"back to another protocol", {false, true}, 6, {"next", "back", "choose:FTP", "next"},
-                {11463, 20030, 11463, 20040}, true, true, false, nullptr, "FTP"},
+                {"choose:Telnet", "next", "next", "next", "choose:FTP", "next", "next", "next"}},
+           Case{"no terminal protocol", {true, true}, 3,
+                {"choose:None", "next", "choose:SFTP", "next", "next", "next"}},
+           Case{"back to the start", {false, true}, 6, {"choose:SFTP", "next", "next", "back", "back"}},
+           Case{"back to another protocol", {false, true}, 6, {"next", "back", "choose:FTP", "next"}},
        }) {
     Install(c.products, c.running);
     std::unique_ptr<SessionConfig> session = NewSession();
     NewSessionWizard wizard(session.get(), c.running);
     StartWizard(wizard);
     Walk(wizard, c.actions);
-    EXPECT_EQ(wizard.ShownPages(), c.shown) << c.name;
-    EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kBackBit), c.back) << c.name;
-    EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kNextBit), c.next) << c.name;
-    EXPECT_EQ(wizard.IsButtonEnabled(NewSessionWizard::kFinishBit), c.finish) << c.name;
-    EXPECT_EQ(c.terminal ? session->GetTerminalProtocol().Str() : "", c.terminal ? c.terminal : "") << c.name;
-    EXPECT_EQ(c.transfer ? session->GetTransferProtocol().Str() : "", c.transfer ? c.transfer : "") << c.name;
+    dump += std::string(c.name) + ": " + Listed(wizard.ShownPages()) + ";";
+    for (auto [bit, name] : {std::pair{NewSessionWizard::kBackBit, " back"}, {NewSessionWizard::kNextBit, " next"},
+                             {NewSessionWizard::kFinishBit, " finish"}})
+      if (wizard.IsButtonEnabled(bit)) dump += name;
+    dump += "; " + session->GetTerminalProtocol().Str() + "/" + session->GetTransferProtocol().Str() + "\n";
   }
+  ExpectGolden("dialogs/wizard_walks.txt", dump);
 }
 
 TEST_F(NewSessionWizardTest, TheFinishPageRefusesBadNamesAndKeepsTheWizardOpen) {

@@ -26,6 +26,7 @@
 namespace {
 
 using H = HeadlessDialogs;
+using P = PrinterDialogs;
 
 class ProtocolPagesTest : public ::testing::Test {
  protected:
@@ -35,12 +36,11 @@ class ProtocolPagesTest : public ::testing::Test {
     H::Register({{4, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}, {-1, 3}});
   }
   // A session stored whole in the memory key, and a record read back from there.
-  std::unique_ptr<SessionConfig> Stored(char const* terminal, char const* transfer = nullptr,
-      bool printerPort = false) {
+  std::unique_ptr<SessionConfig> Stored(char const* terminal, char const* transfer = nullptr, bool port = false) {
     SessionConfig session(CString("lab"), nullptr);
     session.SetTerminalProtocol(terminal);
     if (transfer) session.SetTransferProtocol(transfer);
-    session.usePrinterPort = printerPort ? 1 : 0;
+    session.usePrinterPort = port ? 1 : 0;
     session.Save(memory.key, true);
     return std::make_unique<SessionConfig>(CString("lab"), memory.key);
   }
@@ -66,18 +66,18 @@ TEST_F(ProtocolPagesTest, EachProtocolsPageEditsItsOptions) {
            Case{"SSH2", {{2101, "gate.example"}, {2102, "2222"}, {2103, "ops"}, {2104, "publickey"},
                          {2107, "/home/ops/.ssh/id_ed25519"}, {2106, "true"}},
                 {{"Hostname", "gate.example"}, {"SSH2 Port", "2222"}, {"Username", "ops"},
-                    {"SSH2 Authentication Order", "publickey"},
-                 {"SSH2 Identity Filename", "/home/ops/.ssh/id_ed25519"}, {"SSH2 Compression", "true"}}},
+                 {"SSH2 Authentication Order", "publickey"}, {"SSH2 Identity Filename", "/home/ops/.ssh/id_ed25519"},
+                 {"SSH2 Compression", "true"}}},
            Case{"Serial", {{2141, "/dev/ttyUSB0"}, {2142, "115200"}, {2143, "7"}, {2144, "Even"}, {2145, "2"},
-               {2146, "RTS/CTS"}},
+                           {2146, "RTS/CTS"}},
                 {{"Serial Port", "/dev/ttyUSB0"}, {"Serial Baud Rate", "115200"}, {"Serial Data Bits", "7"},
                  {"Serial Parity", "2"}, {"Serial Stop Bits", "2"}, {"Serial Flow Control", "2"}}},
            Case{"Telnet", {{2121, "bbs.example"}, {2122, "2323"}},
-               {{"Hostname", "bbs.example"}, {"Telnet Port", "2323"}}},
+                {{"Hostname", "bbs.example"}, {"Telnet Port", "2323"}}},
            Case{"RLogin", {{2131, "old.example"}, {2132, "1513"}, {2133, "root"}},
                 {{"Hostname", "old.example"}, {"RLogin Port", "1513"}, {"Username", "root"}}},
            Case{"TAPI", {{2151, "555 0100"}, {2152, "USR"}},
-               {{"TAPI Phone Number", "555 0100"}, {"TAPI Modem", "USR"}}},
+                {{"TAPI Phone Number", "555 0100"}, {"TAPI Modem", "USR"}}},
        }) {
     SCOPED_TRACE(c.protocol);
     std::unique_ptr<SessionConfig> session = Stored(c.protocol);
@@ -124,9 +124,8 @@ TEST_F(ProtocolPagesTest, ThePagesFollowThePickAndCheckTheirRanges) {
     dialog.OnOK();
     EXPECT_FALSE(dialog.IsEnded()) << port;
   }
-  EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{"Please enter an integer between 1 and 65535.",
-                                                         "Please enter an integer between 1 and 65535.",
-                                                             "Please enter an integer."}));
+  std::string const range = "Please enter an integer between 1 and 65535.";
+  EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{range, range, "Please enter an integer."}));
   dialog.OnCancel();
   dialog.OnDestroy();
 }
@@ -140,15 +139,16 @@ using Ending = std::vector<char const*>;
 std::vector<Ending> const kTwoDialogs{{"ok", "cancel"}, {"cancel", "ok"}, {"ok", "ok"}};
 // The port settings opened from the pass-through dialog: cancelling that one takes them back too.
 std::vector<Ending> const kThreeDialogs{{"ok", "cancel", "ok"}, {"cancel", "ok", "ok"}, {"ok", "ok", "cancel"},
-    {"ok", "ok", "ok"}};
+                                        {"ok", "ok", "ok"}};
 
 std::string Named(Ending const& ending) {
   std::string name;
   for (char const* step : ending) name += std::string(name.empty() ? "" : " then ") + step;
   return name;
 }
-bool AllOk(Ending const& ending) { return std::all_of(ending.begin(), ending.end(),
-    [](std::string s) { return s == "ok"; }); }
+bool AllOk(Ending const& ending) {
+  return std::all_of(ending.begin(), ending.end(), [](std::string s) { return s == "ok"; });
+}
 std::vector<DialogStep> Ends(Ending const& ending) {
   std::vector<DialogStep> steps;
   for (char const* end : ending) steps.push_back(Step(end));
@@ -174,20 +174,17 @@ TEST_F(ProtocolPagesTest, TheSessionsPrintingDialogsStoreOnlyWhenAllAreConfirmed
   using Stores = std::vector<std::pair<char const*, std::string>>;
   // open: from the dialog to the innermost secondary dialog; change: inside it.
   struct Route { char const* name; std::vector<DialogStep> open, change; std::vector<Ending> endings; Stores stored; };
-  std::vector<DialogStep> const portChange{Choose(PrinterDialogs::kBaudRate, "9600"),
-      Choose(PrinterDialogs::kParity, "Even"),
-                                           Set(PrinterDialogs::kXonFlow, "true")};
+  std::vector<DialogStep> const portChange{Choose(P::kBaudRate, "9600"), Choose(P::kParity, "Even"),
+                                           Set(P::kXonFlow, "true")};
   Stores const portStored{{"Printer Baud Rate", "dword 9600"}, {"Printer Parity", "dword 2"},
-      {"Printer XON Flow", "dword 1"}};
+                          {"Printer XON Flow", "dword 1"}};
   for (Route const& route : {
            Route{"pass-through from Printing", Joined({kToPrinting, {Press(SessionPrintingPage::kPassThrough)}}),
-                 {Set(PrinterDialogs::kDisable, "true"), Set(PrinterDialogs::kBuffer, "true"),
-                  Choose(PrinterDialogs::kPort, "/dev/ttyUSB0")}, kTwoDialogs,
+                 {Set(P::kDisable, "true"), Set(P::kBuffer, "true"), Choose(P::kPort, "/dev/ttyUSB0")}, kTwoDialogs,
                  {{"Disable Pass Through Printing", "dword 1"}, {"Buffer Pass Through Printing", "dword 1"},
                   {"Printer Port", "sz \"/dev/ttyUSB0\""}}},
            Route{"port settings inside pass-through",
-                 Joined({kToPrinting,
-                     {Press(SessionPrintingPage::kPassThrough), Press(PrinterDialogs::kPortSettings)}}),
+                 Joined({kToPrinting, {Press(SessionPrintingPage::kPassThrough), Press(P::kPortSettings)}}),
                  portChange, kThreeDialogs, portStored},
            Route{"port settings from Advanced", Joined({kToAdvancedPrinting, {Press(1637)}}), portChange, kTwoDialogs,
                portStored},
@@ -227,9 +224,8 @@ TEST_F(ProtocolPagesTest, TheGlobalPortSettingsStoreOnlyWhenBothAreConfirmed) {
     SCOPED_TRACE(Named(ending));
     std::string const before = dump();
     GlobalOptionsDialog dialog(*global);
-    std::vector<DialogStep> const change{Press(1441), Choose(PrinterDialogs::kBaudRate, "115200"),
-                                         Choose(PrinterDialogs::kStopBits, "2"),
-                                             Set(PrinterDialogs::kCtsFlow, "false")};
+    std::vector<DialogStep> const change{Press(1441), Choose(P::kBaudRate, "115200"), Choose(P::kStopBits, "2"),
+                                         Set(P::kCtsFlow, "false")};
     if (dialogs.Run(dialog, Joined({kToAdvancedPrinting, change, Ends(ending)})) == IDOK) global->Save();
     if (!AllOk(ending)) {
       EXPECT_EQ(dump(), before);
@@ -237,9 +233,8 @@ TEST_F(ProtocolPagesTest, TheGlobalPortSettingsStoreOnlyWhenBothAreConfirmed) {
     }
     VProfileStore store(true, nullptr);
     VProfileKey key(store.Root(), "Global");
-    EXPECT_EQ(DumpValue(&key, "Printer Baud Rate"), "dword 115200");
-    EXPECT_EQ(DumpValue(&key, "Printer Stop Bits"), "dword 2");
-    EXPECT_EQ(DumpValue(&key, "Printer CTS Flow"), "dword 0");
+    EXPECT_EQ(DumpValue(&key, "Printer Baud Rate") + ", " + DumpValue(&key, "Printer Stop Bits") + ", " +
+                  DumpValue(&key, "Printer CTS Flow"), "dword 115200, dword 2, dword 0");
   }
 }
 

@@ -16,6 +16,7 @@
 #include "session/ConnectProtocolTable.h"
 #include "session/ISessionConfig.h"
 #include "support/HeadlessDialogs.h"
+#include "support/JoinedText.h"
 #include "support/ListNames.h"
 
 namespace {
@@ -40,9 +41,7 @@ class QuickConnectDialogTest : public ::testing::Test {
   static std::string Sessions(std::string const& folder) {
     CStringList sessions;
     SessionDatabase(0).GetSessionList(folder.c_str(), sessions);
-    std::string joined;
-    for (std::string const& name : ListNames(sessions)) joined += name + ",";
-    return joined;
+    return JoinedText(ListNames(sessions), ",");
   }
   // "protocol host port user" of the relevant side of a stored session.
   static std::string Stored(std::string const& path, bool terminal = true) {
@@ -62,8 +61,8 @@ class QuickConnectDialogTest : public ::testing::Test {
 
 TEST_F(QuickConnectDialogTest, OffersTheHostsSideWithEachProtocolsPort) {
   // ports: the protocol picked, the port shown.
-  struct Case { int product; std::vector<std::string> protocols;
-      std::vector<std::pair<std::string, std::string>> ports; };
+  using Ports = std::vector<std::pair<std::string, std::string>>;
+  struct Case { int product; std::vector<std::string> protocols; Ports ports; };
   for (Case const& c : std::vector<Case>{
            {kProductHaloKorvo, {"SSH2", "Telnet", "RLogin"}, {{"Telnet", "23"}, {"RLogin", "513"}, {"SSH2", "22"}}},
            {kProductHaloFyx, {"SFTP", "FTP"}, {{"FTP", "21"}, {"SFTP", "22"}}},
@@ -142,28 +141,24 @@ TEST_F(QuickConnectDialogTest, MakesTheSessionAndStoresItOnlyWhenAsked) {
     EXPECT_EQ(dialog.TakeSession(), nullptr);
     EXPECT_EQ(session->GetSessionName().Str(), c.name);
     EXPECT_EQ(session->GetSessionPath().Str(), c.path);
-    EXPECT_EQ(session->GetTermConnectConfig()->GetHostname().Str(),
-        std::string(c.host == " web.lan " ? "web.lan" : c.host));
+    EXPECT_EQ(session->GetTermConnectConfig()->GetHostname().Str(), c.host == " web.lan " ? "web.lan" : c.host);
     session->Release();
     EXPECT_EQ(Stored("Lab\\" + c.name), c.stored);
   }
-  EXPECT_EQ(Sessions("Lab"), "web.lan,web.lan (1),fe80__1,");
+  EXPECT_EQ(Sessions("Lab"), "web.lan,web.lan (1),fe80__1");
 }
 
 TEST_F(QuickConnectDialogTest, TheCallbackHandsOverTheSessionOnlyOnOk) {
   Start(kProductHaloFyx);
   // What the user types, then OK; a refused OK leaves the dialog to be cancelled.
-  ASSERT_TRUE(dialogs.presenter.Play(
-      DialogScript{Numbered({Set(Q::kProtocol, "FTP"), Set(Q::kHostname, "files"), Set(Q::kSave, "true"), Step("ok")}),
-          {}, {}},
-      dialogs.ui));
+  auto steps = Numbered({Set(Q::kProtocol, "FTP"), Set(Q::kHostname, "files"), Set(Q::kSave, "true"), Step("ok")});
+  ASSERT_TRUE(dialogs.presenter.Play(DialogScript{steps, {}, {}}, dialogs.ui));
   ISessionConfig* session = nullptr;
   EXPECT_EQ(Q::Run("", &session), static_cast<unsigned long>(IDOK));
   ASSERT_NE(session, nullptr);
   EXPECT_EQ(session->GetSessionPath().Str(), "files");
   session->Release();
   EXPECT_EQ(Stored("files", false), "FTP files 21 ");
-
   ASSERT_TRUE(dialogs.presenter.Play(DialogScript{Numbered({Set(Q::kHostname, ""), Step("ok")}), {}, {}}, dialogs.ui));
   ISessionConfig* untouched = reinterpret_cast<ISessionConfig*>(0x1);
   EXPECT_EQ(Q::Run("", &untouched), static_cast<unsigned long>(IDCANCEL));

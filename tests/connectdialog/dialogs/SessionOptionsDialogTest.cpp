@@ -19,7 +19,9 @@
 #include "dialogs/SessionPrintingPage.h"
 #include "session/SessionConfig.h"
 #include "support/FakeKeyboardLayout.h"
+#include "support/Golden.h"
 #include "support/HeadlessDialogs.h"
+#include "support/JoinedText.h"
 #include "support/KeyDump.h"
 #include "terminal/KeymapCode.h"
 #include "vutils/MemoryKey.h"
@@ -77,56 +79,34 @@ class SessionOptionsDialogTest : public ::testing::Test {
   GlobalConfig config{nullptr};
 };
 
+// Per row, the golden file holds the tree ("label@depth"), the Connection page's template, the
+// terminal protocol afterwards, the plug-ins' pages shown on opening and the SSH2 and SFTP
+// entries. Logon Scripts is the Connection page's child, and goes with a terminal protocol of "None".
 TEST_F(SessionOptionsDialogTest, PagesFollowTheInstalledProductsAndTheProtocols) {
-  struct Case { bool terminalProduct, transferProduct, scriptingDisabled; char const* terminal; char const* transfer;
-      unsigned int connectionTemplate; std::vector<std::string> tree; char const* terminalAfter; };
-  std::vector<std::string> const terminalTree{"Terminal@0", "Emulation@1", "Modes@2", "Emacs@2", "Mapped Keys@2",
-                                              "Advanced@2", "Appearance@1", "Window@2", "Log File@1", "Printing@1",
-                                              "Advanced@2", "Xmodem/Zmodem@1"};
-  auto with = [&](std::vector<std::string> head, std::vector<std::string> tail) {
-    head.insert(head.end(), tail.begin(), tail.end());
-    return head;
-  };
-  std::vector<std::string> const transferOnly{"Connection@0", "File Transfer@0", "FTP/SFTP@1"};
-  for (Case const& c : {
-           Case{true, true, false, "SSH2", "SFTP", 11459,
-                with(with({"Connection@0", "Logon Scripts@1"}, terminalTree), {"File Transfer@0", "FTP/SFTP@1"}),
-                    "SSH2"},
-           Case{true, true, true, "Telnet", "None", 11459, with({"Connection@0"}, terminalTree), "Telnet"},
-           Case{true, true, false, "None", "FTP", 11459, transferOnly, "None"},
-           Case{true, false, false, "SSH2", "SFTP", 11438, with({"Connection@0", "Logon Scripts@1"}, terminalTree),
-               "SSH2"},
-           // Logon Scripts is the Connection page's child, and goes with a terminal protocol of "None".
-           Case{false, true, false, "SSH2", "SFTP", 11438, transferOnly, "None"},
-       }) {
+  struct Case { bool terminalProduct, transferProduct, scriptingDisabled; char const* terminal; char const* transfer; };
+  std::string dump;
+  for (Case const& c : {Case{true, true, false, "SSH2", "SFTP"}, Case{true, true, true, "Telnet", "None"},
+                        Case{true, true, false, "None", "FTP"}, Case{true, false, false, "SSH2", "SFTP"},
+                        Case{false, true, false, "SSH2", "SFTP"}, Case{true, true, false, "Telnet", "SFTP"},
+                        Case{true, true, false, "SSH2", "FTP"}, Case{true, true, false, "None", "SFTP"}}) {
     SCOPED_TRACE(std::string(c.terminal) + "/" + c.transfer);
     IsHaloKorvo_Korvo_Installed(c.terminalProduct);
     IsHaloFyx_Installed(c.transferProduct);
     config.DisableAllScripting(c.scriptingDisabled);
-    std::unique_ptr<SessionConfig> session = Stored(c.terminal, c.transfer);
-    SessionOptionsDialog dialog(&config, session.get());
-    dialog.Open();
-    EXPECT_EQ(H::Tree(dialog), c.tree);
-    EXPECT_EQ(dialog.ConnectionPage()->TemplateId(), c.connectionTemplate);
-    EXPECT_EQ(dialog.ConnectionPage()->ChildPages().size(), c.scriptingDisabled ? 0u : 1u);
-    EXPECT_EQ(session->GetTerminalProtocol().Str(), c.terminalAfter);
-    EXPECT_EQ(dialog.WindowTitle().Str(), "Session Options - lab");
-    dialog.OnDestroy();
-  }
-}
-
-TEST_F(SessionOptionsDialogTest, OpeningShowsThePagesOfTheSessionsProtocols) {
-  struct Case { char const* terminal; char const* transfer; std::vector<std::string> calls; };
-  for (Case const& c : {Case{"SSH2", "SFTP", {"show SSH2"}}, Case{"Telnet", "SFTP", {"show Telnet", "show SFTP"}},
-                        Case{"SSH2", "FTP", {"show SSH2", "show FTP"}},
-                            Case{"None", "SFTP", {"show None", "show SFTP"}}}) {
     calls.clear();
     std::unique_ptr<SessionConfig> session = Stored(c.terminal, c.transfer);
     SessionOptionsDialog dialog(&config, session.get());
     dialog.Open();
-    EXPECT_EQ(calls, c.calls) << c.terminal << "/" << c.transfer;
-    EXPECT_EQ(std::pair(dialog.Ssh2Index(), dialog.SftpIndex()), std::pair(0, 4));
+    EXPECT_EQ(dialog.ConnectionPage()->ChildPages().size(), c.scriptingDisabled ? 0u : 1u);
+    EXPECT_EQ(dialog.WindowTitle().Str(), "Session Options - lab");
+    dump += std::to_string(c.terminalProduct) + std::to_string(c.transferProduct) +
+            std::to_string(c.scriptingDisabled) + " " + c.terminal + "/" + c.transfer + ": " +
+            JoinedText(H::Tree(dialog), ", ") + "; template " + std::to_string(dialog.ConnectionPage()->TemplateId()) +
+            "; " + session->GetTerminalProtocol().Str() + "; " + JoinedText(calls, ", ") + "; SSH2 " +
+            std::to_string(dialog.Ssh2Index()) + " SFTP " + std::to_string(dialog.SftpIndex()) + "\n";
+    dialog.OnDestroy();
   }
+  ExpectGolden("dialogs/session_options_trees.txt", dump);
 }
 
 TEST_F(SessionOptionsDialogTest, ProtocolPicksSwitchTheSessionAndItsPages) {
@@ -139,8 +119,7 @@ TEST_F(SessionOptionsDialogTest, ProtocolPicksSwitchTheSessionAndItsPages) {
   EXPECT_EQ(dialog.ConnectionPage()->Control(SessionConnectPage::kTerminalList)->choices,
             (std::vector<std::string>{"SSH2", "Telnet", "TAPI", "Serial", "None"}));
   int const terminalList = SessionConnectPage::kTerminalList, transferList = SessionConnectPage::kTransferList;
-  struct Pick { int list; char const* item; std::vector<std::string> calls; bool transferEnabled;
-      char const* transferShown; };
+  struct Pick { int list; char const* item; std::vector<std::string> calls; bool transferEnabled; char const* shown; };
   for (Pick const& p : {
            Pick{terminalList, "TAPI", {"hide SSH2", "show TAPI", "hide SFTP"}, false, "None"},
            Pick{terminalList, "Telnet", {"hide TAPI", "show Telnet", "show SFTP"}, true, "SFTP"},
@@ -154,7 +133,7 @@ TEST_F(SessionOptionsDialogTest, ProtocolPicksSwitchTheSessionAndItsPages) {
     H::Type(dialog, {{p.list, p.item}});
     EXPECT_EQ(calls, p.calls);
     EXPECT_EQ(transfer.enabled, p.transferEnabled);
-    EXPECT_EQ(transfer.value, p.transferShown);
+    EXPECT_EQ(transfer.value, p.shown);
   }
   EXPECT_EQ(session->GetTerminalProtocol().Str(), "SSH2");
   EXPECT_EQ(session->GetTransferProtocol().Str(), "SFTP");
@@ -301,8 +280,7 @@ TEST_F(SessionOptionsDialogTest, MappedKeysReachTheSessionOnOkOnly) {
     EXPECT_EQ(dialogs.Run(dialog, {Expand("Emulation"), Select("Mapped Keys"), Set(1565, "true"),
                                    Step("key-button", {{"scan", "30"}, {"extended", "false"}}),
                                    Step("category", {{"name", "Menu Function"}}),
-                                       Step("function", {{"name", "MENU_COPY"}}),
-                                   Step("ok"), Step(ok ? "ok" : "cancel")}),
+                                   Step("function", {{"name", "MENU_COPY"}}), Step("ok"), Step(ok ? "ok" : "cancel")}),
               ok ? IDOK : IDCANCEL);
     OnScreenKeyboard const& keys = dialog.MappedKeysPage()->Keyboard();
     EXPECT_TRUE(keys.IsMapped(keys.Find(30, false)));
@@ -311,8 +289,8 @@ TEST_F(SessionOptionsDialogTest, MappedKeysReachTheSessionOnOkOnly) {
     if (!ok) session->Rollback();
     session->Save(memory.key, false);
     // The record count, the key index Shift+A, the function's name and an empty value.
-    if (ok) EXPECT_EQ(DumpValue(memory.key, "Keymap"),
-        "binary " + Hex(std::string("\0\0\0\1\0\0\x04\x41MENU_COPY\0\0", 19)));
+    std::string const record("\0\0\0\1\0\0\x04\x41MENU_COPY\0\0", 19);
+    if (ok) EXPECT_EQ(DumpValue(memory.key, "Keymap"), "binary " + Hex(record));
     else EXPECT_EQ(DumpKey(memory.key), before);
   }
 }
