@@ -154,7 +154,7 @@ TEST_F(PropertyTreeTest, HidingTheCurrentPageSelectsTheFirstRootWithoutValidatin
   EXPECT_EQ(Items(*dialog, false), (Labels{"Logging"}));
 }
 
-TEST_F(PropertyTreeTest, ShowPagePutsAPageBackAtItsPlace) {
+TEST_F(PropertyTreeTest, ShowPagePutsAPageBackAtItsPlaceAndAReplacementDoesNotTakeTheSelection) {
   auto dialog = Dialog(pages);
   dialog->ShowPage(&pages.terminal);  // already in the tree: nothing happens
   dialog->HidePage(&pages.terminal);
@@ -165,10 +165,7 @@ TEST_F(PropertyTreeTest, ShowPagePutsAPageBackAtItsPlace) {
   dialog->ShowPage(&pages.appearance);
   EXPECT_EQ(Items(*dialog, false), (Labels{"General", "Appearance", "Colors", "Terminal", "Logging"}));
   EXPECT_TRUE(dialog->Tree().IsExpanded(pages.general.TreeItem()));
-}
-
-TEST_F(PropertyTreeTest, ReplacedPagesDoNotTakeTheSelection) {
-  auto dialog = Dialog(pages);
+  // A page shown as a replacement does not take the selection.
   ASSERT_TRUE(dialog->SelectItem(pages.logging.TreeItem()));
   dialog->HidePage(&pages.logging);
   map.Lookup("Logging")->selected = true;
