@@ -11,13 +11,9 @@ namespace {
 
 // A default printer whose presence, page and line heights the test decides; installed as the
 // process's printer for its lifetime.
-class FakePrinter : public Printer {
- public:
+struct FakePrinter : Printer {
   FakePrinter() { SetPrinter(this); }
   ~FakePrinter() override { SetPrinter(nullptr); }
-  FakePrinter(FakePrinter const&) = delete;
-  FakePrinter& operator=(FakePrinter const&) = delete;
-
   bool HasDefaultPrinter() override { return present; }
   bool GetDefaultMetrics(PrinterMetrics& out) override {
     if (metrics) out = *metrics;
@@ -29,7 +25,6 @@ class FakePrinter : public Printer {
     lastDpiY = dpiY;
     return (font.lfHeight < 0 ? -font.lfHeight : font.lfHeight) + 2;
   }
-
   bool present = true;
   std::optional<PrinterMetrics> metrics;  // none: the printer cannot be opened
   LOGFONT lastFont{};
