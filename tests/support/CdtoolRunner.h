@@ -3,13 +3,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
 #include <vector>
 
+#include "support/CommandOutput.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
 
@@ -35,11 +33,7 @@ class CdtoolRunner {
     std::string const command = std::string("'") + CDTOOL_PATH + "' --root '" + m_root.Path() + "' " + arguments +
                                 " <'" + inFile + "' 2>'" + errFile + "'";
     CdtoolResult result;
-    FILE* pipe = popen(command.c_str(), "r");
-    std::array<char, 4096> buffer;
-    for (std::size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) result.out.append(buffer.data(), n);
-    int const status = pclose(pipe);
-    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.out = CommandOutput(command, &result.exitCode);
     result.err = ReadFileBytes(errFile);
     return result;
   }

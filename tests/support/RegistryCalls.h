@@ -1,9 +1,10 @@
 // The registry calls tests make most, in short: a key made or opened, a text or number set, a
-// value read back whole.
+// value read back whole, a key's value names.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/registry/Registry.h"
 
@@ -40,4 +41,15 @@ inline std::string TextValue(HKEY key, char const* name) {
   if (raw == "<missing>") return raw;
   std::string text = raw.substr(raw.find(':') + 1);
   return text.substr(0, text.find('\0'));
+}
+
+// The value names of an open key, in the order the registry enumerates them.
+inline std::vector<std::string> RegistryValueNames(HKEY key) {
+  std::vector<std::string> names;
+  char name[256];
+  for (unsigned long i = 0;; ++i) {
+    unsigned long length = sizeof name;
+    if (RegEnumValue(key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) return names;
+    names.emplace_back(name, length);
+  }
 }

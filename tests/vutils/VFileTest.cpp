@@ -80,15 +80,12 @@ TEST(VFile, BadTargetsFailCleanly) {
   EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_ACCESS_DENIED));
   EXPECT_FALSE(file.Open((folder / "no/such/file").c_str(), GENERIC_READ, OPEN_EXISTING));
   EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_FILE_NOT_FOUND));
-  EXPECT_FALSE(file.Open(nullptr, GENERIC_READ, OPEN_EXISTING));
-  EXPECT_FALSE(file.Open("", GENERIC_READ, OPEN_EXISTING));
+  EXPECT_FALSE(file.Open(nullptr, GENERIC_READ, OPEN_EXISTING) || file.Open("", GENERIC_READ, OPEN_EXISTING));
   VString line;
   unsigned long written = 7;
   EXPECT_FALSE(file.ReadLine(line));
   EXPECT_EQ(GetLastError(), static_cast<unsigned long>(ERROR_INVALID_HANDLE));
-  EXPECT_FALSE(file.Write("x", 1, written));
-  EXPECT_EQ(written, 0u);
-  EXPECT_FALSE(file.Seek(0, nullptr, FILE_BEGIN));
+  EXPECT_FALSE(file.Write("x", 1, written) || written != 0u || file.Seek(0, nullptr, FILE_BEGIN));
 }
 
 TEST(VFile, OpenFileIsNotShared) {
@@ -117,8 +114,7 @@ TEST(VFile, WriteAndSeekSeeTheLogicalPosition) {
   };
   EXPECT_EQ(next(), "one");
   unsigned long written = 0;
-  ASSERT_TRUE(file.Write("TWO\n", 4, written));
-  EXPECT_EQ(written, 4u);
+  ASSERT_TRUE(file.Write("TWO\n", 4, written) && written == 4u);
   EXPECT_EQ(next(), "three");
   ASSERT_TRUE(file.Seek(4, nullptr, FILE_BEGIN));
   EXPECT_EQ(next(), "TWO");
@@ -130,11 +126,9 @@ TEST(VFile, WriteAndSeekSeeTheLogicalPosition) {
   EXPECT_FALSE(file.Seek(0, nullptr, 3));
   EXPECT_EQ(next(), "one") << "failed seeks leave the position";
   long high = 1;
-  ASSERT_TRUE(file.Seek(8, &high, FILE_BEGIN));
-  EXPECT_EQ(high, 1);
+  ASSERT_TRUE(file.Seek(8, &high, FILE_BEGIN) && high == 1);
   high = -2;  // back by 0x100000004, as a 64-bit distance
-  ASSERT_TRUE(file.Seek(static_cast<long>(0xFFFFFFFCL), &high, FILE_CURRENT));
-  EXPECT_EQ(high, 0);
+  ASSERT_TRUE(file.Seek(static_cast<long>(0xFFFFFFFCL), &high, FILE_CURRENT) && high == 0);
   EXPECT_EQ(next(), "TWO");
   file.Close();
   EXPECT_EQ(ReadFileBytes(path), "one\nTWO\nthree\n");

@@ -64,16 +64,12 @@ TEST_F(PathFieldTest, BrowseButtonsAskTheChooserOfTheirKindAndFillTheirField) {
   EXPECT_EQ(page.FocusControl(), 13);  // the field filled, as if typed
   ASSERT_TRUE(page.Command(14, error));  // cancelled: nothing scripted
   ASSERT_EQ(ui.Shown().size(), 3u);
-  ShownDialog const& file = ui.Shown()[0];
-  EXPECT_EQ(file.kind, ShownDialog::Kind::OpenFile);
-  EXPECT_EQ(file.caption, "Pick a log");
-  EXPECT_EQ(file.text, "Logs (*.log)|*.log||");
-  EXPECT_EQ(file.initial, "/var/old.log");
-  EXPECT_EQ(ui.Shown()[1].kind, ShownDialog::Kind::Folder);
-  EXPECT_EQ(ui.Shown()[1].caption, "Pick a folder");
-  EXPECT_EQ(ui.Shown()[2].initial, "/srv/data");
-  EXPECT_EQ(page.Control(11)->value, "/var/new.log");
-  EXPECT_EQ(page.Control(13)->value, "/srv/data");
+  auto const& shown = ui.Shown();
+  EXPECT_TRUE(shown[0].kind == ShownDialog::Kind::OpenFile && shown[1].kind == ShownDialog::Kind::Folder);
+  EXPECT_EQ(shown[0].caption + "|" + shown[0].text + "|" + shown[0].initial,
+            "Pick a log|Logs (*.log)|*.log|||/var/old.log");
+  EXPECT_EQ(shown[1].caption + "|" + shown[2].initial, "Pick a folder|/srv/data");
+  EXPECT_EQ(page.Control(11)->value + "|" + page.Control(13)->value, "/var/new.log|/srv/data");
 }
 
 TEST_F(PathFieldTest, BrowseIdsAreButtonsOnlyWhileTheirFieldIsUsable) {

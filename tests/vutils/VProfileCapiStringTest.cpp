@@ -33,15 +33,12 @@ TEST_F(VProfileCapiStringTest, StoredFormIsPrefixAndUppercaseHexOfTheSealedBlock
   EXPECT_EQ(stored.size(), 5 + 2 * sealedBytes);
   EXPECT_EQ(stored.find_first_not_of("0123456789ABCDEF", 5), std::string::npos);
   EXPECT_EQ(m_value.GetError().GetCode(), 0u);
-  EXPECT_EQ(m_value.Unprotect(stored), "secret");
+  EXPECT_TRUE(m_value.Unprotect(stored) == "secret" && m_value.Unprotect(stored).IsSensitive());
   EXPECT_EQ(m_value.Unprotect(stored.substr(5)), "secret") << "the prefix is optional";
-  EXPECT_TRUE(m_value.Unprotect(stored).IsSensitive());
-  EXPECT_EQ(m_value.Protect(""), "");
-  EXPECT_EQ(m_value.Unprotect(""), "");
+  EXPECT_TRUE(m_value.Protect("") == "" && m_value.Unprotect("") == "");
   EXPECT_EQ(m_value.GetError().GetCode(), 0u);
   EXPECT_TRUE(VProfileCapiString::IsProtectedForm("CAPI:00"));
-  EXPECT_FALSE(VProfileCapiString::IsProtectedForm("capi:00"));
-  EXPECT_FALSE(VProfileCapiString::IsProtectedForm(nullptr));
+  EXPECT_FALSE(VProfileCapiString::IsProtectedForm("capi:00") || VProfileCapiString::IsProtectedForm(nullptr));
 }
 
 TEST_F(VProfileCapiStringTest, BadStoredFormsGiveEmptyTextAReportAndATraceLine) {
@@ -69,17 +66,16 @@ TEST_F(VProfileCapiStringTest, BadStoredFormsGiveEmptyTextAReportAndATraceLine) 
     EXPECT_EQ(ReadFileBytes(VTraceFile::Path()), traceBefore + text + "\n");
   }
   m_value.Unprotect(good);
-  EXPECT_EQ(m_value.GetError().GetCode(), 0u) << "a success clears the report";
-  EXPECT_EQ(m_value.GetError().GetInsertCount(), 0);
+  EXPECT_TRUE(m_value.GetError().GetCode() == 0u && m_value.GetError().GetInsertCount() == 0)
+      << "a success clears the report";
 }
 
-TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndNothingIsOverwritten) {
+TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndLoadKeepsOrRefusesTheStoredForm) {
   m_value = "first";
   m_value.Save(key, true);
   std::string const stored = StoredSz("Password");
   ASSERT_EQ(chmod(KeyPath().c_str(), 0644), 0);
-  EXPECT_EQ(m_value.Protect("x"), "");
-  EXPECT_EQ(m_value.GetError().GetCode(), 0xE104004Cu);
+  EXPECT_TRUE(m_value.Protect("x") == "" && m_value.GetError().GetCode() == 0xE104004Cu);
   std::string text = m_value.GetError().GetText();
   EXPECT_TRUE(text.starts_with("Could not protect the value Password: refusing the protection key file ")) << text;
   m_value = "second";
@@ -91,26 +87,19 @@ TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndNothingIsOverwrit
   VProfileCapiString reloaded;
   reloaded.Load(key, "Password", "unused");
   EXPECT_EQ(reloaded, "second");
-}
-
-// The load, dirty, save protocol itself runs with every other kind of value.
-TEST_F(VProfileCapiStringTest, LoadKeepsTheSealedBlockAndRefusesWhatItCannotOpen) {
+  // Load keeps the sealed block and refuses what it cannot open; the load, dirty, save protocol
+  // itself runs with every other kind of value.
   std::string const sealed = m_value.Protect("kept").Str();
-  ASSERT_TRUE(key->SetSz("Password", sealed.c_str()));
-  ASSERT_TRUE(key->SetSz("Odd", "CAPI:ABC"));
-  ASSERT_TRUE(key->SetDword("Number", 5));
+  ASSERT_TRUE(key->SetSz("Password", sealed.c_str()) && key->SetSz("Odd", "CAPI:ABC") && key->SetDword("Number", 5));
   VProfileCapiString loaded, odd, number;
   loaded.Load(key, "Password", "unused");
   EXPECT_EQ(loaded, "kept");
   loaded.Save(key, false);
   EXPECT_EQ(StoredSz("Password"), sealed) << "an unchanged value is not sealed afresh";
   odd.Load(key, "Odd", "unused");
-  EXPECT_EQ(odd, "");
-  EXPECT_FALSE(odd.IsDirty());
-  EXPECT_EQ(odd.GetError().GetCode(), 0xE104004Eu);
+  EXPECT_TRUE(odd == "" && !odd.IsDirty() && odd.GetError().GetCode() == 0xE104004Eu);
   number.Load(key, "Number", "fallback");
-  EXPECT_EQ(number, "fallback");
-  EXPECT_TRUE(number.IsDirty());
+  EXPECT_TRUE(number == "fallback" && number.IsDirty());
 }
 
 TEST_F(VProfileCapiStringTest, FirstTraceLineOfAProcessStartsTheFileAfresh) {

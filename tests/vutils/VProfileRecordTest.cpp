@@ -128,11 +128,12 @@ class VProfileRecordTest : public ::testing::Test {
     keys.push_back(std::make_unique<VProfileKey>(store.Root(), ("Out " + std::to_string(keys.size())).c_str()));
     return keys.back().get();
   }
-  NameList Written(VProfileRecord& record, bool force) {
+  Stored Saved(VProfileRecord& record, bool force) {
     VProfileKey* out = Fresh();
     record.Save(out, force);
-    return Names(Contents(out));
+    return Contents(out);
   }
+  NameList Written(VProfileRecord& record, bool force) { return Names(Saved(record, force)); }
 
   VMemoryStoreFactory factory;
   VProfileStore store{&factory};
@@ -143,13 +144,10 @@ class VProfileRecordTest : public ::testing::Test {
 TEST_F(VProfileRecordTest, EmptyKeyGivesDefaultsThatTheFirstSaveWrites) {
   SampleSession session(nullptr);
   EXPECT_FALSE(session.IsModified());
-  VProfileRecord const* const records[] = {&session, &session.terminal};
-  for (VProfileRecord const* record : records)
+  for (VProfileRecord const* record : std::initializer_list<VProfileRecord const*>{&session, &session.terminal})
     for (int i = 0; i < record->ProfileTable().Count(); ++i)
       EXPECT_TRUE(record->ProfileTable().Kind(i) == VProfileKind::Record || record->Lookup(i)->IsDirty()) << i;
-  VProfileKey* out = Fresh();
-  session.Save(out, false);
-  EXPECT_EQ(Contents(out), kDefaults);
+  EXPECT_EQ(Saved(session, false), kDefaults);
   EXPECT_TRUE(Written(session, false).empty());
 }
 
@@ -158,12 +156,9 @@ TEST_F(VProfileRecordTest, EmptyKeyGivesDefaultsThatTheFirstSaveWrites) {
 TEST_F(VProfileRecordTest, EveryRowRoundTripsInTableOrder) {
   SampleSession session(changed);
   EXPECT_FALSE(session.IsModified());
-  EXPECT_EQ(session.terminal.emulation, "Xterm");
-  EXPECT_EQ(session.password, "s3cret");
+  EXPECT_TRUE(session.terminal.emulation == "Xterm" && session.password == "s3cret");
   EXPECT_TRUE(Written(session, false).empty());
-  VProfileKey* out = Fresh();
-  session.Save(out, true);
-  Stored contents = Contents(out);
+  Stored contents = Saved(session, true);
   ASSERT_EQ(Names(contents), Names(kChanged));
   std::string& password = contents[5].second;
   EXPECT_EQ(password.size(), std::string("sz \"\"").size() + 8 + 2 * 6);
@@ -186,8 +181,8 @@ TEST_F(VProfileRecordTest, SaveWithoutForceWritesOnlyChangedOrDirtyMembers) {
       {"rolled back",
        [](SampleSession& s) { s.port = 23; s.terminal.beep = false; s.loginScript.RemoveAll(); s.Rollback(); }, false,
        {}},
-      {"checkpointed", [](SampleSession& s) { s.title = "t"; s.terminal.emulation = "e"; s.Checkpoint(); },
-       false, {"Title", "Emulation"}},
+      {"checkpointed", [](SampleSession& s) { s.title = "t"; s.terminal.emulation = "e"; s.Checkpoint(); }, false,
+       {"Title", "Emulation"}},
   };
   for (Case const& c : cases) {
     SampleSession session(changed);
@@ -204,10 +199,8 @@ TEST_F(VProfileRecordTest, ApplyDeltaTakesExactlyTheSourcesChanges) {
   source.terminal.emulation = "ANSI";
   SampleSession target(changed);
   target.ApplyDelta(&source);
-  EXPECT_EQ(target.port, 2222);
-  EXPECT_EQ(target.terminal.emulation, "ANSI");
-  EXPECT_EQ(target.title, "My Host");
-  EXPECT_EQ(target.terminal.rows, 50);
+  EXPECT_TRUE(target.port == 2222 && target.terminal.emulation == "ANSI");
+  EXPECT_TRUE(target.title == "My Host" && target.terminal.rows == 50);
   EXPECT_TRUE(target.IsModified());
   EXPECT_EQ(Written(target, false), (NameList{"Port", "Emulation"}));
   SampleSession committed;
@@ -219,6 +212,13 @@ TEST_F(VProfileRecordTest, ApplyDeltaTakesExactlyTheSourcesChanges) {
   for (VProfileData const* delta : deltas) untouched.ApplyDelta(delta);
   EXPECT_FALSE(untouched.IsModified());
   EXPECT_EQ(untouched.title, "My Host");
+  // A record without members is never modified nor written.
+  EmptyRecord record(changed);
+  record.Checkpoint();
+  record.Rollback();
+  record.ApplyDelta(&other);
+  EXPECT_FALSE(record.IsModified());
+  EXPECT_TRUE(Written(record, false).empty() && Written(record, true).empty());
 }
 
 // How an edit of the default session reaches a stored session that lacks most options.
@@ -243,23 +243,11 @@ TEST_F(VProfileRecordTest, DeltaOfADefaultRecordCarriedIntoASparseKey) {
   EXPECT_EQ(contents, expected);
 }
 
-TEST_F(VProfileRecordTest, RecordWithoutMembersIsNeverModifiedNorWritten) {
-  EmptyRecord record(changed);
-  EmptyRecord other;
-  record.Checkpoint();
-  record.Rollback();
-  record.ApplyDelta(&other);
-  EXPECT_FALSE(record.IsModified());
-  EXPECT_TRUE(Written(record, false).empty());
-  EXPECT_TRUE(Written(record, true).empty());
-}
-
 TEST_F(VProfileRecordTest, CopiesOwnTheirMembersAndAssignmentWritesEverything) {
   SampleSession original(changed);
   SampleSession copy(original);
   copy.terminal.rows = 1;
-  EXPECT_EQ(original.terminal.rows, 50);
-  EXPECT_EQ(copy.port, 4022);
+  EXPECT_TRUE(original.terminal.rows == 50 && copy.port == 4022);
   auto const* begin = reinterpret_cast<char const*>(&copy);
   for (int i = 0; i < copy.ProfileTable().Count(); ++i) {
     auto const* member = reinterpret_cast<char const*>(copy.Lookup(i));

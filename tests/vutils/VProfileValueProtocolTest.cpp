@@ -106,18 +106,15 @@ TYPED_TEST_SUITE(VProfileValueProtocol, Kinds);
 TYPED_TEST(VProfileValueProtocol, LoadDirtySaveReload) {
   using Kind = TypeParam;
   auto value = this->Loaded();  // nothing stored: the default
-  EXPECT_TRUE(Kind::Is(value, 1));
-  EXPECT_FALSE(value.IsModified());
+  EXPECT_TRUE(Kind::Is(value, 1) && !value.IsModified());
   value.Save(this->key, false);
   EXPECT_FALSE(value.IsDirty());
   auto reloaded = this->Loaded();
-  EXPECT_TRUE(Kind::Is(reloaded, 1));
-  EXPECT_FALSE(reloaded.IsDirty() || reloaded.IsModified());
+  EXPECT_TRUE(Kind::Is(reloaded, 1) && !reloaded.IsDirty() && !reloaded.IsModified());
   Kind::Set(reloaded, 2);
   EXPECT_TRUE(reloaded.IsModified());
   reloaded.Rollback();
-  EXPECT_TRUE(Kind::Is(reloaded, 1));
-  EXPECT_FALSE(reloaded.IsModified());
+  EXPECT_TRUE(Kind::Is(reloaded, 1) && !reloaded.IsModified());
   Kind::Set(reloaded, 2);
   reloaded.Checkpoint();
   EXPECT_FALSE(reloaded.IsModified());
@@ -125,18 +122,15 @@ TYPED_TEST(VProfileValueProtocol, LoadDirtySaveReload) {
   reloaded.Save(this->key, false);
   EXPECT_FALSE(reloaded.IsDirty() && Kind::kKeepsDirtyFlag);
   auto saved = this->Loaded();
-  EXPECT_TRUE(Kind::Is(saved, 2));
-  EXPECT_FALSE(saved.IsDirty() || saved.IsModified());
+  EXPECT_TRUE(Kind::Is(saved, 2) && !saved.IsDirty() && !saved.IsModified());
   auto copy = saved;  // a copy keeps its own checkpoint
   Kind::Set(copy, 1);
   copy.Rollback();
-  EXPECT_TRUE(Kind::Is(copy, 2));
-  EXPECT_TRUE(Kind::Is(saved, 2));
+  EXPECT_TRUE(Kind::Is(copy, 2) && Kind::Is(saved, 2));
   typename Kind::Value other;
   Kind::Set(other, 1);
   saved.ApplyDelta(&other);
-  EXPECT_TRUE(Kind::Is(saved, 1));
-  EXPECT_TRUE(saved.IsModified());
+  EXPECT_TRUE(Kind::Is(saved, 1) && saved.IsModified());
   VProfile<unsigned int> foreign;  // a value of another class is ignored
   foreign = 3;
   saved.ApplyDelta(&foreign);

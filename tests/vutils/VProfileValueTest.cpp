@@ -20,9 +20,8 @@ namespace {
 
 // A converter that answers every request with one scripted outcome: success with a fixed
 // result, or failure with a given report code.
-class ScriptedConverter : public IProfileTextConverter {
- public:
-  ScriptedConverter(bool succeed, unsigned long failureCode) : m_succeed(succeed), m_failureCode(failureCode) {}
+struct ScriptedConverter : IProfileTextConverter {
+  ScriptedConverter(bool succeed, unsigned long failureCode) : succeed(succeed), failureCode(failureCode) {}
   bool TextToList(VStringArray& out, VString const& text, IReportMessageParams& report, bool) override {
     out = VStringArray{text, "converted"};
     return Answer(report);
@@ -35,37 +34,30 @@ class ScriptedConverter : public IProfileTextConverter {
     *out = text == "yes";
     return Answer(report);
   }
-
- private:
-  bool Answer(IReportMessageParams& report) {
-    if (!m_succeed) report.SetCode(m_failureCode);
-    return m_succeed;
+  bool Answer(IReportMessageParams& report) const {
+    if (!succeed) report.SetCode(failureCode);
+    return succeed;
   }
-  bool m_succeed;
-  unsigned long m_failureCode;
+  bool succeed;
+  unsigned long failureCode;
 };
 
 class VProfileValueTest : public ::testing::Test, protected MemoryKey {
  protected:
-  template <typename State>
-  void Load(State& state, char const* name) {
-    state.SetName(name);
-    state.Load(key, "");
+  template <typename Value, typename Default>
+  void Load(Value& value, char const* name, Default const& fallback) {
+    value.SetName(name);
+    value.Load(key, fallback);
   }
 };
-using VViewStateTextTest = VProfileValueTest;
-using VProfileBlobTest = VProfileValueTest;
-using VProfileEncodedStringTest = VProfileValueTest;
 
 using Text = VProfile2<VString, VProfileSz>;
 
-TEST_F(VProfileValueTest, BoolLoadsAnyNonZeroAsTrueAndStoresOne) {
+TEST_F(VProfileValueTest, BoolLoadsAnyNonZeroAsTrueAndAValueOfAnotherKindLoadsTheDefault) {
   ASSERT_TRUE(key->SetDword("Flag", 7));
   VProfile<bool> flag;
-  flag.SetName("Flag");
-  flag.Load(key, false);
-  EXPECT_TRUE(flag);
-  EXPECT_FALSE(flag.IsDirty());
+  Load(flag, "Flag", false);
+  EXPECT_TRUE(flag && !flag.IsDirty());
   flag.Save(key, false);
   EXPECT_EQ(StoredDword("Flag"), 7);
   flag.Save(key, true);
@@ -73,19 +65,13 @@ TEST_F(VProfileValueTest, BoolLoadsAnyNonZeroAsTrueAndStoresOne) {
   flag = false;
   flag.Save(key, false);
   EXPECT_EQ(StoredDword("Flag"), 0);
-}
-
-TEST_F(VProfileValueTest, AValueOfAnotherKindLoadsTheDefaultAndWritesIt) {
-  ASSERT_TRUE(key->SetDword("Title", 5));
-  ASSERT_TRUE(key->SetSz("Port", "22"));
+  // A value of another kind loads the default and writes it.
+  ASSERT_TRUE(key->SetDword("Title", 5) && key->SetSz("Port", "22"));
   Text title;
-  title.SetName("Title");
-  title.Load(key, "default");
   VProfile<int> port;
-  port.SetName("Port");
-  port.Load(key, 23);
-  EXPECT_EQ(title, "default");
-  EXPECT_EQ(port, 23);
+  Load(title, "Title", "default");
+  Load(port, "Port", 23);
+  EXPECT_TRUE(title == "default" && port == 23);
   EXPECT_TRUE(title.IsDirty() && port.IsDirty());
   EXPECT_FALSE(title.IsModified());
   title.Save(key, false);
@@ -134,16 +120,14 @@ TEST_F(VProfileValueTest, TextsBoolsAndListsFromTextThroughTheConverter) {
     EXPECT_EQ(text.SetFromText("in", converter, report), c.result);
     EXPECT_EQ(text, c.value);
     EXPECT_EQ(report.GetCode(), c.codeAfter);
-    EXPECT_EQ(text.IsDirty(), !c.result);
-    EXPECT_EQ(text.IsModified(), !c.result);
+    EXPECT_TRUE(text.IsDirty() == !c.result && text.IsModified() == !c.result);
   }
   VReportMessageParams report;
   report.AddString("kept");  // a reset would drop it
   ScriptedConverter yes(true, 0), no(false, 0xE1040047);
   VProfile<bool> flag;
   EXPECT_TRUE(flag.SetFromText("yes", yes, report));
-  EXPECT_TRUE(flag);
-  EXPECT_FALSE(flag.IsModified());
+  EXPECT_TRUE(flag && !flag.IsModified());
   EXPECT_FALSE(flag.SetFromText("no", no, report));
   EXPECT_TRUE(flag);
   VProfileMultiLineString lines;
@@ -155,39 +139,26 @@ TEST_F(VProfileValueTest, TextsBoolsAndListsFromTextThroughTheConverter) {
 }
 
 struct Record { uint32_t a, b, c; };
-
 struct LooseRecord {
   uint32_t key, ignored;
   bool operator==(LooseRecord const& other) const { return key == other.key; }
 };
 
 TEST_F(VProfileValueTest, RecordsStoreExactlyTheirBytes) {
-  VProfile2<Record, VProfileBinary> record;
-  record.SetName("R");
-  record.Load(key, Record{1, 2, 3});
+  VProfile2<Record, VProfileBinary> record, partial, tooLong;
+  Load(record, "R", Record{1, 2, 3});
   EXPECT_TRUE(record.IsDirty());
   record.Save(key, false);
-  std::vector<unsigned char> bytes(16);
-  unsigned long size = bytes.size();
-  ASSERT_TRUE(key->GetBinary("R", bytes.data(), size));
-  bytes.resize(size);
-  EXPECT_EQ(bytes, (std::vector<unsigned char>{1, 0, 0, 0, 2, 0, 0, 0, 3, 0, 0, 0}));
+  EXPECT_EQ(DumpValue(key, "R"), "binary 010000000200000003000000");
   // A shorter block fills its length; the rest keeps what the record held before. A longer one is refused.
   uint32_t const shortBlock = 9;
   unsigned char const longBlock[16] = {5};
-  ASSERT_TRUE(key->SetBinary("Short", &shortBlock, 4));
-  ASSERT_TRUE(key->SetBinary("Long", longBlock, 16));
-  VProfile2<Record, VProfileBinary> partial, tooLong;
+  ASSERT_TRUE(key->SetBinary("Short", &shortBlock, 4) && key->SetBinary("Long", longBlock, 16));
   partial = Record{7, 7, 7};
-  partial.SetName("Short");
-  partial.Load(key, Record{0, 0, 0});
-  EXPECT_EQ(partial.a, 9u);
-  EXPECT_EQ(partial.c, 7u);
-  EXPECT_FALSE(partial.IsDirty());
-  tooLong.SetName("Long");
-  tooLong.Load(key, Record{4, 4, 4});
-  EXPECT_EQ(tooLong.a, 4u);
-  EXPECT_TRUE(tooLong.IsDirty());
+  Load(partial, "Short", Record{0, 0, 0});
+  EXPECT_TRUE(partial.a == 9u && partial.c == 7u && !partial.IsDirty());
+  Load(tooLong, "Long", Record{4, 4, 4});
+  EXPECT_TRUE(tooLong.a == 4u && tooLong.IsDirty());
   VProfile2<LooseRecord, VProfileBinary> loose;
   loose.Load(nullptr, LooseRecord{1, 1});
   loose.ignored = 2;
@@ -214,57 +185,52 @@ TEST_F(VProfileValueTest, MultiLineTextSplitsAndJoins) {
 
 using Layout = VProfileListViewState::Layout;
 using Frame = VProfileExplorerFrameState::Numbers;
-
 Layout TwoColumns() { return Layout{1, -1, 4000000000u, 0, {{120, 1, 0}, {-80, 255, 1}}}; }
 
-TEST_F(VViewStateTextTest, NumbersAreStoredAsCommaSeparatedText) {
+TEST_F(VProfileValueTest, ViewStatesStoreNumbersAsCommaSeparatedTextAndKeepThemOverBadText) {
   VProfileListViewState list, listAgain;
   VProfileExplorerFrameState frame, frameAgain;
-  Load(list, "Remote ListView State");
-  Load(frame, "Remote ExplorerFrame State");
+  Load(list, "Remote ListView State", "");
+  Load(frame, "Remote ExplorerFrame State", "");
   list.SetLayout(TwoColumns());
   frame.SetNumbers({1, -1, 200});
   list.Save(key, false);
   frame.Save(key, false);
   EXPECT_EQ(StoredSz("Remote ListView State"), "1,-1,4000000000,0,2,120,1,0,-80,255,1");
   EXPECT_EQ(StoredSz("Remote ExplorerFrame State"), "1,-1,200");
-  Load(listAgain, "Remote ListView State");
-  Load(frameAgain, "Remote ExplorerFrame State");
+  Load(listAgain, "Remote ListView State", "");
+  Load(frameAgain, "Remote ExplorerFrame State", "");
   EXPECT_EQ(listAgain.GetLayout(), TwoColumns());
   EXPECT_EQ(frameAgain.GetNumbers(), (Frame{1, -1, 200}));
   EXPECT_FALSE(listAgain.IsDirty() || frameAgain.IsDirty());
-}
-
-TEST_F(VViewStateTextTest, TextsThatDoNotHoldTheNumbersKeepThePreviousOnes) {
-  char const* const badFrames[] = {"", "1,2", "1,2,3,4", "1,,3", "1, 2,3", "+1,2,3", "1,2,3,", "a,b,c",
-                                   "2147483648,0,0", "0,-2147483649,0", "1;2;3"};
-  for (char const* text : badFrames) {
+  // Texts that do not hold the numbers keep the previous ones.
+  for (char const* text : {"", "1,2", "1,2,3,4", "1,,3", "1, 2,3", "+1,2,3", "1,2,3,", "a,b,c", "2147483648,0,0",
+                           "0,-2147483649,0", "1;2;3"}) {
     ASSERT_TRUE(key->SetSz("Frame", text));
-    VProfileExplorerFrameState frame;
-    frame.SetNumbers({7, 8, 9});
-    Load(frame, "Frame");
-    EXPECT_EQ(frame.GetNumbers(), (Frame{7, 8, 9})) << text;
-    EXPECT_EQ(frame, text);  // the stored text itself is kept
+    VProfileExplorerFrameState bad;
+    bad.SetNumbers({7, 8, 9});
+    Load(bad, "Frame", "");
+    EXPECT_EQ(bad.GetNumbers(), (Frame{7, 8, 9})) << text;
+    EXPECT_EQ(bad, text);  // the stored text itself is kept
   }
-  char const* const badLists[] = {"1,1,1,0", "1,1,1,0,1", "1,1,1,0,1,5,1", "1,1,1,0,1,5,1,0,9", "1,1,1,0,-1",
-                                  "1,1,-1,0,0", "1,1,4294967296,0,0", "1,1,1,0,1,5,256,0", "1,1,1,0,1,5,-1,0"};
-  for (char const* text : badLists) {
+  for (char const* text : {"1,1,1,0", "1,1,1,0,1", "1,1,1,0,1,5,1", "1,1,1,0,1,5,1,0,9", "1,1,1,0,-1", "1,1,-1,0,0",
+                           "1,1,4294967296,0,0", "1,1,1,0,1,5,256,0", "1,1,1,0,1,5,-1,0"}) {
     ASSERT_TRUE(key->SetSz("List", text));
-    VProfileListViewState list;
-    list.SetLayout(TwoColumns());
-    Load(list, "List");
-    EXPECT_EQ(list.GetLayout(), TwoColumns()) << text;
+    VProfileListViewState bad;
+    bad.SetLayout(TwoColumns());
+    Load(bad, "List", "");
+    EXPECT_EQ(bad.GetLayout(), TwoColumns()) << text;
   }
   ASSERT_TRUE(key->SetSz("List", "-2147483648,2147483647,4294967295,0,0"));
   VProfileListViewState edges;
-  Load(edges, "List");
+  Load(edges, "List", "");
   EXPECT_EQ(edges.GetLayout(), (Layout{INT32_MIN, INT32_MAX, UINT32_MAX, 0, {}}));
 }
 
-TEST_F(VViewStateTextTest, RollbackApplyDeltaAndSetFromTextKeepNumbersAndTextTogether) {
+TEST_F(VProfileValueTest, ViewStateRollbackApplyDeltaAndSetFromTextKeepNumbersAndTextTogether) {
   ASSERT_TRUE(key->SetSz("Frame", "1,1000,200"));
   VProfileExplorerFrameState frame, other;
-  Load(frame, "Frame");
+  Load(frame, "Frame", "");
   frame.SetNumbers({5, 5, 5});
   EXPECT_TRUE(frame.IsModified());
   frame.Rollback();
@@ -285,14 +251,12 @@ TEST_F(VViewStateTextTest, RollbackApplyDeltaAndSetFromTextKeepNumbersAndTextTog
 
 std::string Bytes(VProfileBlob const& blob) { return {reinterpret_cast<char const*>(blob.Data()), blob.Length()}; }
 
-TEST_F(VProfileBlobTest, LoadCases) {
-  ASSERT_TRUE(key->SetBinary("Block", "\x01\x00\x02", 3));
-  ASSERT_TRUE(key->SetBinary("Empty", "", 0));
+TEST_F(VProfileValueTest, BlobLoadsSavesAndComparesItsBytes) {
+  ASSERT_TRUE(key->SetBinary("Block", "\x01\x00\x02", 3) && key->SetBinary("Empty", "", 0));
   ASSERT_TRUE(key->SetSz("Text", "abc"));
   struct Case { char const* name; bool result; std::string bytes; };
-  Case const cases[] = {
-      {"Block", true, std::string("\x01\x00\x02", 3)}, {"Missing", false, ""}, {"Empty", false, ""},
-      {"Text", false, ""}};
+  Case const cases[] = {{"Block", true, std::string("\x01\x00\x02", 3)}, {"Missing", false, ""}, {"Empty", false, ""},
+                        {"Text", false, ""}};
   for (Case const& c : cases) {
     VProfileBlob blob;
     blob.Assign("old", 3);
@@ -304,21 +268,16 @@ TEST_F(VProfileBlobTest, LoadCases) {
   keyless.Assign("kept", 4);
   EXPECT_TRUE(keyless.Load(nullptr, "Any"));
   EXPECT_EQ(Bytes(keyless), "kept");
-}
-
-TEST_F(VProfileBlobTest, SaveWritesWheneverThereAreBytes) {
-  VProfileBlob blob;
+  VProfileBlob blob, again, leftEmpty;
   blob.Load(key, "Blob");
   blob.Save(key, true);
   EXPECT_EQ(DumpValue(key, "Blob"), "<none>");
   blob.Assign("xyz", 3);
   blob.Checkpoint();
   blob.Save(key, false);
-  VProfileBlob again;
   EXPECT_TRUE(again.Load(key, "Blob"));
   EXPECT_EQ(Bytes(again), "xyz");
   // The empty text clears the stored value; a blob that was merely left empty keeps it.
-  VProfileBlob leftEmpty;
   leftEmpty.Load(nullptr, "Blob");
   leftEmpty.Save(key, true);
   EXPECT_TRUE(VProfileBlob().Load(key, "Blob"));
@@ -326,41 +285,32 @@ TEST_F(VProfileBlobTest, SaveWritesWheneverThereAreBytes) {
   ASSERT_TRUE(again.FromText("", error)) << error;
   again.Save(key, false);
   EXPECT_FALSE(VProfileBlob().Load(key, "Blob"));
-}
-
-// Rollback, delta and copies follow the shared protocol; a blob compares length and bytes.
-TEST_F(VProfileBlobTest, ModifiedComparesEveryByteAndTheLength) {
-  VProfileBlob blob;
-  EXPECT_FALSE(blob.IsModified());
-  blob.Assign("abc", 3);
-  EXPECT_TRUE(blob.IsModified()) << "before any checkpoint, against the empty blob";
-  blob.Checkpoint();
-  blob.Assign("abd", 3);
-  EXPECT_TRUE(blob.IsModified());
-  blob.Assign("abcd", 4);
-  EXPECT_TRUE(blob.IsModified());
-  blob.Rollback();
-  EXPECT_TRUE(blob.IsDirty()) << "bytes copied back in are written again";
+  // Rollback, delta and copies follow the shared protocol; a blob compares length and bytes.
+  VProfileBlob edited;
+  EXPECT_FALSE(edited.IsModified());
+  edited.Assign("abc", 3);
+  EXPECT_TRUE(edited.IsModified()) << "before any checkpoint, against the empty blob";
+  edited.Checkpoint();
+  edited.Assign("abd", 3);
+  EXPECT_TRUE(edited.IsModified());
+  edited.Assign("abcd", 4);
+  EXPECT_TRUE(edited.IsModified());
+  edited.Rollback();
+  EXPECT_TRUE(edited.IsDirty()) << "bytes copied back in are written again";
 }
 
 unsigned HexByte(std::string const& text, size_t pair) { return std::stoul(text.substr(pair * 2, 2), nullptr, 16); }
 
-TEST_F(VProfileEncodedStringTest, EncodedFormOfAbc) {
+TEST_F(VProfileValueTest, EncodedFormIsAPadThenTheTextXoredWithItMadeAfreshAtEveryWrite) {
   std::string const stored = VProfileEncodedString::Encode("abc").Str();
   ASSERT_EQ(stored.size(), 14u);
   EXPECT_EQ(stored.find_first_not_of("0123456789abcdef"), std::string::npos) << stored;
-  unsigned const pad[3] = {HexByte(stored, 0), HexByte(stored, 1), HexByte(stored, 2)};
-  EXPECT_EQ(HexByte(stored, 4), 0x61u ^ pad[0]);
-  EXPECT_EQ(HexByte(stored, 5), 0x62u ^ pad[1]);
-  EXPECT_EQ(HexByte(stored, 6), 0x63u ^ pad[2]);
+  for (size_t i = 0; i < 3; ++i) EXPECT_EQ(HexByte(stored, 4 + i), ("abc"[i] ^ HexByte(stored, i))) << i;
   EXPECT_EQ(VProfileEncodedString::Decode(stored), "abc");
   std::string upper = stored;
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   EXPECT_EQ(VProfileEncodedString::Decode(upper), "abc");
   EXPECT_EQ(VProfileEncodedString::Encode(""), "");
-}
-
-TEST_F(VProfileEncodedStringTest, DecodeOfKnownForms) {
   std::string const longest = "00000000" + std::string(2038, '6');   // 2,046 characters
   struct Case { std::string stored, text; };
   Case const cases[] = {
@@ -374,10 +324,7 @@ TEST_F(VProfileEncodedStringTest, DecodeOfKnownForms) {
   };
   for (Case const& c : cases)
     EXPECT_EQ(VProfileEncodedString::Decode(c.stored).Str(), c.text) << c.stored.substr(0, 20);
-}
-
-// Load, dirty and save are the shared value protocol's; here what is particular to the form.
-TEST_F(VProfileEncodedStringTest, StoredFormIsEncodedAfreshAtEveryWrite) {
+  // Load, dirty and save are the shared value protocol's; the stored form is encoded afresh at every write.
   VProfileEncodedString password;
   password.Load(key, "Password", "fallback");
   EXPECT_TRUE(password.IsSensitive());

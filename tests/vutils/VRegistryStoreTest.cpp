@@ -6,26 +6,12 @@
 #include "VRegistryStoreFactory.h"
 #include "platform/registry/Registry.h"
 #include "support/KeyDump.h"
+#include "support/RegistryCalls.h"
 #include "support/ScopedRoot.h"
 
 namespace {
 
-std::string Raw(char const* path, char const* name, unsigned long& type) {
-  HKEY key = nullptr;
-  if (RegOpenKeyEx(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return "<no key>";
-  unsigned long size = 0;
-  RegQueryValueEx(key, name, nullptr, &type, nullptr, &size);
-  std::string data(size, '\0');
-  RegQueryValueEx(key, name, nullptr, &type, reinterpret_cast<unsigned char*>(data.data()), &size);
-  RegCloseKey(key);
-  return data;
-}
-
-void MakeKey(HKEY hive, char const* path) {
-  HKEY key = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(hive, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr));
-  RegCloseKey(key);
-}
+void MakeKey(HKEY hive, char const* path) { ASSERT_EQ(ERROR_SUCCESS, RegCloseKey(CreateKey(hive, path))); }
 
 // The memory store keeps the registry's byte forms too: numbers cut to 32 bits, lists ended twice.
 TEST(VRegistryStoreTest, BothStoresKeepValuesInTheRegistryForms) {
@@ -34,12 +20,9 @@ TEST(VRegistryStoreTest, BothStoresKeepValuesInTheRegistryForms) {
   auto node = std::make_shared<VMemoryNode>("");
   VMemoryKey memory(node, false);
   auto write = [](auto& key) {
-    ASSERT_TRUE(key.SetSz("sz", "abc"));
-    ASSERT_TRUE(key.SetDword("dword", 0x1234567801020304UL));
-    ASSERT_TRUE(key.SetMultiSz("multi", VStringArray{"a", "", "bc"}));
-    ASSERT_TRUE(key.SetMultiSz("none", VStringArray{}));
-    ASSERT_TRUE(key.SetMultiSz("one empty", VStringArray{""}));
-    ASSERT_TRUE(key.SetBinary("bin", "\x00\x01", 2));
+    ASSERT_TRUE(key.SetSz("sz", "abc") && key.SetDword("dword", 0x1234567801020304UL));
+    ASSERT_TRUE(key.SetMultiSz("multi", VStringArray{"a", "", "bc"}) && key.SetMultiSz("none", VStringArray{}));
+    ASSERT_TRUE(key.SetMultiSz("one empty", VStringArray{""}) && key.SetBinary("bin", "\x00\x01", 2));
   };
   {
     VProfileStore store(&factory);
@@ -47,6 +30,7 @@ TEST(VRegistryStoreTest, BothStoresKeepValuesInTheRegistryForms) {
     write(key);
   }
   write(memory);
+  HKEY stored = CreateKey(HKEY_CURRENT_USER, "Software\\Forms\\S");
   struct Case { char const* name; unsigned long type; std::string bytes; };
   Case const cases[] = {
       {"sz", REG_SZ, std::string("abc\0", 4)},           {"dword", REG_DWORD, std::string("\x04\x03\x02\x01", 4)},
@@ -54,21 +38,18 @@ TEST(VRegistryStoreTest, BothStoresKeepValuesInTheRegistryForms) {
       {"one empty", REG_MULTI_SZ, std::string("\0\0", 2)}, {"bin", REG_BINARY, std::string("\x00\x01", 2)}};
   for (Case const& c : cases) {
     SCOPED_TRACE(c.name);
-    unsigned long type = 0;
-    EXPECT_EQ(Raw("Software\\Forms\\S", c.name, type), c.bytes);
-    EXPECT_EQ(type, c.type);
+    EXPECT_EQ(RawValue(stored, c.name), std::to_string(c.type) + ":" + c.bytes);
     VMemoryNode::Value const* value = node->FindValue(c.name);
     ASSERT_NE(value, nullptr);
     EXPECT_EQ(value->type, c.type);
     EXPECT_EQ(std::string(value->data.begin(), value->data.end()), c.bytes);
   }
+  RegCloseKey(stored);
 }
 
 TEST(VRegistryStoreTest, TextStopsAtTheFirstZeroByteAndMultiSzSplitsLikeTheRegistry) {
   ScopedRoot root;
-  MakeKey(HKEY_CURRENT_USER, "Software\\Raw");
-  HKEY key = nullptr;
-  RegOpenKeyEx(HKEY_CURRENT_USER, "Software\\Raw", 0, KEY_ALL_ACCESS, &key);
+  HKEY key = CreateKey(HKEY_CURRENT_USER, "Software\\Raw");
   auto set = [&](char const* name, unsigned long type, std::string const& bytes) {
     RegSetValueEx(key, name, 0, type, reinterpret_cast<unsigned char const*>(bytes.data()), bytes.size());
   };
@@ -80,10 +61,8 @@ TEST(VRegistryStoreTest, TextStopsAtTheFirstZeroByteAndMultiSzSplitsLikeTheRegis
   VRegistryStoreFactory factory(HKEY_CURRENT_USER, "Software");
   VProfileStore store(true, &factory);
   VProfileKey raw(store.Root(), "Raw");
-  EXPECT_EQ(DumpValue(&raw, "sz"), "sz \"ab\"");
-  EXPECT_EQ(DumpValue(&raw, "unterminated"), "sz \"xyz\"");
-  EXPECT_EQ(DumpValue(&raw, "multi"), "multi_sz \"a\" \"b\"");
-  EXPECT_EQ(DumpValue(&raw, "empty"), "multi_sz");
+  EXPECT_EQ(DumpKey(&raw),
+            "sz = sz \"ab\"\nunterminated = sz \"xyz\"\nmulti = multi_sz \"a\" \"b\"\nempty = multi_sz\n");
 }
 
 TEST(VRegistryStoreTest, LibraryRootFollowsTheFourProbes) {

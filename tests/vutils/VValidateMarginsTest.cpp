@@ -1,11 +1,35 @@
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "VReportMessageParams.h"
 #include "VValidateMargins.h"
+#include "platform/printer/Printer.h"
 #include "platform/ui/HeadlessUserInterface.h"
-#include "support/FakePrinter.h"
 
 namespace {
+
+// A default printer whose presence, page and line heights the test decides; installed as the
+// process's printer for its lifetime.
+struct FakePrinter : Printer {
+  FakePrinter() { SetPrinter(this); }
+  ~FakePrinter() override { SetPrinter(nullptr); }
+  bool HasDefaultPrinter() override { return present; }
+  bool GetDefaultMetrics(PrinterMetrics& out) override {
+    if (metrics) out = *metrics;
+    return metrics.has_value();
+  }
+  // One line is the font's height in either sign, plus a leading of two units.
+  int GetLineHeight(LOGFONT const& font, int dpiY) override {
+    lastFont = font;
+    lastDpiY = dpiY;
+    return (font.lfHeight < 0 ? -font.lfHeight : font.lfHeight) + 2;
+  }
+  bool present = true;
+  std::optional<PrinterMetrics> metrics;  // none: the printer cannot be opened
+  LOGFONT lastFont{};
+  int lastDpiY = 0;
+};
 
 // A letter sheet at 600 by 300 dpi whose unprintable borders differ on every side: left 0.25,
 // right 1/3, top 0.3 and bottom 0.2 inches.

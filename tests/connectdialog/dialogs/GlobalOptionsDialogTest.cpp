@@ -21,12 +21,12 @@
 #include "connectdialog/database/GlobalConfigWorld.h"
 #include "database/SessionDatabase.h"
 #include "dialogs/GlobalPageControls.h"
+#include "platform/sound/SoundPlayer.h"
 #include "platform/ui/HeadlessImageList.h"
 #include "session/FirewallConfig.h"
 #include "session/FirewallStore.h"
 #include "session/SSH2GlobalConfig.h"
 #include "session/SessionConfig.h"
-#include "support/FakeSoundPlayer.h"
 #include "support/Golden.h"
 #include "support/HeadlessDialogs.h"
 #include "support/JoinedText.h"
@@ -39,6 +39,25 @@
 #include "transfer/IconManager.h"
 
 namespace {
+
+// A sound player that records what it was asked to play instead of playing it, installed for
+// its scope.
+class FakeSoundPlayer : public SoundPlayer {
+ public:
+  FakeSoundPlayer() { SetSoundPlayer(this); }
+  ~FakeSoundPlayer() override { SetSoundPlayer(nullptr); }
+  FakeSoundPlayer(FakeSoundPlayer const&) = delete;
+  FakeSoundPlayer& operator=(FakeSoundPlayer const&) = delete;
+
+  bool Play(std::string const& path, std::string& error) override {
+    played.push_back(path);
+    error = failure;
+    return failure.empty();
+  }
+
+  std::vector<std::string> played;
+  std::string failure;  // what the next plays fail with; empty: they succeed
+};
 
 using H = HeadlessDialogs;
 using Values = std::vector<std::pair<int, std::string>>;

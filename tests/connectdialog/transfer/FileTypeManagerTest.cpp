@@ -3,17 +3,94 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "VProfileKey.h"
+#include "VProfilePrivateKey.h"
+#include "VProfilePrivateKeyIterator.h"
+#include "VProfilePrivateStore.h"
 #include "VProfileStore.h"
 #include "platform/filetypes/FreedesktopFileTypes.h"
-#include "support/ExactNameStore.h"
 #include "support/Golden.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/InstalledStore.h"
 #include "support/KeyDump.h"
 
 namespace {
+
+// A read-only profile store with one key below its root whose text-list values keep names that
+// differ only in case apart, as a host's own store may.
+class ExactNameStore : public VProfileStoreFactory {
+ public:
+  using Values = std::vector<std::pair<std::string, VStringArray>>;
+
+  ExactNameStore(std::string keyName, Values values) : m_keyName(std::move(keyName)), m_values(std::move(values)) {}
+
+  VProfilePrivateStore* CreateStore() override { return new Store(*this); }
+
+ private:
+  class Names : public VProfilePrivateKeyIterator {
+   public:
+    explicit Names(Values const* values) : m_values(values) {}
+    bool Next(VString& name) override {
+      if (!m_values || m_next >= m_values->size()) return false;
+      name = (*m_values)[m_next++].first.c_str();
+      return true;
+    }
+
+   private:
+    Values const* m_values;
+    size_t m_next = 0;
+  };
+
+  // The root (values null, one subkey) or the key holding the values.
+  class Key : public VProfilePrivateKey {
+   public:
+    Key(ExactNameStore const& store, Values const* values) : m_store(store), m_values(values) {}
+    bool GetMultiSz(char const* name, VStringArray& out) override {
+      out.RemoveAll();
+      for (auto const& [valueName, list] : m_values ? *m_values : Values())
+        if (valueName == name) {
+          out = list;
+          return true;
+        }
+      return false;
+    }
+    bool GetBinary(char const*, void*, unsigned long&) override { return false; }
+    bool GetSz(char const*, VString&) override { return false; }
+    bool GetDword(char const*, unsigned long&) override { return false; }
+    bool SetMultiSz(char const*, VStringArray const&) override { return false; }
+    bool SetBinary(char const*, void const*, unsigned long) override { return false; }
+    bool SetSz(char const*, char const*) override { return false; }
+    bool SetDword(char const*, unsigned long) override { return false; }
+    bool DeleteValue(char const*) override { return false; }
+    bool DeleteKey(char const*) override { return false; }
+    bool KeyExists(char const* name) override { return !m_values && m_store.m_keyName == name; }
+    bool IsWritable() override { return false; }
+    VProfilePrivateKey* OpenKey(char const* name) override {
+      static Values const none;
+      return new Key(m_store, KeyExists(name) ? &m_store.m_values : &none);
+    }
+    VProfilePrivateKeyIterator* CreateIterator(bool values) override { return new Names(values ? m_values : nullptr); }
+
+   private:
+    ExactNameStore const& m_store;
+    Values const* m_values;
+  };
+
+  class Store : public VProfilePrivateStore {
+   public:
+    explicit Store(ExactNameStore const& store) : m_store(store) {}
+    VProfilePrivateKey* OpenRoot(bool) override { return new Key(m_store, nullptr); }
+
+   private:
+    ExactNameStore const& m_store;
+  };
+
+  std::string m_keyName;
+  Values m_values;
+};
 
 std::string const kRoot = TEST_DATA_DIR "/filetypes";
 
@@ -97,8 +174,9 @@ TEST_F(FileTypeManagerTest, LoadsStoredTypesInTheStoresOrder) {
 
 // A host's own store may keep names that differ only in case apart.
 TEST_F(FileTypeManagerTest, StoredNamesThatDifferOnlyInCaseMergeIntoOneType) {
-  ExactNameStore store(FileTypeManager::kKeyName, {{"Notes", {"notepad %1", "0", "note-icon", "txt|md", "2", "1"}},
-                        {"NOTES", {"other", "3", "other-icon", "note|TXT", "4", "2"}}});
+  ExactNameStore::Values values{{"Notes", {"notepad %1", "0", "note-icon", "txt|md", "2", "1"}},
+                                {"NOTES", {"other", "3", "other-icon", "note|TXT", "4", "2"}}};
+  InstalledStore<ExactNameStore> store(FileTypeManager::kKeyName, values);
   FileTypeManager const types;
   ASSERT_EQ(types.GetDefinitionCount(), 4);  // with the executable, icon and library types
   // Only extensions and the transfer type (binary) merge.

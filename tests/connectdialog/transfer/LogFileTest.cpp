@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <time.h>
 #include <unistd.h>
 
 #include <optional>
@@ -10,10 +11,28 @@
 
 #include "platform/ui/HeadlessUserInterface.h"
 #include "support/ScopedEnv.h"
-#include "support/ScopedTimeZone.h"
 #include "support/TempFolder.h"
 
 namespace {
+
+// Sets the process's local time zone (TZ, a POSIX zone string such as "UTC0" or "JST-9", which
+// needs no zone database) for one scope and restores the previous zone after.
+class ScopedTimeZone {
+ public:
+  explicit ScopedTimeZone(char const* zone) {
+    m_env.emplace("TZ", zone);
+    tzset();
+  }
+  ~ScopedTimeZone() {
+    m_env.reset();
+    tzset();
+  }
+  ScopedTimeZone(ScopedTimeZone const&) = delete;
+  ScopedTimeZone& operator=(ScopedTimeZone const&) = delete;
+
+ private:
+  std::optional<ScopedEnv> m_env;
+};
 
 constexpr VTime kMarch2 = 1709384709;   // 2024-03-02 13:05:09 UTC
 constexpr VTime kNewYear = 1735689598;  // 2024-12-31 23:59:58 UTC, already 2025 in Tokyo

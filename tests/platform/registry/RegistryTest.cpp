@@ -13,7 +13,6 @@
 #include "support/DeepKeyChain.h"
 #include "support/KeyChainPath.h"
 #include "support/RegistryCalls.h"
-#include "support/RegistryValueNames.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
 
