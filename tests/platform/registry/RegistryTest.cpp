@@ -268,7 +268,8 @@ TEST_F(RegistryTest, KeysAreCreatedDownToTheDepthLimitFromEveryKindOfHandle) {
     EXPECT_EQ(REG_CREATED_NEW_KEY, disposition);
     EXPECT_EQ(ERROR_BADKEY, CreateRc(bottom, "below"));
     std::vector<RegFileOperation> steps;
-    EXPECT_EQ(ERROR_SUCCESS, RegKeyReader::Collect(bottom, "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth), steps));
+    std::string const name = "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth);
+    EXPECT_EQ(ERROR_SUCCESS, RegKeyReader::Collect(bottom, name, steps));
     EXPECT_EQ(1u, steps.size());
     HeldKey reopened = HeldKey::Opened(hive, KeyChainPath(kRegMaxKeyDepth), KEY_ALL_ACCESS);
     ASSERT_NE(nullptr, reopened);
