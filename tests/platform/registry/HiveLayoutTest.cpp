@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/registry/Registry.h"
 #include "support/FaultyDiskVfs.h"
 #include "support/HiveFileSql.h"
-#include "support/RegistryCalls.h"
+#include "support/HeldKey.h"
 #include "support/RegistryValueNames.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
@@ -79,16 +78,9 @@ struct OldLayout {
 };
 OldLayout const kOldLayouts[] = {{"2", SecondLayout}, {"3", ThirdLayout}};
 
-HKEY Open(HKEY hive, char const* path) {
-  HKEY key = nullptr;
-  EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyEx(hive, path, 0, KEY_ALL_ACCESS, &key));
-  return key;
-}
-
 // What the old hive holds, read through the registry.
 void ExpectOldContent(HKEY hive) {
-  HKEY sessions = Open(hive, "sessions");
-  HKEY other = Open(hive, "OTHER");
+  HeldKey sessions = HeldKey::Opened(hive, "sessions"), other = HeldKey::Opened(hive, "OTHER");
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), RegistryValueNames(sessions));
   EXPECT_EQ(std::string("1:z\0", 4), RawValue(sessions, "ZETA"));
   EXPECT_EQ(std::string("4:*\0\0\0", 6), RawValue(sessions, "Mid"));
@@ -97,23 +89,20 @@ void ExpectOldContent(HKEY hive) {
   ASSERT_EQ(301u, names.size());
   EXPECT_EQ("ZETA", names.front());
   EXPECT_EQ("v299", names.back());
-  RegCloseKey(sessions);
-  RegCloseKey(other);
 }
 
 TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpellings) {
   ScopedRoot root;
   std::string const file = root.File("old.db");
   ExecuteSql(file, SecondLayout());
-  HKEY hive = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  HeldKey hive = HeldKey::Hive(file);
   ExpectOldContent(hive);
-  HKEY sessions = Open(hive, "Sessions");
+  HeldKey sessions = HeldKey::Opened(hive, "Sessions", KEY_ALL_ACCESS);
   ASSERT_EQ(ERROR_SUCCESS, SetText(sessions, "new", "n"));
   ASSERT_EQ(ERROR_SUCCESS, SetText(sessions, "alpha", "A"));
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
-  RegCloseKey(sessions);
-  ReleaseHive(hive);
+  sessions = nullptr;
+  ReleaseHive(hive.Release());
   EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
   // Each name once; no index left that no query uses; ids kept, the root's parent 0.
   EXPECT_EQ("Zeta,Alpha,mid,v0", QuerySql(file, "SELECT name FROM names ORDER BY id LIMIT 4"));
@@ -132,8 +121,7 @@ TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas)
     {
       FaultyDiskVfs vfs;
       FaultyDiskVfs::Set(FaultyDiskVfs::Fault::ReadOnly);
-      HKEY hive = nullptr;
-      ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+      HeldKey hive = HeldKey::Hive(file);
       ExpectOldContent(hive);
       std::vector<RegSubtreeKey> keys;
       ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(hive, 1, {{"zeta", ""}, {"mid", "sessions"}}, keys));
@@ -142,7 +130,7 @@ TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas)
       EXPECT_EQ(std::string("\0\xff", 2), keys[1].values[0].data);
       EXPECT_TRUE(keys[2].values[1].found);
       EXPECT_EQ(ERROR_ACCESS_DENIED, SetText(hive, "v", "x"));
-      ReleaseHive(hive);
+      ReleaseHive(hive.Release());
     }
     EXPECT_EQ(before, ReadFileBytes(file));
   }
@@ -159,10 +147,7 @@ TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgra
       FaultyDiskVfs vfs;
       // The log's header, then the first page's frame header: well before the commit frame.
       FaultyDiskVfs::KillAtLogWrite(3);
-      HKEY hive = nullptr;
-      HKEY key = nullptr;
-      RegOpenHiveFile(file.c_str(), &hive);
-      RegOpenKeyEx(hive, "Sessions", 0, KEY_READ, &key);
+      OpenRc(HeldKey::Hive(file), "Sessions");
       _exit(0);
     }
     int status = 0;
@@ -170,10 +155,9 @@ TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgra
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(layout.version, QuerySql(file, "PRAGMA user_version"));
     EXPECT_EQ("304", QuerySql(file, "SELECT count(*) FROM vals"));
-    HKEY hive = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+    HeldKey hive = HeldKey::Hive(file);
     ExpectOldContent(hive);
-    ReleaseHive(hive);
+    ReleaseHive(hive.Release());
     EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
   }
 }
@@ -182,9 +166,8 @@ TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes)
   ScopedRoot root;
   std::string const file = root.File("old.db");
   ExecuteSql(file, kFirstLayout);
-  HKEY hive = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
-  HKEY sessions = CreateKey(hive, "SESSIONS");
+  HeldKey hive = HeldKey::Hive(file);
+  HeldKey sessions(hive, "SESSIONS");
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), RegistryValueNames(sessions));
   EXPECT_EQ("a", TextValue(sessions, "ALPHA"));
   ASSERT_EQ(ERROR_SUCCESS, SetText(sessions, "new", "n", false));
@@ -192,26 +175,25 @@ TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes)
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
   EXPECT_EQ("1:Z", RawValue(sessions, "Zeta"));
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(hive, "Other"));
-  RegCloseKey(sessions);
-  ReleaseHive(hive);
+  sessions = nullptr;
+  ReleaseHive(hive.Release());
   EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
 }
 
 TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlace) {
   ScopedRoot root;
   std::string const file = root.File("full.db");
-  HKEY hive = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  HeldKey hive = HeldKey::Hive(file);
   for (char const* name : {"b", "a"}) ASSERT_EQ(ERROR_SUCCESS, SetText(hive, name, name, false));
-  ReleaseHive(hive);
+  ReleaseHive(hive.Release());
   EXPECT_EQ("wal", QuerySql(file, "PRAGMA journal_mode"));
   EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
   ExecuteSql(file, "UPDATE vals SET ord = 1000000 WHERE name = (SELECT id FROM names WHERE folded = x'61')");
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  hive = HeldKey::Hive(file).Release();
   for (char const* name : {"c", "d"}) ASSERT_EQ(ERROR_SUCCESS, SetText(hive, name, name, false));
   EXPECT_EQ((std::vector<std::string>{"b", "a", "c", "d"}), RegistryValueNames(hive));
   EXPECT_EQ("1:a", RawValue(hive, "a"));
-  ReleaseHive(hive);
+  ReleaseHive(hive.Release());
   EXPECT_EQ("1000002", QuerySql(file, "SELECT max(ord) FROM vals"));
 }
 
@@ -220,12 +202,10 @@ TEST(HiveLayoutTest, AHiveOfALaterLayoutIsRefusedAndLeftAsItWas) {
   std::string const file = root.File("newer.db");
   ExecuteSql(file, std::string(kFirstLayout) + "PRAGMA user_version = 9; PRAGMA journal_mode=DELETE;");
   std::string const before = ReadFileBytes(file);
-  HKEY hive = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
-  HKEY key = nullptr;
-  EXPECT_EQ(ERROR_BADDB, RegOpenKeyEx(hive, "Sessions", 0, KEY_READ, &key));
+  HeldKey hive = HeldKey::Hive(file);
+  EXPECT_EQ(ERROR_BADDB, OpenRc(hive, "Sessions"));
   EXPECT_EQ(ERROR_BADDB, SetText(hive, "v", "x", false));
-  ReleaseHive(hive);
+  ReleaseHive(hive.Release());
   EXPECT_EQ(before, ReadFileBytes(file));
 }
 
