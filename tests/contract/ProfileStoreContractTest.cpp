@@ -26,7 +26,6 @@ class ProfileStoreContract : public ::testing::Test {
   std::unique_ptr<VProfileStore> Open(bool readOnly = false) {
     return std::make_unique<VProfileStore>(readOnly, &m_backend.factory);
   }
-
   Backend m_backend;
 };
 

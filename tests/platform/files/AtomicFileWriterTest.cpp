@@ -42,7 +42,6 @@ class AtomicFileWriterTest : public ::testing::Test {
   void SetUp() override { ASSERT_EQ(0, chmod(m_folder.Path().c_str(), 0755)); }
   // So that the folder can be removed by a user whom its mode would stop.
   void TearDown() override { chmod((m_folder / "closed").c_str(), 0755); }
-
   TempFolder m_folder;
   AtomicFileWriter m_writer;
 };
@@ -81,7 +80,6 @@ TEST_F(AtomicFileWriterTest, NewFilesAndWhatCannotBeWritten) {
   EXPECT_EQ(Result::Replaced, m_writer.Write(m_folder / "dangling", "made"));
   EXPECT_EQ("made", ReadFileBytes(m_folder / "missing"));
   EXPECT_TRUE(fs::is_symlink(m_folder / "dangling"));
-
   fs::create_symlink("loop", m_folder / "loop");
   fs::create_directory(m_folder / "folder");
   for (std::string const bad : {"loop", "folder", "no-such-folder/file"}) {

@@ -75,7 +75,6 @@ TEST(SodiumDataProtection, ForeignOrMissingKeyIsRefused) {
   EXPECT_FALSE(Open(theirs, sealed, plain, error)) << "no key file at all";
   EXPECT_NE(error.find("no protection key"), std::string::npos) << error;
   EXPECT_NE(FileMode(folder / "theirs"), 0700u) << "unprotect must not create a key";
-
   Seal(theirs, "other");
   EXPECT_FALSE(Open(theirs, sealed, plain, error)) << "another key";
   EXPECT_TRUE(plain.empty());

@@ -246,7 +246,6 @@ class RegFileApplierTest : public ::testing::Test {
   bool Import(std::string const& file, RegFileApplier::Target target = Into()) {
     return Import(Parsed(file), std::move(target));
   }
-
   static std::string Get(HKEY root, char const* path, std::string const& name) {
     HeldKey key = HeldKey::Opened(root, path);
     if (!key) return "<no key>";
@@ -255,7 +254,6 @@ class RegFileApplierTest : public ::testing::Test {
     LSTATUS const status = RegKeyReader::QueryValue(key, name, type, data);
     return status == ERROR_SUCCESS ? std::to_string(type) + ":" + data : "<no value>";
   }
-
   ScopedRoot m_root;
   std::string m_error;
 };

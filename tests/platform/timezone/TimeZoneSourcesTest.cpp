@@ -222,13 +222,11 @@ class TimeZoneListWriterTest : public ::testing::Test {
   static std::string Value(std::string const& key, char const* name) {
     return RawValue(HeldKey::Opened(HKEY_LOCAL_MACHINE, key), name);
   }
-
   static std::vector<std::string> Zones() {
     std::vector<std::string> names;
     RegKeyReader::SubkeyNames(HeldKey::Opened(HKEY_LOCAL_MACHINE, kList), names);
     return names;
   }
-
   ScopedEnv m_tz{"TZ", "UTC"};
   ScopedRoot m_root;
   std::string const m_mapping = m_root.File("windowsZones.xml");

@@ -48,7 +48,6 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   std::string unscripted = "/tmp/keep";
   EXPECT_FALSE(ui.ChooseFile(UserInterface::FileChooser::Open, "", "", "", unscripted));
   EXPECT_EQ(unscripted, "/tmp/keep");
-
   auto fields = [](ShownDialog const& d) {
     return std::tie(d.kind, d.text, d.caption, d.type, d.initial, d.answer, d.answerText, d.proposedName);
   };
