@@ -2,13 +2,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <string>
 #include <vector>
 
 #include "platform/protect/KeyFile.h"
+#include "support/ChildProcess.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -119,26 +119,18 @@ TEST(SodiumDataProtection, UnsafeOrDamagedKeyFileIsRefused) {
 
 TEST(SodiumDataProtection, ProcessesRacingToCreateTheKeyShareOne) {
   TempFolder folder;
-  constexpr int kChildren = 4;
-  pid_t children[kChildren];
-  for (int i = 0; i < kChildren; ++i) {
-    children[i] = fork();
-    if (children[i] == 0) {
-      SodiumDataProtection service(folder / "keys");
+  pid_t children[4];
+  for (int i = 0; i < 4; ++i)
+    children[i] = ForkChild([&folder, i] {
       Bytes sealed;
       std::string error;
-      bool ok = service.Protect("shared", 6, "d", sealed, error);
+      bool const ok = SodiumDataProtection(folder / "keys").Protect("shared", 6, "d", sealed, error);
       WriteFileBytes(folder / ("blob" + std::to_string(i)), std::string(sealed.begin(), sealed.end()));
-      _exit(ok ? 0 : 1);
-    }
-  }
-  for (pid_t child : children) {
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
+      return ok;
+    });
+  for (pid_t child : children) EXPECT_EQ(0, ExitOf(child));
   SodiumDataProtection service(folder / "keys");
-  for (int i = 0; i < kChildren; ++i) {
+  for (int i = 0; i < 4; ++i) {
     std::string blob = ReadFileBytes(folder / ("blob" + std::to_string(i)));
     std::string plain, error;
     EXPECT_TRUE(Open(service, Bytes(blob.begin(), blob.end()), plain, error)) << error;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "platform/registry/RegKeyReader.h"
+#include "support/ChildProcess.h"
 #include "support/DeepKeyChain.h"
 #include "support/HeldKey.h"
 #include "support/KeyChainPath.h"
@@ -30,12 +30,6 @@ unsigned long CountValues(char const* path) {
   RegQueryInfoKey(HeldKey::Opened(HKEY_CURRENT_USER, path), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                   &values, nullptr, nullptr, nullptr, nullptr);
   return values;
-}
-
-// A forked child's exit code, -1 when it did not exit.
-int ExitOf(pid_t child) {
-  int status = 0;
-  return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class RegistryTest : public ::testing::Test {
@@ -333,12 +327,10 @@ TEST_F(RegistryTest, NamesAnotherProcessAddedBetweenOurUnitsAreFound) {
   RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
   ASSERT_EQ(ERROR_SUCCESS, SetText(ours, "Known", "k"));
   ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
-  pid_t const child = fork();
-  if (child == 0) {
+  ASSERT_EQ(0, ExitOf(ForkChild([] {
     HKEY theirs = CreateKey(HKEY_CURRENT_USER, "Theirs");
-    _exit(theirs && SetText(theirs, "Added Later", "t") == ERROR_SUCCESS && SetText(theirs, "Other", "o") == 0 ? 0 : 1);
-  }
-  ASSERT_EQ(0, ExitOf(child));
+    return theirs && SetText(theirs, "Added Later", "t") == ERROR_SUCCESS && SetText(theirs, "Other", "o") == 0;
+  })));
   struct Case { bool inUnit; char const* name; char const* text; };
   for (Case const& c : {Case{true, "added later", "a"}, Case{false, "OTHER", "b"}, Case{true, "Brand New", "c"}}) {
     if (c.inUnit) RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
