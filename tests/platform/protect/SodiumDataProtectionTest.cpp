@@ -46,24 +46,21 @@ TEST(SodiumDataProtection, AnyAlteredOrShortBlockIsRefused) {
   TempFolder folder;
   SodiumDataProtection service(folder / "keys");
   Bytes const sealed = Seal(service, "secret", "desc");
-  // offset: byte to flip; npos: truncate instead
-  struct Case { char const* what; size_t offset; size_t keep; };
-  size_t const nonce = 10, cipher = 34, tag = sealed.size() - 1;
-  Case const cases[] = {
-      {"magic", 0, 0},         {"version", 3, 0},      {"description length", 4, 0},
-      {"length high byte", 5, 0}, {"description", 7, 0}, {"nonce", nonce, 0},
-      {"ciphertext", cipher, 0}, {"tag", tag, 0},       {"empty", std::string::npos, 0},
-      {"header only", std::string::npos, 5}, {"no tag", std::string::npos, sealed.size() - 16},
-      {"one byte short", std::string::npos, sealed.size() - 1},
-  };
+  // offset: the byte flipped (the nonce starts at 10, the ciphertext at 34); cut: keep only `keep` bytes instead
+  size_t const cut = std::string::npos;
+  struct Case { char const* what; size_t offset; size_t keep; } const cases[] = {
+      {"magic", 0, 0}, {"version", 3, 0}, {"description length", 4, 0}, {"length high byte", 5, 0},
+      {"description", 7, 0}, {"nonce", 10, 0}, {"ciphertext", 34, 0}, {"tag", sealed.size() - 1, 0}, {"empty", cut, 0},
+      {"header only", cut, 5}, {"no tag", cut, sealed.size() - 16}, {"one byte short", cut, sealed.size() - 1}};
   for (Case const& c : cases) {
+    SCOPED_TRACE(c.what);
     Bytes bad = sealed;
-    if (c.offset == std::string::npos) bad.resize(c.keep);
+    if (c.offset == cut) bad.resize(c.keep);
     else bad[c.offset] ^= 0x01;
     std::string plain, error;
-    EXPECT_FALSE(Open(service, bad, plain, error)) << c.what;
-    EXPECT_FALSE(error.empty()) << c.what;
-    EXPECT_EQ(error.find('\n'), std::string::npos) << c.what;
+    EXPECT_FALSE(Open(service, bad, plain, error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error.find('\n'), std::string::npos);
   }
 }
 
@@ -96,8 +93,7 @@ TEST(SodiumDataProtection, KeyFileIsPrivateAndNeverRewritten) {
 }
 
 TEST(SodiumDataProtection, UnsafeOrDamagedKeyFileIsRefused) {
-  // path: relative to the temporary folder
-  // mode: 0: cut the file short instead
+  // path: relative to the temporary folder; mode 0: cut the file short instead
   struct Case { char const* what; char const* path; mode_t mode; char const* reason; } const cases[] = {
       {"group-readable key", "keys/user.key", 0640, "refusing"}, {"world-readable key", "keys/user.key", 0604, "refusing"},
       {"group-writable key", "keys/user.key", 0620, "refusing"}, {"world-writable folder", "keys", 0703, "refusing"},
