@@ -12,13 +12,8 @@ std::string const kRoot = TEST_DATA_DIR "/filetypes";
 FreedesktopFileTypes Fixture() { return FreedesktopFileTypes(XdgLocations::UnderRoot(kRoot)); }
 
 TEST(FreedesktopFileTypesTest, AnswersEachQuestionForARegisteredExtension) {
-  struct Case {
-    char const* extension;
-    char const* className;
-    char const* description;
-    char const* openCommand;
-    char const* icon;
-  };
+  struct Case { char const* extension; char const* className; char const* description; char const* openCommand;
+                char const* icon; };
   Case const cases[] = {
       // The user's mimeapps.list wins; its first entry is not installed, the next is the user's own.
       {"txt", "text/plain", "plain text document", "editor 100% %1", "accessories-text-editor"},
