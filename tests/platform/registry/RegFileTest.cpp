@@ -9,7 +9,6 @@
 #include "platform/registry/RegFileParser.h"
 #include "platform/registry/RegFileWriter.h"
 #include "platform/registry/RegHiveName.h"
-#include "platform/registry/RegKeyReader.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/Utf16Text.h"
 #include "support/Golden.h"
@@ -246,13 +245,10 @@ class RegFileApplierTest : public ::testing::Test {
   bool Import(std::string const& file, RegFileApplier::Target target = Into()) {
     return Import(Parsed(file), std::move(target));
   }
-  static std::string Get(HKEY root, char const* path, std::string const& name) {
+  // A value as "type:bytes", "<missing>" when the key holds none.
+  static std::string Get(HKEY root, char const* path, char const* name) {
     HeldKey key = HeldKey::Opened(root, path);
-    if (!key) return "<no key>";
-    unsigned long type = 0;
-    std::string data;
-    LSTATUS const status = RegKeyReader::QueryValue(key, name, type, data);
-    return status == ERROR_SUCCESS ? std::to_string(type) + ":" + data : "<no value>";
+    return key ? RawValue(key, name) : "<no key>";
   }
   ScopedRoot m_root;
   std::string m_error;
@@ -265,10 +261,10 @@ TEST_F(RegFileApplierTest, AppliesEveryKindOfStepAcrossHives) {
                      "[HKLM\\M\\Empty]\n[HKLM\\M]\n\"b\"=hex:01,02\n")) << m_error;
   EXPECT_EQ("1:top\0"s, Get(HKEY_CURRENT_USER, "A", ""));
   EXPECT_EQ("4:*\0\0\0"s, Get(HKEY_CURRENT_USER, "A", "n"));
-  EXPECT_EQ("<no value>", Get(HKEY_CURRENT_USER, "A", "old"));
+  EXPECT_EQ("<missing>", Get(HKEY_CURRENT_USER, "A", "old"));
   EXPECT_EQ("<no key>", Get(HKEY_CURRENT_USER, "A\\Gone", "x"));
   EXPECT_EQ("3:\1\2", Get(HKEY_LOCAL_MACHINE, "M", "b"));
-  EXPECT_EQ("<no value>", Get(HKEY_LOCAL_MACHINE, "M\\Empty", "b"));
+  EXPECT_EQ("<missing>", Get(HKEY_LOCAL_MACHINE, "M\\Empty", "b"));
 }
 
 TEST_F(RegFileApplierTest, AFailingStepLeavesEveryHiveAsItWas) {
