@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,11 @@ Bytes Seal(SodiumDataProtection& service, std::string const& plain, char const* 
   return sealed;
 }
 
-bool Open(SodiumDataProtection& service, Bytes const& sealed, std::string& plain, std::string& error) {
+// The plain text of a sealed block; none, with the reason in `error`, when it is refused.
+std::optional<std::string> Open(SodiumDataProtection& service, Bytes const& sealed, std::string& error) {
   SecretBytes out;
-  if (!service.Unprotect(sealed.data(), sealed.size(), out, error)) return false;
-  plain.assign(reinterpret_cast<char const*>(out.Data()), out.Size());
-  return true;
+  if (!service.Unprotect(sealed.data(), sealed.size(), out, error)) return std::nullopt;
+  return std::string(reinterpret_cast<char const*>(out.Data()), out.Size());
 }
 
 TEST(SodiumDataProtection, RoundTripsAnyPayload) {
@@ -35,9 +36,8 @@ TEST(SodiumDataProtection, RoundTripsAnyPayload) {
   SodiumDataProtection service(folder / "keys");
   for (std::string plain : {std::string(), std::string("a"), std::string("pass\0word\0", 10), std::string(5000, 'x')}) {
     Bytes sealed = Seal(service, plain);
-    std::string back, error;
-    ASSERT_TRUE(Open(service, sealed, back, error)) << error;
-    EXPECT_EQ(back, plain);
+    std::string error;
+    EXPECT_EQ(Open(service, sealed, error), plain) << error;
     EXPECT_NE(Seal(service, plain), sealed) << "every seal draws a fresh nonce";
   }
 }
@@ -57,8 +57,8 @@ TEST(SodiumDataProtection, AnyAlteredOrShortBlockIsRefused) {
     Bytes bad = sealed;
     if (c.offset == cut) bad.resize(c.keep);
     else bad[c.offset] ^= 0x01;
-    std::string plain, error;
-    EXPECT_FALSE(Open(service, bad, plain, error));
+    std::string error;
+    EXPECT_EQ(Open(service, bad, error), std::nullopt);
     EXPECT_FALSE(error.empty());
     EXPECT_EQ(error.find('\n'), std::string::npos);
   }
@@ -68,13 +68,12 @@ TEST(SodiumDataProtection, ForeignOrMissingKeyIsRefused) {
   TempFolder folder;
   SodiumDataProtection mine(folder / "mine"), theirs(folder / "theirs");
   Bytes sealed = Seal(mine, "secret");
-  std::string plain, error;
-  EXPECT_FALSE(Open(theirs, sealed, plain, error)) << "no key file at all";
+  std::string error;
+  EXPECT_EQ(Open(theirs, sealed, error), std::nullopt) << "no key file at all";
   EXPECT_NE(error.find("no protection key"), std::string::npos) << error;
   EXPECT_NE(FileMode(folder / "theirs"), 0700u) << "unprotect must not create a key";
   Seal(theirs, "other");
-  EXPECT_FALSE(Open(theirs, sealed, plain, error)) << "another key";
-  EXPECT_TRUE(plain.empty());
+  EXPECT_EQ(Open(theirs, sealed, error), std::nullopt) << "another key";
 }
 
 TEST(SodiumDataProtection, KeyFileIsPrivateAndNeverRewritten) {
@@ -105,8 +104,8 @@ TEST(SodiumDataProtection, UnsafeOrDamagedKeyFileIsRefused) {
     SodiumDataProtection service(folder / "keys");
     Bytes sealed = Seal(service, "secret");
     ASSERT_EQ(c.mode ? chmod((folder / c.path).c_str(), c.mode) : truncate((folder / c.path).c_str(), 31), 0);
-    std::string plain, error;
-    EXPECT_FALSE(Open(service, sealed, plain, error));
+    std::string error;
+    EXPECT_EQ(Open(service, sealed, error), std::nullopt);
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;
     Bytes out;
     EXPECT_FALSE(service.Protect("a", 1, "d", out, error));
@@ -127,10 +126,9 @@ TEST(SodiumDataProtection, ProcessesRacingToCreateTheKeyShareOne) {
   for (pid_t child : children) EXPECT_EQ(0, ExitOf(child));
   SodiumDataProtection service(folder / "keys");
   for (int i = 0; i < 4; ++i) {
-    std::string blob = ReadFileBytes(folder / ("blob" + std::to_string(i)));
-    std::string plain, error;
-    EXPECT_TRUE(Open(service, Bytes(blob.begin(), blob.end()), plain, error)) << error;
-    EXPECT_EQ(plain, "shared");
+    std::string const blob = ReadFileBytes(folder / ("blob" + std::to_string(i)));
+    std::string error;
+    EXPECT_EQ(Open(service, Bytes(blob.begin(), blob.end()), error), "shared") << error;
   }
 }
 
