@@ -75,9 +75,6 @@ TEST(ArgumentStringTest, SplitsLikeAProgramReceivesIt) {
   for (Case const& c : cases) EXPECT_EQ(ArgumentString::Split(c.text), c.words) << c.text;
 }
 
-// Desktop shortcuts: the desktop folder as the user's folders name it, the entry's text byte for
-// byte (the Exec line's quoting and escaping), the labels that cannot name a file, and the file
-// written executable without harming a file of another kind.
 TEST(DesktopFolderTest, ReadsTheUserDirsFileOrFallsBackToDesktop) {
   struct Case { char const* text; char const* folder; };
   for (Case const& c : {

@@ -61,7 +61,6 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   for (size_t i = 0; i < std::size(expected); ++i) EXPECT_TRUE(fields(ui.Shown()[i]) == fields(expected[i])) << i;
 }
 
-// What each question takes from a script that runs out or does not fit it.
 TEST(HeadlessUserInterfaceTest, AnswersThatRunOutOrDoNotFitTakeTheDefault) {
   enum class Ask { Box, Chooser, Prompt, Offer };
   // answers: the button each question ended with; lastText: what choosers and prompts left in their text
@@ -157,7 +156,6 @@ TEST_F(HeadlessDialogPresenterTest, OneScriptAnswersBoxesAndPromptsThroughNested
   EXPECT_FALSE(presenter.Finish());
 }
 
-// A failed step ends every dialog and leaves the later steps unplayed; with no presenter a dialog is cancelled.
 TEST_F(HeadlessDialogPresenterTest, AFailedStepEndsEveryDialogAndLaterStepsStayUnplayed) {
   ASSERT_TRUE(presenter.Play(Script({"command 20", "command 99", "ok", "ok"}), ui));
   AskingDialog dialog;
