@@ -13,6 +13,8 @@
 #include "platform/registry/Utf16Text.h"
 #include "support/Golden.h"
 #include "support/HeldKey.h"
+#include "support/Hex.h"
+#include "support/KeyDump.h"
 #include "support/KeyChainPath.h"
 #include "support/ScopedRoot.h"
 
@@ -21,7 +23,6 @@ namespace {
 using namespace std::string_literals;
 using Kind = RegFileOperation::Kind;
 
-std::string const kA = "HKEY_CURRENT_USER\\A";
 std::string const kTop = "HKEY_CURRENT_USER\\Software\\Brimvale";
 std::string const R4 = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n";
 std::string const V5 = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n";
@@ -30,13 +31,8 @@ RegFileOperation Key(std::string key, int line = 0, Kind kind = Kind::CreateKey)
   return {kind, std::move(key), "", REG_NONE, "", line};
 }
 
-RegFileOperation Value(std::string name, unsigned long type, std::string data, std::string key = kTop, int line = 0) {
-  return {Kind::SetValue, std::move(key), std::move(name), type, std::move(data), line};
-}
-
-// A value of HKEY_CURRENT_USER\A as parsed from `line`.
-RegFileOperation InA(std::string name, unsigned long type, std::string data, int line) {
-  return Value(std::move(name), type, std::move(data), kA, line);
+RegFileOperation Value(std::string name, unsigned long type, std::string data, std::string key = kTop) {
+  return {Kind::SetValue, std::move(key), std::move(name), type, std::move(data), 0};
 }
 
 // UTF-16LE bytes of the text, with a byte order mark.
@@ -46,83 +42,78 @@ std::string Utf16File(std::u16string const& text) {
   return bytes;
 }
 
-TEST(RegFileParserTest, GoodFilesGiveTheirSteps) {
-  struct Case { std::string file; std::vector<RegFileOperation> expected; };
-  Case const cases[] = {
-      {"REGEDIT4", {}}, {"REGEDIT4\n; only a comment\n\n", {}},
-      {"\xEF\xBB\xBF" "REGEDIT4\n[HKLM\\X\\Y]", {Key("HKLM\\X\\Y", 2)}},
-      {R4 + "\"s\"=\"a \\\"q\\\" \\\\ b\"\r\n", {Key(kA, 3), InA("s", REG_SZ, "a \"q\" \\ b\0"s, 4)}},
-      {R4 + "@=\"d\" ; comment\r\n\"\"=\"\"\r\n", {Key(kA, 3), InA("", REG_SZ, "d\0"s, 4), InA("", REG_SZ, "\0"s, 5)}},
-      {R4 + "\"n\" = dword:1\r\n\"m\"=dword:FFFFffff;c\r\n",
-       {Key(kA, 3), InA("n", REG_DWORD, "\1\0\0\0"s, 4), InA("m", REG_DWORD, "\xff\xff\xff\xff"s, 5)}},
-      {R4 + "\"b\"=hex:00,ff\r\n\"e\"=hex:\r\n\"q\"=hex(b):01,02,03,04,05,06,07,08\r\n\"z\"=hex(0):\r\n",
-       {Key(kA, 3), InA("b", REG_BINARY, "\0\xff"s, 4), InA("e", REG_BINARY, "", 5),
-        InA("q", REG_QWORD, "\1\2\3\4\5\6\7\x8"s, 6), InA("z", REG_NONE, "", 7)}},
-      {R4 + "\"c\"=hex:01, 02,\\\r\n   03,\\\n  04 ; end\r\n\"d\"=hex:\\\n  05\n",
-       {Key(kA, 3), InA("c", REG_BINARY, "\1\2\3\4", 4), InA("d", REG_BINARY, "\5", 7)}},
-      {R4 + "\"m\"=hex(7):61,00,62,00,00\r\n\"x\"=hex(2):25,00\r\n",
-       {Key(kA, 3), InA("m", REG_MULTI_SZ, "a\0b\0\0"s, 4), InA("x", REG_EXPAND_SZ, "%\0"s, 5)}},
-      {V5 + "\"m\"=hex(7):61,00,00,00,e9,00,00,00,00,00\n\"x\"=hex(2):3d,d8,00,de,00,00\n",
-       {Key(kA, 3), InA("m", REG_MULTI_SZ, "a\0\xC3\xA9\0\0"s, 4), InA("x", REG_EXPAND_SZ, "\xF0\x9F\x98\x80\0"s, 5)}},
-      {V5 + "\"b\"=hex:61,00\n", {Key(kA, 3), InA("b", REG_BINARY, "a\0"s, 4)}},
-      {"REGEDIT4\n[-HKCU\\Gone]\n[HKCU\\B]\n\"v\"=-\n@=-\n",
-       {Key("HKCU\\Gone", 2, Kind::DeleteKey), Key("HKCU\\B", 3), {Kind::DeleteValue, "HKCU\\B", "v", 0, "", 4},
-        {Kind::DeleteValue, "HKCU\\B", "", 0, "", 5}}},
-      {"REGEDIT4\n[HKEY_CLASSES_ROOT]\n[HKCU\\a]b]\n", {Key("HKEY_CLASSES_ROOT", 2), Key("HKCU\\a]b", 3)}},
-      {Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[HKCU\\A]\r\n\"s\"=\"t\"\r\n"),
-       {Key("HKCU\\A", 3), Value("s", REG_SZ, "t\0"s, "HKCU\\A", 4)}},
-      {Utf16File(u"REGEDIT4\n[HKCU\\Stra\u00DFe]\n\"\u00C4\"=\"\u20AC\"\n"),
-       {Key("HKCU\\Stra\xC3\x9F" "e", 2), Value("\xC3\x84", REG_SZ, "\xE2\x82\xAC\0"s, "HKCU\\Stra\xC3\x9F" "e", 3)}},
-      {"REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth) + "]\n", {Key("HKCU\\" + KeyChainPath(kRegMaxKeyDepth), 2)}},
-  };
-  for (Case const& c : cases) {
-    RegFileParser parser;
-    ASSERT_TRUE(parser.Parse(c.file)) << c.file << "\n" << parser.ErrorText();
-    EXPECT_EQ(c.expected, parser.Operations()) << c.file;
-  }
+// Each step as "line kind [key] name type data", texts escaped, data in hexadecimal.
+std::string Steps(std::vector<RegFileOperation> const& steps) {
+  static char const* const kKinds[] = {"create", "delete key", "set", "delete value"};
+  std::string text;
+  for (RegFileOperation const& step : steps)
+    text += "  " + std::to_string(step.line) + " " + kKinds[static_cast<int>(step.kind)] + " [" + DumpText(step.key) +
+            "] " + DumpText(step.name) + " " + std::to_string(step.type) + (step.data.empty() ? "" : " ") +
+            Hex(step.data) + "\n";
+  return text;
 }
 
-// One parser reads a good file before each bad one: a refusal leaves no steps of either.
-TEST(RegFileParserTest, MalformedFilesAreRefusedWithTheirLine) {
-  struct Case { std::string file; int line; std::string reasonPart; };
-  Case const cases[] = {
-      {"", 1, "first line"}, {"regedit4\n", 1, "first line"}, {"REGEDIT4 \n", 1, "first line"},
-      {"\nREGEDIT4\n", 1, "first line"}, {"Windows Registry Editor Version 5.0\n", 1, "first line"},
-      {"\xFE\xFF\0R"s, 1, "big-endian"}, {"\xFF\xFE" "R\0\n\0\x00\xDC"s, 2, "UTF-16"},
-      {"\xFF\xFE" "R\0E"s, 1, "UTF-16"}, {"REGEDIT4\n\"a\"=\"b\"\n", 2, "before any [key]"},
-      {"REGEDIT4\n[HKCU\\A\n", 2, "closing ]"}, {"REGEDIT4\n[]\n", 2, "empty"},
-      {"REGEDIT4\n[HKEY_USERS\\A]\n", 2, "unknown hive"}, {"REGEDIT4\n[HKCU\\A\\\\B]\n", 2, "empty part"},
-      {"REGEDIT4\n[HKCU\\A\\]\n", 2, "empty part"}, {"REGEDIT4\n[-HKCU]\n", 2, "whole hive"},
-      {"REGEDIT4\n[-HKCU\\A]\n\"a\"=\"b\"\n", 3, "deletion"}, {R4 + "x=1\r\n", 4, "expected a key"},
-      {R4 + "\"a\"\"b\"\r\n", 4, "expected ="}, {R4 + "\"a=\"b\"\r\n", 4, "expected ="},
-      {R4 + "\"a\"=\"b\r\n", 4, "no closing quote"}, {R4 + "\"a\\n\"=\"b\"\r\n", 4, "backslash"},
-      {R4 + "\"a\"=\"b\" c\r\n", 4, "unexpected text"}, {R4 + "\"a\"=dword:\r\n", 4, "1 to 8 hex digits"},
-      {R4 + "\"a\"=dword:123456789\r\n", 4, "1 to 8 hex digits"}, {R4 + "\"a\"=dword:12g\r\n", 4, "1 to 8 hex digits"},
-      {R4 + "\"a\"=dword:-1\r\n", 4, "1 to 8 hex digits"}, {R4 + "\"a\"=qword:1\r\n", 4, "unknown value data"},
-      {R4 + "\"a\"=hex():00\r\n", 4, "hex(N)"}, {R4 + "\"a\"=hex(123456789):00\r\n", 4, "hex(N)"},
-      {R4 + "\"a\"=hex(2:00\r\n", 4, "hex(N)"}, {R4 + "\"a\"=hex:0\r\n", 4, "two-digit"},
-      {R4 + "\"a\"=hex:000\r\n", 4, "two-digit"}, {R4 + "\"a\"=hex:00;01,zz\r\n\"b\"=hex:00 01\r\n", 5, "two-digit"},
-      {R4 + "\"a\"=hex:00,\r\n", 4, "ends with a comma"}, {R4 + "\"a\"=hex:00,,01\r\n", 4, "two-digit"},
-      {R4 + "\"a\"=hex:00,\\\r\n", 4, "file ends"}, {R4 + "\"a\"=hex:00,\\\r\n\r\n\"b\"=-\r\n", 5, "empty line"},
-      {R4 + "\"a\"=hex:00,\\\r\n  01,\\\r\n  zz\r\n", 6, "two-digit"}, {R4 + "\"a\"=- x\r\n", 4, "unexpected text"},
-      {V5 + "\"m\"=hex(7):61,00,62\n", 4, "UTF-16LE"}, {V5 + "\"m\"=hex(1):00,d8,00,00\n", 4, "UTF-16LE"},
-      {"REGEDIT4\n[-HKCU\\T\\Victim\0NotThisOne]\n"s, 2, "NUL"}, {R4 + "\"na\0me\"=\"x\"\r\n"s, 4, "NUL"},
-      {R4 + "\"\0\"=\"x\"\r\n"s, 4, "NUL"},
-      {Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[-HKCU\\T\\Victim\0X]\r\n"s), 3, "NUL"},
-      {Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKCU\\T]\r\n\"na\0me\"=-\r\n"s), 3, "NUL"},
-      {"REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n", 2, "more than 512 levels"},
-      {"REGEDIT4\n[-HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n", 2, "more than 512 levels"},
-  };
-  RegFileParser parser;
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.file);
-    ASSERT_TRUE(parser.Parse(R4 + "\"a\"=dword:1\r\n"));
-    EXPECT_FALSE(parser.Parse(c.file));
-    EXPECT_TRUE(parser.Operations().empty());
-    EXPECT_EQ(c.line, parser.ErrorLine()) << parser.ErrorText();
-    EXPECT_NE(std::string::npos, parser.ErrorReason().find(c.reasonPart)) << parser.ErrorText();
-    EXPECT_EQ("line " + std::to_string(c.line) + ": " + parser.ErrorReason(), parser.ErrorText());
+// A file escaped for a golden file, its first 120 bytes only.
+std::string Label(std::string const& file) {
+  return DumpText(file.substr(0, 120)) + (file.size() > 120 ? "..." : "");
+}
+
+// Each file, escaped, then its steps: tests/data/golden/platform/regfile_parsed.txt.
+TEST(RegFileParserTest, GoodFilesGiveTheirSteps) {
+  std::string const files[] = {
+      "REGEDIT4", "REGEDIT4\n; only a comment\n\n", "\xEF\xBB\xBF" "REGEDIT4\n[HKLM\\X\\Y]",
+      R4 + "\"s\"=\"a \\\"q\\\" \\\\ b\"\r\n", R4 + "@=\"d\" ; comment\r\n\"\"=\"\"\r\n",
+      R4 + "\"n\" = dword:1\r\n\"m\"=dword:FFFFffff;c\r\n",
+      R4 + "\"b\"=hex:00,ff\r\n\"e\"=hex:\r\n\"q\"=hex(b):01,02,03,04,05,06,07,08\r\n\"z\"=hex(0):\r\n",
+      R4 + "\"c\"=hex:01, 02,\\\r\n   03,\\\n  04 ; end\r\n\"d\"=hex:\\\n  05\n",
+      R4 + "\"m\"=hex(7):61,00,62,00,00\r\n\"x\"=hex(2):25,00\r\n",
+      V5 + "\"m\"=hex(7):61,00,00,00,e9,00,00,00,00,00\n\"x\"=hex(2):3d,d8,00,de,00,00\n", V5 + "\"b\"=hex:61,00\n",
+      "REGEDIT4\n[-HKCU\\Gone]\n[HKCU\\B]\n\"v\"=-\n@=-\n", "REGEDIT4\n[HKEY_CLASSES_ROOT]\n[HKCU\\a]b]\n",
+      Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[HKCU\\A]\r\n\"s\"=\"t\"\r\n"),
+      Utf16File(u"REGEDIT4\n[HKCU\\Stra\u00DFe]\n\"\u00C4\"=\"\u20AC\"\n")};
+  std::string parsed;
+  for (std::string const& file : files) {
+    RegFileParser parser;
+    EXPECT_TRUE(parser.Parse(file)) << file << "\n" << parser.ErrorText();
+    parsed += Label(file) + "\n" + Steps(parser.Operations());
   }
+  ExpectGolden("platform/regfile_parsed.txt", parsed);
+  RegFileParser deepest;
+  ASSERT_TRUE(deepest.Parse("REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth) + "]\n"));
+  EXPECT_EQ(std::vector{Key("HKCU\\" + KeyChainPath(kRegMaxKeyDepth), 2)}, deepest.Operations());
+}
+
+// One parser reads a good file before each bad one: a refusal leaves no steps of either. Each
+// file, escaped, with its error: tests/data/golden/platform/regfile_refused.txt.
+TEST(RegFileParserTest, MalformedFilesAreRefusedWithTheirLine) {
+  std::string const files[] = {
+      "", "regedit4\n", "REGEDIT4 \n", "\nREGEDIT4\n", "Windows Registry Editor Version 5.0\n", "\xFE\xFF\0R"s,
+      "\xFF\xFE" "R\0\n\0\x00\xDC"s, "\xFF\xFE" "R\0E"s, "REGEDIT4\n\"a\"=\"b\"\n", "REGEDIT4\n[HKCU\\A\n",
+      "REGEDIT4\n[]\n", "REGEDIT4\n[HKEY_USERS\\A]\n", "REGEDIT4\n[HKCU\\A\\\\B]\n", "REGEDIT4\n[HKCU\\A\\]\n",
+      "REGEDIT4\n[-HKCU]\n", "REGEDIT4\n[-HKCU\\A]\n\"a\"=\"b\"\n", R4 + "x=1\r\n", R4 + "\"a\"\"b\"\r\n",
+      R4 + "\"a=\"b\"\r\n", R4 + "\"a\"=\"b\r\n", R4 + "\"a\\n\"=\"b\"\r\n", R4 + "\"a\"=\"b\" c\r\n",
+      R4 + "\"a\"=dword:\r\n", R4 + "\"a\"=dword:123456789\r\n", R4 + "\"a\"=dword:12g\r\n", R4 + "\"a\"=dword:-1\r\n",
+      R4 + "\"a\"=qword:1\r\n", R4 + "\"a\"=hex():00\r\n", R4 + "\"a\"=hex(123456789):00\r\n",
+      R4 + "\"a\"=hex(2:00\r\n", R4 + "\"a\"=hex:0\r\n", R4 + "\"a\"=hex:000\r\n",
+      R4 + "\"a\"=hex:00;01,zz\r\n\"b\"=hex:00 01\r\n", R4 + "\"a\"=hex:00,\r\n", R4 + "\"a\"=hex:00,,01\r\n",
+      R4 + "\"a\"=hex:00,\\\r\n", R4 + "\"a\"=hex:00,\\\r\n\r\n\"b\"=-\r\n",
+      R4 + "\"a\"=hex:00,\\\r\n  01,\\\r\n  zz\r\n", R4 + "\"a\"=- x\r\n", V5 + "\"m\"=hex(7):61,00,62\n",
+      V5 + "\"m\"=hex(1):00,d8,00,00\n", "REGEDIT4\n[-HKCU\\T\\Victim\0NotThisOne]\n"s, R4 + "\"na\0me\"=\"x\"\r\n"s,
+      R4 + "\"\0\"=\"x\"\r\n"s, Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[-HKCU\\T\\Victim\0X]\r\n"s),
+      Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKCU\\T]\r\n\"na\0me\"=-\r\n"s),
+      "REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n",
+      "REGEDIT4\n[-HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n"};
+  RegFileParser parser;
+  std::string refused;
+  for (std::string const& file : files) {
+    SCOPED_TRACE(file);
+    ASSERT_TRUE(parser.Parse(R4 + "\"a\"=dword:1\r\n"));
+    EXPECT_FALSE(parser.Parse(file));
+    EXPECT_TRUE(parser.Operations().empty());
+    EXPECT_EQ("line " + std::to_string(parser.ErrorLine()) + ": " + parser.ErrorReason(), parser.ErrorText());
+    refused += Label(file) + "\n  " + parser.ErrorText() + "\n";
+  }
+  ExpectGolden("platform/regfile_refused.txt", refused);
 }
 
 TEST(RegFileParserTest, LongHexRunsParseWhole) {
@@ -319,7 +310,7 @@ TEST_F(RegFileApplierTest, KeysPastTheDepthLimitAreRefusedWhole) {
 TEST_F(RegFileApplierTest, AHiveWithoutATargetIsRefusedBeforeAnyChange) {
   auto const userOnly = [](std::string_view hive, HKEY& root, std::string& prefix) {
     prefix.clear();
-    return (root = hive == "HKCU" ? HKEY_CURRENT_USER : nullptr) != nullptr;
+    return (root = hive == std::string_view("HKCU") ? HKEY_CURRENT_USER : nullptr) != nullptr;
   };
   EXPECT_FALSE(Import("REGEDIT4\n[HKCU\\A]\n\"v\"=dword:1\n[HKLM\\B]\n", userOnly));
   EXPECT_EQ("line 4: there is no hive \"HKLM\" to import into", m_error);
