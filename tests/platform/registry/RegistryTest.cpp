@@ -155,14 +155,13 @@ TEST_F(RegistryTest, AHiveInAReadOnlyFolderStillReadsAndRefusesOrTakesWritesClea
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
   fs::permissions(file, fs::perms::owner_read);
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-  {
-    HeldKey hive = HeldKey::Hive(file);
-    EXPECT_EQ("yes", TextValue(hive, "kept"));
-    // Whoever may still write here (an administrator) gets the write; anybody else a clean refusal.
-    long const rc = SetText(hive, "new", "x");
-    EXPECT_TRUE(rc == ERROR_SUCCESS || rc == ERROR_ACCESS_DENIED) << rc;
-    EXPECT_EQ(rc == ERROR_SUCCESS ? "x" : "<missing>", TextValue(hive, "new"));
-  }
+  HeldKey hive = HeldKey::Hive(file);
+  EXPECT_EQ("yes", TextValue(hive, "kept"));
+  // Whoever may still write here (an administrator) gets the write; anybody else a clean refusal.
+  long const rc = SetText(hive, "new", "x");
+  EXPECT_TRUE(rc == ERROR_SUCCESS || rc == ERROR_ACCESS_DENIED) << rc;
+  EXPECT_EQ(rc == ERROR_SUCCESS ? "x" : "<missing>", TextValue(hive, "new"));
+  hive = nullptr;
   RegUnloadHives();
   fs::permissions(folder, fs::perms::owner_all);
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);

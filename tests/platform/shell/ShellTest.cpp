@@ -10,6 +10,7 @@
 #include "platform/shell/DesktopShortcut.h"
 #include "platform/shell/UrlSchemeHandler.h"
 #include "platform/shell/XdgShell.h"
+#include "support/Golden.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -132,24 +133,25 @@ TEST(DesktopShortcutTest, WritesAnExecutableEntryAndRefusesUnsafeLabels) {
 
 constexpr char kType[] = "x-scheme-handler/telnet";
 
+// Each list before and after: tests/data/golden/platform/url_scheme_lists.txt.
 TEST(UrlSchemeHandlerTest, TheListKeepsEveryOtherLine) {
-  struct Case { char const* name; std::string before; std::string after; };
-  for (Case const& c : {
-           Case{"no file", "", "[Default Applications]\nx-scheme-handler/telnet=k.desktop\n"},
-           Case{"another group only, no final line feed", "[Added Associations]\ntext/plain=ed.desktop",
-                "[Added Associations]\ntext/plain=ed.desktop\n\n[Default Applications]\nx-scheme-handler/telnet=k.desktop\n"},
-           Case{"the type's line replaced in place, its twin left",
-                "# mine\n[Default Applications]\ntext/html=web.desktop\n x-scheme-handler/telnet = old.desktop;\n"
-                "x-scheme-handler/telnet=twin.desktop\n",
-                "# mine\n[Default Applications]\ntext/html=web.desktop\nx-scheme-handler/telnet=k.desktop\n"
-                "x-scheme-handler/telnet=twin.desktop\n"},
-           Case{"added after the group's last line, before the blank and the next group",
-                "[Default Applications]\ntext/html=web.desktop\n\n[Removed Associations]\nx-scheme-handler/telnet=k.desktop\n",
-                "[Default Applications]\ntext/html=web.desktop\nx-scheme-handler/telnet=k.desktop\n\n"
-                "[Removed Associations]\nx-scheme-handler/telnet=k.desktop\n"},
-           Case{"a look-alike key is another type", "[Default Applications]\nx-scheme-handler/telnets=t.desktop\r\n",
-                "[Default Applications]\nx-scheme-handler/telnets=t.desktop\r\nx-scheme-handler/telnet=k.desktop\n"}})
-    EXPECT_EQ(UrlSchemeHandler::WithDefault(c.before, kType, "k.desktop"), c.after) << c.name;
+  std::pair<char const*, char const*> const cases[] = {
+      {"no file", ""}, {"another group only, no final line feed", "[Added Associations]\ntext/plain=ed.desktop"},
+      {"the type's line replaced in place, its twin left",
+       "# mine\n[Default Applications]\ntext/html=web.desktop\n x-scheme-handler/telnet = old.desktop;\n"
+       "x-scheme-handler/telnet=twin.desktop\n"},
+      {"added after the group's last line, before the blank and the next group",
+       "[Default Applications]\ntext/html=web.desktop\n\n[Removed Associations]\nx-scheme-handler/telnet=k.desktop\n"},
+      {"a look-alike key is another type", "[Default Applications]\nx-scheme-handler/telnets=t.desktop\r\n"}};
+  auto const shown = [](std::string text) {  // a carriage return spelt out
+    for (size_t at = 0; (at = text.find('\r', at)) != std::string::npos;) text.replace(at, 1, "\\r");
+    return text;
+  };
+  std::string lists;
+  for (auto const& [name, before] : cases)
+    lists += std::string("== ") + name + "\n" + shown(before) + "\n-- after\n" +
+             shown(UrlSchemeHandler::WithDefault(before, kType, "k.desktop"));
+  ExpectGolden("platform/url_scheme_lists.txt", lists);
 }
 
 TEST(UrlSchemeHandlerTest, RegisterWritesTheEntryAndTheDefault) {

@@ -109,8 +109,7 @@ class AskingDialog : public DialogModel {
       return true;
     }
     if (id == 20) {
-      AskingDialog inner;
-      innerCode = inner.DoModal();
+      innerCode = AskingDialog().DoModal();
       return true;
     }
     return DialogModel::Command(id, error);
