@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 #include "platform/notify/BroadcastListener.h"
 #include "platform/notify/RegisteredMessages.h"
@@ -19,8 +20,7 @@ TEST(RegisteredMessagesTest, NamesGetTheSameIdentifierInEveryProcessFirstComeFir
   ScopedRoot root;
   EXPECT_EQ(0u, RegisterWindowMessage(nullptr));
   EXPECT_EQ(0u, RegisterWindowMessage(""));
-  unsigned int const first = RegisterWindowMessage("First");
-  EXPECT_EQ(0xC000u, first);
+  EXPECT_EQ(0xC000u, RegisterWindowMessage("First"));
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
   EXPECT_EQ(0, ExitOf(ForkChild([] {
     return RegisterWindowMessage("Second") == 0xC001 && RegisterWindowMessage("FIRST") == 0xC000;
@@ -37,10 +37,8 @@ TEST(BroadcastTest, AMessagePostedByAnotherProcessArrivesWhole) {
   EXPECT_FALSE(listener.Receive(message, 0)) << "nothing posted yet";
   pid_t const child = ForkChild([] { return PostBroadcast(0xC123, 0xFFFFFFFFFFull, -42) == 1; });
   ASSERT_TRUE(listener.Receive(message, 10000));
-  EXPECT_EQ(0xC123u, message.message);
-  EXPECT_EQ(child, message.sender);
-  EXPECT_EQ(0xFFFFFFFFFFull, message.wParam);
-  EXPECT_EQ(-42, message.lParam);
+  EXPECT_EQ(std::tuple(0xC123u, child, 0xFFFFFFFFFFull, -42),
+            std::tuple(message.message, message.sender, message.wParam, message.lParam));
   EXPECT_FALSE(BroadcastListener::IsOwnPost(message));
   EXPECT_EQ(0, ExitOf(child));
 }

@@ -161,8 +161,7 @@ TEST(RegFileWriterTest, HexWrapsAtEightyColumnsWithABackslashAndTwoSpaces) {
       line.pop_back();
       EXPECT_LE(line.size(), 80u) << line;
       EXPECT_TRUE(counts.empty() ? line.starts_with("\"n\"=hex:") : line.starts_with("  5a")) << line;
-      bool const continued = line.ends_with(",\\");
-      EXPECT_EQ(continued, counts.size() + 1 < c.bytesPerLine.size()) << line;
+      EXPECT_EQ(line.ends_with(",\\"), counts.size() + 1 < c.bytesPerLine.size()) << line;
       counts.push_back(std::count(line.begin(), line.end(), 'a'));
     }
     EXPECT_EQ(c.bytesPerLine, counts) << c.bytes;

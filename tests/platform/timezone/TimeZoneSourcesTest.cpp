@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "platform/registry/RegKeyReader.h"
 #include "platform/registry/Registry.h"
@@ -79,13 +80,10 @@ TEST(CurrentTimeZoneTest, FollowsTheProcessTimeZone) {
     TIME_ZONE_INFORMATION info;
     std::memset(&info, 0xAB, sizeof info);
     uint32_t const answer = GetTimeZoneInformation(&info);
-    EXPECT_EQ(c.bias, info.Bias) << c.tz;
-    EXPECT_EQ(c.daylightMonth, info.DaylightDate.wMonth) << c.tz;
-    EXPECT_EQ(std::u16string(c.standardName), std::u16string(info.StandardName)) << c.tz;
-    if (c.daylightMonth == 0)
-      EXPECT_EQ(TIME_ZONE_ID_UNKNOWN, answer) << c.tz;
-    else
-      EXPECT_TRUE(answer == TIME_ZONE_ID_STANDARD || answer == TIME_ZONE_ID_DAYLIGHT) << c.tz;
+    EXPECT_EQ(std::tuple(c.bias, c.daylightMonth, std::u16string(c.standardName)),
+              std::tuple(info.Bias, int{info.DaylightDate.wMonth}, std::u16string(info.StandardName))) << c.tz;
+    EXPECT_TRUE(c.daylightMonth ? answer == TIME_ZONE_ID_STANDARD || answer == TIME_ZONE_ID_DAYLIGHT
+                                : answer == TIME_ZONE_ID_UNKNOWN) << c.tz << " " << answer;
   }
   EXPECT_EQ(TIME_ZONE_ID_INVALID, GetTimeZoneInformation(nullptr));
 }
