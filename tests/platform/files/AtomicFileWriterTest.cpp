@@ -29,9 +29,7 @@ std::vector<std::string> Listing(std::string const& folder) {
 
 // Makes a file or folder the unprivileged child's own (it already is when the test is not root).
 void GiveToChild(std::string const& path, mode_t mode) {
-  if (geteuid() == 0) {
-    ASSERT_EQ(0, chown(path.c_str(), 65534, 65534));
-  }
+  ASSERT_EQ(0, geteuid() == 0 ? chown(path.c_str(), 65534, 65534) : 0);
   ASSERT_EQ(0, chmod(path.c_str(), mode));
 }
 
@@ -42,7 +40,6 @@ class AtomicFileWriterTest : public ::testing::Test {
   void SetUp() override { ASSERT_EQ(0, chmod(m_folder.Path().c_str(), 0755)); }
   // So that the folder can be removed by a user whom its mode would stop.
   void TearDown() override { chmod((m_folder / "closed").c_str(), 0755); }
-
   TempFolder m_folder;
   AtomicFileWriter m_writer;
 };
@@ -64,9 +61,7 @@ TEST_F(AtomicFileWriterTest, ReplacesTheFileALinkNamesAndKeepsItsMode) {
     EXPECT_EQ(Result::Replaced, m_writer.Write(written, std::string("new\0bytes", 9))) << m_writer.Report();
     EXPECT_EQ(std::string("new\0bytes", 9), ReadFileBytes(file)) << c.name;
     EXPECT_EQ(c.mode, FileMode(file)) << c.name;
-    if (c.link) {
-      EXPECT_TRUE(fs::is_symlink(written)) << c.link;
-    }
+    EXPECT_TRUE(!c.link || fs::is_symlink(written)) << written;
   }
   EXPECT_EQ(fs::path("../linked"), fs::read_symlink(m_folder / "sub/to-linked"));
   EXPECT_EQ((std::vector<std::string>{"chained", "linked", "private", "script", "sub"}), Listing(m_folder.Path()));
@@ -81,7 +76,6 @@ TEST_F(AtomicFileWriterTest, NewFilesAndWhatCannotBeWritten) {
   EXPECT_EQ(Result::Replaced, m_writer.Write(m_folder / "dangling", "made"));
   EXPECT_EQ("made", ReadFileBytes(m_folder / "missing"));
   EXPECT_TRUE(fs::is_symlink(m_folder / "dangling"));
-
   fs::create_symlink("loop", m_folder / "loop");
   fs::create_directory(m_folder / "folder");
   for (std::string const bad : {"loop", "folder", "no-such-folder/file"}) {

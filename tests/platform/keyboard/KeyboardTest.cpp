@@ -66,12 +66,9 @@ TEST(XkbKeyboardLayoutTest, LabelsFollowTheLayoutAndTheModifiersHeld) {
            Case{"us", 72, true, 0, ""},    // the separate Up key types nothing
            Case{"us", 0x7F, false, 0, ""}, // no key there
            Case{"us", 30, false, 9, ""},   // no such combination
-           Case{"zz-no-such-layout", 12, false, Layout::kShift, "_"},
-       }) {
-    IsolatedLayout layout(c.layout);
-    EXPECT_EQ(layout.xkb.KeyLabel(c.scanCode, c.extended, c.modifiers), c.label)
+           Case{"zz-no-such-layout", 12, false, Layout::kShift, "_"}})
+    EXPECT_EQ(IsolatedLayout(c.layout).xkb.KeyLabel(c.scanCode, c.extended, c.modifiers), c.label)
         << c.layout << " " << c.scanCode << (c.extended ? "E" : "") << " mods " << c.modifiers;
-  }
 }
 
 TEST(XkbKeyboardLayoutTest, VirtualKeysMoveWithLettersAndKeepTheirPlaceOtherwise) {
@@ -82,21 +79,14 @@ TEST(XkbKeyboardLayoutTest, VirtualKeysMoveWithLettersAndKeepTheirPlaceOtherwise
            Case{"us", 12, false, 0xBD}, Case{"de", 12, false, 0xBD}, Case{"us", 72, false, 0x26},
            Case{"us", 72, true, 0x26}, Case{"us", 28, true, 0x0D}, Case{"us", 69, false, 0x13},
            Case{"us", 69, true, 0x90}, Case{"us", 55, true, 0x2C}, Case{"us", 0x76, false, 0x87},
-           Case{"us", 84, true, 0}, Case{"us", 500, false, 0},
-       }) {
-    IsolatedLayout layout(c.layout);
-    EXPECT_EQ(layout.xkb.VirtualKey(c.scanCode, c.extended), c.virtualKey)
+           Case{"us", 84, true, 0}, Case{"us", 500, false, 0}})
+    EXPECT_EQ(IsolatedLayout(c.layout).xkb.VirtualKey(c.scanCode, c.extended), c.virtualKey)
         << c.layout << " " << c.scanCode << (c.extended ? "E" : "");
-  }
 }
 
 TEST(XkbKeyboardLayoutTest, AnUnknownLayoutGivesWayToUs) {
-  IsolatedLayout unknown("zz-no-such-layout");
-  EXPECT_EQ(unknown.xkb.LayoutName(), "us");
-  IsolatedLayout unset(nullptr);
-  EXPECT_EQ(unset.xkb.LayoutName(), "us");
-  IsolatedLayout german("de");
-  EXPECT_EQ(german.xkb.LayoutName(), "de");
+  std::pair<char const*, char const*> const cases[] = {{"zz-no-such-layout", "us"}, {nullptr, "us"}, {"de", "de"}};
+  for (auto [layout, name] : cases) EXPECT_EQ(IsolatedLayout(layout).xkb.LayoutName(), name) << (layout ? layout : "-");
 }
 
 }  // namespace

@@ -2,38 +2,29 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
 #include <sys/un.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 #include "platform/notify/BroadcastListener.h"
 #include "platform/notify/RegisteredMessages.h"
 #include "platform/registry/Registry.h"
+#include "support/ChildProcess.h"
 #include "support/ScopedRoot.h"
 
 namespace {
-
-int WaitFor(pid_t child) {
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
 
 TEST(RegisteredMessagesTest, NamesGetTheSameIdentifierInEveryProcessFirstComeFirstServed) {
   ScopedRoot root;
   EXPECT_EQ(0u, RegisterWindowMessage(nullptr));
   EXPECT_EQ(0u, RegisterWindowMessage(""));
-  unsigned int const first = RegisterWindowMessage("First");
-  EXPECT_EQ(0xC000u, first);
+  EXPECT_EQ(0xC000u, RegisterWindowMessage("First"));
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
-  pid_t const child = fork();
-  if (child == 0) {
-    bool const ok = RegisterWindowMessage("Second") == 0xC001 && RegisterWindowMessage("FIRST") == 0xC000;
-    _exit(ok ? 0 : 1);
-  }
-  EXPECT_EQ(0, WaitFor(child));
+  EXPECT_EQ(0, ExitOf(ForkChild([] {
+    return RegisterWindowMessage("Second") == 0xC001 && RegisterWindowMessage("FIRST") == 0xC000;
+  })));
   EXPECT_EQ(0xC001u, RegisterWindowMessage("second")) << "names compare without regard to case";
   EXPECT_EQ(0xC002u, RegisterWindowMessage("Third"));
 }
@@ -44,15 +35,12 @@ TEST(BroadcastTest, AMessagePostedByAnotherProcessArrivesWhole) {
   ASSERT_TRUE(listener.IsOpen());
   BroadcastMessage message;
   EXPECT_FALSE(listener.Receive(message, 0)) << "nothing posted yet";
-  pid_t const child = fork();
-  if (child == 0) _exit(PostBroadcast(0xC123, 0xFFFFFFFFFFull, -42) == 1 ? 0 : 1);
+  pid_t const child = ForkChild([] { return PostBroadcast(0xC123, 0xFFFFFFFFFFull, -42) == 1; });
   ASSERT_TRUE(listener.Receive(message, 10000));
-  EXPECT_EQ(0xC123u, message.message);
-  EXPECT_EQ(child, message.sender);
-  EXPECT_EQ(0xFFFFFFFFFFull, message.wParam);
-  EXPECT_EQ(-42, message.lParam);
+  EXPECT_EQ(std::tuple(0xC123u, child, 0xFFFFFFFFFFull, -42),
+            std::tuple(message.message, message.sender, message.wParam, message.lParam));
   EXPECT_FALSE(BroadcastListener::IsOwnPost(message));
-  EXPECT_EQ(0, WaitFor(child));
+  EXPECT_EQ(0, ExitOf(child));
 }
 
 TEST(BroadcastTest, SocketsOfListenersThatAreGoneAreRemovedByThePoster) {

@@ -2,13 +2,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/protect/KeyFile.h"
+#include "support/ChildProcess.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -23,11 +24,11 @@ Bytes Seal(SodiumDataProtection& service, std::string const& plain, char const* 
   return sealed;
 }
 
-bool Open(SodiumDataProtection& service, Bytes const& sealed, std::string& plain, std::string& error) {
+// The plain text of a sealed block; none, with the reason in `error`, when it is refused.
+std::optional<std::string> Open(SodiumDataProtection& service, Bytes const& sealed, std::string& error) {
   SecretBytes out;
-  if (!service.Unprotect(sealed.data(), sealed.size(), out, error)) return false;
-  plain.assign(reinterpret_cast<char const*>(out.Data()), out.Size());
-  return true;
+  if (!service.Unprotect(sealed.data(), sealed.size(), out, error)) return std::nullopt;
+  return std::string(reinterpret_cast<char const*>(out.Data()), out.Size());
 }
 
 TEST(SodiumDataProtection, RoundTripsAnyPayload) {
@@ -35,9 +36,8 @@ TEST(SodiumDataProtection, RoundTripsAnyPayload) {
   SodiumDataProtection service(folder / "keys");
   for (std::string plain : {std::string(), std::string("a"), std::string("pass\0word\0", 10), std::string(5000, 'x')}) {
     Bytes sealed = Seal(service, plain);
-    std::string back, error;
-    ASSERT_TRUE(Open(service, sealed, back, error)) << error;
-    EXPECT_EQ(back, plain);
+    std::string error;
+    EXPECT_EQ(Open(service, sealed, error), plain) << error;
     EXPECT_NE(Seal(service, plain), sealed) << "every seal draws a fresh nonce";
   }
 }
@@ -46,24 +46,21 @@ TEST(SodiumDataProtection, AnyAlteredOrShortBlockIsRefused) {
   TempFolder folder;
   SodiumDataProtection service(folder / "keys");
   Bytes const sealed = Seal(service, "secret", "desc");
-  // offset: byte to flip; npos: truncate instead
-  struct Case { char const* what; size_t offset; size_t keep; };
-  size_t const nonce = 10, cipher = 34, tag = sealed.size() - 1;
-  Case const cases[] = {
-      {"magic", 0, 0},         {"version", 3, 0},      {"description length", 4, 0},
-      {"length high byte", 5, 0}, {"description", 7, 0}, {"nonce", nonce, 0},
-      {"ciphertext", cipher, 0}, {"tag", tag, 0},       {"empty", std::string::npos, 0},
-      {"header only", std::string::npos, 5}, {"no tag", std::string::npos, sealed.size() - 16},
-      {"one byte short", std::string::npos, sealed.size() - 1},
-  };
+  // offset: the byte flipped (the nonce starts at 10, the ciphertext at 34); cut: keep only `keep` bytes instead
+  size_t const cut = std::string::npos;
+  struct Case { char const* what; size_t offset; size_t keep; } const cases[] = {
+      {"magic", 0, 0}, {"version", 3, 0}, {"description length", 4, 0}, {"length high byte", 5, 0},
+      {"description", 7, 0}, {"nonce", 10, 0}, {"ciphertext", 34, 0}, {"tag", sealed.size() - 1, 0}, {"empty", cut, 0},
+      {"header only", cut, 5}, {"no tag", cut, sealed.size() - 16}, {"one byte short", cut, sealed.size() - 1}};
   for (Case const& c : cases) {
+    SCOPED_TRACE(c.what);
     Bytes bad = sealed;
-    if (c.offset == std::string::npos) bad.resize(c.keep);
+    if (c.offset == cut) bad.resize(c.keep);
     else bad[c.offset] ^= 0x01;
-    std::string plain, error;
-    EXPECT_FALSE(Open(service, bad, plain, error)) << c.what;
-    EXPECT_FALSE(error.empty()) << c.what;
-    EXPECT_EQ(error.find('\n'), std::string::npos) << c.what;
+    std::string error;
+    EXPECT_EQ(Open(service, bad, error), std::nullopt);
+    EXPECT_FALSE(error.empty());
+    EXPECT_EQ(error.find('\n'), std::string::npos);
   }
 }
 
@@ -71,14 +68,12 @@ TEST(SodiumDataProtection, ForeignOrMissingKeyIsRefused) {
   TempFolder folder;
   SodiumDataProtection mine(folder / "mine"), theirs(folder / "theirs");
   Bytes sealed = Seal(mine, "secret");
-  std::string plain, error;
-  EXPECT_FALSE(Open(theirs, sealed, plain, error)) << "no key file at all";
+  std::string error;
+  EXPECT_EQ(Open(theirs, sealed, error), std::nullopt) << "no key file at all";
   EXPECT_NE(error.find("no protection key"), std::string::npos) << error;
   EXPECT_NE(FileMode(folder / "theirs"), 0700u) << "unprotect must not create a key";
-
   Seal(theirs, "other");
-  EXPECT_FALSE(Open(theirs, sealed, plain, error)) << "another key";
-  EXPECT_TRUE(plain.empty());
+  EXPECT_EQ(Open(theirs, sealed, error), std::nullopt) << "another key";
 }
 
 TEST(SodiumDataProtection, KeyFileIsPrivateAndNeverRewritten) {
@@ -97,8 +92,7 @@ TEST(SodiumDataProtection, KeyFileIsPrivateAndNeverRewritten) {
 }
 
 TEST(SodiumDataProtection, UnsafeOrDamagedKeyFileIsRefused) {
-  // path: relative to the temporary folder
-  // mode: 0: cut the file short instead
+  // path: relative to the temporary folder; mode 0: cut the file short instead
   struct Case { char const* what; char const* path; mode_t mode; char const* reason; } const cases[] = {
       {"group-readable key", "keys/user.key", 0640, "refusing"}, {"world-readable key", "keys/user.key", 0604, "refusing"},
       {"group-writable key", "keys/user.key", 0620, "refusing"}, {"world-writable folder", "keys", 0703, "refusing"},
@@ -110,8 +104,8 @@ TEST(SodiumDataProtection, UnsafeOrDamagedKeyFileIsRefused) {
     SodiumDataProtection service(folder / "keys");
     Bytes sealed = Seal(service, "secret");
     ASSERT_EQ(c.mode ? chmod((folder / c.path).c_str(), c.mode) : truncate((folder / c.path).c_str(), 31), 0);
-    std::string plain, error;
-    EXPECT_FALSE(Open(service, sealed, plain, error));
+    std::string error;
+    EXPECT_EQ(Open(service, sealed, error), std::nullopt);
     EXPECT_NE(error.find(c.reason), std::string::npos) << error;
     Bytes out;
     EXPECT_FALSE(service.Protect("a", 1, "d", out, error));
@@ -120,30 +114,21 @@ TEST(SodiumDataProtection, UnsafeOrDamagedKeyFileIsRefused) {
 
 TEST(SodiumDataProtection, ProcessesRacingToCreateTheKeyShareOne) {
   TempFolder folder;
-  constexpr int kChildren = 4;
-  pid_t children[kChildren];
-  for (int i = 0; i < kChildren; ++i) {
-    children[i] = fork();
-    if (children[i] == 0) {
-      SodiumDataProtection service(folder / "keys");
+  pid_t children[4];
+  for (int i = 0; i < 4; ++i)
+    children[i] = ForkChild([&folder, i] {
       Bytes sealed;
       std::string error;
-      bool ok = service.Protect("shared", 6, "d", sealed, error);
+      bool const ok = SodiumDataProtection(folder / "keys").Protect("shared", 6, "d", sealed, error);
       WriteFileBytes(folder / ("blob" + std::to_string(i)), std::string(sealed.begin(), sealed.end()));
-      _exit(ok ? 0 : 1);
-    }
-  }
-  for (pid_t child : children) {
-    int status = 0;
-    waitpid(child, &status, 0);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  }
+      return ok;
+    });
+  for (pid_t child : children) EXPECT_EQ(0, ExitOf(child));
   SodiumDataProtection service(folder / "keys");
-  for (int i = 0; i < kChildren; ++i) {
-    std::string blob = ReadFileBytes(folder / ("blob" + std::to_string(i)));
-    std::string plain, error;
-    EXPECT_TRUE(Open(service, Bytes(blob.begin(), blob.end()), plain, error)) << error;
-    EXPECT_EQ(plain, "shared");
+  for (int i = 0; i < 4; ++i) {
+    std::string const blob = ReadFileBytes(folder / ("blob" + std::to_string(i)));
+    std::string error;
+    EXPECT_EQ(Open(service, Bytes(blob.begin(), blob.end()), error), "shared") << error;
   }
 }
 

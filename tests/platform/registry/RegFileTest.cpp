@@ -9,28 +9,31 @@
 #include "platform/registry/RegFileParser.h"
 #include "platform/registry/RegFileWriter.h"
 #include "platform/registry/RegHiveName.h"
-#include "platform/registry/RegKeyReader.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/Utf16Text.h"
 #include "support/Golden.h"
+#include "support/HeldKey.h"
+#include "support/Hex.h"
+#include "support/KeyDump.h"
 #include "support/KeyChainPath.h"
 #include "support/ScopedRoot.h"
 
 namespace {
 
+using namespace std::string_literals;
 using Kind = RegFileOperation::Kind;
 
-RegFileOperation Key(std::string key, int line, Kind kind = Kind::CreateKey) {
+std::string const kTop = "HKEY_CURRENT_USER\\Software\\Brimvale";
+std::string const R4 = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n";
+std::string const V5 = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n";
+
+RegFileOperation Key(std::string key, int line = 0, Kind kind = Kind::CreateKey) {
   return {kind, std::move(key), "", REG_NONE, "", line};
 }
 
-RegFileOperation Value(std::string name, unsigned long type, std::string data, int line,
-                       std::string key = "HKEY_CURRENT_USER\\A") {
-  return {Kind::SetValue, std::move(key), std::move(name), type, std::move(data), line};
+RegFileOperation Value(std::string name, unsigned long type, std::string data, std::string key = kTop) {
+  return {Kind::SetValue, std::move(key), std::move(name), type, std::move(data), 0};
 }
-
-std::string const R4 = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n";
-std::string const V5 = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n";
 
 // UTF-16LE bytes of the text, with a byte order mark.
 std::string Utf16File(std::u16string const& text) {
@@ -39,136 +42,87 @@ std::string Utf16File(std::u16string const& text) {
   return bytes;
 }
 
+// Each step as "line kind [key] name type data", texts escaped, data in hexadecimal.
+std::string Steps(std::vector<RegFileOperation> const& steps) {
+  static char const* const kKinds[] = {"create", "delete key", "set", "delete value"};
+  std::string text;
+  for (RegFileOperation const& step : steps)
+    text += "  " + std::to_string(step.line) + " " + kKinds[static_cast<int>(step.kind)] + " [" + DumpText(step.key) +
+            "] " + DumpText(step.name) + " " + std::to_string(step.type) + (step.data.empty() ? "" : " ") +
+            Hex(step.data) + "\n";
+  return text;
+}
+
+// A file escaped for a golden file, its first 120 bytes only.
+std::string Label(std::string const& file) {
+  return DumpText(file.substr(0, 120)) + (file.size() > 120 ? "..." : "");
+}
+
+// Each file, escaped, then its steps: tests/data/golden/platform/regfile_parsed.txt.
 TEST(RegFileParserTest, GoodFilesGiveTheirSteps) {
-  using namespace std::string_literals;
-  struct Case { std::string file; std::vector<RegFileOperation> expected; };
-  Case const cases[] = {
-      {"REGEDIT4", {}}, {"REGEDIT4\n; only a comment\n\n", {}},
-      {"\xEF\xBB\xBF" "REGEDIT4\n[HKLM\\X\\Y]", {Key("HKLM\\X\\Y", 2)}},
-      {R4 + "\"s\"=\"a \\\"q\\\" \\\\ b\"\r\n",
-       {Key("HKEY_CURRENT_USER\\A", 3), Value("s", REG_SZ, "a \"q\" \\ b\0"s, 4)}},
-      {R4 + "@=\"d\" ; comment\r\n\"\"=\"\"\r\n",
-       {Key("HKEY_CURRENT_USER\\A", 3), Value("", REG_SZ, "d\0"s, 4), Value("", REG_SZ, "\0"s, 5)}},
-      {R4 + "\"n\" = dword:1\r\n\"m\"=dword:FFFFffff;c\r\n",
-       {Key("HKEY_CURRENT_USER\\A", 3), Value("n", REG_DWORD, "\1\0\0\0"s, 4),
-        Value("m", REG_DWORD, "\xff\xff\xff\xff"s, 5)}},
-      {R4 + "\"b\"=hex:00,ff\r\n\"e\"=hex:\r\n\"q\"=hex(b):01,02,03,04,05,06,07,08\r\n\"z\"=hex(0):\r\n",
-       {Key("HKEY_CURRENT_USER\\A", 3), Value("b", REG_BINARY, "\0\xff"s, 4), Value("e", REG_BINARY, "", 5),
-        Value("q", REG_QWORD, "\1\2\3\4\5\6\7\x8"s, 6), Value("z", REG_NONE, "", 7)}},
-      {R4 + "\"c\"=hex:01, 02,\\\r\n   03,\\\n  04 ; end\r\n\"d\"=hex:\\\n  05\n",
-       {Key("HKEY_CURRENT_USER\\A", 3), Value("c", REG_BINARY, "\1\2\3\4", 4), Value("d", REG_BINARY, "\5", 7)}},
-      {R4 + "\"m\"=hex(7):61,00,62,00,00\r\n\"x\"=hex(2):25,00\r\n",
-       {Key("HKEY_CURRENT_USER\\A", 3), Value("m", REG_MULTI_SZ, "a\0b\0\0"s, 4),
-        Value("x", REG_EXPAND_SZ, "%\0"s, 5)}},
-      {V5 + "\"m\"=hex(7):61,00,00,00,e9,00,00,00,00,00\n\"x\"=hex(2):3d,d8,00,de,00,00\n",
-       {Key("HKEY_CURRENT_USER\\A", 3), Value("m", REG_MULTI_SZ, "a\0\xC3\xA9\0\0"s, 4),
-        Value("x", REG_EXPAND_SZ, "\xF0\x9F\x98\x80\0"s, 5)}},
-      {V5 + "\"b\"=hex:61,00\n", {Key("HKEY_CURRENT_USER\\A", 3), Value("b", REG_BINARY, "a\0"s, 4)}},
-      {"REGEDIT4\n[-HKCU\\Gone]\n[HKCU\\B]\n\"v\"=-\n@=-\n",
-       {Key("HKCU\\Gone", 2, Kind::DeleteKey), Key("HKCU\\B", 3), {Kind::DeleteValue, "HKCU\\B", "v", 0, "", 4},
-        {Kind::DeleteValue, "HKCU\\B", "", 0, "", 5}}},
-      {"REGEDIT4\n[HKEY_CLASSES_ROOT]\n[HKCU\\a]b]\n", {Key("HKEY_CLASSES_ROOT", 2), Key("HKCU\\a]b", 3)}},
-      {Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[HKCU\\A]\r\n\"s\"=\"t\"\r\n"),
-       {Key("HKCU\\A", 3), Value("s", REG_SZ, "t\0"s, 4, "HKCU\\A")}},
-      {Utf16File(u"REGEDIT4\n[HKCU\\Stra\u00DFe]\n\"\u00C4\"=\"\u20AC\"\n"),
-       {Key("HKCU\\Stra\xC3\x9F" "e", 2), Value("\xC3\x84", REG_SZ, "\xE2\x82\xAC\0"s, 3, "HKCU\\Stra\xC3\x9F" "e")}},
-      {"REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth) + "]\n", {Key("HKCU\\" + KeyChainPath(kRegMaxKeyDepth), 2)}},
-  };
-  for (Case const& c : cases) {
+  std::string const files[] = {
+      "REGEDIT4", "REGEDIT4\n; only a comment\n\n", "\xEF\xBB\xBF" "REGEDIT4\n[HKLM\\X\\Y]",
+      R4 + "\"s\"=\"a \\\"q\\\" \\\\ b\"\r\n", R4 + "@=\"d\" ; comment\r\n\"\"=\"\"\r\n",
+      R4 + "\"n\" = dword:1\r\n\"m\"=dword:FFFFffff;c\r\n",
+      R4 + "\"b\"=hex:00,ff\r\n\"e\"=hex:\r\n\"q\"=hex(b):01,02,03,04,05,06,07,08\r\n\"z\"=hex(0):\r\n",
+      R4 + "\"c\"=hex:01, 02,\\\r\n   03,\\\n  04 ; end\r\n\"d\"=hex:\\\n  05\n",
+      R4 + "\"m\"=hex(7):61,00,62,00,00\r\n\"x\"=hex(2):25,00\r\n",
+      V5 + "\"m\"=hex(7):61,00,00,00,e9,00,00,00,00,00\n\"x\"=hex(2):3d,d8,00,de,00,00\n", V5 + "\"b\"=hex:61,00\n",
+      "REGEDIT4\n[-HKCU\\Gone]\n[HKCU\\B]\n\"v\"=-\n@=-\n", "REGEDIT4\n[HKEY_CLASSES_ROOT]\n[HKCU\\a]b]\n",
+      Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[HKCU\\A]\r\n\"s\"=\"t\"\r\n"),
+      Utf16File(u"REGEDIT4\n[HKCU\\Stra\u00DFe]\n\"\u00C4\"=\"\u20AC\"\n")};
+  std::string parsed;
+  for (std::string const& file : files) {
     RegFileParser parser;
-    ASSERT_TRUE(parser.Parse(c.file)) << c.file << "\n" << parser.ErrorText();
-    EXPECT_EQ(c.expected, parser.Operations()) << c.file;
+    EXPECT_TRUE(parser.Parse(file)) << file << "\n" << parser.ErrorText();
+    parsed += Label(file) + "\n" + Steps(parser.Operations());
   }
+  ExpectGolden("platform/regfile_parsed.txt", parsed);
+  RegFileParser deepest;
+  ASSERT_TRUE(deepest.Parse("REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth) + "]\n"));
+  EXPECT_EQ(std::vector{Key("HKCU\\" + KeyChainPath(kRegMaxKeyDepth), 2)}, deepest.Operations());
 }
 
+// One parser reads a good file before each bad one: a refusal leaves no steps of either. Each
+// file, escaped, with its error: tests/data/golden/platform/regfile_refused.txt.
 TEST(RegFileParserTest, MalformedFilesAreRefusedWithTheirLine) {
-  using namespace std::string_literals;
-  struct Case { std::string file; int line; std::string reasonPart; };
-  Case const cases[] = {
-      {"", 1, "first line"}, {"regedit4\n", 1, "first line"}, {"REGEDIT4 \n", 1, "first line"},
-      {"\nREGEDIT4\n", 1, "first line"}, {"Windows Registry Editor Version 5.0\n", 1, "first line"},
-      {"\xFE\xFF\0R"s, 1, "big-endian"}, {"\xFF\xFE" "R\0\n\0\x00\xDC"s, 2, "UTF-16"},
-      {"\xFF\xFE" "R\0E"s, 1, "UTF-16"}, {"REGEDIT4\n\"a\"=\"b\"\n", 2, "before any [key]"},
-      {"REGEDIT4\n[HKCU\\A\n", 2, "closing ]"}, {"REGEDIT4\n[]\n", 2, "empty"},
-      {"REGEDIT4\n[HKEY_USERS\\A]\n", 2, "unknown hive"}, {"REGEDIT4\n[HKCU\\A\\\\B]\n", 2, "empty part"},
-      {"REGEDIT4\n[HKCU\\A\\]\n", 2, "empty part"}, {"REGEDIT4\n[-HKCU]\n", 2, "whole hive"},
-      {"REGEDIT4\n[-HKCU\\A]\n\"a\"=\"b\"\n", 3, "deletion"}, {R4 + "x=1\r\n", 4, "expected a key"},
-      {R4 + "\"a\"\"b\"\r\n", 4, "expected ="}, {R4 + "\"a=\"b\"\r\n", 4, "expected ="},
-      {R4 + "\"a\"=\"b\r\n", 4, "no closing quote"}, {R4 + "\"a\\n\"=\"b\"\r\n", 4, "backslash"},
-      {R4 + "\"a\"=\"b\" c\r\n", 4, "unexpected text"}, {R4 + "\"a\"=dword:\r\n", 4, "1 to 8 hex digits"},
-      {R4 + "\"a\"=dword:123456789\r\n", 4, "1 to 8 hex digits"}, {R4 + "\"a\"=dword:12g\r\n", 4, "1 to 8 hex digits"},
-      {R4 + "\"a\"=dword:-1\r\n", 4, "1 to 8 hex digits"}, {R4 + "\"a\"=qword:1\r\n", 4, "unknown value data"},
-      {R4 + "\"a\"=hex():00\r\n", 4, "hex(N)"}, {R4 + "\"a\"=hex(123456789):00\r\n", 4, "hex(N)"},
-      {R4 + "\"a\"=hex(2:00\r\n", 4, "hex(N)"}, {R4 + "\"a\"=hex:0\r\n", 4, "two-digit"},
-      {R4 + "\"a\"=hex:000\r\n", 4, "two-digit"}, {R4 + "\"a\"=hex:00;01,zz\r\n\"b\"=hex:00 01\r\n", 5, "two-digit"},
-      {R4 + "\"a\"=hex:00,\r\n", 4, "ends with a comma"}, {R4 + "\"a\"=hex:00,,01\r\n", 4, "two-digit"},
-      {R4 + "\"a\"=hex:00,\\\r\n", 4, "file ends"}, {R4 + "\"a\"=hex:00,\\\r\n\r\n\"b\"=-\r\n", 5, "empty line"},
-      {R4 + "\"a\"=hex:00,\\\r\n  01,\\\r\n  zz\r\n", 6, "two-digit"}, {R4 + "\"a\"=- x\r\n", 4, "unexpected text"},
-      {V5 + "\"m\"=hex(7):61,00,62\n", 4, "UTF-16LE"}, {V5 + "\"m\"=hex(1):00,d8,00,00\n", 4, "UTF-16LE"},
-      {"REGEDIT4\n[-HKCU\\T\\Victim\0NotThisOne]\n"s, 2, "NUL"}, {R4 + "\"na\0me\"=\"x\"\r\n"s, 4, "NUL"},
-      {R4 + "\"\0\"=\"x\"\r\n"s, 4, "NUL"},
-      {Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[-HKCU\\T\\Victim\0X]\r\n"s), 3, "NUL"},
-      {Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKCU\\T]\r\n\"na\0me\"=-\r\n"s), 3, "NUL"},
-      {"REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n", 2, "more than 512 levels"},
-      {"REGEDIT4\n[-HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n", 2, "more than 512 levels"},
-  };
-  for (Case const& c : cases) {
-    RegFileParser parser;
-    EXPECT_FALSE(parser.Parse(c.file)) << c.file;
-    EXPECT_TRUE(parser.Operations().empty()) << c.file;
-    EXPECT_EQ(c.line, parser.ErrorLine()) << c.file << "\n" << parser.ErrorText();
-    EXPECT_NE(std::string::npos, parser.ErrorReason().find(c.reasonPart)) << c.file << "\n" << parser.ErrorText();
-    EXPECT_EQ("line " + std::to_string(c.line) + ": " + parser.ErrorReason(), parser.ErrorText());
-  }
-}
-
-TEST(RegFileParserTest, AFailureAfterGoodStepsLeavesNoSteps) {
+  std::string const files[] = {
+      "", "regedit4\n", "REGEDIT4 \n", "\nREGEDIT4\n", "Windows Registry Editor Version 5.0\n", "\xFE\xFF\0R"s,
+      "\xFF\xFE" "R\0\n\0\x00\xDC"s, "\xFF\xFE" "R\0E"s, "REGEDIT4\n\"a\"=\"b\"\n", "REGEDIT4\n[HKCU\\A\n",
+      "REGEDIT4\n[]\n", "REGEDIT4\n[HKEY_USERS\\A]\n", "REGEDIT4\n[HKCU\\A\\\\B]\n", "REGEDIT4\n[HKCU\\A\\]\n",
+      "REGEDIT4\n[-HKCU]\n", "REGEDIT4\n[-HKCU\\A]\n\"a\"=\"b\"\n", R4 + "x=1\r\n", R4 + "\"a\"\"b\"\r\n",
+      R4 + "\"a=\"b\"\r\n", R4 + "\"a\"=\"b\r\n", R4 + "\"a\\n\"=\"b\"\r\n", R4 + "\"a\"=\"b\" c\r\n",
+      R4 + "\"a\"=dword:\r\n", R4 + "\"a\"=dword:123456789\r\n", R4 + "\"a\"=dword:12g\r\n", R4 + "\"a\"=dword:-1\r\n",
+      R4 + "\"a\"=qword:1\r\n", R4 + "\"a\"=hex():00\r\n", R4 + "\"a\"=hex(123456789):00\r\n",
+      R4 + "\"a\"=hex(2:00\r\n", R4 + "\"a\"=hex:0\r\n", R4 + "\"a\"=hex:000\r\n",
+      R4 + "\"a\"=hex:00;01,zz\r\n\"b\"=hex:00 01\r\n", R4 + "\"a\"=hex:00,\r\n", R4 + "\"a\"=hex:00,,01\r\n",
+      R4 + "\"a\"=hex:00,\\\r\n", R4 + "\"a\"=hex:00,\\\r\n\r\n\"b\"=-\r\n",
+      R4 + "\"a\"=hex:00,\\\r\n  01,\\\r\n  zz\r\n", R4 + "\"a\"=- x\r\n", V5 + "\"m\"=hex(7):61,00,62\n",
+      V5 + "\"m\"=hex(1):00,d8,00,00\n", "REGEDIT4\n[-HKCU\\T\\Victim\0NotThisOne]\n"s, R4 + "\"na\0me\"=\"x\"\r\n"s,
+      R4 + "\"\0\"=\"x\"\r\n"s, Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[-HKCU\\T\\Victim\0X]\r\n"s),
+      Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKCU\\T]\r\n\"na\0me\"=-\r\n"s),
+      "REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n",
+      "REGEDIT4\n[-HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n"};
   RegFileParser parser;
-  ASSERT_TRUE(parser.Parse(R4 + "\"a\"=dword:1\r\n"));
-  EXPECT_FALSE(parser.Parse(R4 + "\"a\"=dword:1\r\n\"b\"=dword:\r\n"));
-  EXPECT_TRUE(parser.Operations().empty());
-  EXPECT_EQ(5, parser.ErrorLine());
+  std::string refused;
+  for (std::string const& file : files) {
+    SCOPED_TRACE(file);
+    ASSERT_TRUE(parser.Parse(R4 + "\"a\"=dword:1\r\n"));
+    EXPECT_FALSE(parser.Parse(file));
+    EXPECT_TRUE(parser.Operations().empty());
+    EXPECT_EQ("line " + std::to_string(parser.ErrorLine()) + ": " + parser.ErrorReason(), parser.ErrorText());
+    refused += Label(file) + "\n  " + parser.ErrorText() + "\n";
+  }
+  ExpectGolden("platform/regfile_refused.txt", refused);
 }
 
 TEST(RegFileParserTest, LongHexRunsParseWhole) {
   std::string file = R4 + "\"big\"=hex:";
-  std::string expected;
-  for (int i = 0; i < 100000; ++i) {
-    file += "ab,";
-    if (i % 25 == 24) file += "\\\r\n  ";
-    expected += '\xab';
-  }
-  file += "ab\r\n";
-  expected += '\xab';
+  for (int i = 0; i < 100000; ++i) file += i % 25 == 24 ? "ab,\\\r\n  " : "ab,";
   RegFileParser parser;
-  ASSERT_TRUE(parser.Parse(file)) << parser.ErrorText();
+  ASSERT_TRUE(parser.Parse(file + "ab\r\n")) << parser.ErrorText();
   ASSERT_EQ(2u, parser.Operations().size());
-  EXPECT_EQ(expected, parser.Operations()[1].data);
-}
-
-using namespace std::string_literals;
-using Kind = RegFileOperation::Kind;
-
-std::string const kTop = "HKEY_CURRENT_USER\\Software\\Brimvale";
-
-RegFileOperation Key(std::string key, Kind kind = Kind::CreateKey) { return {kind, std::move(key), "", REG_NONE, "", 0}; }
-
-RegFileOperation Value(std::string name, unsigned long type, std::string data, std::string key = kTop) {
-  return {Kind::SetValue, std::move(key), std::move(name), type, std::move(data), 0};
-}
-
-std::vector<RegFileOperation> GoldenSteps() {
-  return {Key(kTop),
-          Value("", REG_SZ, "top\0"s),
-          Value("Host", REG_SZ, "a\"b\\c\0"s),
-          Value("Port", REG_DWORD, "\x16\0\0\0"s),
-          Value("Line", REG_SZ, "a\nb\0"s),
-          Value("Q", REG_QWORD, "\1\2\3\4\5\6\7\x8"s),
-          Value("Odd", REG_DWORD, "\1\2"s),
-          Key(kTop + "\\Sessions"),
-          Value("Fwd", REG_MULTI_SZ, "a\0b\0\0"s, kTop + "\\Sessions\\Default"),
-          {Kind::DeleteValue, kTop + "\\Sessions\\Default", "Old", REG_NONE, "", 0},
-          Key("HKEY_CURRENT_USER\\Software\\Gone", Kind::DeleteKey)};
+  EXPECT_EQ(std::string(100001, '\xab'), parser.Operations()[1].data);
 }
 
 std::string Write(std::vector<RegFileOperation> const& steps, RegFileFormat format) {
@@ -180,17 +134,26 @@ std::string Write(std::vector<RegFileOperation> const& steps, RegFileFormat form
 
 // The older format in 8-bit text, the newer one in UTF-16 after its byte-order mark.
 TEST(RegFileWriterTest, WritesTheGoldenTextInBothFormats) {
-  ExpectGolden("regedit4.reg", Write(GoldenSteps(), RegFileFormat::Regedit4));
-  ExpectGolden("regedit5.reg", Write(GoldenSteps(), RegFileFormat::Version5));
+  std::vector<RegFileOperation> const steps = {
+      Key(kTop), Value("", REG_SZ, "top\0"s), Value("Host", REG_SZ, "a\"b\\c\0"s),
+      Value("Port", REG_DWORD, "\x16\0\0\0"s), Value("Line", REG_SZ, "a\nb\0"s),
+      Value("Q", REG_QWORD, "\1\2\3\4\5\6\7\x8"s), Value("Odd", REG_DWORD, "\1\2"s),
+      Key(kTop + "\\Sessions"), Value("Fwd", REG_MULTI_SZ, "a\0b\0\0"s, kTop + "\\Sessions\\Default"),
+      {Kind::DeleteValue, kTop + "\\Sessions\\Default", "Old", REG_NONE, "", 0},
+      Key("HKEY_CURRENT_USER\\Software\\Gone", 0, Kind::DeleteKey)};
+  ExpectGolden("regedit4.reg", Write(steps, RegFileFormat::Regedit4));
+  ExpectGolden("regedit5.reg", Write(steps, RegFileFormat::Version5));
 }
 
 TEST(RegFileWriterTest, HexWrapsAtEightyColumnsWithABackslashAndTwoSpaces) {
   struct Case { std::size_t bytes; std::vector<std::size_t> bytesPerLine; };
   // "n"=hex: takes 8 columns; a wrapped line ends in "xx,\", continuation lines start with two spaces;
   // the last line needs no backslash, so one more byte fits there.
-  Case const cases[] = {{0, {0}}, {24, {24}}, {25, {23, 2}}, {48, {23, 25}}, {49, {23, 26}}, {50, {23, 25, 2}}, {100, {23, 25, 25, 25, 2}}};
+  Case const cases[] = {{0, {0}},       {24, {24}},        {25, {23, 2}},  {48, {23, 25}},
+                        {49, {23, 26}}, {50, {23, 25, 2}}, {100, {23, 25, 25, 25, 2}}};
   for (Case const& c : cases) {
-    std::string const file = Write({Key(kTop), Value("n", REG_BINARY, std::string(c.bytes, '\x5a'))}, RegFileFormat::Regedit4);
+    std::string const file =
+        Write({Key(kTop), Value("n", REG_BINARY, std::string(c.bytes, '\x5a'))}, RegFileFormat::Regedit4);
     std::istringstream lines(file.substr(file.find("\"n\"")));
     std::vector<std::size_t> counts;
     for (std::string line; std::getline(lines, line) && line != "\r";) {
@@ -198,8 +161,7 @@ TEST(RegFileWriterTest, HexWrapsAtEightyColumnsWithABackslashAndTwoSpaces) {
       line.pop_back();
       EXPECT_LE(line.size(), 80u) << line;
       EXPECT_TRUE(counts.empty() ? line.starts_with("\"n\"=hex:") : line.starts_with("  5a")) << line;
-      bool const continued = line.ends_with(",\\");
-      EXPECT_EQ(continued, counts.size() + 1 < c.bytesPerLine.size()) << line;
+      EXPECT_EQ(line.ends_with(",\\"), counts.size() + 1 < c.bytesPerLine.size()) << line;
       counts.push_back(std::count(line.begin(), line.end(), 'a'));
     }
     EXPECT_EQ(c.bytesPerLine, counts) << c.bytes;
@@ -207,22 +169,14 @@ TEST(RegFileWriterTest, HexWrapsAtEightyColumnsWithABackslashAndTwoSpaces) {
 }
 
 TEST(RegFileWriterTest, ExportsParseBackToTheSameSteps) {
-  std::string const longName(90, 'N');
   std::vector<RegFileOperation> const steps = {
-      Key(kTop),
-      Value("", REG_SZ, "\0"s),
-      Value("empty", REG_SZ, ""),
-      Value("caf\xC3\xA9 \"q\" \\", REG_SZ, "\xE2\x82\xAC \\\\ \"\0"s),
-      Value("dword", REG_DWORD, "\xff\xff\xff\xff"s),
+      Key(kTop), Value("", REG_SZ, "\0"s), Value("empty", REG_SZ, ""),
+      Value("caf\xC3\xA9 \"q\" \\", REG_SZ, "\xE2\x82\xAC \\\\ \"\0"s), Value("dword", REG_DWORD, "\xff\xff\xff\xff"s),
       Value("blob", REG_BINARY, std::string(1000, '\x80') + "\0\1"s),
-      Value(longName, REG_BINARY, "\1\2\3"s),
-      Value("none", REG_NONE, ""),
-      Value("odd kind", 0x12345678, "xyz"),
-      Value("expand", REG_EXPAND_SZ, "%HOME%\\x\0"s),
-      Value("multi", REG_MULTI_SZ, "one\0t\xC3\xA9two\0\0"s),
-      Key(kTop + "\\Sub\\Deeper"),
-      Value("tab\tname", REG_SZ, "semi;colon\0"s, kTop + "\\Sub\\Deeper"),
-  };
+      Value(std::string(90, 'N'), REG_BINARY, "\1\2\3"s),
+      Value("none", REG_NONE, ""), Value("odd kind", 0x12345678, "xyz"), Value("expand", REG_EXPAND_SZ, "%HOME%\\x\0"s),
+      Value("multi", REG_MULTI_SZ, "one\0t\xC3\xA9two\0\0"s), Key(kTop + "\\Sub\\Deeper"),
+      Value("tab\tname", REG_SZ, "semi;colon\0"s, kTop + "\\Sub\\Deeper")};
   // Only the older format keeps bytes that are not UTF-8.
   std::vector<RegFileOperation> const notUtf8 = {Key(kTop), Value("v", REG_SZ, "\xff\xfe\0"s),
                                                  Value("m", REG_MULTI_SZ, "\x80\0\0"s)};
@@ -255,144 +209,116 @@ TEST(RegFileWriterTest, RefusesWhatTheFormatCannotHold) {
   }
 }
 
+// Every hive of a file imported at `root` below `prefix`; at the hive its name gives when `root` is null.
+RegFileApplier::Target Into(HKEY root = nullptr, std::string const& prefix = "") {
+  return [=](std::string_view hive, HKEY& to, std::string& into) {
+    to = root ? root : RegHiveName::Resolve(hive);
+    into = prefix;
+    return to != nullptr;
+  };
+}
+
+std::vector<RegFileOperation> Parsed(std::string const& file) {
+  RegFileParser parser;
+  EXPECT_TRUE(parser.Parse(file)) << parser.ErrorText();
+  return parser.Operations();
+}
+
 class RegFileApplierTest : public ::testing::Test {
  protected:
-  bool Import(std::string const& file) {
-    RegFileParser parser;
-    EXPECT_TRUE(parser.Parse(file)) << parser.ErrorText();
-    RegFileApplier applier([](std::string_view hive, HKEY& root, std::string& prefix) {
-      root = RegHiveName::Resolve(hive);
-      prefix.clear();
-      return root != nullptr;
-    });
-    bool const ok = applier.Apply(parser.Operations());
+  bool Import(std::vector<RegFileOperation> const& steps, RegFileApplier::Target target = Into()) {
+    RegFileApplier applier(std::move(target));
+    bool const ok = applier.Apply(steps);
     m_error = applier.Error();
     return ok;
   }
-
-  static std::string Get(HKEY root, char const* path, std::string const& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyEx(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return "<no key>";
-    unsigned long type = 0;
-    std::string data;
-    LSTATUS const status = RegKeyReader::QueryValue(key, name, type, data);
-    RegCloseKey(key);
-    return status == ERROR_SUCCESS ? std::to_string(type) + ":" + data : "<no value>";
+  bool Import(std::string const& file, RegFileApplier::Target target = Into()) {
+    return Import(Parsed(file), std::move(target));
   }
-
+  // A value as "type:bytes", "<missing>" when the key holds none.
+  static std::string Get(HKEY root, char const* path, char const* name) {
+    HeldKey key = HeldKey::Opened(root, path);
+    return key ? RawValue(key, name) : "<no key>";
+  }
   ScopedRoot m_root;
   std::string m_error;
 };
 
 TEST_F(RegFileApplierTest, AppliesEveryKindOfStepAcrossHives) {
   ASSERT_TRUE(Import("REGEDIT4\n[HKCU\\A\\Gone\\Deep]\n\"x\"=dword:1\n[HKCU\\A]\n\"old\"=\"o\"\n")) << m_error;
-  ASSERT_TRUE(Import("REGEDIT4\n"
-                     "[HKEY_CURRENT_USER\\A]\n@=\"top\"\n\"n\"=dword:2a\n\"old\"=-\n\"never\"=-\n"
+  ASSERT_TRUE(Import("REGEDIT4\n[HKEY_CURRENT_USER\\A]\n@=\"top\"\n\"n\"=dword:2a\n\"old\"=-\n\"never\"=-\n"
                      "[-HKEY_CURRENT_USER\\A\\Gone]\n[-HKEY_CURRENT_USER\\Missing\\Too]\n"
-                     "[HKLM\\M\\Empty]\n"
-                     "[HKLM\\M]\n\"b\"=hex:01,02\n"))
-      << m_error;
-  EXPECT_EQ(std::string("1:top\0", 6), Get(HKEY_CURRENT_USER, "A", ""));
-  EXPECT_EQ(std::string("4:*\0\0\0", 6), Get(HKEY_CURRENT_USER, "A", "n"));
-  EXPECT_EQ("<no value>", Get(HKEY_CURRENT_USER, "A", "old"));
+                     "[HKLM\\M\\Empty]\n[HKLM\\M]\n\"b\"=hex:01,02\n")) << m_error;
+  EXPECT_EQ("1:top\0"s, Get(HKEY_CURRENT_USER, "A", ""));
+  EXPECT_EQ("4:*\0\0\0"s, Get(HKEY_CURRENT_USER, "A", "n"));
+  EXPECT_EQ("<missing>", Get(HKEY_CURRENT_USER, "A", "old"));
   EXPECT_EQ("<no key>", Get(HKEY_CURRENT_USER, "A\\Gone", "x"));
   EXPECT_EQ("3:\1\2", Get(HKEY_LOCAL_MACHINE, "M", "b"));
-  EXPECT_EQ("<no value>", Get(HKEY_LOCAL_MACHINE, "M\\Empty", "b"));
+  EXPECT_EQ("<missing>", Get(HKEY_LOCAL_MACHINE, "M\\Empty", "b"));
 }
 
 TEST_F(RegFileApplierTest, AFailingStepLeavesEveryHiveAsItWas) {
   ASSERT_TRUE(Import("REGEDIT4\n[HKCU\\Keep]\n\"v\"=\"before\"\n")) << m_error;
-  std::string const tooLong(16384, 'n');
   EXPECT_FALSE(Import("REGEDIT4\n[HKCU\\Keep]\n\"v\"=\"after\"\n[HKLM\\New]\n\"w\"=dword:1\n[-HKCU\\Keep]\n"
-                      "[HKCR\\C]\n\"" + tooLong + "\"=dword:1\n"));
+                      "[HKCR\\C]\n\"" + std::string(16384, 'n') + "\"=dword:1\n"));
   EXPECT_TRUE(m_error.starts_with("line 8: could not set value \"nnnnnnnnnn...\" in HKCR\\C: invalid name")) << m_error;
-  EXPECT_EQ(std::string("1:before\0", 9), Get(HKEY_CURRENT_USER, "Keep", "v"));
+  EXPECT_EQ("1:before\0"s, Get(HKEY_CURRENT_USER, "Keep", "v"));
   EXPECT_EQ("<no key>", Get(HKEY_LOCAL_MACHINE, "New", "w"));
   EXPECT_EQ("<no key>", Get(HKEY_CLASSES_ROOT, "C", ""));
 }
 
 TEST_F(RegFileApplierTest, ImportsUnderAnotherKeyOfAHiveFile) {
-  RegFileParser parser;
-  ASSERT_TRUE(parser.Parse("REGEDIT4\n[HKCU]\n\"r\"=dword:1\n[HKLM\\S]\n\"s\"=\"t\"\n"));
-  HKEY file = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(m_root.File("other.db").c_str(), &file));
-  RegFileApplier applier([file](std::string_view, HKEY& root, std::string& prefix) {
-    root = file;
-    prefix = "Imported\\Here";
-    return true;
-  });
-  ASSERT_TRUE(applier.Apply(parser.Operations())) << applier.Error();
-  EXPECT_EQ(std::string("4:\1\0\0\0", 6), Get(file, "Imported\\Here", "r"));
-  EXPECT_EQ(std::string("1:t\0", 4), Get(file, "Imported\\Here\\S", "s"));
+  HeldKey file = HeldKey::Hive(m_root.File("other.db"));
+  ASSERT_TRUE(Import("REGEDIT4\n[HKCU]\n\"r\"=dword:1\n[HKLM\\S]\n\"s\"=\"t\"\n", Into(file, "Imported\\Here")))
+      << m_error;
+  EXPECT_EQ("4:\1\0\0\0"s, Get(file, "Imported\\Here", "r"));
+  EXPECT_EQ("1:t\0"s, Get(file, "Imported\\Here\\S", "s"));
   EXPECT_EQ("<no key>", Get(HKEY_LOCAL_MACHINE, "S", "s"));
-  RegCloseKey(file);
 }
 
 // Steps that reach the applier without the parser: a NUL would end the name at the registry call.
 TEST_F(RegFileApplierTest, NamesWithANulByteAreRefusedBeforeAnyChange) {
-  using namespace std::string_literals;
   ASSERT_TRUE(Import("REGEDIT4\n[HKCU\\T\\Victim]\n\"na\"=\"keep\"\n@=\"default\"\n")) << m_error;
-  using Kind = RegFileOperation::Kind;
   std::vector<RegFileOperation> const cases[] = {
       {{Kind::DeleteKey, "HKCU\\T\\Victim\0NotThisOne"s, "", 0, "", 2}},
       {{Kind::SetValue, "HKCU\\T\\Victim", "na\0me"s, REG_SZ, "x\0"s, 2}},
       {{Kind::SetValue, "HKCU\\T\\Victim", "\0"s, REG_SZ, "x\0"s, 2}},
-      {{Kind::SetValue, "HKCU\\New", "v", REG_SZ, "x\0"s, 2}, {Kind::DeleteValue, "HKCU\\T\\Victim", "na\0"s, 0, "", 3}},
+      {{Kind::SetValue, "HKCU\\New", "v", REG_SZ, "x\0"s, 2},
+       {Kind::DeleteValue, "HKCU\\T\\Victim", "na\0"s, 0, "", 3}},
   };
   for (auto const& steps : cases) {
-    RegFileApplier applier([](std::string_view, HKEY& root, std::string& prefix) {
-      root = HKEY_CURRENT_USER;
-      prefix.clear();
-      return true;
-    });
-    EXPECT_FALSE(applier.Apply(steps));
-    EXPECT_NE(std::string::npos, applier.Error().find("NUL")) << applier.Error();
+    EXPECT_FALSE(Import(steps));
+    EXPECT_NE(std::string::npos, m_error.find("NUL")) << m_error;
   }
-  EXPECT_EQ(std::string("1:keep\0", 7), Get(HKEY_CURRENT_USER, "T\\Victim", "na"));
-  EXPECT_EQ(std::string("1:default\0", 10), Get(HKEY_CURRENT_USER, "T\\Victim", ""));
+  EXPECT_EQ("1:keep\0"s, Get(HKEY_CURRENT_USER, "T\\Victim", "na"));
+  EXPECT_EQ("1:default\0"s, Get(HKEY_CURRENT_USER, "T\\Victim", ""));
   EXPECT_EQ("<no key>", Get(HKEY_CURRENT_USER, "New", "v"));
 }
 
 // The file's own paths are within the limit, but the key it is imported under adds a level.
 TEST_F(RegFileApplierTest, KeysPastTheDepthLimitAreRefusedWhole) {
-  RegFileParser parser;
-  ASSERT_TRUE(parser.Parse("REGEDIT4\n[HKCU\\A]\n\"v\"=dword:1\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth) + "]\n"))
-      << parser.ErrorText();
-  for (std::string const prefix : {"", "Under"}) {
-    RegFileApplier applier([&](std::string_view, HKEY& root, std::string& into) {
-      root = HKEY_CURRENT_USER;
-      into = prefix;
-      return true;
-    });
-    EXPECT_EQ(prefix.empty(), applier.Apply(parser.Operations())) << applier.Error();
-    if (!prefix.empty()) {
-      EXPECT_TRUE(applier.Error().starts_with("line 4: could not create key HKCU\\k\\k")) << applier.Error();
-      EXPECT_NE(std::string::npos, applier.Error().find("at most 512 levels")) << applier.Error();
-    }
-  }
+  std::string const file = "REGEDIT4\n[HKCU\\A]\n\"v\"=dword:1\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth) + "]\n";
+  EXPECT_TRUE(Import(file, Into(HKEY_CURRENT_USER))) << m_error;
+  EXPECT_FALSE(Import(file, Into(HKEY_CURRENT_USER, "Under")));
+  EXPECT_TRUE(m_error.starts_with("line 4: could not create key HKCU\\k\\k")) << m_error;
+  EXPECT_NE(std::string::npos, m_error.find("at most 512 levels")) << m_error;
   EXPECT_EQ("<no key>", Get(HKEY_CURRENT_USER, "Under\\A", "v"));
-  EXPECT_EQ(std::string("4:\1\0\0\0", 6), Get(HKEY_CURRENT_USER, "A", "v"));
+  EXPECT_EQ("4:\1\0\0\0"s, Get(HKEY_CURRENT_USER, "A", "v"));
 }
 
 TEST_F(RegFileApplierTest, AHiveWithoutATargetIsRefusedBeforeAnyChange) {
-  RegFileParser parser;
-  ASSERT_TRUE(parser.Parse("REGEDIT4\n[HKCU\\A]\n\"v\"=dword:1\n[HKLM\\B]\n"));
-  RegFileApplier applier([](std::string_view hive, HKEY& root, std::string& prefix) {
-    root = hive == "HKCU" ? HKEY_CURRENT_USER : nullptr;
+  auto const userOnly = [](std::string_view hive, HKEY& root, std::string& prefix) {
     prefix.clear();
-    return root != nullptr;
-  });
-  EXPECT_FALSE(applier.Apply(parser.Operations()));
-  EXPECT_EQ("line 4: there is no hive \"HKLM\" to import into", applier.Error());
+    return (root = hive == std::string_view("HKCU") ? HKEY_CURRENT_USER : nullptr) != nullptr;
+  };
+  EXPECT_FALSE(Import("REGEDIT4\n[HKCU\\A]\n\"v\"=dword:1\n[HKLM\\B]\n", userOnly));
+  EXPECT_EQ("line 4: there is no hive \"HKLM\" to import into", m_error);
   EXPECT_EQ("<no key>", Get(HKEY_CURRENT_USER, "A", "v"));
 }
 
-using namespace std::string_literals;
-
 TEST(Utf16TextTest, ConvertsBothWaysAndRefusesMalformedInput) {
   struct Case { std::string utf8; std::string utf16le; };
-  Case const good[] = {{"", ""},
-                       {"A\0"s, "A\0\0\0"s}, {"\xC3\xA9", "\xE9\0"s}, {"\xE2\x82\xAC", "\xAC\x20"},
+  Case const good[] = {{"", ""}, {"A\0"s, "A\0\0\0"s}, {"\xC3\xA9", "\xE9\0"s}, {"\xE2\x82\xAC", "\xAC\x20"},
                        {"\xEF\xBF\xBF", "\xFF\xFF"}, {"\xF0\x9F\x98\x80", "\x3D\xD8\x00\xDE"s},
                        {"\xF4\x8F\xBF\xBF", "\xFF\xDB\xFF\xDF"}};
   for (Case const& c : good) {
@@ -411,8 +337,8 @@ TEST(Utf16TextTest, ConvertsBothWaysAndRefusesMalformedInput) {
     EXPECT_EQ("kept", out);
   }
   struct Bad { std::string utf16le; std::size_t offset; };
-  Bad const bad16[] = {{"a", 0}, {"a\0b"s, 2}, {"\x00\xDC"s, 0}, {"a\0\x00\xD8"s, 2}, {"\x00\xD8" "a\0"s, 0}};
-  for (Bad const& c : bad16) {
+  for (Bad const& c :
+       {Bad{"a", 0}, Bad{"a\0b"s, 2}, Bad{"\x00\xDC"s, 0}, Bad{"a\0\x00\xD8"s, 2}, Bad{"\x00\xD8" "a\0"s, 0}}) {
     std::string out = "kept";
     std::size_t badOffset = 99;
     EXPECT_FALSE(Utf16Text::ToUtf8(c.utf16le, out, badOffset));

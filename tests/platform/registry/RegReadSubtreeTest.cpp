@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/registry/Registry.h"
-#include "support/RegistryCalls.h"
+#include "support/HeldKey.h"
 #include "support/ScopedRoot.h"
 
 namespace {
@@ -68,21 +68,19 @@ void Seed(HKEY top, int folders, int entries) {
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(top, true));
   for (int f = 0; f < folders; ++f) {
     std::string const folder = (f % 2 ? "folder " : "Folder ") + std::to_string(f);
-    HKEY record = CreateKey(top, folder + "\\Record");
+    HeldKey record(top, folder + "\\Record");
     ASSERT_EQ(ERROR_SUCCESS, SetText(record, "List", "a:b:", false));
     ASSERT_EQ(ERROR_SUCCESS, SetNumber(record, "Mark", 2));
-    RegCloseKey(record);
     for (int e = 0; e < entries; ++e) {
-      HKEY entry = CreateKey(top, folder + "\\entry " + std::to_string(e));
+      HeldKey entry(top, folder + "\\entry " + std::to_string(e));
       bool const other = e % 7 == 3 || e % 7 == 5;
       ASSERT_EQ(ERROR_SUCCESS, other ? SetText(entry, "Other", "first", false) : ERROR_SUCCESS);
       ASSERT_EQ(ERROR_SUCCESS, SetNumber(entry, "Mark", 1));
       ASSERT_EQ(ERROR_SUCCESS, SetText(entry, "Host", "h" + std::to_string(e), false));
       // The mark takes the first place.
       ASSERT_EQ(ERROR_SUCCESS, e % 7 == 5 ? RegDeleteValue(entry, "Other") : ERROR_SUCCESS);
-      RegCloseKey(entry);
     }
-    RegCloseKey(CreateKey(top, folder + "\\Empty\\Deeper"));
+    ASSERT_EQ(ERROR_SUCCESS, CreateRc(top, folder + "\\Empty\\Deeper"));
   }
   ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(top));
 }
@@ -96,10 +94,10 @@ TEST(RegReadSubtreeTest, AnswersWhatTheKeyByKeyCallsAnswerAtEveryDepthAndSize) {
   for (Case const c : {Case{3, 5, 0}, Case{3, 5, 1}, Case{3, 5, 2}, Case{3, 5, 99}, Case{40, 60, 99}, Case{40, 60, 1}}) {
     SCOPED_TRACE(std::to_string(c.folders) + " folders of " + std::to_string(c.entries) + ", depth " +
                  std::to_string(c.depth));
-    HKEY top = CreateKey(HKEY_CURRENT_USER, "Tree");
+    HeldKey top(HKEY_CURRENT_USER, "Tree");
     Seed(top, c.folders, c.entries);
     EXPECT_EQ(KeyByKey(top, c.depth, wanted), AtOnce(top, c.depth, wanted));
-    RegCloseKey(top);
+    top = nullptr;
     ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Tree"));
   }
 }
@@ -112,19 +110,12 @@ TEST(RegReadSubtreeTest, RefusesBadRequestsAndReadsNothingWhereNothingIs) {
   EXPECT_TRUE(keys.empty());
   EXPECT_EQ(ERROR_INVALID_PARAMETER, RegReadSubtree(HKEY_CURRENT_USER, 1, {{std::string(16384, 'a'), ""}}, keys));
   EXPECT_EQ(ERROR_INVALID_HANDLE, RegReadSubtree(reinterpret_cast<HKEY>(0x1234), 1, {}, keys));
-  HKEY key = CreateKey(HKEY_CURRENT_USER, "K");
-  ASSERT_EQ(ERROR_SUCCESS, SetText(key, "v", "x", false));
-  RegCloseKey(key);
-  HKEY readOnly = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "K", 0, KEY_QUERY_VALUE, &readOnly));
-  EXPECT_EQ(ERROR_ACCESS_DENIED, RegReadSubtree(readOnly, 1, {}, keys));
-  RegCloseKey(readOnly);
-  HKEY gone = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "K", 0, KEY_READ, &gone));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(HeldKey(HKEY_CURRENT_USER, "K"), "v", "x", false));
+  EXPECT_EQ(ERROR_ACCESS_DENIED, RegReadSubtree(HeldKey::Opened(HKEY_CURRENT_USER, "K", KEY_QUERY_VALUE), 1, {}, keys));
+  HeldKey gone = HeldKey::Opened(HKEY_CURRENT_USER, "K");
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "K"));
   EXPECT_EQ(ERROR_SUCCESS, RegReadSubtree(gone, 1, {{"v", ""}}, keys));
   EXPECT_TRUE(keys.empty());
-  RegCloseKey(gone);
 }
 
 // A key deleted and another made in its place within one unit of work: the new key's values
@@ -132,14 +123,12 @@ TEST(RegReadSubtreeTest, RefusesBadRequestsAndReadsNothingWhereNothingIs) {
 TEST(RegReadSubtreeTest, AKeyMadeAfterADeletionInTheSameUnitKeepsItsFirstValue) {
   ScopedRoot root;
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
-  HKEY gone = CreateKey(HKEY_CURRENT_USER, "T\\gone");
+  HeldKey gone(HKEY_CURRENT_USER, "T\\gone");
   SetText(gone, "Mark", "x", false);
   SetText(gone, "Other", "y", false);
-  RegCloseKey(gone);
+  gone = nullptr;
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "T\\gone"));
-  HKEY made = CreateKey(HKEY_CURRENT_USER, "T\\made");
-  SetText(made, "Mark", "z", false);
-  RegCloseKey(made);
+  SetText(HeldKey(HKEY_CURRENT_USER, "T\\made"), "Mark", "z", false);
   ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER));
   std::vector<RegSubtreeKey> keys;
   ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(HKEY_CURRENT_USER, 99, {{"mark", ""}}, keys));

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,7 +9,9 @@
 #include <vector>
 
 #include "platform/registry/RegKeyReader.h"
+#include "support/ChildProcess.h"
 #include "support/DeepKeyChain.h"
+#include "support/HeldKey.h"
 #include "support/KeyChainPath.h"
 #include "support/RegistryCalls.h"
 #include "support/ScopedRoot.h"
@@ -24,33 +25,11 @@ bool HasSubkeys(HKEY key) {
   return RegEnumKeyEx(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
-long CreateChild(HKEY parent, std::string const& path) {
-  HKEY child = nullptr;
-  long const rc = RegCreateKeyEx(parent, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &child, nullptr);
-  if (child) RegCloseKey(child);
-  return rc;
-}
-
-bool Exists(HKEY parent, std::string const& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyEx(parent, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
-
 unsigned long CountValues(char const* path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyEx(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) return 0;
   unsigned long values = 0;
-  RegQueryInfoKey(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr, nullptr, nullptr);
-  RegCloseKey(key);
+  RegQueryInfoKey(HeldKey::Opened(HKEY_CURRENT_USER, path), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                  &values, nullptr, nullptr, nullptr, nullptr);
   return values;
-}
-
-// A forked child's exit code, -1 when it did not exit.
-int ExitOf(pid_t child) {
-  int status = 0;
-  return waitpid(child, &status, 0) == child && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 class RegistryTest : public ::testing::Test {
@@ -59,8 +38,8 @@ class RegistryTest : public ::testing::Test {
 };
 
 TEST_F(RegistryTest, ShortBuffersGetTheMoreDataAnswerWithTheNeededSize) {
-  HKEY key = CreateKey(HKEY_CURRENT_USER, "Buffers");
-  RegCloseKey(CreateKey(key, std::string(40, 'k')));
+  HeldKey key(HKEY_CURRENT_USER, "Buffers");
+  ASSERT_EQ(ERROR_SUCCESS, CreateRc(key, std::string(40, 'k')));
   ASSERT_EQ(ERROR_SUCCESS, SetText(key, "v", "0123456789"));
   char name[64];
   unsigned long length = 32;
@@ -70,8 +49,7 @@ TEST_F(RegistryTest, ShortBuffersGetTheMoreDataAnswerWithTheNeededSize) {
   EXPECT_EQ(40u, length);
   EXPECT_EQ(ERROR_NO_MORE_ITEMS, RegEnumKeyEx(key, 1, name, &length, nullptr, nullptr, nullptr, nullptr));
   unsigned char data[4] = {0xde, 0xad, 0xbe, 0xef};
-  unsigned long size = sizeof(data);
-  unsigned long type = 0;
+  unsigned long size = sizeof(data), type = 0;
   EXPECT_EQ(ERROR_MORE_DATA, RegQueryValueEx(key, "v", nullptr, &type, data, &size));
   EXPECT_EQ(11u, size);
   EXPECT_EQ(0xde, data[0]) << "a refused read writes nothing into the buffer";
@@ -79,86 +57,73 @@ TEST_F(RegistryTest, ShortBuffersGetTheMoreDataAnswerWithTheNeededSize) {
   EXPECT_EQ(ERROR_SUCCESS, RegQueryValueEx(key, "v", nullptr, &type, nullptr, &size));
   EXPECT_EQ(11u, size);
   EXPECT_EQ(REG_SZ, type);
-  RegCloseKey(key);
 }
 
 TEST_F(RegistryTest, NameLimitsAndLargeValues) {
-  HKEY key = CreateKey(HKEY_CURRENT_USER, "Limits");
+  HeldKey key(HKEY_CURRENT_USER, "Limits");
   EXPECT_EQ(ERROR_SUCCESS, SetText(key, std::string(16383, 'v').c_str(), "fits"));
   EXPECT_EQ("fits", TextValue(key, std::string(16383, 'v').c_str()));
   EXPECT_EQ(ERROR_INVALID_PARAMETER, SetText(key, std::string(16384, 'v').c_str(), "refused"));
-  EXPECT_EQ(ERROR_SUCCESS, CreateChild(key, std::string(255, 'k')));
+  EXPECT_EQ(ERROR_SUCCESS, CreateRc(key, std::string(255, 'k')));
   for (std::string const& bad : {std::string(256, 'k'), std::string("a\\\\b"), std::string("a\\"), std::string("\\a")})
-    EXPECT_EQ(ERROR_INVALID_PARAMETER, CreateChild(key, bad)) << bad;
-  std::vector<unsigned char> big(1 << 20);
+    EXPECT_EQ(ERROR_INVALID_PARAMETER, CreateRc(key, bad)) << bad;
+  std::vector<unsigned char> big(1 << 20), back(big.size());
   for (size_t i = 0; i < big.size(); ++i) big[i] = static_cast<unsigned char>(i * 7);
   ASSERT_EQ(ERROR_SUCCESS, RegSetValueEx(key, "big", 0, REG_BINARY, big.data(), big.size()));
-  std::vector<unsigned char> back(big.size());
   unsigned long size = back.size();
   ASSERT_EQ(ERROR_SUCCESS, RegQueryValueEx(key, "big", nullptr, nullptr, back.data(), &size));
   EXPECT_EQ(big, back);
-  RegCloseKey(key);
 }
 
 TEST_F(RegistryTest, AccessMasksAndStaleHandlesAreEnforced) {
-  HKEY writable = CreateKey(HKEY_CURRENT_USER, "Access");
-  HKEY reader = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "Access", 0, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS, &reader));
+  HeldKey writable(HKEY_CURRENT_USER, "Access");
+  HKEY reader = HeldKey::Opened(HKEY_CURRENT_USER, "Access", KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS).Release();
+  ASSERT_NE(nullptr, reader);
   EXPECT_EQ(ERROR_ACCESS_DENIED, SetText(reader, "x", "y"));
-  EXPECT_EQ(ERROR_ACCESS_DENIED, CreateChild(reader, "New"));
+  EXPECT_EQ(ERROR_ACCESS_DENIED, CreateRc(reader, "New"));
   RegCloseKey(reader);
   EXPECT_EQ(ERROR_INVALID_HANDLE, SetText(reader, "x", "y")) << "a closed handle is refused, not followed";
   EXPECT_EQ(ERROR_INVALID_HANDLE, RegCloseKey(reader));
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteKey(HKEY_CURRENT_USER, "Access"));
   EXPECT_EQ(ERROR_KEY_DELETED, SetText(writable, "x", "y"));
   EXPECT_EQ("<missing>", TextValue(writable, "x"));
-  RegCloseKey(writable);
   // The same inside one unit, after the key has taken writes in that unit.
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
   writable = CreateKey(HKEY_CURRENT_USER, "Access");
   EXPECT_EQ(ERROR_SUCCESS, SetText(writable, "x", "y"));
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Access"));
   EXPECT_EQ(ERROR_KEY_DELETED, SetText(writable, "x", "z"));
-  EXPECT_EQ(ERROR_KEY_DELETED, CreateChild(writable, "New"));
-  RegCloseKey(writable);
+  EXPECT_EQ(ERROR_KEY_DELETED, CreateRc(writable, "New"));
   writable = CreateKey(HKEY_CURRENT_USER, "Access");
   EXPECT_EQ("<missing>", TextValue(writable, "x")) << "a key made again starts empty";
   EXPECT_FALSE(HasSubkeys(writable));
-  RegCloseKey(writable);
+  writable = nullptr;
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
 }
 
 TEST_F(RegistryTest, DeleteKeyRefusesSubkeysWhileDeleteTreeRemovesAll) {
-  HKEY leaf = CreateKey(HKEY_CURRENT_USER, "Tree\\A\\B");
-  SetText(leaf, "v", "x");
-  RegCloseKey(leaf);
+  SetText(HeldKey(HKEY_CURRENT_USER, "Tree\\A\\B"), "v", "x");
   EXPECT_EQ(ERROR_ACCESS_DENIED, RegDeleteKey(HKEY_CURRENT_USER, "Tree"));
   EXPECT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Tree"));
-  HKEY gone = nullptr;
-  EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Tree\\A", 0, KEY_READ, &gone));
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenRc(HKEY_CURRENT_USER, "Tree\\A"));
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteKey(HKEY_CURRENT_USER, "Tree"));
-  leaf = CreateKey(HKEY_CURRENT_USER, "Tree\\A\\B");
-  EXPECT_EQ("<missing>", TextValue(leaf, "v")) << "nothing of the deleted tree is left to reappear";
-  RegCloseKey(leaf);
-  HKEY tree = CreateKey(HKEY_CURRENT_USER, "Tree");
+  EXPECT_EQ("<missing>", TextValue(HeldKey(HKEY_CURRENT_USER, "Tree\\A\\B"), "v"))
+      << "nothing of the deleted tree is left to reappear";
+  HeldKey tree(HKEY_CURRENT_USER, "Tree");
   SetText(tree, "kept", "1");
   EXPECT_EQ(ERROR_SUCCESS, RegDeleteTree(tree, nullptr)) << "emptying a key clears its subtrees and values";
   EXPECT_FALSE(HasSubkeys(tree));
   EXPECT_EQ("<missing>", TextValue(tree, "kept"));
-  RegCloseKey(tree);
-  leaf = CreateKey(HKEY_CURRENT_USER, "Tree\\A\\B");
-  EXPECT_EQ("<missing>", TextValue(leaf, "v"));
-  RegCloseKey(leaf);
+  EXPECT_EQ("<missing>", TextValue(HeldKey(HKEY_CURRENT_USER, "Tree\\A\\B"), "v"));
 }
 
 TEST_F(RegistryTest, MissingHiveReadsEmptyAndIsCreatedOnFirstWrite) {
   std::string const file = m_root.File("user/registry.db");
-  HKEY key = nullptr;
-  EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key));
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenRc(HKEY_CURRENT_USER, "Software"));
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegDeleteValue(HKEY_CURRENT_USER, "x"));
   EXPECT_FALSE(HasSubkeys(HKEY_CURRENT_USER));
   EXPECT_FALSE(std::filesystem::exists(file));
-  RegCloseKey(CreateKey(HKEY_CURRENT_USER, "Software"));
+  ASSERT_EQ(ERROR_SUCCESS, CreateRc(HKEY_CURRENT_USER, "Software"));
   EXPECT_TRUE(std::filesystem::exists(file));
   EXPECT_EQ(file, RegHivePath(HKEY_CURRENT_USER));
 }
@@ -168,39 +133,35 @@ TEST_F(RegistryTest, DamagedOrForeignHiveFilesFailCleanlyAndAreNotOverwritten) {
   std::pair<char const*, std::string> const cases[] = {
       {"garbage", std::string(4096, 'g')}, {"truncated database header", sqliteHeaderOnly}, {"short", "SQLite"}};
   for (auto const& [what, bytes] : cases) {
+    SCOPED_TRACE(what);
     std::string const file = m_root.File(std::string(what) + ".db");
     WriteFileBytes(file, bytes);
-    HKEY hive = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
-    HKEY key = nullptr;
-    EXPECT_NE(ERROR_SUCCESS, CreateChild(hive, "X")) << what;
-    EXPECT_NE(ERROR_SUCCESS, RegOpenKeyEx(hive, "X", 0, KEY_READ, &key)) << what;
-    EXPECT_NE(ERROR_SUCCESS, SetText(hive, "v", "x")) << what;
+    HeldKey hive = HeldKey::Hive(file);
+    ASSERT_TRUE(hive);
+    EXPECT_NE(ERROR_SUCCESS, CreateRc(hive, "X"));
+    EXPECT_NE(ERROR_SUCCESS, OpenRc(hive, "X"));
+    EXPECT_NE(ERROR_SUCCESS, SetText(hive, "v", "x"));
     EXPECT_FALSE(HasSubkeys(hive));
-    RegCloseKey(hive);
-    EXPECT_EQ(bytes, ReadFileBytes(file)) << what;
+    hive = nullptr;
+    EXPECT_EQ(bytes, ReadFileBytes(file));
   }
 }
 
 TEST_F(RegistryTest, AHiveInAReadOnlyFolderStillReadsAndRefusesOrTakesWritesCleanly) {
   namespace fs = std::filesystem;
-  std::string const folder = m_root.File("locked");
+  std::string const folder = m_root.File("locked"), file = folder + "/hive.db";
   fs::create_directories(folder);
-  std::string const file = folder + "/hive.db";
-  HKEY hive = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
-  ASSERT_EQ(ERROR_SUCCESS, SetText(hive, "kept", "yes"));
-  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, SetText(HeldKey::Hive(file), "kept", "yes"));
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
   fs::permissions(file, fs::perms::owner_read);
   fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(file.c_str(), &hive));
+  HeldKey hive = HeldKey::Hive(file);
   EXPECT_EQ("yes", TextValue(hive, "kept"));
   // Whoever may still write here (an administrator) gets the write; anybody else a clean refusal.
   long const rc = SetText(hive, "new", "x");
   EXPECT_TRUE(rc == ERROR_SUCCESS || rc == ERROR_ACCESS_DENIED) << rc;
   EXPECT_EQ(rc == ERROR_SUCCESS ? "x" : "<missing>", TextValue(hive, "new"));
-  RegCloseKey(hive);
+  hive = nullptr;
   RegUnloadHives();
   fs::permissions(folder, fs::perms::owner_all);
   fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
@@ -208,23 +169,20 @@ TEST_F(RegistryTest, AHiveInAReadOnlyFolderStillReadsAndRefusesOrTakesWritesClea
 
 TEST_F(RegistryTest, HiveFilesAreSharedByPathAndSeparateFromTheUserHive) {
   std::filesystem::create_directories(m_root.File("folder"));
-  HKEY first = nullptr;
-  HKEY second = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(m_root.File("folder/config.db").c_str(), &first));
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile((m_root.Path() + "/folder/../folder/config.db").c_str(), &second));
+  HeldKey first = HeldKey::Hive(m_root.File("folder/config.db"));
+  HeldKey second = HeldKey::Hive(m_root.Path() + "/folder/../folder/config.db");
+  ASSERT_TRUE(first && second);
   SetText(first, "v", "shared");
   EXPECT_EQ("shared", TextValue(second, "v"));
   EXPECT_EQ("<missing>", TextValue(HKEY_CURRENT_USER, "v"));
-  RegCloseKey(first);
-  RegCloseKey(second);
 }
 
 TEST_F(RegistryTest, ReadsInsideAUnitSeeEveryWriteOfThatUnitThroughAnyHandle) {
-  HKEY first = CreateKey(HKEY_CURRENT_USER, "Cache");
+  HeldKey first(HKEY_CURRENT_USER, "Cache");
   SetText(first, "a", "1");
   SetText(first, "b", "2");
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
-  HKEY second = CreateKey(HKEY_CURRENT_USER, "CACHE");
+  HeldKey second(HKEY_CURRENT_USER, "CACHE");
   // A first read probes one value by its own query; the next ones come from the key's cache.
   EXPECT_EQ("<missing>", TextValue(first, "zz"));
   EXPECT_EQ("1", TextValue(first, "a"));
@@ -248,8 +206,6 @@ TEST_F(RegistryTest, ReadsInsideAUnitSeeEveryWriteOfThatUnitThroughAnyHandle) {
   EXPECT_EQ("1", TextValue(first, "a")) << "the rolled-back unit left the old values";
   EXPECT_EQ("2", TextValue(second, "b"));
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
-  RegCloseKey(first);
-  RegCloseKey(second);
 }
 
 // Inside a unit a path found is answered again without a query, but never past a deletion.
@@ -257,25 +213,22 @@ TEST_F(RegistryTest, KeysFoundInsideAUnitFollowDeletionsAndNewKeys) {
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
   for (char const* value : {"first", "second", "third"}) {
     // A key made between takes the next ids, so a stale answer would name a key that is gone.
-    RegCloseKey(CreateKey(HKEY_CURRENT_USER, std::string("Other ") + value));
-    HKEY made = CreateKey(HKEY_CURRENT_USER, "Found\\Again");
+    ASSERT_EQ(ERROR_SUCCESS, CreateRc(HKEY_CURRENT_USER, std::string("Other ") + value));
+    HeldKey made(HKEY_CURRENT_USER, "Found\\Again");
     EXPECT_EQ("<missing>", TextValue(made, "v")) << "a key made again holds nothing of the deleted one";
     ASSERT_EQ(ERROR_SUCCESS, SetText(made, "v", value));
-    RegCloseKey(made);
-    HKEY opened = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(HKEY_CURRENT_USER, "FOUND\\again", 0, KEY_READ, &opened));
-    EXPECT_EQ(value, TextValue(opened, "v"));
-    RegCloseKey(opened);
+    made = nullptr;
+    EXPECT_EQ(value, TextValue(HeldKey::Opened(HKEY_CURRENT_USER, "FOUND\\again"), "v"));
     ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Found"));
-    EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Found\\Again", 0, KEY_READ, &opened));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenRc(HKEY_CURRENT_USER, "Found\\Again"));
   }
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
 }
 
 TEST_F(RegistryTest, UnitsOfWorkNestAndRollBackWhole) {
-  RegCloseKey(CreateKey(HKEY_CURRENT_USER, "Work"));
+  ASSERT_EQ(ERROR_SUCCESS, CreateRc(HKEY_CURRENT_USER, "Work"));
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
-  HKEY key = CreateKey(HKEY_CURRENT_USER, "Work\\Inner");
+  HeldKey key(HKEY_CURRENT_USER, "Work\\Inner");
   SetText(key, "a", "1");
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
   SetText(key, "b", "2");
@@ -283,79 +236,70 @@ TEST_F(RegistryTest, UnitsOfWorkNestAndRollBackWhole) {
   EXPECT_EQ("2", TextValue(key, "b")) << "inside the unit its own writes are visible";
   EXPECT_EQ(ERROR_REQUEST_ABORTED, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
   EXPECT_EQ("<missing>", TextValue(key, "a"));
-  RegCloseKey(key);
-  HKEY gone = nullptr;
-  EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Work\\Inner", 0, KEY_READ, &gone));
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenRc(HKEY_CURRENT_USER, "Work\\Inner"));
   ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, false));
   key = CreateKey(HKEY_CURRENT_USER, "Work\\Kept");
   EXPECT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
   EXPECT_EQ(ERROR_SUCCESS, SetText(key, "c", "3"));
   EXPECT_EQ("3", TextValue(key, "c"));
-  RegCloseKey(key);
   EXPECT_EQ(ERROR_INVALID_PARAMETER, RegEndUnitOfWork(HKEY_CURRENT_USER, true)) << "unbalanced end";
 }
 
 TEST_F(RegistryTest, KeysAreCreatedDownToTheDepthLimitFromEveryKindOfHandle) {
-  HKEY file = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(m_root.File("deep.db").c_str(), &file));
-  for (HKEY hive : {HKEY_CURRENT_USER, file}) {
-    EXPECT_EQ(ERROR_BADKEY, CreateChild(hive, KeyChainPath(kRegMaxKeyDepth + 1)));
-    EXPECT_FALSE(Exists(hive, "k")) << "a refused creation makes no level";
-    HKEY middle = CreateKey(hive, KeyChainPath(500));
+  HeldKey file = HeldKey::Hive(m_root.File("deep.db"));
+  for (HKEY hive : {HKEY_CURRENT_USER, static_cast<HKEY>(file)}) {
+    EXPECT_EQ(ERROR_BADKEY, CreateRc(hive, KeyChainPath(kRegMaxKeyDepth + 1)));
+    EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenRc(hive, "k")) << "a refused creation makes no level";
+    HeldKey middle(hive, KeyChainPath(500));
     ASSERT_NE(nullptr, middle);
-    EXPECT_EQ(ERROR_BADKEY, CreateChild(middle, KeyChainPath(kRegMaxKeyDepth - 500 + 1)));
-    HKEY bottom = nullptr;
+    EXPECT_EQ(ERROR_BADKEY, CreateRc(middle, KeyChainPath(kRegMaxKeyDepth - 500 + 1)));
+    HKEY made = nullptr;
     unsigned long disposition = 0;
     ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(middle, KeyChainPath(kRegMaxKeyDepth - 500).c_str(), 0, nullptr, 0,
-                                            KEY_ALL_ACCESS, nullptr, &bottom, &disposition));
+                                            KEY_ALL_ACCESS, nullptr, &made, &disposition));
+    HeldKey bottom(made);
     EXPECT_EQ(REG_CREATED_NEW_KEY, disposition);
-    EXPECT_EQ(ERROR_BADKEY, CreateChild(bottom, "below"));
+    EXPECT_EQ(ERROR_BADKEY, CreateRc(bottom, "below"));
     std::vector<RegFileOperation> steps;
-    EXPECT_EQ(ERROR_SUCCESS, RegKeyReader::Collect(bottom, "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth), steps));
+    std::string const name = "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth);
+    EXPECT_EQ(ERROR_SUCCESS, RegKeyReader::Collect(bottom, name, steps));
     EXPECT_EQ(1u, steps.size());
-    HKEY reopened = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(hive, KeyChainPath(kRegMaxKeyDepth).c_str(), 0, KEY_ALL_ACCESS, &reopened));
-    EXPECT_EQ(ERROR_BADKEY, CreateChild(reopened, "below")) << "a reopened key knows its depth";
-    for (HKEY key : {middle, bottom, reopened}) RegCloseKey(key);
+    HeldKey reopened = HeldKey::Opened(hive, KeyChainPath(kRegMaxKeyDepth), KEY_ALL_ACCESS);
+    ASSERT_NE(nullptr, reopened);
+    EXPECT_EQ(ERROR_BADKEY, CreateRc(reopened, "below")) << "a reopened key knows its depth";
   }
-  RegCloseKey(file);
 }
 
 // A hive written before the limit may hold deeper keys: they open, walks over them stop with an
 // answer instead of exhausting the stack, and they can be deleted.
 TEST_F(RegistryTest, DeeperKeysOfAnOlderHiveOpenAndDeleteAndBoundTheWalk) {
   std::string const path = m_root.File("old.db");
-  HKEY file = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(path.c_str(), &file));
-  ASSERT_EQ(ERROR_SUCCESS, CreateChild(file, "Top"));
-  RegCloseKey(file);
+  ASSERT_EQ(ERROR_SUCCESS, CreateRc(HeldKey::Hive(path), "Top"));
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
   int const levels = 100000;
   ASSERT_TRUE(AddDeepKeyChain(path, {"top"}, levels, "k", false));
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenHiveFile(path.c_str(), &file));
+  HeldKey file = HeldKey::Hive(path);
   HKEY deepest = nullptr;
   unsigned long disposition = 0;
   ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyEx(file, ("Top\\" + KeyChainPath(levels)).c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                                           nullptr, &deepest, &disposition));
   EXPECT_EQ(REG_OPENED_EXISTING_KEY, disposition);
-  EXPECT_EQ(ERROR_BADKEY, CreateChild(deepest, "below"));
-  RegCloseKey(deepest);
+  EXPECT_EQ(ERROR_BADKEY, CreateRc(HeldKey(deepest), "below"));
   std::vector<RegFileOperation> steps(1);
   EXPECT_EQ(ERROR_BADKEY, RegKeyReader::Collect(file, "HKEY_CURRENT_USER", steps));
   EXPECT_EQ(1u, steps.size()) << "a refused walk leaves its output alone";
-  HKEY top = nullptr;
-  ASSERT_EQ(ERROR_SUCCESS, RegOpenKeyEx(file, KeyChainPath(kRegMaxKeyDepth - 1).replace(0, 1, "Top").c_str(), 0, KEY_READ, &top));
+  HeldKey top = HeldKey::Opened(file, KeyChainPath(kRegMaxKeyDepth - 1).replace(0, 1, "Top"));
+  ASSERT_NE(nullptr, top);
   EXPECT_EQ(ERROR_BADKEY, RegKeyReader::Collect(top, "HKEY_CURRENT_USER\\" + KeyChainPath(kRegMaxKeyDepth - 1), steps))
       << "the walk counts the depth of the key it starts at";
-  RegCloseKey(top);
+  top = nullptr;
   EXPECT_EQ(ERROR_SUCCESS, RegDeleteTree(file, "top"));
-  EXPECT_FALSE(Exists(file, "top"));
-  RegCloseKey(file);
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenRc(file, "top"));
 }
 
 // Each writer commits every value on its own, as a host saving one setting at a time does.
 TEST_F(RegistryTest, TwoProcessesWritingTheSameKeyLoseNothing) {
-  RegCloseKey(CreateKey(HKEY_CURRENT_USER, "Shared"));
+  ASSERT_EQ(ERROR_SUCCESS, CreateRc(HKEY_CURRENT_USER, "Shared"));
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives()) << "no connection may cross fork";
   constexpr int kCount = 2000;
   pid_t children[2];
@@ -368,27 +312,24 @@ TEST_F(RegistryTest, TwoProcessesWritingTheSameKeyLoseNothing) {
   }
   for (pid_t child : children) EXPECT_EQ(0, ExitOf(child));
   EXPECT_EQ(2u * kCount, CountValues("Shared"));
-  HKEY key = CreateKey(HKEY_CURRENT_USER, "Shared");
+  HeldKey key(HKEY_CURRENT_USER, "Shared");
   for (std::string const name : {"a0", "a999", "a1999", "b0", "b999", "b1999"}) {
     uint32_t const i = std::stoul(name.substr(1));
     EXPECT_EQ("4:" + std::string(reinterpret_cast<char const*>(&i), 4), RawValue(key, name.c_str())) << name;
   }
-  RegCloseKey(key);
 }
 
 // This process knows the hive's value names after a unit of work; another process then adds
 // names between our units. Writing and reading those names here must find them, not add them twice.
 TEST_F(RegistryTest, NamesAnotherProcessAddedBetweenOurUnitsAreFound) {
-  HKEY ours = CreateKey(HKEY_CURRENT_USER, "Ours");
+  HeldKey ours(HKEY_CURRENT_USER, "Ours");
   RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
   ASSERT_EQ(ERROR_SUCCESS, SetText(ours, "Known", "k"));
   ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER, true));
-  pid_t const child = fork();
-  if (child == 0) {
+  ASSERT_EQ(0, ExitOf(ForkChild([] {
     HKEY theirs = CreateKey(HKEY_CURRENT_USER, "Theirs");
-    _exit(theirs && SetText(theirs, "Added Later", "t") == ERROR_SUCCESS && SetText(theirs, "Other", "o") == 0 ? 0 : 1);
-  }
-  ASSERT_EQ(0, ExitOf(child));
+    return theirs && SetText(theirs, "Added Later", "t") == ERROR_SUCCESS && SetText(theirs, "Other", "o") == 0;
+  })));
   struct Case { bool inUnit; char const* name; char const* text; };
   for (Case const& c : {Case{true, "added later", "a"}, Case{false, "OTHER", "b"}, Case{true, "Brand New", "c"}}) {
     if (c.inUnit) RegBeginUnitOfWork(HKEY_CURRENT_USER, true);
@@ -396,11 +337,8 @@ TEST_F(RegistryTest, NamesAnotherProcessAddedBetweenOurUnitsAreFound) {
     EXPECT_EQ(ERROR_SUCCESS, c.inUnit ? RegEndUnitOfWork(HKEY_CURRENT_USER, true) : ERROR_SUCCESS) << c.name;
     EXPECT_EQ(c.text, TextValue(ours, c.name)) << c.name;
   }
-  HKEY theirs = CreateKey(HKEY_CURRENT_USER, "Theirs");
-  EXPECT_EQ("t", TextValue(theirs, "ADDED LATER"));
+  EXPECT_EQ("t", TextValue(HeldKey(HKEY_CURRENT_USER, "Theirs"), "ADDED LATER"));
   EXPECT_EQ(4u, RegistryValueNames(ours).size());
-  RegCloseKey(theirs);
-  RegCloseKey(ours);
 }
 
 TEST_F(RegistryTest, AProcessKilledInsideAUnitOfWorkLeavesAllOrNothing) {
@@ -427,11 +365,9 @@ TEST_F(RegistryTest, AProcessKilledInsideAUnitOfWorkLeavesAllOrNothing) {
   kill(child, SIGKILL);
   EXPECT_EQ(-1, ExitOf(child));
   EXPECT_EQ(static_cast<unsigned long>(kCount), CountValues("Committed"));
-  HKEY pending = nullptr;
-  EXPECT_EQ(ERROR_FILE_NOT_FOUND, RegOpenKeyEx(HKEY_CURRENT_USER, "Pending", 0, KEY_READ, &pending));
-  HKEY after = CreateKey(HKEY_CURRENT_USER, "After");
-  EXPECT_EQ(ERROR_SUCCESS, SetNumber(after, "v", 1)) << "the hive opens and takes writes after the crash";
-  RegCloseKey(after);
+  EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenRc(HKEY_CURRENT_USER, "Pending"));
+  EXPECT_EQ(ERROR_SUCCESS, SetNumber(HeldKey(HKEY_CURRENT_USER, "After"), "v", 1))
+      << "the hive opens and takes writes after the crash";
 }
 
 }  // namespace

@@ -7,11 +7,7 @@ namespace {
 // Ids by place and by number alike; a known id keeps its first spelling; Clear forgets all.
 TEST(ValueNameTableTest, NamesAreFoundByIdAndByFoldedName) {
   ValueNameTable table;
-  struct Case {
-    int64_t id;
-    char const* name;
-    char const* folded;
-  };
+  struct Case { int64_t id; char const* name; char const* folded; };
   Case const cases[] = {{1, "Is Session", "is session"},  {2, "Hostname", "hostname"},
                         {65535, "Last Dense", "last dense"}, {65536, "First Sparse", "first sparse"},
                         {1LL << 40, "Far", "far"},          {-3, "Negative", "negative"}};

@@ -10,6 +10,7 @@
 #include "platform/shell/DesktopShortcut.h"
 #include "platform/shell/UrlSchemeHandler.h"
 #include "platform/shell/XdgShell.h"
+#include "support/Golden.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -17,7 +18,6 @@ namespace {
 
 // The desktop shell runs xdg-open and programs without a command interpreter: a target or an
 // argument reaches the program as one word, byte for byte, and a failure is reported.
-
 // A PATH of one folder holding an xdg-open that records its arguments and exits with `status`.
 void FakeXdgOpen(TempFolder const& folder, int status) {
   WriteFileBytes(folder / "xdg-open", "#!/bin/sh\nprintf '%s|' \"$@\" > \"$0.args\"\nexit " +
@@ -27,10 +27,8 @@ void FakeXdgOpen(TempFolder const& folder, int status) {
 
 TEST(XdgShellTest, OpenHandsTheTargetToXdgOpenAsOneWordAndReportsItsExit) {
   struct Case { char const* target; int exitStatus; bool opened; } const cases[] = {
-      {"/tmp/a file; $(touch pwned) `id` 'q' \"d\"", 0, true},
-      {"https://example.invalid/?a=1&b=2", 0, true},
-      {"", 0, true}, {"/tmp/missing.txt", 4, false},
-  };
+      {"/tmp/a file; $(touch pwned) `id` 'q' \"d\"", 0, true}, {"https://example.invalid/?a=1&b=2", 0, true},
+      {"", 0, true}, {"/tmp/missing.txt", 4, false}};
   for (Case const& c : cases) {
     TempFolder folder;
     FakeXdgOpen(folder, c.exitStatus);
@@ -53,10 +51,7 @@ TEST(XdgShellTest, StartPassesTheArgumentVectorUnchangedAndRefusesAMissingProgra
   arguments.insert(arguments.end(), words.begin(), words.end());
   ASSERT_TRUE(XdgShell().Start("/bin/sh", arguments));
   // Reading the pipe waits for the program, which does not wait for us.
-  std::string expected;
-  for (std::string const& word : words) expected += word + "|";
-  EXPECT_EQ(ReadFileBytes(fifo), expected);
-
+  EXPECT_EQ(ReadFileBytes(fifo), "two words|$(id)|'q'||a\\b|");
   EXPECT_FALSE(XdgShell().Start(folder / "no-such-program", {}));
   ScopedEnv path("PATH", folder.Path().c_str());
   EXPECT_FALSE(XdgShell().Start("no-such-program", {"x"}));
@@ -76,16 +71,10 @@ TEST(ArgumentStringTest, SplitsLikeAProgramReceivesIt) {
   struct Case { char const* text; Words words; };
   std::vector<Case> const cases{
       {"", {}}, {"   ", {}}, {"/S \"Lab\\core 1\"", {"/S", "Lab\\core 1"}}, {"a\tb  c", {"a", "b", "c"}},
-      {"\"\"", {""}}, {"x\"y z\"w", {"xy zw"}}, {"say \\\"hi\\\"", {"say", "\"hi\""}},
-      {"$(reboot) ; `id` | &", {"$(reboot)", ";", "`id`", "|", "&"}}, {"\"unterminated quote", {"unterminated quote"}},
-      {"trailing\\", {"trailing\\"}},
-  };
+      {"\"\"", {""}}, {"x\"y z\"w", {"xy zw"}}, {"say \\\"hi\\\"", {"say", "\"hi\""}}, {"trailing\\", {"trailing\\"}},
+      {"$(reboot) ; `id` | &", {"$(reboot)", ";", "`id`", "|", "&"}}, {"\"unterminated quote", {"unterminated quote"}}};
   for (Case const& c : cases) EXPECT_EQ(ArgumentString::Split(c.text), c.words) << c.text;
 }
-
-// Desktop shortcuts: the desktop folder as the user's folders name it, the entry's text byte for
-// byte (the Exec line's quoting and escaping), the labels that cannot name a file, and the file
-// written executable without harming a file of another kind.
 
 TEST(DesktopFolderTest, ReadsTheUserDirsFileOrFallsBackToDesktop) {
   struct Case { char const* text; char const* folder; };
@@ -96,11 +85,8 @@ TEST(DesktopFolderTest, ReadsTheUserDirsFileOrFallsBackToDesktop) {
            Case{"XDG_DESKTOP_DIR=\"$HOME\"\n", "/home/u"}, Case{"XDG_DESKTOP_DIR=\"$HOMEWARD/x\"\n", ""},
            Case{"XDG_DESKTOP_DIR=\"relative/x\"\n", ""}, Case{"XDG_DESKTOP_DIR=\"$HOME/open\n", ""},
            Case{"XDG_DESKTOP_DIR=$HOME/bare\n", ""},
-           Case{"XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n", "/two"},
-       }) {
+           Case{"XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n", "/two"}})
     EXPECT_EQ(DesktopFolder::FromUserDirs(c.text, "/home/u"), c.folder) << c.text;
-  }
-
   TempFolder home;
   ScopedEnv homeVariable("HOME", home.Path().c_str());
   ScopedEnv config("XDG_CONFIG_HOME", (home / "cfg").c_str());
@@ -116,10 +102,8 @@ TEST(DesktopShortcutTest, TheEntryQuotesAndEscapesEveryArgument) {
            Case{"/usr/bin/halokorvo", {"/S", "Lab\\core1"}, R"(/usr/bin/halokorvo /S "Lab\\\\core1")"},
            Case{"/opt/Halo Korvo/bin", {"/S", "a b"}, R"("/opt/Halo Korvo/bin" /S "a b")"},
            Case{"/bin/x", {"/S", "100% \"$HOME\" `id`"}, R"(/bin/x /S "100%% \\"\\$HOME\\" \\`id\\`")"},
-           Case{"/bin/x", {""}, R"(/bin/x "")"}, Case{"/bin/x", {"line\nbreak"}, R"(/bin/x "line\nbreak")"},
-       }) {
+           Case{"/bin/x", {""}, R"(/bin/x "")"}, Case{"/bin/x", {"line\nbreak"}, R"(/bin/x "line\nbreak")"}})
     EXPECT_EQ(DesktopShortcut::ExecValue(c.program, c.arguments), c.exec) << c.exec;
-  }
   EXPECT_EQ(DesktopShortcut::Text(" core\\1", "/bin/h", {"/S", "core"}),
             "[Desktop Entry]\nType=Application\nVersion=1.0\nName=\\score\\\\1\nExec=/bin/h /S core\nTerminal=false\n");
 }
@@ -149,26 +133,25 @@ TEST(DesktopShortcutTest, WritesAnExecutableEntryAndRefusesUnsafeLabels) {
 
 constexpr char kType[] = "x-scheme-handler/telnet";
 
+// Each list before and after: tests/data/golden/platform/url_scheme_lists.txt.
 TEST(UrlSchemeHandlerTest, TheListKeepsEveryOtherLine) {
-  struct Case { char const* name; std::string before; std::string after; };
-  for (Case const& c : {
-           Case{"no file", "", "[Default Applications]\nx-scheme-handler/telnet=k.desktop\n"},
-           Case{"another group only, no final line feed", "[Added Associations]\ntext/plain=ed.desktop",
-                "[Added Associations]\ntext/plain=ed.desktop\n\n[Default Applications]\nx-scheme-handler/telnet=k.desktop\n"},
-           Case{"the type's line replaced in place, its twin left",
-                "# mine\n[Default Applications]\ntext/html=web.desktop\n x-scheme-handler/telnet = old.desktop;\n"
-                "x-scheme-handler/telnet=twin.desktop\n",
-                "# mine\n[Default Applications]\ntext/html=web.desktop\nx-scheme-handler/telnet=k.desktop\n"
-                "x-scheme-handler/telnet=twin.desktop\n"},
-           Case{"added after the group's last line, before the blank and the next group",
-                "[Default Applications]\ntext/html=web.desktop\n\n[Removed Associations]\nx-scheme-handler/telnet=k.desktop\n",
-                "[Default Applications]\ntext/html=web.desktop\nx-scheme-handler/telnet=k.desktop\n\n"
-                "[Removed Associations]\nx-scheme-handler/telnet=k.desktop\n"},
-           Case{"a look-alike key is another type", "[Default Applications]\nx-scheme-handler/telnets=t.desktop\r\n",
-                "[Default Applications]\nx-scheme-handler/telnets=t.desktop\r\nx-scheme-handler/telnet=k.desktop\n"},
-       }) {
-    EXPECT_EQ(UrlSchemeHandler::WithDefault(c.before, kType, "k.desktop"), c.after) << c.name;
-  }
+  std::pair<char const*, char const*> const cases[] = {
+      {"no file", ""}, {"another group only, no final line feed", "[Added Associations]\ntext/plain=ed.desktop"},
+      {"the type's line replaced in place, its twin left",
+       "# mine\n[Default Applications]\ntext/html=web.desktop\n x-scheme-handler/telnet = old.desktop;\n"
+       "x-scheme-handler/telnet=twin.desktop\n"},
+      {"added after the group's last line, before the blank and the next group",
+       "[Default Applications]\ntext/html=web.desktop\n\n[Removed Associations]\nx-scheme-handler/telnet=k.desktop\n"},
+      {"a look-alike key is another type", "[Default Applications]\nx-scheme-handler/telnets=t.desktop\r\n"}};
+  auto const shown = [](std::string text) {  // a carriage return spelt out
+    for (size_t at = 0; (at = text.find('\r', at)) != std::string::npos;) text.replace(at, 1, "\\r");
+    return text;
+  };
+  std::string lists;
+  for (auto const& [name, before] : cases)
+    lists += std::string("== ") + name + "\n" + shown(before) + "\n-- after\n" +
+             shown(UrlSchemeHandler::WithDefault(before, kType, "k.desktop"));
+  ExpectGolden("platform/url_scheme_lists.txt", lists);
 }
 
 TEST(UrlSchemeHandlerTest, RegisterWritesTheEntryAndTheDefault) {
@@ -177,7 +160,6 @@ TEST(UrlSchemeHandlerTest, RegisterWritesTheEntryAndTheDefault) {
   UrlSchemeHandler handler(locations);
   std::filesystem::create_directories(locations.configHome);
   WriteFileBytes(handler.ListPath(), "[Added Associations]\ntext/plain=ed.desktop;\n");
-
   ASSERT_TRUE(handler.Register("telnet", "korvo-telnet.desktop", "Korvo", "/opt/my hosts/cdhost-korvo", {}))
       << handler.Report();
   EXPECT_EQ(ReadFileBytes(handler.EntryPath("korvo-telnet.desktop")),
@@ -186,7 +168,6 @@ TEST(UrlSchemeHandlerTest, RegisterWritesTheEntryAndTheDefault) {
   EXPECT_EQ(ReadFileBytes(handler.ListPath()),
             "[Added Associations]\ntext/plain=ed.desktop;\n\n[Default Applications]\n"
             "x-scheme-handler/telnet=korvo-telnet.desktop\n");
-
   std::string const list = ReadFileBytes(handler.ListPath());
   for (char const* bad : {"", "../up.desktop", ".hidden.desktop", "no-suffix"}) {
     EXPECT_FALSE(handler.Register("telnet", bad, "Korvo", "/bin/true", {})) << bad;

@@ -14,12 +14,9 @@ namespace {
 
 // The first player of PATH, in the preferred order, gets the file after "--".
 TEST(CommandSoundPlayerTest, TheFirstPlayerFoundPlaysTheFile) {
-  struct Case {
-    std::vector<char const*> installed;
-    bool startSucceeds;
-    std::vector<std::string> started;  // relative to the folder; empty: nothing
-    std::string error;
-  };
+  // started: relative to the folder; empty: nothing
+  struct Case { std::vector<char const*> installed; bool startSucceeds; std::vector<std::string> started;
+                std::string error; };
   TempFolder bin;
   for (Case const& c : {
            Case{{"aplay", "paplay", "pw-play"}, true, {"pw-play", "--", "-ding.wav"}, ""},

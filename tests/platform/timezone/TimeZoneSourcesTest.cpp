@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
 #include <string>
+#include <tuple>
 
 #include "platform/registry/RegKeyReader.h"
 #include "platform/registry/Registry.h"
@@ -11,13 +11,16 @@
 #include "platform/timezone/SystemTime.h"
 #include "platform/timezone/TimeZoneListWriter.h"
 #include "platform/timezone/WindowsZonesFile.h"
-#include "support/RegistryCalls.h"
+#include "support/HeldKey.h"
+#include "support/Hex.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
 #include "support/SystemTimes.h"
 #include "support/TempFolder.h"
 
 namespace {
+
+using namespace std::string_literals;
 
 TEST(SystemTimeTest, ValidTimesConvertBothWays) {
   struct Case { SYSTEMTIME time; uint64_t ticks; int dayOfWeek; };
@@ -77,13 +80,10 @@ TEST(CurrentTimeZoneTest, FollowsTheProcessTimeZone) {
     TIME_ZONE_INFORMATION info;
     std::memset(&info, 0xAB, sizeof info);
     uint32_t const answer = GetTimeZoneInformation(&info);
-    EXPECT_EQ(c.bias, info.Bias) << c.tz;
-    EXPECT_EQ(c.daylightMonth, info.DaylightDate.wMonth) << c.tz;
-    EXPECT_EQ(std::u16string(c.standardName), std::u16string(info.StandardName)) << c.tz;
-    if (c.daylightMonth == 0)
-      EXPECT_EQ(TIME_ZONE_ID_UNKNOWN, answer) << c.tz;
-    else
-      EXPECT_TRUE(answer == TIME_ZONE_ID_STANDARD || answer == TIME_ZONE_ID_DAYLIGHT) << c.tz;
+    EXPECT_EQ(std::tuple(c.bias, c.daylightMonth, std::u16string(c.standardName)),
+              std::tuple(info.Bias, int{info.DaylightDate.wMonth}, std::u16string(info.StandardName))) << c.tz;
+    EXPECT_TRUE(c.daylightMonth ? answer == TIME_ZONE_ID_STANDARD || answer == TIME_ZONE_ID_DAYLIGHT
+                                : answer == TIME_ZONE_ID_UNKNOWN) << c.tz << " " << answer;
   }
   EXPECT_EQ(TIME_ZONE_ID_INVALID, GetTimeZoneInformation(nullptr));
 }
@@ -117,11 +117,8 @@ TEST(IcuZoneRuleTest, TransitionsBecomeYearlyOrAbsoluteRules) {
     ZoneYearRule rule;
     ASSERT_TRUE(IcuZoneRule::ForYear(c.zone, c.year, rule)) << c.zone;
     EXPECT_EQ(c.form, rule.form) << c.zone;
-    EXPECT_EQ(0, std::memcmp(&c.tzi, &rule.tzi, sizeof rule.tzi))
-        << c.zone << " bias " << rule.tzi.Bias << " daylight month " << rule.tzi.DaylightDate.wMonth << " day "
-        << rule.tzi.DaylightDate.wDay << " hour " << rule.tzi.DaylightDate.wHour << " standard month "
-        << rule.tzi.StandardDate.wMonth << " day " << rule.tzi.StandardDate.wDay << " hour "
-        << rule.tzi.StandardDate.wHour;
+    EXPECT_EQ(Hex(std::string_view(reinterpret_cast<char const*>(&c.tzi), sizeof c.tzi)),
+              Hex(std::string_view(reinterpret_cast<char const*>(&rule.tzi), sizeof rule.tzi))) << c.zone;
   }
 }
 
@@ -175,18 +172,14 @@ TEST(WindowsZonesFileTest, ParsesGroupsWithTheirDisplayComments) {
 }
 
 TEST(WindowsZonesFileTest, MalformedOrEmptyInputIsRefusedAndLeavesTheListAlone) {
-  char const* const bad[] = {
-      "",
-      "<mapZone other=\"A\" territory=\"CA\" type=\"X/Y\"/>",
-      "<!-- (UTC) unterminated <mapZone other=\"A\" territory=\"001\" type=\"X/Y\"/>",
-      "<mapZone other=\"A\" territory=\"001\" type=\"X/Y\"",
-      "<mapZone other=\"A territory=\"001\" type=\"X/Y\"/>",
-      "<mapZone other=A territory=\"001\" type=\"X/Y\"/>",
-      "<mapZone other=\"&bogus;\" territory=\"001\" type=\"X/Y\"/>",
-      "<mapZone other=\"&#xD800;\" territory=\"001\" type=\"X/Y\"/>",
-      "<mapZone other=\"&amp\" territory=\"001\" type=\"X/Y\"/>",
-      "<!DOCTYPE never closed",
-  };
+  char const* const bad[] = {"", "<mapZone other=\"A\" territory=\"CA\" type=\"X/Y\"/>",
+                             "<!-- (UTC) unterminated <mapZone other=\"A\" territory=\"001\" type=\"X/Y\"/>",
+                             "<mapZone other=\"A\" territory=\"001\" type=\"X/Y\"", "<!DOCTYPE never closed",
+                             "<mapZone other=\"A territory=\"001\" type=\"X/Y\"/>",
+                             "<mapZone other=A territory=\"001\" type=\"X/Y\"/>",
+                             "<mapZone other=\"&bogus;\" territory=\"001\" type=\"X/Y\"/>",
+                             "<mapZone other=\"&#xD800;\" territory=\"001\" type=\"X/Y\"/>",
+                             "<mapZone other=\"&amp\" territory=\"001\" type=\"X/Y\"/>"};
   for (char const* xml : bad) {
     std::vector<WindowsZone> zones{{"kept", "", "Etc/UTC"}};
     EXPECT_FALSE(WindowsZonesFile::Parse(xml, zones)) << xml;
@@ -204,10 +197,9 @@ TEST(WindowsZonesFileTest, TheInstalledFileGivesTheKnownZones) {
     GTEST_SKIP() << "unicode-cldr-core is not installed";
   EXPECT_GT(zones.size(), 100u);
   std::string const all = Describe(zones);
-  EXPECT_NE(std::string::npos,
-            all.find("Pacific Standard Time|(UTC-08:00) Pacific Time (US & Canada)|America/Los_Angeles\n"));
-  EXPECT_NE(std::string::npos,
-            all.find("Dateline Standard Time|(UTC-12:00) International Date Line West|Etc/GMT+12\n"));
+  for (char const* row : {"Pacific Standard Time|(UTC-08:00) Pacific Time (US & Canada)|America/Los_Angeles\n",
+                          "Dateline Standard Time|(UTC-12:00) International Date Line West|Etc/GMT+12\n"})
+    EXPECT_NE(std::string::npos, all.find(row)) << row;
   for (WindowsZone const& zone : zones) EXPECT_EQ("(UTC", zone.display.substr(0, 4)) << zone.identifier;
 }
 
@@ -216,39 +208,23 @@ std::string const kList = TimeZoneListWriter::kKeyPath;
 class TimeZoneListWriterTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::ofstream(m_mapping)
-        << "<!-- (UTC-08:00) Pacific Time (US & Canada) -->\n"
-           "<mapZone other=\"Pacific Standard Time\" territory=\"001\" type=\"America/Los_Angeles\"/>\n"
-           "<mapZone other=\"Tokyo Standard Time\" territory=\"001\" type=\"Asia/Tokyo\"/>\n"
-           "<mapZone other=\"Nowhere Standard Time\" territory=\"001\" type=\"Nowhere/Zone\"/>\n"
-           "<mapZone other=\"Back\\slash\" territory=\"001\" type=\"Etc/UTC\"/>\n";
+    WriteFileBytes(m_mapping,
+                   "<!-- (UTC-08:00) Pacific Time (US & Canada) -->\n"
+                   "<mapZone other=\"Pacific Standard Time\" territory=\"001\" type=\"America/Los_Angeles\"/>\n"
+                   "<mapZone other=\"Tokyo Standard Time\" territory=\"001\" type=\"Asia/Tokyo\"/>\n"
+                   "<mapZone other=\"Nowhere Standard Time\" territory=\"001\" type=\"Nowhere/Zone\"/>\n"
+                   "<mapZone other=\"Back\\slash\" territory=\"001\" type=\"Etc/UTC\"/>\n");
   }
 
-  static std::string Value(std::string const& key, std::string const& name, unsigned long expectedType) {
-    HKEY handle = nullptr;
-    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return "<no key>";
-    std::string const raw = RawValue(handle, name.c_str());
-    RegCloseKey(handle);
-    std::string const type = std::to_string(expectedType) + ":";
-    if (raw == "<missing>") return "<no value>";
-    return raw.starts_with(type) ? raw.substr(type.size()) : "<type " + raw.substr(0, raw.find(':')) + ">";
+  // A value of the list as "type:bytes"; "<missing>" when there is none.
+  static std::string Value(std::string const& key, char const* name) {
+    return RawValue(HeldKey::Opened(HKEY_LOCAL_MACHINE, key), name);
   }
-
   static std::vector<std::string> Zones() {
-    HKEY handle = nullptr;
     std::vector<std::string> names;
-    if (RegOpenKeyEx(HKEY_LOCAL_MACHINE, kList.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) return names;
-    RegKeyReader::SubkeyNames(handle, names);
-    RegCloseKey(handle);
+    RegKeyReader::SubkeyNames(HeldKey::Opened(HKEY_LOCAL_MACHINE, kList), names);
     return names;
   }
-
-  static void SetValue(std::string const& key, char const* name, std::string const& text) {
-    HKEY handle = CreateKey(HKEY_LOCAL_MACHINE, key);
-    ASSERT_EQ(ERROR_SUCCESS, SetText(handle, name, text));
-    RegCloseKey(handle);
-  }
-
   ScopedEnv m_tz{"TZ", "UTC"};
   ScopedRoot m_root;
   std::string const m_mapping = m_root.File("windowsZones.xml");
@@ -258,39 +234,38 @@ TEST_F(TimeZoneListWriterTest, WritesEachMappedZoneWithItsStoredForms) {
   ASSERT_EQ(ERROR_SUCCESS, TimeZoneListWriter(m_mapping).Write(2026));
   EXPECT_EQ((std::vector<std::string>{"Pacific Standard Time", "Tokyo Standard Time"}), Zones());
   std::string const pacific = kList + "\\Pacific Standard Time";
-  EXPECT_EQ(std::string("Pacific Standard Time\0", 22), Value(pacific, "Std", REG_SZ));
-  EXPECT_EQ(std::string("Pacific Daylight Time\0", 22), Value(pacific, "Dlt", REG_SZ));
-  EXPECT_EQ(std::string("(UTC-08:00) Pacific Time (US & Canada)\0", 39), Value(pacific, "Display", REG_SZ));
+  EXPECT_EQ("1:Pacific Standard Time\0"s, Value(pacific, "Std"));
+  EXPECT_EQ("1:Pacific Daylight Time\0"s, Value(pacific, "Dlt"));
+  EXPECT_EQ("1:(UTC-08:00) Pacific Time (US & Canada)\0"s, Value(pacific, "Display"));
   unsigned char const tzi[44] = {0xe0, 0x01, 0,  0, 0, 0, 0, 0, 0xc4, 0xff, 0xff, 0xff,               // biases
                                  0,    0,    11, 0, 0, 0, 1, 0, 2,    0,    0,    0,    0, 0, 0, 0,   // November
                                  0,    0,    3,  0, 0, 0, 2, 0, 2,    0,    0,    0,    0, 0, 0, 0};  // March
-  EXPECT_EQ(std::string(reinterpret_cast<char const*>(tzi), sizeof tzi), Value(pacific, "TZI", REG_BINARY));
+  EXPECT_EQ("3:" + std::string(reinterpret_cast<char const*>(tzi), sizeof tzi), Value(pacific, "TZI"));
   std::string const tokyo = kList + "\\Tokyo Standard Time";
-  EXPECT_EQ(std::string("Tokyo Daylight Time\0", 20), Value(tokyo, "Dlt", REG_SZ));
-  EXPECT_EQ("(UTC+09:00) ", Value(tokyo, "Display", REG_SZ).substr(0, 12));
-  EXPECT_EQ(std::string("\xe4\xfd\xff\xff", 4) + std::string(40, '\0'), Value(tokyo, "TZI", REG_BINARY));
-  EXPECT_NE("<no value>", Value(kList, TimeZoneListWriter::kStampValue, REG_SZ));
+  EXPECT_EQ("1:Tokyo Daylight Time\0"s, Value(tokyo, "Dlt"));
+  EXPECT_EQ("1:(UTC+09:00) ", Value(tokyo, "Display").substr(0, 14));
+  EXPECT_EQ("3:\xe4\xfd\xff\xff"s + std::string(40, '\0'), Value(tokyo, "TZI"));
+  EXPECT_EQ("1:", Value(kList, TimeZoneListWriter::kStampValue).substr(0, 2));
 }
 
 TEST_F(TimeZoneListWriterTest, AStampedListIsRenewedOnlyWhenItsSourcesChange) {
   std::string const pacific = kList + "\\Pacific Standard Time";
   ASSERT_EQ(ERROR_SUCCESS, TimeZoneListWriter(m_mapping).EnsureWritten());
-  SetValue(pacific, "Display", "edited");
+  ASSERT_EQ(ERROR_SUCCESS, SetText(HeldKey(HKEY_LOCAL_MACHINE, pacific), "Display", "edited"));
   ASSERT_EQ(ERROR_SUCCESS, TimeZoneListWriter(m_mapping).EnsureWritten());
-  EXPECT_EQ(std::string("edited\0", 7), Value(pacific, "Display", REG_SZ));
-
+  EXPECT_EQ("1:edited\0"s, Value(pacific, "Display"));
   // Without the mapping file, ICU's own mapping and generated texts take over.
   ASSERT_EQ(ERROR_SUCCESS, TimeZoneListWriter(m_root.File("missing.xml")).EnsureWritten());
   EXPECT_GT(Zones().size(), 100u);
-  EXPECT_EQ(std::string("(UTC-08:00) Pacific Time\0", 25), Value(pacific, "Display", REG_SZ));
-  EXPECT_EQ(std::string("\xe0\x01\0\0", 4), Value(pacific, "TZI", REG_BINARY).substr(0, 4));
+  EXPECT_EQ("1:(UTC-08:00) Pacific Time\0"s, Value(pacific, "Display"));
+  EXPECT_EQ("3:\xe0\x01\0\0"s, Value(pacific, "TZI").substr(0, 6));
 }
 
 TEST_F(TimeZoneListWriterTest, AListWithoutAStampIsKeptAsItStands) {
-  SetValue(kList + "\\Hand Made", "Std", "mine");
+  ASSERT_EQ(ERROR_SUCCESS, SetText(HeldKey(HKEY_LOCAL_MACHINE, kList + "\\Hand Made"), "Std", "mine"));
   ASSERT_EQ(ERROR_SUCCESS, TimeZoneListWriter(m_mapping).EnsureWritten());
   EXPECT_EQ(std::vector<std::string>{"Hand Made"}, Zones());
-  EXPECT_EQ("<no value>", Value(kList, TimeZoneListWriter::kStampValue, REG_SZ));
+  EXPECT_EQ("<missing>", Value(kList, TimeZoneListWriter::kStampValue));
 }
 
 }  // namespace

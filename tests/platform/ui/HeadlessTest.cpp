@@ -17,9 +17,8 @@ namespace {
 using Kind = ShownDialog::Kind;
 
 TEST(HeadlessUserInterfaceTest, MessageBoxAnswersFromTheScriptOrWithTheDefaultButton) {
-  // script: empty: nobody answers
   struct Case { unsigned int type; std::vector<int> script; int expected; };
-  Case const cases[] = {
+  Case const cases[] = {  // an empty script: nobody answers
       {MB_OK | MB_ICONWARNING, {}, IDOK}, {MB_OKCANCEL, {}, IDOK}, {MB_OKCANCEL, {IDCANCEL}, IDCANCEL},
       {MB_YESNO | MB_ICONQUESTION, {}, IDYES}, {MB_YESNO | MB_DEFBUTTON2, {}, IDNO}, {MB_YESNO, {IDNO}, IDNO},
       {MB_YESNO, {IDOK}, IDYES},  // a button the box does not offer
@@ -49,7 +48,6 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   std::string unscripted = "/tmp/keep";
   EXPECT_FALSE(ui.ChooseFile(UserInterface::FileChooser::Open, "", "", "", unscripted));
   EXPECT_EQ(unscripted, "/tmp/keep");
-
   auto fields = [](ShownDialog const& d) {
     return std::tie(d.kind, d.text, d.caption, d.type, d.initial, d.answer, d.answerText, d.proposedName);
   };
@@ -63,18 +61,11 @@ TEST(HeadlessUserInterfaceTest, RecordsEverythingShownInOrder) {
   for (size_t i = 0; i < std::size(expected); ++i) EXPECT_TRUE(fields(ui.Shown()[i]) == fields(expected[i])) << i;
 }
 
-// What each question takes from a script that runs out or does not fit it.
 TEST(HeadlessUserInterfaceTest, AnswersThatRunOutOrDoNotFitTakeTheDefault) {
   enum class Ask { Box, Chooser, Prompt, Offer };
-  struct Case {
-    bool textsApart;
-    std::vector<ScriptedAnswer> script;
-    std::vector<std::string> texts;
-    std::vector<Ask> asks;
-    std::vector<int> answers;  // the button each question ended with
-    std::string lastText;      // what the choosers and prompts left in their text
-    size_t pending;
-  } const cases[] = {
+  // answers: the button each question ended with; lastText: what choosers and prompts left in their text
+  struct Case { bool textsApart; std::vector<ScriptedAnswer> script; std::vector<std::string> texts;
+                std::vector<Ask> asks; std::vector<int> answers; std::string lastText; size_t pending; } const cases[] = {
       {false, {{IDYES, "a.log"}}, {}, {Ask::Chooser}, {IDCANCEL}, "start", 0},  // not a chooser's button
       {false, {{IDOK, "a.log"}}, {}, {Ask::Chooser, Ask::Prompt}, {IDOK, IDCANCEL}, "a.log", 0},
       {false, {{IDOK, "text"}}, {}, {Ask::Box, Ask::Prompt}, {IDYES, IDCANCEL}, "start", 0},
@@ -85,24 +76,23 @@ TEST(HeadlessUserInterfaceTest, AnswersThatRunOutOrDoNotFitTakeTheDefault) {
   };
   for (size_t i = 0; i < std::size(cases); ++i) {
     Case const& c = cases[i];
+    SCOPED_TRACE(i);
     HeadlessUserInterface ui;
     if (c.textsApart) ui.SeparateTexts();
     for (ScriptedAnswer const& answer : c.script) ui.Script(answer);
     for (std::string const& text : c.texts) ui.ScriptText(text);
     std::string text = "start";
-    for (Ask ask : c.asks) {
-      switch (ask) {
+    for (Ask ask : c.asks) switch (ask) {
         case Ask::Box: ui.MessageBox("Sure?", "", MB_YESNO); break;
         case Ask::Chooser: ui.ChooseFile(UserInterface::FileChooser::Open, "", "", "", text); break;
         case Ask::Prompt: ui.PromptText("Name:", "", text); break;
         case Ask::Offer: ui.OfferUpgrade(UpgradeOffer{}); break;
       }
-    }
     std::vector<int> answers;
     for (ShownDialog const& shown : ui.Shown()) answers.push_back(shown.answer);
-    EXPECT_EQ(answers, c.answers) << i;
-    EXPECT_EQ(text, c.lastText) << i;
-    EXPECT_EQ(ui.PendingAnswers(), c.pending) << i;
+    EXPECT_EQ(answers, c.answers);
+    EXPECT_EQ(text, c.lastText);
+    EXPECT_EQ(ui.PendingAnswers(), c.pending);
   }
 }
 
@@ -119,8 +109,7 @@ class AskingDialog : public DialogModel {
       return true;
     }
     if (id == 20) {
-      AskingDialog inner;
-      innerCode = inner.DoModal();
+      innerCode = AskingDialog().DoModal();
       return true;
     }
     return DialogModel::Command(id, error);
@@ -156,9 +145,8 @@ class HeadlessDialogPresenterTest : public ::testing::Test {
 };
 
 TEST_F(HeadlessDialogPresenterTest, OneScriptAnswersBoxesAndPromptsThroughNestedDialogs) {
-  ASSERT_TRUE(presenter.Play(Script({"command 10", "command 20", "command 10", "ok", "command 10", "cancel"},
-                                    {IDNO, IDYES, IDNO}, {"first"}),
-                             ui));
+  std::vector<std::string> const steps{"command 10", "command 20", "command 10", "ok", "command 10", "cancel"};
+  ASSERT_TRUE(presenter.Play(Script(steps, {IDNO, IDYES, IDNO}, {"first"}), ui));
   AskingDialog dialog;
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_EQ(dialog.innerCode, IDOK);
@@ -175,17 +163,12 @@ TEST_F(HeadlessDialogPresenterTest, AFailedStepEndsEveryDialogAndLaterStepsStayU
   ASSERT_TRUE(presenter.Finish());
   EXPECT_EQ(presenter.Finish()->step, 1);
   EXPECT_EQ(presenter.Finish()->error, "the dialog has no button 99");
-
   EXPECT_FALSE(presenter.Play(Script({"ok", "wave"}), ui));
   EXPECT_EQ(presenter.GetFailure()->step, 1);
   EXPECT_EQ(presenter.PendingSteps(), 0u);
   EXPECT_EQ(ui.PendingAnswers(), 0u);
-}
-
-TEST_F(HeadlessDialogPresenterTest, ADialogNobodyEndsIsCancelled) {
-  AskingDialog dialog;
   SetDialogPresenter(nullptr);
-  EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+  EXPECT_EQ(AskingDialog().DoModal(), IDCANCEL) << "a dialog nobody ends is cancelled";
 }
 
 }  // namespace
