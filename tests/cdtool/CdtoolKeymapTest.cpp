@@ -9,19 +9,17 @@ namespace {
 // Paths are single-quoted for the shell; none of the tests' paths hold a quote.
 using CdtoolKeymapTest = CdtoolTranscriptTest;
 
-TEST_F(CdtoolKeymapTest, CheckJson) {
+// Checks in JSON, the exit codes and messages of each verb, and the vocabulary.
+TEST_F(CdtoolKeymapTest, CheckExitsAndNames) {
   std::string const errors = WriteFile("a.map", "; c\ncs vk_f1 VT_PF1\nN 0xbf \"\\e\xff\"\nN VK_F2 NOPE\n");
   std::string const refused = WriteFile("b.map", "x\ny\nz\nN VK_F1 VT_PF1\n");
-  ExpectTranscript("keymap_check.txt", {"keymap check --json " + errors, "keymap check --json " + refused});
-}
-
-TEST_F(CdtoolKeymapTest, ExitCodesAndMessages) {
   std::string const good = WriteFile("good.map", "N VK_F1 VT_PF1\nA VK_X MENU_EXIT\n");
-  ExpectTranscript("keymap_exits.txt",
-                   {"keymap check '" + good + "'", "keymap check '" + m_root.File("none.map") + "'",
-                    "keymap check '" + WriteFile("bad.map", "1\n2\n3\n") + "'", "keymap builtin nosuch",
-                    "keymap builtin",
-                    "keymap convert '" + good + "' '" + m_root.File("missing/out.map") + "'", "keymap"});
+  ExpectTranscript("keymap.txt",
+                   {"keymap check --json " + errors, "keymap check --json " + refused, "keymap check '" + good + "'",
+                    "keymap check '" + m_root.File("none.map") + "'",
+                    "keymap check '" + WriteFile("bad.map", "1\n2\n3\n") + "'", "keymap builtin nosuch", "keymap builtin",
+                    "keymap convert '" + good + "' '" + m_root.File("missing/out.map") + "'", "keymap",
+                    "keymap names --json", "keymap names"});
 }
 
 TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {
@@ -38,10 +36,6 @@ TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {
   EXPECT_EQ(ReadFileBytes(normal), "N\tVK_F1               \t\"x\"\r\nCS\tVK_F1               \tVT_F15\r\n");
   ASSERT_EQ(Run("keymap convert '" + out + "' '" + normal + "'").exitCode, 0);
   EXPECT_EQ(ReadFileBytes(normal), saved);
-}
-
-TEST_F(CdtoolKeymapTest, NamesListsTheVocabulary) {
-  ExpectTranscript("keymap_names.txt", {"keymap names --json", "keymap names"});
 }
 
 class CdtoolKeymapKeyTest : public CdtoolTest {

@@ -3,7 +3,7 @@
 // the same message, and a value taken reads back the same.
 #include <nlohmann/json.hpp>
 
-#include "support/CdtoolRunner.h"
+#include "support/ShownOptions.h"
 
 namespace {
 
@@ -11,24 +11,14 @@ class CdtoolOptionInputTest : public CdtoolTest {
  protected:
   CdtoolOptionInputTest() { EXPECT_EQ(Run("session new S --host h").exitCode, 0); }
 
-  nlohmann::json SessionValue(std::string const& name) const {
-    nlohmann::json const shown = nlohmann::json::parse(Run("session show S --json").out);
-    for (auto const& option : shown["options"])
-      if (option["name"] == name) return option["value"];
-    return nullptr;
-  }
+  nlohmann::json SessionValue(std::string const& name) const { return ShownOptions(m_runner, "S", {name})[0]; }
   nlohmann::json GlobalValue(std::string const& name) const {
     return nlohmann::json::parse(Run("global get " + ShellQuoted(name) + " --json").out)["value"];
   }
 };
 
 // readBack: the value shown after it was taken.
-struct Row {
-  std::string name, value;
-  bool inSession, inGlobal;
-  int exitCode;
-  nlohmann::json readBack;
-};
+struct Row { std::string name, value; bool inSession, inGlobal; int exitCode; nlohmann::json readBack; };
 
 TEST_F(CdtoolOptionInputTest, EveryVerbTakesAndRefusesTheSameInputs) {
   std::string const margins = "000000000000f03f000000000000e03f000000000000e03f000000000000e03f";

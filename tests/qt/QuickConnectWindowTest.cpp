@@ -14,8 +14,9 @@
 #include "session/BuiltInProtocol.h"
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/ISessionConfig.h"
+#include "session/SessionConfig.h"
 #include "support/RegisterProtocolRow.h"
+#include "support/SessionHolder.h"
 
 namespace {
 
@@ -64,13 +65,12 @@ class QuickConnectWindowTest : public QObject {
     QVERIFY(session);
     QCOMPARE(session->GetSessionPath().Str(), std::string("router.lab"));
     session->Release();
-    ISessionConfig* stored = SessionDatabase(0).Lookup("router.lab");
-    QVERIFY(stored);
-    ConnectConfig* side = stored->GetTermConnectConfig();
+    SessionHolder stored(static_cast<SessionConfig*>(SessionDatabase(0).Lookup("router.lab")));
+    ConnectConfig* side = stored ? stored->GetTermConnectConfig() : nullptr;
+    QVERIFY(side);
     QCOMPARE(stored->GetTerminalProtocol().Str() + " " + side->GetHostname().Str() + " " +
                  std::to_string(side->GetPort()) + " " + side->GetUsername().Str(),
              std::string("Telnet router.lab 2323 ops"));
-    stored->Release();
   }
 
   void aRefusalKeepsTheWindowOnTheRefusedControl() {
@@ -78,9 +78,8 @@ class QuickConnectWindowTest : public QObject {
       QTest::keyClicks(Named<QLineEdit>(window, "Hostname"), "web");
       Retype(Named<QLineEdit>(window, "Port"), "70000");
       QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
-      QVERIFY(window.isVisible());
-      QCOMPARE(window.focusWidget(), Named<QLineEdit>(window, "Port"));
-      QCOMPARE(m_ui.Shown().back().text, std::string("Please enter a port between 1 and 65535."));
+      QVERIFY(window.isVisible() && window.focusWidget() == Named<QLineEdit>(window, "Port"));
+      QCOMPARE(m_ui.Shown().size(), size_t(1));  // its text is QuickConnectDialogTest's
       QTest::mouseClick(DialogButton(window, QDialogButtonBox::Cancel), Qt::LeftButton);
     });
     ISessionConfig* session = nullptr;
