@@ -60,8 +60,6 @@ TEST_F(CdtoolKeymapKeyTest, OkSavesTheChangedKeyAndNothingElseTouchesTheFile) {
            Case{"--key vk_f7 --scripting-disabled", R"({"answers":["IDCANCEL"]})",
                 R"({"endCode":2,"messages":[{"text":"Scripting has been administratively disabled.\r\n)"
                 R"(The Run Script function is no longer available.\r\n","type":49}],"current":"","controls":[])", false},
-           Case{"--key VK_F7", R"({"steps":[{"do":"category","name":"Run Script"},{"do":"browse"},{"do":"ok"}]})",
-                R"("modified":false,"saved":false)", false},
            Case{"--key VK_INSERT --mods CTRL",
                 R"({"steps":[{"do":"category","name":"Menu Function"},{"do":"function","name":"MENU_COPY"},{"do":"ok"}]})",
                 R"("current":"Menu Function",)", true},

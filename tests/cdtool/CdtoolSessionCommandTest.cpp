@@ -111,9 +111,7 @@ TEST_F(CdtoolLaunchTest, ThePathArrivesAsOneArgumentAndNothingElseRuns) {
 constexpr char kSshd[] = "/usr/sbin/sshd";
 
 // A loopback address; port 0 lets the kernel choose one nothing listens on.
-sockaddr_in Loopback(int port) {
-  return {AF_INET, htons(static_cast<uint16_t>(port)), {htonl(INADDR_LOOPBACK)}, {}};
-}
+sockaddr_in Loopback(int port) { return {AF_INET, htons(static_cast<uint16_t>(port)), {htonl(INADDR_LOOPBACK)}, {}}; }
 
 int FreePort() {
   int const fd = socket(AF_INET, SOCK_STREAM, 0);
@@ -166,9 +164,7 @@ class CdtoolSessionConnectTest : public CdtoolTest {
   }
 
   void TearDown() override {
-    if (m_server <= 0) return;
-    kill(m_server, SIGTERM);
-    waitpid(m_server, nullptr, 0);
+    if (m_server > 0 && kill(m_server, SIGTERM) == 0) waitpid(m_server, nullptr, 0);
   }
 
   // The tool's command for `session`, run with the test's client configuration and `remote`.

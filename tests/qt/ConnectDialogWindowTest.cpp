@@ -120,9 +120,8 @@ class ConnectDialogWindowTest : public QObject {
       for (QPushButton* button : window.findChildren<QPushButton*>()) pushed << button->text();
       for (QCheckBox* box : window.findChildren<QCheckBox*>())
         if (box->isVisible()) checked << box->text();
-      QCOMPARE(tips.join(','), mode.toolbar);
-      QCOMPARE(pushed.join(','), mode.buttons);
-      QCOMPARE(checked.join(','), mode.checks);
+      QCOMPARE(tips.join(',') + " / " + pushed.join(',') + " / " + checked.join(','),
+               mode.toolbar + " / " + mode.buttons + " / " + mode.checks);
       QVERIFY(!Named<QToolButton>(window, "Paste")->isEnabled());
       // The root is selected, unless browsing from Lab.
       QCOMPARE(Named<QToolButton>(window, "Delete")->isEnabled(), mode.browse);

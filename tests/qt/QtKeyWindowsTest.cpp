@@ -84,21 +84,18 @@ class QtKeyWindowsTest : public QObject {
     }
   }
 
-  // A key as the X server reports it (its evdev code plus 8) becomes the scan code and modifiers.
+  // A key as the X server reports it (its evdev code plus 8) becomes the scan code and modifiers
+  // (which evdev code is which key is PcScanCodeTest's; that a lone modifier waits and Print
+  // Screen counts on its release is NextKeyDialogTest's).
   void mapKeyCapturesThePhysicalKey() {
     struct Press { QEvent::Type type; Qt::Key key; Qt::KeyboardModifiers held; quint32 native; };
     struct Case { char const* what; QList<Press> presses; int endCode, scanCode, modifiers; };
     auto const down = QEvent::KeyPress;
     Case const cases[] = {
         {"Ctrl alone waits, then Ctrl+A",
-         {{down, Qt::Key_Control, Qt::ControlModifier, 37}, {down, Qt::Key_A, Qt::ControlModifier, 38}},
-         IDOK, 30, 0x200},
-        {"Shift+Alt+F5",
-         {{down, Qt::Key_Shift, Qt::ShiftModifier, 50}, {down, Qt::Key_F5, Qt::ShiftModifier | Qt::AltModifier, 71}},
-         IDOK, 0x3F, 0xC00},
+         {{down, Qt::Key_Control, Qt::ControlModifier, 37}, {down, Qt::Key_A, Qt::ControlModifier, 38}}, IDOK, 30, 0x200},
+        {"Shift+Alt+F5", {{down, Qt::Key_F5, Qt::ShiftModifier | Qt::AltModifier, 71}}, IDOK, 0x3F, 0xC00},
         {"Print Screen from its release", {{QEvent::KeyRelease, Qt::Key_Print, {}, 107}}, IDOK, 55, 0x100},
-        {"Delete of the editing block is extended", {{down, Qt::Key_Delete, {}, 119}}, IDOK, 83, 0x100},
-        {"Ctrl+Pause is the Pause key", {{down, Qt::Key_Pause, Qt::ControlModifier, 127}}, IDOK, 0x45, 0x200},
         {"Escape is a key like any other", {{down, Qt::Key_Escape, {}, 9}}, IDOK, 1, 0},
         {"a key without a native code is no key", {{down, Qt::Key_A, {}, 0}}, IDCANCEL, 0, 0},
     };
