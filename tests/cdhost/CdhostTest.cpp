@@ -137,7 +137,8 @@ TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
 TEST_F(CdhostTest, SlashSOpensThatSessionWithEveryValueItsOwnArgument) {
   std::string const folder = "it's here; $(touch pwned) `touch pwned2`";
   ExpectSteps({{"session new tel --protocol Telnet --host t", 0, ""}, {"session mkdir " + ShellQuoted(folder), 0, ""},
-               {"session new " + ShellQuoted(folder + "\\a  b") + " --protocol SSH2 --host 'h;x' --user 'o p'", 0, ""}});
+               {"session new " + ShellQuoted(folder + "\\a  b") + " --protocol SSH2 --host 'h;x' --user 'o p'", 0,
+                ""}});
   for (std::string const path : {"tel\" \"; $(touch pwned)", "-e", "missing"}) {
     int errors = -1;
     pid_t const host = Spawn({"/s", path}, errors);

@@ -17,9 +17,9 @@ TEST_F(CdtoolKeymapTest, CheckExitsAndNames) {
   ExpectTranscript("keymap.txt",
                    {"keymap check --json " + errors, "keymap check --json " + refused, "keymap check '" + good + "'",
                     "keymap check '" + m_root.File("none.map") + "'",
-                    "keymap check '" + WriteFile("bad.map", "1\n2\n3\n") + "'", "keymap builtin nosuch", "keymap builtin",
-                    "keymap convert '" + good + "' '" + m_root.File("missing/out.map") + "'", "keymap",
-                    "keymap names --json", "keymap names"});
+                    "keymap check '" + WriteFile("bad.map", "1\n2\n3\n") + "'", "keymap builtin nosuch",
+                    "keymap builtin", "keymap convert '" + good + "' '" + m_root.File("missing/out.map") + "'",
+                    "keymap", "keymap names --json", "keymap names"});
 }
 
 TEST_F(CdtoolKeymapTest, BuiltinAndConvertRoundTrip) {

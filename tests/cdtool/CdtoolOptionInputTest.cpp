@@ -23,26 +23,19 @@ struct Row { std::string name, value; bool inSession, inGlobal; int exitCode; nl
 TEST_F(CdtoolOptionInputTest, EveryVerbTakesAndRefusesTheSameInputs) {
   std::string const margins = "000000000000f03f000000000000e03f000000000000e03f000000000000e03f";
   std::string const sendX = "00000001" "00000041" "53454e4400" "7800";  // key 0x41: SEND "x"
+  // One value taken and one refused per form; each form's own boundaries are VOptionTextTest's.
   std::vector<Row> const rows = {
-      {"Printer CTS Flow", "off", true, true, 0, false}, {"Printer CTS Flow", "YES", true, true, 0, true},
-      {"Printer CTS Flow", "maybe", true, true, 1, nullptr}, {"Printer CTS Flow", "", true, true, 1, nullptr},
-      {"Printer Baud Rate", "0x2580", true, true, 0, 9600},
+      {"Printer CTS Flow", "off", true, true, 0, false}, {"Printer CTS Flow", "maybe", true, true, 1, nullptr},
       {"Printer Baud Rate", "-2147483648", true, true, 0, -2147483648LL},
-      {"Printer Baud Rate", "0xFFFFFFFF", true, true, 0, -1}, {"Printer Baud Rate", "0x-5", true, true, 1, nullptr},
       {"Printer Baud Rate", "2147483648", true, true, 1, nullptr},
-      {"Printer Baud Rate", "0x100000000", true, true, 1, nullptr}, {"Printer Baud Rate", "+5", true, true, 1, nullptr},
-      {"Printer Baud Rate", " 5", true, true, 1, nullptr}, {"Printer Baud Rate", "", true, true, 1, nullptr},
       {"Trace Level", "4294967295", true, false, 0, 4294967295u}, {"Trace Level", "-1", true, false, 1, nullptr},
-      {"Printer Name", "Lab \"A\" = 'B'", true, true, 0, "Lab \"A\" = 'B'"}, {"Printer Name", "", true, true, 0, ""},
+      {"Printer Name", "Lab \"A\" = 'B'", true, true, 0, "Lab \"A\" = 'B'"},
       {"Login Script", "hi", true, false, 0, "********"}, {"Page Margins", margins, true, true, 0, margins},
-      {"Page Margins", "00", true, true, 1, nullptr},
-      {"Page Margins", margins.substr(0, 62) + "zz", true, true, 1, nullptr},
-      {"Keymap", "00000000", true, false, 0, "00000000"}, {"Keymap", "0a1", true, false, 1, nullptr},
-      {"Keymap", sendX, true, false, 0, sendX},
+      {"Page Margins", "00", true, true, 1, nullptr}, {"Keymap", "00000000", true, false, 0, "00000000"},
+      {"Keymap", "0a1", true, false, 1, nullptr}, {"Keymap", sendX, true, false, 0, sendX},
       {"Keymap", "0A0B0C0D", true, false, 1, nullptr},  // counts records it does not hold
       {"Keymap", sendX + "00", true, false, 1, nullptr}, {"Keymap", "", true, false, 0, "00000000"},
       {"HFYX Custom Toolbar Data", "0A1b", false, true, 0, "0a1b"},
-      {"HFYX Custom Toolbar Data", "", false, true, 0, ""},
       {"Description", R"(["one","","t\"wo"])", true, false, 0, {"one", "", "t\"wo"}},
       {"Description", "one", true, false, 1, nullptr}, {"Color Schemes", R"(["x"])", false, true, 1, nullptr},
       {"No Such Option", "1", true, true, 1, nullptr},

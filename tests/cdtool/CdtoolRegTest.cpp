@@ -18,13 +18,14 @@ TEST_F(CdtoolRegTest, SetGetRefusalsAndListingsPrintStably) {
     commands.push_back("reg get 'HKEY_CURRENT_USER\\software\\t' v --json");
   }
   for (char const* command :
-       {"reg set 'HKCU\\A' v --sz x", "reg get 'HKCU\\X' v", "reg get 'HKCU\\A' w", "reg ls 'HKXX\\A'", "reg ls 'HKCU\\A\\'",
-        "reg del 'HKCU\\X'", "reg del HKCU", "reg del 'HKCU\\A' w", "reg set 'HKCU\\A' v --dword 4294967296",
-        "reg set 'HKCU\\A' v --dword -1", "reg set 'HKCU\\A' v --binary 0g", "reg set 'HKCU\\A' v --binary 012",
-        "reg set 'HKCU\\A' v", "reg set 'HKCU\\A' v --sz a --dword 1", "reg set 'HKCU\\A' v --multi-sz a '' --binary 00",
-        "reg frobnicate", "reg", "reg import '/nonexistent/file.reg'", "reg get 'HKCU\\A' v",
-        "reg set 'HKLM\\T\\Sub' '' --sz d", "reg set 'HKLM\\T' n --dword 7", "reg ls 'HKLM\\T' --json",
-        "reg tree 'HKLM\\T' --json", "reg ls 'HKLM\\T'", "reg del 'HKLM\\T' n", "reg del 'HKLM\\T'", "reg ls 'HKLM\\T'"})
+       {"reg set 'HKCU\\A' v --sz x", "reg get 'HKCU\\X' v", "reg get 'HKCU\\A' w", "reg ls 'HKXX\\A'",
+        "reg ls 'HKCU\\A\\'", "reg del 'HKCU\\X'", "reg del HKCU", "reg del 'HKCU\\A' w",
+        "reg set 'HKCU\\A' v --dword 4294967296", "reg set 'HKCU\\A' v --dword -1", "reg set 'HKCU\\A' v --binary 0g",
+        "reg set 'HKCU\\A' v --binary 012", "reg set 'HKCU\\A' v", "reg set 'HKCU\\A' v --sz a --dword 1",
+        "reg set 'HKCU\\A' v --multi-sz a '' --binary 00", "reg frobnicate", "reg",
+        "reg import '/nonexistent/file.reg'", "reg get 'HKCU\\A' v", "reg set 'HKLM\\T\\Sub' '' --sz d",
+        "reg set 'HKLM\\T' n --dword 7", "reg ls 'HKLM\\T' --json", "reg tree 'HKLM\\T' --json", "reg ls 'HKLM\\T'",
+        "reg del 'HKLM\\T' n", "reg del 'HKLM\\T'", "reg ls 'HKLM\\T'"})
     commands.push_back(command);
   ExpectTranscript("reg.txt", commands);
   EXPECT_EQ(Run("reg get 'HKCU\\A' v --help").exitCode, 0);

@@ -93,7 +93,8 @@ class QtKeyWindowsTest : public QObject {
     auto const down = QEvent::KeyPress;
     Case const cases[] = {
         {"Ctrl alone waits, then Ctrl+A",
-         {{down, Qt::Key_Control, Qt::ControlModifier, 37}, {down, Qt::Key_A, Qt::ControlModifier, 38}}, IDOK, 30, 0x200},
+         {{down, Qt::Key_Control, Qt::ControlModifier, 37}, {down, Qt::Key_A, Qt::ControlModifier, 38}},
+         IDOK, 30, 0x200},
         {"Shift+Alt+F5", {{down, Qt::Key_F5, Qt::ShiftModifier | Qt::AltModifier, 71}}, IDOK, 0x3F, 0xC00},
         {"Print Screen from its release", {{QEvent::KeyRelease, Qt::Key_Print, {}, 107}}, IDOK, 55, 0x100},
         {"Escape is a key like any other", {{down, Qt::Key_Escape, {}, 9}}, IDOK, 1, 0},

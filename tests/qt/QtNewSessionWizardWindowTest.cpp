@@ -143,8 +143,9 @@ class QtNewSessionWizardWindowTest : public QObject {
       Type(window, NewSessionWizard::kDescription, "the front web server");
       QTest::mouseClick(window.FinishButton(), Qt::LeftButton);
     });
-    QCOMPARE(seen, (QStringList{Seen(NewSessionWizard::kProtocolPage, "-+."), Seen(kSsh2Host, "++."),
-                                Seen(NewSessionWizard::kFinishPage, "+.+"), Seen(NewSessionWizard::kFinishPage, "+.-")}));
+    using W = NewSessionWizard;
+    QCOMPARE(seen, (QStringList{Seen(W::kProtocolPage, "-+."), Seen(kSsh2Host, "++."), Seen(W::kFinishPage, "+.+"),
+                                Seen(W::kFinishPage, "+.-")}));
     QCOMPARE(names, (QStringList{"Hostname", "Port", "Next"}));
     QVERIFY(tabbedToPort);
     // Both id-less hints are drawn, each with its own text.
@@ -156,8 +157,9 @@ class QtNewSessionWizardWindowTest : public QObject {
     SessionHolder stored(static_cast<SessionConfig*>(SessionDatabase(0).Lookup("Lab\\web01 admin")));
     ConnectConfig* record = stored ? stored->GetRelevantConnectConfig() : nullptr;
     QVERIFY(record);
-    QCOMPARE(stored->GetRelevantProtocol().Str() + "," + record->GetHostname().Str() + "," + record->GetUsername().Str() +
-                 "," + OptionText(*stored, "SSH2 Port") + "," + stored->description.GetText(false).Str(),
+    QCOMPARE(stored->GetRelevantProtocol().Str() + "," + record->GetHostname().Str() + "," +
+                 record->GetUsername().Str() + "," + OptionText(*stored, "SSH2 Port") + "," +
+                 stored->description.GetText(false).Str(),
              std::string("SSH2,web01,alice,2222,the front web server"));
   }
 

@@ -144,9 +144,9 @@ class QtPageDialogWindowTest : public QObject {
   // colours) with its heading.
   void tabOrderAndNamesFollowTheLabels() {
     std::vector<VPageControl> controls = Sample();
-    for (VPageControl const& colour : {VPageControls::Bound(20, VControlKind::Label, "&Bold colors", ""),
-                                       VPageControls::Color(21, "&Text color:", ""), VPageControls::Color(22, "Red", "")})
-      controls.push_back(colour);
+    for (VPageControl const& bold : {VPageControls::Bound(20, VControlKind::Label, "&Bold colors", ""),
+                                     VPageControls::Color(21, "&Text color:", ""), VPageControls::Color(22, "Red", "")})
+      controls.push_back(bold);
     VPropertyTreePage page(1, "Sample", controls);
     VPageDialog dialog("Sample", page);
     QStringList order;
