@@ -26,8 +26,7 @@ std::string ReadUntilClosed(int fd, int seconds, std::string const& until = "") 
   std::string text;
   for (int waited = 0; waited < seconds * 10;) {
     pollfd ready{fd, POLLIN, 0};
-    int const events = poll(&ready, 1, 100);
-    if (events == 0) {
+    if (poll(&ready, 1, 100) == 0) {
       ++waited;
       continue;
     }
@@ -104,11 +103,10 @@ class CdhostTest : public CdtoolTest {
 
 TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
   ExpectSteps({{"firewall add Jump --type 'Jump Host' --host bastion --port 2200 --user ops", 0, ""},
-               {"session mkdir 'Lab $(x)'", 0, ""},
+               {"session mkdir 'Lab $(x)'", 0, ""}, {"session new tapi --protocol TAPI --host 5551234", 0, ""},
                {"session new 'Lab $(x)\\core 1' --protocol SSH2 --host 10.0.0.1 --port 2222 --user 'a b'", 0, ""},
                {"session new jumped --firewall Jump --protocol SSH2 --host 'h;x'", 0, ""},
-               {"session new tel --protocol Telnet --host t --user ops", 0, ""},
-               {"session new tapi --protocol TAPI --host 5551234", 0, ""}});
+               {"session new tel --protocol Telnet --host t --user ops", 0, ""}});
   ASSERT_EQ(Run("--product halofyx session from-url 'sftp://ops@files.example:2222/srv' --save files").exitCode, 0);
   // A desktop's link handler gives a URL: a terminal session made as Quick Connect makes it, nothing stored.
   ExpectGolden("cdhost/print_command.txt",

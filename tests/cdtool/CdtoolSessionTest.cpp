@@ -190,7 +190,8 @@ TEST_F(CdtoolStoreFailureTest, EverySessionVerbReportsADamagedStore) {
   std::vector<std::string> const verbs = {
       "session ls", "session show Lab\\\\one", "session new Lab\\\\two", "session mkdir Work",
       "session set Lab\\\\one 'Title Bar=x'", "session set-all 'Use Auto Session' 1",
-      "session apply-default --yes 'Title Bar=x'", "session rename Lab\\\\one uno", "session cp --unique Lab\\\\one Lab"};
+      "session apply-default --yes 'Title Bar=x'", "session rename Lab\\\\one uno",
+      "session cp --unique Lab\\\\one Lab"};
   for (auto const& [name, damage] : damages) {
     SCOPED_TRACE(name);
     ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);

@@ -128,7 +128,8 @@ TEST_F(CdtoolFileTypesTest, ListsAddsShowsAndRemovesStoredTypesAndRefusesBadInpu
                    {"filetypes ls", "filetypes add Notes --ext md,TXT,.note --transfer BINARY --open-action save",
                     "filetypes show notes --json", "filetypes add NOTES --ext markdown --transfer ascii",
                     "filetypes show Notes", "filetypes rm notes", "filetypes show Notes", "filetypes add X --ext 'a|b'",
-                    "filetypes add X --ext ''", "filetypes add ' ' --ext zz", "filetypes add X --ext zz --transfer text",
+                    "filetypes add X --ext ''", "filetypes add ' ' --ext zz",
+                    "filetypes add X --ext zz --transfer text",
                     "filetypes add X", "filetypes rm Missing", "filetypes rm 'DOS/Windows executable'", "filetypes",
                     "filetypes show X"});
 }
