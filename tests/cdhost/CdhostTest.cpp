@@ -26,8 +26,7 @@ std::string ReadUntilClosed(int fd, int seconds, std::string const& until = "") 
   std::string text;
   for (int waited = 0; waited < seconds * 10;) {
     pollfd ready{fd, POLLIN, 0};
-    int const events = poll(&ready, 1, 100);
-    if (events == 0) {
+    if (poll(&ready, 1, 100) == 0) {
       ++waited;
       continue;
     }
@@ -104,11 +103,10 @@ class CdhostTest : public CdtoolTest {
 
 TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
   ExpectSteps({{"firewall add Jump --type 'Jump Host' --host bastion --port 2200 --user ops", 0, ""},
-               {"session mkdir 'Lab $(x)'", 0, ""},
+               {"session mkdir 'Lab $(x)'", 0, ""}, {"session new tapi --protocol TAPI --host 5551234", 0, ""},
                {"session new 'Lab $(x)\\core 1' --protocol SSH2 --host 10.0.0.1 --port 2222 --user 'a b'", 0, ""},
                {"session new jumped --firewall Jump --protocol SSH2 --host 'h;x'", 0, ""},
-               {"session new tel --protocol Telnet --host t --user ops", 0, ""},
-               {"session new tapi --protocol TAPI --host 5551234", 0, ""}});
+               {"session new tel --protocol Telnet --host t --user ops", 0, ""}});
   ASSERT_EQ(Run("--product halofyx session from-url 'sftp://ops@files.example:2222/srv' --save files").exitCode, 0);
   // A desktop's link handler gives a URL: a terminal session made as Quick Connect makes it, nothing stored.
   ExpectGolden("cdhost/print_command.txt",
@@ -132,11 +130,26 @@ TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
     EXPECT_EQ(Host(host).out, Run(tool).out) << tool;
 }
 
+// "/S PATH" with a path no session has starts nothing; with a session's path it opens exactly that
+// session's client, every value its own argument. Nothing in either path reaches a shell.
 TEST_F(CdhostTest, SlashSOpensThatSessionWithEveryValueItsOwnArgument) {
   std::string const folder = "it's here; $(touch pwned) `touch pwned2`";
-  ASSERT_EQ(Run("session mkdir " + ShellQuoted(folder)).exitCode, 0);
-  ASSERT_EQ(Run("session new " + ShellQuoted(folder + "\\a  b") + " --protocol SSH2 --host 'h;x' --user 'o p'").exitCode,
-            0);
+  ExpectSteps({{"session new tel --protocol Telnet --host t", 0, ""}, {"session mkdir " + ShellQuoted(folder), 0, ""},
+               {"session new " + ShellQuoted(folder + "\\a  b") + " --protocol SSH2 --host 'h;x' --user 'o p'", 0,
+                ""}});
+  for (std::string const path : {"tel\" \"; $(touch pwned)", "-e", "missing"}) {
+    int errors = -1;
+    pid_t const host = Spawn({"/s", path}, errors);
+    std::string const refusal = "cdhost: no session at \"" + path + "\"\n";
+    std::string const said = ReadUntilClosed(errors, 60, refusal);
+    int const fifo = open(record.c_str(), O_RDONLY | O_NONBLOCK);
+    Stop(host);
+    EXPECT_NE(said.find(refusal), std::string::npos) << said;
+    char byte;
+    EXPECT_LE(read(fifo, &byte, 1), 0) << path;
+    close(fifo);
+    close(errors);
+  }
   int errors = -1;
   pid_t const host = Spawn({"/S", folder + "\\a  b"}, errors);
   int const fifo = open(record.c_str(), O_RDONLY | O_NONBLOCK);
@@ -145,8 +158,7 @@ TEST_F(CdhostTest, SlashSOpensThatSessionWithEveryValueItsOwnArgument) {
   Stop(host);
   close(errors);
   EXPECT_EQ(argv, std::to_string(host) + "\n-e\n" + (bin / "ssh") + "\n-p\n22\n-o\nUser=o p\n--\nh;x\n");
-  EXPECT_FALSE(std::filesystem::exists(work / "pwned"));
-  EXPECT_FALSE(std::filesystem::exists(work / "pwned2"));
+  EXPECT_FALSE(std::filesystem::exists(work / "pwned") || std::filesystem::exists(work / "pwned2"));
 }
 
 // HaloKorvo's sibling launch (here through `cdtool launch`, as the Connect dialog's "Connect File
@@ -176,24 +188,6 @@ TEST_F(CdhostTest, TheSiblingLaunchStartsTheOtherProductsHostOnTheSession) {
   kill(host, SIGTERM);
   EXPECT_EQ(argv.substr(argv.find('\n') + 1), "-e\n" + (bin / "sftp") + "\n-P\n2222\n-o\nUser=ops\n--\nfiles.example\n");
   EXPECT_FALSE(std::filesystem::exists("pwned"));
-}
-
-TEST_F(CdhostTest, SlashSWithAPathNoSessionHasStartsNothing) {
-  ASSERT_EQ(Run("session new tel --protocol Telnet --host t").exitCode, 0);
-  for (std::string const path : {"tel\" \"; $(touch pwned)", "-e", "missing"}) {
-    int errors = -1;
-    pid_t const host = Spawn({"/s", path}, errors);
-    std::string const refusal = "cdhost: no session at \"" + path + "\"\n";
-    std::string const said = ReadUntilClosed(errors, 60, refusal);
-    int const fifo = open(record.c_str(), O_RDONLY | O_NONBLOCK);
-    Stop(host);
-    EXPECT_NE(said.find(refusal), std::string::npos) << said;
-    char byte;
-    EXPECT_LE(read(fifo, &byte, 1), 0) << path;
-    close(fifo);
-    close(errors);
-    EXPECT_FALSE(std::filesystem::exists(work / "pwned"));
-  }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // the same message, and a value taken reads back the same.
 #include <nlohmann/json.hpp>
 
-#include "support/CdtoolRunner.h"
+#include "support/ShownOptions.h"
 
 namespace {
 
@@ -11,61 +11,33 @@ class CdtoolOptionInputTest : public CdtoolTest {
  protected:
   CdtoolOptionInputTest() { EXPECT_EQ(Run("session new S --host h").exitCode, 0); }
 
-  nlohmann::json SessionValue(std::string const& name) const {
-    nlohmann::json const shown = nlohmann::json::parse(Run("session show S --json").out);
-    for (auto const& option : shown["options"])
-      if (option["name"] == name) return option["value"];
-    return nullptr;
-  }
+  nlohmann::json SessionValue(std::string const& name) const { return ShownOptions(m_runner, "S", {name})[0]; }
   nlohmann::json GlobalValue(std::string const& name) const {
     return nlohmann::json::parse(Run("global get " + ShellQuoted(name) + " --json").out)["value"];
   }
 };
 
 // readBack: the value shown after it was taken.
-struct Row {
-  std::string name, value;
-  bool inSession, inGlobal;
-  int exitCode;
-  nlohmann::json readBack;
-};
+struct Row { std::string name, value; bool inSession, inGlobal; int exitCode; nlohmann::json readBack; };
 
 TEST_F(CdtoolOptionInputTest, EveryVerbTakesAndRefusesTheSameInputs) {
   std::string const margins = "000000000000f03f000000000000e03f000000000000e03f000000000000e03f";
   std::string const sendX = "00000001" "00000041" "53454e4400" "7800";  // key 0x41: SEND "x"
+  // One value taken and one refused per form; each form's own boundaries are VOptionTextTest's.
   std::vector<Row> const rows = {
-      {"Printer CTS Flow", "off", true, true, 0, false},
-      {"Printer CTS Flow", "YES", true, true, 0, true},
-      {"Printer CTS Flow", "maybe", true, true, 1, nullptr},
-      {"Printer CTS Flow", "", true, true, 1, nullptr},
-      {"Printer Baud Rate", "0x2580", true, true, 0, 9600},
+      {"Printer CTS Flow", "off", true, true, 0, false}, {"Printer CTS Flow", "maybe", true, true, 1, nullptr},
       {"Printer Baud Rate", "-2147483648", true, true, 0, -2147483648LL},
-      {"Printer Baud Rate", "0xFFFFFFFF", true, true, 0, -1},
-      {"Printer Baud Rate", "0x-5", true, true, 1, nullptr},
       {"Printer Baud Rate", "2147483648", true, true, 1, nullptr},
-      {"Printer Baud Rate", "0x100000000", true, true, 1, nullptr},
-      {"Printer Baud Rate", "+5", true, true, 1, nullptr},
-      {"Printer Baud Rate", " 5", true, true, 1, nullptr},
-      {"Printer Baud Rate", "", true, true, 1, nullptr},
-      {"Trace Level", "4294967295", true, false, 0, 4294967295u},
-      {"Trace Level", "-1", true, false, 1, nullptr},
+      {"Trace Level", "4294967295", true, false, 0, 4294967295u}, {"Trace Level", "-1", true, false, 1, nullptr},
       {"Printer Name", "Lab \"A\" = 'B'", true, true, 0, "Lab \"A\" = 'B'"},
-      {"Printer Name", "", true, true, 0, ""},
-      {"Login Script", "hi", true, false, 0, "********"},
-      {"Page Margins", margins, true, true, 0, margins},
-      {"Page Margins", "00", true, true, 1, nullptr},
-      {"Page Margins", margins.substr(0, 62) + "zz", true, true, 1, nullptr},
-      {"Keymap", "00000000", true, false, 0, "00000000"},
-      {"Keymap", "0a1", true, false, 1, nullptr},
-      {"Keymap", sendX, true, false, 0, sendX},
+      {"Login Script", "hi", true, false, 0, "********"}, {"Page Margins", margins, true, true, 0, margins},
+      {"Page Margins", "00", true, true, 1, nullptr}, {"Keymap", "00000000", true, false, 0, "00000000"},
+      {"Keymap", "0a1", true, false, 1, nullptr}, {"Keymap", sendX, true, false, 0, sendX},
       {"Keymap", "0A0B0C0D", true, false, 1, nullptr},  // counts records it does not hold
-      {"Keymap", sendX + "00", true, false, 1, nullptr},
-      {"Keymap", "", true, false, 0, "00000000"},
+      {"Keymap", sendX + "00", true, false, 1, nullptr}, {"Keymap", "", true, false, 0, "00000000"},
       {"HFYX Custom Toolbar Data", "0A1b", false, true, 0, "0a1b"},
-      {"HFYX Custom Toolbar Data", "", false, true, 0, ""},
       {"Description", R"(["one","","t\"wo"])", true, false, 0, {"one", "", "t\"wo"}},
-      {"Description", "one", true, false, 1, nullptr},
-      {"Color Schemes", R"(["x"])", false, true, 1, nullptr},
+      {"Description", "one", true, false, 1, nullptr}, {"Color Schemes", R"(["x"])", false, true, 1, nullptr},
       {"No Such Option", "1", true, true, 1, nullptr},
   };
   for (Row const& row : rows) {

@@ -8,7 +8,8 @@ namespace {
 
 using CdtoolRegTest = CdtoolTranscriptTest;
 
-TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {
+// Typed values and their JSON, then the refusals with their exit codes, then listings.
+TEST_F(CdtoolRegTest, SetGetRefusalsAndListingsPrintStably) {
   std::vector<std::string> commands;
   for (char const* data : {"--dword 4294967295", "--dword 0x2A", "--sz 'a \"b\" \\ c'", "--sz ''", "--binary 00,Ff,10",
                            "--multi-sz one 'two words'", "--multi-sz", "--multi-sz '{}'", "--multi-sz a '' b",
@@ -16,17 +17,17 @@ TEST_F(CdtoolRegTest, SetThenGetGivesStableJson) {
     commands.push_back("reg set 'HKCU\\Software\\T' v " + std::string(data));
     commands.push_back("reg get 'HKEY_CURRENT_USER\\software\\t' v --json");
   }
-  ExpectTranscript("reg_set_get.txt", commands);
-}
-
-TEST_F(CdtoolRegTest, RefusalsAndUsageErrorsHaveTheirExitCodes) {
-  ExpectTranscript("reg_refusals.txt",
-                   {"reg set 'HKCU\\A' v --sz x", "reg get 'HKCU\\X' v", "reg get 'HKCU\\A' w", "reg ls 'HKXX\\A'",
-                    "reg ls 'HKCU\\A\\'", "reg del 'HKCU\\X'", "reg del HKCU", "reg del 'HKCU\\A' w",
-                    "reg set 'HKCU\\A' v --dword 4294967296", "reg set 'HKCU\\A' v --dword -1",
-                    "reg set 'HKCU\\A' v --binary 0g", "reg set 'HKCU\\A' v --binary 012", "reg set 'HKCU\\A' v",
-                    "reg set 'HKCU\\A' v --sz a --dword 1", "reg set 'HKCU\\A' v --multi-sz a '' --binary 00",
-                    "reg frobnicate", "reg", "reg import '/nonexistent/file.reg'", "reg get 'HKCU\\A' v"});
+  for (char const* command :
+       {"reg set 'HKCU\\A' v --sz x", "reg get 'HKCU\\X' v", "reg get 'HKCU\\A' w", "reg ls 'HKXX\\A'",
+        "reg ls 'HKCU\\A\\'", "reg del 'HKCU\\X'", "reg del HKCU", "reg del 'HKCU\\A' w",
+        "reg set 'HKCU\\A' v --dword 4294967296", "reg set 'HKCU\\A' v --dword -1", "reg set 'HKCU\\A' v --binary 0g",
+        "reg set 'HKCU\\A' v --binary 012", "reg set 'HKCU\\A' v", "reg set 'HKCU\\A' v --sz a --dword 1",
+        "reg set 'HKCU\\A' v --multi-sz a '' --binary 00", "reg frobnicate", "reg",
+        "reg import '/nonexistent/file.reg'", "reg get 'HKCU\\A' v", "reg set 'HKLM\\T\\Sub' '' --sz d",
+        "reg set 'HKLM\\T' n --dword 7", "reg ls 'HKLM\\T' --json", "reg tree 'HKLM\\T' --json", "reg ls 'HKLM\\T'",
+        "reg del 'HKLM\\T' n", "reg del 'HKLM\\T'", "reg ls 'HKLM\\T'"})
+    commands.push_back(command);
+  ExpectTranscript("reg.txt", commands);
   EXPECT_EQ(Run("reg get 'HKCU\\A' v --help").exitCode, 0);
 }
 
@@ -44,12 +45,10 @@ TEST_F(CdtoolRegTest, ExportImportRoundTripThroughAHiveFile) {
     CdtoolResult const imported = Run("reg import '" + file + "' --into '" + hive + "'");
     ASSERT_EQ(0, imported.exitCode) << imported.err;
     std::string copy = Run("reg tree '" + hive + "\\S' --json").out;
-    std::size_t const prefix = copy.find("FILE:");
-    ASSERT_NE(std::string::npos, prefix);
+    ASSERT_NE(std::string::npos, copy.find("FILE:"));
     // Only the root's name differs between the two trees.
-    std::string expected = tree;
     for (std::size_t at; (at = copy.find(hive)) != std::string::npos;) copy.replace(at, hive.size(), "HKEY_CURRENT_USER");
-    EXPECT_EQ(expected, copy) << v5;
+    EXPECT_EQ(tree, copy) << v5;
   }
 }
 
@@ -63,12 +62,6 @@ TEST_F(CdtoolRegTest, AMalformedImportIsRefusedWithItsLineAndAppliesNothing) {
   WriteFileBytes(file, "REGEDIT4\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n");
   EXPECT_EQ(0, Run("reg import '" + file + "'").exitCode);
   EXPECT_EQ("1\n", Run("reg get 'HKCU\\New' a").out);
-}
-
-TEST_F(CdtoolRegTest, ListingAndTreeDocumentsHaveTheirFields) {
-  ExpectTranscript("reg_listing.txt", {"reg set 'HKLM\\T\\Sub' '' --sz d", "reg set 'HKLM\\T' n --dword 7",
-                                       "reg ls 'HKLM\\T' --json", "reg tree 'HKLM\\T' --json", "reg ls 'HKLM\\T'",
-                                       "reg del 'HKLM\\T' n", "reg del 'HKLM\\T'", "reg ls 'HKLM\\T'"});
 }
 
 TEST_F(CdtoolRegTest, KeysPastTheDepthLimitAndNulNamesAreRefusedAndADeepTreePrintsEveryLevel) {

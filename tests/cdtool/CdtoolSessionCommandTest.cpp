@@ -30,11 +30,11 @@ TEST_F(CdtoolSessionCommandTest, EveryProtocolAndFirewallKindBuildsItsArgumentVe
        "firewall add Socks --type SOCKSv5 --host proxy.lan --port 1080",
        "firewall add Http --type 'Generic Proxy' --host 10.0.0.1 --port 3128",
        "firewall add Bad --type SOCKSv4 --host 'p;reboot' --port 1",
-       "firewall add Ftpish --type 'OPEN host' --host p --port 1",
-       "firewall add Gone --type SOCKSv5 --host g --port 1", "session new plain --protocol SSH2 --host web.lan",
+       "firewall add Ftpish --type 'OPEN host' --host p --port 1", "firewall add Gone --type SOCKSv5 --host g --port 1",
+       "session new plain --protocol SSH2 --host web.lan",
        "session new full --protocol SSH2 --host '-oProxyCommand=x' --port 2222 --user 'a b'",
        "session set full 'SSH2 Identity Filename=~/.ssh/my key' 'SSH2 Compression=true' "
-       "'SSH2 Authentication Order=password,gssapi' 'SSH2 Password=secret'",
+        "'SSH2 Authentication Order=password,gssapi' 'SSH2 Password=secret'",
        "session new jumped --firewall Jump --protocol SSH2 --host 'h $(reboot)'",
        "session new socks --firewall Socks --protocol SSH2 --host s",
        "session new http --firewall Http --protocol SSH2 --host s",
@@ -43,17 +43,15 @@ TEST_F(CdtoolSessionCommandTest, EveryProtocolAndFirewallKindBuildsItsArgumentVe
        "session new gone --firewall Missing --protocol SSH2 --host s",
        "session new gone --firewall Gone --protocol SSH2 --host s", "firewall rm Gone",
        "session new tel --protocol Telnet --host 'h;x' --user ops",
-       "session new rl --protocol RLogin --host r --port 600",
-       "session new ser --protocol Serial --host /dev/ttyUSB0",
+       "session new rl --protocol RLogin --host r --port 600", "session new ser --protocol Serial --host /dev/ttyUSB0",
        "session set ser 'Serial Baud Rate=115200' 'Serial Parity=2' 'Serial Stop Bits=2' 'Serial Flow Control=2' "
-       "'Serial Data Bits=7'",
+        "'Serial Data Bits=7'",
        "session new odd --protocol Serial --host /dev/ttyS1", "session set odd 'Serial Parity=3'",
-       "session new tapi --protocol TAPI --host 5551234", "session new nohost --protocol SSH2",
-       "session command plain", "session command full --json", "session command jumped", "session command socks",
-       "session command http", "session command tel", "session command rl", "session command ser",
-       "session command bad", "session command ftpish", "session command gone", "session command odd",
-       "session command tapi", "session command nohost", "session command plain --transfer",
-       "session command missing"});
+       "session new tapi --protocol TAPI --host 5551234", "session new nohost --protocol SSH2", "session command plain",
+       "session command full --json", "session command jumped", "session command socks", "session command http",
+       "session command tel", "session command rl", "session command ser", "session command bad",
+       "session command ftpish", "session command gone", "session command odd", "session command tapi",
+       "session command nohost", "session command plain --transfer", "session command missing"});
 }
 
 // `open` runs the command inside the terminal emulator, each argument its own: a fake terminal
@@ -111,9 +109,7 @@ TEST_F(CdtoolLaunchTest, ThePathArrivesAsOneArgumentAndNothingElseRuns) {
 constexpr char kSshd[] = "/usr/sbin/sshd";
 
 // A loopback address; port 0 lets the kernel choose one nothing listens on.
-sockaddr_in Loopback(int port) {
-  return {AF_INET, htons(static_cast<uint16_t>(port)), {htonl(INADDR_LOOPBACK)}, {}};
-}
+sockaddr_in Loopback(int port) { return {AF_INET, htons(static_cast<uint16_t>(port)), {htonl(INADDR_LOOPBACK)}, {}}; }
 
 int FreePort() {
   int const fd = socket(AF_INET, SOCK_STREAM, 0);
@@ -166,9 +162,7 @@ class CdtoolSessionConnectTest : public CdtoolTest {
   }
 
   void TearDown() override {
-    if (m_server <= 0) return;
-    kill(m_server, SIGTERM);
-    waitpid(m_server, nullptr, 0);
+    if (m_server > 0 && kill(m_server, SIGTERM) == 0) waitpid(m_server, nullptr, 0);
   }
 
   // The tool's command for `session`, run with the test's client configuration and `remote`.

@@ -58,9 +58,9 @@ TEST_F(CdtoolSessionExchangeTest, ConflictsDryRunsAndTargetsAreReported) {
                     "session import ssh-config " + changed + " --on-conflict replace --into lab", "session ls",
                     "session ls lab", "session import ssh-config " + config + " --into nowhere",
                     "session import ssh-config " + m_root.File("missing"),
-                    "session import putty " + m_root.File("missing"),
-                    "session import telnet-list x", "session import ssh-config " + config + " --on-conflict merge",
-                    "session export", "session export ssh-config a b", "session export --format csv nowhere"});
+                    "session import putty " + m_root.File("missing"), "session import telnet-list x",
+                    "session import ssh-config " + config + " --on-conflict merge", "session export",
+                    "session export ssh-config a b", "session export --format csv nowhere"});
   EXPECT_NE(Run("session show 'web (2)'").out.find("SSH2 Port\tnumber\t3333"), std::string::npos);
 }
 

@@ -10,52 +10,41 @@
 
 #include "platform/registry/Registry.h"
 #include "support/CdtoolTranscript.h"
+#include "support/ShownOptions.h"
 
 namespace {
 
 using CdtoolSessionTreeTest = CdtoolTranscriptTest;
 using CdtoolSessionRefusalTest = CdtoolTranscriptTest;
-using CdtoolStoreFailureTest = CdtoolTest;
+using CdtoolStoreFailureTest = CdtoolTranscriptTest;
 
-class CdtoolSessionTest : public CdtoolTest {
+class CdtoolSessionTest : public CdtoolTranscriptTest {
  protected:
   // The product's store lives in its configuration folder; `reg set` reaches it as a hive file.
   CdtoolSessionTest() { Run("reg set " + Key("Work\\Box") + " 'Protocol Name' --sz Telnet"); }
 
   std::string Key(std::string const& path) const { return "'FILE:" + m_store + "\\Sessions\\" + path + "'"; }
-  std::map<std::string, nlohmann::json> Options(std::string const& path = "Work\\Box") const {
-    nlohmann::json const shown = nlohmann::json::parse(Run("session show " + ShellQuoted(path) + " --json").out);
-    std::map<std::string, nlohmann::json> values;
-    for (auto const& option : shown["options"]) values[option["name"]] = option["value"];
-    return values;
+  std::vector<nlohmann::json> Options(std::vector<std::string> const& names) const {
+    return ShownOptions(m_runner, "Work\\Box", names);
   }
 
   std::string const m_store = nlohmann::json::parse(Run("global show --json").out)["store"];
 };
 
 TEST_F(CdtoolSessionTest, ProtocolsAreTheProductsRowsAndNone) {
-  CdtoolResult const terminal = Run("protocols --json");
-  ASSERT_EQ(terminal.exitCode, 0) << terminal.err;
-  nlohmann::json const listed = nlohmann::json::parse(terminal.out);
+  nlohmann::json const listed = nlohmann::json::parse(Run("protocols --json").out);
   std::string names;
   for (auto const& entry : listed["protocols"]) names += entry["protocol"].get<std::string>() + " ";
-  EXPECT_EQ(names, "SSH2 Telnet RLogin Serial TAPI None ");
-  EXPECT_TRUE(listed["missing"].empty());
+  EXPECT_EQ(names + listed["missing"].dump(), "SSH2 Telnet RLogin Serial TAPI None []");
   EXPECT_EQ(Run("--product halofyx protocols").out.substr(0, 7), "0\tSFTP\t");
   EXPECT_EQ(Run("protocols --plugins " + m_root.Path()).exitCode, 1);
 }
 
 TEST_F(CdtoolSessionTest, ShowDerivesFromTheStoredSession) {
   Run("reg set " + Key("Work\\Box") + " Hostname --sz box.example");
-  CdtoolResult const shown = Run("session show 'Work\\Box' --json");
-  ASSERT_EQ(shown.exitCode, 0) << shown.err;
-  nlohmann::json const session = nlohmann::json::parse(shown.out);
-  EXPECT_EQ(session["name"], "Box");
-  EXPECT_EQ(session["terminalProtocol"], "Telnet");
-  EXPECT_EQ(session["port"], 23);
-  EXPECT_EQ(session["commandLine"], "/S \"Work\\Box\"");
-  EXPECT_EQ(session["description"], "Hostname: box.example");
-  EXPECT_EQ(Options()["Idle Timeout"], 300);
+  nlohmann::json const s = nlohmann::json::parse(Run("session show 'Work\\Box' --json").out);
+  EXPECT_EQ(nlohmann::json::array({s["name"], s["terminalProtocol"], s["port"], s["commandLine"], s["description"]}),
+            nlohmann::json::array({"Box", "Telnet", 23, "/S \"Work\\Box\"", "Hostname: box.example"}));
   EXPECT_EQ(Run("session show 'Work\\None'").exitCode, 1);
 }
 
@@ -65,31 +54,27 @@ TEST_F(CdtoolSessionTest, SetTakesTheProtocolFirstAndIsAllOrNothing) {
   for (std::string const refused : {"'Idle Timeout=120' 'Idle Check=maybe'", "'Idle Timeout=120' 'No Such Option=1'",
                                     "'Protocol Name=SFTP' 'Idle Timeout=120'", "'Idle Timeout'"}) {
     EXPECT_EQ(Run("session set 'Work\\Box' " + refused).exitCode, 1) << refused;
-    EXPECT_EQ(Options()["Idle Timeout"], 300) << refused;
+    EXPECT_EQ(Options({"Idle Timeout"})[0], 300) << refused;
   }
   CdtoolResult const set =
       Run("session set 'Work\\Box' 'SSH2 Port=2222' 'idle timeout=120' 'Login Script=hi' 'Protocol Name=ssh2'");
   ASSERT_EQ(set.exitCode, 0) << set.err;
-  auto options = Options();
-  EXPECT_EQ(options["Idle Timeout"], 120);
-  EXPECT_EQ(options["Protocol Name"], "SSH2");
-  EXPECT_EQ(options["SSH2 Port"], 2222);
-  EXPECT_EQ(options["Login Script"], "********");
+  EXPECT_EQ(Options({"Idle Timeout", "Protocol Name", "SSH2 Port", "Login Script"}),
+            (std::vector<nlohmann::json>{120, "SSH2", 2222, "********"}));
   std::string const stored = Run("reg get " + Key("Work\\Box") + " 'Login Script'").out;
   EXPECT_EQ(stored.find("hi"), std::string::npos);
   // The mask fed back keeps the secret.
   ASSERT_EQ(Run("session set 'Work\\Box' 'Login Script=********' 'Idle Timeout=60'").exitCode, 0);
   EXPECT_EQ(Run("reg get " + Key("Work\\Box") + " 'Login Script'").out, stored);
-  EXPECT_EQ(Options()["Idle Timeout"], 60);
+  EXPECT_EQ(Options({"Idle Timeout"})[0], 60);
 }
 
 // The tool starts the library as the product's host does, so that sessions keep what that host
 // keeps: a Gatehold session stays Gatehold through every verb that saves it.
 TEST_F(CdtoolSessionTest, EverySessionVerbKeepsAGateholdSessionGatehold) {
-  ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
-  ASSERT_EQ(Run("session mkdir Other").exitCode, 0);
-  ASSERT_EQ(Run("session new 'Lab\\Gate' --protocol Telnet --host gate.example").exitCode, 0);
-  ASSERT_EQ(Run("reg set " + Key("Lab\\Gate") + " Emulation --sz Gatehold").exitCode, 0);
+  ExpectSteps({{"session mkdir Lab", 0, ""}, {"session mkdir Other", 0, ""},
+               {"session new 'Lab\\Gate' --protocol Telnet --host gate.example", 0, ""},
+               {"reg set " + Key("Lab\\Gate") + " Emulation --sz Gatehold", 0, ""}});
   // The values the emulation decides, as the registry holds them.
   auto const stored = [this](std::string const& path) {
     std::string values;
@@ -127,36 +112,23 @@ TEST_F(CdtoolSessionTreeTest, ArrangesTheTreeStepByStep) {
                     "launch transfer a", "session reorder a nothing --after"},
                    "n\n");
   // The default's change reached a session, and only the options named.
-  std::map<std::string, nlohmann::json> values;
-  nlohmann::json const shown = nlohmann::json::parse(Run("session show 'lab\\A2' --json").out);
-  for (auto const& option : shown["options"]) values[option["name"]] = option["value"];
-  EXPECT_EQ(values["Title Bar"], "hi");
-  EXPECT_EQ(values["Idle String"], "x");
-  EXPECT_EQ(values["Log Multiple Sessions"], true);
-  EXPECT_EQ(values["Description"], nlohmann::json::array());
+  EXPECT_EQ(ShownOptions(m_runner, "lab\\A2", {"Title Bar", "Idle String", "Log Multiple Sessions", "Description"}),
+            (std::vector<nlohmann::json>{"hi", "x", true, nlohmann::json::array()}));
 }
 
 TEST_F(CdtoolSessionRefusalTest, NamesOverTheLimitAreRefusedAndCaseOnlyRenamesKeepValues) {
-  std::string const longest(255, 'n');
-  std::string const session(245, 's');
-  std::string const folder(245, 'f');
-  std::string const upperFolder(245, 'F');
-  ASSERT_EQ(Run("session new S1 --host h1").exitCode, 0);
-  ASSERT_EQ(Run("session new " + std::string(252, 'c')).exitCode, 0);
-  ExpectExits({{"session new " + longest + "n", 1, "too long: a name has at most 255 bytes, this one 256"},
-               {"session mkdir " + longest + "n", 1, "too long"}, {"session rename S1 " + longest + "n", 1, "too long"},
-               {"session cp " + std::string(252, 'c') + " '' --unique", 1, "the copy cannot be named"},
-               {"session new " + longest, 0, ""}});
-  ExpectSteps({{"session new " + session + " --host h2", 0, ""}, {"session mkdir " + folder, 0, ""},
-               {"session new '" + folder + "\\inner' --host h3", 0, ""},
-               {"session rename " + session + " " + std::string(245, 'S'), 0, ""},
-               {"session rename " + folder + " " + upperFolder, 0, ""}, {"session ls " + upperFolder, 0, "inner\n"}});
+  std::string const longest(255, 'n'), copied(252, 'c'), session(245, 's'), folder(245, 'f'), upperFolder(245, 'F');
+  ExpectTranscript("session_name_limits.txt",
+                   {"session new S1 --host h1", "session new " + copied, "session new " + longest + "n",
+                    "session mkdir " + longest + "n", "session rename S1 " + longest + "n",
+                    "session cp " + copied + " '' --unique", "session new " + longest,
+                    "session new " + session + " --host h2", "session mkdir " + folder,
+                    "session new '" + folder + "\\inner' --host h3",
+                    "session rename " + session + " " + std::string(245, 'S'),
+                    "session rename " + folder + " " + upperFolder, "session ls " + upperFolder});
   for (auto const& [path, host] : {std::pair{std::string("S1"), "h1"}, std::pair{std::string(245, 'S'), "h2"},
-                                   std::pair{upperFolder + "\\inner", "h3"}}) {
-    CdtoolResult const shown = Run("session show " + ShellQuoted(path) + " --json");
-    ASSERT_EQ(shown.exitCode, 0) << shown.err;
-    EXPECT_EQ(nlohmann::json::parse(shown.out)["host"], host) << path;
-  }
+                                   std::pair{upperFolder + "\\inner", "h3"}})
+    EXPECT_EQ(nlohmann::json::parse(Run("session show " + ShellQuoted(path) + " --json").out)["host"], host) << path;
 }
 
 // Another process holds the store's write lock throughout: each verb waits its bounded time, says
@@ -164,10 +136,8 @@ TEST_F(CdtoolSessionRefusalTest, NamesOverTheLimitAreRefusedAndCaseOnlyRenamesKe
 TEST_F(CdtoolSessionRefusalTest, VerbsWhileAnotherProcessHoldsTheStoreChangeNothing) {
   ASSERT_EQ(Run("session mkdir F").exitCode, 0);
   ASSERT_EQ(Run("session new S1").exitCode, 0);
-  int ready[2];
-  int release[2];
-  ASSERT_EQ(pipe(ready), 0);
-  ASSERT_EQ(pipe(release), 0);
+  int ready[2], release[2];
+  ASSERT_TRUE(pipe(ready) == 0 && pipe(release) == 0);
   pid_t const child = fork();
   if (child == 0) {
     close(release[1]);
@@ -202,10 +172,9 @@ TEST_F(CdtoolSessionRefusalTest, NewRefusesAProtocolOutsideTheProductsTable) {
                    {"--product korvo session new K --protocol SSH2 --host h", "session new K --protocol SSH1 --host h",
                     "--product halofyx session new K --protocol SSH2", "--product korvo session ls", "session ls",
                     "--product korvo session new K --protocol telnet --host h --port 2323"});
-  nlohmann::json const shown = nlohmann::json::parse(Run("--product korvo session show K --json").out);
-  EXPECT_EQ(shown["terminalProtocol"], "Telnet");
-  EXPECT_EQ(shown["host"], "h");
-  EXPECT_EQ(shown["port"], 2323);
+  nlohmann::json const k = nlohmann::json::parse(Run("--product korvo session show K --json").out);
+  EXPECT_EQ(nlohmann::json::array({k["terminalProtocol"], k["host"], k["port"]}),
+            nlohmann::json::array({"Telnet", "h", 2323}));
 }
 
 // A configuration store that is damaged or foreign is reported as such by every session verb,
@@ -217,10 +186,12 @@ TEST_F(CdtoolStoreFailureTest, EverySessionVerbReportsADamagedStore) {
          std::ofstream out(file, std::ios::binary | std::ios::trunc);
          for (int i = 0; i < 20000; ++i) out.put(static_cast<char>((i * 7919 + 13) % 251));
        }}};
-  char const* const verbs[] = {"session ls", "session show Lab\\\\one", "session new Lab\\\\two", "session mkdir Work",
-                               "session set Lab\\\\one 'Title Bar=x'", "session set-all 'Use Auto Session' 1",
-                               "session apply-default --yes 'Title Bar=x'", "session rename Lab\\\\one uno",
-                               "session cp --unique Lab\\\\one Lab"};
+  // Each verb exits 1, saying so, with nothing on its standard output.
+  std::vector<std::string> const verbs = {
+      "session ls", "session show Lab\\\\one", "session new Lab\\\\two", "session mkdir Work",
+      "session set Lab\\\\one 'Title Bar=x'", "session set-all 'Use Auto Session' 1",
+      "session apply-default --yes 'Title Bar=x'", "session rename Lab\\\\one uno",
+      "session cp --unique Lab\\\\one Lab"};
   for (auto const& [name, damage] : damages) {
     SCOPED_TRACE(name);
     ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
@@ -230,12 +201,7 @@ TEST_F(CdtoolStoreFailureTest, EverySessionVerbReportsADamagedStore) {
       if (store.empty() && entry.path().filename() == "config.db") store = entry.path().string();
     ASSERT_FALSE(store.empty());
     damage(store);
-    for (char const* verb : verbs) {
-      CdtoolResult const result = Run(verb);
-      EXPECT_EQ(result.exitCode, 1) << verb << "\n" << result.out << result.err;
-      EXPECT_NE(result.err.find("is damaged or is not a store"), std::string::npos) << verb << "\n" << result.err;
-      EXPECT_EQ(result.out, "") << verb;
-    }
+    ExpectTranscript("session_damaged_store.txt", verbs);
     std::filesystem::remove(store);
   }
 }

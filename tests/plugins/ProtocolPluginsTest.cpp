@@ -4,7 +4,6 @@
 
 #include <map>
 #include <memory>
-#include <optional>
 
 #include "CommandLineText.h"
 #include "VProfileEncodedString.h"
@@ -183,27 +182,22 @@ TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
   struct Case { bool sharedCommon; char const* host; char const* user; };
   for (Case const c : {Case{false, "", ""}, Case{true, "host", "user"}}) {
     SCOPED_TRACE(c.sharedCommon);
-    std::optional<CommonConfig> common;
-    if (c.sharedCommon) common.emplace();
-    ICommonConfig* shared = common ? &*common : nullptr;
+    CommonConfig common;
+    ICommonConfig* shared = c.sharedCommon ? &common : nullptr;
     MemoryKey key;
     key.key->SetSz("Protocol Name", "SSH2");
     ConnectConfigPtr side(key.key, ConnectConfigPtr::Terminal, shared);
     ConnectConfig* ssh2 = side;
     ASSERT_EQ(Parse(*ssh2, "/SSH2 /L user /P 2222 host"), "");
 
-    struct Step { char const* protocol; char const* host; char const* user; int port; };
-    Step const steps[] = {{"SSH1", "host", "user", 2222},
-                          {"Telnet", "host", "user", 23}, {"Serial", "/dev/ttyS0", "", -1},
-                          {"RLogin", c.host, c.user, 513},
-                          {"SSH2", "host", "user", 2222}};
-    for (Step const& step : steps) {
+    struct Step { char const* protocol; std::string host, user; int port; };
+    for (Step const& step : {Step{"SSH1", "host", "user", 2222}, Step{"Telnet", "host", "user", 23},
+                             Step{"Serial", "/dev/ttyS0", "", -1}, Step{"RLogin", c.host, c.user, 513},
+                             Step{"SSH2", "host", "user", 2222}}) {
       side.SetProtocol(step.protocol, shared);
-      SCOPED_TRACE(step.protocol);
-      ASSERT_TRUE(side.operator->());
-      EXPECT_EQ(side->GetHostname(), step.host);
-      EXPECT_EQ(side->GetUsername(), step.user);
-      EXPECT_EQ(side->GetPort(), step.port);
+      ASSERT_TRUE(side.operator->()) << step.protocol;
+      EXPECT_EQ(side->GetHostname().Str() + "," + side->GetUsername().Str() + "," + std::to_string(side->GetPort()),
+                step.host + "," + step.user + "," + std::to_string(step.port)) << step.protocol;
     }
     EXPECT_EQ(side.operator->(), ssh2) << "switching back finds the same record";
   }

@@ -99,8 +99,7 @@ TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValues) {
 
 TEST_F(WizardPagesTest, BadValuesKeepThePageAndChangeNothing) {
   // typed: "ID=VALUE".
-  struct Case { int product; char const* protocol; char const* typed; char const* message; char const* option;
-      char const* unchanged; };
+  struct Case { int product; char const *protocol, *typed, *message, *option, *unchanged; };
   for (Case const& c : {
            Case{3, "SSH2", "1502=70000", "Please enter an integer between 1 and 65535.", "SSH2 Port", "22"},
            Case{3, "SSH2", "1502=0", "Please enter an integer between 1 and 65535.", "SSH2 Port", "22"},

@@ -27,16 +27,13 @@ struct Drop { QString source, target; Zone zone; Qt::KeyboardModifiers keys; QSt
 
 // The folder's folders, then its sessions, as the store lists them: "a,b|s1,s2".
 QString Stored(char const* folder) {
-  SessionDatabase database(0);
-  CStringList folders, sessions;
-  database.GetFolderList(folder, folders);
-  database.GetSessionList(folder, sessions);
-  auto join = [](CStringList& list) {
-    QStringList names;
-    for (std::string const& name : ListNames(list)) names << QString::fromStdString(name);
-    return names.join(',');
-  };
-  return join(folders) + "|" + join(sessions);
+  CStringList lists[2];
+  SessionDatabase(0).GetFolderList(folder, lists[0]);
+  SessionDatabase(0).GetSessionList(folder, lists[1]);
+  QStringList joined[2];
+  for (int i : {0, 1})
+    for (std::string const& name : ListNames(lists[i])) joined[i] << QString::fromStdString(name);
+  return joined[0].join(',') + "|" + joined[1].join(',');
 }
 
 // The paths the window's tree shows, in display order, the root as "".
@@ -123,56 +120,45 @@ class ConnectDialogWindowTest : public QObject {
       for (QPushButton* button : window.findChildren<QPushButton*>()) pushed << button->text();
       for (QCheckBox* box : window.findChildren<QCheckBox*>())
         if (box->isVisible()) checked << box->text();
-      QCOMPARE(tips.join(','), mode.toolbar);
-      QCOMPARE(pushed.join(','), mode.buttons);
-      QCOMPARE(checked.join(','), mode.checks);
+      QCOMPARE(tips.join(',') + " / " + pushed.join(',') + " / " + checked.join(','),
+               mode.toolbar + " / " + mode.buttons + " / " + mode.checks);
       QVERIFY(!Named<QToolButton>(window, "Paste")->isEnabled());
       // The root is selected, unless browsing from Lab.
       QCOMPARE(Named<QToolButton>(window, "Delete")->isEnabled(), mode.browse);
     }
   }
 
-  // No keeps the session and its selection; Yes deletes it and selects the next one.
-  void deletingASessionFromTheToolbarAsksFirst() {
+  // The button reaches the model, and the model's choice of the next selection reaches the tree
+  // (No, and which row is next, are the dialog model's tests).
+  void deletingASessionFromTheToolbar() {
     SelectRow("Lab\\s2");
-    struct Answer { int button; QString lab, selected; };
-    for (Answer const& c : {Answer{IDNO, "|s1,s2,s3", "Lab\\s2"}, Answer{IDYES, "|s1,s3", "Lab\\s3"}}) {
-      size_t const asked = m_ui.Shown().size();
-      m_ui.Script(c.button);
-      QTest::mouseClick(Named<QToolButton>(*m_window, "Delete"), Qt::LeftButton);
-      QCOMPARE(m_ui.Shown().size(), asked + 1);
-      QCOMPARE(m_ui.Shown().back().text, std::string("Are you sure you want to delete this session?"));
-      QCOMPARE(Stored("Lab"), c.lab);
-      QCOMPARE(QString::fromStdString(m_dialog->SelectedPath()), c.selected);
-      QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf(c.selected.toStdString()));
-      QCOMPARE(ShownRows(*m_window).contains("Lab\\s2"), c.button != IDYES);
-    }
+    m_ui.Script(IDYES);
+    QTest::mouseClick(Named<QToolButton>(*m_window, "Delete"), Qt::LeftButton);
+    QCOMPARE(m_ui.Shown().size(), size_t(1));
+    QCOMPARE(Stored("Lab"), QStringLiteral("|s1,s3"));
+    QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Lab\\s3"));
+    QVERIFY(!ShownRows(*m_window).contains("Lab\\s2"));
   }
 
-  // Escape ends the edit, not the dialog; a refused name is reported and the edit reopens on the
-  // old name (each refusal's message is the dialog model's test); a good one is stored.
+  // Escape ends the edit, not the dialog; a refused name reopens the edit on the old name (each
+  // refusal's message is the dialog model's test); a good one is stored.
   void renamingInPlace() {
     SelectRow("Lab\\s1");
     QTest::keyClick(m_window->Tree(), Qt::Key_F2);
     QVERIFY(LabelEditor(*m_window));
     QTest::keyClicks(LabelEditor(*m_window), "x");
     QTest::keyClick(LabelEditor(*m_window), Qt::Key_Escape);
-    QVERIFY(!m_dialog->IsEditingLabel());
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(Stored("Lab"), QStringLiteral("|s1,s2,s3"));
+    QVERIFY(!m_dialog->IsEditingLabel() && m_window->isVisible());
     QTest::keyClick(m_window->Tree(), Qt::Key_F2);
     QVERIFY(LabelEditor(*m_window));
     Type(LabelEditor(*m_window), "a:b");
-    QCOMPARE(m_ui.Shown().back().text, std::string("Rename error.\n\nName cannot contain: ' : '"));
     QCOMPARE(Stored("Lab"), QStringLiteral("|s1,s2,s3"));
-    QVERIFY(m_dialog->IsEditingLabel());
     QLineEdit* editor = LabelEditor(*m_window);
-    QVERIFY2(editor, "the edit reopens");
+    QVERIFY2(m_dialog->IsEditingLabel() && editor, "the edit reopens");
     QCOMPARE(editor->text(), QStringLiteral("s1"));
     Type(editor, "core");
     QCOMPARE(Stored("Lab"), QStringLiteral("|core,s2,s3"));
-    QVERIFY(!m_dialog->IsEditingLabel());
-    QVERIFY(!LabelEditor(*m_window));
+    QVERIFY(!m_dialog->IsEditingLabel() && !LabelEditor(*m_window));
     QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Lab\\core"));
   }
 
@@ -184,7 +170,6 @@ class ConnectDialogWindowTest : public QObject {
     QTest::newRow("Alt moves") << Drop{"Lab\\s1", "Other", Zone::On, Qt::AltModifier, "|s2,s3", "|s1"};
     QTest::newRow("Ctrl copies") << Drop{"Lab\\s1", "Other", Zone::On, Qt::ControlModifier, "|s1,s2,s3", "|s1"};
     QTest::newRow("Shift refuses") << Drop{"Lab\\s1", "Other", Zone::On, Qt::ShiftModifier, "|s1,s2,s3", "|"};
-    QTest::newRow("a folder into itself") << Drop{"Lab", "Lab\\s2", Zone::On, {}, "|s1,s2,s3", "|"};
   }
   void dropsFollowTheirZoneAndKeys() {
     QFETCH(Drop, c);
@@ -211,9 +196,8 @@ class ConnectDialogWindowTest : public QObject {
     Tick();
     QCOMPARE(ShownRows(*m_window), (QStringList{"", "Lab", "Lab\\s1", "Lab\\s2", "Lab\\s3", "Other"}));
     QTest::keyClick(m_window->Tree(), Qt::Key_Escape);
-    QVERIFY(!m_dialog->Drag().IsActive());
-    QVERIFY(!m_window->Tree()->DragTimer().isActive());
-    QVERIFY2(m_window->isVisible(), "Escape ends the drag, not the dialog");
+    QVERIFY2(!m_dialog->Drag().IsActive() && !m_window->Tree()->DragTimer().isActive() && m_window->isVisible(),
+             "Escape ends the drag, not the dialog");
   }
 
   void theTreeScrollsByALineInTheBandsAtItsEdges() {
@@ -252,6 +236,7 @@ class ConnectDialogWindowTest : public QObject {
     }
   }
 
+  // Which entries each kind has, and in which state, is the dialog model's test.
   void theMenuKeysOpenTheMenuOfTheSelectedKind() {
     QString const tail = ",|,User &Arranged Tree*,Sho&w Descriptions*";
     struct MenuKey { std::string path; Qt::Key key; Qt::KeyboardModifiers modifiers; QString entries; };
@@ -261,8 +246,6 @@ class ConnectDialogWindowTest : public QObject {
          "Cr&eate Desktop Shortcut" + tail},
         {"Lab", Qt::Key_F10, Qt::ShiftModifier,
          "&Quick Connect,&New Session,|,Cu&t,&Copy,-&Paste,|,&Delete,Rena&me,|,New &Folder,&Import Sessions..." + tail},
-        {"", Qt::Key_Menu, {}, "&Quick Connect,&New Session,|,-Cu&t,-&Copy,-&Paste,|,-&Delete,-Rena&me,|,New &Folder,"
-         "&Import Sessions..." + tail},
     };
     for (MenuKey const& c : cases) {
       SelectRow(c.path);
@@ -281,8 +264,9 @@ class ConnectDialogWindowTest : public QObject {
     }
   }
 
-  // Typing into the filter shows the matches and Escape restores the tree and the selection; the
-  // item model stays consistent through filling, expanding, filtering and changes.
+  // Typing into the filter shows the model's matches and Escape restores the tree and the selection
+  // (what matches is the model's test); the item model stays consistent through filling,
+  // expanding, filtering and changes.
   void theFilterAndTheItemModel() {
     QAbstractItemModelTester tester(m_window->TreeModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     m_window->Tree()->expand(m_window->TreeModel()->IndexOf("Lab"));
@@ -292,12 +276,8 @@ class ConnectDialogWindowTest : public QObject {
     QTest::keyClicks(filter, "s2");
     QCOMPARE(ShownRows(*m_window), (QStringList{"", "Lab", "Lab\\s2"}));
     QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Lab\\s2"));
-    QTest::keyClick(filter, Qt::Key_Backspace);
-    QCOMPARE(ShownRows(*m_window), (QStringList{"", "Lab", "Lab\\s1", "Lab\\s2", "Lab\\s3"}));
     QTest::keyClick(filter, Qt::Key_Escape);
-    QVERIFY(!m_dialog->IsFiltering());
-    QVERIFY(filter->text().isEmpty());
-    QVERIFY(m_window->isVisible());
+    QVERIFY(!m_dialog->IsFiltering() && filter->text().isEmpty() && m_window->isVisible());
     QCOMPARE(QString::fromStdString(m_dialog->SelectedPath()), QStringLiteral("Other"));
     QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Other"));
     SelectRow("Lab\\s1");
@@ -316,7 +296,6 @@ class ConnectDialogWindowTest : public QObject {
   void theWindowsSize() {
     m_window->resize(1, 1);
     QVERIFY(m_window->width() >= m_window->findChild<QPushButton*>()->parentWidget()->sizeHint().width());
-    QVERIFY(m_window->height() > 0);
     m_window.reset();
     m_config->connectDialogSize = WINDOWPLACEMENT{};
     QSize shown;

@@ -26,8 +26,7 @@ void WhenShown(std::function<void(Window&)> act) {
 // What a message box showed before it was answered.
 struct Box {
   bool shown = false;
-  QString title;
-  QString text;
+  QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QList<QMessageBox::StandardButton> buttons;
   QMessageBox::StandardButton byDefault = QMessageBox::NoButton;

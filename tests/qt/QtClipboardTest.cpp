@@ -38,16 +38,14 @@ class QtClipboardTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void formatNamesBecomeMimeTypes() {
+  void formatNamesBecomeMimeTypesAndABlockComesBackUnderItsOwn() {
     struct Case { char const* format; char const* type; } const cases[] = {
         {"FolderTree", "application/x-folder-tree"}, {"Text", "application/x-text"},
         {"HTMLFormat", "application/x-htmlformat"},  {"Tree2Items", "application/x-tree2-items"},
         {"", ""}, {"Folder Tree", ""}, {"Folder/Tree", ""}, {"Folder\xC3\xA9", ""},
     };
     for (Case const& c : cases) QCOMPARE(QtClipboard::MimeType(c.format), QString::fromLatin1(c.type));
-  }
-
-  void aBlockComesBackUnderItsFormatOnly() {
+    // A block comes back under its format only.
     QtClipboard clipboard;
     std::vector<unsigned char> const block{0, 1, 2, 0xFF, 0};
     QVERIFY(clipboard.SetData("FolderTree", block));

@@ -10,14 +10,8 @@ namespace {
 
 class CountingModel : public DialogModel {
  public:
-  void Open() override {
-    DialogModel::Open();
-    ++opened;
-  }
-  void OnCancel() override {
-    if (refuseCancel) return;
-    DialogModel::OnCancel();
-  }
+  void Open() override { DialogModel::Open(); ++opened; }
+  void OnCancel() override { if (!refuseCancel) DialogModel::OnCancel(); }
   int opened = 0;
   bool refuseCancel = false;
 };

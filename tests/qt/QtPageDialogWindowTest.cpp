@@ -62,11 +62,10 @@ class QtPageDialogWindowTest : public QObject {
   // The swatch button opens the chooser on the colour shown and puts the colour picked back in
   // the form the control keeps; a chooser cancelled changes nothing.
   void colorButtonsChooseInTheirForm() {
-    struct Case { int id; char const* before; bool accepted; char const* after; };
-    for (Case const& c : {Case{kRgb, "FF8000", true, "112233"}, Case{kNumber, "255", true, "3351057"},  // 0xBBGGRR
-                          Case{kNumber, "255", false, "255"}}) {
+    struct Case { int id; bool accepted; char const* after; };
+    for (Case const& c : {Case{kRgb, true, "112233"}, Case{kNumber, true, "3351057"},  // 0xBBGGRR
+                          Case{kNumber, false, "255"}}) {
       VPropertyTreePage page(1, "Sample", Sample());
-      QCOMPARE(page.Control(c.id)->value, std::string(c.before));
       VPageDialog dialog("Sample", page);
       QColor opened;
       QString shown;
@@ -85,27 +84,24 @@ class QtPageDialogWindowTest : public QObject {
     }
   }
 
-  // A colour that is none cannot leave the page: the message shows, the window stays, the
-  // focus goes to its button.
+  // A colour that is none cannot leave the page: the message shows (its text is
+  // GlobalOptionsDialogTest's), the window stays, the focus goes to its button.
   void aBadColorKeepsTheWindow() {
     VPropertyTreePage page(1, "Sample", Sample());
     page.Control(kRgb)->value = "12345";
     VPageDialog dialog("Sample", page);
     modal::Box box;
-    bool stayed = false, focused = false;
+    bool stayed = false;
     QString shown;
     modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
       shown = qobject_cast<QPushButton*>(window.Panel()->Field(kRgb))->text();
       modal::AnswerBox(QMessageBox::Ok, box);
       QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
-      stayed = window.isVisible() && !dialog.IsEnded();
-      focused = window.focusWidget() == window.Panel()->Field(kRgb);
+      stayed = window.isVisible() && !dialog.IsEnded() && window.focusWidget() == window.Panel()->Field(kRgb);
     });
     QCOMPARE(dialog.DoModal(), IDCANCEL);
     QCOMPARE(shown, QString("12345"));
-    QCOMPARE(box.text, QString("Please enter a color as six hexadecimal digits (RRGGBB)."));
-    QVERIFY(stayed);
-    QVERIFY(focused);
+    QVERIFY(box.shown && stayed);
   }
 
   // A browse button opens the file or folder chooser where the field points and fills the field.
@@ -143,38 +139,27 @@ class QtPageDialogWindowTest : public QObject {
     }
   }
 
-  // Tab runs through the fields in their order, a path's browse button right after its edit
-  // box; each field is named after its label.
+  // Tab runs through the fields in their order, a path's browse button right after its edit box;
+  // each field is named after its label, and a label used twice on a page (the normal and the bold
+  // colours) with its heading.
   void tabOrderAndNamesFollowTheLabels() {
-    VPropertyTreePage page(1, "Sample", Sample());
+    std::vector<VPageControl> controls = Sample();
+    for (VPageControl const& bold : {VPageControls::Bound(20, VControlKind::Label, "&Bold colors", ""),
+                                     VPageControls::Color(21, "&Text color:", ""), VPageControls::Color(22, "Red", "")})
+      controls.push_back(bold);
+    VPropertyTreePage page(1, "Sample", controls);
     VPageDialog dialog("Sample", page);
     QStringList order;
     modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
       window.Panel()->FocusControl(kRgb);
-      for (int i = 0; i < 7; ++i) {
+      for (int i = 0; i < 9; ++i) {
         if (i) QTest::keyClick(window.focusWidget(), Qt::Key_Tab);
         order << window.focusWidget()->accessibleName();
       }
     });
     dialog.DoModal();
     QCOMPARE(order, (QStringList{"Text color", "Cursor color", "Log file", "Browse for Log file", "Downloads",
-                                 "Browse for Downloads", "Note"}));
-  }
-
-  // A label used twice on a page (the normal and the bold colours) is named with its heading.
-  void aRepeatedLabelIsNamedWithItsHeading() {
-    VPropertyTreePage page(1, "Sample", {VPageControls::Bound(10, VControlKind::Label, "&Normal colors", ""),
-                                         VPageControls::Color(11, "Black", ""), VPageControls::Color(12, "Red", ""),
-                                         VPageControls::Bound(20, VControlKind::Label, "&Bold colors", ""),
-                                         VPageControls::Color(21, "Black", "")});
-    VPageDialog dialog("Sample", page);
-    QStringList names;
-    modal::WhenShown<QtPageDialogWindow>([&](QtPageDialogWindow& window) {
-      for (int id : {11, 12, 21}) names << window.Panel()->Field(id)->accessibleName();
-      window.reject();
-    });
-    dialog.DoModal();
-    QCOMPARE(names, (QStringList{"Normal colors: Black", "Red", "Bold colors: Black"}));
+                                 "Browse for Downloads", "Note", "Bold colors: Text color", "Red"}));
   }
 
   // Global Options > Color Schemes > Edit: a colour changed in the editor is stored on its OK;
@@ -211,10 +196,8 @@ class QtPageDialogWindowTest : public QObject {
       QVERIFY(!scheme.empty());
       QCOMPARE(title, QString::fromStdString("Color Scheme - " + scheme));
       QVERIFY(opened.isValid());
-      if (!ok) {
-        QCOMPARE(DumpStore(), before);
-        continue;
-      }
+      if (!ok) QCOMPARE(DumpStore(), before);
+      if (!ok) continue;
       ProfileColorSchemeList stored;
       stored.Load(nullptr, ProfileColorSchemeList::kKeyName);
       QCOMPARE(ColorScheme(stored.Find(scheme.c_str())).foreground[0], COLORREF(0x302010));

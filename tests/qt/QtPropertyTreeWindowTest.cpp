@@ -57,34 +57,32 @@ class QtPropertyTreeWindowTest : public QObject {
     for (Case const& c : cases) {
       VPropertyTreeDemoSettings settings;
       Demo dialog(settings);
-      QStringList pages, captions, models;
+      QStringList pages, captions;
       modal::WhenShown<Window>([&](Window& window) {
         for (int i = 0; i < c.visited.size(); ++i) {
           QTest::keyClick(window.Tree(), c.key, c.modifiers);
+          QCOMPARE(QString::fromStdString(dialog.CurrentPage()->Label()), Current(window));
           pages << Current(window);
           captions << window.Caption()->text();
-          models << QString::fromStdString(dialog.CurrentPage()->Label());
         }
       });
       dialog.DoModal();
       QCOMPARE(pages, c.visited);
-      QCOMPARE(models, c.visited);
       if (c.visited.front() == "Appearance") QCOMPARE(captions.front(), QString("  Window and Text Appearance"));
       Demo::DeleteStateMap();
     }
   }
 
   // A number out of its range cannot leave the page, whichever way the user tries (Ctrl+Page Down,
-  // a click on another page, OK); the message shows, the page stays with the focus on the number,
-  // and nothing is taken.
+  // a click on another page, OK); the message shows (its text is VPropertyTreeDialogTest's), the
+  // page stays with the focus on the number, and nothing is taken.
   void aRangeRefusalKeepsThePage() {
     for (QString const way : {"key", "click", "ok"}) {
       VPropertyTreeDemoSettings settings;
       int const before = settings.maximumColumns;
       Demo dialog(settings);
       modal::Box box;
-      bool stayed = false, focused = false;
-      QString page;
+      bool stayed = false;
       modal::WhenShown<Window>([&](Window& window) {
         ClickItem(window, "Terminal");
         QCOMPARE(Current(window), QString("Terminal"));
@@ -100,16 +98,11 @@ class QtPropertyTreeWindowTest : public QObject {
         }
         if (way == "click") ClickItem(window, "Logging");
         if (way == "ok") QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
-        stayed = window.isVisible() && !dialog.IsEnded();
-        page = Current(window);
-        focused = window.focusWidget() == columns;
+        stayed = window.isVisible() && !dialog.IsEnded() && window.focusWidget() == columns &&
+                 Current(window) == "Terminal";
       });
       dialog.DoModal();
-      QVERIFY2(box.shown, qPrintable(way));
-      QCOMPARE(box.text, QString("Please enter an integer between 132 and 1024."));
-      QCOMPARE(box.icon, QMessageBox::Warning);
-      QVERIFY2(stayed && focused, qPrintable(way));
-      QCOMPARE(page, QString("Terminal"));
+      QVERIFY2(box.shown && box.icon == QMessageBox::Warning && stayed, qPrintable(way));
       QCOMPARE(int(settings.maximumColumns), before);
       Demo::DeleteStateMap();
     }
@@ -142,7 +135,6 @@ class QtPropertyTreeWindowTest : public QObject {
       std::string const before = Texts(config);
       GlobalOptionsDialog dialog(config);
       modal::WhenShown<Window>([&](Window& window) {
-        QCOMPARE(Current(window), QString("General"));
         QWidget* box = window.Panel(dialog.CurrentPage())->Field(GlobalPageControls::kShowConnectDialog);
         QVERIFY(box);
         QCOMPARE(box->accessibleName(), QString("Show connect dialog on startup"));

@@ -59,7 +59,9 @@ class QtUserInterfaceTest : public QObject {
     }
   }
 
-  void iconsLiveUntilDestroyed() {
+  // Shell icons live until destroyed; an image file is an icon; a path to nothing, a theme name of
+  // no icon, a second icon of a file or no name leave the outputs alone.
+  void icons() {
     QtUserInterface ui;
     HICON large = kUntouched, small = kUntouched;
     QVERIFY(ui.ExtractShellIcons(3, &large, &small));
@@ -71,36 +73,23 @@ class QtUserInterfaceTest : public QObject {
     ui.DestroyIcon(kUntouched);  // not one of its own: nothing
     QVERIFY(ui.IconOf(large).isNull());
     QCOMPARE(ui.LiveIcons(), 1);
-  }
-
-  // A path to nothing, a theme name of no icon, a second icon of a file, no name.
-  void missingIconsLeaveTheOutputsAlone() {
-    for (auto [file, index] : {std::pair{"/nonexistent/icon.png", 0}, {"no-such-icon-name-anywhere", 0},
-                               {"/nonexistent/icon.png", 1}, {"", 0}}) {
-      QtUserInterface ui;
-      HICON large = kUntouched, small = kUntouched;
-      QVERIFY(!ui.ExtractIcons(file, index, 32, &large, &small));
-      QCOMPARE(large, kUntouched);
-      QCOMPARE(small, kUntouched);
-      QVERIFY(!ui.ExtractShellIcons(5, &large, &small));
-      QCOMPARE(large, kUntouched);
-      QCOMPARE(ui.LoadResourceIcon(101, 16), HICON());
-      QCOMPARE(ui.LiveIcons(), 0);
-    }
-  }
-
-  void anImageFileIsAnIcon() {
     QTemporaryDir folder;
-    QString const path = folder.filePath("session.png");
     QImage image(48, 48, QImage::Format_ARGB32);
     image.fill(Qt::red);
-    QVERIFY(image.save(path));
-    QtUserInterface ui;
-    HICON large = nullptr, small = nullptr;
-    QVERIFY(ui.ExtractIcons(path.toStdString(), 0, 8, &large, &small));
+    QVERIFY(image.save(folder.filePath("session.png")));
+    QVERIFY(ui.ExtractIcons(folder.filePath("session.png").toStdString(), 0, 8, &large, &small));
     QImage const shown = ui.IconOf(small).pixmap(16, 16).toImage();
     QCOMPARE(shown.size(), QSize(16, 16));
     QCOMPARE(QColor(shown.pixel(8, 8)), QColor(Qt::red));
+    for (auto [file, index] : {std::pair{"/nonexistent/icon.png", 0}, {"no-such-icon-name-anywhere", 0},
+                               {"/nonexistent/icon.png", 1}, {"", 0}}) {
+      QtUserInterface none;
+      large = small = kUntouched;
+      QVERIFY(!none.ExtractIcons(file, index, 32, &large, &small) && !none.ExtractShellIcons(5, &large, &small));
+      QVERIFY(large == kUntouched && small == kUntouched);
+      QCOMPARE(none.LoadResourceIcon(101, 16), HICON());
+      QCOMPARE(none.LiveIcons(), 0);
+    }
   }
 };
 

@@ -14,8 +14,9 @@
 #include "session/BuiltInProtocol.h"
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
-#include "session/ISessionConfig.h"
+#include "session/SessionConfig.h"
 #include "support/RegisterProtocolRow.h"
+#include "support/SessionHolder.h"
 
 namespace {
 
@@ -49,8 +50,15 @@ class QuickConnectWindowTest : public QObject {
     m_world.reset();
   }
 
+  // The controls are named and tabbed in layout order; what is typed makes the stored session.
   void typedValuesMakeTheStoredSession() {
-    WhenShown<Window>([](Window& window) {
+    QStringList order;
+    WhenShown<Window>([&order](Window& window) {
+      QWidget* at = window.findChild<QComboBox*>();
+      for (int i = 0; i < 7; ++i, at = at->nextInFocusChain()) {
+        while (at->focusPolicy() == Qt::NoFocus || !at->isVisible()) at = at->nextInFocusChain();
+        order << SpokenName(at);
+      }
       QTest::keyClick(window.findChild<QComboBox*>(), Qt::Key_Down);  // SSH2 -> Telnet
       QCOMPARE(Named<QLineEdit>(window, "Port")->text(), QString("23"));
       QTest::keyClicks(Named<QLineEdit>(window, "Hostname"), "router.lab");
@@ -61,16 +69,16 @@ class QuickConnectWindowTest : public QObject {
     });
     ISessionConfig* session = nullptr;
     QCOMPARE(QuickConnectDialog::Run("", &session), static_cast<unsigned long>(IDOK));
+    QCOMPARE(order, QStringList({"Protocol", "Hostname", "Port", "Username", "Save session", "OK", "Cancel"}));
     QVERIFY(session);
     QCOMPARE(session->GetSessionPath().Str(), std::string("router.lab"));
     session->Release();
-    ISessionConfig* stored = SessionDatabase(0).Lookup("router.lab");
-    QVERIFY(stored);
-    ConnectConfig* side = stored->GetTermConnectConfig();
+    SessionHolder stored(static_cast<SessionConfig*>(SessionDatabase(0).Lookup("router.lab")));
+    ConnectConfig* side = stored ? stored->GetTermConnectConfig() : nullptr;
+    QVERIFY(side);
     QCOMPARE(stored->GetTerminalProtocol().Str() + " " + side->GetHostname().Str() + " " +
                  std::to_string(side->GetPort()) + " " + side->GetUsername().Str(),
              std::string("Telnet router.lab 2323 ops"));
-    stored->Release();
   }
 
   void aRefusalKeepsTheWindowOnTheRefusedControl() {
@@ -78,29 +86,14 @@ class QuickConnectWindowTest : public QObject {
       QTest::keyClicks(Named<QLineEdit>(window, "Hostname"), "web");
       Retype(Named<QLineEdit>(window, "Port"), "70000");
       QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
-      QVERIFY(window.isVisible());
-      QCOMPARE(window.focusWidget(), Named<QLineEdit>(window, "Port"));
-      QCOMPARE(m_ui.Shown().back().text, std::string("Please enter a port between 1 and 65535."));
+      QVERIFY(window.isVisible() && window.focusWidget() == Named<QLineEdit>(window, "Port"));
+      QCOMPARE(m_ui.Shown().size(), size_t(1));  // its text is QuickConnectDialogTest's
       QTest::mouseClick(DialogButton(window, QDialogButtonBox::Cancel), Qt::LeftButton);
     });
     ISessionConfig* session = nullptr;
     QCOMPARE(QuickConnectDialog::Run("", &session), static_cast<unsigned long>(IDCANCEL));
     QVERIFY(!session);
     QVERIFY(!SessionDatabase::Exists("web"));
-  }
-
-  void controlsAreNamedAndTabbedInLayoutOrder() {
-    QStringList order;
-    WhenShown<Window>([&order](Window& window) {
-      QWidget* at = window.findChild<QComboBox*>();
-      for (int i = 0; i < 7; ++i, at = at->nextInFocusChain()) {
-        while (at->focusPolicy() == Qt::NoFocus || !at->isVisible()) at = at->nextInFocusChain();
-        order << SpokenName(at);
-      }
-      QTest::keyClick(&window, Qt::Key_Escape);
-    });
-    QuickConnectDialog::Run("", nullptr);
-    QCOMPARE(order, QStringList({"Protocol", "Hostname", "Port", "Username", "Save session", "OK", "Cancel"}));
   }
 
  private:
