@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
 
 #include "VProfileKey.h"
@@ -10,6 +9,7 @@
 #include "session/FirewallConfig.h"
 #include "session/FirewallStore.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/Joined.h"
 
 namespace {
 
@@ -52,11 +52,9 @@ TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewal
     InstalledMemoryStore store;
     std::unique_ptr<FirewallConfig> const firewall = Migrated(c.older);
     ASSERT_TRUE(firewall);
-    EXPECT_EQ(firewall->GetFirewallType(), c.type);
-    EXPECT_EQ(firewall->GetFirewallHostname(), c.address);
-    EXPECT_EQ(firewall->GetFirewallPort(), c.port);
-    EXPECT_EQ(firewall->GetFirewallPrompt(), "ok>");
-    EXPECT_EQ(firewall->GetFirewallCommand(), "open %h");
+    EXPECT_EQ(Joined(firewall->GetFirewallType(), firewall->GetFirewallHostname(), firewall->GetFirewallPort(),
+                     firewall->GetFirewallPrompt(), firewall->GetFirewallCommand()),
+              Joined(c.type, c.address, c.port, "ok>", "open %h"));
   }
 }
 

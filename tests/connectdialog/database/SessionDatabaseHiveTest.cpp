@@ -15,6 +15,7 @@
 #include "support/DeepKeyChain.h"
 #include "support/FaultyDiskVfs.h"
 #include "support/InstalledRegistryStore.h"
+#include "support/Joined.h"
 #include "support/KillingStoreFactory.h"
 #include "support/ScopedRoot.h"
 #include "support/SessionTree.h"
@@ -46,34 +47,23 @@ class SessionDatabaseHiveTest : public testing::Test {
 
 using SessionDatabaseMoveTest = SessionDatabaseHiveTest;
 
-TEST_F(SessionDatabaseMoveTest, RefusedRenamesAndMovesKeepTheSource) {
-  std::string const longest(SessionDatabase::kMaxNameBytes, 'n');
+// Refusals keep the source; then case-only renames of the longest name and a folder keep everything.
+TEST_F(SessionDatabaseMoveTest, RefusedRenamesKeepTheSourceAndCaseOnlyRenamesKeepEverything) {
+  std::string const lower(SessionDatabase::kMaxNameBytes, 'a'), upper(SessionDatabase::kMaxNameBytes, 'A');
   ASSERT_TRUE(AddSession(m_db, "S1", "one") && AddSession(m_db, "S2", "two") && AddSession(m_db, "F\\inner", "in"));
-  EXPECT_FALSE(m_db.InsertFolder("", longest + "n", "", true));
-  EXPECT_FALSE(m_db.Rename("S1", longest + "n", "S1"));
+  EXPECT_FALSE(m_db.InsertFolder("", lower + "a", "", true));
+  EXPECT_FALSE(m_db.Rename("S1", lower + "a", "S1"));
   EXPECT_FALSE(m_db.Rename("S1", "s2", "S1")) << "another entry's name";
   EXPECT_FALSE(m_db.Move("S1", "", "", true)) << "its own folder";
   EXPECT_FALSE(m_db.Move("F", "f", "", true)) << "into itself";
-  EXPECT_EQ(StoredNames(""), "F:S1:S2:");
-  EXPECT_EQ(StoredNames("F"), "inner:");
-  EXPECT_EQ(Title("S1"), "one");
-  EXPECT_EQ(Title("S2"), "two");
-  EXPECT_EQ(Title("F\\inner"), "in");
-}
-
-TEST_F(SessionDatabaseMoveTest, ACaseOnlyRenameOfTheLongestNameKeepsEverything) {
-  std::string const lower(SessionDatabase::kMaxNameBytes, 'a');
-  std::string const upper(SessionDatabase::kMaxNameBytes, 'A');
-  ASSERT_TRUE(AddSession(m_db, lower, "kept") && AddSession(m_db, "Lab\\x", "inside") && AddSession(m_db, "z", "last"));
+  EXPECT_EQ(Joined(StoredNames(""), StoredNames("F"), Title("S1"), Title("S2"), Title("F\\inner")),
+            "F:S1:S2:|inner:|one|two|in");
+  ASSERT_TRUE(AddSession(m_db, lower, "kept"));
   EXPECT_TRUE(m_db.Rename(lower, upper, lower));
-  EXPECT_TRUE(m_db.Rename("Lab", "LAB", "Lab"));
-  EXPECT_EQ(StoredNames(""), "LAB:" + upper + ":z:");
-  EXPECT_EQ(Title(upper), "kept");
-  EXPECT_EQ(Title("LAB\\x"), "inside");
-  EXPECT_TRUE(m_db.Move(upper, "LAB", "", true));
-  EXPECT_EQ(StoredNames("LAB"), "x:" + upper + ":");
-  EXPECT_EQ(Title("LAB\\" + upper), "kept");
-  EXPECT_EQ(Title(lower), "<missing>");
+  EXPECT_TRUE(m_db.Rename("F", "f", "F"));
+  EXPECT_EQ(Joined(StoredNames(""), Title(upper), Title("f\\inner")), "f:S1:S2:" + upper + ":|kept|in");
+  EXPECT_TRUE(m_db.Move(upper, "f", "", true));
+  EXPECT_EQ(Joined(StoredNames("f"), Title("f\\" + upper), Title(lower)), "inner:" + upper + ":|kept|<missing>");
 }
 
 struct Visited {

@@ -12,7 +12,6 @@ TEST(SessionWritersTest, AliasesAreSafeForSshAndUnique) {
       {"x,y#z", "x_y_z"},               {"tab\there", "tab_here"}, {"q\"'=", "q___"},
   };
   for (auto const& [path, alias] : aliases) EXPECT_EQ(SshConfigWriter::Alias(path), alias) << path;
-
   ExportedSession one{.path = "a b", .terminalProtocol = "SSH2", .host = "h one", .port = 22, .user = "me"};
   ExportedSession two{.path = "a_b", .terminalProtocol = "Telnet", .transferProtocol = "SFTP", .host = "x\\y",
                       .port = 2200, .identityFile = "~/k", .compression = true,

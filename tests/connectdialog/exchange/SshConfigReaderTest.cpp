@@ -63,7 +63,6 @@ class SshConfigReaderTest : public ::testing::Test {
     return m_home / (".ssh/" + name);
   }
   ImportBatch Read(std::string const& text) { return SshConfigReader(m_home.Path()).Read(Write("config", text)); }
-
   TempFolder m_home;
 };
 

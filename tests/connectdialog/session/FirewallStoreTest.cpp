@@ -14,6 +14,7 @@
 #include "database/SessionDatabase.h"
 #include "session/FirewallConfig.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/Joined.h"
 #include "support/ListNames.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
@@ -159,9 +160,8 @@ VString Password(FirewallConfig const& firewall) {
 TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncoded) {
   FirewallConfig firewall("Office", nullptr);
   firewall.Save(m_memory.key, false);
-  EXPECT_EQ(m_memory.StoredSz("Firewall Type"), "None");
-  EXPECT_EQ(m_memory.StoredDword("Firewall Port"), 1080);
-  EXPECT_EQ(m_memory.StoredSz("Firewall Password"), "");
+  EXPECT_EQ(Joined(m_memory.StoredSz("Firewall Type"), m_memory.StoredDword("Firewall Port"),
+                   m_memory.StoredSz("Firewall Password")), "None|1080|");
   firewall.SetFirewallType("SOCKSv5_USERPASS");
   firewall.SetFirewallPort(65535);
   firewall.SetFirewallUsername("ann");
@@ -171,12 +171,10 @@ TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncoded) {
   EXPECT_EQ(stored.size(), 8u + 2 * 6);
   EXPECT_EQ(VProfileEncodedString::Decode(stored), "s3cret");
   FirewallConfig loaded("Office", m_memory.key);
-  EXPECT_EQ(loaded.GetFirewallType(), "SOCKSv5_USERPASS");
-  EXPECT_EQ(loaded.GetFirewallPort(), 65535);
   VStringReceiver user;
   EXPECT_TRUE(loaded.GetFirewallUsername(&user));
-  EXPECT_EQ(user.Text(), "ann");
-  EXPECT_EQ(Password(loaded), "s3cret");
+  EXPECT_EQ(Joined(loaded.GetFirewallType(), loaded.GetFirewallPort(), user.Text(), Password(loaded)),
+            "SOCKSv5_USERPASS|65535|ann|s3cret");
 }
 
 TEST_F(FirewallConfigTest, TypeNamesMatchTheTableExactly) {
@@ -186,8 +184,8 @@ TEST_F(FirewallConfigTest, TypeNamesMatchTheTableExactly) {
   for (Case const& c : cases) {
     m_memory.key->SetSz("Firewall Type", c.stored);
     FirewallConfig firewall("f", m_memory.key);
-    EXPECT_EQ(firewall.GetIntFirewallType(), c.value) << c.stored;
-    EXPECT_STREQ(firewall.GetFirewallTypeDisplayName(), c.display) << c.stored;
+    EXPECT_EQ(Joined(firewall.GetIntFirewallType(), firewall.GetFirewallTypeDisplayName()), Joined(c.value, c.display))
+        << c.stored;
   }
 }
 

@@ -10,6 +10,7 @@
 #include "platform/ui/HeadlessUserInterface.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/NoneConfig.h"
+#include "support/Joined.h"
 #include "connectdialog/session/PluginFolder.h"
 #include "connectdialog/session/RecordingShell.h"
 
@@ -55,9 +56,7 @@ TEST_F(LoadProtocolDllTest, NoFolderRegistersNoneAndTheTableRefusesOtherIndexes)
   ASSERT_TRUE(outcome.result);
   ASSERT_EQ(outcome.index, 0);
   ConnectProtocolTableElement const& none = GetConnectProtocolTable()[0];
-  EXPECT_EQ(none.protocolName, "None");
-  EXPECT_EQ(none.filePath, "");
-  EXPECT_EQ(none.productId, 3);
+  EXPECT_EQ(Joined(none.protocolName, none.filePath, none.productId), "None||3");
   EXPECT_EQ(none.recordFactory, &NoneConfig::Create);
   EXPECT_THROW(GetConnectProtocolTable()[-1], IndexOutOfRange);
   EXPECT_THROW(GetConnectProtocolTable()[1], IndexOutOfRange);
@@ -85,11 +84,9 @@ TEST_F(LoadProtocolDllTest, OutcomeOfEachKindOfPlugin) {
     size_t const shownBefore = ui.Shown().size();
     int const sizeBefore = GetConnectProtocolTable().GetSize();
     Outcome const outcome = Load(own.Base().c_str(), c.row, 3, c.warn);
-    EXPECT_EQ(outcome.result, c.added) << c.name;
-    EXPECT_EQ(outcome.index, c.added ? sizeBefore : -1) << c.name;
-    EXPECT_FALSE(outcome.exitRequested) << c.name;
-    EXPECT_EQ(GetConnectProtocolTable().GetSize(), sizeBefore + (c.added ? 1 : 0)) << c.name;
-    EXPECT_EQ(ui.Shown().size() - shownBefore, c.shown) << c.name;
+    EXPECT_EQ(Joined(outcome.result, outcome.index, outcome.exitRequested, GetConnectProtocolTable().GetSize() - sizeBefore,
+                     ui.Shown().size() - shownBefore),
+              Joined(c.added, c.added ? sizeBefore : -1, false, c.added ? 1 : 0, c.shown)) << c.name;
   }
 }
 
@@ -98,13 +95,10 @@ TEST_F(LoadProtocolDllTest, PluginFillsTheElementFromTheHostCallbacks) {
   WriteFileBytes(folder.Protocols() + "SSH1.enable", "");
   ASSERT_TRUE(Load(5).result);
   ConnectProtocolTableElement const& element = GetConnectProtocolTable()[0];
-  EXPECT_EQ(element.filePath.Str(), path);
-  EXPECT_EQ(element.protocolName, "SSH1");
   EXPECT_NE(element.module, nullptr);
-  // Lengths of appName() and textGetter(), and whether the store getter was handed on.
-  EXPECT_EQ(element.pluginFields[0], 9);
-  EXPECT_EQ(element.pluginFields[1], 3);
-  EXPECT_EQ(element.pluginFields[2], 0);
+  // Then the lengths of appName() and textGetter(), and whether the store getter was handed on.
+  EXPECT_EQ(Joined(element.filePath, element.protocolName, element.pluginFields[0], element.pluginFields[1],
+                   element.pluginFields[2]), path + "|SSH1|9|3|0");
   ConnectConfig* record = element.CreateRecord(nullptr, nullptr);
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->GetPort(), 22);
@@ -123,9 +117,7 @@ TEST_F(LoadProtocolDllTest, OnlyTheOwnPluginsFailureShowsTheWarning) {
   appName = "HaloFyx";
   folder.Install("Telnet.so", Plugin::Foreign);
   Outcome const outcome = Load(6);
-  EXPECT_FALSE(outcome.result);
-  EXPECT_TRUE(outcome.warn);
-  EXPECT_EQ(ui.Shown().size(), 1u);
+  EXPECT_EQ(Joined(outcome.result, outcome.warn, ui.Shown().size()), "0|1|1");
 }
 
 TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
@@ -150,14 +142,11 @@ TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
     shell.opened.clear();
     ui.Script(c.choice);
     Outcome const outcome = Load(own.Base().c_str(), 6, 3, true);
-    EXPECT_FALSE(outcome.result);
-    EXPECT_EQ(outcome.exitRequested, c.exitRequested);
-    EXPECT_EQ(outcome.warn, c.warn);
-    EXPECT_EQ(shell.opened, c.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.opened});
     ShownDialog const& offer = ui.Shown().back();
     std::string const upgrade = c.pluginNewer ? newer : older;
-    EXPECT_EQ(offer.kind, ShownDialog::Kind::UpgradeOffer);
-    EXPECT_EQ(offer.caption, "HaloFyx");
+    EXPECT_EQ(Joined(outcome.result, outcome.exitRequested, outcome.warn, shell.opened.size(),
+                     shell.opened.empty() ? "" : shell.opened[0], offer.kind == ShownDialog::Kind::UpgradeOffer, offer.caption),
+              Joined(false, c.exitRequested, c.warn, c.opened.empty() ? 0 : 1, c.opened, true, "HaloFyx"));
     EXPECT_EQ(offer.text, "In order for integration with HaloKorvo to work correctly, a compatible version of " +
                               upgrade + " must be installed.  You can either upgrade " + upgrade +
                               " or continue, with integration temporarily disabled.\n\nWhat would you like to "

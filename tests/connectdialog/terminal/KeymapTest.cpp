@@ -2,7 +2,6 @@
 
 #include <cstdio>
 #include <set>
-#include <string>
 
 #include "platform/types/VirtualKeys.h"
 #include "support/Golden.h"
@@ -77,7 +76,6 @@ TEST(Keymap, FallbackChainAndBounds) {
   keymap.SetKeyValue(C | VK_BACK, "own");
   EXPECT_EQ(keymap.GetKeyValue(C | VK_BACK), "own");
   EXPECT_EQ(keymap.GetOwnKeyCode(C | VK_BACK), 0);
-
   for (int bad : {-1, 4096, 1 << 20}) {
     keymap.SetKeyCode(bad, 5);
     keymap.SetKeyValue(bad, "x");

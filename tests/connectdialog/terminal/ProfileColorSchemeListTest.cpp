@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "platform/ui/HeadlessUserInterface.h"
@@ -35,26 +32,22 @@ class ProfileColorSchemeListTest : public ::testing::Test {
  protected:
   ProfileColorSchemeListTest() { SetUserInterface(&m_ui); }
   ~ProfileColorSchemeListTest() override { SetUserInterface(nullptr); }
-
   ProfileColorSchemeList Loaded() {
     ProfileColorSchemeList list;
     list.Load(nullptr, "Color Schemes");
     return list;
   }
-
   static std::vector<std::string> Names(ProfileColorSchemeList const& list) {
     std::vector<std::string> names;
     for (int i = 0; i < list.GetCount(); ++i) names.push_back(list.GetAt(i).GetName().Str());
     return names;
   }
-
   // The key "Color Schemes" of the store, opened afresh for one statement.
   struct Stored {
     VProfileKey* Key() { return &key; }
     VProfileStore store;
     VProfileKey key{store.Root(), "Color Schemes"};
   };
-
   DesktopColors m_ui;
   InstalledMemoryStore m_store;
 };

@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "VMemoryStoreFactory.h"
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "platform/debug/DebugTrace.h"
 #include "platform/types/VirtualKeys.h"
+#include "support/Joined.h"
 #include "terminal/ProfileKeymap.h"
 #include "terminal/ProfileKeymapFormat.h"
 
@@ -27,7 +25,6 @@ class ProfileKeymapTest : public ::testing::Test {
     DebugTrace::SetSink(&Trace);
   }
   void TearDown() override { DebugTrace::SetSink(nullptr); }
-
   void Store(std::string const& bytes) { ASSERT_TRUE(m_key->SetBinary("Keymap", bytes.data(), bytes.size())); }
   std::string Stored() {
     std::vector<unsigned char> buffer(40000);
@@ -35,7 +32,6 @@ class ProfileKeymapTest : public ::testing::Test {
     return m_key->GetBinary("Keymap", buffer.data(), size) ? std::string(buffer.begin(), buffer.begin() + size)
                                                            : "<missing>";
   }
-
   VMemoryStoreFactory m_factory;
   VProfileStore m_store{&m_factory};
   VProfileKey* m_key = m_store.Root();
@@ -80,13 +76,10 @@ TEST_F(ProfileKeymapTest, LoadCases) {
     keymap.SetKeyCode(VK_F3, KeymapCode::MENU_EXIT);
     keymap.SetDirty(true);
     traced.clear();
-    EXPECT_EQ(keymap.Load(m_key, "Keymap"), c.result) << c.what;
-    EXPECT_EQ(keymap.GetKeyCode(VK_F1), c.f1) << c.what;
-    EXPECT_EQ(keymap.GetKeyCode(VK_F2), c.f2) << c.what;
-    EXPECT_EQ(keymap.GetKeyCode(VK_F3), 0) << c.what;
-    EXPECT_EQ(keymap.IsDirty(), !c.checkpoint) << c.what;
-    EXPECT_EQ(keymap.IsModified(), !c.checkpoint) << c.what;
-    EXPECT_EQ(traced, c.trace) << c.what;
+    bool const loaded = keymap.Load(m_key, "Keymap");
+    EXPECT_EQ(Joined(loaded, keymap.GetKeyCode(VK_F1), keymap.GetKeyCode(VK_F2), keymap.GetKeyCode(VK_F3),
+                     keymap.IsDirty(), keymap.IsModified(), traced),
+              Joined(c.result, c.f1, c.f2, 0, !c.checkpoint, !c.checkpoint, c.trace)) << c.what;
     if (c.f2 == KeymapCode::SEND) {
       EXPECT_EQ(keymap.GetKeyValue(VK_F2), "x") << c.what;
     }

@@ -5,10 +5,9 @@
 #include <unistd.h>
 
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/Joined.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedTimeZone.h"
 #include "support/TempFolder.h"
@@ -60,7 +59,6 @@ class LogFileTest : public ::testing::Test {
  protected:
   LogFileTest() { SetUserInterface(&m_ui); }
   ~LogFileTest() override { SetUserInterface(nullptr); }
-
   HeadlessUserInterface m_ui;
   TempFolder m_dir;
 };
@@ -79,16 +77,12 @@ TEST_F(LogFileTest, TheChooserAppearsForAnEmptyPathOrWhenAlwaysAsked) {
     VString path = c.path;
     bool cancelled = false;
     LogFile log;
-    EXPECT_EQ(log.Open(path, c.mode, cancelled, true), c.chosen.has_value()) << c.path;
-    EXPECT_EQ(cancelled, !c.chosen) << c.path;
-    EXPECT_EQ(path.Str(), c.chosen.value_or(c.path)) << c.path;
+    bool const opened = log.Open(path, c.mode, cancelled, true);
+    EXPECT_EQ(Joined(opened, cancelled, path), Joined(c.chosen.has_value(), !c.chosen, c.chosen.value_or(c.path)));
     ASSERT_EQ(ui.Shown().size(), 1u) << c.path;  // the chooser, and no message box
     ShownDialog const& chooser = ui.Shown()[0];
-    EXPECT_EQ(chooser.kind, ShownDialog::Kind::SaveFile);
-    EXPECT_EQ(chooser.caption, "Select Log File");
-    EXPECT_EQ(chooser.proposedName, "session.log");
-    EXPECT_EQ(chooser.text, "Log Files (*.log)|*.log|All Files (*.*)|*.*||");
-    EXPECT_EQ(chooser.initial, c.path);
+    EXPECT_EQ(Joined(chooser.kind == ShownDialog::Kind::SaveFile, chooser.caption, chooser.proposedName, chooser.initial,
+                     chooser.text), "1|Select Log File|session.log|" + c.path + "|Log Files (*.log)|*.log|All Files (*.*)|*.*||");
   }
 }
 
@@ -110,16 +104,13 @@ TEST_F(LogFileTest, OpenFailuresAreReportedWithTheirCause) {
     VString holderPath = file, path = c.path;
     bool cancelled = true;
     LogFile holder, log;
-    if (c.holder) {
-      ASSERT_TRUE(holder.Open(holderPath, *c.holder, cancelled, true));
-    }
+    ASSERT_TRUE(!c.holder || holder.Open(holderPath, *c.holder, cancelled, true));
     EXPECT_EQ(log.Open(path, c.mode, cancelled, true), c.message.empty()) << c.path;
     EXPECT_FALSE(cancelled);
     log.Write("x", 1);  // never opened: nothing written, nothing shown
     std::vector<std::string> shown;
     for (ShownDialog const& dialog : ui.Shown()) shown.push_back(dialog.text);
     EXPECT_EQ(shown, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
-
     LogFile quiet;
     EXPECT_EQ(quiet.Open(path, c.mode, cancelled, false), c.message.empty());
     EXPECT_EQ(ui.Shown().size(), shown.size()) << "errors not to be shown are not";
