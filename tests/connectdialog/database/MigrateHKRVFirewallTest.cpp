@@ -36,7 +36,7 @@ std::unique_ptr<FirewallConfig> Migrated(OlderSettings const& older) {
   return std::unique_ptr<FirewallConfig>(FirewallStore::LookupFirewall("DefaultTerminalFirewall"));
 }
 
-TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewall) {
+TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewallOnce) {
   struct Case { OlderSettings older; char const* type; char const* address; int port; };
   Case const cases[] = {
       {{"Generic Proxy", "socks", "proxy", 1081, 3128}, "Generic Proxy", "proxy", 3128},
@@ -56,9 +56,7 @@ TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewal
                      firewall->GetFirewallPrompt(), firewall->GetFirewallCommand()),
               Joined(c.type, c.address, c.port, "ok>", "open %h"));
   }
-}
-
-TEST(MigrateHKRVFirewallTest, RunsUntilThereIsSomethingToMigrateAndThenNeverAgain) {
+  // The migration runs until there is something to migrate, and then never again.
   InstalledMemoryStore store;
   for (char const* socksHost : {"", "first"}) Migrated({"SOCKSv4", socksHost, "", {}, {}});
   std::unique_ptr<FirewallConfig> const firewall = Migrated({"SOCKSv4", "second", "", {}, {}});

@@ -3,6 +3,7 @@
 #include "exchange/CsvSessionWriter.h"
 #include "exchange/JumpHost.h"
 #include "exchange/SshConfigWriter.h"
+#include "support/Joined.h"
 
 namespace {
 
@@ -42,9 +43,7 @@ TEST(SessionWritersTest, JumpHostsTakeTheFirstHop) {
   for (Case const& c : good) {
     std::optional<JumpHost> const jump = JumpHost::FirstHop(c.hops);
     ASSERT_TRUE(jump) << c.hops;
-    EXPECT_EQ(jump->user, c.user) << c.hops;
-    EXPECT_EQ(jump->host, c.host) << c.hops;
-    EXPECT_EQ(jump->port, c.port) << c.hops;
+    EXPECT_EQ(Joined(jump->user, jump->host, jump->port), Joined(c.user, c.host, c.port)) << c.hops;
   }
   for (char const* bad : {"", "b:", "b:0", "b:65536", "b:x", "[::1", "[::1]x", "[::1]:", "me@", ",b"})
     EXPECT_FALSE(JumpHost::FirstHop(bad)) << bad;

@@ -63,9 +63,8 @@ class FirewallStoreTest : public testing::Test {
 TEST_F(FirewallStoreTest, NoneAndBadNamesNeverReachTheStore) {
   ASSERT_TRUE(Lookup("None"));
   EXPECT_EQ(Lookup("None")->GetFirewallType(), "None");
-  EXPECT_TRUE(FirewallStore::FirewallExists("None"));
-  EXPECT_FALSE(FirewallStore::FirewallExists("none"));
-  EXPECT_FALSE(FirewallStore::DeleteFirewall("None"));
+  EXPECT_EQ(Joined(FirewallStore::FirewallExists("None"), FirewallStore::FirewallExists("none"),
+                   FirewallStore::DeleteFirewall("None")), "1|0|0");
   for (char const* name : {"None", "NONE", "none", "nOnE", "", "a\\b"}) {
     FirewallConfig firewall(name, nullptr);
     EXPECT_FALSE(FirewallStore::SaveFirewall(&firewall, true)) << name;
@@ -88,8 +87,7 @@ TEST_F(FirewallStoreTest, SerializedNamesAreBigEndianLengthPrefixedAndSplitBack)
   EXPECT_EQ(Serialized(&SessionDatabase::GetSerializedFirewallNames), expected);
   CStringList split;
   ASSERT_TRUE(Split(expected, split));
-  ASSERT_EQ(split.GetCount(), 3);
-  EXPECT_EQ(split.GetAt(split.GetHeadPosition()), "None");
+  EXPECT_EQ(ListNames(split), (std::vector<std::string>{"None", "Lab", "Office"}));
   std::string const malformed[] = {
       std::string("\0\0\0", 3),
       std::string("\0\0\0\x09\0\0\0\x04None", 12),  // count beyond the bytes
@@ -139,8 +137,8 @@ TEST_F(FirewallStoreTest, RenameAndDeleteMoveWholeFirewalls) {
   EXPECT_TRUE(FirewallStore::DeleteFirewall("Old"));
   EXPECT_FALSE(FirewallStore::DeleteFirewall("Old"));
   EXPECT_EQ(Names(), (std::vector<std::string>{"None", "BRANCH", "Lab"})) << "the new spelling is kept";
-  EXPECT_EQ(Lookup("BRANCH")->GetFirewallHostname(), "proxy.office");
-  EXPECT_EQ(Lookup("Lab")->GetFirewallHostname(), "socks.lab");
+  EXPECT_EQ(Joined(Lookup("BRANCH")->GetFirewallHostname(), Lookup("Lab")->GetFirewallHostname()),
+            "proxy.office|socks.lab");
 }
 
 // The protection key and the trace file live in the test's own root.
