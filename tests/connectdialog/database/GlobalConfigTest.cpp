@@ -121,8 +121,8 @@ TEST(GlobalConfigTest, OverrideFlagsKeepRunOnlyValuesOutOfTheStore) {
   config.retryDelay = 99;
   config.overwriteAction = 4;  // no override: saved
   SaveGlobalConfig();
-  EXPECT_EQ(Joined(Stored("Transfer Type"), Stored("Retry Attempts"), Stored("Retry Delay"), Stored("Overwrite Action")),
-            "1|3|10|4");
+  EXPECT_EQ(Joined(Stored("Transfer Type"), Stored("Retry Attempts"), Stored("Retry Delay"),
+                   Stored("Overwrite Action")), "1|3|10|4");
 }
 
 TEST(GlobalConfigTest, ConfigPathMovesTogetherForProductsThatSharedTheOldFolder) {
@@ -157,9 +157,10 @@ TEST(GlobalConfigTest, ReloadAndResetDropTheInstanceUnsaved) {
 
 TEST(GlobalConfigTest, CheckGlobalConfigVersionComparesExactly) {
   struct Case { char const* version; bool expected; };  // version null: missing
-  Case const cases[] = {{"7B2F2717-85C8-4729-8394-3B7697039CEB", true}, {"0311ABC6-1CDD-46fc-A08A-0D7C00242FCA", true},
-                        {"7b2f2717-85c8-4729-8394-3b7697039ceb", false}, {"0311ABC6-1CDD-46FC-A08A-0D7C00242FCA", false},
-                        {"", false}, {nullptr, false}};
+  Case const cases[] = {
+      {"7B2F2717-85C8-4729-8394-3B7697039CEB", true}, {"0311ABC6-1CDD-46fc-A08A-0D7C00242FCA", true},
+      {"7b2f2717-85c8-4729-8394-3b7697039ceb", false}, {"0311ABC6-1CDD-46FC-A08A-0D7C00242FCA", false},
+      {"", false}, {nullptr, false}};
   for (Case const& c : cases) {
     GlobalConfigWorld world;
     VProfileStore store;

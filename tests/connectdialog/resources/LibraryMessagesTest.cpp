@@ -34,7 +34,8 @@ TEST(LibraryMessages, LibraryIsTheDefaultSourceModule) {
 TEST(LibraryMessages, FilledTexts) {
   struct Case { unsigned long code; char const* first; char const* second; bool singleLine; } const cases[] = {
       {0xE1600003, nullptr, nullptr, true}, {0xA1600008, "line 3", "line 9", false},
-      {0xE1600007, "/k/a.key", "bad", true}, {0xA1600010, "Korvo", "HaloFyx", false}, {0xE160000F, "gopher", nullptr, false},
+      {0xE1600007, "/k/a.key", "bad", true}, {0xA1600010, "Korvo", "HaloFyx", false},
+      {0xE160000F, "gopher", nullptr, false},
   };
   std::string transcript;
   for (Case const& c : cases) {

@@ -84,8 +84,8 @@ TEST_F(LoadProtocolDllTest, OutcomeOfEachKindOfPlugin) {
     size_t const shownBefore = ui.Shown().size();
     int const sizeBefore = GetConnectProtocolTable().GetSize();
     Outcome const outcome = Load(own.Base().c_str(), c.row, 3, c.warn);
-    EXPECT_EQ(Joined(outcome.result, outcome.index, outcome.exitRequested, GetConnectProtocolTable().GetSize() - sizeBefore,
-                     ui.Shown().size() - shownBefore),
+    EXPECT_EQ(Joined(outcome.result, outcome.index, outcome.exitRequested,
+                     GetConnectProtocolTable().GetSize() - sizeBefore, ui.Shown().size() - shownBefore),
               Joined(c.added, c.added ? sizeBefore : -1, false, c.added ? 1 : 0, c.shown)) << c.name;
   }
 }
@@ -145,7 +145,8 @@ TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
     ShownDialog const& offer = ui.Shown().back();
     std::string const upgrade = c.pluginNewer ? newer : older;
     EXPECT_EQ(Joined(outcome.result, outcome.exitRequested, outcome.warn, shell.opened.size(),
-                     shell.opened.empty() ? "" : shell.opened[0], offer.kind == ShownDialog::Kind::UpgradeOffer, offer.caption),
+                     shell.opened.empty() ? "" : shell.opened[0], offer.kind == ShownDialog::Kind::UpgradeOffer,
+                     offer.caption),
               Joined(false, c.exitRequested, c.warn, c.opened.empty() ? 0 : 1, c.opened, true, "HaloFyx"));
     EXPECT_EQ(offer.text, "In order for integration with HaloKorvo to work correctly, a compatible version of " +
                               upgrade + " must be installed.  You can either upgrade " + upgrade +

@@ -38,8 +38,8 @@ TEST(URL, ParsesAcceptedUrlsAndRefusesBadText) {
       "ftp://h//", "sftp://u:p@h:99/dir;type=b", "ftp://other",
       // Refused.
       nullptr, "", "host", "ftp:", "ftp: \t", ":x", "ftp://", "ftp://host:21x/", "ftp://h:-1", "ftp://ho[st/",
-      "ftp://[::1/", "ftp://h%zz/", "ftp://u%4@h", "ftp://u:p%@h", "file:x/y", "foo:bar", "http://host/", "HTTPS://host/",
-      "file://x/y",
+      "ftp://[::1/", "ftp://h%zz/", "ftp://u%4@h", "ftp://u:p%@h", "file:x/y", "foo:bar", "http://host/",
+      "HTTPS://host/", "file://x/y",
   };
   std::string transcript;
   URL url(kDefaultPassword);
@@ -49,10 +49,12 @@ TEST(URL, ParsesAcceptedUrlsAndRefusesBadText) {
     std::string const message = report.GetText();
     bool isDefault = false;
     unsigned short const port = url.GetPort(isDefault);
-    transcript += DumpText(text ? text : "(null)") + " -> " + Joined(URL::IsURL(text), parsed, MessageCode(report.GetCode())) +
-                  "|" + (parsed ? Joined(url.GetScheme(), url.GetSchemeName(), url.GetAddress(), port, isDefault,
-                                         url.GetUsername(), url.GetPassword(), url.GetObject(), url.GetTransferType())
-                                : Joined(report.GetInsertCount(), message.substr(0, message.find('\r')))) + "\n";
+    std::string const parts =
+        parsed ? Joined(url.GetScheme(), url.GetSchemeName(), url.GetAddress(), port, isDefault, url.GetUsername(),
+                        url.GetPassword(), url.GetObject(), url.GetTransferType())
+               : Joined(report.GetInsertCount(), message.substr(0, message.find('\r')));
+    transcript += DumpText(text ? text : "(null)") + " -> " +
+                  Joined(URL::IsURL(text), parsed, MessageCode(report.GetCode()), parts) + "\n";
   }
   ExpectGolden("connectdialog/url_parse.txt", transcript);
 }
@@ -123,7 +125,8 @@ TEST_F(UrlSessionTest, RefusesWithTheReport) {
   VReportMessageParams report;
   EXPECT_EQ(CreateSessionConfig("http://host/", transferType, report), nullptr);
   EXPECT_EQ(report.GetCode(), kUnsupported);
-  EXPECT_TRUE(std::string(report.GetText()).starts_with("The URL protocol 'http' is not supported.")) << report.GetText();
+  EXPECT_TRUE(std::string(report.GetText()).starts_with("The URL protocol 'http' is not supported."))
+      << report.GetText();
   GetConnectProtocolTable().RemoveAll();
   VReportMessageParams noPlugin;
   EXPECT_EQ(CreateSessionConfig("sftp://host", transferType, noPlugin), nullptr);

@@ -145,14 +145,16 @@ TEST_F(FileTypeManagerTest, EditingOperationsRefuseWhatWouldBreakTheList) {
   types.AddType(&text);
   types.AddType(&logs);
   EXPECT_FALSE(types.AddExtension(2, "md"));
-  for (char const* refused : {"TXT", ".log", "a|b", "", ".", "  "}) EXPECT_FALSE(types.AddExtension(0, refused)) << refused;
+  for (char const* refused : {"TXT", ".log", "a|b", "", ".", "  "})
+    EXPECT_FALSE(types.AddExtension(0, refused)) << refused;
   EXPECT_TRUE(types.AddExtension(0, " .md "));
   EXPECT_EQ(Extensions(types.Definition(0)), "txt,md");
   EXPECT_TRUE(types.RemoveExtension("TXT"));
   EXPECT_FALSE(types.RemoveExtension("txt"));
   EXPECT_EQ(Extensions(types.Definition(0)), "md");
   EXPECT_TRUE(types.AddExtension(1, "txt"));  // free again
-  for (auto const& [index, name] : {std::pair{0, "LOGS"}, {0, " "}, {5, "Other"}}) EXPECT_FALSE(types.RenameType(index, name));
+  for (auto const& [index, name] : {std::pair{0, "LOGS"}, {0, " "}, {5, "Other"}})
+    EXPECT_FALSE(types.RenameType(index, name)) << name;
   EXPECT_TRUE(types.RenameType(1, "logs"));
   EXPECT_TRUE(types.RenameType(0, " Markdown "));
   EXPECT_EQ(types.Definition(0)->typeName, "Markdown");

@@ -124,7 +124,8 @@ TEST_F(IconManagerTest, GetIconsAndResourceNumbersRefuseBadIndices) {
   EXPECT_FALSE(icons.GetIcons(0, &large, &small, 16));  // the executable type, slot 10 has no resource
   EXPECT_EQ(large, nullptr);
   ASSERT_TRUE(icons.GetIcons(types.FindIndex(types.FindExtension("log")), &large, &small, 16));
-  EXPECT_EQ(Joined(m_ui.IconSource(large), m_ui.IconSource(small)), "icon text-x-log 32px 16bpp|icon text-x-log 16px 16bpp");
+  EXPECT_EQ(Joined(m_ui.IconSource(large), m_ui.IconSource(small)),
+            "icon text-x-log 32px 16bpp|icon text-x-log 16px 16bpp");
   // Before the lists exist an extension has no image to give.
   EXPECT_EQ(icons.ImageIndex("txt"), -1);
   m_large.RefuseCreation();

@@ -81,8 +81,9 @@ TEST_F(LogFileTest, TheChooserAppearsForAnEmptyPathOrWhenAlwaysAsked) {
     EXPECT_EQ(Joined(opened, cancelled, path), Joined(c.chosen.has_value(), !c.chosen, c.chosen.value_or(c.path)));
     ASSERT_EQ(ui.Shown().size(), 1u) << c.path;  // the chooser, and no message box
     ShownDialog const& chooser = ui.Shown()[0];
-    EXPECT_EQ(Joined(chooser.kind == ShownDialog::Kind::SaveFile, chooser.caption, chooser.proposedName, chooser.initial,
-                     chooser.text), "1|Select Log File|session.log|" + c.path + "|Log Files (*.log)|*.log|All Files (*.*)|*.*||");
+    EXPECT_EQ(Joined(chooser.kind == ShownDialog::Kind::SaveFile, chooser.caption, chooser.proposedName,
+                     chooser.initial, chooser.text),
+              "1|Select Log File|session.log|" + c.path + "|Log Files (*.log)|*.log|All Files (*.*)|*.*||");
   }
 }
 

@@ -62,7 +62,8 @@ TEST_F(SynchronizeProfileTest, SavingRewritesTheKeyWhole) {
   two.Save(nullptr, false);
   std::vector<std::string> const after = Stored();
   EXPECT_EQ(after.size(), 19u);
-  for (std::string const& value : after) EXPECT_TRUE(value.starts_with("Task[0]") || value.starts_with("Task[1]")) << value;
+  for (std::string const& value : after)
+    EXPECT_TRUE(value.starts_with("Task[0]") || value.starts_with("Task[1]")) << value;
 }
 
 TEST_F(SynchronizeProfileTest, LoadingStopsAtTheFirstIncompleteTask) {
