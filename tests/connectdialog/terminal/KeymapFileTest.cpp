@@ -83,12 +83,9 @@ TEST_F(KeymapFileTest, ThirdErrorStopsTheLoad) {
   EXPECT_EQ(ReportText(), "Unable to load keymap file: " + m_path +
                               "\r\n\r\nunknown virtual key 'bad1' on line 2\nunknown virtual key 'bad2' on line 4\n"
                               "unknown virtual key 'bad3' on line 7\r\n");
-  EXPECT_EQ(m_keymap.GetOwnKeyCode(VK_F1), KeymapCode::VT_PF1);
-  EXPECT_EQ(m_keymap.GetOwnKeyCode(VK_F2), KeymapCode::VT_PF2);
-  EXPECT_EQ(m_keymap.GetOwnKeyCode(VK_F3), 0) << "nothing after the third error is read";
-  EXPECT_EQ(m_keymap.GetOwnKeyCode(A | VK_X), KeymapCode::MENU_EXIT) << "loading clears nothing";
-  EXPECT_EQ(m_keymap.GetFallback(), nullptr);
-  EXPECT_EQ(m_keymap.ContainsComments(), 1);
+  // Nothing after the third error is read (no F3), and loading clears nothing (Alt+X).
+  EXPECT_EQ(OwnEntries(m_keymap), "0x070 VT_PF1 \"\"; 0x071 VT_PF2 \"\"; 0x858 MENU_EXIT \"\"");
+  EXPECT_EQ(Joined(m_keymap.GetFallback() == nullptr, m_keymap.ContainsComments()), "1|1");
   // Three errors on one line stop at once: the line is not applied.
   Keymap keymap;
   VReportMessageParams report;
@@ -111,8 +108,7 @@ TEST_F(KeymapFileTest, MissingFileReportsTheOpenError) {
   m_report.Reset(0x1234);
   m_report.AddString("stale");
   EXPECT_FALSE(m_keymap.Load((m_folder / "missing.map").c_str(), m_report));
-  EXPECT_EQ(m_report.GetCode(), 2u);
-  EXPECT_EQ(m_report.GetInsertCount(), 0);
+  EXPECT_EQ(Joined(m_report.GetCode(), m_report.GetInsertCount()), "2|0");
 }
 
 TEST_F(KeymapFileTest, FindsFilesInTheKeymapsFolderBesideTheExecutable) {
