@@ -94,10 +94,8 @@ TEST_F(SessionDatabaseDepthTest, EveryWalkFinishesOnATreeDeeperThanTheLimit) {
   // "deep" and every level below it are folders; the last level is the session "f".
   Visited all;
   SessionDatabase::EnumAllSessions(&Record, &all);
-  ASSERT_FALSE(all.names.empty());
-  EXPECT_EQ("f", all.names.front());
-  EXPECT_EQ("top", all.names.back());
-  EXPECT_EQ(4u + 2 * kLevels, all.longestPath) << "the path of the deepest session is whole";
+  ASSERT_FALSE(all.names.empty());  // the path of the deepest session is whole
+  EXPECT_EQ(Joined(all.names.front(), all.names.back(), all.longestPath), Joined("f", "top", 4u + 2 * kLevels));
   m_db.EnumAndSetAllBoolValues("Flag", true);
   Visited flagged;
   SessionDatabase::EnumAllSessions(
@@ -108,8 +106,7 @@ TEST_F(SessionDatabaseDepthTest, EveryWalkFinishesOnATreeDeeperThanTheLimit) {
       &flagged);
   EXPECT_EQ(all.names, flagged.names);
   GlobalChangeTally const tally = m_db.EnumAndApplyDelta(delta.get());
-  EXPECT_EQ(static_cast<int>(all.names.size()), tally.visited);
-  EXPECT_EQ(tally.visited, tally.updated);
+  EXPECT_EQ(Joined(tally.visited, tally.updated), Joined(all.names.size(), all.names.size()));
   EXPECT_TRUE(m_db.Remove("deep"));
   EXPECT_FALSE(SessionDatabase::Exists("deep"));
   Visited left;
@@ -164,9 +161,7 @@ TEST_F(SessionDatabaseInterruptionTest, KilledApplyDeltaLeavesNoSessionHalfChang
   EXPECT_TRUE(WIFSIGNALED(status));
   Seen seen;
   SessionDatabase::EnumAllSessions(&Classify, &seen);
-  EXPECT_EQ(seen.mixed, 0);
-  EXPECT_EQ(seen.updated + seen.unchanged, 2001);
-  EXPECT_EQ(FolderNames(m_db, "").size(), 20u);
+  EXPECT_EQ(Joined(seen.mixed, seen.updated + seen.unchanged, FolderNames(m_db, "").size()), "0|2001|20");
 }
 
 // A store that fails (full disk, read-only file, damaged file) is reported as what it is: the
@@ -204,9 +199,7 @@ TEST_F(SessionDatabaseStoreFailureTest, WritesThatTheDiskRefusesAreReportedAndCh
       EXPECT_NE(VStoreFailure::Describe().find("registry.db"), std::string::npos) << VStoreFailure::Describe();
       RegUnloadHives();
     }
-    EXPECT_EQ(SessionCount(), kSessions);
-    EXPECT_TRUE(m_db.Exists("Lab\\s1"));
-    EXPECT_FALSE(m_db.Exists("Lab\\new"));
+    EXPECT_EQ(Joined(SessionCount(), m_db.Exists("Lab\\s1"), m_db.Exists("Lab\\new")), Joined(kSessions, true, false));
   }
 }
 

@@ -67,7 +67,7 @@ TEST_F(SessionDatabaseTest, OrderRecordIsMergedWithTheChildrenAndRewritten) {
   }
 }
 
-TEST_F(SessionDatabaseTest, InsertingAtPositionsReorderingAndSorting) {
+TEST_F(SessionDatabaseTest, InsertingAtPositionsReorderingSortingAndNewFolders) {
   for (char const* name : {"A", "B", "C"}) Add(name);
   SessionHolder session(static_cast<SessionConfig*>(CreateSessionConfig("X", nullptr)));
   m_db.InsertSession("", "X", session.get(), "A", true);
@@ -84,9 +84,7 @@ TEST_F(SessionDatabaseTest, InsertingAtPositionsReorderingAndSorting) {
   sorted.InsertSession("", "W", session.get(), "A", false);
   EXPECT_EQ(SessionNames(sorted, ""), (Names{"A", "B", "C", "W", "X", "Y", "Z"}));
   EXPECT_EQ(Sessions(""), (Names{"Z", "Y", "X", "B", "C", "A", "W"}));
-}
-
-TEST_F(SessionDatabaseTest, NewFolderHasAnEmptyRecordAndNoTemporarySession) {
+  // A new folder has an empty record and no temporary session.
   m_db.InsertFolder("", "Lab", "", true);
   m_db.InsertFolder("Lab", "Routers", "", true);
   m_db.InsertFolder("", "Office", "Lab", false);
@@ -197,8 +195,8 @@ TEST_F(SessionDatabaseTest, MatchingProtocolFollowsTheHostKind) {
     MarkSession(name);
     if (c.terminal) WriteSz(name, "Protocol Name", c.terminal);
     if (c.transfer) WriteSz(name, "Transfer Protocol Name", c.transfer);
-    EXPECT_EQ(m_db.HasMatchingProtocol(3, name), c.forTerminalHost) << name;
-    EXPECT_EQ(m_db.HasMatchingProtocol(6, name), c.forTransferHost) << name;
+    EXPECT_EQ(Joined(m_db.HasMatchingProtocol(3, name), m_db.HasMatchingProtocol(6, name)),
+              Joined(c.forTerminalHost, c.forTransferHost)) << name;
   }
 }
 

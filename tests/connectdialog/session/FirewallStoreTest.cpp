@@ -60,7 +60,7 @@ class FirewallStoreTest : public testing::Test {
   InstalledMemoryStore m_store;
 };
 
-TEST_F(FirewallStoreTest, NoneAndBadNamesNeverReachTheStore) {
+TEST_F(FirewallStoreTest, NoneAndBadNamesNeverReachTheStoreAndTheNamesSerializeAndSplitBack) {
   ASSERT_TRUE(Lookup("None"));
   EXPECT_EQ(Lookup("None")->GetFirewallType(), "None");
   EXPECT_EQ(Joined(FirewallStore::FirewallExists("None"), FirewallStore::FirewallExists("none"),
@@ -72,10 +72,7 @@ TEST_F(FirewallStoreTest, NoneAndBadNamesNeverReachTheStore) {
   }
   EXPECT_FALSE(Lookup(""));
   EXPECT_FALSE(RootHas("Firewalls"));
-}
-
-// The session's and the database's lists are the store's.
-TEST_F(FirewallStoreTest, SerializedNamesAreBigEndianLengthPrefixedAndSplitBack) {
+  // The serialized names are big-endian and length-prefixed; the session's and the database's lists are the store's.
   EXPECT_EQ(Serialized(), std::string("\0\0\0\x08\0\0\0\x04None", 12));
   Add("Office", "proxy.office");
   Add("Lab", "socks.lab");
@@ -155,7 +152,7 @@ VString Password(FirewallConfig const& firewall) {
   return out.Text();
 }
 
-TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncoded) {
+TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncodedAndTypeNamesMatchExactly) {
   FirewallConfig firewall("Office", nullptr);
   firewall.Save(m_memory.key, false);
   EXPECT_EQ(Joined(m_memory.StoredSz("Firewall Type"), m_memory.StoredDword("Firewall Port"),
@@ -173,9 +170,7 @@ TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncoded) {
   EXPECT_TRUE(loaded.GetFirewallUsername(&user));
   EXPECT_EQ(Joined(loaded.GetFirewallType(), loaded.GetFirewallPort(), user.Text(), Password(loaded)),
             "SOCKSv5_USERPASS|65535|ann|s3cret");
-}
-
-TEST_F(FirewallConfigTest, TypeNamesMatchTheTableExactly) {
+  // Type names match the table exactly.
   struct Case { char const* stored; int value; char const* display; };
   Case const cases[] = {{"None", 0, "None"}, {"Generic Proxy", 1, "Generic proxy"}, {"SOCKSv4", 2, "SOCKS version 4"},
                         {"USER user@host login", 9, "USER user@host login"}, {"socksv4", 0, ""}, {"SOCKSv4 ", 0, ""}};

@@ -10,7 +10,9 @@
 #include "platform/ui/HeadlessUserInterface.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/NoneConfig.h"
+#include "support/Golden.h"
 #include "support/Joined.h"
+#include "support/KeyDump.h"
 #include "connectdialog/session/PluginFolder.h"
 #include "connectdialog/session/RecordingShell.h"
 
@@ -120,42 +122,32 @@ TEST_F(LoadProtocolDllTest, OnlyTheOwnPluginsFailureShowsTheWarning) {
   EXPECT_EQ(Joined(outcome.result, outcome.warn, ui.Shown().size()), "0|1|1");
 }
 
+// Whether the plug-in is newer than the host and the button pressed, then the outcome (loaded,
+// exit requested, warn), the pages opened and the offer as shown.
 TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
   namespace fs = std::filesystem;
   IsHaloKorvo_Korvo_Installed(true);
   IsHaloFyx_Installed(true);
   appName = "HaloFyx";
   fs::file_time_type const built = fs::last_write_time(fs::read_symlink("/proc/self/exe"));
-  std::string const older = "HaloKorvo", newer = "HaloFyx";
-  std::string const page = "https://www.brimvale.com/download?pid=";
-  // opened: empty when nothing is opened.
-  struct Case { bool pluginNewer; UpgradeChoice choice; bool exitRequested; bool warn; std::string opened; };
-  Case const cases[] = {
-      {false, UpgradeChoice::Download, true, true, page + older + "&guid=7b1ccc31-4e5b-43fb-a766-a8c90b0c4ed2"},
-      {true, UpgradeChoice::Download, true, true, page + newer + "&guid=01234567-89ab-cdef-0123-456789abcdef"},
-      {false, UpgradeChoice::Continue, false, false, ""}, {true, UpgradeChoice::Exit, true, true, ""},
-  };
-  for (Case const& c : cases) {
+  std::string transcript;
+  for (auto const [pluginNewer, choice] : {std::pair{false, UpgradeChoice::Download}, {true, UpgradeChoice::Download},
+                                           {false, UpgradeChoice::Continue}, {true, UpgradeChoice::Exit}}) {
     PluginFolder own;
     std::string const path = own.Install("Telnet.so", Plugin::Foreign);
-    fs::last_write_time(path, c.pluginNewer ? built + std::chrono::hours(1) : built - std::chrono::hours(1));
+    fs::last_write_time(path, pluginNewer ? built + std::chrono::hours(1) : built - std::chrono::hours(1));
     shell.opened.clear();
-    ui.Script(c.choice);
+    ui.Script(choice);
     Outcome const outcome = Load(own.Base().c_str(), 6, 3, true);
     ShownDialog const& offer = ui.Shown().back();
-    std::string const upgrade = c.pluginNewer ? newer : older;
-    EXPECT_EQ(Joined(outcome.result, outcome.exitRequested, outcome.warn, shell.opened.size(),
-                     shell.opened.empty() ? "" : shell.opened[0], offer.kind == ShownDialog::Kind::UpgradeOffer,
-                     offer.caption),
-              Joined(false, c.exitRequested, c.warn, c.opened.empty() ? 0 : 1, c.opened, true, "HaloFyx"));
-    EXPECT_EQ(offer.text, "In order for integration with HaloKorvo to work correctly, a compatible version of " +
-                              upgrade + " must be installed.  You can either upgrade " + upgrade +
-                              " or continue, with integration temporarily disabled.\n\nWhat would you like to "
-                              "do?\n\nIt is strongly recommended that if you continue without upgrading " +
-                              upgrade + ", you do not modify any sessions that are configured for terminal "
-                              "emulation.");
-    EXPECT_EQ(offer.buttons, (std::vector<std::string>{"&Download " + upgrade + " ...", "&Continue", "E&xit"}));
+    ASSERT_EQ(offer.kind, ShownDialog::Kind::UpgradeOffer);
+    transcript += Joined(pluginNewer, static_cast<int>(choice)) + " -> " +
+                  Joined(outcome.result, outcome.exitRequested, outcome.warn) + "\n";
+    for (std::string const& opened : shell.opened) transcript += "  opened " + opened + "\n";
+    transcript += "  " + Joined(offer.caption, DumpText(offer.text)) + "\n";
+    for (std::string const& button : offer.buttons) transcript += "  [" + button + "]\n";
   }
+  ExpectGolden("connectdialog/upgrade_offers.txt", transcript);
 }
 
 TEST_F(LoadProtocolDllTest, AnElementLoadsOnce) {

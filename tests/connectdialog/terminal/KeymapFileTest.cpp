@@ -94,7 +94,7 @@ TEST_F(KeymapFileTest, ThirdErrorStopsTheLoad) {
   EXPECT_EQ(keymap.GetOwnKeyCode(VK_F1), 0);
 }
 
-TEST_F(KeymapFileTest, SuccessInstallsTheDefaultFallbackAndTracksComments) {
+TEST_F(KeymapFileTest, SuccessInstallsTheDefaultFallbackAndTracksCommentsAMissingFileReportsTheOpenError) {
   ASSERT_TRUE(Load("; a comment\nN VK_F1 VT_HOLD_SCREEN\n"));
   EXPECT_EQ(m_keymap.ContainsComments(), 1);
   ASSERT_NE(m_keymap.GetFallback(), nullptr);
@@ -102,9 +102,7 @@ TEST_F(KeymapFileTest, SuccessInstallsTheDefaultFallbackAndTracksComments) {
   EXPECT_EQ(m_keymap.GetKeyCode(VK_F2), KeymapCode::VT_PF2);
   ASSERT_TRUE(Load(""));
   EXPECT_EQ(m_keymap.ContainsComments(), 0);
-}
-
-TEST_F(KeymapFileTest, MissingFileReportsTheOpenError) {
+  // A missing file reports the open error.
   m_report.Reset(0x1234);
   m_report.AddString("stale");
   EXPECT_FALSE(m_keymap.Load((m_folder / "missing.map").c_str(), m_report));

@@ -106,7 +106,7 @@ TEST_F(ProfileColorSchemeListTest, SavingDeletesOnlyTheValuesOfRemovedSchemes) {
   EXPECT_THROW(list.RemoveAt(list.GetCount()), std::out_of_range);
 }
 
-TEST_F(ProfileColorSchemeListTest, FindIgnoresCaseAndFallsBackToMonochrome) {
+TEST_F(ProfileColorSchemeListTest, FindIgnoresCaseAndFallsBackToMonochromeIsModifiedComparesColoursAndCount) {
   ProfileColorSchemeList list = Loaded();
   list.GetAt(0).Current().advanced = 1;
   struct Case { char const* query; char const* found; };
@@ -119,26 +119,23 @@ TEST_F(ProfileColorSchemeListTest, FindIgnoresCaseAndFallsBackToMonochrome) {
   auto const fallback = list.Find("Unknown");
   EXPECT_EQ(fallback.GetName(), "Monochrome");
   EXPECT_EQ(fallback.Current(), ColorScheme());
-}
-
-TEST_F(ProfileColorSchemeListTest, IsModifiedComparesColoursAndCountButNotNames) {
-  ProfileColorSchemeList list = Loaded();
-  EXPECT_FALSE(list.IsModified());
-  list.GetAt(3).SetName("Renamed");
-  EXPECT_FALSE(list.IsModified());
-  list.GetAt(3).Current().background[7] = 0x000001;
-  EXPECT_TRUE(list.IsModified());
-  list.Rollback();
-  EXPECT_FALSE(list.IsModified());
-  EXPECT_EQ(list.GetAt(3).Current().background[7], 0u);
-  ProfileColorSchemeList edited = list;
+  ProfileColorSchemeList fresh = Loaded();  // IsModified compares colours and count, not names
+  EXPECT_FALSE(fresh.IsModified());
+  fresh.GetAt(3).SetName("Renamed");
+  EXPECT_FALSE(fresh.IsModified());
+  fresh.GetAt(3).Current().background[7] = 0x000001;
+  EXPECT_TRUE(fresh.IsModified());
+  fresh.Rollback();
+  EXPECT_FALSE(fresh.IsModified());
+  EXPECT_EQ(fresh.GetAt(3).Current().background[7], 0u);
+  ProfileColorSchemeList edited = fresh;
   edited.Add("New", Custom());
   EXPECT_TRUE(edited.IsModified());
   edited.Checkpoint();
   EXPECT_FALSE(edited.IsModified());
-  list.ApplyDelta(&edited);
-  EXPECT_TRUE(list.IsModified());
-  EXPECT_EQ(list.Find("new").Current(), Custom());
+  fresh.ApplyDelta(&edited);
+  EXPECT_TRUE(fresh.IsModified());
+  EXPECT_EQ(fresh.Find("new").Current(), Custom());
 }
 
 }  // namespace

@@ -67,7 +67,8 @@ TEST_F(ProfileKeymapTest, LoadCases) {
       {"strings cut by the end", std::string("\0\0\0\x01\0\0\0\x70VT_PF1", 14)},
       {"unknown, NONE, out of range",
        std::string("\0\0\0\x03\0\0\0\x70NOPE\0\0\0\0\0\x71NONE\0\0\0\0\x10\0VT_PF1\0\0", 36)},
-      {"negative index", std::string("\0\0\0\x01\xff\xff\xff\xffVT_PF1\0\0", 16)}, {"too short", std::string("\0\0\0", 3)},
+      {"negative index", std::string("\0\0\0\x01\xff\xff\xff\xffVT_PF1\0\0", 16)},
+      {"too short", std::string("\0\0\0", 3)},
   };
   std::string transcript;
   for (auto const& [what, bytes] : cases) {

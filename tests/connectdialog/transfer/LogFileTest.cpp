@@ -17,8 +17,8 @@ namespace {
 constexpr VTime kMarch2 = 1709384709;   // 2024-03-02 13:05:09 UTC
 constexpr VTime kNewYear = 1735689598;  // 2024-12-31 23:59:58 UTC, already 2025 in Tokyo
 
-TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
-  ScopedEnv logDir("CDTEST_LOGDIR", "/var/log/%H");
+TEST(LogFileExpandTest, CodesEnvironmentReferencesAndTheCutAt511Characters) {
+  ScopedEnv logDir("CDTEST_LOGDIR", "/var/log/%H"), longValue("CDTEST_LONG", std::string(600, 'x').c_str());
   struct Case { std::string pattern; char const* host; char const* session; std::optional<VTime> time;
       char const* zone; std::string expected; };
   Case const cases[] = {
@@ -34,25 +34,17 @@ TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
       // An unknown name stays (its "%C" is then a code); its closing sign may open the next reference.
       {"%CDTEST_UNSET%CDTEST_LOGDIR%", "h", "s", kMarch2, "UTC0", "DTEST_UNSET/var/log/h"},
       {std::string("a\0%Y", 4), "h", "s", kMarch2, "UTC0", "a"},
+      // The environment's expansion is cut at 511 characters before the codes, never inside a character.
+      {"%CDTEST_LONG%", "h", "s", kMarch2, "UTC0", std::string(511, 'x')},
+      {std::string(511, 'a') + "b", "h", "s", kMarch2, "UTC0", std::string(511, 'a')},
+      {std::string(509, 'a') + "%Y%%tail", "h", "s", kMarch2, "UTC0", std::string(509, 'a') + "2024"},
+      {std::string(510, 'a') + "\xC3\xA9", "h", "s", kMarch2, "UTC0", std::string(510, 'a')},
   };
   for (Case const& c : cases) {
     ScopedTimeZone zone(c.zone);
     VTime const* time = c.time ? &*c.time : nullptr;
     EXPECT_EQ(LogFile::Expand(c.host, c.session, time, VString(c.pattern)).Str(), c.expected) << c.pattern;
   }
-}
-
-TEST(LogFileExpandTest, EnvironmentExpansionIsCutAt511CharactersBeforeTheCodes) {
-  ScopedTimeZone zone("UTC0");
-  ScopedEnv longValue("CDTEST_LONG", std::string(600, 'x').c_str());
-  struct Case { std::string pattern; std::string expected; };
-  Case const cases[] = {
-      {"%CDTEST_LONG%", std::string(511, 'x')}, {std::string(511, 'a') + "b", std::string(511, 'a')},
-      {std::string(509, 'a') + "%Y%%tail", std::string(509, 'a') + "2024"},
-      {std::string(510, 'a') + "\xC3\xA9", std::string(510, 'a')},  // no half of a character
-  };
-  for (Case const& c : cases)
-    EXPECT_EQ(LogFile::Expand("h", "s", &kMarch2, VString(c.pattern)).Str(), c.expected) << c.pattern.size();
 }
 
 class LogFileTest : public ::testing::Test {

@@ -150,7 +150,7 @@ TEST(TimeZoneRuleTest, GetSpecificDateCountsOccurrencesOfTheDayOfWeek) {
   EXPECT_EQ(0, TimeZone::GetSpecificDate(1600, Yearly(3, 0, 1, 2), out));
 }
 
-TEST(TimeZoneRuleTest, DaylightTimeHoldsBetweenTheRuleInstants) {
+TEST(TimeZoneRuleTest, DaylightTimeHoldsBetweenTheRuleInstantsAndOffsetsTruncateTowardZero) {
   TIME_ZONE_INFORMATION const northern = Rule(480, -60, Yearly(11, 0, 1, 2), Yearly(3, 0, 2, 2));
   TIME_ZONE_INFORMATION const southern = Rule(-600, -60, Yearly(4, 0, 1, 3), Yearly(10, 0, 1, 2));
   TIME_ZONE_INFORMATION const none = Rule(-540, -60, SYSTEMTIME{}, Yearly(3, 0, 2, 2));
@@ -173,18 +173,16 @@ TEST(TimeZoneRuleTest, DaylightTimeHoldsBetweenTheRuleInstants) {
   };
   for (Case const& c : cases) EXPECT_EQ(c.daylight, TimeZone::IsInDaylightSavingTime(c.info, File(c.utc))) << c.what;
   EXPECT_FALSE(TimeZone::IsInDaylightSavingTime(northern, FILETIME{0, 0}));
-}
-
-TEST(TimeZoneRuleTest, GetOffsetTruncatesTowardZero) {
-  // Daylight time from the first to the last representable instant: "now" is always inside.
+  // GetOffset truncates toward zero. Daylight time from the first to the last representable
+  // instant: "now" is always inside.
   TIME_ZONE_INFORMATION const summerAllYear = Rule(480, -60, At(30827, 12, 31, 23), At(1601, 1, 2, 0));
-  struct Case { TIME_ZONE_INFORMATION info; int mode; int hours; int minutes; };
-  Case const cases[] = {
+  struct Offset { TIME_ZONE_INFORMATION info; int mode; int hours; int minutes; };
+  Offset const offsets[] = {
       {Rule(300, -60), 0, 5, 0},   {Rule(480, -60), 0, 8, 0}, {Rule(-330, 0), 0, -5, -30},
       {Rule(-345, 0), 0, -5, -45}, {Rule(480, -60), 1, 7, 0}, {Rule(30, -60), 1, 0, -30},
       {Rule(480, -60), -1, 8, 0},  {summerAllYear, -1, 7, 0}, {summerAllYear, 0, 8, 0},
   };
-  for (Case const& c : cases) {
+  for (Offset const& c : offsets) {
     int hours = 99, minutes = 99;
     EXPECT_EQ(1, TimeZone::GetOffset(c.info, hours, minutes, c.mode));
     EXPECT_EQ(std::pair(c.hours, c.minutes), std::pair(hours, minutes)) << c.info.Bias << " mode " << c.mode;
