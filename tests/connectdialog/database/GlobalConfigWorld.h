@@ -29,12 +29,10 @@ class GlobalConfigWorld {
   }
   GlobalConfigWorld(GlobalConfigWorld const&) = delete;
   GlobalConfigWorld& operator=(GlobalConfigWorld const&) = delete;
-
   static void UseProduct(int productId) {
     SetCurrentAppProductID(productId);
     ConnectDialogDllInitApplicationName(LookupProductName(productId));
   }
-
   // The process's instance, loaded on first use.
   static GlobalConfig& Config() {
     GlobalConfig* config = nullptr;
@@ -56,7 +54,6 @@ class GlobalConfigWorld {
     VProfileKey key(store.Root(), keyName);
     return static_cast<int>(KeyNames(&key, true).size());
   }
-
   std::string const& Root() const { return m_root.Path(); }
 
  private:

@@ -8,6 +8,7 @@
 #include "database/HostStartup.h"
 #include "library/DialogWindowClass.h"
 #include "library/ProductInfo.h"
+#include "support/Joined.h"
 
 namespace {
 
@@ -49,11 +50,8 @@ HICON IconNumber(uintptr_t n) { return reinterpret_cast<HICON>(n); }
 // One test: the state is process-wide and the lists are built once per process.
 TEST(LibraryState, InitialisationInTheHostsOrder) {
   // Before initialisation every wrapper is harmless.
-  EXPECT_TRUE(GetApplicationName().IsEmpty());
-  EXPECT_TRUE(GetApplicationCommandLine().IsEmpty());
-  EXPECT_FALSE(DialogWindowClass::IsRegistered());
-  EXPECT_EQ(DialogWindowClass::Icon(), nullptr);
-  EXPECT_EQ(GetMessageRouter(), nullptr);
+  EXPECT_EQ(Joined(GetApplicationName(), GetApplicationCommandLine(), DialogWindowClass::IsRegistered(),
+                   DialogWindowClass::Icon() == nullptr, GetMessageRouter() == nullptr), "||0|1|1");
   ISessionConfig* slot = nullptr;
   auto const callAll = [&](int isNew) {
     std::vector<unsigned long> const answers{CallQuickConnect("Folder", &slot), CallEditSession(nullptr, isNew)};
@@ -74,10 +72,9 @@ TEST(LibraryState, InitialisationInTheHostsOrder) {
   SetConfigurationUpgrade(&Upgrade);
   ConnectDialogDllInit(IconNumber(7), &QuickConnect, &EditSession, &Help, &FirstRouter);
   EXPECT_EQ(events, (std::vector<std::string>{"lists router=set class=no name=HaloKorvo", "upgrade class=yes"}));
-  EXPECT_EQ(GetApplicationCommandLine(), "/S \"Sessions\\a\"");
-  EXPECT_TRUE(DialogWindowClass::IsRegistered());
+  EXPECT_EQ(Joined(GetApplicationCommandLine(), DialogWindowClass::IsRegistered(), DialogWindowClass::kName),
+            "/S \"Sessions\\a\"|1|Brimvale Software Connect Dialog");
   EXPECT_EQ(DialogWindowClass::Icon(), IconNumber(7));
-  EXPECT_STREQ(DialogWindowClass::kName, "Brimvale Software Connect Dialog");
   events.clear();
   EXPECT_EQ(callAll(0), (std::vector<unsigned long>{1, 1}));
   ReportMessage(100, VReportMessageParams(0xA1600005, nullptr));

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <optional>
 
 #include "VProfileKey.h"
@@ -10,6 +9,7 @@
 #include "session/FirewallConfig.h"
 #include "session/FirewallStore.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/Joined.h"
 
 namespace {
 
@@ -36,7 +36,7 @@ std::unique_ptr<FirewallConfig> Migrated(OlderSettings const& older) {
   return std::unique_ptr<FirewallConfig>(FirewallStore::LookupFirewall("DefaultTerminalFirewall"));
 }
 
-TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewall) {
+TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewallOnce) {
   struct Case { OlderSettings older; char const* type; char const* address; int port; };
   Case const cases[] = {
       {{"Generic Proxy", "socks", "proxy", 1081, 3128}, "Generic Proxy", "proxy", 3128},
@@ -52,15 +52,11 @@ TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewal
     InstalledMemoryStore store;
     std::unique_ptr<FirewallConfig> const firewall = Migrated(c.older);
     ASSERT_TRUE(firewall);
-    EXPECT_EQ(firewall->GetFirewallType(), c.type);
-    EXPECT_EQ(firewall->GetFirewallHostname(), c.address);
-    EXPECT_EQ(firewall->GetFirewallPort(), c.port);
-    EXPECT_EQ(firewall->GetFirewallPrompt(), "ok>");
-    EXPECT_EQ(firewall->GetFirewallCommand(), "open %h");
+    EXPECT_EQ(Joined(firewall->GetFirewallType(), firewall->GetFirewallHostname(), firewall->GetFirewallPort(),
+                     firewall->GetFirewallPrompt(), firewall->GetFirewallCommand()),
+              Joined(c.type, c.address, c.port, "ok>", "open %h"));
   }
-}
-
-TEST(MigrateHKRVFirewallTest, RunsUntilThereIsSomethingToMigrateAndThenNeverAgain) {
+  // The migration runs until there is something to migrate, and then never again.
   InstalledMemoryStore store;
   for (char const* socksHost : {"", "first"}) Migrated({"SOCKSv4", socksHost, "", {}, {}});
   std::unique_ptr<FirewallConfig> const firewall = Migrated({"SOCKSv4", "second", "", {}, {}});

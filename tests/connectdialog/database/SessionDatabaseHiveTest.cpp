@@ -19,6 +19,7 @@
 #include "support/DeepKeyChain.h"
 #include "support/FaultyDiskVfs.h"
 #include "support/InstalledRegistryStore.h"
+#include "support/Joined.h"
 #include "support/ScopedRoot.h"
 #include "support/SessionTree.h"
 
@@ -107,34 +108,23 @@ class SessionDatabaseHiveTest : public testing::Test {
 
 using SessionDatabaseMoveTest = SessionDatabaseHiveTest;
 
-TEST_F(SessionDatabaseMoveTest, RefusedRenamesAndMovesKeepTheSource) {
-  std::string const longest(SessionDatabase::kMaxNameBytes, 'n');
+// Refusals keep the source; then case-only renames of the longest name and a folder keep everything.
+TEST_F(SessionDatabaseMoveTest, RefusedRenamesKeepTheSourceAndCaseOnlyRenamesKeepEverything) {
+  std::string const lower(SessionDatabase::kMaxNameBytes, 'a'), upper(SessionDatabase::kMaxNameBytes, 'A');
   ASSERT_TRUE(AddSession(m_db, "S1", "one") && AddSession(m_db, "S2", "two") && AddSession(m_db, "F\\inner", "in"));
-  EXPECT_FALSE(m_db.InsertFolder("", longest + "n", "", true));
-  EXPECT_FALSE(m_db.Rename("S1", longest + "n", "S1"));
+  EXPECT_FALSE(m_db.InsertFolder("", lower + "a", "", true));
+  EXPECT_FALSE(m_db.Rename("S1", lower + "a", "S1"));
   EXPECT_FALSE(m_db.Rename("S1", "s2", "S1")) << "another entry's name";
   EXPECT_FALSE(m_db.Move("S1", "", "", true)) << "its own folder";
   EXPECT_FALSE(m_db.Move("F", "f", "", true)) << "into itself";
-  EXPECT_EQ(StoredNames(""), "F:S1:S2:");
-  EXPECT_EQ(StoredNames("F"), "inner:");
-  EXPECT_EQ(Title("S1"), "one");
-  EXPECT_EQ(Title("S2"), "two");
-  EXPECT_EQ(Title("F\\inner"), "in");
-}
-
-TEST_F(SessionDatabaseMoveTest, ACaseOnlyRenameOfTheLongestNameKeepsEverything) {
-  std::string const lower(SessionDatabase::kMaxNameBytes, 'a');
-  std::string const upper(SessionDatabase::kMaxNameBytes, 'A');
-  ASSERT_TRUE(AddSession(m_db, lower, "kept") && AddSession(m_db, "Lab\\x", "inside") && AddSession(m_db, "z", "last"));
+  EXPECT_EQ(Joined(StoredNames(""), StoredNames("F"), Title("S1"), Title("S2"), Title("F\\inner")),
+            "F:S1:S2:|inner:|one|two|in");
+  ASSERT_TRUE(AddSession(m_db, lower, "kept"));
   EXPECT_TRUE(m_db.Rename(lower, upper, lower));
-  EXPECT_TRUE(m_db.Rename("Lab", "LAB", "Lab"));
-  EXPECT_EQ(StoredNames(""), "LAB:" + upper + ":z:");
-  EXPECT_EQ(Title(upper), "kept");
-  EXPECT_EQ(Title("LAB\\x"), "inside");
-  EXPECT_TRUE(m_db.Move(upper, "LAB", "", true));
-  EXPECT_EQ(StoredNames("LAB"), "x:" + upper + ":");
-  EXPECT_EQ(Title("LAB\\" + upper), "kept");
-  EXPECT_EQ(Title(lower), "<missing>");
+  EXPECT_TRUE(m_db.Rename("F", "f", "F"));
+  EXPECT_EQ(Joined(StoredNames(""), Title(upper), Title("f\\inner")), "f:S1:S2:" + upper + ":|kept|in");
+  EXPECT_TRUE(m_db.Move(upper, "f", "", true));
+  EXPECT_EQ(Joined(StoredNames("f"), Title("f\\" + upper), Title(lower)), "inner:" + upper + ":|kept|<missing>");
 }
 
 struct Visited {
@@ -165,10 +155,8 @@ TEST_F(SessionDatabaseDepthTest, EveryWalkFinishesOnATreeDeeperThanTheLimit) {
   // "deep" and every level below it are folders; the last level is the session "f".
   Visited all;
   SessionDatabase::EnumAllSessions(&Record, &all);
-  ASSERT_FALSE(all.names.empty());
-  EXPECT_EQ("f", all.names.front());
-  EXPECT_EQ("top", all.names.back());
-  EXPECT_EQ(4u + 2 * kLevels, all.longestPath) << "the path of the deepest session is whole";
+  ASSERT_FALSE(all.names.empty());  // the path of the deepest session is whole
+  EXPECT_EQ(Joined(all.names.front(), all.names.back(), all.longestPath), Joined("f", "top", 4u + 2 * kLevels));
   m_db.EnumAndSetAllBoolValues("Flag", true);
   Visited flagged;
   SessionDatabase::EnumAllSessions(
@@ -179,8 +167,7 @@ TEST_F(SessionDatabaseDepthTest, EveryWalkFinishesOnATreeDeeperThanTheLimit) {
       &flagged);
   EXPECT_EQ(all.names, flagged.names);
   GlobalChangeTally const tally = m_db.EnumAndApplyDelta(delta.get());
-  EXPECT_EQ(static_cast<int>(all.names.size()), tally.visited);
-  EXPECT_EQ(tally.visited, tally.updated);
+  EXPECT_EQ(Joined(tally.visited, tally.updated), Joined(all.names.size(), all.names.size()));
   EXPECT_TRUE(m_db.Remove("deep"));
   EXPECT_FALSE(SessionDatabase::Exists("deep"));
   Visited left;
@@ -235,9 +222,7 @@ TEST_F(SessionDatabaseInterruptionTest, KilledApplyDeltaLeavesNoSessionHalfChang
   EXPECT_TRUE(WIFSIGNALED(status));
   Seen seen;
   SessionDatabase::EnumAllSessions(&Classify, &seen);
-  EXPECT_EQ(seen.mixed, 0);
-  EXPECT_EQ(seen.updated + seen.unchanged, 2001);
-  EXPECT_EQ(FolderNames(m_db, "").size(), 20u);
+  EXPECT_EQ(Joined(seen.mixed, seen.updated + seen.unchanged, FolderNames(m_db, "").size()), "0|2001|20");
 }
 
 // A store that fails (full disk, read-only file, damaged file) is reported as what it is: the
@@ -275,9 +260,7 @@ TEST_F(SessionDatabaseStoreFailureTest, WritesThatTheDiskRefusesAreReportedAndCh
       EXPECT_NE(VStoreFailure::Describe().find("registry.db"), std::string::npos) << VStoreFailure::Describe();
       RegUnloadHives();
     }
-    EXPECT_EQ(SessionCount(), kSessions);
-    EXPECT_TRUE(m_db.Exists("Lab\\s1"));
-    EXPECT_FALSE(m_db.Exists("Lab\\new"));
+    EXPECT_EQ(Joined(SessionCount(), m_db.Exists("Lab\\s1"), m_db.Exists("Lab\\new")), Joined(kSessions, true, false));
   }
 }
 

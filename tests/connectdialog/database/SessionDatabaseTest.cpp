@@ -5,6 +5,7 @@
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/Joined.h"
 #include "support/SessionTree.h"
 
 namespace {
@@ -15,7 +16,13 @@ class SessionDatabaseTest : public testing::Test {
  protected:
   void Add(std::string const& path) { AddSession(m_db, path); }
   Names Sessions(std::string const& folder) { return SessionNames(m_db, folder); }
-  Names Folders(std::string const& folder) { return FolderNames(m_db, folder); }
+  // A folder's folders as "[name]", then its sessions, in the listed order.
+  std::string Listed(std::string const& folder) {
+    std::string text;
+    for (auto const& name : FolderNames(m_db, folder)) text += (text.empty() ? "[" : " [") + name + "]";
+    for (auto const& name : SessionNames(m_db, folder)) text += (text.empty() ? "" : " ") + name;
+    return text;
+  }
   // The text `name` of the key "Sessions\<key>", "<missing>" when there is none.
   static std::string ReadSz(std::string const& key, char const* name) {
     VProfileStore store(true, nullptr);
@@ -60,7 +67,7 @@ TEST_F(SessionDatabaseTest, OrderRecordIsMergedWithTheChildrenAndRewritten) {
   }
 }
 
-TEST_F(SessionDatabaseTest, InsertingAtPositionsReorderingAndSorting) {
+TEST_F(SessionDatabaseTest, InsertingAtPositionsReorderingSortingAndNewFolders) {
   for (char const* name : {"A", "B", "C"}) Add(name);
   SessionHolder session(static_cast<SessionConfig*>(CreateSessionConfig("X", nullptr)));
   m_db.InsertSession("", "X", session.get(), "A", true);
@@ -77,19 +84,14 @@ TEST_F(SessionDatabaseTest, InsertingAtPositionsReorderingAndSorting) {
   sorted.InsertSession("", "W", session.get(), "A", false);
   EXPECT_EQ(SessionNames(sorted, ""), (Names{"A", "B", "C", "W", "X", "Y", "Z"}));
   EXPECT_EQ(Sessions(""), (Names{"Z", "Y", "X", "B", "C", "A", "W"}));
-}
-
-TEST_F(SessionDatabaseTest, NewFolderHasAnEmptyRecordAndNoTemporarySession) {
+  // A new folder has an empty record and no temporary session.
   m_db.InsertFolder("", "Lab", "", true);
   m_db.InsertFolder("Lab", "Routers", "", true);
   m_db.InsertFolder("", "Office", "Lab", false);
-  EXPECT_FALSE(KeyExists("Lab\\Routers\\_@@TMP@@_"));
-  EXPECT_EQ(ReadSz("Lab\\Routers\\__FolderData__", "Folder List"), "");
-  EXPECT_EQ(ReadSz("Lab\\Routers\\__FolderData__", "Session List"), "");
-  EXPECT_EQ(ReadSz("__FolderData__", "Folder List"), "Office:Lab:");
-  EXPECT_TRUE(m_db.IsFolder("Lab\\Routers"));
-  EXPECT_TRUE(m_db.HasChildren("Lab"));
-  EXPECT_FALSE(m_db.HasChildren("Lab\\Routers"));
+  EXPECT_EQ(Joined(KeyExists("Lab\\Routers\\_@@TMP@@_"), ReadSz("Lab\\Routers\\__FolderData__", "Folder List"),
+                   ReadSz("Lab\\Routers\\__FolderData__", "Session List"), ReadSz("__FolderData__", "Folder List"),
+                   m_db.IsFolder("Lab\\Routers"), m_db.HasChildren("Lab"), m_db.HasChildren("Lab\\Routers")),
+            "0|||Office:Lab:|1|1|0");
 }
 
 TEST_F(SessionDatabaseTest, CopiesGetUniqueNamesAndAFolderCopiedIntoItselfCopiesItsOldChildrenOnce) {
@@ -102,26 +104,19 @@ TEST_F(SessionDatabaseTest, CopiesGetUniqueNamesAndAFolderCopiedIntoItselfCopies
   Add("T");
   EXPECT_EQ(m_db.GetUniqueSessionName("T"), CString("T (2)"));
   EXPECT_EQ(m_db.Copy("F", "F", true, "", true), CString("F\\F"));
-  EXPECT_EQ(Folders("F"), (Names{"Sub", "F"}));
-  EXPECT_EQ(Folders("F\\F"), (Names{"Sub"}));
-  EXPECT_EQ(Sessions("F\\F"), (Names{"S", "S (1)", "S (2)"}));
-  EXPECT_EQ(Sessions("F\\F\\Sub"), (Names{"b"}));
+  EXPECT_EQ(Joined(Listed("F"), Listed("F\\F"), Listed("F\\F\\Sub")), "[Sub] [F] S S (1) S (2)|[Sub] S S (1) S (2)|b");
   EXPECT_EQ(m_db.Copy("F", "", true, "", true), CString("F (1)"));
-  EXPECT_EQ(Folders("F (1)"), (Names{"Sub", "F"}));
+  EXPECT_EQ(Listed("F (1)"), Listed("F"));
 }
 
 TEST_F(SessionDatabaseTest, RenameMovesTheEntryAfterThePositionAndRemoveDeletesTheSubtree) {
   for (char const* path : {"A", "B", "C", "F\\x"}) Add(path);
   m_db.Rename("A", "Z", "C");
-  EXPECT_EQ(Sessions(""), (Names{"B", "C", "Z"}));
   m_db.Rename("F", "G", "");
-  EXPECT_EQ(Folders(""), (Names{"G"}));
-  EXPECT_EQ(Sessions("G"), (Names{"x"}));
-  EXPECT_FALSE(SessionDatabase::Exists("F"));
+  EXPECT_EQ(Joined(Listed(""), Listed("G"), SessionDatabase::Exists("F")), "[G] B C Z|x|0");
   SessionHolder renamed(static_cast<SessionConfig*>(m_db.Lookup("G\\x")));
   ASSERT_TRUE(renamed);
-  EXPECT_EQ(renamed->GetSessionName(), CString("x"));
-  EXPECT_EQ(renamed->GetSessionPath(), CString("G\\x"));
+  EXPECT_EQ(Joined(renamed->GetSessionName(), renamed->GetSessionPath()), "x|G\\x");
   for (char const* path : {"Lab\\Deep\\s", "Office\\t"}) Add(path);
   EXPECT_TRUE(m_db.Remove("Lab"));
   EXPECT_FALSE(KeyExists("Lab"));
@@ -171,12 +166,8 @@ TEST_F(SessionDatabaseTest, ApplyDeltaChangesOnlyTheChangedOptionOfWritableSessi
       delta.get(), [&](GlobalChangeTally const& sofar) { updatedSoFar.push_back(sofar.updated); });
   // Store order: a, Default (one of the sessions walked), F\b, F\locked.
   EXPECT_EQ(updatedSoFar, (std::vector<int>{1, 2, 3, 3}));
-  EXPECT_EQ(tally.visited, 4);
-  EXPECT_EQ(tally.updated, 3);
-  EXPECT_EQ(ReadSz("a", "Title Bar"), "new title");
-  EXPECT_EQ(ReadSz("F\\b", "Title Bar"), "new title");
-  EXPECT_EQ(ReadSz("F\\b", "Idle String"), "keep");
-  EXPECT_EQ(ReadSz("F\\locked", "Title Bar"), "");
+  EXPECT_EQ(Joined(tally.visited, tally.updated, ReadSz("a", "Title Bar"), ReadSz("F\\b", "Title Bar"),
+                   ReadSz("F\\b", "Idle String"), ReadSz("F\\locked", "Title Bar")), "4|3|new title|new title|keep|");
   EXPECT_EQ(m_db.EnumAndApplyDelta(nullptr).visited, 0);
 }
 
@@ -204,8 +195,8 @@ TEST_F(SessionDatabaseTest, MatchingProtocolFollowsTheHostKind) {
     MarkSession(name);
     if (c.terminal) WriteSz(name, "Protocol Name", c.terminal);
     if (c.transfer) WriteSz(name, "Transfer Protocol Name", c.transfer);
-    EXPECT_EQ(m_db.HasMatchingProtocol(3, name), c.forTerminalHost) << name;
-    EXPECT_EQ(m_db.HasMatchingProtocol(6, name), c.forTransferHost) << name;
+    EXPECT_EQ(Joined(m_db.HasMatchingProtocol(3, name), m_db.HasMatchingProtocol(6, name)),
+              Joined(c.forTerminalHost, c.forTransferHost)) << name;
   }
 }
 

@@ -86,9 +86,7 @@ TEST(SessionFolderTreeTest, AnEmptyStoreGivesTheRootAlone) {
   SessionDatabase db(0);
   std::vector<SessionDatabase::FolderLists> tree(2);
   db.GetFolderTree(tree);
-  ASSERT_EQ(1u, tree.size());
-  EXPECT_EQ(0, tree[0].folders.GetCount());
-  EXPECT_EQ(0, tree[0].sessions.GetCount());
+  EXPECT_EQ(Described(tree), Lines{":"});
 }
 
 }  // namespace

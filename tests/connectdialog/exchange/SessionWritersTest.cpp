@@ -3,6 +3,7 @@
 #include "exchange/CsvSessionWriter.h"
 #include "exchange/JumpHost.h"
 #include "exchange/SshConfigWriter.h"
+#include "support/Joined.h"
 
 namespace {
 
@@ -12,7 +13,6 @@ TEST(SessionWritersTest, AliasesAreSafeForSshAndUnique) {
       {"x,y#z", "x_y_z"},               {"tab\there", "tab_here"}, {"q\"'=", "q___"},
   };
   for (auto const& [path, alias] : aliases) EXPECT_EQ(SshConfigWriter::Alias(path), alias) << path;
-
   ExportedSession one{.path = "a b", .terminalProtocol = "SSH2", .host = "h one", .port = 22, .user = "me"};
   ExportedSession two{.path = "a_b", .terminalProtocol = "Telnet", .transferProtocol = "SFTP", .host = "x\\y",
                       .port = 2200, .identityFile = "~/k", .compression = true,
@@ -43,9 +43,7 @@ TEST(SessionWritersTest, JumpHostsTakeTheFirstHop) {
   for (Case const& c : good) {
     std::optional<JumpHost> const jump = JumpHost::FirstHop(c.hops);
     ASSERT_TRUE(jump) << c.hops;
-    EXPECT_EQ(jump->user, c.user) << c.hops;
-    EXPECT_EQ(jump->host, c.host) << c.hops;
-    EXPECT_EQ(jump->port, c.port) << c.hops;
+    EXPECT_EQ(Joined(jump->user, jump->host, jump->port), Joined(c.user, c.host, c.port)) << c.hops;
   }
   for (char const* bad : {"", "b:", "b:0", "b:65536", "b:x", "[::1", "[::1]x", "[::1]:", "me@", ",b"})
     EXPECT_FALSE(JumpHost::FirstHop(bad)) << bad;

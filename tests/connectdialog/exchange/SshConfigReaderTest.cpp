@@ -35,8 +35,7 @@ TEST(SshConfigLineTest, SplitsAsSshDoes) {
     SshConfigLine line;
     std::string error;
     ASSERT_TRUE(SshConfigLine::Split(c.line, line, error)) << c.line;
-    EXPECT_EQ(line.keyword, c.keyword) << c.line;
-    EXPECT_EQ(line.arguments, c.arguments) << c.line;
+    EXPECT_EQ(std::pair(line.keyword, line.arguments), std::pair(std::string(c.keyword), c.arguments)) << c.line;
   }
   SshConfigLine line;
   std::string error;
@@ -63,7 +62,6 @@ class SshConfigReaderTest : public ::testing::Test {
     return m_home / (".ssh/" + name);
   }
   ImportBatch Read(std::string const& text) { return SshConfigReader(m_home.Path()).Read(Write("config", text)); }
-
   TempFolder m_home;
 };
 
@@ -109,15 +107,13 @@ TEST_F(SshConfigReaderTest, IncludeReadsInPlaceWithinTheBlockAroundIt) {
   EXPECT_EQ(Outcomes(batch), "");
 }
 
-TEST_F(SshConfigReaderTest, AnIncludeCycleEndsWithAReport) {
+TEST_F(SshConfigReaderTest, AnIncludeCycleEndsWithAReportAndAnUnreadableSourceIsAnError) {
   Write("loop", "Host looped\nInclude loop\n");
   ImportBatch const batch = Read("Include loop\n");
   ASSERT_EQ(batch.sessions.size(), 1u);
   EXPECT_EQ(batch.sessions[0].path[0], "looped");
   EXPECT_EQ(Outcomes(batch), "refused Include 2: Include nested more than 16 deep (a file including itself?)\n");
-}
-
-TEST_F(SshConfigReaderTest, AnUnreadableSourceIsAnErrorAndAFolderIsNoFile) {
+  // An unreadable source is an error, and a folder is no file.
   EXPECT_EQ(SshConfigReader(m_home.Path()).Read(m_home / "none").error, "cannot read " + (m_home / "none"));
   EXPECT_EQ(SshConfigReader(m_home.Path()).Read(m_home.Path()).error, m_home.Path() + " is a folder, not a file");
 }

@@ -5,6 +5,7 @@
 #include "connectdialog/session/ProtocolSides.h"
 #include "session/CommonConfig.h"
 #include "session/NoneConfig.h"
+#include "support/Joined.h"
 
 namespace {
 
@@ -29,11 +30,9 @@ TEST_F(ConnectConfigPtrTest, ConstructionSelectsTheStoredOrFirstFittingProtocol)
     if (auto const* number = std::get_if<unsigned long>(&c.stored)) key.key->SetDword(name, *number);
     CommonConfig common;
     Side side(key.key, c.kind, &common);
-    SCOPED_TRACE(c.protocol);
-    EXPECT_EQ(side.Protocol(), c.protocol);
-    EXPECT_EQ(side.SelectedIndex(), c.selected);
-    EXPECT_EQ(static_cast<ConnectConfig*>(side) != nullptr, c.selected >= 0);
-    EXPECT_EQ(side.ProtocolWasBlank(), c.wasBlank);
+    EXPECT_EQ(Joined(side.Protocol(), side.SelectedIndex(), static_cast<ConnectConfig*>(side) != nullptr,
+                     side.ProtocolWasBlank()), Joined(c.protocol, c.selected, c.selected >= 0, c.wasBlank))
+        << "row " << &c - cases;
   }
 }
 
@@ -42,10 +41,7 @@ TEST_F(ConnectConfigPtrTest, KindWithoutEntriesHasNoRecord) {
   Register(folder.Base().c_str(), 10, 6);
   memory.key->SetSz("Protocol Name", "SSH2");
   Side side(memory.key, Side::Terminal, nullptr);
-  EXPECT_EQ(side.Protocol(), "");
-  EXPECT_EQ(side.SelectedIndex(), -1);
-  EXPECT_EQ(side.operator->(), nullptr);
-  EXPECT_FALSE(side.IsModified());
+  EXPECT_EQ(Joined(side.Protocol(), side.SelectedIndex(), side.operator->() == nullptr, side.IsModified()), "|-1|1|0");
 }
 
 TEST_F(ConnectConfigPtrTest, RecordLoadsFromTheSessionKeyAndSavesIntoIt) {
@@ -58,9 +54,8 @@ TEST_F(ConnectConfigPtrTest, RecordLoadsFromTheSessionKeyAndSavesIntoIt) {
   EXPECT_EQ(memory.StoredDword("Test Port"), 22) << "the missing option is written with its default";
   MemoryKey target;
   side.Save(target.key, true);
-  EXPECT_EQ(target.StoredSz("Protocol Name"), "Telnet");
-  EXPECT_EQ(target.StoredSz("Test Host"), "alpha");
-  EXPECT_EQ(target.StoredDword("Test Port"), 22);
+  EXPECT_EQ(Joined(target.StoredSz("Protocol Name"), target.StoredSz("Test Host"), target.StoredDword("Test Port")),
+            "Telnet|alpha|22");
 }
 
 TEST_F(ConnectConfigPtrTest, ABuiltSideSavesEverythingOnceAndNoneOnlyItsName) {
@@ -77,8 +72,7 @@ TEST_F(ConnectConfigPtrTest, ABuiltSideSavesEverythingOnceAndNoneOnlyItsName) {
   EXPECT_FALSE(none.IsModified()) << "None is never modified";
   MemoryKey saved;
   none.Save(saved.key, false);
-  EXPECT_EQ(saved.StoredSz("Protocol Name"), "None");
-  EXPECT_EQ(saved.StoredSz("Test Host"), "<none>");
+  EXPECT_EQ(Joined(saved.StoredSz("Protocol Name"), saved.StoredSz("Test Host")), "None|<none>");
   none.SetProtocol("Telnet", nullptr);
   EXPECT_TRUE(none.IsModified());
 }
@@ -91,18 +85,15 @@ TEST_F(ConnectConfigPtrTest, SwitchingCarriesSettingsAndKeepsEarlierRecords) {
   side.SetProtocol("Telnet", nullptr);
   ConnectConfig* telnet = side;
   ASSERT_NE(telnet, ssh2);
-  EXPECT_EQ(telnet->GetHostname(), "alpha");
-  EXPECT_EQ(telnet->IsDefaultSession(), 1);
+  EXPECT_EQ(Joined(telnet->GetHostname(), telnet->IsDefaultSession()), "alpha|1");
   telnet->SetHostname("beta");
   side.SetProtocol("Telnet", nullptr);
   EXPECT_EQ(static_cast<ConnectConfig*>(side), telnet) << "the same name changes nothing";
   side.SetProtocol("SSH2", nullptr);
   EXPECT_EQ(static_cast<ConnectConfig*>(side), ssh2);
   EXPECT_EQ(ssh2->GetHostname(), "beta");
-  side.SetProtocol("telnet", nullptr);
-  EXPECT_EQ(side.Protocol(), "telnet");
-  EXPECT_EQ(side.SelectedIndex(), -1) << "the search after a switch is case-sensitive";
-  EXPECT_EQ(side.operator->(), nullptr);
+  side.SetProtocol("telnet", nullptr);  // the search after a switch is case-sensitive
+  EXPECT_EQ(Joined(side.Protocol(), side.SelectedIndex(), side.operator->() == nullptr), "telnet|-1|1");
 }
 
 TEST_F(ConnectConfigPtrTest, RollbackReturnsToTheCheckpointAndDeltasApplyOnlyOnTheSameProtocol) {
@@ -111,8 +102,7 @@ TEST_F(ConnectConfigPtrTest, RollbackReturnsToTheCheckpointAndDeltasApplyOnlyOnT
   target.SetProtocol("Telnet", nullptr);
   target->SetPort(2323);
   target.Rollback();
-  EXPECT_EQ(target.Protocol(), "SSH2");
-  EXPECT_EQ(target.SelectedIndex(), kSsh2);
+  EXPECT_EQ(Joined(target.Protocol(), target.SelectedIndex()), Joined("SSH2", kSsh2));
   target.SetProtocol("Telnet", nullptr);
   EXPECT_EQ(target->GetPort(), 22) << "records of other protocols roll back too";
   target.Rollback();
@@ -123,9 +113,7 @@ TEST_F(ConnectConfigPtrTest, RollbackReturnsToTheCheckpointAndDeltasApplyOnlyOnT
     delta->SetPort(2222);
     target.ApplyDelta(&delta);
   }
-  EXPECT_EQ(target->GetPort(), 2222);
-  EXPECT_TRUE(target.IsModified());
-  EXPECT_EQ(target.Protocol(), "SSH2");
+  EXPECT_EQ(Joined(target->GetPort(), target.IsModified(), target.Protocol()), "2222|1|SSH2");
   Side other(nullptr, Side::Terminal, nullptr);
   other.Checkpoint();
   other.SetProtocol("Telnet", nullptr);
@@ -141,20 +129,16 @@ TEST_F(ConnectConfigPtrTest, CopiesTakeOnlyTheSelectedRecord) {
   side.SetProtocol("Telnet", nullptr);
   side->SetPort(2323);
   Side copy(side, nullptr);
-  EXPECT_EQ(copy.Protocol(), "Telnet");
   ASSERT_NE(static_cast<ConnectConfig*>(copy), static_cast<ConnectConfig*>(side));
-  EXPECT_EQ(copy->GetPort(), 2323);
-  EXPECT_EQ(copy->GetHostname(), "alpha");
+  EXPECT_EQ(Joined(copy.Protocol(), copy->GetPort(), copy->GetHostname()), "Telnet|2323|alpha");
   copy.SetProtocol("SSH2", nullptr);
   EXPECT_EQ(copy->GetPort(), 22) << "a fresh SSH2 record: the original's was not copied";
   Side target(nullptr, Side::Terminal, nullptr);
   target.SetConnectConfig(side, nullptr);
-  EXPECT_EQ(target.Protocol(), "Telnet");
-  EXPECT_EQ(target->GetPort(), 2323);
+  EXPECT_EQ(Joined(target.Protocol(), target->GetPort()), "Telnet|2323");
   side.SetProtocol("telnet", nullptr);
   target.SetConnectConfig(side, nullptr);
-  EXPECT_EQ(target.Protocol(), "");
-  EXPECT_EQ(target.operator->(), nullptr);
+  EXPECT_EQ(Joined(target.Protocol(), target.operator->() == nullptr), "|1");
 }
 
 TEST(ValidateProtocolNameTest, AcceptsOnlyTheKindsNames) {
@@ -164,8 +148,8 @@ TEST(ValidateProtocolNameTest, AcceptsOnlyTheKindsNames) {
                         {false, "None", true}, {true, "SSH2 ", false}};
   for (Case const& c : cases) {
     VString name = c.name;
-    EXPECT_EQ(ConnectConfigPtr::ValidateProtocolName(c.terminal, name), c.accepted) << c.name;
-    EXPECT_EQ(name, c.accepted ? c.name : "") << c.name;
+    bool const accepted = ConnectConfigPtr::ValidateProtocolName(c.terminal, name);
+    EXPECT_EQ(Joined(accepted, name), Joined(c.accepted, c.accepted ? c.name : "")) << c.name;
   }
 }
 
@@ -174,18 +158,13 @@ TEST(ConnectConfigTest, CountsReferencesCopiesItsFlagsAndNoneKeepsTheBaseAnswers
   void* object = none;
   EXPECT_EQ(none->QueryInterface(IID{}, &object), E_NOINTERFACE);
   EXPECT_EQ(object, nullptr);
-  EXPECT_FALSE(none->IsModified());
-  EXPECT_EQ(none->GetFirewallName(), "None");
-  EXPECT_EQ(none->GetPort(), -1);
-  EXPECT_EQ(none->CanConnect(), 0);
+  EXPECT_EQ(Joined(none->IsModified(), none->GetFirewallName(), none->GetPort(), none->CanConnect()), "0|None|-1|0");
   none->IsDefaultSession(1);
   none->HasCommandLine(2);
   none->PluginField(3);
   EXPECT_EQ(none->AddRef(), 2u);
   ConnectConfig* clone = none->Clone(nullptr);
-  EXPECT_EQ(clone->IsDefaultSession(), 1);
-  EXPECT_EQ(clone->HasCommandLine(), 2);
-  EXPECT_EQ(clone->PluginField(), 3);
+  EXPECT_EQ(Joined(clone->IsDefaultSession(), clone->HasCommandLine(), clone->PluginField()), "1|2|3");
   EXPECT_EQ(clone->Release(), 0u) << "a copy starts with one reference";
   EXPECT_EQ(none->Release(), 1u);
   EXPECT_EQ(none->Release(), 0u);

@@ -14,6 +14,7 @@
 #include "database/SessionDatabase.h"
 #include "session/FirewallConfig.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/Joined.h"
 #include "support/ListNames.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
@@ -59,12 +60,11 @@ class FirewallStoreTest : public testing::Test {
   InstalledMemoryStore m_store;
 };
 
-TEST_F(FirewallStoreTest, NoneAndBadNamesNeverReachTheStore) {
+TEST_F(FirewallStoreTest, NoneAndBadNamesNeverReachTheStoreAndTheNamesSerializeAndSplitBack) {
   ASSERT_TRUE(Lookup("None"));
   EXPECT_EQ(Lookup("None")->GetFirewallType(), "None");
-  EXPECT_TRUE(FirewallStore::FirewallExists("None"));
-  EXPECT_FALSE(FirewallStore::FirewallExists("none"));
-  EXPECT_FALSE(FirewallStore::DeleteFirewall("None"));
+  EXPECT_EQ(Joined(FirewallStore::FirewallExists("None"), FirewallStore::FirewallExists("none"),
+                   FirewallStore::DeleteFirewall("None")), "1|0|0");
   for (char const* name : {"None", "NONE", "none", "nOnE", "", "a\\b"}) {
     FirewallConfig firewall(name, nullptr);
     EXPECT_FALSE(FirewallStore::SaveFirewall(&firewall, true)) << name;
@@ -72,10 +72,7 @@ TEST_F(FirewallStoreTest, NoneAndBadNamesNeverReachTheStore) {
   }
   EXPECT_FALSE(Lookup(""));
   EXPECT_FALSE(RootHas("Firewalls"));
-}
-
-// The session's and the database's lists are the store's.
-TEST_F(FirewallStoreTest, SerializedNamesAreBigEndianLengthPrefixedAndSplitBack) {
+  // The serialized names are big-endian and length-prefixed; the session's and the database's lists are the store's.
   EXPECT_EQ(Serialized(), std::string("\0\0\0\x08\0\0\0\x04None", 12));
   Add("Office", "proxy.office");
   Add("Lab", "socks.lab");
@@ -87,8 +84,7 @@ TEST_F(FirewallStoreTest, SerializedNamesAreBigEndianLengthPrefixedAndSplitBack)
   EXPECT_EQ(Serialized(&SessionDatabase::GetSerializedFirewallNames), expected);
   CStringList split;
   ASSERT_TRUE(Split(expected, split));
-  ASSERT_EQ(split.GetCount(), 3);
-  EXPECT_EQ(split.GetAt(split.GetHeadPosition()), "None");
+  EXPECT_EQ(ListNames(split), (std::vector<std::string>{"None", "Lab", "Office"}));
   std::string const malformed[] = {
       std::string("\0\0\0", 3),
       std::string("\0\0\0\x09\0\0\0\x04None", 12),  // count beyond the bytes
@@ -138,8 +134,8 @@ TEST_F(FirewallStoreTest, RenameAndDeleteMoveWholeFirewalls) {
   EXPECT_TRUE(FirewallStore::DeleteFirewall("Old"));
   EXPECT_FALSE(FirewallStore::DeleteFirewall("Old"));
   EXPECT_EQ(Names(), (std::vector<std::string>{"None", "BRANCH", "Lab"})) << "the new spelling is kept";
-  EXPECT_EQ(Lookup("BRANCH")->GetFirewallHostname(), "proxy.office");
-  EXPECT_EQ(Lookup("Lab")->GetFirewallHostname(), "socks.lab");
+  EXPECT_EQ(Joined(Lookup("BRANCH")->GetFirewallHostname(), Lookup("Lab")->GetFirewallHostname()),
+            "proxy.office|socks.lab");
 }
 
 // The protection key and the trace file live in the test's own root.
@@ -156,12 +152,11 @@ VString Password(FirewallConfig const& firewall) {
   return out.Text();
 }
 
-TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncoded) {
+TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncodedAndTypeNamesMatchExactly) {
   FirewallConfig firewall("Office", nullptr);
   firewall.Save(m_memory.key, false);
-  EXPECT_EQ(m_memory.StoredSz("Firewall Type"), "None");
-  EXPECT_EQ(m_memory.StoredDword("Firewall Port"), 1080);
-  EXPECT_EQ(m_memory.StoredSz("Firewall Password"), "");
+  EXPECT_EQ(Joined(m_memory.StoredSz("Firewall Type"), m_memory.StoredDword("Firewall Port"),
+                   m_memory.StoredSz("Firewall Password")), "None|1080|");
   firewall.SetFirewallType("SOCKSv5_USERPASS");
   firewall.SetFirewallPort(65535);
   firewall.SetFirewallUsername("ann");
@@ -171,23 +166,19 @@ TEST_F(FirewallConfigTest, DefaultsAndValuesRoundTripWithThePasswordEncoded) {
   EXPECT_EQ(stored.size(), 8u + 2 * 6);
   EXPECT_EQ(VProfileEncodedString::Decode(stored), "s3cret");
   FirewallConfig loaded("Office", m_memory.key);
-  EXPECT_EQ(loaded.GetFirewallType(), "SOCKSv5_USERPASS");
-  EXPECT_EQ(loaded.GetFirewallPort(), 65535);
   VStringReceiver user;
   EXPECT_TRUE(loaded.GetFirewallUsername(&user));
-  EXPECT_EQ(user.Text(), "ann");
-  EXPECT_EQ(Password(loaded), "s3cret");
-}
-
-TEST_F(FirewallConfigTest, TypeNamesMatchTheTableExactly) {
+  EXPECT_EQ(Joined(loaded.GetFirewallType(), loaded.GetFirewallPort(), user.Text(), Password(loaded)),
+            "SOCKSv5_USERPASS|65535|ann|s3cret");
+  // Type names match the table exactly.
   struct Case { char const* stored; int value; char const* display; };
   Case const cases[] = {{"None", 0, "None"}, {"Generic Proxy", 1, "Generic proxy"}, {"SOCKSv4", 2, "SOCKS version 4"},
                         {"USER user@host login", 9, "USER user@host login"}, {"socksv4", 0, ""}, {"SOCKSv4 ", 0, ""}};
   for (Case const& c : cases) {
     m_memory.key->SetSz("Firewall Type", c.stored);
     FirewallConfig firewall("f", m_memory.key);
-    EXPECT_EQ(firewall.GetIntFirewallType(), c.value) << c.stored;
-    EXPECT_STREQ(firewall.GetFirewallTypeDisplayName(), c.display) << c.stored;
+    EXPECT_EQ(Joined(firewall.GetIntFirewallType(), firewall.GetFirewallTypeDisplayName()), Joined(c.value, c.display))
+        << c.stored;
   }
 }
 

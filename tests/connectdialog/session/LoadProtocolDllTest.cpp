@@ -10,6 +10,9 @@
 #include "platform/ui/HeadlessUserInterface.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/NoneConfig.h"
+#include "support/Golden.h"
+#include "support/Joined.h"
+#include "support/KeyDump.h"
 #include "connectdialog/session/PluginFolder.h"
 #include "connectdialog/session/RecordingShell.h"
 
@@ -55,9 +58,7 @@ TEST_F(LoadProtocolDllTest, NoFolderRegistersNoneAndTheTableRefusesOtherIndexes)
   ASSERT_TRUE(outcome.result);
   ASSERT_EQ(outcome.index, 0);
   ConnectProtocolTableElement const& none = GetConnectProtocolTable()[0];
-  EXPECT_EQ(none.protocolName, "None");
-  EXPECT_EQ(none.filePath, "");
-  EXPECT_EQ(none.productId, 3);
+  EXPECT_EQ(Joined(none.protocolName, none.filePath, none.productId), "None||3");
   EXPECT_EQ(none.recordFactory, &NoneConfig::Create);
   EXPECT_THROW(GetConnectProtocolTable()[-1], IndexOutOfRange);
   EXPECT_THROW(GetConnectProtocolTable()[1], IndexOutOfRange);
@@ -85,11 +86,9 @@ TEST_F(LoadProtocolDllTest, OutcomeOfEachKindOfPlugin) {
     size_t const shownBefore = ui.Shown().size();
     int const sizeBefore = GetConnectProtocolTable().GetSize();
     Outcome const outcome = Load(own.Base().c_str(), c.row, 3, c.warn);
-    EXPECT_EQ(outcome.result, c.added) << c.name;
-    EXPECT_EQ(outcome.index, c.added ? sizeBefore : -1) << c.name;
-    EXPECT_FALSE(outcome.exitRequested) << c.name;
-    EXPECT_EQ(GetConnectProtocolTable().GetSize(), sizeBefore + (c.added ? 1 : 0)) << c.name;
-    EXPECT_EQ(ui.Shown().size() - shownBefore, c.shown) << c.name;
+    EXPECT_EQ(Joined(outcome.result, outcome.index, outcome.exitRequested,
+                     GetConnectProtocolTable().GetSize() - sizeBefore, ui.Shown().size() - shownBefore),
+              Joined(c.added, c.added ? sizeBefore : -1, false, c.added ? 1 : 0, c.shown)) << c.name;
   }
 }
 
@@ -98,13 +97,10 @@ TEST_F(LoadProtocolDllTest, PluginFillsTheElementFromTheHostCallbacks) {
   WriteFileBytes(folder.Protocols() + "SSH1.enable", "");
   ASSERT_TRUE(Load(5).result);
   ConnectProtocolTableElement const& element = GetConnectProtocolTable()[0];
-  EXPECT_EQ(element.filePath.Str(), path);
-  EXPECT_EQ(element.protocolName, "SSH1");
   EXPECT_NE(element.module, nullptr);
-  // Lengths of appName() and textGetter(), and whether the store getter was handed on.
-  EXPECT_EQ(element.pluginFields[0], 9);
-  EXPECT_EQ(element.pluginFields[1], 3);
-  EXPECT_EQ(element.pluginFields[2], 0);
+  // Then the lengths of appName() and textGetter(), and whether the store getter was handed on.
+  EXPECT_EQ(Joined(element.filePath, element.protocolName, element.pluginFields[0], element.pluginFields[1],
+                   element.pluginFields[2]), path + "|SSH1|9|3|0");
   ConnectConfig* record = element.CreateRecord(nullptr, nullptr);
   ASSERT_NE(record, nullptr);
   EXPECT_EQ(record->GetPort(), 22);
@@ -123,49 +119,35 @@ TEST_F(LoadProtocolDllTest, OnlyTheOwnPluginsFailureShowsTheWarning) {
   appName = "HaloFyx";
   folder.Install("Telnet.so", Plugin::Foreign);
   Outcome const outcome = Load(6);
-  EXPECT_FALSE(outcome.result);
-  EXPECT_TRUE(outcome.warn);
-  EXPECT_EQ(ui.Shown().size(), 1u);
+  EXPECT_EQ(Joined(outcome.result, outcome.warn, ui.Shown().size()), "0|1|1");
 }
 
+// Whether the plug-in is newer than the host and the button pressed, then the outcome (loaded,
+// exit requested, warn), the pages opened and the offer as shown.
 TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
   namespace fs = std::filesystem;
   IsHaloKorvo_Korvo_Installed(true);
   IsHaloFyx_Installed(true);
   appName = "HaloFyx";
   fs::file_time_type const built = fs::last_write_time(fs::read_symlink("/proc/self/exe"));
-  std::string const older = "HaloKorvo", newer = "HaloFyx";
-  std::string const page = "https://www.brimvale.com/download?pid=";
-  // opened: empty when nothing is opened.
-  struct Case { bool pluginNewer; UpgradeChoice choice; bool exitRequested; bool warn; std::string opened; };
-  Case const cases[] = {
-      {false, UpgradeChoice::Download, true, true, page + older + "&guid=7b1ccc31-4e5b-43fb-a766-a8c90b0c4ed2"},
-      {true, UpgradeChoice::Download, true, true, page + newer + "&guid=01234567-89ab-cdef-0123-456789abcdef"},
-      {false, UpgradeChoice::Continue, false, false, ""}, {true, UpgradeChoice::Exit, true, true, ""},
-  };
-  for (Case const& c : cases) {
+  std::string transcript;
+  for (auto const [pluginNewer, choice] : {std::pair{false, UpgradeChoice::Download}, {true, UpgradeChoice::Download},
+                                           {false, UpgradeChoice::Continue}, {true, UpgradeChoice::Exit}}) {
     PluginFolder own;
     std::string const path = own.Install("Telnet.so", Plugin::Foreign);
-    fs::last_write_time(path, c.pluginNewer ? built + std::chrono::hours(1) : built - std::chrono::hours(1));
+    fs::last_write_time(path, pluginNewer ? built + std::chrono::hours(1) : built - std::chrono::hours(1));
     shell.opened.clear();
-    ui.Script(c.choice);
+    ui.Script(choice);
     Outcome const outcome = Load(own.Base().c_str(), 6, 3, true);
-    EXPECT_FALSE(outcome.result);
-    EXPECT_EQ(outcome.exitRequested, c.exitRequested);
-    EXPECT_EQ(outcome.warn, c.warn);
-    EXPECT_EQ(shell.opened, c.opened.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.opened});
     ShownDialog const& offer = ui.Shown().back();
-    std::string const upgrade = c.pluginNewer ? newer : older;
-    EXPECT_EQ(offer.kind, ShownDialog::Kind::UpgradeOffer);
-    EXPECT_EQ(offer.caption, "HaloFyx");
-    EXPECT_EQ(offer.text, "In order for integration with HaloKorvo to work correctly, a compatible version of " +
-                              upgrade + " must be installed.  You can either upgrade " + upgrade +
-                              " or continue, with integration temporarily disabled.\n\nWhat would you like to "
-                              "do?\n\nIt is strongly recommended that if you continue without upgrading " +
-                              upgrade + ", you do not modify any sessions that are configured for terminal "
-                              "emulation.");
-    EXPECT_EQ(offer.buttons, (std::vector<std::string>{"&Download " + upgrade + " ...", "&Continue", "E&xit"}));
+    ASSERT_EQ(offer.kind, ShownDialog::Kind::UpgradeOffer);
+    transcript += Joined(pluginNewer, static_cast<int>(choice)) + " -> " +
+                  Joined(outcome.result, outcome.exitRequested, outcome.warn) + "\n";
+    for (std::string const& opened : shell.opened) transcript += "  opened " + opened + "\n";
+    transcript += "  " + Joined(offer.caption, DumpText(offer.text)) + "\n";
+    for (std::string const& button : offer.buttons) transcript += "  [" + button + "]\n";
   }
+  ExpectGolden("connectdialog/upgrade_offers.txt", transcript);
 }
 
 TEST_F(LoadProtocolDllTest, AnElementLoadsOnce) {

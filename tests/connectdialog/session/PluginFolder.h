@@ -10,13 +10,10 @@
 class PluginFolder {
  public:
   enum class Plugin { Current, Foreign, Garbage };
-
   PluginFolder() { std::filesystem::create_directories(Protocols()); }
-
   // Base folder as hosts pass it: ending in a separator.
   std::string Base() const { return m_folder.Path() + "/"; }
   std::string Protocols() const { return Base() + "Connection Protocols/"; }
-
   std::string Install(std::string const& file, Plugin plugin = Plugin::Current) {
     std::string const target = Protocols() + file;
     if (plugin == Plugin::Garbage) {

@@ -13,7 +13,6 @@
 class ProtocolSides : public testing::Test {
  protected:
   enum { kSsh2, kTelnet, kSftp, kNone };
-
   ProtocolSides() {
     GetConnectProtocolTable().RemoveAll();
     folder.Install("SSH2.so");
@@ -23,11 +22,9 @@ class ProtocolSides : public testing::Test {
     Register(nullptr, 0, 3);
   }
   ~ProtocolSides() override { GetConnectProtocolTable().RemoveAll(); }
-
   static void Register(char const* directory, int row, int productId) {
     ASSERT_TRUE(RegisterProtocolRow(directory, row, productId)) << row;
   }
-
   PluginFolder folder;
   MemoryKey memory;
 };

@@ -12,18 +12,15 @@ class RecordingShell : public Shell {
   ~RecordingShell() override { SetShell(nullptr); }
   RecordingShell(RecordingShell const&) = delete;
   RecordingShell& operator=(RecordingShell const&) = delete;
-
   bool Open(std::string const& target) override {
     opened.push_back(target);
     return true;
   }
-
   bool Start(std::string const& program, std::vector<std::string> const& arguments) override {
     started.push_back(program);
     started.insert(started.end(), arguments.begin(), arguments.end());
     return startSucceeds;
   }
-
   std::vector<std::string> opened;
   // The program, then its arguments, of every start.
   std::vector<std::string> started;

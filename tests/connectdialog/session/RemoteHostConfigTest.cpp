@@ -7,6 +7,7 @@
 #include "VRegistryStoreFactory.h"
 #include "session/CommonConfig.h"
 #include "session/CredentialSavingPolicy.h"
+#include "support/Joined.h"
 #include "support/ScopedRoot.h"
 #include "vutils/MemoryKey.h"
 
@@ -52,9 +53,8 @@ TEST_F(RemoteHostConfigTest, MachinePolicyReadOncePerProcessDecidesWhatIsKept) {
     SetMachinePolicy("Save Passwords", c.passwords);
     memory.key->SetSz("Username", "bob");
     RemoteHostConfig* host = new RemoteHostConfig(memory.key);
-    EXPECT_EQ(host->SaveUsernames(), c.saveUsernames);
-    EXPECT_EQ(host->SavePasswords(), c.savePasswords);
-    EXPECT_EQ(host->GetUsername(), c.saveUsernames ? "bob" : "");
+    EXPECT_EQ(Joined(host->SaveUsernames(), host->SavePasswords(), host->GetUsername()),
+              Joined(c.saveUsernames, c.savePasswords, c.saveUsernames ? "bob" : ""));
     host->Release();
   }
   SetMachinePolicy("Save Usernames", {});
@@ -89,18 +89,15 @@ TEST_F(RemoteHostConfigTest, CommonSettingsMakeEachObjectOnceAndCopyThem) {
   auto* oneAgain = static_cast<SharedCounter*>(common.GetSharedObject(nullptr, false, MakeShared));
   auto* two = static_cast<SharedCounter*>(common.GetSharedObject(nullptr, true, MakeShared));
   EXPECT_EQ(one, oneAgain);
-  EXPECT_EQ(one->value, 1);
-  EXPECT_EQ(two->value, 12);
+  EXPECT_EQ(Joined(one->value, two->value), "1|12");
   for (SharedCounter* shared : {one, oneAgain, two}) shared->Release();
   CommonConfig copy(common);
   IRemoteHostConfig* copied = copy.GetRemoteHostConfig(nullptr);
   EXPECT_NE(copied, first);
-  EXPECT_EQ(copied->GetHostname(), "beta");
-  copied->Release();
   auto* copiedTwo = static_cast<SharedCounter*>(copy.GetSharedObject(nullptr, true, MakeShared));
-  EXPECT_EQ(copiedTwo->value, 112);
+  EXPECT_EQ(Joined(copied->GetHostname(), copiedTwo->value, madeShared), "beta|112|2");
+  copied->Release();
   copiedTwo->Release();
-  EXPECT_EQ(madeShared, 2);
 }
 
 }  // namespace

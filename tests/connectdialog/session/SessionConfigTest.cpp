@@ -7,6 +7,7 @@
 #include "library/LibraryState.h"
 #include "support/Golden.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/Joined.h"
 #include "support/KeyDump.h"
 #include "support/ScopedEnv.h"
 #include "support/SessionHolder.h"
@@ -35,8 +36,7 @@ TEST_F(SessionConfigTest, NullKeyGivesTheDefaultsInSaveOrder) {
   MemoryKey saved;
   session->Save(saved.key, true);
   ExpectGolden("default_session.txt", DumpKey(saved.key));
-  EXPECT_EQ(session->GetTerminalProtocol(), "SSH2");
-  EXPECT_EQ(session->GetTransferProtocol(), "SFTP");
+  EXPECT_EQ(Joined(session->GetTerminalProtocol(), session->GetTransferProtocol()), "SSH2|SFTP");
 }
 
 TEST_F(SessionConfigTest, LoadingRepairsStoredValues) {
@@ -99,8 +99,7 @@ TEST_F(SessionConfigTest, DefaultSessionWritesItsDefaultsOnceAndKeepsItsProtocol
   EXPECT_EQ(Make("Other", memory.key)->GetTerminalProtocol(), "None");
   EXPECT_EQ(memory.StoredSz("Protocol Name"), "");
   EXPECT_EQ(Make("Default", memory.key)->GetTerminalProtocol(), "SSH2");
-  EXPECT_EQ(memory.StoredSz("Protocol Name"), "SSH2");
-  EXPECT_EQ(memory.StoredDword("Max Transfer Buffers"), 4);
+  EXPECT_EQ(Joined(memory.StoredSz("Protocol Name"), memory.StoredDword("Max Transfer Buffers")), "SSH2|4");
 }
 
 TEST_F(SessionConfigTest, DescriptionCommandLineAndDefaultTest) {
@@ -113,9 +112,8 @@ TEST_F(SessionConfigTest, DescriptionCommandLineAndDefaultTest) {
   EXPECT_EQ(serial->CommandLine(), "/S \"Folder\\Name\"");
   serial->GetTermConnectConfig()->HasCommandLine(1);
   EXPECT_EQ(serial->CommandLine(), "");  // the test plug-in writes no arguments and has no firewall
-  EXPECT_EQ(Make("default", nullptr)->IsDefaultSession(), 0);
   Session named = Make("Default", nullptr);
-  EXPECT_EQ(named->IsDefaultSession(), 1);
+  EXPECT_EQ(Joined(Make("default", nullptr)->IsDefaultSession(), named->IsDefaultSession()), "0|1");
   named->SetSessionPath("Folder\\Default");
   EXPECT_EQ(named->IsDefaultSession(), 0);
 }
@@ -124,14 +122,11 @@ TEST_F(SessionConfigTest, RelevantSideFollowsTheHostName) {
   Session session = Make("Demo", nullptr);
   session->GetTermConnectConfig()->SetHostname("term:22");
   session->logFilename = "%S-%H.log";
-  EXPECT_EQ(session->GetRelevantProtocol(), "SSH2");
-  EXPECT_EQ(session->GetExpandedLogFilename(), "Demo-term_22.log");
+  EXPECT_EQ(Joined(session->GetRelevantProtocol(), session->GetExpandedLogFilename()), "SSH2|Demo-term_22.log");
   ConnectDialogDllInitApplicationName("HaloFyx");
-  EXPECT_EQ(session->GetRelevantProtocol(), "SFTP");
-  EXPECT_EQ(session->GetExpandedLogFilename(), "Demo-.log");
+  EXPECT_EQ(Joined(session->GetRelevantProtocol(), session->GetExpandedLogFilename()), "SFTP|Demo-.log");
   session->SetRelevantProtocol("None");
-  EXPECT_EQ(session->GetTransferProtocol(), "None");
-  EXPECT_EQ(session->GetTerminalProtocol(), "SSH2");
+  EXPECT_EQ(Joined(session->GetTransferProtocol(), session->GetTerminalProtocol()), "None|SSH2");
 }
 
 TEST_F(SessionConfigTest, SavedReloadedClonedAndSavedAgainIsTheSameBytes) {
@@ -152,21 +147,19 @@ TEST_F(SessionConfigTest, SavedReloadedClonedAndSavedAgainIsTheSameBytes) {
   ASSERT_EQ(KeyNames(copy.key, true), KeyNames(memory.key, true));
   for (std::string const& name : KeyNames(memory.key, true))
     if (name != "Login Script") EXPECT_EQ(DumpValue(copy.key, name), DumpValue(memory.key, name)) << name;
-  EXPECT_EQ(VProfileEncodedString::Decode(copy.StoredSz("Login Script")), "send me");
-  EXPECT_EQ(copy.StoredSz("Test Host"), "host");
+  EXPECT_EQ(Joined(VProfileEncodedString::Decode(copy.StoredSz("Login Script")), copy.StoredSz("Test Host")),
+            "send me|host");
 }
 
 TEST_F(SessionConfigTest, PresetsSwitchToTelnetAndSetTheTerminal) {
   Session vms = Make("Demo", nullptr);
   vms->loadVMS();
-  EXPECT_EQ(vms->GetTerminalProtocol(), "Telnet");
-  EXPECT_EQ(vms->terminal.emulation, "VT220");
-  EXPECT_EQ(vms->terminal.narrowFont.lfHeight, -9);
-  EXPECT_EQ(vms->terminal.normalFont.lfOutPrecision, 4);
+  TerminalConfig const& terminal = vms->terminal;
+  EXPECT_EQ(Joined(vms->GetTerminalProtocol(), terminal.emulation, terminal.narrowFont.Current().lfHeight,
+                   terminal.normalFont.Current().lfOutPrecision), "Telnet|VT220|-9|4");
   Session crisp = Make("Demo", nullptr);
   crisp->loadCRiSP();
-  EXPECT_EQ(crisp->terminal.keymapName, "Custom");
-  EXPECT_EQ(crisp->terminal.normalFont.lfCharSet, 255);
+  EXPECT_EQ(Joined(crisp->terminal.keymapName, crisp->terminal.normalFont.Current().lfCharSet), "Custom|255");
   EXPECT_TRUE(crisp->terminal.keymapFilename.View().ends_with("/keymaps/crisp.key"));
 }
 

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
 #include <filesystem>
-#include <string>
 
 #include "VReportMessageParams.h"
 #include "platform/shell/ExecutableFolder.h"
 #include "platform/types/VirtualKeys.h"
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/Golden.h"
+#include "support/Joined.h"
+#include "support/KeyDump.h"
+#include "support/MessageCode.h"
 #include "support/TempFolder.h"
 #include "terminal/Keymap.h"
 #include "terminal/ProfileKeymap.h"
@@ -15,6 +19,20 @@
 namespace {
 
 constexpr int E = Keymap::kExtended, C = Keymap::kCtrl, S = Keymap::kShift, A = Keymap::kAlt;
+
+// Every own entry as "index function value".
+std::string OwnEntries(Keymap const& keymap) {
+  std::string entries;
+  for (int index = 0; index < Keymap::kIndexCount; ++index) {
+    if (int const code = keymap.GetOwnKeyCode(index)) {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "0x%03X", index);
+      entries += std::string(entries.empty() ? "" : "; ") + hex + " " + Keymap::LookupNameByCode(code).Str() + " " +
+                 DumpText(keymap.GetOwnKeyValue(index).Str());
+    }
+  }
+  return entries;
+}
 
 class KeymapFileTest : public ::testing::Test {
  protected:
@@ -24,68 +42,38 @@ class KeymapFileTest : public ::testing::Test {
     return m_keymap.Load(m_path.c_str(), m_report);
   }
   std::string ReportText() { return m_report.GetText(); }
-
   TempFolder m_folder;
   std::string const m_path = m_folder / "test.map";
   Keymap m_keymap;
   VReportMessageParams m_report;
 };
 
-TEST_F(KeymapFileTest, GoodLines) {
-  struct Case { std::string line; int index; int code; std::string value; } const cases[] = {
-      {"N VK_F1 VT_PF1", VK_F1, KeymapCode::VT_PF1, ""},
-      {"n\tvk_f1\t\tVT_PF1 trailing words", VK_F1, KeymapCode::VT_PF1, ""},
-      {"N 0x70 VT_PF2", VK_F1, KeymapCode::VT_PF2, ""}, {"  CS VK_F1 VT_PF1", C | S | VK_F1, KeymapCode::VT_PF1, ""},
-      {"SC VK_F1 VT_PF1", C | S | VK_F1, KeymapCode::VT_PF1, ""},
-      {"ACSE 0xbf DISABLED", A | C | S | E | 0xBF, KeymapCode::DISABLED, ""},
-      {"NE VK_UP VT_HELP", E | VK_UP, KeymapCode::VT_F15, ""}, {"N VK_F2 VT_DO", VK_F2, KeymapCode::VT_F16, ""},
-      {"N VK_F3 \"a\"b\"", VK_F3, KeymapCode::SEND, "a\"b"},
-      {"N VK_F3 \"\\e[A\" ignored", VK_F3, KeymapCode::SEND, "\\e[A"}, {"N VK_F3 \"\"", VK_F3, KeymapCode::SEND, ""},
-      {"N VK_F3   \" spaced \"", VK_F3, KeymapCode::SEND, " spaced "},
-      {"N VK_F4 RUN(\"/opt/s.js\")", VK_F4, KeymapCode::RUN, "/opt/s.js"},
-      {"N VK_F4 RUN junk \"a b", VK_F4, KeymapCode::RUN, "a b"}, {"N VK_F4 RUN\"x\"y\"", VK_F4, KeymapCode::RUN, "x"},
-  };
-  for (Case const& c : cases) {
+// Each line alone in a file, then each bad line as the second of three (CRLF, the last without a
+// line feed): whether the file loaded, the report's code and text, and every own entry it made.
+// A bad line still maps its key where the key and function were read.
+TEST_F(KeymapFileTest, EachLineAsTheFileReadsIt) {
+  std::string const good[] = {
+      "N VK_F1 VT_PF1", "n\tvk_f1\t\tVT_PF1 trailing words", "N 0x70 VT_PF2", "  CS VK_F1 VT_PF1", "SC VK_F1 VT_PF1",
+      "ACSE 0xbf DISABLED", "NE VK_UP VT_HELP", "N VK_F2 VT_DO", "N VK_F3 \"a\"b\"", "N VK_F3 \"\\e[A\" ignored",
+      "N VK_F3 \"\"", "N VK_F3   \" spaced \"", "N VK_F4 RUN(\"/opt/s.js\")", "N VK_F4 RUN junk \"a b",
+      "N VK_F4 RUN\"x\"y\""};
+  std::string const bad[] = {
+      "N VK_F1", "N VK_F1 ", "N", " ; comment", "N VK_F1 RUN(x)", "N vk_nope VT_PF1", "N 256 VT_PF1",
+      "CC VK_F1 VT_PF1", "nx VK_F1 VT_PF1", "N VK_F1 \"open", "N VK_F1 SEND", "N VK_F1 NONE", "N VK_F1 vt_pf1"};
+  std::string transcript;
+  auto const read = [&](std::string const& line, std::string const& file) {
     Keymap fresh;
     VReportMessageParams report;
-    WriteFileBytes(m_path, c.line + "\n");
-    ASSERT_TRUE(fresh.Load(m_path.c_str(), report)) << c.line;
-    EXPECT_EQ(report.GetCode(), 0u) << c.line << ": " << report.GetText();
-    EXPECT_EQ(fresh.GetOwnKeyCode(c.index), c.code) << c.line;
-    EXPECT_EQ(fresh.GetOwnKeyValue(c.index).Str(), c.value) << c.line;
-  }
-}
-
-// A line partly bad still maps its key where the key and function were read.
-TEST_F(KeymapFileTest, BadLinesGiveTheirErrorTexts) {
-  struct Case { std::string line; std::string error; int index = -1, code = 0; } const cases[] = {
-      {"N VK_F1", "syntax error on line 2"}, {"N VK_F1 ", "syntax error on line 2"}, {"N", "syntax error on line 2"},
-      {" ; comment", "syntax error on line 2"}, {"N VK_F1 RUN(x)", "syntax error on line 2"},
-      {"N vk_nope VT_PF1", "unknown virtual key 'vk_nope' on line 2"},
-      {"N 256 VT_PF1", "unknown virtual key '256' on line 2"},
-      {"CC VK_F1 VT_PF1", "unknown modifier 'C' on line 2", C | VK_F1, KeymapCode::VT_PF1},
-      {"nx VK_F1 VT_PF1", "unknown modifier 'X' on line 2"},
-      {"N VK_F1 \"open", "expected closing quote on line 2", VK_F1, KeymapCode::SEND},
-      {"N VK_F1 SEND", "illegal string or unknown function, 'SEND', on line 2"},
-      {"N VK_F1 NONE", "illegal string or unknown function, 'NONE', on line 2"},
-      {"N VK_F1 vt_pf1", "illegal string or unknown function, 'vt_pf1', on line 2"},
+    WriteFileBytes(m_path, file);
+    bool const loaded = fresh.Load(m_path.c_str(), report);
+    std::string text = report.GetText();
+    if (size_t const at = text.find(m_path); at != std::string::npos) text.replace(at, m_path.size(), "<file>");
+    transcript += DumpText(line) + " -> " +
+                  Joined(loaded, MessageCode(report.GetCode()), DumpText(text), OwnEntries(fresh)) + "\n";
   };
-  for (Case const& c : cases) {
-    Keymap fresh;
-    VReportMessageParams report;
-    WriteFileBytes(m_path, "\n" + c.line + "\r\nN VK_F2 VT_PF2");
-    EXPECT_TRUE(fresh.Load(m_path.c_str(), report)) << c.line;
-    EXPECT_EQ(report.GetCode(), 0xA1600008u) << c.line;
-    EXPECT_EQ(std::string(report.GetText()),
-              "The following lines had errors and were ignored when loading keymap file:\r\n" + m_path + "\r\n\r\n" +
-                  c.error + "\r\n")
-        << c.line;
-    EXPECT_EQ(fresh.GetOwnKeyCode(VK_F2), KeymapCode::VT_PF2) << "the last line, without a line feed, counts";
-    if (c.index >= 0) {
-      EXPECT_EQ(std::pair(fresh.GetOwnKeyCode(c.index), fresh.GetOwnKeyValue(c.index).Str()),
-                std::pair(c.code, std::string())) << c.line;
-    }
-  }
+  for (std::string const& line : good) read(line, line + "\n");
+  for (std::string const& line : bad) read(line, "\n" + line + "\r\nN VK_F2 VT_PF2");
+  ExpectGolden("connectdialog/keymap_file_lines.txt", transcript);
 }
 
 TEST_F(KeymapFileTest, ThirdErrorStopsTheLoad) {
@@ -95,12 +83,9 @@ TEST_F(KeymapFileTest, ThirdErrorStopsTheLoad) {
   EXPECT_EQ(ReportText(), "Unable to load keymap file: " + m_path +
                               "\r\n\r\nunknown virtual key 'bad1' on line 2\nunknown virtual key 'bad2' on line 4\n"
                               "unknown virtual key 'bad3' on line 7\r\n");
-  EXPECT_EQ(m_keymap.GetOwnKeyCode(VK_F1), KeymapCode::VT_PF1);
-  EXPECT_EQ(m_keymap.GetOwnKeyCode(VK_F2), KeymapCode::VT_PF2);
-  EXPECT_EQ(m_keymap.GetOwnKeyCode(VK_F3), 0) << "nothing after the third error is read";
-  EXPECT_EQ(m_keymap.GetOwnKeyCode(A | VK_X), KeymapCode::MENU_EXIT) << "loading clears nothing";
-  EXPECT_EQ(m_keymap.GetFallback(), nullptr);
-  EXPECT_EQ(m_keymap.ContainsComments(), 1);
+  // Nothing after the third error is read (no F3), and loading clears nothing (Alt+X).
+  EXPECT_EQ(OwnEntries(m_keymap), "0x070 VT_PF1 \"\"; 0x071 VT_PF2 \"\"; 0x858 MENU_EXIT \"\"");
+  EXPECT_EQ(Joined(m_keymap.GetFallback() == nullptr, m_keymap.ContainsComments()), "1|1");
   // Three errors on one line stop at once: the line is not applied.
   Keymap keymap;
   VReportMessageParams report;
@@ -109,7 +94,7 @@ TEST_F(KeymapFileTest, ThirdErrorStopsTheLoad) {
   EXPECT_EQ(keymap.GetOwnKeyCode(VK_F1), 0);
 }
 
-TEST_F(KeymapFileTest, SuccessInstallsTheDefaultFallbackAndTracksComments) {
+TEST_F(KeymapFileTest, SuccessInstallsTheDefaultFallbackAndTracksCommentsAMissingFileReportsTheOpenError) {
   ASSERT_TRUE(Load("; a comment\nN VK_F1 VT_HOLD_SCREEN\n"));
   EXPECT_EQ(m_keymap.ContainsComments(), 1);
   ASSERT_NE(m_keymap.GetFallback(), nullptr);
@@ -117,14 +102,11 @@ TEST_F(KeymapFileTest, SuccessInstallsTheDefaultFallbackAndTracksComments) {
   EXPECT_EQ(m_keymap.GetKeyCode(VK_F2), KeymapCode::VT_PF2);
   ASSERT_TRUE(Load(""));
   EXPECT_EQ(m_keymap.ContainsComments(), 0);
-}
-
-TEST_F(KeymapFileTest, MissingFileReportsTheOpenError) {
+  // A missing file reports the open error.
   m_report.Reset(0x1234);
   m_report.AddString("stale");
   EXPECT_FALSE(m_keymap.Load((m_folder / "missing.map").c_str(), m_report));
-  EXPECT_EQ(m_report.GetCode(), 2u);
-  EXPECT_EQ(m_report.GetInsertCount(), 0);
+  EXPECT_EQ(Joined(m_report.GetCode(), m_report.GetInsertCount()), "2|0");
 }
 
 TEST_F(KeymapFileTest, FindsFilesInTheKeymapsFolderBesideTheExecutable) {

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "platform/ui/HeadlessUserInterface.h"
@@ -35,26 +32,22 @@ class ProfileColorSchemeListTest : public ::testing::Test {
  protected:
   ProfileColorSchemeListTest() { SetUserInterface(&m_ui); }
   ~ProfileColorSchemeListTest() override { SetUserInterface(nullptr); }
-
   ProfileColorSchemeList Loaded() {
     ProfileColorSchemeList list;
     list.Load(nullptr, "Color Schemes");
     return list;
   }
-
   static std::vector<std::string> Names(ProfileColorSchemeList const& list) {
     std::vector<std::string> names;
     for (int i = 0; i < list.GetCount(); ++i) names.push_back(list.GetAt(i).GetName().Str());
     return names;
   }
-
   // The key "Color Schemes" of the store, opened afresh for one statement.
   struct Stored {
     VProfileKey* Key() { return &key; }
     VProfileStore store;
     VProfileKey key{store.Root(), "Color Schemes"};
   };
-
   DesktopColors m_ui;
   InstalledMemoryStore m_store;
 };
@@ -113,7 +106,7 @@ TEST_F(ProfileColorSchemeListTest, SavingDeletesOnlyTheValuesOfRemovedSchemes) {
   EXPECT_THROW(list.RemoveAt(list.GetCount()), std::out_of_range);
 }
 
-TEST_F(ProfileColorSchemeListTest, FindIgnoresCaseAndFallsBackToMonochrome) {
+TEST_F(ProfileColorSchemeListTest, FindIgnoresCaseAndFallsBackToMonochromeIsModifiedComparesColoursAndCount) {
   ProfileColorSchemeList list = Loaded();
   list.GetAt(0).Current().advanced = 1;
   struct Case { char const* query; char const* found; };
@@ -126,26 +119,23 @@ TEST_F(ProfileColorSchemeListTest, FindIgnoresCaseAndFallsBackToMonochrome) {
   auto const fallback = list.Find("Unknown");
   EXPECT_EQ(fallback.GetName(), "Monochrome");
   EXPECT_EQ(fallback.Current(), ColorScheme());
-}
-
-TEST_F(ProfileColorSchemeListTest, IsModifiedComparesColoursAndCountButNotNames) {
-  ProfileColorSchemeList list = Loaded();
-  EXPECT_FALSE(list.IsModified());
-  list.GetAt(3).SetName("Renamed");
-  EXPECT_FALSE(list.IsModified());
-  list.GetAt(3).Current().background[7] = 0x000001;
-  EXPECT_TRUE(list.IsModified());
-  list.Rollback();
-  EXPECT_FALSE(list.IsModified());
-  EXPECT_EQ(list.GetAt(3).Current().background[7], 0u);
-  ProfileColorSchemeList edited = list;
+  ProfileColorSchemeList fresh = Loaded();  // IsModified compares colours and count, not names
+  EXPECT_FALSE(fresh.IsModified());
+  fresh.GetAt(3).SetName("Renamed");
+  EXPECT_FALSE(fresh.IsModified());
+  fresh.GetAt(3).Current().background[7] = 0x000001;
+  EXPECT_TRUE(fresh.IsModified());
+  fresh.Rollback();
+  EXPECT_FALSE(fresh.IsModified());
+  EXPECT_EQ(fresh.GetAt(3).Current().background[7], 0u);
+  ProfileColorSchemeList edited = fresh;
   edited.Add("New", Custom());
   EXPECT_TRUE(edited.IsModified());
   edited.Checkpoint();
   EXPECT_FALSE(edited.IsModified());
-  list.ApplyDelta(&edited);
-  EXPECT_TRUE(list.IsModified());
-  EXPECT_EQ(list.Find("new").Current(), Custom());
+  fresh.ApplyDelta(&edited);
+  EXPECT_TRUE(fresh.IsModified());
+  EXPECT_EQ(fresh.Find("new").Current(), Custom());
 }
 
 }  // namespace

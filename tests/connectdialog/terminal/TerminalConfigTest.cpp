@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <string>
-#include <vector>
+#include <variant>
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
@@ -13,6 +12,7 @@
 #include "database/GlobalConfigInstance.h"
 #include "support/Golden.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/Joined.h"
 #include "support/KeyDump.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
@@ -51,14 +51,12 @@ class TerminalConfigTest : public ::testing::Test {
     SetReportMessageRouterGetter(nullptr);
     ResetGlobal();
   }
-
   // The key of a new session.
   VProfileKey& Session() {
     m_session.reset();
     m_session.emplace(m_store.Root(), ("Sessions\\S" + std::to_string(++m_counter)).c_str());
     return *m_session;
   }
-
   ScopedRoot m_root;
   InstalledMemoryStore m_installed;
   VProfileStore m_store;
@@ -66,94 +64,51 @@ class TerminalConfigTest : public ::testing::Test {
   int m_counter = 0;
 };
 
-TEST_F(TerminalConfigTest, EmulationDecidesColoursFontAndKeymapDefaults) {
-  // stored: null for no key at all.
-  struct Case { char const* stored; char const* emulation; int ansiColor, foreground, background; char const* face;
-      int pointSize; char const* keymapName; int useAlternateKeyboard; };
-  Case const cases[] = {
-      {nullptr, "VT100", 0, 0, 0xFFFFFF, "vt100", 97, "Default", 0},
-      {"ANSI", "ANSI", 1, 0xFFFFFF, 0, "Terminal", 90, "Default", 0},
-      {"SCO-ANSI", "SCOANSI", 1, 0, 0xFFFFFF, "vt100", 97, "Default", 0},
-      {"vt220", "VT100", 0, 0, 0xFFFFFF, "vt100", 97, "Default", 0},
-      {"VT220", "VT220", 0, 0, 0xFFFFFF, "vt100", 97, "VT220", 1},
-      {"Gatehold", "Gatehold", 1, 0, 0xFFFFFF, "vt100", 97, "Default", 0},
+// What a record loads: emulation, ANSI colour, foreground, bold, background, both fonts, keymap
+// name, alternate keyboard, columns and whether they must be written back, scrollback, resize
+// mode, synchronised rows and columns, and whether the emulation must be written back (a repaired
+// one keeps the stored text as checkpoint).
+std::string Loaded(TerminalConfig const& config) {
+  auto const font = [](VLogFont const& f) { return Joined(f.lfFaceName, f.pointSize, f.lfHeight); };
+  return Joined(config.emulation, config.ansiColor, config.foreground, config.bold, config.background,
+                font(config.normalFont.Current()), font(config.narrowFont.Current()), config.keymapName,
+                config.useAlternateKeyboard, config.cols, config.cols.IsDirty(), config.scrollback, config.resizeMode,
+                config.syncViewRows, config.syncViewCols, config.emulation.IsModified());
+}
+
+// Each session's stored values (after the global Max Columns, when one is stored), then what loads;
+// first a record without a key, last a Gatehold session on the host without Gatehold.
+TEST_F(TerminalConfigTest, StoredValuesLoadRepairedOrWithTheirDefaults) {
+  using Values = std::vector<std::pair<char const*, std::variant<char const*, unsigned long>>>;
+  std::pair<unsigned long, Values> const cases[] = {
+      {0, {{"Emulation", "ANSI"}}}, {0, {{"Emulation", "SCO-ANSI"}}}, {0, {{"Emulation", "vt220"}}},
+      {0, {{"Emulation", "VT220"}}}, {0, {{"Emulation", "Gatehold"}}},
+      {0, {{"Keymap Name", "custom"}, {"Use Alternate Keyboard", 0ul}}},
+      {0, {{"Keymap Name", "SCO-ANSI"}, {"Use Alternate Keyboard", 0ul}}}, {0, {{"Keymap Name", "SCO-ANSI"}}},
+      {0, {{"Keymap Name", "Xterm"}}}, {0, {{"Keymap Name", "Xterm"}, {"Use Alternate Keyboard", 0ul}}},
+      {0, {{"Keymap Name", "default"}}},
+      {132, {{"Cols", 200ul}, {"Scrollback", 32001ul}, {"Sync View Rows", 0ul}, {"Sync View Cols", 0ul}}},
+      {250, {{"Cols", 200ul}, {"Scrollback", 32000ul}, {"Sync View Rows", 0ul}, {"Sync View Cols", 1ul}}},
+      {250, {{"Cols", 251ul}, {"Scrollback", 500ul}, {"Sync View Rows", 1ul}, {"Sync View Cols", 1ul},
+             {"Resize Mode", 1ul}}},
   };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.stored ? c.stored : "<no key>");
-    VProfileKey* key = nullptr;
-    if (c.stored) {
-      key = &Session();
-      key->SetSz("Emulation", c.stored);
+  std::string transcript = "(no key) -> " + Loaded(TerminalConfig(nullptr)) + "\n";
+  for (auto const& [maxColumns, values] : cases) {
+    ResetGlobal();
+    if (maxColumns) VProfileKey(m_store.Root(), "Global").SetDword("Max Columns", maxColumns);
+    VProfileKey& key = Session();
+    for (auto const& [name, value] : values) {
+      if (auto const* text = std::get_if<char const*>(&value)) key.SetSz(name, *text);
+      else key.SetDword(name, std::get<unsigned long>(value));
+      transcript += std::string(name) + "=" + std::visit([](auto v) { return Joined(v); }, value) + " ";
     }
-    TerminalConfig const config(key);
-    EXPECT_EQ(config.emulation, c.emulation);
-    EXPECT_EQ(config.ansiColor, c.ansiColor);
-    EXPECT_EQ(config.foreground, c.foreground);
-    EXPECT_EQ(config.bold, c.foreground);
-    EXPECT_EQ(config.background, c.background);
-    for (VLogFont const* font : {&config.normalFont.Current(), &config.narrowFont.Current()}) {
-      EXPECT_STREQ(font->lfFaceName, c.face);
-      EXPECT_EQ(font->pointSize, c.pointSize);
-      EXPECT_EQ(font->lfHeight, c.pointSize == 90 ? -12 : -13);
-    }
-    EXPECT_EQ(config.keymapName, c.keymapName);
-    EXPECT_EQ(config.useAlternateKeyboard, c.useAlternateKeyboard);
-    // A repaired emulation keeps the stored text as checkpoint, so it is written back.
-    EXPECT_EQ(config.emulation.IsModified(), c.stored && config.emulation != c.stored);
+    transcript += "-> " + Loaded(TerminalConfig(&key)) + "\n";
   }
   TerminalNameLists::Build("KORVO");
   VProfileKey& key = Session();
   key.SetSz("Emulation", "Gatehold");
-  TerminalConfig const telnetOnly(&key);
-  EXPECT_EQ(telnetOnly.emulation, "VT100");
-  EXPECT_EQ(telnetOnly.ansiColor, 0);
-}
-
-TEST_F(TerminalConfigTest, KeymapNameAndAlternateKeyboard) {
-  struct Case { char const* name; std::optional<unsigned long> useAlternate; char const* loadedName;
-      int loadedAlternate; };
-  Case const cases[] = {
-      {"custom", 0, "custom", 1}, {"SCO-ANSI", 0, "SCOANSI", 0}, {"SCO-ANSI", {}, "SCOANSI", 1},
-      {"Xterm", {}, "Xterm", 1},  {"Xterm", 0, "Xterm", 0},      {"default", {}, "default", 0},
-  };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(std::string(c.name) + (c.useAlternate ? " stored" : " missing"));
-    VProfileKey& key = Session();
-    key.SetSz("Keymap Name", c.name);
-    if (c.useAlternate) key.SetDword("Use Alternate Keyboard", *c.useAlternate);
-    TerminalConfig const config(&key);
-    EXPECT_EQ(config.keymapName, c.loadedName);
-    EXPECT_EQ(config.useAlternateKeyboard, c.loadedAlternate);
-  }
-}
-
-TEST_F(TerminalConfigTest, SizeClampsAndResizeMode) {
-  struct Case { unsigned long maxColumns, cols, scrollback; std::optional<unsigned long> resize;
-      unsigned long syncRows, syncCols; int loadedCols; bool colsDirty;
-      int loadedScrollback, loadedResize, loadedSyncRows, loadedSyncCols; };
-  Case const cases[] = {
-      {132, 200, 32001, {}, 0, 0, 132, true, 32000, 2, 0, 0}, {250, 200, 32000, {}, 0, 1, 200, false, 32000, 0, 0, 1},
-      {250, 251, 500, 1, 1, 1, 250, true, 500, 1, 0, 0},
-  };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.cols);
-    ResetGlobal();
-    VProfileKey(m_store.Root(), "Global").SetDword("Max Columns", c.maxColumns);
-    VProfileKey& key = Session();
-    key.SetDword("Cols", c.cols);
-    key.SetDword("Scrollback", c.scrollback);
-    key.SetDword("Sync View Rows", c.syncRows);
-    key.SetDword("Sync View Cols", c.syncCols);
-    if (c.resize) key.SetDword("Resize Mode", *c.resize);
-    TerminalConfig const config(&key);
-    EXPECT_EQ(config.cols, c.loadedCols);
-    EXPECT_EQ(config.cols.IsDirty(), c.colsDirty);
-    EXPECT_EQ(config.scrollback, c.loadedScrollback);
-    EXPECT_EQ(config.resizeMode, c.loadedResize);
-    EXPECT_EQ(config.syncViewRows, c.loadedSyncRows);
-    EXPECT_EQ(config.syncViewCols, c.loadedSyncCols);
-  }
-  EXPECT_EQ(TerminalConfig(nullptr).resizeMode, 0);  // without a key there is nothing old to honour
+  ExpectGolden("connectdialog/terminal_loaded.txt", transcript + "KORVO Emulation=Gatehold -> " +
+                                                        Loaded(TerminalConfig(&key)) + "\n");
 }
 
 // Every row's round trip through text and the store is the option tables' test; here the
@@ -171,9 +126,8 @@ TEST_F(TerminalConfigTest, LegacyFontValuesOnlyShapeTheDefault) {
   key.SetSz("Font Family", "An Extremely Long Font Family Name Indeed");
   key.SetDword("Font Size", 20);
   TerminalConfig const legacy(&key);
-  EXPECT_STREQ(legacy.normalFont.Current().lfFaceName, "An Extremely Long Font Family N");
-  EXPECT_EQ(legacy.narrowFont.Current().lfHeight, -20);
-  EXPECT_EQ(legacy.narrowFont.Current().pointSize, 150);
+  EXPECT_EQ(Joined(legacy.normalFont.Current().lfFaceName, legacy.narrowFont.Current().lfHeight,
+                   legacy.narrowFont.Current().pointSize), "An Extremely Long Font Family N|-20|150");
   VLogFont const stored(11, "Stored");
   key.SetBinary("Normal Font", &stored, sizeof stored);
   TerminalConfig const withFont(&key);
@@ -194,11 +148,8 @@ TEST_F(TerminalConfigTest, ApplyDeltaTakesOnlyWhatTheSourceChanged) {
   target.Save(&key, true);
   target.Checkpoint();
   target.ApplyDelta(&edited);
-  EXPECT_EQ(target.rows, 50);
-  EXPECT_TRUE(target.rows.IsDirty());
-  EXPECT_EQ(target.keymap.GetKeyValue(0x41), "a.sh");
-  EXPECT_EQ(target.cols, 100);
-  EXPECT_FALSE(target.cols.IsDirty());
+  EXPECT_EQ(Joined(target.rows, target.rows.IsDirty(), target.keymap.GetKeyValue(0x41), target.cols,
+                   target.cols.IsDirty()), "50|1|a.sh|100|0");
 }
 
 TEST_F(TerminalConfigTest, UserFontMapFile) {
@@ -223,28 +174,23 @@ TEST_F(TerminalConfigTest, UserFontMapFile) {
   EXPECT_EQ(TerminalConfig(&key).GetFontMap(), nullptr);
   ASSERT_EQ(routed.size(), 1u);
   EXPECT_EQ(routed[0].code, 0xE1600006u);
-  EXPECT_EQ(routed[0].kind, 0);
-  EXPECT_EQ(routed[0].insert, folder / "missing");
+  EXPECT_EQ(Joined(routed[0].kind, routed[0].insert), "0|" + folder / "missing");
 }
 
+// Each text, then whether it parsed and, when it did, the value and whether it counts from the far edge.
 TEST(TerminalConfigStatic, ParseXtermPosition) {
-  struct Case { char const* text; bool ok; int value; bool negative; };
-  Case const cases[] = {
-      {"-20", true, 20, true}, {"20", true, 20, false}, {"", true, 0, false}, {"+7", true, 7, false},
-      {" 5", true, 5, false}, {"2147483647", true, 2147483647, false}, {"-2147483647", true, 2147483647, true},
-      {"2-0", false, 0, false}, {"20x", false, 0, false}, {"--5", false, 0, false}, {"-", false, 0, false},
-      {" ", false, 0, false}, {"+", false, 0, false}, {"2147483648", false, 0, false},
-      {"-2147483648", false, 0, false}, {"99999999999999999999", false, 0, false},
-  };
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.text);
-    int value = -1;
-    bool negative = !c.negative;
-    EXPECT_EQ(TerminalConfig::ParseXtermPosition(c.text, value, negative), c.ok);
-    if (c.ok) {
-      EXPECT_EQ(std::pair(value, negative), std::pair(c.value, c.negative));
-    }
+  std::string transcript;
+  for (char const* text : {"-20", "20", "", "+7", " 5", "2147483647", "-2147483647", "2-0", "20x", "--5", "-", " ",
+                           "+", "2147483648", "-2147483648", "99999999999999999999"}) {
+    auto const parse = [text](bool negative) {  // both outputs are written whatever they held
+      int value = -1;
+      bool const ok = TerminalConfig::ParseXtermPosition(text, value, negative);
+      return ok ? Joined(ok, value, negative) : Joined(ok);
+    };
+    EXPECT_EQ(parse(true), parse(false)) << text;
+    transcript += DumpText(text) + " -> " + parse(true) + "\n";
   }
+  ExpectGolden("connectdialog/xterm_positions.txt", transcript);
 }
 
 TEST(TerminalNameLists, GateholdOnlyOutsideTheTelnetOnlyHost) {
@@ -254,14 +200,14 @@ TEST(TerminalNameLists, GateholdOnlyOutsideTheTelnetOnlyHost) {
     emulations.push_back(emulation.name.Str() + "=" + std::to_string(emulation.number));
   EXPECT_EQ(emulations, (std::vector<std::string>{"ANSI=4", "Linux=2", "SCOANSI=3", "Gatehold=9", "VT100=1",
                                                   "VT102=4", "VT220=5", "WYSE50=6", "WYSE60=7", "Xterm=8"}));
-  EXPECT_EQ(TerminalNameLists::KeymapNames().size(), 10u);
-  EXPECT_EQ(TerminalNameLists::KeymapNames().back(), "Gatehold");
-  EXPECT_TRUE(TerminalNameLists::HasGatehold());
+  auto const lists = [] {
+    return Joined(TerminalNameLists::Emulations().size(), TerminalNameLists::Emulations()[3].name,
+                  TerminalNameLists::KeymapNames().size(), TerminalNameLists::KeymapNames().back(),
+                  TerminalNameLists::HasGatehold());
+  };
+  EXPECT_EQ(lists(), "10|Gatehold|10|Gatehold|1");
   TerminalNameLists::Build("korvo");
-  EXPECT_EQ(TerminalNameLists::Emulations().size(), 9u);
-  EXPECT_EQ(TerminalNameLists::Emulations()[3].name, "VT100");
-  EXPECT_EQ(TerminalNameLists::KeymapNames().size(), 9u);
-  EXPECT_FALSE(TerminalNameLists::HasGatehold());
+  EXPECT_EQ(lists(), "9|VT100|9|Xterm|0");
 }
 
 }  // namespace

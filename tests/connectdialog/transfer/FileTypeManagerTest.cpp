@@ -15,6 +15,7 @@
 #include "support/Golden.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/InstalledStore.h"
+#include "support/Joined.h"
 #include "support/KeyDump.h"
 
 namespace {
@@ -98,37 +99,28 @@ class FileTypeManagerTest : public ::testing::Test {
  protected:
   FileTypeManagerTest() { SetFileTypeRegistry(&m_system); }
   ~FileTypeManagerTest() override { SetFileTypeRegistry(nullptr); }
-
   // Switches to a system with no registered types, so that a manager starts with what a test adds.
   void EmptySystem() { SetFileTypeRegistry(&m_empty); }
-
   static void Store(char const* name, VStringArray const& list) {
     VProfileStore store;
     VProfileKey key(store.Root(), FileTypeManager::kKeyName);
     ASSERT_TRUE(key.SetMultiSz(name, list));
   }
-
   static std::string StoredTypes() {
     VProfileStore store(true, nullptr);
     VProfileKey key(store.Root(), FileTypeManager::kKeyName);
     return DumpKey(&key);
   }
-
-  static std::vector<std::string> Extensions(FileTypeDefinition const* type) {
-    std::vector<std::string> extensions;
-    for (VString const& e : type->extensions) extensions.push_back(e.Str());
+  static std::string Extensions(FileTypeDefinition const* type) {
+    std::string extensions;
+    for (VString const& e : type->extensions) extensions += (extensions.empty() ? "" : ",") + e.Str();
     return extensions;
   }
-
   // A type as "name|extensions|open command|icon file|icon index|open action|transfer type".
   static std::string Describe(FileTypeDefinition const* type) {
-    std::string extensions;
-    for (std::string const& e : Extensions(type)) extensions += (extensions.empty() ? "" : ",") + e;
-    return type->typeName.Str() + "|" + extensions + "|" + type->openCommand.Str() + "|" + type->iconFile.Str() + "|" +
-           std::to_string(type->iconIndex) + "|" + std::to_string(type->openAction) + "|" +
-           std::to_string(type->transferType);
+    return Joined(type->typeName, Extensions(type), type->openCommand, type->iconFile, type->iconIndex,
+                  type->openAction, type->transferType);
   }
-
   static FileTypeDefinition Type(char const* name, std::vector<char const*> extensions, int transfer = 0) {
     FileTypeDefinition type;
     type.SetTypeName(name);
@@ -136,7 +128,6 @@ class FileTypeManagerTest : public ::testing::Test {
     type.transferType = transfer;
     return type;
   }
-
   InstalledMemoryStore m_store;
   FreedesktopFileTypes m_system{XdgLocations::UnderRoot(kRoot)};
   FreedesktopFileTypes m_empty{XdgLocations::UnderRoot(kRoot + "/missing")};
@@ -161,15 +152,11 @@ TEST_F(FileTypeManagerTest, LoadsStoredTypesInTheStoresOrder) {
   ASSERT_EQ(types.FindFileTypeIndex("notes", false), 0);
   EXPECT_EQ(Describe(types.Definition(0)),
             "Notes|txt,md|notepad %1|note-icon|0|2|" + std::to_string(FileTypeDefinition::kTransferAscii));
-  EXPECT_EQ(types.Definition(1)->openCommand, "");  // fewer than six strings: defaults
-  EXPECT_EQ(types.Definition(2)->typeName, "Bare");
-  // The executable, icon and library types come from the system at every load.
-  EXPECT_EQ(types.GetDefinitionCount(), 6);
-  EXPECT_TRUE(types.IsExeIndex(3));
-  EXPECT_TRUE(types.IsIconIndex(4));
-  EXPECT_EQ(types.Definition(5)->typeName, "application/x-sharedlib");
-  EXPECT_EQ(types.FindFileTypeIndex("notes", true), -1);
-  EXPECT_EQ(types.FindFileTypeIndex("Notes", true), 0);
+  // Fewer than six strings: defaults. The executable, icon and library types come from the system at every load.
+  EXPECT_EQ(Joined(types.Definition(1)->openCommand, types.Definition(2)->typeName, types.GetDefinitionCount(),
+                   types.IsExeIndex(3), types.IsIconIndex(4), types.Definition(5)->typeName,
+                   types.FindFileTypeIndex("notes", true), types.FindFileTypeIndex("Notes", true)),
+            "|Bare|6|1|1|application/x-sharedlib|-1|0");
 }
 
 // A host's own store may keep names that differ only in case apart.
@@ -206,16 +193,14 @@ TEST_F(FileTypeManagerTest, AddingKeepsAnExtensionWithItsFirstType) {
   FileTypeDefinition const text = Type("Text", {"TXT", "text", "a|b", ""});
   EXPECT_EQ(types.AddType(&logs), 0);
   EXPECT_EQ(types.AddType(&text), 1);
-  EXPECT_EQ(types.Definition(0)->typeName, "Logs");
-  EXPECT_EQ(Extensions(types.Definition(0)), (std::vector<std::string>{"log", "txt"}));
-  EXPECT_EQ(Extensions(types.Definition(1)), (std::vector<std::string>{"text"}));
+  EXPECT_EQ(Joined(types.Definition(0)->typeName, Extensions(types.Definition(0)), Extensions(types.Definition(1))),
+            "Logs|log,txt|text");
   EXPECT_EQ(types.FindExtension("Txt"), types.Definition(0));
   FileTypeDefinition const blank = Type(" \t", {"blank"});
   EXPECT_EQ(types.AddType(&blank), -1);
   EXPECT_EQ(types.AddType(nullptr), -1);
   EXPECT_EQ(types.FindExtension("blank"), nullptr);
-  EXPECT_EQ(types.FindIndex(nullptr), -1);
-  EXPECT_EQ(types.FindIndex(&text), 1);
+  EXPECT_EQ(Joined(types.FindIndex(nullptr), types.FindIndex(&text)), "-1|1");
 }
 
 TEST_F(FileTypeManagerTest, RemoveTypeAtTheEdgesAndTheSpecialIndices) {
@@ -241,27 +226,24 @@ TEST_F(FileTypeManagerTest, EditingOperationsRefuseWhatWouldBreakTheList) {
   types.AddType(&text);
   types.AddType(&logs);
   EXPECT_FALSE(types.AddExtension(2, "md"));
-  for (char const* refused : {"TXT", ".log", "a|b", "", ".", "  "}) EXPECT_FALSE(types.AddExtension(0, refused)) << refused;
+  for (char const* refused : {"TXT", ".log", "a|b", "", ".", "  "})
+    EXPECT_FALSE(types.AddExtension(0, refused)) << refused;
   EXPECT_TRUE(types.AddExtension(0, " .md "));
-  EXPECT_EQ(Extensions(types.Definition(0)), (std::vector<std::string>{"txt", "md"}));
+  EXPECT_EQ(Extensions(types.Definition(0)), "txt,md");
   EXPECT_TRUE(types.RemoveExtension("TXT"));
   EXPECT_FALSE(types.RemoveExtension("txt"));
-  EXPECT_EQ(Extensions(types.Definition(0)), (std::vector<std::string>{"md"}));
+  EXPECT_EQ(Extensions(types.Definition(0)), "md");
   EXPECT_TRUE(types.AddExtension(1, "txt"));  // free again
-
-  EXPECT_FALSE(types.RenameType(0, "LOGS"));
-  EXPECT_FALSE(types.RenameType(0, " "));
-  EXPECT_FALSE(types.RenameType(5, "Other"));
+  for (auto const& [index, name] : {std::pair{0, "LOGS"}, {0, " "}, {5, "Other"}})
+    EXPECT_FALSE(types.RenameType(index, name)) << name;
   EXPECT_TRUE(types.RenameType(1, "logs"));
   EXPECT_TRUE(types.RenameType(0, " Markdown "));
   EXPECT_EQ(types.Definition(0)->typeName, "Markdown");
-
   types.SetItemData(0, 4);
   EXPECT_TRUE(types.SetIcon(0, "text-markdown", 0));
   EXPECT_EQ(types.Definition(0)->itemData, -1);
-  EXPECT_TRUE(types.SetOpenCommand(0, "mdview %1"));
-  EXPECT_FALSE(types.SetOpenCommand(2, "x"));
-  EXPECT_FALSE(types.SetIcon(-1, "x", 0));
+  EXPECT_EQ(Joined(types.SetOpenCommand(0, "mdview %1"), types.SetOpenCommand(2, "x"), types.SetIcon(-1, "x", 0)),
+            "1|0|0");
 }
 
 TEST_F(FileTypeManagerTest, StoreWritesTheListInIndexOrderAndReloadDropsEdits) {
@@ -285,9 +267,8 @@ TEST_F(FileTypeManagerTest, StoreWritesTheListInIndexOrderAndReloadDropsEdits) {
   types.SetTransferType(0, 2);
   types.ReloadDefinitions();
   ASSERT_EQ(types.GetDefinitionCount(), 2);
-  EXPECT_EQ(types.Definition(0)->typeName, "Text");
-  EXPECT_EQ(types.Definition(1)->transferType, 0);
-  EXPECT_EQ(types.Definition(0)->valid, 1);
+  EXPECT_EQ(Joined(types.Definition(0)->typeName, types.Definition(1)->transferType, types.Definition(0)->valid),
+            "Text|0|1");
 }
 
 }  // namespace

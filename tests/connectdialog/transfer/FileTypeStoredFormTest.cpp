@@ -2,38 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Joined.h"
 #include "support/ScopedEnv.h"
 #include "transfer/IconLocation.h"
 
 namespace {
 
-std::vector<std::string> Strings(VStringArray const& list) {
-  std::vector<std::string> strings;
-  for (VString const& s : list) strings.push_back(s.Str());
+std::string Strings(VStringArray const& list) {
+  std::string strings;
+  for (VString const& s : list) strings += (strings.empty() ? "" : ",") + s.Str();
   return strings;
 }
 
 TEST(FileTypeStoredFormTest, ReadsEachPositionAndRoundTrips) {
-  struct Case { VStringArray stored; std::vector<std::string> extensions; int iconIndex; int openAction;
-      int transferType; };
-  Case const cases[] = {
-      {{"open %1", "3", "icon", "txt|log", "2", "1"}, {"txt", "log"}, 3, 2, 1},
-      {{"", " 12abc", "", " \t|txt||tar.gz|", "+4", "x"}, {"txt", "tar.gz"}, 12, 4, 0},
-      {{"", "", "", "", "", ""}, {}, 0, 0, 0},
+  // Then the name, item data, extensions, icon index, open action and transfer type read.
+  std::pair<VStringArray, char const*> const cases[] = {
+      {{"open %1", "3", "icon", "txt|log", "2", "1"}, "Name|-1|txt,log|3|2|1"},
+      {{"", " 12abc", "", " \t|txt||tar.gz|", "+4", "x"}, "Name|-1|txt,tar.gz|12|4|0"},
+      {{"", "", "", "", "", ""}, "Name|-1||0|0|0"},
       // A list of fewer than six strings keeps every default.
-      {{"open %1", "3", "icon", "txt", "2"}, {}, 0, 1, 0}, {{}, {}, 0, 1, 0},
+      {{"open %1", "3", "icon", "txt", "2"}, "Name|-1||0|1|0"}, {{}, "Name|-1||0|1|0"},
   };
-  for (Case const& c : cases) {
+  for (auto const& [stored, expected] : cases) {
     FileTypeDefinition type;
     type.itemData = 9;
-    FileTypeStoredForm::Read("Name", c.stored, type);
-    SCOPED_TRACE(c.stored.GetSize());
-    EXPECT_EQ(type.typeName, "Name");
-    EXPECT_EQ(type.itemData, -1);
-    EXPECT_EQ(Strings(type.extensions), c.extensions);
-    EXPECT_EQ(type.iconIndex, c.iconIndex);
-    EXPECT_EQ(type.openAction, c.openAction);
-    EXPECT_EQ(type.transferType, c.transferType);
+    FileTypeStoredForm::Read("Name", stored, type);
+    EXPECT_EQ(Joined(type.typeName, type.itemData, Strings(type.extensions), type.iconIndex, type.openAction,
+                     type.transferType), expected);
     FileTypeDefinition again;
     FileTypeStoredForm::Read("Name", FileTypeStoredForm::Write(type), again);
     EXPECT_EQ(FileTypeStoredForm::Write(again), FileTypeStoredForm::Write(type));
@@ -54,13 +49,11 @@ TEST(IconLocationTest, ParsesRegisteredIconValues) {
   for (Case const& c : cases) {
     IconLocation location;
     ASSERT_TRUE(IconLocation::Parse(c.value, location)) << c.value;
-    EXPECT_EQ(location.file, c.file) << c.value;
-    EXPECT_EQ(location.index, c.index) << c.value;
+    EXPECT_EQ(Joined(location.file, location.index), Joined(c.file, c.index)) << c.value;
   }
   IconLocation untouched{"kept", 7};
   EXPECT_FALSE(IconLocation::Parse("\"no closing quote,1", untouched));
-  EXPECT_EQ(untouched.file, "kept");
-  EXPECT_EQ(untouched.index, 7);
+  EXPECT_EQ(Joined(untouched.file, untouched.index), "kept|7");
 }
 
 }  // namespace

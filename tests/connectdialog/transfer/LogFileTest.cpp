@@ -6,10 +6,9 @@
 #include <unistd.h>
 
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/Joined.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -37,8 +36,8 @@ class ScopedTimeZone {
 constexpr VTime kMarch2 = 1709384709;   // 2024-03-02 13:05:09 UTC
 constexpr VTime kNewYear = 1735689598;  // 2024-12-31 23:59:58 UTC, already 2025 in Tokyo
 
-TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
-  ScopedEnv logDir("CDTEST_LOGDIR", "/var/log/%H");
+TEST(LogFileExpandTest, CodesEnvironmentReferencesAndTheCutAt511Characters) {
+  ScopedEnv logDir("CDTEST_LOGDIR", "/var/log/%H"), longValue("CDTEST_LONG", std::string(600, 'x').c_str());
   struct Case { std::string pattern; char const* host; char const* session; std::optional<VTime> time;
       char const* zone; std::string expected; };
   Case const cases[] = {
@@ -54,6 +53,11 @@ TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
       // An unknown name stays (its "%C" is then a code); its closing sign may open the next reference.
       {"%CDTEST_UNSET%CDTEST_LOGDIR%", "h", "s", kMarch2, "UTC0", "DTEST_UNSET/var/log/h"},
       {std::string("a\0%Y", 4), "h", "s", kMarch2, "UTC0", "a"},
+      // The environment's expansion is cut at 511 characters before the codes, never inside a character.
+      {"%CDTEST_LONG%", "h", "s", kMarch2, "UTC0", std::string(511, 'x')},
+      {std::string(511, 'a') + "b", "h", "s", kMarch2, "UTC0", std::string(511, 'a')},
+      {std::string(509, 'a') + "%Y%%tail", "h", "s", kMarch2, "UTC0", std::string(509, 'a') + "2024"},
+      {std::string(510, 'a') + "\xC3\xA9", "h", "s", kMarch2, "UTC0", std::string(510, 'a')},
   };
   for (Case const& c : cases) {
     ScopedTimeZone zone(c.zone);
@@ -62,24 +66,10 @@ TEST(LogFileExpandTest, CodesAndEnvironmentReferences) {
   }
 }
 
-TEST(LogFileExpandTest, EnvironmentExpansionIsCutAt511CharactersBeforeTheCodes) {
-  ScopedTimeZone zone("UTC0");
-  ScopedEnv longValue("CDTEST_LONG", std::string(600, 'x').c_str());
-  struct Case { std::string pattern; std::string expected; };
-  Case const cases[] = {
-      {"%CDTEST_LONG%", std::string(511, 'x')}, {std::string(511, 'a') + "b", std::string(511, 'a')},
-      {std::string(509, 'a') + "%Y%%tail", std::string(509, 'a') + "2024"},
-      {std::string(510, 'a') + "\xC3\xA9", std::string(510, 'a')},  // no half of a character
-  };
-  for (Case const& c : cases)
-    EXPECT_EQ(LogFile::Expand("h", "s", &kMarch2, VString(c.pattern)).Str(), c.expected) << c.pattern.size();
-}
-
 class LogFileTest : public ::testing::Test {
  protected:
   LogFileTest() { SetUserInterface(&m_ui); }
   ~LogFileTest() override { SetUserInterface(nullptr); }
-
   HeadlessUserInterface m_ui;
   TempFolder m_dir;
 };
@@ -98,16 +88,13 @@ TEST_F(LogFileTest, TheChooserAppearsForAnEmptyPathOrWhenAlwaysAsked) {
     VString path = c.path;
     bool cancelled = false;
     LogFile log;
-    EXPECT_EQ(log.Open(path, c.mode, cancelled, true), c.chosen.has_value()) << c.path;
-    EXPECT_EQ(cancelled, !c.chosen) << c.path;
-    EXPECT_EQ(path.Str(), c.chosen.value_or(c.path)) << c.path;
+    bool const opened = log.Open(path, c.mode, cancelled, true);
+    EXPECT_EQ(Joined(opened, cancelled, path), Joined(c.chosen.has_value(), !c.chosen, c.chosen.value_or(c.path)));
     ASSERT_EQ(ui.Shown().size(), 1u) << c.path;  // the chooser, and no message box
     ShownDialog const& chooser = ui.Shown()[0];
-    EXPECT_EQ(chooser.kind, ShownDialog::Kind::SaveFile);
-    EXPECT_EQ(chooser.caption, "Select Log File");
-    EXPECT_EQ(chooser.proposedName, "session.log");
-    EXPECT_EQ(chooser.text, "Log Files (*.log)|*.log|All Files (*.*)|*.*||");
-    EXPECT_EQ(chooser.initial, c.path);
+    EXPECT_EQ(Joined(chooser.kind == ShownDialog::Kind::SaveFile, chooser.caption, chooser.proposedName,
+                     chooser.initial, chooser.text),
+              "1|Select Log File|session.log|" + c.path + "|Log Files (*.log)|*.log|All Files (*.*)|*.*||");
   }
 }
 
@@ -129,16 +116,13 @@ TEST_F(LogFileTest, OpenFailuresAreReportedWithTheirCause) {
     VString holderPath = file, path = c.path;
     bool cancelled = true;
     LogFile holder, log;
-    if (c.holder) {
-      ASSERT_TRUE(holder.Open(holderPath, *c.holder, cancelled, true));
-    }
+    ASSERT_TRUE(!c.holder || holder.Open(holderPath, *c.holder, cancelled, true));
     EXPECT_EQ(log.Open(path, c.mode, cancelled, true), c.message.empty()) << c.path;
     EXPECT_FALSE(cancelled);
     log.Write("x", 1);  // never opened: nothing written, nothing shown
     std::vector<std::string> shown;
     for (ShownDialog const& dialog : ui.Shown()) shown.push_back(dialog.text);
     EXPECT_EQ(shown, c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
-
     LogFile quiet;
     EXPECT_EQ(quiet.Open(path, c.mode, cancelled, false), c.message.empty());
     EXPECT_EQ(ui.Shown().size(), shown.size()) << "errors not to be shown are not";

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "support/Golden.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/Joined.h"
 #include "support/KeyDump.h"
 
 namespace {
@@ -35,7 +33,6 @@ class SynchronizeProfileTest : public ::testing::Test {
     VProfileKey key(store.Root(), "QuickSync");
     return KeyNames(&key, true);
   }
-
   InstalledMemoryStore m_store;
 };
 
@@ -48,7 +45,6 @@ TEST_F(SynchronizeProfileTest, SavesEveryTaskFlatInOrder) {
     VProfileKey key(store.Root(), "QuickSync");
     ExpectGolden("synchronize_profile.txt", DumpKey(&key));
   }
-
   SynchronizeProfile loaded;
   EXPECT_TRUE(loaded.Load(nullptr, "QuickSync"));
   EXPECT_EQ(loaded.tasks, profile.tasks);
@@ -62,7 +58,6 @@ TEST_F(SynchronizeProfileTest, SavingRewritesTheKeyWhole) {
   std::vector<std::string> const stored = Stored();
   ASSERT_EQ(stored.size(), 11u * 7);
   EXPECT_EQ(stored[70], "Task[10].Name");
-
   SynchronizeProfile two = TwoTasks();
   two.Save(nullptr, false);
   std::vector<std::string> const after = Stored();
@@ -106,12 +101,10 @@ TEST_F(SynchronizeProfileTest, TakesPartInTheValueProtocolAsAWhole) {
   EXPECT_EQ(profile.tasks.size(), 2u);
   profile.Checkpoint();
   EXPECT_FALSE(profile.IsModified());
-
   profile.hostValues[1] = 0;
   EXPECT_TRUE(profile.IsModified());
   profile.Rollback();
   EXPECT_FALSE(profile.IsModified());
-
   SynchronizeProfile other;
   other.tasks = {Task("Only", 7, {{"a", "b", false}}, {{"c", "d"}})};
   other.Checkpoint();
@@ -119,11 +112,9 @@ TEST_F(SynchronizeProfileTest, TakesPartInTheValueProtocolAsAWhole) {
   EXPECT_EQ(profile.tasks, other.tasks);
   // Both held a checkpoint, so the other's came along with its tasks.
   EXPECT_FALSE(profile.IsModified());
-
   SynchronizeProfile const empty;
   profile = empty;
-  EXPECT_TRUE(profile.tasks.empty());
-  EXPECT_TRUE(profile.IsModified());
+  EXPECT_EQ(Joined(profile.tasks.size(), profile.IsModified()), "0|1");
   profile.Rollback();
   EXPECT_EQ(profile.tasks, other.tasks);
 }

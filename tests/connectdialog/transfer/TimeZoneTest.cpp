@@ -6,22 +6,17 @@
 #include <unicode/tzrule.h>
 #include <unicode/tztrans.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
 #include <map>
-#include <memory>
-#include <optional>
-#include <string>
-#include <vector>
 
-#include "platform/registry/Registry.h"
 #include "platform/timezone/IcuWindowsZones.h"
 #include "platform/timezone/SystemTime.h"
 #include "platform/timezone/TimeZoneListWriter.h"
 #include "platform/timezone/WindowsZonesFile.h"
+#include "support/Joined.h"
 #include "support/RegistryCalls.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
@@ -60,7 +55,6 @@ class TimeZoneTest : public ::testing::Test {
     if (tziSize) RegSetValueEx(key, "TZI", 0, REG_BINARY, reinterpret_cast<unsigned char const*>(&tzi), tziSize);
     RegCloseKey(key);
   }
-
   ScopedEnv m_tz{"TZ", "UTC"};
   ScopedRoot m_root;
 };
@@ -87,12 +81,8 @@ TEST_F(TimeZoneTest, LoadsByBiasFromTheWestWithTheFallbacksOfMissingValues) {
     EXPECT_EQ(nullptr, zones.Identifier(outside));
     EXPECT_EQ(nullptr, zones.Description(outside));
   }
-  EXPECT_STREQ("A std", zones.Label("a WEST"));
-  EXPECT_STREQ("H NoStd", zones.Label("H NoStd"));
-  EXPECT_STREQ("I EmptyStd", zones.Label("I EmptyStd"));
-  EXPECT_EQ(nullptr, zones.Label("E NoRule"));
-  EXPECT_EQ(nullptr, zones.Label(""));
-  EXPECT_EQ(nullptr, zones.Label(nullptr));
+  EXPECT_EQ(Joined(zones.Label("a WEST"), zones.Label("H NoStd"), zones.Label("I EmptyStd"), zones.Label("E NoRule"),
+                   zones.Label(""), zones.Label(nullptr)), "A std|H NoStd|I EmptyStd|(null)|(null)|(null)");
 }
 
 TEST_F(TimeZoneTest, AbbreviationsGiveTheFirstListedZoneOfTheirPrefix) {
@@ -109,13 +99,8 @@ TEST_F(TimeZoneTest, AbbreviationsGiveTheFirstListedZoneOfTheirPrefix) {
       {"ut", "GMT Standard Time"}, {"CUT", "GMT Standard Time"}, {"gmt", "GMT Standard Time"}, {"AST", nullptr},
       {"QQQ", nullptr}, {"PS", nullptr}, {"PSTX", nullptr}, {"", nullptr}, {nullptr, nullptr},
   };
-  for (Case const& c : cases) {
-    char const* found = zones.Identifier(c.abbreviation);
-    if (c.identifier)
-      EXPECT_STREQ(c.identifier, found) << (c.abbreviation ? c.abbreviation : "null");
-    else
-      EXPECT_EQ(nullptr, found) << (c.abbreviation ? c.abbreviation : "null");
-  }
+  for (Case const& c : cases)
+    EXPECT_EQ(Joined(zones.Identifier(c.abbreviation)), Joined(c.identifier)) << Joined(c.abbreviation);
 }
 
 TEST_F(TimeZoneTest, GetTimeZoneInformationCopiesAKnownRuleAndTheProcessZoneForNone) {
@@ -127,21 +112,16 @@ TEST_F(TimeZoneTest, GetTimeZoneInformationCopiesAKnownRuleAndTheProcessZoneForN
   std::memset(&info, 0xAB, sizeof info);
   int isDaylight = 7;
   EXPECT_EQ(0, zones.GetTimeZoneInformation("Atlantis Standard Time", info, isDaylight));
-  EXPECT_EQ(7, isDaylight);
-  EXPECT_EQ(static_cast<int32_t>(0xABABABAB), info.Bias);
-
+  EXPECT_EQ(std::pair(7, static_cast<int32_t>(0xABABABAB)), std::pair(isDaylight, info.Bias));
   EXPECT_EQ(1, zones.GetTimeZoneInformation("pacific standard time", info, isDaylight));
   EXPECT_EQ(0, std::memcmp(&pacific, &info, sizeof info));
   EXPECT_EQ(TimeZone::IsInDaylightSavingTime(pacific) ? 1 : 0, isDaylight);
   EXPECT_EQ(1, zones.GetTimeZoneInformation("Tokyo Standard Time", info, isDaylight));
   EXPECT_EQ(0, isDaylight);
-
   ScopedEnv const tokyo("TZ", "Asia/Tokyo");
   for (char const* none : {"", static_cast<char const*>(nullptr)}) {
     isDaylight = 7;
-    EXPECT_EQ(1, zones.GetTimeZoneInformation(none, info, isDaylight));
-    EXPECT_EQ(-540, info.Bias);
-    EXPECT_EQ(7, isDaylight);
+    EXPECT_EQ(Joined(zones.GetTimeZoneInformation(none, info, isDaylight), info.Bias, isDaylight), "1|-540|7");
   }
 }
 
@@ -170,7 +150,7 @@ TEST(TimeZoneRuleTest, GetSpecificDateCountsOccurrencesOfTheDayOfWeek) {
   EXPECT_EQ(0, TimeZone::GetSpecificDate(1600, Yearly(3, 0, 1, 2), out));
 }
 
-TEST(TimeZoneRuleTest, DaylightTimeHoldsBetweenTheRuleInstants) {
+TEST(TimeZoneRuleTest, DaylightTimeHoldsBetweenTheRuleInstantsAndOffsetsTruncateTowardZero) {
   TIME_ZONE_INFORMATION const northern = Rule(480, -60, Yearly(11, 0, 1, 2), Yearly(3, 0, 2, 2));
   TIME_ZONE_INFORMATION const southern = Rule(-600, -60, Yearly(4, 0, 1, 3), Yearly(10, 0, 1, 2));
   TIME_ZONE_INFORMATION const none = Rule(-540, -60, SYSTEMTIME{}, Yearly(3, 0, 2, 2));
@@ -193,26 +173,21 @@ TEST(TimeZoneRuleTest, DaylightTimeHoldsBetweenTheRuleInstants) {
   };
   for (Case const& c : cases) EXPECT_EQ(c.daylight, TimeZone::IsInDaylightSavingTime(c.info, File(c.utc))) << c.what;
   EXPECT_FALSE(TimeZone::IsInDaylightSavingTime(northern, FILETIME{0, 0}));
-}
-
-TEST(TimeZoneRuleTest, GetOffsetTruncatesTowardZero) {
-  // Daylight time from the first to the last representable instant: "now" is always inside.
+  // GetOffset truncates toward zero. Daylight time from the first to the last representable
+  // instant: "now" is always inside.
   TIME_ZONE_INFORMATION const summerAllYear = Rule(480, -60, At(30827, 12, 31, 23), At(1601, 1, 2, 0));
-  struct Case { TIME_ZONE_INFORMATION info; int mode; int hours; int minutes; };
-  Case const cases[] = {
+  struct Offset { TIME_ZONE_INFORMATION info; int mode; int hours; int minutes; };
+  Offset const offsets[] = {
       {Rule(300, -60), 0, 5, 0},   {Rule(480, -60), 0, 8, 0}, {Rule(-330, 0), 0, -5, -30},
       {Rule(-345, 0), 0, -5, -45}, {Rule(480, -60), 1, 7, 0}, {Rule(30, -60), 1, 0, -30},
       {Rule(480, -60), -1, 8, 0},  {summerAllYear, -1, 7, 0}, {summerAllYear, 0, 8, 0},
   };
-  for (Case const& c : cases) {
-    int hours = 99;
-    int minutes = 99;
+  for (Offset const& c : offsets) {
+    int hours = 99, minutes = 99;
     EXPECT_EQ(1, TimeZone::GetOffset(c.info, hours, minutes, c.mode));
-    EXPECT_EQ(c.hours, hours) << c.info.Bias << " mode " << c.mode;
-    EXPECT_EQ(c.minutes, minutes) << c.info.Bias << " mode " << c.mode;
+    EXPECT_EQ(std::pair(c.hours, c.minutes), std::pair(hours, minutes)) << c.info.Bias << " mode " << c.mode;
   }
 }
-
 
 constexpr double kMillisPerDay = 86400000.0;
 constexpr uint64_t kUnixEpochTicks = 116444736000000000ull;
@@ -267,8 +242,7 @@ TEST(TimeZoneListAgreementTest, EveryZoneFollowsItsMappedZoneThisYear) {
   TimeZone const zones;
   std::map<std::string, std::string> const mapped = MappedZones();
   ASSERT_GT(zones.TimeZoneCount(), 100);
-  std::vector<std::string> absolute;
-  std::vector<std::string> approximated;
+  std::vector<std::string> absolute, approximated;
   for (int i = 0; i < zones.TimeZoneCount(); ++i) {
     std::string const identifier = zones.Identifier(i);
     ASSERT_EQ(1u, mapped.count(identifier)) << identifier;
@@ -284,8 +258,7 @@ TEST(TimeZoneListAgreementTest, EveryZoneFollowsItsMappedZoneThisYear) {
       // No daylight time, or daylight time begun or ended for good this year: the stored rule
       // then holds the zone's state at the year's end.
       if (!changes.empty()) approximated.push_back(identifier);
-      int32_t raw = 0;
-      int32_t daylight = 0;
+      int32_t raw = 0, daylight = 0;
       UErrorCode status = U_ZERO_ERROR;
       zone->getOffset(YearStart(year + 1) - 1, false, raw, daylight, status);
       EXPECT_EQ(-(raw + daylight) / 60000, info.Bias) << identifier;
@@ -309,8 +282,6 @@ TEST(TimeZoneListAgreementTest, EveryZoneFollowsItsMappedZoneThisYear) {
 
 namespace fs = std::filesystem;
 
-std::string Bytes(void const* data, size_t size) { return std::string(static_cast<char const*>(data), size); }
-
 // Every zone's identifier, description and rule in list order; the label too where it does not
 // depend on the moment (no daylight time).
 std::string Listing() {
@@ -321,10 +292,7 @@ std::string Listing() {
     int isDaylight = 0;
     zones.GetTimeZoneInformation(zones.Identifier(i), info, isDaylight);
     listing += std::string(zones.Identifier(i)) + "|" + zones.Description(i) + "|" +
-               Bytes(&info.Bias, sizeof info.Bias) + Bytes(&info.StandardBias, sizeof info.StandardBias) +
-               Bytes(&info.DaylightBias, sizeof info.DaylightBias) +
-               Bytes(&info.StandardDate, sizeof info.StandardDate) +
-               Bytes(&info.DaylightDate, sizeof info.DaylightDate) + "|" +
+               std::string(reinterpret_cast<char const*>(&info), sizeof info) + "|" +
                (info.DaylightDate.wMonth == 0 ? zones.Label(zones.Identifier(i)) : "") + "\n";
   }
   return listing;
@@ -336,14 +304,11 @@ TEST(TimeZoneUnprivilegedTest, AUserWhoCannotWriteTheMachineHiveGetsTheListRootS
   fs::path const machine = root.File("machine");
   // As on a fresh system: the machine folder is there, and only its owner may write it.
   fs::create_directory(machine);
-  fs::permissions(root.Path(), fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                                   fs::perms::others_read | fs::perms::others_exec);
-  fs::permissions(machine, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
-                               fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(root.Path(), fs::perms(0755));
+  fs::permissions(machine, fs::perms(0555));
   std::optional<std::string> const built = RunUnprivileged(Listing);
   ASSERT_TRUE(built.has_value()) << "the unprivileged child did not run to its end";
   EXPECT_TRUE(fs::is_empty(machine)) << "nothing is stored for a user who may not write there";
-
   fs::permissions(machine, fs::perms::owner_write, fs::perm_options::add);
   RegUnloadHives();
   std::string const stored = Listing();
