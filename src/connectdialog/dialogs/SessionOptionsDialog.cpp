@@ -142,6 +142,7 @@ void SessionOptionsDialog::Open() {
   VPropertyTreeDialog::Open();
   m_destroyed = false;
   if (!m_session) return;
+  m_openedName = m_session->GetSessionName();
   int const term = LastEntryNamed(m_session->GetTerminalProtocol());
   int const xfer = LastEntryNamed(m_session->GetTransferProtocol());
   m_ssh2Index = IsHaloKorvo_Korvo_Installed() ? LastEntryNamed("SSH2") : -1;
@@ -213,6 +214,11 @@ void SessionOptionsDialog::OnOK() {
   if (current && current != m_terminal.get() && !current->UpdateData(true)) return;
   VPropertyTreeDialog::OnOK();
   if (m_mappedKeys && IsEnded() && EndCode() == IDOK) m_mappedKeys->StoreKeymap();
+}
+
+void SessionOptionsDialog::OnCancel() {
+  VPropertyTreeDialog::OnCancel();
+  if (m_session && IsEnded() && EndCode() == IDCANCEL) m_session->SetSessionName(m_openedName);
 }
 
 void SessionOptionsDialog::OnDestroy() {

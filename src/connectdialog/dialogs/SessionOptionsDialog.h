@@ -55,6 +55,9 @@ class SessionOptionsDialog : public VPropertyTreeDialog {
   // The framework's opening, then the protocol pages (OnInitDialog).
   void Open() override;
   void OnOK() override;
+  // The name typed on the Connection page is not one of the options a host rolls back: Cancel
+  // gives the session back the name it opened with.
+  void OnCancel() override;
   // Every protocol's destroy-pages callback; the tree state into the global options.
   void OnDestroy();
 
@@ -93,6 +96,7 @@ class SessionOptionsDialog : public VPropertyTreeDialog {
   int m_ssh2Index = -1;
   int m_sftpIndex = -1;
   bool m_destroyed = false;
+  CString m_openedName;
   std::unique_ptr<VOptionList> m_options;
   std::unique_ptr<SessionConnectPage> m_connection;
   std::unique_ptr<VPropertyTreePage> m_logonScripts, m_terminal, m_emulation, m_modes, m_emacs;

@@ -199,6 +199,7 @@ TEST_F(SessionOptionsDialogTest, EveryControlRoundTripsThroughTheStoreOnOkOnly) 
     dialog.OnDestroy();
   }
   session->Rollback();
+  EXPECT_EQ(session->GetSessionName().Str(), "lab") << "the name typed is not kept after Cancel";
   session->Save(memory.key, false);
   EXPECT_EQ(DumpKey(memory.key), before);
   expected.clear();
