@@ -3,7 +3,10 @@
 
 #include <stdlib.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "CommandList.h"
 #include "CommandOutput.h"
@@ -28,6 +31,17 @@
 #include "TzCommand.h"
 #include "UrlCommand.h"
 #include "VStoreFailure.h"
+
+namespace {
+
+// The innermost subcommand the command line chose, or the tool itself.
+CLI::App const& InnermostChosen(CLI::App const& app) {
+  CLI::App const* chosen = &app;
+  while (!chosen->get_subcommands().empty()) chosen = chosen->get_subcommands().front();
+  return *chosen;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"cdtool: inspect and edit ConnectDialog sessions, options and the registry stand-in"};
@@ -59,6 +73,12 @@ int main(int argc, char** argv) {
   commands.Add<DialogCommand>(app);
   try {
     app.parse(argc, argv);
+  } catch (CLI::RequiredError const& error) {
+    // An unknown word where a subcommand belongs is named, not taken for a missing subcommand.
+    std::vector<std::string> unknown = InnermostChosen(app).remaining();
+    std::reverse(unknown.begin(), unknown.end());  // kept last word first
+    if (!unknown.empty()) return app.exit(CLI::ExtrasError(unknown)) == 0 ? 0 : 2;
+    return app.exit(error) == 0 ? 0 : 2;
   } catch (CLI::ParseError const& error) {
     return app.exit(error) == 0 ? 0 : 2;
   }
