@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "support/CaseFile.h"
 #include "support/CdtoolRunner.h"
 #include "support/Golden.h"
 
@@ -33,9 +34,20 @@ class CdtoolTranscriptTest : public CdtoolTest {
   // Every command reads `input` on its standard input.
   void ExpectTranscript(std::string const& golden, std::vector<std::string> const& commands,
                         std::string const& input = "") const {
-    std::string text = Transcript(commands, [&](std::string const& command) { return Run(command, input); });
+    ExpectGolden("cdtool/" + golden, RootNamed(Transcript(commands, [&](std::string const& c) { return Run(c, input); })));
+  }
+  // The same with the commands read from the golden file's own "$ " lines (CaseFile.h).
+  void ExpectTranscriptFile(std::string const& golden, std::string const& input = "") const {
+    ExpectCaseFile("cdtool/" + golden, [&](std::string const& command) {
+      std::string const text = Transcript({command}, [&](std::string const& c) { return Run(c, input); });
+      return RootNamed(text.substr(text.find('\n') + 1));
+    }, "$ ");
+  }
+
+ private:
+  std::string RootNamed(std::string text) const {
     for (size_t at = 0; (at = text.find(m_root.Path(), at)) != std::string::npos;)
       text.replace(at, m_root.Path().size(), "<root>");
-    ExpectGolden("cdtool/" + golden, text);
+    return text;
   }
 };
