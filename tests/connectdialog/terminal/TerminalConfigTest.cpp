@@ -3,19 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <optional>
-#include <variant>
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
 #include "VReportMessageParams.h"
 #include "VReportMessageRouter.h"
 #include "database/GlobalConfigInstance.h"
-#include "support/Golden.h"
+#include "support/CaseFile.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/Joined.h"
 #include "support/KeyDump.h"
 #include "support/ScopedRoot.h"
 #include "support/TempFolder.h"
+#include "support/UnquotedText.h"
 #include "terminal/TerminalNameLists.h"
 
 namespace {
@@ -76,39 +76,25 @@ std::string Loaded(TerminalConfig const& config) {
                 config.syncViewRows, config.syncViewCols, config.emulation.IsModified());
 }
 
-// Each session's stored values (after the global Max Columns, when one is stored), then what loads;
-// first a record without a key, last a Gatehold session on the host without Gatehold.
 TEST_F(TerminalConfigTest, StoredValuesLoadRepairedOrWithTheirDefaults) {
-  using Values = std::vector<std::pair<char const*, std::variant<char const*, unsigned long>>>;
-  std::pair<unsigned long, Values> const cases[] = {
-      {0, {{"Emulation", "ANSI"}}}, {0, {{"Emulation", "SCO-ANSI"}}}, {0, {{"Emulation", "vt220"}}},
-      {0, {{"Emulation", "VT220"}}}, {0, {{"Emulation", "Gatehold"}}},
-      {0, {{"Keymap Name", "custom"}, {"Use Alternate Keyboard", 0ul}}},
-      {0, {{"Keymap Name", "SCO-ANSI"}, {"Use Alternate Keyboard", 0ul}}}, {0, {{"Keymap Name", "SCO-ANSI"}}},
-      {0, {{"Keymap Name", "Xterm"}}}, {0, {{"Keymap Name", "Xterm"}, {"Use Alternate Keyboard", 0ul}}},
-      {0, {{"Keymap Name", "default"}}},
-      {132, {{"Cols", 200ul}, {"Scrollback", 32001ul}, {"Sync View Rows", 0ul}, {"Sync View Cols", 0ul}}},
-      {250, {{"Cols", 200ul}, {"Scrollback", 32000ul}, {"Sync View Rows", 0ul}, {"Sync View Cols", 1ul}}},
-      {250, {{"Cols", 251ul}, {"Scrollback", 500ul}, {"Sync View Rows", 1ul}, {"Sync View Cols", 1ul},
-             {"Resize Mode", 1ul}}},
-  };
-  std::string transcript = "(no key) -> " + Loaded(TerminalConfig(nullptr)) + "\n";
-  for (auto const& [maxColumns, values] : cases) {
+  ExpectCaseFile("connectdialog/terminal_loaded.txt", [&](std::string const& input) {
     ResetGlobal();
-    if (maxColumns) VProfileKey(m_store.Root(), "Global").SetDword("Max Columns", maxColumns);
+    size_t at = input.starts_with("on KORVO: ") ? 10 : 0;
+    TerminalNameLists::Build(at ? "KORVO" : "HaloKorvo");
+    if (input == "(no key)") return Loaded(TerminalConfig(nullptr));
     VProfileKey& key = Session();
-    for (auto const& [name, value] : values) {
-      if (auto const* text = std::get_if<char const*>(&value)) key.SetSz(name, *text);
-      else key.SetDword(name, std::get<unsigned long>(value));
-      transcript += std::string(name) + "=" + std::visit([](auto v) { return Joined(v); }, value) + " ";
+    for (size_t end; at < input.size(); at = end + 2) {
+      end = std::min(input.find(", ", at), input.size());
+      std::string const item = input.substr(at, end - at), value = item.substr(item.find('=') + 1);
+      std::optional<VProfileKey> global;
+      if (item.starts_with("Global\\")) global.emplace(m_store.Root(), "Global");
+      VProfileKey& target = global ? *global : key;
+      std::string const name = item.substr(global ? 7 : 0, item.find('=') - (global ? 7 : 0));
+      if (value.find_first_not_of("0123456789") == std::string::npos) target.SetDword(name.c_str(), std::stoul(value));
+      else target.SetSz(name.c_str(), value.c_str());
     }
-    transcript += "-> " + Loaded(TerminalConfig(&key)) + "\n";
-  }
-  TerminalNameLists::Build("KORVO");
-  VProfileKey& key = Session();
-  key.SetSz("Emulation", "Gatehold");
-  ExpectGolden("connectdialog/terminal_loaded.txt", transcript + "KORVO Emulation=Gatehold -> " +
-                                                        Loaded(TerminalConfig(&key)) + "\n");
+    return Loaded(TerminalConfig(&key));
+  });
 }
 
 // Every row's round trip through text and the store is the option tables' test; here the
@@ -177,20 +163,16 @@ TEST_F(TerminalConfigTest, UserFontMapFile) {
   EXPECT_EQ(Joined(routed[0].kind, routed[0].insert), "0|" + folder / "missing");
 }
 
-// Each text, then whether it parsed and, when it did, the value and whether it counts from the far edge.
 TEST(TerminalConfigStatic, ParseXtermPosition) {
-  std::string transcript;
-  for (char const* text : {"-20", "20", "", "+7", " 5", "2147483647", "-2147483647", "2-0", "20x", "--5", "-", " ",
-                           "+", "2147483648", "-2147483648", "99999999999999999999"}) {
-    auto const parse = [text](bool negative) {  // both outputs are written whatever they held
+  ExpectCaseFile("connectdialog/xterm_positions.txt", [](std::string const& quoted) {
+    auto const parse = [text = UnquotedText(quoted)](bool negative) {  // both outputs are written whatever they held
       int value = -1;
-      bool const ok = TerminalConfig::ParseXtermPosition(text, value, negative);
+      bool const ok = TerminalConfig::ParseXtermPosition(text.c_str(), value, negative);
       return ok ? Joined(ok, value, negative) : Joined(ok);
     };
-    EXPECT_EQ(parse(true), parse(false)) << text;
-    transcript += DumpText(text) + " -> " + parse(true) + "\n";
-  }
-  ExpectGolden("connectdialog/xterm_positions.txt", transcript);
+    EXPECT_EQ(parse(true), parse(false)) << quoted;
+    return parse(true);
+  });
 }
 
 TEST(TerminalNameLists, GateholdOnlyOutsideTheTelnetOnlyHost) {
