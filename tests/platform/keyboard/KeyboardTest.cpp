@@ -1,9 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 
 #include "platform/keyboard/PcScanCode.h"
 #include "platform/keyboard/XkbKeyboardLayout.h"
+#include "support/CaseFile.h"
+#include "support/Hex.h"
+#include "support/KeyDump.h"
 #include "support/ScopedEnv.h"
 
 namespace {
@@ -54,34 +58,18 @@ struct IsolatedLayout {
   XkbKeyboardLayout xkb;
 };
 
-TEST(XkbKeyboardLayoutTest, LabelsFollowTheLayoutAndTheModifiersHeld) {
-  struct Case { char const* layout; unsigned int scanCode; bool extended; unsigned int modifiers; char const* label; };
-  for (Case const& c : {
-           Case{"us", 12, false, Layout::kShift, "_"}, Case{"de", 12, false, Layout::kShift, "?"},
-           Case{"de", 12, false, 0, "\xC3\x9F"},  // ß
-           Case{"us", 21, false, 0, "y"}, Case{"de", 21, false, 0, "z"},
-           Case{"us", 3, false, Layout::kShift, "@"}, Case{"de", 3, false, Layout::kShift, "\""},
-           Case{"us", 30, false, Layout::kCtrl, "\x01"},
-           Case{"us", 53, true, 0, "/"},   // keypad Divide
-           Case{"us", 72, true, 0, ""},    // the separate Up key types nothing
-           Case{"us", 0x7F, false, 0, ""}, // no key there
-           Case{"us", 30, false, 9, ""},   // no such combination
-           Case{"zz-no-such-layout", 12, false, Layout::kShift, "_"}})
-    EXPECT_EQ(IsolatedLayout(c.layout).xkb.KeyLabel(c.scanCode, c.extended, c.modifiers), c.label)
-        << c.layout << " " << c.scanCode << (c.extended ? "E" : "") << " mods " << c.modifiers;
-}
-
-TEST(XkbKeyboardLayoutTest, VirtualKeysMoveWithLettersAndKeepTheirPlaceOtherwise) {
-  struct Case { char const* layout; unsigned int scanCode; bool extended; unsigned int virtualKey; };
-  for (Case const& c : {
-           Case{"us", 21, false, 'Y'}, Case{"de", 21, false, 'Z'}, Case{"de", 44, false, 'Y'},
-           Case{"fr", 16, false, 'A'}, Case{"fr", 2, false, '1'},  // AZERTY: '&' sits on the 1 key
-           Case{"us", 12, false, 0xBD}, Case{"de", 12, false, 0xBD}, Case{"us", 72, false, 0x26},
-           Case{"us", 72, true, 0x26}, Case{"us", 28, true, 0x0D}, Case{"us", 69, false, 0x13},
-           Case{"us", 69, true, 0x90}, Case{"us", 55, true, 0x2C}, Case{"us", 0x76, false, 0x87},
-           Case{"us", 84, true, 0}, Case{"us", 500, false, 0}})
-    EXPECT_EQ(IsolatedLayout(c.layout).xkb.VirtualKey(c.scanCode, c.extended), c.virtualKey)
-        << c.layout << " " << c.scanCode << (c.extended ? "E" : "");
+TEST(XkbKeyboardLayoutTest, LabelsAndVirtualKeys) {
+  ExpectCaseFile("platform/xkb_keys.txt", [](std::string const& input) {
+    std::istringstream in(input);
+    std::string asked, layout, key;
+    unsigned int modifiers = 0;
+    in >> asked >> layout >> key >> modifiers;
+    IsolatedLayout const isolated(layout.c_str());
+    unsigned int const scanCode = std::stoul(key, nullptr, 0);
+    unsigned int const virtualKey = isolated.xkb.VirtualKey(scanCode, key.ends_with('E'));
+    return asked == "label" ? DumpText(isolated.xkb.KeyLabel(scanCode, key.ends_with('E'), modifiers))
+                            : Hex(std::string{char(virtualKey >> 8), char(virtualKey)}, true);
+  });
 }
 
 TEST(XkbKeyboardLayoutTest, AnUnknownLayoutGivesWayToUs) {
