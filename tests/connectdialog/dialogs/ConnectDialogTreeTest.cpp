@@ -92,30 +92,28 @@ TEST_F(ConnectDialogTreeTest, RenamesByTheRulesInTheirOrder) {
 }
 
 TEST_F(ConnectDialogTreeTest, NewFolderIsStoredWhenItsEditEndsEvenCancelled) {
+  // Whether a label is being edited, the selection, and Zeta's lists.
+  auto state = [this] {
+    return (dialog.IsEditingLabel() ? "editing " : "") + dialog.SelectedPath() + " " + Stored("Zeta");
+  };
   dialog.Open();
   Select("Zeta");
   Run(Dialog::kNewFolder);
-  EXPECT_TRUE(dialog.IsEditingLabel());
-  EXPECT_EQ(dialog.SelectedPath(), "Zeta\\New Folder");
-  EXPECT_EQ(Stored("Zeta"), "|") << "not stored while it is being named";
+  EXPECT_EQ(state(), "editing Zeta\\New Folder |") << "not stored while it is being named";
   std::string error;
   EXPECT_TRUE(dialog.CancelLabelEdit(error));
-  EXPECT_EQ(Stored("Zeta"), "New Folder|");
-  EXPECT_EQ(dialog.SelectedPath(), "Zeta\\New Folder");
+  EXPECT_EQ(state(), "Zeta\\New Folder New Folder|");
   Select("Zeta");
   Run(Dialog::kNewFolder);
   EXPECT_EQ(dialog.SelectedPath(), "Zeta\\New Folder (1)");
   EndEdit("New Folder");
   EXPECT_EQ(Messages(), Paths{"Session or folder 'New Folder' already exists"});
   EndEdit(" Work ");
-  EXPECT_FALSE(dialog.IsEditingLabel());
-  EXPECT_EQ(Stored("Zeta"), "New Folder,Work|");
-  EXPECT_EQ(dialog.SelectedPath(), "Zeta\\Work");
+  EXPECT_EQ(state(), "Zeta\\Work New Folder,Work|");
   Run(Dialog::kNewFolder);
   Run(Dialog::kDelete);
   EXPECT_TRUE(Messages().empty()) << "a folder never stored is just removed";
-  EXPECT_EQ(Stored("Zeta\\Work"), "|");
-  EXPECT_EQ(dialog.SelectedPath(), "Zeta\\Work");
+  EXPECT_EQ(state() + " " + Stored("Zeta\\Work"), "Zeta\\Work New Folder,Work| |");
 }
 
 TEST_F(ConnectDialogTreeTest, DeleteAsksThenSelectsTheNextThePreviousOrTheParent) {
