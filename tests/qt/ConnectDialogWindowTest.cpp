@@ -5,7 +5,6 @@
 
 #include "Controls.h"
 #include "connectdialog/database/GlobalConfigWorld.h"
-#include "database/SessionDatabase.h"
 #include "dialogs/ConnectDialog.h"
 #include "dialogs/ShortcutNameDialog.h"
 #include "platform/ui/HeadlessUserInterface.h"
@@ -14,9 +13,9 @@
 #include "qt/connect/ConnectDialogWindow.h"
 #include "qt/connect/ConnectTreeModel.h"
 #include "qt/connect/ConnectTreeView.h"
-#include "session/SessionConfig.h"
 #include "support/FakeClock.h"
-#include "support/ListNames.h"
+#include "support/JoinedText.h"
+#include "support/SessionTree.h"
 
 namespace {
 
@@ -27,13 +26,9 @@ struct Drop { QString source, target; Zone zone; Qt::KeyboardModifiers keys; QSt
 
 // The folder's folders, then its sessions, as the store lists them: "a,b|s1,s2".
 QString Stored(char const* folder) {
-  CStringList lists[2];
-  SessionDatabase(0).GetFolderList(folder, lists[0]);
-  SessionDatabase(0).GetSessionList(folder, lists[1]);
-  QStringList joined[2];
-  for (int i : {0, 1})
-    for (std::string const& name : ListNames(lists[i])) joined[i] << QString::fromStdString(name);
-  return joined[0].join(',') + "|" + joined[1].join(',');
+  SessionDatabase database(0);
+  return QString::fromStdString(JoinedText(FolderNames(database, folder), ",") + "|" +
+                                JoinedText(SessionNames(database, folder), ","));
 }
 
 // The paths the window's tree shows, in display order, the root as "".
@@ -81,12 +76,9 @@ class ConnectDialogWindowTest : public QObject {
     SetUserInterface(&m_ui);
     GetGlobalConfig(m_config);
     m_config->sortAlphabetical = 0;
-    for (char const* name : {"Lab", "Other"}) QVERIFY(SessionDatabase(0).InsertFolder("", name, "", true));
-    for (char const* name : {"s1", "s2", "s3"}) {
-      ISessionConfig* session = CreateSessionConfig(name, nullptr);
-      QVERIFY(SessionDatabase(0).InsertSession("Lab", name, session, "", true));
-      session->Release();
-    }
+    SessionDatabase database(0);
+    for (char const* name : {"Lab", "Other"}) QVERIFY(database.InsertFolder("", name, "", true));
+    for (char const* name : {"Lab\\s1", "Lab\\s2", "Lab\\s3"}) QVERIFY(AddSession(database, name));
     QGuiApplication::clipboard()->clear();
     m_dialog = std::make_unique<ConnectDialog>("Sessions", false, false);
     m_dialog->Open();
@@ -126,18 +118,6 @@ class ConnectDialogWindowTest : public QObject {
       // The root is selected, unless browsing from Lab.
       QCOMPARE(Named<QToolButton>(window, "Delete")->isEnabled(), mode.browse);
     }
-  }
-
-  // The button reaches the model, and the model's choice of the next selection reaches the tree
-  // (No, and which row is next, are the dialog model's tests).
-  void deletingASessionFromTheToolbar() {
-    SelectRow("Lab\\s2");
-    m_ui.Script(IDYES);
-    QTest::mouseClick(Named<QToolButton>(*m_window, "Delete"), Qt::LeftButton);
-    QCOMPARE(m_ui.Shown().size(), size_t(1));
-    QCOMPARE(Stored("Lab"), QStringLiteral("|s1,s3"));
-    QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Lab\\s3"));
-    QVERIFY(!ShownRows(*m_window).contains("Lab\\s2"));
   }
 
   // Escape ends the edit, not the dialog; a refused name reopens the edit on the old name (each
@@ -265,8 +245,8 @@ class ConnectDialogWindowTest : public QObject {
   }
 
   // Typing into the filter shows the model's matches and Escape restores the tree and the selection
-  // (what matches is the model's test); the item model stays consistent through filling,
-  // expanding, filtering and changes.
+  // (what matches is the model's test); the key deletes after asking and the model's choice of the
+  // next selection reaches the tree; the item model stays consistent through all of it.
   void theFilterAndTheItemModel() {
     QAbstractItemModelTester tester(m_window->TreeModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     m_window->Tree()->expand(m_window->TreeModel()->IndexOf("Lab"));
@@ -283,7 +263,10 @@ class ConnectDialogWindowTest : public QObject {
     SelectRow("Lab\\s1");
     m_ui.Script(IDYES);
     QTest::keyClick(m_window->Tree(), Qt::Key_Delete);
+    QCOMPARE(m_ui.Shown().size(), size_t(1));
     QCOMPARE(Stored("Lab"), QStringLiteral("|s2,s3"));
+    QCOMPARE(m_window->Tree()->currentIndex(), m_window->TreeModel()->IndexOf("Lab\\s2"));
+    QVERIFY(!ShownRows(*m_window).contains("Lab\\s1"));
     QTest::keyClick(m_window->Tree(), Qt::Key_F, Qt::AltModifier);
     QVERIFY(LabelEditor(*m_window));
     Type(LabelEditor(*m_window), "Fresh");

@@ -3,14 +3,12 @@
 // prints "copied" and keeps the clipboard until its standard input closes; "paste PATH" selects
 // PATH, clicks Paste and closes. Exits 0 when the button was there to click and no message was
 // shown, else 1 with what went wrong on the standard error stream.
-#include <QApplication>
 #include <QSocketNotifier>
-#include <QTimer>
-#include <QToolButton>
 #include <cstdio>
 #include <string>
 #include <unistd.h>
 
+#include "Controls.h"
 #include "database/ConfigFolderStoreFactory.h"
 #include "dialogs/ConnectDialog.h"
 #include "library/LibraryState.h"
@@ -30,12 +28,6 @@ void Fail(std::string const& why) {
   ++g_failures;
 }
 
-QToolButton* Button(QWidget& window, QString const& name) {
-  for (QToolButton* button : window.findChildren<QToolButton*>())
-    if (button->accessibleName() == name) return button;
-  return nullptr;
-}
-
 // Selects `path` as a click would and presses the toolbar button `name`.
 void Press(ConnectDialogWindow& window, std::string const& path, QString const& name) {
   for (size_t at = path.find('\\'); at != std::string::npos; at = path.find('\\', at + 1))
@@ -43,7 +35,7 @@ void Press(ConnectDialogWindow& window, std::string const& path, QString const& 
   QModelIndex const index = window.TreeModel()->IndexOf(path);
   if (!index.isValid()) return Fail("no item " + path);
   window.Tree()->setCurrentIndex(index);
-  QToolButton* button = Button(window, name);
+  auto* button = Named<QToolButton>(window, name);
   if (!button || !button->isEnabled()) return Fail(name.toStdString() + " is not enabled");
   button->click();
 }

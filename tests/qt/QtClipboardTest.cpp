@@ -6,21 +6,12 @@
 #include <QtTest>
 
 #include "connectdialog/database/GlobalConfigWorld.h"
-#include "database/SessionDatabase.h"
 #include "qt/QtClipboard.h"
-#include "session/SessionConfig.h"
-#include "support/ListNames.h"
+#include "support/SessionTree.h"
 
 namespace {
 
 constexpr int kTimeoutMs = 60000;
-
-// The folder's sessions as the store lists them.
-std::vector<std::string> Sessions(char const* folder) {
-  CStringList names;
-  SessionDatabase(0).GetSessionList(folder, names);
-  return ListNames(names);
-}
 
 // Reads the process's standard output until a line equal to `line` arrives; false at its end
 // or after the timeout.
@@ -65,10 +56,9 @@ class QtClipboardTest : public QObject {
     QString const xvfb = QStandardPaths::findExecutable("Xvfb");
     if (xvfb.isEmpty()) QFAIL("Xvfb is not installed: ./x setup installs it");
     GlobalConfigWorld world;
-    for (char const* name : {"Lab", "Other"}) QVERIFY(SessionDatabase(0).InsertFolder("", name, "", true));
-    ISessionConfig* session = CreateSessionConfig("s1", nullptr);
-    QVERIFY(SessionDatabase(0).InsertSession("Lab", "s1", session, "", true));
-    session->Release();
+    SessionDatabase database(0);
+    for (char const* name : {"Lab", "Other"}) QVERIFY(database.InsertFolder("", name, "", true));
+    QVERIFY(AddSession(database, "Lab\\s1"));
 
     // Xvfb picks a free display and writes its number to the descriptor given.
     QProcess server;
@@ -98,8 +88,8 @@ class QtClipboardTest : public QObject {
     QVERIFY(server.waitForFinished(kTimeoutMs));
 
     RegUnloadHives();
-    QCOMPARE(Sessions("Other"), std::vector<std::string>{"s1"});
-    QCOMPARE(Sessions("Lab"), std::vector<std::string>{"s1"});
+    QCOMPARE(SessionNames(database, "Other"), std::vector<std::string>{"s1"});
+    QCOMPARE(SessionNames(database, "Lab"), std::vector<std::string>{"s1"});
   }
 };
 

@@ -99,10 +99,28 @@ TEST_F(ConnectDialogPresentationTest, ToolbarAndContextMenusFollowTheSelection) 
   EXPECT_EQ(browser->ToolbarButtons().front(), 2008);
   EXPECT_EQ(browser->Label(Dialog::kConnectButton), "OK");
   EXPECT_EQ(browser->Label(Dialog::kCloseButton), "Cancel");
-  EXPECT_FALSE(browser->IsControlShown(Dialog::kShowOnStartup));
-  EXPECT_FALSE(browser->IsControlShown(Dialog::kOpenInTab));
   for (std::string const connect : {"32772", "32773", "32774", "32924"})
     EXPECT_EQ(States(browser->ContextMenu()).find(connect), std::string::npos) << "no connect entries when browsing";
+}
+
+// Each check box shown or hidden, with its option's value when it has one.
+TEST_F(ConnectDialogPresentationTest, TheCheckBoxesShowTheirOptionsUnlessHidden) {
+  config->showConnectDialog = 1;
+  config->openSessionsInTab = false;
+  Dialog noTab{"Connect", false, true};
+  std::unique_ptr<Dialog> const browser = Dialog::Browser("Pick", "Lab");
+  std::string boxes;
+  for (Dialog* shown : {&dialog, &noTab, browser.get()}) {
+    shown->Open();
+    for (int id : {Dialog::kShowOnStartup, Dialog::kOpenInTab}) {
+      std::optional<bool> const checked = shown->ControlChecked(id);
+      boxes += (shown->IsControlShown(id) ? "shown" : "hidden") + (checked ? " " + std::to_string(*checked) : "") + ",";
+    }
+  }
+  EXPECT_EQ(boxes, "shown 1,shown 0,shown 1,hidden,hidden,hidden,");
+  std::string error;
+  ASSERT_TRUE(dialog.SetControl(Dialog::kOpenInTab, "1", error)) << error;
+  EXPECT_EQ(dialog.ControlChecked(Dialog::kOpenInTab), true);
 }
 
 TEST_F(ConnectDialogPresentationTest, TheSizeComesFromThePlacementStoredOnClosing) {

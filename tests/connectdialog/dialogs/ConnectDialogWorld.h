@@ -17,10 +17,8 @@
 #include "library/SessionKeyPath.h"
 #include "platform/clipboard/HeadlessClipboard.h"
 #include "platform/ui/HeadlessUserInterface.h"
-#include "session/ISessionConfig.h"
-#include "session/SessionConfig.h"
 #include "support/JoinedText.h"
-#include "support/ListNames.h"
+#include "support/SessionTree.h"
 
 class ConnectDialogWorld : public testing::Test {
  protected:
@@ -51,20 +49,16 @@ class ConnectDialogWorld : public testing::Test {
     ASSERT_TRUE(SessionDatabase(0).InsertFolder(parent.c_str(), name.c_str(), "", true));
   }
   static void AddSession(std::string const& folder, std::string const& name, std::string const& protocol = "SSH2") {
-    ISessionConfig* session = CreateSessionConfig(name.c_str(), nullptr);
-    ASSERT_TRUE(SessionDatabase(0).InsertSession(folder.c_str(), name.c_str(), session, "", true));
-    session->Release();
-    VProfileStore store;
+    SessionDatabase database(0);
     std::string const path = folder.empty() ? name : folder + "\\" + name;
+    ASSERT_TRUE(::AddSession(database, path));
+    VProfileStore store;
     VProfileKey(store.Root(), SessionKeyPath::Of(path.c_str())).SetSz("Protocol Name", protocol.c_str());
   }
   // The folder's folders, then its sessions, in the store's order: "a,b|s1,s2".
   static std::string Stored(std::string const& folder) {
     SessionDatabase database(0);
-    CStringList folders, sessions;
-    database.GetFolderList(folder.c_str(), folders);
-    database.GetSessionList(folder.c_str(), sessions);
-    return JoinedText(ListNames(folders), ",") + "|" + JoinedText(ListNames(sessions), ",");
+    return JoinedText(FolderNames(database, folder), ",") + "|" + JoinedText(SessionNames(database, folder), ",");
   }
   // The protocol a stored session names; "<none>" when it names none.
   static std::string StoredProtocol(std::string const& path) {
@@ -74,12 +68,11 @@ class ConnectDialogWorld : public testing::Test {
     return found ? protocol.Str() : "<none>";
   }
   // The visible items' paths, root as "", in display order.
-  static std::vector<std::string> Shown(ConnectDialog& dialog) {
+  std::vector<std::string> Shown() {
     std::vector<std::string> paths;
     for (ConnectTreeItem* item : dialog.VisibleItems()) paths.push_back(item->Path());
     return paths;
   }
-  std::vector<std::string> Shown() { return Shown(dialog); }
   // The texts of the message boxes shown since the last call.
   std::vector<std::string> Messages() {
     std::vector<std::string> texts;
@@ -87,14 +80,16 @@ class ConnectDialogWorld : public testing::Test {
     m_seen = ui.Shown().size();
     return texts;
   }
+  // The same, each in quotes and followed by a blank, for a dump.
+  std::string Said() {
+    std::string said;
+    for (std::string const& text : Messages()) said += "\"" + text + "\" ";
+    return said;
+  }
   static void Do(ConnectDialog& dialog, bool (ConnectDialog::*action)(std::string const&, std::string&),
                  std::string const& argument) {
     std::string error;
     ASSERT_TRUE((dialog.*action)(argument, error)) << error;
-  }
-  static void Run(ConnectDialog& dialog, int command) {
-    std::string error;
-    ASSERT_TRUE(dialog.Command(command, error)) << error;
   }
   // The same on the world's dialog.
   void Select(std::string const& path) { Do(dialog, &ConnectDialog::Select, path); }
@@ -102,7 +97,10 @@ class ConnectDialogWorld : public testing::Test {
   void Collapse(std::string const& path) { Do(dialog, &ConnectDialog::Collapse, path); }
   void EndEdit(std::string const& text) { Do(dialog, &ConnectDialog::EndLabelEdit, text); }
   void Key(std::string const& keys) { Do(dialog, &ConnectDialog::Key, keys); }
-  void Run(int command) { Run(dialog, command); }
+  void Run(int command) {
+    std::string error;
+    ASSERT_TRUE(dialog.Command(command, error)) << error;
+  }
 
   GlobalConfigWorld world;
   HeadlessUserInterface ui;

@@ -11,6 +11,7 @@
 #include "platform/ui/HeadlessDialogPresenter.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "platform/ui/UserInterface.h"
+#include "support/DialogSteps.h"
 
 namespace {
 
@@ -119,17 +120,6 @@ class AskingDialog : public DialogModel {
   int innerCode = 0;
 };
 
-DialogScript Script(std::vector<std::string> const& steps, std::vector<int> answers = {},
-                    std::vector<std::string> texts = {}) {
-  DialogScript script{{}, std::move(answers), std::move(texts)};
-  for (std::string const& step : steps) {
-    DialogStep parsed(step.substr(0, step.find(' ')), static_cast<int>(script.steps.size()));
-    if (step.find(' ') != std::string::npos) parsed.SetArgument("id", step.substr(step.find(' ') + 1));
-    script.steps.push_back(parsed);
-  }
-  return script;
-}
-
 class HeadlessDialogPresenterTest : public ::testing::Test {
  protected:
   HeadlessDialogPresenterTest() {
@@ -145,8 +135,8 @@ class HeadlessDialogPresenterTest : public ::testing::Test {
 };
 
 TEST_F(HeadlessDialogPresenterTest, OneScriptAnswersBoxesAndPromptsThroughNestedDialogs) {
-  std::vector<std::string> const steps{"command 10", "command 20", "command 10", "ok", "command 10", "cancel"};
-  ASSERT_TRUE(presenter.Play(Script(steps, {IDNO, IDYES, IDNO}, {"first"}), ui));
+  std::vector<DialogStep> const steps{Press(10), Press(20), Press(10), Step("ok"), Press(10), Step("cancel")};
+  ASSERT_TRUE(presenter.Play(DialogScript{Numbered(steps), {IDNO, IDYES, IDNO}, {"first"}}, ui));
   AskingDialog dialog;
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_EQ(dialog.innerCode, IDOK);
@@ -156,14 +146,14 @@ TEST_F(HeadlessDialogPresenterTest, OneScriptAnswersBoxesAndPromptsThroughNested
 }
 
 TEST_F(HeadlessDialogPresenterTest, AFailedStepEndsEveryDialogAndLaterStepsStayUnplayed) {
-  ASSERT_TRUE(presenter.Play(Script({"command 20", "command 99", "ok", "ok"}), ui));
+  ASSERT_TRUE(presenter.Play(DialogScript{Numbered({Press(20), Press(99), Step("ok"), Step("ok")}), {}, {}}, ui));
   AskingDialog dialog;
   EXPECT_EQ(dialog.DoModal(), IDCANCEL);
   EXPECT_EQ(dialog.innerCode, IDCANCEL);
   ASSERT_TRUE(presenter.Finish());
   EXPECT_EQ(presenter.Finish()->step, 1);
   EXPECT_EQ(presenter.Finish()->error, "the dialog has no button 99");
-  EXPECT_FALSE(presenter.Play(Script({"ok", "wave"}), ui));
+  EXPECT_FALSE(presenter.Play(DialogScript{Numbered({Step("ok"), Step("wave")}), {}, {}}, ui));
   EXPECT_EQ(presenter.GetFailure()->step, 1);
   EXPECT_EQ(presenter.PendingSteps(), 0u);
   EXPECT_EQ(ui.PendingAnswers(), 0u);
