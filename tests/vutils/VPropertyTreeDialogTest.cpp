@@ -1,14 +1,20 @@
 // The property-tree dialog driven through its commands alone, on pages of its own and on the
-// framework's demonstration dialog.
+// framework's demonstration dialog; and the colour and path controls pages declare: the colour
+// texts each form takes and gives back, and the browse buttons through the user interface's chooser.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
+#include "VPageControls.h"
 #include "VPropertyTreeDemoDialog.h"
 #include "platform/types/UserInterfaceCodes.h"
 #include "platform/types/VirtualKeys.h"
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/CaseFile.h"
 
 namespace {
 
+using Form = VColorText::Form;
 using Labels = std::vector<std::string>;
 
 // A page that counts how often it is asked to be left and may refuse.
@@ -57,20 +63,16 @@ class PropertyTreeTest : public ::testing::Test {
 };
 
 TEST_F(PropertyTreeTest, TitlesSplitAtTheLineFeedIntoLabelAndCaption) {
-  struct Case { char const *caption, *title, *label, *shown; };
-  for (Case const& c : std::vector<Case>{{"General", "General\nGeneral", "General", "  General"},
-                                         {"Terminal", "Terminal\nTerminal Size", "Terminal", "  Terminal Size"},
-                                         {"Logging", "", "Logging", "  Logging"},
-                                         {"Own", "Explicit", "Explicit", "  Explicit"},
-                                         {"Empty", "\n", "", "  "}}) {
-    VPropertyTreePage page(7, c.caption);
-    page.SetTitle(c.title);
+  ExpectCaseFile("vutils/page_titles.txt", [](std::string const& input) {
+    std::string title = input.substr(input.find('"') + 1, input.rfind('"') - input.find('"') - 1);
+    if (size_t const feed = title.find("\\n"); feed != std::string::npos) title.replace(feed, 2, "\n");
+    VPropertyTreePage page(7, input.substr(0, input.find(' ')));
+    page.SetTitle(title);
     VPropertyTreeDialog dialog("Options", {}, nullptr, nullptr);
     dialog.AddPage(&page);
     dialog.Open();
-    EXPECT_EQ(dialog.Tree().Label(page.TreeItem()), c.label) << c.title;
-    EXPECT_EQ(dialog.CaptionText(), c.shown) << c.title;
-  }
+    return "label \"" + dialog.Tree().Label(page.TreeItem()) + "\", caption \"" + dialog.CaptionText() + "\"";
+  });
 }
 
 TEST_F(PropertyTreeTest, ReopeningSelectsTheChildLeftSelectedUnderItsExpandedParent) {
@@ -105,19 +107,15 @@ TEST_F(PropertyTreeTest, StartOnFirstPageOverridesTheRememberedSelection) {
 }
 
 TEST_F(PropertyTreeTest, CtrlKeysWalkTheVisibleItemsAndWrapAround) {
-  struct Case { char const* from; int key; bool shift; char const* to; };
   auto dialog = Dialog(pages);
-  dialog->ExpandItem(pages.appearance.TreeItem(), false);  // Colors is out of sight
-  for (Case const& c : std::vector<Case>{{"Logging", VK_NEXT, false, "General"},
-                                         {"General", VK_PRIOR, false, "Logging"},
-                                         {"General", VK_TAB, true, "Logging"}, {"Logging", VK_TAB, false, "General"},
-                                         {"Appearance", VK_NEXT, false, "Terminal"},
-                                         {"Terminal", VK_PRIOR, false, "Appearance"},
-                                         {"Terminal", VK_PRIOR, true, "Appearance"}}) {
-    ASSERT_TRUE(dialog->SelectItem(dialog->FindItem(c.from)));
-    EXPECT_TRUE(dialog->OnKey(c.key, true, c.shift, false));
-    EXPECT_EQ(Current(*dialog), c.to) << c.from << " key " << c.key;
-  }
+  dialog->ExpandItem(pages.appearance.TreeItem(), false);
+  ExpectCaseFile("vutils/tree_keys.txt", [&](std::string const& input) {
+    std::string const key = input.substr(0, input.find(' '));
+    EXPECT_TRUE(dialog->SelectItem(dialog->FindItem(input.substr(key.size() + 1))));
+    int const code = key.ends_with("PgDn") ? VK_NEXT : key.ends_with("PgUp") ? VK_PRIOR : VK_TAB;
+    EXPECT_TRUE(dialog->OnKey(code, true, key.find("Shift") != std::string::npos, false)) << input;
+    return Current(*dialog);
+  });
   EXPECT_FALSE(dialog->OnKey(VK_NEXT, false, false, false)) << "without Ctrl the key is the dialog's";
   EXPECT_FALSE(dialog->OnKey(VK_RETURN, true, false, false)) << "Ctrl+Enter is not a tree key";
   EXPECT_EQ(Current(*dialog), "Appearance");
@@ -241,6 +239,70 @@ TEST_F(PropertyTreeDemoTest, ControlsRefuseWhatTheyCannotTake) {
   EXPECT_TRUE(settings.logSession && settings.logFile.Str() == "a.log");
   VPropertyTreeDemoDialog::DeleteStateMap();
   EXPECT_EQ(VPropertyTreeDemoDialog::PageStateMap().GetCount(), 0);
+}
+
+TEST(VColorTextTest, EachFormTakesItsOwnTextAndGivesItBackByteForByte) {
+  ExpectCaseFile("vutils/color_texts.txt", [](std::string const& input) {
+    Form const form = input.starts_with("Rgb") ? Form::Rgb : Form::Number;
+    std::string const text = input.substr(input.find('"') + 1, input.rfind('"') - input.find('"') - 1);
+    COLORREF color = 0xABCDEF;
+    bool const taken = VColorText::Parse(form, text, color);
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "%06lX", static_cast<unsigned long>(color));
+    VPageControl control = VPageControls::Color(1, "C&olor:", "", form);
+    std::string error, message;
+    EXPECT_TRUE(control.Accepts(text, error)) << "refused only when the page is left";
+    control.Take(text);
+    bool const kept = control.Validate(message);
+    return (taken ? "taken " + std::string(hex) + ", written " + VColorText::Format(form, color)
+                  : "refused, colour left " + std::string(hex)) +
+           (kept ? "; the field keeps it" : "; the field refuses it") + (message.empty() ? "" : ": " + message);
+  });
+  EXPECT_EQ(VColorText::Format(Form::Number, 0xFF123456), "1193046");  // the high byte is no colour
+}
+
+class PathFieldTest : public PropertyTreeTest {
+ protected:
+  VPropertyTreePage page{1, "Files",
+                         {VPageControls::Check(10, "&Log", ""),
+                          VPageControls::File(11, "&File:", "", 12, "Pick a log", "Logs (*.log)|*.log||"),
+                          VPageControls::Folder(13, "F&older:", "", 14, "Pick a folder"),
+                          VPageControls::WithEnabledBy(VPageControls::File(15, "&Other:", "", 16, "Other"), 10)}};
+};
+
+TEST_F(PathFieldTest, BrowseButtonsAskTheChooserOfTheirKindAndFillTheirField) {
+  page.OnSetActive();
+  std::string error;
+  ASSERT_TRUE(page.SetControl(11, "/var/old.log", error));
+  ui.SeparateTexts();
+  ui.ScriptText("/var/new.log");
+  ASSERT_TRUE(page.Command(12, error)) << error;
+  ui.ScriptText("/srv/data");
+  ASSERT_TRUE(page.Command(14, error)) << error;
+  EXPECT_EQ(page.FocusControl(), 13);  // the field filled, as if typed
+  ASSERT_TRUE(page.Command(14, error));  // cancelled: nothing scripted
+  ASSERT_EQ(ui.Shown().size(), 3u);
+  auto const& shown = ui.Shown();
+  EXPECT_TRUE(shown[0].kind == ShownDialog::Kind::OpenFile && shown[1].kind == ShownDialog::Kind::Folder);
+  EXPECT_EQ(shown[0].caption + "|" + shown[0].text + "|" + shown[0].initial,
+            "Pick a log|Logs (*.log)|*.log|||/var/old.log");
+  EXPECT_EQ(shown[1].caption + "|" + shown[2].initial, "Pick a folder|/srv/data");
+  EXPECT_EQ(page.Control(11)->value + "|" + page.Control(13)->value, "/var/new.log|/srv/data");
+}
+
+TEST_F(PathFieldTest, BrowseIdsAreButtonsOnlyWhileTheirFieldIsUsable) {
+  page.OnSetActive();
+  std::pair<int, std::string> const refusals[] = {
+      {16, "control 15 is disabled"}, {11, "control 11 is not a button"}, {99, "page \"Files\" has no control 99"}};
+  std::string error;
+  for (auto const& [id, refusal] : refusals) {
+    EXPECT_FALSE(page.Command(id, error)) << id;
+    EXPECT_EQ(error, refusal) << id;
+  }
+  EXPECT_FALSE(page.SetControl(12, "/x", error));  // a browse button holds no text
+  ASSERT_TRUE(page.SetControl(10, "true", error));
+  EXPECT_TRUE(page.Command(16, error)) << error;
+  EXPECT_TRUE(ui.Shown().size() == 1u && ui.Shown()[0].caption == "Other");
 }
 
 }  // namespace

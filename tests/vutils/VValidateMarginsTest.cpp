@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <optional>
+#include <sstream>
 
 #include "VReportMessageParams.h"
 #include "VValidateMargins.h"
 #include "platform/printer/Printer.h"
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/CaseFile.h"
 
 namespace {
 
@@ -72,47 +75,23 @@ TEST_F(VValidateMarginsTest, MarginsBecomeDevicePositionsFromThePrintableCorner)
   EXPECT_TRUE(ui.Shown().empty());
 }
 
-TEST_F(VValidateMarginsTest, MinimumChecksInOrder) {
-  struct Case { VMarginData margins; char const* message; double minimum; };  // an empty message: the check passes
-  Case const cases[] = {
-      {{0.5, 0.5, 0.5, 0.5}, "", -1},
-      {{0.25, 1.0 / 3, 0.3, 0.2}, "", -1},  // exactly the printable area
-      {{0.2492, 0.5, 0.5, 0.5}, "", -1},    // rounds up to the printable edge
-      {{0.2491, 0.5, 0.5, 0.5}, "The minimum left margin is 0.250", 0.25},
-      {{0, 0, 0, 0}, "The minimum left margin is 0.250", 0.25},
-      {{0.5, 0.3, 0, 0}, "The minimum right margin is 0.333", 200.0 / 600},
-      {{0.5, 0.5, 0.29, 0}, "The minimum top margin is 0.300", 0.3},
-      {{0.5, 0.5, 0.5, 0.19}, "The minimum bottom margin is 0.200", 0.2},
-  };
+// Each check on its own, the minimums in their order: left, right, top, bottom.
+TEST_F(VValidateMarginsTest, MinimumAndLayoutChecks) {
   printer.metrics = Letter();
-  for (Case const& c : cases) {
+  ExpectCaseFile("vutils/margin_checks.txt", [](std::string const& input) {
+    std::istringstream words(input);
+    std::string check;
+    VMarginData margins{};
+    words >> check >> margins.left >> margins.right >> margins.top >> margins.bottom;
     VValidateMargins validate;
-    ASSERT_TRUE(validate.Setup(c.margins, nullptr));
+    EXPECT_TRUE(validate.Setup(margins, nullptr)) << input;
     double minimum = -1;
-    EXPECT_EQ(validate.CheckMinimums(minimum), *c.message == '\0') << c.message;
-    EXPECT_EQ(validate.GetMessage(), c.message);
-    EXPECT_DOUBLE_EQ(minimum, c.minimum) << c.message;
-  }
-}
-
-TEST_F(VValidateMarginsTest, LayoutCheck) {
-  struct Case { VMarginData margins; bool passes; };
-  Case const cases[] = {
-      {{0.5, 0.5, 0.5, 0.5}, true},
-      {{4.25, 4.25, 0.5, 0.5}, true},  // left meets right
-      {{4.5, 4.5, 0.5, 0.5}, false},   // together wider than the page
-      {{0.5, 0.5, 6, 6}, false},       // together taller than the page
-      {{9, -1, 0.5, 0.5}, false},      // left off the page
-      {{0.5, 0.5, 0.5, -1}, false},    // bottom off the page
-      {{1e300, 0.5, 0.5, 0.5}, false},
-  };
-  printer.metrics = Letter();
-  for (Case const& c : cases) {
-    VValidateMargins validate;
-    ASSERT_TRUE(validate.Setup(c.margins, nullptr));
-    EXPECT_EQ(validate.CheckLayout(), c.passes) << c.margins.left << "," << c.margins.right;
-    EXPECT_EQ(validate.GetMessage(), c.passes ? "" : "Margins are either off the page or overlap");
-  }
+    bool const passes = check == "layout" ? validate.CheckLayout() : validate.CheckMinimums(minimum);
+    std::string answer = std::string(passes ? "passes" : "refused") + ", message \"" + validate.GetMessage().Str() + "\"";
+    if (check == "layout") return answer;
+    char shortest[32];
+    return answer + ", minimum " + std::string(shortest, std::to_chars(shortest, std::end(shortest), minimum).ptr);
+  });
 }
 
 TEST_F(VValidateMarginsTest, AFontIsMeasuredAtThePrinterResolution) {

@@ -11,7 +11,6 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "VOptionList.h"
@@ -27,6 +26,8 @@
 #include "session/FirewallStore.h"
 #include "session/SSH2GlobalConfig.h"
 #include "session/SessionConfig.h"
+#include "support/CaseFile.h"
+#include "support/ControlValues.h"
 #include "support/Golden.h"
 #include "support/HeadlessDialogs.h"
 #include "support/JoinedText.h"
@@ -112,19 +113,15 @@ class GlobalOptionsDialogTest : public ::testing::Test {
   IconManager icons{&types, &small, &large};
 };
 
-// The golden file holds the tree ("label@depth") for each of the products and the file types given or not.
 TEST_F(GlobalOptionsDialogTest, TheTreeFollowsTheInstalledProducts) {
-  std::string dump;
-  for (auto [terminal, transfer, fileTypes] : {std::tuple{1, 1, 1}, {1, 0, 1}, {0, 1, 0}, {0, 1, 1}}) {
-    IsHaloKorvo_Korvo_Installed(terminal);
-    IsHaloFyx_Installed(transfer);
-    GlobalOptionsDialog dialog(*config, fileTypes ? &types : nullptr, &icons);
+  ExpectCaseFile("dialogs/global_options_trees.txt", [&](std::string const& input) {
+    IsHaloKorvo_Korvo_Installed(input[0] == '1');
+    IsHaloFyx_Installed(input[1] == '1');
+    GlobalOptionsDialog dialog(*config, input[2] == '1' ? &types : nullptr, &icons);
     dialog.Open();
     EXPECT_EQ(dialog.WindowTitle().Str(), "Global Options");
-    dump += std::to_string(terminal) + std::to_string(transfer) + std::to_string(fileTypes) + ": " +
-            JoinedText(H::Tree(dialog), ", ") + "\n";
-  }
-  ExpectGolden("dialogs/global_options_trees.txt", dump);
+    return JoinedText(H::Tree(dialog), ", ");
+  });
 }
 
 // Unbound controls that the pages carry into options of their own forms: what to type, in
@@ -228,56 +225,43 @@ TEST_F(GlobalOptionsDialogTest, EveryControlRoundTripsThroughTheStoreOnOkOnly) {
 
 // A refusal keeps the dialog open on the control refused, with the configuration untouched.
 TEST_F(GlobalOptionsDialogTest, RangeChecksOnOk) {
-  char const* const buf = "Please enter a buffer size between 1024 and 65536.";
-  struct Case { char const* page; int stored; Values typed; char const* message; int storedAfter; };
-  for (Case const& c : std::vector<Case>{
-           {"FTP", -1, {}, nullptr, -1}, {"FTP", -1, {{1081, "true"}, {1082, "1023"}}, buf, -1},
-           {"FTP", -1, {{1081, "true"}, {1082, "65537"}}, buf, -1},
-           {"FTP", -1, {{1081, "true"}, {1082, "12k"}}, buf, -1},
-           {"FTP", -1, {{1081, "true"}, {1082, "1024"}}, nullptr, 1024}, {"FTP", 4096, {{1080, "true"}}, nullptr, -1},
-           {"FTP", 4096, {{1082, "65536"}}, nullptr, 65536}, {"Appearance", 500, {{11353, "132"}}, nullptr, 132},
-           {"Appearance", 500, {{11353, "100"}}, "Please enter an integer between 132 and 1024.", 500}}) {
-    SCOPED_TRACE(std::string(c.page) + " " + std::to_string(c.stored) + " " +
-                 (c.typed.empty() ? "" : c.typed.back().second));
-    auto& stored = std::string(c.page) == "FTP" ? config->receiveBufferSize : config->maxColumns;
-    stored = c.stored;
+  ExpectCaseFile("dialogs/global_range_checks.txt", [&](std::string const& input) {
+    std::string const label = input.substr(0, input.find(' '));
+    auto& stored = label == "FTP" ? config->receiveBufferSize : config->maxColumns;
+    stored = std::stoi(input.substr(input.find("holding ") + 8));
     GlobalOptionsDialog dialog(*config);
-    VPropertyTreePage* page = Open(dialog, c.page);
-    if (std::string(c.page) == "FTP") {
-      EXPECT_EQ(page->Control(1082)->value, c.stored < 1 ? "8192" : std::to_string(c.stored));
-      EXPECT_EQ(page->Control(1082)->enabled, c.stored >= 1);
-      EXPECT_EQ(page->Control(1080)->value, c.stored < 1 ? "true" : "false");
-    }
-    H::Type(dialog, c.typed);
+    VPropertyTreePage* page = Open(dialog, label.c_str());
+    std::string answer;
+    if (label == "FTP")
+      answer = "size " + page->Control(1082)->value + ", enabled " + (page->Control(1082)->enabled ? "true" : "false") +
+               ", system default " + page->Control(1080)->value + "\n";
+    std::string const typed = input.substr(input.find(':') + 1);
+    H::Type(dialog, ControlValues(typed.empty() ? typed : typed.substr(1)));
     dialog.OnOK();
-    EXPECT_EQ(dialog.IsEnded(), !c.message);
-    EXPECT_EQ(dialogs.Messages(), c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-    if (c.message) {
-      EXPECT_EQ(page->FocusControl(), c.typed.back().first);
-    }
-    EXPECT_EQ(stored, c.storedAfter);
-  }
+    answer += dialog.IsEnded() ? "ends" : "stays";
+    for (std::string const& message : dialogs.Messages()) answer += ", says \"" + message + "\"";
+    if (!dialog.IsEnded()) answer += ", focus " + std::to_string(page->FocusControl());
+    return answer + ", stored " + std::to_string(stored);
+  });
 }
 
 TEST_F(GlobalOptionsDialogTest, OptionsPageRefusesFoldersThatCannotBeUsed) {
-  std::string const file = world.Root() + "/plain-file";
-  WriteFileBytes(file, "x");
-  auto notValid = [](std::string const& path) {
-    return "The folder is not valid:\r\n\r\n'" + path + "'\r\n\r\nPlease choose another folder.\r\n";
-  };
-  struct Case { int control; std::string value, message; };  // message empty: accepted
-  for (Case const& c : {Case{1059, "relative/folder", notValid("relative/folder")}, Case{1140, file, notValid(file)},
-                        Case{1042, "/no/such/cache", notValid("/no/such/cache")}, Case{1042, "", ""},
-                        Case{1140, folder, ""}}) {
+  WriteFileBytes(world.Root() + "/plain-file", "x");
+  ExpectCaseFile("dialogs/transfer_folder_checks.txt", [&](std::string const& input) {
+    std::string value = input.substr(input.find('"') + 1, input.rfind('"') - input.find('"') - 1);
+    if (value.starts_with("<root>")) value.replace(0, 6, world.Root());
     GlobalOptionsDialog dialog(*config);
     Open(dialog, "Options");
-    H::Type(dialog, {{c.control, c.value}});
-    EXPECT_EQ(H::Select(dialog, "View"), c.message.empty()) << c.value;
-    EXPECT_EQ(dialogs.Messages(), c.message.empty() ? std::vector<std::string>{} : std::vector{c.message});
-    if (!c.message.empty()) {
-      EXPECT_EQ(dialog.CurrentPage()->FocusControl(), c.control);
+    H::Type(dialog, {{std::stoi(input), value}});
+    bool const left = H::Select(dialog, "View");
+    std::string answer = left ? "leaves" : "stays";
+    for (std::string message : dialogs.Messages()) {
+      if (size_t const root = message.find(world.Root()); root != std::string::npos)
+        message.replace(root, world.Root().size(), "<root>");
+      answer += ", says " + DumpText(message);
     }
-  }
+    return left ? answer : answer + ", focus " + std::to_string(dialog.CurrentPage()->FocusControl());
+  });
 }
 
 TEST_F(GlobalOptionsDialogTest, GeneralPageChecksInItsOrder) {
@@ -288,25 +272,14 @@ TEST_F(GlobalOptionsDialogTest, GeneralPageChecksInItsOrder) {
   GlobalOptionsDialog dialog(local);
   dialog.Open();
   ASSERT_EQ(dialog.CurrentPage()->Caption(), "General");
-  struct Step { int control; char const* value; char const* message; bool left; };  // message: what leaving shows
-  for (Step const& s : {
-           Step{GlobalPageControls::kMruCount, "10", "Please enter an integer between 0 and 9.", false},
-           Step{GlobalPageControls::kConfigFolder, "/no/such/folder", "Please enter an integer between 0 and 9.",
-               false},
-           Step{GlobalPageControls::kMruCount, "9",
-                "The folder is not valid:\r\n\r\n'/no/such/folder'\r\n\r\nPlease choose another folder.\r\n", false},
-           Step{GlobalPageControls::kConfigFolder, configs.c_str(), nullptr, false},
-           Step{GlobalPageControls::kMinimizeToTray, "true",
-                "The HaloKorvo Traymind is not currently installed.\r\n\r\nThis component will need to be installed in "
-                "order for this option to be selected.", false},
-           Step{GlobalPageControls::kMinimizeToTray, "false",
-                "The change to the Configuration Folder will take effect the next time you start HaloKorvo.", true},
-       }) {
-    H::Type(dialog, {{s.control, s.value}});
-    if (!s.message) continue;
-    EXPECT_EQ(H::Select(dialog, "Firewall"), s.left) << s.value;
-    EXPECT_EQ(dialogs.Messages(), std::vector<std::string>{s.message}) << s.value;
-  }
+  ExpectCaseFile("dialogs/general_page_checks.txt", [&](std::string const& input) {
+    std::string typed = input;
+    if (size_t const root = typed.find("<root>"); root != std::string::npos) typed.replace(root, 6, world.Root());
+    H::Type(dialog, ControlValues(typed));
+    std::string answer = H::Select(dialog, "Firewall") ? "leaves" : "stays";
+    for (std::string const& message : dialogs.Messages()) answer += ", says " + DumpText(message);
+    return answer;
+  });
   EXPECT_EQ(local.configPath.Str(), "");
   dialog.OnOK();
   ASSERT_EQ(dialog.EndCode(), IDOK);
@@ -500,43 +473,38 @@ TEST_F(GlobalOptionsDialogTest, TheSsh2PageComesLastAndOnlyOKStoresIt) {
   }
 }
 
-// What the SSH2-wide options put into the ssh and sftp commands of a session: per row, the
-// golden file holds both commands, each argument quoted, or the refusal.
+// What the SSH2-wide options put into the ssh and sftp commands of a session.
 TEST_F(GlobalOptionsDialogTest, TheSessionCommandsTakeTheSsh2Options) {
   LoadSsh2();
-  struct Case { char const* name; char const* knownHosts; char const* identity; int interval; int checking;
-                char const* sessionIdentity; };
-  std::string dump;
-  for (Case const& c : {Case{"defaults", "", "", 0, 0, ""}, Case{"every option", "/k/known_hosts", "/k/id", 45, 3, ""},
-                        Case{"the session's own identity wins", "", "/k/id", 0, 1, "/mine"},
-                        Case{"blanks quoted, percent doubled", "/k/my 100% hosts", "", 0, 2, ""},
-                        Case{"a quote refused", "/k/\"q", "", 0, 0, ""},
-                        Case{"checking out of range", "", "", 0, 4, ""}}) {
-    SCOPED_TRACE(c.name);
+  ExpectCaseFile("dialogs/ssh2_commands.txt", [](std::string const& input) {
+    auto between = [&](std::string const& from, std::string const& to) {
+      size_t const at = input.find(from) + from.size();
+      return input.substr(at, input.find(to, at) - at);
+    };
     SSH2GlobalConfig global(nullptr);
-    global.knownHostsFile = c.knownHosts;
-    global.defaultIdentityFile = c.identity;
-    global.keepAliveInterval = c.interval;
-    global.strictHostKeyChecking = c.checking;
-    ASSERT_TRUE(global.SaveStored());
+    global.strictHostKeyChecking = std::stoi(between("checking ", ","));
+    global.keepAliveInterval = std::stoi(between("interval ", ","));
+    global.knownHostsFile = between("known hosts \"", "\", identity");
+    global.defaultIdentityFile = between(", identity \"", "\", own");
+    EXPECT_TRUE(global.SaveStored());
     SessionConfig session(CString("lab"), nullptr);
     session.SetTerminalProtocol("SSH2");
     session.SetTransferProtocol("SFTP");
     VString error;
     VOptionList const options(session);
-    ASSERT_TRUE(options.Find("Hostname")->FromText("gate.example", error)) << error.Str();
-    ASSERT_TRUE(options.Find("SSH2 Identity Filename")->FromText(c.sessionIdentity, error)) << error.Str();
+    EXPECT_TRUE(options.Find("Hostname")->FromText("gate.example", error)) << error.Str();
+    EXPECT_TRUE(options.Find("SSH2 Identity Filename")->FromText(between("own identity \"", "\""), error)) << error.Str();
     ClientCommandBuilder const builder([](std::string const&) { return true; });
-    dump += std::string(c.name) + ":\n";
+    std::string answer;
     for (bool terminal : {true, false}) {
       ClientCommand const command = builder.For(session, terminal);
-      dump += "  " + (command.error.empty() ? command.program : "refused: " + command.error);
+      answer += command.error.empty() ? command.program : "refused: " + command.error;
       if (command.error.empty())
-        for (std::string const& argument : command.arguments) dump += " " + DumpText(argument);
-      dump += "\n";
+        for (std::string const& argument : command.arguments) answer += " " + DumpText(argument);
+      answer += "\n";
     }
-  }
-  ExpectGolden("dialogs/ssh2_commands.txt", dump);
+    return answer;
+  });
 }
 
 TEST_F(GlobalOptionsDialogTest, TheHostBecomesTheTelnetApplication) {

@@ -1,34 +1,58 @@
-// The Session Options dialog on a table of test plug-ins: its tree for the installed products and
+// The Session Options dialog. On a table of test plug-ins: its tree for the installed products and
 // the session's protocols, the plug-ins' pages shown and hidden as protocols are picked, every
 // control carried to the store on OK and none on Cancel, and the tree state kept between runs.
+// On the real plug-ins: their pages below the Connection page editing the session's options, and
+// the printing pages' secondary dialogs of both option dialogs (pass-through printing, with the
+// port settings inside it, and the port settings), stored only when their owner's OK is.
 #include "dialogs/SessionOptionsDialog.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "VOptionList.h"
+#include "VProfileKey.h"
+#include "VProfileStore.h"
+#include "connectdialog/database/GlobalConfigWorld.h"
 #include "connectdialog/session/PluginFolder.h"
 #include "dialogs/MappedKeysSteps.h"
-#include "dialogs/OnScreenKeyboard.h"
+#include "dialogs/PrinterDialogs.h"
 #include "dialogs/SelectedKeySteps.h"
 #include "dialogs/SessionConnectPage.h"
-#include "dialogs/SessionMappedKeysPage.h"
 #include "dialogs/SessionPrintingPage.h"
 #include "session/SessionConfig.h"
+#include "support/CaseFile.h"
+#include "support/ControlValues.h"
 #include "support/FakeKeyboardLayout.h"
-#include "support/Golden.h"
 #include "support/HeadlessDialogs.h"
 #include "support/JoinedText.h"
 #include "support/KeyDump.h"
-#include "terminal/KeymapCode.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
 
 using H = HeadlessDialogs;
+using P = PrinterDialogs;
+
+// A session stored whole in the memory key, and a record read back from there.
+class SessionDialogTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<SessionConfig> Stored(char const* terminal, char const* transfer = nullptr, bool port = false) {
+    SessionConfig session(CString("lab"), nullptr);
+    session.SetTerminalProtocol(terminal);
+    if (transfer) session.SetTransferProtocol(transfer);
+    session.usePrinterPort = port ? 1 : 0;
+    session.Save(memory.key, true);
+    return std::make_unique<SessionConfig>(CString("lab"), memory.key);
+  }
+
+  HeadlessDialogs dialogs{true, true};
+  MemoryKey memory;
+  GlobalConfig config{nullptr};
+};
 
 // What the plug-ins' page callbacks were asked, in order: "show SSH2", "hide SFTP" ...
 std::vector<std::string> calls;
@@ -50,7 +74,7 @@ void Record(ConnectProtocolTableElement& entry) {
   entry.destroySessionPages = DestroyPages<Index>;
 }
 
-class SessionOptionsDialogTest : public ::testing::Test {
+class SessionOptionsDialogTest : public SessionDialogTest {
  protected:
   // The table of a host with both clients: SSH2 0, Telnet 1, TAPI 2, Serial 3, SFTP 4, FTP 5, None 6.
   SessionOptionsDialogTest() {
@@ -64,49 +88,29 @@ class SessionOptionsDialogTest : public ::testing::Test {
     ConnectDialogDllInitApplicationName("HaloKorvo");
     calls.clear();
   }
-  // A session stored whole in the memory key, with the two protocols.
-  std::unique_ptr<SessionConfig> Stored(char const* terminal, char const* transfer) {
-    auto session = std::make_unique<SessionConfig>(CString("lab"), nullptr);
-    session->SetTerminalProtocol(terminal);
-    session->SetTransferProtocol(transfer);
-    session->Save(memory.key, true);
-    return std::make_unique<SessionConfig>(CString("lab"), memory.key);
-  }
 
   PluginFolder folder;
-  HeadlessDialogs dialogs{true, true};
-  MemoryKey memory;
-  GlobalConfig config{nullptr};
 };
 
-// Per row, the golden file holds the tree ("label@depth"), the Connection page's template, the
-// terminal protocol afterwards, the plug-ins' pages shown on opening and the SSH2 and SFTP
-// entries. Logon Scripts is the Connection page's child, and goes with a terminal protocol of "None".
+// Logon Scripts is the Connection page's child, and goes with a terminal protocol of "None".
 TEST_F(SessionOptionsDialogTest, PagesFollowTheInstalledProductsAndTheProtocols) {
-  struct Case { bool terminalProduct, transferProduct, scriptingDisabled; char const* terminal; char const* transfer; };
-  std::string dump;
-  for (Case const& c : {Case{true, true, false, "SSH2", "SFTP"}, Case{true, true, true, "Telnet", "None"},
-                        Case{true, true, false, "None", "FTP"}, Case{true, false, false, "SSH2", "SFTP"},
-                        Case{false, true, false, "SSH2", "SFTP"}, Case{true, true, false, "Telnet", "SFTP"},
-                        Case{true, true, false, "SSH2", "FTP"}, Case{true, true, false, "None", "SFTP"}}) {
-    SCOPED_TRACE(std::string(c.terminal) + "/" + c.transfer);
-    IsHaloKorvo_Korvo_Installed(c.terminalProduct);
-    IsHaloFyx_Installed(c.transferProduct);
-    config.DisableAllScripting(c.scriptingDisabled);
+  ExpectCaseFile("dialogs/session_options_trees.txt", [&](std::string const& input) {
+    IsHaloKorvo_Korvo_Installed(input[0] == '1');
+    IsHaloFyx_Installed(input[1] == '1');
+    config.DisableAllScripting(input[2] == '1');
+    size_t const slash = input.find('/');
     calls.clear();
-    std::unique_ptr<SessionConfig> session = Stored(c.terminal, c.transfer);
+    std::unique_ptr<SessionConfig> session = Stored(input.substr(4, slash - 4).c_str(), input.substr(slash + 1).c_str());
     SessionOptionsDialog dialog(&config, session.get());
     dialog.Open();
-    EXPECT_EQ(dialog.ConnectionPage()->ChildPages().size(), c.scriptingDisabled ? 0u : 1u);
     EXPECT_EQ(dialog.WindowTitle().Str(), "Session Options - lab");
-    dump += std::to_string(c.terminalProduct) + std::to_string(c.transferProduct) +
-            std::to_string(c.scriptingDisabled) + " " + c.terminal + "/" + c.transfer + ": " +
-            JoinedText(H::Tree(dialog), ", ") + "; template " + std::to_string(dialog.ConnectionPage()->TemplateId()) +
-            "; " + session->GetTerminalProtocol().Str() + "; " + JoinedText(calls, ", ") + "; SSH2 " +
-            std::to_string(dialog.Ssh2Index()) + " SFTP " + std::to_string(dialog.SftpIndex()) + "\n";
+    std::string const answer = JoinedText(H::Tree(dialog), ", ") + "; template " +
+                               std::to_string(dialog.ConnectionPage()->TemplateId()) + "; " +
+                               session->GetTerminalProtocol().Str() + "; " + JoinedText(calls, ", ") + "; SSH2 " +
+                               std::to_string(dialog.Ssh2Index()) + " SFTP " + std::to_string(dialog.SftpIndex());
     dialog.OnDestroy();
-  }
-  ExpectGolden("dialogs/session_options_trees.txt", dump);
+    return answer;
+  });
 }
 
 TEST_F(SessionOptionsDialogTest, ProtocolPicksSwitchTheSessionAndItsPages) {
@@ -283,9 +287,6 @@ TEST_F(SessionOptionsDialogTest, MappedKeysReachTheSessionOnOkOnly) {
                                    Step("category", {{"name", "Menu Function"}}),
                                    Step("function", {{"name", "MENU_COPY"}}), Step("ok"), Step(ok ? "ok" : "cancel")}),
               ok ? IDOK : IDCANCEL);
-    OnScreenKeyboard const& keys = dialog.MappedKeysPage()->Keyboard();
-    EXPECT_TRUE(keys.IsMapped(keys.Find(30, false)));
-    EXPECT_EQ(dialog.MappedKeysPage()->EditedKeymap().GetOwnKeyCode(0x441), KeymapCode::MENU_COPY);
     EXPECT_EQ(session->terminal.keymap.IsModified(), ok);
     if (!ok) session->Rollback();
     session->Save(memory.key, false);
@@ -293,6 +294,180 @@ TEST_F(SessionOptionsDialogTest, MappedKeysReachTheSessionOnOkOnly) {
     std::string const record("\0\0\0\1\0\0\x04\x41MENU_COPY\0\0", 19);
     if (ok) EXPECT_EQ(DumpValue(memory.key, "Keymap"), "binary " + Hex(record));
     else EXPECT_EQ(DumpKey(memory.key), before);
+  }
+}
+
+class ProtocolPagesTest : public SessionDialogTest {
+ protected:
+  // The terminal client's table: SSH2 0, Telnet 1, RLogin 2, Serial 3, TAPI 4, None 5.
+  static void LoadTerminalClient() {
+    IsHaloFyx_Installed(false);
+    H::Register({{4, 3}, {6, 3}, {7, 3}, {8, 3}, {9, 3}, {-1, 3}});
+  }
+  // The pages below the Connection page, by label.
+  static std::vector<std::string> Below(SessionOptionsDialog const& dialog) {
+    std::vector<std::string> labels;
+    for (VTreeItem item : dialog.Tree().Children(dialog.ConnectionPage()->TreeItem()))
+      labels.push_back(dialog.Tree().Label(item));
+    return labels;
+  }
+
+  GlobalConfigWorld world{kProductHaloKorvo};
+};
+
+TEST_F(ProtocolPagesTest, EachProtocolsPageEditsItsOptions) {
+  LoadTerminalClient();
+  auto texts = [](SessionConfig& session) {
+    std::map<std::string, std::string> texts;
+    VOptionList const options(session);
+    for (VOption const& option : options.Options()) texts[option.Name()] = option.Text().Str();
+    return texts;
+  };
+  ExpectCaseFile("dialogs/protocol_pages.txt", [&](std::string const& input) {
+    std::string const protocol = input.substr(0, input.find(':'));
+    std::unique_ptr<SessionConfig> session = Stored(protocol.c_str());
+    std::map<std::string, std::string> const before = texts(*session);
+    session->Checkpoint();
+    SessionOptionsDialog dialog(&config, session.get());
+    dialog.Open();
+    EXPECT_EQ(Below(dialog), (std::vector<std::string>{"Logon Scripts", protocol}));
+    EXPECT_TRUE(H::Select(dialog, protocol));
+    for (auto const& [id, value] : ControlValues(input.substr(protocol.size() + 2))) {
+      if (id == 2107) dialogs.ui.Script(IDOK, value);  // the identity browsed for: the chooser answers the path
+      if (id == 2107) H::Click(dialog, id);
+      else H::Type(dialog, {{id, value}});
+    }
+    dialog.OnOK();
+    EXPECT_EQ(dialog.EndCode(), IDOK);
+    dialog.OnDestroy();
+    EXPECT_EQ(dialog.ConnectionPage()->ChildPages().size(), 1u);  // the plug-in took its page back
+    session->Save(memory.key, false);
+    SessionConfig reloaded(CString("lab"), memory.key);
+    std::string changed;
+    for (auto const& [name, text] : texts(reloaded))
+      if (before.count(name) == 0 || before.at(name) != text) changed += name + " = " + DumpText(text) + "\n";
+    return changed;
+  });
+}
+
+TEST_F(ProtocolPagesTest, ThePagesFollowThePickAndCheckTheirRanges) {
+  LoadTerminalClient();
+  std::unique_ptr<SessionConfig> session = Stored("SSH2");
+  SessionOptionsDialog dialog(&config, session.get());
+  dialog.Open();
+  for (char const* protocol : {"Serial", "Telnet", "SSH2"}) {
+    ASSERT_TRUE(H::Select(dialog, "Connection"));
+    H::Type(dialog, {{SessionConnectPage::kProtocolList, protocol}});
+    EXPECT_EQ(Below(dialog), (std::vector<std::string>{"Logon Scripts", protocol}));
+  }
+  ASSERT_TRUE(H::Select(dialog, "SSH2"));
+  for (char const* port : {"0", "65536", "x"}) {
+    H::Type(dialog, {{2102, port}});
+    dialog.OnOK();
+    EXPECT_FALSE(dialog.IsEnded()) << port;
+  }
+  std::string const range = "Please enter an integer between 1 and 65535.";
+  EXPECT_EQ(dialogs.Messages(), (std::vector<std::string>{range, range, "Please enter an integer."}));
+  dialog.OnCancel();
+  dialog.OnDestroy();
+}
+
+// Both dialogs have more than one page labelled "Advanced": the printing one is reached from Printing.
+std::vector<DialogStep> const kToPrinting{Expand("Terminal"), Expand("Printing"), Select("Printing")};
+std::vector<DialogStep> const kToAdvancedPrinting = Joined({kToPrinting, {Step("key", {{"keys", "Ctrl+PgDn"}})}});
+
+// How the dialogs end, innermost first; the change is stored only when none cancels.
+std::vector<std::string> const kTwoDialogs{"ok cancel", "cancel ok", "ok ok"};
+// The port settings opened from the pass-through dialog: cancelling that one takes them back too.
+std::vector<std::string> const kThreeDialogs{"ok cancel ok", "cancel ok ok", "ok ok cancel", "ok ok ok"};
+
+std::vector<DialogStep> Ends(std::string const& ending) {
+  std::vector<DialogStep> steps;
+  std::istringstream words(ending);
+  for (std::string word; words >> word;) steps.push_back(Step(word.c_str()));
+  return steps;
+}
+
+// The store's dump without the tree state that every run of a property-tree dialog keeps.
+std::string WithoutTreeState(std::string const& dump) {
+  std::string kept;
+  for (size_t start = 0; start < dump.size();) {
+    size_t const end = dump.find('\n', start) + 1;
+    std::string const line = dump.substr(start, end - start);
+    if (!line.starts_with("Global Options Tree ")) kept += line;
+    start = end;
+  }
+  return kept;
+}
+
+TEST_F(ProtocolPagesTest, TheSessionsPrintingDialogsStoreOnlyWhenAllAreConfirmed) {
+  H::Register({{4, 3}, {10, 6}, {-1, 3}});
+  // Pass-through printing goes to a port already, so the port settings are open to change.
+  Stored("SSH2", "SFTP", true);
+  using Stores = std::vector<std::pair<char const*, std::string>>;
+  // open: from the dialog to the innermost secondary dialog; change: inside it.
+  struct Route { char const* name; std::vector<DialogStep> open, change; std::vector<std::string> endings; Stores stored; };
+  std::vector<DialogStep> const portChange{Choose(P::kBaudRate, "9600"), Choose(P::kParity, "Even"),
+                                           Set(P::kXonFlow, "true")};
+  Stores const portStored{{"Printer Baud Rate", "dword 9600"}, {"Printer Parity", "dword 2"},
+                          {"Printer XON Flow", "dword 1"}};
+  for (Route const& route : {
+           Route{"pass-through from Printing", Joined({kToPrinting, {Press(SessionPrintingPage::kPassThrough)}}),
+                 {Set(P::kDisable, "true"), Set(P::kBuffer, "true"), Choose(P::kPort, "/dev/ttyUSB0")}, kTwoDialogs,
+                 {{"Disable Pass Through Printing", "dword 1"}, {"Buffer Pass Through Printing", "dword 1"},
+                  {"Printer Port", "sz \"/dev/ttyUSB0\""}}},
+           Route{"port settings inside pass-through",
+                 Joined({kToPrinting, {Press(SessionPrintingPage::kPassThrough), Press(P::kPortSettings)}}),
+                 portChange, kThreeDialogs, portStored},
+           Route{"port settings from Advanced", Joined({kToAdvancedPrinting, {Press(1637)}}), portChange, kTwoDialogs,
+               portStored},
+       }) {
+    for (std::string const& ending : route.endings) {
+      SCOPED_TRACE(std::string(route.name) + ": " + ending);
+      std::string const before = DumpKey(memory.key);
+      // Stored as a host stores it: saved on OK, rolled back and saved on Cancel.
+      SessionConfig session(CString("lab"), memory.key);
+      session.Checkpoint();
+      SessionOptionsDialog dialog(&config, &session);
+      int const code = dialogs.Run(dialog, Joined({route.open, route.change, Ends(ending)}));
+      dialog.OnDestroy();
+      if (code != IDOK) session.Rollback();
+      session.Save(memory.key, false);
+      if (ending.find("cancel") != std::string::npos) {
+        EXPECT_EQ(DumpKey(memory.key), before);
+        continue;
+      }
+      for (auto const& [name, value] : route.stored) EXPECT_EQ(DumpValue(memory.key, name), value) << name;
+      Stored("SSH2", "SFTP", true);
+    }
+  }
+}
+
+TEST_F(ProtocolPagesTest, TheGlobalPortSettingsStoreOnlyWhenBothAreConfirmed) {
+  H::Register({{4, 3}, {10, 6}, {-1, 3}});
+  GlobalConfig* global = nullptr;
+  GetGlobalConfig(global);
+  global->usePrinterPort = 1;
+  global->Save();
+  auto dump = [] {
+    VProfileStore store(true, nullptr);
+    return WithoutTreeState(DumpKey(store.Root()));
+  };
+  for (std::string const& ending : kTwoDialogs) {
+    SCOPED_TRACE(ending);
+    std::string const before = dump();
+    GlobalOptionsDialog dialog(*global);
+    std::vector<DialogStep> const change{Press(1441), Choose(P::kBaudRate, "115200"), Choose(P::kStopBits, "2"),
+                                         Set(P::kCtsFlow, "false")};
+    if (dialogs.Run(dialog, Joined({kToAdvancedPrinting, change, Ends(ending)})) == IDOK) global->Save();
+    if (ending.find("cancel") != std::string::npos) {
+      EXPECT_EQ(dump(), before);
+      continue;
+    }
+    VProfileStore store(true, nullptr);
+    VProfileKey key(store.Root(), "Global");
+    EXPECT_EQ(DumpValue(&key, "Printer Baud Rate") + ", " + DumpValue(&key, "Printer Stop Bits") + ", " +
+                  DumpValue(&key, "Printer CTS Flow"), "dword 115200, dword 2, dword 0");
   }
 }
 
