@@ -9,34 +9,29 @@
 #include "VProfileEncodedString.h"
 #include "VProfileKeyIterator.h"
 #include "VRegistryStoreFactory.h"
+#include "session/BuiltInProtocol.h"
 #include "session/CommonConfig.h"
 #include "session/ConnectConfigPtr.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/CredentialSavingPolicy.h"
-#include "support/ScopedRoot.h"
 #include "support/BuiltPluginFolder.h"
-#include "support/Golden.h"
+#include "support/CaseFile.h"
+#include "support/CaseInputFields.h"
 #include "support/RegisterProtocolRow.h"
+#include "support/ScopedRoot.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
 
 using Record = std::unique_ptr<ConnectConfig, decltype([](ConnectConfig* record) { record->Release(); })>;
 
-struct Row { int row; int productId; char const* protocol; int port; };
-// Every row of the built-in list, in order.
-Row const kRows[] = {{0, 1, "Telnet", 23}, {1, 1, "RLogin", 513}, {2, 1, "Serial", -1}, {3, 1, "TAPI", -1},
-                     {4, 3, "SSH2", 22},   {5, 3, "SSH1", 22},    {6, 3, "Telnet", 23}, {7, 3, "RLogin", 513},
-                     {8, 3, "Serial", -1}, {9, 3, "TAPI", -1},    {10, 6, "SFTP", 22},  {11, 6, "FTP", 21},
-                     {12, 7, "SSH2", 22}};
-
 class ProtocolPluginsTest : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     s_folder = new BuiltPluginFolder(CONNECTION_PROTOCOLS_DIR);
     GetConnectProtocolTable().RemoveAll();
-    std::string const base = s_folder->Base();
-    for (Row const& row : kRows) s_loaded[row.row] = RegisterProtocolRow(base.c_str(), row.row, row.productId);
+    for (int row = 0; row < kBuiltInProtocolCount; ++row)
+      s_loaded[row] = RegisterProtocolRow(s_folder->Base().c_str(), row, builtInProtocols[row].productId);
   }
   static void TearDownTestSuite() {
     GetConnectProtocolTable().RemoveAll();
@@ -87,64 +82,45 @@ class ProtocolPluginsTest : public testing::Test {
   ScopedRoot root;
 };
 
+// A row of the built-in list: the entry it registered and a record of that entry's making.
 TEST_F(ProtocolPluginsTest, EveryRowRegistersARecordOfItsProtocol) {
-  ConnectProtocolTable& table = GetConnectProtocolTable();
-  ASSERT_EQ(table.GetSize(), 13);
-  for (Row const& row : kRows) {
-    SCOPED_TRACE(row.row);
-    ASSERT_TRUE(s_loaded[row.row]);
-    ConnectProtocolTableElement const& element = table[row.row];
-    EXPECT_EQ(element.protocolName, row.protocol);
-    EXPECT_EQ(element.productId, row.productId);
+  EXPECT_EQ(GetConnectProtocolTable().GetSize(), kBuiltInProtocolCount);
+  ExpectCaseFile("plugins/protocol_rows.txt", [](std::string const& input) {
+    int const row = std::stoi(input);
+    if (!s_loaded[row]) return std::string("not loaded\n");
+    ConnectProtocolTableElement const& element = GetConnectProtocolTable()[row];
     Record record(element.CreateRecord(nullptr, nullptr));
-    ASSERT_TRUE(record);
-    EXPECT_EQ(record->GetPort(), row.port);
     record->SetHostname("5551234");
-    std::string const expected = "/" + std::string(row.protocol) + " 5551234";
-    EXPECT_STRCASEEQ(record->CommandLine(), expected.c_str()) << "the record is the row's protocol";
-  }
+    return element.protocolName.Str() + ", product " + std::to_string(element.productId) + ", port " +
+           std::to_string(record->GetPort()) + ": " + record->CommandLine().Str() + "\n";
+  });
 }
 
 // Each command line as the record took it: the first argument it left, its CommandLine()
 // afterwards and every value it stored.
 TEST_F(ProtocolPluginsTest, CommandLinesParseStoreAndRoundTrip) {
-  std::string text;
-  for (auto const& [protocol, input] : std::initializer_list<std::pair<char const*, char const*>>{
-           {"SSH2", "/SSH2 /L user /P 2222 host"},
-           {"SSH2", R"(/ssh2 host 2200 /Z /AUTH Password,publickey /I "/home/a b/id" /PASSWORD pw /S "x")"},
-           {"SSH2", R"(/FIREWALL "Office Wall" /SSH2 host)"}, {"SSH2", "/SSH2 /P 70000 host"},
-           {"SSH2", "/SSH2 /AUTH password,password host"},
-           {"SSH1", R"(/SSH1 /C blowfish /L root /I "C:\my keys\\" host)"},
-           {"SSH1", "/SSH1 /C rc4 host"}, {"Telnet", "/TELNET host 23"}, {"Telnet", "/TELNET host 2323 extra"},
-           {"Telnet", "/TELNET host port"}, {"Telnet", "/TELNET /L"}, {"RLogin", "/RLOGIN /L me server"},
-           {"Serial", "/SERIAL /BAUD 115200 /PARITY Even /STOP 1.5 /FLOW rts-cts /dev/ttyUSB0"},
-           {"Serial", "/SERIAL /BAUD 9601 COM1"}, {"Serial", "/SERIAL /DATA 7 COM1 COM2"},
-           {"TAPI", R"(/TAPI /MODEM "USR Courier" "+1 (555) 123-4567")"}, {"TAPI", "/TAPI call-me"},
-           {"SFTP", R"(/SFTP /L u /DIR "/srv/my files" host)"},
-           {"FTP", "/FTP /ANONYMOUS /ACTIVE /ACCOUNT acct /P 2121 host"},
-           {"FTP", "/FTP host 0"}}) {
-    SCOPED_TRACE(input);
-    Record parsed = Make(protocol);
-    ASSERT_TRUE(parsed);
-    std::string const left = Parse(*parsed, input);
-    text += std::string("## ") + protocol + " " + input + "\nleft: " + left + "\ncommand line: " +
-            parsed->CommandLine().Str() + "\n";
-    Record again = Make(protocol);
-    EXPECT_EQ(Parse(*again, HostCommandLine(*parsed).c_str()), "");
-    EXPECT_EQ(again->CommandLine(), parsed->CommandLine()) << "the command line reads back as itself";
+  ExpectCaseFile("plugins/command_lines.txt", [](std::string const& input) {
+    std::string const protocol = input.substr(0, input.find(' '));
+    Record parsed = Make(protocol.c_str());
+    if (!parsed) return std::string("no record\n");
+    std::string text = "left: " + Parse(*parsed, input.c_str() + protocol.size() + 1);
+    text += "\ncommand line: " + parsed->CommandLine().Str() + "\n";
+    Record again = Make(protocol.c_str());
+    EXPECT_EQ(Parse(*again, HostCommandLine(*parsed).c_str()), "") << input;
+    EXPECT_EQ(again->CommandLine(), parsed->CommandLine()) << "the command line reads back as itself: " << input;
     MemoryKey saved;
     parsed->Save(saved.key, true);
     std::map<std::string, std::string> const values = Stored(saved.key);
     for (auto const& [name, value] : values) text += name + "=" + value + "\n";
     // Reloaded, cloned and saved elsewhere: the same stored values.
-    Record reloaded = Make(protocol, saved.key);
+    Record reloaded = Make(protocol.c_str(), saved.key);
     Record clone(reloaded->Clone(nullptr));
     MemoryKey copy;
     clone->Save(copy.key, true);
-    EXPECT_EQ(Stored(copy.key), values);
-    EXPECT_EQ(clone->CommandLine(), parsed->CommandLine());
-  }
-  ExpectGolden("plugins/command_lines.txt", text);
+    EXPECT_EQ(Stored(copy.key), values) << input;
+    EXPECT_EQ(clone->CommandLine(), parsed->CommandLine()) << input;
+    return text;
+  }, "## ");
 }
 
 TEST_F(ProtocolPluginsTest, TemporaryPasswordIsUsedButNeverStored) {
@@ -177,30 +153,26 @@ TEST_F(ProtocolPluginsTest, ForbiddenPasswordsAreHeldInMemoryAndErasedFromTheSto
   EXPECT_EQ(Stored(ftp.key).at("FTP Password"), "");
 }
 
+// A case is "alone" or "shared" (a common record under the side), then the protocols switched to.
 TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
-  // host: what RLogin finds after a switch from Serial, which hands nothing on.
-  struct Case { bool sharedCommon; char const* host; char const* user; };
-  for (Case const c : {Case{false, "", ""}, Case{true, "host", "user"}}) {
-    SCOPED_TRACE(c.sharedCommon);
+  ExpectCaseFile("plugins/protocol_switches.txt", [](std::string const& input) {
     CommonConfig common;
-    ICommonConfig* shared = c.sharedCommon ? &common : nullptr;
+    ICommonConfig* shared = input.starts_with("shared") ? &common : nullptr;
     MemoryKey key;
     key.key->SetSz("Protocol Name", "SSH2");
     ConnectConfigPtr side(key.key, ConnectConfigPtr::Terminal, shared);
     ConnectConfig* ssh2 = side;
-    ASSERT_EQ(Parse(*ssh2, "/SSH2 /L user /P 2222 host"), "");
-
-    struct Step { char const* protocol; std::string host, user; int port; };
-    for (Step const& step : {Step{"SSH1", "host", "user", 2222}, Step{"Telnet", "host", "user", 23},
-                             Step{"Serial", "/dev/ttyS0", "", -1}, Step{"RLogin", c.host, c.user, 513},
-                             Step{"SSH2", "host", "user", 2222}}) {
-      side.SetProtocol(step.protocol, shared);
-      ASSERT_TRUE(side.operator->()) << step.protocol;
-      EXPECT_EQ(side->GetHostname().Str() + "," + side->GetUsername().Str() + "," + std::to_string(side->GetPort()),
-                step.host + "," + step.user + "," + std::to_string(step.port)) << step.protocol;
+    EXPECT_EQ(Parse(*ssh2, "/SSH2 /L user /P 2222 host"), "");
+    std::string text;
+    for (std::string const& protocol : CaseInputFields(input.substr(input.find(": ") + 2), " ")) {
+      side.SetProtocol(protocol.c_str(), shared);
+      if (!side.operator->()) return text + protocol + ": no record\n";
+      text += protocol + ": " + side->GetHostname().Str() + "," + side->GetUsername().Str() + "," +
+              std::to_string(side->GetPort()) + "\n";
     }
     EXPECT_EQ(side.operator->(), ssh2) << "switching back finds the same record";
-  }
+    return text;
+  });
 }
 
 }  // namespace
