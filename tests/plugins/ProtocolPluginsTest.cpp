@@ -1,31 +1,41 @@
 // The protocol plug-ins as a host meets them: loaded through LoadProtocolDll from a
-// "Connection Protocols" folder holding the built modules (and "SSH1.enable").
+// "Connection Protocols" folder holding the built modules (and "SSH1.enable"). Their records,
+// and the New Session Wizard pages each protocol adds: what they write and what they refuse.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
+#include <string>
 
 #include "CommandLineText.h"
 #include "VProfileEncodedString.h"
 #include "VProfileKeyIterator.h"
 #include "VRegistryStoreFactory.h"
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "dialogs/NewSessionWizard.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "platform/ui/UserInterface.h"
 #include "session/BuiltInProtocol.h"
 #include "session/CommonConfig.h"
 #include "session/ConnectConfigPtr.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/CredentialSavingPolicy.h"
+#include "session/SessionConfig.h"
 #include "support/BuiltPluginFolder.h"
 #include "support/CaseFile.h"
 #include "support/CaseInputFields.h"
+#include "support/OptionText.h"
 #include "support/RegisterProtocolRow.h"
 #include "support/ScopedRoot.h"
+#include "support/StartWizard.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
 
 using Record = std::unique_ptr<ConnectConfig, decltype([](ConnectConfig* record) { record->Release(); })>;
 
-class ProtocolPluginsTest : public testing::Test {
+// Every row of the built-in list, registered for each suite.
+class BuiltPlugins : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     s_folder = new BuiltPluginFolder(CONNECTION_PROTOCOLS_DIR);
@@ -38,6 +48,12 @@ class ProtocolPluginsTest : public testing::Test {
     delete s_folder;
   }
 
+  inline static BuiltPluginFolder* s_folder = nullptr;
+  inline static std::map<int, bool> s_loaded;
+};
+
+class ProtocolPluginsTest : public BuiltPlugins {
+ protected:
   ProtocolPluginsTest() { CredentialSavingPolicy::Reset(); }
   ~ProtocolPluginsTest() override { CredentialSavingPolicy::Reset(); }
 
@@ -77,8 +93,6 @@ class ProtocolPluginsTest : public testing::Test {
     return (record.GetFirewallName() == "None" ? "" : "/FIREWALL ") + record.CommandLine().Str();
   }
 
-  inline static BuiltPluginFolder* s_folder = nullptr;
-  inline static std::map<int, bool> s_loaded;
   ScopedRoot root;
 };
 
@@ -172,6 +186,67 @@ TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
     }
     EXPECT_EQ(side.operator->(), ssh2) << "switching back finds the same record";
     return text;
+  });
+}
+
+class WizardPagesTest : public BuiltPlugins {
+ protected:
+  WizardPagesTest() { SetUserInterface(&ui); }
+  ~WizardPagesTest() override {
+    SetUserInterface(nullptr);
+    IsHaloKorvo_Korvo_Installed(false);
+    IsHaloFyx_Installed(false);
+  }
+
+  static void Use(int product) {
+    GlobalConfigWorld::UseProduct(product);
+    IsHaloKorvo_Korvo_Installed(product != kProductHaloFyx);
+    IsHaloFyx_Installed(product == kProductHaloFyx);
+  }
+  // Each action is "next", "finish", or "ID=VALUE" into the current page.
+  static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
+    for (std::string const& action : actions) {
+      std::string error;
+      size_t const equals = action.find('=');
+      bool const done = equals == std::string::npos
+                            ? wizard.Command(action == "next" ? NewSessionWizard::kNext : NewSessionWizard::kFinish, error)
+                            : wizard.SetControl(std::stoi(action.substr(0, equals)), action.substr(equals + 1), error);
+      ASSERT_TRUE(done) << action << ": " << error;
+    }
+  }
+
+  GlobalConfigWorld world;
+  HeadlessUserInterface ui;
+};
+
+// A case is "PRODUCT PROTOCOL: ACTIONS" (see the file's note).
+TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValuesAndRefusesBadOnes) {
+  ExpectCaseFile("plugins/wizard_pages.txt", [&](std::string const& input) {
+    size_t const space = input.find(' '), colon = input.find(": ");
+    int const product = std::stoi(input.substr(0, space));
+    std::string const protocol = input.substr(space + 1, colon - space - 1);
+    std::string const option =
+        protocol == "Serial" ? "Serial Baud Rate" : protocol == "TAPI" ? "TAPI Phone Number" : protocol + " Port";
+    Use(product);
+    auto session = std::make_unique<SessionConfig>(CString("New"), nullptr);
+    size_t const shownBefore = ui.Shown().size();
+    std::string text = "pages";
+    {
+      NewSessionWizard wizard(session.get(), product);
+      StartWizard(wizard);
+      Walk(wizard, {"1212=" + protocol, "next"});
+      Walk(wizard, CaseInputFields(input.substr(colon + 2), ", "));
+      for (unsigned int page : wizard.ShownPages()) text += " " + std::to_string(page);
+      text += wizard.EndCode() == NewSessionWizard::kFinish ? "; finished"
+                                                            : "; stays on " + std::to_string(wizard.CurrentPage()->TemplateId());
+    }
+    std::string says;
+    for (size_t i = shownBefore; i < ui.Shown().size(); ++i) says += "says: " + ui.Shown()[i].text + "\n";
+    ConnectConfig* record = session->GetRelevantConnectConfig();
+    if (!record) return says + text + "\nno record\n";
+    return says + text + "\nprotocol " + session->GetRelevantProtocol().Str() + ", host " + record->GetHostname().Str() +
+           ", user " + record->GetUsername().Str() + ", " + option + " " + OptionText(*session, option.c_str()) +
+           ", name " + session->GetSessionName().Str() + "\n";
   });
 }
 
