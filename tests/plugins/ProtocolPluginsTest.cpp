@@ -198,11 +198,6 @@ class WizardPagesTest : public BuiltPlugins {
     IsHaloFyx_Installed(false);
   }
 
-  static void Use(int product) {
-    GlobalConfigWorld::UseProduct(product);
-    IsHaloKorvo_Korvo_Installed(product != kProductHaloFyx);
-    IsHaloFyx_Installed(product == kProductHaloFyx);
-  }
   // Each action is "next", "finish", or "ID=VALUE" into the current page.
   static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
     for (std::string const& action : actions) {
@@ -227,7 +222,9 @@ TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValuesAndRefusesBadOnes) {
     std::string const protocol = input.substr(space + 1, colon - space - 1);
     std::string const option =
         protocol == "Serial" ? "Serial Baud Rate" : protocol == "TAPI" ? "TAPI Phone Number" : protocol + " Port";
-    Use(product);
+    GlobalConfigWorld::UseProduct(product);
+    IsHaloKorvo_Korvo_Installed(product != kProductHaloFyx);
+    IsHaloFyx_Installed(product == kProductHaloFyx);
     auto session = std::make_unique<SessionConfig>(CString("New"), nullptr);
     size_t const shownBefore = ui.Shown().size();
     std::string text = "pages";
@@ -237,16 +234,16 @@ TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValuesAndRefusesBadOnes) {
       Walk(wizard, {"1212=" + protocol, "next"});
       Walk(wizard, CaseInputFields(input.substr(colon + 2), ", "));
       for (unsigned int page : wizard.ShownPages()) text += " " + std::to_string(page);
-      text += wizard.EndCode() == NewSessionWizard::kFinish ? "; finished"
-                                                            : "; stays on " + std::to_string(wizard.CurrentPage()->TemplateId());
+      bool const finished = wizard.EndCode() == NewSessionWizard::kFinish;
+      text += finished ? "; finished" : "; stays on " + std::to_string(wizard.CurrentPage()->TemplateId());
     }
     std::string says;
     for (size_t i = shownBefore; i < ui.Shown().size(); ++i) says += "says: " + ui.Shown()[i].text + "\n";
     ConnectConfig* record = session->GetRelevantConnectConfig();
     if (!record) return says + text + "\nno record\n";
-    return says + text + "\nprotocol " + session->GetRelevantProtocol().Str() + ", host " + record->GetHostname().Str() +
-           ", user " + record->GetUsername().Str() + ", " + option + " " + OptionText(*session, option.c_str()) +
-           ", name " + session->GetSessionName().Str() + "\n";
+    return says + text + "\nprotocol " + session->GetRelevantProtocol().Str() + ", host " +
+           record->GetHostname().Str() + ", user " + record->GetUsername().Str() + ", " + option + " " +
+           OptionText(*session, option.c_str()) + ", name " + session->GetSessionName().Str() + "\n";
   });
 }
 

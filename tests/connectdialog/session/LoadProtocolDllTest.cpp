@@ -71,8 +71,9 @@ TEST_F(LoadProtocolDllTest, OutcomeOfEachKindOfPlugin) {
   ExpectCaseFile("connectdialog/plugin_outcomes.txt", [&](std::string const& input) {
     std::vector<std::string> const words = CaseInputFields(input, " ");
     PluginFolder own;
-    if (words[1] != "none")
-      own.Install(words[1], words[2] == "foreign" ? Plugin::Foreign : words[2] == "garbage" ? Plugin::Garbage : Plugin::Current);
+    Plugin const kind =
+        words[2] == "foreign" ? Plugin::Foreign : words[2] == "garbage" ? Plugin::Garbage : Plugin::Current;
+    if (words[1] != "none") own.Install(words[1], kind);
     if (input.find(" ssh1") != std::string::npos) WriteFileBytes(own.Protocols() + "SSH1.enable", "");
     size_t const shownBefore = ui.Shown().size();
     int const sizeBefore = GetConnectProtocolTable().GetSize();
