@@ -1,48 +1,59 @@
 // The protocol plug-ins as a host meets them: loaded through LoadProtocolDll from a
-// "Connection Protocols" folder holding the built modules (and "SSH1.enable").
+// "Connection Protocols" folder holding the built modules (and "SSH1.enable"). Their records,
+// and the New Session Wizard pages each protocol adds: what they write and what they refuse.
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
+#include <string>
 
 #include "CommandLineText.h"
 #include "VProfileEncodedString.h"
 #include "VProfileKeyIterator.h"
 #include "VRegistryStoreFactory.h"
+#include "connectdialog/database/GlobalConfigWorld.h"
+#include "dialogs/NewSessionWizard.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "platform/ui/UserInterface.h"
+#include "session/BuiltInProtocol.h"
 #include "session/CommonConfig.h"
 #include "session/ConnectConfigPtr.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/CredentialSavingPolicy.h"
-#include "support/ScopedRoot.h"
+#include "session/SessionConfig.h"
 #include "support/BuiltPluginFolder.h"
-#include "support/Golden.h"
+#include "support/CaseFile.h"
+#include "support/CaseInputFields.h"
+#include "support/OptionText.h"
 #include "support/RegisterProtocolRow.h"
+#include "support/ScopedRoot.h"
+#include "support/StartWizard.h"
 #include "vutils/MemoryKey.h"
 
 namespace {
 
 using Record = std::unique_ptr<ConnectConfig, decltype([](ConnectConfig* record) { record->Release(); })>;
 
-struct Row { int row; int productId; char const* protocol; int port; };
-// Every row of the built-in list, in order.
-Row const kRows[] = {{0, 1, "Telnet", 23}, {1, 1, "RLogin", 513}, {2, 1, "Serial", -1}, {3, 1, "TAPI", -1},
-                     {4, 3, "SSH2", 22},   {5, 3, "SSH1", 22},    {6, 3, "Telnet", 23}, {7, 3, "RLogin", 513},
-                     {8, 3, "Serial", -1}, {9, 3, "TAPI", -1},    {10, 6, "SFTP", 22},  {11, 6, "FTP", 21},
-                     {12, 7, "SSH2", 22}};
-
-class ProtocolPluginsTest : public testing::Test {
+// Every row of the built-in list, registered for each suite.
+class BuiltPlugins : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     s_folder = new BuiltPluginFolder(CONNECTION_PROTOCOLS_DIR);
     GetConnectProtocolTable().RemoveAll();
-    std::string const base = s_folder->Base();
-    for (Row const& row : kRows) s_loaded[row.row] = RegisterProtocolRow(base.c_str(), row.row, row.productId);
+    for (int row = 0; row < kBuiltInProtocolCount; ++row)
+      s_loaded[row] = RegisterProtocolRow(s_folder->Base().c_str(), row, builtInProtocols[row].productId);
   }
   static void TearDownTestSuite() {
     GetConnectProtocolTable().RemoveAll();
     delete s_folder;
   }
 
+  inline static BuiltPluginFolder* s_folder = nullptr;
+  inline static std::map<int, bool> s_loaded;
+};
+
+class ProtocolPluginsTest : public BuiltPlugins {
+ protected:
   ProtocolPluginsTest() { CredentialSavingPolicy::Reset(); }
   ~ProtocolPluginsTest() override { CredentialSavingPolicy::Reset(); }
 
@@ -82,69 +93,48 @@ class ProtocolPluginsTest : public testing::Test {
     return (record.GetFirewallName() == "None" ? "" : "/FIREWALL ") + record.CommandLine().Str();
   }
 
-  inline static BuiltPluginFolder* s_folder = nullptr;
-  inline static std::map<int, bool> s_loaded;
   ScopedRoot root;
 };
 
+// A row of the built-in list: the entry it registered and a record of that entry's making.
 TEST_F(ProtocolPluginsTest, EveryRowRegistersARecordOfItsProtocol) {
-  ConnectProtocolTable& table = GetConnectProtocolTable();
-  ASSERT_EQ(table.GetSize(), 13);
-  for (Row const& row : kRows) {
-    SCOPED_TRACE(row.row);
-    ASSERT_TRUE(s_loaded[row.row]);
-    ConnectProtocolTableElement const& element = table[row.row];
-    EXPECT_EQ(element.protocolName, row.protocol);
-    EXPECT_EQ(element.productId, row.productId);
+  EXPECT_EQ(GetConnectProtocolTable().GetSize(), kBuiltInProtocolCount);
+  ExpectCaseFile("plugins/protocol_rows.txt", [](std::string const& input) {
+    int const row = std::stoi(input);
+    if (!s_loaded[row]) return std::string("not loaded\n");
+    ConnectProtocolTableElement const& element = GetConnectProtocolTable()[row];
     Record record(element.CreateRecord(nullptr, nullptr));
-    ASSERT_TRUE(record);
-    EXPECT_EQ(record->GetPort(), row.port);
     record->SetHostname("5551234");
-    std::string const expected = "/" + std::string(row.protocol) + " 5551234";
-    EXPECT_STRCASEEQ(record->CommandLine(), expected.c_str()) << "the record is the row's protocol";
-  }
+    return element.protocolName.Str() + ", product " + std::to_string(element.productId) + ", port " +
+           std::to_string(record->GetPort()) + ": " + record->CommandLine().Str() + "\n";
+  });
 }
 
 // Each command line as the record took it: the first argument it left, its CommandLine()
 // afterwards and every value it stored.
 TEST_F(ProtocolPluginsTest, CommandLinesParseStoreAndRoundTrip) {
-  std::string text;
-  for (auto const& [protocol, input] : std::initializer_list<std::pair<char const*, char const*>>{
-           {"SSH2", "/SSH2 /L user /P 2222 host"},
-           {"SSH2", R"(/ssh2 host 2200 /Z /AUTH Password,publickey /I "/home/a b/id" /PASSWORD pw /S "x")"},
-           {"SSH2", R"(/FIREWALL "Office Wall" /SSH2 host)"}, {"SSH2", "/SSH2 /P 70000 host"},
-           {"SSH2", "/SSH2 /AUTH password,password host"},
-           {"SSH1", R"(/SSH1 /C blowfish /L root /I "C:\my keys\\" host)"},
-           {"SSH1", "/SSH1 /C rc4 host"}, {"Telnet", "/TELNET host 23"}, {"Telnet", "/TELNET host 2323 extra"},
-           {"Telnet", "/TELNET host port"}, {"Telnet", "/TELNET /L"}, {"RLogin", "/RLOGIN /L me server"},
-           {"Serial", "/SERIAL /BAUD 115200 /PARITY Even /STOP 1.5 /FLOW rts-cts /dev/ttyUSB0"},
-           {"Serial", "/SERIAL /BAUD 9601 COM1"}, {"Serial", "/SERIAL /DATA 7 COM1 COM2"},
-           {"TAPI", R"(/TAPI /MODEM "USR Courier" "+1 (555) 123-4567")"}, {"TAPI", "/TAPI call-me"},
-           {"SFTP", R"(/SFTP /L u /DIR "/srv/my files" host)"},
-           {"FTP", "/FTP /ANONYMOUS /ACTIVE /ACCOUNT acct /P 2121 host"},
-           {"FTP", "/FTP host 0"}}) {
-    SCOPED_TRACE(input);
-    Record parsed = Make(protocol);
-    ASSERT_TRUE(parsed);
-    std::string const left = Parse(*parsed, input);
-    text += std::string("## ") + protocol + " " + input + "\nleft: " + left + "\ncommand line: " +
-            parsed->CommandLine().Str() + "\n";
-    Record again = Make(protocol);
-    EXPECT_EQ(Parse(*again, HostCommandLine(*parsed).c_str()), "");
-    EXPECT_EQ(again->CommandLine(), parsed->CommandLine()) << "the command line reads back as itself";
+  ExpectCaseFile("plugins/command_lines.txt", [](std::string const& input) {
+    std::string const protocol = input.substr(0, input.find(' '));
+    Record parsed = Make(protocol.c_str());
+    if (!parsed) return std::string("no record\n");
+    std::string text = "left: " + Parse(*parsed, input.c_str() + protocol.size() + 1);
+    text += "\ncommand line: " + parsed->CommandLine().Str() + "\n";
+    Record again = Make(protocol.c_str());
+    EXPECT_EQ(Parse(*again, HostCommandLine(*parsed).c_str()), "") << input;
+    EXPECT_EQ(again->CommandLine(), parsed->CommandLine()) << "the command line reads back as itself: " << input;
     MemoryKey saved;
     parsed->Save(saved.key, true);
     std::map<std::string, std::string> const values = Stored(saved.key);
     for (auto const& [name, value] : values) text += name + "=" + value + "\n";
     // Reloaded, cloned and saved elsewhere: the same stored values.
-    Record reloaded = Make(protocol, saved.key);
+    Record reloaded = Make(protocol.c_str(), saved.key);
     Record clone(reloaded->Clone(nullptr));
     MemoryKey copy;
     clone->Save(copy.key, true);
-    EXPECT_EQ(Stored(copy.key), values);
-    EXPECT_EQ(clone->CommandLine(), parsed->CommandLine());
-  }
-  ExpectGolden("plugins/command_lines.txt", text);
+    EXPECT_EQ(Stored(copy.key), values) << input;
+    EXPECT_EQ(clone->CommandLine(), parsed->CommandLine()) << input;
+    return text;
+  }, "## ");
 }
 
 TEST_F(ProtocolPluginsTest, TemporaryPasswordIsUsedButNeverStored) {
@@ -177,30 +167,84 @@ TEST_F(ProtocolPluginsTest, ForbiddenPasswordsAreHeldInMemoryAndErasedFromTheSto
   EXPECT_EQ(Stored(ftp.key).at("FTP Password"), "");
 }
 
+// A case is "alone" or "shared" (a common record under the side), then the protocols switched to.
 TEST_F(ProtocolPluginsTest, ProtocolSwitchCarriesHostUserAndSshPort) {
-  // host: what RLogin finds after a switch from Serial, which hands nothing on.
-  struct Case { bool sharedCommon; char const* host; char const* user; };
-  for (Case const c : {Case{false, "", ""}, Case{true, "host", "user"}}) {
-    SCOPED_TRACE(c.sharedCommon);
+  ExpectCaseFile("plugins/protocol_switches.txt", [](std::string const& input) {
     CommonConfig common;
-    ICommonConfig* shared = c.sharedCommon ? &common : nullptr;
+    ICommonConfig* shared = input.starts_with("shared") ? &common : nullptr;
     MemoryKey key;
     key.key->SetSz("Protocol Name", "SSH2");
     ConnectConfigPtr side(key.key, ConnectConfigPtr::Terminal, shared);
     ConnectConfig* ssh2 = side;
-    ASSERT_EQ(Parse(*ssh2, "/SSH2 /L user /P 2222 host"), "");
-
-    struct Step { char const* protocol; std::string host, user; int port; };
-    for (Step const& step : {Step{"SSH1", "host", "user", 2222}, Step{"Telnet", "host", "user", 23},
-                             Step{"Serial", "/dev/ttyS0", "", -1}, Step{"RLogin", c.host, c.user, 513},
-                             Step{"SSH2", "host", "user", 2222}}) {
-      side.SetProtocol(step.protocol, shared);
-      ASSERT_TRUE(side.operator->()) << step.protocol;
-      EXPECT_EQ(side->GetHostname().Str() + "," + side->GetUsername().Str() + "," + std::to_string(side->GetPort()),
-                step.host + "," + step.user + "," + std::to_string(step.port)) << step.protocol;
+    EXPECT_EQ(Parse(*ssh2, "/SSH2 /L user /P 2222 host"), "");
+    std::string text;
+    for (std::string const& protocol : CaseInputFields(input.substr(input.find(": ") + 2), " ")) {
+      side.SetProtocol(protocol.c_str(), shared);
+      if (!side.operator->()) return text + protocol + ": no record\n";
+      text += protocol + ": " + side->GetHostname().Str() + "," + side->GetUsername().Str() + "," +
+              std::to_string(side->GetPort()) + "\n";
     }
     EXPECT_EQ(side.operator->(), ssh2) << "switching back finds the same record";
+    return text;
+  });
+}
+
+class WizardPagesTest : public BuiltPlugins {
+ protected:
+  WizardPagesTest() { SetUserInterface(&ui); }
+  ~WizardPagesTest() override {
+    SetUserInterface(nullptr);
+    IsHaloKorvo_Korvo_Installed(false);
+    IsHaloFyx_Installed(false);
   }
+
+  // Each action is "next", "finish", or "ID=VALUE" into the current page.
+  static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
+    for (std::string const& action : actions) {
+      std::string error;
+      size_t const equals = action.find('=');
+      bool const done = equals == std::string::npos
+                            ? wizard.Command(action == "next" ? NewSessionWizard::kNext : NewSessionWizard::kFinish, error)
+                            : wizard.SetControl(std::stoi(action.substr(0, equals)), action.substr(equals + 1), error);
+      ASSERT_TRUE(done) << action << ": " << error;
+    }
+  }
+
+  GlobalConfigWorld world;
+  HeadlessUserInterface ui;
+};
+
+// A case is "PRODUCT PROTOCOL: ACTIONS" (see the file's note).
+TEST_F(WizardPagesTest, EachProtocolAsksForItsOwnValuesAndRefusesBadOnes) {
+  ExpectCaseFile("plugins/wizard_pages.txt", [&](std::string const& input) {
+    size_t const space = input.find(' '), colon = input.find(": ");
+    int const product = std::stoi(input.substr(0, space));
+    std::string const protocol = input.substr(space + 1, colon - space - 1);
+    std::string const option =
+        protocol == "Serial" ? "Serial Baud Rate" : protocol == "TAPI" ? "TAPI Phone Number" : protocol + " Port";
+    GlobalConfigWorld::UseProduct(product);
+    IsHaloKorvo_Korvo_Installed(product != kProductHaloFyx);
+    IsHaloFyx_Installed(product == kProductHaloFyx);
+    auto session = std::make_unique<SessionConfig>(CString("New"), nullptr);
+    size_t const shownBefore = ui.Shown().size();
+    std::string text = "pages";
+    {
+      NewSessionWizard wizard(session.get(), product);
+      StartWizard(wizard);
+      Walk(wizard, {"1212=" + protocol, "next"});
+      Walk(wizard, CaseInputFields(input.substr(colon + 2), ", "));
+      for (unsigned int page : wizard.ShownPages()) text += " " + std::to_string(page);
+      bool const finished = wizard.EndCode() == NewSessionWizard::kFinish;
+      text += finished ? "; finished" : "; stays on " + std::to_string(wizard.CurrentPage()->TemplateId());
+    }
+    std::string says;
+    for (size_t i = shownBefore; i < ui.Shown().size(); ++i) says += "says: " + ui.Shown()[i].text + "\n";
+    ConnectConfig* record = session->GetRelevantConnectConfig();
+    if (!record) return says + text + "\nno record\n";
+    return says + text + "\nprotocol " + session->GetRelevantProtocol().Str() + ", host " +
+           record->GetHostname().Str() + ", user " + record->GetUsername().Str() + ", " + option + " " +
+           OptionText(*session, option.c_str()) + ", name " + session->GetSessionName().Str() + "\n";
+  });
 }
 
 }  // namespace

@@ -1,28 +1,36 @@
-// The New Session Wizard's window driven as a user drives it, on the real protocol plug-ins and a
-// store of its own: the pages the model chooses, its buttons, its refusals, and what is stored.
+// The windows that make a new session, driven as a user drives them on the real protocol plug-ins
+// and a store of their own. The New Session Wizard: the pages the model chooses, its buttons, its
+// refusals and what is stored. Quick Connect: what is typed reaches the model, a refusal keeps the
+// window open on the refused control, OK hands over the stored session.
 #include <QLabel>
 #include <QLineEdit>
 #include <functional>
 #include <memory>
 
 #include "ComboPick.h"
+#include "Controls.h"
 #include "ModalDriver.h"
 #include "connectdialog/database/GlobalConfigWorld.h"
 #include "database/SessionDatabase.h"
 #include "dialogs/NewSessionWizard.h"
 #include "dialogs/NewSessionWizardTexts.h"
+#include "dialogs/QuickConnectDialog.h"
 #include "library/ProductInfo.h"
+#include "platform/ui/HeadlessUserInterface.h"
 #include "qt/ConnectDialogQtInit.h"
 #include "qt/QtControlPanel.h"
 #include "qt/QtNewSessionWizardWindow.h"
+#include "qt/QtUserInterface.h"
+#include "qt/QuickConnectWindow.h"
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/SessionConfig.h"
 #include "support/BuiltPluginFolder.h"
+#include "support/JoinedText.h"
 #include "support/ListNames.h"
 #include "support/OptionText.h"
-#include "support/SessionHolder.h"
 #include "support/RegisterProtocolRow.h"
+#include "support/SessionHolder.h"
 
 namespace {
 
@@ -33,12 +41,15 @@ constexpr unsigned int kSsh2Host = 11470;
 constexpr unsigned int kSsh2User = 11471;
 constexpr unsigned int kTelnetHost = 11474;
 
+void Retype(QLineEdit* line, QString const& text) {
+  line->selectAll();
+  QTest::keyClicks(line, text);
+}
+
 std::string StoredSessions(char const* folder) {
   CStringList sessions;
   SessionDatabase(0).GetSessionList(folder, sessions);
-  std::string joined;
-  for (std::string const& name : ListNames(sessions)) joined += (joined.empty() ? "" : ",") + name;
-  return joined;
+  return JoinedText(ListNames(sessions), ",");
 }
 
 }  // namespace
@@ -109,6 +120,7 @@ class QtNewSessionWizardWindowTest : public QObject {
   void cleanup() {
     m_session.reset();
     IsHaloKorvo_Korvo_Installed(false);
+    SetUserInterface(&GetQtUserInterface());
     m_world.reset();
   }
 
@@ -207,6 +219,55 @@ class QtNewSessionWizardWindowTest : public QObject {
       QCOMPARE(StoredSessions("Lab"), std::string());
       QCOMPARE(m_session->GetSessionName().Str(), std::string("New"));
     }
+  }
+
+  // The controls are named and tabbed in layout order; what is typed makes the stored session.
+  void quickConnectTypedValuesMakeTheStoredSession() {
+    QStringList order;
+    modal::WhenShown<QuickConnectWindow>([&order](QuickConnectWindow& window) {
+      QWidget* at = window.findChild<QComboBox*>();
+      for (int i = 0; i < 7; ++i, at = at->nextInFocusChain()) {
+        while (at->focusPolicy() == Qt::NoFocus || !at->isVisible()) at = at->nextInFocusChain();
+        order << SpokenName(at);
+      }
+      QTest::keyClick(window.findChild<QComboBox*>(), Qt::Key_Down);  // SSH2 -> SSH1
+      QTest::keyClick(window.findChild<QComboBox*>(), Qt::Key_Down);  // -> Telnet
+      QCOMPARE(Named<QLineEdit>(window, "Port")->text(), QString("23"));
+      QTest::keyClicks(Named<QLineEdit>(window, "Hostname"), "router.lab");
+      Retype(Named<QLineEdit>(window, "Port"), "2323");
+      QTest::keyClicks(Named<QLineEdit>(window, "Username"), "ops");
+      QTest::keyClick(window.findChild<QCheckBox*>(), Qt::Key_Space);
+      QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    ISessionConfig* session = nullptr;
+    QCOMPARE(QuickConnectDialog::Run("", &session), static_cast<unsigned long>(IDOK));
+    QCOMPARE(order, QStringList({"Protocol", "Hostname", "Port", "Username", "Save session", "OK", "Cancel"}));
+    QVERIFY(session);
+    QCOMPARE(session->GetSessionPath().Str(), std::string("router.lab"));
+    session->Release();
+    SessionHolder stored(static_cast<SessionConfig*>(SessionDatabase(0).Lookup("router.lab")));
+    ConnectConfig* side = stored ? stored->GetTermConnectConfig() : nullptr;
+    QVERIFY(side);
+    QCOMPARE(stored->GetTerminalProtocol().Str() + " " + side->GetHostname().Str() + " " +
+                 std::to_string(side->GetPort()) + " " + side->GetUsername().Str(),
+             std::string("Telnet router.lab 2323 ops"));
+  }
+
+  void quickConnectRefusalKeepsTheWindowOnTheRefusedControl() {
+    HeadlessUserInterface ui;
+    SetUserInterface(&ui);
+    modal::WhenShown<QuickConnectWindow>([&ui](QuickConnectWindow& window) {
+      QTest::keyClicks(Named<QLineEdit>(window, "Hostname"), "web");
+      Retype(Named<QLineEdit>(window, "Port"), "70000");
+      QTest::mouseClick(DialogButton(window, QDialogButtonBox::Ok), Qt::LeftButton);
+      QVERIFY(window.isVisible() && window.focusWidget() == Named<QLineEdit>(window, "Port"));
+      QCOMPARE(ui.Shown().size(), size_t(1));  // its text is QuickConnectDialogTest's
+      QTest::mouseClick(DialogButton(window, QDialogButtonBox::Cancel), Qt::LeftButton);
+    });
+    ISessionConfig* session = nullptr;
+    QCOMPARE(QuickConnectDialog::Run("", &session), static_cast<unsigned long>(IDCANCEL));
+    QVERIFY(!session);
+    QVERIFY(!SessionDatabase::Exists("web"));
   }
 
  private:

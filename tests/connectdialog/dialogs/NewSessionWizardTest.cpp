@@ -14,10 +14,10 @@
 #include "platform/ui/DialogPresenter.h"
 #include "platform/ui/HeadlessDialogPresenter.h"
 #include "session/ConnectProtocolTable.h"
+#include "support/CaseFile.h"
+#include "support/CaseInputFields.h"
 #include "support/DialogSteps.h"
-#include "support/Golden.h"
 #include "support/JoinedText.h"
-#include "support/KeyDump.h"
 #include "support/RegisterProtocolRow.h"
 #include "support/StartWizard.h"
 
@@ -50,7 +50,6 @@ void Record(ConnectProtocolTableElement& entry) {
 }
 
 struct Products { bool terminal, transfer; };
-using Ids = std::vector<unsigned int>;
 
 class NewSessionWizardTest : public ConnectDialogWorld {
  protected:
@@ -84,23 +83,10 @@ class NewSessionWizardTest : public ConnectDialogWorld {
     session->SetSessionPath("Lab");
     return session;
   }
-  // The transfer product keeps a store of its own: Lab with core1 there too.
-  static void AddTransferLab() {
-    AddFolder("", "Lab");
-    AddSession("Lab", "core1");
-  }
-  static Ids PageIds(NewSessionWizard const& wizard) {
-    Ids ids;
-    for (VPropertyTreePage* page : wizard.Pages()) ids.push_back(page->TemplateId());
-    return ids;
-  }
-  static std::string Listed(Ids const& ids) {
+  static std::string Listed(std::vector<unsigned int> const& ids) {
     std::string text;
     for (unsigned int id : ids) text += (text.empty() ? "" : " ") + std::to_string(id);
     return text;
-  }
-  static std::vector<std::string> Choices(NewSessionWizard const& wizard) {
-    return wizard.CurrentPage()->Control(NewSessionWizard::kProtocolList)->choices;
   }
   // Actions: "next", "back", "finish", "choose:ITEM" (the protocol list), "name:TEXT".
   static void Walk(NewSessionWizard& wizard, std::vector<std::string> const& actions) {
@@ -120,105 +106,64 @@ class NewSessionWizardTest : public ConnectDialogWorld {
   PluginFolder folder;
 };
 
-// Per row (terminal and transfer products installed, the running one, the HaloKorvo program), the
-// golden file holds the pages, the second product and the first page's protocols. Row 4 is the
-// transfer host's second product: Korvo without a HaloKorvo program, which has no entries here.
-TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndTheSecondProduct) {
-  struct Case { Products products; int running; char const* haloKorvoExePath; };
-  std::string dump;
-  for (Case const& c : {Case{{true, false}, 3, ""}, Case{{false, true}, 6, ""}, Case{{true, true}, 3, ""},
-                        Case{{true, true}, 6, ""}, Case{{true, true}, 6, "/opt/halokorvo"}}) {
-    Install(c.products, c.running);
-    config->haloKorvoExePath = c.haloKorvoExePath;
+// A case is "TERMINAL TRANSFER RUNNING EXE-PATH": actions (see the file's note).
+TEST_F(NewSessionWizardTest, PagesFollowTheInstalledProductsAndWalksTheChosenProtocols) {
+  ExpectCaseFile("dialogs/wizard_pages.txt", [&](std::string const& input) {
+    Install({input[0] == '1', input[1] == '1'}, std::stoi(input.substr(3)));
+    size_t const quote = input.find('"'), end = input.find('"', quote + 1);
+    config->haloKorvoExePath = input.substr(quote + 1, end - quote - 1).c_str();
     calls.clear();
     std::unique_ptr<SessionConfig> session = NewSession();
+    std::string text;
     {
-      NewSessionWizard wizard(session.get(), c.running);
+      NewSessionWizard wizard(session.get(), std::stoi(input.substr(3)));
       StartWizard(wizard);
-      dump += std::to_string(c.products.terminal) + std::to_string(c.products.transfer) + " " +
-              std::to_string(c.running) + " " + DumpText(c.haloKorvoExePath) + ": " + Listed(PageIds(wizard)) +
-              "; second " + std::to_string(wizard.SecondProductId()) + "; " + JoinedText(Choices(wizard)) + "\n";
+      std::vector<unsigned int> pages;
+      for (VPropertyTreePage* page : wizard.Pages()) pages.push_back(page->TemplateId());
+      text = "pages " + Listed(pages) + "; second " + std::to_string(wizard.SecondProductId()) + "; " +
+             JoinedText(wizard.CurrentPage()->Control(NewSessionWizard::kProtocolList)->choices) + "\n";
       EXPECT_EQ(wizard.Caption(), "New Session Wizard");
       EXPECT_EQ(wizard.CurrentPage()->Control(3032)->label, "Do not use this &wizard when creating sessions");
+      if (end + 1 < input.size()) {
+        Walk(wizard, CaseInputFields(input.substr(end + 3), " "));
+        text += "walk " + Listed(wizard.ShownPages()) + ";";
+        for (auto [bit, name] : {std::pair{NewSessionWizard::kBackBit, " back"}, {NewSessionWizard::kNextBit, " next"},
+                                 {NewSessionWizard::kFinishBit, " finish"}})
+          if (wizard.IsButtonEnabled(bit)) text += name;
+        text += "; " + session->GetTerminalProtocol().Str() + "/" + session->GetTransferProtocol().Str() + "\n";
+      }
     }
     for (std::string const& call : calls)
       EXPECT_TRUE(call != "add ssh1.new" && call != "release ssh1.new") << "SSH2's pages are there already";
     EXPECT_EQ(calls.back(), "release FTP") << "every other plug-in lets its pages go";
     for (auto const& [index, pages] : made) EXPECT_TRUE(pages.empty()) << index;
-  }
-  ExpectGolden("dialogs/wizard_pages.txt", dump);
+    return text;
+  });
 }
 
-// Per walk, the golden file holds the pages shown, the buttons enabled and the session's protocols.
-TEST_F(NewSessionWizardTest, WalksFollowTheChosenProtocolsAndTheBackStack) {
-  struct Case { char const* name; Products products; int running; std::vector<std::string> actions; };
-  std::string dump;
-  for (Case const& c : {
-           Case{"transfer only", {false, true}, 6, {"choose:FTP", "next", "next", "next"}},
-           Case{"ssh1.new stands for SSH2", {true, false}, 3, {"choose:ssh1.new", "next"}},
-           Case{"both clients", {true, true}, 3,
-                {"choose:Telnet", "next", "next", "next", "choose:FTP", "next", "next", "next"}},
-           Case{"no terminal protocol", {true, true}, 3,
-                {"choose:None", "next", "choose:SFTP", "next", "next", "next"}},
-           Case{"back to the start", {false, true}, 6, {"choose:SFTP", "next", "next", "back", "back"}},
-           Case{"back to another protocol", {false, true}, 6, {"next", "back", "choose:FTP", "next"}},
-       }) {
-    Install(c.products, c.running);
-    std::unique_ptr<SessionConfig> session = NewSession();
-    NewSessionWizard wizard(session.get(), c.running);
-    StartWizard(wizard);
-    Walk(wizard, c.actions);
-    dump += std::string(c.name) + ": " + Listed(wizard.ShownPages()) + ";";
-    for (auto [bit, name] : {std::pair{NewSessionWizard::kBackBit, " back"}, {NewSessionWizard::kNextBit, " next"},
-                             {NewSessionWizard::kFinishBit, " finish"}})
-      if (wizard.IsButtonEnabled(bit)) dump += name;
-    dump += "; " + session->GetTerminalProtocol().Str() + "/" + session->GetTransferProtocol().Str() + "\n";
-  }
-  ExpectGolden("dialogs/wizard_walks.txt", dump);
-}
-
-TEST_F(NewSessionWizardTest, TheFinishPageRefusesBadNamesAndKeepsTheWizardOpen) {
+// A case is "host TEXT" (the session's host, then on to the finish page) or "name TEXT" (typed
+// there, then Finish); TEXT in quotes.
+TEST_F(NewSessionWizardTest, TheFinishPageProposesANameAndRefusesBadOnes) {
   Install({false, true}, 6);
-  AddTransferLab();
-  // message: empty when the name is accepted; a refused name writes nothing ("New" stays).
-  struct Case { char const* typed; char const* message; char const* stored; };
-  for (Case const& c : {
-           Case{"   ", "The session name must be specified", "New"},
-           Case{"a/b\\c", "The session name contains an illegal character: ' \\ '", "New"},
-           Case{"x:y|z", "The session name contains an illegal character: ' : '", "New"},
-           Case{"core1", "The session name 'core1' already exists", "New"},
-           Case{" CORE1 ", "The session name 'CORE1' already exists", "New"}, Case{"  web 01  ", "", "web 01"},
-       }) {
-    SCOPED_TRACE(c.typed);
-    std::unique_ptr<SessionConfig> session = NewSession();
-    NewSessionWizard wizard(session.get(), 6);
-    StartWizard(wizard);
-    Walk(wizard, {"next", "next", "next", std::string("name:") + c.typed, "finish"});
-    bool const refused = *c.message;
-    EXPECT_EQ(Messages(), refused ? std::vector<std::string>{c.message} : std::vector<std::string>{});
-    EXPECT_EQ(wizard.IsEnded(), !refused);
-    EXPECT_EQ(session->GetSessionName().Str(), c.stored);
-    if (refused) EXPECT_EQ(wizard.CurrentPage()->TemplateId(), NewSessionWizard::kFinishPage);
-    else EXPECT_EQ(wizard.EndCode(), NewSessionWizard::kFinish);
-  }
-}
-
-TEST_F(NewSessionWizardTest, TheProposedNameComesFromTheHostAndIsMadeUnique) {
-  Install({false, true}, 6);
-  AddTransferLab();
+  AddFolder("", "Lab");  // the transfer product keeps a store of its own
+  AddSession("Lab", "core1");
   AddSession("Lab", "web01");
   AddSession("Lab", "web01 (1)");
-  struct Case { char const* host; char const* proposed; };
-  for (Case const& c : {Case{"web01", "web01 (2)"}, Case{" db7 ", "db7"}, Case{"", "New"}, Case{"a/b", "a_b"},
-                        Case{"core1", "core1 (1)"}}) {
+  ExpectCaseFile("dialogs/wizard_names.txt", [&](std::string const& input) {
+    std::string const text = input.substr(input.find('"') + 1, input.rfind('"') - input.find('"') - 1);
     std::unique_ptr<SessionConfig> session = NewSession();
-    session->GetTransferConnectConfig()->SetHostname(c.host);
+    if (input.starts_with("host ")) session->GetTransferConnectConfig()->SetHostname(text.c_str());
     NewSessionWizard wizard(session.get(), 6);
     StartWizard(wizard);
     Walk(wizard, {"next", "next", "next"});
-    EXPECT_EQ(wizard.CurrentPage()->Control(NewSessionWizard::kName)->value, c.proposed) << c.host;
-    EXPECT_TRUE(wizard.IsButtonEnabled(NewSessionWizard::kFinishBit));
-  }
+    std::string answer = "proposes \"" + wizard.CurrentPage()->Control(NewSessionWizard::kName)->value + "\", Finish " +
+                         (wizard.IsButtonEnabled(NewSessionWizard::kFinishBit) ? "enabled\n" : "disabled\n");
+    if (input.starts_with("name ")) Walk(wizard, {"name:" + text, "finish"});
+    for (std::string const& message : Messages()) answer += "says: " + message + "\n";
+    if (!wizard.IsEnded()) answer += "stays on " + std::to_string(wizard.CurrentPage()->TemplateId());
+    else answer += wizard.EndCode() == NewSessionWizard::kFinish ? "finished" : "ended";
+    return answer + "; session name " + session->GetSessionName().Str() + "\n";
+  });
   // A typed name outlives a trip back; an emptied one disables Finish.
   std::unique_ptr<SessionConfig> session = NewSession();
   NewSessionWizard wizard(session.get(), 6);

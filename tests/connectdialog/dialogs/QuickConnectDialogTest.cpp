@@ -15,6 +15,8 @@
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/ISessionConfig.h"
+#include "support/CaseFile.h"
+#include "support/CaseInputFields.h"
 #include "support/HeadlessDialogs.h"
 #include "support/JoinedText.h"
 #include "support/ListNames.h"
@@ -59,93 +61,59 @@ class QuickConnectDialogTest : public ::testing::Test {
   HeadlessDialogs dialogs{false, false};
 };
 
+// A case is a product: its protocols in the list, then each picked in turn and the first again.
 TEST_F(QuickConnectDialogTest, OffersTheHostsSideWithEachProtocolsPort) {
-  // ports: the protocol picked, the port shown.
-  using Ports = std::vector<std::pair<std::string, std::string>>;
-  struct Case { int product; std::vector<std::string> protocols; Ports ports; };
-  for (Case const& c : std::vector<Case>{
-           {kProductHaloKorvo, {"SSH2", "Telnet", "RLogin"}, {{"Telnet", "23"}, {"RLogin", "513"}, {"SSH2", "22"}}},
-           {kProductHaloFyx, {"SFTP", "FTP"}, {{"FTP", "21"}, {"SFTP", "22"}}},
-           {kProductKorvo, {"Telnet", "RLogin"}, {{"RLogin", "513"}, {"Telnet", "23"}}},
-       }) {
-    Start(c.product);
+  ExpectCaseFile("dialogs/quick_connect_offers.txt", [&](std::string const& input) {
+    Start(std::stoi(input));
     Q dialog("");
     dialog.Open();
-    EXPECT_EQ(dialog.Protocols(), c.protocols) << c.product;
-    EXPECT_EQ(dialog.Value(Q::kProtocol), c.protocols.front());
-    EXPECT_EQ(dialog.Value(Q::kSave), "false");
-    for (auto const& [protocol, port] : c.ports) {
+    std::string text = "offers " + JoinedText(dialog.Protocols()) + "; picked " + dialog.Value(Q::kProtocol) +
+                       ", save " + dialog.Value(Q::kSave) + "\n";
+    std::vector<std::string> picks = dialog.Protocols();
+    picks.push_back(picks.front());
+    for (std::string const& protocol : picks) {
       H::Type(dialog, {{Q::kProtocol, protocol}});
-      EXPECT_EQ(dialog.Value(Q::kPort), port) << protocol;
+      text += protocol + " " + dialog.Value(Q::kPort) + "\n";
     }
     std::string error;
     EXPECT_FALSE(dialog.SetControl(Q::kProtocol, "Serial", error));
     EXPECT_FALSE(dialog.SetControl(Q::kSave, "yes", error));
     EXPECT_FALSE(dialog.SetControl(4711, "x", error));
-    EXPECT_EQ(dialog.Value(Q::kProtocol), c.ports.back().first);
-  }
+    EXPECT_EQ(dialog.Value(Q::kProtocol), picks.back()) << "a refused value changes nothing";
+    return text;
+  });
 }
 
-TEST_F(QuickConnectDialogTest, RefusedInputKeepsTheDialogOpenAndStoresNothing) {
+// A case is "FOLDER|PROTOCOL|HOST|PORT|USER|SAVE" typed into the dialog opened on FOLDER, then OK.
+TEST_F(QuickConnectDialogTest, RefusesBadInputAndStoresTheSessionOnlyWhenAsked) {
   Start(kProductHaloKorvo);
   ASSERT_TRUE(SessionDatabase(0).InsertFolder("", "Lab", "", true));
-  std::string const before = Sessions("Lab") + "|" + Sessions("");
-  struct Case { std::string folder, host, port; int focus; std::string message; };
-  std::string const host = "Please enter the host to connect to.", port = "Please enter a port between 1 and 65535.";
-  for (Case const& c : std::vector<Case>{
-           {"Lab", "", "22", Q::kHostname, host}, {"Lab", " \t", "22", Q::kHostname, host},
-           {"Lab", "web lan", "22", Q::kHostname, "A host name cannot contain blanks."},
-           {"Lab", "web", "0", Q::kPort, port}, {"Lab", "web", "65536", Q::kPort, port},
-           {"Lab", "web", "-1", Q::kPort, port}, {"Lab", "web", "+22", Q::kPort, port},
-           {"Lab", "web", "22x", Q::kPort, port}, {"Lab", "web", "", Q::kPort, port},
-           {"Lab", "web", "0000022", Q::kPort, port},
-           {"Gone", "web", "22", Q::kSave, "The folder to save the session in no longer exists."},
-           {"Lab", std::string(300, 'h'), "22", Q::kHostname,
-            "\"" + std::string(300, 'h') + "\" is too long: a name has at most 255 bytes, this one 300"},
-       }) {
-    Q dialog(c.folder);
+  ExpectCaseFile("dialogs/quick_connect.txt", [&](std::string const& input) {
+    std::vector<std::string> typed = CaseInputFields(input, "|");
+    if (typed[2] == " \\t") typed[2] = " \t";
+    std::string const before = Sessions("Lab") + "|" + Sessions("");
+    Q dialog(typed[0]);
     dialog.Open();
-    SCOPED_TRACE(c.host + " " + c.port);
-    H::Type(dialog, {{Q::kHostname, c.host}, {Q::kPort, c.port}, {Q::kSave, "true"}});
+    H::Type(dialog, {{Q::kProtocol, typed[1]}, {Q::kHostname, typed[2]}, {Q::kPort, typed[3]},
+                     {Q::kUsername, typed[4]}, {Q::kSave, typed[5]}});
     size_t const shown = dialogs.ui.Shown().size();
     dialog.OnOK();
-    EXPECT_FALSE(dialog.IsEnded());
-    EXPECT_EQ(dialog.Focus(), c.focus);
-    ASSERT_EQ(dialogs.ui.Shown().size(), shown + 1);
-    EXPECT_EQ(dialogs.ui.Shown().back().text, c.message);
-    EXPECT_EQ(dialogs.ui.Shown().back().caption, "Quick Connect");
-    EXPECT_EQ(dialog.TakeSession(), nullptr);
-    EXPECT_EQ(Sessions("Lab") + "|" + Sessions(""), before);
-  }
-}
-
-TEST_F(QuickConnectDialogTest, MakesTheSessionAndStoresItOnlyWhenAsked) {
-  Start(kProductHaloKorvo);
-  ASSERT_TRUE(SessionDatabase(0).InsertFolder("", "Lab", "", true));
-  struct Case { std::string protocol, host, port, user, save; std::string name, path, stored; };
-  for (Case const& c : std::vector<Case>{
-           {"SSH2", " web.lan ", "2222", " ops ", "true", "web.lan", "Lab\\web.lan", "SSH2 web.lan 2222 ops"},
-           {"Telnet", "web.lan", "23", "", "true", "web.lan (1)", "Lab\\web.lan (1)", "Telnet web.lan 23 "},
-           {"SSH2", "fe80::1", "22", "root", "true", "fe80__1", "Lab\\fe80__1", "SSH2 fe80::1 22 root"},
-           {"RLogin", "db", "513", "x", "false", "db", "", "missing"},
-       }) {
-    Q dialog("Lab");
-    dialog.Open();
-    H::Type(dialog, {{Q::kProtocol, c.protocol}, {Q::kHostname, c.host}, {Q::kPort, c.port}, {Q::kUsername, c.user},
-                     {Q::kSave, c.save}});
-    dialog.OnOK();
-    ASSERT_TRUE(dialog.IsEnded()) << c.host;
-    EXPECT_EQ(dialog.EndCode(), IDOK);
+    std::string text;
+    for (size_t i = shown; i < dialogs.ui.Shown().size(); ++i)
+      text += "says: " + dialogs.ui.Shown()[i].text + " [" + dialogs.ui.Shown()[i].caption + "]\n";
     ISessionConfig* session = dialog.TakeSession();
-    ASSERT_NE(session, nullptr);
-    EXPECT_EQ(dialog.TakeSession(), nullptr);
-    EXPECT_EQ(session->GetSessionName().Str(), c.name);
-    EXPECT_EQ(session->GetSessionPath().Str(), c.path);
-    EXPECT_EQ(session->GetTermConnectConfig()->GetHostname().Str(), c.host == " web.lan " ? "web.lan" : c.host);
+    if (!dialog.IsEnded())
+      return text + "stays open on " + Q::Label(dialog.Focus()) + (session ? ", with a session" : "") +
+             (Sessions("Lab") + "|" + Sessions("") == before ? "; store unchanged\n" : "; store changed\n");
+    if (!session) return text + "ended without a session\n";
+    EXPECT_EQ(dialog.TakeSession(), nullptr) << "the session is handed over once";
+    text += "ended " + std::string(dialog.EndCode() == IDOK ? "OK" : "otherwise") + ": \"" +
+            session->GetSessionName().Str() + "\" at \"" + session->GetSessionPath().Str() + "\", host \"" +
+            session->GetTermConnectConfig()->GetHostname().Str() + "\"\n";
+    std::string const name = session->GetSessionName().Str();
     session->Release();
-    EXPECT_EQ(Stored("Lab\\" + c.name), c.stored);
-  }
-  EXPECT_EQ(Sessions("Lab"), "web.lan,web.lan (1),fe80__1");
+    return text + "stored " + Stored("Lab\\" + name) + "; Lab holds " + Sessions("Lab") + "\n";
+  });
 }
 
 TEST_F(QuickConnectDialogTest, TheCallbackHandsOverTheSessionOnlyOnOk) {

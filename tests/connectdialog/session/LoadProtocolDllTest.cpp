@@ -4,17 +4,18 @@
 
 #include <filesystem>
 
+#include "connectdialog/session/PluginFolder.h"
+#include "connectdialog/session/RecordingShell.h"
 #include "library/LibraryState.h"
 #include "library/ProductInfo.h"
 #include "platform/types/IndexOutOfRange.h"
 #include "platform/ui/HeadlessUserInterface.h"
 #include "session/ConnectProtocolTable.h"
 #include "session/NoneConfig.h"
-#include "support/Golden.h"
+#include "support/CaseFile.h"
+#include "support/CaseInputFields.h"
 #include "support/Joined.h"
 #include "support/KeyDump.h"
-#include "connectdialog/session/PluginFolder.h"
-#include "connectdialog/session/RecordingShell.h"
 
 namespace {
 
@@ -64,47 +65,34 @@ TEST_F(LoadProtocolDllTest, NoFolderRegistersNoneAndTheTableRefusesOtherIndexes)
   EXPECT_THROW(GetConnectProtocolTable()[1], IndexOutOfRange);
 }
 
+// A case is "ROW FILE KIND", then "ssh1" for an SSH1.enable file and "quiet" for no warning asked;
+// a loaded plug-in fills its element from the host's callbacks.
 TEST_F(LoadProtocolDllTest, OutcomeOfEachKindOfPlugin) {
-  // file: installed unless null.
-  struct Case { char const* name; int row; char const* file; Plugin plugin; bool enableSsh1; bool warn; bool added;
-      size_t shown; };
-  Case const cases[] = {
-      {"plug-in of this version", 4, "SSH2.so", Plugin::Current, false, true, true, 0},
-      {"SSH1 not enabled", 5, "SSH2.so", Plugin::Current, false, true, false, 0},
-      {"SSH1 enabled", 5, "SSH2.so", Plugin::Current, true, true, true, 0},
-      {"other GUID, quiet", 6, "Telnet.so", Plugin::Foreign, false, false, false, 0},
-      {"other GUID, warned", 6, "Telnet.so", Plugin::Foreign, false, true, false, 1},
-      {"missing file", 6, nullptr, Plugin::Current, false, true, false, 1},
-      {"not a module", 6, "Telnet.so", Plugin::Garbage, false, true, false, 1},
-      {"row outside the list", 13, nullptr, Plugin::Current, false, true, false, 0},
-      {"negative row", -1, nullptr, Plugin::Current, false, true, false, 0},
-  };
-  for (Case const& c : cases) {
+  ExpectCaseFile("connectdialog/plugin_outcomes.txt", [&](std::string const& input) {
+    std::vector<std::string> const words = CaseInputFields(input, " ");
     PluginFolder own;
-    if (c.file) own.Install(c.file, c.plugin);
-    if (c.enableSsh1) WriteFileBytes(own.Protocols() + "SSH1.enable", "");
+    Plugin const kind =
+        words[2] == "foreign" ? Plugin::Foreign : words[2] == "garbage" ? Plugin::Garbage : Plugin::Current;
+    if (words[1] != "none") own.Install(words[1], kind);
+    if (input.find(" ssh1") != std::string::npos) WriteFileBytes(own.Protocols() + "SSH1.enable", "");
     size_t const shownBefore = ui.Shown().size();
     int const sizeBefore = GetConnectProtocolTable().GetSize();
-    Outcome const outcome = Load(own.Base().c_str(), c.row, 3, c.warn);
-    EXPECT_EQ(Joined(outcome.result, outcome.index, outcome.exitRequested,
-                     GetConnectProtocolTable().GetSize() - sizeBefore, ui.Shown().size() - shownBefore),
-              Joined(c.added, c.added ? sizeBefore : -1, false, c.added ? 1 : 0, c.shown)) << c.name;
-  }
-}
-
-TEST_F(LoadProtocolDllTest, PluginFillsTheElementFromTheHostCallbacks) {
-  std::string const path = folder.Install("SSH2.so");
-  WriteFileBytes(folder.Protocols() + "SSH1.enable", "");
-  ASSERT_TRUE(Load(5).result);
-  ConnectProtocolTableElement const& element = GetConnectProtocolTable()[0];
-  EXPECT_NE(element.module, nullptr);
-  // Then the lengths of appName() and textGetter(), and whether the store getter was handed on.
-  EXPECT_EQ(Joined(element.filePath, element.protocolName, element.pluginFields[0], element.pluginFields[1],
-                   element.pluginFields[2]), path + "|SSH1|9|3|0");
-  ConnectConfig* record = element.CreateRecord(nullptr, nullptr);
-  ASSERT_NE(record, nullptr);
-  EXPECT_EQ(record->GetPort(), 22);
-  record->Release();
+    Outcome const outcome = Load(own.Base().c_str(), std::stoi(words[0]), 3, !input.ends_with(" quiet"));
+    std::string const text = "loaded " + Joined(outcome.result) + ", index " + std::to_string(outcome.index) + " of " +
+                             std::to_string(sizeBefore) + ", exit " + Joined(outcome.exitRequested) + ", table +" +
+                             std::to_string(GetConnectProtocolTable().GetSize() - sizeBefore) + ", shown " +
+                             std::to_string(ui.Shown().size() - shownBefore) + "\n";
+    if (!outcome.result) return text;
+    ConnectProtocolTableElement const& element = GetConnectProtocolTable()[outcome.index];
+    std::string path = element.filePath.Str();
+    if (path.starts_with(own.Base())) path.replace(0, own.Base().size(), "<base>/");
+    ConnectConfig* record = element.CreateRecord(nullptr, nullptr);
+    int const port = record ? record->GetPort() : -1;
+    if (record) record->Release();
+    return text + element.protocolName.Str() + " from " + path + (element.module ? ", module" : ", no module") +
+           ", fields " + Joined(element.pluginFields[0], element.pluginFields[1], element.pluginFields[2]) +
+           ", port " + std::to_string(port) + "\n";
+  });
 }
 
 // Another product's plug-in failing is silent (unless integrated: below).
@@ -122,32 +110,28 @@ TEST_F(LoadProtocolDllTest, OnlyTheOwnPluginsFailureShowsTheWarning) {
   EXPECT_EQ(Joined(outcome.result, outcome.warn, ui.Shown().size()), "0|1|1");
 }
 
-// Whether the plug-in is newer than the host and the button pressed, then the outcome (loaded,
-// exit requested, warn), the pages opened and the offer as shown.
+// A case is "NEWER|BUTTON": whether the plug-in is newer than the host, and the button pressed.
 TEST_F(LoadProtocolDllTest, IntegratedHostOffersTheUpgrade) {
   namespace fs = std::filesystem;
   IsHaloKorvo_Korvo_Installed(true);
   IsHaloFyx_Installed(true);
   appName = "HaloFyx";
   fs::file_time_type const built = fs::last_write_time(fs::read_symlink("/proc/self/exe"));
-  std::string transcript;
-  for (auto const [pluginNewer, choice] : {std::pair{false, UpgradeChoice::Download}, {true, UpgradeChoice::Download},
-                                           {false, UpgradeChoice::Continue}, {true, UpgradeChoice::Exit}}) {
+  ExpectCaseFile("connectdialog/upgrade_offers.txt", [&](std::string const& input) {
     PluginFolder own;
     std::string const path = own.Install("Telnet.so", Plugin::Foreign);
-    fs::last_write_time(path, pluginNewer ? built + std::chrono::hours(1) : built - std::chrono::hours(1));
+    fs::last_write_time(path, input[0] == '1' ? built + std::chrono::hours(1) : built - std::chrono::hours(1));
     shell.opened.clear();
-    ui.Script(choice);
+    ui.Script(static_cast<UpgradeChoice>(input[2] - '0'));
     Outcome const outcome = Load(own.Base().c_str(), 6, 3, true);
     ShownDialog const& offer = ui.Shown().back();
-    ASSERT_EQ(offer.kind, ShownDialog::Kind::UpgradeOffer);
-    transcript += Joined(pluginNewer, static_cast<int>(choice)) + " -> " +
-                  Joined(outcome.result, outcome.exitRequested, outcome.warn) + "\n";
-    for (std::string const& opened : shell.opened) transcript += "  opened " + opened + "\n";
-    transcript += "  " + Joined(offer.caption, DumpText(offer.text)) + "\n";
-    for (std::string const& button : offer.buttons) transcript += "  [" + button + "]\n";
-  }
-  ExpectGolden("connectdialog/upgrade_offers.txt", transcript);
+    EXPECT_EQ(offer.kind, ShownDialog::Kind::UpgradeOffer);
+    std::string text = "-> " + Joined(outcome.result, outcome.exitRequested, outcome.warn) + "\n";
+    for (std::string const& opened : shell.opened) text += "  opened " + opened + "\n";
+    text += "  " + Joined(offer.caption, DumpText(offer.text)) + "\n";
+    for (std::string const& button : offer.buttons) text += "  [" + button + "]\n";
+    return text;
+  });
 }
 
 TEST_F(LoadProtocolDllTest, AnElementLoadsOnce) {
