@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <variant>
-
 #include "VProfileCapiString.h"
 #include "connectdialog/session/PluginFolder.h"
 #include "library/LibraryState.h"
@@ -15,6 +13,7 @@
 #include "session/ConnectProtocolTable.h"
 #include "session/NoneConfig.h"
 #include "support/CaseFile.h"
+#include "support/CaseText.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/Joined.h"
 #include "support/KeyDump.h"
@@ -47,28 +46,24 @@ class ProtocolSides : public testing::Test {
 using Side = ConnectConfigPtr;
 using ConnectConfigPtrTest = ProtocolSides;
 
-TEST_F(ConnectConfigPtrTest, ConstructionSelectsTheStoredOrFirstFittingProtocol) {
-  using Stored = std::variant<std::monostate, char const*, unsigned long>;
-  struct Case { unsigned kind; Stored stored; char const* protocol; int selected; bool wasBlank; };
-  Case const cases[] = {
-      {Side::Terminal, {}, "SSH2", kSsh2, false}, {Side::Terminal, "ssh2", "ssh2", kSsh2, false},
-      {Side::Terminal, "Telnet", "Telnet", kTelnet, false}, {Side::Terminal, "none", "none", kNone, false},
-      {Side::Terminal, "Kermit", "SSH2", kSsh2, false}, {Side::Terminal, "SFTP", "SSH2", kSsh2, false},
-      {Side::Terminal, "", "SSH2", kSsh2, true}, {Side::Terminal, 5ul, "SSH2", kSsh2, false},
-      {Side::Terminal, "TAPI", "TAPI", -1, false}, {Side::Transfer, {}, "SFTP", kSftp, false},
-      {Side::Transfer, "Telnet", "SFTP", kSftp, false}, {Side::Transfer, "", "SFTP", kSftp, true},
-  };
-  for (Case const& c : cases) {
+TEST_F(ConnectConfigPtrTest, ConstructionSelectsTheStoredOrFirstFittingProtocolAndNamesAreCheckedPerKind) {
+  ExpectCaseFile("connectdialog/protocol_sides.txt", [&](std::string const& line) {
+    bool const terminal = line.find("terminal") != std::string::npos;
+    if (line.starts_with("valid ")) {
+      VString name = CaseText(line).c_str();
+      bool const accepted = ConnectConfigPtr::ValidateProtocolName(terminal, name);
+      return Joined(accepted, name);
+    }
     MemoryKey key;
-    char const* name = c.kind == Side::Terminal ? "Protocol Name" : "Transfer Protocol Name";
-    if (auto const* text = std::get_if<char const*>(&c.stored)) key.key->SetSz(name, *text);
-    if (auto const* number = std::get_if<unsigned long>(&c.stored)) key.key->SetDword(name, *number);
+    char const* name = terminal ? "Protocol Name" : "Transfer Protocol Name";
+    std::string const stored = line.substr(line.find(' ') + 1);
+    if (stored.starts_with('"')) key.key->SetSz(name, CaseText(stored).c_str());
+    else if (stored != "nothing") key.key->SetDword(name, std::stoul(stored));
     CommonConfig common;
-    Side side(key.key, c.kind, &common);
-    EXPECT_EQ(Joined(side.Protocol(), side.SelectedIndex(), static_cast<ConnectConfig*>(side) != nullptr,
-                     side.ProtocolWasBlank()), Joined(c.protocol, c.selected, c.selected >= 0, c.wasBlank))
-        << "row " << &c - cases;
-  }
+    Side side(key.key, terminal ? Side::Terminal : Side::Transfer, &common);
+    return Joined(side.Protocol(), side.SelectedIndex(), static_cast<ConnectConfig*>(side) != nullptr,
+                  side.ProtocolWasBlank());
+  });
 }
 
 TEST_F(ConnectConfigPtrTest, KindWithoutEntriesHasNoRecord) {
@@ -174,18 +169,6 @@ TEST_F(ConnectConfigPtrTest, CopiesTakeOnlyTheSelectedRecord) {
   side.SetProtocol("telnet", nullptr);
   target.SetConnectConfig(side, nullptr);
   EXPECT_EQ(Joined(target.Protocol(), target.operator->() == nullptr), "|1");
-}
-
-TEST(ValidateProtocolNameTest, AcceptsOnlyTheKindsNames) {
-  struct Case { bool terminal; char const* name; bool accepted; };
-  Case const cases[] = {{true, "ssh1", true},  {true, "RLOGIN", true}, {true, "None", true}, {true, "SFTP", false},
-                        {true, "", false},     {false, "ftp", true},   {false, "SSH2", false},
-                        {false, "None", true}, {true, "SSH2 ", false}};
-  for (Case const& c : cases) {
-    VString name = c.name;
-    bool const accepted = ConnectConfigPtr::ValidateProtocolName(c.terminal, name);
-    EXPECT_EQ(Joined(accepted, name), Joined(c.accepted, c.accepted ? c.name : "")) << c.name;
-  }
 }
 
 TEST(ConnectConfigTest, CountsReferencesCopiesItsFlagsAndNoneKeepsTheBaseAnswers) {
