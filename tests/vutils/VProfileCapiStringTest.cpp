@@ -8,6 +8,8 @@
 #include <filesystem>
 
 #include "MemoryKey.h"
+#include "VProfileCapiUpgrade.h"
+#include "VProfileEncodedString.h"
 #include "VTraceFile.h"
 #include "support/Hex.h"
 #include "support/ScopedEnv.h"
@@ -100,6 +102,27 @@ TEST_F(VProfileCapiStringTest, KeyFileOthersCanReadIsRefusedAndLoadKeepsOrRefuse
   EXPECT_TRUE(odd == "" && !odd.IsDirty() && odd.GetError().GetCode() == 0xE104004Eu);
   number.Load(key, "Number", "fallback");
   EXPECT_TRUE(number == "fallback" && number.IsDirty());
+}
+
+// Only the exact prefix marks the protected form; an unreadable one stays stored for whoever can read it.
+TEST_F(VProfileCapiStringTest, UpgradeRewritesAReadableProtectedFormEncodedOnce) {
+  std::string const sealed = m_value.Protect("pw").Str();
+  struct Case { std::string stored; bool upgraded, rewritten; char const* text; };  // text: null when not checked
+  Case const cases[] = {{sealed, true, true, "pw"}, {"capi:" + sealed.substr(5), false, false, nullptr},
+                        {"CAPI:00", true, false, ""}, {"CAPI:0", true, false, ""}};
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.stored);
+    ASSERT_TRUE(key->SetSz("Password", c.stored.c_str()));
+    VProfileEncodedString value;
+    value.Load(key, "Password", "");
+    EXPECT_EQ(VProfileCapiUpgrade::Upgrade(value, key), c.upgraded);
+    std::string const after = StoredSz("Password");
+    EXPECT_TRUE(!c.text || value == c.text);
+    EXPECT_EQ(after == c.stored, !c.rewritten);
+    if (c.rewritten) EXPECT_EQ(VProfileEncodedString::Decode(after), "pw");
+    value.Save(key, false);
+    EXPECT_EQ(StoredSz("Password"), after) << "an upgraded value leaves nothing to write";
+  }
 }
 
 TEST_F(VProfileCapiStringTest, FirstTraceLineOfAProcessStartsTheFileAfresh) {

@@ -1,20 +1,32 @@
-// The value kinds' own rules; the load, dirty, save, reload protocol they share is in
-// VProfileValueProtocolTest.
+// The value kinds: the load, dirty, save, reload protocol they share, their own rules, and the
+// stored forms of the records kept as bytes.
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <climits>
+#include <cstring>
 
 #include "IProfileTextConverter.h"
 #include "MemoryKey.h"
+#include "VLogFont.h"
+#include "VMarginData.h"
 #include "VProfile.h"
 #include "VProfile2.h"
 #include "VProfileBlob.h"
+#include "VProfileCapiString.h"
 #include "VProfileEncodedString.h"
 #include "VProfileExplorerFrameState.h"
 #include "VProfileListViewState.h"
 #include "VProfileMultiLineString.h"
 #include "VReportMessageParams.h"
+#include "platform/types/VirtualKeys.h"
+#include "platform/types/WindowPlacement.h"
+#include "support/CaseFile.h"
+#include "support/CaseText.h"
+#include "support/Joined.h"
 #include "support/KeyDump.h"
+#include "support/ScopedRoot.h"
+#include "terminal/ProfileKeymap.h"
 
 namespace {
 
@@ -49,6 +61,15 @@ class VProfileValueTest : public ::testing::Test, protected MemoryKey {
     value.SetName(name);
     value.Load(key, fallback);
   }
+  // Saves `record` under `name` and gives back what the store holds, as "binary <hex>".
+  template <typename T>
+  std::string Saved(char const* name, T const& record) {
+    VProfile2<T, VProfileBinary> value;
+    value.SetName(name);
+    value.Load(nullptr, record);
+    value.Save(key, false);
+    return DumpValue(key, name);
+  }
 };
 
 using Text = VProfile2<VString, VProfileSz>;
@@ -81,24 +102,27 @@ TEST_F(VProfileValueTest, BoolLoadsAnyNonZeroAsTrueAndAValueOfAnotherKindLoadsTh
   EXPECT_FALSE(title.IsDirty());
 }
 
-TEST_F(VProfileValueTest, NumbersFromText) {
-  struct Case { char const* text; int radix; long expected; };
-  Case const cases[] = {
-      {"42", 10, 42},  {"  \t-17xyz", 10, -17}, {"+8", 10, 8},     {"", 10, 0},     {"abc", 10, 0},
-      {"ff", 16, 255}, {"FFz", 16, 255},        {"0x10", 16, 0},   {"777", 8, 511}, {"z", 36, 35},
-      {"2147483647", 10, 2147483647L},  {"2147483648", 10, 2147483647L},  {"99999999999999999999", 10, 2147483647L},
-      {"-2147483648", 10, -2147483648L}, {"-99999999999", 10, -2147483648L},
-  };
-  VReportMessageParams report;
+std::string Quoted(VString const& text) { return "\"" + ShownText(text.View()) + "\""; }
+
+TEST_F(VProfileValueTest, NumbersInARadixLinesAndEncodedFormsFromText) {
   ScriptedConverter converter(false, 0);
-  for (Case const& c : cases) {
+  VReportMessageParams report;
+  ExpectCaseFile("vutils/value_texts.txt", [&](std::string const& line) {
+    std::string const text = CaseText(line);
+    if (line.starts_with("decode ")) return Quoted(VProfileEncodedString::Decode(text));
+    if (line.starts_with("lines ")) {
+      VProfileMultiLineString value;
+      value.SetText(text.c_str());
+      std::string shown = "lines:";
+      for (int i = 0; i < value.Current().GetSize(); ++i) shown += " " + Quoted(value.Current()[i]);
+      return shown + "; lf: " + Quoted(value.GetText(false)) + "; crlf: " + Quoted(value.GetText(true));
+    }
     VProfile<int> number;
-    number.SetRadix(c.radix);
+    number.SetRadix(std::stoi(line.substr(7)));
     number.SetDirty(true);
-    EXPECT_TRUE(number.SetFromText(c.text, converter, report)) << c.text;
-    EXPECT_EQ(number, c.expected) << c.text;
-    EXPECT_FALSE(number.IsModified() || number.IsDirty()) << c.text;
-  }
+    bool const taken = number.SetFromText(text.c_str(), converter, report);
+    return Joined(taken, static_cast<int>(number), number.IsModified(), number.IsDirty());
+  });
   VProfile<unsigned long> wide;
   EXPECT_TRUE(wide.SetFromText("-1", converter, report));
   EXPECT_EQ(wide, 0xFFFFFFFFUL);
@@ -165,22 +189,6 @@ TEST_F(VProfileValueTest, RecordsStoreExactlyTheirBytes) {
   EXPECT_FALSE(loose.IsModified());
   loose.key = 2;
   EXPECT_TRUE(loose.IsModified());
-}
-
-TEST_F(VProfileValueTest, MultiLineTextSplitsAndJoins) {
-  struct Case { char const* text; VStringArray lines; char const *lf, *crlf; };
-  Case const cases[] = {
-      {"a\r\nb", {"a", "b"}, "a\nb", "a\r\nb"}, {"a\nb", {"a", "b"}, "a\nb", "a\r\nb"}, {"", {}, "", ""},
-      {"one", {"one"}, "one", "one"},           {"a\n\nb\n", {"a", "", "b", ""}, "a\n\nb\n", "a\r\n\r\nb\r\n"},
-      {"a\rb\r", {"a\rb"}, "a\rb", "a\rb"},     {"\n", {"", ""}, "\n", "\r\n"},
-  };
-  for (Case const& c : cases) {
-    VProfileMultiLineString value;
-    value.SetText(c.text);
-    EXPECT_TRUE(value.Current() == c.lines) << c.text;
-    EXPECT_EQ(value.GetText(false), c.lf) << c.text;
-    EXPECT_EQ(value.GetText(true), c.crlf) << c.text;
-  }
 }
 
 using Layout = VProfileListViewState::Layout;
@@ -311,19 +319,9 @@ TEST_F(VProfileValueTest, EncodedFormIsAPadThenTheTextXoredWithItMadeAfreshAtEve
   for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   EXPECT_EQ(VProfileEncodedString::Decode(upper), "abc");
   EXPECT_EQ(VProfileEncodedString::Encode(""), "");
-  std::string const longest = "00000000" + std::string(2038, '6');   // 2,046 characters
-  struct Case { std::string stored, text; };
-  Case const cases[] = {
-      {"", ""}, {"12345678", ""}, {"1234", ""}, {"01020304606060", "abc"},
-      {"0102030460606067", "abcc"},  // the key repeats every four bytes
-      {"00000000616200", "ab"}, {"000000006162006364", "ab"},  // a zero byte ends the text
-      {"0000000061z2", "a\x02"},     // a non-hex digit counts as 0
-      {"000000006", "`"},            // a last odd digit pairs with 0
-      {"0000000041", "A"}, {longest, std::string(1019, 'f')},
-      {longest + "6", ""},           // past the 1,023-byte block: rejected
-  };
-  for (Case const& c : cases)
-    EXPECT_EQ(VProfileEncodedString::Decode(c.stored).Str(), c.text) << c.stored.substr(0, 20);
+  std::string const longest = "00000000" + std::string(2038, '6');  // 2,046 characters
+  EXPECT_EQ(VProfileEncodedString::Decode(longest).Str(), std::string(1019, 'f'));
+  EXPECT_EQ(VProfileEncodedString::Decode(longest + "6").Str(), "") << "past the 1,023-byte block";
   // Load, dirty and save are the shared value protocol's; the stored form is encoded afresh at every write.
   VProfileEncodedString password;
   password.Load(key, "Password", "fallback");
@@ -337,4 +335,195 @@ TEST_F(VProfileValueTest, EncodedFormIsAPadThenTheTextXoredWithItMadeAfreshAtEve
   EXPECT_NE(StoredSz("Password"), first);
 }
 
+VLogFont PrinterFont() { return VLogFont(100, -13, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 3, 2, 1, 0x31, "Courier New"); }
+
+TEST_F(VProfileValueTest, RecordStoredFormsByteForByte) {
+  EXPECT_EQ(Saved("Printer Font", PrinterFont()),
+            "binary f3ffffff" "00000000" "00000000" "00000000" "90010000" "0000000003020131"
+            "436f7572696572204e6577000000000000000000000000000000000000000000" "64000000");
+  EXPECT_EQ(Saved("Page Margins", VMarginData{0.5, 0.25, 1.0, 2.0}),
+            "binary 000000000000e03f" "000000000000d03f" "000000000000f03f" "0000000000000040");
+  WINDOWPLACEMENT const placement{sizeof(WINDOWPLACEMENT), 0, 1, {0, 0}, {-4, -4}, {10, 20, 630, 470}};
+  EXPECT_EQ(Saved("Window Placement", placement),
+            "binary 2c000000" "00000000" "01000000" "00000000" "00000000" "fcffffff" "fcffffff"
+            "0a000000" "14000000" "76020000" "d6010000");
+}
+
+TEST(VLogFontTest, PixelHeightConstructorAndPointSizes) {
+  // Normal weight, default character set, fixed pitch, 12 points.
+  EXPECT_EQ(VLogFont(16, "Courier New"),
+            VLogFont(120, -16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, FIXED_PITCH, "Courier New"));
+
+  std::pair<int32_t, int32_t> const pointSizes[] = {{-16, 120}, {16, 120}, {-13, 97}, {13, 97}, {-1, 7}, {0, 0},
+                                                     {INT_MIN, INT_MAX}};  // by height
+  for (auto const& [height, pointSize] : pointSizes) {
+    LOGFONT logical{};
+    logical.lfHeight = height;
+    VLogFont assigned(20, "x");
+    assigned = logical;
+    EXPECT_EQ(assigned.pointSize, pointSize) << height;
+    EXPECT_EQ(assigned.lfHeight, height);
+    EXPECT_EQ(VLogFont(static_cast<int>(-int64_t{height}), "x").pointSize, pointSize) << height;
+  }
+  LOGFONT logical{};
+  logical.lfHeight = -13;
+  EXPECT_EQ(VLogFont(logical, 100).pointSize, 100);  // an explicit size is kept
+}
+
+TEST(VLogFontTest, FaceNamesAreBoundedAndZeroFilled) {
+  char const* const longFace = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghij";  // 36 characters
+  VLogFont const truncated(10, longFace);
+  EXPECT_EQ(std::string(truncated.lfFaceName), std::string(longFace, 31));
+  EXPECT_EQ(VLogFont(10, nullptr).lfFaceName[0], '\0');
+  LOGFONT logical{};
+  std::memset(logical.lfFaceName, 'Z', LF_FACESIZE);  // unterminated
+  std::memcpy(logical.lfFaceName, "Mono", 5);
+  VLogFont const fromLogical(logical, 90);
+  VLogFont assigned(10, "x");
+  assigned = logical;
+  for (VLogFont const* font : {&fromLogical, static_cast<VLogFont const*>(&assigned)}) {
+    EXPECT_STREQ(font->lfFaceName, "Mono");
+    for (int i = 4; i < LF_FACESIZE; ++i) EXPECT_EQ(font->lfFaceName[i], '\0') << i;
+  }
+}
+
+TEST(VLogFontTest, EqualityCoversEveryFieldAndTheFaceCase) {
+  VLogFont const base = PrinterFont();
+  EXPECT_EQ(base, PrinterFont());
+  std::pair<std::function<void(VLogFont&)>, bool> const edits[] = {
+      {[](VLogFont& f) { std::memcpy(f.lfFaceName, "courier new", 12); }, false},
+      {[](VLogFont& f) { f.pointSize = 101; }, false}, {[](VLogFont& f) { f.lfPitchAndFamily = 0x30; }, false},
+      {[](VLogFont& f) { f.lfFaceName[20] = 'q'; }, true}};  // behind the terminator
+  for (auto const& [edit, equal] : edits) {
+    VLogFont other = base;
+    edit(other);
+    EXPECT_EQ(base == other, equal);
+  }
+}
+
+// The load, dirty, save, reload protocol that every kind of stored value keeps. Each kind has a
+// default (variant 1) and a second value (variant 2).
+namespace kinds {
+
+struct Record {
+  uint32_t a, b;
+  bool operator==(Record const&) const = default;
+};
+
+// A kind stored under the name "v": Load reads it with the kind's default, Self::Variant(1).
+template <typename V, typename Self>
+struct Scalar {
+  using Value = V;
+  static constexpr bool kKeepsDirtyFlag = true;
+  static void Load(Value& v, VProfileKey* key) { v.SetName("v"); v.Load(key, Self::Variant(1)); }
+  static void Set(Value& v, int variant) { v = Self::Variant(variant); }
+  static bool Is(Value const& v, int variant) {
+    if constexpr (requires { v.Current(); }) return v.Current() == Self::Variant(variant);
+    else return v == Self::Variant(variant);
+  }
+};
+
+struct Number : Scalar<VProfile<int>, Number> { static int Variant(int n) { return n == 1 ? 1 : -7; } };
+struct Flag : Scalar<VProfile<bool>, Flag> { static bool Variant(int n) { return n == 2; } };
+struct Text : Scalar<VProfile2<VString, VProfileSz>, Text> {
+  static VString Variant(int n) { return n == 1 ? "one" : "two words"; }
+};
+struct RecordKind : Scalar<VProfile2<Record, VProfileBinary>, RecordKind> {
+  static Record Variant(int n) { return n == 1 ? Record{1, 1} : Record{2, 0xFFFFFFFF}; }
+};
+struct List : Scalar<VProfile2<VStringArray, VProfileMultiSz>, List> {
+  static VStringArray Variant(int n) { return n == 1 ? VStringArray{"one"} : VStringArray{"a", "", "b"}; }
+};
+
+// Secrets take their default with their name.
+template <typename V>
+struct Secret : Scalar<V, Secret<V>> {
+  static VString Variant(int n) { return n == 1 ? "one" : "two"; }
+  static void Load(V& v, VProfileKey* key) { v.Load(key, "v", "one"); }
+};
+using Encoded = Secret<VProfileEncodedString>;
+using Protected = Secret<VProfileCapiString>;  // sealed with a key below the test's own root
+
+struct Lines {
+  using Value = VProfileMultiLineString;
+  static constexpr bool kKeepsDirtyFlag = true;
+  static void Load(Value& v, VProfileKey* key) { v.Load(key, "v"); }
+  static char const* Script(int variant) { return variant == 1 ? "" : "send\r\n\r\nwait"; }
+  static void Set(Value& v, int variant) { v.SetText(Script(variant)); }
+  static bool Is(Value const& v, int variant) { return v.GetText(true) == Script(variant); }
+};
+
+struct Blob {
+  using Value = VProfileBlob;
+  static constexpr bool kKeepsDirtyFlag = false;  // a blob writes at every save that has bytes
+  // A blob's checkpoint exists only after the first Checkpoint, which its owner makes after loading.
+  static void Load(Value& v, VProfileKey* key) { v.Load(key, "v"); v.Checkpoint(); }
+  static void Set(Value& v, int variant) { v.Assign("\0x\xff", variant == 1 ? 0 : 3); }
+  // An empty blob may hold no buffer at all: compare bytes only when there are some.
+  static bool Is(Value const& v, int variant) {
+    return v.Length() == (variant == 1 ? 0u : 3u) && (!v.Length() || std::memcmp(v.Data(), "\0x\xff", v.Length()) == 0);
+  }
+};
+
+// A session's key overrides: empty by default, F1 mapped as the second value.
+struct Keys {
+  using Value = ProfileKeymap;
+  static constexpr bool kKeepsDirtyFlag = true;
+  // Nothing stored leaves no checkpoint; the owner takes one, as it does for a blob.
+  static void Load(Value& v, VProfileKey* key) { v.Load(key, "v"); v.Checkpoint(); }
+  static int Code(int variant) { return variant == 1 ? KeymapCode::NONE : KeymapCode::VT_PF1; }
+  static void Set(Value& v, int variant) { v.SetKeyCode(VK_F1, Code(variant)); }
+  static bool Is(Value const& v, int variant) { return v.GetKeyCode(VK_F1) == Code(variant); }
+};
+
+template <typename Kind>
+class VProfileValueProtocol : public ::testing::Test, protected MemoryKey {
+ protected:
+  using Value = typename Kind::Value;
+  ScopedRoot root;
+  Value Loaded() {
+    Value value;
+    Kind::Load(value, key);
+    return value;
+  }
+};
+
+using Kinds = ::testing::Types<Number, Flag, Text, Encoded, Protected, RecordKind, List, Lines, Blob, Keys>;
+TYPED_TEST_SUITE(VProfileValueProtocol, Kinds);
+
+TYPED_TEST(VProfileValueProtocol, LoadDirtySaveReload) {
+  using Kind = TypeParam;
+  auto value = this->Loaded();  // nothing stored: the default
+  EXPECT_TRUE(Kind::Is(value, 1) && !value.IsModified());
+  value.Save(this->key, false);
+  EXPECT_FALSE(value.IsDirty());
+  auto reloaded = this->Loaded();
+  EXPECT_TRUE(Kind::Is(reloaded, 1) && !reloaded.IsDirty() && !reloaded.IsModified());
+  Kind::Set(reloaded, 2);
+  EXPECT_TRUE(reloaded.IsModified());
+  reloaded.Rollback();
+  EXPECT_TRUE(Kind::Is(reloaded, 1) && !reloaded.IsModified());
+  Kind::Set(reloaded, 2);
+  reloaded.Checkpoint();
+  EXPECT_FALSE(reloaded.IsModified());
+  EXPECT_TRUE(reloaded.IsDirty() || !Kind::kKeepsDirtyFlag) << "checkpointed, not yet saved";
+  reloaded.Save(this->key, false);
+  EXPECT_FALSE(reloaded.IsDirty() && Kind::kKeepsDirtyFlag);
+  auto saved = this->Loaded();
+  EXPECT_TRUE(Kind::Is(saved, 2) && !saved.IsDirty() && !saved.IsModified());
+  auto copy = saved;  // a copy keeps its own checkpoint
+  Kind::Set(copy, 1);
+  copy.Rollback();
+  EXPECT_TRUE(Kind::Is(copy, 2) && Kind::Is(saved, 2));
+  typename Kind::Value other;
+  Kind::Set(other, 1);
+  saved.ApplyDelta(&other);
+  EXPECT_TRUE(Kind::Is(saved, 1) && saved.IsModified());
+  VProfile<unsigned int> foreign;  // a value of another class is ignored
+  foreign = 3;
+  saved.ApplyDelta(&foreign);
+  EXPECT_TRUE(Kind::Is(saved, 1));
+}
+
+}  // namespace kinds
 }  // namespace

@@ -10,7 +10,8 @@
 #include "database/OptionsUrlSession.h"
 #include "session/ConnectConfig.h"
 #include "session/ConnectProtocolTable.h"
-#include "support/Golden.h"
+#include "support/CaseFile.h"
+#include "support/CaseText.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/Joined.h"
 #include "support/KeyDump.h"
@@ -23,29 +24,14 @@ namespace {
 constexpr char kDefaultPassword[] = "me@example.org";
 constexpr unsigned long kUnsupported = 0xE160000F;
 
-// One URL reads every text in turn, so each line also shows that nothing of the text before
-// it is kept: the parts it was split into, or the refusal's code, inserts and first line.
+// One URL reads every text in turn, so each answer also shows that nothing of the text before it is kept.
 TEST(URL, ParsesAcceptedUrlsAndRefusesBadText) {
-  char const* const texts[] = {
-      "ftp://host/pub", "sftp://user:p%3Aw@[fe80::1]:2222/home;type=a", " \tSSH2://u@h\r\n", "ssh://h", "ssh1://h:22",
-      "telnet:h:2323/", "rlogin://h",
-      // A bare colon is no port; numbers keep their low 16 bits, wrapped negatives give 0.
-      "ftp://h:", "ftp://h:65557", "ftp://h:2147483648", "ssh://[]:7", "ftp:///x/y",
-      // Logins: a password alone or an empty user keeps FTP from going anonymous.
-      "ftp://:pw@h", "ftp://u:@h", "ftp://@h", "ftp://user@host/%zz", "ftp://h%41st/%2Fetc%3btype=I",
-      // Transfer types.
-      "ftp://h/f; TYPE = i", "ftp://h/f;type=text", "ftp://h/a;b;type=x", "ftp://h/f;type=", "ftp://h/;type=a",
-      "ftp://h//", "sftp://u:p@h:99/dir;type=b", "ftp://other",
-      // Refused.
-      nullptr, "", "host", "ftp:", "ftp: \t", ":x", "ftp://", "ftp://host:21x/", "ftp://h:-1", "ftp://ho[st/",
-      "ftp://[::1/", "ftp://h%zz/", "ftp://u%4@h", "ftp://u:p%@h", "file:x/y", "foo:bar", "http://host/",
-      "HTTPS://host/", "file://x/y",
-  };
-  std::string transcript;
   URL url(kDefaultPassword);
-  for (char const* text : texts) {
+  ExpectCaseFile("connectdialog/url_parse.txt", [&](std::string const& line) {
+    std::string const text = line == "(null)" ? "" : CaseText(line);
+    char const* const given = line == "(null)" ? nullptr : text.c_str();
     VReportMessageParams report;
-    bool const parsed = url.ParseAppUrl(text, report);
+    bool const parsed = url.ParseAppUrl(given, report);
     std::string const message = report.GetText();
     bool isDefault = false;
     unsigned short const port = url.GetPort(isDefault);
@@ -53,10 +39,8 @@ TEST(URL, ParsesAcceptedUrlsAndRefusesBadText) {
         parsed ? Joined(url.GetScheme(), url.GetSchemeName(), url.GetAddress(), port, isDefault, url.GetUsername(),
                         url.GetPassword(), url.GetObject(), url.GetTransferType())
                : Joined(report.GetInsertCount(), message.substr(0, message.find('\r')));
-    transcript += DumpText(text ? text : "(null)") + " -> " +
-                  Joined(URL::IsURL(text), parsed, MessageCode(report.GetCode()), parts) + "\n";
-  }
-  ExpectGolden("connectdialog/url_parse.txt", transcript);
+    return Joined(URL::IsURL(given), parsed, MessageCode(report.GetCode()), parts);
+  });
 }
 
 TEST(URL, UnknownSchemeKeepsItsSplitAfterRefusal) {
@@ -92,30 +76,19 @@ class UrlSessionTest : public testing::Test {
   InstalledMemoryStore installed;
 };
 
-// Each default protocol and text, then the session's transfer side: protocol, host, port, user,
-// password and whether it is valid, initial directory and transfer type.
 TEST_F(UrlSessionTest, FillsTheTransferSideFromUrlsAndHosts) {
-  std::pair<char const*, char const*> const cases[] = {
-      {"FTP", "ftp://host/pub"}, {"SFTP", "ftp://u:p@h:2121/a/b;type=a"}, {"FTP", "ftp://u@h"},
-      {"FTP", "ssh2://u:p%40w@[::1]:2200/home;type=i"}, {"FTP", "telnet://h"},
-      // Numeric addresses and bare names take the default session's protocol and standard port.
-      {"FTP", "192.168.1.5"}, {"ftp", "fe80::1"}, {"SFTP", "myhost"}, {"sftp", "::1"},
-  };
-  std::string transcript;
-  for (auto const& [defaultProtocol, text] : cases) {
-    StoreDefaultProtocol(defaultProtocol);
+  ExpectCaseFile("connectdialog/url_sessions.txt", [&](std::string const& line) {
+    StoreDefaultProtocol(line.substr(0, line.find(' ')).c_str());
     int transferType = 99;
     VReportMessageParams report;
-    SessionHolder session(static_cast<SessionConfig*>(CreateSessionConfig(text, transferType, report)));
-    ASSERT_NE(session, nullptr) << text << std::hex << report.GetCode();
-    ConnectConfig* transfer = session->GetTransferConnectConfig();
-    ASSERT_NE(transfer, nullptr) << text;
-    transcript += Joined(defaultProtocol, text) + " -> " +
-                  Joined(session->GetSessionName(), session->GetTransferProtocol(), transfer->GetHostname(),
-                         transfer->GetPort(), transfer->GetUsername(), transfer->GetPassword(),
-                         transfer->IsPasswordValid(), session->GetInitialDirectory(), transferType) + "\n";
-  }
-  ExpectGolden("connectdialog/url_sessions.txt", transcript);
+    SessionHolder session(
+        static_cast<SessionConfig*>(CreateSessionConfig(line.substr(line.find(' ') + 1).c_str(), transferType, report)));
+    ConnectConfig* transfer = session ? session->GetTransferConnectConfig() : nullptr;
+    if (!transfer) return "no session: " + MessageCode(report.GetCode());
+    return Joined(session->GetSessionName(), session->GetTransferProtocol(), transfer->GetHostname(),
+                  transfer->GetPort(), transfer->GetUsername(), transfer->GetPassword(), transfer->IsPasswordValid(),
+                  session->GetInitialDirectory(), transferType);
+  });
 }
 
 // The URL's refusals reach the caller (URL's own test holds them all); so does a protocol without its plug-in.
