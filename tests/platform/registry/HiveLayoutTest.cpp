@@ -25,22 +25,17 @@ inline void ReleaseHive(HKEY hive) {
   ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
 }
 
-inline void ExecuteSql(std::string const& file, std::string const& sql) {
+// Runs the statements on the file; the first column of every row they return, joined by commas.
+std::string Sql(std::string const& file, std::string const& sql) {
   sqlite3* db = nullptr;
-  ASSERT_EQ(SQLITE_OK, sqlite3_open(file.c_str(), &db));
-  EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr)) << sqlite3_errmsg(db);
-  sqlite3_close(db);
-}
-
-// The first column of every row of a query, joined by commas.
-inline std::string QuerySql(std::string const& file, char const* sql) {
-  sqlite3* db = nullptr;
-  sqlite3_stmt* query = nullptr;
   std::string answer;
-  if (sqlite3_open(file.c_str(), &db) == SQLITE_OK && sqlite3_prepare_v2(db, sql, -1, &query, nullptr) == SQLITE_OK)
-    while (sqlite3_step(query) == SQLITE_ROW)
-      answer += (answer.empty() ? "" : ",") + std::string(reinterpret_cast<char const*>(sqlite3_column_text(query, 0)));
-  sqlite3_finalize(query);
+  auto const row = [](void* out, int, char** values, char**) {
+    auto& text = *static_cast<std::string*>(out);
+    text += (text.empty() ? "" : ",") + std::string(values[0] ? values[0] : "");
+    return 0;
+  };
+  EXPECT_EQ(SQLITE_OK, sqlite3_open(file.c_str(), &db));
+  EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, sql.c_str(), row, &answer, nullptr)) << sqlite3_errmsg(db);
   sqlite3_close(db);
   return answer;
 }
@@ -66,7 +61,7 @@ void ExpectOldContent(HKEY hive) {
 TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpellings) {
   ScopedRoot root;
   std::string const file = root.File("old.db");
-  ExecuteSql(file, Layout("2"));
+  Sql(file, Layout("2"));
   HeldKey hive = HeldKey::Hive(file);
   ExpectOldContent(hive);
   HeldKey sessions = HeldKey::Opened(hive, "Sessions", KEY_ALL_ACCESS);
@@ -75,12 +70,12 @@ TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpell
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
   sessions = nullptr;
   ReleaseHive(hive.Release());
-  EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
+  EXPECT_EQ("4", Sql(file, "PRAGMA user_version"));
   // Each name once; no index left that no query uses; ids kept, the root's parent 0.
-  EXPECT_EQ("Zeta,Alpha,mid,v0", QuerySql(file, "SELECT name FROM names ORDER BY id LIMIT 4"));
-  EXPECT_EQ("0:1,1:2,1:3", QuerySql(file, "SELECT parent || ':' || id FROM keys ORDER BY id"));
+  EXPECT_EQ("Zeta,Alpha,mid,v0", Sql(file, "SELECT name FROM names ORDER BY id LIMIT 4"));
+  EXPECT_EQ("0:1,1:2,1:3", Sql(file, "SELECT parent || ':' || id FROM keys ORDER BY id"));
   EXPECT_EQ("keys_by_id,vals_first",
-            QuerySql(file, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name"));
+            Sql(file, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name"));
 }
 
 TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas) {
@@ -88,7 +83,7 @@ TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas)
     SCOPED_TRACE(version);
     ScopedRoot root;
     std::string const file = root.File("old.db");
-    ExecuteSql(file, Layout(version, "PRAGMA journal_mode=DELETE;"));
+    Sql(file, Layout(version, "PRAGMA journal_mode=DELETE;"));
     std::string const before = ReadFileBytes(file);
     {
       FaultyDiskVfs vfs;
@@ -113,7 +108,7 @@ TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgra
     SCOPED_TRACE(version);
     ScopedRoot root;
     std::string const file = root.File("old.db");
-    ExecuteSql(file, Layout(version));
+    Sql(file, Layout(version));
     pid_t const child = fork();
     if (child == 0) {
       FaultyDiskVfs vfs;
@@ -125,19 +120,19 @@ TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgra
     int status = 0;
     ASSERT_EQ(child, waitpid(child, &status, 0));
     ASSERT_TRUE(WIFSIGNALED(status));
-    EXPECT_EQ(version, QuerySql(file, "PRAGMA user_version"));
-    EXPECT_EQ("304", QuerySql(file, "SELECT count(*) FROM vals"));
+    EXPECT_EQ(version, Sql(file, "PRAGMA user_version"));
+    EXPECT_EQ("304", Sql(file, "SELECT count(*) FROM vals"));
     HeldKey hive = HeldKey::Hive(file);
     ExpectOldContent(hive);
     ReleaseHive(hive.Release());
-    EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
+    EXPECT_EQ("4", Sql(file, "PRAGMA user_version"));
   }
 }
 
 TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes) {
   ScopedRoot root;
   std::string const file = root.File("old.db");
-  ExecuteSql(file, Layout("1"));
+  Sql(file, Layout("1"));
   HeldKey hive = HeldKey::Hive(file);
   HeldKey sessions(hive, "SESSIONS");
   EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), RegistryValueNames(sessions));
@@ -149,7 +144,7 @@ TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes)
   ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(hive, "Other"));
   sessions = nullptr;
   ReleaseHive(hive.Release());
-  EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
+  EXPECT_EQ("4", Sql(file, "PRAGMA user_version"));
 }
 
 TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlace) {
@@ -158,21 +153,21 @@ TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlac
   HeldKey hive = HeldKey::Hive(file);
   for (char const* name : {"b", "a"}) ASSERT_EQ(ERROR_SUCCESS, SetText(hive, name, name, false));
   ReleaseHive(hive.Release());
-  EXPECT_EQ("wal", QuerySql(file, "PRAGMA journal_mode"));
-  EXPECT_EQ("4", QuerySql(file, "PRAGMA user_version"));
-  ExecuteSql(file, "UPDATE vals SET ord = 1000000 WHERE name = (SELECT id FROM names WHERE folded = x'61')");
+  EXPECT_EQ("wal", Sql(file, "PRAGMA journal_mode"));
+  EXPECT_EQ("4", Sql(file, "PRAGMA user_version"));
+  Sql(file, "UPDATE vals SET ord = 1000000 WHERE name = (SELECT id FROM names WHERE folded = x'61')");
   hive = HeldKey::Hive(file).Release();
   for (char const* name : {"c", "d"}) ASSERT_EQ(ERROR_SUCCESS, SetText(hive, name, name, false));
   EXPECT_EQ((std::vector<std::string>{"b", "a", "c", "d"}), RegistryValueNames(hive));
   EXPECT_EQ("1:a", RawValue(hive, "a"));
   ReleaseHive(hive.Release());
-  EXPECT_EQ("1000002", QuerySql(file, "SELECT max(ord) FROM vals"));
+  EXPECT_EQ("1000002", Sql(file, "SELECT max(ord) FROM vals"));
 }
 
 TEST(HiveLayoutTest, AHiveOfALaterLayoutIsRefusedAndLeftAsItWas) {
   ScopedRoot root;
   std::string const file = root.File("newer.db");
-  ExecuteSql(file, Layout("1", "PRAGMA user_version = 9; PRAGMA journal_mode=DELETE;"));
+  Sql(file, Layout("1", "PRAGMA user_version = 9; PRAGMA journal_mode=DELETE;"));
   std::string const before = ReadFileBytes(file);
   HeldKey hive = HeldKey::Hive(file);
   EXPECT_EQ(ERROR_BADDB, OpenRc(hive, "Sessions"));
