@@ -100,26 +100,20 @@ TEST(VProfileStoresTest, BothKeepAndReadTheRegistrysByteForms) {
 }
 
 TEST(VProfileStoresTest, LibraryRootFollowsTheFourProbes) {
-  struct Case { char const* what; HKEY existingHive; char const* existingPath; HKEY expectedHive; char const* path; };
-  Case const cases[] = {
-      {"nothing anywhere", nullptr, nullptr, HKEY_CURRENT_USER, "SOFTWARE\\Brimvale"},
-      {"machine only", HKEY_LOCAL_MACHINE, "SOFTWARE\\Brimvale", HKEY_LOCAL_MACHINE, "SOFTWARE\\Brimvale"},
-      {"older user path", HKEY_CURRENT_USER, "Software\\Brim Vale Technologies", HKEY_CURRENT_USER,
-       "SOFTWARE\\Brim Vale Technologies"},
-      {"older machine path", HKEY_LOCAL_MACHINE, "SOFTWARE\\Brim Vale Technologies", HKEY_LOCAL_MACHINE,
-       "SOFTWARE\\Brim Vale Technologies"},
-      {"user path", HKEY_CURRENT_USER, "SOFTWARE\\BRIMVALE", HKEY_CURRENT_USER, "SOFTWARE\\Brimvale"},
+  auto const name = [](HKEY hive) {
+    return hive == HKEY_CURRENT_USER ? "HKCU" : hive == HKEY_LOCAL_MACHINE ? "HKLM" : "another hive";
   };
-  for (Case const& c : cases) {
+  ExpectCaseFile("vutils/library_root.txt", [&](std::string const& existing) {
     ScopedRoot root;
-    if (c.existingHive) MakeKey(c.existingHive, c.existingPath);
+    if (existing != "nothing")
+      MakeKey(existing.starts_with("HKLM") ? HKEY_LOCAL_MACHINE : HKEY_CURRENT_USER, existing.substr(5).c_str());
     ResetLibraryRegistryFactory();
     VRegistryStoreFactory* factory = GetLibraryRegistryFactory();
-    EXPECT_EQ(c.expectedHive, factory->Hive()) << c.what;
-    EXPECT_EQ(c.path, factory->BasePath()) << c.what;
     EXPECT_EQ(factory, GetLibraryRegistryFactory()) << "chosen once";
+    std::string const answer = "  " + std::string(name(factory->Hive())) + " " + factory->BasePath().Str() + "\n";
     ResetLibraryRegistryFactory();
-  }
+    return answer;
+  });
 }
 
 TEST(VProfileStoresTest, ReadOnlyModeIsKeptEvenWhenTheKeyOpensForReading) {
