@@ -89,6 +89,7 @@ TEST(VProfileStoresTest, BothKeepAndReadTheRegistrysByteForms) {
     }
     std::string const stored = RawValue(raw, "v");
     VMemoryNode::Value const* kept = node->FindValue("v");
+    if (!kept) return std::string("  the memory store kept nothing\n");
     EXPECT_EQ(stored, std::to_string(kept->type) + ":" + std::string(kept->data.begin(), kept->data.end()));
     VProfileStore reader(true, &factory);
     EXPECT_EQ(Read(*reader.Root()), Read(memory));

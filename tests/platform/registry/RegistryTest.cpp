@@ -544,9 +544,8 @@ TEST_F(RegistryTest, ReadSubtreeFindsTheFirstValueOfAKeyMadeAgainInTheSameUnit) 
   EXPECT_TRUE(keys[2].values[0].found);
 }
 
-TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpellings) {
-  ScopedRoot root;
-  std::string const file = root.File("old.db");
+TEST_F(RegistryTest, TheFirstWritableOpenUpgradesAnOldHiveOnceKeepingValuesOrderAndSpellings) {
+  std::string const file = m_root.File("old.db");
   Sql(file, Layout("2"));
   HeldKey hive = HeldKey::Hive(file);
   ExpectOldContent(hive);
@@ -564,11 +563,10 @@ TEST(HiveUpgradeTest, TheFirstWritableOpenUpgradesOnceKeepingValuesOrderAndSpell
             Sql(file, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name"));
 }
 
-TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas) {
+TEST_F(RegistryTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas) {
   for (char const* version : {"2", "3"}) {
     SCOPED_TRACE(version);
-    ScopedRoot root;
-    std::string const file = root.File("old.db");
+    std::string const file = m_root.File(std::string("old") + version + ".db");
     Sql(file, Layout(version, "PRAGMA journal_mode=DELETE;"));
     std::string const before = ReadFileBytes(file);
     {
@@ -589,11 +587,10 @@ TEST(HiveUpgradeTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas)
   }
 }
 
-TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgrades) {
+TEST_F(RegistryTest, AKillDuringAHiveUpgradeLeavesTheOldLayoutAndTheNextOpenUpgrades) {
   for (char const* version : {"2", "3"}) {
     SCOPED_TRACE(version);
-    ScopedRoot root;
-    std::string const file = root.File("old.db");
+    std::string const file = m_root.File(std::string("old") + version + ".db");
     Sql(file, Layout(version));
     pid_t const child = fork();
     if (child == 0) {
@@ -615,9 +612,8 @@ TEST(HiveUpgradeTest, AKillDuringTheUpgradeLeavesTheOldLayoutAndTheNextOpenUpgra
   }
 }
 
-TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes) {
-  ScopedRoot root;
-  std::string const file = root.File("old.db");
+TEST_F(RegistryTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes) {
+  std::string const file = m_root.File("old.db");
   Sql(file, Layout("1"));
   HeldKey hive = HeldKey::Hive(file);
   HeldKey sessions(hive, "SESSIONS");
@@ -633,9 +629,8 @@ TEST(HiveLayoutTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes)
   EXPECT_EQ("4", Sql(file, "PRAGMA user_version"));
 }
 
-TEST(HiveLayoutTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlace) {
-  ScopedRoot root;
-  std::string const file = root.File("full.db");
+TEST_F(RegistryTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlace) {
+  std::string const file = m_root.File("full.db");
   HeldKey hive = HeldKey::Hive(file);
   for (char const* name : {"b", "a"}) ASSERT_EQ(ERROR_SUCCESS, SetText(hive, name, name, false));
   ReleaseHive(hive.Release());
