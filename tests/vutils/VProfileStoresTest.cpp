@@ -51,12 +51,12 @@ bool Write(Key& key, std::vector<std::string> const& words) {
   return key.SetMultiSz("v", list);
 }
 
-// What a key reads from "v", written as a case writes a value.
+// What a key reads from "v", written as a case writes a value; a list read that kept a stale item shows it.
 template <typename Key>
 std::string Read(Key& key) {
   unsigned long number = 0;
   VString text;
-  VStringArray list;
+  VStringArray list{"stale"};
   if (key.GetDword("v", number)) return "dword " + std::to_string(number);
   if (key.GetSz("v", text)) return "sz " + DumpText(text.Str());
   if (key.GetMultiSz("v", list)) {
