@@ -8,26 +8,8 @@ namespace {
 
 using CdtoolRegTest = CdtoolTranscriptTest;
 
-// Typed values and their JSON, then the refusals with their exit codes, then listings.
 TEST_F(CdtoolRegTest, SetGetRefusalsAndListingsPrintStably) {
-  std::vector<std::string> commands;
-  for (char const* data : {"--dword 4294967295", "--dword 0x2A", "--sz 'a \"b\" \\ c'", "--sz ''", "--binary 00,Ff,10",
-                           "--multi-sz one 'two words'", "--multi-sz", "--multi-sz '{}'", "--multi-sz a '' b",
-                           "--multi-sz '' a ''", "--multi-sz ''"}) {
-    commands.push_back("reg set 'HKCU\\Software\\T' v " + std::string(data));
-    commands.push_back("reg get 'HKEY_CURRENT_USER\\software\\t' v --json");
-  }
-  for (char const* command :
-       {"reg set 'HKCU\\A' v --sz x", "reg get 'HKCU\\X' v", "reg get 'HKCU\\A' w", "reg ls 'HKXX\\A'",
-        "reg ls 'HKCU\\A\\'", "reg del 'HKCU\\X'", "reg del HKCU", "reg del 'HKCU\\A' w",
-        "reg set 'HKCU\\A' v --dword 4294967296", "reg set 'HKCU\\A' v --dword -1", "reg set 'HKCU\\A' v --binary 0g",
-        "reg set 'HKCU\\A' v --binary 012", "reg set 'HKCU\\A' v", "reg set 'HKCU\\A' v --sz a --dword 1",
-        "reg set 'HKCU\\A' v --multi-sz a '' --binary 00", "reg frobnicate", "reg",
-        "reg import '/nonexistent/file.reg'", "reg get 'HKCU\\A' v", "reg set 'HKLM\\T\\Sub' '' --sz d",
-        "reg set 'HKLM\\T' n --dword 7", "reg ls 'HKLM\\T' --json", "reg tree 'HKLM\\T' --json", "reg ls 'HKLM\\T'",
-        "reg del 'HKLM\\T' n", "reg del 'HKLM\\T'", "reg ls 'HKLM\\T'"})
-    commands.push_back(command);
-  ExpectTranscript("reg.txt", commands);
+  ExpectTranscriptFile("reg.txt");
   EXPECT_EQ(Run("reg get 'HKCU\\A' v --help").exitCode, 0);
 }
 
@@ -57,36 +39,21 @@ TEST_F(CdtoolRegTest, AMalformedImportIsRefusedWithItsLineAndAppliesNothing) {
                                                 "; fine so far\r\n\"b\"=dword:123456789\r\n");
   CdtoolResult const result = Run("reg import '" + file + "'");
   EXPECT_EQ(1, result.exitCode);
-  EXPECT_NE(std::string::npos, result.err.find("line 6: dword value needs 1 to 8 hex digits")) << result.err;
+  EXPECT_NE(std::string::npos, result.err.find("line 6: dword value needs 1 to 8 hex digits; nothing was imported"))
+      << result.err;
   EXPECT_EQ(1, Run("reg ls 'HKCU\\New'").exitCode);
   WriteFileBytes(file, "REGEDIT4\r\n[HKEY_CURRENT_USER\\New]\r\n\"a\"=dword:1\r\n");
   EXPECT_EQ(0, Run("reg import '" + file + "'").exitCode);
   EXPECT_EQ("1\n", Run("reg get 'HKCU\\New' a").out);
 }
 
-TEST_F(CdtoolRegTest, KeysPastTheDepthLimitAndNulNamesAreRefusedAndADeepTreePrintsEveryLevel) {
+TEST_F(CdtoolRegTest, KeysPastTheDepthLimitAreRefusedAndADeepTreePrintsEveryLevel) {
   ASSERT_EQ(0, Run("reg set 'HKCU\\" + KeyChainPath(512) + "' v --dword 1").exitCode);
-  using namespace std::string_literals;
-  ExpectExits({
-      {"reg set 'HKCU\\" + KeyChainPath(513) + "' v --dword 1", 1, "too deep: keys lie at most 512 levels"},
-      {"reg set 'HKCU\\" + KeyChainPath(512) + "\\k' v --dword 1", 1, "too deep"},
-      {"reg import '" + WriteFile("in.reg", "REGEDIT4\n[HKCU\\T]\n\"na\0me\"=\"x\"\n"s) + "'", 1,
-       "line 3: the value name holds a NUL byte; nothing was imported"},
-      {"reg import '" + WriteFile("victim.reg", "REGEDIT4\n[-HKCU\\k\0Other]\n"s) + "'", 1,
-       "line 2: the key path holds a NUL byte"},
-      {"reg import '" + WriteFile("deep.reg", "REGEDIT4\n[HKCU\\T]\n[HKCU\\" + KeyChainPath(513) + "]\n") + "'", 1,
-       "line 3: the key path is more than 512 levels deep"},
-  });
-  EXPECT_EQ(1, Run("reg ls 'HKCU\\T'").exitCode);
+  ExpectExits({{"reg set 'HKCU\\" + KeyChainPath(513) + "' v --dword 1", 1, "too deep: keys lie at most 512 levels"}});
   std::string expected = "HKEY_CURRENT_USER\\k\\\n";
   for (int level = 1; level < 512; ++level) expected += std::string(2 * level, ' ') + "k\\\n";
   expected += std::string(2 * 512, ' ') + "v  REG_DWORD  1\n";
   EXPECT_EQ(expected, Run("reg tree 'HKCU\\k'").out);
-  CdtoolResult const exported = Run("reg export 'HKCU\\k' -o '" + m_root.File("out.reg") + "'");
-  EXPECT_EQ(0, exported.exitCode) << exported.err;
-  EXPECT_EQ(0, Run("reg del 'HKCU\\k'").exitCode);
-  EXPECT_EQ(0, Run("reg import '" + m_root.File("out.reg") + "'").exitCode);
-  EXPECT_EQ("1\n", Run("reg get 'HKCU\\" + KeyChainPath(512) + "' v").out);
 }
 
 // A hive written before the limit may hold a far deeper chain: reading it stops with a clear
@@ -94,11 +61,7 @@ TEST_F(CdtoolRegTest, KeysPastTheDepthLimitAndNulNamesAreRefusedAndADeepTreePrin
 TEST_F(CdtoolRegTest, AnOlderHiveWithDeeperKeysIsRefusedByTheWalksAndCanBeDeleted) {
   ASSERT_EQ(0, Run("reg set 'HKCU\\Top' v --dword 1").exitCode);
   ASSERT_TRUE(AddDeepKeyChain(m_root.File("user/registry.db"), {"top"}, 100000, "k", false));
-  ExpectExits({
-      {"reg tree 'HKCU\\Top'", 1, "cannot read HKCU\\Top: too deep"},
-      {"reg tree 'HKCU\\Top' --json", 1, "too deep"},
-      {"reg export 'HKCU\\Top'", 1, "too deep"},
-  });
+  ExpectExits({{"reg tree 'HKCU\\Top'", 1, "cannot read HKCU\\Top: too deep"}, {"reg export 'HKCU\\Top'", 1, "too deep"}});
   EXPECT_EQ("k\\\nv  REG_DWORD  1\n", Run("reg ls 'HKCU\\Top'").out);
   EXPECT_EQ(0, Run("reg del 'HKCU\\Top'").exitCode);
   EXPECT_EQ(1, Run("reg ls 'HKCU\\Top'").exitCode);

@@ -81,24 +81,9 @@ TYPED_TEST(ProfileStoreContract, ReadsAreKindStrict) {
   for (char const* name : {"dword", "sz", "binary", "multi"}) EXPECT_EQ(std::string(name) + " ", ReadsAs(key, name));
   ASSERT_TRUE(key.SetSz("dword", "now text"));
   EXPECT_EQ("sz ", ReadsAs(key, "dword")) << "the last write fixes the kind";
-}
-
-TYPED_TEST(ProfileStoreContract, TextListsKeepEmptyElements) {
-  auto store = this->Open();
-  VProfileKey key(store->Root(), "Lists");
-  std::vector<VStringArray> const cases = {VStringArray{"a", "", "b"}, VStringArray{}, VStringArray{""},
-                                           VStringArray{"", ""}, VStringArray{"only"}};
-  for (VStringArray const& list : cases) {
-    ASSERT_TRUE(key.SetMultiSz("list", list));
-    VStringArray out{"stale"};
-    ASSERT_TRUE(key.GetMultiSz("list", out));
-    EXPECT_EQ(list.GetSize(), out.GetSize());
-    if (list.GetSize() == 1 && list[0].IsEmpty()) continue;  // one empty element reads as the empty list
-    EXPECT_TRUE(list == out);
-  }
-  VStringArray out{"stale"};
-  EXPECT_FALSE(key.GetMultiSz("missing", out));
-  EXPECT_EQ(0, out.GetSize()) << "a failed read still empties the list";
+  VStringArray list{"stale"};
+  EXPECT_FALSE(key.GetMultiSz("missing", list));
+  EXPECT_EQ(0, list.GetSize()) << "a failed read still empties the list";
 }
 
 TYPED_TEST(ProfileStoreContract, BinaryReadsReportTheStoredLength) {

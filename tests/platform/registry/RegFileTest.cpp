@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -11,6 +10,8 @@
 #include "platform/registry/RegHiveName.h"
 #include "platform/registry/Registry.h"
 #include "platform/registry/Utf16Text.h"
+#include "support/CaseFile.h"
+#include "support/EscapedText.h"
 #include "support/Golden.h"
 #include "support/HeldKey.h"
 #include "support/Hex.h"
@@ -25,7 +26,6 @@ using Kind = RegFileOperation::Kind;
 
 std::string const kTop = "HKEY_CURRENT_USER\\Software\\Brimvale";
 std::string const R4 = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\A]\r\n";
-std::string const V5 = "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\A]\n";
 
 RegFileOperation Key(std::string key, int line = 0, Kind kind = Kind::CreateKey) {
   return {kind, std::move(key), "", REG_NONE, "", line};
@@ -33,13 +33,6 @@ RegFileOperation Key(std::string key, int line = 0, Kind kind = Kind::CreateKey)
 
 RegFileOperation Value(std::string name, unsigned long type, std::string data, std::string key = kTop) {
   return {Kind::SetValue, std::move(key), std::move(name), type, std::move(data), 0};
-}
-
-// UTF-16LE bytes of the text, with a byte order mark.
-std::string Utf16File(std::u16string const& text) {
-  std::string bytes = "\xFF\xFE";
-  for (char16_t unit : text) bytes += std::string{static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
-  return bytes;
 }
 
 // Each step as "line kind [key] name type data", texts escaped, data in hexadecimal.
@@ -53,67 +46,23 @@ std::string Steps(std::vector<RegFileOperation> const& steps) {
   return text;
 }
 
-// A file escaped for a golden file, its first 120 bytes only.
-std::string Label(std::string const& file) {
-  return DumpText(file.substr(0, 120)) + (file.size() > 120 ? "..." : "");
-}
-
-// Each file, escaped, then its steps: tests/data/golden/platform/regfile_parsed.txt.
-TEST(RegFileParserTest, GoodFilesGiveTheirSteps) {
-  std::string const files[] = {
-      "REGEDIT4", "REGEDIT4\n; only a comment\n\n", "\xEF\xBB\xBF" "REGEDIT4\n[HKLM\\X\\Y]",
-      R4 + "\"s\"=\"a \\\"q\\\" \\\\ b\"\r\n", R4 + "@=\"d\" ; comment\r\n\"\"=\"\"\r\n",
-      R4 + "\"n\" = dword:1\r\n\"m\"=dword:FFFFffff;c\r\n",
-      R4 + "\"b\"=hex:00,ff\r\n\"e\"=hex:\r\n\"q\"=hex(b):01,02,03,04,05,06,07,08\r\n\"z\"=hex(0):\r\n",
-      R4 + "\"c\"=hex:01, 02,\\\r\n   03,\\\n  04 ; end\r\n\"d\"=hex:\\\n  05\n",
-      R4 + "\"m\"=hex(7):61,00,62,00,00\r\n\"x\"=hex(2):25,00\r\n",
-      V5 + "\"m\"=hex(7):61,00,00,00,e9,00,00,00,00,00\n\"x\"=hex(2):3d,d8,00,de,00,00\n", V5 + "\"b\"=hex:61,00\n",
-      "REGEDIT4\n[-HKCU\\Gone]\n[HKCU\\B]\n\"v\"=-\n@=-\n", "REGEDIT4\n[HKEY_CLASSES_ROOT]\n[HKCU\\a]b]\n",
-      Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[HKCU\\A]\r\n\"s\"=\"t\"\r\n"),
-      Utf16File(u"REGEDIT4\n[HKCU\\Stra\u00DFe]\n\"\u00C4\"=\"\u20AC\"\n")};
-  std::string parsed;
-  for (std::string const& file : files) {
-    RegFileParser parser;
-    EXPECT_TRUE(parser.Parse(file)) << file << "\n" << parser.ErrorText();
-    parsed += Label(file) + "\n" + Steps(parser.Operations());
-  }
-  ExpectGolden("platform/regfile_parsed.txt", parsed);
-  RegFileParser deepest;
-  ASSERT_TRUE(deepest.Parse("REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth) + "]\n"));
-  EXPECT_EQ(std::vector{Key("HKCU\\" + KeyChainPath(kRegMaxKeyDepth), 2)}, deepest.Operations());
-}
-
-// One parser reads a good file before each bad one: a refusal leaves no steps of either. Each
-// file, escaped, with its error: tests/data/golden/platform/regfile_refused.txt.
-TEST(RegFileParserTest, MalformedFilesAreRefusedWithTheirLine) {
-  std::string const files[] = {
-      "", "regedit4\n", "REGEDIT4 \n", "\nREGEDIT4\n", "Windows Registry Editor Version 5.0\n", "\xFE\xFF\0R"s,
-      "\xFF\xFE" "R\0\n\0\x00\xDC"s, "\xFF\xFE" "R\0E"s, "REGEDIT4\n\"a\"=\"b\"\n", "REGEDIT4\n[HKCU\\A\n",
-      "REGEDIT4\n[]\n", "REGEDIT4\n[HKEY_USERS\\A]\n", "REGEDIT4\n[HKCU\\A\\\\B]\n", "REGEDIT4\n[HKCU\\A\\]\n",
-      "REGEDIT4\n[-HKCU]\n", "REGEDIT4\n[-HKCU\\A]\n\"a\"=\"b\"\n", R4 + "x=1\r\n", R4 + "\"a\"\"b\"\r\n",
-      R4 + "\"a=\"b\"\r\n", R4 + "\"a\"=\"b\r\n", R4 + "\"a\\n\"=\"b\"\r\n", R4 + "\"a\"=\"b\" c\r\n",
-      R4 + "\"a\"=dword:\r\n", R4 + "\"a\"=dword:123456789\r\n", R4 + "\"a\"=dword:12g\r\n", R4 + "\"a\"=dword:-1\r\n",
-      R4 + "\"a\"=qword:1\r\n", R4 + "\"a\"=hex():00\r\n", R4 + "\"a\"=hex(123456789):00\r\n",
-      R4 + "\"a\"=hex(2:00\r\n", R4 + "\"a\"=hex:0\r\n", R4 + "\"a\"=hex:000\r\n",
-      R4 + "\"a\"=hex:00;01,zz\r\n\"b\"=hex:00 01\r\n", R4 + "\"a\"=hex:00,\r\n", R4 + "\"a\"=hex:00,,01\r\n",
-      R4 + "\"a\"=hex:00,\\\r\n", R4 + "\"a\"=hex:00,\\\r\n\r\n\"b\"=-\r\n",
-      R4 + "\"a\"=hex:00,\\\r\n  01,\\\r\n  zz\r\n", R4 + "\"a\"=- x\r\n", V5 + "\"m\"=hex(7):61,00,62\n",
-      V5 + "\"m\"=hex(1):00,d8,00,00\n", "REGEDIT4\n[-HKCU\\T\\Victim\0NotThisOne]\n"s, R4 + "\"na\0me\"=\"x\"\r\n"s,
-      R4 + "\"\0\"=\"x\"\r\n"s, Utf16File(u"Windows Registry Editor Version 5.00\r\n\r\n[-HKCU\\T\\Victim\0X]\r\n"s),
-      Utf16File(u"Windows Registry Editor Version 5.00\r\n[HKCU\\T]\r\n\"na\0me\"=-\r\n"s),
-      "REGEDIT4\n[HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n",
-      "REGEDIT4\n[-HKCU\\" + KeyChainPath(kRegMaxKeyDepth + 1) + "]\n"};
+// One parser reads a good file before each case: a refusal leaves no step of either.
+TEST(RegFileParserTest, FilesParseToTheirStepsOrAreRefusedWithTheirLine) {
   RegFileParser parser;
-  std::string refused;
-  for (std::string const& file : files) {
-    SCOPED_TRACE(file);
-    ASSERT_TRUE(parser.Parse(R4 + "\"a\"=dword:1\r\n"));
-    EXPECT_FALSE(parser.Parse(file));
+  ExpectCaseFile("platform/regfile_cases.txt", [&](std::string const& escaped) {
+    EXPECT_TRUE(parser.Parse(R4 + "\"a\"=dword:1\r\n"));
+    if (parser.Parse(Unescaped(escaped))) return Steps(parser.Operations());
     EXPECT_TRUE(parser.Operations().empty());
     EXPECT_EQ("line " + std::to_string(parser.ErrorLine()) + ": " + parser.ErrorReason(), parser.ErrorText());
-    refused += Label(file) + "\n  " + parser.ErrorText() + "\n";
+    return "  " + parser.ErrorText() + "\n";
+  });
+  std::string const deepest = "HKCU\\" + KeyChainPath(kRegMaxKeyDepth);
+  ASSERT_TRUE(parser.Parse("REGEDIT4\n[" + deepest + "]\n"));
+  EXPECT_EQ(std::vector{Key(deepest, 2)}, parser.Operations());
+  for (std::string const sign : {"", "-"}) {
+    EXPECT_FALSE(parser.Parse("REGEDIT4\n[" + sign + deepest + "\\k]\n"));
+    EXPECT_EQ("line 2: the key path is more than 512 levels deep below its hive", parser.ErrorText());
   }
-  ExpectGolden("platform/regfile_refused.txt", refused);
 }
 
 TEST(RegFileParserTest, LongHexRunsParseWhole) {
@@ -145,27 +94,18 @@ TEST(RegFileWriterTest, WritesTheGoldenTextInBothFormats) {
   ExpectGolden("regedit5.reg", Write(steps, RegFileFormat::Version5));
 }
 
+// Each case is a value's size in bytes; the answer, the lines it is written as, without CR LF.
 TEST(RegFileWriterTest, HexWrapsAtEightyColumnsWithABackslashAndTwoSpaces) {
-  struct Case { std::size_t bytes; std::vector<std::size_t> bytesPerLine; };
-  // "n"=hex: takes 8 columns; a wrapped line ends in "xx,\", continuation lines start with two spaces;
-  // the last line needs no backslash, so one more byte fits there.
-  Case const cases[] = {{0, {0}},       {24, {24}},        {25, {23, 2}},  {48, {23, 25}},
-                        {49, {23, 26}}, {50, {23, 25, 2}}, {100, {23, 25, 25, 25, 2}}};
-  for (Case const& c : cases) {
-    std::string const file =
-        Write({Key(kTop), Value("n", REG_BINARY, std::string(c.bytes, '\x5a'))}, RegFileFormat::Regedit4);
-    std::istringstream lines(file.substr(file.find("\"n\"")));
-    std::vector<std::size_t> counts;
-    for (std::string line; std::getline(lines, line) && line != "\r";) {
-      ASSERT_TRUE(line.ends_with('\r'));
-      line.pop_back();
-      EXPECT_LE(line.size(), 80u) << line;
-      EXPECT_TRUE(counts.empty() ? line.starts_with("\"n\"=hex:") : line.starts_with("  5a")) << line;
-      EXPECT_EQ(line.ends_with(",\\"), counts.size() + 1 < c.bytesPerLine.size()) << line;
-      counts.push_back(std::count(line.begin(), line.end(), 'a'));
-    }
-    EXPECT_EQ(c.bytesPerLine, counts) << c.bytes;
-  }
+  ExpectCaseFile("platform/regfile_hex_wrap.txt", [](std::string const& size) {
+    std::string const data(std::stoul(size), '\x5a');
+    std::string const file = Write({Key(kTop), Value("n", REG_BINARY, data)}, RegFileFormat::Regedit4);
+    std::string const value = file.substr(file.find("\"n\""));
+    std::string lines = value.substr(0, value.size() - 2), crlf;
+    std::erase(lines, '\r');
+    for (char c : lines) crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    EXPECT_EQ(value, crlf + "\r\n") << "every line ends in CR LF, and a blank line ends the key";
+    return lines;
+  });
 }
 
 TEST(RegFileWriterTest, ExportsParseBackToTheSameSteps) {
@@ -317,34 +257,20 @@ TEST_F(RegFileApplierTest, AHiveWithoutATargetIsRefusedBeforeAnyChange) {
 }
 
 TEST(Utf16TextTest, ConvertsBothWaysAndRefusesMalformedInput) {
-  struct Case { std::string utf8; std::string utf16le; };
-  Case const good[] = {{"", ""}, {"A\0"s, "A\0\0\0"s}, {"\xC3\xA9", "\xE9\0"s}, {"\xE2\x82\xAC", "\xAC\x20"},
-                       {"\xEF\xBF\xBF", "\xFF\xFF"}, {"\xF0\x9F\x98\x80", "\x3D\xD8\x00\xDE"s},
-                       {"\xF4\x8F\xBF\xBF", "\xFF\xDB\xFF\xDF"}};
-  for (Case const& c : good) {
-    std::string utf16, utf8;
+  ExpectCaseFile("platform/utf16_text.txt", [](std::string const& line) {
+    bool const fromUtf8 = line.starts_with("utf8 ");
+    std::string const input = Unescaped(line.substr(line.find(' ') + 1));
+    std::string out = "kept", back;
     std::size_t badOffset = 99;
-    EXPECT_TRUE(Utf16Text::FromUtf8(c.utf8, utf16));
-    EXPECT_EQ(c.utf16le, utf16);
-    EXPECT_TRUE(Utf16Text::ToUtf8(c.utf16le, utf8, badOffset));
-    EXPECT_EQ(c.utf8, utf8);
-  }
-  // Overlong, truncated, surrogate and out-of-range UTF-8.
-  for (std::string bad : {"\xC0\x80", "\xE0\x80\x80", "\xC3", "\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "a\xFF"}) {
-    std::string out = "kept";
-    EXPECT_FALSE(Utf16Text::FromUtf8(bad, out)) << bad;
-    EXPECT_FALSE(Utf16Text::IsUtf8(bad)) << bad;
-    EXPECT_EQ("kept", out);
-  }
-  struct Bad { std::string utf16le; std::size_t offset; };
-  for (Bad const& c :
-       {Bad{"a", 0}, Bad{"a\0b"s, 2}, Bad{"\x00\xDC"s, 0}, Bad{"a\0\x00\xD8"s, 2}, Bad{"\x00\xD8" "a\0"s, 0}}) {
-    std::string out = "kept";
-    std::size_t badOffset = 99;
-    EXPECT_FALSE(Utf16Text::ToUtf8(c.utf16le, out, badOffset));
-    EXPECT_EQ(c.offset, badOffset);
-    EXPECT_EQ("kept", out);
-  }
+    if (!(fromUtf8 ? Utf16Text::FromUtf8(input, out) : Utf16Text::ToUtf8(input, out, badOffset))) {
+      EXPECT_EQ("kept", out);
+      EXPECT_FALSE(fromUtf8 && Utf16Text::IsUtf8(input));
+      return fromUtf8 ? "  refused\n" : "  refused at byte " + std::to_string(badOffset) + "\n";
+    }
+    EXPECT_TRUE(fromUtf8 ? Utf16Text::ToUtf8(out, back, badOffset) : Utf16Text::FromUtf8(out, back));
+    EXPECT_EQ(input, back);
+    return "  " + DumpText(out) + "\n";
+  });
 }
 
 }  // namespace

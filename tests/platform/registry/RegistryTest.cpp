@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sqlite3.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -11,6 +14,7 @@
 #include "platform/registry/RegKeyReader.h"
 #include "support/ChildProcess.h"
 #include "support/DeepKeyChain.h"
+#include "support/FaultyDiskVfs.h"
 #include "support/HeldKey.h"
 #include "support/KeyChainPath.h"
 #include "support/RegistryCalls.h"
@@ -30,6 +34,48 @@ unsigned long CountValues(char const* path) {
   RegQueryInfoKey(HeldKey::Opened(HKEY_CURRENT_USER, path), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
                   &values, nullptr, nullptr, nullptr, nullptr);
   return values;
+}
+
+// Looks at a hive file directly through SQLite, as an older build or another tool would: the
+// hive is released first so that no connection of the registry holds it.
+
+// Closes the hive's root handle and lets go of every hive file.
+inline void ReleaseHive(HKEY hive) {
+  RegCloseKey(hive);
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+}
+
+// Runs the statements on the file; the first column of every row they return, joined by commas.
+std::string Sql(std::string const& file, std::string const& sql) {
+  sqlite3* db = nullptr;
+  std::string answer;
+  auto const row = [](void* out, int, char** values, char**) {
+    auto& text = *static_cast<std::string*>(out);
+    text += (text.empty() ? "" : ",") + std::string(values[0] ? values[0] : "");
+    return 0;
+  };
+  EXPECT_EQ(SQLITE_OK, sqlite3_open(file.c_str(), &db));
+  EXPECT_EQ(SQLITE_OK, sqlite3_exec(db, sql.c_str(), row, &answer, nullptr)) << sqlite3_errmsg(db);
+  sqlite3_close(db);
+  return answer;
+}
+
+// A hive file of an older layout (tests/data/platform/hive_layout_N.sql), with what follows.
+std::string Layout(char const* version, std::string const& then = "") {
+  return ReadFileBytes(std::string(TEST_DATA_DIR) + "/platform/hive_layout_" + version + ".sql") + then;
+}
+
+// What the old hive holds, read through the registry.
+void ExpectOldContent(HKEY hive) {
+  HeldKey sessions = HeldKey::Opened(hive, "sessions"), other = HeldKey::Opened(hive, "OTHER");
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), RegistryValueNames(sessions));
+  EXPECT_EQ(std::string("1:z\0", 4), RawValue(sessions, "ZETA"));
+  EXPECT_EQ(std::string("4:*\0\0\0", 6), RawValue(sessions, "Mid"));
+  EXPECT_EQ(std::string("3:\0\xff", 4), RawValue(other, "zeta"));
+  std::vector<std::string> const names = RegistryValueNames(other);
+  ASSERT_EQ(301u, names.size());
+  EXPECT_EQ("ZETA", names.front());
+  EXPECT_EQ("v299", names.back());
 }
 
 class RegistryTest : public ::testing::Test {
@@ -128,22 +174,26 @@ TEST_F(RegistryTest, MissingHiveReadsEmptyAndIsCreatedOnFirstWrite) {
   EXPECT_EQ(file, RegHivePath(HKEY_CURRENT_USER));
 }
 
-TEST_F(RegistryTest, DamagedOrForeignHiveFilesFailCleanlyAndAreNotOverwritten) {
-  std::string const sqliteHeaderOnly = std::string("SQLite format 3\0", 16) + std::string(84, '\x01');
-  std::pair<char const*, std::string> const cases[] = {
-      {"garbage", std::string(4096, 'g')}, {"truncated database header", sqliteHeaderOnly}, {"short", "SQLite"}};
-  for (auto const& [what, bytes] : cases) {
-    SCOPED_TRACE(what);
-    std::string const file = m_root.File(std::string(what) + ".db");
-    WriteFileBytes(file, bytes);
+// Every call is refused, a hive of a later layout with ERROR_BADDB, and the file stays as it was.
+TEST_F(RegistryTest, DamagedForeignOrNewerHiveFilesFailCleanlyAndAreNotOverwritten) {
+  std::string const newer = m_root.File("newer.db");
+  Sql(newer, Layout("1", "PRAGMA user_version = 9; PRAGMA journal_mode=DELETE;"));
+  // rc: the refusal every call gets; any when 0
+  struct Case { char const* what; std::string bytes; long rc; } const cases[] = {
+      {"garbage", std::string(4096, 'g'), 0}, {"short", "SQLite", 0},
+      {"truncated database header", std::string("SQLite format 3\0", 16) + std::string(84, '\x01'), 0},
+      {"later layout", ReadFileBytes(newer), ERROR_BADDB}};
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::string const file = m_root.File(std::string(c.what) + ".db");
+    WriteFileBytes(file, c.bytes);
     HeldKey hive = HeldKey::Hive(file);
     ASSERT_TRUE(hive);
-    EXPECT_NE(ERROR_SUCCESS, CreateRc(hive, "X"));
-    EXPECT_NE(ERROR_SUCCESS, OpenRc(hive, "X"));
-    EXPECT_NE(ERROR_SUCCESS, SetText(hive, "v", "x"));
+    for (long const rc : {CreateRc(hive, "X"), OpenRc(hive, "Sessions"), SetText(hive, "v", "x")})
+      EXPECT_TRUE(c.rc ? rc == c.rc : rc != ERROR_SUCCESS) << rc;
     EXPECT_FALSE(HasSubkeys(hive));
-    hive = nullptr;
-    EXPECT_EQ(bytes, ReadFileBytes(file));
+    ReleaseHive(hive.Release());
+    EXPECT_EQ(c.bytes, ReadFileBytes(file));
   }
 }
 
@@ -368,6 +418,231 @@ TEST_F(RegistryTest, AProcessKilledInsideAUnitOfWorkLeavesAllOrNothing) {
   EXPECT_EQ(ERROR_FILE_NOT_FOUND, OpenRc(HKEY_CURRENT_USER, "Pending"));
   EXPECT_EQ(ERROR_SUCCESS, SetNumber(HeldKey(HKEY_CURRENT_USER, "After"), "v", 1))
       << "the hive opens and takes writes after the crash";
+}
+
+// One key of a subtree as the key-by-key calls see it: parent index, name and the values.
+std::string Describe(size_t parent, std::string const& name, std::vector<RegSubtreeKey::Value> const& values) {
+  std::string text = std::to_string(static_cast<long>(parent)) + " " + name;
+  for (auto const& value : values) text += value.found ? " [" + std::to_string(value.type) + ":" + value.data + "]" : " -";
+  return text;
+}
+
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The subtree read through RegEnumKeyEx and RegQueryValueEx, breadth first.
+std::vector<std::string> KeyByKey(HKEY top, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& wanted) {
+  struct Pending { HKEY key; size_t index; unsigned long depth; std::string name; size_t parent; };
+  std::vector<Pending> queue{{top, 0, 0, "", RegSubtreeKey::kNoParent}};
+  std::vector<std::string> described;
+  for (size_t next = 0; next < queue.size(); ++next) {
+    Pending const current = queue[next];
+    std::vector<RegSubtreeKey::Value> values(wanted.size());
+    for (size_t i = 0; i < wanted.size(); ++i) {
+      if (!wanted[i].keyName.empty() && Lower(wanted[i].keyName) != Lower(current.name)) continue;
+      std::string const raw = RawValue(current.key, wanted[i].valueName.c_str());
+      if ((values[i].found = raw != "<missing>")) {
+        values[i].type = std::stoul(raw);
+        values[i].data = raw.substr(raw.find(':') + 1);
+      }
+    }
+    described.push_back(Describe(current.parent, current.name, values));
+    char name[256];
+    for (unsigned long i = 0; current.depth < depth; ++i) {
+      unsigned long length = sizeof name;
+      if (RegEnumKeyEx(current.key, i, name, &length, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) break;
+      HKEY child = nullptr;
+      EXPECT_EQ(ERROR_SUCCESS, RegOpenKeyEx(current.key, name, 0, KEY_READ, &child));
+      queue.push_back({child, queue.size(), current.depth + 1, std::string(name, length), current.index});
+    }
+  }
+  for (size_t i = 1; i < queue.size(); ++i) RegCloseKey(queue[i].key);
+  return described;
+}
+
+std::vector<std::string> AtOnce(HKEY top, unsigned long depth, std::vector<RegSubtreeKey::Wanted> const& wanted) {
+  std::vector<RegSubtreeKey> keys;
+  EXPECT_EQ(ERROR_SUCCESS, RegReadSubtree(top, depth, wanted, keys));
+  std::vector<std::string> described;
+  for (size_t i = 0; i < keys.size(); ++i) described.push_back(Describe(keys[i].parent, i ? keys[i].name : "", keys[i].values));
+  return described;
+}
+
+// A tree of folders holding marked entries (the mark first), folders without values, records
+// whose values only keys of their name are asked for, a mark that is not a key's first value
+// and one that became first when the value before it went; `entries` per folder decides whether
+// the first values are looked up or scanned.
+void Seed(HKEY top, int folders, int entries) {
+  ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(top, true));
+  for (int f = 0; f < folders; ++f) {
+    std::string const folder = (f % 2 ? "folder " : "Folder ") + std::to_string(f);
+    HeldKey record(top, folder + "\\Record");
+    ASSERT_EQ(ERROR_SUCCESS, SetText(record, "List", "a:b:", false));
+    ASSERT_EQ(ERROR_SUCCESS, SetNumber(record, "Mark", 2));
+    for (int e = 0; e < entries; ++e) {
+      HeldKey entry(top, folder + "\\entry " + std::to_string(e));
+      bool const other = e % 7 == 3 || e % 7 == 5;
+      ASSERT_EQ(ERROR_SUCCESS, other ? SetText(entry, "Other", "first", false) : ERROR_SUCCESS);
+      ASSERT_EQ(ERROR_SUCCESS, SetNumber(entry, "Mark", 1));
+      ASSERT_EQ(ERROR_SUCCESS, SetText(entry, "Host", "h" + std::to_string(e), false));
+      // The mark takes the first place.
+      ASSERT_EQ(ERROR_SUCCESS, e % 7 == 5 ? RegDeleteValue(entry, "Other") : ERROR_SUCCESS);
+    }
+    ASSERT_EQ(ERROR_SUCCESS, CreateRc(top, folder + "\\Empty\\Deeper"));
+  }
+  ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(top));
+}
+
+TEST_F(RegistryTest, ReadSubtreeAnswersWhatTheKeyByKeyCallsAnswerAtEveryDepthAndSize) {
+  // More values than a key's first: looked up one by one in a small tree, all at once in a large one.
+  std::vector<RegSubtreeKey::Wanted> const wanted{{"MARK", ""},  {"list", "record"}, {"Absent", ""},
+                                                  {"host", ""},  {"other", ""},      {"Mark", "RECORD"}};
+  struct Case { int folders; int entries; unsigned long depth; };
+  for (Case const c : {Case{3, 5, 0}, Case{3, 5, 1}, Case{3, 5, 2}, Case{3, 5, 99}, Case{40, 60, 99}, Case{40, 60, 1}}) {
+    SCOPED_TRACE(std::to_string(c.folders) + " folders of " + std::to_string(c.entries) + ", depth " +
+                 std::to_string(c.depth));
+    HeldKey top(HKEY_CURRENT_USER, "Tree");
+    Seed(top, c.folders, c.entries);
+    EXPECT_EQ(KeyByKey(top, c.depth, wanted), AtOnce(top, c.depth, wanted));
+    top = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "Tree"));
+  }
+}
+
+TEST_F(RegistryTest, ReadSubtreeRefusesBadRequestsAndReadsNothingWhereNothingIs) {
+  std::vector<RegSubtreeKey> keys(3);
+  std::vector<RegSubtreeKey::Wanted> const tooMany(RegSubtreeKey::kMostValues + 1, {"a", ""});
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegReadSubtree(HKEY_CURRENT_USER, 1, tooMany, keys));
+  EXPECT_TRUE(keys.empty());
+  EXPECT_EQ(ERROR_INVALID_PARAMETER, RegReadSubtree(HKEY_CURRENT_USER, 1, {{std::string(16384, 'a'), ""}}, keys));
+  EXPECT_EQ(ERROR_INVALID_HANDLE, RegReadSubtree(reinterpret_cast<HKEY>(0x1234), 1, {}, keys));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(HeldKey(HKEY_CURRENT_USER, "K"), "v", "x", false));
+  EXPECT_EQ(ERROR_ACCESS_DENIED, RegReadSubtree(HeldKey::Opened(HKEY_CURRENT_USER, "K", KEY_QUERY_VALUE), 1, {}, keys));
+  HeldKey gone = HeldKey::Opened(HKEY_CURRENT_USER, "K");
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "K"));
+  EXPECT_EQ(ERROR_SUCCESS, RegReadSubtree(gone, 1, {{"v", ""}}, keys));
+  EXPECT_TRUE(keys.empty());
+}
+
+// A key deleted and another made in its place within one unit of work: the new key's values
+// are placed from the first again, so the subtree read finds its first value.
+TEST_F(RegistryTest, ReadSubtreeFindsTheFirstValueOfAKeyMadeAgainInTheSameUnit) {
+  ASSERT_EQ(ERROR_SUCCESS, RegBeginUnitOfWork(HKEY_CURRENT_USER, true));
+  HeldKey gone(HKEY_CURRENT_USER, "T\\gone");
+  SetText(gone, "Mark", "x", false);
+  SetText(gone, "Other", "y", false);
+  gone = nullptr;
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(HKEY_CURRENT_USER, "T\\gone"));
+  SetText(HeldKey(HKEY_CURRENT_USER, "T\\made"), "Mark", "z", false);
+  ASSERT_EQ(ERROR_SUCCESS, RegEndUnitOfWork(HKEY_CURRENT_USER));
+  std::vector<RegSubtreeKey> keys;
+  ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(HKEY_CURRENT_USER, 99, {{"mark", ""}}, keys));
+  ASSERT_EQ(3u, keys.size());
+  EXPECT_EQ("made", keys[2].name);
+  EXPECT_TRUE(keys[2].values[0].found);
+}
+
+TEST_F(RegistryTest, TheFirstWritableOpenUpgradesAnOldHiveOnceKeepingValuesOrderAndSpellings) {
+  std::string const file = m_root.File("old.db");
+  Sql(file, Layout("2"));
+  HeldKey hive = HeldKey::Hive(file);
+  ExpectOldContent(hive);
+  HeldKey sessions = HeldKey::Opened(hive, "Sessions", KEY_ALL_ACCESS);
+  ASSERT_EQ(ERROR_SUCCESS, SetText(sessions, "new", "n"));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(sessions, "alpha", "A"));
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
+  sessions = nullptr;
+  ReleaseHive(hive.Release());
+  EXPECT_EQ("4", Sql(file, "PRAGMA user_version"));
+  // Each name once; no index left that no query uses; ids kept, the root's parent 0.
+  EXPECT_EQ("Zeta,Alpha,mid,v0", Sql(file, "SELECT name FROM names ORDER BY id LIMIT 4"));
+  EXPECT_EQ("0:1,1:2,1:3", Sql(file, "SELECT parent || ':' || id FROM keys ORDER BY id"));
+  EXPECT_EQ("keys_by_id,vals_first",
+            Sql(file, "SELECT name FROM sqlite_master WHERE type = 'index' AND sql IS NOT NULL ORDER BY name"));
+}
+
+TEST_F(RegistryTest, AProcessThatMayOnlyReadAnOldHiveReadsItAndLeavesItAsItWas) {
+  for (char const* version : {"2", "3"}) {
+    SCOPED_TRACE(version);
+    std::string const file = m_root.File(std::string("old") + version + ".db");
+    Sql(file, Layout(version, "PRAGMA journal_mode=DELETE;"));
+    std::string const before = ReadFileBytes(file);
+    {
+      FaultyDiskVfs vfs;
+      FaultyDiskVfs::Set(FaultyDiskVfs::Fault::ReadOnly);
+      HeldKey hive = HeldKey::Hive(file);
+      ExpectOldContent(hive);
+      std::vector<RegSubtreeKey> keys;
+      ASSERT_EQ(ERROR_SUCCESS, RegReadSubtree(hive, 1, {{"zeta", ""}, {"mid", "sessions"}}, keys));
+      ASSERT_EQ(3u, keys.size());
+      EXPECT_EQ(std::string("z\0", 2), keys[2].values[0].data);  // Sessions after Other
+      EXPECT_EQ(std::string("\0\xff", 2), keys[1].values[0].data);
+      EXPECT_TRUE(keys[2].values[1].found);
+      EXPECT_EQ(ERROR_ACCESS_DENIED, SetText(hive, "v", "x"));
+      ReleaseHive(hive.Release());
+    }
+    EXPECT_EQ(before, ReadFileBytes(file));
+  }
+}
+
+TEST_F(RegistryTest, AKillDuringAHiveUpgradeLeavesTheOldLayoutAndTheNextOpenUpgrades) {
+  for (char const* version : {"2", "3"}) {
+    SCOPED_TRACE(version);
+    std::string const file = m_root.File(std::string("old") + version + ".db");
+    Sql(file, Layout(version));
+    pid_t const child = fork();
+    if (child == 0) {
+      FaultyDiskVfs vfs;
+      // The log's header, then the first page's frame header: well before the commit frame.
+      FaultyDiskVfs::KillAtLogWrite(3);
+      OpenRc(HeldKey::Hive(file), "Sessions");
+      _exit(0);
+    }
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(version, Sql(file, "PRAGMA user_version"));
+    EXPECT_EQ("304", Sql(file, "SELECT count(*) FROM vals"));
+    HeldKey hive = HeldKey::Hive(file);
+    ExpectOldContent(hive);
+    ReleaseHive(hive.Release());
+    EXPECT_EQ("4", Sql(file, "PRAGMA user_version"));
+  }
+}
+
+TEST_F(RegistryTest, AFirstVersionHiveKeepsEveryValueAndItsOrderAndTakesNewOnes) {
+  std::string const file = m_root.File("old.db");
+  Sql(file, Layout("1"));
+  HeldKey hive = HeldKey::Hive(file);
+  HeldKey sessions(hive, "SESSIONS");
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid"}), RegistryValueNames(sessions));
+  EXPECT_EQ("a", TextValue(sessions, "ALPHA"));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(sessions, "new", "n", false));
+  ASSERT_EQ(ERROR_SUCCESS, SetText(sessions, "zeta", "Z", false));
+  EXPECT_EQ((std::vector<std::string>{"Zeta", "Alpha", "mid", "new"}), RegistryValueNames(sessions));
+  EXPECT_EQ("1:Z", RawValue(sessions, "Zeta"));
+  ASSERT_EQ(ERROR_SUCCESS, RegDeleteTree(hive, "Other"));
+  sessions = nullptr;
+  ReleaseHive(hive.Release());
+  EXPECT_EQ("4", Sql(file, "PRAGMA user_version"));
+}
+
+TEST_F(RegistryTest, ANewHiveIsWalAtTheLatestLayoutAndNewValuesFollowTheLastPlace) {
+  std::string const file = m_root.File("full.db");
+  HeldKey hive = HeldKey::Hive(file);
+  for (char const* name : {"b", "a"}) ASSERT_EQ(ERROR_SUCCESS, SetText(hive, name, name, false));
+  ReleaseHive(hive.Release());
+  EXPECT_EQ("wal", Sql(file, "PRAGMA journal_mode"));
+  EXPECT_EQ("4", Sql(file, "PRAGMA user_version"));
+  Sql(file, "UPDATE vals SET ord = 1000000 WHERE name = (SELECT id FROM names WHERE folded = x'61')");
+  hive = HeldKey::Hive(file).Release();
+  for (char const* name : {"c", "d"}) ASSERT_EQ(ERROR_SUCCESS, SetText(hive, name, name, false));
+  EXPECT_EQ((std::vector<std::string>{"b", "a", "c", "d"}), RegistryValueNames(hive));
+  EXPECT_EQ("1:a", RawValue(hive, "a"));
+  ReleaseHive(hive.Release());
+  EXPECT_EQ("1000002", Sql(file, "SELECT max(ord) FROM vals"));
 }
 
 }  // namespace
