@@ -14,7 +14,7 @@
 #include "VRegistryStoreFactory.h"
 #include "platform/registry/Registry.h"
 #include "support/CaseFile.h"
-#include "support/EscapedText.h"
+#include "support/UnquotedText.h"
 #include "support/HeldKey.h"
 #include "support/KeyChainPath.h"
 #include "support/KeyDump.h"
@@ -43,11 +43,11 @@ std::vector<std::string> Words(std::string const& line) {
 template <typename Key>
 bool Write(Key& key, std::vector<std::string> const& words) {
   if (words[0] == "dword") return key.SetDword("v", std::stoul(words[1], nullptr, 0));
-  std::string const data = words.size() > 1 ? Unescaped(words[1]) : "";
+  std::string const data = words.size() > 1 ? UnquotedText(words[1]) : "";
   if (words[0] == "sz") return key.SetSz("v", data.c_str());
   if (words[0] == "binary") return key.SetBinary("v", data.data(), data.size());
   VStringArray list;
-  for (size_t i = 1; i < words.size(); ++i) list.Add(Unescaped(words[i]));
+  for (size_t i = 1; i < words.size(); ++i) list.Add(UnquotedText(words[i]));
   return key.SetMultiSz("v", list);
 }
 
@@ -79,7 +79,7 @@ TEST(VProfileStoresTest, BothKeepAndReadTheRegistrysByteForms) {
     VMemoryKey memory(node, false);
     RegDeleteValue(raw, "v");
     if (words[0] == "stored") {
-      std::string const bytes = Unescaped(words[2]);
+      std::string const bytes = UnquotedText(words[2]);
       auto const* data = reinterpret_cast<unsigned char const*>(bytes.data());
       RegSetValueEx(raw, "v", 0, std::stoul(words[1]), data, bytes.size());
       node->SetValue("v", std::stoul(words[1]), data, bytes.size());

@@ -11,7 +11,7 @@
 #include "platform/registry/Registry.h"
 #include "platform/registry/Utf16Text.h"
 #include "support/CaseFile.h"
-#include "support/EscapedText.h"
+#include "support/UnquotedText.h"
 #include "support/Golden.h"
 #include "support/HeldKey.h"
 #include "support/Hex.h"
@@ -51,7 +51,7 @@ TEST(RegFileParserTest, FilesParseToTheirStepsOrAreRefusedWithTheirLine) {
   RegFileParser parser;
   ExpectCaseFile("platform/regfile_cases.txt", [&](std::string const& escaped) {
     EXPECT_TRUE(parser.Parse(R4 + "\"a\"=dword:1\r\n"));
-    if (parser.Parse(Unescaped(escaped))) return Steps(parser.Operations());
+    if (parser.Parse(UnquotedText(escaped))) return Steps(parser.Operations());
     EXPECT_TRUE(parser.Operations().empty());
     EXPECT_EQ("line " + std::to_string(parser.ErrorLine()) + ": " + parser.ErrorReason(), parser.ErrorText());
     return "  " + parser.ErrorText() + "\n";
@@ -259,7 +259,7 @@ TEST_F(RegFileApplierTest, AHiveWithoutATargetIsRefusedBeforeAnyChange) {
 TEST(Utf16TextTest, ConvertsBothWaysAndRefusesMalformedInput) {
   ExpectCaseFile("platform/utf16_text.txt", [](std::string const& line) {
     bool const fromUtf8 = line.starts_with("utf8 ");
-    std::string const input = Unescaped(line.substr(line.find(' ') + 1));
+    std::string const input = UnquotedText(line.substr(line.find(' ') + 1));
     std::string out = "kept", back;
     std::size_t badOffset = 99;
     if (!(fromUtf8 ? Utf16Text::FromUtf8(input, out) : Utf16Text::ToUtf8(input, out, badOffset))) {
