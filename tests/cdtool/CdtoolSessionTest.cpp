@@ -1,22 +1,22 @@
 // `cdtool protocols` and the session verbs with the built plug-ins: what they store, what they
-// refuse (changing nothing), and stores they cannot use.
+// refuse (changing nothing), stores they cannot use, and import and export of other tools' files.
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <sstream>
 #include <nlohmann/json.hpp>
 
 #include "platform/registry/Registry.h"
 #include "support/CdtoolTranscript.h"
+#include "support/CommandOutput.h"
 #include "support/ShownOptions.h"
 
 namespace {
 
-using CdtoolSessionTreeTest = CdtoolTranscriptTest;
-using CdtoolSessionRefusalTest = CdtoolTranscriptTest;
-using CdtoolStoreFailureTest = CdtoolTranscriptTest;
+using CdtoolSessionVerbTest = CdtoolTranscriptTest;
 
 class CdtoolSessionTest : public CdtoolTranscriptTest {
  protected:
@@ -95,45 +95,21 @@ TEST_F(CdtoolSessionTest, EverySessionVerbKeepsAGateholdSessionGatehold) {
   EXPECT_EQ(stored("Moved"), before) << "apply-default visits every session";
 }
 
-// A session tree built, arranged and changed step by step; every question is declined.
-TEST_F(CdtoolSessionTreeTest, ArrangesTheTreeStepByStep) {
-  ExpectTranscript("session_tree.txt",
-                   {"session mkdir Lab", "session mkdir 'Lab\\Routers'",
-                    "session new 'Lab\\core 1' --protocol ssh2 --host 10.0.0.1 --port 2222 --user me", "session new b",
-                    "session new a", "session ls --tree", "session ls --alpha", "session reorder a b --before",
-                    "session ls", "session cp a Lab --unique", "session cp a Lab --unique", "session cp a Lab",
-                    "session mv a Lab", "session mv Lab 'Lab\\Routers'", "session mv b 'Lab\\Routers'",
-                    "session rename 'Lab\\a (1)' A2", "session rename Lab lab", "session ls --tree",
-                    "session rename a 'x:y'", "session new 'nowhere\\s'", "session new s --protocol Gopher",
-                    "session rm lab", "session rm 'lab\\Routers' --yes", "session rm missing --yes",
-                    "session ls lab --json", "session apply-default 'Title Bar=hi' 'idle string=x' --yes",
-                    "session apply-default 'Title Bar' --yes", "session apply-default 'Use Title Bar=many' --yes",
-                    "session set-all 'Log Multiple Sessions' 1", "session set-all X 2", "launch terminal missing",
-                    "launch transfer a", "session reorder a nothing --after"},
-                   "n\n");
+TEST_F(CdtoolSessionVerbTest, ArrangesTheTreeStepByStep) {
+  ExpectTranscriptFile("session_tree.txt", "n\n");
   // The default's change reached a session, and only the options named.
   EXPECT_EQ(ShownOptions(m_runner, "lab\\A2", {"Title Bar", "Idle String", "Log Multiple Sessions", "Description"}),
             (std::vector<nlohmann::json>{"hi", "x", true, nlohmann::json::array()}));
 }
 
-TEST_F(CdtoolSessionRefusalTest, NamesOverTheLimitAreRefusedAndCaseOnlyRenamesKeepValues) {
-  std::string const longest(255, 'n'), copied(252, 'c'), session(245, 's'), folder(245, 'f'), upperFolder(245, 'F');
-  ExpectTranscript("session_name_limits.txt",
-                   {"session new S1 --host h1", "session new " + copied, "session new " + longest + "n",
-                    "session mkdir " + longest + "n", "session rename S1 " + longest + "n",
-                    "session cp " + copied + " '' --unique", "session new " + longest,
-                    "session new " + session + " --host h2", "session mkdir " + folder,
-                    "session new '" + folder + "\\inner' --host h3",
-                    "session rename " + session + " " + std::string(245, 'S'),
-                    "session rename " + folder + " " + upperFolder, "session ls " + upperFolder});
-  for (auto const& [path, host] : {std::pair{std::string("S1"), "h1"}, std::pair{std::string(245, 'S'), "h2"},
-                                   std::pair{upperFolder + "\\inner", "h3"}})
-    EXPECT_EQ(nlohmann::json::parse(Run("session show " + ShellQuoted(path) + " --json").out)["host"], host) << path;
+// That refusals and case-only renames keep every value is SessionDatabaseHiveTest's to check.
+TEST_F(CdtoolSessionVerbTest, NamesOverTheLimitAreRefusedAndCaseOnlyRenamesAreTaken) {
+  ExpectTranscriptFile("session_name_limits.txt");
 }
 
 // Another process holds the store's write lock throughout: each verb waits its bounded time, says
 // so, and the tree stays as it was.
-TEST_F(CdtoolSessionRefusalTest, VerbsWhileAnotherProcessHoldsTheStoreChangeNothing) {
+TEST_F(CdtoolSessionVerbTest, VerbsWhileAnotherProcessHoldsTheStoreChangeNothing) {
   ASSERT_EQ(Run("session mkdir F").exitCode, 0);
   ASSERT_EQ(Run("session new S1").exitCode, 0);
   int ready[2], release[2];
@@ -167,11 +143,8 @@ TEST_F(CdtoolSessionRefusalTest, VerbsWhileAnotherProcessHoldsTheStoreChangeNoth
   EXPECT_EQ(Run("session show S1 --json").out.find("2222"), std::string::npos);
 }
 
-TEST_F(CdtoolSessionRefusalTest, NewRefusesAProtocolOutsideTheProductsTable) {
-  ExpectTranscript("session_new_protocols.txt",
-                   {"--product korvo session new K --protocol SSH2 --host h", "session new K --protocol SSH1 --host h",
-                    "--product halofyx session new K --protocol SSH2", "--product korvo session ls", "session ls",
-                    "--product korvo session new K --protocol telnet --host h --port 2323"});
+TEST_F(CdtoolSessionVerbTest, NewRefusesAProtocolOutsideTheProductsTable) {
+  ExpectTranscriptFile("session_new_protocols.txt");
   nlohmann::json const k = nlohmann::json::parse(Run("--product korvo session show K --json").out);
   EXPECT_EQ(nlohmann::json::array({k["terminalProtocol"], k["host"], k["port"]}),
             nlohmann::json::array({"Telnet", "h", 2323}));
@@ -179,19 +152,13 @@ TEST_F(CdtoolSessionRefusalTest, NewRefusesAProtocolOutsideTheProductsTable) {
 
 // A configuration store that is damaged or foreign is reported as such by every session verb,
 // with exit 1: never an empty tree, a missing session or "updated N of N".
-TEST_F(CdtoolStoreFailureTest, EverySessionVerbReportsADamagedStore) {
+TEST_F(CdtoolSessionVerbTest, EverySessionVerbReportsADamagedStore) {
   std::pair<char const*, std::function<void(std::string const&)>> const damages[] = {
       {"truncated", [](std::string const& file) { std::filesystem::resize_file(file, 1000); }},
       {"random bytes", [](std::string const& file) {
          std::ofstream out(file, std::ios::binary | std::ios::trunc);
          for (int i = 0; i < 20000; ++i) out.put(static_cast<char>((i * 7919 + 13) % 251));
        }}};
-  // Each verb exits 1, saying so, with nothing on its standard output.
-  std::vector<std::string> const verbs = {
-      "session ls", "session show Lab\\\\one", "session new Lab\\\\two", "session mkdir Work",
-      "session set Lab\\\\one 'Title Bar=x'", "session set-all 'Use Auto Session' 1",
-      "session apply-default --yes 'Title Bar=x'", "session rename Lab\\\\one uno",
-      "session cp --unique Lab\\\\one Lab"};
   for (auto const& [name, damage] : damages) {
     SCOPED_TRACE(name);
     ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
@@ -201,9 +168,88 @@ TEST_F(CdtoolStoreFailureTest, EverySessionVerbReportsADamagedStore) {
       if (store.empty() && entry.path().filename() == "config.db") store = entry.path().string();
     ASSERT_FALSE(store.empty());
     damage(store);
-    ExpectTranscript("session_damaged_store.txt", verbs);
+    ExpectTranscriptFile("session_damaged_store.txt");
     std::filesystem::remove(store);
   }
+}
+
+class CdtoolSessionExchangeTest : public CdtoolTranscriptTest {
+ protected:
+  // What OpenSSH itself makes of `alias` under `config`: the fields an export must keep.
+  static std::string SshView(std::string const& config, std::string const& alias) {
+    std::istringstream lines(CommandOutput("ssh -G -F " + ShellQuoted(config) + " " + ShellQuoted(alias) + " 2>/dev/null"));
+    std::string kept;
+    for (std::string line; std::getline(lines, line);)
+      for (char const* field : {"hostname ", "port ", "user ", "identityfile ", "proxyjump "})
+        if (line.starts_with(field)) kept += line + "\n";
+    return kept;
+  }
+  // A case file whose commands, like their answers, name the test's folder "<root>".
+  void ExpectRootedTranscriptFile(std::string const& golden) const {
+    auto const replaced = [](std::string text, std::string const& from, std::string const& to) {
+      for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+        text.replace(at, from.size(), to);
+      return text;
+    };
+    auto const run = [&](std::string const& command) { return Run(replaced(command, "<root>", m_root.Path())); };
+    ExpectCaseFile("cdtool/" + golden, [&](std::string const& command) {
+      std::string const text = Transcript({command}, run);
+      return replaced(text.substr(text.find('\n') + 1), m_root.Path(), "<root>");
+    }, "$ ");
+  }
+};
+
+TEST_F(CdtoolSessionExchangeTest, ImportThenExportReadsTheSameToOpenSsh) {
+  if (std::system("ssh -V >/dev/null 2>&1") != 0) GTEST_SKIP() << "the OpenSSH client is not installed";
+  std::string const included = WriteFile("hosts.conf", "Host db1 db2\n  HostName %h.db.lan\n  Port 5022\n");
+  std::string const original = WriteFile(
+      "config", "Include " + included +
+                    "\nHost web\n  HostName web.example.com\n  User deploy\n  IdentityFile ~/.ssh/web_key\n"
+                    "Host db1\n  ProxyJump ops@bastion:2200\nHost db2 lab/r1\n  ProxyJump ops@bastion:2200\n"
+                    "Host lab/r1\n  User = \"net admin\"\n  Compression yes\nHost *\n  User everyone\n");
+  CdtoolResult const imported = Run("session import ssh-config " + ShellQuoted(original));
+  ASSERT_EQ(imported.exitCode, 0) << imported.err;
+  EXPECT_NE(imported.out.find("made 4, skipped 1, refused 0\n"), std::string::npos) << imported.out;
+  std::string const exported = m_root.File("exported");
+  ASSERT_EQ(Run("session export ssh-config -o " + ShellQuoted(exported)).exitCode, 0);
+  for (char const* alias : {"web", "db1", "db2", "lab/r1"}) {
+    std::string const view = SshView(original, alias);
+    EXPECT_NE(view.find("hostname "), std::string::npos) << alias;
+    EXPECT_EQ(SshView(exported, alias), view) << alias;
+  }
+  // One jump host, shared by both sessions that pass it.
+  EXPECT_EQ(Run("firewall ls").out, "None\nops@bastion:2200\n");
+  EXPECT_EQ(Run("firewall show ops@bastion:2200 --json").out,
+            "{\"name\":\"ops@bastion:2200\",\"type\":\"Jump Host\",\"typeName\":\"SSH jump host\",\"host\":\"bastion\","
+            "\"port\":2200,\"user\":\"ops\",\"passwordSet\":false,\"prompt\":\"\",\"command\":\"ops@bastion:2200\"}\n");
+}
+
+TEST_F(CdtoolSessionExchangeTest, ConflictsDryRunsAndTargetsAreReported) {
+  WriteFile("config", "Host web\n  Port 2222\nHost lab/sw\n");
+  WriteFile("changed", "Host web\n  Port 3333\n");
+  std::string const before = Run("reg tree HKCU --json").out;
+  ExpectRootedTranscriptFile("import_dry_run.txt");
+  EXPECT_EQ(Run("reg tree HKCU --json").out, before) << "a dry run changed the store";
+  // New sessions copy the default session, which the first import writes down as a host does.
+  ExpectRootedTranscriptFile("import_conflicts.txt");
+  EXPECT_NE(Run("session show 'web (2)'").out.find("SSH2 Port\tnumber\t3333"), std::string::npos);
+}
+
+TEST_F(CdtoolSessionExchangeTest, ExportsCsvAndJsonWithoutSecrets) {
+  ExpectTranscriptFile("export.txt");
+}
+
+// The Connect dialog's Import command: a chosen file read in its format into the selected folder.
+TEST_F(CdtoolSessionExchangeTest, TheConnectDialogImportsIntoTheSelectedFolder) {
+  std::string const remmina = WriteFile("box.remmina", "[remmina]\nname=Box\nserver=box.lan:2200\nprotocol=SSH\n");
+  ASSERT_EQ(Run("session mkdir Lab").exitCode, 0);
+  CdtoolResult const result = RunScript(
+      "dialog connect --json --no-launch", R"({"steps":[{"do":"select","path":"Lab"},{"do":"command","id":2120},)"
+                                           R"({"do":"close"}],"answers":["IDOK"],"texts":[")" + remmina + R"("]})");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  ExpectParts(result, {R"({"text":"Made 1 sessions, skipped 0, refused 0.","type":64})",
+                       R"({"path":"Lab\\Box","kind":"session","label":"Box")"});
+  EXPECT_NE(Run("session show 'Lab\\Box'").out.find("port: 2200"), std::string::npos);
 }
 
 }  // namespace

@@ -4,15 +4,25 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <filesystem>
+#include <fstream>
+#include <map>
 #include <set>
 
 #include "GlobalConfigWorld.h"
 #include "database/ConfigFolder.h"
+#include "database/ConfigFolderValidator.h"
 #include "database/GlobalConfigChangeListener.h"
+#include "database/MigrateHKRVFirewall.h"
 #include "database/ProductSettings.h"
 #include "platform/registry/Registry.h"
-#include "support/Golden.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "session/FirewallConfig.h"
+#include "session/FirewallStore.h"
+#include "support/CaseFile.h"
+#include "support/InstalledMemoryStore.h"
 #include "support/Joined.h"
+#include "support/TempFolder.h"
 
 namespace {
 
@@ -89,25 +99,20 @@ TEST(GlobalConfigTest, EachHostReadsAndWritesItsOwnPerHostNames) {
 }
 
 TEST(GlobalConfigTest, LimitedOptionsAreClampedOnLoadAndWrittenBackInRange) {
-  struct Case { char const* name; VProfile<int> GlobalConfig::*member; std::vector<std::pair<int32_t, int>> loaded; };
-  Case const cases[] = {
-      {"Max Columns", &GlobalConfig::maxColumns, {{80, 132}, {132, 132}, {133, 133}, {5000, 1024}}},
-      {"MRU Count", &GlobalConfig::mruCount, {{0, 0}, {12, 9}, {-3, 0}, {1, 1}}},
-      {"View Left Margin", &GlobalConfig::viewLeftMargin, {{-1, 0}, {21, 20}}},
-      {"Max Com Ports", &GlobalConfig::maxComPorts, {{4, 4}, {1, 4}, {5, 5}, {51, 50}}},
-  };
-  for (Case const& c : cases) {
-    for (auto const& [stored, loaded] : c.loaded) {
-      SCOPED_TRACE(std::string(c.name) + " " + std::to_string(stored));
-      GlobalConfigWorld world;
-      GlobalConfigWorld::WriteDword(c.name, static_cast<uint32_t>(stored));
-      EXPECT_EQ(loaded, Config().*c.member);
-      (Config().*c.member).Rollback();
-      EXPECT_EQ(loaded, Config().*c.member) << "the clamped value is the checkpoint";
-      SaveGlobalConfig();
-      EXPECT_EQ(loaded, static_cast<int32_t>(Stored(c.name)));
-    }
-  }
+  std::map<std::string, VProfile<int> GlobalConfig::*> const members = {
+      {"Max Columns", &GlobalConfig::maxColumns}, {"MRU Count", &GlobalConfig::mruCount},
+      {"View Left Margin", &GlobalConfig::viewLeftMargin}, {"Max Com Ports", &GlobalConfig::maxComPorts}};
+  ExpectCaseFile("connectdialog/global_config_limits.txt", [&](std::string const& input) {
+    std::string const name = input.substr(0, input.find('='));
+    GlobalConfigWorld world;
+    GlobalConfigWorld::WriteDword(name.c_str(), static_cast<uint32_t>(std::stoi(input.substr(name.size() + 1))));
+    VProfile<int>& value = Config().*members.at(name);
+    std::string answer = "loaded " + std::to_string(int{value});
+    value.Rollback();
+    answer += ", after a rollback " + std::to_string(int{value});
+    SaveGlobalConfig();
+    return answer + ", stored " + std::to_string(static_cast<int32_t>(Stored(name.c_str())));
+  });
 }
 
 TEST(GlobalConfigTest, OverrideFlagsKeepRunOnlyValuesOutOfTheStore) {
@@ -156,17 +161,12 @@ TEST(GlobalConfigTest, ReloadAndResetDropTheInstanceUnsaved) {
 }
 
 TEST(GlobalConfigTest, CheckGlobalConfigVersionComparesExactly) {
-  struct Case { char const* version; bool expected; };  // version null: missing
-  Case const cases[] = {
-      {"7B2F2717-85C8-4729-8394-3B7697039CEB", true}, {"0311ABC6-1CDD-46fc-A08A-0D7C00242FCA", true},
-      {"7b2f2717-85c8-4729-8394-3b7697039ceb", false}, {"0311ABC6-1CDD-46FC-A08A-0D7C00242FCA", false},
-      {"", false}, {nullptr, false}};
-  for (Case const& c : cases) {
+  ExpectCaseFile("connectdialog/global_config_versions.txt", [](std::string const& version) {
     GlobalConfigWorld world;
     VProfileStore store;
-    if (c.version) VProfileKey(store.Root(), "Global").SetSz("Version", c.version);
-    EXPECT_EQ(c.expected, CheckGlobalConfigVersion(store)) << (c.version ? c.version : "(missing)");
-  }
+    if (version != "(missing)") VProfileKey(store.Root(), "Global").SetSz("Version", version.c_str());
+    return CheckGlobalConfigVersion(store) ? "accepted" : "refused";
+  });
 }
 
 // Each save k writes three options of value k in one unit of work; the reader must never see
@@ -220,6 +220,90 @@ TEST(GlobalConfigChangeListenerTest, AnotherHostsAnnouncementIsHeardAndOwnOnesAr
   EXPECT_TRUE(listener.Wait(10000));
   EXPECT_TRUE(ExitedCleanly(child));
   EXPECT_FALSE(listener.Wait(0)) << "the other message was passed over";
+}
+
+using Verdict = ConfigFolderValidator::Verdict;
+
+// Each running product, stored integration (-1: none), new folder and the button scripted (0:
+// none, nothing must be asked), then the verdict, the integration stored after, and each message
+// shown with its buttons. Folders compare without regard to case, but the file system does not:
+// each spelling exists.
+TEST(ConfigFolderValidatorTest, IntegrationAndUnsupportedSharingFollowTheRunningProduct) {
+  constexpr int HK = kProductHaloKorvo, HF = kProductHaloFyx, K = kProductKorvo;
+  struct Case { int product, integrated; char const* newPath; int answer; } const cases[] = {
+      {HK, 0, "Cfg/FYX", IDYES}, {HK, 0, "cfg/fyx", IDNO}, {HK, -1, "cfg/fyx", 0}, {HK, 1, "cfg/fyx", 0},
+      {HK, 0, "cfg/other", 0}, {HF, 0, "cfg/halokorvo", IDNO}, {HF, 1, "CFG/KORVO", 0}, {K, 0, "cfg/FYX", 0},
+      {K, 0, "cfg/halokorvo", 0}, {HK, 0, "", 0}, {HK, 0, "cfg/missing", 0}, {HK, 0, "cfg/file", 0},
+      {HF, 0, "relative", 0},
+  };
+  TempFolder base;
+  for (char const* folder : {"Cfg/FYX", "cfg/fyx", "cfg/other", "cfg/halokorvo", "CFG/KORVO", "cfg/FYX"})
+    std::filesystem::create_directories(base / folder);
+  std::ofstream(base / "cfg/file") << "not a folder";
+  std::string transcript;
+  char const* const verdicts[] = {"accepted", "rejected", "rejected, refocus"};
+  for (Case const& c : cases) {
+    GlobalConfigWorld world(c.product);
+    ProductSettings::SetConfigPath("Korvo", (base / "cfg/korvo").c_str());
+    ProductSettings::SetConfigPath("HaloKorvo", (base / "cfg/halokorvo").c_str());
+    ProductSettings::SetConfigPath("HaloFyx", (base / "cfg/fyx").c_str());
+    if (c.integrated >= 0) ProductSettings::SetIntegrated(c.integrated);
+    HeadlessUserInterface ui;
+    if (c.answer) ui.Script(c.answer);
+    SetUserInterface(&ui);
+    std::string const newPath = *c.newPath && std::string(c.newPath) != "relative" ? base / c.newPath : c.newPath;
+    Verdict const verdict = ConfigFolderValidator::Check(newPath);
+    SetUserInterface(nullptr);
+    EXPECT_EQ(0u, ui.PendingAnswers()) << "a scripted answer was not asked for";
+    transcript += Joined(LookupProductName(c.product), c.integrated, c.newPath, c.answer) + " -> " +
+                  Joined(verdicts[static_cast<int>(verdict)], ProductSettings::Integrated()) + "\n";
+    for (ShownDialog const& shown : ui.Shown()) {
+      std::string text = shown.text;
+      size_t const at = text.find(base.Path());
+      if (at != std::string::npos) text.replace(at, base.Path().size(), "<base>");
+      transcript += "  " + Joined(shown.type, DumpText(text)) + "\n";
+    }
+  }
+  ExpectGolden("connectdialog/config_folder_checks.txt", transcript);
+}
+
+// Stores the older global settings "TYPE|SOCKS-HOST[:PORT]|PROXY-HOST[:PORT]" (TYPE "-": none),
+// migrates them and gives the firewall they became.
+std::unique_ptr<FirewallConfig> Migrated(std::string const& older) {
+  {
+    VProfileStore store;
+    VProfileKey global(store.Root(), "Global");
+    size_t const socks = older.find('|'), proxy = older.find('|', socks + 1);
+    if (older.substr(0, socks) != "-") global.SetSz("Firewall Type", older.substr(0, socks).c_str());
+    auto const address = [&](std::string const& kind, std::string const& text) {
+      size_t const colon = text.find(':');
+      global.SetSz((kind + " Hostname").c_str(), text.substr(0, colon).c_str());
+      if (colon != std::string::npos) global.SetDword((kind + " Port").c_str(), std::stoul(text.substr(colon + 1)));
+    };
+    address("SOCKS", older.substr(socks + 1, proxy - socks - 1));
+    address("Proxy", older.substr(proxy + 1));
+    global.SetSz("Proxy Prompt", "ok>");
+    global.SetSz("Proxy Command", "open %h");
+  }
+  MigrateHKRVFirewall();
+  return std::unique_ptr<FirewallConfig>(FirewallStore::LookupFirewall("DefaultTerminalFirewall"));
+}
+
+TEST(MigrateHKRVFirewallTest, OlderGlobalSettingsBecomeTheDefaultTerminalFirewallOnce) {
+  ExpectCaseFile("connectdialog/firewall_migrations.txt", [](std::string const& older) {
+    InstalledMemoryStore store;
+    std::unique_ptr<FirewallConfig> const firewall = Migrated(older);
+    if (!firewall) return std::string("no firewall");
+    return firewall->GetFirewallType().Str() + " at " + firewall->GetFirewallHostname().Str() + ":" +
+           std::to_string(firewall->GetFirewallPort()) + ", prompt " + firewall->GetFirewallPrompt().Str() +
+           ", command " + firewall->GetFirewallCommand().Str();
+  });
+  // The migration runs until there is something to migrate, and then never again.
+  InstalledMemoryStore store;
+  for (char const* older : {"SOCKSv4||", "SOCKSv4|first|"}) Migrated(older);
+  std::unique_ptr<FirewallConfig> const firewall = Migrated("SOCKSv4|second|");
+  ASSERT_TRUE(firewall);
+  EXPECT_EQ(firewall->GetFirewallHostname(), "first");
 }
 
 }  // namespace

@@ -1,16 +1,37 @@
 #include "database/SessionDatabase.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
+#include <sstream>
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
+#include "VStoreFailure.h"
+#include "platform/types/FileConstants.h"
+#include "support/CaseFile.h"
+#include "support/DeepKeyChain.h"
+#include "support/FaultyDiskVfs.h"
 #include "support/InstalledMemoryStore.h"
+#include "support/InstalledRegistryStore.h"
 #include "support/Joined.h"
+#include "support/ScopedRoot.h"
 #include "support/SessionTree.h"
 
 namespace {
 
 using Names = std::vector<std::string>;
+
+Names Words(std::string const& text) {
+  std::istringstream words(text);
+  return Names(std::istream_iterator<std::string>(words), {});
+}
 
 class SessionDatabaseTest : public testing::Test {
  protected:
@@ -46,25 +67,16 @@ class SessionDatabaseTest : public testing::Test {
 };
 
 TEST_F(SessionDatabaseTest, OrderRecordIsMergedWithTheChildrenAndRewritten) {
-  struct Case { char const* stored; Names children, arranged; char const* rewritten; };
-  // After the first five: a record in step with the children, then names it should not hold.
-  Case const cases[] = {
-      {"B:A:", {"A", "B", "Gamma"}, {"B", "A", "Gamma"}, "B:A:Gamma:"}, {"A:Gone:", {"A"}, {"A"}, "A:"},
-      {"A:B", {"A", "B"}, {"A", "B"}, "A:B:"},         {"", {"B", "A"}, {"A", "B"}, "A:B:"},
-      {"B:A:", {"A", "B"}, {"B", "A"}, "B:A:"},         {"A:B:A:", {"A", "B"}, {"A", "B"}, "A:B:"},
-      {"A:A:B:", {"A", "B"}, {"A", "B"}, "A:B:"},       {"A:B:Gone:", {"A", "B"}, {"A", "B"}, "A:B:"},
-      {"A:B:", {"A", "B", "C"}, {"A", "B", "C"}, "A:B:C:"}, {"A:C:B:", {"A", "B", "C"}, {"A", "C", "B"}, "A:C:B:"},
-      {"A:B:C", {"A", "B", "C"}, {"A", "B", "C"}, "A:B:C:"},
-  };
   int n = 0;
-  for (Case const& c : cases) {
-    SCOPED_TRACE(c.stored);
+  ExpectCaseFile("connectdialog/folder_order_records.txt", [&](std::string const& input) {
     std::string const folder = "F" + std::to_string(n++);
-    for (std::string const& child : c.children) MarkSession(folder + "\\" + child);
-    WriteSz(folder + "\\__FolderData__", "Session List", c.stored);
-    EXPECT_EQ(Sessions(folder), c.arranged);
-    EXPECT_EQ(ReadSz(folder + "\\__FolderData__", "Session List"), c.rewritten);
-  }
+    size_t const record = input.find(", record ");
+    for (std::string const& child : Words(input.substr(0, record))) MarkSession(folder + "\\" + child);
+    WriteSz(folder + "\\__FolderData__", "Session List", input.substr(record + 9).c_str());
+    std::string listed = "listed";
+    for (std::string const& name : Sessions(folder)) listed += " " + name;
+    return listed + "\nrecord " + ReadSz(folder + "\\__FolderData__", "Session List") + "\n";
+  });
 }
 
 TEST_F(SessionDatabaseTest, InsertingAtPositionsReorderingSortingAndNewFolders) {
@@ -186,17 +198,299 @@ TEST_F(SessionDatabaseTest, WalksVisitEverySessionAndSkipTheRecords) {
 }
 
 TEST_F(SessionDatabaseTest, MatchingProtocolFollowsTheHostKind) {
-  struct Case { char const* terminal; char const* transfer; bool forTerminalHost, forTransferHost; };
-  Case const cases[] = {{"SSH2", "SFTP", true, true}, {"ssh2", "None", true, false}, {"None", "FTP", false, true},
-                        {"Bogus", "Bogus", false, false}, {nullptr, nullptr, false, false}};
   int n = 0;
-  for (Case const& c : cases) {
+  ExpectCaseFile("connectdialog/session_protocol_hosts.txt", [&](std::string const& input) {
     std::string const name = "s" + std::to_string(n++);
     MarkSession(name);
-    if (c.terminal) WriteSz(name, "Protocol Name", c.terminal);
-    if (c.transfer) WriteSz(name, "Transfer Protocol Name", c.transfer);
-    EXPECT_EQ(Joined(m_db.HasMatchingProtocol(3, name), m_db.HasMatchingProtocol(6, name)),
-              Joined(c.forTerminalHost, c.forTransferHost)) << name;
+    Names const stored = Words(input);
+    if (stored[0] != "-") WriteSz(name, "Protocol Name", stored[0].c_str());
+    if (stored[1] != "-") WriteSz(name, "Transfer Protocol Name", stored[1].c_str());
+    auto const yes = [&](unsigned int product) { return m_db.HasMatchingProtocol(product, name) ? "yes" : "no"; };
+    return std::string("terminal host: ") + yes(3) + ", transfer host: " + yes(6);
+  });
+}
+
+// Every folder's lists in the tree's order: as read with the tree, or as `db`'s one-folder calls give them.
+Names Described(std::vector<SessionDatabase::FolderLists>& tree, SessionDatabase* db = nullptr) {
+  Names described;
+  for (auto& lists : tree) {
+    std::string const path = lists.path.Str();
+    std::string text = path + ":";
+    for (auto const& name : db ? FolderNames(*db, path) : ListNames(lists.folders)) text += " [" + name + "]";
+    for (auto const& name : db ? SessionNames(*db, path) : ListNames(lists.sessions)) text += " " + name;
+    described.push_back(text);
+  }
+  return described;
+}
+
+// Folders in the user's order, nested folders, a record naming the dead and missing the living,
+// a key without the session mark (a folder), and one that holds the mark but is not first.
+void Seed(SessionDatabase& db) {
+  for (char const* folder : {"b", "A", "c"}) db.InsertFolder("", folder, "", true);
+  db.InsertFolder("A", "inner", "", true);
+  for (char const* path : {"A\\two", "A\\one", "A\\inner\\deep", "c\\x", "top"}) AddSession(db, path);
+  db.Reorder("c", "b", false);
+  VProfileStore store;
+  VProfileKey(store.Root(), "Sessions\\c\\__FolderData__").SetSz("Session List", "gone:x:gone:");
+  VProfileKey(store.Root(), "Sessions\\b\\bare");
+  VProfileKey late(store.Root(), "Sessions\\b\\late");
+  late.SetSz("Hostname", "h");
+  late.SetDword("Is Session", 1);
+}
+
+TEST(SessionFolderTreeTest, TheTreeListsAsTheOneFolderCallsAndGivesEachSessionsNodeOnBothStores) {
+  for (bool registry : {false, true}) {
+    for (int sorted : {0, 1}) {
+      SCOPED_TRACE(std::string(registry ? "registry" : "memory") + (sorted ? ", sorted" : ""));
+      ScopedRoot root;
+      std::optional<InstalledMemoryStore> memory;
+      std::optional<InstalledRegistryStore> hive;
+      if (registry) hive.emplace("Software\\Brimvale\\Tree");
+      else memory.emplace();
+      SessionDatabase db(sorted);
+      Seed(db);
+      std::vector<SessionDatabase::FolderLists> plain;
+      db.GetFolderTree(plain);
+      Names const atOnce = Described(plain);
+      EXPECT_EQ(Described(plain, &db), atOnce);
+      ASSERT_EQ(6u, atOnce.size());
+      if (sorted) continue;
+      EXPECT_EQ(Names(atOnce.begin(), atOnce.begin() + 3), (Names{": [c] [b] [A] top", "c: x", "b: [bare] late"}));
+      // A caller's reading keeps its values: every session, the one of the repaired folder c too,
+      // with its node's name and host.
+      std::vector<SessionDatabase::FolderLists> lists;
+      VProfileSubtree tree = SessionDatabase::FolderTreeReading({{"Hostname", VProfileSubtree::Kind::Sz}});
+      db.GetFolderTree(lists, tree);
+      EXPECT_EQ(Described(lists), atOnce);
+      Names nodes;
+      for (auto& folder : lists) {
+        ASSERT_EQ(static_cast<size_t>(folder.sessions.GetCount()), folder.sessionNodes.size());
+        Names const names = ListNames(folder.sessions);
+        for (size_t i = 0; i < names.size(); ++i) {
+          VProfileSubtree::Node const& node = tree.At(folder.sessionNodes[i]);
+          std::string const host = node.values[SessionDatabase::kFolderTreeSlots].text.Str();
+          nodes.push_back(names[i] + "=" + node.name.Str() + ":" + host);
+        }
+      }
+      EXPECT_EQ(nodes, (Names{"top=top:", "x=x:", "late=late:h", "two=two:", "one=one:", "deep=deep:"}));
+    }
+  }
+}
+
+TEST(SessionFolderTreeTest, AnEmptyStoreGivesTheRootAlone) {
+  ScopedRoot root;
+  InstalledRegistryStore hive("Software\\Brimvale\\Empty");
+  SessionDatabase db(0);
+  std::vector<SessionDatabase::FolderLists> tree(2);
+  db.GetFolderTree(tree);
+  EXPECT_EQ(Described(tree), Names{":"});
+}
+
+// On the real hive files: moves and renames, trees deeper than the registry allows, a process
+// killed halfway through a change, and stores that fail.
+class SessionDatabaseHiveTest : public testing::Test {
+ protected:
+  // The title bar stored at `path`, "<missing>" when no key is there.
+  static std::string Title(std::string const& path) {
+    VProfileStore store(true, nullptr);
+    if (!store.Root()->KeyExists(("Sessions\\" + path).c_str())) return "<missing>";
+    VString title;
+    return VProfileKey(store.Root(), ("Sessions\\" + path).c_str()).GetSz("Title Bar", title) ? title.Str() : "";
+  }
+  // The names below `folder` as stored (the real spelling, not the asked one), folders first.
+  std::string StoredNames(std::string const& folder) {
+    std::string names;
+    for (auto const& name : FolderNames(m_db, folder)) names += name + ":";
+    for (auto const& name : SessionNames(m_db, folder)) names += name + ":";
+    return names;
+  }
+  ScopedRoot m_root;
+  InstalledRegistryStore m_store{"SOFTWARE\\Brimvale\\Hive"};
+  SessionDatabase m_db{0};
+};
+
+// Refusals keep the source; then case-only renames of the longest name and a folder keep everything.
+TEST_F(SessionDatabaseHiveTest, RefusedRenamesKeepTheSourceAndCaseOnlyRenamesKeepEverything) {
+  std::string const lower(SessionDatabase::kMaxNameBytes, 'a'), upper(SessionDatabase::kMaxNameBytes, 'A');
+  ASSERT_TRUE(AddSession(m_db, "S1", "one") && AddSession(m_db, "S2", "two") && AddSession(m_db, "F\\inner", "in"));
+  EXPECT_FALSE(m_db.InsertFolder("", lower + "a", "", true));
+  EXPECT_FALSE(m_db.Rename("S1", lower + "a", "S1"));
+  EXPECT_FALSE(m_db.Rename("S1", "s2", "S1")) << "another entry's name";
+  EXPECT_FALSE(m_db.Move("S1", "", "", true)) << "its own folder";
+  EXPECT_FALSE(m_db.Move("F", "f", "", true)) << "into itself";
+  EXPECT_EQ(Joined(StoredNames(""), StoredNames("F"), Title("S1"), Title("S2"), Title("F\\inner")),
+            "F:S1:S2:|inner:|one|two|in");
+  ASSERT_TRUE(AddSession(m_db, lower, "kept"));
+  EXPECT_TRUE(m_db.Rename(lower, upper, lower));
+  EXPECT_TRUE(m_db.Rename("F", "f", "F"));
+  EXPECT_EQ(Joined(StoredNames(""), Title(upper), Title("f\\inner")), "f:S1:S2:" + upper + ":|kept|in");
+  EXPECT_TRUE(m_db.Move(upper, "f", "", true));
+  EXPECT_EQ(Joined(StoredNames("f"), Title("f\\" + upper), Title(lower)), "inner:" + upper + ":|kept|<missing>");
+}
+
+struct Visited {
+  std::vector<std::string> names;
+  size_t longestPath = 0;
+};
+
+void Record(VProfileKey&, char const* path, char const* name, void* context) {
+  auto& visited = *static_cast<Visited*>(context);
+  visited.names.push_back(name);
+  visited.longestPath = std::max(visited.longestPath, std::string(path).size());
+}
+
+// Session trees that an older build let grow deeper than the registry now allows: every walk finishes.
+TEST_F(SessionDatabaseHiveTest, EveryWalkFinishesOnATreeDeeperThanTheLimit) {
+  constexpr int kLevels = 100000;
+  ASSERT_TRUE(AddSession(m_db, "top") && m_db.InsertFolder("", "deep", "", true));
+  ASSERT_EQ(ERROR_SUCCESS, RegUnloadHives());
+  ASSERT_TRUE(AddDeepKeyChain(m_root.File("user/registry.db"), {"software", "brimvale", "hive", "sessions", "deep"},
+                              kLevels, "f", true));
+  // Made first: the default session it stands for may be stored on the way.
+  SessionHolder delta(static_cast<SessionConfig*>(CreateSessionConfig("Default", nullptr)));
+  ASSERT_NE(nullptr, delta);
+  delta->Checkpoint();
+  delta->titleBar = "applied";
+  // "deep" and every level below it are folders; the last level is the session "f".
+  Visited all;
+  SessionDatabase::EnumAllSessions(&Record, &all);
+  ASSERT_FALSE(all.names.empty());  // the path of the deepest session is whole
+  EXPECT_EQ(Joined(all.names.front(), all.names.back(), all.longestPath), Joined("f", "top", 4u + 2 * kLevels));
+  m_db.EnumAndSetAllBoolValues("Flag", true);
+  Visited flagged;
+  SessionDatabase::EnumAllSessions(
+      [](VProfileKey& key, char const*, char const* name, void* context) {
+        unsigned long flag = 0;
+        if (key.GetDword("Flag", flag) && flag == 1) static_cast<Visited*>(context)->names.push_back(name);
+      },
+      &flagged);
+  EXPECT_EQ(all.names, flagged.names);
+  GlobalChangeTally const tally = m_db.EnumAndApplyDelta(delta.get());
+  EXPECT_EQ(Joined(tally.visited, tally.updated), Joined(all.names.size(), all.names.size()));
+  EXPECT_TRUE(m_db.Remove("deep"));
+  EXPECT_FALSE(SessionDatabase::Exists("deep"));
+  Visited left;
+  SessionDatabase::EnumAllSessions(&Record, &left);
+  all.names.erase(all.names.begin());
+  EXPECT_EQ(all.names, left.names);
+}
+
+struct Seen {
+  int updated = 0, unchanged = 0, mixed = 0;
+};
+
+void Classify(VProfileKey& key, char const*, char const*, void* context) {
+  VString title, idle;
+  key.GetSz("Title Bar", title);
+  key.GetSz("Idle String", idle);
+  Seen& seen = *static_cast<Seen*>(context);
+  bool const newTitle = title == "new title";
+  bool const newIdle = idle == "new idle";
+  ++(newTitle && newIdle ? seen.updated : !newTitle && !newIdle ? seen.unchanged : seen.mixed);
+}
+
+// A process killed halfway through applying a change to 2,000 sessions leaves no session half
+// changed, and the tree still reads.
+TEST_F(SessionDatabaseHiveTest, KilledApplyDeltaLeavesNoSessionHalfChanged) {
+  {
+    VProfileStore seeding;
+    SessionHolder session(static_cast<SessionConfig*>(CreateSessionConfig("s", nullptr)));
+    for (int folder = 0; folder < 20; ++folder) {
+      std::string const name = "folder" + std::to_string(folder);
+      m_db.InsertFolder("", name, "", true);
+      for (int n = 0; n < 100; ++n) m_db.InsertSession(name, "s" + std::to_string(n), session.get(), "", true);
+    }
+  }
+  SessionHolder delta(static_cast<SessionConfig*>(m_db.Lookup("Default")));
+  delta->Checkpoint();
+  delta->titleBar = "new title";
+  delta->idleString = "new idle";
+  ASSERT_EQ(RegUnloadHives(), ERROR_SUCCESS);
+  pid_t const child = fork();
+  if (child == 0) {
+    // About halfway, as a crash or a power cut would.
+    m_db.EnumAndApplyDelta(delta.get(), [](GlobalChangeTally const& sofar) {
+      if (sofar.updated == 1000) raise(SIGKILL);
+    });
+    _exit(0);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFSIGNALED(status));
+  Seen seen;
+  SessionDatabase::EnumAllSessions(&Classify, &seen);
+  EXPECT_EQ(Joined(seen.mixed, seen.updated + seen.unchanged, FolderNames(m_db, "").size()), "0|2001|20");
+}
+
+// A store that fails (full disk, read-only file, damaged file) is reported as what it is: the
+// database answers "not done" and VStoreFailure names the failure, never an empty or partial
+// tree presented as the truth.
+class SessionDatabaseStoreFailureTest : public SessionDatabaseHiveTest {
+ protected:
+  SessionDatabaseStoreFailureTest() {
+    for (int i = 0; i < kSessions; ++i) AddSession(m_db, "Lab\\s" + std::to_string(i));
+    RegUnloadHives();  // the next call opens the file afresh, through whatever disk is installed
+    VStoreFailure::Clear();
+  }
+  ~SessionDatabaseStoreFailureTest() override { RegUnloadHives(); }
+  int SessionCount() { return static_cast<int>(SessionNames(m_db, "Lab").size()); }
+  static constexpr int kSessions = 40;
+};
+
+TEST_F(SessionDatabaseStoreFailureTest, WritesThatTheDiskRefusesAreReportedAndChangeNothing) {
+  struct Case { FaultyDiskVfs::Fault fault; long code; };
+  for (Case const c : {Case{FaultyDiskVfs::Fault::DiskFull, ERROR_DISK_FULL},
+                       Case{FaultyDiskVfs::Fault::ReadOnly, ERROR_ACCESS_DENIED}}) {
+    SCOPED_TRACE(static_cast<int>(c.fault));
+    {
+      FaultyDiskVfs disk;
+      FaultyDiskVfs::Set(c.fault);
+      RegUnloadHives();
+      VStoreFailure::Clear();
+      EXPECT_EQ(SessionCount(), kSessions) << "reading needs no write";
+      EXPECT_FALSE(VStoreFailure::Any()) << VStoreFailure::Describe();
+      EXPECT_FALSE(AddSession(m_db, "Lab\\new"));
+      EXPECT_EQ(VStoreFailure::Code(), c.code);
+      VStoreFailure::Clear();
+      EXPECT_FALSE(m_db.Remove("Lab\\s1"));
+      EXPECT_EQ(VStoreFailure::Code(), c.code);
+      EXPECT_NE(VStoreFailure::Describe().find("registry.db"), std::string::npos) << VStoreFailure::Describe();
+      RegUnloadHives();
+    }
+    EXPECT_EQ(Joined(SessionCount(), m_db.Exists("Lab\\s1"), m_db.Exists("Lab\\new")), Joined(kSessions, true, false));
+  }
+}
+
+TEST_F(SessionDatabaseStoreFailureTest, ADamagedFileIsReportedNotListedAsEmptyOrAsFolders) {
+  struct Case { char const* name; std::function<void(std::fstream&)> damage; };
+  Case const cases[] = {
+      {"three zeroed pages in the middle",
+       [](std::fstream& f) {
+         f.seekg(0, std::ios::end);
+         f.seekp((static_cast<long>(f.tellg()) / 2) / 4096 * 4096);
+         std::string const zeros(3 * 4096, '\0');
+         f.write(zeros.data(), static_cast<std::streamsize>(zeros.size()));
+       }},
+      {"garbage over the header", [](std::fstream& f) { f.write("not a store at all, just text", 29); }},
+  };
+  for (Case const& c : cases) {
+    SCOPED_TRACE(c.name);
+    {
+      std::fstream f(m_root.File("user/registry.db"), std::ios::in | std::ios::out | std::ios::binary);
+      ASSERT_TRUE(f.is_open());
+      c.damage(f);
+    }
+    VStoreFailure::Clear();
+    size_t const folders = FolderNames(m_db, "Lab").size();
+    int const listed = SessionCount();
+    int found = 0;
+    for (int i = 0; i < kSessions; ++i) {
+      SessionHolder session(static_cast<SessionConfig*>(m_db.Lookup(("Lab\\s" + std::to_string(i)).c_str())));
+      found += session != nullptr;
+    }
+    EXPECT_EQ(VStoreFailure::Code(), ERROR_BADDB)
+        << "listed " << listed << " sessions and " << folders << " folders, found " << found;
+    RegUnloadHives();
   }
 }
 
