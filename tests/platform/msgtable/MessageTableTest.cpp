@@ -53,12 +53,6 @@ StaticMessageTable const moduleTable(kModuleEntries);
 StaticMessageTable const executableTable(kExecutableEntries);
 MessageModule const module("/opt/test/libsample.so", &moduleTable);
 
-struct Inserts {
-  unsigned long slots[2] = {7, 0};
-  unsigned char kinds[2] = {kInsertNumber, kInsertString};
-  MessageInserts View(int count) const { return {slots, kinds, count}; }
-};
-
 class ExecutableTableScope {
  public:
   explicit ExecutableTableScope(MessageTable const* table) { MessageModule::SetExecutableTable(table); }
@@ -71,12 +65,12 @@ TEST(MessageLookup, SearchesSystemModuleExecutableThenFallsBack) {
             "Could not retrieve the error text for error code 0xa1700002.\r\n"
             "Status codes from FormatMessage were /opt/test/libsample.so:317 and 1813.");
   ExecutableTableScope executable(&executableTable);
-  Inserts inserts;
-  inserts.slots[1] = static_cast<unsigned long>(reinterpret_cast<uintptr_t>("a.key"));
+  unsigned long const slots[] = {7, static_cast<unsigned long>(reinterpret_cast<uintptr_t>("a.key"))};
+  unsigned char const kinds[] = {kInsertNumber, kInsertString};
   ExpectCaseFile("platform/message_lookups.txt", [&](std::string const& line) {
     MessageModule const* searched = line.find(" module") != std::string::npos ? &module : nullptr;
     int const count = std::stoi(line.substr(line.find("inserts=") + 8));
-    return DumpText(MessageLookup::Text(std::stoul(line, nullptr, 0), searched, inserts.View(count),
+    return DumpText(MessageLookup::Text(std::stoul(line, nullptr, 0), searched, {slots, kinds, count},
                                         line.ends_with(" single")));
   });
 }
