@@ -8,9 +8,6 @@
 
 #include "VReportMessageRouter.h"
 #include "platform/msgtable/StaticMessageTable.h"
-#include "support/CaseFile.h"
-#include "support/CaseWords.h"
-#include "support/KeyDump.h"
 
 namespace {
 
@@ -39,13 +36,17 @@ TEST(VReportMessageParams, InsertsGrowAndKeepTheirOrderAndKinds) {
 }
 
 TEST(VReportMessageParams, WideStringsBecomeUtf8) {
-  ExpectCaseFile("vutils/wide_inserts.txt", [](std::string const& line) {
-    std::wstring wide;
-    for (CaseWord const& unit : CaseWords(line)) wide += static_cast<wchar_t>(std::stoul(unit.text, nullptr, 16));
+  struct Case { std::wstring wide; std::string expected; };
+  Case const cases[] = {
+      {L"ab", "ab"}, {L"\xE9", "\xC3\xA9"}, {L"\x20AC", "\xE2\x82\xAC"}, {L"\x1F600", "\xF0\x9F\x98\x80"},
+      {L"\xD83D\xDE00", "\xF0\x9F\x98\x80"}, {L"\xD83Dx", "\xEF\xBF\xBDx"}, {L"\xDE00", "\xEF\xBF\xBD"},
+      {std::wstring(1, static_cast<wchar_t>(0x110000)), "\xEF\xBF\xBD"}, {L"", ""},
+  };
+  for (Case const& c : cases) {
     VReportMessageParams report;
-    report.AddWideString(wide.c_str());
-    return DumpText(InsertText(report, 0));
-  });
+    report.AddWideString(c.wide.c_str());
+    EXPECT_EQ(InsertText(report, 0), c.expected);
+  }
   VReportMessageParams report;
   report.AddWideString(nullptr);
   report.AddString(nullptr);
