@@ -8,7 +8,22 @@
 
 namespace {
 
-using CdtoolVerbsTest = CdtoolTranscriptTest;
+class CdtoolVerbsTest : public CdtoolTranscriptTest {
+ protected:
+  // As ExpectTranscriptFile, with "<root>" in a command standing for the test's root folder.
+  void ExpectRootedTranscriptFile(std::string const& golden, std::string const& input = "") const {
+    ExpectCaseFile("cdtool/" + golden, [&](std::string const& command) {
+      std::string const text = Transcript({Replaced(command, "<root>", m_root.Path())},
+                                          [&](std::string const& c) { return Run(c, input); });
+      return Replaced(text.substr(text.find('\n') + 1), m_root.Path(), "<root>");
+    }, "$ ");
+  }
+  static std::string Replaced(std::string text, std::string const& from, std::string const& to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+      text.replace(at, from.size(), to);
+    return text;
+  }
+};
 
 TEST_F(CdtoolVerbsTest, TextVerbsPrintTheirTextOrRefuseBadArguments) {
   ScopedEnv const zone("TZ", "UTC0");
@@ -48,27 +63,14 @@ TEST_F(CdtoolTzTest, ShowPrintsTheRuleAndTransitionsItsInstants) {
       R"("standardDate":{"year":0,"month":11,"dayOfWeek":0,"day":1,"hour":2,"minute":0},)"
       R"("daylightDate":{"year":0,"month":3,"dayOfWeek":0,"day":2,"hour":2,"minute":0},"isDaylightNow":)";
   EXPECT_EQ(rule, show.out.substr(0, rule.size()));
-  ExpectTranscript("tz.txt", {"tz transitions 'Pacific Standard Time' 2026",
-                              "tz transitions 'tokyo standard time' 2030", "tz show XYZ",
-                              "tz transitions 'Atlantis Standard Time' 2026", "tz transitions PST 1600",
-                              "tz transitions PST soon", "tz show", "tz", "tz frobnicate"});
+  ExpectTranscriptFile("tz.txt");
   EXPECT_EQ(Run("tz ls --help").exitCode, 0);
   ScopedEnv const kolkata("TZ", "Asia/Kolkata");
   CdtoolResult const current = Run("tz show '' --json");
   EXPECT_EQ(R"({"identifier":"","bias":-330,)", current.out.substr(0, 29)) << current.err;
 }
 
-// The transfer session a URL or a host name makes, printed and stored. Without --product the
-// verb acts for the file-transfer host; a product without transfer protocols names the one it lacks.
-TEST_F(CdtoolVerbsTest, SessionFromUrlPrintsStoresOrRefuses) {
-  ExpectTranscript("session_from_url.txt",
-                   {"session from-url 'sftp://me@files.example:2222/srv;type=a' --save files --json",
-                    "session from-url files.example --json", "--product halofyx session from-url 192.168.1.5 --json",
-                    "--product halofyx session from-url 'ftp://x/' --save files",
-                    "--product halofyx session from-url 'gopher://x' --json", "--product halofyx session ls",
-                    "--product halokorvo session from-url sftp://host",
-                    "--product halokorvo session from-url ftp://host", "--product korvo session from-url host"});
-}
+TEST_F(CdtoolVerbsTest, SessionFromUrlPrintsStoresOrRefuses) { ExpectTranscriptFile("session_from_url.txt"); }
 
 TEST_F(CdtoolVerbsTest, GlobalShowListsEveryOptionAndResetAsksFirst) {
   ASSERT_EQ(0, Run("global set Timeout 30").exitCode);
@@ -84,29 +86,10 @@ TEST_F(CdtoolVerbsTest, GlobalShowListsEveryOptionAndResetAsksFirst) {
                {"global reset --yes", 0, ""}, {"global get Timeout", 0, "180\n"}});
 }
 
-// What the host's store holds after each verb of global options (forms and refusals are in
-// CdtoolOptionInputTest; here per-product names and values that loading clamps into range), colour
-// schemes and firewalls; a refusal changes nothing. Only --password-stdin reads the input.
+// Forms and refusals of option values are in CdtoolOptionInputTest; here per-product names and
+// values that loading clamps into range.
 TEST_F(CdtoolVerbsTest, StoreVerbsReachTheProductsStoreAndRefusalsChangeNothing) {
-  std::string const schemesKey = "'FILE:" + m_root.File("user/HaloKorvo/config.db") + "\\Color Schemes'";
-  ExpectTranscript(
-      "store_verbs.txt",
-      {"global set 'Max Columns' 200", "global get 'max columns' --json", "global set 'max columns' 80",
-       "global get 'Max Columns'", "--product halofyx global set 'Show Toolbar HFYX' 0",
-       "--product halofyx global get 'Show Toolbar HFYX'", "global set 'Show Toolbar HFYX' 0", "schemes list",
-       "schemes add Mine --fg 112233 --bg aAbBcC", "schemes rm 'yellow / black'", "schemes list",
-       "--product halofyx schemes list", "schemes show MINE", "reg get " + schemesKey + " Mine --json",
-       "reg get " + schemesKey + " 'Yellow / Black'", "schemes rm monochrome", "schemes rm Windows",
-       "schemes rm TRADITIONAL", "schemes rm Nope", "schemes add mine --fg 000000 --bg FFFFFF",
-       "schemes add '' --fg 000000 --bg FFFFFF", "schemes add X --fg 12345 --bg FFFFFF", "schemes add X --fg 000000",
-       "--product other schemes list", "schemes list", "firewall ls",
-       "firewall add Corp --type socksv5_userpass --host proxy.example --port 1080 --user me --password-stdin",
-       "firewall add Lab --type 'Generic proxy' --host 10.0.0.1 --port 8080",
-       "firewall add CORP --type SOCKSv4 --host x --port 1", "firewall add NONE --type SOCKSv5 --host x --port 1",
-       "firewall add none --type SOCKSv5 --host x --port 1", "firewall add X --type bogus --host x --port 1",
-       "firewall add X --type SOCKSv4 --host x --port 70000", "firewall ls --json", "firewall show Corp --json",
-       "firewall rm None", "firewall rm Lab", "firewall rm Lab", "firewall show Lab", "firewall ls"},
-      "secret\n");
+  ExpectRootedTranscriptFile("store_verbs.txt", "secret\n");
 }
 
 class CdtoolFileTypesTest : public CdtoolTranscriptTest {
@@ -114,31 +97,11 @@ class CdtoolFileTypesTest : public CdtoolTranscriptTest {
   ScopedEnv m_system{"BRIMVALE_FILETYPES_ROOT", TEST_DATA_DIR "/filetypes"};
 };
 
-// Adding to an existing type merges its extensions; binary stays binary; bad input is refused.
 TEST_F(CdtoolFileTypesTest, ListsAddsShowsAndRemovesStoredTypesAndRefusesBadInput) {
-  ExpectTranscript("filetypes.txt",
-                   {"filetypes ls", "filetypes add Notes --ext md,TXT,.note --transfer BINARY --open-action save",
-                    "filetypes show notes --json", "filetypes add NOTES --ext markdown --transfer ascii",
-                    "filetypes show Notes", "filetypes rm notes", "filetypes show Notes", "filetypes add X --ext 'a|b'",
-                    "filetypes add X --ext ''", "filetypes add ' ' --ext zz",
-                    "filetypes add X --ext zz --transfer text",
-                    "filetypes add X", "filetypes rm Missing", "filetypes rm 'DOS/Windows executable'", "filetypes",
-                    "filetypes show X"});
+  ExpectTranscriptFile("filetypes.txt");
 }
 
-// A synchronisation profile written value by value into the store; without a target the
-// second task is not loaded.
-TEST_F(CdtoolVerbsTest, SyncShowsTheStoredTasks) {
-  EXPECT_EQ(Run("--product halofyx sync show --json").out, "{\"tasks\":[]}\n");
-  std::string const key = "'FILE:" + m_root.File("user/HaloFyx/config.db") + "\\QuickSync' ";
-  for (char const* value : {"'Task[0].Name' --sz Docs", "'Task[0].Type' --dword 4294967295",
-                            "'Task[0].Source[0].Session' --sz ''", "'Task[0].Source[0].Path' --sz /home/docs",
-                            "'Task[0].Source[0].Recurse' --dword 0", "'Task[0].Target[0].Session' --sz Backup",
-                            "'Task[0].Target[0].Path' --sz 'C:\\docs'", "'Task[1].Name' --sz Half",
-                            "'Task[1].Type' --dword 1", "'Task[1].Source[0].Session' --sz x"})
-    ASSERT_EQ(Run("reg set " + key + value).exitCode, 0) << value;
-  ExpectTranscript("sync_show.txt", {"--product halofyx sync show --json", "--product halofyx sync show"});
-}
+TEST_F(CdtoolVerbsTest, SyncShowsTheStoredTasks) { ExpectRootedTranscriptFile("sync_show.txt"); }
 
 // Names that are not UTF-8 reach every output, plain and JSON, without a crash: JSON shows such
 // bytes as U+FFFD, as the registry verbs always did; plain text keeps them.

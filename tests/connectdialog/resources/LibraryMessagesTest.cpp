@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "VReportMessageParams.h"
-#include "support/Golden.h"
-#include "support/Joined.h"
+#include "support/CaseFile.h"
+#include "support/CaseWords.h"
 #include "support/KeyDump.h"
 #include "support/MessageCode.h"
 
@@ -20,34 +20,22 @@ TEST(LibraryMessages, EveryTextIsShippedByteForByte) {
   ExpectGolden("library_messages.txt", dump);
 }
 
-TEST(LibraryMessages, LibraryIsTheDefaultSourceModule) {
-  VReportMessageParams report;
-  EXPECT_EQ(report.GetModule(), &LibraryMessageModule::Get());
-  report.Reset(0xA1600004);
-  report.AddNumber(12);
-  report.AddNumber(3);
-  EXPECT_STREQ(report.GetText(),
-               "Of your 12 sessions, 3 could not be updated because they are currently read-only.\r\n");
-}
-
-// Each code with its inserts, as one line or as it stands: every insert filled, no "%" left.
-TEST(LibraryMessages, FilledTexts) {
-  struct Case { unsigned long code; char const* first; char const* second; bool singleLine; } const cases[] = {
-      {0xE1600003, nullptr, nullptr, true}, {0xA1600008, "line 3", "line 9", false},
-      {0xE1600007, "/k/a.key", "bad", true}, {0xA1600010, "Korvo", "HaloFyx", false},
-      {0xE160000F, "gopher", nullptr, false},
-  };
-  std::string transcript;
-  for (Case const& c : cases) {
+TEST(LibraryMessages, TheLibraryIsTheDefaultModuleAndFillsInserts) {
+  EXPECT_EQ(VReportMessageParams().GetModule(), &LibraryMessageModule::Get());
+  ExpectCaseFile("connectdialog/filled_messages.txt", [](std::string const& line) {
+    std::vector<CaseWord> const words = CaseWords(line);
     VReportMessageParams report;
-    report.Reset(c.code);
-    if (c.first) report.AddString(c.first);
-    if (c.second) report.AddString(c.second);
-    std::string const text = c.singleLine ? report.GetTextSingleLine() : report.GetText();
-    EXPECT_EQ(text.find_first_of(c.singleLine ? "\r\n%" : "%"), std::string::npos) << text;
-    transcript += Joined(MessageCode(c.code), c.first, c.second, c.singleLine) + " -> " + DumpText(text) + "\n";
-  }
-  ExpectGolden("connectdialog/filled_messages.txt", transcript);
+    report.Reset(std::stoul(words[0].text, nullptr, 16));
+    bool singleLine = false;
+    for (CaseWord const& word : words) {
+      if (word.quoted) report.AddString(word.text.c_str());
+      else if (word.text == "single") singleLine = true;
+      else if (&word != &words[0]) report.AddNumber(std::stoul(word.text));
+    }
+    std::string const text = singleLine ? report.GetTextSingleLine() : report.GetText();
+    EXPECT_EQ(text.find_first_of(singleLine ? "\r\n%" : "%"), std::string::npos) << text;
+    return DumpText(text);
+  });
 }
 
 TEST(LibraryMessages, UnknownCodeNamesTheCodeAndTheLibrary) {

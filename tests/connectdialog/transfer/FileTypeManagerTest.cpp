@@ -12,11 +12,20 @@
 #include "VProfilePrivateStore.h"
 #include "VProfileStore.h"
 #include "platform/filetypes/FreedesktopFileTypes.h"
-#include "support/Golden.h"
+#include "platform/registry/Registry.h"
+#include "platform/ui/HeadlessImageList.h"
+#include "platform/ui/HeadlessUserInterface.h"
+#include "support/CaseFile.h"
+#include "support/CaseWords.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/InstalledStore.h"
 #include "support/Joined.h"
 #include "support/KeyDump.h"
+#include "support/ScopedEnv.h"
+#include "support/ScopedRoot.h"
+#include "transfer/IconManager.h"
+#include "transfer/FileTypeStoredForm.h"
+#include "transfer/IconLocation.h"
 
 namespace {
 
@@ -95,6 +104,12 @@ class ExactNameStore : public VProfileStoreFactory {
 
 std::string const kRoot = TEST_DATA_DIR "/filetypes";
 
+std::string Extensions(FileTypeDefinition const* type) {
+  std::string extensions;
+  for (VString const& e : type->extensions) extensions += (extensions.empty() ? "" : ",") + e.Str();
+  return extensions;
+}
+
 class FileTypeManagerTest : public ::testing::Test {
  protected:
   FileTypeManagerTest() { SetFileTypeRegistry(&m_system); }
@@ -110,11 +125,6 @@ class FileTypeManagerTest : public ::testing::Test {
     VProfileStore store(true, nullptr);
     VProfileKey key(store.Root(), FileTypeManager::kKeyName);
     return DumpKey(&key);
-  }
-  static std::string Extensions(FileTypeDefinition const* type) {
-    std::string extensions;
-    for (VString const& e : type->extensions) extensions += (extensions.empty() ? "" : ",") + e.Str();
-    return extensions;
   }
   // A type as "name|extensions|open command|icon file|icon index|open action|transfer type".
   static std::string Describe(FileTypeDefinition const* type) {
@@ -269,6 +279,160 @@ TEST_F(FileTypeManagerTest, StoreWritesTheListInIndexOrderAndReloadDropsEdits) {
   ASSERT_EQ(types.GetDefinitionCount(), 2);
   EXPECT_EQ(Joined(types.Definition(0)->typeName, types.Definition(1)->transferType, types.Definition(0)->valid),
             "Text|0|1");
+}
+
+TEST(FileTypeStoredFormTest, ReadsEachPositionAndRoundTrips) {
+  // Then the name, item data, extensions, icon index, open action and transfer type read.
+  std::pair<VStringArray, char const*> const cases[] = {
+      {{"open %1", "3", "icon", "txt|log", "2", "1"}, "Name|-1|txt,log|3|2|1"},
+      {{"", " 12abc", "", " \t|txt||tar.gz|", "+4", "x"}, "Name|-1|txt,tar.gz|12|4|0"},
+      {{"", "", "", "", "", ""}, "Name|-1||0|0|0"},
+      // A list of fewer than six strings keeps every default.
+      {{"open %1", "3", "icon", "txt", "2"}, "Name|-1||0|1|0"}, {{}, "Name|-1||0|1|0"},
+  };
+  for (auto const& [stored, expected] : cases) {
+    FileTypeDefinition type;
+    type.itemData = 9;
+    FileTypeStoredForm::Read("Name", stored, type);
+    EXPECT_EQ(Joined(type.typeName, type.itemData, Extensions(&type), type.iconIndex, type.openAction,
+                     type.transferType), expected);
+    FileTypeDefinition again;
+    FileTypeStoredForm::Read("Name", FileTypeStoredForm::Write(type), again);
+    EXPECT_EQ(FileTypeStoredForm::Write(again), FileTypeStoredForm::Write(type));
+  }
+}
+
+TEST(IconLocationTest, ParsesRegisteredIconValues) {
+  ScopedEnv icons("BV_TEST_ICONS", "/opt/icons");
+  ScopedEnv unset("BV_TEST_UNSET", nullptr);
+  ExpectCaseFile("connectdialog/icon_locations.txt", [](std::string const& value) {
+    IconLocation location{"kept", 7};
+    bool const parsed = IconLocation::Parse(value, location);
+    return (parsed ? "" : "refused, ") + Joined(location.file, location.index);
+  });
+}
+
+class IconManagerTest : public FileTypeManagerTest {
+ protected:
+  IconManagerTest() { SetUserInterface(&m_ui); }
+  ~IconManagerTest() override { SetUserInterface(nullptr); }
+  // Every slot gets resource 100 + slot.
+  IconManager& Prepared(FileTypeManager& types) {
+    m_icons = std::make_unique<IconManager>(&types, &m_small, &m_large);
+    for (int slot = 0; slot < IconManager::kSlots; ++slot)
+      m_icons->SetResourceNumber(static_cast<IconManager::IMGINDX>(slot), 100u + static_cast<unsigned>(slot));
+    EXPECT_TRUE(m_icons->PrepareImageLists());
+    return *m_icons;
+  }
+  std::vector<std::string> Sources(HeadlessImageList const& list) const {
+    std::vector<std::string> sources;
+    for (HICON icon : list.Images()) sources.push_back(m_ui.IconSource(icon));
+    return sources;
+  }
+  static void SetShellIconBits(unsigned long type, void const* data, unsigned long size) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegCreateKeyEx(HKEY_CURRENT_USER, "Control Panel\\Desktop\\WindowMetrics", 0, nullptr, 0, KEY_ALL_ACCESS,
+                             nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    RegSetValueEx(key, "Shell Icon BPP", 0, type, static_cast<unsigned char const*>(data), size);
+    RegCloseKey(key);
+  }
+  ScopedRoot m_root;
+  HeadlessUserInterface m_ui;
+  HeadlessImageList m_small;
+  HeadlessImageList m_large;
+  std::unique_ptr<IconManager> m_icons;
+};
+
+TEST_F(IconManagerTest, PreparesBuiltInImagesInTheirOrder) {
+  FileTypeManager types;
+  IconManager& icons = Prepared(types);
+  // Folders come from the directory class's icon and the theme's open folder, at the display's
+  // depth (no desktop setting).
+  EXPECT_EQ(Sources(m_large),
+            (std::vector<std::string>{"resource 100 32px", "resource 101 32px", "resource 102 32px", "resource 104 32px",
+                                      "resource 103 32px", "resource 105 32px", "resource 106 32px",
+                                      "icon folder-open 32px 16bpp", "icon folder 32px 16bpp", "resource 109 32px",
+                                      "resource 111 32px", "resource 112 32px", "resource 113 32px",
+                                      "resource 114 32px"}));
+  EXPECT_EQ(Joined(Sources(m_small)[7], Sources(m_small)[8], m_small.GetImageCount()),
+            "icon folder-open 16px 16bpp|icon folder 16px 16bpp|14");
+  int const room = types.GetDefinitionCount() + 14;
+  EXPECT_EQ(Joined(m_large.Created().cx, m_large.Created().flags, m_large.Created().initial, m_small.Created().cy,
+                   m_small.Created().initial), Joined(32, ILC_MASK | ILC_COLOR16, room, 16, room));
+  std::pair<int, int> const slots[] = {{0, 0}, {3, 4}, {4, 3}, {7, 8}, {8, 7}, {9, 9}, {10, -1}, {11, 10}, {14, 13},
+                                       {15, -1}, {-1, -1}};
+  for (auto const& [slot, index] : slots) EXPECT_EQ(icons.ImageIndex(slot), index) << slot;
+  EXPECT_EQ(m_ui.DestroyedIcons(), m_ui.MadeIcons());
+}
+
+TEST_F(IconManagerTest, FolderImagesFallBackToShellIconsThenResources) {
+  EmptySystem();
+  FileTypeManager types;
+  Prepared(types);
+  EXPECT_EQ(Joined(Sources(m_large)[7], Sources(m_small)[8]), "shell 4 32px|shell 3 16px");
+  SetFileTypeRegistry(&m_system);
+  m_ui.MarkIconMissing("folder-open");
+  ASSERT_TRUE(m_icons->PrepareImageLists());
+  EXPECT_EQ(Sources(m_large)[7], "resource 108 32px");
+  EmptySystem();
+  m_ui.RefuseShellIcons();
+  m_icons->SetResourceNumber(IconManager::IMGINDX_FOLDER_OPEN, 0);  // no resource: no image
+  ASSERT_TRUE(m_icons->PrepareImageLists());
+  EXPECT_EQ(Joined(m_large.GetImageCount(), m_icons->ImageIndex(IconManager::IMGINDX_FOLDER_OPEN), Sources(m_large)[7]),
+            "13|-1|resource 107 32px");
+}
+
+TEST_F(IconManagerTest, ExtensionImagesAreAddedOnceAndFallBackToTheUnknownImage) {
+  FileTypeManager types;
+  IconManager& icons = Prepared(types);
+  int const unknown = icons.ImageIndex(IconManager::IMGINDX_UNKNOWN_FILE);
+  EXPECT_EQ(icons.ImageIndex("nope"), unknown);
+  EXPECT_EQ(icons.ImageIndex(static_cast<char const*>(nullptr)), unknown);
+  EXPECT_EQ(icons.ImageIndex(".TXT"), 14);
+  EXPECT_EQ(Joined(icons.ImageIndex("asc"), m_large.GetImageCount(), types.FindExtension("txt")->itemData,
+                   Sources(m_large)[14]), "14|15|14|icon accessories-text-editor 32px 16bpp");
+  // The executable type shows slot 10's resource, which the lists do not otherwise hold.
+  EXPECT_EQ(icons.ImageIndex("exe"), 15);
+  EXPECT_EQ(Sources(m_small)[15], "resource 110 16px");
+  m_ui.MarkIconMissing("image-png");
+  EXPECT_EQ(icons.ImageIndex("png"), unknown);
+  EXPECT_EQ(Joined(types.FindExtension("png")->itemData, m_large.GetImageCount()), "-1|16");
+}
+
+TEST_F(IconManagerTest, GetIconsAndResourceNumbersRefuseBadIndices) {
+  FileTypeManager types;
+  IconManager icons(&types, &m_small, &m_large);
+  EXPECT_FALSE(icons.SetResourceNumber(static_cast<IconManager::IMGINDX>(15), 1));
+  EXPECT_FALSE(icons.SetResourceNumber(static_cast<IconManager::IMGINDX>(-1), 1));
+  HICON large = nullptr, small = nullptr;
+  EXPECT_FALSE(icons.GetIcons(types.GetDefinitionCount(), &large, &small, 16));
+  EXPECT_FALSE(icons.GetIcons(0, &large, &small, 16));  // the executable type, slot 10 has no resource
+  EXPECT_EQ(large, nullptr);
+  ASSERT_TRUE(icons.GetIcons(types.FindIndex(types.FindExtension("log")), &large, &small, 16));
+  EXPECT_EQ(Joined(m_ui.IconSource(large), m_ui.IconSource(small)),
+            "icon text-x-log 32px 16bpp|icon text-x-log 16px 16bpp");
+  // Before the lists exist an extension has no image to give.
+  EXPECT_EQ(icons.ImageIndex("txt"), -1);
+  m_large.RefuseCreation();
+  EXPECT_FALSE(icons.PrepareImageLists());
+}
+
+TEST_F(IconManagerTest, ColorDepthFollowsTheDesktopSettingAndTheDisplay) {
+  FileTypeManager types;
+  ExpectCaseFile("connectdialog/icon_color_depths.txt", [&](std::string const& line) {
+    std::vector<CaseWord> const words = CaseWords(line);
+    if (words[0].quoted)
+      SetShellIconBits(REG_SZ, words[0].text.c_str(), static_cast<unsigned long>(words[0].text.size() + 1));
+    m_ui.SetDisplayBitsPerPixel(std::stoi(words[1].text));
+    return std::to_string(IconManager(&types, &m_small, &m_large).ColorDepth());
+  });
+  uint32_t const bits = 24;
+  SetShellIconBits(REG_DWORD, &bits, sizeof bits);
+  IconManager icons(&types, &m_small, &m_large);
+  EXPECT_EQ(icons.ColorDepth(), 16);
+  ASSERT_TRUE(icons.PrepareImageLists());
+  EXPECT_EQ(m_small.Created().flags, ILC_MASK | ILC_COLOR16);
 }
 
 }  // namespace

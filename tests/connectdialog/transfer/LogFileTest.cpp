@@ -8,7 +8,10 @@
 #include <optional>
 
 #include "platform/ui/HeadlessUserInterface.h"
+#include "support/CaseFile.h"
+#include "support/CaseWords.h"
 #include "support/Joined.h"
+#include "support/KeyDump.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -33,37 +36,25 @@ class ScopedTimeZone {
   std::optional<ScopedEnv> m_env;
 };
 
-constexpr VTime kMarch2 = 1709384709;   // 2024-03-02 13:05:09 UTC
-constexpr VTime kNewYear = 1735689598;  // 2024-12-31 23:59:58 UTC, already 2025 in Tokyo
+constexpr VTime kMarch2 = 1709384709;  // 2024-03-02 13:05:09 UTC
 
 TEST(LogFileExpandTest, CodesEnvironmentReferencesAndTheCutAt511Characters) {
   ScopedEnv logDir("CDTEST_LOGDIR", "/var/log/%H"), longValue("CDTEST_LONG", std::string(600, 'x').c_str());
-  struct Case { std::string pattern; char const* host; char const* session; std::optional<VTime> time;
-      char const* zone; std::string expected; };
-  Case const cases[] = {
-      {"%H_%Y%M%D.log", "fe80::1", "s", kMarch2, "UTC0", "fe80__1_20240302.log"},
-      {"%M-%m %h:%s", "h", "s", kMarch2, "UTC0", "03-05 13:09"},
-      {"%Y-%M-%D %h", "h", "s", kNewYear, "JST-9", "2025-01-01 08"}, {"100%%", "h", "s", kMarch2, "UTC0", "100%"},
-      {"%x", "h", "s", kMarch2, "UTC0", ""}, {"a%", "h", "s", kMarch2, "UTC0", "a"},
-      {"[%S][%H]", nullptr, nullptr, kMarch2, "UTC0", "[][]"},
-      {"%S", "h", "a:b%Y", kMarch2, "UTC0", "a:b%Y"},  // the session is taken as it is
-      {"%Y%h|%S", "h", "s", std::nullopt, "UTC0", "|s"}, {"%Y", "h", "s", INT64_MAX, "UTC0", ""},
-      // The environment comes first; codes inside a value are expanded after.
-      {"%CDTEST_LOGDIR%/%S.log", "h:1", "x", kMarch2, "UTC0", "/var/log/h_1/x.log"},
-      // An unknown name stays (its "%C" is then a code); its closing sign may open the next reference.
-      {"%CDTEST_UNSET%CDTEST_LOGDIR%", "h", "s", kMarch2, "UTC0", "DTEST_UNSET/var/log/h"},
-      {std::string("a\0%Y", 4), "h", "s", kMarch2, "UTC0", "a"},
-      // The environment's expansion is cut at 511 characters before the codes, never inside a character.
-      {"%CDTEST_LONG%", "h", "s", kMarch2, "UTC0", std::string(511, 'x')},
-      {std::string(511, 'a') + "b", "h", "s", kMarch2, "UTC0", std::string(511, 'a')},
-      {std::string(509, 'a') + "%Y%%tail", "h", "s", kMarch2, "UTC0", std::string(509, 'a') + "2024"},
-      {std::string(510, 'a') + "\xC3\xA9", "h", "s", kMarch2, "UTC0", std::string(510, 'a')},
-  };
-  for (Case const& c : cases) {
-    ScopedTimeZone zone(c.zone);
-    VTime const* time = c.time ? &*c.time : nullptr;
-    EXPECT_EQ(LogFile::Expand(c.host, c.session, time, VString(c.pattern)).Str(), c.expected) << c.pattern;
-  }
+  ExpectCaseFile("connectdialog/log_file_names.txt", [](std::string const& line) {
+    std::vector<CaseWord> const w = CaseWords(line);
+    auto const given = [&](int i) { return w[i].text == "-" ? nullptr : w[i].text.c_str(); };
+    ScopedTimeZone zone(w[4].text.c_str());
+    VTime const time = given(3) ? std::stoll(w[3].text) : 0;
+    return DumpText(LogFile::Expand(given(1), given(2), given(3) ? &time : nullptr, VString(w[0].text)).Str());
+  });
+  // The environment's expansion is cut at 511 characters before the codes, never inside a character.
+  ScopedTimeZone zone("UTC0");
+  std::pair<std::string, std::string> const cut[] = {
+      {"%CDTEST_LONG%", std::string(511, 'x')}, {std::string(511, 'a') + "b", std::string(511, 'a')},
+      {std::string(509, 'a') + "%Y%%tail", std::string(509, 'a') + "2024"},
+      {std::string(510, 'a') + "\xC3\xA9", std::string(510, 'a')}};
+  for (auto const& [pattern, expected] : cut)
+    EXPECT_EQ(LogFile::Expand("h", "s", &kMarch2, VString(pattern)).Str(), expected) << pattern.size();
 }
 
 class LogFileTest : public ::testing::Test {

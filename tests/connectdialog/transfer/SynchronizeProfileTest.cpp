@@ -4,7 +4,7 @@
 
 #include "VProfileKey.h"
 #include "VProfileStore.h"
-#include "support/Golden.h"
+#include "support/CaseFile.h"
 #include "support/InstalledMemoryStore.h"
 #include "support/Joined.h"
 #include "support/KeyDump.h"
@@ -67,31 +67,19 @@ TEST_F(SynchronizeProfileTest, SavingRewritesTheKeyWhole) {
 }
 
 TEST_F(SynchronizeProfileTest, LoadingStopsAtTheFirstIncompleteTask) {
-  // broken: deleted, or turned into a text when `asText`.
-  struct Case { char const* broken; bool asText; size_t tasks; size_t firstTaskSources; };
-  Case const cases[] = {
-      {"Nothing", false, 2, 2}, {"Task[0].Source[0].Recurse", false, 0, 0}, {"Task[0].Type", true, 0, 0},
-      {"Task[0].Source[1].Path", false, 2, 1}, {"Task[1].Type", false, 1, 2}, {"Task[1].Target[0].Path", false, 1, 2},
-      {"Task[1].Source[0].Session", false, 1, 2},
-  };
-  for (Case const& c : cases) {
+  ExpectCaseFile("connectdialog/sync_load_stops.txt", [](std::string const& line) {
     InstalledMemoryStore fresh;
     TwoTasks().Save(nullptr, false);
     {
       VProfileStore store;
       VProfileKey key(store.Root(), "QuickSync");
-      if (c.asText)
-        key.SetSz(c.broken, "2");
-      else
-        key.DeleteValue(c.broken);
+      std::string const name = line.substr(line.find(' ') + 1);
+      line.starts_with("text ") ? key.SetSz(name.c_str(), "2") : key.DeleteValue(name.c_str());
     }
     SynchronizeProfile profile = TwoTasks();
-    EXPECT_EQ(profile.Load(nullptr, "QuickSync"), c.tasks > 0) << c.broken;
-    ASSERT_EQ(profile.tasks.size(), c.tasks) << c.broken;
-    if (c.tasks > 0) {
-      EXPECT_EQ(profile.tasks[0].sources.size(), c.firstTaskSources) << c.broken;
-    }
-  }
+    bool const loaded = profile.Load(nullptr, "QuickSync");
+    return Joined(loaded, profile.tasks.size(), profile.tasks.empty() ? 0 : profile.tasks[0].sources.size());
+  });
 }
 
 TEST_F(SynchronizeProfileTest, TakesPartInTheValueProtocolAsAWhole) {

@@ -7,6 +7,7 @@
 #include <unicode/tztrans.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <iostream>
@@ -16,11 +17,12 @@
 #include "platform/timezone/SystemTime.h"
 #include "platform/timezone/TimeZoneListWriter.h"
 #include "platform/timezone/WindowsZonesFile.h"
+#include "support/CaseFile.h"
 #include "support/Joined.h"
 #include "support/RegistryCalls.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
-#include "support/SystemTimes.h"
+#include "support/SystemTimeText.h"
 #include "support/UnprivilegedChild.h"
 #include "transfer/TimeZone.h"
 
@@ -92,15 +94,9 @@ TEST_F(TimeZoneTest, AbbreviationsGiveTheFirstListedZoneOfTheirPrefix) {
   AddZone("Pacific Standard Time (Mexico)", nullptr, 480);
   AddZone("US Eastern Standard Time", nullptr, 300);
   TimeZone const zones;
-  struct Case { char const* abbreviation; char const* identifier; };
-  Case const cases[] = {
-      {"PST", "Pacific Standard Time (Mexico)"}, {"pdt", "Pacific Standard Time (Mexico)"},
-      {"EST", "Eastern Standard Time"}, {"eDt", "Eastern Standard Time"}, {"UTC", "GMT Standard Time"},
-      {"ut", "GMT Standard Time"}, {"CUT", "GMT Standard Time"}, {"gmt", "GMT Standard Time"}, {"AST", nullptr},
-      {"QQQ", nullptr}, {"PS", nullptr}, {"PSTX", nullptr}, {"", nullptr}, {nullptr, nullptr},
-  };
-  for (Case const& c : cases)
-    EXPECT_EQ(Joined(zones.Identifier(c.abbreviation)), Joined(c.identifier)) << Joined(c.abbreviation);
+  ExpectCaseFile("connectdialog/zone_abbreviations.txt",
+                 [&](std::string const& abbreviation) { return Joined(zones.Identifier(abbreviation.c_str())); });
+  EXPECT_EQ(zones.Identifier(static_cast<char const*>(nullptr)), nullptr);
 }
 
 TEST_F(TimeZoneTest, GetTimeZoneInformationCopiesAKnownRuleAndTheProcessZoneForNone) {
@@ -126,67 +122,35 @@ TEST_F(TimeZoneTest, GetTimeZoneInformationCopiesAKnownRuleAndTheProcessZoneForN
 }
 
 TEST(TimeZoneRuleTest, GetSpecificDateCountsOccurrencesOfTheDayOfWeek) {
-  struct Case { int year; SYSTEMTIME rule; SYSTEMTIME expected; };
-  Case const cases[] = {
-      {2027, Yearly(10, 0, 5, 2), At(2027, 10, 31, 2)},  // the last Sunday is the 31st
-      {2029, Yearly(4, 0, 1, 2), At(2029, 4, 1, 2)},     // the first Sunday is the 1st
-      {2026, Yearly(3, 0, 2, 2), At(2026, 3, 8, 2)},
-      {2026, Yearly(2, 0, 5, 3), At(2026, 2, 22, 3)},  // four Sundays: the fifth is the last
-      {2024, Yearly(2, 4, 5, 0), At(2024, 2, 29, 0)},  // leap day
-      {2026, Yearly(12, 6, 4, 23), At(2026, 12, 26, 23)},
-  };
-  for (Case const& c : cases) {
-    FILETIME out{};
-    ASSERT_EQ(1, TimeZone::GetSpecificDate(c.year, c.rule, out)) << c.year << "-" << c.rule.wMonth;
-    EXPECT_EQ(FileTimeTicks(File(c.expected)), FileTimeTicks(out)) << c.year << "-" << c.rule.wMonth;
-  }
-  SYSTEMTIME const bad[] = {Yearly(0, 0, 1, 2), Yearly(13, 0, 1, 2), Yearly(3, 7, 1, 2), Yearly(3, 0, 1, 24)};
-  for (SYSTEMTIME const& rule : bad) {
+  ExpectCaseFile("connectdialog/zone_rule_dates.txt", [](std::string const& input) -> std::string {
     FILETIME out{1, 2};
-    EXPECT_EQ(0, TimeZone::GetSpecificDate(2026, rule, out)) << rule.wMonth << " " << rule.wDayOfWeek;
-    EXPECT_EQ(1u, out.dwLowDateTime);
-  }
-  FILETIME out{};
-  EXPECT_EQ(0, TimeZone::GetSpecificDate(1600, Yearly(3, 0, 1, 2), out));
+    SYSTEMTIME date{};
+    if (!TimeZone::GetSpecificDate(std::stoi(input), SystemTimeOfText(input.substr(input.find(' ') + 1)), out))
+      return out.dwLowDateTime == 1 && out.dwHighDateTime == 2 ? "refused, output unchanged" : "refused, yet written";
+    return FileTimeToSystemTime(&out, &date) ? SystemTimeText(date) : "no date";
+  });
 }
 
 TEST(TimeZoneRuleTest, DaylightTimeHoldsBetweenTheRuleInstantsAndOffsetsTruncateTowardZero) {
-  TIME_ZONE_INFORMATION const northern = Rule(480, -60, Yearly(11, 0, 1, 2), Yearly(3, 0, 2, 2));
-  TIME_ZONE_INFORMATION const southern = Rule(-600, -60, Yearly(4, 0, 1, 3), Yearly(10, 0, 1, 2));
-  TIME_ZONE_INFORMATION const none = Rule(-540, -60, SYSTEMTIME{}, Yearly(3, 0, 2, 2));
-  TIME_ZONE_INFORMATION const absolute = Rule(-120, -60, At(2026, 10, 25, 2), At(2026, 3, 27, 2));
-  struct Case { char const* what; TIME_ZONE_INFORMATION const& info; SYSTEMTIME utc; bool daylight; };
-  Case const cases[] = {
-      {"northern, a second before the start", northern, At(2026, 3, 8, 9, 59, 59), false},
-      {"northern, at the start", northern, At(2026, 3, 8, 10), true},
-      {"northern, summer", northern, At(2026, 7, 1, 12), true},
-      // Both instants are taken as local standard time: the repeated hour still counts as daylight.
-      {"northern, the repeated hour", northern, At(2026, 11, 1, 9, 30), true},
-      {"northern, at the end", northern, At(2026, 11, 1, 10), false},
-      {"northern, January", northern, At(2026, 1, 15, 12), false},
-      {"southern, January", southern, At(2026, 1, 15, 12), true},
-      {"southern, July", southern, At(2026, 7, 15, 12), false},
-      {"southern, December", southern, At(2026, 12, 15, 12), true},
-      {"no standard month", none, At(2026, 7, 1, 12), false},
-      {"absolute dates, their year", absolute, At(2026, 6, 1, 12), true},
-      {"absolute dates, another year", absolute, At(2027, 6, 1, 12), false},
-  };
-  for (Case const& c : cases) EXPECT_EQ(c.daylight, TimeZone::IsInDaylightSavingTime(c.info, File(c.utc))) << c.what;
-  EXPECT_FALSE(TimeZone::IsInDaylightSavingTime(northern, FILETIME{0, 0}));
-  // GetOffset truncates toward zero. Daylight time from the first to the last representable
-  // instant: "now" is always inside.
-  TIME_ZONE_INFORMATION const summerAllYear = Rule(480, -60, At(30827, 12, 31, 23), At(1601, 1, 2, 0));
-  struct Offset { TIME_ZONE_INFORMATION info; int mode; int hours; int minutes; };
-  Offset const offsets[] = {
-      {Rule(300, -60), 0, 5, 0},   {Rule(480, -60), 0, 8, 0}, {Rule(-330, 0), 0, -5, -30},
-      {Rule(-345, 0), 0, -5, -45}, {Rule(480, -60), 1, 7, 0}, {Rule(30, -60), 1, 0, -30},
-      {Rule(480, -60), -1, 8, 0},  {summerAllYear, -1, 7, 0}, {summerAllYear, 0, 8, 0},
-  };
-  for (Offset const& c : offsets) {
-    int hours = 99, minutes = 99;
-    EXPECT_EQ(1, TimeZone::GetOffset(c.info, hours, minutes, c.mode));
-    EXPECT_EQ(std::pair(c.hours, c.minutes), std::pair(hours, minutes)) << c.info.Bias << " mode " << c.mode;
-  }
+  std::map<std::string, TIME_ZONE_INFORMATION> const rules{
+      {"northern", Rule(480, -60, Yearly(11, 0, 1, 2), Yearly(3, 0, 2, 2))},
+      {"southern", Rule(-600, -60, Yearly(4, 0, 1, 3), Yearly(10, 0, 1, 2))},
+      {"none", Rule(-540, -60, SYSTEMTIME{}, Yearly(3, 0, 2, 2))},
+      {"absolute", Rule(-120, -60, At(2026, 10, 25, 2), At(2026, 3, 27, 2))}};
+  ExpectCaseFile("connectdialog/zone_daylight.txt", [&](std::string const& input) {
+    FILETIME const utc = File(SystemTimeOfText(input.substr(input.find(' ') + 1)));
+    return TimeZone::IsInDaylightSavingTime(rules.at(input.substr(0, input.find(' '))), utc) ? "daylight" : "standard";
+  });
+  EXPECT_FALSE(TimeZone::IsInDaylightSavingTime(rules.at("northern"), FILETIME{0, 0}));
+  ExpectCaseFile("connectdialog/zone_offsets.txt", [](std::string const& line) {
+    int bias = 0, daylightBias = 0, mode = 0, hours = 99, minutes = 99;
+    std::sscanf(line.c_str(), "%d %d %d", &bias, &daylightBias, &mode);
+    TIME_ZONE_INFORMATION const info = line.ends_with(" all-year")
+                                           ? Rule(bias, daylightBias, At(30827, 12, 31, 23), At(1601, 1, 2, 0))
+                                           : Rule(bias, daylightBias);
+    int const result = TimeZone::GetOffset(info, hours, minutes, mode);
+    return Joined(result, hours, minutes);
+  });
 }
 
 constexpr double kMillisPerDay = 86400000.0;

@@ -10,7 +10,9 @@
 #include "platform/shell/DesktopShortcut.h"
 #include "platform/shell/UrlSchemeHandler.h"
 #include "platform/shell/XdgShell.h"
-#include "support/Golden.h"
+#include "support/CaseFile.h"
+#include "support/CaseWords.h"
+#include "support/KeyDump.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -67,26 +69,19 @@ TEST(XdgShellTest, AnInstalledShellServesUntilNullRestoresTheDesktops) {
 }
 
 TEST(ArgumentStringTest, SplitsLikeAProgramReceivesIt) {
-  using Words = std::vector<std::string>;
-  struct Case { char const* text; Words words; };
-  std::vector<Case> const cases{
-      {"", {}}, {"   ", {}}, {"/S \"Lab\\core 1\"", {"/S", "Lab\\core 1"}}, {"a\tb  c", {"a", "b", "c"}},
-      {"\"\"", {""}}, {"x\"y z\"w", {"xy zw"}}, {"say \\\"hi\\\"", {"say", "\"hi\""}}, {"trailing\\", {"trailing\\"}},
-      {"$(reboot) ; `id` | &", {"$(reboot)", ";", "`id`", "|", "&"}}, {"\"unterminated quote", {"unterminated quote"}}};
-  for (Case const& c : cases) EXPECT_EQ(ArgumentString::Split(c.text), c.words) << c.text;
+  ExpectCaseFile("platform/argument_words.txt", [](std::string const& line) {
+    std::string words;
+    for (std::string const& word : ArgumentString::Split(CaseWords(line)[0].text))
+      words += (words.empty() ? "" : " ") + DumpText(word);
+    return words.empty() ? "(no words)" : words;
+  });
 }
 
 TEST(DesktopFolderTest, ReadsTheUserDirsFileOrFallsBackToDesktop) {
-  struct Case { char const* text; char const* folder; };
-  for (Case const& c : {
-           Case{"XDG_DESKTOP_DIR=\"$HOME/Bureau\"\n", "/home/u/Bureau"},
-           Case{"# comment\nXDG_MUSIC_DIR=\"$HOME/Music\"\n  XDG_DESKTOP_DIR=\"/data/desk/\"\n", "/data/desk"},
-           Case{"XDG_DESKTOP_DIR=\"$HOME/My \\\"Desk\\\"\"", "/home/u/My \"Desk\""},
-           Case{"XDG_DESKTOP_DIR=\"$HOME\"\n", "/home/u"}, Case{"XDG_DESKTOP_DIR=\"$HOMEWARD/x\"\n", ""},
-           Case{"XDG_DESKTOP_DIR=\"relative/x\"\n", ""}, Case{"XDG_DESKTOP_DIR=\"$HOME/open\n", ""},
-           Case{"XDG_DESKTOP_DIR=$HOME/bare\n", ""},
-           Case{"XDG_DESKTOP_DIR=\"/one\"\nXDG_DESKTOP_DIR=\"/two\"\n", "/two"}})
-    EXPECT_EQ(DesktopFolder::FromUserDirs(c.text, "/home/u"), c.folder) << c.text;
+  ExpectCaseFile("platform/desktop_folders.txt", [](std::string const& line) {
+    std::string const folder = DesktopFolder::FromUserDirs(CaseWords(line)[0].text, "/home/u");
+    return folder.empty() ? "(none)" : folder;
+  });
   TempFolder home;
   ScopedEnv homeVariable("HOME", home.Path().c_str());
   ScopedEnv config("XDG_CONFIG_HOME", (home / "cfg").c_str());
@@ -97,13 +92,11 @@ TEST(DesktopFolderTest, ReadsTheUserDirsFileOrFallsBackToDesktop) {
 }
 
 TEST(DesktopShortcutTest, TheEntryQuotesAndEscapesEveryArgument) {
-  struct Case { std::string program; std::vector<std::string> arguments; std::string exec; };
-  for (Case const& c : {
-           Case{"/usr/bin/halokorvo", {"/S", "Lab\\core1"}, R"(/usr/bin/halokorvo /S "Lab\\\\core1")"},
-           Case{"/opt/Halo Korvo/bin", {"/S", "a b"}, R"("/opt/Halo Korvo/bin" /S "a b")"},
-           Case{"/bin/x", {"/S", "100% \"$HOME\" `id`"}, R"(/bin/x /S "100%% \\"\\$HOME\\" \\`id\\`")"},
-           Case{"/bin/x", {""}, R"(/bin/x "")"}, Case{"/bin/x", {"line\nbreak"}, R"(/bin/x "line\nbreak")"}})
-    EXPECT_EQ(DesktopShortcut::ExecValue(c.program, c.arguments), c.exec) << c.exec;
+  ExpectCaseFile("platform/shortcut_exec_values.txt", [](std::string const& line) {
+    std::vector<std::string> words;
+    for (CaseWord const& word : CaseWords(line)) words.push_back(word.text);
+    return DesktopShortcut::ExecValue(words[0], std::vector<std::string>(words.begin() + 1, words.end()));
+  });
   EXPECT_EQ(DesktopShortcut::Text(" core\\1", "/bin/h", {"/S", "core"}),
             "[Desktop Entry]\nType=Application\nVersion=1.0\nName=\\score\\\\1\nExec=/bin/h /S core\nTerminal=false\n");
 }
@@ -133,25 +126,12 @@ TEST(DesktopShortcutTest, WritesAnExecutableEntryAndRefusesUnsafeLabels) {
 
 constexpr char kType[] = "x-scheme-handler/telnet";
 
-// Each list before and after: tests/data/golden/platform/url_scheme_lists.txt.
 TEST(UrlSchemeHandlerTest, TheListKeepsEveryOtherLine) {
-  std::pair<char const*, char const*> const cases[] = {
-      {"no file", ""}, {"another group only, no final line feed", "[Added Associations]\ntext/plain=ed.desktop"},
-      {"the type's line replaced in place, its twin left",
-       "# mine\n[Default Applications]\ntext/html=web.desktop\n x-scheme-handler/telnet = old.desktop;\n"
-       "x-scheme-handler/telnet=twin.desktop\n"},
-      {"added after the group's last line, before the blank and the next group",
-       "[Default Applications]\ntext/html=web.desktop\n\n[Removed Associations]\nx-scheme-handler/telnet=k.desktop\n"},
-      {"a look-alike key is another type", "[Default Applications]\nx-scheme-handler/telnets=t.desktop\r\n"}};
-  auto const shown = [](std::string text) {  // a carriage return spelt out
-    for (size_t at = 0; (at = text.find('\r', at)) != std::string::npos;) text.replace(at, 1, "\\r");
-    return text;
-  };
-  std::string lists;
-  for (auto const& [name, before] : cases)
-    lists += std::string("== ") + name + "\n" + shown(before) + "\n-- after\n" +
-             shown(UrlSchemeHandler::WithDefault(before, kType, "k.desktop"));
-  ExpectGolden("platform/url_scheme_lists.txt", lists);
+  ExpectCaseFile("platform/url_scheme_lists.txt", [](std::string const& line) {
+    std::string list = UrlSchemeHandler::WithDefault(CaseWords(line)[0].text, kType, "k.desktop");
+    for (size_t at = 0; (at = list.find('\r', at)) != std::string::npos;) list.replace(at, 1, "\\r");
+    return list.ends_with('\n') ? list : list + "\n[no line feed at the end]\n";
+  });
 }
 
 TEST(UrlSchemeHandlerTest, RegisterWritesTheEntryAndTheDefault) {

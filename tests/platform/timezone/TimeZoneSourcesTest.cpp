@@ -11,45 +11,28 @@
 #include "platform/timezone/SystemTime.h"
 #include "platform/timezone/TimeZoneListWriter.h"
 #include "platform/timezone/WindowsZonesFile.h"
+#include "support/CaseFile.h"
+#include "support/CaseWords.h"
 #include "support/HeldKey.h"
-#include "support/Hex.h"
 #include "support/ScopedEnv.h"
 #include "support/ScopedRoot.h"
-#include "support/SystemTimes.h"
+#include "support/SystemTimeText.h"
 #include "support/TempFolder.h"
 
 namespace {
 
 using namespace std::string_literals;
 
-TEST(SystemTimeTest, ValidTimesConvertBothWays) {
-  struct Case { SYSTEMTIME time; uint64_t ticks; int dayOfWeek; };
-  Case const cases[] = {
-      {At(1601, 1, 1), 0, 1}, {At(1970, 1, 1), 116444736000000000ull, 4},
-      {At(2024, 2, 29, 23, 59, 59, 999), 133537247999990000ull, 4}, {At(2026, 3, 8, 10), 134174376000000000ull, 0},
-      {At(30827, 12, 31, 23, 59, 59, 999), 9223149887999990000ull, 5},
-  };
-  for (Case const& c : cases) {
-    FILETIME file{};
-    ASSERT_TRUE(SystemTimeToFileTime(&c.time, &file)) << c.time.wYear;
-    EXPECT_EQ(c.ticks, FileTimeTicks(file)) << c.time.wYear;
-    SYSTEMTIME back{};
-    ASSERT_TRUE(FileTimeToSystemTime(&file, &back));
-    SYSTEMTIME expected = c.time;
-    expected.wDayOfWeek = static_cast<uint16_t>(c.dayOfWeek);
-    EXPECT_EQ(0, std::memcmp(&expected, &back, sizeof back)) << c.time.wYear;
-  }
-}
-
-TEST(SystemTimeTest, OutOfRangeFieldsAreRefusedAndLeaveTheOutputAlone) {
-  SYSTEMTIME const bad[] = {At(1600, 12, 31),   At(30828, 1, 1),      At(2023, 2, 29),          At(2024, 13, 1),
-                            At(2024, 0, 1),     At(2024, 4, 31),      At(2024, 1, 0),           At(2024, 1, 1, 24),
-                            At(2024, 1, 1, 0, 60), At(2024, 1, 1, 0, 0, 60), At(2024, 1, 1, 0, 0, 0, 1000)};
-  for (SYSTEMTIME const& time : bad) {
+TEST(SystemTimeTest, ValidTimesConvertBothWaysAndOutOfRangeFieldsAreRefused) {
+  ExpectCaseFile("platform/system_times.txt", [](std::string const& text) -> std::string {
+    SYSTEMTIME const time = SystemTimeOfText(text);
     FILETIME file{0xdeadbeef, 0xdeadbeef};
-    EXPECT_FALSE(SystemTimeToFileTime(&time, &file)) << time.wYear << "-" << time.wMonth << "-" << time.wDay;
-    EXPECT_EQ(0xdeadbeefu, file.dwLowDateTime);
-  }
+    if (!SystemTimeToFileTime(&time, &file))
+      return FileTimeTicks(file) == 0xdeadbeefdeadbeefull ? "refused, output unchanged" : "refused, yet written";
+    SYSTEMTIME back{};
+    return std::to_string(FileTimeTicks(file)) + " -> " +
+           (FileTimeToSystemTime(&file, &back) ? SystemTimeText(back) : "not read back");
+  });
   FILETIME const tooLate = FileTimeFromTicks(1ull << 63);
   SYSTEMTIME untouched = At(1999, 9, 9);
   EXPECT_FALSE(FileTimeToSystemTime(&tooLate, &untouched));
@@ -88,50 +71,19 @@ TEST(CurrentTimeZoneTest, FollowsTheProcessTimeZone) {
   EXPECT_EQ(TIME_ZONE_ID_INVALID, GetTimeZoneInformation(nullptr));
 }
 
-using Form = ZoneYearRule::Form;
-
-// Settled rules only, so that newer tz data keeps them.
-TEST(IcuZoneRuleTest, TransitionsBecomeYearlyOrAbsoluteRules) {
-  struct Case { char const* zone; int year; Form form; REG_TZI_FORMAT tzi; };
-  SYSTEMTIME const none{};
-  Case const cases[] = {
-      // Sunday on or after the 8th of March, first Sunday of November; times are the clock
-      // just before the change.
-      {"America/Los_Angeles", 2026, Form::Yearly, {480, 0, -60, Fields(0, 11, 0, 1, 2), Fields(0, 3, 0, 2, 2)}},
-      // Rules given in UTC: 01:00 UTC is 01:00 GMT in March and 02:00 BST in October.
-      {"Europe/London", 2026, Form::Yearly, {0, 0, -60, Fields(0, 10, 0, 5, 2), Fields(0, 3, 0, 5, 1)}},
-      {"Europe/Berlin", 2027, Form::Yearly, {-60, 0, -60, Fields(0, 10, 0, 5, 3), Fields(0, 3, 0, 5, 2)}},
-      // Southern hemisphere: daylight time starts late in the year.
-      {"Australia/Sydney", 2026, Form::Yearly, {-600, 0, -60, Fields(0, 4, 0, 1, 3), Fields(0, 10, 0, 1, 2)}},
-      {"Australia/Lord_Howe", 2026, Form::Yearly, {-630, 0, -30, Fields(0, 4, 0, 1, 2), Fields(0, 10, 0, 1, 2)}},
-      {"Asia/Tokyo", 2026, Form::NoDaylight, {-540, 0, 0, none, none}},
-      {"Asia/Kolkata", 2026, Form::NoDaylight, {-330, 0, 0, none, none}},
-      // Moscow moved to +04 for good in March 2011 without a daylight change that year.
-      {"Europe/Moscow", 2011, Form::NoDaylight, {-240, 0, 0, none, none}},
-      // Daylight time ended in March 2009 and did not come back: one change only.
-      {"America/Argentina/Buenos_Aires", 2009, Form::Approximated, {180, 0, 0, none, none}},
-      // "Friday on or after the 23rd of March" has no week-of-month form.
-      {"Asia/Jerusalem", 2026, Form::AbsoluteDates, {-120, 0, -60, Fields(2026, 10, 0, 25, 2), Fields(2026, 3, 5, 27, 2)}},
-  };
-  for (Case const& c : cases) {
-    ZoneYearRule rule;
-    ASSERT_TRUE(IcuZoneRule::ForYear(c.zone, c.year, rule)) << c.zone;
-    EXPECT_EQ(c.form, rule.form) << c.zone;
-    EXPECT_EQ(Hex(std::string_view(reinterpret_cast<char const*>(&c.tzi), sizeof c.tzi)),
-              Hex(std::string_view(reinterpret_cast<char const*>(&rule.tzi), sizeof rule.tzi))) << c.zone;
-  }
-}
-
-TEST(IcuZoneRuleTest, UnknownZonesAndYearsAreRefused) {
-  struct Case { char const* zone; int year; };
-  Case const cases[] = {
-      {"Nowhere/Zone", 2026}, {"", 2026}, {"Etc/Unknown", 2026}, {"Europe/Paris", 1600}, {"Europe/Paris", 30828}};
-  for (Case const& c : cases) {
+TEST(IcuZoneRuleTest, TransitionsBecomeYearlyOrAbsoluteRulesAndUnknownZonesAndYearsAreRefused) {
+  ExpectCaseFile("platform/icu_zone_rules.txt", [](std::string const& input) -> std::string {
+    size_t const blank = input.rfind(' ');
     ZoneYearRule rule;
     rule.tzi.Bias = 12345;
-    EXPECT_FALSE(IcuZoneRule::ForYear(c.zone, c.year, rule)) << c.zone << " " << c.year;
-    EXPECT_EQ(12345, rule.tzi.Bias);
-  }
+    if (!IcuZoneRule::ForYear(input.substr(0, blank), std::stoi(input.substr(blank + 1)), rule))
+      return rule.tzi.Bias == 12345 ? "refused, rule unchanged" : "refused, yet changed";
+    char const* const forms[] = {"NoDaylight", "Yearly", "AbsoluteDates", "Approximated"};
+    REG_TZI_FORMAT const& tzi = rule.tzi;
+    return std::string(forms[static_cast<int>(rule.form)]) + " bias " + std::to_string(tzi.Bias) + " standard " +
+           std::to_string(tzi.StandardBias) + " daylight " + std::to_string(tzi.DaylightBias) + "\nstandard " +
+           SystemTimeText(tzi.StandardDate) + "\ndaylight " + SystemTimeText(tzi.DaylightDate) + "\n";
+  });
 }
 
 std::string Describe(std::vector<WindowsZone> const& zones) {
@@ -140,51 +92,13 @@ std::string Describe(std::vector<WindowsZone> const& zones) {
   return text;
 }
 
-TEST(WindowsZonesFileTest, ParsesGroupsWithTheirDisplayComments) {
-  struct Case { char const* name; char const* xml; char const* zones; };
-  Case const cases[] = {
-      {"groups and regional rows",
-       "<?xml version=\"1.0\"?>\n<!-- copyright -->\n<supplementalData><windowsZones><mapTimezones>\n"
-       "  <!-- (UTC-08:00) Pacific Time (US & Canada) -->\n"
-       "  <mapZone other=\"Pacific Standard Time\" territory=\"001\" type=\"America/Los_Angeles\"/>\n"
-       "  <mapZone other=\"Pacific Standard Time\" territory=\"CA\" type=\"America/Vancouver\"/>\n"
-       "  <!-- (UTC+01:00) Amsterdam -->\n"
-       "  <mapZone other='W. Europe Standard Time' territory='NL' type='Europe/Amsterdam'/>\n"
-       "  <mapZone type=\"Europe/Berlin\" territory=\"001\" other=\"W. Europe Standard Time\" />\n"
-       "</mapTimezones></windowsZones></supplementalData>\n",
-       "Pacific Standard Time|(UTC-08:00) Pacific Time (US & Canada)|America/Los_Angeles\n"
-       "W. Europe Standard Time|(UTC+01:00) Amsterdam|Europe/Berlin\n"},
-      {"a group without its comment does not take the one before",
-       "<!-- (UTC) One -->\n<mapZone other=\"A\" territory=\"001\" type=\"Etc/UTC\"/>\n"
-       "<mapZone other=\"B\" territory=\"001\" type=\"Etc/GMT\"/>",
-       "A|(UTC) One|Etc/UTC\nB||Etc/GMT\n"},
-      {"entities, several zones in type, a repeated identifier",
-       "<mapZone other=\"Q &amp; &#x41;&#66; &lt;&quot;&apos;&gt; \xC3\xA9\" territory=\"001\" type=\"X/Y X/Z\"/>"
-       "<mapZone other=\"Q &amp; AB &lt;&quot;'&gt; \xC3\xA9\" territory=\"001\" type=\"Other/Zone\"/>",
-       "Q & AB <\"'> \xC3\xA9||X/Y\n"},
-      {"a quoted > inside an attribute", "<mapZone other=\"a>b\" territory=\"001\" type=\"Z/Z\"/>", "a>b||Z/Z\n"},
-  };
-  for (Case const& c : cases) {
-    std::vector<WindowsZone> zones;
-    ASSERT_TRUE(WindowsZonesFile::Parse(c.xml, zones)) << c.name;
-    EXPECT_EQ(c.zones, Describe(zones)) << c.name;
-  }
-}
-
-TEST(WindowsZonesFileTest, MalformedOrEmptyInputIsRefusedAndLeavesTheListAlone) {
-  char const* const bad[] = {"", "<mapZone other=\"A\" territory=\"CA\" type=\"X/Y\"/>",
-                             "<!-- (UTC) unterminated <mapZone other=\"A\" territory=\"001\" type=\"X/Y\"/>",
-                             "<mapZone other=\"A\" territory=\"001\" type=\"X/Y\"", "<!DOCTYPE never closed",
-                             "<mapZone other=\"A territory=\"001\" type=\"X/Y\"/>",
-                             "<mapZone other=A territory=\"001\" type=\"X/Y\"/>",
-                             "<mapZone other=\"&bogus;\" territory=\"001\" type=\"X/Y\"/>",
-                             "<mapZone other=\"&#xD800;\" territory=\"001\" type=\"X/Y\"/>",
-                             "<mapZone other=\"&amp\" territory=\"001\" type=\"X/Y\"/>"};
-  for (char const* xml : bad) {
+TEST(WindowsZonesFileTest, ParsesGroupsWithTheirDisplayCommentsAndRefusesMalformedInput) {
+  ExpectCaseFile("platform/windows_zones_parse.txt", [](std::string const& input) -> std::string {
     std::vector<WindowsZone> zones{{"kept", "", "Etc/UTC"}};
-    EXPECT_FALSE(WindowsZonesFile::Parse(xml, zones)) << xml;
-    EXPECT_EQ("kept||Etc/UTC\n", Describe(zones)) << xml;
-  }
+    if (!WindowsZonesFile::Parse(CaseWords(input)[0].text, zones))
+      return Describe(zones) == "kept||Etc/UTC\n" ? "refused, list unchanged" : "refused, yet changed";
+    return Describe(zones);
+  });
   std::vector<WindowsZone> zones;
   EXPECT_FALSE(WindowsZonesFile::Read("/nonexistent/windowsZones.xml", zones));
   TempFolder folder;
