@@ -2,34 +2,19 @@
 // the property-tree demonstration, the Connect dialog, the New Session Wizard, Global Options
 // and Session Options. Each case is a golden transcript that holds its commands, with what the
 // tool reads back from the store afterwards; the rules themselves are checked on the dialogs' models.
-#include <filesystem>
-
 #include "support/CdtoolTranscript.h"
 
 namespace {
 
 class CdtoolDialogTest : public CdtoolTranscriptTest, public testing::WithParamInterface<char const*> {
  protected:
-  // The file's "$ " lines are the commands, "<root>" in them the test's root. A command may end in
-  // "--script JSON": the JSON goes to the file the tool plays, and the transcript shows it as given.
+  // A command may end in "--script JSON": the JSON goes to the file the tool plays, and the
+  // transcript shows it as given.
   void ExpectScriptedFile(std::string const& golden) const {
-    ExpectCaseFile("cdtool/" + golden, [this](std::string command) {
-      Replace(command, "<root>", m_root.Path());
+    ExpectTranscriptFile(golden, [this](std::string const& command) {
       size_t const at = command.find(" --script {");
-      CdtoolResult const result =
-          at == std::string::npos ? Run(command) : RunScript(command.substr(0, at), command.substr(at + 10));
-      std::string text = Transcript({""}, [&](std::string const&) { return result; }).substr(3);
-      // The tool's own folder holds its default transfer folders.
-      Replace(text, m_root.Path(), "<root>");
-      Replace(text, std::filesystem::path(CDTOOL_PATH).parent_path(), "<executable folder>");
-      return text;
-    }, "$ ");
-  }
-
- private:
-  static void Replace(std::string& text, std::string const& what, std::string const& by) {
-    for (size_t at = 0; (at = text.find(what, at)) != std::string::npos; at += by.size())
-      text.replace(at, what.size(), by);
+      return at == std::string::npos ? Run(command) : RunScript(command.substr(0, at), command.substr(at + 10));
+    });
   }
 };
 

@@ -6,19 +6,6 @@ namespace {
 
 class CdtoolKeymapTest : public CdtoolTranscriptTest {
  protected:
-  // A transcript file whose commands name the test's root as "<root>", as their answers do.
-  void ExpectRootTranscriptFile(std::string const& golden) const {
-    auto const replaced = [](std::string text, std::string const& from, std::string const& to) {
-      for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-      return text;
-    };
-    ExpectCaseFile("cdtool/" + golden, [&](std::string const& command) {
-      std::string const text =
-          Transcript({replaced(command, "<root>", m_root.Path())}, [&](std::string const& c) { return Run(c); });
-      return replaced(text.substr(text.find('\n') + 1), m_root.Path(), "<root>");
-    }, "$ ");
-  }
   // The tool reads the layout from the environment it inherits.
   ScopedEnv m_layout{"XKB_DEFAULT_LAYOUT", "us"};
 };
@@ -29,7 +16,7 @@ TEST_F(CdtoolKeymapTest, CheckExitsAndNames) {
   WriteFile("b.map", "x\ny\nz\nN VK_F1 VT_PF1\n");
   WriteFile("good.map", "N VK_F1 VT_PF1\nA VK_X MENU_EXIT\n");
   WriteFile("bad.map", "1\n2\n3\n");
-  ExpectRootTranscriptFile("keymap.txt");
+  ExpectTranscriptFile("keymap.txt");
 }
 
 // How a file line reads and how a keymap is written are KeymapFileTest's; here the verbs' wiring.
@@ -58,7 +45,7 @@ TEST_F(CdtoolKeymapTest, KeymapKeySavesOnlyTheChangedKey) {
                               {"copy", R"({"steps":[{"do":"category","name":"Menu Function"},)"
                                        R"({"do":"function","name":"MENU_COPY"},{"do":"ok"}]})"}})
     WriteFile(std::string(name) + ".json", script);
-  ExpectRootTranscriptFile("keymap_key.txt");
+  ExpectTranscriptFile("keymap_key.txt");
   EXPECT_EQ(ReadFileBytes(m_root.File("commented.key")), commented);
   EXPECT_EQ(ReadFileBytes(m_root.File("unsaved.key")), plain);
   EXPECT_EQ(ReadFileBytes(m_root.File("saved.key")),

@@ -184,19 +184,6 @@ class CdtoolSessionExchangeTest : public CdtoolTranscriptTest {
         if (line.starts_with(field)) kept += line + "\n";
     return kept;
   }
-  // A case file whose commands, like their answers, name the test's folder "<root>".
-  void ExpectRootedTranscriptFile(std::string const& golden) const {
-    auto const replaced = [](std::string text, std::string const& from, std::string const& to) {
-      for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-        text.replace(at, from.size(), to);
-      return text;
-    };
-    auto const run = [&](std::string const& command) { return Run(replaced(command, "<root>", m_root.Path())); };
-    ExpectCaseFile("cdtool/" + golden, [&](std::string const& command) {
-      std::string const text = Transcript({command}, run);
-      return replaced(text.substr(text.find('\n') + 1), m_root.Path(), "<root>");
-    }, "$ ");
-  }
 };
 
 TEST_F(CdtoolSessionExchangeTest, ImportThenExportReadsTheSameToOpenSsh) {
@@ -228,10 +215,10 @@ TEST_F(CdtoolSessionExchangeTest, ConflictsDryRunsAndTargetsAreReported) {
   WriteFile("config", "Host web\n  Port 2222\nHost lab/sw\n");
   WriteFile("changed", "Host web\n  Port 3333\n");
   std::string const before = Run("reg tree HKCU --json").out;
-  ExpectRootedTranscriptFile("import_dry_run.txt");
+  ExpectTranscriptFile("import_dry_run.txt");
   EXPECT_EQ(Run("reg tree HKCU --json").out, before) << "a dry run changed the store";
   // New sessions copy the default session, which the first import writes down as a host does.
-  ExpectRootedTranscriptFile("import_conflicts.txt");
+  ExpectTranscriptFile("import_conflicts.txt");
   EXPECT_NE(Run("session show 'web (2)'").out.find("SSH2 Port\tnumber\t3333"), std::string::npos);
 }
 

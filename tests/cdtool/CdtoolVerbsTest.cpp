@@ -8,22 +8,7 @@
 
 namespace {
 
-class CdtoolVerbsTest : public CdtoolTranscriptTest {
- protected:
-  // As ExpectTranscriptFile, with "<root>" in a command standing for the test's root folder.
-  void ExpectRootedTranscriptFile(std::string const& golden, std::string const& input = "") const {
-    ExpectCaseFile("cdtool/" + golden, [&](std::string const& command) {
-      std::string const text = Transcript({Replaced(command, "<root>", m_root.Path())},
-                                          [&](std::string const& c) { return Run(c, input); });
-      return Replaced(text.substr(text.find('\n') + 1), m_root.Path(), "<root>");
-    }, "$ ");
-  }
-  static std::string Replaced(std::string text, std::string const& from, std::string const& to) {
-    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
-      text.replace(at, from.size(), to);
-    return text;
-  }
-};
+using CdtoolVerbsTest = CdtoolTranscriptTest;
 
 TEST_F(CdtoolVerbsTest, TextVerbsPrintTheirTextOrRefuseBadArguments) {
   ScopedEnv const zone("TZ", "UTC0");
@@ -89,7 +74,7 @@ TEST_F(CdtoolVerbsTest, GlobalShowListsEveryOptionAndResetAsksFirst) {
 // Forms and refusals of option values are in CdtoolOptionInputTest; here per-product names and
 // values that loading clamps into range.
 TEST_F(CdtoolVerbsTest, StoreVerbsReachTheProductsStoreAndRefusalsChangeNothing) {
-  ExpectRootedTranscriptFile("store_verbs.txt", "secret\n");
+  ExpectTranscriptFile("store_verbs.txt", "secret\n");
 }
 
 class CdtoolFileTypesTest : public CdtoolTranscriptTest {
@@ -101,7 +86,7 @@ TEST_F(CdtoolFileTypesTest, ListsAddsShowsAndRemovesStoredTypesAndRefusesBadInpu
   ExpectTranscriptFile("filetypes.txt");
 }
 
-TEST_F(CdtoolVerbsTest, SyncShowsTheStoredTasks) { ExpectRootedTranscriptFile("sync_show.txt"); }
+TEST_F(CdtoolVerbsTest, SyncShowsTheStoredTasks) { ExpectTranscriptFile("sync_show.txt"); }
 
 // Names that are not UTF-8 reach every output, plain and JSON, without a crash: JSON shows such
 // bytes as U+FFFD, as the registry verbs always did; plain text keeps them.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -36,18 +37,28 @@ class CdtoolTranscriptTest : public CdtoolTest {
                         std::string const& input = "") const {
     ExpectGolden("cdtool/" + golden, RootNamed(Transcript(commands, [&](std::string const& c) { return Run(c, input); })));
   }
-  // The same with the commands read from the golden file's own "$ " lines (CaseFile.h).
+  // The same with the commands read from the golden file's own "$ " lines (CaseFile.h), where
+  // "<root>" stands for the test's root folder as it does in the answers.
   void ExpectTranscriptFile(std::string const& golden, std::string const& input = "") const {
+    ExpectTranscriptFile(golden, [&](std::string const& command) { return Run(command, input); });
+  }
+  // ... with `run` answering each command.
+  void ExpectTranscriptFile(std::string const& golden, std::function<CdtoolResult(std::string const&)> const& run) const {
     ExpectCaseFile("cdtool/" + golden, [&](std::string const& command) {
-      std::string const text = Transcript({command}, [&](std::string const& c) { return Run(c, input); });
+      std::string const text = Transcript({Replaced(command, "<root>", m_root.Path())}, run);
       return RootNamed(text.substr(text.find('\n') + 1));
     }, "$ ");
   }
+  static std::string Replaced(std::string text, std::string const& from, std::string const& to) {
+    for (size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size())
+      text.replace(at, from.size(), to);
+    return text;
+  }
 
  private:
-  std::string RootNamed(std::string text) const {
-    for (size_t at = 0; (at = text.find(m_root.Path(), at)) != std::string::npos;)
-      text.replace(at, m_root.Path().size(), "<root>");
-    return text;
+  // The tool's own folder holds defaults such as its transfer folders.
+  std::string RootNamed(std::string const& text) const {
+    return Replaced(Replaced(text, m_root.Path(), "<root>"), std::filesystem::path(CDTOOL_PATH).parent_path(),
+                    "<executable folder>");
   }
 };
