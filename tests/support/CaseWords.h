@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/UnquotedText.h"
+
 struct CaseWord {
   std::string text;
   bool quoted = false;
@@ -22,17 +24,10 @@ inline std::vector<CaseWord> CaseWords(std::string const& line) {
       words.push_back({line.substr(at, end - at)});
       at = end;
     } else {
-      CaseWord word{"", true};
-      for (++at; at < line.size() && line[at] != '"'; ++at) {
-        if (line[at] == '\\' && line.compare(at + 1, 1, "x") == 0) {
-          word.text += static_cast<char>(std::stoi(line.substr(at + 2, 2), nullptr, 16));
-          at += 3;
-        } else {
-          word.text += line[at] == '\\' ? line[++at] : line[at];
-        }
-      }
-      words.push_back(word);
-      ++at;
+      size_t end = at + 1;
+      while (end < line.size() && line[end] != '"') end += line[end] == '\\' ? 2 : 1;
+      words.push_back({UnquotedText(line.substr(at, end + 1 - at)), true});
+      at = end + 1;
     }
   }
   return words;
