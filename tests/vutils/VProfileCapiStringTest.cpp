@@ -119,7 +119,9 @@ TEST_F(VProfileCapiStringTest, UpgradeRewritesAReadableProtectedFormEncodedOnce)
     std::string const after = StoredSz("Password");
     EXPECT_TRUE(!c.text || value == c.text);
     EXPECT_EQ(after == c.stored, !c.rewritten);
-    if (c.rewritten) EXPECT_EQ(VProfileEncodedString::Decode(after), "pw");
+    if (c.rewritten) {
+      EXPECT_EQ(VProfileEncodedString::Decode(after), "pw");
+    }
     value.Save(key, false);
     EXPECT_EQ(StoredSz("Password"), after) << "an upgraded value leaves nothing to write";
   }

@@ -142,7 +142,9 @@ TEST_F(ConnectDialogMoveTest, ASourceRenamedMeanwhileIsNoLongerAvailable) {
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Item 's1' is no longer available for pasting"}));
     EXPECT_EQ(dialog.IsEnabled(Dialog::kPaste), !cut) << "a copied record stays on the clipboard";
     EXPECT_EQ(Stored("Lab") + " " + Stored("Other"), "Inner|renamed,s2 Lab|s1");
-    if (!cut) EXPECT_EQ(StoredProtocol("Lab\\renamed"), "SSH2") << "the tool's rename keeps the session whole";
+    if (!cut) {
+      EXPECT_EQ(StoredProtocol("Lab\\renamed"), "SSH2") << "the tool's rename keeps the session whole";
+    }
     ASSERT_TRUE(SessionDatabase(0).Rename("Lab\\renamed", "s1", "renamed"));
     dialog.Open();
   }

@@ -362,8 +362,8 @@ TEST_F(GlobalOptionsDialogTest, ListEditsAreStoredWhenConfirmed) {
          return owner ? owner->typeName.Str() : "-";
        }},
   };
-  struct Case { char const* page; char const* name; std::vector<DialogStep> steps; std::vector<int> answers;
-                std::vector<std::string> texts; };
+  struct Case { char const* page; char const* name; std::vector<DialogStep> steps; std::vector<int> answers = {};
+                std::vector<std::string> texts = {}; };
   std::string dump;
   for (Case const& c : {
            // The scheme page is inside the collapsed Terminal page.

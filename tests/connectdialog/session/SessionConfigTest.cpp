@@ -299,7 +299,9 @@ TEST_F(SessionConfigTest, SavedReloadedClonedAndSavedAgainIsTheSameBytes) {
   clone->Save(copy.key, true);
   ASSERT_EQ(KeyNames(copy.key, true), KeyNames(memory.key, true));
   for (std::string const& name : KeyNames(memory.key, true))
-    if (name != "Login Script") EXPECT_EQ(DumpValue(copy.key, name), DumpValue(memory.key, name)) << name;
+    if (name != "Login Script") {
+      EXPECT_EQ(DumpValue(copy.key, name), DumpValue(memory.key, name)) << name;
+    }
   EXPECT_EQ(Joined(VProfileEncodedString::Decode(copy.StoredSz("Login Script")), copy.StoredSz("Test Host")),
             "send me|host");
 }
