@@ -102,10 +102,7 @@ TEST_F(CdhostTest, PrintCommandGivesTheToolsCommandForTheProductsSide) {
   // The file's "cdtool" lines make the other sessions; a desktop's link handler gives a URL, from which a
   // terminal session is made as Quick Connect makes it, nothing stored.
   ExpectCaseFile("cdhost/print_command.txt", [this](std::string const& command) {
-    std::string const text = Transcript({command}, [this](std::string const& c) {
-      return c.starts_with("cdtool ") ? Run(c.substr(7)) : Host(c);
-    });
-    return text.substr(text.find('\n') + 1);
+    return AnswerText(command.starts_with("cdtool ") ? Run(command.substr(7)) : Host(command));
   }, "$ ");
   for (std::string const path : {"'Lab $(x)\\core 1'", "jumped", "tel"})
     EXPECT_EQ(Host("cdhost --print-command " + path).out, Run("session command " + path).out) << path;

@@ -7,46 +7,35 @@
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "support/CaseFile.h"
 #include "support/CdtoolRunner.h"
 #include "support/Golden.h"
 
-inline std::string Transcript(std::vector<std::string> const& commands,
-                              std::function<CdtoolResult(std::string const&)> const& run) {
-  std::string text;
-  for (std::string const& command : commands) {
-    CdtoolResult const result = run(command);
-    text += "$ " + command + "\n" + result.out;
-    if (!result.out.empty() && !result.out.ends_with('\n')) text += "[no newline at the end]\n";
-    for (size_t at = 0; at < result.err.size();) {
-      size_t const end = std::min(result.err.find('\n', at), result.err.size());
-      text += "! " + result.err.substr(at, end - at) + "\n";
-      at = end + 1;
-    }
-    if (result.exitCode != 0) text += "[exit " + std::to_string(result.exitCode) + "]\n";
+// What one command answered, as a transcript shows it below the command's line.
+inline std::string AnswerText(CdtoolResult const& result) {
+  std::string text = result.out;
+  if (!result.out.empty() && !result.out.ends_with('\n')) text += "[no newline at the end]\n";
+  for (size_t at = 0; at < result.err.size();) {
+    size_t const end = std::min(result.err.find('\n', at), result.err.size());
+    text += "! " + result.err.substr(at, end - at) + "\n";
+    at = end + 1;
   }
+  if (result.exitCode != 0) text += "[exit " + std::to_string(result.exitCode) + "]\n";
   return text;
 }
 
 class CdtoolTranscriptTest : public CdtoolTest {
  protected:
-  // Every command reads `input` on its standard input.
-  void ExpectTranscript(std::string const& golden, std::vector<std::string> const& commands,
-                        std::string const& input = "") const {
-    ExpectGolden("cdtool/" + golden, RootNamed(Transcript(commands, [&](std::string const& c) { return Run(c, input); })));
-  }
-  // The same with the commands read from the golden file's own "$ " lines (CaseFile.h), where
-  // "<root>" stands for the test's root folder as it does in the answers.
+  // The commands are the golden file's own "$ " lines (CaseFile.h), where "<root>" stands for
+  // the test's root folder as it does in the answers; every command reads `input`.
   void ExpectTranscriptFile(std::string const& golden, std::string const& input = "") const {
     ExpectTranscriptFile(golden, [&](std::string const& command) { return Run(command, input); });
   }
   // ... with `run` answering each command.
   void ExpectTranscriptFile(std::string const& golden, std::function<CdtoolResult(std::string const&)> const& run) const {
     ExpectCaseFile("cdtool/" + golden, [&](std::string const& command) {
-      std::string const text = Transcript({Replaced(command, "<root>", m_root.Path())}, run);
-      return RootNamed(text.substr(text.find('\n') + 1));
+      return RootNamed(AnswerText(run(Replaced(command, "<root>", m_root.Path()))));
     }, "$ ");
   }
   static std::string Replaced(std::string text, std::string const& from, std::string const& to) {
