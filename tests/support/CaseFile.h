@@ -33,9 +33,10 @@ inline std::string CaseFileNote(std::string const& text, std::string const& mark
 inline void ExpectCaseFile(std::string const& name, std::function<std::string(std::string const&)> const& run,
                            std::string const& marker = "> ") {
   std::string const stored = ReadFileBytes(std::string(TEST_DATA_DIR) + "/golden/" + name);
-  ASSERT_FALSE(CaseInputs(stored, marker).empty()) << name << " holds no case";
+  std::vector<std::string> const inputs = CaseInputs(stored, marker);
+  ASSERT_FALSE(inputs.empty()) << name << " holds no case";
   std::string rebuilt = CaseFileNote(stored, marker);
-  for (std::string const& input : CaseInputs(stored, marker)) {
+  for (std::string const& input : inputs) {
     std::string const answer = run(input);
     rebuilt += marker + input + "\n" + answer;
     if (!answer.empty() && !answer.ends_with('\n')) rebuilt += "\n";

@@ -2,18 +2,16 @@
 // type them.
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "support/CaseInputFields.h"
+
 inline std::vector<std::pair<int, std::string>> ControlValues(std::string const& text) {
   std::vector<std::pair<int, std::string>> values;
-  for (size_t at = 0; at < text.size();) {
-    size_t const end = std::min(text.find("; ", at), text.size());
-    std::string const pair = text.substr(at, end - at);
+  if (text.empty()) return values;
+  for (std::string const& pair : CaseInputFields(text, "; "))
     values.emplace_back(std::stoi(pair), pair.substr(pair.find('=') + 1));
-    at = end + 2;
-  }
   return values;
 }

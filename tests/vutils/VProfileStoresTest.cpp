@@ -14,7 +14,7 @@
 #include "VRegistryStoreFactory.h"
 #include "platform/registry/Registry.h"
 #include "support/CaseFile.h"
-#include "support/UnquotedText.h"
+#include "support/CaseWords.h"
 #include "support/HeldKey.h"
 #include "support/KeyChainPath.h"
 #include "support/KeyDump.h"
@@ -24,30 +24,14 @@ namespace {
 
 void MakeKey(HKEY hive, char const* path) { ASSERT_EQ(ERROR_SUCCESS, RegCloseKey(CreateKey(hive, path))); }
 
-// A case's words: its kind, then each text escaped and in quotes, which may hold spaces.
-std::vector<std::string> Words(std::string const& line) {
-  std::vector<std::string> words(1);
-  bool quoted = false;
-  for (size_t at = 0; at < line.size(); ++at) {
-    if (line[at] == ' ' && !quoted) {
-      words.emplace_back();
-      continue;
-    }
-    words.back() += line[at];
-    if (line[at] == '\\') words.back() += line[++at];
-    else if (line[at] == '"') quoted = !quoted;
-  }
-  return words;
-}
-
 template <typename Key>
-bool Write(Key& key, std::vector<std::string> const& words) {
-  if (words[0] == "dword") return key.SetDword("v", std::stoul(words[1], nullptr, 0));
-  std::string const data = words.size() > 1 ? UnquotedText(words[1]) : "";
-  if (words[0] == "sz") return key.SetSz("v", data.c_str());
-  if (words[0] == "binary") return key.SetBinary("v", data.data(), data.size());
+bool Write(Key& key, std::vector<CaseWord> const& words) {
+  if (words[0].text == "dword") return key.SetDword("v", std::stoul(words[1].text, nullptr, 0));
+  std::string const data = words.size() > 1 ? words[1].text : "";
+  if (words[0].text == "sz") return key.SetSz("v", data.c_str());
+  if (words[0].text == "binary") return key.SetBinary("v", data.data(), data.size());
   VStringArray list;
-  for (size_t i = 1; i < words.size(); ++i) list.Add(UnquotedText(words[i]));
+  for (size_t i = 1; i < words.size(); ++i) list.Add(words[i].text);
   return key.SetMultiSz("v", list);
 }
 
@@ -74,15 +58,15 @@ TEST(VProfileStoresTest, BothKeepAndReadTheRegistrysByteForms) {
   VRegistryStoreFactory factory(HKEY_CURRENT_USER, "Software\\Forms");
   HeldKey raw(HKEY_CURRENT_USER, "Software\\Forms");
   ExpectCaseFile("vutils/stored_forms.txt", [&](std::string const& line) {
-    std::vector<std::string> const words = Words(line);
+    std::vector<CaseWord> const words = CaseWords(line);
     auto node = std::make_shared<VMemoryNode>("");
     VMemoryKey memory(node, false);
     RegDeleteValue(raw, "v");
-    if (words[0] == "stored") {
-      std::string const bytes = UnquotedText(words[2]);
+    if (words[0].text == "stored") {
+      std::string const& bytes = words[2].text;
       auto const* data = reinterpret_cast<unsigned char const*>(bytes.data());
-      RegSetValueEx(raw, "v", 0, std::stoul(words[1]), data, bytes.size());
-      node->SetValue("v", std::stoul(words[1]), data, bytes.size());
+      RegSetValueEx(raw, "v", 0, std::stoul(words[1].text), data, bytes.size());
+      node->SetValue("v", std::stoul(words[1].text), data, bytes.size());
     } else {
       VProfileStore store(&factory);
       EXPECT_TRUE(Write(*store.Root(), words) && Write(memory, words)) << line;
@@ -94,7 +78,7 @@ TEST(VProfileStoresTest, BothKeepAndReadTheRegistrysByteForms) {
     VProfileStore reader(true, &factory);
     EXPECT_EQ(Read(*reader.Root()), Read(memory));
     std::string const reads = "  reads " + Read(memory) + "\n";
-    if (words[0] == "stored") return reads;
+    if (words[0].text == "stored") return reads;
     size_t const colon = stored.find(':');
     return "  stored " + stored.substr(0, colon) + " " + DumpText(stored.substr(colon + 1)) + "\n" + reads;
   });

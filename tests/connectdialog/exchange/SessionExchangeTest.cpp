@@ -80,12 +80,26 @@ TEST(SessionWritersTest, NamesTakeTheFormsOfTheirFiles) {
   EXPECT_EQ(CsvSessionWriter::Field("two\nlines"), "\"two\nlines\"");
 }
 
+// A session to export with the fields every one has; the rest are left empty.
+ExportedSession Exported(char const* path, char const* protocol, char const* host, int port = -1) {
+  ExportedSession session;
+  session.path = path;
+  session.terminalProtocol = protocol;
+  session.host = host;
+  session.port = port;
+  return session;
+}
+
 TEST(SessionWritersTest, SshConfigGivesEachSessionAUniqueAliasAndOnlySshSessions) {
-  ExportedSession one{.path = "a b", .terminalProtocol = "SSH2", .host = "h one", .port = 22, .user = "me"};
-  ExportedSession two{.path = "a_b", .terminalProtocol = "Telnet", .transferProtocol = "SFTP", .host = "x\\y",
-                      .port = 2200, .identityFile = "~/k", .compression = true,
-                      .authenticationOrder = "gssapi,password", .jump = "j@b:1"};
-  ExportedSession telnet{.path = "t", .terminalProtocol = "Telnet", .host = "t"};
+  ExportedSession one = Exported("a b", "SSH2", "h one", 22);
+  one.user = "me";
+  ExportedSession two = Exported("a_b", "Telnet", "x\\y", 2200);
+  two.transferProtocol = "SFTP";
+  two.identityFile = "~/k";
+  two.compression = true;
+  two.authenticationOrder = "gssapi,password";
+  two.jump = "j@b:1";
+  ExportedSession const telnet = Exported("t", "Telnet", "t");
   EXPECT_EQ(SshConfigWriter::Write({one, two, telnet}),
             "# Sessions exported by cdtool. Passwords are not exported.\n\n"
             "# Session: a b\nHost a_b\n  HostName \"h one\"\n  Port 22\n  User me\n\n"
